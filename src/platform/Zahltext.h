@@ -1,0 +1,28 @@
+#pragma once
+// Number text with the decimal comma, independent of the process locale.
+
+#include <string>
+#include <string_view>
+
+#include "platform/Typen.h"
+
+// Reads a number: optional blanks, optional sign, digits with at most one
+// comma, optional exponent (E or e, optional sign, digits), optional blanks.
+// Returns false (and leaves v alone) for anything else, and for values
+// outside the range of Extended.
+bool ZahlLesen(std::string_view s, Extended& v);
+
+// Fixed notation: v rounded to `precision` significant digits (half away from
+// zero), then written with exactly `digits` decimals. No minus sign when every
+// written digit is zero. When the integer part needs more than `precision`
+// digits, the scientific form of ZahlAllgemein with `precision` digits.
+// ZahlFest(2.5, 7, 3) == "2,500"; ZahlFest(4, 14, 6) == "4,000000".
+std::string ZahlFest(Extended v, int precision, int digits);
+
+// General notation with `precision` (default 15) significant digits: shortest
+// plain text for 0,00001 <= |v| < 10^precision, else mantissa, "E", exponent
+// ("1E15", "3,5527136788005E-15").
+std::string ZahlAllgemein(Extended v, int precision = 15);
+
+// The program's usual texts: coordinates (7 significant digits, 3 decimals).
+inline std::string KoordText(Extended v) { return ZahlFest(v, 7, 3); }
