@@ -1,0 +1,194 @@
+#include "platform/Zahltext.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace {
+
+bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal digits of |v| (v finite, not zero): d1 d2 ... with the decimal
+// exponent e of d1, so |v| = 0.d1d2... * 10^(e+1). Enough digits that
+// rounding to at most 21 places is decided correctly.
+struct Dezimal {
+    std::string ziffern;  // at least one digit
+    int exponent = 0;
+};
+
+Dezimal Zerlegen(Extended v) {
+    char buf[128];
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 45);
+    std::string s(buf, r.ptr);
+    // "d.ddddde[+-]xx"
+    Dezimal d;
+    std::size_t epos = s.find('e');
+    for (std::size_t i = 0; i < epos; ++i)
+        if (IstZiffer(s[i])) d.ziffern += s[i];
+    d.exponent = std::stoi(s.substr(epos + 1));
+    return d;
+}
+
+// Rounds the digit string to n >= 1 digits, half away from zero. A carry
+// that adds a digit raises the exponent.
+void Runden(Dezimal& d, int n) {
+    if (static_cast<int>(d.ziffern.size()) <= n) {
+        d.ziffern.append(static_cast<std::size_t>(n) - d.ziffern.size(), '0');
+        return;
+    }
+    bool aufrunden = d.ziffern[static_cast<std::size_t>(n)] >= '5';
+    d.ziffern.resize(static_cast<std::size_t>(n));
+    if (!aufrunden) return;
+    int i = n - 1;
+    while (i >= 0 && d.ziffern[static_cast<std::size_t>(i)] == '9') {
+        d.ziffern[static_cast<std::size_t>(i)] = '0';
+        --i;
+    }
+    if (i >= 0) {
+        ++d.ziffern[static_cast<std::size_t>(i)];
+    } else {
+        d.ziffern.insert(d.ziffern.begin(), '1');
+        d.ziffern.pop_back();
+        ++d.exponent;
+    }
+}
+
+std::string OhneEndnullen(std::string s) {
+    while (!s.empty() && s.back() == '0') s.pop_back();
+    return s;
+}
+
+std::string NichtEndlich(Extended v) {
+    if (std::isnan(v)) return "NAN";
+    return v < 0 ? "-INF" : "INF";
+}
+
+// Scientific form: mantissa without trailing zeros, "E", exponent.
+std::string Wissenschaftlich(bool negativ, const Dezimal& d) {
+    std::string z = OhneEndnullen(d.ziffern);
+    if (z.empty()) z.push_back('0');
+    std::string s;
+    if (negativ) s.push_back('-');
+    s += z[0];
+    if (z.size() > 1) {
+        s += ',';
+        s.append(z, 1, std::string::npos);
+    }
+    s += 'E';
+    s += std::to_string(d.exponent);
+    return s;
+}
+
+}  // namespace
+
+bool ZahlLesen(std::string_view s, Extended& v) {
+    std::size_t i = 0, n = s.size();
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (i < n && blank(s[i])) ++i;
+    while (n > i && blank(s[n - 1])) --n;
+    std::string c;  // the same number in the form from_chars reads
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') c += '-';
+        ++i;
+    }
+    int ziffern = 0;
+    bool komma = false;
+    while (i < n && (IstZiffer(s[i]) || s[i] == ',')) {
+        if (s[i] == ',') {
+            if (komma) return false;
+            komma = true;
+            c += (ziffern == 0) ? "0." : ".";
+        } else {
+            ++ziffern;
+            c += s[i];
+        }
+        ++i;
+    }
+    if (ziffern == 0) return false;
+    if (i < n && (s[i] == 'E' || s[i] == 'e')) {
+        c += 'e';
+        ++i;
+        if (i < n && (s[i] == '+' || s[i] == '-')) c += s[i++];
+        int expZiffern = 0;
+        while (i < n && IstZiffer(s[i])) {
+            c += s[i++];
+            ++expZiffern;
+        }
+        if (expZiffern == 0) return false;
+    }
+    if (i != n) return false;
+    Extended w = 0;
+    auto r = std::from_chars(c.data(), c.data() + c.size(), w, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != c.data() + c.size() || !std::isfinite(w)) return false;
+    v = w;
+    return true;
+}
+
+std::string ZahlFest(Extended v, int precision, int digits) {
+    if (!std::isfinite(v)) return NichtEndlich(v);
+    if (precision < 1) precision = 1;
+    if (digits < 0) digits = 0;
+    bool negativ = std::signbit(v);
+    std::string ganz = "0", bruch;
+    if (v != 0) {
+        Dezimal d = Zerlegen(v);
+        Runden(d, precision);
+        if (d.exponent + 1 > precision) return Wissenschaftlich(negativ, d);
+        const std::string& z = d.ziffern;
+        if (d.exponent >= 0) {
+            ganz = z.substr(0, static_cast<std::size_t>(d.exponent + 1));
+            bruch = z.substr(static_cast<std::size_t>(d.exponent + 1));
+        } else {
+            bruch = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + z;
+        }
+    }
+    // Second rounding: to `digits` decimals, half away from zero.
+    if (static_cast<int>(bruch.size()) > digits) {
+        bool auf = bruch[static_cast<std::size_t>(digits)] >= '5';
+        bruch.resize(static_cast<std::size_t>(digits));
+        if (auf) {
+            std::string alle = ganz + bruch;
+            int i = static_cast<int>(alle.size()) - 1;
+            while (i >= 0 && alle[static_cast<std::size_t>(i)] == '9') alle[static_cast<std::size_t>(i--)] = '0';
+            if (i >= 0) ++alle[static_cast<std::size_t>(i)]; else alle.insert(alle.begin(), '1');
+            ganz = alle.substr(0, alle.size() - static_cast<std::size_t>(digits));
+            bruch = alle.substr(alle.size() - static_cast<std::size_t>(digits));
+        }
+    } else {
+        bruch.append(static_cast<std::size_t>(digits) - bruch.size(), '0');
+    }
+    std::size_t k = 0;
+    while (k + 1 < ganz.size() && ganz[k] == '0') ++k;
+    ganz.erase(0, k);
+    bool nurNullen = ganz.find_first_not_of('0') == std::string::npos &&
+                     bruch.find_first_not_of('0') == std::string::npos;
+    std::string s = (negativ && !nurNullen) ? "-" : "";
+    s += ganz;
+    if (digits > 0) {
+        s += ',';
+        s += bruch;
+    }
+    return s;
+}
+
+std::string ZahlAllgemein(Extended v, int precision) {
+    if (!std::isfinite(v)) return NichtEndlich(v);
+    if (v == 0) return "0";
+    if (precision < 1) precision = 1;
+    bool negativ = v < 0;
+    Dezimal d = Zerlegen(v);
+    Runden(d, precision);
+    if (d.exponent >= precision || d.exponent < -5) return Wissenschaftlich(negativ, d);
+    std::string s = negativ ? "-" : "";
+    const std::string& z = d.ziffern;
+    if (d.exponent >= 0) {
+        s += z.substr(0, static_cast<std::size_t>(d.exponent + 1));
+        std::string rest = OhneEndnullen(z.substr(static_cast<std::size_t>(d.exponent + 1)));
+        if (!rest.empty()) s += "," + rest;
+    } else {
+        s += "0,";
+        s += std::string(static_cast<std::size_t>(-d.exponent - 1), '0');
+        s += OhneEndnullen(z);
+    }
+    return s;
+}
