@@ -1,0 +1,61 @@
+#pragma once
+// The host: everything the core needs of the outside world. The Qt front
+// implements it; tests install a scripted host. With no host installed, a
+// silent host answers every message with OK (or No for questions).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class MeldungsArt { Information, Warnung };
+enum class Knoepfe { Ok, JaNein };
+enum class Antwort { Ok, Ja, Nein };
+
+class Oberflaeche {
+public:
+    virtual ~Oberflaeche() = default;
+
+    // Modal message dialog; returns the button the user pressed.
+    virtual Antwort Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) = 0;
+
+    // Windows are known by their instance name ("Form_Kugeln"). A modal show
+    // returns only when the window has been closed again.
+    virtual void FensterZeigen(const std::string& name, bool modal) = 0;
+    virtual void FensterVerbergen(const std::string& name) = 0;
+
+    // Busy cursor for long passes.
+    virtual void Sanduhr(bool an) = 0;
+
+    // Polled during the hidden-line pass: true when Escape is held down.
+    virtual bool EscapeGedrueckt() = 0;
+
+    // File dialogs. filter in the form "Beschreibung|*.EXT|Beschreibung|*.EXT".
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> DateiOeffnenDialog(const std::string& titel,
+                                                          const std::string& filter,
+                                                          const std::string& name) = 0;
+    virtual std::optional<std::string> DateiSpeichernDialog(const std::string& titel,
+                                                            const std::string& filter,
+                                                            const std::string& name) = 0;
+
+    // Prints text lines as one document; false when nothing was printed
+    // (cancelled, no printer).
+    virtual bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) = 0;
+
+    // The clipboard joins here once the core has a picture type.
+};
+
+// The installed host (the silent one when none is installed).
+Oberflaeche& Host();
+// Installs h (nullptr: the silent host again); returns the previous one
+// (nullptr when that was the silent host).
+Oberflaeche* HostSetzen(Oberflaeche* h);
+
+// Shortcuts for the program's usual dialogs.
+inline void MeldungZeigen(const std::string& text, MeldungsArt art = MeldungsArt::Information) {
+    Host().Meldung(text, art, Knoepfe::Ok);
+}
+// A warning with Yes and No; true only for Yes.
+inline bool FrageJa(const std::string& text) {
+    return Host().Meldung(text, MeldungsArt::Warnung, Knoepfe::JaNein) == Antwort::Ja;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// A host for tests: records what the core asks of the outside world and
+// answers from scripts the test fills in beforehand.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Oberflaeche.h"
+
+class SkriptHost : public Oberflaeche {
+public:
+    struct MeldungEintrag {
+        std::string text;
+        MeldungsArt art;
+        Knoepfe knoepfe;
+    };
+    struct FensterEintrag {
+        std::string name;
+        bool zeigen;  // false: hidden
+        bool modal;
+    };
+    struct DateiEintrag {
+        bool speichern;
+        std::string titel, filter, name;
+    };
+    struct DruckEintrag {
+        std::string titel;
+        std::vector<std::string> zeilen;
+    };
+
+    // --- script ---
+    // Answers to Yes/No questions in order; when empty, StandardAntwort.
+    std::deque<Antwort> Antworten;
+    Antwort StandardAntwort = Antwort::Nein;
+    // Escape reads as pressed from the EscapeAb-th poll on (1 = the first);
+    // 0: never.
+    int EscapeAb = 0;
+    // Answers of the file dialogs in order; when empty, cancelled.
+    std::deque<std::optional<std::string>> Dateinamen;
+    bool DruckGelingt = true;
+    // Runs inside a modal show, in place of the user working in that window.
+    std::function<void(const std::string& name)> BeiModal;
+
+    // --- records ---
+    std::vector<MeldungEintrag> Meldungen;
+    std::vector<FensterEintrag> Fenster;
+    std::vector<DateiEintrag> Dateidialoge;
+    std::vector<DruckEintrag> Drucke;
+    std::vector<bool> SanduhrWechsel;
+    int EscapeAbfragen = 0;
+
+    Antwort Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) override;
+    void FensterZeigen(const std::string& name, bool modal) override;
+    void FensterVerbergen(const std::string& name) override;
+    void Sanduhr(bool an) override;
+    bool EscapeGedrueckt() override;
+    std::optional<std::string> DateiOeffnenDialog(const std::string& titel, const std::string& filter,
+                                                  const std::string& name) override;
+    std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
+                                                    const std::string& name) override;
+    bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
+
+    // The text of the latest message ("" when there was none).
+    std::string LetzteMeldung() const;
+    // Forgets all records (the script stays).
+    void Vergessen();
+
+private:
+    std::optional<std::string> Dateidialog(bool speichern, const std::string& titel,
+                                           const std::string& filter, const std::string& name);
+};
+
+// Installs a host for the lifetime of the object and puts the previous one back.
+class HostEinsetzen {
+public:
+    explicit HostEinsetzen(Oberflaeche& h) : vorher_(HostSetzen(&h)) {}
+    ~HostEinsetzen() { HostSetzen(vorher_); }
+    HostEinsetzen(const HostEinsetzen&) = delete;
+    HostEinsetzen& operator=(const HostEinsetzen&) = delete;
+
+private:
+    Oberflaeche* vorher_;
+};
