@@ -1,0 +1,184 @@
+#pragma once
+// Plain state of the window components the program's logic reads and writes.
+// The Qt front shows this state and turns user actions into handler calls;
+// views never keep their own copy of a value.
+//
+// Events follow the program's rules: setting an edit's text or a scroll bar's
+// position from code runs its change handler when the value changes; writing
+// a grid cell, a button's down state, a check box or a radio group from code
+// runs nothing (callers run click handlers explicitly where the program does).
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Typen.h"
+
+using TNotifyEvent = std::function<void()>;
+
+struct TControl {
+    bool Visible = true;
+    bool Enabled = true;
+    std::string Hint;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    // Focus and selection requests of the logic; the front applies them and
+    // clears them. FokusAnforderungen counts SetFocus calls.
+    int FokusAnforderungen = 0;
+    void SetFocus() { ++FokusAnforderungen; }
+};
+
+struct TEdit : TControl {
+    TNotifyEvent OnChange;
+    bool AllesMarkiert = false;  // set by SelectAll, cleared when the text changes
+    bool ReadOnly = false;
+    int MaxLength = 0;           // 0 = no limit
+    TColor Color = 0x00FFFFFF;
+
+    const std::string& Text() const { return text_; }
+    // Runs OnChange when the text changes.
+    void SetText(const std::string& s) {
+        if (s == text_) return;
+        text_ = s;
+        AllesMarkiert = false;
+        if (OnChange) OnChange();
+    }
+    // Sets the text without running OnChange (the user's typing as the front
+    // reports it goes through SetText).
+    void SetTextStill(const std::string& s) { text_ = s; }
+    void SelectAll() { AllesMarkiert = true; }
+
+private:
+    std::string text_;
+};
+
+struct TStringGrid : TControl {
+    int FixedCols = 1, FixedRows = 1;
+    int Col = 1, Row = 1;  // current cell
+    // Optional hook for the front: runs when a cell is written by the user.
+    TNotifyEvent OnSetEditText;
+
+    int ColCount() const { return cols_; }
+    int RowCount() const { return rows_; }
+    void SetColCount(int n) { Groesse(n, rows_); }
+    void SetRowCount(int n) { Groesse(cols_, n); }
+    // Resizes the cell table, keeping the texts that still fit.
+    void Groesse(int cols, int rows) {
+        std::vector<std::string> neu(static_cast<std::size_t>(cols * rows));
+        for (int c = 0; c < cols && c < cols_; ++c)
+            for (int r = 0; r < rows && r < rows_; ++r)
+                neu[static_cast<std::size_t>(c * rows + r)] = std::move(cells_[static_cast<std::size_t>(c * rows_ + r)]);
+        cells_ = std::move(neu);
+        cols_ = cols;
+        rows_ = rows;
+    }
+    // Cells(column, row), both from 0.
+    std::string& Cells(int c, int r) {
+        assert(c >= 0 && c < cols_ && r >= 0 && r < rows_);
+        return cells_[static_cast<std::size_t>(c * rows_ + r)];
+    }
+    const std::string& Cells(int c, int r) const {
+        assert(c >= 0 && c < cols_ && r >= 0 && r < rows_);
+        return cells_[static_cast<std::size_t>(c * rows_ + r)];
+    }
+
+private:
+    int cols_ = 5, rows_ = 5;
+    std::vector<std::string> cells_ = std::vector<std::string>(25);
+};
+
+struct TSpeedButton : TControl {
+    std::string Caption;
+    bool Down = false;
+    int GroupIndex = 0;
+    bool AllowAllUp = false;
+    TNotifyEvent OnClick;
+    void Click() { if (OnClick) OnClick(); }
+};
+
+struct TButton : TControl {
+    std::string Caption;
+    TNotifyEvent OnClick;
+    void Click() { if (OnClick) OnClick(); }
+};
+using TBitBtn = TButton;
+
+struct TCheckBox : TControl {
+    std::string Caption;
+    bool Checked = false;
+    TNotifyEvent OnClick;
+    void Click() { if (OnClick) OnClick(); }
+};
+
+struct TRadioGroup : TControl {
+    std::string Caption;
+    std::vector<std::string> Items;
+    int ItemIndex = -1;
+    TNotifyEvent OnClick;
+    void Click() { if (OnClick) OnClick(); }
+};
+
+struct TComboBox : TControl {
+    std::vector<std::string> Items;
+    int ItemIndex = -1;
+    std::string Text;
+    TNotifyEvent OnChange;
+};
+
+struct TScrollBar : TControl {
+    int Min = 0, Max = 100;
+    int SmallChange = 1, LargeChange = 1;
+    TNotifyEvent OnChange;
+    int Position() const { return pos_; }
+    // Runs OnChange when the position changes; clamps into Min..Max.
+    void SetPosition(int p) {
+        if (p < Min) p = Min;
+        if (p > Max) p = Max;
+        if (p == pos_) return;
+        pos_ = p;
+        if (OnChange) OnChange();
+    }
+    void SetPositionStill(int p) { pos_ = p; }
+
+private:
+    int pos_ = 0;
+};
+
+struct TPanel : TControl {
+    std::string Caption;
+    TColor Color = 0x00F0F0F0;
+    TColor FontColor = 0x00000000;
+};
+
+struct TLabel : TControl {
+    std::string Caption;
+    TColor FontColor = 0x00000000;
+};
+
+struct TMemo : TControl {
+    std::vector<std::string> Lines;
+};
+
+struct TMenuItem {
+    std::string Caption;
+    std::string ShortCut;  // as shown, e.g. "Strg+A", "F2"
+    bool Checked = false;
+    bool Enabled = true;
+    bool Visible = true;
+    TNotifyEvent OnClick;
+    void Click() { if (OnClick) OnClick(); }
+};
+
+// Interval 0 or Enabled false: the timer does not run.
+struct TTimer {
+    int Interval = 1000;
+    bool Enabled = true;
+    TNotifyEvent OnTimer;
+    bool Laeuft() const { return Enabled && Interval > 0; }
+};
+
+// What every window's state has in common.
+struct TFormZustand {
+    std::string Caption;
+    bool Visible = false;
+    int ClientWidth = 0, ClientHeight = 0;
+};
