@@ -1,0 +1,10 @@
+#include "scene/Speicherzustand.h"
+
+void SpeicherzustandNullen() {
+    UndoAnzahl = 0;
+    UndoIndex = 0;
+    UndoModus = 0;
+    FarbsetSatz2 = 1;
+    ObjektdatenSatz2 = 1;
+    DatenWerdenGeladen = false;
+}

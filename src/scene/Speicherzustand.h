@@ -1,0 +1,13 @@
+#pragma once
+// Counters and switches of the undo ring, the object store and the files.
+
+#include "platform/Typen.h"
+
+inline int UndoAnzahl = 0;
+inline int UndoIndex = 0;
+inline int UndoModus = 0;
+inline Byte FarbsetSatz2 = 1;       // colour-set files carry their second record
+inline Byte ObjektdatenSatz2 = 1;   // object-data files carry their second record
+inline bool DatenWerdenGeladen = false;
+
+void SpeicherzustandNullen();

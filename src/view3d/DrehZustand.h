@@ -1,0 +1,33 @@
+#pragma once
+// State of the whole-scene rotation and of its inputs. Only the variables
+// live here; the rotation routines are in their own files.
+
+#include "platform/Typen.h"
+
+// One recorded whole-scene rotation.
+struct TDrehung {
+    int Achse = 0;        // 1 x-, 2 x+, 3 y-, 4 y+, 5 z-, 6 z+
+    Extended Winkel = 0;  // signed sum of the steps, degrees
+    bool operator==(const TDrehung&) const = default;
+};
+
+inline Extended Drehwinkel = 1.0L;          // step angle, degrees
+inline int DrehModus = 0;                   // 0 none, 1..6 about an axis, 7 rotation axis
+inline bool DauerDrehen = false;
+inline bool AchsenMitDrehen = false;        // mode with axes
+inline TFeld<bool, 1, 30> DrehObjektFlags;  // per object, mode without axes
+inline TFeld<TDrehung, 1, 20> DrehListe;
+inline int DrehAnzahl = 0;
+inline int DrehMatrixAnzahl = 0;
+inline Byte DrehungErfolgt = 0;
+inline bool SzeneGedreht = false;
+inline bool Urzustand = true;
+inline int DrehIntervall = 20;              // ms
+inline bool RueckdrehungLaeuft = false;
+inline bool DrehMatrizenZeigen = false;
+inline bool DrehstreckenZeigen = true;
+inline bool DrehwinkelVonRollbalken = false;
+inline bool DrehwinkelVonEdit = false;
+
+// All of the above back to their start values.
+void DrehZustandNullen();

@@ -1,0 +1,4 @@
+#pragma once
+// The one redraw of the picture: draws the whole scene.
+
+void SzeneZeichnen();
