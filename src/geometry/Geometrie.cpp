@@ -1,0 +1,522 @@
+#include "geometry/Geometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Zahltext.h"
+
+namespace {
+
+constexpr Extended VierPi = 12.566370614359172954L;
+
+// Rounding can carry the argument of arcsin/arccos just beyond ±1, which
+// would give NaN for exactly perpendicular or parallel directions.
+Extended Begrenzt(Extended v) {
+    if (v > 1) return 1;
+    if (v < -1) return -1;
+    return v;
+}
+
+// An angle that could not be computed (NaN or infinite input) is 0.
+Extended Endlich(Extended v) {
+    return std::isfinite(v) ? v : 0;
+}
+
+bool Endlich(TVek_R3 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+bool Nullvektor(TVek_R3 v) {
+    return std::fabs(v.x) < Toleranz && std::fabs(v.y) < Toleranz && std::fabs(v.z) < Toleranz;
+}
+
+}  // namespace
+
+// ---- Vector algebra --------------------------------------------------------
+
+Extended Skalarprodukt(TVek_R3 a, TVek_R3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+void Vektorprodukt(TVek_R3 a, TVek_R3 b, TVek_R3& c) {
+    c = {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+void Normiere(TVek_R3 v, TVek_R3& R) {
+    const Extended l = Betrag(v);
+    if (l == 0) {
+        R = v;
+        return;
+    }
+    SMultiplikation(v, 1 / l, R);
+}
+
+bool VektorenGleich(TVek_R3 a, TVek_R3 b) {
+    return std::fabs(a.x - b.x) < Toleranz && std::fabs(a.y - b.y) < Toleranz &&
+           std::fabs(a.z - b.z) < Toleranz;
+}
+
+Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B) {
+    TVek_R3 d;
+    VektorAB(A, B, d);
+    return Betrag(d);
+}
+
+Extended Determinante2D(TVek_R2 a, TVek_R2 b) {
+    return a.x * b.y - a.y * b.x;
+}
+
+Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
+    return a.x * b.y * c.z + b.x * c.y * a.z + c.x * a.y * b.z -
+           (a.z * b.y * c.x + b.z * c.y * a.x + c.z * a.y * b.x);
+}
+
+bool LinearAbhaengig2(TVek_R3 a, TVek_R3 b) {
+    if (Nullvektor(a) || Nullvektor(b)) return true;
+    // The ratio comes from the first coordinate of b that is not exactly 0.
+    Extended k;
+    if (b.x != 0)
+        k = a.x / b.x;
+    else if (b.y != 0)
+        k = a.y / b.y;
+    else
+        k = a.z / b.z;
+    return std::fabs(a.x - k * b.x) < Toleranz && std::fabs(a.y - k * b.y) < Toleranz &&
+           std::fabs(a.z - k * b.z) < Toleranz;
+}
+
+bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
+    return std::fabs(Determinante3(a, b, c)) < Toleranz;
+}
+
+void SenkrechterVektor(TVek_R3 v, TVek_R3& R) {
+    // The search below never ends for the null vector.
+    if (!Endlich(v) || Nullvektor(v)) {
+        R = TVek_R3{};
+        return;
+    }
+    // One or two rounds suffice for any vector of the program's range; the
+    // bound only guards against a hang.
+    for (int k = 1; k <= 1000; ++k) {
+        const TVek_R3 w{v.x - k, v.x - k + 1, v.z};
+        TVek_R3 c;
+        Vektorprodukt(v, w, c);
+        if (std::fabs(c.x) >= Toleranz || std::fabs(c.y) >= Toleranz || std::fabs(c.z) >= Toleranz) {
+            R = c;
+            return;
+        }
+    }
+    R = TVek_R3{};
+}
+
+void PunktImAbstand(TVek_R3 A, TVek_R3 B, Extended d, TVek_R3& R) {
+    if (VektorenGleich(A, B)) {
+        R = A;
+        return;
+    }
+    TVek_R3 AB, s;
+    VektorAB(A, B, AB);
+    SMultiplikation(AB, d / Betrag(AB), s);
+    VektSumme(A, s, R);
+}
+
+Extended WinkelVektoren(TVek_R3 a, TVek_R3 b, Byte spitz) {
+    const Extended nenner = Betrag(a) * Betrag(b);
+    if (!(nenner >= Toleranz)) return 0;  // also NaN
+    const Extended ab = Skalarprodukt(a, b);
+    if (spitz == 1) return Endlich(std::acos(Begrenzt(std::fabs(ab) / nenner)) * BogenZuGrad);
+    const Extended c = ab / nenner;
+    if (std::fabs(c + 1) < Toleranz) return 180;
+    return Endlich(std::acos(Begrenzt(c)) * BogenZuGrad);
+}
+
+// ---- 3x3 systems -----------------------------------------------------------
+
+Extended DeterminanteMatrix33(TMatrix33 M) {
+    return M(1, 1) * M(2, 2) * M(3, 3) + M(1, 2) * M(2, 3) * M(3, 1) + M(1, 3) * M(2, 1) * M(3, 2) -
+           (M(1, 3) * M(2, 2) * M(3, 1) + M(1, 2) * M(2, 1) * M(3, 3) + M(1, 1) * M(2, 3) * M(3, 2));
+}
+
+void SpalteErsetzen(TMatrix33 M, TVek_R3 b, int k, TMatrix33& R) {
+    if (k >= 1 && k <= 3) {
+        M(1, k) = b.x;
+        M(2, k) = b.y;
+        M(3, k) = b.z;
+    }
+    R = M;
+}
+
+bool CramerLoesen(TMatrix33 A, TVek_R3 b, TVek_R3& x) {
+    const Extended D = DeterminanteMatrix33(A);
+    if (D == 0) return false;
+    Extended e[3];
+    for (int k = 1; k <= 3; ++k) {
+        TMatrix33 Ak;
+        SpalteErsetzen(A, b, k, Ak);
+        e[k - 1] = DeterminanteMatrix33(Ak) / D;
+    }
+    x = {e[0], e[1], e[2]};
+    return true;
+}
+
+bool LoeseEbenenSystem(TVek_R3 u, TVek_R3 w, TVek_R3 P, TVek_R3 Q, TVek_R3& x, TVek_R3& N) {
+    TVek_R3 uw, n;
+    Vektorprodukt(u, w, uw);
+    Normiere(uw, n);
+    TMatrix33 A;
+    A(1, 1) = u.x; A(1, 2) = u.y; A(1, 3) = u.z;
+    A(2, 1) = w.x; A(2, 2) = w.y; A(2, 3) = w.z;
+    A(3, 1) = n.x; A(3, 2) = n.y; A(3, 3) = n.z;
+    const TVek_R3 b{Skalarprodukt(u, P), Skalarprodukt(w, Q), 0};
+    TVek_R3 e;
+    const bool ok = CramerLoesen(A, b, e);
+    if (ok) x = e;
+    N = n;
+    return ok;
+}
+
+// ---- Lines -----------------------------------------------------------------
+
+int LageZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2) {
+    TVek_R3 d;
+    VektorAB(A1, A2, d);
+    const bool parallel = LinearAbhaengig2(u1, u2);
+    if (!parallel) return LinearAbhaengig3(u1, u2, d) ? 1 : 4;
+    return LinearAbhaengig2(u1, d) ? 3 : 2;
+}
+
+int LageZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2) {
+    if (std::fabs(Determinante2D(u1, u2)) >= Toleranz) return 1;
+    TVek_R2 d;
+    VektorAB2D(A1, A2, d);
+    return std::fabs(Determinante2D(u1, d)) >= Toleranz ? 2 : 3;
+}
+
+bool SchnittpunktZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2, TVek_R3& X) {
+    TVek_R3 C;
+    VektorAB(A1, A2, C);
+    // Coordinate pairs in the order (x, y), (y, z), (x, z).
+    const TVek_R2 a[3] = {{u1.x, u1.y}, {u1.y, u1.z}, {u1.x, u1.z}};
+    const TVek_R2 b[3] = {{u2.x, u2.y}, {u2.y, u2.z}, {u2.x, u2.z}};
+    const TVek_R2 c[3] = {{C.x, C.y}, {C.y, C.z}, {C.x, C.z}};
+    for (int i = 0; i < 3; ++i) {
+        const Extended D = Determinante2D(a[i], b[i]);
+        if (std::fabs(D) >= Toleranz) {
+            const Extended t = Determinante2D(a[i], c[i]) / D;
+            TVek_R3 tu2;
+            SMultiplikation(u2, t, tu2);
+            VektorAB(tu2, A2, X);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SchnittpunktZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2, TVek_R2& X) {
+    TVek_R2 C;
+    VektorAB2D(A1, A2, C);
+    const TVek_R2 minusU2{-u2.x, -u2.y};
+    const Extended D = Determinante2D(u1, minusU2);
+    if (D == 0) return false;
+    const Extended r = Determinante2D(C, minusU2) / D;
+    X = {A1.x + r * u1.x, A1.y + r * u1.y};
+    return true;
+}
+
+namespace {
+
+// Parameter of the foot point on A + k·u; 0 for a null direction, whose
+// "line" is the point A.
+Extended LotParameter(TVek_R3 P, TVek_R3 A, TVek_R3 u) {
+    const Extended uu = Skalarprodukt(u, u);
+    if (uu == 0) return 0;
+    TVek_R3 AP;
+    VektorAB(A, P, AP);
+    return Skalarprodukt(AP, u) * (1 / uu);
+}
+
+}  // namespace
+
+void LotfusspunktPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F) {
+    TVek_R3 ku;
+    SMultiplikation(u, LotParameter(P, A, u), ku);
+    VektSumme(A, ku, F);
+}
+
+void LotPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F, TVek_R3& D) {
+    TVek_R3 f, d;
+    LotfusspunktPunktGerade(P, A, u, f);
+    VektorAB(P, f, d);
+    F = f;
+    D = d;
+}
+
+Extended AbstandPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F) {
+    const Extended k = LotParameter(P, A, u);
+    TVek_R3 ku, f, PA, d;
+    SMultiplikation(u, k, ku);
+    VektSumme(A, ku, f);
+    VektorAB(P, A, PA);
+    VektSumme(PA, ku, d);
+    F = f;
+    return Betrag(d);
+}
+
+void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T) {
+    switch (k) {
+        case 1:
+            T.z = 0;
+            if (std::fabs(u.z) >= Toleranz) {
+                const Extended f = -A.z / u.z;
+                T.x = A.x + f * u.x;
+                T.y = A.y + f * u.y;
+            }
+            break;
+        case 2:
+            T.y = 0;
+            if (std::fabs(u.y) >= Toleranz) {
+                const Extended f = -A.y / u.y;
+                T.x = A.x + f * u.x;
+                T.z = A.z + f * u.z;
+            }
+            break;
+        case 3:
+            T.x = 0;
+            if (std::fabs(u.x) >= Toleranz) {
+                const Extended f = -A.x / u.x;
+                T.y = A.y + f * u.y;
+                T.z = A.z + f * u.z;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+// ---- Planes ----------------------------------------------------------------
+
+void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
+                             bool& ok, TVek_R3& X) {
+    TVek_R3 n, d, SP;
+    Vektorprodukt(A, B, n);
+    VektorAB(P, Q, d);
+    const Extended nenner = Skalarprodukt(d, n);
+    if (std::fabs(nenner) < Toleranz) {
+        ok = false;
+        return;
+    }
+    VektorAB(P, S, SP);
+    const Extended t = Skalarprodukt(SP, n) / nenner;
+    TVek_R3 td;
+    SMultiplikation(d, t, td);
+    VektSumme(P, td, X);
+    ok = true;
+}
+
+Extended AbstandPunktEbene(TVek_R3 P, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, TVek_R3& F) {
+    TVek_R3 n, N, PN, X;
+    Vektorprodukt(rv1, rv2, n);
+    Normiere(n, N);
+    VektSumme(P, N, PN);
+    bool ok;
+    SchnittpunktGeradeEbene(P, PN, S, rv1, rv2, ok, X);
+    if (!ok) {
+        // The tolerance test refused a plane whose normal is tiny (or null):
+        // project along the unit normal directly instead of leaving the foot
+        // point unset. A null normal gives P itself.
+        TVek_R3 SP, s;
+        VektorAB(P, S, SP);
+        SMultiplikation(N, Skalarprodukt(SP, N), s);
+        VektSumme(P, s, X);
+    }
+    F = X;
+    return AbstandPunktPunkt(P, X);
+}
+
+Extended WinkelEbeneEbene(TVek_R3 a1, TVek_R3 b1, TVek_R3 a2, TVek_R3 b2) {
+    TVek_R3 N1, N2;
+    Vektorprodukt(a1, b1, N1);
+    Vektorprodukt(a2, b2, N2);
+    const Extended nenner = Betrag(N1) * Betrag(N2);
+    if (nenner == 0) return 0;
+    return Endlich(std::acos(Begrenzt(std::fabs(Skalarprodukt(N1, N2)) / nenner)) * BogenZuGrad);
+}
+
+Extended WinkelGeradeEbene(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2) {
+    TVek_R3 n;
+    Vektorprodukt(rv1, rv2, n);
+    const Extended nenner = Betrag(d) * Betrag(n);
+    if (nenner == 0) return 0;
+    return Endlich(std::asin(Begrenzt(Skalarprodukt(d, n) / nenner)) * 180 / Pi);
+}
+
+Extended WinkelGeradeEbeneBetrag(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2) {
+    TVek_R3 n, D, N;
+    Vektorprodukt(rv1, rv2, n);
+    Normiere(d, D);   // a null vector stays null: angle 0
+    Normiere(n, N);
+    return Endlich(std::asin(Begrenzt(std::fabs(Skalarprodukt(D, N)))) * BogenZuGrad);
+}
+
+void LageAchseEbene(TVek_R3 P, TVek_R3 d, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Byte& Lage) {
+    TVek_R3 PS;
+    VektorAB(P, S, PS);
+    Lage = (LinearAbhaengig3(d, rv1, rv2) && !LinearAbhaengig3(PS, rv1, rv2)) ? 1 : 2;
+}
+
+// ---- Spheres ---------------------------------------------------------------
+
+Extended LagePunktKugel(TVek_R3 M, TVek_R3 P, Extended r, int& Lage) {
+    const Extended e = AbstandPunktPunkt(M, P) - r;
+    Lage = e < -Toleranz ? -1 : (e > Toleranz ? 1 : 0);
+    return std::fabs(e);
+}
+
+Extended KugelVolumen(Extended r) {
+    return VierPi * r * r * r / 3;
+}
+
+Extended KugelOberflaeche(Extended r) {
+    return VierPi * r * r;
+}
+
+void LoeseQuadratischeGleichung(Extended a, Extended b, Extended c, Byte& n,
+                                TFeld<Extended, 0, 1>& x) {
+    if (std::fabs(a) < Toleranz) {
+        n = 0;
+        return;
+    }
+    if (std::fabs(c) < Toleranz) {
+        x[0] = 0;
+        x[1] = -b / a;
+        n = std::fabs(x[0] - x[1]) < Toleranz ? 1 : 2;
+        return;
+    }
+    if (std::fabs(b) < Toleranz) {
+        const Extended q = -c / a;
+        if (std::fabs(q) < Toleranz) {
+            x[0] = 0;
+            x[1] = 0;
+            n = 1;
+        } else if (q < -Toleranz) {
+            n = 0;
+        } else {
+            x[0] = -std::sqrt(q);
+            x[1] = std::sqrt(q);
+            n = 2;
+        }
+        return;
+    }
+    const Extended p = b / a, q = c / a;
+    const Extended D = (p / 2) * (p / 2) - q;
+    if (std::fabs(D) < Toleranz) {
+        x[0] = -p / 2;
+        n = 1;
+    } else if (D < -Toleranz) {
+        n = 0;
+    } else {
+        x[0] = -p / 2 - std::sqrt(D);
+        x[1] = -p / 2 + std::sqrt(D);
+        n = 2;
+    }
+}
+
+bool SchnittGeradeKugel(TVek_R3 M, TVek_R3 A, TVek_R3 u, Extended r, Byte& n,
+                        TVek_R3& S1, TVek_R3& S2) {
+    const Extended a = Skalarprodukt(u, u);
+    const Extended b = 2 * (Skalarprodukt(A, u) - Skalarprodukt(M, u));
+    const Extended c = (Skalarprodukt(A, A) + Skalarprodukt(M, M)) - 2 * Skalarprodukt(A, M) - r * r;
+    Byte anzahl = 0;
+    TFeld<Extended, 0, 1> x;
+    LoeseQuadratischeGleichung(a, b, c, anzahl, x);
+    TVek_R3 s;
+    if (anzahl >= 1) {
+        SMultiplikation(u, x[0], s);
+        VektSumme(A, s, S1);
+    }
+    if (anzahl == 2) {
+        SMultiplikation(u, x[1], s);
+        VektSumme(A, s, S2);
+    }
+    n = anzahl;
+    return anzahl > 0;
+}
+
+Extended SchnittkreisRadius(TVek_R3 M, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Extended r) {
+    TVek_R3 F;
+    const Extended d = AbstandPunktEbene(M, S, rv1, rv2, F);
+    return std::sqrt(std::fabs(r * r - d * d));
+}
+
+void GeradeKugelKoeffizienten(TVek_R3 M, Extended r, Extended& a, Extended& b, Extended& c,
+                              Extended& d) {
+    const Extended ea = 2 * M.x, eb = 2 * M.y, ec = 2 * M.z;
+    const Extended ed = M.x * M.x + M.y * M.y + M.z * M.z - r * r;
+    a = ea;
+    b = eb;
+    c = ec;
+    d = ed;
+}
+
+void VektorDifferenzen(Extended a1, Extended b1, Extended c1, Extended d1, Extended a2,
+                       Extended b2, Extended c2, Extended d2, Extended& A, Extended& B,
+                       Extended& C, Extended& D) {
+    const Extended eA = a2 - a1, eB = b2 - b1, eC = c2 - c1, eD = d1 - d2;
+    A = eA;
+    B = eB;
+    C = eC;
+    D = eD;
+}
+
+// ---- Parallelograms and parallelepipeds ------------------------------------
+
+Extended SpatHoehe(TVek_R3 a, TVek_R3 b) {
+    const Extended phi = WinkelVektoren(a, b, 1);
+    if (std::fabs(phi - 90) < Toleranz) return Betrag(b);
+    return Betrag(b) * std::sin(phi * GradZuBogen);
+}
+
+Extended ParallelogrammInhalt(TVek_R3 a, TVek_R3 b) {
+    return Betrag(a) * SpatHoehe(a, b);
+}
+
+Extended SpatOberflaeche(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
+    return 2 * ((ParallelogrammInhalt(a, b) + ParallelogrammInhalt(a, c)) + ParallelogrammInhalt(b, c));
+}
+
+// ---- Report columns ----------------------------------------------------------
+
+void AuffuellenLinks(Byte n, std::string& s) {
+    const std::size_t breite = std::min<std::size_t>(n, 10);
+    if (s.size() < breite) s.insert(0, breite - s.size(), ' ');
+}
+
+int MaxLaenge3(const std::string& a, const std::string& b, const std::string& c) {
+    const auto l = [](const std::string& s) { return static_cast<int>(std::min<std::size_t>(s.size(), 10)); };
+    return std::max({l(a), l(b), l(c)});
+}
+
+void ZahlVierstellig(std::string s, std::string& R) {
+    s = KurzText(s, 8);
+    Extended v;
+    if (!ZahlLesen(s, v)) {
+        R = s;
+        return;
+    }
+    const bool negativ = v < 0;
+    if (negativ) {
+        const auto p = s.find('-');
+        if (p != std::string::npos) s.erase(p, 1);
+        v = -v;
+    }
+    const Extended m = std::trunc(v);
+    const char* vorsatz = m < 10 ? " 000" : m < 100 ? " 00" : m < 1000 ? " 0" : m < 10000 ? " " : "";
+    std::string t = KurzText(vorsatz + s, 8);
+    if (negativ) {
+        if (*vorsatz != '\0')
+            t[0] = '-';
+        else
+            t.insert(0, 1, '-');
+    }
+    R = KurzText(t, 8);
+}

@@ -1,0 +1,129 @@
+#pragma once
+// Lines, planes and spheres: products, dependence, positions, intersections,
+// foot points, distances, angles (degrees), areas, the quadratic equation, the
+// 3x3 system, and two small text routines of the report columns.
+//
+// A line is A + t·u, a plane S + λ·rv1 + μ·rv2 (normal rv1 × rv2), a sphere
+// centre M and radius r. Every test uses the one tolerance 1e-9. Inputs are
+// taken by value; out-parameters are written last, so they may alias inputs.
+
+#include <string>
+
+#include "geometry/Vektor.h"
+
+// ---- Vector algebra --------------------------------------------------------
+
+Extended Skalarprodukt(TVek_R3 a, TVek_R3 b);
+void Vektorprodukt(TVek_R3 a, TVek_R3 b, TVek_R3& c);
+// R := v/|v|. The null vector stays the null vector (no division by zero).
+void Normiere(TVek_R3 v, TVek_R3& R);
+bool VektorenGleich(TVek_R3 a, TVek_R3 b);       // every coordinate within 1e-9
+Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B);
+Extended Determinante2D(TVek_R2 a, TVek_R2 b);
+Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c);   // a·(b × c)
+bool LinearAbhaengig2(TVek_R3 a, TVek_R3 b);
+bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c);
+// A vector perpendicular to v. For a null vector (every coordinate below
+// 1e-9) or a non-finite one there is none: R := (0, 0, 0).
+void SenkrechterVektor(TVek_R3 v, TVek_R3& R);
+// R := the point at distance d from A towards B; A itself when A equals B.
+void PunktImAbstand(TVek_R3 A, TVek_R3 B, Extended d, TVek_R3& R);
+// Angle 0..180 degrees, or the acute angle 0..90 with spitz = 1; 0 when a
+// vector is (nearly) null or the computation fails.
+Extended WinkelVektoren(TVek_R3 a, TVek_R3 b, Byte spitz);
+
+// ---- 3x3 systems -----------------------------------------------------------
+
+Extended DeterminanteMatrix33(TMatrix33 M);
+// R := M with column k (1..3) replaced by b.
+void SpalteErsetzen(TMatrix33 M, TVek_R3 b, int k, TMatrix33& R);
+// x := the solution of A·x = b by Cramer's rule. Callers pass a regular
+// matrix; a determinant of exactly 0 leaves x untouched and gives false.
+bool CramerLoesen(TMatrix33 A, TVek_R3 b, TVek_R3& x);
+// N := unit vector of u × w; x := the point of the line where the planes
+// {u·x = u·P} and {w·x = w·Q} meet that lies in the plane through the origin
+// perpendicular to that line. False (x untouched) when u and w are parallel.
+bool LoeseEbenenSystem(TVek_R3 u, TVek_R3 w, TVek_R3 P, TVek_R3 Q, TVek_R3& x, TVek_R3& N);
+
+// ---- Lines -----------------------------------------------------------------
+
+// 1 intersecting, 2 parallel and distinct, 3 identical, 4 skew.
+int LageZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2);
+// 1 intersecting, 2 parallel and distinct, 3 identical.
+int LageZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2);
+// The intersection point of two intersecting lines. When no coordinate pair
+// gives a usable determinant (lines not intersecting), X is left untouched
+// and the result is false.
+bool SchnittpunktZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2, TVek_R3& X);
+// The same in the picture plane; false (X untouched) for exactly parallel lines.
+bool SchnittpunktZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2, TVek_R2& X);
+// F := foot of the perpendicular from P on A + t·u (A itself when u is the
+// null vector).
+void LotfusspunktPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F);
+void LotPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F, TVek_R3& D);  // D := F - P
+Extended AbstandPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F);
+// Trace point of A + t·u in the x,y- (k = 1), x,z- (2) or y,z-plane (3). The
+// zeroed coordinate is always written, the other two only when the line is
+// not parallel to the plane.
+void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T);
+
+// ---- Planes ----------------------------------------------------------------
+
+// Intersection of the line through P and Q with the plane (S; A, B). ok is
+// false and X untouched when the line is parallel to the plane.
+void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
+                             bool& ok, TVek_R3& X);
+// Distance of P from the plane, never negative; F := the foot point.
+Extended AbstandPunktEbene(TVek_R3 P, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, TVek_R3& F);
+// Angle 0..90 degrees between the planes spanned by a1, b1 and by a2, b2.
+Extended WinkelEbeneEbene(TVek_R3 a1, TVek_R3 b1, TVek_R3 a2, TVek_R3 b2);
+// Signed angle -90..90 degrees of direction d to the plane spanned by rv1, rv2
+// (positive towards rv1 × rv2).
+Extended WinkelGeradeEbene(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2);
+Extended WinkelGeradeEbeneBetrag(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2);   // 0..90
+// 1 when the line P + t·d is parallel to the plane and not in it, else 2.
+void LageAchseEbene(TVek_R3 P, TVek_R3 d, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Byte& Lage);
+// Where the report builders let LageAchseEbene write.
+inline Byte LageCodeAchseEbene = 0;
+
+// ---- Spheres ---------------------------------------------------------------
+
+// Distance of P from the sphere's surface; Lage -1 inside, 0 on it, 1 outside.
+Extended LagePunktKugel(TVek_R3 M, TVek_R3 P, Extended r, int& Lage);
+Extended KugelVolumen(Extended r);
+Extended KugelOberflaeche(Extended r);
+// Solutions of a·t² + b·t + c = 0: n of them in x[0], x[1] (x[1] only
+// meaningful when n = 2; n = 0 when a vanishes).
+void LoeseQuadratischeGleichung(Extended a, Extended b, Extended c, Byte& n,
+                                TFeld<Extended, 0, 1>& x);
+// Intersection points of A + t·u with the sphere (M, r); true when n > 0.
+// S1 is written when n >= 1, S2 when n = 2.
+bool SchnittGeradeKugel(TVek_R3 M, TVek_R3 A, TVek_R3 u, Extended r, Byte& n,
+                        TVek_R3& S1, TVek_R3& S2);
+// Radius of the circle in which the plane cuts the sphere.
+Extended SchnittkreisRadius(TVek_R3 M, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Extended r);
+// Coefficients of x² + y² + z² - a·x - b·y - c·z + d = 0.
+void GeradeKugelKoeffizienten(TVek_R3 M, Extended r, Extended& a, Extended& b, Extended& c,
+                              Extended& d);
+// Radical plane A·x + B·y + C·z + D = 0 of two spheres given by their
+// coefficients (sphere 1 minus sphere 2).
+void VektorDifferenzen(Extended a1, Extended b1, Extended c1, Extended d1, Extended a2,
+                       Extended b2, Extended c2, Extended d2, Extended& A, Extended& B,
+                       Extended& C, Extended& D);
+
+// ---- Parallelograms and parallelepipeds ------------------------------------
+
+Extended SpatHoehe(TVek_R3 a, TVek_R3 b);            // height over the side a
+Extended ParallelogrammInhalt(TVek_R3 a, TVek_R3 b);
+Extended SpatOberflaeche(TVek_R3 a, TVek_R3 b, TVek_R3 c);
+
+// ---- Report columns ----------------------------------------------------------
+
+// Blanks in front of s until it has n characters, never beyond 10.
+void AuffuellenLinks(Byte n, std::string& s);
+// The greatest of the three lengths, each counted as at most 10.
+int MaxLaenge3(const std::string& a, const std::string& b, const std::string& c);
+// A number text (at most 8 characters) shaped into sign slot, four-digit
+// integer part and the rest, cut to 8: "3,5" -> " 0003,5", "-12,25" ->
+// "-0012,25". Text that is no number comes back as it is (cut to 8).
+void ZahlVierstellig(std::string s, std::string& R);
