@@ -43,3 +43,16 @@ void SzeneObjekteNullen() {
     MaxQuaderFarbe = 0;
     NeuZeichnenAus = 0;
 }
+
+Byte& ObjektSichtbar(int Nr) {
+    assert(Nr >= 1 && Nr <= ObjektAnzahl);
+    if (Nr <= 3) return Gerade[Nr].sichtbar;
+    if (Nr <= 5) return Ebene[Nr - 3].sichtbar;
+    if (Nr <= 9) return Spat[Nr - 5].sichtbar;
+    if (Nr <= 13) return Vektor[Nr - 9].sichtbar;
+    if (Nr <= 17) return Strecke[Nr - 13].sichtbar;
+    if (Nr <= 21) return Punkt[Nr - 17].sichtbar;
+    if (Nr <= 25) return Kugel[Nr - 21].sichtbar;
+    if (Nr <= 29) return Kegel[Nr - 25].sichtbar;
+    return Fadenkreuz.sichtbar;
+}

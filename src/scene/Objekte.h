@@ -294,3 +294,11 @@ inline Byte NeuZeichnenAus = 0;
 
 // Every instance and every value above back to zero.
 void SzeneObjekteNullen();
+
+// Number of an object the user can switch, as the program counts them for
+// its switches: 1 g, 2 h, 3 t, 4 E1, 5 E2, 6..9 Spat 1..4, 10..13 Vektor 1..4,
+// 14..17 Strecke 1..4, 18..21 Punkt 1..4, 22..25 Kugel 1..4, 26..29 Kegel 1..4,
+// 30 Fadenkreuz.
+inline constexpr int ObjektAnzahl = 30;
+// The visible flag of object Nr (1..30).
+Byte& ObjektSichtbar(int Nr);

@@ -9,6 +9,9 @@ void DrehZustandNullen() {
     for (auto& d : DrehListe) d = TDrehung{};
     DrehAnzahl = 0;
     DrehMatrixAnzahl = 0;
+    MAkt = TMatrix33{};
+    MGes = TMatrix33{};
+    DrehText.clear();
     DrehungErfolgt = 0;
     SzeneGedreht = false;
     Urzustand = true;

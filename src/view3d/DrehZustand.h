@@ -2,6 +2,7 @@
 // State of the whole-scene rotation and of its inputs. Only the variables
 // live here; the rotation routines are in their own files.
 
+#include "geometry/Vektor.h"   // DrehMatrixAnzahl, MAkt, MGes live with the rotation matrices
 #include "platform/Typen.h"
 
 // One recorded whole-scene rotation.
@@ -18,7 +19,6 @@ inline bool AchsenMitDrehen = false;        // mode with axes
 inline TFeld<bool, 1, 30> DrehObjektFlags;  // per object, mode without axes
 inline TFeld<TDrehung, 1, 20> DrehListe;
 inline int DrehAnzahl = 0;
-inline int DrehMatrixAnzahl = 0;
 inline Byte DrehungErfolgt = 0;
 inline bool SzeneGedreht = false;
 inline bool Urzustand = true;
@@ -29,5 +29,6 @@ inline bool DrehstreckenZeigen = true;
 inline bool DrehwinkelVonRollbalken = false;
 inline bool DrehwinkelVonEdit = false;
 
-// All of the above back to their start values.
+// All of the above, and the rotation-matrix state (DrehMatrixAnzahl, MAkt,
+// MGes, DrehText), back to their start values.
 void DrehZustandNullen();

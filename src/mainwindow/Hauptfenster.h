@@ -1,0 +1,152 @@
+#pragma once
+// State and handlers of the main window. The Qt front shows these components
+// and calls the handlers; nothing here draws.
+
+#include <string>
+
+#include "platform/Komponenten.h"
+#include "platform/Typen.h"
+
+struct TForm_Edits_01 : TFormZustand {
+    // The window's form resources: captions, form texts and start states.
+    TForm_Edits_01();
+
+    // ---- Picture and layout -------------------------------------------------
+    TControl PaintBox1;
+    TPanel Panel_links;    // intersection results (shown or hidden by But_SchnittAngabenEinAus)
+    TPanel Panel_rechts;   // projection controls
+    TPanel Panel_oben;     // object switches
+    TPanel Panel_oben_a;   // rotation controls
+    std::string HilfeDatei;
+
+    // Visibility switches, one per object (numbering of ObjektSichtbar).
+    TSpeedButton But_sichtb_g, But_sichtb_h, But_sichtb_t, But_sichtb_E1, But_sichtb_E2, But_sichtb_SP1;
+    TSpeedButton But_sichtb_SP2, But_sichtb_SP3, But_sichtb_SP4, But_sichtb_V1, But_sichtb_V2, But_sichtb_V3;
+    TSpeedButton But_sichtb_V4, But_sichtb_S1, But_sichtb_S2, But_sichtb_S3, But_sichtb_S4, But_sichtb_P1;
+    TSpeedButton But_sichtb_P2, But_sichtb_P3, But_sichtb_P4, But_sichtb_K1, But_sichtb_K2, But_sichtb_K3;
+    TSpeedButton But_sichtb_K4, But_sichtb_Ke1, But_sichtb_Ke2, But_sichtb_Ke3, But_sichtb_Ke4, But_sichtb_F;
+    // Colour panels.
+    TPanel Pan_Farbe_g, Pan_Farbe_h, Pan_Farbe_t, Pan_Farbe_E1, Pan_Farbe_E2, Pan_Farbe_SP1;
+    TPanel Pan_Farbe_SP2, Pan_Farbe_SP3, Pan_Farbe_SP4, Pan_Farbe_V1, Pan_Farbe_V2, Pan_Farbe_V3;
+    TPanel Pan_Farbe_V4, Pan_Farbe_S1, Pan_Farbe_S2, Pan_Farbe_S3, Pan_Farbe_S4, Pan_Farbe_P1;
+    TPanel Pan_Farbe_P2, Pan_Farbe_P3, Pan_Farbe_P4, Pan_Farbe_K1, Pan_Farbe_K2, Pan_Farbe_K3;
+    TPanel Pan_Farbe_K4, Pan_Farbe_Ke1, Pan_Farbe_Ke2, Pan_Farbe_Ke3, Pan_Farbe_Ke4, Pan_Farbe_F;
+    // Rotate switches of the mode without axes.
+    TSpeedButton But_Drehen_g, But_Drehen_h, But_Drehen_t, But_Drehen_E1, But_Drehen_E2, But_Drehen_SP1;
+    TSpeedButton But_Drehen_SP2, But_Drehen_SP3, But_Drehen_SP4, But_Drehen_V1, But_Drehen_V2, But_Drehen_V3;
+    TSpeedButton But_Drehen_V4, But_Drehen_S1, But_Drehen_S2, But_Drehen_S3, But_Drehen_S4, But_Drehen_P1;
+    TSpeedButton But_Drehen_P2, But_Drehen_P3, But_Drehen_P4, But_Drehen_K1, But_Drehen_K2, But_Drehen_K3;
+    TSpeedButton But_Drehen_K4, But_Drehen_Ke1, But_Drehen_Ke2, But_Drehen_Ke3, But_Drehen_Ke4, But_Drehen_F;
+
+    // ---- Projection (right panel) -------------------------------------------
+    TEdit Edit_FPx, Edit_FPy, Edit_FPz;          // eye point
+    TEdit Edit_Projx, Edit_Projy, Edit_Projz;    // projection direction
+    TEdit Edit_SkalF_1, Edit_SkalF_2;            // axis factors
+    TLabel Label_Grad_xy, Label15, Label17, Label_ProjArt;
+    TPanel Panel_Gradxy, Panel_VerschProjEb;
+    TCheckBox CheckBox_ZP;
+    TSpeedButton But_xz, But_yz, But_xy;          // picture plane, one group
+    TSpeedButton ButVorg1, ButVorg2, ButVorg3;
+    TSpeedButton ProjEbMin, ProjEbPlus, ProjEbStart, But_VerschProjEb, But_ProjArt;
+    TSpeedButton ButFPxPl, ButFPxMin, ButFPyPl, ButFPyMin, ButFPzPl, ButFPzMin;
+    TSpeedButton ButProjRichtxPl, ButProjRichtxMin, ButProjRichtyPl, ButProjRichtyMin,
+        ButProjRichtzPl, ButProjRichtzMin;
+    TComboBox ComboBox1;                         // step of the picture-plane shift
+    TTimer Timer4, Timer5, Timer6;
+    TSpeedButton SpeedButton1;                   // "V": hold the origin's picture
+
+    // ---- Picture shift, zoom, hidden lines ----------------------------------
+    TBitBtn BitBtn_VR, BitBtn_VL, BitBtn_VO, BitBtn_VU;
+    TTimer Timer2;
+    TScrollBar ScrollBar2;                       // zoom, position 100 = 100 %
+    TPanel Panel_ZoomFaktAnz;
+    TSpeedButton But_vdL;
+    TSpeedButton But_SchnittAngabenEinAus;
+
+    // ---- Undo, object store, view reset, calculator -------------------------
+    TBitBtn BitBtn_BackObj, BitBtn_RebackObj, BitBtn_DatenNachSpeich, BitBtn_DatenAusSpeich;
+    TBitBtn But_Back, BitBtn1;
+    TButton But_ObjekteDaten;
+    TButton Button1, Button2;                    // never visible: reports 200 and 201
+
+    // ---- Rotation of the scene -----------------------------------------------
+    TTimer Timer1;
+    TScrollBar ScrollBar1;                       // step angle, -360..360
+    TScrollBar ScrollBar3;                       // interval of Timer1, ms
+    TScrollBar ScrollBar4;
+    TEdit Edit_Drehwinkel;
+    TPanel Panel_AnzDreh;
+    TSpeedButton But_GesamtDrehenXmin, But_GesamtDrehenXplus, But_GesamtDrehenYmin,
+        But_GesamtDrehenYplus, But_GesamtDrehenZmin, But_GesamtDrehenZplus,
+        But_GesamtDrehenUmAchse;
+    TSpeedButton But_DauerDrehungEinAus;
+    TButton But_drehenMit_OhneAchsen;
+    TBitBtn BitBtn_DrehenAufheben, BitBtn_EinstDrhAchse;
+    TSpeedButton But_DrehWinkAuf1, But_DrhStr, AlleDrehEin, AlleDrehAus;
+    TRadioGroup RadioGroup_Animationen;
+
+    // ---- Menu items -----------------------------------------------------------
+    TMenuItem ZPEinAus, vdL;
+    TMenuItem FarbSet1, Farbset2, Farbset3, Farbset4, Farbset5;
+    TMenuItem ObjektDatensatz1Vorgabeladen1;
+    TMenuItem AchsmitObjdreh, Drehstrein, DrStrEinst;
+    TMenuItem HilfeausDatei1, VerschProjEbEinst;
+    TMenuItem KavaProj_2, KavaProj_3, KavaProj_4, Grundriss1, Kreuzriss1, Aufriss1;
+    TMenuItem AchsenwerteEinAus;         // "Achsenwerte ein" / "Achsenwerte aus"
+    TMenuItem ParamDarstellungEinAus;    // "Param.-Darstell. einblenden" / "... ausblenden"
+    TMenuItem GitterwaendeAutomatEinAus; // automatic choice of three walls
+    TMenuItem DrehMatrizenEinAusMenue;   // "Dreh-Matrizen einblenden" / "... ausblenden"
+
+    // ---- Intersection results on the left panel (SchnittAngabenSchreiben) ---
+    // Lines to each other: "S(x | y | z)" when they meet in one point, else
+    // the position text.
+    TLabel Label_gh, Label_gt, Label_ht;
+    // Lines to the planes: "D(x | y | z)" for the piercing point, else the
+    // plane's position text for that line.
+    TLabel Label_gE1, Label_hE1, Label_tE1, Label_gE2, Label_hE2, Label_tE2;
+    // E1 and E2: the position text and, when they meet, the support point and
+    // direction of sg ("-" otherwise).
+    TLabel Label_E1E2;
+    TLabel Label_sg_Stuetz_x, Label_sg_Stuetz_y, Label_sg_Stuetz_z;
+    TLabel Label_sg_Richt_x, Label_sg_Richt_y, Label_sg_Richt_z;
+
+    // The components of object Nr (1..30, numbering of ObjektSichtbar).
+    TSpeedButton& But_sichtb(int Nr);
+    TPanel& Pan_Farbe(int Nr);
+    TSpeedButton& But_Drehen(int Nr);
+
+    // ---- Handlers and routines -------------------------------------------------
+    void FormCreate();
+    void FormActivate();
+    void BildSeiteBerechnen();
+    void PanelsAnordnen();
+    void GitterwaendeWaehlen(Byte Ansicht);
+    void SchnittAngabenSchreiben();
+};
+
+inline constexpr TSpeedButton TForm_Edits_01::* SichtbKnoepfe[30] = {
+    &TForm_Edits_01::But_sichtb_g, &TForm_Edits_01::But_sichtb_h, &TForm_Edits_01::But_sichtb_t, &TForm_Edits_01::But_sichtb_E1, &TForm_Edits_01::But_sichtb_E2,
+    &TForm_Edits_01::But_sichtb_SP1, &TForm_Edits_01::But_sichtb_SP2, &TForm_Edits_01::But_sichtb_SP3, &TForm_Edits_01::But_sichtb_SP4, &TForm_Edits_01::But_sichtb_V1,
+    &TForm_Edits_01::But_sichtb_V2, &TForm_Edits_01::But_sichtb_V3, &TForm_Edits_01::But_sichtb_V4, &TForm_Edits_01::But_sichtb_S1, &TForm_Edits_01::But_sichtb_S2,
+    &TForm_Edits_01::But_sichtb_S3, &TForm_Edits_01::But_sichtb_S4, &TForm_Edits_01::But_sichtb_P1, &TForm_Edits_01::But_sichtb_P2, &TForm_Edits_01::But_sichtb_P3,
+    &TForm_Edits_01::But_sichtb_P4, &TForm_Edits_01::But_sichtb_K1, &TForm_Edits_01::But_sichtb_K2, &TForm_Edits_01::But_sichtb_K3, &TForm_Edits_01::But_sichtb_K4,
+    &TForm_Edits_01::But_sichtb_Ke1, &TForm_Edits_01::But_sichtb_Ke2, &TForm_Edits_01::But_sichtb_Ke3, &TForm_Edits_01::But_sichtb_Ke4, &TForm_Edits_01::But_sichtb_F,
+};
+inline constexpr TPanel TForm_Edits_01::* FarbPanels[30] = {
+    &TForm_Edits_01::Pan_Farbe_g, &TForm_Edits_01::Pan_Farbe_h, &TForm_Edits_01::Pan_Farbe_t, &TForm_Edits_01::Pan_Farbe_E1, &TForm_Edits_01::Pan_Farbe_E2,
+    &TForm_Edits_01::Pan_Farbe_SP1, &TForm_Edits_01::Pan_Farbe_SP2, &TForm_Edits_01::Pan_Farbe_SP3, &TForm_Edits_01::Pan_Farbe_SP4, &TForm_Edits_01::Pan_Farbe_V1,
+    &TForm_Edits_01::Pan_Farbe_V2, &TForm_Edits_01::Pan_Farbe_V3, &TForm_Edits_01::Pan_Farbe_V4, &TForm_Edits_01::Pan_Farbe_S1, &TForm_Edits_01::Pan_Farbe_S2,
+    &TForm_Edits_01::Pan_Farbe_S3, &TForm_Edits_01::Pan_Farbe_S4, &TForm_Edits_01::Pan_Farbe_P1, &TForm_Edits_01::Pan_Farbe_P2, &TForm_Edits_01::Pan_Farbe_P3,
+    &TForm_Edits_01::Pan_Farbe_P4, &TForm_Edits_01::Pan_Farbe_K1, &TForm_Edits_01::Pan_Farbe_K2, &TForm_Edits_01::Pan_Farbe_K3, &TForm_Edits_01::Pan_Farbe_K4,
+    &TForm_Edits_01::Pan_Farbe_Ke1, &TForm_Edits_01::Pan_Farbe_Ke2, &TForm_Edits_01::Pan_Farbe_Ke3, &TForm_Edits_01::Pan_Farbe_Ke4, &TForm_Edits_01::Pan_Farbe_F,
+};
+inline constexpr TSpeedButton TForm_Edits_01::* DrehKnoepfe[30] = {
+    &TForm_Edits_01::But_Drehen_g, &TForm_Edits_01::But_Drehen_h, &TForm_Edits_01::But_Drehen_t, &TForm_Edits_01::But_Drehen_E1, &TForm_Edits_01::But_Drehen_E2,
+    &TForm_Edits_01::But_Drehen_SP1, &TForm_Edits_01::But_Drehen_SP2, &TForm_Edits_01::But_Drehen_SP3, &TForm_Edits_01::But_Drehen_SP4, &TForm_Edits_01::But_Drehen_V1,
+    &TForm_Edits_01::But_Drehen_V2, &TForm_Edits_01::But_Drehen_V3, &TForm_Edits_01::But_Drehen_V4, &TForm_Edits_01::But_Drehen_S1, &TForm_Edits_01::But_Drehen_S2,
+    &TForm_Edits_01::But_Drehen_S3, &TForm_Edits_01::But_Drehen_S4, &TForm_Edits_01::But_Drehen_P1, &TForm_Edits_01::But_Drehen_P2, &TForm_Edits_01::But_Drehen_P3,
+    &TForm_Edits_01::But_Drehen_P4, &TForm_Edits_01::But_Drehen_K1, &TForm_Edits_01::But_Drehen_K2, &TForm_Edits_01::But_Drehen_K3, &TForm_Edits_01::But_Drehen_K4,
+    &TForm_Edits_01::But_Drehen_Ke1, &TForm_Edits_01::But_Drehen_Ke2, &TForm_Edits_01::But_Drehen_Ke3, &TForm_Edits_01::But_Drehen_Ke4, &TForm_Edits_01::But_Drehen_F,
+};
+
+inline TForm_Edits_01 Form_Edits_01;
