@@ -1,5 +1,10 @@
 #include "mainwindow/GitterWuerfel.h"
 
+#include <cmath>
+
+#include "mainwindow/Schalter.h"
+#include "platform/Zahltext.h"
+
 TForm_GitterWuerfelMax::TForm_GitterWuerfelMax() {
     Caption = "   Einstellungen des Gitters des Achsen-Würfels";
     CheckBox1.Caption = "Grundfläche";
@@ -21,4 +26,10 @@ TCheckBox& TForm_GitterWuerfelMax::WandBox(int Nr) {
         case 5: return CheckBox5;
         default: assert(Nr == 6); return CheckBox6;
     }
+}
+
+void TForm_GitterWuerfelMax::FormCreate() {
+    Extended n = 0;
+    if (ZahlLesen(Edit_AnzGitterLinien.Text(), n) && n == std::floor(n) && std::fabs(n) <= 20)
+        AnzGitterLinien = static_cast<int>(n);
 }

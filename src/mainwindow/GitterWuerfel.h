@@ -11,6 +11,9 @@ struct TForm_GitterWuerfelMax : TFormZustand {
     TCheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6;
     TEdit Edit_AnzGitterLinien;
 
+    // Reads the number of grid parts from its edit.
+    void FormCreate();
+
     // Check box of wall Nr (1..6).
     TCheckBox& WandBox(int Nr);
 };

@@ -1,0 +1,41 @@
+#include "dialogs/Gitter.h"
+
+#include "scene/Objekte.h"
+#include "view3d/Zeichnen.h"
+
+void GitterAnlegen(TStringGrid& G, int Spalten, int Zeilen, int FesteSpalten, int FesteZeilen,
+                   std::initializer_list<const char*> Kopf) {
+    G.Groesse(Spalten, Zeilen);
+    G.FixedCols = FesteSpalten;
+    G.FixedRows = FesteZeilen;
+    G.Col = FesteSpalten < Spalten ? FesteSpalten : 0;
+    G.Row = FesteZeilen < Zeilen ? FesteZeilen : 0;
+    int c = 0;
+    for (const char* k : Kopf) {
+        if (c >= Spalten) break;
+        G.Cells(c++, 0) = k;
+    }
+}
+
+void SpalteSetzen(TStringGrid& G, int Spalte, int ErsteZeile, const std::string& x,
+                  const std::string& y, const std::string& z) {
+    G.Cells(Spalte, ErsteZeile) = x;
+    G.Cells(Spalte, ErsteZeile + 1) = y;
+    G.Cells(Spalte, ErsteZeile + 2) = z;
+}
+
+void GroupStiftAnlegen(TRadioGroup& R, const char* Titel) {
+    R.Caption = Titel;
+    R.Items = {"1", "2", "3", "4"};
+    R.ItemIndex = 0;
+}
+
+void GroupStilAnlegen(TRadioGroup& R, const char* Zweites) {
+    R.Caption = "Linienstil";
+    R.Items = {"durchgezogen", Zweites};
+    R.ItemIndex = 0;
+}
+
+void NachAttributNeuZeichnen() {
+    if (NeuZeichnenAus == 0) SzeneZeichnen();
+}

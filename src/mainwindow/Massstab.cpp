@@ -1,0 +1,22 @@
+// The main window's routines of the picture scale: the axis length the
+// recompute reports and the zoom bar.
+#include <cmath>
+
+#include "mainwindow/Hauptfenster.h"
+#include "platform/Zahltext.h"
+#include "view3d/Ansicht.h"
+#include "view3d/Projektion.h"
+#include "view3d/Zeichnen.h"
+
+void AchsenLaengeAnpassen(bool Neu, Extended Wert) {
+    const Extended b = std::fabs(Wert);
+    if (Neu || b > GroessteKoordinate) GroessteKoordinate = b;
+    MassstabSetzen();
+}
+
+void ScrollBar2Change() {
+    const int pos = Form_Edits_01.ScrollBar2.Position();
+    MassstabX = MassstabY = MassstabZ = MassstabBasis * pos * 0.01L;
+    Form_Edits_01.Panel_ZoomFaktAnz.Caption = ZahlAllgemein(pos * 0.01L);
+    SzeneZeichnen();
+}

@@ -1,0 +1,85 @@
+#include "mainwindow/Programm.h"
+
+#include "dialogs/EbEinstell.h"
+#include "dialogs/EbenKoord.h"
+#include "dialogs/Ebenen.h"
+#include "dialogs/Fadenkreuz.h"
+#include "dialogs/Geraden_t.h"
+#include "dialogs/Kegel.h"
+#include "dialogs/Kugeln.h"
+#include "dialogs/Punkte.h"
+#include "dialogs/Spate.h"
+#include "dialogs/Speicher.h"
+#include "dialogs/Strecken.h"
+#include "dialogs/Vektoren.h"
+#include "mainwindow/GitterWuerfel.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Schalter.h"
+#include "reports/Ergebnisauswahl.h"
+#include "scene/Objekte.h"
+#include "scene/Speicherzustand.h"
+#include "view3d/Ansicht.h"
+#include "view3d/DrehZustand.h"
+
+namespace {
+
+void GlobaleNullen() {
+    SzeneObjekteNullen();
+    AnsichtNullen();
+    DrehZustandNullen();
+    SchalterNullen();
+    SpeicherzustandNullen();
+    SpeicherNullen();
+    ErgebnisAuswahl = 0;
+    EbenKoordQuelle = false;
+    FadenkreuzSchrittweite = 0.1L;
+    AktGerade = 1;
+    AktEbene = 1;
+    AktSpat = 1;
+    AktVektor = 1;
+    AktStrecke = 1;
+    AktPunkt = 1;
+    AktKugel = 1;
+    AktKegel = 1;
+}
+
+// Every window's components back to their form resources.
+void FensterNeu() {
+    Form_Edits_01 = TForm_Edits_01{};
+    Form_GitterWuerfelMax = TForm_GitterWuerfelMax{};
+    Form_Geraden_t = TForm_Geraden_t{};
+    Form_Ebenen = TForm_Ebenen{};
+    Form_EbenKoord = TForm_EbenKoord{};
+    Form_Spate = TForm_Spate{};
+    Form_Vektoren = TForm_Vektoren{};
+    Form_Strecken = TForm_Strecken{};
+    Form_Punkte = TForm_Punkte{};
+    Form_Kugeln = TForm_Kugeln{};
+    Form_Kegel = TForm_Kegel{};
+    Form_Fadenkreuz = TForm_Fadenkreuz{};
+    Form_EbEinstell = TForm_EbEinstell{};
+}
+
+}  // namespace
+
+void ProgrammStart() {
+    GlobaleNullen();
+    FensterNeu();
+
+    // The main window first: it creates the scene objects zero-filled.
+    Form_Edits_01.FormCreate();
+    Form_GitterWuerfelMax.FormCreate();
+    Form_Geraden_t.FormCreate();
+    Form_Ebenen.FormCreate();
+    Form_EbenKoord.FormCreate();
+    Form_Spate.FormCreate();
+    Form_Vektoren.FormCreate();
+    Form_Strecken.FormCreate();
+    Form_Punkte.FormCreate();
+    Form_Kugeln.FormCreate();
+    Form_Kegel.FormCreate();
+    Form_Fadenkreuz.FormCreate();
+    Form_EbEinstell.FormCreate();
+
+    Form_Edits_01.FormActivate();
+}

@@ -1,0 +1,7 @@
+#pragma once
+// What the program body does before the message loop: every global to its
+// start value, every window's state created in the program's fixed order
+// (main window first), then the main window's first activation. A test that
+// calls it starts from the program's real start scene.
+
+void ProgrammStart();
