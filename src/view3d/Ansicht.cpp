@@ -12,6 +12,7 @@ void AnsichtNullen() {
     AchsenHalbLaenge = 8;
     AchseXMax = AchseYMax = AchseZMax = 0;
     Pfeillaenge = 0;
+    GroessteKoordinate = 0;
     GeradenFaktor = 1.0L;
     WuerfelFaktor = 1.0L;
     BildSeite = 0;

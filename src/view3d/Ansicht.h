@@ -24,6 +24,7 @@ inline Extended SkFz = 1.0L;            // vertical picture axis
 inline int AchsenHalbLaenge = 8;
 inline int AchseXMax = 0, AchseYMax = 0, AchseZMax = 0;
 inline Extended Pfeillaenge = 0;        // AchseXMax / 50
+inline Extended GroessteKoordinate = 0; // largest |coordinate| seen by the recompute
 inline Extended GeradenFaktor = 1.0L;   // drawn piece of a line (never changed)
 inline Extended WuerfelFaktor = 1.0L;   // size factor of the axes cube (never changed)
 
