@@ -332,8 +332,9 @@ void TForm_Edits_01::FormCreate() {
 }
 
 void TForm_Edits_01::FormActivate() {
-    // The first and every later activation are written by the lead; they
-    // need the scene recomputation, the undo ring and the projection switch.
+    // Filled in once the scene recomputation, the undo ring and the
+    // projection switch exist: the first activation builds the start scene,
+    // every activation refreshes the colour panels and redraws.
 }
 
 void TForm_Edits_01::BildSeiteBerechnen() {
