@@ -29,6 +29,11 @@ public:
     // Polled during the hidden-line pass: true when Escape is held down.
     virtual bool EscapeGedrueckt() = 0;
 
+    // Bracket the hidden-line pass: in between, the front lets only Escape
+    // through (other input and timers wait), so no handler runs inside it.
+    virtual void LangerPassBeginnt() {}
+    virtual void LangerPassEndet() {}
+
     // File dialogs. filter in the form "Beschreibung|*.EXT|Beschreibung|*.EXT".
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> DateiOeffnenDialog(const std::string& titel,

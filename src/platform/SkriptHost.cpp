@@ -60,5 +60,6 @@ void SkriptHost::Vergessen() {
     Dateidialoge.clear();
     Drucke.clear();
     SanduhrWechsel.clear();
+    PassWechsel.clear();
     EscapeAbfragen = 0;
 }

@@ -50,6 +50,7 @@ public:
     std::vector<DateiEintrag> Dateidialoge;
     std::vector<DruckEintrag> Drucke;
     std::vector<bool> SanduhrWechsel;
+    std::vector<bool> PassWechsel;  // true: a long pass began, false: it ended
     int EscapeAbfragen = 0;
 
     Antwort Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) override;
@@ -57,6 +58,8 @@ public:
     void FensterVerbergen(const std::string& name) override;
     void Sanduhr(bool an) override;
     bool EscapeGedrueckt() override;
+    void LangerPassBeginnt() override { PassWechsel.push_back(true); }
+    void LangerPassEndet() override { PassWechsel.push_back(false); }
     std::optional<std::string> DateiOeffnenDialog(const std::string& titel, const std::string& filter,
                                                   const std::string& name) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,

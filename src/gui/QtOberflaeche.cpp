@@ -1,0 +1,255 @@
+#include "gui/QtOberflaeche.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Input lets through again while a dialog of its own is shown during a pass.
+class FilterPause {
+public:
+    explicit FilterPause(EscapeFilter& f) : f_(f) { f_.Pausieren(); }
+    ~FilterPause() { f_.Fortsetzen(); }
+    FilterPause(const FilterPause&) = delete;
+    FilterPause& operator=(const FilterPause&) = delete;
+
+private:
+    EscapeFilter& f_;
+};
+
+// Ends an event loop when a window is hidden or destroyed.
+class VerbergenBeobachter : public QObject {
+public:
+    VerbergenBeobachter(QWidget* w, QEventLoop& schleife) : schleife_(schleife) {
+        w->installEventFilter(this);
+        QObject::connect(w, &QObject::destroyed, &schleife, &QEventLoop::quit);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Hide) schleife_.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& schleife_;
+};
+
+// Starting point of a file dialog: the given name, relative to the working
+// directory, or the working directory itself.
+QString Startpfad(const std::string& name) {
+    if (name.empty()) return QDir::currentPath();
+    return QDir::current().filePath(Qs(name));
+}
+
+std::optional<std::string> Ergebnis(const QString& pfad) {
+    if (pfad.isEmpty()) return std::nullopt;
+    return pfad.toStdString();
+}
+
+// Milliseconds between two dispatches of the event queue while Escape is polled.
+constexpr qint64 EreignisAbstand = 15;
+
+}  // namespace
+
+QString DateiFilterQt(const std::string& filter) {
+    if (filter.empty()) return {};
+    const QStringList teile = Qs(filter).split(QLatin1Char('|'));
+    QStringList ergebnis;
+    for (qsizetype i = 0; i < teile.size(); i += 2) {
+        QString text = teile[i].trimmed();
+        const QString muster = i + 1 < teile.size() ? teile[i + 1] : QStringLiteral("*");
+        if (text.isEmpty() && muster.trimmed().isEmpty()) continue;
+        // The description often names its patterns itself: Qt takes the last
+        // parentheses as the patterns, so they are written anew.
+        if (text.endsWith(QLatin1Char(')'))) {
+            const qsizetype auf = text.lastIndexOf(QLatin1Char('('));
+            if (auf >= 0) text = text.left(auf).trimmed();
+        }
+        QStringList liste;
+        for (QString m : muster.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            m = m.trimmed();
+            if (m.isEmpty()) continue;
+            if (m == QLatin1String("*.*")) m = QStringLiteral("*");
+            for (const QString& v : {m.toLower(), m.toUpper()})
+                if (!liste.contains(v)) liste << v;
+        }
+        if (liste.isEmpty()) liste << QStringLiteral("*");
+        const QString alle = liste.join(QLatin1Char(' '));
+        ergebnis << (text.isEmpty() ? alle : text + QStringLiteral(" (") + alle + QLatin1Char(')'));
+    }
+    return ergebnis.join(QStringLiteral(";;"));
+}
+
+bool EscapeFilter::EscapeAbfragen() {
+    const bool ergebnis = unten_ || gedrueckt_;
+    gedrueckt_ = false;
+    return ergebnis;
+}
+
+bool EscapeFilter::eventFilter(QObject* ziel, QEvent* e) {
+    const QEvent::Type t = e->type();
+    if (t == QEvent::KeyPress || t == QEvent::KeyRelease) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Escape && !k->isAutoRepeat()) {
+            if (t == QEvent::KeyPress) {
+                unten_ = true;
+                gedrueckt_ = true;
+            } else {
+                unten_ = false;
+            }
+        }
+    }
+    if (pass_ == 0 || pause_ > 0) return QObject::eventFilter(ziel, e);
+    switch (t) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::TabletMove:
+        case QEvent::Timer:
+            return true;
+        case QEvent::Close:
+            if (e->spontaneous()) {
+                e->ignore();
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(ziel, e);
+}
+
+QtOberflaeche::QtOberflaeche() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(&filter_);
+}
+
+QtOberflaeche::~QtOberflaeche() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(&filter_);
+    if (sanduhr_) QApplication::restoreOverrideCursor();
+}
+
+Antwort QtOberflaeche::Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) {
+    FilterPause pause(filter_);
+    QMessageBox box(art == MeldungsArt::Warnung ? QMessageBox::Warning : QMessageBox::Information,
+                    QString::fromUtf8(ProgrammTitel), Qs(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (knoepfe == Knoepfe::Ok) {
+        QPushButton* ok = box.addButton(QMessageBox::Ok);
+        ok->setText(QStringLiteral("OK"));
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return Antwort::Ok;
+    }
+    QPushButton* ja = box.addButton(QMessageBox::Yes);
+    ja->setText(QStringLiteral("&Ja"));
+    QPushButton* nein = box.addButton(QMessageBox::No);
+    nein->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(ja);
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja ? Antwort::Ja : Antwort::Nein;
+}
+
+void QtOberflaeche::FensterRegistrieren(const std::string& name, QWidget* fenster) {
+    fenster_[name] = fenster;
+}
+
+QWidget* QtOberflaeche::Fenster(const std::string& name) const {
+    auto it = fenster_.find(name);
+    return it == fenster_.end() ? nullptr : it->second.data();
+}
+
+void QtOberflaeche::FensterZeigen(const std::string& name, bool modal) {
+    QWidget* w = Fenster(name);
+    if (!w) return;
+    if (!modal) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+        return;
+    }
+    FilterPause pause(filter_);
+    if (auto* d = qobject_cast<QDialog*>(w)) {
+        d->exec();
+        return;
+    }
+    // A plain window shown modally: wait here until it is hidden again.
+    QPointer<QWidget> wache(w);
+    const Qt::WindowModality vorher = w->windowModality();
+    if (w->isVisible()) w->hide();
+    w->setWindowModality(Qt::ApplicationModal);
+    QEventLoop schleife;
+    VerbergenBeobachter beobachter(w, schleife);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    schleife.exec();
+    if (wache) {
+        wache->removeEventFilter(&beobachter);
+        wache->setWindowModality(vorher);
+    }
+}
+
+void QtOberflaeche::FensterVerbergen(const std::string& name) {
+    if (QWidget* w = Fenster(name)) w->hide();
+}
+
+void QtOberflaeche::Sanduhr(bool an) {
+    // Like the program's screen cursor: set, not stacked.
+    if (an == sanduhr_) return;
+    sanduhr_ = an;
+    if (an) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
+bool QtOberflaeche::EscapeGedrueckt() {
+    // Key presses reach the filter only through the event queue. It is
+    // dispatched only inside a pass, where the filter keeps every handler out.
+    if (filter_.PassLaeuft() && (!letzteEreignisse_.isValid() || letzteEreignisse_.elapsed() >= EreignisAbstand)) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        letzteEreignisse_.start();
+    }
+    return filter_.EscapeAbfragen();
+}
+
+std::optional<std::string> QtOberflaeche::DateiOeffnenDialog(const std::string& titel, const std::string& filter,
+                                                             const std::string& name) {
+    FilterPause pause(filter_);
+    // Qt's own dialog speaks the program's German whatever the desktop's language.
+    return Ergebnis(QFileDialog::getOpenFileName(QApplication::activeWindow(), Qs(titel), Startpfad(name),
+                                                 DateiFilterQt(filter), nullptr,
+                                                 QFileDialog::DontUseNativeDialog));
+}
+
+std::optional<std::string> QtOberflaeche::DateiSpeichernDialog(const std::string& titel,
+                                                               const std::string& filter,
+                                                               const std::string& name) {
+    FilterPause pause(filter_);
+    return Ergebnis(QFileDialog::getSaveFileName(QApplication::activeWindow(), Qs(titel), Startpfad(name),
+                                                 DateiFilterQt(filter), nullptr,
+                                                 QFileDialog::DontUseNativeDialog));
+}
+
+bool QtOberflaeche::Drucken(const std::string&, const std::vector<std::string>&) { return false; }

@@ -1,0 +1,78 @@
+#pragma once
+// The host for the Qt front: message boxes, windows by name, the busy
+// cursor, the Escape poll, file dialogs.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "platform/Oberflaeche.h"
+
+// The program's title, the caption of its message boxes.
+inline constexpr const char* ProgrammTitel = "Raumgeometrie";
+
+// "Beschreibung|*.EXT|..." to a Qt name filter, "Beschreibung (*.ext *.EXT);;...":
+// an extension matches in lower and upper case alike, "*.*" matches every file.
+QString DateiFilterQt(const std::string& filter);
+
+// Application-wide event filter. Always notes Escape (held, or pressed since
+// the last poll). While a long pass runs it swallows every other keyboard and
+// mouse input, timer ticks and the closing of windows by the user, so no
+// handler can run in the middle of the pass.
+class EscapeFilter : public QObject {
+public:
+    void PassBeginnen() { ++pass_; }
+    void PassEnden() { if (pass_ > 0) --pass_; }
+    bool PassLaeuft() const { return pass_ > 0; }
+    // Lets input through again for a dialog that is shown during a pass.
+    void Pausieren() { ++pause_; }
+    void Fortsetzen() { if (pause_ > 0) --pause_; }
+
+    // true when Escape is down now or was pressed since the last call.
+    bool EscapeAbfragen();
+
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+
+private:
+    int pass_ = 0;
+    int pause_ = 0;
+    bool unten_ = false;
+    bool gedrueckt_ = false;
+};
+
+class QtOberflaeche : public Oberflaeche {
+public:
+    // Needs the QApplication; installs the Escape filter on it.
+    QtOberflaeche();
+    ~QtOberflaeche() override;
+
+    Antwort Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) override;
+    void FensterZeigen(const std::string& name, bool modal) override;
+    void FensterVerbergen(const std::string& name) override;
+    void Sanduhr(bool an) override;
+    bool EscapeGedrueckt() override;
+    void LangerPassBeginnt() override { filter_.PassBeginnen(); }
+    void LangerPassEndet() override { filter_.PassEnden(); }
+    std::optional<std::string> DateiOeffnenDialog(const std::string& titel, const std::string& filter,
+                                                  const std::string& name) override;
+    std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
+                                                    const std::string& name) override;
+    // No print support is built in yet: nothing is printed.
+    bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
+
+    // Windows register under their instance name ("Form_Kugeln").
+    void FensterRegistrieren(const std::string& name, QWidget* fenster);
+    QWidget* Fenster(const std::string& name) const;
+
+    EscapeFilter& Filter() { return filter_; }
+
+private:
+    EscapeFilter filter_;
+    std::map<std::string, QPointer<QWidget>> fenster_;
+    bool sanduhr_ = false;
+    QElapsedTimer letzteEreignisse_;
+};

@@ -1,0 +1,207 @@
+#include "gui/QtZeichenflaeche.h"
+
+#include <QPen>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+QColor FarbeQt(TColor farbe) {
+    return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
+                  static_cast<int>((farbe >> 16) & 0xFF));
+}
+
+namespace {
+
+// Pixel height of a default font (the canvas font height 0).
+constexpr int StandardPixelHoehe = 13;
+
+QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Corners in any order to a rectangle whose right and bottom edges lie
+// outside it; empty when it has no area.
+QRect RechteckAusEcken(int x1, int y1, int x2, int y2) {
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+}  // namespace
+
+QtZeichenflaeche::QtZeichenflaeche(int breite, int hoehe) { GroesseSetzen(breite, hoehe); }
+
+QtZeichenflaeche::~QtZeichenflaeche() { MalerBeenden(); }
+
+void QtZeichenflaeche::GroesseSetzen(int breite, int hoehe) {
+    breite = std::max(breite, 0);
+    hoehe = std::max(hoehe, 0);
+    if (breite == bild_.width() && hoehe == bild_.height()) return;
+    MalerBeenden();
+    if (breite == 0 || hoehe == 0) {
+        bild_ = QImage();
+        return;
+    }
+    QImage neu(breite, hoehe, QImage::Format_RGB32);
+    neu.fill(Qt::white);
+    if (!bild_.isNull()) {
+        QPainter p(&neu);
+        p.drawImage(0, 0, bild_);
+    }
+    bild_ = std::move(neu);
+}
+
+const QImage& QtZeichenflaeche::Bild() {
+    MalerBeenden();
+    return bild_;
+}
+
+QPainter* QtZeichenflaeche::Maler() {
+    if (bild_.isNull()) return nullptr;
+    if (!maler_) {
+        maler_ = std::make_unique<QPainter>(&bild_);
+        maler_->setRenderHint(QPainter::Antialiasing, false);
+        maler_->setRenderHint(QPainter::TextAntialiasing, false);
+        maler_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    return maler_.get();
+}
+
+void QtZeichenflaeche::MalerBeenden() {
+    if (maler_) {
+        maler_->end();
+        maler_.reset();
+    }
+}
+
+bool QtZeichenflaeche::StiftSetzen(QPainter& m) {
+    const TPenStyle stil = StiftStilWirksam(Pen);
+    if (stil == psClear) {
+        m.setPen(Qt::NoPen);
+        return false;
+    }
+    const int breite = StiftBreiteWirksam(Pen);
+    QPen p(FarbeQt(Pen.Color));
+    if (breite == 1) {
+        p.setWidth(1);
+        p.setCosmetic(true);
+        // A flat cap leaves the end point of a line unpainted, as the program's
+        // line drawing does; polylines of closed shapes still close.
+        p.setCapStyle(Qt::FlatCap);
+    } else {
+        p.setWidth(breite);
+        p.setCapStyle(Qt::RoundCap);
+        p.setJoinStyle(Qt::RoundJoin);
+    }
+    switch (stil) {
+        case psDash: p.setStyle(Qt::DashLine); break;
+        case psDot: p.setStyle(Qt::DotLine); break;
+        case psDashDot: p.setStyle(Qt::DashDotLine); break;
+        case psDashDotDot: p.setStyle(Qt::DashDotDotLine); break;
+        default: p.setStyle(Qt::SolidLine); break;
+    }
+    m.setPen(p);
+    return true;
+}
+
+void QtZeichenflaeche::PinselSetzen(QPainter& m) {
+    if (Brush.Style == bsClear) m.setBrush(Qt::NoBrush);
+    else m.setBrush(FarbeQt(Brush.Color));
+}
+
+void QtZeichenflaeche::LinieMalen(TPoint von, TPoint bis) {
+    QPainter* m = Maler();
+    if (!m || !StiftSetzen(*m)) return;
+    if (von == bis) return;  // a line to its own start paints nothing
+    m->drawLine(von.X, von.Y, bis.X, bis.Y);
+}
+
+void QtZeichenflaeche::LinienzugMalen(const std::vector<TPoint>& punkte) {
+    QPainter* m = Maler();
+    if (!m || punkte.size() < 2 || !StiftSetzen(*m)) return;
+    QPolygon zug;
+    zug.reserve(static_cast<qsizetype>(punkte.size()));
+    for (const TPoint& p : punkte) zug << QPoint(p.X, p.Y);
+    m->drawPolyline(zug);
+}
+
+void QtZeichenflaeche::PolygonMalen(const std::vector<TPoint>& punkte) {
+    QPainter* m = Maler();
+    if (!m || punkte.size() < 2) return;
+    StiftSetzen(*m);
+    PinselSetzen(*m);
+    QPolygon eck;
+    eck.reserve(static_cast<qsizetype>(punkte.size()));
+    for (const TPoint& p : punkte) eck << QPoint(p.X, p.Y);
+    m->drawPolygon(eck, Qt::OddEvenFill);
+}
+
+void QtZeichenflaeche::EllipseMalen(int x1, int y1, int x2, int y2) {
+    QPainter* m = Maler();
+    if (!m) return;
+    const QRect r = RechteckAusEcken(x1, y1, x2, y2);
+    if (r.isEmpty()) return;
+    PinselSetzen(*m);
+    if (StiftSetzen(*m)) {
+        // The outline's right and bottom pixels lie inside the corners.
+        m->drawEllipse(r.adjusted(0, 0, -1, -1));
+    } else {
+        m->drawEllipse(r);
+    }
+}
+
+void QtZeichenflaeche::RechteckMalen(int x1, int y1, int x2, int y2) {
+    QPainter* m = Maler();
+    if (!m) return;
+    const QRect r = RechteckAusEcken(x1, y1, x2, y2);
+    if (r.isEmpty()) return;
+    if (Brush.Style != bsClear) m->fillRect(r, FarbeQt(Brush.Color));
+    if (StiftSetzen(*m)) {
+        m->setBrush(Qt::NoBrush);
+        m->drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+void QtZeichenflaeche::RechteckFuellen(int x1, int y1, int x2, int y2) {
+    QPainter* m = Maler();
+    if (!m || Brush.Style == bsClear) return;
+    const QRect r = RechteckAusEcken(x1, y1, x2, y2);
+    if (!r.isEmpty()) m->fillRect(r, FarbeQt(Brush.Color));
+}
+
+QFont QtZeichenflaeche::SchriftQt() {
+    if (schriftFuer_ && *schriftFuer_ == Font) return schrift_;
+    QFont f(Font.Name.empty() ? QStringLiteral("DejaVu Sans") : Qs(Font.Name));
+    f.setStyleStrategy(QFont::NoAntialias);
+    int px = Font.Height < 0 ? -Font.Height : (Font.Height == 0 ? StandardPixelHoehe : Font.Height);
+    f.setPixelSize(std::max(px, 1));
+    if (Font.Height > 0) {
+        // A positive height is the whole cell, internal leading included:
+        // shrink the character height until the cell has that height.
+        const int zelle = QFontMetrics(f).height();
+        if (zelle > Font.Height)
+            f.setPixelSize(std::max(1, static_cast<int>(std::lround(double(px) * Font.Height / zelle))));
+    }
+    schrift_ = f;
+    metrik_ = std::make_unique<QFontMetrics>(f);
+    schriftFuer_ = Font;
+    return schrift_;
+}
+
+const QFontMetrics& QtZeichenflaeche::Metrik() {
+    SchriftQt();
+    return *metrik_;
+}
+
+int QtZeichenflaeche::TextWidth(const std::string& text) { return Metrik().horizontalAdvance(Qs(text)); }
+
+int QtZeichenflaeche::TextHeight(const std::string&) { return Metrik().height(); }
+
+void QtZeichenflaeche::TextMalen(int x, int y, const std::string& text) {
+    QPainter* m = Maler();
+    if (!m || text.empty()) return;
+    const QString s = Qs(text);
+    const QFontMetrics& fm = Metrik();
+    if (Brush.Style != bsClear) m->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), FarbeQt(Brush.Color));
+    m->setFont(schrift_);
+    m->setPen(FarbeQt(Font.Color));
+    m->drawText(QPoint(x, y + fm.ascent()), s);
+}

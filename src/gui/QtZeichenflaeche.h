@@ -1,0 +1,63 @@
+#pragma once
+// The program's off-screen picture: an RGB32 image with a QPainter canvas.
+// No antialiasing, so a line of one colour has exactly that colour; dotted
+// pens only at width 1; texts in DejaVu Sans with the pixel height the font
+// asks for. The picture widget copies Bild() in one piece when it paints.
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <optional>
+
+#include "platform/Zeichenflaeche.h"
+
+// $00BBGGRR to a Qt colour (the top byte is ignored).
+QColor FarbeQt(TColor farbe);
+
+class QtZeichenflaeche : public Zeichenflaeche {
+public:
+    explicit QtZeichenflaeche(int breite = 0, int hoehe = 0);
+    ~QtZeichenflaeche() override;
+    QtZeichenflaeche(const QtZeichenflaeche&) = delete;
+    QtZeichenflaeche& operator=(const QtZeichenflaeche&) = delete;
+
+    int Width() const override { return bild_.width(); }
+    int Height() const override { return bild_.height(); }
+    void GroesseSetzen(int breite, int hoehe) override;
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+
+    // The finished picture. Painting is ended first so the image is complete;
+    // the next drawing call starts it again.
+    const QImage& Bild();
+
+    // The Qt font the canvas font stands for.
+    QFont SchriftQt();
+
+protected:
+    void LinieMalen(TPoint von, TPoint bis) override;
+    void LinienzugMalen(const std::vector<TPoint>& punkte) override;
+    void PolygonMalen(const std::vector<TPoint>& punkte) override;
+    void EllipseMalen(int x1, int y1, int x2, int y2) override;
+    void RechteckMalen(int x1, int y1, int x2, int y2) override;
+    void RechteckFuellen(int x1, int y1, int x2, int y2) override;
+    void TextMalen(int x, int y, const std::string& text) override;
+
+private:
+    // The active painter (begun on demand); nullptr while the image is empty.
+    QPainter* Maler();
+    void MalerBeenden();
+    // Puts Pen and Brush on the painter; false when the pen paints nothing.
+    bool StiftSetzen(QPainter& m);
+    void PinselSetzen(QPainter& m);
+    const QFontMetrics& Metrik();
+
+    QImage bild_;
+    std::unique_ptr<QPainter> maler_;
+    // The Qt font and its metrics, built again only when Font changes.
+    std::optional<TFont> schriftFuer_;
+    QFont schrift_;
+    std::unique_ptr<QFontMetrics> metrik_;
+};

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "platform/ProtokollZeichenflaeche.h"
+#include "platform/Zeichenflaeche.h"
+
+using Art = ProtokollZeichenflaeche::Art;
+
+namespace {
+constexpr Extended NaN = std::numeric_limits<Extended>::quiet_NaN();
+constexpr Extended Inf = std::numeric_limits<Extended>::infinity();
+}  // namespace
+
+TEST(PixelRunden, HalbZurGeradenZahlUndGrenzen) {
+    EXPECT_EQ(PixelRunden(0.5L), 0);
+    EXPECT_EQ(PixelRunden(1.5L), 2);
+    EXPECT_EQ(PixelRunden(2.5L), 2);
+    EXPECT_EQ(PixelRunden(-0.5L), 0);
+    EXPECT_EQ(PixelRunden(-1.5L), -2);
+    EXPECT_EQ(PixelRunden(-2.5L), -2);
+    EXPECT_EQ(PixelRunden(2.4999999999L), 2);
+    EXPECT_EQ(PixelRunden(2.5000000001L), 3);
+    EXPECT_EQ(PixelRunden(-3.7L), -4);
+    EXPECT_EQ(PixelRunden(999999.5L), 1000000);
+    // Far values and non-numbers stay far outside the picture, never overflow.
+    EXPECT_EQ(PixelRunden(1e30L), PixelGrenze);
+    EXPECT_EQ(PixelRunden(-1e30L), -PixelGrenze);
+    EXPECT_EQ(PixelRunden(LDBL_MAX), PixelGrenze);
+    EXPECT_EQ(PixelRunden(Inf), PixelGrenze);
+    EXPECT_EQ(PixelRunden(-Inf), -PixelGrenze);
+    EXPECT_EQ(PixelRunden(NaN), -PixelGrenze);
+}
+
+TEST(StreckeKappen, InnenBleibtUnveraendertDurchgehendeWirdGekappt) {
+    TVek_R2 a{1.25L, 2.75L}, b{9.125L, 3.5L};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_EQ(a, (TVek_R2{1.25L, 2.75L}));
+    EXPECT_EQ(b, (TVek_R2{9.125L, 3.5L}));
+
+    // Crossing the whole box, ends at +-1e6: y = x / 2 + 3.
+    a = {-1e6L, -1e6L / 2 + 3};
+    b = {1e6L, 1e6L / 2 + 3};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_NEAR(static_cast<double>(a.x), 0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(a.y), 3, 1e-12);
+    EXPECT_NEAR(static_cast<double>(b.x), 10, 1e-12);
+    EXPECT_NEAR(static_cast<double>(b.y), 8, 1e-12);
+
+    // Along an edge of the box.
+    a = {-5, 10};
+    b = {15, 10};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_EQ(a, (TVek_R2{0, 10}));
+    EXPECT_EQ(b, (TVek_R2{10, 10}));
+
+    // A point inside is kept, a point outside is not.
+    a = b = {4, 4};
+    EXPECT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    a = b = {11, 4};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+}
+
+TEST(StreckeKappen, FernesEndeBei1e30KostetDieGenauigkeitNicht) {
+    // Near end inside, far end at 1e30 in the direction (1, 2): leaves the box
+    // through y = 10 at x = 2 + 7 / 2.
+    TVek_R2 a{2, 3}, b{2 + 1e30L, 3 + 2e30L};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_EQ(a, (TVek_R2{2, 3}));
+    EXPECT_NEAR(static_cast<double>(b.x), 5.5, 1e-12);
+    EXPECT_EQ(b.y, 10);
+
+    // The same with the ends swapped, and entering from far below.
+    a = {2 + 1e30L, 3 + 2e30L};
+    b = {2, 3};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_NEAR(static_cast<double>(a.x), 5.5, 1e-12);
+    EXPECT_EQ(b, (TVek_R2{2, 3}));
+    a = {4, -1e30L};
+    b = {4, 5};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_EQ(a, (TVek_R2{4, 0}));
+
+    // Ends at the largest values: the differences would overflow.
+    a = {5, 5};
+    b = {LDBL_MAX, LDBL_MAX};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_NEAR(static_cast<double>(b.x), 10, 1e-9);
+    EXPECT_NEAR(static_cast<double>(b.y), 10, 1e-9);
+    a = {-LDBL_MAX, 5};
+    b = {LDBL_MAX, 5};
+    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
+    EXPECT_EQ(a, (TVek_R2{0, 5}));
+    EXPECT_EQ(b, (TVek_R2{10, 5}));
+}
+
+TEST(StreckeKappen, AussenUndUngueltigWirdAbgelehnt) {
+    TVek_R2 a{20, 20}, b{30, 40};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    // Passes the corner (10, 0) on the outside: x - y = 13.
+    a = {8, -5};
+    b = {15, 2};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    // Far above the box, both ends astronomically far.
+    a = {-1e30L, 1e30L};
+    b = {1e30L, 1e30L};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    a = {5, 5};
+    b = {NaN, 5};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    a = {5, NaN};
+    b = {5, 5};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    a = {5, 5};
+    b = {Inf, 5};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    b = {6, 6};
+    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, NaN, 10));
+    EXPECT_FALSE(StreckeKappen(a, b, 10, 0, 0, 10));  // empty box
+}
+
+TEST(PolygonKappen, FerneEckeWirdAnDerBoxAbgeschnitten) {
+    // Triangle with one corner at 1e30 straight up: becomes the rectangle
+    // (2,2) (8,2) (8,10) (2,10) up to far below a pixel.
+    const auto k = PolygonKappen({{2, 2}, {8, 2}, {5, 1e30L}}, 0, 0, 10, 10);
+    ASSERT_EQ(k.size(), 4u);
+    for (const TVek_R2& e : k) {
+        EXPECT_GE(e.x, 0);
+        EXPECT_LE(e.x, 10);
+        EXPECT_GE(e.y, 0);
+        EXPECT_LE(e.y, 10);
+    }
+    // Shoelace area of the clipped polygon.
+    long double flaeche = 0;
+    for (std::size_t i = 0; i < k.size(); ++i) {
+        const TVek_R2& p = k[i];
+        const TVek_R2& q = k[(i + 1) % k.size()];
+        flaeche += p.x * q.y - q.x * p.y;
+    }
+    EXPECT_NEAR(static_cast<double>(std::fabs(flaeche) / 2), 48, 1e-9);
+
+    EXPECT_TRUE(PolygonKappen({{20, 20}, {30, 20}, {30, 30}}, 0, 0, 10, 10).empty());
+    EXPECT_TRUE(PolygonKappen({{1, 1}, {5, NaN}, {3, 3}}, 0, 0, 10, 10).empty());
+    // Entirely inside: unchanged.
+    const std::vector<TVek_R2> innen{{1, 1}, {9, 1}, {5, 9}};
+    EXPECT_EQ(PolygonKappen(innen, 0, 0, 10, 10), innen);
+}
+
+TEST(Zeichenflaeche, ErweiterteStreckenUndPolygone) {
+    ProtokollZeichenflaeche z(100, 80);
+    z.Pen.Color = 0x0000FF;
+    z.StreckeR2({10.5L, 20.5L}, {30.5L, 41.5L});
+    // Rounded half to even, pen state recorded with the line.
+    ASSERT_EQ(z.Eintraege.size(), 2u);
+    EXPECT_EQ(z.Eintraege[0].art, Art::MoveTo);
+    EXPECT_EQ(z.Eintraege[0].punkte[0], (TPoint{10, 20}));
+    EXPECT_EQ(z.Eintraege[1].art, Art::LineTo);
+    EXPECT_EQ(z.Eintraege[1].punkte[0], (TPoint{10, 20}));
+    EXPECT_EQ(z.Eintraege[1].punkte[1], (TPoint{30, 42}));
+    EXPECT_EQ(z.Eintraege[1].pen.Color, 0x0000FFu);
+    EXPECT_EQ(z.PenPos, (TPoint{30, 42}));
+
+    // A far end is cut at the picture plus the margin, on the true line.
+    z.Leeren();
+    z.StreckeR2({50, 40}, {50 + 1e30L, 40});
+    ASSERT_EQ(z.Strecken().size(), 1u);
+    EXPECT_EQ(z.Strecken()[0].von, (TPoint{50, 40}));
+    EXPECT_EQ(z.Strecken()[0].bis, (TPoint{100 + KappRand, 40}));
+
+    // Invisible or invalid segments draw nothing at all.
+    z.Leeren();
+    z.StreckeR2({1e6L, 1e6L}, {2e6L, 1e6L});
+    z.StreckeR2({1, 1}, {NaN, 1});
+    EXPECT_TRUE(z.Eintraege.empty());
+
+    z.PolygonR2({{10, 10}, {20, 10}, {15, -1e30L}});
+    ASSERT_EQ(z.Anzahl(Art::Polygon), 1);
+    for (const TPoint& p : z.Eintraege[0].punkte) EXPECT_GE(p.Y, -KappRand);
+    z.Leeren();
+    z.PolygonR2({{10, 10}, {20, 10}, {NaN, 5}});
+    EXPECT_TRUE(z.Eintraege.empty());
+}
+
+TEST(ProtokollZeichenflaeche, ZustandTexteUndGepunkteteStifte) {
+    ProtokollZeichenflaeche z(200, 100);
+    z.Font.Height = -10;
+    EXPECT_EQ(z.TextWidth("abc"), 18);
+    EXPECT_EQ(z.TextWidth("Fläche"), 36);  // characters, not bytes
+    EXPECT_EQ(z.TextHeight("x"), 10);
+    z.Brush.Color = 0x123456;
+    z.TextOut(5, 7, "abc");
+    EXPECT_EQ(z.PenPos, (TPoint{23, 7}));
+    ASSERT_EQ(z.Texte(), std::vector<std::string>{"abc"});
+    EXPECT_EQ(z.Eintraege[0].brush.Color, 0x123456u);
+
+    // Dotted only at width 1: wider dotted pens paint solid.
+    z.Pen = {0xFF, 1, psDot};
+    z.MoveTo(0, 0);
+    z.LineTo(10, 0);
+    z.Pen.Width = 2;
+    z.LineTo(20, 0);
+    z.Pen.Width = 0;
+    z.LineTo(30, 0);
+    const auto linien = z.Alle(Art::LineTo);
+    ASSERT_EQ(linien.size(), 3u);
+    EXPECT_TRUE(linien[0].Gepunktet());
+    EXPECT_FALSE(linien[1].Gepunktet());
+    EXPECT_EQ(linien[1].pen.Style, psDot);  // recorded as set
+    EXPECT_TRUE(linien[2].Gepunktet());     // width 0 paints one pixel
+    EXPECT_EQ(StiftStilWirksam({0, 3, psDash}), psSolid);
+    EXPECT_EQ(StiftStilWirksam({0, 3, psClear}), psClear);
+
+    // Polyline pieces count as lines; a clear pen paints none.
+    z.Pen = {0x00FF00, 1, psSolid};
+    z.Polyline({{0, 0}, {5, 5}, {10, 0}});
+    z.Pen.Style = psClear;
+    z.LineTo(40, 40);
+    EXPECT_EQ(z.Strecken().size(), 5u);
+    EXPECT_EQ(z.StreckenMitFarbe(0x00FF00), 2);
+    EXPECT_EQ(z.StreckenMitFarbe(0xFF), 3);
+}
+
+TEST(Zeichenflaeche, ZeichenbitmapEinsetzen) {
+    // The silent canvas keeps its size and records nothing.
+    Zeichenbitmap().GroesseSetzen(300, 200);
+    Zeichenbitmap().LineTo(5, 5);
+    EXPECT_EQ(Zeichenbitmap().Width(), 300);
+    ProtokollZeichenflaeche p(10, 10);
+    {
+        ZeichenbitmapEinsetzen e(p);
+        Zeichenbitmap().Pen.Color = 7;
+        Zeichenbitmap().LineTo(3, 4);
+        EXPECT_EQ(&Zeichenbitmap(), &p);
+    }
+    EXPECT_NE(&Zeichenbitmap(), &p);
+    ASSERT_EQ(p.Eintraege.size(), 1u);
+    EXPECT_EQ(p.Eintraege[0].pen.Color, 7u);
+    p.ZustandZuruecksetzen();
+    EXPECT_EQ(p.Pen, TPen{});
+    EXPECT_EQ(p.Brush.Color, 0x00FFFFFFu);
+}
+
+TEST(StreckeKappen, ZufallsStreckenGegenAbtastung) {
+    // Clipped ends lie in the box and on the original line; a refused segment
+    // has no sample point inside the box.
+    unsigned long long zustand = 12345;
+    auto zufall = [&zustand]() {
+        zustand = zustand * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<Extended>(zustand >> 11) / static_cast<Extended>(1ULL << 53) * 70 - 30;
+    };
+    for (int n = 0; n < 2000; ++n) {
+        const TVek_R2 a0{zufall(), zufall()}, b0{zufall(), zufall()};
+        TVek_R2 a = a0, b = b0;
+        if (StreckeKappen(a, b, 0, 0, 10, 10)) {
+            for (const TVek_R2& e : {a, b}) {
+                EXPECT_GE(e.x, -1e-12L);
+                EXPECT_LE(e.x, 10 + 1e-12L);
+                EXPECT_GE(e.y, -1e-12L);
+                EXPECT_LE(e.y, 10 + 1e-12L);
+                const Extended kreuz = (b0.x - a0.x) * (e.y - a0.y) - (b0.y - a0.y) * (e.x - a0.x);
+                EXPECT_NEAR(static_cast<double>(kreuz), 0, 1e-9);
+            }
+        } else {
+            for (int i = 0; i <= 1000; ++i) {
+                const Extended t = i / 1000.0L;
+                const Extended x = a0.x + t * (b0.x - a0.x), y = a0.y + t * (b0.y - a0.y);
+                EXPECT_FALSE(x > 1e-9L && x < 10 - 1e-9L && y > 1e-9L && y < 10 - 1e-9L) << n;
+            }
+        }
+    }
+}
