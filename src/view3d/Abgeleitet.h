@@ -42,8 +42,8 @@ void EbenenQuadratEcken2(TVek_R3 u, TVek_R3 v, TVek_R3 S, Extended s, TPunkte<4>
 
 // Section segment of the plane (S; u, v) with face Flaeche (1..6) of the axes
 // cube: 1 x = -X, 2 y = Y, 3 x = X, 4 y = -Y, 5 z = -Z, 6 z = Z. Anzahl is 2
-// (a segment Punkte[1]-Punkte[2]) or 0; both points are the origin unless
-// Anzahl is 2.
+// (a segment Punkte[1]-Punkte[2]) or 0; the points mean nothing unless
+// Anzahl is 2. A face number outside 1..6 gives 0.
 void SchnittEbeneWuerfelflaeche(Byte Flaeche, TVek_R3 S, TVek_R3 u, TVek_R3 v, int& Anzahl,
                                 TPunkte<2>& Punkte);
 
