@@ -9,6 +9,12 @@
 #include "scene/Speicherzustand.h"
 #include "view3d/Ansicht.h"
 #include "view3d/DrehZustand.h"
+#include "scene/ObjektGeometrie.h"
+#include "view3d/Projektion.h"
+#include "view3d/Szene.h"
+#include "view3d/Abgeleitet.h"
+#include "reports/Ergebnisse.h"
+#include "view3d/Zeichnen.h"
 
 namespace {
 
@@ -34,6 +40,9 @@ void MenuePunkt(TMenuItem& m, const char* text, const char* kurz = "") {
     m.Caption = text;
     m.ShortCut = kurz;
 }
+
+// Whole numbers as the program writes them into its edits ("40", "0,8").
+std::string KoordZahlText(Extended v) { return ZahlAllgemein(v); }
 
 std::string PunktText(char Buchstabe, const TVek_R3& P) {
     return std::string(1, Buchstabe) + "(" + KoordText(P.x) + " | " + KoordText(P.y) + " | " +
@@ -332,9 +341,53 @@ void TForm_Edits_01::FormCreate() {
 }
 
 void TForm_Edits_01::FormActivate() {
-    // Filled in once the scene recomputation, the undo ring and the
-    // projection switch exist: the first activation builds the start scene,
-    // every activation refreshes the colour panels and redraws.
+    if (ErsteAktivierung) {
+        SzeneNeuBerechnen();
+
+        Augpunkt = {40, 80, 30};
+        Edit_FPx.SetText(KoordZahlText(Augpunkt.x));
+        Edit_FPy.SetText(KoordZahlText(Augpunkt.y));
+        Edit_FPz.SetText(KoordZahlText(Augpunkt.z));
+        for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
+            E->Stuetzvektor = {0, 0, 0};
+            E->Richtungsvektor1 = {1, 0, 0};
+            E->Richtungsvektor2 = {0, 0, 1};
+        }
+        ProjEbene = 1;
+        ProjRichtung = {0.8L, 1.0L, 0.5L};
+        Edit_SkalF_1.SetText(KoordZahlText(SkFy));
+        Edit_SkalF_2.SetText(KoordZahlText(SkFz));
+        SchraegbildVorgabe = true;
+        Zentralprojektion = false;
+        ZentralprojektionEinAus();
+    }
+    ErsteAktivierung = false;
+    UrsprungBildBerechnen();
+    FarbPanelsSetzen();
+    if (!DauerDrehen) SzeneZeichnen();
+}
+
+void TForm_Edits_01::ZentralprojektionEinAus() {
+    SchraegbildVorgabe = true;
+    Edit_SkalF_1.SetText("1");
+    Edit_SkalF_2.SetText("1");
+    Zentralprojektion = !Zentralprojektion;
+    ZPEinAus.Caption = Zentralprojektion ? "Zentralprojektion aus" : "Zentralprojektion ein";
+    CheckBox_ZP.Checked = Zentralprojektion;
+    PanelsAnordnen();
+    if (Zentralprojektion) {
+        // The picture plane of the central projection: the x,z-plane through
+        // the origin, seen from the oblique eye point.
+        ProjEbeneZentral.Stuetzvektor = {0, 0, 0};
+    }
+    SzeneZeichnen();
+    SchraegbildVorgabe = false;
+    // The projected lines follow the projection.
+    for (int i = 1; i <= 6; ++i) {
+        ProjektionsgeradenBerechnen(static_cast<Byte>(i));
+        if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
+    }
+    ErgebnisAusgeben(ErgebnisAuswahl);
 }
 
 void TForm_Edits_01::BildSeiteBerechnen() {

@@ -118,6 +118,7 @@ struct TForm_Edits_01 : TFormZustand {
     // ---- Handlers and routines -------------------------------------------------
     void FormCreate();
     void FormActivate();
+    void ZentralprojektionEinAus();
     void BildSeiteBerechnen();
     void PanelsAnordnen();
     void GitterwaendeWaehlen(Byte Ansicht);

@@ -1,0 +1,77 @@
+#include "view3d/Szene.h"
+
+#include "mainwindow/Hauptfenster.h"
+#include "reports/Ergebnisauswahl.h"
+#include "reports/Ergebnisse.h"
+#include "scene/ObjektGeometrie.h"
+#include "scene/Objekte.h"
+#include "view3d/Abgeleitet.h"
+#include "view3d/Achsen.h"
+#include "view3d/Ansicht.h"
+#include "view3d/DrehZustand.h"
+#include "view3d/Projektion.h"
+
+void SzeneNeuBerechnen() {
+    AchsenLaengeAnpassen(true, 1);
+
+    GeradeGAusDialog();
+    GeradeHAusDialog();
+    GeradeTAusDialog();
+    EbeneE1AusDialog();
+    EbeneE2AusDialog();
+
+    AktLinienNr = 1;
+    GeradeBerechnen(Gerade[1]);
+    AktLinienNr = 2;
+    GeradeBerechnen(Gerade[2]);
+    GeradenLage();
+    AktLinienNr = 33;
+    GeradeBerechnen(Gerade[3]);
+    GeradenLage();
+
+    AktLinienNr = 3;
+    EbeneBerechnen(Ebene[1]);
+    Form_Edits_01.SchnittAngabenSchreiben();
+    AktLinienNr = 4;
+    EbeneBerechnen(Ebene[2]);
+    Form_Edits_01.SchnittAngabenSchreiben();
+
+    AktLinienNr = 5;
+    SchnittgeradeE1E2Berechnen();
+    GeradeBerechnen(Gerade_sg);
+    Form_Edits_01.SchnittAngabenSchreiben();
+
+    // With the axes turning along, the projected lines keep their turned state.
+    if (!AchsenMitDrehen) {
+        for (int i = 1; i <= 6; ++i) {
+            AktLinienNr = 5 + i;
+            ProjektionsgeradenBerechnen(static_cast<Byte>(i));
+            if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
+        }
+    }
+    for (int i = 1; i <= 6; ++i) {
+        AktLinienNr = 11 + i;
+        SpurgeradenBerechnen(static_cast<Byte>(i));
+        if (Spurgeraden[i].gueltig == 1) GeradeBerechnen(Spurgeraden[i]);
+    }
+
+    AktLinienNr = 43;
+    GeradeBerechnen(Drehachse);
+
+    AKreuzBerechnen(AchsenKreuz);
+    AchseneinteilungenBerechnen(AchsenEinteilung);
+    MaxQuaderBerechnen();
+    for (int i = 1; i <= 4; ++i) SpatBerechnen(i);
+    for (int i = 1; i <= 4; ++i) VektorBerechnen(i);
+    for (int i = 1; i <= 4; ++i) StreckeBerechnen(i);
+    for (int i = 1; i <= 4; ++i) PunktBerechnen(i);
+    for (int i = 1; i <= 4; ++i) KugelBerechnen(i);
+    for (int i = 1; i <= 4; ++i) KegelBerechnen(i);
+    FadenkreuzAusDialog();
+
+    Urzustand = true;
+    VerschiebungX = 0;
+    VerschiebungY = 0;
+
+    ErgebnisAusgeben(ErgebnisAuswahl);
+}

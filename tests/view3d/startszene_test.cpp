@@ -1,0 +1,243 @@
+// The program's start scene, checked against values computed by hand from
+// the dialogs' start cells:
+//   g: (-4,-4,-2) + s(2,2,1)   h: (6,-2,1) + s(-2,2,0)   t: (0,0,5) + s(-2,2,0)
+//   E1: x + y + z = 4          E2: -x + y + 4z + 4 = 0
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geometry/Geometrie.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Programm.h"
+#include "scene/Objekte.h"
+#include "view3d/Ansicht.h"
+#include "view3d/DrehZustand.h"
+#include "view3d/Szene.h"
+
+namespace {
+
+constexpr long double Eps = 1e-9L;
+
+void ErwartePunkt(const TVek_R3& P, long double x, long double y, long double z) {
+    EXPECT_NEAR(static_cast<double>(P.x), static_cast<double>(x), 1e-9);
+    EXPECT_NEAR(static_cast<double>(P.y), static_cast<double>(y), 1e-9);
+    EXPECT_NEAR(static_cast<double>(P.z), static_cast<double>(z), 1e-9);
+}
+
+long double Skalar(const TVek_R3& a, const TVek_R3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+TVek_R3 Kreuz(const TVek_R3& a, const TVek_R3& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+bool Parallel(const TVek_R3& a, const TVek_R3& b) {
+    TVek_R3 k = Kreuz(a, b);
+    return Betrag(k) < 1e-9L * (1 + Betrag(a) * Betrag(b)) && Betrag(a) > Eps && Betrag(b) > Eps;
+}
+
+// Distance of P from the plane n.x + d = 0.
+long double EbenenAbstand(const TVek_R3& P, const TVek_R3& n, long double d) {
+    return std::fabs(Skalar(P, n) + d) / Betrag(n);
+}
+
+const TVek_R3 N1{1, 1, 1}, N2{-1, 1, 4};
+constexpr long double D1 = -4, D2 = 4;
+
+class Startszene : public ::testing::Test {
+protected:
+    void SetUp() override { ProgrammStart(); }
+};
+
+TEST_F(Startszene, ObjekteSindIhreZellen) {
+    ErwartePunkt(Gerade[1].Stuetzvektor, -4, -4, -2);
+    ErwartePunkt(Gerade[1].Richtungsvektor, 2, 2, 1);
+    ErwartePunkt(Gerade[2].Stuetzvektor, 6, -2, 1);
+    ErwartePunkt(Gerade[2].Richtungsvektor, -2, 2, 0);
+    ErwartePunkt(Gerade[3].Stuetzvektor, 0, 0, 5);
+    ErwartePunkt(Gerade[3].Richtungsvektor, -2, 2, 0);
+    ErwartePunkt(Ebene[1].Stuetzvektor, 4, 0, 0);
+    ErwartePunkt(Ebene[1].Richtungsvektor1, -4, 4, 0);
+    ErwartePunkt(Ebene[1].Richtungsvektor2, -4, 0, 4);
+    ErwartePunkt(Ebene[2].Stuetzvektor, 0, 0, -1);
+    ErwartePunkt(Ebene[2].Richtungsvektor1, 4, 0, 1);
+    ErwartePunkt(Ebene[2].Richtungsvektor2, 0, 4, -1);
+    // The cells given for points, vectors and segments.
+    ErwartePunkt(Punkt[1].Ort, 4, 4, 0);
+    ErwartePunkt(Punkt[2].Ort, -4, 4, 4);
+    ErwartePunkt(Punkt[3].Ort, -4, -4, -4);
+    ErwartePunkt(Vektor[1].Anfangspunkt, 0, 0, 0);
+    ErwartePunkt(Vektor[1].Vektor, -3, -3, 0);
+    ErwartePunkt(Vektor[1].Endpunkt, -3, -3, 0);
+    ErwartePunkt(Strecke[1].A, -8, -8, -8);
+    ErwartePunkt(Strecke[1].B, -8, -4, -4);
+    // Every parallelepiped's corner G is A + AB + AD + AE.
+    for (int i = 1; i <= 4; ++i) {
+        const TSpat& S = Spat[i];
+        ErwartePunkt(S.Ecke[7], S.Ecke[1].x + S.AB.x + S.AD.x + S.AE.x, S.Ecke[1].y + S.AB.y + S.AD.y + S.AE.y,
+                     S.Ecke[1].z + S.AB.z + S.AD.z + S.AE.z);
+    }
+    // Only g and E2 are visible in the first picture.
+    EXPECT_EQ(Gerade[1].sichtbar, 1);
+    EXPECT_EQ(Gerade[2].sichtbar, 0);
+    EXPECT_EQ(Ebene[1].sichtbar, 0);
+    EXPECT_EQ(Ebene[2].sichtbar, 1);
+}
+
+TEST_F(Startszene, LageDerGeraden) {
+    EXPECT_EQ(LageGH, 1);
+    ErwartePunkt(SchnittpunktGH, 2, 2, 1);
+    EXPECT_EQ(LageGT, 0);
+    EXPECT_EQ(LageTextGT, "windschief");
+    EXPECT_EQ(LageHT, 0);
+    EXPECT_EQ(LageTextHT, "h ist echt parallel zu t");
+}
+
+TEST_F(Startszene, DurchstosspunkteUndLagetexte) {
+    const TEbene& E1 = Ebene[1];
+    const TEbene& E2 = Ebene[2];
+    ASSERT_EQ(E1.DurchstosspunktGvorhanden, 1);
+    ErwartePunkt(E1.DurchstosspunktG, 1.6L, 1.6L, 0.8L);
+    EXPECT_EQ(E1.DurchstosspunktHvorhanden, 0);
+    EXPECT_EQ(E1.LagetextH, "echt parallel");
+    EXPECT_EQ(E1.DurchstosspunktTvorhanden, 0);
+    EXPECT_EQ(E1.LagetextT, "echt parallel");
+    ASSERT_EQ(E2.DurchstosspunktGvorhanden, 1);
+    ErwartePunkt(E2.DurchstosspunktG, -2, -2, -1);  // inside the axes cube
+    ASSERT_EQ(E2.DurchstosspunktHvorhanden, 1);
+    ErwartePunkt(E2.DurchstosspunktH, 6, -2, 1);
+    ASSERT_EQ(E2.DurchstosspunktTvorhanden, 1);
+    ErwartePunkt(E2.DurchstosspunktT, 12, -12, 5);
+    // Coordinate forms, up to a common factor.
+    TVek_R3 k1{E1.KoordA, E1.KoordB, E1.KoordC};
+    EXPECT_TRUE(Parallel(k1, N1));
+    EXPECT_NEAR(static_cast<double>(E1.KoordD / E1.KoordA), -4.0, 1e-12);
+    TVek_R3 k2{E2.KoordA, E2.KoordB, E2.KoordC};
+    EXPECT_TRUE(Parallel(k2, N2));
+    EXPECT_NEAR(static_cast<double>(E2.KoordD / E2.KoordB), 4.0, 1e-12);
+}
+
+TEST_F(Startszene, SchnittgeradeDerEbenen) {
+    ASSERT_TRUE(SchnittgeradeVorhanden);
+    EXPECT_EQ(LageTextE1E2, "schneiden sich:");
+    EXPECT_TRUE(Parallel(Gerade_sg.Richtungsvektor, TVek_R3{3, -5, 2}));
+    EXPECT_LT(EbenenAbstand(Gerade_sg.Stuetzvektor, N1, D1), 1e-9L);
+    EXPECT_LT(EbenenAbstand(Gerade_sg.Stuetzvektor, N2, D2), 1e-9L);
+    // Its drawn piece lies on both planes as well.
+    EXPECT_LT(EbenenAbstand(Gerade_sg.ZeichenAnfang, N1, D1), 1e-9L);
+    EXPECT_LT(EbenenAbstand(Gerade_sg.ZeichenEnde, N2, D2), 1e-9L);
+}
+
+TEST_F(Startszene, ProjizierteGeradenFolgenDerZentralprojektion) {
+    // g, h, t projected from the eye point onto E1 and E2: the picture of
+    // each end of the line's drawn direction vector lies on the projected
+    // line, which lies in the plane.
+    const TGerade* linien[3] = {&Gerade[1], &Gerade[2], &Gerade[3]};
+    const TVek_R3 normalen[2] = {N1, N2};
+    const long double d[2] = {D1, D2};
+    const TVek_R3 C{40, 80, 30};
+    for (int i = 1; i <= 6; ++i) {
+        const TGerade& P = Projektionsgeraden[i];
+        const TGerade& L = *linien[(i - 1) / 2];
+        const TVek_R3& n = normalen[(i - 1) % 2];
+        SCOPED_TRACE(i);
+        ASSERT_EQ(P.gueltig, 1);
+        EXPECT_LT(EbenenAbstand(P.Stuetzvektor, n, d[(i - 1) % 2]), 1e-9L);
+        EXPECT_LT(std::fabs(Skalar(P.Richtungsvektor, n)), 1e-9L * Betrag(P.Richtungsvektor));
+        for (const TVek_R3& Q : {L.VektorAnfang, L.VektorEnde}) {
+            // C + k (Q - C) in the plane.
+            TVek_R3 w{Q.x - C.x, Q.y - C.y, Q.z - C.z};
+            long double k = -(Skalar(C, n) + d[(i - 1) % 2]) / Skalar(w, n);
+            TVek_R3 F{C.x + k * w.x, C.y + k * w.y, C.z + k * w.z};
+            TVek_R3 AF{F.x - P.Stuetzvektor.x, F.y - P.Stuetzvektor.y, F.z - P.Stuetzvektor.z};
+            EXPECT_LT(Betrag(Kreuz(AF, P.Richtungsvektor)) / Betrag(P.Richtungsvektor), 1e-9L);
+        }
+    }
+    // By hand: g meets E1 in (1.6, 1.6, 0.8); its projection passes there.
+    const TGerade& P1 = Projektionsgeraden[1];
+    TVek_R3 AD{1.6L - P1.Stuetzvektor.x, 1.6L - P1.Stuetzvektor.y, 0.8L - P1.Stuetzvektor.z};
+    EXPECT_LT(Betrag(Kreuz(AD, P1.Richtungsvektor)), 1e-9L * Betrag(P1.Richtungsvektor));
+}
+
+TEST_F(Startszene, SpurgeradenUndSpurpunkte) {
+    const TVek_R3 richtungen[6] = {{1, -1, 0}, {1, 0, -1}, {0, 1, -1},   // E1 in xy, xz, yz
+                                   {1, 1, 0},  {4, 0, 1},  {0, 4, -1}};  // E2 likewise
+    for (int i = 1; i <= 6; ++i) {
+        SCOPED_TRACE(i);
+        const TGerade& S = Spurgeraden[i];
+        ASSERT_EQ(S.gueltig, 1);
+        EXPECT_TRUE(Parallel(S.Richtungsvektor, richtungen[i - 1]));
+        const TVek_R3& n = i <= 3 ? N1 : N2;
+        EXPECT_LT(EbenenAbstand(S.Stuetzvektor, n, i <= 3 ? D1 : D2), 1e-9L);
+        // It lies in its coordinate plane.
+        const long double c[3] = {S.Stuetzvektor.z, S.Stuetzvektor.y, S.Stuetzvektor.x};
+        EXPECT_NEAR(static_cast<double>(c[(i - 1) % 3]), 0.0, 1e-9);
+    }
+    // g passes the origin: all three of its trace points are the origin.
+    EXPECT_EQ(Gerade[1].SpurpunktXYvorhanden, 1);
+    ErwartePunkt(Gerade[1].SpurpunktXY, 0, 0, 0);
+    ErwartePunkt(Gerade[1].SpurpunktXZ, 0, 0, 0);
+    ErwartePunkt(Gerade[1].SpurpunktYZ, 0, 0, 0);
+    // h meets z = 0 nowhere (h runs at z = 1), y = 0 at s = 1, x = 0 at s = 3.
+    EXPECT_EQ(Gerade[2].SpurpunktXYvorhanden, 0);
+    ASSERT_EQ(Gerade[2].SpurpunktXZvorhanden, 1);
+    ErwartePunkt(Gerade[2].SpurpunktXZ, 4, 0, 1);
+    ASSERT_EQ(Gerade[2].SpurpunktYZvorhanden, 1);
+    ErwartePunkt(Gerade[2].SpurpunktYZ, 0, 4, 1);
+}
+
+TEST_F(Startszene, SchnittangabenImHauptfenster) {
+    const TForm_Edits_01& F = Form_Edits_01;
+    EXPECT_EQ(F.Label_gh.Caption, "S(2,000 | 2,000 | 1,000)");
+    EXPECT_EQ(F.Label_gt.Caption, "windschief");
+    EXPECT_EQ(F.Label_ht.Caption, "h ist echt parallel zu t");
+    EXPECT_EQ(F.Label_gE1.Caption, "D(1,600 | 1,600 | 0,800)");
+    EXPECT_EQ(F.Label_hE1.Caption, "echt parallel");
+    EXPECT_EQ(F.Label_gE2.Caption, "D(-2,000 | -2,000 | -1,000)");
+    EXPECT_EQ(F.Label_tE2.Caption, "D(12,000 | -12,000 | 5,000)");
+    EXPECT_EQ(F.Label_E1E2.Caption, "schneiden sich:");
+    EXPECT_NE(F.Label_sg_Richt_x.Caption, "-");
+}
+
+TEST_F(Startszene, ErsteAktivierungSetztDieProjektion) {
+    EXPECT_FALSE(ErsteAktivierung);
+    EXPECT_TRUE(Zentralprojektion);
+    EXPECT_EQ(ProjEbene, 1);
+    ErwartePunkt(Augpunkt, 40, 80, 30);
+    ErwartePunkt(ProjRichtung, 0.8L, 1, 0.5L);
+    EXPECT_EQ(Form_Edits_01.Edit_FPx.Text(), "40");
+    EXPECT_EQ(Form_Edits_01.Edit_FPy.Text(), "80");
+    EXPECT_EQ(Form_Edits_01.Edit_FPz.Text(), "30");
+    EXPECT_EQ(Form_Edits_01.ZPEinAus.Caption, "Zentralprojektion aus");
+    EXPECT_EQ(AchseXMax, 8);
+    EXPECT_GT(MassstabX, 0);
+}
+
+TEST_F(Startszene, NeuberechnungSetztVerschiebungZurueckUndLaesstDrehungen) {
+    VerschiebungX = 17;
+    VerschiebungY = -3;
+    const long double massstab = MassstabX;
+    MassstabX = MassstabY = MassstabZ = massstab * 3;
+    DrehAnzahl = 2;
+    DrehListe[1] = {1, -5};
+    AchsenMitDrehen = false;
+    Urzustand = false;
+    SzeneNeuBerechnen();
+    EXPECT_EQ(VerschiebungX, 0);
+    EXPECT_EQ(VerschiebungY, 0);
+    EXPECT_EQ(MassstabX, massstab);
+    EXPECT_TRUE(Urzustand);
+    EXPECT_EQ(DrehAnzahl, 2);
+    EXPECT_EQ(DrehListe[1].Achse, 1);
+}
+
+TEST_F(Startszene, ProgrammStartVergisstAltenZustand) {
+    Gerade[1].Stuetzvektor = {99, 99, 99};
+    Kugel[2].Radius = 0;
+    ErsteAktivierung = true;
+    ProgrammStart();
+    ErwartePunkt(Gerade[1].Stuetzvektor, -4, -4, -2);
+    EXPECT_GT(Kugel[2].Radius, 0);
+    EXPECT_FALSE(ErsteAktivierung);
+}
+
+}  // namespace
