@@ -148,7 +148,7 @@ TEST_F(Szenenstart, JederPunktIstVorDerAktivierungDerUrsprung) {
 TEST(Programmstart, SetztVeraenderteZustaendeZurueck) {
     ProgrammStart();
     // What an earlier test might leave behind.
-    Kugel[2].Netz[553] = {1, 2, 3};
+    Kugel[2].Netz[600] = {1, 2, 3};
     Gerade_h.sichtbar = 1;
     LageTextGH = "windschief";
     DrehAnzahl = 7;
@@ -165,13 +165,14 @@ TEST(Programmstart, SetztVeraenderteZustaendeZurueck) {
     NeuZeichnenAus = 1;
 
     ProgrammStart();
-    EXPECT_EQ(Kugel[2].Netz[553], TVek_R3{});
+    EXPECT_EQ(Kugel[2].Netz[600], TVek_R3{});  // beyond the used mesh
     EXPECT_EQ(Gerade_h.sichtbar, 0);
     EXPECT_TRUE(LageTextGH.empty());
     EXPECT_EQ(DrehAnzahl, 0);
     EXPECT_FALSE(AchsenMitDrehen);
-    EXPECT_FALSE(Zentralprojektion);
-    EXPECT_TRUE(ErsteAktivierung);
+    // The first activation has run again: central projection on.
+    EXPECT_TRUE(Zentralprojektion);
+    EXPECT_FALSE(ErsteAktivierung);
     EXPECT_EQ(ErgebnisAuswahl, 0);
     EXPECT_EQ(VektorSpeicher[1].x, "0");
     EXPECT_EQ(MatrixSpeicher[2], TMatrix33{});
