@@ -62,7 +62,7 @@ void FensterNeu() {
 
 }  // namespace
 
-void ProgrammStart() {
+void FensterErzeugen() {
     GlobaleNullen();
     FensterNeu();
 
@@ -80,6 +80,9 @@ void ProgrammStart() {
     Form_Kegel.FormCreate();
     Form_Fadenkreuz.FormCreate();
     Form_EbEinstell.FormCreate();
+}
 
+void ProgrammStart() {
+    FensterErzeugen();
     Form_Edits_01.FormActivate();
 }

@@ -5,3 +5,8 @@
 // calls it starts from the program's real start scene.
 
 void ProgrammStart();
+
+// The same without the first activation: every global reset and every
+// window created. The Qt front runs the activation once its main window has
+// its real size; tests use it to look at the scene before the activation.
+void FensterErzeugen();

@@ -17,7 +17,7 @@ namespace {
 
 class Szenenstart : public ::testing::Test {
 protected:
-    void SetUp() override { ProgrammStart(); }
+    void SetUp() override { FensterErzeugen(); }
 };
 
 TEST_F(Szenenstart, NurGUndE2SindSichtbar) {
