@@ -1,0 +1,221 @@
+#include "view3d/Zeichnen.h"
+
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Schalter.h"
+#include "platform/Oberflaeche.h"
+#include "scene/Objekte.h"
+#include "view3d/AchsenZeichnen.h"
+#include "view3d/Ansicht.h"
+#include "view3d/DrehZustand.h"
+#include "view3d/Gleichungen.h"
+#include "view3d/Objektzeichnen.h"
+#include "view3d/Projektion.h"
+#include "view3d/VerdeckteLinien.h"
+
+namespace {
+
+// Re-entrancy guard of the redraw. Both flags are false between redraws.
+bool zeichnenLaeuft = false;
+bool neuZeichnenAngefordert = false;
+// The busy cursor was switched on by the running redraw.
+bool sanduhrAn = false;
+
+struct Laeuft {
+    Laeuft() { zeichnenLaeuft = true; }
+    ~Laeuft() {
+        zeichnenLaeuft = false;
+        neuZeichnenAngefordert = false;
+        if (sanduhrAn) {
+            sanduhrAn = false;
+            Host().Sanduhr(false);
+        }
+    }
+};
+
+void ProjTexteZurueckschreiben() {
+    TForm_Edits_01& F = Form_Edits_01;
+    TEdit* edits[6] = {&F.Edit_FPx, &F.Edit_FPy, &F.Edit_FPz, &F.Edit_Projx, &F.Edit_Projy, &F.Edit_Projz};
+    for (int i = 1; i <= 6; ++i) edits[i - 1]->SetText(ProjTexte[i]);
+    ProjTexteZurueck = false;
+}
+
+void LinieZeichnen(TGerade& G, int Nr) {
+    AktLinienNr = Nr;
+    GeradeZeichnen(G);
+}
+
+// The hidden-line list is full: tell the user, switch the mode off through
+// the main window's switch and finish this picture directly. The redraw that
+// the switch asks for is not needed (this one already draws everything
+// directly), so the request is dropped.
+void StreckenGrenzeErreicht() {
+    const bool angefordert = neuZeichnenAngefordert;
+    MeldungZeigen(StreckenGrenzeMeldung);
+    Form_Edits_01.But_vdL.Down = false;
+    Form_Edits_01.But_vdL.Click();
+    VerdeckteLinien = false;  // also when the switch's action is not wired
+    // What was queued so far is drawn now, in list order, so the finished
+    // picture holds every segment.
+    const int n = StreckenAnzahl;
+    StreckenAnzahl = 0;
+    for (int i = 1; i <= n; ++i) {
+        const TStr& s = St[i];
+        StreckeDirektZeichnen(s.A, s.B, s.Farbe, s.Linienstil, s.Stiftbreite);
+    }
+    neuZeichnenAngefordert = angefordert;
+}
+
+void EinmalZeichnen() {
+    // 1. Texts of the projection edits saved by the help command. Their
+    // change actions ask for redraws; this one already draws the result.
+    if (ProjTexteZurueck) {
+        ProjTexteZurueckschreiben();
+        neuZeichnenAngefordert = false;
+    }
+    // 2.
+    StreckenAnzahl = 0;
+    // 3.
+    if (!SpurModus) HintergrundFuellen();
+    // 4.
+    UrsprungVersatzBerechnen();
+    if (VerdeckteLinien && !DauerDrehen && !sanduhrAn) {
+        sanduhrAn = true;
+        Host().Sanduhr(true);
+    }
+    // 5.-7. Frame of reference.
+    if (GitterZeigen) GitterwaendeZeichnen(MaxQuader);
+    if (AchsenZeigen) AKreuzZeichnen(AchsenKreuz);
+    if (AchseneinteilungZeigen) AchseneinteilungenZeichnen(AchsenEinteilung);
+    // 8. Lines g, h, t.
+    static constexpr int LinienNr[4] = {0, 1, 2, 33};
+    for (int i = 1; i <= 3; ++i)
+        if (Gerade[i].sichtbar == 1) LinieZeichnen(Gerade[i], LinienNr[i]);
+    // 9. Planes.
+    for (int i = 1; i <= 2; ++i)
+        if (Ebene[i].sichtbar == 1) {
+            AktLinienNr = 2 + i;
+            EbeneZeichnen(Ebene[i]);
+        }
+    // 10. Intersection line of E1 and E2.
+    if (SchnittgeradeZeigen && SchnittgeradeVorhanden) LinieZeichnen(Gerade_sg, 5);
+    // 11. Projected lines: g, h, t (in turn) onto E1 (odd) and E2 (even).
+    for (int i = 1; i <= 6; ++i) {
+        TGerade& P = Projektionsgeraden[i];
+        const TGerade& G = Gerade[(i + 1) / 2];
+        const TEbene& E = Ebene[(i % 2 == 1) ? 1 : 2];
+        if (P.anzeigen == 1 && P.gueltig == 1 && G.sichtbar == 1 && E.sichtbar == 1)
+            LinieZeichnen(P, 5 + i);
+    }
+    // 12. Trace lines of E1 (12..14), then of E2 (18..20).
+    for (int i = 1; i <= 6; ++i) {
+        TGerade& S = Spurgeraden[i];
+        const TEbene& E = Ebene[i <= 3 ? 1 : 2];
+        if (S.anzeigen == 1 && S.gueltig == 1 && E.sichtbar == 1) LinieZeichnen(S, i <= 3 ? 11 + i : 14 + i);
+    }
+    // 13. Crosshair.
+    if (Fadenkreuz.sichtbar == 1) FadenkreuzZeichnen(Fadenkreuz);
+    // 14. Axes cube.
+    if (AchsenWuerfelZeigen) {
+        MaxQuaderWirdGezeichnet = true;
+        SpatZeichnen(MaxQuader);
+        MaxQuaderWirdGezeichnet = false;
+    }
+    // 15. Vanishing segments: central projection only.
+    if (FluchtstreckenZeigen && Zentralprojektion) FluchtstreckenZeichnen();
+    // 16. The solids and small objects, each kind in index order.
+    for (TSpat& S : Spat)
+        if (S.sichtbar == 1) SpatZeichnen(S);
+    for (TVektor& V : Vektor)
+        if (V.sichtbar == 1) VektorZeichnen(V);
+    for (TStrecke& S : Strecke)
+        if (S.sichtbar == 1) StreckeZeichnen(S);
+    for (TPunkt& P : Punkt)
+        if (P.sichtbar == 1) PunktZeichnen(P);
+    for (TKugel& K : Kugel)
+        if (K.sichtbar == 1) KugelZeichnen(K);
+    for (TKegel& K : Kegel)
+        if (K.sichtbar == 1) KegelZeichnen(K);
+    // 17. Rotation axis.
+    if (Drehachse.sichtbar == 1) LinieZeichnen(Drehachse, 43);
+    // 18. Axis numbers.
+    if (AchsenwerteZeigen) AchsenwerteZeichnen(MaxQuader);
+    // 19. Hidden-line pass; an Escape pressed before it does not stop it.
+    if (VerdeckteLinien && !ErsteAktivierung) {
+        Host().EscapeGedrueckt();
+        VerdeckteLinienZeichnen();
+    }
+    // 20. Equations on top.
+    if (ParamDarstellungZeigen) GleichungenZeichnen();
+    // 21. The picture to the screen.
+    if (BildUebertragen) BildUebertragen();
+    // 22. The cursor back (also when the mode went off during this redraw).
+    if (sanduhrAn) {
+        sanduhrAn = false;
+        Host().Sanduhr(false);
+    }
+}
+
+}  // namespace
+
+void SzeneZeichnen() {
+    if (zeichnenLaeuft) {
+        neuZeichnenAngefordert = true;
+        return;
+    }
+    Laeuft guard;
+    // A request made during a redraw runs once after it; the bound only
+    // guards against a change action that asks for a redraw every time.
+    for (int lauf = 0; lauf < 4; ++lauf) {
+        neuZeichnenAngefordert = false;
+        EinmalZeichnen();
+        if (!neuZeichnenAngefordert) break;
+    }
+}
+
+bool SzeneWirdGezeichnet() { return zeichnenLaeuft; }
+
+TVek_R2 BildpunktPixel(TVek_R3 P) {
+    TVek_R2 B;
+    BildpunktBerechnen(P, B, MassstabX, MassstabY, MassstabZ);
+    return {B.x, BildY(B.y)};
+}
+
+void StreckeDirektZeichnen(TVek_R3 A, TVek_R3 B, TColor Farbe, TPenStyle Stil, int Breite) {
+    Zeichenflaeche& Z = Zeichenbitmap();
+    const TVek_R2 a = BildpunktPixel(A);
+    const TVek_R2 b = BildpunktPixel(B);
+    Z.Pen.Color = Farbe;
+    Z.Pen.Style = Stil;
+    Z.Pen.Width = Breite;
+    // Clipped in extended precision before it becomes pixels: a segment far
+    // outside the picture (an eye point close to an object) cannot overflow.
+    Z.StreckeR2(a, b);
+}
+
+void StreckeZeichnen3D(TVek_R3 A, TVek_R3 B, TColor Farbe, TPenStyle Stil, int Breite) {
+    if (!VerdeckteLinien) {
+        StreckeDirektZeichnen(A, B, Farbe, Stil, Breite);
+    } else if (StreckenAnzahl < StreckenHoechstzahl) {
+        ++StreckenAnzahl;
+        St[StreckenAnzahl] = TStr{A, B, Farbe, Stil, Breite};
+    } else {
+        // The segment that does not fit is dropped.
+        StreckenGrenzeErreicht();
+    }
+}
+
+void HintergrundFuellen() {
+    Zeichenflaeche& Z = Zeichenbitmap();
+    Z.Brush.Color = FarbeHintergrund;
+    Z.Brush.Style = bsSolid;  // a plane may have left the brush clear
+    Z.Pen.Color = FarbeHintergrund;
+    Z.FillRect(0, 0, Form_Edits_01.ClientWidth - Form_Edits_01.Panel_rechts.Width, Form_Edits_01.ClientHeight);
+}
+
+void BildVerschieben(int Schritt, bool Waagerecht) {
+    if (Waagerecht)
+        VerschiebungX += Schritt;
+    else
+        VerschiebungY += Schritt;
+    SzeneZeichnen();
+}
