@@ -1,0 +1,192 @@
+// Drawing of the frame of reference: axes cross, ticks, grid walls, axis
+// numbers and vanishing segments.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Bildtest.h"
+#include "scene/ObjektGeometrie.h"
+#include "view3d/Achsen.h"
+#include "view3d/AchsenZeichnen.h"
+#include "view3d/DrehZustand.h"
+#include "view3d/Projektion.h"
+
+namespace {
+
+class Rahmen : public Bildtest {
+protected:
+    void SetUp() override {
+        Bildtest::SetUp();
+        AllesAus();
+        SchnittgeradeZeigen = false;
+    }
+    std::vector<TPoint> Ecken(std::initializer_list<int> k) const {
+        std::vector<TPoint> p;
+        for (int i : k) p.push_back(Pixel(MaxQuader.Ecke[i]));
+        return p;
+    }
+};
+
+TEST_F(Rahmen, AchsenkreuzBreiteUndReihenfolge) {
+    AchsenZeigen = true;
+    AchsenKreuz.Farbe = 0x00AA0000;
+    AchsenKreuz.Linienstil = psSolid;
+    SzeneZeichnen();
+    const auto s = bild.Strecken();
+    ASSERT_EQ(s.size(), 16u);  // 3 axes, 6 arrow strokes, 7 letter strokes
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        EXPECT_EQ(s[i].pen.Color, 0x00AA0000u);
+        EXPECT_EQ(s[i].pen.Width, i < 9 ? 2 : 1) << i;
+    }
+    const auto& P = AchsenKreuz.Achsenpunkte;
+    EXPECT_EQ(s[0].von, Pixel(P[1]));
+    EXPECT_EQ(s[0].bis, Pixel(P[2]));
+    EXPECT_EQ(s[4].von, Pixel(P[8]));  // the x arrow meets the axis end
+    EXPECT_EQ(s[4].von, s[0].bis);
+    EXPECT_EQ(s[9].von, Pixel(P[16]));
+    EXPECT_EQ(s[15].bis, Pixel(P[27]));
+}
+
+TEST_F(Rahmen, StricheBleibenSchwarz) {
+    AchseneinteilungZeigen = true;
+    AchsenKreuz.Farbe = 0x000000FF;
+    AchsenKreuz.Linienstil = psDot;
+    SzeneZeichnen();
+    const auto s = bild.Strecken();
+    ASSERT_EQ(s.size(), 24u);
+    for (const auto& e : s) {
+        EXPECT_EQ(e.pen.Color, 0u);
+        EXPECT_EQ(e.pen.Width, 1);
+        EXPECT_EQ(e.pen.Style, psDot);
+    }
+    // x, y, z of tick 1 first.
+    EXPECT_EQ(s[0].von, Pixel(AchsenEinteilung.XStrichAnfang[1]));
+    EXPECT_EQ(s[1].von, Pixel(AchsenEinteilung.YStrichAnfang[1]));
+    EXPECT_EQ(s[2].bis, Pixel(AchsenEinteilung.ZStrichEnde[1]));
+}
+
+TEST_F(Rahmen, WaendeErstGefuelltDannGegittert) {
+    GitterZeigen = true;
+    RandLinienStil = psSolid;
+    NetzLinienStil = psDot;
+    MaxQuader.FarbeGitterwaende = 0x00E0E0E0;
+    SzeneZeichnen();
+
+    // Default walls 1, 2, 5 are filled in the order 1, 5, 2, without outline.
+    const auto f = bild.Alle(Art::Polygon);
+    ASSERT_EQ(f.size(), 3u);
+    EXPECT_EQ(f[0].punkte, Ecken({1, 2, 3, 4}));  // floor A B C D
+    EXPECT_EQ(f[1].punkte, Ecken({1, 4, 8, 5}));  // left A D H E
+    EXPECT_EQ(f[2].punkte, Ecken({4, 3, 7, 8}));  // back D C G H
+    for (const auto& e : f) {
+        EXPECT_EQ(e.brush.Color, 0x00E0E0E0u);
+        EXPECT_EQ(e.brush.Style, bsSolid);
+        EXPECT_EQ(e.pen.Style, psClear);
+    }
+    int letzteFuellung = -1;
+    for (int i = 0; i < static_cast<int>(bild.Eintraege.size()); ++i)
+        if (bild.Eintraege[i].art == Art::Polygon) letzteFuellung = i;
+    EXPECT_LT(letzteFuellung, Erster(Art::LineTo));
+
+    // Four parts per edge: 5 lines each way per wall, outer ones as borders.
+    const auto s = bild.Strecken();
+    ASSERT_EQ(s.size(), 30u);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const std::size_t k = i % 5;
+        EXPECT_EQ(s[i].pen.Color, 0u);
+        EXPECT_EQ(s[i].pen.Width, 1);
+        EXPECT_EQ(s[i].pen.Style, (k == 0 || k == 4) ? psSolid : psDot) << i;
+    }
+    EXPECT_EQ(s[0].von, Pixel(MaxQuader.Ecke[1]));  // the floor's grid first
+}
+
+TEST_F(Rahmen, GitterOhneTeilungZeigtNurDieRaender) {
+    GitterZeigen = true;
+    RandLinienStil = psSolid;
+    NetzLinienStil = psDot;
+    for (int n : {1, 0, -3}) {
+        AnzGitterLinien = n;
+        bild.Leeren();
+        SzeneZeichnen();
+        EXPECT_EQ(bild.Anzahl(Art::Polygon), 3) << n;
+        const auto s = bild.Strecken();
+        ASSERT_EQ(s.size(), 12u) << n;  // four edges per wall
+        for (const auto& e : s) EXPECT_EQ(e.pen.Style, psSolid) << n;
+    }
+}
+
+TEST_F(Rahmen, VerdecktModusFuellungenUndZahlenSofort) {
+    VerdeckteLinien = true;
+    GitterwaendeZeichnen(MaxQuader);
+    AchsenwerteZeichnen(MaxQuader);
+    AKreuzZeichnen(AchsenKreuz);
+    AchseneinteilungenZeichnen(AchsenEinteilung);
+    FluchtstreckenZeichnen();
+    EXPECT_EQ(bild.Anzahl(Art::Polygon), 3);
+    EXPECT_EQ(bild.Anzahl(Art::TextOut), 9);
+    EXPECT_EQ(bild.Anzahl(Art::Ellipse), 3);
+    EXPECT_TRUE(bild.Strecken().empty());
+    // 30 grid lines, 16 strokes of the cross, 24 ticks, 12 edges and 8
+    // vanishing segments wait for the pass.
+    EXPECT_EQ(StreckenAnzahl, 30 + 16 + 24 + 12 + 8);
+}
+
+TEST_F(Rahmen, AchsenwerteGanzzahligAnDenKanten) {
+    AchsenwerteZeigen = true;
+    FarbeHintergrund = 0x00F0F8FF;
+    SzeneZeichnen();
+    EXPECT_EQ(bild.Texte(), (std::vector<std::string>{"-8", "0", "8", "-8", "0", "8", "-8", "0", "8"}));
+    const auto t = bild.Alle(Art::TextOut);
+    const TVek_R2 a = BildpunktPixel(MaxQuader.Ecke[1]);
+    // Upper-left corner 15 to the left of A and 5 below it (y counts upward).
+    EXPECT_EQ(t[0].punkte[0], (TPoint{PixelRunden(a.x - 15), PixelRunden(a.y + 5)}));
+    const TVek_R2 g = BildpunktPixel(MaxQuader.Ecke[7]);
+    EXPECT_EQ(t[8].punkte[0], (TPoint{PixelRunden(g.x + 5), PixelRunden(g.y - 5)}));
+    for (const auto& e : t) {
+        EXPECT_EQ(e.brush.Color, 0x00F0F8FFu);
+        EXPECT_EQ(e.brush.Style, bsSolid);
+    }
+    // Circles of radius 3 about the midpoints of AB, BC, CG.
+    const auto k = bild.Alle(Art::Ellipse);
+    ASSERT_EQ(k.size(), 3u);
+    const TVek_R2 m = BildpunktPixel(MaxQuader.Kantenmitten[2]);
+    EXPECT_EQ(k[1].punkte[0], (TPoint{PixelRunden(m.x - 3), PixelRunden(m.y + 3)}));
+    EXPECT_EQ(k[1].punkte[1], (TPoint{PixelRunden(m.x + 3), PixelRunden(m.y - 3)}));
+    EXPECT_EQ(k[1].brush.Color, 0x00F0F8FFu);
+
+    AchsenHalbLaenge = 10;
+    MassstabSetzen();
+    AKreuzBerechnen(AchsenKreuz);
+    MaxQuaderBerechnen();
+    bild.Leeren();
+    SzeneZeichnen();
+    const auto z = bild.Texte();
+    ASSERT_EQ(z.size(), 9u);
+    EXPECT_EQ(z[0], "-10");
+    EXPECT_EQ(z[1], "0");
+    EXPECT_EQ(z[2], "10");
+}
+
+TEST_F(Rahmen, FluchtstreckenVonJederEckeZumAugpunkt) {
+    DrehungErfolgt = 1;  // a rotation happened: the box still gets no rotation segment
+    DrehstreckenZeigen = true;
+    DrehstreckeFarbe = 0x00123123;
+    FluchtstreckenFarbe = 0x00000080;
+    FluchtstreckenBreite = 1;
+    FluchtstreckenStil = psDot;
+    FluchtstreckenZeichnen();
+    EXPECT_FALSE(MaxQuaderWirdGezeichnet);
+    EXPECT_EQ(bild.StreckenMitFarbe(0x00123123), 0);
+    EXPECT_EQ(bild.StreckenMitFarbe(MaxQuader.Farbe), 12);
+    std::vector<ProtokollZeichenflaeche::Strecke> flucht;
+    for (const auto& s : bild.Strecken())
+        if (s.pen.Color == 0x00000080u) flucht.push_back(s);
+    ASSERT_EQ(flucht.size(), 8u);
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(flucht[k - 1].von, Pixel(MaxQuader.Ecke[k])) << k;
+        EXPECT_EQ(flucht[k - 1].pen.Style, psDot);
+    }
+}
+
+}  // namespace
