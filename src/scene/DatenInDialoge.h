@@ -1,0 +1,12 @@
+#pragma once
+// A stored scene goes back into the program through the dialogs: its
+// coordinates are written into the grid cells as if typed, the values
+// without a cell straight into the objects, and the scene is rebuilt from
+// the grids.
+
+// Record 1 of Objektdatensaetze[N] (0 = file buffer, 1 = preset) into the
+// dialogs' cells and the sphere radii into the spheres; no recompute.
+void DateiDatensatzInDialoge(int N);
+// The whole record 2 of Objektdatensaetze2[N] into the dialogs and objects;
+// ends by recomputing and redrawing the scene.
+void DateiDatensatz2InDialoge(int N);
