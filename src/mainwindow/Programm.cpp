@@ -20,12 +20,14 @@
 #include "scene/Speicherzustand.h"
 #include "view3d/Ansicht.h"
 #include "view3d/DrehZustand.h"
+#include "view3d/VerdeckteLinien.h"
 
 namespace {
 
 void GlobaleNullen() {
     SzeneObjekteNullen();
     AnsichtNullen();
+    VerdeckteLinienNullen();
     DrehZustandNullen();
     SchalterNullen();
     SpeicherzustandNullen();
