@@ -1,5 +1,7 @@
 #include "mainwindow/Hauptfenster.h"
 
+#include <algorithm>
+
 #include "geometry/Vektor.h"
 #include "mainwindow/GitterWuerfel.h"
 #include "mainwindow/Schalter.h"
@@ -335,6 +337,16 @@ void TForm_Edits_01::FormCreate() {
 
     ErgebnisAuswahl = 0;
 
+    // Change and click actions of the projection controls.
+    Edit_SkalF_1.OnChange = [this] { Edit_SkalF_1Change(); };
+    Edit_SkalF_2.OnChange = [this] { Edit_SkalF_2Change(); };
+    ZPEinAus.OnClick = [this] { ZPEinAusClick(); };
+    CheckBox_ZP.OnClick = [this] { CheckBox_ZPClick(); };
+    But_xz.OnClick = [this] { But_xzClick(); };
+    But_yz.OnClick = [this] { But_yzClick(); };
+    But_xy.OnClick = [this] { But_xyClick(); };
+    ProjEbStart.OnClick = [this] { ProjEbStartClick(); };
+
     PanelsAnordnen();
     BildSeiteBerechnen();
     HilfeDatei = "HILFEOV20.HLP";
@@ -357,6 +369,7 @@ void TForm_Edits_01::FormActivate() {
         ProjRichtung = {0.8L, 1.0L, 0.5L};
         Edit_SkalF_1.SetText(KoordZahlText(SkFy));
         Edit_SkalF_2.SetText(KoordZahlText(SkFz));
+        ProjWinkelAnzeigen();
         SchraegbildVorgabe = true;
         Zentralprojektion = false;
         ZentralprojektionEinAus();
@@ -367,27 +380,28 @@ void TForm_Edits_01::FormActivate() {
     if (!DauerDrehen) SzeneZeichnen();
 }
 
-void TForm_Edits_01::ZentralprojektionEinAus() {
-    SchraegbildVorgabe = true;
-    Edit_SkalF_1.SetText("1");
-    Edit_SkalF_2.SetText("1");
-    Zentralprojektion = !Zentralprojektion;
-    ZPEinAus.Caption = Zentralprojektion ? "Zentralprojektion aus" : "Zentralprojektion ein";
-    CheckBox_ZP.Checked = Zentralprojektion;
-    PanelsAnordnen();
-    if (Zentralprojektion) {
-        // The picture plane of the central projection: the x,z-plane through
-        // the origin, seen from the oblique eye point.
-        ProjEbeneZentral.Stuetzvektor = {0, 0, 0};
-    }
-    SzeneZeichnen();
-    SchraegbildVorgabe = false;
-    // The projected lines follow the projection.
-    for (int i = 1; i <= 6; ++i) {
-        ProjektionsgeradenBerechnen(static_cast<Byte>(i));
-        if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
-    }
-    ErgebnisAusgeben(ErgebnisAuswahl);
+void TForm_Edits_01::KomponentenAusrichten() {
+    // Panel_rechts takes the full height at the right; the two top panels
+    // span the rest of the width; Panel_links sits below them at the left
+    // and PaintBox1 fills what is left. The picture origin (PanelsAnordnen)
+    // counts on exactly this: x centred between the side panels, y measured
+    // from the bottom with the top panels added.
+    const int oben = Panel_oben.Height + Panel_oben_a.Height;
+    const int links = Panel_links.Visible ? Panel_links.Width : 0;
+    Panel_rechts.Left = ClientWidth - Panel_rechts.Width;
+    Panel_rechts.Top = 0;
+    Panel_rechts.Height = ClientHeight;
+    Panel_oben.Left = Panel_oben_a.Left = 0;
+    Panel_oben.Top = 0;
+    Panel_oben_a.Top = Panel_oben.Height;
+    Panel_oben.Width = Panel_oben_a.Width = std::max(Panel_rechts.Left, 0);
+    Panel_links.Left = 0;
+    Panel_links.Top = oben;
+    Panel_links.Height = std::max(ClientHeight - oben, 0);
+    PaintBox1.Left = links;
+    PaintBox1.Top = oben;
+    PaintBox1.Width = std::max(Panel_rechts.Left - links, 0);
+    PaintBox1.Height = std::max(ClientHeight - oben, 0);
 }
 
 void TForm_Edits_01::BildSeiteBerechnen() {

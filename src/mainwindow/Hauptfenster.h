@@ -118,11 +118,42 @@ struct TForm_Edits_01 : TFormZustand {
     // ---- Handlers and routines -------------------------------------------------
     void FormCreate();
     void FormActivate();
-    void ZentralprojektionEinAus();
+    void FormClose();
+    // Places the panels and PaintBox1 in the client area as the form aligns
+    // them (the front calls it after every change of the client size).
+    void KomponentenAusrichten();
     void BildSeiteBerechnen();
     void PanelsAnordnen();
     void GitterwaendeWaehlen(Byte Ansicht);
     void SchnittAngabenSchreiben();
+
+    // ---- Projection kind and picture plane (Projektionswahl.cpp) ------------
+    // Toggles central/parallel projection, shows the controls of the new kind
+    // and re-applies the chosen plane with its oblique presets.
+    void ZentralprojektionEinAus();
+    void ZPEinAusClick();        // menu item: inverts CheckBox_ZP and runs its click
+    void CheckBox_ZPClick();
+    // The plane buttons: 1 x,z, 2 y,z, 3 x,y. Straight view, or the oblique
+    // presets while SchraegbildVorgabe is set. The caller sets the button down.
+    void ProjEbeneClick(Byte Ebene);
+    void But_xzClick();
+    void But_yzClick();
+    void But_xyClick();
+    // Eye point (Zentral) or direction into their edits; preset captions of
+    // ButVorg1..3 by VorgabeEbene.
+    void ProjStandardWerte(bool Zentral);
+    // The central picture plane back through the origin (unless the eye
+    // point would lie in it); no redraw while ProjEbNeuZeichnenAus is set.
+    void ProjEbStartClick();
+    // Change actions of the factor edits (SkFy, SkFz): 0 < z <= 3.
+    void Edit_SkalFChange(int Nr);
+    void Edit_SkalF_1Change();
+    void Edit_SkalF_2Change();
+    // Label_Grad_xy and Panel_Gradxy: the angle at which the parallel
+    // projection draws the receding axis, against the horizontal picture axis.
+    void ProjWinkelAnzeigen();
+    // Visible state of the controls that belong to one projection kind.
+    void ProjektionsartZeigen();
 };
 
 inline constexpr TSpeedButton TForm_Edits_01::* SichtbKnoepfe[30] = {

@@ -1,0 +1,292 @@
+// Projection switch, plane buttons, factor edits and the plane-shift reset
+// of the main window.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "geometry/Geometrie.h"
+#include "geometry/Vektor.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Programm.h"
+#include "mainwindow/Schalter.h"
+#include "platform/SkriptHost.h"
+#include "platform/Zahltext.h"
+#include "scene/Objekte.h"
+#include "view3d/Ansicht.h"
+#include "view3d/Projektion.h"
+#include "view3d/Zeichnen.h"
+
+namespace {
+
+const char* const FaktorMeldung = "Geben Sie bitte nur Zahlen z mit\n0 < z <= 3     ein!";
+const char* const FluchtpunktMeldung = "Der Fluchtpunkt darf nicht in der\nProjektionsebene liegen!";
+
+void ErwartePunkt(const TVek_R3& P, long double x, long double y, long double z) {
+    EXPECT_NEAR(static_cast<double>(P.x), static_cast<double>(x), 1e-15);
+    EXPECT_NEAR(static_cast<double>(P.y), static_cast<double>(y), 1e-15);
+    EXPECT_NEAR(static_cast<double>(P.z), static_cast<double>(z), 1e-15);
+}
+
+class Projektionswahl : public ::testing::Test {
+protected:
+    SkriptHost host;
+    std::unique_ptr<HostEinsetzen> ein;
+    TForm_Edits_01& F = Form_Edits_01;
+    int bilder = 0;
+
+    void SetUp() override {
+        ein = std::make_unique<HostEinsetzen>(host);
+        ProgrammStart();
+        BildUebertragen = [this] { ++bilder; };
+    }
+    void TearDown() override { BildUebertragen = nullptr; }
+
+    // A click of the user on a plane button: down first, then its action.
+    void EbeneKlicken(TSpeedButton& b) {
+        for (TSpeedButton* k : {&F.But_xz, &F.But_yz, &F.But_xy}) k->Down = k == &b;
+        b.Click();
+    }
+
+    // The angle (degrees, 0..360) at which the picture shows the receding
+    // axis, measured from the real projection of the origin and of its unit
+    // point.
+    static long double GezeichneterWinkel() {
+        TVek_R3 e{};
+        if (ProjEbene == 1) e.y = 1;
+        if (ProjEbene == 2) e.x = 1;
+        if (ProjEbene == 3) e.z = 1;
+        TVek_R2 O, E;
+        BildpunktBerechnen(TVek_R3{}, O, MassstabX, MassstabY, MassstabZ);
+        BildpunktBerechnen(e, E, MassstabX, MassstabY, MassstabZ);
+        long double w = std::atan2(E.y - O.y, E.x - O.x) * BogenZuGrad;
+        return w < 0 ? w + 360 : w;
+    }
+};
+
+TEST_F(Projektionswahl, StartInZentralprojektionMitSchraegbild) {
+    EXPECT_TRUE(Zentralprojektion);
+    EXPECT_FALSE(SchraegbildVorgabe);
+    EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion aus");
+    EXPECT_TRUE(F.CheckBox_ZP.Checked);
+    EXPECT_TRUE(F.Edit_FPx.Visible && F.ButFPzMin.Visible && F.ProjEbMin.Visible &&
+                F.Panel_VerschProjEb.Visible);
+    EXPECT_FALSE(F.Edit_Projx.Visible || F.ButProjRichtyPl.Visible || F.Panel_Gradxy.Visible);
+    ErwartePunkt(ProjEbeneZentral.Stuetzvektor, 0, 0, 0);
+    ErwartePunkt(ProjEbeneZentral.Richtungsvektor2, 0, 0, 1);
+    EXPECT_EQ(F.ButVorg1.Caption, "40");
+    EXPECT_EQ(F.ButVorg3.Caption, "30");
+    EXPECT_EQ(F.Panel_VerschProjEb.Caption, "0");
+    EXPECT_EQ(F.Panel_VerschProjEb.Hint,
+              "Abstand der Projekt.-Ebene von der x,z-Ebene; (-): Die Proj.-Eb. liegt vor der x,z-Ebene");
+    EXPECT_EQ(F.Label15.Caption, "SkFy:");
+    EXPECT_EQ(F.Label17.Caption, ":SkFz");
+    EXPECT_EQ(F.Edit_SkalF_1.Hint, "Faktor zur Bestimmung von LEy aus LEx");
+    EXPECT_EQ(F.Label17.Hint, "Faktor zur Bestimmung von LEz aus LEx");
+    EXPECT_EQ(F.Edit_SkalF_1.Text(), "1");
+    EXPECT_EQ(F.Edit_SkalF_2.Text(), "1");
+    // The x,z button chose its walls (floor, back, left).
+    EXPECT_TRUE(GitterwaendeAutomatisch);
+    EXPECT_TRUE(GitterWaende[1] && GitterWaende[2] && GitterWaende[5]);
+    EXPECT_FALSE(GitterWaende[3] || GitterWaende[4] || GitterWaende[6]);
+    EXPECT_EQ(F.Label_Grad_xy.Caption, "Grad x,y:");
+    EXPECT_EQ(F.Panel_Gradxy.Caption, "32,01");  // atan(0,5 / 0,8)
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
+TEST_F(Projektionswahl, UmschaltenAufParallelUndZurueck) {
+    F.Edit_SkalF_2.SetText("2");
+    ASSERT_EQ(SkFz, 2.0L);
+    bilder = 0;
+    F.ZPEinAusClick();
+    EXPECT_FALSE(Zentralprojektion);
+    EXPECT_FALSE(F.CheckBox_ZP.Checked);
+    EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion ein");
+    EXPECT_FALSE(SchraegbildVorgabe);
+    // The oblique direction of the x,z-plane, and both factors back to 1.
+    ErwartePunkt(ProjRichtung, 0.8L, 1, 0.5L);
+    EXPECT_EQ(F.Edit_Projx.Text(), "0,8");
+    EXPECT_EQ(F.Edit_Projy.Text(), "1");
+    EXPECT_EQ(F.Edit_Projz.Text(), "0,5");
+    EXPECT_EQ(F.ButVorg1.Caption, "0,8");
+    EXPECT_EQ(F.ButVorg2.Caption, "1");
+    EXPECT_EQ(F.Edit_SkalF_2.Text(), "1");
+    EXPECT_EQ(SkFz, 1.0L);
+    EXPECT_TRUE(F.Edit_Projx.Visible && F.ButProjRichtzMin.Visible && F.Panel_Gradxy.Visible);
+    EXPECT_FALSE(F.Edit_FPx.Visible || F.ProjEbStart.Visible || F.SpeedButton1.Visible);
+    EXPECT_GE(bilder, 1);
+    // The picture origin moved to the centre of the free width.
+    EXPECT_EQ(AchsenKreuz.UrsprungX, (F.ClientWidth - F.Panel_rechts.Width - F.Panel_links.Width) / 2.0L);
+
+    // The projected lines now run along the parallel direction: each end of
+    // g's drawn vector and its picture on E1 differ by a multiple of it.
+    const TGerade& P = Projektionsgeraden[1];
+    ASSERT_EQ(P.gueltig, 1);
+    for (const TVek_R3& Q : {Gerade[1].VektorAnfang, Gerade[1].VektorEnde}) {
+        TVek_R3 w;
+        VektorAB(P.Stuetzvektor, Q, w);
+        // Q lies in the plane through the projected line along the direction.
+        const Extended d = Determinante3(w, P.Richtungsvektor, ProjRichtung);
+        EXPECT_LT(std::fabs(d), 1e-9L * Betrag(w) * Betrag(P.Richtungsvektor) * Betrag(ProjRichtung));
+    }
+
+    F.ZPEinAusClick();
+    EXPECT_TRUE(Zentralprojektion);
+    EXPECT_TRUE(F.CheckBox_ZP.Checked);
+    EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion aus");
+    ErwartePunkt(Augpunkt, 40, 80, 30);
+}
+
+TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
+    // Central projection: the straight views put the eye on the dropped axis.
+    EbeneKlicken(F.But_xy);
+    EXPECT_EQ(ProjEbene, 3);
+    EXPECT_EQ(VorgabeEbene, 3);
+    ErwartePunkt(Augpunkt, 0, 0, -80);
+    ErwartePunkt(ProjEbeneZentral.Richtungsvektor1, 1, 0, 0);
+    ErwartePunkt(ProjEbeneZentral.Richtungsvektor2, 0, 1, 0);
+    EXPECT_EQ(F.Edit_FPx.Text(), "0");
+    EXPECT_EQ(F.Edit_FPz.Text(), "-80");
+    EXPECT_EQ(F.ButVorg1.Caption, "-30");
+    EXPECT_EQ(F.ButVorg3.Caption, "-80");
+    EXPECT_EQ(F.Label15.Caption, "SkFz:");
+    EXPECT_EQ(F.Label17.Caption, ":SkFx");
+    EXPECT_EQ(F.Edit_SkalF_2.Hint, "Faktor zur Bestimmung von LEx aus LEy");
+    EXPECT_EQ(F.Panel_VerschProjEb.Hint,
+              "Abstand der Projekt.-Ebene von der x,y-Ebene; (+): Die Proj.-Eb. liegt vor der x,y-Ebene");
+    EXPECT_TRUE(GitterWaende[1] && GitterWaende[4] && GitterWaende[6]);
+    EXPECT_FALSE(GitterWaende[2] || GitterWaende[3] || GitterWaende[5]);
+
+    // Parallel projection: the direction along the dropped axis; a shifted
+    // support point of the parallel plane stays.
+    F.ZentralprojektionEinAus();        // oblique on x,y
+    ErwartePunkt(ProjRichtung, -0.5L, 0.8L, -1);
+    ProjEbeneParallel.Stuetzvektor = {0, 2, 0};
+    F.Label_ProjArt.Caption = "Kav. 1";
+    F.Edit_SkalF_1.SetText("0,5");
+    RichtungsMeldungAus = false;
+    bilder = 0;
+    EbeneKlicken(F.But_yz);
+    EXPECT_EQ(ProjEbene, 2);
+    ErwartePunkt(ProjRichtung, -1, 0, 0);
+    ErwartePunkt(ProjEbeneParallel.Richtungsvektor1, 0, 1, 0);
+    ErwartePunkt(ProjEbeneParallel.Richtungsvektor2, 0, 0, 1);
+    ErwartePunkt(ProjEbeneParallel.Stuetzvektor, 0, 2, 0);
+    EXPECT_EQ(F.Edit_Projx.Text(), "-1");
+    EXPECT_EQ(F.Edit_Projy.Text(), "0");
+    EXPECT_EQ(F.Edit_Projz.Text(), "0");
+    EXPECT_EQ(F.ButVorg1.Caption, "-1");
+    EXPECT_EQ(F.ButVorg2.Caption, "0,8");
+    EXPECT_EQ(F.ButVorg3.Caption, "0,5");
+    EXPECT_TRUE(RichtungsMeldungAus);
+    EXPECT_EQ(F.Label_ProjArt.Caption, "");
+    EXPECT_EQ(F.Edit_SkalF_1.Text(), "1");
+    EXPECT_EQ(SkFy, 1.0L);
+    EXPECT_EQ(F.Label15.Caption, "SkFx:");
+    EXPECT_EQ(F.Label_Grad_xy.Caption, "Grad y,x:");
+    EXPECT_EQ(F.Panel_Gradxy.Caption, "0,00");  // the receding axis shrinks to a point
+    EXPECT_GE(bilder, 1);
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
+TEST_F(Projektionswahl, SchraegbildWinkelWieGezeichnet) {
+    F.ZentralprojektionEinAus();
+    ASSERT_FALSE(Zentralprojektion);
+    struct { TSpeedButton* b; const char* text; const char* winkel; } faelle[] = {
+        {&F.But_xz, "Grad x,y:", "32,01"},
+        {&F.But_yz, "Grad y,x:", "212,01"},
+        {&F.But_xy, "Grad y,z:", "212,01"},
+    };
+    for (auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        for (TSpeedButton* k : {&F.But_xz, &F.But_yz, &F.But_xy}) k->Down = k == f.b;
+        // The switch there and back re-applies the plane with its oblique presets.
+        F.ZentralprojektionEinAus();
+        F.ZentralprojektionEinAus();
+        ASSERT_FALSE(Zentralprojektion);
+        EXPECT_EQ(F.Label_Grad_xy.Caption, f.text);
+        EXPECT_EQ(F.Panel_Gradxy.Caption, f.winkel);
+        Extended gezeigt = 0;
+        ASSERT_TRUE(ZahlLesen(F.Panel_Gradxy.Caption, gezeigt));
+        EXPECT_NEAR(static_cast<double>(gezeigt), static_cast<double>(GezeichneterWinkel()), 0.006);
+    }
+    // A direction with a negative dropped component folds to the other side.
+    EbeneKlicken(F.But_xz);             // straight view first: (0, 1, 0)
+    ProjRichtung = {0.8L, -1, 0.5L};
+    F.ProjWinkelAnzeigen();
+    EXPECT_NEAR(static_cast<double>(GezeichneterWinkel()), 212.0054, 0.001);
+    EXPECT_EQ(F.Panel_Gradxy.Caption, "212,01");
+}
+
+TEST_F(Projektionswahl, Faktoren) {
+    F.Label_ProjArt.Caption = "Kav. 2";
+    F.ScrollBar2.SetPositionStill(150);
+    F.Edit_SkalF_1.SetText("2,5");
+    EXPECT_EQ(SkFy, 2.5L);
+    EXPECT_EQ(F.Label_ProjArt.Caption, "");
+    EXPECT_EQ(F.ScrollBar2.Position(), 100);  // the zoom returns to 100 %
+    F.Edit_SkalF_1.SetText("3");
+    EXPECT_EQ(SkFy, 3.0L);
+    EXPECT_TRUE(host.Meldungen.empty());
+
+    // Unfinished or no number: nothing happens, no message.
+    for (const char* t : {"", "-", "abc", "1,2,3"}) {
+        F.Label_ProjArt.Caption = "x";
+        F.Edit_SkalF_1.SetText(t);
+        EXPECT_EQ(SkFy, 3.0L) << t;
+        EXPECT_EQ(F.Label_ProjArt.Caption, "") << t;
+    }
+    EXPECT_TRUE(host.Meldungen.empty());
+
+    // Out of range: message, the old factor back in the edit, focus.
+    F.Edit_SkalF_1.SetText("3");
+    for (const char* t : {"0", "3,5", "-1", "3,0000001"}) {
+        host.Vergessen();
+        const int fokus = F.Edit_SkalF_1.FokusAnforderungen;
+        F.Edit_SkalF_1.SetText(t);
+        ASSERT_EQ(host.Meldungen.size(), 1u) << t;
+        EXPECT_EQ(host.Meldungen[0].text, FaktorMeldung);
+        EXPECT_EQ(host.Meldungen[0].art, MeldungsArt::Information);
+        EXPECT_EQ(SkFy, 3.0L) << t;
+        EXPECT_EQ(F.Edit_SkalF_1.Text(), "3") << t;
+        EXPECT_EQ(F.Edit_SkalF_1.FokusAnforderungen, fokus + 1);
+    }
+    // The second factor is the vertical one.
+    F.Edit_SkalF_2.SetText("0,25");
+    EXPECT_EQ(SkFz, 0.25L);
+    EXPECT_EQ(SkFy, 3.0L);
+}
+
+TEST_F(Projektionswahl, ProjektionsebeneZurueck) {
+    ProjEbeneZentral.Stuetzvektor = {0, 30, 0};
+    F.Panel_VerschProjEb.Caption = "30";
+    bilder = 0;
+    F.ProjEbStart.Click();
+    EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, 0);
+    EXPECT_EQ(F.Panel_VerschProjEb.Caption, "0");
+    EXPECT_EQ(bilder, 1);
+
+    // The eye point would lie in the plane: warning, the shift stays.
+    ProjEbeneZentral.Stuetzvektor = {0, 30, 0};
+    Augpunkt = {40, 0, 30};
+    F.ProjEbStart.Click();
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, FluchtpunktMeldung);
+    EXPECT_EQ(host.Meldungen[0].art, MeldungsArt::Warnung);
+    EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, 30);
+    EXPECT_EQ(F.Panel_VerschProjEb.Caption, "30");
+
+    // The y,z-plane shifts along x; without redraw while it is suppressed.
+    ProjEbene = 2;
+    Augpunkt = {-80, 40, 30};
+    ProjEbeneZentral.Stuetzvektor = {-7, 0, 0};
+    ProjEbNeuZeichnenAus = true;
+    bilder = 0;
+    F.ProjEbStartClick();
+    ProjEbNeuZeichnenAus = false;
+    EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.x, 0);
+    EXPECT_EQ(bilder, 0);
+}
+
+}  // namespace
