@@ -96,6 +96,11 @@ struct TForm_Edits_01 : TFormZustand {
     TMenuItem ParamDarstellungEinAus;    // "Param.-Darstell. einblenden" / "... ausblenden"
     TMenuItem GitterwaendeAutomatEinAus; // automatic choice of three walls
     TMenuItem DrehMatrizenEinAusMenue;   // "Dreh-Matrizen einblenden" / "... ausblenden"
+    // Menu "Datei": object-data and colour-set files (Dateimenue.cpp).
+    TMenuItem aktuellesFarbsetspeichern1{"aktuelles Farbset in Datei speichern"};
+    TMenuItem Farbsetladen1{"Farbset aus Datei laden"};
+    TMenuItem aktuelleObjektdatenspeichern1{"aktuelle Objektdaten in Datei speichern"};
+    TMenuItem Objektdatenladen1{"Objektdaten aus Datei laden"};
 
     // ---- Intersection results on the left panel (SchnittAngabenSchreiben) ---
     // Lines to each other: "S(x | y | z)" when they meet in one point, else
@@ -126,6 +131,14 @@ struct TForm_Edits_01 : TFormZustand {
     void PanelsAnordnen();
     void GitterwaendeWaehlen(Byte Ansicht);
     void SchnittAngabenSchreiben();
+
+    // ---- Menu "Datei": files (Dateimenue.cpp) -------------------------------
+    void aktuelleObjektdatenspeichern1Click();
+    // Loads an object-data file and records an undo state (also after a
+    // cancel or a refused file).
+    void Objektdatenladen1Click();
+    void aktuellesFarbsetspeichern1Click();
+    void Farbsetladen1Click();
 
     // ---- Projection kind and picture plane (Projektionswahl.cpp) ------------
     // Toggles central/parallel projection, shows the controls of the new kind
