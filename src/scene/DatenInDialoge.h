@@ -10,3 +10,12 @@ void DateiDatensatzInDialoge(int N);
 // The whole record 2 of Objektdatensaetze2[N] into the dialogs and objects;
 // ends by recomputing and redrawing the scene.
 void DateiDatensatz2InDialoge(int N);
+
+// Record 1 of UndoDaten[N] into the dialogs; rebuilds and redraws the scene.
+void UndoDatensatzInDialoge(int N);
+// The cone part of UndoKegelDaten[N] (crosshair centre, cone centres,
+// normals, radii, heights); rebuilds and redraws the scene.
+void UndoKegelInDialog(int N);
+// The same two for the object store.
+void SpeicherDatensatzInDialoge();
+void SpeicherKegelInDialog();
