@@ -1,0 +1,274 @@
+#include "gui/Hauptfensteransicht.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "gui/QtZeichenflaeche.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Schalter.h"
+#include "mainwindow/Schriftgroessen.h"
+#include "platform/Zeichenflaeche.h"
+#include "view3d/Ansicht.h"
+#include "view3d/Projektion.h"
+#include "view3d/Zeichnen.h"
+
+namespace {
+
+QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A caption of the core shown as a menu text: "&" is no accelerator there.
+QString MenueText(const std::string& s) { return Qs(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+void GeometrieSetzen(QWidget* w, const TControl& c) {
+    w->setGeometry(c.Left, c.Top, c.Width, c.Height);
+    w->setVisible(c.Visible);
+}
+
+}  // namespace
+
+// The client area below the menu bar; its size is the core's client size.
+class Hauptfensteransicht::ClientFlaeche : public QWidget {
+public:
+    ClientFlaeche(Hauptfensteransicht& fenster) : QWidget(&fenster), fenster_(fenster) {}
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        fenster_.ClientGeaendert(e->size().width(), e->size().height());
+    }
+
+private:
+    Hauptfensteransicht& fenster_;
+};
+
+// ---- Bildflaeche -----------------------------------------------------------------
+
+Bildflaeche::Bildflaeche(QWidget* eltern) : QWidget(eltern) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setObjectName(QStringLiteral("PaintBox1"));
+}
+
+void Bildflaeche::BildUebernehmen(const QImage& bild) {
+    bild_ = bild;
+    update();
+}
+
+void Bildflaeche::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor grund = FarbeQt(FarbeHintergrund);
+    // Beyond the picture (before the first one, or while a larger one is on
+    // its way) the background colour.
+    if (bild_.width() < width()) p.fillRect(bild_.width(), 0, width() - bild_.width(), height(), grund);
+    if (bild_.height() < height()) p.fillRect(0, bild_.height(), width(), height() - bild_.height(), grund);
+    if (!bild_.isNull()) p.drawImage(0, 0, bild_);
+}
+
+// ---- Hauptfensteransicht ---------------------------------------------------------
+
+Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern) {
+    TForm_Edits_01& F = Form_Edits_01;
+    setObjectName(QStringLiteral("Form_Edits_01"));
+    client_ = new ClientFlaeche(*this);
+    setCentralWidget(client_);
+
+    paintBox1_ = new Bildflaeche(client_);
+    for (const TPanel* p : {&F.Panel_oben, &F.Panel_oben_a, &F.Panel_links, &F.Panel_rechts}) {
+        auto* w = new QFrame(client_);
+        w->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        w->setAutoFillBackground(true);
+        panels_.push_back({p, w});
+    }
+    panels_[0].widget->setObjectName(QStringLiteral("Panel_oben"));
+    panels_[1].widget->setObjectName(QStringLiteral("Panel_oben_a"));
+    panels_[2].widget->setObjectName(QStringLiteral("Panel_links"));
+    panels_[3].widget->setObjectName(QStringLiteral("Panel_rechts"));
+
+    ErgebnisseAnlegen();
+    MenueAnlegen();
+
+    // The redraw's last step: the finished picture into PaintBox1.
+    BildUebertragen = [this] { BildZeigen(); };
+    Auffrischen();
+}
+
+Hauptfensteransicht::~Hauptfensteransicht() { BildUebertragen = nullptr; }
+
+void Hauptfensteransicht::MenueAnlegen() {
+    TForm_Edits_01& F = Form_Edits_01;
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QAction* beenden = datei->addAction(QStringLiteral("&Beenden"));
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
+    for (TMenuItem* m : {&F.ZPEinAus}) {
+        QAction* a = einstellungen->addAction(MenueText(m->Caption));
+        connect(a, &QAction::triggered, this, [m] { Benutzeraktion([m] { m->Click(); }); });
+        menue_.push_back({m, a});
+    }
+}
+
+void Hauptfensteransicht::ErgebnisseAnlegen() {
+    TForm_Edits_01& F = Form_Edits_01;
+    QFrame* links = panels_[2].widget;
+    auto* spalte = new QVBoxLayout(links);
+    spalte->setContentsMargins(6, 6, 6, 6);
+    spalte->setSpacing(1);
+
+    auto ergebnis = [this](const TLabel& l, QWidget* eltern) {
+        auto* w = new QLabel(eltern);
+        w->setWordWrap(true);
+        w->setTextFormat(Qt::PlainText);
+        ergebnisse_.push_back({&l, w});
+        return w;
+    };
+    const struct { const char* titel; const TLabel* label; } zeilen[] = {
+        {"g, h:", &F.Label_gh},   {"g, t:", &F.Label_gt},   {"h, t:", &F.Label_ht},
+        {"g, E1:", &F.Label_gE1}, {"h, E1:", &F.Label_hE1}, {"t, E1:", &F.Label_tE1},
+        {"g, E2:", &F.Label_gE2}, {"h, E2:", &F.Label_hE2}, {"t, E2:", &F.Label_tE2},
+        {"E1, E2:", &F.Label_E1E2},
+    };
+    for (const auto& z : zeilen) {
+        auto* titel = new QLabel(QString::fromUtf8(z.titel), links);
+        QFont f = titel->font();
+        f.setBold(true);
+        titel->setFont(f);
+        spalte->addWidget(titel);
+        spalte->addWidget(ergebnis(*z.label, links));
+        spalte->addSpacing(3);
+    }
+    // sg: support point and direction as two columns.
+    auto* sg = new QWidget(links);
+    auto* gitter = new QGridLayout(sg);
+    gitter->setContentsMargins(0, 0, 0, 0);
+    gitter->setHorizontalSpacing(8);
+    gitter->setVerticalSpacing(1);
+    auto* titel = new QLabel(QStringLiteral("sg:"), sg);
+    QFont f = titel->font();
+    f.setBold(true);
+    titel->setFont(f);
+    gitter->addWidget(titel, 0, 0);
+    gitter->addWidget(new QLabel(QStringLiteral("Stützv."), sg), 0, 1);
+    gitter->addWidget(new QLabel(QStringLiteral("Richtungsv."), sg), 0, 2);
+    const TLabel* stuetz[3] = {&F.Label_sg_Stuetz_x, &F.Label_sg_Stuetz_y, &F.Label_sg_Stuetz_z};
+    const TLabel* richt[3] = {&F.Label_sg_Richt_x, &F.Label_sg_Richt_y, &F.Label_sg_Richt_z};
+    const char* const achsen[3] = {"x", "y", "z"};
+    for (int k = 0; k < 3; ++k) {
+        gitter->addWidget(new QLabel(QString::fromLatin1(achsen[k]), sg), k + 1, 0);
+        gitter->addWidget(ergebnis(*stuetz[k], sg), k + 1, 1);
+        gitter->addWidget(ergebnis(*richt[k], sg), k + 1, 2);
+    }
+    spalte->addWidget(sg);
+    spalte->addStretch(1);
+}
+
+void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
+    const int menue = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
+    resize(breite, hoehe + menue);
+}
+
+QWidget* Hauptfensteransicht::Client() const { return client_; }
+
+QLabel* Hauptfensteransicht::Ergebnisfeld(const TLabel& l) const {
+    for (const LabelWidget& e : ergebnisse_)
+        if (e.label == &l) return e.widget;
+    return nullptr;
+}
+
+QAction* Hauptfensteransicht::Menuepunkt(const TMenuItem& m) const {
+    for (const MenueWidget& e : menue_)
+        if (e.item == &m) return e.aktion;
+    return nullptr;
+}
+
+void Hauptfensteransicht::Platzieren() {
+    const TForm_Edits_01& F = Form_Edits_01;
+    GeometrieSetzen(paintBox1_, F.PaintBox1);
+    for (const PanelWidget& p : panels_) GeometrieSetzen(p.widget, *p.panel);
+}
+
+void Hauptfensteransicht::ClientGeaendert(int breite, int hoehe) {
+    TForm_Edits_01& F = Form_Edits_01;
+    F.ClientWidth = breite;
+    F.ClientHeight = hoehe;
+    F.KomponentenAusrichten();
+    Platzieren();
+    const int alteSeite = BildSeite;
+    F.BildSeiteBerechnen();
+    F.PanelsAnordnen();
+    Zeichenbitmap().GroesseSetzen(F.PaintBox1.Width, F.PaintBox1.Height);
+    SchriftGroessenSetzen();
+    // Nothing is drawn before the first activation; it draws the first picture.
+    if (!ErsteAktivierung) {
+        if (BildSeite != alteSeite) MassstabSetzen();
+        SzeneZeichnen();
+    }
+    AnsichtenAuffrischen();
+}
+
+void Hauptfensteransicht::BildZeigen() {
+    if (auto* z = dynamic_cast<QtZeichenflaeche*>(&Zeichenbitmap())) paintBox1_->BildUebernehmen(z->Bild());
+}
+
+void Hauptfensteransicht::Aktivieren() {
+    // An activation inside a running handler (a message box closing) or a
+    // redraw waits: that handler refreshes and redraws when it is done.
+    if (BenutzeraktionLaeuft() || SzeneWirdGezeichnet()) return;
+    Benutzeraktion([] { Form_Edits_01.FormActivate(); });
+}
+
+void Hauptfensteransicht::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    Form_Edits_01.Visible = true;
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    // The first activation needs the real client size: the layout follows it
+    // first, then the start scene is built and drawn.
+    ClientGeaendert(client_->width(), client_->height());
+    Aktivieren();
+}
+
+void Hauptfensteransicht::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && gezeigt_ && isActiveWindow()) Aktivieren();
+}
+
+void Hauptfensteransicht::closeEvent(QCloseEvent* e) {
+    Benutzeraktion([] { Form_Edits_01.FormClose(); });
+    e->accept();
+}
+
+void Hauptfensteransicht::Auffrischen() {
+    const TForm_Edits_01& F = Form_Edits_01;
+    const QSignalBlocker sperre(this);
+    setWindowTitle(Qs(F.Caption));
+    Platzieren();
+    for (const PanelWidget& p : panels_) {
+        QPalette pal = p.widget->palette();
+        pal.setColor(QPalette::Window, FarbeQt(p.panel->Color));
+        p.widget->setPalette(pal);
+    }
+    for (const LabelWidget& l : ergebnisse_) {
+        const QString text = Qs(l.label->Caption);
+        if (l.widget->text() != text) l.widget->setText(text);
+        l.widget->setVisible(l.label->Visible);
+        l.widget->setToolTip(Qs(l.label->Hint));
+    }
+    for (const MenueWidget& m : menue_) {
+        const QSignalBlocker s(m.aktion);
+        m.aktion->setText(MenueText(m.item->Caption));
+        m.aktion->setEnabled(m.item->Enabled);
+        m.aktion->setVisible(m.item->Visible);
+        m.aktion->setCheckable(m.item->Checked);
+        m.aktion->setChecked(m.item->Checked);
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+// The Qt view of the main window Form_Edits_01: the picture PaintBox1 in the
+// middle, the four panels around it, the intersection results on the left
+// panel and the menu bar. Shows the core's state and runs its handlers.
+
+#include <QImage>
+#include <QMainWindow>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "gui/Auffrischen.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+struct TControl;
+struct TLabel;
+struct TMenuItem;
+struct TPanel;
+
+// PaintBox1: shows the last finished picture in one piece. Painting never
+// draws the scene: the redraw hands each finished picture over.
+class Bildflaeche : public QWidget {
+public:
+    explicit Bildflaeche(QWidget* eltern = nullptr);
+    // Keeps a copy of the picture (shared until the canvas draws on) and
+    // asks for a repaint.
+    void BildUebernehmen(const QImage& bild);
+    const QImage& Bild() const { return bild_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage bild_;
+};
+
+class Hauptfensteransicht : public QMainWindow, public KernAnsicht {
+public:
+    explicit Hauptfensteransicht(QWidget* eltern = nullptr);
+    ~Hauptfensteransicht() override;
+
+    void Auffrischen() override;
+
+    // Sizes the window so that its client area (below the menu bar) is
+    // breite x hoehe.
+    void ClientGroesseSetzen(int breite, int hoehe);
+
+    Bildflaeche* PaintBox1() const { return paintBox1_; }
+    QWidget* Client() const;
+    // The label that shows a result label of the core (nullptr: none).
+    QLabel* Ergebnisfeld(const TLabel& l) const;
+    QAction* Menuepunkt(const TMenuItem& m) const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    class ClientFlaeche;
+    friend class ClientFlaeche;
+
+    // The client area got a new size: the core's layout, picture and font
+    // follow it, and the picture is drawn again.
+    void ClientGeaendert(int breite, int hoehe);
+    // Puts the panels and the picture where the core's layout has them.
+    void Platzieren();
+    void Aktivieren();
+    void BildZeigen();
+    void MenueAnlegen();
+    void ErgebnisseAnlegen();
+
+    ClientFlaeche* client_ = nullptr;
+    Bildflaeche* paintBox1_ = nullptr;
+    struct PanelWidget {
+        const TPanel* panel;
+        QFrame* widget;
+    };
+    std::vector<PanelWidget> panels_;
+    struct LabelWidget {
+        const TLabel* label;
+        QLabel* widget;
+    };
+    std::vector<LabelWidget> ergebnisse_;
+    struct MenueWidget {
+        const TMenuItem* item;
+        QAction* aktion;
+    };
+    std::vector<MenueWidget> menue_;
+    bool gezeigt_ = false;
+};
