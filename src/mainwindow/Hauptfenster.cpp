@@ -206,6 +206,10 @@ TForm_Edits_01::TForm_Edits_01() {
     MenuePunkt(Farbset5, "Farbset 5", "F6");
     FarbSet1.Checked = true;
     MenuePunkt(ObjektDatensatz1Vorgabeladen1, "Objektdatensatz1 (Vorgabe) laden");
+    MenuePunkt(aktuellesFarbsetspeichern1, "aktuelles Farbset in Datei speichern");
+    MenuePunkt(Farbsetladen1, "Farbset aus Datei laden");
+    MenuePunkt(aktuelleObjektdatenspeichern1, "aktuelle Objektdaten in Datei speichern");
+    MenuePunkt(Objektdatenladen1, "Objektdaten aus Datei laden");
     MenuePunkt(AchsmitObjdreh, "Achsen mit Objekten drehen", "Strg+A");
     MenuePunkt(Drehstrein, "Drehstrecke aus", "Strg+D");
     MenuePunkt(DrStrEinst, "Drehstrecke einstellen");

@@ -97,10 +97,10 @@ struct TForm_Edits_01 : TFormZustand {
     TMenuItem GitterwaendeAutomatEinAus; // automatic choice of three walls
     TMenuItem DrehMatrizenEinAusMenue;   // "Dreh-Matrizen einblenden" / "... ausblenden"
     // Menu "Datei": object-data and colour-set files (Dateimenue.cpp).
-    TMenuItem aktuellesFarbsetspeichern1{"aktuelles Farbset in Datei speichern"};
-    TMenuItem Farbsetladen1{"Farbset aus Datei laden"};
-    TMenuItem aktuelleObjektdatenspeichern1{"aktuelle Objektdaten in Datei speichern"};
-    TMenuItem Objektdatenladen1{"Objektdaten aus Datei laden"};
+    TMenuItem aktuellesFarbsetspeichern1;
+    TMenuItem Farbsetladen1;
+    TMenuItem aktuelleObjektdatenspeichern1;
+    TMenuItem Objektdatenladen1;
 
     // ---- Intersection results on the left panel (SchnittAngabenSchreiben) ---
     // Lines to each other: "S(x | y | z)" when they meet in one point, else
