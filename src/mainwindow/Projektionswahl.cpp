@@ -150,6 +150,9 @@ void TForm_Edits_01::ProjEbeneClick(Byte Ebene) {
         ProjRichtung = SchraegbildVorgabe ? W.RichtungSchraeg : W.RichtungGerade;
         Label_ProjArt.Caption = "";
         ProjStandardWerte(false);
+        // Only this rewrite is silent: left set, the flag would swallow the
+        // message of the user's next refused direction.
+        RichtungsMeldungAus = false;
     } else {
         ProjEbeneZentral.Stuetzvektor = {0, 0, 0};
         ProjEbeneZentral.Richtungsvektor1 = W.u;

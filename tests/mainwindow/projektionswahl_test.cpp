@@ -165,9 +165,12 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     ProjEbeneParallel.Stuetzvektor = {0, 2, 0};
     F.Label_ProjArt.Caption = "Kav. 1";
     F.Edit_SkalF_1.SetText("0,5");
-    RichtungsMeldungAus = false;
     bilder = 0;
+    bool stummBeimSchreiben = false;
+    F.Edit_Projy.OnChange = [&] { stummBeimSchreiben = RichtungsMeldungAus; };
     EbeneKlicken(F.But_yz);
+    F.Edit_Projy.OnChange = nullptr;
+    EXPECT_TRUE(stummBeimSchreiben);
     EXPECT_EQ(ProjEbene, 2);
     ErwartePunkt(ProjRichtung, -1, 0, 0);
     ErwartePunkt(ProjEbeneParallel.Richtungsvektor1, 0, 1, 0);
@@ -179,7 +182,7 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     EXPECT_EQ(F.ButVorg1.Caption, "-1");
     EXPECT_EQ(F.ButVorg2.Caption, "0,8");
     EXPECT_EQ(F.ButVorg3.Caption, "0,5");
-    EXPECT_TRUE(RichtungsMeldungAus);
+    EXPECT_FALSE(RichtungsMeldungAus);  // silent only while the button rewrites the edits
     EXPECT_EQ(F.Label_ProjArt.Caption, "");
     EXPECT_EQ(F.Edit_SkalF_1.Text(), "1");
     EXPECT_EQ(SkFy, 1.0L);
