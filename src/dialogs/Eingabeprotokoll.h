@@ -1,0 +1,143 @@
+#pragma once
+// The edit protocol shared by every object dialog: what a typed key may put
+// into a number cell, when a cell's text counts as unfinished, valid or
+// refused, and the chain that applies an object once all its cells are
+// valid. Written once here; a dialog only says how its object is checked
+// (its refusal, e.g. a null direction vector) and read (reader and derived
+// objects).
+//
+// Events the front reports for a number cell of an object's grid, in the
+// order they happen:
+//   TasteGedrueckt(grid, key)           before the key changes the text; the
+//                                       result is the character to insert, or
+//                                       nothing (key dropped). Tab is handled
+//                                       here: it leaves the cell and walks on.
+//   ZelleGetippt(grid, col, row, text)  after the key: the cell's new text.
+//                                       The front reports every change the
+//                                       user makes to a cell's text this way
+//                                       (also a paste).
+//   ZelleVerlassen(grid, col, row)      the user leaves the cell (other
+//                                       cell, other control, window closed).
+// After each event the front shows the grid's cells again: the protocol may
+// have put a text back.
+//
+// Rules, the same in every dialog:
+// - Key filter: "." becomes ","; digits, ",", "-" and Backspace pass; every
+//   other key is dropped.
+// - Before a key changes a coordinate the scene must not be rotated with its
+//   axes nor turning: KoordinatenAenderungVorbereiten asks; on No the key is
+//   dropped.
+// - Empty, "-" (and "," or "-," before their digits) are unfinished: never
+//   applied, no message. Left unfinished, the cell gets its last valid text
+//   back, silently, so the grid always holds a whole object.
+// - Anything else must be a number strictly between -10001 and 10001; if
+//   not, BereichsMeldung is shown and the cell gets its last valid text back.
+// - A valid text is applied only when every number cell of the object's grid
+//   is valid (a dialog never applies half an object) and the object's own
+//   check accepts it; a refused object also gets the cell's last valid text
+//   back (the check shows its own message).
+// - Applying (ObjektAnwenden): DrehungFuerEingabeAufheben, the object's
+//   reader and derived objects, SchnittAngabenSchreiben, SzeneZeichnen
+//   (unless NeuZeichnenAus), ErgebnisAusgeben(ErgebnisAuswahl), and one undo
+//   state (UndoPunktSetzen).
+// - While the user edits a cell, the grid's Bearbeitung flag is set with
+//   Col/Row on that cell, so code that writes the grid from the objects
+//   (rotation and animation ticks) leaves that cell alone.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <functional>
+#include <initializer_list>
+
+#include "platform/Komponenten.h"
+
+inline constexpr char TasteBackspace = '\b';
+inline constexpr char TasteTab = '\t';
+
+// The message of a refused cell.
+inline constexpr const char* BereichsMeldung =
+    "Geben Sie bitte nur Zahlen z ein mit\n-10001 < z < 10001 !";
+
+// ---- Building blocks ---------------------------------------------------------------
+// For number fields that are not grid cells (edit fields of the plane's
+// coordinate form, the rotation axis, ...) the same rules are built from
+// these.
+
+// The key filter of every number cell and number field.
+std::optional<char> TasteFiltern(char Taste);
+
+enum class ZellStand {
+    Gueltig,    // a number strictly between -10001 and 10001
+    Unfertig,   // "", "-", "," or "-,": the user is still typing
+    Abgelehnt,  // anything else
+};
+// Judges a cell text; shows nothing.
+ZellStand ZellTextPruefen(const std::string& Text);
+
+// Before the user changes a coordinate: asks to leave the rotated state
+// (KoordinatenAenderungVorbereiten) when the scene is rotated with its axes
+// or turning. True when the change may go on.
+bool KoordAenderungErlaubt();
+
+// The apply chain of one object. Pruefen (may be empty) is the object's
+// refusal: it shows its message and gives false, and then nothing happens.
+// Anwenden reads the object and recomputes what derives from it; the chain
+// then runs the common steps listed above. True when applied.
+bool ObjektAnwenden(const std::function<bool()>& Pruefen, const std::function<void()>& Anwenden);
+
+// ---- Grid cells ----------------------------------------------------------------------
+
+// The last valid text of each cell of one grid. Owned by the dialog beside
+// the grid, so it lives and is reset with the dialog.
+class TZellenGedaechtnis {
+public:
+    // nullptr when no valid text of that cell is known.
+    const std::string* Text(int Spalte, int Zeile) const;
+    void Merken(int Spalte, int Zeile, const std::string& Text);
+    void Vergessen() { texte_.clear(); }
+
+private:
+    std::map<std::pair<int, int>, std::string> texte_;
+};
+
+// One object's grid as the protocol needs it.
+struct TObjektGitter {
+    TStringGrid* Gitter = nullptr;  // nullptr: no object grid
+    TZellenGedaechtnis* Gedaechtnis = nullptr;
+    // The object's refusal (shows its message, gives false); may be empty.
+    std::function<bool()> Pruefen;
+    // Reader and derived objects of the object.
+    std::function<void()> Anwenden;
+    // The text of a cell from the object (KoordText), put back when no valid
+    // text of the cell is known yet.
+    std::function<std::string(int Spalte, int Zeile)> ObjektText;
+};
+
+// The number cells of a grid: column >= FixedCols and row >= FixedRows.
+bool IstZahlZelle(const TStringGrid& G, int Spalte, int Zeile);
+
+// The three events of the grid's current cell (see above).
+std::optional<char> TasteGedrueckt(const TObjektGitter& O, char Taste);
+void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::string& Text);
+void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile);
+
+// ---- Object dialogs -----------------------------------------------------------------
+
+// Base of the dialogs that show object grids. A dialog says which object a
+// grid belongs to; the front calls the three events with the grid.
+struct TObjektDialog : TFormZustand {
+    // The protocol of grid G (Gitter nullptr when G is no object grid of
+    // this dialog).
+    virtual TObjektGitter ObjektGitter(TStringGrid& G) = 0;
+
+    std::optional<char> TasteGedrueckt(TStringGrid& G, char Taste);
+    void ZelleGetippt(TStringGrid& G, int Spalte, int Zeile, const std::string& Text);
+    void ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile);
+};
+
+// Display rule: only the grid of the current object (Akt, from 1) is
+// visible, and none while the coordinates of the kind are locked. Hidden
+// grids keep their texts.
+void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen);
