@@ -1,5 +1,8 @@
 #include "scene/Speicherzustand.h"
 
+#include "scene/Dateien.h"
+#include "scene/Datensatz.h"
+
 void SpeicherzustandNullen() {
     UndoAnzahl = 0;
     UndoIndex = 0;
@@ -7,4 +10,6 @@ void SpeicherzustandNullen() {
     FarbsetSatz2 = 1;
     ObjektdatenSatz2 = 1;
     DatenWerdenGeladen = false;
+    DatensaetzeNullen();
+    DateienNullen();
 }

@@ -1,0 +1,67 @@
+#pragma once
+// Object-data files (two 1704-byte records, 3408 bytes) and colour-set files
+// (two 120-byte records, 240 bytes): saving, checking and loading.
+//
+// A file's content is checked whole before anything of it is applied; a
+// file that fails leaves the scene, the dialogs and the buffers as they were
+// and the user is told which file it was. Saving writes a temporary file
+// beside the target and renames it over the target only when every byte is
+// on disk, so a failed save never destroys the previous file. Failures are
+// the program's own German messages; nothing here throws.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scene/Datensatz.h"
+
+// The last files chosen in this run, whole.
+inline std::string ObjektdatenPfad;
+inline std::string FarbsetPfad;
+
+inline void DateienNullen() {
+    ObjektdatenPfad.clear();
+    FarbsetPfad.clear();
+}
+
+// ---- Content checks ------------------------------------------------------------
+// What the dialogs would accept if the values were typed: every number
+// finite; coordinates, as the dialogs' cells show them (3 decimals), strictly
+// between -10001 and 10001; radii and heights below 10000 in magnitude; the
+// crosshair step below 10; lines with a direction, planes and Spate with
+// independent spanning vectors, cones with a normal; attributes among the
+// choices of the dialogs' controls; colours with a zero top byte.
+
+bool DatensatzGueltig(const TObjektDatensatz& d);
+bool Datensatz2Gueltig(const TObjektDatensatz2& d);
+bool FarbsetGueltig(const TFarbset& f);
+bool Farbset2Gueltig(const TFarbset2& f);
+
+// ---- Files -----------------------------------------------------------------------
+
+// Reads at most `hoechstens` bytes from the start of the file into `inhalt`.
+// False when the file cannot be opened or read.
+bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::vector<std::uint8_t>& inhalt);
+// Writes `inhalt` as the whole file `pfad` through a temporary file in the
+// same folder. False, with the previous file untouched, when anything fails.
+// An existing target that is no regular file or is write-protected is refused.
+bool DateiSicherSchreiben(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
+
+// The name with ".EXT" added when its last component has no extension.
+std::string MitStandardEndung(const std::string& pfad, const std::string& endung);
+
+// Fills the file buffers from the objects and writes ObjektdatenPfad. False
+// (after a message) when the file could not be written.
+bool ObjektdatenSchreiben();
+// The save dialog of the object data; on acceptance ObjektdatenSchreiben.
+void ObjektdatenSpeichernDialog();
+// Reads, checks and applies the object-data file `pfad` (the steps between
+// the open dialog and the undo state). False when nothing was applied.
+bool ObjektdatenLaden(const std::string& pfad);
+
+// Copies the current colours into the buffers and writes FarbsetPfad.
+bool FarbsetSchreiben();
+void FarbsetSpeichernDialog();
+// Reads, checks and applies the colour-set file `pfad`. False when nothing
+// was applied.
+bool FarbsetLaden(const std::string& pfad);
