@@ -9,6 +9,8 @@
 #include "reports/Ergebnisauswahl.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
+#include "scene/Undo.h"
+#include "scene/Vorgabe.h"
 #include "view3d/Ansicht.h"
 #include "view3d/DrehZustand.h"
 #include "scene/ObjektGeometrie.h"
@@ -350,6 +352,7 @@ void TForm_Edits_01::FormCreate() {
     But_yz.OnClick = [this] { But_yzClick(); };
     But_xy.OnClick = [this] { But_xyClick(); };
     ProjEbStart.OnClick = [this] { ProjEbStartClick(); };
+    ObjektspeicherAnlegen();
 
     PanelsAnordnen();
     BildSeiteBerechnen();
@@ -358,7 +361,12 @@ void TForm_Edits_01::FormCreate() {
 
 void TForm_Edits_01::FormActivate() {
     if (ErsteAktivierung) {
+        // The start scene as the preset, undo state 0 and the object store.
+        VorgabeDatensatzAusDialogen();
+        if (ObjektdatenSatz2 > 0) VorgabeDatensatzAusDialogen2();
         SzeneNeuBerechnen();
+        if (!AchsenMitDrehen) UndoPunktSetzen();
+        SpeicherUebernehmen(0);
 
         Augpunkt = {40, 80, 30};
         Edit_FPx.SetText(KoordZahlText(Augpunkt.x));

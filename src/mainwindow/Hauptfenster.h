@@ -140,6 +140,29 @@ struct TForm_Edits_01 : TFormZustand {
     void aktuellesFarbsetspeichern1Click();
     void Farbsetladen1Click();
 
+    // ---- Undo, object store, preset, view resets, closing (Objektspeicher.cpp)
+    TMenuItem rckgngig1, widerrufen1;    // menu "Bearbeiten"
+    // Wires the commands below and fills the preset colour sets.
+    void ObjektspeicherAnlegen();
+    void rckgngig1Click();
+    void widerrufen1Click();
+    void BitBtn_BackObjClick();
+    void BitBtn_RebackObjClick();
+    void BitBtn_DatenNachSpeichClick();
+    void BitBtn_DatenAusSpeichClick();
+    void ObjektDatensatz1Vorgabeladen1Click();
+    // View resets: the start view, then undo down to the start scene;
+    // BitBtn1 also empties the rotation list in the mode without axes.
+    void AnsichtZuruecksetzen();
+    void But_BackClick();
+    void BitBtn1Click();
+    // A mouse move over the picture right after a load is ignored.
+    void PaintBox1MouseMove();
+    // The question before closing; false keeps the program running.
+    bool FormCloseQuery();
+    // Preset colour set n (1..5, menu items FarbSet1..Farbset5; Farbvorgaben.cpp).
+    void FarbSetClick(int n);
+
     // ---- Projection kind and picture plane (Projektionswahl.cpp) ------------
     // Toggles central/parallel projection, shows the controls of the new kind
     // and re-applies the chosen plane with its oblique presets.
