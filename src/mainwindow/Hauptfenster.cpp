@@ -352,6 +352,9 @@ void TForm_Edits_01::FormCreate() {
     But_yz.OnClick = [this] { But_yzClick(); };
     But_xy.OnClick = [this] { But_xyClick(); };
     ProjEbStart.OnClick = [this] { ProjEbStartClick(); };
+    vdL.OnClick = [this] { vdLClick(); };
+    But_vdL.OnClick = [this] { But_vdLClick(); };
+    SichtbarkeitAktualisieren();
     ObjektspeicherAnlegen();
 
     PanelsAnordnen();

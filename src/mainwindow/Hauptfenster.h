@@ -131,6 +131,11 @@ struct TForm_Edits_01 : TFormZustand {
     void PanelsAnordnen();
     void GitterwaendeWaehlen(Byte Ansicht);
     void SchnittAngabenSchreiben();
+    // Hidden-line switch of the menu item vdL and the speed button But_vdL
+    // (VerdeckteLinienSchalter.cpp), and its cost estimate.
+    void vdLClick();
+    void But_vdLClick();
+    void SichtbarkeitAktualisieren();
 
     // ---- Menu "Datei": files (Dateimenue.cpp) -------------------------------
     void aktuelleObjektdatenspeichern1Click();
