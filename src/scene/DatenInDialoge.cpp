@@ -289,6 +289,7 @@ void DateiDatensatz2InDialoge(int N) {
 
     DialogSteuerungenSetzen();
 
+    Form_Edits_01.SichtbarkeitAktualisieren();
     if (!Form_Edits_01.AlleDrehAus.Down) Form_Edits_01.AlleDrehKnoepfeSetzen(false);
     NeuBerechnenUndZeichnen();
 }

@@ -1,0 +1,84 @@
+#pragma once
+// Fixture of the tests that keep scenes: the real start scene with a
+// scripted host, the texts of every object grid as one comparable picture,
+// and an edit as the edit chain applies it (cell, recompute, undo state).
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/Ebenen.h"
+#include "dialogs/Fadenkreuz.h"
+#include "dialogs/Geraden_t.h"
+#include "dialogs/Kegel.h"
+#include "dialogs/Kugeln.h"
+#include "dialogs/Punkte.h"
+#include "dialogs/Spate.h"
+#include "dialogs/Strecken.h"
+#include "dialogs/Vektoren.h"
+#include "mainwindow/Programm.h"
+#include "platform/SkriptHost.h"
+#include "platform/Zahltext.h"
+#include "scene/Objekte.h"
+#include "scene/Undo.h"
+#include "view3d/Szene.h"
+
+// Every grid that holds object data, in a fixed order.
+inline std::vector<TStringGrid*> AlleObjektgitter() {
+    std::vector<TStringGrid*> g = {&Form_Geraden_t.StringGrid1, &Form_Geraden_t.StringGrid2,
+                                   &Form_Geraden_t.StringGrid3, &Form_Ebenen.StringGrid1,
+                                   &Form_Ebenen.StringGrid2, &Form_Fadenkreuz.StringGrid1};
+    for (int i = 1; i <= 4; ++i) {
+        g.push_back(&Form_Spate.Gitter(i));
+        g.push_back(&Form_Vektoren.Gitter(i));
+        g.push_back(&Form_Strecken.Gitter(i));
+        g.push_back(&Form_Punkte.Gitter(i));
+        g.push_back(&Form_Kugeln.Gitter(i));
+        g.push_back(&Form_Kegel.Gitter(i));
+    }
+    return g;
+}
+
+// All cell texts of all object grids, numbers as the program writes them
+// ("4" and "4,000" are the same cell).
+inline std::vector<std::string> Gitterbild() {
+    std::vector<std::string> t;
+    for (TStringGrid* G : AlleObjektgitter())
+        for (int c = 0; c < G->ColCount(); ++c)
+            for (int r = 0; r < G->RowCount(); ++r) {
+                Extended v = 0;
+                const std::string& z = G->Cells(c, r);
+                t.push_back(ZahlLesen(z, v) ? KoordText(v) : z);
+            }
+    return t;
+}
+
+class Szenenstand : public ::testing::Test {
+protected:
+    SkriptHost host;
+
+    void SetUp() override {
+        hostEin_ = std::make_unique<HostEinsetzen>(host);
+        ProgrammStart();
+        host.Vergessen();
+    }
+    void TearDown() override { hostEin_.reset(); }
+
+    // One applied edit: the text into the cell, the scene rebuilt, a state
+    // recorded.
+    static void Bearbeiten(TStringGrid& G, int Spalte, int Zeile, const std::string& Text) {
+        G.Cells(Spalte, Zeile) = Text;
+        SzeneNeuBerechnen();
+        UndoPunktSetzen();
+    }
+    int Meldungen(const std::string& text) const {
+        int n = 0;
+        for (const auto& m : host.Meldungen) n += m.text == text;
+        return n;
+    }
+
+private:
+    std::unique_ptr<HostEinsetzen> hostEin_;
+};
