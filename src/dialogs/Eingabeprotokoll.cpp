@@ -27,8 +27,8 @@ ZellStand ZellTextPruefen(const std::string& Text) {
 
 bool KoordAenderungErlaubt() { return KoordinatenAenderungVorbereiten(); }
 
-bool ObjektAnwenden(const std::function<bool()>& Pruefen, const std::function<void()>& Anwenden) {
-    if (Pruefen && !Pruefen()) return false;
+bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& Anwenden) {
+    if (Ablehnung && !Ablehnung().empty()) return false;
     DrehungFuerEingabeAufheben();
     Anwenden();
     Form_Edits_01.SchnittAngabenSchreiben();
@@ -56,49 +56,137 @@ bool IstZahlZelle(const TStringGrid& G, int Spalte, int Zeile) {
 
 namespace {
 
+// One cell or field as the shared rules see it.
+struct TZelle {
+    std::function<std::string()> Lesen;
+    std::function<void(const std::string&)> Schreiben;
+    int Spalte = 0, Zeile = 0;  // its place in the memory
+    TZellenGedaechtnis* Gedaechtnis = nullptr;
+    std::function<std::string()> ObjektText;
+    std::function<bool()> AlleGueltig;  // every number of the object valid
+    TAblehnung Ablehnung;
+    std::function<void()> Anwenden;
+};
+
 // The cell's last valid text back into the cell.
-void Zuruecksetzen(const TObjektGitter& O, int Spalte, int Zeile) {
-    std::string& Zelle = O.Gitter->Cells(Spalte, Zeile);
-    if (const std::string* t = O.Gedaechtnis ? O.Gedaechtnis->Text(Spalte, Zeile) : nullptr)
-        Zelle = *t;
-    else if (O.ObjektText)
-        Zelle = O.ObjektText(Spalte, Zeile);
+void Zuruecksetzen(const TZelle& Z) {
+    if (const std::string* t = Z.Gedaechtnis->Text(Z.Spalte, Z.Zeile))
+        Z.Schreiben(*t);
+    else if (Z.ObjektText)
+        Z.Schreiben(Z.ObjektText());
 }
 
-bool AlleZellenGueltig(const TStringGrid& G) {
-    for (int c = G.FixedCols; c < G.ColCount(); ++c)
-        for (int r = G.FixedRows; r < G.RowCount(); ++r)
-            if (ZellTextPruefen(G.Cells(c, r)) != ZellStand::Gueltig) return false;
-    return true;
+// Before a key changes the cell: the key as it goes in, or nothing.
+std::optional<char> VorTaste(const TZelle& Z, char Taste) {
+    const std::optional<char> Zeichen = TasteFiltern(Taste);
+    if (!Zeichen || !KoordAenderungErlaubt()) return std::nullopt;
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
+        // The text before the edit is the one to put back should it fail.
+        const std::string Vorher = Z.Lesen();
+        if (ZellTextPruefen(Vorher) == ZellStand::Gueltig) M.Merken(Z.Spalte, Z.Zeile, Vorher);
+        M.Beginnen(Z.Spalte, Z.Zeile);
+    }
+    return Zeichen;
+}
+
+enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
+
+// The checks and the apply of a cell whose text the user has changed. Offen:
+// not applied, the text stays (unfinished, or the object refused);
+// Unvollstaendig: valid, but another cell of the object is not; Zurueck: the
+// last valid text was put back.
+Ausgang Anwenden(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    const std::string Text = Z.Lesen();
+    switch (ZellTextPruefen(Text)) {
+        case ZellStand::Unfertig:
+            return Ausgang::Offen;
+        case ZellStand::Abgelehnt:
+            MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
+            Zuruecksetzen(Z);
+            return Ausgang::Zurueck;
+        case ZellStand::Gueltig:
+            break;
+    }
+    // Another number still unfinished: the object is not whole yet.
+    if (!Z.AlleGueltig()) return Ausgang::Unvollstaendig;
+    const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
+    if (!Grund.empty()) {
+        if (!M.Gemeldet()) {
+            MeldungZeigen(Grund, MeldungsArt::Warnung);
+            M.SetGemeldet(true);
+        }
+        return Ausgang::Offen;
+    }
+    ObjektAnwenden(nullptr, Z.Anwenden);
+    M.Merken(Z.Spalte, Z.Zeile, Text);
+    M.SetGemeldet(false);
+    return Ausgang::Angewandt;
+}
+
+void Verlassen(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    const std::string Text = Z.Lesen();
+    const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
+    // Unchanged since the last apply (or never edited): nothing to do.
+    if (ZellTextPruefen(Text) == ZellStand::Gueltig && (!Letzter || *Letzter == Text)) {
+        M.Beenden();
+        return;
+    }
+    // Otherwise it ends applied or with its last valid text; a valid text
+    // that waits for another cell stays for the apply of the whole object.
+    if (Anwenden(Z) == Ausgang::Offen) Zuruecksetzen(Z);
+    M.Beenden();
+}
+
+TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
+    TStringGrid* G = O.Gitter;
+    TZelle Z;
+    Z.Lesen = [G, Spalte, Zeile] { return G->Cells(Spalte, Zeile); };
+    Z.Schreiben = [G, Spalte, Zeile](const std::string& t) { G->Cells(Spalte, Zeile) = t; };
+    Z.Spalte = Spalte;
+    Z.Zeile = Zeile;
+    Z.Gedaechtnis = O.Gedaechtnis;
+    if (O.ObjektText) Z.ObjektText = [&O, Spalte, Zeile] { return O.ObjektText(Spalte, Zeile); };
+    Z.AlleGueltig = [G] {
+        for (int c = G->FixedCols; c < G->ColCount(); ++c)
+            for (int r = G->FixedRows; r < G->RowCount(); ++r)
+                if (ZellTextPruefen(G->Cells(c, r)) != ZellStand::Gueltig) return false;
+        return true;
+    };
+    Z.Ablehnung = O.Ablehnung;
+    Z.Anwenden = O.Anwenden;
+    return Z;
+}
+
+int FeldIndex(const TObjektFelder& O, const TEdit& Feld) {
+    for (std::size_t k = 0; k < O.Felder.size(); ++k)
+        if (O.Felder[k] == &Feld) return static_cast<int>(k);
+    return -1;
+}
+
+TZelle FeldZelle(const TObjektFelder& O, TEdit& Feld, int Index) {
+    TZelle Z;
+    Z.Lesen = [&Feld] { return Feld.Text(); };
+    Z.Schreiben = [&Feld](const std::string& t) { Feld.SetTextStill(t); };
+    Z.Spalte = Index;
+    Z.Gedaechtnis = O.Gedaechtnis;
+    if (O.ObjektText) Z.ObjektText = [&O, Index] { return O.ObjektText(Index); };
+    Z.AlleGueltig = [&O] {
+        for (const TEdit* E : O.Felder)
+            if (ZellTextPruefen(E->Text()) != ZellStand::Gueltig) return false;
+        return true;
+    };
+    Z.Ablehnung = O.Ablehnung;
+    Z.Anwenden = O.Anwenden;
+    return Z;
 }
 
 void InBearbeitung(TStringGrid& G, int Spalte, int Zeile) {
     G.Col = Spalte;
     G.Row = Zeile;
     G.Bearbeitung = true;
-}
-
-// The checks and the apply of a cell whose text the user has just changed.
-void ZelleAnwenden(const TObjektGitter& O, int Spalte, int Zeile) {
-    TStringGrid& G = *O.Gitter;
-    const std::string Text = G.Cells(Spalte, Zeile);
-    switch (ZellTextPruefen(Text)) {
-        case ZellStand::Unfertig:
-            return;
-        case ZellStand::Abgelehnt:
-            MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
-            Zuruecksetzen(O, Spalte, Zeile);
-            return;
-        case ZellStand::Gueltig:
-            break;
-    }
-    // Another cell still unfinished: the object is not whole yet.
-    if (!AlleZellenGueltig(G)) return;
-    if (!ObjektAnwenden(O.Pruefen, O.Anwenden)) {
-        Zuruecksetzen(O, Spalte, Zeile);
-        return;
-    }
-    if (O.Gedaechtnis) O.Gedaechtnis->Merken(Spalte, Zeile, Text);
 }
 
 }  // namespace
@@ -111,45 +199,45 @@ std::optional<char> TasteGedrueckt(const TObjektGitter& O, char Taste) {
         GitterNaechsteZelle(G);
         return std::nullopt;
     }
-    const std::optional<char> Zeichen = TasteFiltern(Taste);
-    if (!Zeichen || !IstZahlZelle(G, G.Col, G.Row)) return std::nullopt;
-    if (!KoordAenderungErlaubt()) return std::nullopt;
-    // The text before this key is the one to put back should the key spoil it.
-    const std::string& Vorher = G.Cells(G.Col, G.Row);
-    if (O.Gedaechtnis && ZellTextPruefen(Vorher) == ZellStand::Gueltig)
-        O.Gedaechtnis->Merken(G.Col, G.Row, Vorher);
-    InBearbeitung(G, G.Col, G.Row);
+    if (!IstZahlZelle(G, G.Col, G.Row)) return std::nullopt;
+    const std::optional<char> Zeichen = VorTaste(GitterZelle(O, G.Col, G.Row), Taste);
+    if (Zeichen) InBearbeitung(G, G.Col, G.Row);
     return Zeichen;
 }
 
 void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::string& Text) {
     if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
-    TStringGrid& G = *O.Gitter;
-    InBearbeitung(G, Spalte, Zeile);
-    G.Cells(Spalte, Zeile) = Text;
-    ZelleAnwenden(O, Spalte, Zeile);
+    InBearbeitung(*O.Gitter, Spalte, Zeile);
+    O.Gitter->Cells(Spalte, Zeile) = Text;
+    Anwenden(GitterZelle(O, Spalte, Zeile));
 }
 
 void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile) {
     if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
     TStringGrid& G = *O.Gitter;
-    G.Bearbeitung = false;
-    const std::string Text = G.Cells(Spalte, Zeile);
-    switch (ZellTextPruefen(Text)) {
-        case ZellStand::Unfertig:
-            Zuruecksetzen(O, Spalte, Zeile);
-            return;
-        case ZellStand::Abgelehnt:
-            MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
-            Zuruecksetzen(O, Spalte, Zeile);
-            return;
-        case ZellStand::Gueltig:
-            break;
-    }
-    // A valid text that was never applied (the front missed its change):
-    // apply it now; an applied or untouched one needs nothing.
-    const std::string* Letzter = O.Gedaechtnis ? O.Gedaechtnis->Text(Spalte, Zeile) : nullptr;
-    if (Letzter && *Letzter != Text) ZelleAnwenden(O, Spalte, Zeile);
+    if (G.Col == Spalte && G.Row == Zeile) G.Bearbeitung = false;
+    Verlassen(GitterZelle(O, Spalte, Zeile));
+}
+
+// ---- Number fields ----------------------------------------------------------------------
+
+std::optional<char> FeldTasteGedrueckt(const TObjektFelder& O, TEdit& Feld, char Taste) {
+    const int k = FeldIndex(O, Feld);
+    if (k < 0) return std::nullopt;
+    return VorTaste(FeldZelle(O, Feld, k), Taste);
+}
+
+void FeldGetippt(const TObjektFelder& O, TEdit& Feld, const std::string& Text) {
+    const int k = FeldIndex(O, Feld);
+    if (k < 0) return;
+    Feld.SetTextStill(Text);
+    Anwenden(FeldZelle(O, Feld, k));
+}
+
+void FeldVerlassen(const TObjektFelder& O, TEdit& Feld) {
+    const int k = FeldIndex(O, Feld);
+    if (k < 0) return;
+    Verlassen(FeldZelle(O, Feld, k));
 }
 
 // ---- Object dialogs -----------------------------------------------------------------

@@ -31,11 +31,14 @@
 //   applied, no message. Left unfinished, the cell gets its last valid text
 //   back, silently, so the grid always holds a whole object.
 // - Anything else must be a number strictly between -10001 and 10001; if
-//   not, BereichsMeldung is shown and the cell gets its last valid text back.
+//   not, BereichsMeldung is shown and the cell gets its last valid text back
+//   (the text it held before this edit or at the last apply).
 // - A valid text is applied only when every number cell of the object's grid
 //   is valid (a dialog never applies half an object) and the object's own
-//   check accepts it; a refused object also gets the cell's last valid text
-//   back (the check shows its own message).
+//   check (Ablehnung) has nothing against it. A refused object is not
+//   applied; its message is shown once per edit of the cell, and the text
+//   stays so the user can type on (0 on the way to 0,5). Left while still
+//   refused, the cell gets its last valid text back.
 // - Applying (ObjektAnwenden): DrehungFuerEingabeAufheben, the object's
 //   reader and derived objects, SchnittAngabenSchreiben, SzeneZeichnen
 //   (unless NeuZeichnenAus), ErgebnisAusgeben(ErgebnisAuswahl), and one undo
@@ -50,6 +53,7 @@
 #include <utility>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "platform/Komponenten.h"
 
@@ -81,33 +85,60 @@ ZellStand ZellTextPruefen(const std::string& Text);
 // or turning. True when the change may go on.
 bool KoordAenderungErlaubt();
 
-// The apply chain of one object. Pruefen (may be empty) is the object's
-// refusal: it shows its message and gives false, and then nothing happens.
-// Anwenden reads the object and recomputes what derives from it; the chain
-// then runs the common steps listed above. True when applied.
-bool ObjektAnwenden(const std::function<bool()>& Pruefen, const std::function<void()>& Anwenden);
+// The object's own check: the message that refuses it, or "" when it may be
+// applied. Runs only when every number of the object is valid.
+using TAblehnung = std::function<std::string()>;
+
+// The apply chain of one object: nothing when Ablehnung (may be empty)
+// refuses it (the caller shows the message); otherwise Anwenden reads the
+// object and recomputes what derives from it, and the chain runs the common
+// steps listed above. True when applied.
+bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& Anwenden);
 
 // ---- Grid cells ----------------------------------------------------------------------
 
-// The last valid text of each cell of one grid. Owned by the dialog beside
-// the grid, so it lives and is reset with the dialog.
+// The last valid text of each cell of one grid, and which cell is being
+// edited. Owned by the dialog beside the grid, so it lives and is reset
+// with the dialog.
 class TZellenGedaechtnis {
 public:
     // nullptr when no valid text of that cell is known.
     const std::string* Text(int Spalte, int Zeile) const;
     void Merken(int Spalte, int Zeile, const std::string& Text);
-    void Vergessen() { texte_.clear(); }
+    void Vergessen() {
+        texte_.clear();
+        bearbeitet_.reset();
+        gemeldet_ = false;
+    }
+
+    // The edit of a cell: begins with its first key, ends when it is left.
+    bool InBearbeitung(int Spalte, int Zeile) const {
+        return bearbeitet_ && *bearbeitet_ == std::make_pair(Spalte, Zeile);
+    }
+    void Beginnen(int Spalte, int Zeile) {
+        bearbeitet_ = std::make_pair(Spalte, Zeile);
+        gemeldet_ = false;
+    }
+    void Beenden() {
+        bearbeitet_.reset();
+        gemeldet_ = false;
+    }
+    // The object's refusal was shown during this edit (since its last apply).
+    bool Gemeldet() const { return gemeldet_; }
+    void SetGemeldet(bool g) { gemeldet_ = g; }
 
 private:
     std::map<std::pair<int, int>, std::string> texte_;
+    std::optional<std::pair<int, int>> bearbeitet_;
+    bool gemeldet_ = false;
 };
 
 // One object's grid as the protocol needs it.
 struct TObjektGitter {
     TStringGrid* Gitter = nullptr;  // nullptr: no object grid
-    TZellenGedaechtnis* Gedaechtnis = nullptr;
-    // The object's refusal (shows its message, gives false); may be empty.
-    std::function<bool()> Pruefen;
+    TZellenGedaechtnis* Gedaechtnis = nullptr;  // required
+    // The object's refusal; may be empty.
+    TAblehnung Ablehnung;
     // Reader and derived objects of the object.
     std::function<void()> Anwenden;
     // The text of a cell from the object (KoordText), put back when no valid
@@ -122,6 +153,24 @@ bool IstZahlZelle(const TStringGrid& G, int Spalte, int Zeile);
 std::optional<char> TasteGedrueckt(const TObjektGitter& O, char Taste);
 void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::string& Text);
 void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile);
+
+// ---- Number fields ----------------------------------------------------------------------
+// The same protocol for an object whose numbers sit in edit fields (the
+// coordinate and normal form of a plane). The protocol writes the fields
+// with SetTextStill: their OnChange is not the user's typing. Tab is the
+// front's focus move: it ends in FeldVerlassen.
+
+struct TObjektFelder {
+    std::vector<TEdit*> Felder;  // all number fields of the object
+    TZellenGedaechtnis* Gedaechtnis = nullptr;  // required; field k is cell (k, 0)
+    TAblehnung Ablehnung;
+    std::function<void()> Anwenden;
+    std::function<std::string(int Index)> ObjektText;  // Index into Felder
+};
+
+std::optional<char> FeldTasteGedrueckt(const TObjektFelder& O, TEdit& Feld, char Taste);
+void FeldGetippt(const TObjektFelder& O, TEdit& Feld, const std::string& Text);
+void FeldVerlassen(const TObjektFelder& O, TEdit& Feld);
 
 // ---- Object dialogs -----------------------------------------------------------------
 
