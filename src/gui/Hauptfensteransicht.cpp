@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/DateiMenue.h"
 #include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Hauptfenster.h"
 #include "mainwindow/Schalter.h"
@@ -106,6 +107,7 @@ Hauptfensteransicht::~Hauptfensteransicht() { BildUebertragen = nullptr; }
 void Hauptfensteransicht::MenueAnlegen() {
     TForm_Edits_01& F = Form_Edits_01;
     QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    dateiMenue_ = new DateiMenue(*this, datei, panels_[3].widget);
     QAction* beenden = datei->addAction(QStringLiteral("&Beenden"));
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
@@ -271,4 +273,5 @@ void Hauptfensteransicht::Auffrischen() {
         m.aktion->setCheckable(m.item->Checked);
         m.aktion->setChecked(m.item->Checked);
     }
+    if (dateiMenue_) dateiMenue_->Auffrischen();
 }

@@ -11,6 +11,7 @@
 
 #include "gui/Auffrischen.h"
 
+class DateiMenue;
 class QAction;
 class QFrame;
 class QLabel;
@@ -52,6 +53,8 @@ public:
     // The label that shows a result label of the core (nullptr: none).
     QLabel* Ergebnisfeld(const TLabel& l) const;
     QAction* Menuepunkt(const TMenuItem& m) const;
+    // The menu "Datei", undo, redo and the store buttons (DateiMenue.cpp).
+    DateiMenue* Dateimenue() const { return dateiMenue_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -90,4 +93,5 @@ private:
     };
     std::vector<MenueWidget> menue_;
     bool gezeigt_ = false;
+    DateiMenue* dateiMenue_ = nullptr;
 };

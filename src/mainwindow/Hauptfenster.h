@@ -195,6 +195,45 @@ struct TForm_Edits_01 : TFormZustand {
     void ProjWinkelAnzeigen();
     // Visible state of the controls that belong to one projection kind.
     void ProjektionsartZeigen();
+
+    // ---- Rotation of the scene and its inputs (Drehknoepfe.cpp) ------------
+    TLabel Label_DrehIntervall;  // the interval of Timer1 in ms
+    // Change, click and timer actions of the rotation controls; run by
+    // FormCreate.
+    void DrehsteuerungAnlegen();
+    // The six direction buttons, Code 1..6 = x-, x+, y-, y+, z-, z+: one step,
+    // or start, change or stop of the continuous rotation.
+    void But_GesamtDrehenClick(int Code);
+    void But_GesamtDrehenUmAchseClick();
+    // One tick of the continuous rotation; a tick that comes while one runs
+    // (a message of the step keeps its own loop) is dropped.
+    void Timer1Timer();
+    void But_DauerDrehungEinAusClick();
+    void But_drehenMit_OhneAchsenClick();
+    void AchsmitObjdrehClick();
+    void BitBtn_DrehenAufhebenClick();
+    void BitBtn_EinstDrhAchseClick();
+    void RadioGroup_AnimationenClick();
+    void DrehAnzahlAnzeigen();
+    void DrehMatrizenEinAus();
+    void ScrollBar1Change();
+    void ScrollBar3Change();
+    void KoordSperreMeldung();
+    // Rotate switch of object Nr (1..30): its flag follows the button.
+    void But_DrehenClick(int Nr);
+    void AlleDrehEinClick();
+    void AlleDrehAusClick();
+    void AlleDrehKnoepfeSetzen(bool an);
+    void DrehKnoepfeAbgleichen();
+    // Key filter of the step-angle edit: "." becomes ","; only digits, ",",
+    // "-" and Backspace pass, any other key becomes 0 (dropped).
+    void Edit_DrehwinkelKeyPress(char& Key);
+    void Edit_DrehwinkelChange();
+    void Edit_DrehwinkelExit();
+    void But_DrehWinkAuf1Click();
+    void DrehstreinClick();
+    void But_DrhStrClick();
+    void DrStrEinstClick();
 };
 
 inline constexpr TSpeedButton TForm_Edits_01::* SichtbKnoepfe[30] = {

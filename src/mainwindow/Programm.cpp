@@ -18,6 +18,7 @@
 #include "reports/Ergebnisauswahl.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
+#include "tools/DrehMatrizen.h"
 #include "view3d/Ansicht.h"
 #include "view3d/DrehZustand.h"
 #include "view3d/VerdeckteLinien.h"
@@ -60,6 +61,7 @@ void FensterNeu() {
     Form_Kegel = TForm_Kegel{};
     Form_Fadenkreuz = TForm_Fadenkreuz{};
     Form_EbEinstell = TForm_EbEinstell{};
+    Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
 }
 
 }  // namespace
@@ -82,6 +84,7 @@ void FensterErzeugen() {
     Form_Kegel.FormCreate();
     Form_Fadenkreuz.FormCreate();
     Form_EbEinstell.FormCreate();
+    Form_Dreh_Matrizen.FormCreate();
 }
 
 void ProgrammStart() {

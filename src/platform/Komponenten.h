@@ -54,6 +54,9 @@ private:
 struct TStringGrid : TControl {
     int FixedCols = 1, FixedRows = 1;
     int Col = 1, Row = 1;  // current cell
+    // Set by the front while an editor is open on the current cell; code
+    // that writes the grid from the objects leaves that one cell alone.
+    bool Bearbeitung = false;
     // Optional hook for the front: runs when a cell is written by the user.
     TNotifyEvent OnSetEditText;
 
@@ -88,6 +91,7 @@ private:
 
 struct TSpeedButton : TControl {
     std::string Caption;
+    TColor FontColor = 0x00000000;
     bool Down = false;
     int GroupIndex = 0;
     bool AllowAllUp = false;

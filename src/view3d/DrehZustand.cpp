@@ -21,4 +21,5 @@ void DrehZustandNullen() {
     DrehstreckenZeigen = true;
     DrehwinkelVonRollbalken = false;
     DrehwinkelVonEdit = false;
+    DrehwinkelRollbalkenPosition = 1;
 }

@@ -28,6 +28,7 @@ inline bool DrehMatrizenZeigen = false;
 inline bool DrehstreckenZeigen = true;
 inline bool DrehwinkelVonRollbalken = false;
 inline bool DrehwinkelVonEdit = false;
+inline int DrehwinkelRollbalkenPosition = 1;  // ScrollBar1's position at its last change
 
 // All of the above, and the rotation-matrix state (DrehMatrixAnzahl, MAkt,
 // MGes, DrehText), back to their start values.

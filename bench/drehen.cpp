@@ -1,0 +1,60 @@
+// One tick of the continuous rotation in the mode without axes, with all 30
+// objects marked and visible: turn, write-back into the grids, the
+// recomputation of what derives from lines and planes, and the redraw.
+//
+// The redraw goes to the core's silent canvas (it projects, clips and
+// rounds every segment but paints nothing) or, in the second case, to the
+// recording canvas of the tests, emptied after every tick.
+#include <benchmark/benchmark.h>
+
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Programm.h"
+#include "platform/ProtokollZeichenflaeche.h"
+#include "platform/Zeichenflaeche.h"
+#include "scene/Objekte.h"
+#include "view3d/DrehZustand.h"
+
+namespace {
+
+void Vorbereiten() {
+    ProgrammStart();
+    TForm_Edits_01& F = Form_Edits_01;
+    for (int nr = 1; nr <= ObjektAnzahl; ++nr) {
+        F.But_sichtb(nr).Down = true;
+        ObjektSichtbar(nr) = 1;
+    }
+    F.AlleDrehEin.Down = true;
+    F.AlleDrehEin.Click();
+    F.But_DauerDrehungEinAus.Down = true;
+    F.But_DauerDrehungEinAus.Click();
+    F.But_GesamtDrehenXplus.Down = true;
+    F.But_GesamtDrehenXplus.Click();
+}
+
+void BM_Timer1Tick_OhneAchsen(benchmark::State& state) {
+    Vorbereiten();
+    for (auto _ : state) {
+        Form_Edits_01.Timer1Timer();
+        benchmark::DoNotOptimize(Punkt[1].Ort);
+    }
+    state.counters["Winkel"] = static_cast<double>(DrehListe[1].Winkel);
+}
+
+void BM_Timer1Tick_OhneAchsen_Protokoll(benchmark::State& state) {
+    ProtokollZeichenflaeche bild(824, 740);
+    ZeichenbitmapEinsetzen ein(bild);
+    Vorbereiten();
+    for (auto _ : state) {
+        Form_Edits_01.Timer1Timer();
+        benchmark::DoNotOptimize(bild.Eintraege.size());
+        bild.Leeren();
+    }
+}
+
+BENCHMARK(BM_Timer1Tick_OhneAchsen)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Timer1Tick_OhneAchsen_Protokoll)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+// The main window's commands that keep scenes, in Qt: the menu "Datei"
+// (object-data and colour-set files, the preset data set, the preset colour
+// sets), the menu "Bearbeiten" (undo, redo), the undo, redo and store
+// buttons on the right panel, and the question before the window closes.
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolButton;
+class QWidget;
+struct TButton;
+struct TMenuItem;
+
+class DateiMenue : public QObject {
+public:
+    // Adds its items to `datei` (the view adds what follows them), the menu
+    // "Bearbeiten" to the window's menu bar, and the buttons to the right
+    // panel; watches the window's close.
+    DateiMenue(QMainWindow& fenster, QMenu* datei, QWidget* panelRechts);
+
+    // The core's captions, check marks and states into the actions and
+    // buttons, and the buttons to the foot of the right panel.
+    void Auffrischen();
+
+    // For tests: the action of a menu item of the core, or by its text.
+    QAction* Aktion(const TMenuItem& m) const;
+    QAction* Aktion(const std::string& text) const;
+    QToolButton* Knopf(const TButton& b) const;
+
+protected:
+    // The close question comes before the window's own close handling; a
+    // refused close never reaches it.
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+
+private:
+    void Eintrag(QMenu* menue, TMenuItem& m);
+    QAction* Befehl(QMenu* menue, const char* text, void (*handler)());
+    void KnopfAnlegen(TButton& b, int symbol);
+
+    QMainWindow& fenster_;
+    QWidget* panel_;
+    QWidget* leiste_ = nullptr;
+    struct MenueEintrag {
+        TMenuItem* item;
+        QAction* aktion;
+    };
+    std::vector<MenueEintrag> eintraege_;
+    std::vector<QAction*> befehle_;
+    struct KnopfEintrag {
+        TButton* knopf;
+        QToolButton* widget;
+    };
+    std::vector<KnopfEintrag> knoepfe_;
+};

@@ -1,0 +1,133 @@
+// The menus "Datei" and "Bearbeiten", the undo, redo and store buttons and
+// the close question of the real main window under the offscreen platform.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <memory>
+
+#include "QtTestAnwendung.h"
+#include "dialogs/Geraden_t.h"
+#include "gui/DateiMenue.h"
+#include "gui/Hauptfensteransicht.h"
+#include "gui/QtZeichenflaeche.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Programm.h"
+#include "mainwindow/Schalter.h"
+#include "platform/SkriptHost.h"
+#include "platform/Zahltext.h"
+#include "scene/Objekte.h"
+#include "scene/Speicherzustand.h"
+#include "scene/Undo.h"
+#include "view3d/Szene.h"
+
+namespace {
+
+class DateiMenueAnsicht : public ::testing::Test {
+protected:
+    SkriptHost host;
+    QtZeichenflaeche bild;
+    std::unique_ptr<HostEinsetzen> hostEin;
+    std::unique_ptr<ZeichenbitmapEinsetzen> bildEin;
+    std::unique_ptr<Hauptfensteransicht> fenster;
+    TForm_Edits_01& F = Form_Edits_01;
+
+    void SetUp() override {
+        TestAnwendung();
+        hostEin = std::make_unique<HostEinsetzen>(host);
+        bildEin = std::make_unique<ZeichenbitmapEinsetzen>(bild);
+        FensterErzeugen();
+        fenster = std::make_unique<Hauptfensteransicht>();
+        fenster->ClientGroesseSetzen(1024, 740);
+        fenster->show();
+        QApplication::processEvents();
+        host.Vergessen();
+    }
+    void TearDown() override {
+        fenster.reset();
+        bildEin.reset();
+        hostEin.reset();
+    }
+    DateiMenue& M() const { return *fenster->Dateimenue(); }
+};
+
+TEST_F(DateiMenueAnsicht, MenuesInIhrerOrdnung) {
+    const QList<QAction*> leiste = fenster->menuBar()->actions();
+    ASSERT_GE(leiste.size(), 2);
+    EXPECT_EQ(leiste[0]->text(), "&Datei");
+    EXPECT_EQ(leiste[1]->text(), "&Bearbeiten");
+    QStringList texte;
+    for (QAction* a : leiste[0]->menu()->actions())
+        if (!a->isSeparator()) texte << a->text();
+    const QStringList soll = {"aktuelle Objektdaten in Datei speichern", "Objektdaten aus Datei laden",
+                              "Objektdatensatz1 (Vorgabe) laden", "aktuelles Farbset in Datei speichern",
+                              "Farbset aus Datei laden", "Farbset 1 (Startfarbset)", "Farbset 2",
+                              "Farbset 3", "Farbset 4", "Farbset 5", "&Beenden"};
+    EXPECT_EQ(texte, soll);
+    EXPECT_EQ(M().Aktion(F.rckgngig1)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(M().Aktion(F.widerrufen1)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    EXPECT_EQ(M().Aktion(F.Farbset5)->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_TRUE(M().Aktion(F.FarbSet1)->isChecked());
+}
+
+TEST_F(DateiMenueAnsicht, ZurueckUndWiederUeberMenueUndKnoepfe) {
+    TStringGrid& G = Form_Geraden_t.StringGrid1;
+    const Extended x0 = Gerade[1].Stuetzvektor.x;
+    G.Cells(0, 1) = "6,5";
+    SzeneNeuBerechnen();
+    UndoPunktSetzen();
+
+    M().Aktion(F.rckgngig1)->trigger();
+    EXPECT_EQ(Gerade[1].Stuetzvektor.x, x0);
+    QToolButton* wieder = M().Knopf(F.BitBtn_RebackObj);
+    ASSERT_NE(wieder, nullptr);
+    EXPECT_EQ(wieder->toolTip(), QString::fromUtf8(F.BitBtn_RebackObj.Hint.c_str()));
+    EXPECT_TRUE(wieder->isVisible());
+    wieder->click();
+    EXPECT_EQ(Gerade[1].Stuetzvektor.x, 6.5L);
+    M().Knopf(F.BitBtn_BackObj)->click();
+    EXPECT_EQ(G.Cells(0, 1), std::string(KoordText(x0)));
+    M().Aktion(F.widerrufen1)->trigger();
+    EXPECT_EQ(Gerade[1].Stuetzvektor.x, 6.5L);
+    EXPECT_TRUE(host.Meldungen.empty());
+
+    QToolButton* nach = M().Knopf(F.BitBtn_DatenNachSpeich);
+    EXPECT_EQ(nach->text(), "Speich.");
+    host.Antworten = {Antwort::Ja};
+    nach->click();
+    EXPECT_EQ(host.LetzteMeldung(), SpeicherUebernommenMeldung);
+    M().Aktion(F.ObjektDatensatz1Vorgabeladen1)->trigger();
+    EXPECT_EQ(Gerade[1].Stuetzvektor.x, x0);
+    host.Antworten = {Antwort::Ja};
+    M().Knopf(F.BitBtn_DatenAusSpeich)->click();
+    EXPECT_EQ(Gerade[1].Stuetzvektor.x, 6.5L);
+    EXPECT_EQ(host.LetzteMeldung(), SpeicherUebertragenMeldung);
+}
+
+TEST_F(DateiMenueAnsicht, FarbsetAusDemMenueImBild) {
+    M().Aktion(F.Farbset4)->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(M().Aktion(F.Farbset4)->isChecked());
+    EXPECT_FALSE(M().Aktion(F.FarbSet1)->isChecked());
+    const QImage b = fenster->PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(b.pixel(2, b.height() / 2), FarbeQt(FarbeHintergrund).rgb());
+    EXPECT_EQ(FarbeHintergrund, 0x00000000u);
+}
+
+TEST_F(DateiMenueAnsicht, SchliessenFragtUndJaBehaeltDasFenster) {
+    host.Antworten = {Antwort::Ja};
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(fenster->isVisible());
+    ASSERT_EQ(host.Dateidialoge.size(), 1u);       // the save dialog, cancelled here
+    EXPECT_TRUE(host.Dateidialoge[0].speichern);
+    host.Antworten = {Antwort::Nein};
+    EXPECT_TRUE(fenster->close());
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+}
+
+}  // namespace
