@@ -1,8 +1,149 @@
 #include "dialogs/EbenKoord.h"
 
-TForm_EbenKoord::TForm_EbenKoord() { Caption = "Koordinatenform und Normalenform der Ebene"; }
+#include <cmath>
+
+#include "dialogs/DialogRoutinen.h"
+#include "dialogs/Ebenen.h"
+#include "geometry/Eingabe.h"
+#include "geometry/Geometrie.h"
+#include "mainwindow/Schalter.h"
+#include "platform/Oberflaeche.h"
+#include "platform/Zahltext.h"
+#include "scene/Objekte.h"
+#include "view3d/Abgeleitet.h"
+#include "view3d/Drehen.h"
+
+namespace {
+
+Extended FeldWert(const TEdit& E) {
+    Extended v = 0;
+    ZelleLesen(E.Text(), v);
+    return v;
+}
+
+std::string NormaleAblehnung(TVek_R3 n) {
+    const bool null =
+        std::fabs(n.x) < Toleranz && std::fabs(n.y) < Toleranz && std::fabs(n.z) < Toleranz;
+    return null ? NullNormaleMeldung : "";
+}
+
+// Everything that follows the new parameter form of the plane AktEbene,
+// with its coordinate and normal form kept as the fields set them.
+void EbeneAusKoordinatenform() {
+    const Byte k = AktEbene;
+    EbenKoordQuelle = true;
+    EbeneNeuBerechnen(k);
+    EbenKoordQuelle = false;
+    EbenenDatenInDialog();
+}
+
+}  // namespace
+
+TForm_EbenKoord::TForm_EbenKoord() {
+    Caption = "Koordinatenform und Normalenform der Ebene";
+    Label_Ebene.Caption = "E1";
+}
 
 void TForm_EbenKoord::FormCreate() {
     // The fields are filled from the plane whenever it is recomputed.
     EbenKoordQuelle = false;
+}
+
+void TForm_EbenKoord::FormActivate() {
+    Label_Ebene.Caption = AktEbene == 2 ? "E2" : "E1";
+    for (TEdit* E : {&Edit_a, &Edit_b, &Edit_c, &Edit_d, &Edit_nx, &Edit_ny, &Edit_nz, &Edit_ax,
+                     &Edit_ay, &Edit_az})
+        E->Visible = KoordZeigenEbenen;
+    WerteAnzeigen();
+}
+
+void TForm_EbenKoord::WerteAnzeigen() {
+    Label_Ebene.Caption = AktEbene == 2 ? "E2" : "E1";
+    EbeneKoordWerteAnzeigen2();
+    EbeneKoordWerteAnzeigen();
+}
+
+bool TForm_EbenKoord::FormCloseQuery() {
+    const TObjektFelder K = Koordinatenform(), N = Normalenform();
+    for (TEdit* E : K.Felder) ::FeldVerlassen(K, *E);
+    for (TEdit* E : N.Felder) ::FeldVerlassen(N, *E);
+    EbenenDatenInDialog();
+    return true;
+}
+
+TObjektFelder TForm_EbenKoord::Koordinatenform() {
+    TObjektFelder O;
+    O.Felder = {&Edit_a, &Edit_b, &Edit_c, &Edit_d};
+    O.Gedaechtnis = &GedaechtnisKoord;
+    O.Ablehnung = [this] {
+        return NormaleAblehnung({FeldWert(Edit_a), FeldWert(Edit_b), FeldWert(Edit_c)});
+    };
+    O.Anwenden = [this] {
+        TEbene& E = Ebene[AktEbene];
+        E.KoordA = FeldWert(Edit_a);
+        E.KoordB = FeldWert(Edit_b);
+        E.KoordC = FeldWert(Edit_c);
+        E.KoordD = FeldWert(Edit_d);
+        E.Normalenvektor = {E.KoordA, E.KoordB, E.KoordC};
+        EbeneKoordZuParam(AktEbene);
+        E.NormalenformPunkt = E.Stuetzvektor;
+        EbeneAusKoordinatenform();
+        EbeneKoordWerteAnzeigen();  // the normal form of the new plane
+    };
+    O.ObjektText = [](int k) {
+        const TEbene& E = Ebene[AktEbene];
+        return KoordText(k == 0 ? E.KoordA : k == 1 ? E.KoordB : k == 2 ? E.KoordC : E.KoordD);
+    };
+    return O;
+}
+
+TObjektFelder TForm_EbenKoord::Normalenform() {
+    TObjektFelder O;
+    O.Felder = {&Edit_nx, &Edit_ny, &Edit_nz, &Edit_ax, &Edit_ay, &Edit_az};
+    O.Gedaechtnis = &GedaechtnisNormale;
+    O.Ablehnung = [this] {
+        return NormaleAblehnung({FeldWert(Edit_nx), FeldWert(Edit_ny), FeldWert(Edit_nz)});
+    };
+    O.Anwenden = [this] {
+        TEbene& E = Ebene[AktEbene];
+        const TVek_R3 n{FeldWert(Edit_nx), FeldWert(Edit_ny), FeldWert(Edit_nz)};
+        const TVek_R3 A{FeldWert(Edit_ax), FeldWert(Edit_ay), FeldWert(Edit_az)};
+        E.Normalenvektor = n;
+        E.NormalenformPunkt = A;
+        E.KoordA = n.x;
+        E.KoordB = n.y;
+        E.KoordC = n.z;
+        E.KoordD = -Skalarprodukt(n, A);
+        EbeneKoordZuParam(AktEbene);
+        EbeneAusKoordinatenform();
+        EbeneKoordWerteAnzeigen2();  // the coordinate form of the new plane
+    };
+    O.ObjektText = [](int k) {
+        const TEbene& E = Ebene[AktEbene];
+        const TVek_R3& v = k < 3 ? E.Normalenvektor : E.NormalenformPunkt;
+        const int i = k % 3;
+        return KoordText(i == 0 ? v.x : i == 1 ? v.y : v.z);
+    };
+    return O;
+}
+
+std::optional<char> TForm_EbenKoord::TasteGedrueckt(TEdit& Feld, char Taste) {
+    const TObjektFelder K = Koordinatenform();
+    for (TEdit* E : K.Felder)
+        if (E == &Feld) return FeldTasteGedrueckt(K, Feld, Taste);
+    return FeldTasteGedrueckt(Normalenform(), Feld, Taste);
+}
+
+void TForm_EbenKoord::FeldGetippt(TEdit& Feld, const std::string& Text) {
+    const TObjektFelder K = Koordinatenform();
+    for (TEdit* E : K.Felder)
+        if (E == &Feld) return ::FeldGetippt(K, Feld, Text);
+    ::FeldGetippt(Normalenform(), Feld, Text);
+}
+
+void TForm_EbenKoord::FeldVerlassen(TEdit& Feld) {
+    const TObjektFelder K = Koordinatenform();
+    for (TEdit* E : K.Felder)
+        if (E == &Feld) return ::FeldVerlassen(K, Feld);
+    ::FeldVerlassen(Normalenform(), Feld);
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "dialogs/Animationen.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Einheitsvektoren.h"
 #include "mainwindow/Hauptfenster.h"
@@ -267,18 +268,20 @@ void TForm_Edits_01::ScrollBar3Change() {
 }
 
 void TForm_Edits_01::KoordSperreMeldung() {
-    // The animation windows of lines and planes open here once they exist;
-    // until then only a lock is reported.
     switch (RadioGroup_Animationen.ItemIndex) {
         case 0:
-            if (!KoordZeigenGeraden)
+            if (KoordZeigenGeraden)
+                GeradenAnimaZeigen();
+            else
                 MeldungZeigen(
                     "Die Anzeige der Geraden-Koordinaten ist gesperrt!\n"
                     "Mit dem Paßwort koennen Sie diese Sperre unter\n"
                     "'Einstellungen/ Koordinaten sperren-zeigen' aufheben!");
             break;
         case 1:
-            if (!KoordZeigenEbenen)
+            if (KoordZeigenEbenen)
+                EbenenAnimaZeigen();
+            else
                 MeldungZeigen(
                     "Die Anzeige der Ebenen-Koordinaten ist gesperrt!\n"
                     "Mit dem Paßwort koennen Sie diese Sperre unter\n"

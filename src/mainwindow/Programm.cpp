@@ -1,5 +1,7 @@
 #include "mainwindow/Programm.h"
 
+#include "dialogs/Animationen.h"
+#include "dialogs/DrehenUmGerade.h"
 #include "dialogs/EbEinstell.h"
 #include "dialogs/EbenKoord.h"
 #include "dialogs/Ebenen.h"
@@ -61,6 +63,9 @@ void FensterNeu() {
     Form_Kegel = TForm_Kegel{};
     Form_Fadenkreuz = TForm_Fadenkreuz{};
     Form_EbEinstell = TForm_EbEinstell{};
+    Form_DrehenUmGerade = TForm_DrehenUmGerade{};
+    Form_Einst_GeradenAnima = TForm_Einst_GeradenAnima{};
+    Form_Einst_EbenenAnima = TForm_Einst_EbenenAnima{};
     Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
 }
 
@@ -84,6 +89,9 @@ void FensterErzeugen() {
     Form_Kegel.FormCreate();
     Form_Fadenkreuz.FormCreate();
     Form_EbEinstell.FormCreate();
+    Form_DrehenUmGerade.FormCreate();
+    Form_Einst_GeradenAnima.FormCreate();
+    Form_Einst_EbenenAnima.FormCreate();
     Form_Dreh_Matrizen.FormCreate();
 }
 

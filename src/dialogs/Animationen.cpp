@@ -1,0 +1,350 @@
+#include "dialogs/Animationen.h"
+
+#include <cmath>
+
+#include "dialogs/Ebenen.h"
+#include "dialogs/Eingabeprotokoll.h"
+#include "dialogs/Geraden_t.h"
+#include "dialogs/Gitter.h"
+#include "geometry/Eingabe.h"
+#include "geometry/Geometrie.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Schalter.h"
+#include "platform/Oberflaeche.h"
+#include "platform/Zahltext.h"
+#include "reports/Ergebnisauswahl.h"
+#include "reports/Ergebnisse.h"
+#include "scene/Objekte.h"
+#include "scene/Undo.h"
+#include "view3d/Drehen.h"
+#include "view3d/Zeichnen.h"
+
+namespace {
+
+// Coordinates the dialogs accept have magnitude below 10001; the animation
+// keeps a margin so that the written text (3 decimals) stays inside.
+constexpr Extended AnimaGrenze = 10000.0L;
+
+bool ImBereich(TVek_R3 v) {
+    return std::fabs(v.x) < AnimaGrenze && std::fabs(v.y) < AnimaGrenze &&
+           std::fabs(v.z) < AnimaGrenze;
+}
+
+bool OhneRichtung(TVek_R3 u) {
+    return std::fabs(u.x) < Toleranz && std::fabs(u.y) < Toleranz && std::fabs(u.z) < Toleranz;
+}
+
+bool Abhaengig(TVek_R3 u, TVek_R3 v) {
+    TVek_R3 n;
+    Vektorprodukt(u, v, n);
+    return OhneRichtung(n) || LinearAbhaengig2(u, v);
+}
+
+TVek_R3 Plus(TVek_R3 a, TVek_R3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+
+// A cell of a grid, unless the user is editing that very cell.
+void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v) {
+    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
+    G.Cells(Spalte, Zeile) = KoordText(v);
+}
+
+void SpalteSchreiben(TStringGrid& G, int Spalte, TVek_R3 v) {
+    ZelleSchreiben(G, Spalte, 1, v.x);
+    ZelleSchreiben(G, Spalte, 2, v.y);
+    ZelleSchreiben(G, Spalte, 3, v.z);
+}
+
+void ParamDarstellungAnzeigen(TSpeedButton& B) {
+    B.Down = ParamDarstellungZeigen;
+    B.Caption = ParamDarstellungZeigen ? "Param.-Darstell. aus" : "Param.-Darstell. ein";
+    Form_Edits_01.ParamDarstellungEinAus.Caption =
+        ParamDarstellungZeigen ? "Param.-Darstell. ausblenden" : "Param.-Darstell. einblenden";
+}
+
+void ParamDarstellungUmschalten(TSpeedButton& B) {
+    ParamDarstellungZeigen = !ParamDarstellungZeigen;
+    ParamDarstellungAnzeigen(B);
+    SzeneZeichnen();
+}
+
+// What every tick ends with.
+void NachSchritt() {
+    Form_Edits_01.SchnittAngabenSchreiben();
+    if (NeuZeichnenAus == 0) SzeneZeichnen();
+    ErgebnisAusgeben(ErgebnisAuswahl);
+}
+
+void StartKnopf(TSpeedButton& B, TTimer& T, bool an) {
+    B.Down = an;
+    B.Caption = an ? "Stopp" : "Start";
+    T.Enabled = an;
+}
+
+void SchrittfeldAnlegen(TEdit& E, Extended Wert) {
+    E.SetTextStill(ZahlAllgemein(Wert));
+}
+
+// Exit of a step field: an accepted number becomes the step; an unfinished
+// text gets the step back; a refused one stays for the user to correct.
+void SchrittfeldVerlassen(TEdit& E, Extended& Wert) {
+    switch (EditGleitkommaPruefen(E, 10000)) {
+        case PruefErgebnis::Gueltig:
+            ZelleLesen(E.Text(), Wert);
+            break;
+        case PruefErgebnis::Unfertig:
+            E.SetTextStill(ZahlAllgemein(Wert));
+            break;
+        case PruefErgebnis::Abgelehnt:
+            break;
+    }
+}
+
+}  // namespace
+
+// ---- Lines ----------------------------------------------------------------------------
+
+TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() {
+    Caption = "Animation der Geraden g und h";
+    GitterAnlegen(StringGrid1, 2, 4, 0, 1, {"g: Stütz-V.", "Richt.-V."});
+    GitterAnlegen(StringGrid2, 2, 4, 0, 1, {"h: Stütz-V.", "Richt.-V."});
+    Timer1.Interval = 80;
+    Timer1.Enabled = false;
+    But_Start.Caption = "Start";
+    But_Start.GroupIndex = 1;
+    But_Start.AllowAllUp = true;
+    But_ParamDarst.Caption = "Param.-Darstell. ein";
+    But_ParamDarst.GroupIndex = 2;
+    But_ParamDarst.AllowAllUp = true;
+    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
+    BitBtn_Schliessen.Caption = "Schließen";
+    // h moves upward, away from g: the lines go from meeting to skew.
+    Schritt[1] = 0;
+    Schritt[2] = 0;
+    Schritt[3] = 0.1L;
+    Schritt[4] = 0;
+    Schritt[5] = 0;
+    Schritt[6] = 0;
+}
+
+void TForm_Einst_GeradenAnima::FormCreate() {
+    for (int k = 1; k <= 6; ++k) SchrittfeldAnlegen(Edit_Schritt[k], Schritt[k]);
+    Bewegt = false;
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    But_Start.OnClick = [this] { But_StartClick(); };
+    But_ParamDarst.OnClick = [this] { But_ParamDarstClick(); };
+    But_KoordUebernehmen.OnClick = [this] { But_KoordUebernehmenClick(); };
+    BitBtn_Schliessen.OnClick = [this] { BitBtn_SchliessenClick(); };
+}
+
+void TForm_Einst_GeradenAnima::FormShow() {
+    StartKnopf(But_Start, Timer1, false);
+    ParamDarstellungAnzeigen(But_ParamDarst);
+    GeradenAnimaGitterFuellen();
+}
+
+void TForm_Einst_GeradenAnima::Timer1Timer() {
+    TGerade& h = Gerade[2];
+    const TVek_R3 dA{Schritt[1], Schritt[2], Schritt[3]};
+    const TVek_R3 du{Schritt[4], Schritt[5], Schritt[6]};
+    const TVek_R3 A = Plus(h.Stuetzvektor, dA);
+    TVek_R3 u = Plus(h.Richtungsvektor, du);
+    if (OhneRichtung(u)) u = Plus(u, du);
+    if (!ImBereich(A) || !ImBereich(u)) {
+        StartKnopf(But_Start, Timer1, false);
+        return;
+    }
+    h.Stuetzvektor = A;
+    h.Richtungsvektor = u;
+    Bewegt = true;
+    GeradenAnimaNeuBerechnenH();
+    GeradenAnimaGitterFuellen();
+    NachSchritt();
+}
+
+void TForm_Einst_GeradenAnima::But_StartClick() { StartKnopf(But_Start, Timer1, But_Start.Down); }
+
+void TForm_Einst_GeradenAnima::But_ParamDarstClick() { ParamDarstellungUmschalten(But_ParamDarst); }
+
+void TForm_Einst_GeradenAnima::But_KoordUebernehmenClick() {
+    GeradenDatenInDialog();
+    if (Bewegt) UndoPunktSetzen();
+    Bewegt = false;
+}
+
+void TForm_Einst_GeradenAnima::FormClose() {
+    StartKnopf(But_Start, Timer1, false);
+    // The lines stay where the animation left them, in the dialog as well.
+    if (Bewegt) But_KoordUebernehmenClick();
+}
+
+void TForm_Einst_GeradenAnima::BitBtn_SchliessenClick() {
+    FormClose();
+    Host().FensterVerbergen("Form_Einst_GeradenAnima");
+}
+
+std::optional<char> TForm_Einst_GeradenAnima::Edit_SchrittKeyPress(int, char Taste) {
+    return TasteFiltern(Taste);
+}
+
+void TForm_Einst_GeradenAnima::Edit_SchrittExit(int Nr) {
+    if (Nr < 1 || Nr > 6) return;
+    SchrittfeldVerlassen(Edit_Schritt[Nr], Schritt[Nr]);
+}
+
+void GeradenAnimaGitterFuellen() {
+    TForm_Einst_GeradenAnima& F = Form_Einst_GeradenAnima;
+    SpalteSchreiben(F.StringGrid1, 0, Gerade[1].Stuetzvektor);
+    SpalteSchreiben(F.StringGrid1, 1, Gerade[1].Richtungsvektor);
+    SpalteSchreiben(F.StringGrid2, 0, Gerade[2].Stuetzvektor);
+    SpalteSchreiben(F.StringGrid2, 1, Gerade[2].Richtungsvektor);
+}
+
+void GeradenAnimaZeigen() {
+    Form_Einst_GeradenAnima.FormShow();
+    Host().FensterZeigen("Form_Einst_GeradenAnima", true);
+    // Closed: whatever way it went, the timer is off and the lines taken over.
+    Form_Einst_GeradenAnima.FormClose();
+    SzeneZeichnen();
+}
+
+// ---- Planes ---------------------------------------------------------------------------
+
+TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() {
+    Caption = "Animation der Ebenen E1 und E2";
+    const char* Kopf[6] = {"E1: Stütz-V.", "1. Richt.-V.", "2. Richt.-V.",
+                           "E2: Stütz-V.", "1. Richt.-V.", "2. Richt.-V."};
+    for (int i = 1; i <= 6; ++i) GitterAnlegen(Gitter(i), 1, 4, 0, 1, {Kopf[i - 1]});
+    Timer1.Interval = 100;
+    Timer1.Enabled = false;
+    Timer2.Interval = 140;
+    Timer2.Enabled = false;
+    for (TSpeedButton* B : {&But_StartE1, &But_StartE2}) {
+        B->Caption = "Start";
+        B->AllowAllUp = true;
+    }
+    But_StartE1.GroupIndex = 1;
+    But_StartE2.GroupIndex = 2;
+    But_ParamDarst.Caption = "Param.-Darstell. ein";
+    But_ParamDarst.GroupIndex = 3;
+    But_ParamDarst.AllowAllUp = true;
+    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
+    BitBtn_Schliessen.Caption = "Schließen";
+    // E1 moves upward along z; the first direction of E2 tilts upward.
+    for (int k = 1; k <= 6; ++k) {
+        Schritt1[k] = 0;
+        Schritt2[k] = 0;
+    }
+    Schritt1[3] = 0.1L;
+    Schritt2[6] = 0.1L;
+}
+
+TStringGrid& TForm_Einst_EbenenAnima::Gitter(int Nr) {
+    assert(Nr >= 1 && Nr <= 6);
+    TStringGrid* G[6] = {&StringGrid1, &StringGrid2, &StringGrid3,
+                         &StringGrid4, &StringGrid5, &StringGrid6};
+    return *G[Nr - 1];
+}
+
+TEdit& TForm_Einst_EbenenAnima::SchrittFeld(int Ebene, int Nr) {
+    return Ebene == 2 ? Edit_Schritt2[Nr] : Edit_Schritt1[Nr];
+}
+
+void TForm_Einst_EbenenAnima::FormCreate() {
+    for (int k = 1; k <= 6; ++k) {
+        SchrittfeldAnlegen(Edit_Schritt1[k], Schritt1[k]);
+        SchrittfeldAnlegen(Edit_Schritt2[k], Schritt2[k]);
+    }
+    Bewegt = false;
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer2.OnTimer = [this] { Timer2Timer(); };
+    But_StartE1.OnClick = [this] { But_StartE1Click(); };
+    But_StartE2.OnClick = [this] { But_StartE2Click(); };
+    But_ParamDarst.OnClick = [this] { But_ParamDarstClick(); };
+    But_KoordUebernehmen.OnClick = [this] { But_KoordUebernehmenClick(); };
+    BitBtn_Schliessen.OnClick = [this] { BitBtn_SchliessenClick(); };
+}
+
+void TForm_Einst_EbenenAnima::FormShow() {
+    StartKnopf(But_StartE1, Timer1, false);
+    StartKnopf(But_StartE2, Timer2, false);
+    ParamDarstellungAnzeigen(But_ParamDarst);
+    EbenenAnimaGitterFuellen();
+}
+
+namespace {
+
+// One step of plane Nr; false when it would leave the number range.
+bool EbeneSchritt(int Nr, const TFeld<Extended, 1, 6>& s) {
+    TEbene& E = Ebene[Nr];
+    const TVek_R3 dS{s[1], s[2], s[3]};
+    const TVek_R3 du{s[4], s[5], s[6]};
+    const TVek_R3 S = Plus(E.Stuetzvektor, dS);
+    TVek_R3 u = Plus(E.Richtungsvektor1, du);
+    if (Abhaengig(u, E.Richtungsvektor2)) u = Plus(u, du);
+    if (!ImBereich(S) || !ImBereich(u)) return false;
+    E.Stuetzvektor = S;
+    E.Richtungsvektor1 = u;
+    Form_Einst_EbenenAnima.Bewegt = true;
+    EbeneNeuBerechnen(Nr);
+    EbenenAnimaGitterFuellen();
+    NachSchritt();
+    return true;
+}
+
+}  // namespace
+
+void TForm_Einst_EbenenAnima::Timer1Timer() {
+    if (!EbeneSchritt(1, Schritt1)) StartKnopf(But_StartE1, Timer1, false);
+}
+
+void TForm_Einst_EbenenAnima::Timer2Timer() {
+    if (!EbeneSchritt(2, Schritt2)) StartKnopf(But_StartE2, Timer2, false);
+}
+
+void TForm_Einst_EbenenAnima::But_StartE1Click() { StartKnopf(But_StartE1, Timer1, But_StartE1.Down); }
+
+void TForm_Einst_EbenenAnima::But_StartE2Click() { StartKnopf(But_StartE2, Timer2, But_StartE2.Down); }
+
+void TForm_Einst_EbenenAnima::But_ParamDarstClick() { ParamDarstellungUmschalten(But_ParamDarst); }
+
+void TForm_Einst_EbenenAnima::But_KoordUebernehmenClick() {
+    EbenenDatenInDialog();
+    if (Bewegt) UndoPunktSetzen();
+    Bewegt = false;
+}
+
+void TForm_Einst_EbenenAnima::FormClose() {
+    StartKnopf(But_StartE1, Timer1, false);
+    StartKnopf(But_StartE2, Timer2, false);
+    if (Bewegt) But_KoordUebernehmenClick();
+}
+
+void TForm_Einst_EbenenAnima::BitBtn_SchliessenClick() {
+    FormClose();
+    Host().FensterVerbergen("Form_Einst_EbenenAnima");
+}
+
+std::optional<char> TForm_Einst_EbenenAnima::Edit_SchrittKeyPress(int, int, char Taste) {
+    return TasteFiltern(Taste);
+}
+
+void TForm_Einst_EbenenAnima::Edit_SchrittExit(int Ebene, int Nr) {
+    if (Nr < 1 || Nr > 6 || Ebene < 1 || Ebene > 2) return;
+    SchrittfeldVerlassen(SchrittFeld(Ebene, Nr), Ebene == 2 ? Schritt2[Nr] : Schritt1[Nr]);
+}
+
+void EbenenAnimaGitterFuellen() {
+    TForm_Einst_EbenenAnima& F = Form_Einst_EbenenAnima;
+    for (int e = 1; e <= 2; ++e) {
+        SpalteSchreiben(F.Gitter(3 * e - 2), 0, Ebene[e].Stuetzvektor);
+        SpalteSchreiben(F.Gitter(3 * e - 1), 0, Ebene[e].Richtungsvektor1);
+        SpalteSchreiben(F.Gitter(3 * e), 0, Ebene[e].Richtungsvektor2);
+    }
+}
+
+void EbenenAnimaZeigen() {
+    Form_Einst_EbenenAnima.FormShow();
+    Host().FensterZeigen("Form_Einst_EbenenAnima", true);
+    Form_Einst_EbenenAnima.FormClose();
+    SzeneZeichnen();
+}

@@ -1,0 +1,104 @@
+#pragma once
+// The animation windows of lines and planes. Each timer moves its object a
+// step further per tick: the line window moves h (80 ms), the plane window
+// E1 (100 ms) and E2 (140 ms). A step adds the step vector of the support
+// point and that of the (first) direction vector, both set in the window's
+// step fields (x, y, z of the support step in fields 1..3, of the direction
+// step in 4..6). A tick recomputes the moved object and what derives from
+// it, redraws and rebuilds the open report; it records no undo state.
+//
+// The grids of the windows show g and h, or E1 and E2, as they move; the
+// dialogs of lines and planes keep their texts until the coordinates are
+// taken over ("Koordinaten übernehmen", or closing the window), which also
+// records one undo state.
+//
+// A step that would leave a line without direction or a plane without two
+// independent directions is taken twice (it passes the degenerate state); a
+// step that would carry a coordinate out of the range the dialogs accept
+// (magnitude 10000 or more) stops that timer.
+
+#include <optional>
+
+#include "platform/Komponenten.h"
+
+struct TForm_Einst_GeradenAnima : TFormZustand {
+    TForm_Einst_GeradenAnima();
+
+    // Column 0 support point, column 1 direction vector; x, y, z in rows 1..3.
+    TStringGrid StringGrid1;  // g
+    TStringGrid StringGrid2;  // h
+    TFeld<TEdit, 1, 6> Edit_Schritt;  // step of h: support x, y, z, direction x, y, z
+    TSpeedButton But_Start;           // down while h moves
+    TSpeedButton But_ParamDarst;      // "Param.-Darstell. ein" / "... aus"
+    TButton But_KoordUebernehmen;     // "Koordinaten übernehmen"
+    TBitBtn BitBtn_Schliessen;
+    TTimer Timer1;                    // 80 ms
+
+    TFeld<Extended, 1, 6> Schritt;    // the steps last accepted from the fields
+    bool Bewegt = false;              // h moved since its coordinates were taken over
+
+    void FormCreate();
+    // Before the window is shown: grids from g and h, timer stopped.
+    void FormShow();
+    void Timer1Timer();
+    void But_StartClick();
+    void But_ParamDarstClick();
+    void But_KoordUebernehmenClick();
+    // Stops the timer and takes the coordinates over.
+    void FormClose();
+    void BitBtn_SchliessenClick();
+
+    // Key filter of the step fields; their exit check (EditGleitkommaPruefen
+    // with 10000) takes an accepted value as the step.
+    std::optional<char> Edit_SchrittKeyPress(int Nr, char Taste);
+    void Edit_SchrittExit(int Nr);
+};
+
+struct TForm_Einst_EbenenAnima : TFormZustand {
+    TForm_Einst_EbenenAnima();
+
+    // One column each (x, y, z in rows 1..3): E1 support point, first and
+    // second direction, then the same of E2.
+    TStringGrid StringGrid1, StringGrid2, StringGrid3, StringGrid4, StringGrid5, StringGrid6;
+    TFeld<TEdit, 1, 6> Edit_Schritt1, Edit_Schritt2;  // steps of E1 and E2
+    TSpeedButton But_StartE1, But_StartE2;
+    TSpeedButton But_ParamDarst;
+    TButton But_KoordUebernehmen;
+    TBitBtn BitBtn_Schliessen;
+    TTimer Timer1;  // E1, 100 ms
+    TTimer Timer2;  // E2, 140 ms
+
+    TFeld<Extended, 1, 6> Schritt1, Schritt2;
+    bool Bewegt = false;
+
+    TStringGrid& Gitter(int Nr);  // StringGrid1..6
+    TEdit& SchrittFeld(int Ebene, int Nr);
+
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    void Timer2Timer();
+    void But_StartE1Click();
+    void But_StartE2Click();
+    void But_ParamDarstClick();
+    void But_KoordUebernehmenClick();
+    void FormClose();
+    void BitBtn_SchliessenClick();
+
+    std::optional<char> Edit_SchrittKeyPress(int Ebene, int Nr, char Taste);
+    void Edit_SchrittExit(int Ebene, int Nr);
+};
+
+inline TForm_Einst_GeradenAnima Form_Einst_GeradenAnima;
+inline TForm_Einst_EbenenAnima Form_Einst_EbenenAnima;
+
+// The support and direction vectors of g and h into the line window's grids,
+// and of E1 and E2 into the plane window's six grids (3 decimals). A cell
+// the user is editing is left alone.
+void GeradenAnimaGitterFuellen();
+void EbenenAnimaGitterFuellen();
+
+// Opens the animation window of lines or planes modally (its grids filled
+// first); the picture is redrawn after it closed.
+void GeradenAnimaZeigen();
+void EbenenAnimaZeigen();
