@@ -49,6 +49,7 @@ protected:
 
     void SetUp() override {
         ProgrammStart();
+        BekannteGeradenUndEbenen();
         host.Vergessen();
     }
 };

@@ -28,6 +28,7 @@ protected:
 
     void SetUp() override {
         ProgrammStart();
+        BekannteGeradenUndEbenen();
         BildUebertragen = [this] { ++Bilder; };
         host.Vergessen();
     }

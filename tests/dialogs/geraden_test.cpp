@@ -22,6 +22,7 @@ protected:
 
     void SetUp() override {
         ProgrammStart();
+        BekannteGeradenUndEbenen();
         host.Vergessen();
     }
 };
