@@ -356,6 +356,7 @@ void TForm_Edits_01::FormCreate() {
     But_vdL.OnClick = [this] { But_vdLClick(); };
     SichtbarkeitAktualisieren();
     ObjektspeicherAnlegen();
+    DateimenueAnlegen();
     DrehsteuerungAnlegen();
 
     PanelsAnordnen();

@@ -138,6 +138,7 @@ struct TForm_Edits_01 : TFormZustand {
     void SichtbarkeitAktualisieren();
 
     // ---- Menu "Datei": files (Dateimenue.cpp) -------------------------------
+    void DateimenueAnlegen();   // wires the commands below
     void aktuelleObjektdatenspeichern1Click();
     // Loads an object-data file and records an undo state (also after a
     // cancel or a refused file).

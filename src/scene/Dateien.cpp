@@ -154,6 +154,10 @@ bool Farbset2Gueltig(const TFarbset2& f) {
 
 bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::vector<std::uint8_t>& inhalt) {
     inhalt.clear();
+    // Only plain files: a folder cannot be read, and opening a pipe or a
+    // device could wait for ever.
+    struct stat info {};
+    if (::stat(pfad.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
     std::FILE* f = std::fopen(pfad.c_str(), "rb");
     if (!f) return false;
     inhalt.resize(hoechstens);

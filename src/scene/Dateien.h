@@ -40,7 +40,7 @@ bool Farbset2Gueltig(const TFarbset2& f);
 // ---- Files -----------------------------------------------------------------------
 
 // Reads at most `hoechstens` bytes from the start of the file into `inhalt`.
-// False when the file cannot be opened or read.
+// False when the file cannot be opened or read, or is no plain file.
 bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::vector<std::uint8_t>& inhalt);
 // Writes `inhalt` as the whole file `pfad` through a temporary file in the
 // same folder. False, with the previous file untouched, when anything fails.
