@@ -8,6 +8,8 @@
 
 #include "geometry/Geometrie.h"
 #include "mainwindow/Hauptfenster.h"
+#include "view3d/Drehsteuerung.h"
+#include "view3d/DrehZustand.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "reports/Ergebnisauswahl.h"
@@ -136,8 +138,8 @@ void TForm_Edits_01::ProjEbeneClick(Byte Ebene) {
     if (Ebene < 1 || Ebene > 3) return;
     const EbenenWahl& W = Ebenen[Ebene];
     // With the axes turning along, the recorded whole-scene rotations are
-    // undone here first (BitBtn_DrehenAufhebenClick) once the scene rotation
-    // control exists.
+    // undone first.
+    if (AchsenMitDrehen) BitBtn_DrehenAufhebenClick();
     GitterwaendeAutomatisch = true;
     GitterwaendeWaehlen(W.Ansicht);
     VorgabeEbene = Ebene;
@@ -263,8 +265,8 @@ void TForm_Edits_01::ProjWinkelAnzeigen() {
 }
 
 void TForm_Edits_01::FormClose() {
-    // With the scene turned, every recorded rotation is undone here first
-    // (AlleDrehungenRueckgaengig) once the scene rotation control exists.
+    // With the scene turned, every recorded rotation is undone first.
+    if (SzeneGedreht) AlleDrehungenRueckgaengig();
     // The scene objects and the picture are fixed instances that live as
     // long as the program: nothing is freed by hand.
     Visible = false;
