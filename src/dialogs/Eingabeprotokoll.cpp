@@ -76,17 +76,24 @@ void Zuruecksetzen(const TZelle& Z) {
         Z.Schreiben(Z.ObjektText());
 }
 
+// The user begins to change the cell: its text now is the one to put back
+// should the edit fail; without a valid one, the object's value is.
+void BearbeitungBeginnen(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    if (M.InBearbeitung(Z.Spalte, Z.Zeile)) return;
+    const std::string Vorher = Z.Lesen();
+    if (ZellTextPruefen(Vorher) == ZellStand::Gueltig)
+        M.Merken(Z.Spalte, Z.Zeile, Vorher);
+    else
+        M.Vergessen(Z.Spalte, Z.Zeile);
+    M.Beginnen(Z.Spalte, Z.Zeile);
+}
+
 // Before a key changes the cell: the key as it goes in, or nothing.
 std::optional<char> VorTaste(const TZelle& Z, char Taste) {
     const std::optional<char> Zeichen = TasteFiltern(Taste);
     if (!Zeichen || !KoordAenderungErlaubt()) return std::nullopt;
-    TZellenGedaechtnis& M = *Z.Gedaechtnis;
-    if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
-        // The text before the edit is the one to put back should it fail.
-        const std::string Vorher = Z.Lesen();
-        if (ZellTextPruefen(Vorher) == ZellStand::Gueltig) M.Merken(Z.Spalte, Z.Zeile, Vorher);
-        M.Beginnen(Z.Spalte, Z.Zeile);
-    }
+    BearbeitungBeginnen(Z);
     return Zeichen;
 }
 
@@ -128,15 +135,20 @@ Ausgang Anwenden(const TZelle& Z) {
 void Verlassen(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     const std::string Text = Z.Lesen();
-    const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
-    // Unchanged since the last apply (or never edited): nothing to do.
-    if (ZellTextPruefen(Text) == ZellStand::Gueltig && (!Letzter || *Letzter == Text)) {
-        M.Beenden();
+    const ZellStand Stand = ZellTextPruefen(Text);
+    if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
+        // Not changed by the user: only a text that is no number is mended.
+        if (Stand == ZellStand::Abgelehnt) MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
+        if (Stand != ZellStand::Gueltig) Zuruecksetzen(Z);
         return;
     }
-    // Otherwise it ends applied or with its last valid text; a valid text
-    // that waits for another cell stays for the apply of the whole object.
-    if (Anwenden(Z) == Ausgang::Offen) Zuruecksetzen(Z);
+    const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
+    // Applied as it stands: nothing more to do. Otherwise it ends applied or
+    // with its last valid text; a valid text that waits for another cell
+    // stays for the apply of the whole object.
+    if (!(Stand == ZellStand::Gueltig && Letzter && *Letzter == Text) &&
+        Anwenden(Z) == Ausgang::Offen)
+        Zuruecksetzen(Z);
     M.Beenden();
 }
 
@@ -207,9 +219,11 @@ std::optional<char> TasteGedrueckt(const TObjektGitter& O, char Taste) {
 
 void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::string& Text) {
     if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
+    const TZelle Z = GitterZelle(O, Spalte, Zeile);
+    BearbeitungBeginnen(Z);
     InBearbeitung(*O.Gitter, Spalte, Zeile);
     O.Gitter->Cells(Spalte, Zeile) = Text;
-    Anwenden(GitterZelle(O, Spalte, Zeile));
+    Anwenden(Z);
 }
 
 void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile) {
@@ -230,8 +244,10 @@ std::optional<char> FeldTasteGedrueckt(const TObjektFelder& O, TEdit& Feld, char
 void FeldGetippt(const TObjektFelder& O, TEdit& Feld, const std::string& Text) {
     const int k = FeldIndex(O, Feld);
     if (k < 0) return;
+    const TZelle Z = FeldZelle(O, Feld, k);
+    BearbeitungBeginnen(Z);
     Feld.SetTextStill(Text);
-    Anwenden(FeldZelle(O, Feld, k));
+    Anwenden(Z);
 }
 
 void FeldVerlassen(const TObjektFelder& O, TEdit& Feld) {

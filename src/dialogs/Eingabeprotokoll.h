@@ -18,6 +18,9 @@
 //                                       (also a paste).
 //   ZelleVerlassen(grid, col, row)      the user leaves the cell (other
 //                                       cell, other control, window closed).
+//                                       A cell the user did not change is
+//                                       left as it is (only a text that is no
+//                                       number is mended).
 // After each event the front shows the grid's cells again: the protocol may
 // have put a text back.
 //
@@ -105,13 +108,15 @@ public:
     // nullptr when no valid text of that cell is known.
     const std::string* Text(int Spalte, int Zeile) const;
     void Merken(int Spalte, int Zeile, const std::string& Text);
+    void Vergessen(int Spalte, int Zeile) { texte_.erase({Spalte, Zeile}); }
     void Vergessen() {
         texte_.clear();
         bearbeitet_.reset();
         gemeldet_ = false;
     }
 
-    // The edit of a cell: begins with its first key, ends when it is left.
+    // The edit of a cell: begins with its first key (or change), ends when
+    // it is left.
     bool InBearbeitung(int Spalte, int Zeile) const {
         return bearbeitet_ && *bearbeitet_ == std::make_pair(Spalte, Zeile);
     }

@@ -217,6 +217,27 @@ TEST_F(Protokoll, DieZelleInBearbeitungWirdVonDerRueckschreibungNichtUeberschrie
     EXPECT_EQ(g.Cells(0, 1), "9,000");
 }
 
+TEST_F(Protokoll, NurEineGeaenderteZelleWirdBeimVerlassenAngewandt) {
+    Eingeben(D, g, 0, 1, "1");
+    // A rotation step writes the cell anew; clicking into it and out again
+    // applies nothing.
+    Gerade_g.Stuetzvektor.x = 1.5L;
+    GeradenDatenInDialog();
+    const int undo = UndoAnzahl;
+    D.ZelleVerlassen(g, 0, 1);
+    EXPECT_EQ(UndoAnzahl, undo);
+    EXPECT_EQ(g.Cells(0, 1), "1,500");
+
+    // A change without keys (a paste) is an edit as well: pasted "-" goes
+    // back to the text before it on leaving.
+    D.ZelleGetippt(g, 0, 1, "-");
+    D.ZelleVerlassen(g, 0, 1);
+    EXPECT_EQ(g.Cells(0, 1), "1,500");
+    D.ZelleGetippt(g, 0, 1, "2");
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 2.0L);
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+}
+
 TEST_F(Protokoll, MitGedrehtenAchsenFragtDieErsteTaste) {
     DrehModusAnzeigen();  // mode with axes
     ASSERT_TRUE(AchsenMitDrehen);
