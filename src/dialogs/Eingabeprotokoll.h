@@ -180,7 +180,12 @@ void FeldVerlassen(const TObjektFelder& O, TEdit& Feld);
 // ---- Object dialogs -----------------------------------------------------------------
 
 // Base of the dialogs that show object grids. A dialog says which object a
-// grid belongs to; the front calls the three events with the grid.
+// grid belongs to; the front calls the three events with the grid. A dialog
+// keeps one TZellenGedaechtnis per grid and answers, e.g. for sphere i:
+//   O.Gitter = &G; O.Gedaechtnis = &Gedaechtnis[i];
+//   O.Ablehnung = ...;                       // "" when nothing refuses it
+//   O.Anwenden = [i] { KugelBerechnen(i); };  // reader and derived objects
+//   O.ObjektText = [i](int c, int r) { return KoordText(...); };
 struct TObjektDialog : TFormZustand {
     // The protocol of grid G (Gitter nullptr when G is no object grid of
     // this dialog).
