@@ -1,5 +1,6 @@
 #include "scene/Undo.h"
 
+#include "dialogs/Animationen.h"
 #include "mainwindow/Hauptfenster.h"
 #include "platform/Oberflaeche.h"
 #include "scene/DatenInDialoge.h"
@@ -93,4 +94,7 @@ void SpeicherUebernehmen(Byte Meldung) {
 void SpeicherInObjekteUebertragen() {
     SpeicherDatensatzInDialoge();
     SpeicherKegelInDialog();
+    // The animation windows show g, h, E1 and E2 too.
+    GeradenAnimaGitterFuellen();
+    EbenenAnimaGitterFuellen();
 }

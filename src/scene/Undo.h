@@ -25,7 +25,8 @@ void RueckgaengigBisStart();
 // The current scene into the object store; with Meldung = 1 the user is
 // told.
 void SpeicherUebernehmen(Byte Meldung);
-// The object store into all dialogs; the scene is rebuilt from them.
+// The object store into all dialogs and the animation windows; the scene
+// is rebuilt from them.
 void SpeicherInObjekteUebertragen();
 
 // Texts of the undo ring and the object store.

@@ -3,6 +3,7 @@
 
 #include "Szenenstand.h"
 
+#include "dialogs/Animationen.h"
 #include "mainwindow/Hauptfenster.h"
 #include "scene/Datensatz.h"
 #include "scene/Speicherzustand.h"
@@ -218,9 +219,11 @@ TEST_F(Undo, ObjektSpeicherHinUndZurueck) {
     ASSERT_EQ(host.Meldungen.size(), 1u);
     EXPECT_EQ(host.Meldungen[0].text, SpeicherUeberschreibenFrage);
 
+    Form_Einst_GeradenAnima.StringGrid1.Cells(0, 1) = "99";
     host.Antworten = {Antwort::Ja};
     F.BitBtn_DatenAusSpeichClick();
     EXPECT_EQ(Gitterbild(), start);
+    EXPECT_EQ(Form_Einst_GeradenAnima.StringGrid1.Cells(0, 1), Gg().Cells(0, 1));
     EXPECT_EQ(host.LetzteMeldung(), SpeicherUebertragenMeldung);
     EXPECT_EQ(UndoAnzahl, 3);                   // taking the store back records nothing
     // The newest recorded state counts as the one on screen.
