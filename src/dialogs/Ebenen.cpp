@@ -61,14 +61,15 @@ TObjektGitter TForm_Ebenen::ObjektGitter(TStringGrid& G) {
 }
 
 void TForm_Ebenen::FormCreate() {
-    // E1: x + y + z = 4. E2: -x + y + 4z + 4 = 0. They meet in the line
-    // through (4, 0, 0) with direction (3, -5, 2).
+    // E1: x - 2y + 2z = 4. E2: x - y + 4z + 4 = 0. They meet in the line
+    // through (0, -4, -2) with direction (-6, -2, 1). Both face the start
+    // eye point well, so neither is seen edge-on.
     SpalteSetzen(StringGrid1, 0, 1, "4", "0", "0");
-    SpalteSetzen(StringGrid1, 1, 1, "-4", "4", "0");
-    SpalteSetzen(StringGrid1, 2, 1, "-4", "0", "4");
+    SpalteSetzen(StringGrid1, 1, 1, "4", "2", "0");
+    SpalteSetzen(StringGrid1, 2, 1, "-4", "0", "2");
     SpalteSetzen(StringGrid2, 0, 1, "0", "0", "-1");
-    SpalteSetzen(StringGrid2, 1, 1, "4", "0", "1");
-    SpalteSetzen(StringGrid2, 2, 1, "0", "4", "-1");
+    SpalteSetzen(StringGrid2, 1, 1, "4", "4", "0");
+    SpalteSetzen(StringGrid2, 2, 1, "4", "0", "-1");
     FarbeE1 = 0x00808000;  // teal
     FarbeE2 = 0x000080FF;  // orange
     WuerfelFaktor = 1.0L;

@@ -53,10 +53,10 @@ TObjektGitter TForm_Geraden_t::ObjektGitter(TStringGrid& G) {
 }
 
 void TForm_Geraden_t::FormCreate() {
-    // g and h meet in (2, 2, 1); t is parallel to h and skew to g; g pierces E2
-    // inside the axes cube.
-    SpalteSetzen(StringGrid1, 0, 1, "-4", "-4", "-2");
-    SpalteSetzen(StringGrid1, 1, 1, "2", "2", "1");
+    // g and h meet in (4, 0, 1); t is parallel to h and skew to g; g pierces
+    // E1 and E2 inside the axes cube and has three distinct trace points.
+    SpalteSetzen(StringGrid1, 0, 1, "-5", "-3", "-2");
+    SpalteSetzen(StringGrid1, 1, 1, "3", "1", "1");
     SpalteSetzen(StringGrid2, 0, 1, "6", "-2", "1");
     SpalteSetzen(StringGrid2, 1, 1, "-2", "2", "0");
     SpalteSetzen(StringGrid3, 0, 1, "0", "0", "5");

@@ -127,7 +127,7 @@ TEST_F(HauptfensterAnsicht, FarbeDerGeradenNurAufIhr) {
 TEST_F(HauptfensterAnsicht, ErgebnisseUndMenue) {
     QLabel* gh = fenster->Ergebnisfeld(F.Label_gh);
     ASSERT_NE(gh, nullptr);
-    EXPECT_EQ(gh->text(), QStringLiteral("S(2,000 | 2,000 | 1,000)"));
+    EXPECT_EQ(gh->text(), QStringLiteral("S(4,000 | 0,000 | 1,000)"));
     EXPECT_EQ(fenster->Ergebnisfeld(F.Label_ht)->text(), QStringLiteral("h ist echt parallel zu t"));
     EXPECT_TRUE(gh->isVisible());
 

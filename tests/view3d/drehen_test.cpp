@@ -300,14 +300,14 @@ TEST_F(Drehen, GeradeUndEbeneOhneAchsen) {
     // piercing point with E1 follows.
     GeradeDrehen(Gerade[1], 3, 90);
     const TStringGrid& G = Form_Geraden_t.StringGrid1;
-    // (-4, -4, -2) + s(2, 2, 1) becomes (4, -4, -2) + s(-2, 2, 1).
-    EXPECT_EQ(G.Cells(0, 1), "4,000");
-    EXPECT_EQ(G.Cells(0, 2), "-4,000");
-    EXPECT_EQ(G.Cells(1, 1), "-2,000");
+    // (-5, -3, -2) + s(3, 1, 1) becomes (3, -5, -2) + s(-1, 3, 1).
+    EXPECT_EQ(G.Cells(0, 1), "3,000");
+    EXPECT_EQ(G.Cells(0, 2), "-5,000");
+    EXPECT_EQ(G.Cells(1, 1), "-1,000");
     EXPECT_EQ(G.Cells(1, 3), "1,000");
-    // x + y + z = 4: (4 - 2s) + (-4 + 2s) + (-2 + s) = 4 at s = 6.
+    // x - 2y + 2z = 4: (3 - s) - 2(-5 + 3s) + 2(-2 + s) = 4 at s = 1.
     ASSERT_EQ(Ebene[1].DurchstosspunktGvorhanden, 1);
-    EXPECT_TRUE(Nahe(Ebene[1].DurchstosspunktG, {-8, 8, 4}, 1e-12L));
+    EXPECT_TRUE(Nahe(Ebene[1].DurchstosspunktG, {2, -2, -1}, 1e-12L));
     // h and t show their difference vectors from g where g now is.
     EXPECT_EQ(Gerade[2].Verbindungsvektoren[1], Gerade[1].Stuetzvektor);
     EXPECT_EQ(Gerade[3].Verbindungsvektoren[3], Gerade[1].Stuetzvektor);
@@ -316,13 +316,13 @@ TEST_F(Drehen, GeradeUndEbeneOhneAchsen) {
     // sg follow.
     EbeneDrehen(Ebene[1], 1, 90);
     EXPECT_TRUE(Nahe(Ebene[1].Stuetzvektor, {4, 0, 0}, 1e-15L));
-    EXPECT_TRUE(Nahe(Ebene[1].Richtungsvektor1, {-4, 0, 4}, 1e-15L));
-    EXPECT_TRUE(Nahe(Ebene[1].Richtungsvektor2, {-4, -4, 0}, 1e-15L));
-    EXPECT_EQ(Form_Ebenen.StringGrid1.Cells(2, 2), "-4,000");
-    // Now x - y + z = 4; sg lies in both planes.
+    EXPECT_TRUE(Nahe(Ebene[1].Richtungsvektor1, {4, 0, 2}, 1e-15L));
+    EXPECT_TRUE(Nahe(Ebene[1].Richtungsvektor2, {-4, -2, 0}, 1e-15L));
+    EXPECT_EQ(Form_Ebenen.StringGrid1.Cells(2, 2), "-2,000");
+    // Now x - 2y - 2z = 4; sg lies in both planes.
     const TVek_R3 S = Gerade_sg.Stuetzvektor;
-    EXPECT_NEAR(static_cast<double>(S.x - S.y + S.z), 4.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(-S.x + S.y + 4 * S.z), -4.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(S.x - 2 * S.y - 2 * S.z), 4.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(S.x - S.y + 4 * S.z), -4.0, 1e-12);
 
     // E1 shows its difference vector to E2 where E2 now is.
     EbeneDrehen(Ebene[2], 1, 90);

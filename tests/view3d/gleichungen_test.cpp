@@ -72,15 +72,15 @@ TEST_F(Gleichungen, TexteStellenUndKlammern) {
 
     const auto t = Texte();
     ASSERT_EQ(t.size(), 40u);
-    const std::vector<std::string> g = {"g: ... =", "-0004,00", "-0004,00", "-0002,00",
-                                        "+ k *",    " 0002,00", " 0002,00", " 0001,00"};
+    const std::vector<std::string> g = {"g: ... =", "-0005,00", "-0003,00", "-0002,00",
+                                        "+ k *",    " 0003,00", " 0001,00", " 0001,00"};
     for (std::size_t i = 0; i < g.size(); ++i) EXPECT_EQ(t[i].text, g[i]);
     EXPECT_EQ(t[8].text, "h: ... =");
     EXPECT_EQ(t[12].text, "+   l  * ");
     EXPECT_EQ(t[16].text, "E1:...=");
     EXPECT_EQ(t[17].text, " 0004,00");
     EXPECT_EQ(t[20].text, " + r * ");
-    EXPECT_EQ(t[21].text, "-0004,00");
+    EXPECT_EQ(t[21].text, " 0004,00");
     EXPECT_EQ(t[24].text, " + s* ");
     EXPECT_EQ(t[28].text, "E2:...=");
     EXPECT_EQ(t[32].text, " + t * ");

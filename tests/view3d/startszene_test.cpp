@@ -1,7 +1,7 @@
 // The program's start scene, checked against values computed by hand from
 // the dialogs' start cells:
-//   g: (-4,-4,-2) + s(2,2,1)   h: (6,-2,1) + s(-2,2,0)   t: (0,0,5) + s(-2,2,0)
-//   E1: x + y + z = 4          E2: -x + y + 4z + 4 = 0
+//   g: (-5,-3,-2) + s(3,1,1)   h: (6,-2,1) + s(-2,2,0)   t: (0,0,5) + s(-2,2,0)
+//   E1: x - 2y + 2z = 4        E2: x - y + 4z + 4 = 0
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -40,7 +40,7 @@ long double EbenenAbstand(const TVek_R3& P, const TVek_R3& n, long double d) {
     return std::fabs(Skalar(P, n) + d) / Betrag(n);
 }
 
-const TVek_R3 N1{1, 1, 1}, N2{-1, 1, 4};
+const TVek_R3 N1{1, -2, 2}, N2{1, -1, 4};
 constexpr long double D1 = -4, D2 = 4;
 
 class Startszene : public ::testing::Test {
@@ -49,18 +49,18 @@ protected:
 };
 
 TEST_F(Startszene, ObjekteSindIhreZellen) {
-    ErwartePunkt(Gerade[1].Stuetzvektor, -4, -4, -2);
-    ErwartePunkt(Gerade[1].Richtungsvektor, 2, 2, 1);
+    ErwartePunkt(Gerade[1].Stuetzvektor, -5, -3, -2);
+    ErwartePunkt(Gerade[1].Richtungsvektor, 3, 1, 1);
     ErwartePunkt(Gerade[2].Stuetzvektor, 6, -2, 1);
     ErwartePunkt(Gerade[2].Richtungsvektor, -2, 2, 0);
     ErwartePunkt(Gerade[3].Stuetzvektor, 0, 0, 5);
     ErwartePunkt(Gerade[3].Richtungsvektor, -2, 2, 0);
     ErwartePunkt(Ebene[1].Stuetzvektor, 4, 0, 0);
-    ErwartePunkt(Ebene[1].Richtungsvektor1, -4, 4, 0);
-    ErwartePunkt(Ebene[1].Richtungsvektor2, -4, 0, 4);
+    ErwartePunkt(Ebene[1].Richtungsvektor1, 4, 2, 0);
+    ErwartePunkt(Ebene[1].Richtungsvektor2, -4, 0, 2);
     ErwartePunkt(Ebene[2].Stuetzvektor, 0, 0, -1);
-    ErwartePunkt(Ebene[2].Richtungsvektor1, 4, 0, 1);
-    ErwartePunkt(Ebene[2].Richtungsvektor2, 0, 4, -1);
+    ErwartePunkt(Ebene[2].Richtungsvektor1, 4, 4, 0);
+    ErwartePunkt(Ebene[2].Richtungsvektor2, 4, 0, -1);
     // The cells given for points, vectors and segments.
     ErwartePunkt(Punkt[1].Ort, 4, 4, 0);
     ErwartePunkt(Punkt[2].Ort, -4, 4, 4);
@@ -85,7 +85,7 @@ TEST_F(Startszene, ObjekteSindIhreZellen) {
 
 TEST_F(Startszene, LageDerGeraden) {
     EXPECT_EQ(LageGH, 1);
-    ErwartePunkt(SchnittpunktGH, 2, 2, 1);
+    ErwartePunkt(SchnittpunktGH, 4, 0, 1);
     EXPECT_EQ(LageGT, 0);
     EXPECT_EQ(LageTextGT, "windschief");
     EXPECT_EQ(LageHT, 0);
@@ -96,30 +96,30 @@ TEST_F(Startszene, DurchstosspunkteUndLagetexte) {
     const TEbene& E1 = Ebene[1];
     const TEbene& E2 = Ebene[2];
     ASSERT_EQ(E1.DurchstosspunktGvorhanden, 1);
-    ErwartePunkt(E1.DurchstosspunktG, 1.6L, 1.6L, 0.8L);
-    EXPECT_EQ(E1.DurchstosspunktHvorhanden, 0);
-    EXPECT_EQ(E1.LagetextH, "echt parallel");
-    EXPECT_EQ(E1.DurchstosspunktTvorhanden, 0);
-    EXPECT_EQ(E1.LagetextT, "echt parallel");
+    ErwartePunkt(E1.DurchstosspunktG, 2, -2.0L / 3, 1.0L / 3);
+    ASSERT_EQ(E1.DurchstosspunktHvorhanden, 1);
+    ErwartePunkt(E1.DurchstosspunktH, 10.0L / 3, 2.0L / 3, 1);
+    ASSERT_EQ(E1.DurchstosspunktTvorhanden, 1);
+    ErwartePunkt(E1.DurchstosspunktT, -2, 2, 5);
     ASSERT_EQ(E2.DurchstosspunktGvorhanden, 1);
     ErwartePunkt(E2.DurchstosspunktG, -2, -2, -1);  // inside the axes cube
     ASSERT_EQ(E2.DurchstosspunktHvorhanden, 1);
-    ErwartePunkt(E2.DurchstosspunktH, 6, -2, 1);
+    ErwartePunkt(E2.DurchstosspunktH, -2, 6, 1);
     ASSERT_EQ(E2.DurchstosspunktTvorhanden, 1);
-    ErwartePunkt(E2.DurchstosspunktT, 12, -12, 5);
+    ErwartePunkt(E2.DurchstosspunktT, -12, 12, 5);
     // Coordinate forms, up to a common factor.
     TVek_R3 k1{E1.KoordA, E1.KoordB, E1.KoordC};
     EXPECT_TRUE(Parallel(k1, N1));
     EXPECT_NEAR(static_cast<double>(E1.KoordD / E1.KoordA), -4.0, 1e-12);
     TVek_R3 k2{E2.KoordA, E2.KoordB, E2.KoordC};
     EXPECT_TRUE(Parallel(k2, N2));
-    EXPECT_NEAR(static_cast<double>(E2.KoordD / E2.KoordB), 4.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(E2.KoordD / E2.KoordA), 4.0, 1e-12);
 }
 
 TEST_F(Startszene, SchnittgeradeDerEbenen) {
     ASSERT_TRUE(SchnittgeradeVorhanden);
     EXPECT_EQ(LageTextE1E2, "schneiden sich:");
-    EXPECT_TRUE(Parallel(Gerade_sg.Richtungsvektor, TVek_R3{3, -5, 2}));
+    EXPECT_TRUE(Parallel(Gerade_sg.Richtungsvektor, TVek_R3{-6, -2, 1}));
     EXPECT_LT(EbenenAbstand(Gerade_sg.Stuetzvektor, N1, D1), 1e-9L);
     EXPECT_LT(EbenenAbstand(Gerade_sg.Stuetzvektor, N2, D2), 1e-9L);
     // Its drawn piece lies on both planes as well.
@@ -152,15 +152,15 @@ TEST_F(Startszene, ProjizierteGeradenFolgenDerZentralprojektion) {
             EXPECT_LT(Betrag(Kreuz(AF, P.Richtungsvektor)) / Betrag(P.Richtungsvektor), 1e-9L);
         }
     }
-    // By hand: g meets E1 in (1.6, 1.6, 0.8); its projection passes there.
+    // By hand: g meets E1 in (2, -2/3, 1/3); its projection passes there.
     const TGerade& P1 = Projektionsgeraden[1];
-    TVek_R3 AD{1.6L - P1.Stuetzvektor.x, 1.6L - P1.Stuetzvektor.y, 0.8L - P1.Stuetzvektor.z};
+    TVek_R3 AD{2 - P1.Stuetzvektor.x, -2.0L / 3 - P1.Stuetzvektor.y, 1.0L / 3 - P1.Stuetzvektor.z};
     EXPECT_LT(Betrag(Kreuz(AD, P1.Richtungsvektor)), 1e-9L * Betrag(P1.Richtungsvektor));
 }
 
 TEST_F(Startszene, SpurgeradenUndSpurpunkte) {
-    const TVek_R3 richtungen[6] = {{1, -1, 0}, {1, 0, -1}, {0, 1, -1},   // E1 in xy, xz, yz
-                                   {1, 1, 0},  {4, 0, 1},  {0, 4, -1}};  // E2 likewise
+    const TVek_R3 richtungen[6] = {{2, 1, 0}, {2, 0, -1}, {0, 1, 1},   // E1 in xy, xz, yz
+                                   {1, 1, 0}, {4, 0, -1}, {0, 4, 1}};  // E2 likewise
     for (int i = 1; i <= 6; ++i) {
         SCOPED_TRACE(i);
         const TGerade& S = Spurgeraden[i];
@@ -172,11 +172,10 @@ TEST_F(Startszene, SpurgeradenUndSpurpunkte) {
         const long double c[3] = {S.Stuetzvektor.z, S.Stuetzvektor.y, S.Stuetzvektor.x};
         EXPECT_NEAR(static_cast<double>(c[(i - 1) % 3]), 0.0, 1e-9);
     }
-    // g passes the origin: all three of its trace points are the origin.
-    EXPECT_EQ(Gerade[1].SpurpunktXYvorhanden, 1);
-    ErwartePunkt(Gerade[1].SpurpunktXY, 0, 0, 0);
-    ErwartePunkt(Gerade[1].SpurpunktXZ, 0, 0, 0);
-    ErwartePunkt(Gerade[1].SpurpunktYZ, 0, 0, 0);
+    ASSERT_EQ(Gerade[1].SpurpunktXYvorhanden, 1);
+    ErwartePunkt(Gerade[1].SpurpunktXY, 1, -1, 0);
+    ErwartePunkt(Gerade[1].SpurpunktXZ, 4, 0, 1);
+    ErwartePunkt(Gerade[1].SpurpunktYZ, 0, -4.0L / 3, -1.0L / 3);
     // h meets z = 0 nowhere (h runs at z = 1), y = 0 at s = 1, x = 0 at s = 3.
     EXPECT_EQ(Gerade[2].SpurpunktXYvorhanden, 0);
     ASSERT_EQ(Gerade[2].SpurpunktXZvorhanden, 1);
@@ -187,13 +186,13 @@ TEST_F(Startszene, SpurgeradenUndSpurpunkte) {
 
 TEST_F(Startszene, SchnittangabenImHauptfenster) {
     const TForm_Edits_01& F = Form_Edits_01;
-    EXPECT_EQ(F.Label_gh.Caption, "S(2,000 | 2,000 | 1,000)");
+    EXPECT_EQ(F.Label_gh.Caption, "S(4,000 | 0,000 | 1,000)");
     EXPECT_EQ(F.Label_gt.Caption, "windschief");
     EXPECT_EQ(F.Label_ht.Caption, "h ist echt parallel zu t");
-    EXPECT_EQ(F.Label_gE1.Caption, "D(1,600 | 1,600 | 0,800)");
-    EXPECT_EQ(F.Label_hE1.Caption, "echt parallel");
+    EXPECT_EQ(F.Label_gE1.Caption, "D(2,000 | -0,667 | 0,333)");
+    EXPECT_EQ(F.Label_hE1.Caption, "D(3,333 | 0,667 | 1,000)");
     EXPECT_EQ(F.Label_gE2.Caption, "D(-2,000 | -2,000 | -1,000)");
-    EXPECT_EQ(F.Label_tE2.Caption, "D(12,000 | -12,000 | 5,000)");
+    EXPECT_EQ(F.Label_tE2.Caption, "D(-12,000 | 12,000 | 5,000)");
     EXPECT_EQ(F.Label_E1E2.Caption, "schneiden sich:");
     EXPECT_NE(F.Label_sg_Richt_x.Caption, "-");
 }
@@ -235,7 +234,7 @@ TEST_F(Startszene, ProgrammStartVergisstAltenZustand) {
     Kugel[2].Radius = 0;
     ErsteAktivierung = true;
     ProgrammStart();
-    ErwartePunkt(Gerade[1].Stuetzvektor, -4, -4, -2);
+    ErwartePunkt(Gerade[1].Stuetzvektor, -5, -3, -2);
     EXPECT_GT(Kugel[2].Radius, 0);
     EXPECT_FALSE(ErsteAktivierung);
 }
