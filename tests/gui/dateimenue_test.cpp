@@ -5,6 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -106,6 +109,34 @@ TEST_F(DateiMenueAnsicht, ZurueckUndWiederUeberMenueUndKnoepfe) {
     M().Knopf(F.BitBtn_DatenAusSpeich)->click();
     EXPECT_EQ(Gerade[1].Stuetzvektor.x, 6.5L);
     EXPECT_EQ(host.LetzteMeldung(), SpeicherUebertragenMeldung);
+}
+
+// Change, undo, redo, save, the preset, and the saved file back, all
+// through the window's own menus and buttons.
+TEST_F(DateiMenueAnsicht, SzeneSpeichernUndWiederLaden) {
+    const std::string pfad = (QDir::tempPath() + QStringLiteral("/dateimenue_test.OVD")).toStdString();
+    QFile::remove(QString::fromStdString(pfad));
+    TStringGrid& G = Form_Geraden_t.StringGrid2;
+    const Extended y0 = Gerade[2].Richtungsvektor.y;
+    G.Cells(1, 2) = "-2,75";
+    SzeneNeuBerechnen();
+    UndoPunktSetzen();
+    M().Knopf(F.BitBtn_BackObj)->click();
+    EXPECT_EQ(Gerade[2].Richtungsvektor.y, y0);
+    M().Knopf(F.BitBtn_RebackObj)->click();
+    EXPECT_EQ(Gerade[2].Richtungsvektor.y, -2.75L);
+
+    host.Dateinamen = {pfad};
+    M().Aktion("aktuelle Objektdaten in Datei speichern")->trigger();
+    EXPECT_EQ(QFileInfo(QString::fromStdString(pfad)).size(), 3408);
+    M().Aktion(F.ObjektDatensatz1Vorgabeladen1)->trigger();
+    EXPECT_EQ(Gerade[2].Richtungsvektor.y, y0);
+    host.Dateinamen = {pfad};
+    M().Aktion("Objektdaten aus Datei laden")->trigger();
+    EXPECT_EQ(Gerade[2].Richtungsvektor.y, -2.75L);
+    EXPECT_EQ(G.Cells(1, 2), "-2,750");
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    QFile::remove(QString::fromStdString(pfad));
 }
 
 TEST_F(DateiMenueAnsicht, FarbsetAusDemMenueImBild) {
