@@ -50,13 +50,14 @@ void LinieZeichnen(TGerade& G, int Nr) {
 // directly), so the request is dropped.
 void StreckenGrenzeErreicht() {
     const bool angefordert = neuZeichnenAngefordert;
+    // Counted first: the switch's redraw, when it runs, empties the list.
+    const int n = StreckenAnzahl;
     MeldungZeigen(StreckenGrenzeMeldung);
     Form_Edits_01.But_vdL.Down = false;
     Form_Edits_01.But_vdL.Click();
     VerdeckteLinien = false;  // also when the switch's action is not wired
     // What was queued so far is drawn now, in list order, so the finished
     // picture holds every segment.
-    const int n = StreckenAnzahl;
     StreckenAnzahl = 0;
     for (int i = 1; i <= n; ++i) {
         const TStr& s = St[i];
