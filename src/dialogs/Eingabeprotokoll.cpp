@@ -25,6 +25,11 @@ ZellStand ZellTextPruefen(const std::string& Text) {
     return ZahlImBereich(Text, -10001.0L, 10001.0L) ? ZellStand::Gueltig : ZellStand::Abgelehnt;
 }
 
+ZellStand BetragTextPruefen(const std::string& Text, int n) {
+    if (IstUnfertig(Text) || Text == "," || Text == "-,") return ZellStand::Unfertig;
+    return ZahlBetragPruefen(Text, n) ? ZellStand::Gueltig : ZellStand::Abgelehnt;
+}
+
 bool KoordAenderungErlaubt() { return KoordinatenAenderungVorbereiten(); }
 
 bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& Anwenden) {
@@ -66,7 +71,12 @@ struct TZelle {
     std::function<bool()> AlleGueltig;  // every number of the object valid
     TAblehnung Ablehnung;
     std::function<void()> Anwenden;
+    std::function<ZellStand(const std::string&)> Pruefen = ZellTextPruefen;
+    std::string Meldung = BereichsMeldung;  // of a refused text
+    MeldungsArt Art = MeldungsArt::Warnung;
 };
+
+void Ablehnen(const TZelle& Z) { MeldungZeigen(Z.Meldung, Z.Art); }
 
 // The cell's last valid text back into the cell.
 void Zuruecksetzen(const TZelle& Z) {
@@ -82,7 +92,7 @@ void BearbeitungBeginnen(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     if (M.InBearbeitung(Z.Spalte, Z.Zeile)) return;
     const std::string Vorher = Z.Lesen();
-    if (ZellTextPruefen(Vorher) == ZellStand::Gueltig)
+    if (Z.Pruefen(Vorher) == ZellStand::Gueltig)
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
         M.Vergessen(Z.Spalte, Z.Zeile);
@@ -106,11 +116,11 @@ enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
 Ausgang Anwenden(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     const std::string Text = Z.Lesen();
-    switch (ZellTextPruefen(Text)) {
+    switch (Z.Pruefen(Text)) {
         case ZellStand::Unfertig:
             return Ausgang::Offen;
         case ZellStand::Abgelehnt:
-            MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
+            Ablehnen(Z);
             Zuruecksetzen(Z);
             return Ausgang::Zurueck;
         case ZellStand::Gueltig:
@@ -135,10 +145,10 @@ Ausgang Anwenden(const TZelle& Z) {
 void Verlassen(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     const std::string Text = Z.Lesen();
-    const ZellStand Stand = ZellTextPruefen(Text);
+    const ZellStand Stand = Z.Pruefen(Text);
     if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
         // Not changed by the user: only a text that is no number is mended.
-        if (Stand == ZellStand::Abgelehnt) MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
+        if (Stand == ZellStand::Abgelehnt) Ablehnen(Z);
         if (Stand != ZellStand::Gueltig) Zuruecksetzen(Z);
         return;
     }
@@ -185,9 +195,12 @@ TZelle FeldZelle(const TObjektFelder& O, TEdit& Feld, int Index) {
     Z.Spalte = Index;
     Z.Gedaechtnis = O.Gedaechtnis;
     if (O.ObjektText) Z.ObjektText = [&O, Index] { return O.ObjektText(Index); };
-    Z.AlleGueltig = [&O] {
+    if (O.Pruefen) Z.Pruefen = O.Pruefen;
+    if (!O.PruefMeldung.empty()) Z.Meldung = O.PruefMeldung;
+    Z.Art = O.PruefArt;
+    Z.AlleGueltig = [&O, Pruefen = Z.Pruefen] {
         for (const TEdit* E : O.Felder)
-            if (ZellTextPruefen(E->Text()) != ZellStand::Gueltig) return false;
+            if (Pruefen(E->Text()) != ZellStand::Gueltig) return false;
         return true;
     };
     Z.Ablehnung = O.Ablehnung;
@@ -268,6 +281,10 @@ void TObjektDialog::ZelleGetippt(TStringGrid& G, int Spalte, int Zeile, const st
 
 void TObjektDialog::ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile) {
     ::ZelleVerlassen(ObjektGitter(G), Spalte, Zeile);
+}
+
+void TObjektDialog::OffeneZelleVerlassen(TStringGrid& G) {
+    if (G.Bearbeitung) ZelleVerlassen(G, G.Col, G.Row);
 }
 
 void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen) {

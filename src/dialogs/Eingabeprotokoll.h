@@ -59,6 +59,7 @@
 #include <vector>
 
 #include "platform/Komponenten.h"
+#include "platform/Oberflaeche.h"
 
 inline constexpr char TasteBackspace = '\b';
 inline constexpr char TasteTab = '\t';
@@ -66,6 +67,9 @@ inline constexpr char TasteTab = '\t';
 // The message of a refused cell.
 inline constexpr const char* BereichsMeldung =
     "Geben Sie bitte nur Zahlen z ein mit\n-10001 < z < 10001 !";
+
+// The message of a refused radius, height or length.
+inline constexpr const char* Betrag10000Meldung = "Gib bitte nur Zahlen z mit\nz < 10 000   ein!";
 
 // ---- Building blocks ---------------------------------------------------------------
 // For number fields that are not grid cells (edit fields of the plane's
@@ -82,6 +86,9 @@ enum class ZellStand {
 };
 // Judges a cell text; shows nothing.
 ZellStand ZellTextPruefen(const std::string& Text);
+// The same for a magnitude field (radius, height, step): valid when
+// |v| < n, unfinished as a cell.
+ZellStand BetragTextPruefen(const std::string& Text, int n);
 
 // Before the user changes a coordinate: asks to leave the rotated state
 // (KoordinatenAenderungVorbereiten) when the scene is rotated with its axes
@@ -171,6 +178,11 @@ struct TObjektFelder {
     TAblehnung Ablehnung;
     std::function<void()> Anwenden;
     std::function<std::string(int Index)> ObjektText;  // Index into Felder
+    // The check of a field's text; empty: that of a coordinate cell. A
+    // refused text shows PruefMeldung ("" : BereichsMeldung) as PruefArt.
+    std::function<ZellStand(const std::string&)> Pruefen;
+    std::string PruefMeldung;
+    MeldungsArt PruefArt = MeldungsArt::Warnung;
 };
 
 std::optional<char> FeldTasteGedrueckt(const TObjektFelder& O, TEdit& Feld, char Taste);
@@ -194,6 +206,9 @@ struct TObjektDialog : TFormZustand {
     std::optional<char> TasteGedrueckt(TStringGrid& G, char Taste);
     void ZelleGetippt(TStringGrid& G, int Spalte, int Zeile, const std::string& Text);
     void ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile);
+    // The cell of G the user is editing is left, as when the focus moves to
+    // another control of the dialog.
+    void OffeneZelleVerlassen(TStringGrid& G);
 };
 
 // Display rule: only the grid of the current object (Akt, from 1) is

@@ -1,14 +1,45 @@
 #include "dialogs/Fadenkreuz.h"
 
+#include <cmath>
+
 #include "dialogs/DialogRoutinen.h"
 #include "dialogs/Gitter.h"
+#include "geometry/Eingabe.h"
+#include "platform/Oberflaeche.h"
+#include "platform/Zahltext.h"
+#include "scene/ObjektGeometrie.h"
 #include "scene/Objekte.h"
+
+namespace {
+ZellStand SchrittPruefen(const std::string& Text) { return BetragTextPruefen(Text, 10); }
+}  // namespace
 
 TForm_Fadenkreuz::TForm_Fadenkreuz() {
     Caption = "Fadenkreuz";
     GitterAnlegen(StringGrid1, 1, 4, 0, 1, {"Mittelp."});
     GroupStilAnlegen(GroupStil, "gepunktet");
     GroupStil.ItemIndex = 1;  // the crosshair starts dotted
+    const char* Texte[6] = {"-x", "+x", "-y", "+y", "-z", "+z"};
+    for (int c = 1; c <= 6; ++c) VerschiebeKnopf(c).Caption = Texte[c - 1];
+}
+
+TSpeedButton& TForm_Fadenkreuz::VerschiebeKnopf(int Code) {
+    assert(Code >= 1 && Code <= 6);
+    TSpeedButton* k[] = {&But_Xmin, &But_Xplus, &But_Ymin, &But_Yplus, &But_Zmin, &But_Zplus};
+    return *k[Code - 1];
+}
+
+TObjektGitter TForm_Fadenkreuz::ObjektGitter(TStringGrid& G) {
+    if (&G != &StringGrid1) return {};
+    TObjektGitter O;
+    O.Gitter = &G;
+    O.Gedaechtnis = &Gedaechtnis;
+    O.Anwenden = [] { FadenkreuzAusDialog(); };
+    O.ObjektText = [](int, int Zeile) {
+        const TVek_R3& M = Fadenkreuz.Mittelpunkt;
+        return KoordText(Zeile == 1 ? M.x : Zeile == 2 ? M.y : M.z);
+    };
+    return O;
 }
 
 void TForm_Fadenkreuz::FormCreate() {
@@ -16,10 +47,62 @@ void TForm_Fadenkreuz::FormCreate() {
     FadenkreuzSchrittweite = 0.1L;
     Edit1.SetTextStill("0,1");
     GroupStil.OnClick = [this] { GroupStilClick(); };
+    Edit1.OnChange = [this] { Edit1Change(); };
+    for (int c = 1; c <= 6; ++c) VerschiebeKnopf(c).OnClick = [this, c] { But_VerschiebenClick(c); };
+}
+
+void TForm_Fadenkreuz::FormActivate() {
+    // One grid and no lock: always shown.
+    StringGrid1.Visible = true;
+    GroupStil.ItemIndex = LinienstilZuIndex(Fadenkreuz.Linienstil);
 }
 
 void TForm_Fadenkreuz::GroupStilClick() {
     if (GroupStil.ItemIndex < 0) return;
     Fadenkreuz.Linienstil = IndexZuLinienstil(static_cast<Byte>(GroupStil.ItemIndex));
     NachAttributNeuZeichnen();
+}
+
+void TForm_Fadenkreuz::But_VerschiebenClick(int Code) {
+    if (Code < 1 || Code > 6) return;
+    // The click ends an edit of a cell, and changes a coordinate as a key
+    // would.
+    OffeneZelleVerlassen(StringGrid1);
+    if (!KoordAenderungErlaubt()) return;
+    const int Zeile = (Code + 1) / 2;  // 1 x, 2 y, 3 z
+    Extended v = 0;
+    if (!ZelleLesen(StringGrid1.Cells(0, Zeile), v)) return;
+    const Extended Neu = Code % 2 == 1 ? v - FadenkreuzSchrittweite : v + FadenkreuzSchrittweite;
+    const std::string Text = KoordText(Neu);
+    // The grid never gets a text the cells would refuse.
+    if (ZellTextPruefen(Text) != ZellStand::Gueltig) {
+        MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
+        return;
+    }
+    ObjektAnwenden(nullptr, [this, Zeile, Text] {
+        StringGrid1.Cells(0, Zeile) = Text;
+        FadenkreuzAusDialog();
+    });
+}
+
+std::optional<char> TForm_Fadenkreuz::Edit1KeyPress(char Taste) { return TasteFiltern(Taste); }
+
+void TForm_Fadenkreuz::Edit1Change() {
+    if (SchrittPruefen(Edit1.Text()) == ZellStand::Gueltig)
+        ZelleLesen(Edit1.Text(), FadenkreuzSchrittweite);
+}
+
+void TForm_Fadenkreuz::Edit1Exit() {
+    switch (SchrittPruefen(Edit1.Text())) {
+        case ZellStand::Gueltig:
+            ZelleLesen(Edit1.Text(), FadenkreuzSchrittweite);
+            return;
+        case ZellStand::Abgelehnt:
+            MeldungZeigen(Betrag10Meldung, MeldungsArt::Information);
+            Edit1.SetFocus();
+            break;
+        case ZellStand::Unfertig:
+            break;
+    }
+    Edit1.SetTextStill(KoordText(FadenkreuzSchrittweite));
 }

@@ -1,12 +1,44 @@
 #include "dialogs/Kegel.h"
 
+#include <cmath>
+
 #include "dialogs/DialogRoutinen.h"
+#include "dialogs/EbenKoord.h"
 #include "dialogs/Gitter.h"
+#include "geometry/Eingabe.h"
+#include "mainwindow/Schalter.h"
+#include "platform/Zahltext.h"
+#include "scene/ObjektGeometrie.h"
 #include "scene/Objekte.h"
+
+namespace {
+
+ZellStand MassPruefen(const std::string& Text) { return BetragTextPruefen(Text, 10000); }
+
+bool IstNullNormale(TVek_R3 n) {
+    return std::fabs(n.x) < Toleranz && std::fabs(n.y) < Toleranz && std::fabs(n.z) < Toleranz;
+}
+
+// The refusal of cone Nr's grid as it stands.
+std::string NormaleAblehnung(const TStringGrid& G) {
+    TVek_R3 n;
+    if (!SpalteLesen(G, 1, 1, n)) return "";
+    return IstNullNormale(n) ? NullNormaleMeldung : "";
+}
+
+void KegelNeuBerechnen(int Nr) {
+    KegelBerechnen(Nr);
+    KreisBerechnen(0);
+}
+
+}  // namespace
 
 TForm_Kegel::TForm_Kegel() {
     Caption = "Kegel und Kreise";
     for (int i = 1; i <= 4; ++i) GitterAnlegen(Gitter(i), 2, 4, 0, 1, {"Mittelp.", "Normale"});
+    RadioGroup_Objekt.Caption = "Kegel/Kreis";
+    RadioGroup_Objekt.Items = {"Ke1", "Ke2", "Ke3", "Ke4"};
+    RadioGroup_Objekt.ItemIndex = 0;
     ComboBox1.Items = {"3", "4", "5", "6", "10", "12", "15", "20", "30", "60"};
     ComboBox1.ItemIndex = 5;
     ComboBox1.Text = "12";
@@ -21,6 +53,48 @@ TStringGrid& TForm_Kegel::Gitter(int Nr) {
     assert(Nr >= 1 && Nr <= 4);
     TStringGrid* g[] = {&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4};
     return *g[Nr - 1];
+}
+
+TObjektGitter TForm_Kegel::ObjektGitter(TStringGrid& G) {
+    for (int Nr = 1; Nr <= 4; ++Nr) {
+        if (&G != &Gitter(Nr)) continue;
+        TObjektGitter O;
+        O.Gitter = &G;
+        O.Gedaechtnis = &Gedaechtnis[Nr];
+        O.Ablehnung = [&G] { return NormaleAblehnung(G); };
+        // Radius and height are already in the cone (their fields apply them).
+        O.Anwenden = [Nr] { KegelNeuBerechnen(Nr); };
+        O.ObjektText = [Nr](int Spalte, int Zeile) {
+            const TKegel& K = Kegel[Nr];
+            const TVek_R3& v = Spalte == 0 ? K.Mittelpunkt : K.Normalenvektor;
+            return KoordText(Zeile == 1 ? v.x : Zeile == 2 ? v.y : v.z);
+        };
+        return O;
+    }
+    return {};
+}
+
+TObjektFelder TForm_Kegel::Massfeld(TEdit& Feld) {
+    const bool Radius = &Feld == &Edit_Radius;
+    TObjektFelder O;
+    O.Felder = {&Feld};
+    O.Gedaechtnis = Radius ? &GedaechtnisRadius : &GedaechtnisHoehe;
+    O.Pruefen = MassPruefen;
+    O.PruefMeldung = Betrag10000Meldung;
+    O.PruefArt = MeldungsArt::Information;
+    // The cone is applied whole: its grid must not hold a null normal.
+    O.Ablehnung = [this] { return NormaleAblehnung(Gitter(AktKegel)); };
+    O.Anwenden = [&Feld, Radius] {
+        TKegel& K = Kegel[AktKegel];
+        Extended& Wert = Radius ? K.Radius : K.Hoehe;
+        ZelleLesen(Feld.Text(), Wert);
+        KegelNeuBerechnen(AktKegel);
+    };
+    O.ObjektText = [Radius](int) {
+        const TKegel& K = Kegel[AktKegel];
+        return KoordText(Radius ? K.Radius : K.Hoehe);
+    };
+    return O;
 }
 
 void TForm_Kegel::FormCreate() {
@@ -44,9 +118,49 @@ void TForm_Kegel::FormCreate() {
     }
     Edit_Radius.SetTextStill("2");
     Edit_Hoehe.SetTextStill("4");
+    RadioGroup_Objekt.OnClick = [this] { RadioGroup_ObjektClick(); };
     GroupStil.OnClick = [this] { GroupStilClick(); };
     CheckBox_SpeichenEin.OnClick = [this] { CheckBox_SpeichenEinClick(); };
+    ComboBox1.OnChange = [this] { ComboBox1Change(); };
+    ComboBox2.OnChange = [this] { ComboBox2Change(); };
+    GitterAnzeigen({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4}, AktKegel,
+                   KoordZeigenKegel);
 }
+
+void TForm_Kegel::FormActivate() { ObjektWaehlen(AktKegel); }
+
+void TForm_Kegel::ObjektWaehlen(int Nr) {
+    if (Nr < 1 || Nr > 4) return;
+    if (Nr != AktKegel && AktKegel >= 1 && AktKegel <= 4) {
+        // What is open ends for the cone shown so far.
+        OffeneZelleVerlassen(Gitter(AktKegel));
+        if (GedaechtnisRadius.InBearbeitung(0, 0)) FeldVerlassen(Edit_Radius);
+        if (GedaechtnisHoehe.InBearbeitung(0, 0)) FeldVerlassen(Edit_Hoehe);
+    }
+    AktKegel = static_cast<Byte>(Nr);
+    RadioGroup_Objekt.ItemIndex = Nr - 1;
+    GitterAnzeigen({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4}, Nr,
+                   KoordZeigenKegel);
+    const TKegel& K = Kegel[Nr];
+    GedaechtnisRadius.Vergessen();
+    GedaechtnisHoehe.Vergessen();
+    Edit_Radius.SetTextStill(KoordText(K.Radius));
+    Edit_Hoehe.SetTextStill(KoordText(K.Hoehe));
+    GroupStil.ItemIndex = LinienstilZuIndex(K.Linienstil);
+    CheckBox_SpeichenEin.Checked = K.SpeichenZeigen == 1;
+    const std::string Speichen = std::to_string(K.Speichen);
+    for (std::size_t n = 0; n < ComboBox1.Items.size(); ++n)
+        if (ComboBox1.Items[n] == Speichen) {
+            ComboBox1.ItemIndex = static_cast<int>(n);
+            ComboBox1.Text = Speichen;
+        }
+    if (K.Randstaerke >= 1 && K.Randstaerke <= static_cast<int>(ComboBox2.Items.size())) {
+        ComboBox2.ItemIndex = K.Randstaerke - 1;
+        ComboBox2.Text = ComboBox2.Items[static_cast<std::size_t>(K.Randstaerke - 1)];
+    }
+}
+
+void TForm_Kegel::RadioGroup_ObjektClick() { ObjektWaehlen(RadioGroup_Objekt.ItemIndex + 1); }
 
 void TForm_Kegel::GroupStilClick() {
     if (GroupStil.ItemIndex < 0) return;
@@ -57,4 +171,37 @@ void TForm_Kegel::GroupStilClick() {
 void TForm_Kegel::CheckBox_SpeichenEinClick() {
     Kegel[AktKegel].SpeichenZeigen = CheckBox_SpeichenEin.Checked ? 1 : 0;
     NachAttributNeuZeichnen();
+}
+
+void TForm_Kegel::ComboBox1Change() {
+    const int k = ComboBox1.ItemIndex;
+    if (k < 0 || k >= static_cast<int>(ComboBox1.Items.size())) return;
+    ComboBox1.Text = ComboBox1.Items[static_cast<std::size_t>(k)];
+    Kegel[AktKegel].Speichen = std::stoi(ComboBox1.Text);
+    NachAttributNeuZeichnen();
+}
+
+void TForm_Kegel::ComboBox2Change() {
+    const int k = ComboBox2.ItemIndex;
+    if (k < 0 || k >= static_cast<int>(ComboBox2.Items.size())) return;
+    ComboBox2.Text = ComboBox2.Items[static_cast<std::size_t>(k)];
+    Kegel[AktKegel].Randstaerke = k + 1;
+    NachAttributNeuZeichnen();
+}
+
+std::optional<char> TForm_Kegel::TasteGedrueckt(TEdit& Feld, char Taste) {
+    if (&Feld != &Edit_Radius && &Feld != &Edit_Hoehe) return std::nullopt;
+    OffeneZelleVerlassen(Gitter(AktKegel));
+    return FeldTasteGedrueckt(Massfeld(Feld), Feld, Taste);
+}
+
+void TForm_Kegel::FeldGetippt(TEdit& Feld, const std::string& Text) {
+    if (&Feld != &Edit_Radius && &Feld != &Edit_Hoehe) return;
+    OffeneZelleVerlassen(Gitter(AktKegel));
+    ::FeldGetippt(Massfeld(Feld), Feld, Text);
+}
+
+void TForm_Kegel::FeldVerlassen(TEdit& Feld) {
+    if (&Feld != &Edit_Radius && &Feld != &Edit_Hoehe) return;
+    ::FeldVerlassen(Massfeld(Feld), Feld);
 }

@@ -354,6 +354,7 @@ void TForm_Edits_01::FormCreate() {
     ProjEbStart.OnClick = [this] { ProjEbStartClick(); };
     vdL.OnClick = [this] { vdLClick(); };
     But_vdL.OnClick = [this] { But_vdLClick(); };
+    SichtbarkeitAnlegen();
     SichtbarkeitAktualisieren();
     ObjektspeicherAnlegen();
     DateimenueAnlegen();

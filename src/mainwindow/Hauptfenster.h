@@ -136,6 +136,11 @@ struct TForm_Edits_01 : TFormZustand {
     void vdLClick();
     void But_vdLClick();
     void SichtbarkeitAktualisieren();
+    // Visibility switch of object Nr (1..30; Sichtbarkeit.cpp): its flag
+    // follows the button's down state.
+    void But_sichtbClick(int Nr);
+    // Wires the 30 visibility switches; run by FormCreate.
+    void SichtbarkeitAnlegen();
 
     // ---- Menu "Datei": files (Dateimenue.cpp) -------------------------------
     void DateimenueAnlegen();   // wires the commands below

@@ -82,3 +82,26 @@ inline void FeldEingeben(TForm_EbenKoord& D, TEdit& E, const std::string& Text) 
     FeldTippen(D, E, Text);
     D.FeldVerlassen(E);
 }
+
+// The same for the number fields of any other dialog (radius, height).
+template <class Dialog>
+void FeldTippen(Dialog& D, TEdit& E, const std::string& Text, bool Ersetzen = true) {
+    std::string t = Ersetzen ? "" : E.Text();
+    for (char k : Text) {
+        const auto z = D.TasteGedrueckt(E, k);
+        if (!z) continue;
+        if (*z == TasteBackspace) {
+            if (!t.empty()) t.pop_back();
+        } else {
+            t += *z;
+        }
+        D.FeldGetippt(E, t);
+        t = E.Text();
+    }
+}
+
+template <class Dialog>
+void FeldEingeben(Dialog& D, TEdit& E, const std::string& Text) {
+    FeldTippen(D, E, Text);
+    D.FeldVerlassen(E);
+}

@@ -1,0 +1,123 @@
+// The dialogs of points, vectors and segments: their grids under the common
+// edit protocol, the object shown, and the rewrite of the grids by rotation
+// steps around the cell the user is editing.
+
+#include <gtest/gtest.h>
+
+#include "Tippen.h"
+#include "dialogs/Punkte.h"
+#include "dialogs/Strecken.h"
+#include "dialogs/Vektoren.h"
+#include "mainwindow/Programm.h"
+#include "mainwindow/Schalter.h"
+#include "platform/SkriptHost.h"
+#include "scene/Objekte.h"
+#include "scene/Speicherzustand.h"
+#include "view3d/Ansicht.h"
+#include "view3d/Drehen.h"
+
+namespace {
+
+class PunkteVektoren : public ::testing::Test {
+protected:
+    SkriptHost host;
+    HostEinsetzen eingesetzt{host};
+
+    void SetUp() override {
+        ProgrammStart();
+        host.Vergessen();
+    }
+};
+
+TEST_F(PunkteVektoren, PunktgitterOhneKopfzeile) {
+    TForm_Punkte& D = Form_Punkte;
+    TStringGrid& G = D.StringGrid1;  // P1 = (4, 4, 0): x, y, z in rows 0..2 of column 1
+    const int undo = UndoAnzahl;
+    Eingeben(D, G, 1, 2, "-3,5");
+    EXPECT_EQ(UndoAnzahl, undo + 3);  // "-" waits; "-3", "-3," and "-3,5" apply
+    EXPECT_EQ(Punkt[1].Ort.z, -3.5L);
+    EXPECT_EQ(Punkt[1].FadenkreuzArme[6].x, static_cast<Extended>(AchseXMax));
+    EXPECT_EQ(Punkt[1].FadenkreuzArme[6].z, -3.5L);
+
+    // The labels of column 0 take no keys; Tab walks the three cells only.
+    G.Col = 0;
+    G.Row = 1;
+    EXPECT_FALSE(D.TasteGedrueckt(G, '7'));
+    EXPECT_EQ(G.Cells(0, 1), "y");
+    G.Col = 1;
+    G.Row = 0;
+    const int folge[] = {1, 2, 0, 1};
+    for (int r : folge) {
+        D.TasteGedrueckt(G, TasteTab);
+        EXPECT_EQ(G.Col, 1);
+        EXPECT_EQ(G.Row, r);
+    }
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
+TEST_F(PunkteVektoren, PunktAuswahlUndFadenkreuzSchalter) {
+    TForm_Punkte& D = Form_Punkte;
+    Punkt[3].mitFadenkreuz = 1;
+    D.RadioGroup_Objekt.ItemIndex = 2;
+    D.RadioGroup_Objekt.Click();
+    EXPECT_EQ(AktPunkt, 3);
+    EXPECT_TRUE(D.StringGrid3.Visible);
+    EXPECT_FALSE(D.StringGrid1.Visible);
+    EXPECT_TRUE(D.CheckBox1.Checked);
+    D.CheckBox1.Checked = false;
+    D.CheckBox1.Click();
+    EXPECT_EQ(Punkt[3].mitFadenkreuz, 0);
+    Eingeben(D, D.StringGrid3, 1, 0, "1");
+    EXPECT_EQ(Punkt[3].Ort.x, 1.0L);
+    EXPECT_EQ(Punkt[1].Ort.x, 4.0L);
+
+    KoordZeigenPunkte = false;
+    D.FormActivate();
+    EXPECT_FALSE(D.StringGrid3.Visible);
+    EXPECT_EQ(D.StringGrid3.Cells(1, 0), "1");
+}
+
+TEST_F(PunkteVektoren, VektorDarfDerNullvektorSein) {
+    TForm_Vektoren& D = Form_Vektoren;
+    TStringGrid& G = D.StringGrid1;  // V1: A = (0, 0, 0), v = (-3, -3, 0)
+    Eingeben(D, G, 1, 3, "4");
+    EXPECT_EQ(Vektor[1].Endpunkt.z, 4.0L);
+    EXPECT_EQ(Vektor[1].Pfeil[2].z, 4.0L);  // the arrow's tip at the end point
+    Eingeben(D, G, 0, 1, "1");
+    EXPECT_EQ(Vektor[1].Endpunkt.x, -2.0L);
+
+    const int undo = UndoAnzahl;
+    Eingeben(D, G, 1, 1, "0");
+    Eingeben(D, G, 1, 2, "0");
+    Eingeben(D, G, 1, 3, "0");
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(UndoAnzahl, undo + 3);
+    EXPECT_EQ(Vektor[1].Endpunkt, Vektor[1].Anfangspunkt);
+}
+
+TEST_F(PunkteVektoren, StreckeUndDieZelleInBearbeitung) {
+    TForm_Strecken& D = Form_Strecken;
+    TStringGrid& G = D.StringGrid2;  // S2: A = (-4, 6, -4), B = (4, 6, 4)
+    D.RadioGroup_Objekt.ItemIndex = 1;
+    D.RadioGroup_Objekt.Click();
+    Eingeben(D, G, 1, 2, "-6");
+    EXPECT_EQ(Strecke[2].B.y, -6.0L);
+
+    // A rotation step writes every cell but the one being typed into.
+    Tippen(D, G, 0, 1, "-");
+    Strecke[2].A = {1, 2, 3};
+    StreckenDatenInDialog();
+    EXPECT_EQ(G.Cells(0, 1), "-");
+    EXPECT_EQ(G.Cells(0, 2), "2,000");
+    // Another segment chosen: the open cell ends first, with its last
+    // valid text; the segment itself is not applied half.
+    const TStrecke vorher = Strecke[2];
+    D.RadioGroup_Objekt.ItemIndex = 0;
+    D.RadioGroup_Objekt.Click();
+    EXPECT_FALSE(G.Bearbeitung);
+    EXPECT_EQ(G.Cells(0, 1), "-4");
+    EXPECT_EQ(Strecke[2], vorher);
+    EXPECT_EQ(AktStrecke, 1);
+}
+
+}  // namespace
