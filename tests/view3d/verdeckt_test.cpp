@@ -204,9 +204,10 @@ TEST_F(Verdeckt, KreuzungAmEndeZaehlt) {
 }
 
 TEST_F(Verdeckt, ParallelprojektionEntscheidetNachDerRichtung) {
-    // Points far apart along the viewing ray: the one nearer the side the
-    // direction points to is in front, however far (a point 200 directions
-    // away would take the farther one for the nearer beyond 400).
+    // Points far apart along the viewing ray: the one on the side the
+    // direction points to is in front, however far apart they are. Measured
+    // from a point 200 directions along the ray, one more than 400
+    // directions nearer would count as the farther.
     for (TVek_R3 d : {TVek_R3{0, 1, 0}, TVek_R3{0.8L, 1, 0.5L}}) {
         Parallel(d);
         const TStr hinten = Seg({-4, 40, 1}, {4, 40, 1}, Rot);
@@ -287,6 +288,7 @@ TEST_F(Verdeckt, EscapeBeimKtenAbfragen) {
     EXPECT_EQ(host.PassWechsel, (std::vector<bool>{true, false}));
 
     for (int k : {2, 3, 7}) {
+        const int vorher = uebertragungen;
         host.Vergessen();
         host.EscapeAb = k;
         bild.Leeren();
@@ -296,7 +298,7 @@ TEST_F(Verdeckt, EscapeBeimKtenAbfragen) {
         for (int i = 0; i < k - 2; ++i) EXPECT_EQ(teil[i].von, alle[i].von) << k << " " << i;
         EXPECT_EQ(host.EscapeAbfragen, k) << k;
         EXPECT_EQ(host.PassWechsel, (std::vector<bool>{true, false})) << k;
-        EXPECT_EQ(uebertragungen > 0, true);  // the picture still reaches the screen
+        EXPECT_EQ(uebertragungen, vorher + 1) << k;  // the picture still reaches the screen
     }
 }
 
