@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/DateiMenue.h"
+#include "gui/Drehleiste.h"
 #include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Hauptfenster.h"
 #include "mainwindow/Schalter.h"
@@ -96,6 +97,7 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern) 
 
     ErgebnisseAnlegen();
     MenueAnlegen();
+    drehleiste_ = new Drehleiste(*this, panels_[0].widget, panels_[1].widget, panels_[3].widget);
 
     // The redraw's last step: the finished picture into PaintBox1.
     BildUebertragen = [this] { BildZeigen(); };
@@ -112,7 +114,7 @@ void Hauptfensteransicht::MenueAnlegen() {
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
-    for (TMenuItem* m : {&F.ZPEinAus}) {
+    for (TMenuItem* m : {&F.ZPEinAus, &F.vdL}) {
         QAction* a = einstellungen->addAction(MenueText(m->Caption));
         connect(a, &QAction::triggered, this, [m] { Benutzeraktion([m] { m->Click(); }); });
         menue_.push_back({m, a});
@@ -274,4 +276,5 @@ void Hauptfensteransicht::Auffrischen() {
         m.aktion->setChecked(m.item->Checked);
     }
     if (dateiMenue_) dateiMenue_->Auffrischen();
+    if (drehleiste_) drehleiste_->Auffrischen();
 }

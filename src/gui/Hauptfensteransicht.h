@@ -12,6 +12,7 @@
 #include "gui/Auffrischen.h"
 
 class DateiMenue;
+class Drehleiste;
 class QAction;
 class QFrame;
 class QLabel;
@@ -55,6 +56,9 @@ public:
     QAction* Menuepunkt(const TMenuItem& m) const;
     // The menu "Datei", undo, redo and the store buttons (DateiMenue.cpp).
     DateiMenue* Dateimenue() const { return dateiMenue_; }
+    // The rotation and hidden-line controls, the menu "zum Drehen" and
+    // Timer1 (Drehleiste.cpp).
+    Drehleiste* Drehsteuerung() const { return drehleiste_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -94,4 +98,5 @@ private:
     std::vector<MenueWidget> menue_;
     bool gezeigt_ = false;
     DateiMenue* dateiMenue_ = nullptr;
+    Drehleiste* drehleiste_ = nullptr;
 };
