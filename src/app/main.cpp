@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "gui/Dialogansicht.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtOberflaeche.h"
 #include "gui/QtZeichenflaeche.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     {
         Hauptfensteransicht fenster;
         host.FensterRegistrieren("Form_Edits_01", &fenster);
+        for (DialogAnsicht* d : DialogeAnlegen(&fenster)) host.FensterRegistrieren(d->Name(), d);
         fenster.ClientGroesseSetzen(Form_Edits_01.ClientWidth, Form_Edits_01.ClientHeight);
         // On a screen too small for the form's size the window takes the screen.
         const QScreen* schirm = QGuiApplication::primaryScreen();

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/DateiMenue.h"
+#include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
 #include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Hauptfenster.h"
@@ -98,6 +99,7 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern) 
     ErgebnisseAnlegen();
     MenueAnlegen();
     drehleiste_ = new Drehleiste(*this, panels_[0].widget, panels_[1].widget, panels_[3].widget);
+    objektleiste_ = new Objektleiste(*this, panels_[0].widget);
 
     // The redraw's last step: the finished picture into PaintBox1.
     BildUebertragen = [this] { BildZeigen(); };
@@ -276,5 +278,6 @@ void Hauptfensteransicht::Auffrischen() {
         m.aktion->setChecked(m.item->Checked);
     }
     if (dateiMenue_) dateiMenue_->Auffrischen();
+    if (objektleiste_) objektleiste_->Auffrischen();
     if (drehleiste_) drehleiste_->Auffrischen();
 }

@@ -12,6 +12,7 @@
 #include "gui/Auffrischen.h"
 
 class DateiMenue;
+class Objektleiste;
 class Drehleiste;
 class QAction;
 class QFrame;
@@ -56,6 +57,8 @@ public:
     QAction* Menuepunkt(const TMenuItem& m) const;
     // The menu "Datei", undo, redo and the store buttons (DateiMenue.cpp).
     DateiMenue* Dateimenue() const { return dateiMenue_; }
+    // The menu "Objekte" and the visibility switches (Objektleiste.cpp).
+    Objektleiste* Objekte() const { return objektleiste_; }
     // The rotation and hidden-line controls, the menu "zum Drehen" and
     // Timer1 (Drehleiste.cpp).
     Drehleiste* Drehsteuerung() const { return drehleiste_; }
@@ -98,5 +101,6 @@ private:
     std::vector<MenueWidget> menue_;
     bool gezeigt_ = false;
     DateiMenue* dateiMenue_ = nullptr;
+    Objektleiste* objektleiste_ = nullptr;
     Drehleiste* drehleiste_ = nullptr;
 };

@@ -1,0 +1,53 @@
+#pragma once
+// The Qt window of one dialog of the core: shows the dialog's state through
+// its bindings, runs its activation when shown and its close query when the
+// user closes it. Object dialogs place themselves over the right-hand panel
+// of the main window.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "gui/Auffrischen.h"
+#include "gui/Bindung.h"
+
+struct TFormZustand;
+
+class DialogAnsicht : public QDialog, public KernAnsicht {
+public:
+    // name: the instance name the window is known by ("Form_Kugeln").
+    DialogAnsicht(TFormZustand& F, std::string name, QWidget* eltern);
+
+    void Auffrischen() override;
+    const std::string& Name() const { return name_; }
+    Bindungen& B() { return b_; }
+    void setVisible(bool sichtbar) override;
+
+protected:
+    // On each show, after the window is placed (the dialog's FormActivate).
+    virtual void Aktivieren() {}
+    // The user closes the window (its open inputs are left first); false
+    // keeps it open.
+    virtual bool Schliessen() { return true; }
+    // Where the window goes when it is shown.
+    virtual void Platzieren();
+    // Moves the window so that its top right corner lies at the top right
+    // corner of the main window's right panel.
+    void UeberRechtemPanel();
+
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    // Escape closes the window as its close button does.
+    void reject() override;
+
+    TFormZustand& F_;
+    Bindungen b_;
+
+private:
+    std::string name_;
+};
+
+// Every dialog window, children of the main window (hauptfenster may be
+// nullptr in tests); the caller registers them with the host by Name().
+std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster);

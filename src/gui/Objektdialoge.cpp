@@ -1,0 +1,469 @@
+// The Qt windows of the object dialogs, the coordinate-form dialog, the
+// rotation-axis dialog and the animation windows. Each shows only what its
+// core dialog holds; the core decides which grid is visible.
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <initializer_list>
+
+#include <QComboBox>
+
+#include "dialogs/Animationen.h"
+#include "dialogs/DrehenUmGerade.h"
+#include "dialogs/EbenKoord.h"
+#include "dialogs/Ebenen.h"
+#include "dialogs/Eingabeprotokoll.h"
+#include "dialogs/Fadenkreuz.h"
+#include "dialogs/Geraden_t.h"
+#include "dialogs/Kegel.h"
+#include "dialogs/Kugeln.h"
+#include "dialogs/Punkte.h"
+#include "dialogs/Spate.h"
+#include "dialogs/Strecken.h"
+#include "dialogs/Vektoren.h"
+#include "gui/Dialogansicht.h"
+
+namespace {
+
+// A field wide enough for every coordinate the dialogs accept.
+void Zahlbreite(QLineEdit* w) {
+    w->setFixedWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-10000,000")) + 16);
+}
+
+QLabel* Text(const char* t, QWidget* eltern) { return new QLabel(QString::fromUtf8(t), eltern); }
+
+// The layout that sizes the window to its contents: a grid that shows or
+// hides changes the window with it.
+QVBoxLayout* Spalte(QWidget* w) {
+    auto* l = new QVBoxLayout(w);
+    l->setSizeConstraint(QLayout::SetFixedSize);
+    l->setContentsMargins(8, 8, 8, 8);
+    l->setSpacing(6);
+    return l;
+}
+
+// The object grids of a dialog side by side (only the current one shows),
+// centred in the window.
+QHBoxLayout* Gitterreihe(Bindungen& b, TObjektDialog& D, std::initializer_list<TStringGrid*> gitter, QWidget* w) {
+    auto* reihe = new QHBoxLayout;
+    reihe->addStretch(1);
+    for (TStringGrid* G : gitter) reihe->addWidget(b.Gitter(*G, ObjektGitterEreignisse(D, *G), w));
+    reihe->addStretch(1);
+    return reihe;
+}
+
+// A number field of an object that follows the edit protocol of dialog D.
+template <class D>
+QLineEdit* ObjektFeld(Bindungen& b, D& dialog, TEdit& E, QWidget* eltern) {
+    FeldEreignisse e;
+    e.Taste = [&dialog, &E](char t) { return dialog.TasteGedrueckt(E, t); };
+    e.Getippt = [&dialog, &E](const std::string& s) { dialog.FeldGetippt(E, s); };
+    e.Verlassen = [&dialog, &E] { dialog.FeldVerlassen(E); };
+    e.Aendern = KoordAenderungErlaubt;
+    QLineEdit* w = b.Feld(E, std::move(e), eltern);
+    Zahlbreite(w);
+    return w;
+}
+
+// A caption and its control in one row.
+QHBoxLayout* Zeile(const char* text, QWidget* control, QWidget* eltern) {
+    auto* r = new QHBoxLayout;
+    r->addWidget(Text(text, eltern));
+    r->addWidget(control);
+    r->addStretch(1);
+    return r;
+}
+
+// ---- Lines -------------------------------------------------------------------------
+
+class GeradenAnsicht : public DialogAnsicht {
+public:
+    explicit GeradenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Geraden_t, "Form_Geraden_t", eltern) {
+        TForm_Geraden_t& F = Form_Geraden_t;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 3, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Geraden_t.FormActivate(); }
+};
+
+// ---- Planes ------------------------------------------------------------------------
+
+class EbenenAnsicht : public DialogAnsicht {
+public:
+    explicit EbenenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Ebenen, "Form_Ebenen", eltern) {
+        TForm_Ebenen& F = Form_Ebenen;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 2, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+        l->addWidget(b_.Knopf(F.But_Koordinatenform, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Ebenen.FormActivate(); }
+};
+
+// ---- Coordinate and normal form of a plane ---------------------------------------
+
+class EbenKoordAnsicht : public DialogAnsicht {
+public:
+    explicit EbenKoordAnsicht(QWidget* eltern) : DialogAnsicht(Form_EbenKoord, "Form_EbenKoord", eltern) {
+        TForm_EbenKoord& F = Form_EbenKoord;
+        QVBoxLayout* l = Spalte(this);
+        QLabel* ebene = b_.Beschriftung(F.Label_Ebene, this);
+        QFont f = ebene->font();
+        f.setBold(true);
+        ebene->setFont(f);
+        l->addWidget(ebene);
+
+        auto* koord = new QGroupBox(QStringLiteral("Koordinatenform"), this);
+        auto* k = new QHBoxLayout(koord);
+        k->setSpacing(4);
+        const char* const nach[4] = {"x +", "y +", "z +", "= 0"};
+        TEdit* const koordFelder[4] = {&F.Edit_a, &F.Edit_b, &F.Edit_c, &F.Edit_d};
+        for (int i = 0; i < 4; ++i) {
+            k->addWidget(Feld(*koordFelder[i], koord));
+            k->addWidget(Text(nach[i], koord));
+        }
+        l->addWidget(koord);
+
+        // n · (x − A) = 0 with n and A as columns.
+        auto* normal = new QGroupBox(QStringLiteral("Normalenform"), this);
+        auto* n = new QGridLayout(normal);
+        n->setHorizontalSpacing(6);
+        n->setVerticalSpacing(2);
+        n->addWidget(Text("n", normal), 0, 0, Qt::AlignCenter);
+        n->addWidget(Text("A", normal), 0, 2, Qt::AlignCenter);
+        TEdit* const nFelder[3] = {&F.Edit_nx, &F.Edit_ny, &F.Edit_nz};
+        TEdit* const aFelder[3] = {&F.Edit_ax, &F.Edit_ay, &F.Edit_az};
+        for (int i = 0; i < 3; ++i) {
+            n->addWidget(Feld(*nFelder[i], normal), i + 1, 0);
+            n->addWidget(Feld(*aFelder[i], normal), i + 1, 2);
+        }
+        n->addWidget(Text("· ( x −", normal), 2, 1);
+        n->addWidget(Text(") = 0", normal), 2, 3);
+        n->setColumnStretch(4, 1);
+        l->addWidget(normal);
+    }
+
+protected:
+    void Aktivieren() override { Form_EbenKoord.FormActivate(); }
+    bool Schliessen() override { return Form_EbenKoord.FormCloseQuery(); }
+    // Beside the planes dialog when that is open.
+    void Platzieren() override {
+        const QWidget* ebenen = parentWidget() ? parentWidget()->findChild<QWidget*>(QStringLiteral("Form_Ebenen")) : nullptr;
+        if (ebenen && ebenen->isVisible())
+            move(ebenen->frameGeometry().left() - frameGeometry().width(), ebenen->frameGeometry().top());
+        else
+            UeberRechtemPanel();
+    }
+
+private:
+    QLineEdit* Feld(TEdit& E, QWidget* eltern) { return ObjektFeld(b_, Form_EbenKoord, E, eltern); }
+};
+
+// ---- Parallelepipeds, vectors, segments, points ------------------------------------
+
+class SpateAnsicht : public DialogAnsicht {
+public:
+    explicit SpateAnsicht(QWidget* eltern) : DialogAnsicht(Form_Spate, "Form_Spate", eltern) {
+        TForm_Spate& F = Form_Spate;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupErz, 2, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Spate.FormActivate(); }
+};
+
+class VektorenAnsicht : public DialogAnsicht {
+public:
+    explicit VektorenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Vektoren, "Form_Vektoren", eltern) {
+        TForm_Vektoren& F = Form_Vektoren;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Vektoren.FormActivate(); }
+};
+
+class StreckenAnsicht : public DialogAnsicht {
+public:
+    explicit StreckenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Strecken, "Form_Strecken", eltern) {
+        TForm_Strecken& F = Form_Strecken;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Strecken.FormActivate(); }
+};
+
+class PunkteAnsicht : public DialogAnsicht {
+public:
+    explicit PunkteAnsicht(QWidget* eltern) : DialogAnsicht(Form_Punkte, "Form_Punkte", eltern) {
+        TForm_Punkte& F = Form_Punkte;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Ankreuzfeld(F.CheckBox1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Punkte.FormActivate(); }
+};
+
+// ---- Spheres, cones, crosshair ----------------------------------------------------
+
+class KugelnAnsicht : public DialogAnsicht {
+public:
+    explicit KugelnAnsicht(QWidget* eltern) : DialogAnsicht(Form_Kugeln, "Form_Kugeln", eltern) {
+        TForm_Kugeln& F = Form_Kugeln;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
+        l->addLayout(Zeile("Radius:", ObjektFeld(b_, F, F.Edit_Radius, this), this));
+        // The mesh densities, one group of buttons each.
+        auto* dichte = new QGridLayout;
+        dichte->setHorizontalSpacing(2);
+        dichte->addWidget(Text("Breitenkreise:", this), 0, 0);
+        dichte->addWidget(Text("Längenkreise:", this), 1, 0);
+        for (int n = 1; n <= 9; ++n) {
+            QToolButton* k = b_.Schnellknopf(F.Knopf(n), {}, this);
+            k->setFixedWidth(k->fontMetrics().horizontalAdvance(QStringLiteral("25")) + 16);
+            dichte->addWidget(k, n <= 5 ? 0 : 1, n <= 5 ? n : n - 5);
+        }
+        dichte->setColumnStretch(6, 1);
+        l->addLayout(dichte);
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Kugeln.FormActivate(); }
+};
+
+class KegelAnsicht : public DialogAnsicht {
+public:
+    explicit KegelAnsicht(QWidget* eltern) : DialogAnsicht(Form_Kegel, "Form_Kegel", eltern) {
+        TForm_Kegel& F = Form_Kegel;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
+        auto* masse = new QGridLayout;
+        masse->setHorizontalSpacing(6);
+        masse->addWidget(Text("Radius:", this), 0, 0);
+        masse->addWidget(ObjektFeld(b_, F, F.Edit_Radius, this), 0, 1);
+        masse->addWidget(Text("Höhe:", this), 1, 0);
+        masse->addWidget(ObjektFeld(b_, F, F.Edit_Hoehe, this), 1, 1);
+        masse->addWidget(Text("Speichen:", this), 0, 2);
+        masse->addWidget(b_.Auswahl(F.ComboBox1, {}, this), 0, 3);
+        masse->addWidget(Text("Randstärke:", this), 1, 2);
+        masse->addWidget(b_.Auswahl(F.ComboBox2, {}, this), 1, 3);
+        masse->setColumnStretch(4, 1);
+        l->addLayout(masse);
+        l->addWidget(b_.Ankreuzfeld(F.CheckBox_SpeichenEin, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Kegel.FormActivate(); }
+};
+
+class FadenkreuzAnsicht : public DialogAnsicht {
+public:
+    explicit FadenkreuzAnsicht(QWidget* eltern) : DialogAnsicht(Form_Fadenkreuz, "Form_Fadenkreuz", eltern) {
+        TForm_Fadenkreuz& F = Form_Fadenkreuz;
+        QVBoxLayout* l = Spalte(this);
+        auto* oben = new QHBoxLayout;
+        oben->addWidget(b_.Gitter(F.StringGrid1, ObjektGitterEreignisse(F, F.StringGrid1), this));
+        // The move buttons: one row per axis, minus and plus.
+        auto* knoepfe = new QGridLayout;
+        knoepfe->setSpacing(2);
+        for (int code = 1; code <= 6; ++code) {
+            QToolButton* k = b_.Schnellknopf(F.VerschiebeKnopf(code), {}, this);
+            k->setFixedWidth(k->fontMetrics().horizontalAdvance(QStringLiteral("+x")) + 18);
+            knoepfe->addWidget(k, (code - 1) / 2, (code - 1) % 2);
+        }
+        oben->addLayout(knoepfe);
+        oben->addStretch(1);
+        l->addLayout(oben);
+        FeldEreignisse e;
+        e.Taste = [&F](char t) { return F.Edit1KeyPress(t); };
+        e.Verlassen = [&F] { F.Edit1Exit(); };
+        QLineEdit* schritt = b_.Feld(F.Edit1, std::move(e), this);
+        Zahlbreite(schritt);
+        l->addLayout(Zeile("Schrittweite:", schritt, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    }
+
+protected:
+    void Aktivieren() override { Form_Fadenkreuz.FormActivate(); }
+};
+
+// ---- Rotation axis (modal) --------------------------------------------------------
+
+class DrehachsenAnsicht : public DialogAnsicht {
+public:
+    explicit DrehachsenAnsicht(QWidget* eltern)
+        : DialogAnsicht(Form_DrehenUmGerade, "Form_DrehenUmGerade", eltern) {
+        TForm_DrehenUmGerade& F = Form_DrehenUmGerade;
+        QVBoxLayout* l = Spalte(this);
+        l->addWidget(b_.Radiogruppe(F.RadioGroup_Form, 1, {}, this));
+        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
+        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+        l->addWidget(b_.Ankreuzfeld(F.CheckBox_Zeigen, {}, this));
+        auto* unten = new QHBoxLayout;
+        unten->addStretch(1);
+        unten->addWidget(b_.Knopf(F.BitBtn_Ok, {}, this));
+        l->addLayout(unten);
+    }
+
+protected:
+    void Aktivieren() override { Form_DrehenUmGerade.FormActivate(); }
+    bool Schliessen() override { return Form_DrehenUmGerade.FormCloseQuery(); }
+};
+
+// ---- Animation windows (modal) ------------------------------------------------------
+
+// The step fields of one moving object: support steps in the first column,
+// direction steps in the second (x, y, z downwards).
+QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const std::function<TEdit&(int)>& feld,
+                         const std::function<std::optional<char>(int, char)>& taste,
+                         const std::function<void(int)>& verlassen) {
+    auto* box = new QGroupBox(QStringLiteral("Schrittweite"), eltern);
+    auto* g = new QGridLayout(box);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    for (int k = 1; k <= 6; ++k) {
+        FeldEreignisse e;
+        e.Taste = [taste, k](char t) { return taste(k, t); };
+        e.Verlassen = [verlassen, k] { verlassen(k); };
+        QLineEdit* w = b.Feld(feld(k), std::move(e), box);
+        Zahlbreite(w);
+        g->addWidget(w, (k - 1) % 3, (k - 1) / 3);
+    }
+    return box;
+}
+
+class GeradenAnimaAnsicht : public DialogAnsicht {
+public:
+    explicit GeradenAnimaAnsicht(QWidget* eltern)
+        : DialogAnsicht(Form_Einst_GeradenAnima, "Form_Einst_GeradenAnima", eltern) {
+        TForm_Einst_GeradenAnima& F = Form_Einst_GeradenAnima;
+        QVBoxLayout* l = Spalte(this);
+        auto* gitter = new QHBoxLayout;
+        gitter->addWidget(b_.Gitter(F.StringGrid1, {}, this));
+        gitter->addWidget(b_.Gitter(F.StringGrid2, {}, this));
+        l->addLayout(gitter);
+        auto* mitte = new QHBoxLayout;
+        mitte->addWidget(Schrittfelder(
+            b_, this, [&F](int k) -> TEdit& { return F.Edit_Schritt[k]; },
+            [&F](int k, char t) { return F.Edit_SchrittKeyPress(k, t); },
+            [&F](int k) { F.Edit_SchrittExit(k); }));
+        auto* knoepfe = new QVBoxLayout;
+        for (TSpeedButton* s : {&F.But_Start, &F.But_ParamDarst}) {
+            QToolButton* w = b_.Schnellknopf(*s, {}, this);
+            w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            knoepfe->addWidget(w);
+        }
+        knoepfe->addStretch(1);
+        mitte->addLayout(knoepfe);
+        l->addLayout(mitte);
+        auto* unten = new QHBoxLayout;
+        unten->addWidget(b_.Knopf(F.But_KoordUebernehmen, {}, this));
+        unten->addStretch(1);
+        unten->addWidget(b_.Knopf(F.BitBtn_Schliessen, {}, this));
+        l->addLayout(unten);
+        b_.Zeitgeber(F.Timer1, this);
+    }
+
+protected:
+    void Aktivieren() override { Form_Einst_GeradenAnima.FormShow(); }
+    bool Schliessen() override {
+        Form_Einst_GeradenAnima.FormClose();
+        return true;
+    }
+};
+
+class EbenenAnimaAnsicht : public DialogAnsicht {
+public:
+    explicit EbenenAnimaAnsicht(QWidget* eltern)
+        : DialogAnsicht(Form_Einst_EbenenAnima, "Form_Einst_EbenenAnima", eltern) {
+        TForm_Einst_EbenenAnima& F = Form_Einst_EbenenAnima;
+        QVBoxLayout* l = Spalte(this);
+        for (int e = 1; e <= 2; ++e) {
+            auto* reihe = new QHBoxLayout;
+            for (int i = 3 * e - 2; i <= 3 * e; ++i) reihe->addWidget(b_.Gitter(F.Gitter(i), {}, this));
+            reihe->addSpacing(6);
+            reihe->addWidget(Schrittfelder(
+                b_, this, [&F, e](int k) -> TEdit& { return F.SchrittFeld(e, k); },
+                [&F, e](int k, char t) { return F.Edit_SchrittKeyPress(e, k, t); },
+                [&F, e](int k) { F.Edit_SchrittExit(e, k); }));
+            QToolButton* start = b_.Schnellknopf(e == 1 ? F.But_StartE1 : F.But_StartE2, {}, this);
+            start->setMinimumWidth(start->fontMetrics().horizontalAdvance(QStringLiteral("Stopp")) + 24);
+            reihe->addWidget(start, 0, Qt::AlignVCenter);
+            l->addLayout(reihe);
+        }
+        auto* unten = new QHBoxLayout;
+        unten->addWidget(b_.Schnellknopf(F.But_ParamDarst, {}, this));
+        unten->addWidget(b_.Knopf(F.But_KoordUebernehmen, {}, this));
+        unten->addStretch(1);
+        unten->addWidget(b_.Knopf(F.BitBtn_Schliessen, {}, this));
+        l->addLayout(unten);
+        b_.Zeitgeber(F.Timer1, this);
+        b_.Zeitgeber(F.Timer2, this);
+    }
+
+protected:
+    void Aktivieren() override { Form_Einst_EbenenAnima.FormShow(); }
+    bool Schliessen() override {
+        Form_Einst_EbenenAnima.FormClose();
+        return true;
+    }
+};
+
+}  // namespace
+
+std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
+    std::vector<DialogAnsicht*> d;
+    d.push_back(new GeradenAnsicht(hauptfenster));
+    d.push_back(new EbenenAnsicht(hauptfenster));
+    d.push_back(new EbenKoordAnsicht(hauptfenster));
+    d.push_back(new SpateAnsicht(hauptfenster));
+    d.push_back(new VektorenAnsicht(hauptfenster));
+    d.push_back(new StreckenAnsicht(hauptfenster));
+    d.push_back(new PunkteAnsicht(hauptfenster));
+    d.push_back(new KugelnAnsicht(hauptfenster));
+    d.push_back(new KegelAnsicht(hauptfenster));
+    d.push_back(new FadenkreuzAnsicht(hauptfenster));
+    d.push_back(new DrehachsenAnsicht(hauptfenster));
+    d.push_back(new GeradenAnimaAnsicht(hauptfenster));
+    d.push_back(new EbenenAnimaAnsicht(hauptfenster));
+    return d;
+}

@@ -1,0 +1,119 @@
+#include "gui/Objektleiste.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "gui/Auffrischen.h"
+#include "gui/Bindung.h"
+#include "gui/QtZeichenflaeche.h"
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Objektmenue.h"
+
+namespace {
+
+constexpr int Zeilenhoehe = 15;  // a row of Panel_oben
+constexpr int Farbbreite = 3;
+
+}  // namespace
+
+Objektleiste::Objektleiste(QMainWindow& fenster, QWidget* panelOben)
+    : QObject(&fenster), b_(std::make_unique<Bindungen>()) {
+    TForm_Edits_01& F = Form_Edits_01;
+
+    // ---- Menu "Objekte": every dialog as the main window opens it.
+    QMenu* objekte = fenster.menuBar()->addMenu(QStringLiteral("&Objekte"));
+    for (std::size_t i = 0; i < ObjektDialogAnzahl; ++i) {
+        // The rotation axis and the animations after the objects.
+        if (std::string_view(ObjektDialoge[i].Fenster) == "Form_DrehenUmGerade") objekte->addSeparator();
+        QAction* a = objekte->addAction(QString::fromUtf8(ObjektDialoge[i].Titel));
+        connect(a, &QAction::triggered, this, [i] { Benutzeraktion([i] { ObjektDialogOeffnen(i); }); });
+        menue_.push_back(a);
+    }
+
+    // ---- Panel_oben: one cell per object, its colour beside its switch.
+    if (!panelOben) return;
+    auto* spalte = qobject_cast<QVBoxLayout*>(panelOben->layout());
+    if (!spalte) {
+        spalte = new QVBoxLayout(panelOben);
+        spalte->setContentsMargins(3, 1, 3, 1);
+        spalte->setSpacing(1);
+    }
+    auto* zeile = new QWidget(panelOben);
+    zeile->setObjectName(QStringLiteral("Sichtbarkeit"));
+    QFont klein = zeile->font();
+    klein.setPixelSize(10);
+    zeile->setFont(klein);
+    auto* r = new QHBoxLayout(zeile);
+    r->setContentsMargins(0, 0, 0, 0);
+    r->setSpacing(1);
+    for (int nr = 1; nr <= 30; ++nr) {
+        auto* zelle = new QWidget(zeile);
+        auto* z = new QHBoxLayout(zelle);
+        z->setContentsMargins(0, 0, 0, 0);
+        z->setSpacing(0);
+        auto* farbe = new QFrame(zelle);
+        farbe->setFixedSize(Farbbreite, Zeilenhoehe);
+        farbe->setAutoFillBackground(true);
+        farbe->setFrameStyle(QFrame::Box | QFrame::Plain);
+        farbe->setLineWidth(0);
+        z->addWidget(farbe);
+        QToolButton* k = b_->Schnellknopf(F.But_sichtb(nr), {}, zelle);
+        k->setObjectName(QString::fromUtf8("But_sichtb_") + QString::fromStdString(F.But_sichtb(nr).Caption));
+        k->setFixedHeight(Zeilenhoehe);
+        k->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        k->setFocusPolicy(Qt::NoFocus);
+        k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        k->setMinimumWidth(20 - Farbbreite);
+        z->addWidget(k, 1);
+        zelle->setMinimumWidth(20);
+        zelle->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        r->addWidget(zelle, 1);
+        farben_[nr - 1] = farbe;
+        knoepfe_[nr - 1] = k;
+    }
+    // The row of rotate switches ends in two buttons: keep the same room so
+    // each object's switches stand one above the other.
+    const char* const ende[2] = {"AlleDrehEin", "AlleDrehAus"};
+    bool erstes = true;
+    for (const char* name : ende)
+        if (auto* w = panelOben->findChild<QWidget*>(QString::fromLatin1(name))) {
+            if (erstes) r->addSpacing(8);
+            erstes = false;
+            r->addSpacing(w->sizeHint().width());
+        }
+    spalte->insertWidget(0, zeile);
+    Auffrischen();
+}
+
+Objektleiste::~Objektleiste() = default;
+
+void Objektleiste::Auffrischen() {
+    b_->Auffrischen();
+    for (int nr = 1; nr <= 30; ++nr) {
+        QFrame* f = farben_[nr - 1];
+        if (!f) continue;
+        const TPanel& P = Form_Edits_01.Pan_Farbe(nr);
+        const QColor soll = FarbeQt(P.Color);
+        if (f->palette().color(QPalette::Window) != soll) {
+            QPalette p = f->palette();
+            p.setColor(QPalette::Window, soll);
+            f->setPalette(p);
+        }
+        if (f->isHidden() == P.Visible) f->setVisible(P.Visible);
+    }
+}
+
+QToolButton* Objektleiste::Sichtbarkeitsknopf(int Nr) const {
+    return Nr >= 1 && Nr <= 30 ? knoepfe_[Nr - 1] : nullptr;
+}
+
+QFrame* Objektleiste::Farbfeld(int Nr) const { return Nr >= 1 && Nr <= 30 ? farben_[Nr - 1] : nullptr; }
+
+QAction* Objektleiste::Menuepunkt(std::size_t i) const { return i < menue_.size() ? menue_[i] : nullptr; }
