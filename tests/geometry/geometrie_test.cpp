@@ -1,22 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 
+#include "Nahe.h"
+
 #include "geometry/Geometrie.h"
-
-namespace {
-
-void ErwarteNahe(TVek_R3 a, TVek_R3 b, Extended tol = 1e-15L) {
-    EXPECT_NEAR(static_cast<double>(a.x), static_cast<double>(b.x), static_cast<double>(tol));
-    EXPECT_NEAR(static_cast<double>(a.y), static_cast<double>(b.y), static_cast<double>(tol));
-    EXPECT_NEAR(static_cast<double>(a.z), static_cast<double>(b.z), static_cast<double>(tol));
-}
-
-const TVek_R3 marke{99, 99, 99};
-const TVek_R3 ex{1, 0, 0}, ey{0, 1, 0}, ez{0, 0, 1};
-
-}  // namespace
 
 TEST(Geometrie, LineareAbhaengigkeit) {
     EXPECT_TRUE(LinearAbhaengig2(TVek_R3{}, TVek_R3{1, 2, 3}));
@@ -75,19 +62,15 @@ TEST(Geometrie, LotUndSpurpunkt) {
     EXPECT_EQ(d, 5);
     EXPECT_EQ(F, (TVek_R3{1, 2, 3}));
 
-    // Parallel to the x,y-plane: only z is written.
-    TVek_R3 T = marke;
-    Spurpunkt(TVek_R3{1, 2, 3}, TVek_R3{1, 1, 0}, 1, T);
-    EXPECT_EQ(T, (TVek_R3{99, 99, 0}));
-    Spurpunkt(TVek_R3{1, 2, 3}, TVek_R3{1, 1, 1}, 1, T);
-    EXPECT_EQ(T, (TVek_R3{-2, -1, 0}));
-    Spurpunkt(TVek_R3{1, 2, 3}, TVek_R3{1, 1, 1}, 2, T);
-    EXPECT_EQ(T, (TVek_R3{-1, 0, 1}));
-    Spurpunkt(TVek_R3{1, 2, 3}, TVek_R3{1, 1, 1}, 3, T);
-    EXPECT_EQ(T, (TVek_R3{0, 1, 2}));
-    T = marke;
-    Spurpunkt(TVek_R3{1, 2, 3}, TVek_R3{1, 1, 1}, 4, T);
-    EXPECT_EQ(T, marke);
+    // Trace points in the planes 1..3; parallel to the x,y-plane only z is
+    // written; plane 4 writes nothing.
+    const std::pair<TVek_R3, Byte> spur[] = {{{1, 1, 0}, 1}, {{1, 1, 1}, 1}, {{1, 1, 1}, 2}, {{1, 1, 1}, 3}, {{1, 1, 1}, 4}};
+    const TVek_R3 soll[] = {{99, 99, 0}, {-2, -1, 0}, {-1, 0, 1}, {0, 1, 2}, marke};
+    for (int k = 0; k < 5; ++k) {
+        TVek_R3 T = marke;
+        Spurpunkt(TVek_R3{1, 2, 3}, spur[k].first, spur[k].second, T);
+        EXPECT_EQ(T, soll[k]) << k;
+    }
     // The output may be the support point itself.
     TVek_R3 A{1, 2, 3};
     Spurpunkt(A, TVek_R3{1, 1, 1}, 1, A);
@@ -120,12 +103,12 @@ TEST(Geometrie, GeradeUndEbene) {
     EXPECT_NEAR(static_cast<double>(SchnittkreisRadius(TVek_R3{}, TVek_R3{0, 0, 3}, ex, ey, 5)), 4, 1e-15);
 
     Byte lage = 0;
-    LageAchseEbene(TVek_R3{}, ex, S, ex, ey, lage);
-    EXPECT_EQ(lage, 1);
-    LageAchseEbene(TVek_R3{}, ex, TVek_R3{}, ex, ey, lage);
-    EXPECT_EQ(lage, 2);
-    LageAchseEbene(TVek_R3{}, ez, S, ex, ey, lage);
-    EXPECT_EQ(lage, 2);
+    const std::pair<TVek_R3, TVek_R3> achseUndStuetz[] = {{ex, S}, {ex, {}}, {ez, S}};
+    const Byte soll[] = {1, 2, 2};
+    for (int k = 0; k < 3; ++k) {
+        LageAchseEbene(TVek_R3{}, achseUndStuetz[k].first, achseUndStuetz[k].second, ex, ey, lage);
+        EXPECT_EQ(lage, soll[k]) << k;
+    }
 }
 
 TEST(Geometrie, WinkelOhneNaN) {
@@ -154,20 +137,16 @@ TEST(Geometrie, WinkelOhneNaN) {
     EXPECT_EQ(WinkelVektoren(v, v2, 1), 0);
     EXPECT_EQ(WinkelVektoren(v, v2, 0), 0);
 
-    // Null vectors and dependent plane directions give 0, not NaN.
-    EXPECT_EQ(WinkelGeradeEbene(TVek_R3{}, ex, ey), 0);
-    EXPECT_EQ(WinkelGeradeEbene(ez, ex, ex), 0);
-    EXPECT_EQ(WinkelGeradeEbeneBetrag(TVek_R3{}, ex, ey), 0);
-    EXPECT_EQ(WinkelGeradeEbeneBetrag(ez, ex, TVek_R3{3, 0, 0}), 0);
-    EXPECT_EQ(WinkelEbeneEbene(ex, ex, ex, ey), 0);
-
+    // Null vectors, NaN and dependent plane directions give 0, not NaN.
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    for (Extended w : {WinkelGeradeEbene(TVek_R3{}, ex, ey), WinkelGeradeEbene(ez, ex, ex),
+                       WinkelGeradeEbeneBetrag(TVek_R3{}, ex, ey), WinkelGeradeEbeneBetrag(ez, ex, TVek_R3{3, 0, 0}),
+                       WinkelEbeneEbene(ex, ex, ex, ey), WinkelVektoren(ex, TVek_R3{}, 0),
+                       WinkelVektoren(TVek_R3{nan, 0, 0}, ex, 0), WinkelVektoren(ex, TVek_R3{-1, 0, 0}, 1)})
+        EXPECT_EQ(w, 0);
     EXPECT_EQ(WinkelVektoren(ex, TVek_R3{-1, 0, 0}, 0), 180);
-    EXPECT_EQ(WinkelVektoren(ex, TVek_R3{-1, 0, 0}, 1), 0);
-    EXPECT_EQ(WinkelVektoren(ex, TVek_R3{}, 0), 0);
     EXPECT_NEAR(static_cast<double>(WinkelVektoren(ex, TVek_R3{-1, 1, 0}, 0)), 135, 1e-13);
     EXPECT_NEAR(static_cast<double>(WinkelVektoren(ex, TVek_R3{-1, 1, 0}, 1)), 45, 1e-13);
-    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
-    EXPECT_EQ(WinkelVektoren(TVek_R3{nan, 0, 0}, ex, 0), 0);
 }
 
 TEST(Geometrie, Kugel) {
@@ -182,26 +161,26 @@ TEST(Geometrie, Kugel) {
     EXPECT_NEAR(static_cast<double>(KugelVolumen(3)), 36 * M_PI, 1e-12);
     EXPECT_NEAR(static_cast<double>(KugelOberflaeche(3)), 36 * M_PI, 1e-12);
 
-    Byte n = 9;
-    TVek_R3 S1 = marke, S2 = marke;
-    EXPECT_TRUE(SchnittGeradeKugel(TVek_R3{}, TVek_R3{-2, 0, 0}, ex, 1, n, S1, S2));
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(S1, (TVek_R3{-1, 0, 0}));
-    EXPECT_EQ(S2, (TVek_R3{1, 0, 0}));
-    S1 = S2 = marke;
-    EXPECT_TRUE(SchnittGeradeKugel(TVek_R3{}, TVek_R3{-2, 1, 0}, ex, 1, n, S1, S2));
-    EXPECT_EQ(n, 1);
-    EXPECT_EQ(S1, (TVek_R3{0, 1, 0}));
-    EXPECT_EQ(S2, marke);
-    S1 = marke;
-    EXPECT_FALSE(SchnittGeradeKugel(TVek_R3{}, TVek_R3{-2, 3, 0}, ex, 1, n, S1, S2));
-    EXPECT_EQ(n, 0);
-    EXPECT_EQ(S1, marke);
-    // Support point on the sphere: S1 is that point (parameter 0).
-    EXPECT_TRUE(SchnittGeradeKugel(TVek_R3{}, TVek_R3{1, 0, 0}, ex, 1, n, S1, S2));
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(S1, (TVek_R3{1, 0, 0}));
-    EXPECT_EQ(S2, (TVek_R3{-1, 0, 0}));
+    // Line through A along x with the unit sphere: two points, a touch, a
+    // miss (outputs untouched beyond n), A on the sphere (S1 = A, parameter 0).
+    struct Fall {
+        TVek_R3 A;
+        bool trifft;
+        Byte n;
+        TVek_R3 S1, S2;
+    };
+    const Fall faelle[] = {{{-2, 0, 0}, true, 2, {-1, 0, 0}, {1, 0, 0}},
+                           {{-2, 1, 0}, true, 1, {0, 1, 0}, marke},
+                           {{-2, 3, 0}, false, 0, marke, marke},
+                           {{1, 0, 0}, true, 2, {1, 0, 0}, {-1, 0, 0}}};
+    for (const Fall& f : faelle) {
+        Byte n = 9;
+        TVek_R3 S1 = marke, S2 = marke;
+        EXPECT_EQ(SchnittGeradeKugel(TVek_R3{}, f.A, ex, 1, n, S1, S2), f.trifft);
+        EXPECT_EQ(n, f.n);
+        EXPECT_EQ(S1, f.S1);
+        EXPECT_EQ(S2, f.S2);
+    }
 
     // Spheres (0,0,0; 2) and (4,0,0; 2): their radical plane is x = 2.
     Extended a1, b1, c1, d1, a2, b2, c2, d2, A, B, C, D;
@@ -217,31 +196,24 @@ TEST(Geometrie, Kugel) {
 }
 
 TEST(Geometrie, QuadratischeGleichung) {
-    Byte n = 9;
-    TFeld<Extended, 0, 1> x;
-    LoeseQuadratischeGleichung(1, -3, 2, n, x);
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(x[0], 1);
-    EXPECT_EQ(x[1], 2);
-    x = {};
-    LoeseQuadratischeGleichung(1, 2, 1, n, x);
-    EXPECT_EQ(n, 1);
-    EXPECT_EQ(x[0], -1);
-    EXPECT_EQ(x[1], 0);  // not written
-    LoeseQuadratischeGleichung(1, 0, 1, n, x);
-    EXPECT_EQ(n, 0);
-    LoeseQuadratischeGleichung(0, 1, 1, n, x);
-    EXPECT_EQ(n, 0);
-    LoeseQuadratischeGleichung(1, 4, 0, n, x);
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(x[0], 0);
-    EXPECT_EQ(x[1], -4);
-    LoeseQuadratischeGleichung(2, 0, -8, n, x);
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(x[0], -2);
-    EXPECT_EQ(x[1], 2);
-    LoeseQuadratischeGleichung(3, 0, 0, n, x);
-    EXPECT_EQ(n, 1);
+    // (a, b, c) -> number of roots and the roots as written; x[1] stays 7
+    // when only one root is written (NaN: not checked).
+    struct Fall {
+        Extended a, b, c;
+        Byte n;
+        Extended x0, x1;
+    };
+    const Fall faelle[] = {{1, -3, 2, 2, 1, 2},  {1, 2, 1, 1, -1, 7}, {1, 0, 1, 0, 7, 7}, {0, 1, 1, 0, 7, 7},
+                           {1, 4, 0, 2, 0, -4},  {2, 0, -8, 2, -2, 2}, {3, 0, 0, 1, 0, NAN}};
+    for (const Fall& f : faelle) {
+        Byte n = 9;
+        TFeld<Extended, 0, 1> x;
+        x[0] = x[1] = 7;
+        LoeseQuadratischeGleichung(f.a, f.b, f.c, n, x);
+        EXPECT_EQ(n, f.n) << f.a << ' ' << f.b << ' ' << f.c;
+        EXPECT_EQ(x[0], f.x0) << f.a << ' ' << f.b << ' ' << f.c;
+        if (!std::isnan(f.x1)) EXPECT_EQ(x[1], f.x1) << f.a << ' ' << f.b << ' ' << f.c;
+    }
 }
 
 TEST(Geometrie, VektorRoutinen) {
@@ -273,10 +245,7 @@ TEST(Geometrie, VektorRoutinen) {
 }
 
 TEST(Geometrie, LineareSysteme) {
-    TMatrix33 A;
-    A(1, 1) = 2; A(1, 2) = 1; A(1, 3) = -1;
-    A(2, 1) = -3; A(2, 2) = -1; A(2, 3) = 2;
-    A(3, 1) = -2; A(3, 2) = 1; A(3, 3) = 2;
+    const TMatrix33 A = Matrix({2, 1, -1, -3, -1, 2, -2, 1, 2});
     EXPECT_EQ(DeterminanteMatrix33(A), Determinante(A));
     TVek_R3 x = marke;
     ASSERT_TRUE(CramerLoesen(A, TVek_R3{8, -11, -3}, x));
@@ -312,15 +281,12 @@ TEST(Geometrie, ParallelogrammUndSpat) {
 }
 
 TEST(Geometrie, Spaltentexte) {
-    std::string s = "ab";
-    AuffuellenLinks(5, s);
-    EXPECT_EQ(s, "   ab");
-    s = "ab";
-    AuffuellenLinks(14, s);
-    EXPECT_EQ(s, "        ab");
-    s = "abc";
-    AuffuellenLinks(2, s);
-    EXPECT_EQ(s, "abc");
+    const std::pair<int, const char*> auffuellen[] = {{5, "   ab"}, {14, "        ab"}, {1, "ab"}};
+    for (const auto& [breite, soll] : auffuellen) {
+        std::string s = "ab";
+        AuffuellenLinks(breite, s);
+        EXPECT_EQ(s, soll) << breite;
+    }
     EXPECT_EQ(MaxLaenge3("a", "abcdefghijkl", "abc"), 10);
     EXPECT_EQ(MaxLaenge3("", "12,5", "3"), 4);
 

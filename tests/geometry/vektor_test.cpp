@@ -1,85 +1,46 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "geometry/Vektor.h"
-
-namespace {
-
-void ErwarteNahe(TVek_R3 a, TVek_R3 b, Extended tol = 1e-15L) {
-    EXPECT_NEAR(static_cast<double>(a.x), static_cast<double>(b.x), static_cast<double>(tol));
-    EXPECT_NEAR(static_cast<double>(a.y), static_cast<double>(b.y), static_cast<double>(tol));
-    EXPECT_NEAR(static_cast<double>(a.z), static_cast<double>(b.z), static_cast<double>(tol));
-}
-
-void ErwarteNahe(const TMatrix33& A, const TMatrix33& B, Extended tol = 1e-15L) {
-    for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j)
-            EXPECT_NEAR(static_cast<double>(A(i, j)), static_cast<double>(B(i, j)),
-                        static_cast<double>(tol))
-                << "element " << i << "," << j;
-}
-
-TMatrix33 Matrix(std::initializer_list<Extended> w) {
-    TMatrix33 M;
-    auto it = w.begin();
-    for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) M(i, j) = *it++;
-    return M;
-}
-
-const TMatrix33 Einheit = Matrix({1, 0, 0, 0, 1, 0, 0, 0, 1});
-
-}  // namespace
+#include "Nahe.h"
 
 TEST(Vektor, AusgabeDarfEingabeSein) {
     const TVek_R3 A{1.5L, -2, 3}, B{0.25L, 4, -7};
-    TVek_R3 R, A2 = A;
+    TVek_R3 R, A2 = A, B2 = B;
     VektSumme(A, B, R);
     VektSumme(A2, B, A2);
     EXPECT_EQ(A2, R);
-
-    TVek_R3 B2 = B;
     VektorAB(A, B2, B2);
     EXPECT_EQ(B2, (TVek_R3{-1.25L, 6, -10}));
-
-    const TVek_R3 P{1, 2, 3};
     for (int achse = 1; achse <= 3; ++achse) {
-        TVek_R3 Q, P2 = P;
+        TVek_R3 Q, P = {1, 2, 3};
         DrehePunktUmAchse(P, achse, 37, Q);
-        DrehePunktUmAchse(P2, achse, 37, P2);
-        EXPECT_EQ(P2, Q) << "axis " << achse;
+        DrehePunktUmAchse(P, achse, 37, P);
+        EXPECT_EQ(P, Q) << "axis " << achse;
     }
-
     const TMatrix33 M = Matrix({1, 2, 3, 4, 5, 6, 7, 8, 10});
     TMatrix33 C, M2 = M;
     MatrixProdukt(M, M, C);
     MatrixProdukt(M2, M2, M2);
     EXPECT_EQ(M2, C);
-
     TVek_R3 v{1, 1, 1};
     MatrixMalVektor(M, v, v);
     EXPECT_EQ(v, (TVek_R3{6, 15, 25}));
-
     EXPECT_EQ(Betrag(TVek_R3{2, 3, 6}), 7);
-    EXPECT_EQ(Betrag(TVek_R3{}), 0);
 }
 
 TEST(Vektor, DrehungUmKoordinatenachse) {
     // Axes outside 1..3 leave the output alone.
-    const TVek_R3 marke{9, 9, 9};
     for (int achse : {0, 4, -1}) {
         TVek_R3 Q = marke;
         DrehePunktUmAchse(TVek_R3{1, 2, 3}, achse, 45, Q);
         EXPECT_EQ(Q, marke);
     }
     TVek_R3 Q;
-    DrehePunktUmAchse(TVek_R3{1, 0, 0}, 3, 90, Q);
-    ErwarteNahe(Q, {0, 1, 0});
-    DrehePunktUmAchse(TVek_R3{1, 0, 0}, 2, 90, Q);
+    DrehePunktUmAchse(ex, 3, 90, Q);
+    ErwarteNahe(Q, ey);
+    DrehePunktUmAchse(ex, 2, 90, Q);
     ErwarteNahe(Q, {0, 0, -1});
-    DrehePunktUmAchse(TVek_R3{0, 1, 0}, 1, 90, Q);
-    ErwarteNahe(Q, {0, 0, 1});
+    DrehePunktUmAchse(ey, 1, 90, Q);
+    ErwarteNahe(Q, ez);
     // The coordinate along the axis is copied, not recomputed.
     DrehePunktUmAchse(TVek_R3{0.1L, 0.2L, 0.3L}, 1, 33, Q);
     EXPECT_EQ(Q.x, 0.1L);
@@ -100,10 +61,9 @@ TEST(Vektor, DrehungUmGerade) {
     DrehePunktUmAchse(TVek_R3{1, -4, 2}, 2, 25, Qa);
     DrehePunktUmGerade(TVek_R3{1, -4, 2}, 25, TVek_R3{}, TVek_R3{0, 3, 0}, Q);
     ErwarteNahe(Q, Qa);
-
     // Right-hand rule about (1, 1, 1): 120 degrees cycle the unit vectors.
-    DrehePunktUmGerade(TVek_R3{1, 0, 0}, 120, TVek_R3{}, TVek_R3{1, 1, 1}, Q);
-    ErwarteNahe(Q, {0, 1, 0});
+    DrehePunktUmGerade(ex, 120, TVek_R3{}, TVek_R3{1, 1, 1}, Q);
+    ErwarteNahe(Q, ey);
 
     // Points on the axis stay; a full turn comes back; the alias is safe.
     const TVek_R3 P1{1, 2, -1}, P2{4, -2, 5};
@@ -120,15 +80,14 @@ TEST(Vektor, DrehungUmGerade) {
     // Degenerate axis: a turn about the parallel to x through P1.
     DrehePunktUmGerade(TVek_R3{5, 2, 3}, 90, TVek_R3{1, 1, 1}, TVek_R3{1, 1, 1}, Q);
     ErwarteNahe(Q, {5, -1, 2});
-}
 
-TEST(Vektor, DrehungUmGeradeEinmalGebaut) {
-    const TVek_R3 P1{0.5L, -1, 2}, P2{-3, 4, 1.25L};
-    const DrehungUmGerade d(13.5L, P1, P2);
-    for (TVek_R3 P : {TVek_R3{1, 2, 3}, TVek_R3{-7, 0.1L, 9}, TVek_R3{}, P2}) {
+    // Built once per step, the turn gives identical results.
+    const TVek_R3 A{0.5L, -1, 2}, B{-3, 4, 1.25L};
+    const DrehungUmGerade d(13.5L, A, B);
+    for (const TVek_R3& X : {TVek_R3{1, 2, 3}, TVek_R3{-7, 0.1L, 9}, TVek_R3{}, B}) {
         TVek_R3 Q1, Q2;
-        d.Anwenden(P, Q1);
-        DrehePunktUmGerade(P, 13.5L, P1, P2, Q2);
+        d.Anwenden(X, Q1);
+        DrehePunktUmGerade(X, 13.5L, A, B, Q2);
         EXPECT_EQ(Q1, Q2);
     }
 }
@@ -139,32 +98,24 @@ TEST(Vektor, MinorKofaktorDeterminanteInverse) {
     EXPECT_EQ(Unterdeterminante(2, 3, M), 2 * 5 - 0 * -1);
     EXPECT_EQ(Kofaktor(1, 2, M), -(1 * -2 - 0 * 4));
     EXPECT_EQ(Kofaktor(3, 3, M), 2 * 3 - 1 * -1);
-    // Expansion along row 1: 2·(-26) + 1·(-2) = -54.
-    EXPECT_EQ(Determinante(M), -54);
+    EXPECT_EQ(Determinante(M), -54);   // along row 1: 2·(-26) + 1·(-2)
 
-    TMatrix33 R;
-    ASSERT_TRUE(InverseMatrix(Einheit, R));
-    EXPECT_EQ(R, Einheit);
-
+    const TMatrix33 Einheit = Matrix({1, 0, 0, 0, 1, 0, 0, 0, 1});
+    TMatrix33 R, P;
     ASSERT_TRUE(InverseMatrix(M, R));
-    TMatrix33 P;
     MatrixProdukt(M, R, P);
     ErwarteNahe(P, Einheit);
     MatrixProdukt(R, M, P);
     ErwarteNahe(P, Einheit);
 
     // A singular matrix yields no infinities: the output stays as it was.
-    const TMatrix33 S = Matrix({1, 2, 3, 2, 4, 6, 0, 1, 1});
     TMatrix33 alt = M;
-    EXPECT_FALSE(InverseMatrix(S, alt));
+    EXPECT_FALSE(InverseMatrix(Matrix({1, 2, 3, 2, 4, 6, 0, 1, 1}), alt));
     EXPECT_EQ(alt, M);
 
     // Product order: C = A·B, not B·A.
-    const TMatrix33 A = Matrix({0, 1, 0, 0, 0, 0, 0, 0, 0});
-    const TMatrix33 B = Matrix({0, 0, 0, 1, 0, 0, 0, 0, 0});
-    MatrixProdukt(A, B, P);
+    MatrixProdukt(Matrix({0, 1, 0, 0, 0, 0, 0, 0, 0}), Matrix({0, 0, 0, 1, 0, 0, 0, 0, 0}), P);
     EXPECT_EQ(P, Matrix({1, 0, 0, 0, 0, 0, 0, 0, 0}));
-
     NullMatrix(P);
     EXPECT_EQ(P, TMatrix33{});
 }
@@ -175,7 +126,6 @@ TEST(Vektor, ElementareDrehmatrizen) {
     DrehmatrixUmAchse(3, 90, M);
     ErwarteNahe(M, Matrix({0, 0, 1, 0, 1, 0, -1, 0, 0}));
     EXPECT_EQ(DrehText, "um die y-Achse mit -90,0000 Grad");
-
     DrehmatrixUmAchse(1, 1, M);
     EXPECT_EQ(DrehText, "um die x-Achse mit -1,0000 Grad");
     DrehmatrixUmAchse(6, 12.5L, M);
@@ -192,19 +142,14 @@ TEST(Vektor, ElementareDrehmatrizen) {
     // x and z matrices turn points as the point rotation does; the y matrix
     // is its transpose, i.e. the turn by the opposite angle.
     const TVek_R3 P{1, -2, 3};
-    TVek_R3 Qm, Qp;
-    DrehmatrixUmAchse(2, 40, M);
-    MatrixMalVektor(M, P, Qm);
-    DrehePunktUmAchse(P, 1, 40, Qp);
-    ErwarteNahe(Qm, Qp);
-    DrehmatrixUmAchse(6, 40, M);
-    MatrixMalVektor(M, P, Qm);
-    DrehePunktUmAchse(P, 3, 40, Qp);
-    ErwarteNahe(Qm, Qp);
-    DrehmatrixUmAchse(4, 40, M);
-    MatrixMalVektor(M, P, Qm);
-    DrehePunktUmAchse(P, 2, -40, Qp);
-    ErwarteNahe(Qm, Qp);
+    const std::pair<Byte, std::pair<int, Extended>> faelle[] = {{2, {1, 40}}, {6, {3, 40}}, {4, {2, -40}}};
+    for (const auto& [code, punkt] : faelle) {
+        TVek_R3 Qm, Qp;
+        DrehmatrixUmAchse(code, 40, M);
+        MatrixMalVektor(M, P, Qm);
+        DrehePunktUmAchse(P, punkt.first, punkt.second, Qp);
+        ErwarteNahe(Qm, Qp);
+    }
     DrehText.clear();
 }
 
@@ -212,7 +157,6 @@ TEST(Vektor, GesamtDrehmatrix) {
     TMatrix33 erste, zweite;
     DrehmatrixUmAchse(2, 30, erste);
     DrehmatrixUmAchse(5, 50, zweite);
-
     NullMatrix(MGes);
     DrehMatrixAnzahl = 1;
     MAkt = erste;
@@ -229,7 +173,6 @@ TEST(Vektor, GesamtDrehmatrix) {
     DrehMatrixAnzahl = 0;
     DrehmatrixUebernehmen();
     EXPECT_EQ(MGes, TMatrix33{});  // the zero matrix, not the identity
-
     NullMatrix(MAkt);
     DrehText.clear();
 }

@@ -15,52 +15,36 @@ constexpr Extended Inf = std::numeric_limits<Extended>::infinity();
 }  // namespace
 
 TEST(PixelRunden, HalbZurGeradenZahlUndGrenzen) {
-    EXPECT_EQ(PixelRunden(0.5L), 0);
-    EXPECT_EQ(PixelRunden(1.5L), 2);
-    EXPECT_EQ(PixelRunden(2.5L), 2);
-    EXPECT_EQ(PixelRunden(-0.5L), 0);
-    EXPECT_EQ(PixelRunden(-1.5L), -2);
-    EXPECT_EQ(PixelRunden(-2.5L), -2);
-    EXPECT_EQ(PixelRunden(2.4999999999L), 2);
-    EXPECT_EQ(PixelRunden(2.5000000001L), 3);
-    EXPECT_EQ(PixelRunden(-3.7L), -4);
-    EXPECT_EQ(PixelRunden(999999.5L), 1000000);
-    // Far values and non-numbers stay far outside the picture, never overflow.
-    EXPECT_EQ(PixelRunden(1e30L), PixelGrenze);
-    EXPECT_EQ(PixelRunden(-1e30L), -PixelGrenze);
-    EXPECT_EQ(PixelRunden(LDBL_MAX), PixelGrenze);
-    EXPECT_EQ(PixelRunden(Inf), PixelGrenze);
-    EXPECT_EQ(PixelRunden(-Inf), -PixelGrenze);
-    EXPECT_EQ(PixelRunden(NaN), -PixelGrenze);
+    const std::pair<Extended, int> faelle[] = {
+        {0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {-2.5L, -2},
+        {2.4999999999L, 2}, {2.5000000001L, 3}, {-3.7L, -4}, {999999.5L, 1000000},
+        // Far values and non-numbers stay far outside the picture, never overflow.
+        {1e30L, PixelGrenze}, {-1e30L, -PixelGrenze}, {LDBL_MAX, PixelGrenze},
+        {Inf, PixelGrenze}, {-Inf, -PixelGrenze}, {NaN, -PixelGrenze}};
+    for (const auto& [x, soll] : faelle) EXPECT_EQ(PixelRunden(x), soll) << static_cast<double>(x);
 }
 
 TEST(StreckeKappen, InnenBleibtUnveraendertDurchgehendeWirdGekappt) {
-    TVek_R2 a{1.25L, 2.75L}, b{9.125L, 3.5L};
-    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
-    EXPECT_EQ(a, (TVek_R2{1.25L, 2.75L}));
-    EXPECT_EQ(b, (TVek_R2{9.125L, 3.5L}));
-
-    // Crossing the whole box, ends at +-1e6: y = x / 2 + 3.
-    a = {-1e6L, -1e6L / 2 + 3};
-    b = {1e6L, 1e6L / 2 + 3};
-    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
-    EXPECT_NEAR(static_cast<double>(a.x), 0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(a.y), 3, 1e-12);
-    EXPECT_NEAR(static_cast<double>(b.x), 10, 1e-12);
-    EXPECT_NEAR(static_cast<double>(b.y), 8, 1e-12);
-
-    // Along an edge of the box.
-    a = {-5, 10};
-    b = {15, 10};
-    ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
-    EXPECT_EQ(a, (TVek_R2{0, 10}));
-    EXPECT_EQ(b, (TVek_R2{10, 10}));
-
-    // A point inside is kept, a point outside is not.
-    a = b = {4, 4};
-    EXPECT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10));
-    a = b = {11, 4};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
+    // Inside: unchanged; crossing the whole box, ends at +-1e6 on y = x/2 + 3;
+    // along an edge; a single point inside.
+    struct Fall {
+        TVek_R2 a, b, sa, sb;
+        double tol;
+    };
+    const Fall faelle[] = {
+        {{1.25L, 2.75L}, {9.125L, 3.5L}, {1.25L, 2.75L}, {9.125L, 3.5L}, 0},
+        {{-1e6L, -1e6L / 2 + 3}, {1e6L, 1e6L / 2 + 3}, {0, 3}, {10, 8}, 1e-12},
+        {{-5, 10}, {15, 10}, {0, 10}, {10, 10}, 0},
+        {{4, 4}, {4, 4}, {4, 4}, {4, 4}, 0},
+    };
+    for (const Fall& f : faelle) {
+        TVek_R2 a = f.a, b = f.b;
+        ASSERT_TRUE(StreckeKappen(a, b, 0, 0, 10, 10)) << static_cast<double>(f.a.x);
+        for (const auto& [ist, soll] : {std::pair{a, f.sa}, std::pair{b, f.sb}}) {
+            EXPECT_NEAR(static_cast<double>(ist.x), static_cast<double>(soll.x), f.tol);
+            EXPECT_NEAR(static_cast<double>(ist.y), static_cast<double>(soll.y), f.tol);
+        }
+    }
 }
 
 TEST(StreckeKappen, FernesEndeBei1e30KostetDieGenauigkeitNicht) {
@@ -97,26 +81,14 @@ TEST(StreckeKappen, FernesEndeBei1e30KostetDieGenauigkeitNicht) {
 }
 
 TEST(StreckeKappen, AussenUndUngueltigWirdAbgelehnt) {
-    TVek_R2 a{20, 20}, b{30, 40};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
-    // Passes the corner (10, 0) on the outside: x - y = 13.
-    a = {8, -5};
-    b = {15, 2};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
-    // Far above the box, both ends astronomically far.
-    a = {-1e30L, 1e30L};
-    b = {1e30L, 1e30L};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
-    a = {5, 5};
-    b = {NaN, 5};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
-    a = {5, NaN};
-    b = {5, 5};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
-    a = {5, 5};
-    b = {Inf, 5};
-    EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10));
-    b = {6, 6};
+    // Outside; passing the corner (10, 0) on the outside (x - y = 13); far
+    // above with both ends astronomically far; a point outside; NaN and
+    // infinite ends.
+    const std::pair<TVek_R2, TVek_R2> faelle[] = {
+        {{20, 20}, {30, 40}}, {{8, -5}, {15, 2}}, {{-1e30L, 1e30L}, {1e30L, 1e30L}}, {{11, 4}, {11, 4}},
+        {{5, 5}, {NaN, 5}},   {{5, NaN}, {5, 5}}, {{5, 5}, {Inf, 5}}};
+    for (auto [a, b] : faelle) EXPECT_FALSE(StreckeKappen(a, b, 0, 0, 10, 10)) << static_cast<double>(a.x);
+    TVek_R2 a{5, 5}, b{6, 6};
     EXPECT_FALSE(StreckeKappen(a, b, 0, 0, NaN, 10));
     EXPECT_FALSE(StreckeKappen(a, b, 10, 0, 0, 10));  // empty box
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Fixture of the tests that keep scenes: the real start scene with a
-// scripted host, the texts of every object grid as one comparable picture,
-// and an edit as the edit chain applies it (cell, recompute, undo state).
+// Shared by the scene tests: the real start scene with a scripted host, the
+// texts of every object grid as one comparable picture, an edit as the edit
+// chain applies it (cell, recompute, undo state), and small point helpers.
 
 #include <gtest/gtest.h>
 
@@ -41,18 +41,31 @@ inline std::vector<TStringGrid*> AlleObjektgitter() {
     return g;
 }
 
-// All cell texts of all object grids, numbers as the program writes them
-// ("4" and "4,000" are the same cell).
-inline std::vector<std::string> Gitterbild() {
+// All cell texts of all object grids; with `normiert` numbers as the
+// program writes them ("4" and "4,000" are the same cell).
+inline std::vector<std::string> Gitterbild(bool normiert = true) {
     std::vector<std::string> t;
     for (TStringGrid* G : AlleObjektgitter())
         for (int c = 0; c < G->ColCount(); ++c)
             for (int r = 0; r < G->RowCount(); ++r) {
                 Extended v = 0;
                 const std::string& z = G->Cells(c, r);
-                t.push_back(ZahlLesen(z, v) ? KoordText(v) : z);
+                t.push_back(normiert && ZahlLesen(z, v) ? KoordText(v) : z);
             }
     return t;
+}
+
+// Three cells of column c from row r down.
+inline void Spalte(TStringGrid& G, int c, int r, const char* x, const char* y, const char* z) {
+    G.Cells(c, r) = x;
+    G.Cells(c, r + 1) = y;
+    G.Cells(c, r + 2) = z;
+}
+
+inline void ErwarteNahe(TVek_R3 a, TVek_R3 b, Extended tol = 1e-12L) {
+    EXPECT_NEAR(static_cast<double>(a.x), static_cast<double>(b.x), static_cast<double>(tol));
+    EXPECT_NEAR(static_cast<double>(a.y), static_cast<double>(b.y), static_cast<double>(tol));
+    EXPECT_NEAR(static_cast<double>(a.z), static_cast<double>(b.z), static_cast<double>(tol));
 }
 
 class Szenenstand : public ::testing::Test {
