@@ -1,127 +1,72 @@
 // Attribute controls of the object dialogs write into the dialog's current
-// object only, and the controls start in step with the start attributes.
+// object only.
 
-#include <gtest/gtest.h>
+#include <functional>
 
-#include "dialogs/Ebenen.h"
+#include "Tippen.h"
 #include "dialogs/Fadenkreuz.h"
-#include "dialogs/Geraden_t.h"
 #include "dialogs/Kegel.h"
 #include "dialogs/Kugeln.h"
 #include "dialogs/Punkte.h"
 #include "dialogs/Spate.h"
 #include "dialogs/Strecken.h"
 #include "dialogs/Vektoren.h"
-#include "mainwindow/Programm.h"
-#include "scene/Objekte.h"
 
 namespace {
 
-class Attribute : public ::testing::Test {
-protected:
-    void SetUp() override { ProgrammStart(); }
-};
+using Attribute = Dialogtest;
 
-void Waehle(TRadioGroup& g, int i) {
-    g.ItemIndex = i;
-    g.Click();
-}
-
-TEST_F(Attribute, GruppenStehenAufDenStartattributen) {
-    EXPECT_EQ(Form_Geraden_t.GroupStift.ItemIndex, Gerade[AktGerade].Stiftbreite - 1);
-    EXPECT_EQ(Form_Ebenen.GroupStift.ItemIndex, Ebene[AktEbene].Stiftbreite - 1);
-    EXPECT_EQ(Form_Spate.GroupStift.ItemIndex, Spat[AktSpat].Stiftbreite - 1);
-    EXPECT_EQ(Form_Spate.GroupErz.ItemIndex, 1);  // generating vectors not shown
-    EXPECT_EQ(Form_Vektoren.GroupStift.ItemIndex, Vektor[AktVektor].Stiftbreite - 1);
-    EXPECT_EQ(Form_Strecken.GroupStift.ItemIndex, Strecke[AktStrecke].Stiftbreite - 1);
-    EXPECT_EQ(Form_Punkte.GroupStift.ItemIndex, Punkt[AktPunkt].Stiftbreite - 1);
-    EXPECT_EQ(Form_Fadenkreuz.GroupStil.ItemIndex, 1);  // dotted
-    EXPECT_TRUE(Form_Kugeln.SpeedButton2.Down);          // "13": 12 rings
-    EXPECT_TRUE(Form_Kugeln.SpeedButton6.Down);          // "12": 24 meridians
-    EXPECT_EQ(Form_Kegel.ComboBox1.Items[Form_Kegel.ComboBox1.ItemIndex],
-              std::to_string(Kegel[AktKegel].Speichen));
-    EXPECT_EQ(Form_Kegel.ComboBox2.ItemIndex, Kegel[AktKegel].Randstaerke - 1);
-    EXPECT_EQ(Form_Ebenen.GroupStift.Caption, "Stiftbreite für Ränder");
-    EXPECT_EQ(Form_Geraden_t.GroupStil.Items[1], "gepunktet (Stiftbr. 1)");
-    EXPECT_EQ(Form_Fadenkreuz.GroupStil.Items[1], "gepunktet");
-}
-
-TEST_F(Attribute, StiftbreiteGiltNurFuerDasAktuelleObjekt) {
-    AktGerade = 2;
-    Waehle(Form_Geraden_t.GroupStift, 3);
-    EXPECT_EQ(Gerade_h.Stiftbreite, 4);
+TEST_F(Attribute, GruppenWirkenNurAufDasAktuelleObjekt) {
+    struct Fall {
+        TRadioGroup& G;
+        int i;
+        Byte& Akt;
+        Byte nr;
+        int n;  // objects of the kind
+        std::function<int(int)> wert;
+        int soll;
+    };
+    const Fall faelle[] = {
+        {Form_Geraden_t.GroupStift, 3, AktGerade, 2, 3, [](int k) { return Gerade[k].Stiftbreite; }, 4},
+        {Form_Geraden_t.GroupStil, 1, AktGerade, 3, 3, [](int k) { return int(Gerade[k].Linienstil); }, 2},
+        {Form_Geraden_t.GroupStil, 0, AktGerade, 3, 3, [](int k) { return int(Gerade[k].Linienstil); }, 0},
+        {Form_Ebenen.GroupStift, 0, AktEbene, 2, 2, [](int k) { return int(Ebene[k].Stiftbreite); }, 1},
+        {Form_Ebenen.GroupStil, 1, AktEbene, 1, 2, [](int k) { return int(Ebene[k].Linienstil); }, 2},
+        {Form_Spate.GroupStift, 2, AktSpat, 3, 4, [](int k) { return Spat[k].Stiftbreite; }, 3},
+        {Form_Spate.GroupStil, 0, AktSpat, 2, 4, [](int k) { return int(Spat[k].Linienstil); }, 0},
+        {Form_Spate.GroupErz, 0, AktSpat, 2, 4, [](int k) { return int(Spat[k].ErzeugendeZeigen); }, 1},
+        {Form_Spate.GroupErz, 1, AktSpat, 2, 4, [](int k) { return int(Spat[k].ErzeugendeZeigen); }, 0},
+        {Form_Vektoren.GroupStift, 3, AktVektor, 4, 4, [](int k) { return Vektor[k].Stiftbreite; }, 4},
+        {Form_Vektoren.GroupStil, 1, AktVektor, 1, 4, [](int k) { return int(Vektor[k].Linienstil); }, 2},
+        {Form_Strecken.GroupStift, 0, AktStrecke, 1, 4, [](int k) { return Strecke[k].Stiftbreite; }, 1},
+        {Form_Strecken.GroupStil, 1, AktStrecke, 1, 4, [](int k) { return int(Strecke[k].Linienstil); }, 2},
+        {Form_Punkte.GroupStift, 2, AktPunkt, 2, 4, [](int k) { return Punkt[k].Stiftbreite; }, 3},
+        {Form_Kugeln.GroupStil, 1, AktKugel, 4, 4, [](int k) { return int(Kugel[k].Linienstil); }, 2},
+        {Form_Kegel.GroupStil, 1, AktKegel, 3, 4, [](int k) { return int(Kegel[k].Linienstil); }, 2},
+    };
+    int n = 0;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(++n);
+        f.Akt = f.nr;
+        int vorher[5] = {};
+        for (int k = 1; k <= f.n; ++k) vorher[k] = f.wert(k);
+        Waehle(f.G, f.i);
+        for (int k = 1; k <= f.n; ++k) EXPECT_EQ(f.wert(k), k == f.nr ? f.soll : vorher[k]) << k;
+    }
     EXPECT_EQ(Gerade_h.StiftbreiteVektor, 6);
-    EXPECT_EQ(Gerade_g.Stiftbreite, 1);
-    EXPECT_EQ(Gerade_t.Stiftbreite, 1);
-
-    AktEbene = 2;
-    Waehle(Form_Ebenen.GroupStift, 0);
-    EXPECT_EQ(Ebene_E2.Stiftbreite, 1);
-    EXPECT_EQ(Ebene_E1.Stiftbreite, 2);
-
-    AktSpat = 3;
-    Waehle(Form_Spate.GroupStift, 2);
-    EXPECT_EQ(Spat[3].Stiftbreite, 3);
-    EXPECT_EQ(Spat[1].Stiftbreite, 1);
-
-    AktVektor = 4;
-    Waehle(Form_Vektoren.GroupStift, 3);
-    EXPECT_EQ(Vektor[4].Stiftbreite, 4);
-    AktStrecke = 1;
-    Waehle(Form_Strecken.GroupStift, 0);
-    EXPECT_EQ(Strecke[1].Stiftbreite, 1);
-    EXPECT_EQ(Strecke[2].Stiftbreite, 2);
-    AktPunkt = 2;
-    Waehle(Form_Punkte.GroupStift, 2);
-    EXPECT_EQ(Punkt[2].Stiftbreite, 3);
-    EXPECT_EQ(Punkt[1].Stiftbreite, 2);
-
     // No item chosen: nothing changes.
     Waehle(Form_Punkte.GroupStift, -1);
     EXPECT_EQ(Punkt[2].Stiftbreite, 3);
-}
-
-TEST_F(Attribute, LinienstilUndSchalter) {
-    AktGerade = 3;
-    Waehle(Form_Geraden_t.GroupStil, 1);
-    EXPECT_EQ(Gerade_t.Linienstil, 2);
-    Waehle(Form_Geraden_t.GroupStil, 0);
-    EXPECT_EQ(Gerade_t.Linienstil, 0);
-
-    AktSpat = 2;  // starts dotted
-    Waehle(Form_Spate.GroupStil, 0);
-    EXPECT_EQ(Spat[2].Linienstil, 0);
-    Waehle(Form_Spate.GroupErz, 0);
-    EXPECT_EQ(Spat[2].ErzeugendeZeigen, 1);
-    Waehle(Form_Spate.GroupErz, 1);
-    EXPECT_EQ(Spat[2].ErzeugendeZeigen, 0);
-
-    Waehle(Form_Ebenen.GroupStil, 1);
-    EXPECT_EQ(Ebene_E1.Linienstil, 2);
-    Waehle(Form_Vektoren.GroupStil, 1);
-    EXPECT_EQ(Vektor[1].Linienstil, 2);
-    Waehle(Form_Strecken.GroupStil, 1);
-    EXPECT_EQ(Strecke[1].Linienstil, 2);
-    AktKugel = 4;
-    Waehle(Form_Kugeln.GroupStil, 1);
-    EXPECT_EQ(Kugel[4].Linienstil, 2);
-    EXPECT_EQ(Kugel[1].Linienstil, 0);
-    AktKegel = 3;
-    Waehle(Form_Kegel.GroupStil, 1);
-    EXPECT_EQ(Kegel[3].Linienstil, 2);
     Waehle(Form_Fadenkreuz.GroupStil, 0);
     EXPECT_EQ(Fadenkreuz.Linienstil, 0);
 
     AktPunkt = 3;
-    Form_Punkte.CheckBox1.Checked = true;
-    Form_Punkte.CheckBox1.Click();
+    Haken(Form_Punkte.CheckBox1, true);
     EXPECT_EQ(Punkt[3].mitFadenkreuz, 1);
     EXPECT_EQ(Punkt[1].mitFadenkreuz, 0);
-    Form_Kegel.CheckBox_SpeichenEin.Checked = true;
-    Form_Kegel.CheckBox_SpeichenEin.Click();
+    Haken(Form_Kegel.CheckBox_SpeichenEin, true);
     EXPECT_EQ(Kegel[3].SpeichenZeigen, 1);
-    Form_Kegel.CheckBox_SpeichenEin.Checked = false;
-    Form_Kegel.CheckBox_SpeichenEin.Click();
+    Haken(Form_Kegel.CheckBox_SpeichenEin, false);
     EXPECT_EQ(Kegel[3].SpeichenZeigen, 0);
 }
 
@@ -143,36 +88,6 @@ TEST_F(Attribute, KugeldichtenImmerNurEinKnopfJeGruppe) {
         EXPECT_NE(Kugel[2].Breitenkreise, 0);
         EXPECT_NE(Kugel[2].Laengenkreise, 0);
     }
-}
-
-TEST_F(Attribute, GitterformenDerDialoge) {
-    const TStringGrid& g = Form_Geraden_t.StringGrid2;
-    EXPECT_EQ(g.ColCount(), 2);
-    EXPECT_EQ(g.RowCount(), 4);
-    EXPECT_EQ(g.FixedCols, 0);
-    EXPECT_EQ(g.FixedRows, 1);
-    EXPECT_EQ(g.Cells(0, 0), "Stütz-V.");
-    EXPECT_EQ(Form_Ebenen.StringGrid1.ColCount(), 3);
-    EXPECT_EQ(Form_Spate.StringGrid4.ColCount(), 4);
-    EXPECT_EQ(Form_Vektoren.StringGrid1.Cells(0, 0), "A");
-    EXPECT_EQ(Form_Vektoren.StringGrid1.Cells(1, 0), "Vektor");
-    EXPECT_EQ(Form_Strecken.StringGrid3.Cells(1, 0), "B");
-    const TStringGrid& p = Form_Punkte.StringGrid4;
-    EXPECT_EQ(p.ColCount(), 2);
-    EXPECT_EQ(p.RowCount(), 3);
-    EXPECT_EQ(p.FixedCols, 1);
-    EXPECT_EQ(p.FixedRows, 0);
-    EXPECT_EQ(p.Cells(0, 2), "z");
-    const TStringGrid& k = Form_Kugeln.StringGrid1;
-    EXPECT_EQ(k.FixedCols, 1);
-    EXPECT_EQ(k.FixedRows, 1);
-    EXPECT_EQ(k.Cells(0, 1), "x");
-    EXPECT_EQ(Form_Fadenkreuz.StringGrid1.ColCount(), 1);
-    EXPECT_EQ(Form_Fadenkreuz.StringGrid1.RowCount(), 4);
-    EXPECT_EQ(Form_Fadenkreuz.Edit1.Text(), "0,1");
-    EXPECT_EQ(FadenkreuzSchrittweite, 0.1L);
-    EXPECT_EQ(Form_Kegel.ComboBox1.Items.size(), 10u);
-    EXPECT_EQ(Form_Kegel.ComboBox2.Items.back(), "12");
 }
 
 }  // namespace

@@ -1,37 +1,23 @@
 // The planes dialog and the coordinate and normal form of a plane: refusals,
 // what a plane edit recomputes, and that every form gives the same plane.
 
-#include <cmath>
-
-#include <gtest/gtest.h>
-
 #include "Tippen.h"
 #include "dialogs/EbenKoord.h"
-#include "dialogs/Ebenen.h"
 #include "geometry/Eingabe.h"
 #include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
 #include "mainwindow/Schalter.h"
-#include "platform/SkriptHost.h"
 #include "platform/Zahltext.h"
 #include "scene/ObjektGeometrie.h"
-#include "scene/Objekte.h"
-#include "scene/Speicherzustand.h"
 
 namespace {
 
-using V = TVek_R3;
-
-V minus(V a, V b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-V plus(V a, V b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Extended punkt(V a, V b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V kreuz(V a, V b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-Extended betrag(V a) { return std::sqrt(punkt(a, a)); }
-
-// P lies in the plane of E (its support point and directions).
-bool InEbene(const TEbene& E, V P) {
-    const V n = kreuz(E.Richtungsvektor1, E.Richtungsvektor2);
-    return std::fabs(punkt(n, minus(P, E.Stuetzvektor))) < 1e-9L * betrag(n) * (1 + betrag(P));
+// The support point and the tips of both directions of E lie in the plane
+// spanned by F.
+bool GleicheEbene(const TEbene& F, V S, V u, V v) {
+    const V n = kreuz(F.Richtungsvektor1, F.Richtungsvektor2);
+    for (V P : {S, plus(S, u), plus(S, v)})
+        if (std::fabs(punkt(n, minus(P, F.Stuetzvektor))) >= 1e-9L * betrag(n) * (1 + betrag(P))) return false;
+    return true;
 }
 
 Extended Wert(const std::string& t) {
@@ -40,18 +26,10 @@ Extended Wert(const std::string& t) {
     return v;
 }
 
-class Ebenen : public ::testing::Test {
+class Ebenen : public Dialogtest {
 protected:
-    SkriptHost host;
-    HostEinsetzen eingesetzt{host};
     TForm_Ebenen& D = Form_Ebenen;
     TForm_EbenKoord& K = Form_EbenKoord;
-
-    void SetUp() override {
-        ProgrammStart();
-        BekannteGeradenUndEbenen();
-        host.Vergessen();
-    }
 };
 
 TEST_F(Ebenen, AbhaengigeRichtungenWerdenAbgelehnt) {
@@ -93,8 +71,7 @@ TEST_F(Ebenen, EbenenaenderungBerechnetSchnittgeradeUndSpurgeradenNeu) {
     // along (1, -1, 0).
     ASSERT_EQ(Spurgeraden[4].gueltig, 1);
     EXPECT_NEAR(static_cast<double>(Spurgeraden[4].Stuetzvektor.x), 0.0, 1e-12);
-    EXPECT_NEAR(static_cast<double>(std::fabs(Spurgeraden[4].Richtungsvektor.x)),
-                std::sqrt(0.5), 1e-12);
+    EXPECT_NEAR(static_cast<double>(std::fabs(Spurgeraden[4].Richtungsvektor.x)), std::sqrt(0.5), 1e-12);
 
     // Through E1's support point: identical.
     Eingeben(D, G, 0, 1, "4");
@@ -108,6 +85,19 @@ TEST_F(Ebenen, KoordinatenformGibtDieselbeEbeneWieDieParameterform) {
     EXPECT_EQ(K.Edit_d.Text(), "-64,000");
     const TEbene alt = Ebene_E1;
 
+    // On the way the normal (a, b, c) passes the null vector: refused, and
+    // the field's text back on leaving.
+    FeldEingeben(K, K.Edit_a, "0");
+    FeldEingeben(K, K.Edit_b, "0");
+    const TEbene vorher = Ebene_E1;
+    FeldTippen(K, K.Edit_c, "0");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, "Der Nullvektor ist nicht als Normalenvektor geeignet!");
+    EXPECT_EQ(Ebene_E1, vorher);
+    K.FeldVerlassen(K.Edit_c);
+    EXPECT_EQ(K.Edit_c.Text(), "16,000");
+    host.Vergessen();
+
     // The same plane typed with other coefficients.
     FeldEingeben(K, K.Edit_a, "2");
     FeldEingeben(K, K.Edit_b, "2");
@@ -115,30 +105,22 @@ TEST_F(Ebenen, KoordinatenformGibtDieselbeEbeneWieDieParameterform) {
     FeldEingeben(K, K.Edit_d, "-8");
     EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
     EXPECT_FALSE(EbenKoordQuelle);
-    // Every point of the old parameter form lies in the new plane, and the
-    // other way round.
-    for (V P : {alt.Stuetzvektor, plus(alt.Stuetzvektor, alt.Richtungsvektor1),
-                plus(alt.Stuetzvektor, alt.Richtungsvektor2)})
-        EXPECT_TRUE(InEbene(Ebene_E1, P));
-    for (V P : {Ebene_E1.Stuetzvektor, plus(Ebene_E1.Stuetzvektor, Ebene_E1.Richtungsvektor1),
-                plus(Ebene_E1.Stuetzvektor, Ebene_E1.Richtungsvektor2)})
-        EXPECT_TRUE(InEbene(alt, P));
+    // The old parameter form lies in the new plane, and the other way round.
+    EXPECT_TRUE(GleicheEbene(Ebene_E1, alt.Stuetzvektor, alt.Richtungsvektor1, alt.Richtungsvektor2));
+    EXPECT_TRUE(GleicheEbene(alt, Ebene_E1.Stuetzvektor, Ebene_E1.Richtungsvektor1, Ebene_E1.Richtungsvektor2));
     // The form stays as typed; the normal form follows.
     EXPECT_EQ(K.Edit_a.Text(), "2");
     EXPECT_EQ(Ebene_E1.KoordD, -8.0L);
     EXPECT_EQ(Wert(K.Edit_nx.Text()), 2.0L);
-    const V A{Wert(K.Edit_ax.Text()), Wert(K.Edit_ay.Text()), Wert(K.Edit_az.Text())};
-    EXPECT_NEAR(static_cast<double>(A.x + A.y + A.z), 4.0, 1e-12);
+    EXPECT_NEAR(static_cast<double>(Wert(K.Edit_ax.Text()) + Wert(K.Edit_ay.Text()) + Wert(K.Edit_az.Text())),
+                4.0, 1e-12);
     // The planes dialog holds the new parameter form, which reads back to
     // the same plane.
     TEbene gelesen;
     ASSERT_TRUE(SpalteLesen(D.StringGrid1, 0, 1, gelesen.Stuetzvektor));
     ASSERT_TRUE(SpalteLesen(D.StringGrid1, 1, 1, gelesen.Richtungsvektor1));
     ASSERT_TRUE(SpalteLesen(D.StringGrid1, 2, 1, gelesen.Richtungsvektor2));
-    EXPECT_TRUE(InEbene(alt, gelesen.Stuetzvektor));
-    EXPECT_TRUE(InEbene(alt, plus(gelesen.Stuetzvektor, gelesen.Richtungsvektor1)));
-    EXPECT_TRUE(InEbene(alt, plus(gelesen.Stuetzvektor, gelesen.Richtungsvektor2)));
-    // The intersection with E2 is the one of the start scene.
+    EXPECT_TRUE(GleicheEbene(alt, gelesen.Stuetzvektor, gelesen.Richtungsvektor1, gelesen.Richtungsvektor2));
     EXPECT_TRUE(SchnittgeradeVorhanden);
 }
 
@@ -146,14 +128,18 @@ TEST_F(Ebenen, NormalenformSetztDieEbeneUndDieKoordinatenform) {
     AktEbene = 2;
     K.FormActivate();
     EXPECT_EQ(K.Label_Ebene.Caption, "E2");
-    // z = 3: normal (0, 0, 2) through (1, 1, 3). Typed in an order that never
-    // gives a null normal.
-    FeldEingeben(K, K.Edit_nz, "2");
+    // z = 3: normal (0, 0, 2) through (1, 1, 3). On the way the normal
+    // passes the null vector and is refused.
     FeldEingeben(K, K.Edit_nx, "0");
     FeldEingeben(K, K.Edit_ny, "0");
-    FeldEingeben(K, K.Edit_ax, "1");
-    FeldEingeben(K, K.Edit_ay, "1");
-    FeldEingeben(K, K.Edit_az, "3");
+    const std::string nz = K.Edit_nz.Text();
+    FeldEingeben(K, K.Edit_nz, "0");
+    EXPECT_EQ(host.LetzteMeldung(), NullNormaleMeldung);
+    EXPECT_EQ(K.Edit_nz.Text(), nz);
+    host.Vergessen();
+    const std::pair<TEdit*, const char*> felder[] = {
+        {&K.Edit_nz, "2"}, {&K.Edit_ax, "1"}, {&K.Edit_ay, "1"}, {&K.Edit_az, "3"}};
+    for (const auto& [F, t] : felder) FeldEingeben(K, *F, t);
     EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
     EXPECT_EQ(Ebene_E2.Stuetzvektor.z, 3.0L);
     EXPECT_EQ(Ebene_E2.Richtungsvektor1.z, 0.0L);
@@ -164,31 +150,11 @@ TEST_F(Ebenen, NormalenformSetztDieEbeneUndDieKoordinatenform) {
     EXPECT_EQ(Spurgeraden[4].gueltig, 0);  // parallel to the x,y-plane
 }
 
-TEST_F(Ebenen, NullnormaleWirdAbgelehnt) {
-    K.FormActivate();
-    FeldEingeben(K, K.Edit_a, "0");
-    FeldEingeben(K, K.Edit_b, "0");
-    const TEbene vorher = Ebene_E1;
-    FeldTippen(K, K.Edit_c, "0");
-    ASSERT_EQ(host.Meldungen.size(), 1u);
-    EXPECT_EQ(host.Meldungen[0].text, "Der Nullvektor ist nicht als Normalenvektor geeignet!");
-    EXPECT_EQ(Ebene_E1, vorher);
-    K.FeldVerlassen(K.Edit_c);
-    EXPECT_EQ(K.Edit_c.Text(), "16,000");
-    // The normal form refuses it as well.
-    host.Vergessen();
-    FeldEingeben(K, K.Edit_nx, "0");
-    FeldEingeben(K, K.Edit_ny, "0");
-    FeldTippen(K, K.Edit_nz, "0");
-    EXPECT_EQ(host.LetzteMeldung(), NullNormaleMeldung);
-}
-
 TEST_F(Ebenen, AnzeigeUndSchliessen) {
     D.FormActivate();
     EXPECT_TRUE(D.StringGrid1.Visible);
     EXPECT_FALSE(D.StringGrid2.Visible);
-    D.RadioGroup_Objekt.ItemIndex = 1;
-    D.RadioGroup_Objekt.Click();
+    Waehle(D.RadioGroup_Objekt, 1);
     EXPECT_EQ(AktEbene, 2);
     EXPECT_TRUE(D.StringGrid2.Visible);
     EXPECT_EQ(K.Label_Ebene.Caption, "E2");

@@ -1,45 +1,24 @@
 // The crosshair dialog: its grid, the move buttons that shift the centre by
 // the step through the whole apply chain, and the step field.
 
-#include <gtest/gtest.h>
-
 #include "Tippen.h"
 #include "dialogs/Fadenkreuz.h"
-#include "mainwindow/Programm.h"
-#include "platform/SkriptHost.h"
-#include "scene/Objekte.h"
-#include "scene/Speicherzustand.h"
 #include "view3d/Ansicht.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Drehsteuerung.h"
-#include "view3d/Zeichnen.h"
 
 namespace {
 
-class FadenkreuzDialog : public ::testing::Test {
+class FadenkreuzDialog : public Dialogtest {
 protected:
-    SkriptHost host;
-    HostEinsetzen eingesetzt{host};
-    int Bilder = 0;
     TForm_Fadenkreuz& D = Form_Fadenkreuz;
     TStringGrid& G = Form_Fadenkreuz.StringGrid1;  // centre (2, 2, 2)
 
-    void SetUp() override {
-        ProgrammStart();
-        BildUebertragen = [this] { ++Bilder; };
-        host.Vergessen();
-    }
-    void TearDown() override { BildUebertragen = nullptr; }
-
     // The user types into the step field and leaves it.
     void SchrittEingeben(const std::string& Text) {
-        std::string t;
-        for (char k : Text) {
-            const auto z = D.Edit1KeyPress(k);
-            if (!z) continue;
-            t += *z;
-            D.Edit1.SetText(t);
-        }
+        Tasten(Text, "", [this](char k) { return D.Edit1KeyPress(k); },
+               [this](const std::string& t) {
+                   D.Edit1.SetText(t);
+                   return D.Edit1.Text();
+               });
         D.Edit1Exit();
     }
 };
@@ -58,8 +37,7 @@ TEST_F(FadenkreuzDialog, VerschiebeknoepfeLaufenDurchDieKette) {
     D.But_Zmin.Click();
     D.But_Zmin.Click();
     EXPECT_EQ(G.Cells(0, 3), "1,800");
-    EXPECT_EQ(Fadenkreuz.Mittelpunkt.z, 1.8L);
-    EXPECT_EQ(Fadenkreuz.Mittelpunkt.y, 2.0L);
+    EXPECT_EQ(Fadenkreuz.Mittelpunkt, (V{2.1L, 2, 1.8L}));
     EXPECT_EQ(UndoAnzahl, undo + 3);
 
     // A cell left open with "-" ends first (its text back), then moves.
@@ -82,22 +60,6 @@ TEST_F(FadenkreuzDialog, VerschiebungBleibtImBereichDerZellen) {
     EXPECT_EQ(UndoAnzahl, undo);
     D.But_Xmin.Click();
     EXPECT_EQ(Fadenkreuz.Mittelpunkt.x, 10000.85L);
-}
-
-TEST_F(FadenkreuzDialog, MitGedrehtenAchsenFragtDerKnopf) {
-    DrehModusAnzeigen();  // mode with axes
-    ASSERT_TRUE(AchsenMitDrehen);
-    host.Antworten = {Antwort::Nein};
-    const int undo = UndoAnzahl;
-    D.But_Xplus.Click();
-    ASSERT_EQ(host.Meldungen.size(), 1u);
-    EXPECT_EQ(host.Meldungen[0].text, KoordAenderungFrage);
-    EXPECT_EQ(Fadenkreuz.Mittelpunkt.x, 2.0L);
-    EXPECT_EQ(UndoAnzahl, undo);
-    host.Antworten = {Antwort::Ja};
-    D.But_Xplus.Click();
-    EXPECT_FALSE(AchsenMitDrehen);
-    EXPECT_EQ(Fadenkreuz.Mittelpunkt.x, 2.1L);
 }
 
 TEST_F(FadenkreuzDialog, Schrittweite) {

@@ -2,32 +2,17 @@
 // edit protocol, the object shown, and the rewrite of the grids by rotation
 // steps around the cell the user is editing.
 
-#include <gtest/gtest.h>
-
 #include "Tippen.h"
 #include "dialogs/Punkte.h"
 #include "dialogs/Strecken.h"
 #include "dialogs/Vektoren.h"
-#include "mainwindow/Programm.h"
 #include "mainwindow/Schalter.h"
-#include "platform/SkriptHost.h"
-#include "scene/Objekte.h"
-#include "scene/Speicherzustand.h"
 #include "view3d/Ansicht.h"
 #include "view3d/Drehen.h"
 
 namespace {
 
-class PunkteVektoren : public ::testing::Test {
-protected:
-    SkriptHost host;
-    HostEinsetzen eingesetzt{host};
-
-    void SetUp() override {
-        ProgrammStart();
-        host.Vergessen();
-    }
-};
+using PunkteVektoren = Dialogtest;
 
 TEST_F(PunkteVektoren, PunktgitterOhneKopfzeile) {
     TForm_Punkte& D = Form_Punkte;
@@ -46,31 +31,23 @@ TEST_F(PunkteVektoren, PunktgitterOhneKopfzeile) {
     EXPECT_EQ(G.Cells(0, 1), "y");
     G.Col = 1;
     G.Row = 0;
-    const int folge[] = {1, 2, 0, 1};
-    for (int r : folge) {
+    for (int r : {1, 2, 0, 1}) {
         D.TasteGedrueckt(G, TasteTab);
         EXPECT_EQ(G.Col, 1);
         EXPECT_EQ(G.Row, r);
     }
     EXPECT_TRUE(host.Meldungen.empty());
-}
 
-TEST_F(PunkteVektoren, PunktAuswahlUndFadenkreuzSchalter) {
-    TForm_Punkte& D = Form_Punkte;
+    // P3 chosen: its grid and its crosshair switch; the lock hides the grid.
     Punkt[3].mitFadenkreuz = 1;
-    D.RadioGroup_Objekt.ItemIndex = 2;
-    D.RadioGroup_Objekt.Click();
+    Waehle(D.RadioGroup_Objekt, 2);
     EXPECT_EQ(AktPunkt, 3);
     EXPECT_TRUE(D.StringGrid3.Visible);
     EXPECT_FALSE(D.StringGrid1.Visible);
     EXPECT_TRUE(D.CheckBox1.Checked);
-    D.CheckBox1.Checked = false;
-    D.CheckBox1.Click();
-    EXPECT_EQ(Punkt[3].mitFadenkreuz, 0);
     Eingeben(D, D.StringGrid3, 1, 0, "1");
     EXPECT_EQ(Punkt[3].Ort.x, 1.0L);
     EXPECT_EQ(Punkt[1].Ort.x, 4.0L);
-
     KoordZeigenPunkte = false;
     D.FormActivate();
     EXPECT_FALSE(D.StringGrid3.Visible);
@@ -87,9 +64,7 @@ TEST_F(PunkteVektoren, VektorDarfDerNullvektorSein) {
     EXPECT_EQ(Vektor[1].Endpunkt.x, -2.0L);
 
     const int undo = UndoAnzahl;
-    Eingeben(D, G, 1, 1, "0");
-    Eingeben(D, G, 1, 2, "0");
-    Eingeben(D, G, 1, 3, "0");
+    for (int r : {1, 2, 3}) Eingeben(D, G, 1, r, "0");
     EXPECT_TRUE(host.Meldungen.empty());
     EXPECT_EQ(UndoAnzahl, undo + 3);
     EXPECT_EQ(Vektor[1].Endpunkt, Vektor[1].Anfangspunkt);
@@ -98,8 +73,7 @@ TEST_F(PunkteVektoren, VektorDarfDerNullvektorSein) {
 TEST_F(PunkteVektoren, StreckeUndDieZelleInBearbeitung) {
     TForm_Strecken& D = Form_Strecken;
     TStringGrid& G = D.StringGrid2;  // S2: A = (-4, 6, -4), B = (4, 6, 4)
-    D.RadioGroup_Objekt.ItemIndex = 1;
-    D.RadioGroup_Objekt.Click();
+    Waehle(D.RadioGroup_Objekt, 1);
     Eingeben(D, G, 1, 2, "-6");
     EXPECT_EQ(Strecke[2].B.y, -6.0L);
 
@@ -112,8 +86,7 @@ TEST_F(PunkteVektoren, StreckeUndDieZelleInBearbeitung) {
     // Another segment chosen: the open cell ends first, with its last
     // valid text; the segment itself is not applied half.
     const TStrecke vorher = Strecke[2];
-    D.RadioGroup_Objekt.ItemIndex = 0;
-    D.RadioGroup_Objekt.Click();
+    Waehle(D.RadioGroup_Objekt, 0);
     EXPECT_FALSE(G.Bearbeitung);
     EXPECT_EQ(G.Cells(0, 1), "-4");
     EXPECT_EQ(Strecke[2], vorher);

@@ -2,21 +2,16 @@
 // colours, each set reaches the objects, the colour variables the objects
 // are rebuilt from, and the colour panels.
 
-#include <gtest/gtest.h>
-
+#include "Hauptfenstertest.h"
 #include "mainwindow/Farbsets.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
 #include "scene/Datensatz.h"
-#include "scene/Objekte.h"
 #include "view3d/Szene.h"
 
 namespace {
 
-TEST(Farbvorgaben, SatzEinsSindDieStartfarbenJederSatzWirdAngewandt) {
-    ProgrammStart();
-    TForm_Edits_01& F = Form_Edits_01;
+using Farbvorgaben = Hauptfenstertest;
+
+TEST_F(Farbvorgaben, SatzEinsSindDieStartfarbenJederSatzWirdAngewandt) {
     FarbsetSichern();
     FarbsetSichern2();
     EXPECT_EQ(Farbsets[0], Farbsets[1]);

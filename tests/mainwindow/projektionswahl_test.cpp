@@ -1,22 +1,14 @@
 // Projection switch, plane buttons, factor edits and the plane-shift reset
 // of the main window.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <memory>
 
+#include "Hauptfenstertest.h"
 #include "geometry/Geometrie.h"
 #include "geometry/Vektor.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
-#include "platform/SkriptHost.h"
 #include "platform/Zahltext.h"
-#include "scene/Objekte.h"
 #include "view3d/Ansicht.h"
 #include "view3d/Projektion.h"
-#include "view3d/Zeichnen.h"
 
 namespace {
 
@@ -29,20 +21,8 @@ void ErwartePunkt(const TVek_R3& P, long double x, long double y, long double z)
     EXPECT_NEAR(static_cast<double>(P.z), static_cast<double>(z), 1e-15);
 }
 
-class Projektionswahl : public ::testing::Test {
+class Projektionswahl : public Hauptfenstertest {
 protected:
-    SkriptHost host;
-    std::unique_ptr<HostEinsetzen> ein;
-    TForm_Edits_01& F = Form_Edits_01;
-    int bilder = 0;
-
-    void SetUp() override {
-        ein = std::make_unique<HostEinsetzen>(host);
-        ProgrammStart();
-        BildUebertragen = [this] { ++bilder; };
-    }
-    void TearDown() override { BildUebertragen = nullptr; }
-
     // A click of the user on a plane button: down first, then its action.
     void EbeneKlicken(TSpeedButton& b) {
         for (TSpeedButton* k : {&F.But_xz, &F.But_yz, &F.But_xy}) k->Down = k == &b;
@@ -65,52 +45,21 @@ protected:
     }
 };
 
-TEST_F(Projektionswahl, StartInZentralprojektionMitSchraegbild) {
-    EXPECT_TRUE(Zentralprojektion);
-    EXPECT_FALSE(SchraegbildVorgabe);
-    EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion aus");
-    EXPECT_TRUE(F.CheckBox_ZP.Checked);
-    EXPECT_TRUE(F.Edit_FPx.Visible && F.ButFPzMin.Visible && F.ProjEbMin.Visible &&
-                F.Panel_VerschProjEb.Visible);
-    EXPECT_FALSE(F.Edit_Projx.Visible || F.ButProjRichtyPl.Visible || F.Panel_Gradxy.Visible);
-    ErwartePunkt(ProjEbeneZentral.Stuetzvektor, 0, 0, 0);
-    ErwartePunkt(ProjEbeneZentral.Richtungsvektor2, 0, 0, 1);
-    EXPECT_EQ(F.ButVorg1.Caption, "40");
-    EXPECT_EQ(F.ButVorg3.Caption, "30");
-    EXPECT_EQ(F.Panel_VerschProjEb.Caption, "0");
-    EXPECT_EQ(F.Panel_VerschProjEb.Hint,
-              "Abstand der Projekt.-Ebene von der x,z-Ebene; (-): Die Proj.-Eb. liegt vor der x,z-Ebene");
-    EXPECT_EQ(F.Label15.Caption, "SkFy:");
-    EXPECT_EQ(F.Label17.Caption, ":SkFz");
-    EXPECT_EQ(F.Edit_SkalF_1.Hint, "Faktor zur Bestimmung von LEy aus LEx");
-    EXPECT_EQ(F.Label17.Hint, "Faktor zur Bestimmung von LEz aus LEx");
-    EXPECT_EQ(F.Edit_SkalF_1.Text(), "1");
-    EXPECT_EQ(F.Edit_SkalF_2.Text(), "1");
-    // The x,z button chose its walls (floor, back, left).
-    EXPECT_TRUE(GitterwaendeAutomatisch);
-    EXPECT_TRUE(GitterWaende[1] && GitterWaende[2] && GitterWaende[5]);
-    EXPECT_FALSE(GitterWaende[3] || GitterWaende[4] || GitterWaende[6]);
-    EXPECT_EQ(F.Label_Grad_xy.Caption, "Grad x,y:");
-    EXPECT_EQ(F.Panel_Gradxy.Caption, "32,01");  // atan(0,5 / 0,8)
-    EXPECT_TRUE(host.Meldungen.empty());
-}
-
 TEST_F(Projektionswahl, UmschaltenAufParallelUndZurueck) {
+    // The start: central projection with only its controls shown.
+    ASSERT_TRUE(Zentralprojektion);
+    EXPECT_TRUE(F.Edit_FPx.Visible && F.ButFPzMin.Visible && F.ProjEbMin.Visible);
+    EXPECT_FALSE(F.Edit_Projx.Visible || F.ButProjRichtyPl.Visible || F.Panel_Gradxy.Visible);
     F.Edit_SkalF_2.SetText("2");
     ASSERT_EQ(SkFz, 2.0L);
     bilder = 0;
     F.ZPEinAusClick();
-    EXPECT_FALSE(Zentralprojektion);
-    EXPECT_FALSE(F.CheckBox_ZP.Checked);
+    EXPECT_FALSE(Zentralprojektion || F.CheckBox_ZP.Checked || SchraegbildVorgabe);
     EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion ein");
-    EXPECT_FALSE(SchraegbildVorgabe);
     // The oblique direction of the x,z-plane, and both factors back to 1.
     ErwartePunkt(ProjRichtung, 0.8L, 1, 0.5L);
     EXPECT_EQ(F.Edit_Projx.Text(), "0,8");
-    EXPECT_EQ(F.Edit_Projy.Text(), "1");
-    EXPECT_EQ(F.Edit_Projz.Text(), "0,5");
     EXPECT_EQ(F.ButVorg1.Caption, "0,8");
-    EXPECT_EQ(F.ButVorg2.Caption, "1");
     EXPECT_EQ(F.Edit_SkalF_2.Text(), "1");
     EXPECT_EQ(SkFz, 1.0L);
     EXPECT_TRUE(F.Edit_Projx.Visible && F.ButProjRichtzMin.Visible && F.Panel_Gradxy.Visible);
@@ -132,9 +81,7 @@ TEST_F(Projektionswahl, UmschaltenAufParallelUndZurueck) {
     }
 
     F.ZPEinAusClick();
-    EXPECT_TRUE(Zentralprojektion);
-    EXPECT_TRUE(F.CheckBox_ZP.Checked);
-    EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion aus");
+    EXPECT_TRUE(Zentralprojektion && F.CheckBox_ZP.Checked);
     ErwartePunkt(Augpunkt, 40, 80, 30);
 }
 
@@ -146,13 +93,9 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     ErwartePunkt(Augpunkt, 0, 0, -80);
     ErwartePunkt(ProjEbeneZentral.Richtungsvektor1, 1, 0, 0);
     ErwartePunkt(ProjEbeneZentral.Richtungsvektor2, 0, 1, 0);
-    EXPECT_EQ(F.Edit_FPx.Text(), "0");
     EXPECT_EQ(F.Edit_FPz.Text(), "-80");
     EXPECT_EQ(F.ButVorg1.Caption, "-30");
-    EXPECT_EQ(F.ButVorg3.Caption, "-80");
     EXPECT_EQ(F.Label15.Caption, "SkFz:");
-    EXPECT_EQ(F.Label17.Caption, ":SkFx");
-    EXPECT_EQ(F.Edit_SkalF_2.Hint, "Faktor zur Bestimmung von LEx aus LEy");
     EXPECT_EQ(F.Panel_VerschProjEb.Hint,
               "Abstand der Projekt.-Ebene von der x,y-Ebene; (+): Die Proj.-Eb. liegt vor der x,y-Ebene");
     EXPECT_TRUE(GitterWaende[1] && GitterWaende[4] && GitterWaende[6]);
@@ -177,17 +120,11 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     ErwartePunkt(ProjEbeneParallel.Richtungsvektor2, 0, 0, 1);
     ErwartePunkt(ProjEbeneParallel.Stuetzvektor, 0, 2, 0);
     EXPECT_EQ(F.Edit_Projx.Text(), "-1");
-    EXPECT_EQ(F.Edit_Projy.Text(), "0");
-    EXPECT_EQ(F.Edit_Projz.Text(), "0");
-    EXPECT_EQ(F.ButVorg1.Caption, "-1");
     EXPECT_EQ(F.ButVorg2.Caption, "0,8");
-    EXPECT_EQ(F.ButVorg3.Caption, "0,5");
     EXPECT_FALSE(RichtungsMeldungAus);  // silent only while the button rewrites the edits
     EXPECT_EQ(F.Label_ProjArt.Caption, "");
     EXPECT_EQ(F.Edit_SkalF_1.Text(), "1");
     EXPECT_EQ(SkFy, 1.0L);
-    EXPECT_EQ(F.Label15.Caption, "SkFx:");
-    EXPECT_EQ(F.Label_Grad_xy.Caption, "Grad y,x:");
     EXPECT_EQ(F.Panel_Gradxy.Caption, "0,00");  // the receding axis shrinks to a point
     EXPECT_GE(bilder, 1);
     EXPECT_TRUE(host.Meldungen.empty());
