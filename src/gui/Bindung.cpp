@@ -1,5 +1,7 @@
 #include "gui/Bindung.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,9 +9,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,20 +23,46 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <type_traits>
 
 #include "dialogs/Eingabeprotokoll.h"
 #include "gui/Auffrischen.h"
 #include "gui/QtZeichenflaeche.h"
 
-namespace {
+QString QtText(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string Ss(const QString& s) { return s.toUtf8().toStdString(); }
+std::string KernText(const QString& s) { return s.toUtf8().toStdString(); }
+
+QKeySequence Kuerzel(const std::string& s) {
+    QString t = QtText(s);
+    t.replace(QStringLiteral("Strg"), QStringLiteral("Ctrl"));
+    t.replace(QStringLiteral("Umschalt"), QStringLiteral("Shift"));
+    return QKeySequence::fromString(t, QKeySequence::PortableText);
+}
+
+void TempoknopfDruecken(TSpeedButton& b, const std::vector<TSpeedButton*>& gruppe,
+                        const std::function<void()>& klick) {
+    if (b.GroupIndex != 0) {
+        if (!b.Down) {
+            b.Down = true;
+            for (TSpeedButton* a : gruppe)
+                if (a != &b && a->GroupIndex == b.GroupIndex) a->Down = false;
+        } else if (b.AllowAllUp) {
+            b.Down = false;
+        }
+    }
+    if (klick)
+        klick();
+    else
+        b.Click();
+}
+
+namespace {
 
 // ---- Keys --------------------------------------------------------------------------
 
 enum class TastenArt {
-    Zeichen,   // types a character: the core's key filter decides
+    Zeichen,   // types a character: the key filter decides
     Aendernd,  // changes the text without typing (delete, paste, undo)
     Sonstige,  // moves, selects, copies, ends: not the filter's business
 };
@@ -54,12 +84,12 @@ Taste TasteDeuten(const QKeyEvent* e) {
     const QString t = e->text();
     if (t.isEmpty() || !t.at(0).isPrint()) return {};
     const char16_t u = t.at(0).unicode();
-    // No key the filters pass lies outside ASCII; NUL is dropped by all of them.
+    // No key the filters pass lies outside ASCII: such a key stays NUL.
     return {TastenArt::Zeichen, u < 128 ? static_cast<char>(u) : '\0'};
 }
 
-// A key for a line edit whose keys go through the core's filter. True when
-// the key is dealt with here (dropped, or typed as the filter changed it).
+// A key for a line edit whose keys go through a key filter. True when the
+// key is dealt with here (dropped, or typed as the filter changed it).
 bool GefilterteTaste(QLineEdit* edit, QKeyEvent* e, const std::function<std::optional<char>(char)>& filter,
                      const std::function<bool()>& aendernErlaubt) {
     if (!filter) return false;
@@ -71,6 +101,7 @@ bool GefilterteTaste(QLineEdit* edit, QKeyEvent* e, const std::function<std::opt
         if (aendernErlaubt) Benutzeraktion([&] { erlaubt = aendernErlaubt(); });
         return !erlaubt || !wache;
     }
+    if (t.Zeichen == '\0') return true;  // passes no filter of the program
     std::optional<char> z;
     Benutzeraktion([&] { z = filter(t.Zeichen); });
     if (!z || !wache) return true;
@@ -103,24 +134,39 @@ void FokusAnwenden(TControl& c, QWidget* w) {
 void ControlSetzen(QWidget* w, TControl& c) {
     if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
     if (w->isEnabled() != c.Enabled) w->setEnabled(c.Enabled);
-    const QString hint = Qs(c.Hint);
+    const QString hint = QtText(c.Hint);
     if (w->toolTip() != hint) w->setToolTip(hint);
     FokusAnwenden(c, w);
 }
 
-void SchriftfarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe) {
-    const QColor soll = FarbeQt(farbe);
-    if (w->palette().color(rolle) == soll) return;
+// The colour of an enabled widget; a disabled one keeps the style's grey.
+void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe) {
+    if (w->palette().color(QPalette::Active, rolle) == farbe &&
+        w->palette().color(QPalette::Inactive, rolle) == farbe)
+        return;
     QPalette p = w->palette();
-    p.setColor(rolle, soll);
+    p.setColor(QPalette::Active, rolle, farbe);
+    p.setColor(QPalette::Inactive, rolle, farbe);
     w->setPalette(p);
+}
+
+void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe) { FarbeSetzen(w, rolle, FarbeQt(farbe)); }
+
+void TextSetzen(QAbstractButton* w, const std::string& s) {
+    const QString t = QtText(s);
+    if (w->text() != t) w->setText(t);
+}
+
+void TextSetzen(QLabel* w, const std::string& s) {
+    const QString t = QtText(s);
+    if (w->text() != t) w->setText(t);
 }
 
 // The widest text of the column, at least that of a coordinate.
 int Spaltenbreite(const QFontMetrics& fm, const TStringGrid& G, int c, bool zahlen) {
     int b = zahlen ? fm.horizontalAdvance(QStringLiteral("-10000,000")) : fm.horizontalAdvance(QStringLiteral("xx"));
     for (int r = 0; r < G.RowCount(); ++r)
-        if (c < G.FixedCols || r < G.FixedRows) b = std::max(b, fm.horizontalAdvance(Qs(G.Cells(c, r))));
+        if (c < G.FixedCols || r < G.FixedRows) b = std::max(b, fm.horizontalAdvance(QtText(G.Cells(c, r))));
     return b + 12;
 }
 
@@ -223,7 +269,7 @@ bool GitterTabelle::EditorTaste(QLineEdit* editor, QKeyEvent* e) {
 void GitterTabelle::Getippt(const QString& text) {
     if (!editor_ || !e_.Getippt) return;
     const int c = spalte_, r = zeile_;
-    const std::string t = Ss(text);
+    const std::string t = KernText(text);
     Benutzeraktion([&] { e_.Getippt(c, r, t); });
 }
 
@@ -314,12 +360,12 @@ void GitterTabelle::Auffrischen() {
                 it->setBackground(palette().button());
                 it->setForeground(palette().buttonText());
             }
-            const QString t = Qs(G_.Cells(c, r));
+            const QString t = QtText(G_.Cells(c, r));
             if (it->text() != t) it->setText(t);
         }
     // The protocol may have put a text back that the item showed already.
     if (editor_ && IstZahlZelle(G_, spalte_, zeile_)) {
-        const QString t = Qs(G_.Cells(spalte_, zeile_));
+        const QString t = QtText(G_.Cells(spalte_, zeile_));
         if (editor_->text() != t) editor_->setText(t);
     }
     GroesseAnpassen();
@@ -336,7 +382,7 @@ struct Bindungen::Bindung {
     virtual void Auffrischen() = 0;
     virtual void Beenden() {}
     const void* komponente = nullptr;
-    QPointer<QWidget> widget;
+    QPointer<QObject> objekt;  // the widget, action or timer
 };
 
 namespace {
@@ -346,92 +392,141 @@ using Bindung = Bindungen::Bindung;
 // Handlers stop once the bindings are gone (the window is being torn down).
 using Lebt = std::shared_ptr<bool>;
 
-struct GitterBindung : Bindung {
-    GitterTabelle* t;
-    void Auffrischen() override { t->Auffrischen(); }
-    void Beenden() override { t->EditorSchliessen(); }
+// Component K shown by W.
+template <class K, class W>
+struct BindungVon : Bindung {
+    BindungVon(K& k_, W* w_) : k(&k_), w(w_) {
+        komponente = k;
+        objekt = w;
+    }
+    K* k;
+    W* w;
 };
 
-class FeldFilter : public QObject {
+// The user's action on a component: the handler, or the component's click.
+template <class K>
+auto Klick(const Lebt& lebt, K& k, std::function<void()> handler) {
+    return [lebt, &k, handler] {
+        if (*lebt) Benutzeraktion(handler ? handler : [&k] { k.Click(); });
+    };
+}
+
+struct GitterBindung : BindungVon<TStringGrid, GitterTabelle> {
+    using BindungVon::BindungVon;
+    void Auffrischen() override { w->Auffrischen(); }
+    void Beenden() override { w->EditorSchliessen(); }
+};
+
+// A text field: keys through the filter, leaving reported after the field
+// has done its own part of the focus change (it drops the selection, which
+// the exit may want back).
+class Eingabefeld : public QLineEdit {
 public:
-    FeldFilter(QLineEdit* e, FeldEreignisse ev, Lebt lebt)
-        : QObject(e), edit_(e), ev_(std::move(ev)), lebt_(std::move(lebt)) {}
+    Eingabefeld(FeldEreignisse ev, Lebt lebt, QWidget* eltern)
+        : QLineEdit(eltern), ev_(std::move(ev)), lebt_(std::move(lebt)) {
+        setContextMenuPolicy(Qt::NoContextMenu);  // a paste from there would pass the filter
+    }
 
     void Verlassen() {
         if (*lebt_ && ev_.Verlassen) Benutzeraktion(ev_.Verlassen);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (!*lebt_) return false;
-        if (e->type() == QEvent::KeyPress)
-            return GefilterteTaste(edit_, static_cast<QKeyEvent*>(e), ev_.Taste, ev_.Aendern);
-        if (e->type() == QEvent::FocusOut && !FokusNurWeg(e)) Verlassen();
-        return false;
+    void keyPressEvent(QKeyEvent* e) override {
+        if (*lebt_ && GefilterteTaste(this, e, ev_.Taste, ev_.Aendern)) return;
+        QLineEdit::keyPressEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QLineEdit::focusOutEvent(e);
+        if (!FokusNurWeg(e)) Verlassen();
+    }
+    bool event(QEvent* e) override {
+        // The window's menu shortcuts win over the field's own use of the
+        // same keys (Ctrl+A selects all in a Qt field), as in the program.
+        if (e->type() == QEvent::ShortcutOverride) {
+            const QKeySequence taste(static_cast<QKeyEvent*>(e)->keyCombination());
+            for (const QAction* a : window()->findChildren<QAction*>())
+                if (a->isEnabled() && a->shortcuts().contains(taste)) {
+                    e->ignore();
+                    return true;
+                }
+        }
+        return QLineEdit::event(e);
     }
 
 private:
-    QLineEdit* edit_;
     FeldEreignisse ev_;
     Lebt lebt_;
 };
 
-struct FeldBindung : Bindung {
-    TEdit* E;
-    QLineEdit* w;
-    FeldFilter* filter;
+struct FeldBindung : BindungVon<TEdit, Eingabefeld> {
+    using BindungVon::BindungVon;
+    // The text the field and the core agreed on last (shown or reported).
+    // The core's text goes in when it differs from that: a refresh while a
+    // key is being filtered leaves the field to the key.
+    QString bekannt;
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        const QString t = Qs(E->Text());
-        if (w->text() != t) w->setText(t);
-        if (w->isReadOnly() != E->ReadOnly) w->setReadOnly(E->ReadOnly);
-        const int max = E->MaxLength > 0 ? E->MaxLength : 32767;
+        const QString t = QtText(k->Text());
+        if (t != bekannt) {
+            bekannt = t;
+            if (w->text() != t) w->setText(t);
+        }
+        if (w->isReadOnly() != k->ReadOnly) w->setReadOnly(k->ReadOnly);
+        const int max = k->MaxLength > 0 ? k->MaxLength : 32767;
         if (w->maxLength() != max) w->setMaxLength(max);
-        SchriftfarbeSetzen(w, QPalette::Base, E->Color);
-        if (E->AllesMarkiert) {
-            E->AllesMarkiert = false;
+        FarbeSetzen(w, QPalette::Base, k->Color);
+        if (k->AllesMarkiert) {
+            k->AllesMarkiert = false;
             w->selectAll();
         }
-        ControlSetzen(w, *E);
+        ControlSetzen(w, *k);
     }
     void Beenden() override {
-        if (w->hasFocus()) filter->Verlassen();
+        if (w->hasFocus()) w->Verlassen();
     }
 };
 
-struct RadioBindung : Bindung {
-    TRadioGroup* R;
-    QGroupBox* box;
+struct RadioBindung : BindungVon<TRadioGroup, QGroupBox> {
+    RadioBindung(TRadioGroup& R, QGroupBox* box, Radiowahl wahl_) : BindungVon(R, box), wahl(wahl_) {
+        gruppe = new QButtonGroup(box);
+        raster = new QGridLayout(box);
+        raster->setContentsMargins(6, 2, 6, 4);
+        raster->setHorizontalSpacing(10);
+        raster->setVerticalSpacing(2);
+        wahl.Spalten = std::max(1, wahl.Spalten);
+    }
     QButtonGroup* gruppe;
     QGridLayout* raster;
-    int spalten;
+    Radiowahl wahl;
     std::vector<std::string> items;
     std::vector<QRadioButton*> knoepfe;
 
     void Knoepfe() {
-        if (items == R->Items && knoepfe.size() == items.size()) return;
-        for (QRadioButton* k : knoepfe) {
-            gruppe->removeButton(k);
-            delete k;
+        if (items == k->Items && knoepfe.size() == items.size()) return;
+        for (QRadioButton* r : knoepfe) {
+            gruppe->removeButton(r);
+            delete r;
         }
         knoepfe.clear();
-        items = R->Items;
+        items = k->Items;
         const int n = static_cast<int>(items.size());
-        const int zeilen = std::max(1, (n + spalten - 1) / spalten);
+        const int zeilen = std::max(1, (n + wahl.Spalten - 1) / wahl.Spalten);
         for (int i = 0; i < n; ++i) {
-            auto* k = new QRadioButton(Qs(items[static_cast<std::size_t>(i)]), box);
-            gruppe->addButton(k, i);
+            auto* r = new QRadioButton(QtText(items[static_cast<std::size_t>(i)]), w);
+            if (!wahl.Fokus) r->setFocusPolicy(Qt::NoFocus);
+            gruppe->addButton(r, i);
             // Filled down the columns, as the program's radio groups are.
-            raster->addWidget(k, i % zeilen, i / zeilen);
-            knoepfe.push_back(k);
+            raster->addWidget(r, i % zeilen, i / zeilen);
+            knoepfe.push_back(r);
         }
     }
     void Auffrischen() override {
         const QSignalBlocker s(gruppe);
-        const QString titel = Qs(R->Caption);
-        if (box->title() != titel) box->setTitle(titel);
+        const QString titel = QtText(k->Caption);
+        if (w->title() != titel) w->setTitle(titel);
         Knoepfe();
-        const int i = R->ItemIndex;
+        const int i = k->ItemIndex;
         if (i >= 0 && i < static_cast<int>(knoepfe.size())) {
             if (!knoepfe[static_cast<std::size_t>(i)]->isChecked()) knoepfe[static_cast<std::size_t>(i)]->setChecked(true);
         } else if (gruppe->checkedButton()) {
@@ -439,96 +534,127 @@ struct RadioBindung : Bindung {
             gruppe->checkedButton()->setChecked(false);
             gruppe->setExclusive(true);
         }
-        ControlSetzen(box, *R);
+        ControlSetzen(w, *k);
     }
 };
 
-struct AnkreuzBindung : Bindung {
-    TCheckBox* C;
-    QCheckBox* w;
+struct AnkreuzBindung : BindungVon<TCheckBox, QCheckBox> {
+    using BindungVon::BindungVon;
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        const QString t = Qs(C->Caption);
-        if (w->text() != t) w->setText(t);
-        if (w->isChecked() != C->Checked) w->setChecked(C->Checked);
-        ControlSetzen(w, *C);
+        TextSetzen(w, k->Caption);
+        if (w->isChecked() != k->Checked) w->setChecked(k->Checked);
+        ControlSetzen(w, *k);
     }
 };
 
-struct AuswahlBindung : Bindung {
-    TComboBox* C;
-    QComboBox* w;
+struct AuswahlBindung : BindungVon<TComboBox, QComboBox> {
+    using BindungVon::BindungVon;
     std::vector<std::string> items;
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        if (items != C->Items) {
-            items = C->Items;
+        if (items != k->Items) {
+            items = k->Items;
             w->clear();
-            for (const std::string& t : items) w->addItem(Qs(t));
+            for (const std::string& t : items) w->addItem(QtText(t));
         }
-        if (w->currentIndex() != C->ItemIndex) w->setCurrentIndex(C->ItemIndex);
-        ControlSetzen(w, *C);
+        if (w->currentIndex() != k->ItemIndex) w->setCurrentIndex(k->ItemIndex);
+        ControlSetzen(w, *k);
     }
 };
 
-struct SchnellknopfBindung : Bindung {
-    TSpeedButton* B;
-    QToolButton* w;
+struct SchnellknopfBindung : BindungVon<TSpeedButton, QToolButton> {
+    // Every speed button bound anywhere: a group spans its window.
+    static std::vector<SchnellknopfBindung*>& Alle() {
+        static std::vector<SchnellknopfBindung*> alle;
+        return alle;
+    }
+    SchnellknopfBindung(TSpeedButton& B, QToolButton* w_) : BindungVon(B, w_) { Alle().push_back(this); }
+    ~SchnellknopfBindung() override { std::erase(Alle(), this); }
+
+    std::vector<TSpeedButton*> Gruppe() const {
+        std::vector<TSpeedButton*> g;
+        if (k->GroupIndex == 0) return g;
+        for (const SchnellknopfBindung* s : Alle())
+            if (s->objekt && s->w->window() == w->window() && s->k->GroupIndex == k->GroupIndex) g.push_back(s->k);
+        return g;
+    }
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        const QString t = Qs(B->Caption);
-        if (w->text() != t) w->setText(t);
-        const bool umschalter = B->GroupIndex != 0;
+        TextSetzen(w, k->Caption);
+        const bool umschalter = k->GroupIndex != 0;
         if (w->isCheckable() != umschalter) w->setCheckable(umschalter);
-        if (umschalter && w->isChecked() != B->Down) w->setChecked(B->Down);
-        SchriftfarbeSetzen(w, QPalette::ButtonText, B->FontColor);
-        ControlSetzen(w, *B);
+        if (umschalter && w->isChecked() != k->Down) w->setChecked(k->Down);
+        FarbeSetzen(w, QPalette::ButtonText, k->FontColor);
+        // A down speed button must be told from an up one at a glance.
+        FarbeSetzen(w, QPalette::Button,
+                    k->Down && umschalter ? QColor(168, 176, 190) : QApplication::palette(w).color(QPalette::Button));
+        ControlSetzen(w, *k);
     }
 };
 
-struct KnopfBindung : Bindung {
-    TButton* B;
-    QPushButton* w;
+struct KnopfBindung : BindungVon<TButton, QAbstractButton> {
+    using BindungVon::BindungVon;
     void Auffrischen() override {
-        const QString t = Qs(B->Caption);
-        if (w->text() != t) w->setText(t);
-        ControlSetzen(w, *B);
+        TextSetzen(w, k->Caption);
+        if (auto* t = qobject_cast<QToolButton*>(w)) {
+            const Qt::ToolButtonStyle stil = k->Caption.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon;
+            if (t->toolButtonStyle() != stil) t->setToolButtonStyle(stil);
+        }
+        ControlSetzen(w, *k);
     }
 };
 
-struct LabelBindung : Bindung {
-    TLabel* L;
-    QLabel* w;
+// A label, or a panel used as one; a panel has a colour of its own.
+template <class K>
+struct BeschriftungBindung : BindungVon<K, QLabel> {
+    using BindungVon<K, QLabel>::BindungVon;
     void Auffrischen() override {
-        const QString t = Qs(L->Caption);
-        if (w->text() != t) w->setText(t);
-        SchriftfarbeSetzen(w, QPalette::WindowText, L->FontColor);
-        ControlSetzen(w, *L);
+        K& c = *this->k;
+        QLabel* l = this->w;
+        TextSetzen(l, c.Caption);
+        FarbeSetzen(l, QPalette::WindowText, c.FontColor);
+        if constexpr (std::is_same_v<K, TPanel>) FarbeSetzen(l, QPalette::Window, c.Color);
+        ControlSetzen(l, c);
     }
 };
 
-struct RollBindung : Bindung {
-    TScrollBar* S;
-    QScrollBar* w;
+struct RollBindung : BindungVon<TScrollBar, QScrollBar> {
+    using BindungVon::BindungVon;
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        if (w->minimum() != S->Min || w->maximum() != S->Max) w->setRange(S->Min, S->Max);
-        if (w->singleStep() != S->SmallChange) w->setSingleStep(S->SmallChange);
-        if (w->pageStep() != S->LargeChange) w->setPageStep(S->LargeChange);
-        if (w->value() != S->Position()) w->setValue(S->Position());
-        ControlSetzen(w, *S);
+        if (w->minimum() != k->Min || w->maximum() != k->Max) w->setRange(k->Min, k->Max);
+        if (w->singleStep() != k->SmallChange) w->setSingleStep(k->SmallChange);
+        if (w->pageStep() != k->LargeChange) w->setPageStep(k->LargeChange);
+        if (w->value() != k->Position()) w->setValue(k->Position());
+        ControlSetzen(w, *k);
     }
 };
 
-struct ZeitgeberBindung : Bindung {
-    TTimer* T;
-    QTimer* q;
+// The Qt timer runs exactly while the core's runs, at its interval.
+void ZeitgeberAbgleichen(const TTimer& T, QTimer* q) {
+    if (!T.Laeuft()) {
+        if (q->isActive()) q->stop();
+    } else if (!q->isActive() || q->interval() != T.Interval) {
+        q->start(T.Interval);
+    }
+}
+
+struct ZeitgeberBindung : BindungVon<TTimer, QTimer> {
+    using BindungVon::BindungVon;
+    void Auffrischen() override { ZeitgeberAbgleichen(*k, w); }
+};
+
+struct MenueBindung : BindungVon<TMenuItem, QAction> {
+    using BindungVon::BindungVon;
     void Auffrischen() override {
-        if (!T->Laeuft()) {
-            if (q->isActive()) q->stop();
-        } else if (!q->isActive() || q->interval() != T->Interval) {
-            q->start(T->Interval);
-        }
+        const QSignalBlocker s(w);
+        const QString t = QtText(k->Caption);
+        if (w->text() != t) w->setText(t);
+        if (w->isEnabled() != k->Enabled) w->setEnabled(k->Enabled);
+        if (w->isVisible() != k->Visible) w->setVisible(k->Visible);
+        if (w->isCheckable() != k->Checked) w->setCheckable(k->Checked);
+        if (w->isChecked() != k->Checked) w->setChecked(k->Checked);
     }
 };
 
@@ -538,9 +664,13 @@ Bindungen::Bindungen() : lebt_(std::make_shared<bool>(true)) {}
 
 Bindungen::~Bindungen() { *lebt_ = false; }
 
-Bindung& Bindungen::Neu(std::unique_ptr<Bindung> b) {
+template <class B, class K, class W, class... Mehr>
+B& Bindungen::Neu(K& k, W* w, Mehr&&... mehr) {
+    auto b = std::make_unique<B>(k, w, std::forward<Mehr>(mehr)...);
+    B& n = *b;
     liste_.push_back(std::move(b));
-    return *liste_.back();
+    n.Auffrischen();
+    return n;
 }
 
 GitterEreignisse ObjektGitterEreignisse(TObjektDialog& D, TStringGrid& G) {
@@ -553,86 +683,48 @@ GitterEreignisse ObjektGitterEreignisse(TObjektDialog& D, TStringGrid& G) {
 }
 
 GitterTabelle* Bindungen::Gitter(TStringGrid& G, GitterEreignisse e, QWidget* eltern) {
-    auto b = std::make_unique<GitterBindung>();
-    b->t = new GitterTabelle(G, std::move(e), eltern);
-    b->komponente = &G;
-    b->widget = b->t;
-    GitterTabelle* t = b->t;
-    Neu(std::move(b));
-    return t;
+    return Neu<GitterBindung>(G, new GitterTabelle(G, std::move(e), eltern)).w;
 }
 
 QLineEdit* Bindungen::Feld(TEdit& E, FeldEreignisse e, QWidget* eltern) {
-    auto b = std::make_unique<FeldBindung>();
-    auto* w = new QLineEdit(eltern);
-    w->setContextMenuPolicy(Qt::NoContextMenu);
     auto getippt = e.Getippt;
-    b->filter = new FeldFilter(w, std::move(e), lebt_);
-    w->installEventFilter(b->filter);
-    Lebt lebt = lebt_;
-    QObject::connect(w, &QLineEdit::textEdited, w, [lebt, &E, getippt](const QString& s) {
+    FeldBindung& b = Neu<FeldBindung>(E, new Eingabefeld(std::move(e), lebt_, eltern));
+    QObject::connect(b.w, &QLineEdit::textEdited, b.w, [lebt = lebt_, &b, &E, getippt](const QString& s) {
         if (!*lebt) return;
-        const std::string t = Ss(s);
+        b.bekannt = s;
+        const std::string t = KernText(s);
         if (getippt)
             Benutzeraktion([&] { getippt(t); });
         else
             Benutzeraktion([&] { E.SetText(t); });
     });
-    b->E = &E;
-    b->w = w;
-    b->komponente = &E;
-    b->widget = w;
-    Neu(std::move(b)).Auffrischen();
-    return w;
+    return b.w;
 }
 
-QGroupBox* Bindungen::Radiogruppe(TRadioGroup& R, int spalten, std::function<void()> handler, QWidget* eltern) {
-    auto b = std::make_unique<RadioBindung>();
-    b->R = &R;
-    b->box = new QGroupBox(eltern);
-    b->gruppe = new QButtonGroup(b->box);
-    b->raster = new QGridLayout(b->box);
-    b->raster->setContentsMargins(6, 2, 6, 4);
-    b->raster->setHorizontalSpacing(10);
-    b->raster->setVerticalSpacing(2);
-    b->spalten = std::max(1, spalten);
-    Lebt lebt = lebt_;
-    QObject::connect(b->gruppe, &QButtonGroup::idClicked, b->box, [lebt, &R, handler](int i) {
-        // Choosing the item that is chosen already is no click.
-        if (!*lebt || R.ItemIndex == i) return;
+QGroupBox* Bindungen::Radiogruppe(TRadioGroup& R, Radiowahl wahl, std::function<void()> handler, QWidget* eltern) {
+    RadioBindung& b = Neu<RadioBindung>(R, new QGroupBox(eltern), wahl);
+    const auto klick = Klick(lebt_, R, std::move(handler));
+    QObject::connect(b.gruppe, &QButtonGroup::idClicked, b.w, [lebt = lebt_, &R, klick, wahl](int i) {
+        if (!*lebt || (R.ItemIndex == i && !wahl.Wiederholen)) return;
         R.ItemIndex = i;
-        Benutzeraktion(handler ? handler : [&R] { R.Click(); });
+        klick();
     });
-    b->komponente = &R;
-    b->widget = b->box;
-    QGroupBox* box = b->box;
-    Neu(std::move(b)).Auffrischen();
-    return box;
+    return b.w;
 }
 
 QCheckBox* Bindungen::Ankreuzfeld(TCheckBox& C, std::function<void()> handler, QWidget* eltern) {
-    auto b = std::make_unique<AnkreuzBindung>();
-    b->C = &C;
-    b->w = new QCheckBox(eltern);
-    Lebt lebt = lebt_;
-    QObject::connect(b->w, &QCheckBox::clicked, b->w, [lebt, &C, handler](bool an) {
+    QCheckBox* w = Neu<AnkreuzBindung>(C, new QCheckBox(eltern)).w;
+    QObject::connect(w, &QCheckBox::clicked, w, [lebt = lebt_, &C, klick = Klick(lebt_, C, std::move(handler))](bool an) {
         if (!*lebt) return;
         C.Checked = an;
-        Benutzeraktion(handler ? handler : [&C] { C.Click(); });
+        klick();
     });
-    b->komponente = &C;
-    b->widget = b->w;
-    QCheckBox* w = b->w;
-    Neu(std::move(b)).Auffrischen();
     return w;
 }
 
 QComboBox* Bindungen::Auswahl(TComboBox& C, std::function<void()> handler, QWidget* eltern) {
-    auto b = std::make_unique<AuswahlBindung>();
-    b->C = &C;
-    b->w = new QComboBox(eltern);
-    Lebt lebt = lebt_;
-    QObject::connect(b->w, &QComboBox::activated, b->w, [lebt, &C, handler](int i) {
+    QComboBox* w = Neu<AuswahlBindung>(C, new QComboBox(eltern)).w;
+    QObject::connect(w, &QComboBox::activated, w, [lebt = lebt_, &C, handler](int i) {
         if (!*lebt || i < 0 || i >= static_cast<int>(C.Items.size())) return;
         C.ItemIndex = i;
         C.Text = C.Items[static_cast<std::size_t>(i)];
@@ -640,93 +732,67 @@ QComboBox* Bindungen::Auswahl(TComboBox& C, std::function<void()> handler, QWidg
             if (C.OnChange) C.OnChange();
         });
     });
-    b->komponente = &C;
-    b->widget = b->w;
-    QComboBox* w = b->w;
-    Neu(std::move(b)).Auffrischen();
     return w;
 }
 
 QToolButton* Bindungen::Schnellknopf(TSpeedButton& B, std::function<void()> handler, QWidget* eltern) {
-    auto b = std::make_unique<SchnellknopfBindung>();
-    b->B = &B;
-    b->w = new QToolButton(eltern);
-    Lebt lebt = lebt_;
-    QObject::connect(b->w, &QToolButton::clicked, b->w, [this, lebt, &B, handler] {
+    auto* w = new QToolButton(eltern);
+    w->setFocusPolicy(Qt::NoFocus);
+    const SchnellknopfBindung& b = Neu<SchnellknopfBindung>(B, w);
+    QObject::connect(w, &QToolButton::clicked, w, [lebt = lebt_, &b, &B, handler] {
         if (!*lebt) return;
-        if (B.GroupIndex != 0) {
-            B.Down = B.AllowAllUp ? !B.Down : true;
-            if (B.Down)
-                for (const auto& x : liste_)
-                    if (auto* s = dynamic_cast<SchnellknopfBindung*>(x.get());
-                        s && s->B != &B && s->B->GroupIndex == B.GroupIndex)
-                        s->B->Down = false;
-        }
-        Benutzeraktion(handler ? handler : [&B] { B.Click(); });
+        const std::vector<TSpeedButton*> gruppe = b.Gruppe();
+        Benutzeraktion([&] { TempoknopfDruecken(B, gruppe, handler); });
     });
-    b->komponente = &B;
-    b->widget = b->w;
-    QToolButton* w = b->w;
-    Neu(std::move(b)).Auffrischen();
     return w;
 }
 
 QPushButton* Bindungen::Knopf(TButton& B, std::function<void()> handler, QWidget* eltern) {
-    auto b = std::make_unique<KnopfBindung>();
-    b->B = &B;
-    b->w = new QPushButton(eltern);
+    auto* w = new QPushButton(eltern);
     // Enter in a cell or field ends that input, it presses no button.
-    b->w->setAutoDefault(false);
-    b->w->setDefault(false);
-    Lebt lebt = lebt_;
-    QObject::connect(b->w, &QPushButton::clicked, b->w, [lebt, &B, handler] {
-        if (!*lebt) return;
-        Benutzeraktion(handler ? handler : [&B] { B.Click(); });
-    });
-    b->komponente = &B;
-    b->widget = b->w;
-    QPushButton* w = b->w;
-    Neu(std::move(b)).Auffrischen();
+    w->setAutoDefault(false);
+    w->setDefault(false);
+    Neu<KnopfBindung>(B, w);
+    QObject::connect(w, &QPushButton::clicked, w, Klick(lebt_, B, std::move(handler)));
+    return w;
+}
+
+QToolButton* Bindungen::Symbolknopf(TButton& B, const QIcon& symbol, std::function<void()> handler, QWidget* eltern) {
+    auto* w = new QToolButton(eltern);
+    w->setIcon(symbol);
+    w->setAutoRaise(false);
+    Neu<KnopfBindung>(B, w);
+    QObject::connect(w, &QToolButton::clicked, w, Klick(lebt_, B, std::move(handler)));
     return w;
 }
 
 QLabel* Bindungen::Beschriftung(TLabel& L, QWidget* eltern) {
-    auto b = std::make_unique<LabelBindung>();
-    b->L = &L;
-    b->w = new QLabel(eltern);
-    b->w->setTextFormat(Qt::PlainText);
-    b->komponente = &L;
-    b->widget = b->w;
-    QLabel* w = b->w;
-    Neu(std::move(b)).Auffrischen();
-    return w;
+    auto* w = new QLabel(eltern);
+    w->setTextFormat(Qt::PlainText);
+    return Neu<BeschriftungBindung<TLabel>>(L, w).w;
+}
+
+QLabel* Bindungen::Anzeige(TPanel& P, QWidget* eltern) {
+    auto* w = new QLabel(eltern);
+    w->setTextFormat(Qt::PlainText);
+    w->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    w->setAlignment(Qt::AlignCenter);
+    w->setAutoFillBackground(true);
+    return Neu<BeschriftungBindung<TPanel>>(P, w).w;
 }
 
 QScrollBar* Bindungen::Rollbalken(TScrollBar& S, Qt::Orientation richtung, QWidget* eltern) {
-    auto b = std::make_unique<RollBindung>();
-    b->S = &S;
-    b->w = new QScrollBar(richtung, eltern);
-    Lebt lebt = lebt_;
-    QObject::connect(b->w, &QScrollBar::valueChanged, b->w, [lebt, &S](int v) {
-        if (!*lebt) return;
-        Benutzeraktion([&S, v] { S.SetPosition(v); });
+    QScrollBar* w = Neu<RollBindung>(S, new QScrollBar(richtung, eltern)).w;
+    QObject::connect(w, &QScrollBar::valueChanged, w, [lebt = lebt_, &S](int v) {
+        if (*lebt) Benutzeraktion([&S, v] { S.SetPosition(v); });
     });
-    b->komponente = &S;
-    b->widget = b->w;
-    QScrollBar* w = b->w;
-    Neu(std::move(b)).Auffrischen();
     return w;
 }
 
 QTimer* Bindungen::Zeitgeber(TTimer& T, QObject* eltern) {
-    auto b = std::make_unique<ZeitgeberBindung>();
-    b->T = &T;
-    b->q = new QTimer(eltern);
-    b->komponente = &T;
-    QTimer* q = b->q;
-    Lebt lebt = lebt_;
+    QTimer* q = Neu<ZeitgeberBindung>(T, new QTimer(eltern)).w;
     auto laeuft = std::make_shared<bool>(false);
-    QObject::connect(q, &QTimer::timeout, q, [lebt, &T, q, laeuft] {
+    QObject::connect(q, &QTimer::timeout, q, [lebt = lebt_, &T, q, laeuft] {
         if (!*lebt || !T.Laeuft()) {
             q->stop();
             return;
@@ -734,34 +800,43 @@ QTimer* Bindungen::Zeitgeber(TTimer& T, QObject* eltern) {
         // A tick whose predecessor still runs (a message keeps its loop) is dropped.
         if (*laeuft) return;
         *laeuft = true;
+        QPointer<QTimer> wache(q);
         Benutzeraktion([&T] {
             if (T.OnTimer) T.OnTimer();
         });
         *laeuft = false;
+        // Without a visible window no refresh came: the timer follows the core anyway.
+        if (wache && *lebt) ZeitgeberAbgleichen(T, q);
     });
-    Neu(std::move(b)).Auffrischen();
     return q;
+}
+
+QAction* Bindungen::Menuepunkt(TMenuItem& M, QMenu* menue, std::function<void()> handler) {
+    QAction* a = menue->addAction(QtText(M.Caption));
+    if (!M.ShortCut.empty()) a->setShortcut(Kuerzel(M.ShortCut));
+    Neu<MenueBindung>(M, a);
+    QObject::connect(a, &QAction::triggered, a, Klick(lebt_, M, std::move(handler)));
+    return a;
 }
 
 void Bindungen::Auffrischen() {
     for (const auto& b : liste_)
-        if (b->widget || dynamic_cast<ZeitgeberBindung*>(b.get())) b->Auffrischen();
+        if (b->objekt) b->Auffrischen();
 }
 
 void Bindungen::EingabenBeenden() {
     for (const auto& b : liste_)
-        if (b->widget) b->Beenden();
+        if (b->objekt) b->Beenden();
 }
 
-QWidget* Bindungen::Widget(const void* komponente) const {
+QObject* Bindungen::Objekt(const void* komponente) const {
     for (const auto& b : liste_)
-        if (b->komponente == komponente) return b->widget;
+        if (b->komponente == komponente) return b->objekt;
     return nullptr;
 }
 
-GitterTabelle* Bindungen::Tabelle(const TStringGrid& G) const {
-    for (const auto& b : liste_)
-        if (b->komponente == &G)
-            if (auto* g = dynamic_cast<GitterBindung*>(b.get()); g && b->widget) return g->t;
-    return nullptr;
-}
+QWidget* Bindungen::Widget(const void* komponente) const { return qobject_cast<QWidget*>(Objekt(komponente)); }
+
+GitterTabelle* Bindungen::Tabelle(const TStringGrid& G) const { return dynamic_cast<GitterTabelle*>(Objekt(&G)); }
+
+QAction* Bindungen::Aktion(const TMenuItem& M) const { return qobject_cast<QAction*>(Objekt(&M)); }

@@ -4,12 +4,13 @@
 // user's action into the component's event, run through Benutzeraktion so
 // every visible view follows. Widgets keep no value of their own.
 //
-// Grids and number fields report typing by the edit protocol: each key goes
-// through the dialog's key filter first and only what it returns is
-// inserted; every change of the text is reported (a paste as well); leaving
-// the cell or field is reported once. A message box that pops up while the
-// user types is no leaving: the editor stays open.
+// Grids and text fields report typing by the edit protocol: each key goes
+// through the key filter first and only what it returns is inserted; every
+// change of the text is reported (a paste as well); leaving the cell or
+// field is reported once. A message box that pops up while the user types
+// is no leaving: the editor stays open.
 
+#include <QKeySequence>
 #include <QTableWidget>
 #include <functional>
 #include <memory>
@@ -19,16 +20,32 @@
 
 #include "platform/Komponenten.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTimer;
 class QToolButton;
 struct TObjektDialog;
+
+// The core's text (UTF-8) in Qt and back.
+QString QtText(const std::string& s);
+std::string KernText(const QString& s);
+// A shortcut as the core writes it for the German menus ("Strg+Umschalt+Z").
+QKeySequence Kuerzel(const std::string& s);
+
+// Presses b as the user presses a speed button: with group index 0 it stays
+// up; in a group an up button goes down and releases the others of its
+// group, a down one goes up only when its group may be all up. Then klick
+// runs (b's own click when empty), also when the down state stayed.
+void TempoknopfDruecken(TSpeedButton& b, const std::vector<TSpeedButton*>& gruppe,
+                        const std::function<void()>& klick = {});
 
 // What a grid reports to its dialog. Without Taste the grid is read-only.
 struct GitterEreignisse {
@@ -43,13 +60,25 @@ GitterEreignisse ObjektGitterEreignisse(TObjektDialog& D, TStringGrid& G);
 
 // What a text field reports. Without Taste every key goes in; without
 // Getippt the text goes into the edit by TEdit::SetText (its OnChange runs);
-// Verlassen is optional.
+// Verlassen runs when the focus moves to another control of the window (not
+// when the window loses it, e.g. to a message box).
 struct FeldEreignisse {
     std::function<std::optional<char>(char Taste)> Taste;
     std::function<void(const std::string& Text)> Getippt;
     std::function<void()> Verlassen;
     // Asked before a change without typing (delete, paste); empty: allowed.
     std::function<bool()> Aendern;
+};
+
+// How a radio group answers the user.
+struct Radiowahl {
+    // The items fill this many columns, down the columns first.
+    int Spalten = 1;
+    // A click on the item that is chosen already runs the click again (a
+    // group that opens windows); otherwise it is no click.
+    bool Wiederholen = false;
+    // false: the items never take the focus.
+    bool Fokus = true;
 };
 
 class GitterTabelle : public QTableWidget {
@@ -85,7 +114,7 @@ private:
     bool verlassen_ = false;        // its leaving has been reported already
 };
 
-// The bindings of one window.
+// The bindings of one window (or of one part of it).
 class Bindungen {
 public:
     Bindungen();
@@ -96,21 +125,29 @@ public:
     // Handlers left empty run the component's own event (OnClick, OnChange).
     GitterTabelle* Gitter(TStringGrid& G, GitterEreignisse e = {}, QWidget* eltern = nullptr);
     QLineEdit* Feld(TEdit& E, FeldEreignisse e = {}, QWidget* eltern = nullptr);
-    // Items in `spalten` columns.
-    QGroupBox* Radiogruppe(TRadioGroup& R, int spalten = 1, std::function<void()> handler = {},
+    QGroupBox* Radiogruppe(TRadioGroup& R, Radiowahl wahl = {}, std::function<void()> handler = {},
                            QWidget* eltern = nullptr);
     QCheckBox* Ankreuzfeld(TCheckBox& C, std::function<void()> handler = {}, QWidget* eltern = nullptr);
     QComboBox* Auswahl(TComboBox& C, std::function<void()> handler = {}, QWidget* eltern = nullptr);
-    // Down follows the program's rule before the handler runs: a button of
-    // a group goes down (or up again when the group may be all up), the
-    // others of its group bound here go up.
+    // A speed button never takes the focus; a down one is told from an up
+    // one by its colour. Its group is every bound speed button of the same
+    // window with the same group index (TempoknopfDruecken).
     QToolButton* Schnellknopf(TSpeedButton& B, std::function<void()> handler = {}, QWidget* eltern = nullptr);
     QPushButton* Knopf(TButton& B, std::function<void()> handler = {}, QWidget* eltern = nullptr);
+    // A button with a symbol (TBitBtn): the caption beside it, the symbol
+    // alone while the caption is empty.
+    QToolButton* Symbolknopf(TButton& B, const QIcon& symbol, std::function<void()> handler = {},
+                             QWidget* eltern = nullptr);
     QLabel* Beschriftung(TLabel& L, QWidget* eltern = nullptr);
+    // A panel used as a display field: sunken, its caption centred on its colour.
+    QLabel* Anzeige(TPanel& P, QWidget* eltern = nullptr);
     QScrollBar* Rollbalken(TScrollBar& S, Qt::Orientation richtung, QWidget* eltern = nullptr);
     // A Qt timer that runs while the core's timer runs; its ticks run
     // OnTimer (a tick is dropped while one still runs).
     QTimer* Zeitgeber(TTimer& T, QObject* eltern);
+    // A menu item at the end of menue: its caption ("&" marks the
+    // accelerator), shortcut, check mark and states.
+    QAction* Menuepunkt(TMenuItem& M, QMenu* menue, std::function<void()> handler = {});
 
     void Auffrischen();
     // Closes every open grid editor and reports the focused field as left
@@ -120,11 +157,15 @@ public:
     // The widget bound to a component (nullptr: none).
     QWidget* Widget(const void* komponente) const;
     GitterTabelle* Tabelle(const TStringGrid& G) const;
+    QAction* Aktion(const TMenuItem& M) const;
 
     struct Bindung;
 
 private:
-    Bindung& Neu(std::unique_ptr<Bindung> b);
+    // A binding of kind B of component k to w, refreshed at once.
+    template <class B, class K, class W, class... Mehr>
+    B& Neu(K& k, W* w, Mehr&&... mehr);
+    QObject* Objekt(const void* komponente) const;
     std::vector<std::unique_ptr<Bindung>> liste_;
     // Cleared when the bindings go: handlers of widgets still alive stop.
     std::shared_ptr<bool> lebt_;

@@ -5,9 +5,11 @@
 // buttons on the right panel, and the question before the window closes.
 
 #include <QObject>
+#include <memory>
 #include <string>
 #include <vector>
 
+class Bindungen;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -22,6 +24,7 @@ public:
     // "Bearbeiten" to the window's menu bar, and the buttons to the right
     // panel; watches the window's close.
     DateiMenue(QMainWindow& fenster, QMenu* datei, QWidget* panelRechts);
+    ~DateiMenue() override;
 
     // The core's captions, check marks and states into the actions and
     // buttons, and the buttons to the foot of the right panel.
@@ -38,22 +41,11 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
-    void Eintrag(QMenu* menue, TMenuItem& m);
     QAction* Befehl(QMenu* menue, const char* text, void (*handler)());
-    void KnopfAnlegen(TButton& b, int symbol);
 
+    std::unique_ptr<Bindungen> b_;
     QMainWindow& fenster_;
     QWidget* panel_;
     QWidget* leiste_ = nullptr;
-    struct MenueEintrag {
-        TMenuItem* item;
-        QAction* aktion;
-    };
-    std::vector<MenueEintrag> eintraege_;
     std::vector<QAction*> befehle_;
-    struct KnopfEintrag {
-        TButton* knopf;
-        QToolButton* widget;
-    };
-    std::vector<KnopfEintrag> knoepfe_;
 };

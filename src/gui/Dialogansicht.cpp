@@ -9,12 +9,12 @@
 
 DialogAnsicht::DialogAnsicht(TFormZustand& F, std::string name, QWidget* eltern)
     : QDialog(eltern), F_(F), name_(std::move(name)) {
-    setObjectName(QString::fromStdString(name_));
-    setWindowTitle(QString::fromUtf8(F_.Caption.c_str()));
+    setObjectName(QtText(name_));
+    setWindowTitle(QtText(F_.Caption));
 }
 
 void DialogAnsicht::Auffrischen() {
-    const QString titel = QString::fromUtf8(F_.Caption.c_str());
+    const QString titel = QtText(F_.Caption);
     if (windowTitle() != titel) setWindowTitle(titel);
     b_.Auffrischen();
 }

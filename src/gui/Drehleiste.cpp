@@ -2,17 +2,21 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QKeySequence>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
-#include <QSignalBlocker>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 
-#include "gui/Auffrischen.h"
-#include "gui/Bedienelemente.h"
+#include "gui/Bindung.h"
+#include "gui/Hauptfensteransicht.h"
 #include "mainwindow/Hauptfenster.h"
 
 namespace {
@@ -21,14 +25,6 @@ constexpr int KnopfHoehe = 24;
 constexpr int SchalterHoehe = 15;   // the rows of Panel_oben
 constexpr int BlockHoehe = 104;     // the block at the foot of Panel_rechts
 constexpr int UndoLeiste = 34;      // the undo bar below it, with its margin
-
-// The core writes shortcuts as the German menus show them ("Strg+A").
-QKeySequence Kuerzel(const std::string& s) {
-    QString t = QtText(s);
-    t.replace(QStringLiteral("Strg"), QStringLiteral("Ctrl"));
-    t.replace(QStringLiteral("Umschalt"), QStringLiteral("Shift"));
-    return QKeySequence::fromString(t, QKeySequence::PortableText);
-}
 
 // The red dot of BitBtn_DrehenAufheben.
 QIcon RoterPunkt() {
@@ -61,46 +57,48 @@ QIcon VerdeckteKanten() {
     return QIcon(p);
 }
 
-QHBoxLayout* Reihe(QWidget* w, int abstand) {
-    auto* r = new QHBoxLayout(w);
-    r->setContentsMargins(0, 0, 0, 0);
-    r->setSpacing(abstand);
-    return r;
+// The rotation angle's key filter in the form of the edit protocol.
+std::optional<char> DrehwinkelTaste(char taste) {
+    Form_Edits_01.Edit_DrehwinkelKeyPress(taste);
+    return taste != 0 ? std::optional<char>(taste) : std::nullopt;
+}
+
+// Tests find the main window's controls by the names of their components.
+template <class W>
+W* Benannt(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
 }
 
 }  // namespace
 
 Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelObenA, QWidget* panelRechts)
-    : QObject(&fenster), panelRechts_(panelRechts) {
+    : QObject(&fenster), b_(std::make_unique<Bindungen>()), panelRechts_(panelRechts) {
     TForm_Edits_01& F = Form_Edits_01;
 
     auto tempo = [this](TSpeedButton& b, const char* name, QWidget* eltern, int hoehe) {
-        auto* w = new Tempoknopf(b, name, eltern);
+        QToolButton* w = Benannt(b_->Schnellknopf(b, {}, eltern), name);
         w->setFixedHeight(hoehe);
         w->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        tempoknoepfe_.push_back(w);
         return w;
     };
     auto knopf = [this](TButton& b, const char* name, QWidget* eltern) {
-        auto* w = new Knopf(b, name, eltern);
+        QPushButton* w = Benannt(b_->Knopf(b, {}, eltern), name);
         w->setFixedHeight(KnopfHoehe);
         w->setFocusPolicy(Qt::NoFocus);
-        knoepfe_.push_back(w);
+        return w;
+    };
+    auto rollbalken = [this](TScrollBar& s, const char* name, QWidget* eltern) {
+        QScrollBar* w = Benannt(b_->Rollbalken(s, Qt::Horizontal, eltern), name);
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setFixedHeight(17);
         return w;
     };
 
     // ---- Panel_oben: the rotate switches, each as narrow as its caption.
     {
-        auto* spalte = new QVBoxLayout(panelOben);
-        spalte->setContentsMargins(3, 1, 3, 1);
-        spalte->setSpacing(1);
-        spalte->addStretch(1);
-        auto* zeile = new QWidget(panelOben);
-        zeile->setObjectName(QStringLiteral("Drehschalter"));
-        QFont klein = zeile->font();
-        klein.setPixelSize(10);
-        zeile->setFont(klein);
-        auto* r = Reihe(zeile, 1);
+        QHBoxLayout* r = Schalterzeile(panelOben, "Drehschalter", false);
+        QWidget* zeile = r->parentWidget();
         static const char* const Namen[30] = {
             "But_Drehen_g",   "But_Drehen_h",   "But_Drehen_t",   "But_Drehen_E1",  "But_Drehen_E2",
             "But_Drehen_SP1", "But_Drehen_SP2", "But_Drehen_SP3", "But_Drehen_SP4", "But_Drehen_V1",
@@ -109,7 +107,7 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
             "But_Drehen_P4",  "But_Drehen_K1",  "But_Drehen_K2",  "But_Drehen_K3",  "But_Drehen_K4",
             "But_Drehen_Ke1", "But_Drehen_Ke2", "But_Drehen_Ke3", "But_Drehen_Ke4", "But_Drehen_F"};
         for (int nr = 1; nr <= 30; ++nr) {
-            Tempoknopf* w = tempo(F.But_Drehen(nr), Namen[nr - 1], zeile, SchalterHoehe);
+            QToolButton* w = tempo(F.But_Drehen(nr), Namen[nr - 1], zeile, SchalterHoehe);
             w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             w->setMinimumWidth(20);
             r->addWidget(w, 1);
@@ -117,7 +115,6 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         r->addSpacing(8);
         r->addWidget(tempo(F.AlleDrehEin, "AlleDrehEin", zeile, SchalterHoehe));
         r->addWidget(tempo(F.AlleDrehAus, "AlleDrehAus", zeile, SchalterHoehe));
-        spalte->addWidget(zeile);
     }
 
     // ---- Panel_oben_a: rotation buttons, continuous rotation, red dot and
@@ -133,39 +130,36 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
             {&F.But_GesamtDrehenUmAchse, "But_GesamtDrehenUmAchse"},
         };
         for (const auto& k : richtungen) {
-            Tempoknopf* w = tempo(*k.b, k.name, panelObenA, KnopfHoehe);
+            QToolButton* w = tempo(*k.b, k.name, panelObenA, KnopfHoehe);
             w->setMinimumWidth(26);
             r->addWidget(w);
         }
         r->addSpacing(8);
         r->addWidget(tempo(F.But_DauerDrehungEinAus, "But_DauerDrehungEinAus", panelObenA, KnopfHoehe));
-        Knopf* punkt = knopf(F.BitBtn_DrehenAufheben, "BitBtn_DrehenAufheben", panelObenA);
+        QPushButton* punkt = knopf(F.BitBtn_DrehenAufheben, "BitBtn_DrehenAufheben", panelObenA);
         punkt->setIcon(RoterPunkt());
         punkt->setFixedWidth(KnopfHoehe + 4);
         r->addWidget(punkt);
-        auto* anzahl = new Anzeigefeld(F.Panel_AnzDreh, "Panel_AnzDreh", panelObenA);
+        QLabel* anzahl = Benannt(b_->Anzeige(F.Panel_AnzDreh, panelObenA), "Panel_AnzDreh");
         anzahl->setFixedSize(28, KnopfHoehe - 2);
-        anzeigen_.push_back(anzahl);
         r->addWidget(anzahl);
         r->addSpacing(8);
         r->addWidget(knopf(F.But_drehenMit_OhneAchsen, "But_drehenMit_OhneAchsen", panelObenA));
         r->addWidget(knopf(F.BitBtn_EinstDrhAchse, "BitBtn_EinstDrhAchse", panelObenA));
         r->addSpacing(8);
-        drehwinkel_ = new Editfeld(
-            F.Edit_Drehwinkel, "Edit_Drehwinkel", panelObenA,
-            [](char& taste) { Form_Edits_01.Edit_DrehwinkelKeyPress(taste); },
-            [] { Form_Edits_01.Edit_DrehwinkelExit(); });
-        drehwinkel_->setFixedSize(64, KnopfHoehe - 2);
-        drehwinkel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        r->addWidget(drehwinkel_);
-        Tempoknopf* eins = tempo(F.But_DrehWinkAuf1, "But_DrehWinkAuf1", panelObenA, KnopfHoehe);
+        FeldEreignisse winkel;
+        winkel.Taste = DrehwinkelTaste;
+        winkel.Verlassen = [] { Form_Edits_01.Edit_DrehwinkelExit(); };
+        QLineEdit* drehwinkel = Benannt(b_->Feld(F.Edit_Drehwinkel, std::move(winkel), panelObenA), "Edit_Drehwinkel");
+        drehwinkel->setFixedSize(64, KnopfHoehe - 2);
+        drehwinkel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        r->addWidget(drehwinkel);
+        QToolButton* eins = tempo(F.But_DrehWinkAuf1, "But_DrehWinkAuf1", panelObenA, KnopfHoehe);
         eins->setFixedWidth(22);
         r->addWidget(eins);
-        auto* winkel = new Rollbalken(F.ScrollBar1, "ScrollBar1", panelObenA);
-        winkel->setMinimumWidth(90);
-        winkel->setFixedHeight(17);
-        rollbalken_.push_back(winkel);
-        r->addWidget(winkel, 1);
+        QScrollBar* schritt = rollbalken(F.ScrollBar1, "ScrollBar1", panelObenA);
+        schritt->setMinimumWidth(90);
+        r->addWidget(schritt, 1);
         r->addSpacing(8);
         vdL_ = tempo(F.But_vdL, "But_vdL", panelObenA, KnopfHoehe);
         vdL_->setIcon(VerdeckteKanten());
@@ -188,84 +182,43 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         spalte->addWidget(oben);
         auto* mitte = new QWidget(rechterBlock_);
         auto* m = Reihe(mitte, 4);
-        auto* intervall = new Rollbalken(F.ScrollBar3, "ScrollBar3", mitte);
-        intervall->setFixedHeight(17);
-        rollbalken_.push_back(intervall);
-        m->addWidget(intervall, 1);
-        auto* ms = new Anzeigefeld(F.Label_DrehIntervall, "Label_DrehIntervall", mitte);
+        m->addWidget(rollbalken(F.ScrollBar3, "ScrollBar3", mitte), 1);
+        QLabel* ms = Benannt(b_->Beschriftung(F.Label_DrehIntervall, mitte), "Label_DrehIntervall");
         ms->setMinimumWidth(36);
         ms->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        anzeigen_.push_back(ms);
         m->addWidget(ms);
         spalte->addWidget(mitte);
-        animationen_ = new Auswahlgruppe(F.RadioGroup_Animationen, "RadioGroup_Animationen", rechterBlock_, 2);
-        spalte->addWidget(animationen_);
+        // The group opens the window of its item, again when it is chosen already.
+        spalte->addWidget(Benannt(b_->Radiogruppe(F.RadioGroup_Animationen, {.Spalten = 2, .Wiederholen = true, .Fokus = false},
+                                                  {}, rechterBlock_),
+                                  "RadioGroup_Animationen"));
         spalte->addStretch(1);
     }
 
     // ---- Menu "zum Drehen".
     QMenu* drehen = fenster.menuBar()->addMenu(QStringLiteral("zum Drehen"));
-    for (TMenuItem* item : {&F.AchsmitObjdreh, &F.Drehstrein, &F.DrStrEinst}) {
-        QAction* a = drehen->addAction(QtText(item->Caption));
-        if (!item->ShortCut.empty()) a->setShortcut(Kuerzel(item->ShortCut));
-        connect(a, &QAction::triggered, this, [item] { Benutzeraktion([item] { item->Click(); }); });
-        menue_.push_back({item, a});
-    }
+    for (TMenuItem* item : {&F.AchsmitObjdreh, &F.Drehstrein, &F.DrStrEinst}) b_->Menuepunkt(*item, drehen);
 
     // ---- Timer1: runs while the core's Timer1 runs; every tick is a user action.
-    timer1_ = new QTimer(this);
+    timer1_ = b_->Zeitgeber(F.Timer1, this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
-    connect(timer1_, &QTimer::timeout, this, [this] { Tick(); });
 
     Auffrischen();
 }
 
-void Drehleiste::Tick() {
-    Benutzeraktion([] {
-        TTimer& t = Form_Edits_01.Timer1;
-        if (t.Laeuft() && t.OnTimer) t.OnTimer();
-    });
-    // Without a visible window no refresh came: the timer follows the core anyway.
-    TimerAbgleichen();
-}
+Drehleiste::~Drehleiste() = default;
 
-QAction* Drehleiste::Aktion(const TMenuItem& m) const {
-    for (const MenueEintrag& e : menue_)
-        if (e.item == &m) return e.aktion;
-    return nullptr;
-}
+QAction* Drehleiste::Aktion(const TMenuItem& m) const { return b_->Aktion(m); }
 
 void Drehleiste::Auffrischen() {
     const TForm_Edits_01& F = Form_Edits_01;
-    for (Tempoknopf* w : tempoknoepfe_) w->Auffrischen();
-    for (Knopf* w : knoepfe_) w->Auffrischen();
-    for (Rollbalken* w : rollbalken_) w->Auffrischen();
-    for (Anzeigefeld* w : anzeigen_) w->Auffrischen();
-    if (drehwinkel_) drehwinkel_->Auffrischen();
-    if (animationen_) animationen_->Auffrischen();
+    b_->Auffrischen();
     // The hidden-line button has no text of its own: its tip is the menu's.
     if (vdL_ && F.But_vdL.Hint.empty()) vdL_->setToolTip(QtText(F.vdL.Caption));
-    for (const MenueEintrag& m : menue_) {
-        const QSignalBlocker s(m.aktion);
-        const QString t = QtText(m.item->Caption);
-        if (m.aktion->text() != t) m.aktion->setText(t);
-        m.aktion->setEnabled(m.item->Enabled);
-        m.aktion->setVisible(m.item->Visible);
-    }
     if (rechterBlock_ && panelRechts_) {
         const int breite = panelRechts_->width() - 8;
         const int oben = panelRechts_->height() - UndoLeiste - 6 - BlockHoehe;
         const QRect soll(4, oben, breite, BlockHoehe);
         if (rechterBlock_->geometry() != soll) rechterBlock_->setGeometry(soll);
-    }
-    TimerAbgleichen();
-}
-
-void Drehleiste::TimerAbgleichen() {
-    const TTimer& t = Form_Edits_01.Timer1;
-    if (t.Laeuft()) {
-        if (!timer1_->isActive() || timer1_->interval() != t.Interval) timer1_->start(t.Interval);
-    } else if (timer1_->isActive()) {
-        timer1_->stop();
     }
 }

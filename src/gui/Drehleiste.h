@@ -7,26 +7,22 @@
 // Panel_rechts (above the undo bar), the menu "zum Drehen", and Timer1.
 
 #include <QObject>
-#include <vector>
+#include <memory>
 
-class Anzeigefeld;
-class Auswahlgruppe;
-class Editfeld;
-class Knopf;
+class Bindungen;
 class QAction;
 class QMainWindow;
 class QTimer;
+class QToolButton;
 class QWidget;
-class Rollbalken;
-class Tempoknopf;
 struct TMenuItem;
 
 class Drehleiste : public QObject {
 public:
-    // Panel_oben gets a vertical layout whose last row is the rotate
-    // switches (a row above them goes in with insertWidget(0, ...));
+    // The rotate switches are a row of Panel_oben (Schalterzeile);
     // Panel_oben_a gets a layout of its own.
     Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelObenA, QWidget* panelRechts);
+    ~Drehleiste() override;
 
     // The core's state into every control; Timer1 runs exactly while the
     // core's Timer1 runs, at its interval.
@@ -36,22 +32,9 @@ public:
     QAction* Aktion(const TMenuItem& m) const;
 
 private:
-    void Tick();
-    void TimerAbgleichen();
-
+    std::unique_ptr<Bindungen> b_;
     QWidget* panelRechts_;
     QWidget* rechterBlock_ = nullptr;
-    std::vector<Tempoknopf*> tempoknoepfe_;
-    std::vector<Knopf*> knoepfe_;
-    Editfeld* drehwinkel_ = nullptr;
-    std::vector<Rollbalken*> rollbalken_;
-    std::vector<Anzeigefeld*> anzeigen_;
-    Auswahlgruppe* animationen_ = nullptr;
-    Tempoknopf* vdL_ = nullptr;
-    struct MenueEintrag {
-        TMenuItem* item;
-        QAction* aktion;
-    };
-    std::vector<MenueEintrag> menue_;
+    QToolButton* vdL_ = nullptr;
     QTimer* timer1_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/Bindung.h"
 #include "gui/DateiMenue.h"
 #include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
@@ -27,17 +28,39 @@
 
 namespace {
 
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// A caption of the core shown as a menu text: "&" is no accelerator there.
-QString MenueText(const std::string& s) { return Qs(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
-
 void GeometrieSetzen(QWidget* w, const TControl& c) {
     w->setGeometry(c.Left, c.Top, c.Width, c.Height);
     w->setVisible(c.Visible);
 }
 
 }  // namespace
+
+QHBoxLayout* Reihe(QWidget* w, int abstand) {
+    auto* r = new QHBoxLayout(w);
+    r->setContentsMargins(0, 0, 0, 0);
+    r->setSpacing(abstand);
+    return r;
+}
+
+QHBoxLayout* Schalterzeile(QWidget* panelOben, const char* name, bool oben) {
+    auto* spalte = qobject_cast<QVBoxLayout*>(panelOben->layout());
+    if (!spalte) {
+        spalte = new QVBoxLayout(panelOben);
+        spalte->setContentsMargins(3, 1, 3, 1);
+        spalte->setSpacing(1);
+        spalte->addStretch(1);
+    }
+    auto* zeile = new QWidget(panelOben);
+    zeile->setObjectName(QString::fromLatin1(name));
+    QFont klein = zeile->font();
+    klein.setPixelSize(10);
+    zeile->setFont(klein);
+    if (oben)
+        spalte->insertWidget(0, zeile);
+    else
+        spalte->addWidget(zeile);
+    return Reihe(zeile, 1);
+}
 
 // The client area below the menu bar; its size is the core's client size.
 class Hauptfensteransicht::ClientFlaeche : public QWidget {
@@ -78,7 +101,7 @@ void Bildflaeche::paintEvent(QPaintEvent*) {
 
 // ---- Hauptfensteransicht ---------------------------------------------------------
 
-Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern) {
+Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern), b_(std::make_unique<Bindungen>()) {
     TForm_Edits_01& F = Form_Edits_01;
     setObjectName(QStringLiteral("Form_Edits_01"));
     client_ = new ClientFlaeche(*this);
@@ -116,11 +139,7 @@ void Hauptfensteransicht::MenueAnlegen() {
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
-    for (TMenuItem* m : {&F.ZPEinAus, &F.vdL}) {
-        QAction* a = einstellungen->addAction(MenueText(m->Caption));
-        connect(a, &QAction::triggered, this, [m] { Benutzeraktion([m] { m->Click(); }); });
-        menue_.push_back({m, a});
-    }
+    for (TMenuItem* m : {&F.ZPEinAus, &F.vdL}) b_->Menuepunkt(*m, einstellungen);
 }
 
 void Hauptfensteransicht::ErgebnisseAnlegen() {
@@ -130,14 +149,12 @@ void Hauptfensteransicht::ErgebnisseAnlegen() {
     spalte->setContentsMargins(6, 6, 6, 6);
     spalte->setSpacing(1);
 
-    auto ergebnis = [this](const TLabel& l, QWidget* eltern) {
-        auto* w = new QLabel(eltern);
+    auto ergebnis = [this](TLabel& l, QWidget* eltern) {
+        QLabel* w = b_->Beschriftung(l, eltern);
         w->setWordWrap(true);
-        w->setTextFormat(Qt::PlainText);
-        ergebnisse_.push_back({&l, w});
         return w;
     };
-    const struct { const char* titel; const TLabel* label; } zeilen[] = {
+    const struct { const char* titel; TLabel* label; } zeilen[] = {
         {"g, h:", &F.Label_gh},   {"g, t:", &F.Label_gt},   {"h, t:", &F.Label_ht},
         {"g, E1:", &F.Label_gE1}, {"h, E1:", &F.Label_hE1}, {"t, E1:", &F.Label_tE1},
         {"g, E2:", &F.Label_gE2}, {"h, E2:", &F.Label_hE2}, {"t, E2:", &F.Label_tE2},
@@ -165,8 +182,8 @@ void Hauptfensteransicht::ErgebnisseAnlegen() {
     gitter->addWidget(titel, 0, 0);
     gitter->addWidget(new QLabel(QStringLiteral("Stützv."), sg), 0, 1);
     gitter->addWidget(new QLabel(QStringLiteral("Richtungsv."), sg), 0, 2);
-    const TLabel* stuetz[3] = {&F.Label_sg_Stuetz_x, &F.Label_sg_Stuetz_y, &F.Label_sg_Stuetz_z};
-    const TLabel* richt[3] = {&F.Label_sg_Richt_x, &F.Label_sg_Richt_y, &F.Label_sg_Richt_z};
+    TLabel* const stuetz[3] = {&F.Label_sg_Stuetz_x, &F.Label_sg_Stuetz_y, &F.Label_sg_Stuetz_z};
+    TLabel* const richt[3] = {&F.Label_sg_Richt_x, &F.Label_sg_Richt_y, &F.Label_sg_Richt_z};
     const char* const achsen[3] = {"x", "y", "z"};
     for (int k = 0; k < 3; ++k) {
         gitter->addWidget(new QLabel(QString::fromLatin1(achsen[k]), sg), k + 1, 0);
@@ -184,17 +201,9 @@ void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
 
 QWidget* Hauptfensteransicht::Client() const { return client_; }
 
-QLabel* Hauptfensteransicht::Ergebnisfeld(const TLabel& l) const {
-    for (const LabelWidget& e : ergebnisse_)
-        if (e.label == &l) return e.widget;
-    return nullptr;
-}
+QLabel* Hauptfensteransicht::Ergebnisfeld(const TLabel& l) const { return qobject_cast<QLabel*>(b_->Widget(&l)); }
 
-QAction* Hauptfensteransicht::Menuepunkt(const TMenuItem& m) const {
-    for (const MenueWidget& e : menue_)
-        if (e.item == &m) return e.aktion;
-    return nullptr;
-}
+QAction* Hauptfensteransicht::Menuepunkt(const TMenuItem& m) const { return b_->Aktion(m); }
 
 void Hauptfensteransicht::Platzieren() {
     const TForm_Edits_01& F = Form_Edits_01;
@@ -256,27 +265,14 @@ void Hauptfensteransicht::closeEvent(QCloseEvent* e) {
 void Hauptfensteransicht::Auffrischen() {
     const TForm_Edits_01& F = Form_Edits_01;
     const QSignalBlocker sperre(this);
-    setWindowTitle(Qs(F.Caption));
+    setWindowTitle(QtText(F.Caption));
     Platzieren();
     for (const PanelWidget& p : panels_) {
         QPalette pal = p.widget->palette();
         pal.setColor(QPalette::Window, FarbeQt(p.panel->Color));
         p.widget->setPalette(pal);
     }
-    for (const LabelWidget& l : ergebnisse_) {
-        const QString text = Qs(l.label->Caption);
-        if (l.widget->text() != text) l.widget->setText(text);
-        l.widget->setVisible(l.label->Visible);
-        l.widget->setToolTip(Qs(l.label->Hint));
-    }
-    for (const MenueWidget& m : menue_) {
-        const QSignalBlocker s(m.aktion);
-        m.aktion->setText(MenueText(m.item->Caption));
-        m.aktion->setEnabled(m.item->Enabled);
-        m.aktion->setVisible(m.item->Visible);
-        m.aktion->setCheckable(m.item->Checked);
-        m.aktion->setChecked(m.item->Checked);
-    }
+    b_->Auffrischen();
     if (dateiMenue_) dateiMenue_->Auffrischen();
     if (objektleiste_) objektleiste_->Auffrischen();
     if (drehleiste_) drehleiste_->Auffrischen();

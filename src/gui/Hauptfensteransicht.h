@@ -6,21 +6,28 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QWidget>
-#include <string>
+#include <memory>
 #include <vector>
 
 #include "gui/Auffrischen.h"
 
+class Bindungen;
 class DateiMenue;
 class Objektleiste;
 class Drehleiste;
 class QAction;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
-struct TControl;
 struct TLabel;
 struct TMenuItem;
 struct TPanel;
+
+// A row of controls across w, without margins.
+QHBoxLayout* Reihe(QWidget* w, int abstand);
+// A row of the small switches of Panel_oben, named for tests; oben: above
+// the rows there already. The first row gives the panel its column.
+QHBoxLayout* Schalterzeile(QWidget* panelOben, const char* name, bool oben);
 
 // PaintBox1: shows the last finished picture in one piece. Painting never
 // draws the scene: the redraw hands each finished picture over.
@@ -82,6 +89,7 @@ private:
     void MenueAnlegen();
     void ErgebnisseAnlegen();
 
+    std::unique_ptr<Bindungen> b_;
     ClientFlaeche* client_ = nullptr;
     Bildflaeche* paintBox1_ = nullptr;
     struct PanelWidget {
@@ -89,16 +97,6 @@ private:
         QFrame* widget;
     };
     std::vector<PanelWidget> panels_;
-    struct LabelWidget {
-        const TLabel* label;
-        QLabel* widget;
-    };
-    std::vector<LabelWidget> ergebnisse_;
-    struct MenueWidget {
-        const TMenuItem* item;
-        QAction* aktion;
-    };
-    std::vector<MenueWidget> menue_;
     bool gezeigt_ = false;
     DateiMenue* dateiMenue_ = nullptr;
     Objektleiste* objektleiste_ = nullptr;

@@ -3,6 +3,7 @@
 // core dialog holds; the core decides which grid is visible.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,8 +13,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <initializer_list>
-
-#include <QComboBox>
 
 #include "dialogs/Animationen.h"
 #include "dialogs/DrehenUmGerade.h"
@@ -81,53 +80,76 @@ QHBoxLayout* Zeile(const char* text, QWidget* control, QWidget* eltern) {
     return r;
 }
 
-// ---- Lines -------------------------------------------------------------------------
-
-class GeradenAnsicht : public DialogAnsicht {
+// A dialog whose activation is its form's FormActivate; its controls stand
+// in one column.
+template <class Form>
+class FormAnsicht : public DialogAnsicht {
 public:
-    explicit GeradenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Geraden_t, "Form_Geraden_t", eltern) {
-        TForm_Geraden_t& F = Form_Geraden_t;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 3, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
-    }
+    FormAnsicht(Form& F, const char* name, QWidget* eltern)
+        : DialogAnsicht(F, name, eltern), form_(F), l_(Spalte(this)) {}
 
 protected:
-    void Aktivieren() override { Form_Geraden_t.FormActivate(); }
+    void Aktivieren() override { form_.FormActivate(); }
+    void Stil() { l_->addWidget(b_.Radiogruppe(form_.GroupStil, {}, {}, this)); }
+    void Stift() { l_->addWidget(b_.Radiogruppe(form_.GroupStift, {.Spalten = 4}, {}, this)); }
+
+    Form& form_;
+    QVBoxLayout* l_;
 };
 
-// ---- Planes ------------------------------------------------------------------------
-
-class EbenenAnsicht : public DialogAnsicht {
+// An object dialog: the choice of the object above its grids, one each.
+template <class Form>
+class ObjektAnsicht : public FormAnsicht<Form> {
 public:
-    explicit EbenenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Ebenen, "Form_Ebenen", eltern) {
-        TForm_Ebenen& F = Form_Ebenen;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 2, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
-        l->addWidget(b_.Knopf(F.But_Koordinatenform, {}, this));
+    ObjektAnsicht(Form& F, const char* name, QWidget* eltern, std::initializer_list<TStringGrid*> gitter)
+        : FormAnsicht<Form>(F, name, eltern) {
+        const int n = static_cast<int>(gitter.size());
+        this->l_->addWidget(this->b_.Radiogruppe(F.RadioGroup_Objekt, {.Spalten = n}, {}, this));
+        this->l_->addLayout(Gitterreihe(this->b_, F, gitter, this));
     }
+};
 
-protected:
-    void Aktivieren() override { Form_Ebenen.FormActivate(); }
+// The kinds with four objects and a pen: their window up to the pen.
+template <class Form>
+class VierObjekteAnsicht : public ObjektAnsicht<Form> {
+public:
+    VierObjekteAnsicht(Form& F, const char* name, QWidget* eltern)
+        : ObjektAnsicht<Form>(F, name, eltern, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}) {}
+};
+
+// ---- Lines and planes ------------------------------------------------------------
+
+class GeradenAnsicht : public ObjektAnsicht<TForm_Geraden_t> {
+public:
+    explicit GeradenAnsicht(QWidget* eltern)
+        : ObjektAnsicht(Form_Geraden_t, "Form_Geraden_t", eltern,
+                        {&Form_Geraden_t.StringGrid1, &Form_Geraden_t.StringGrid2, &Form_Geraden_t.StringGrid3}) {
+        Stift();
+        Stil();
+    }
+};
+
+class EbenenAnsicht : public ObjektAnsicht<TForm_Ebenen> {
+public:
+    explicit EbenenAnsicht(QWidget* eltern)
+        : ObjektAnsicht(Form_Ebenen, "Form_Ebenen", eltern, {&Form_Ebenen.StringGrid1, &Form_Ebenen.StringGrid2}) {
+        Stift();
+        Stil();
+        l_->addWidget(b_.Knopf(Form_Ebenen.But_Koordinatenform, {}, this));
+    }
 };
 
 // ---- Coordinate and normal form of a plane ---------------------------------------
 
-class EbenKoordAnsicht : public DialogAnsicht {
+class EbenKoordAnsicht : public FormAnsicht<TForm_EbenKoord> {
 public:
-    explicit EbenKoordAnsicht(QWidget* eltern) : DialogAnsicht(Form_EbenKoord, "Form_EbenKoord", eltern) {
+    explicit EbenKoordAnsicht(QWidget* eltern) : FormAnsicht(Form_EbenKoord, "Form_EbenKoord", eltern) {
         TForm_EbenKoord& F = Form_EbenKoord;
-        QVBoxLayout* l = Spalte(this);
         QLabel* ebene = b_.Beschriftung(F.Label_Ebene, this);
         QFont f = ebene->font();
         f.setBold(true);
         ebene->setFont(f);
-        l->addWidget(ebene);
+        l_->addWidget(ebene);
 
         auto* koord = new QGroupBox(QStringLiteral("Koordinatenform"), this);
         auto* k = new QHBoxLayout(koord);
@@ -138,7 +160,7 @@ public:
             k->addWidget(Feld(*koordFelder[i], koord));
             k->addWidget(Text(nach[i], koord));
         }
-        l->addWidget(koord);
+        l_->addWidget(koord);
 
         // n · (x − A) = 0 with n and A as columns.
         auto* normal = new QGroupBox(QStringLiteral("Normalenform"), this);
@@ -156,11 +178,10 @@ public:
         n->addWidget(Text("· ( x −", normal), 2, 1);
         n->addWidget(Text(") = 0", normal), 2, 3);
         n->setColumnStretch(4, 1);
-        l->addWidget(normal);
+        l_->addWidget(normal);
     }
 
 protected:
-    void Aktivieren() override { Form_EbenKoord.FormActivate(); }
     bool Schliessen() override { return Form_EbenKoord.FormCloseQuery(); }
     // Beside the planes dialog when that is open.
     void Platzieren() override {
@@ -177,77 +198,40 @@ private:
 
 // ---- Parallelepipeds, vectors, segments, points ------------------------------------
 
-class SpateAnsicht : public DialogAnsicht {
+class SpateAnsicht : public VierObjekteAnsicht<TForm_Spate> {
 public:
-    explicit SpateAnsicht(QWidget* eltern) : DialogAnsicht(Form_Spate, "Form_Spate", eltern) {
-        TForm_Spate& F = Form_Spate;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupErz, 2, {}, this));
+    explicit SpateAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Spate, "Form_Spate", eltern) {
+        Stift();
+        Stil();
+        l_->addWidget(b_.Radiogruppe(Form_Spate.GroupErz, {.Spalten = 2}, {}, this));
     }
-
-protected:
-    void Aktivieren() override { Form_Spate.FormActivate(); }
 };
 
-class VektorenAnsicht : public DialogAnsicht {
+// Vectors and segments: pen and style below the grids.
+template <class Form>
+class StrichAnsicht : public VierObjekteAnsicht<Form> {
 public:
-    explicit VektorenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Vektoren, "Form_Vektoren", eltern) {
-        TForm_Vektoren& F = Form_Vektoren;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    StrichAnsicht(Form& F, const char* name, QWidget* eltern) : VierObjekteAnsicht<Form>(F, name, eltern) {
+        this->Stift();
+        this->Stil();
     }
-
-protected:
-    void Aktivieren() override { Form_Vektoren.FormActivate(); }
 };
 
-class StreckenAnsicht : public DialogAnsicht {
+class PunkteAnsicht : public VierObjekteAnsicht<TForm_Punkte> {
 public:
-    explicit StreckenAnsicht(QWidget* eltern) : DialogAnsicht(Form_Strecken, "Form_Strecken", eltern) {
-        TForm_Strecken& F = Form_Strecken;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+    explicit PunkteAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Punkte, "Form_Punkte", eltern) {
+        Stift();
+        l_->addWidget(b_.Ankreuzfeld(Form_Punkte.CheckBox1, {}, this));
     }
-
-protected:
-    void Aktivieren() override { Form_Strecken.FormActivate(); }
-};
-
-class PunkteAnsicht : public DialogAnsicht {
-public:
-    explicit PunkteAnsicht(QWidget* eltern) : DialogAnsicht(Form_Punkte, "Form_Punkte", eltern) {
-        TForm_Punkte& F = Form_Punkte;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Ankreuzfeld(F.CheckBox1, {}, this));
-    }
-
-protected:
-    void Aktivieren() override { Form_Punkte.FormActivate(); }
 };
 
 // ---- Spheres, cones, crosshair ----------------------------------------------------
 
-class KugelnAnsicht : public DialogAnsicht {
+class KugelnAnsicht : public VierObjekteAnsicht<TForm_Kugeln> {
 public:
-    explicit KugelnAnsicht(QWidget* eltern) : DialogAnsicht(Form_Kugeln, "Form_Kugeln", eltern) {
+    explicit KugelnAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Kugeln, "Form_Kugeln", eltern) {
         TForm_Kugeln& F = Form_Kugeln;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
-        l->addLayout(Zeile("Radius:", ObjektFeld(b_, F, F.Edit_Radius, this), this));
+        l_->addLayout(Zeile("Radius:", ObjektFeld(b_, F, F.Edit_Radius, this), this));
         // The mesh densities, one group of buttons each.
         auto* dichte = new QGridLayout;
         dichte->setHorizontalSpacing(2);
@@ -259,21 +243,15 @@ public:
             dichte->addWidget(k, n <= 5 ? 0 : 1, n <= 5 ? n : n - 5);
         }
         dichte->setColumnStretch(6, 1);
-        l->addLayout(dichte);
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+        l_->addLayout(dichte);
+        Stil();
     }
-
-protected:
-    void Aktivieren() override { Form_Kugeln.FormActivate(); }
 };
 
-class KegelAnsicht : public DialogAnsicht {
+class KegelAnsicht : public VierObjekteAnsicht<TForm_Kegel> {
 public:
-    explicit KegelAnsicht(QWidget* eltern) : DialogAnsicht(Form_Kegel, "Form_Kegel", eltern) {
+    explicit KegelAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Kegel, "Form_Kegel", eltern) {
         TForm_Kegel& F = Form_Kegel;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Objekt, 4, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1, &F.StringGrid2, &F.StringGrid3, &F.StringGrid4}, this));
         auto* masse = new QGridLayout;
         masse->setHorizontalSpacing(6);
         masse->addWidget(Text("Radius:", this), 0, 0);
@@ -285,20 +263,16 @@ public:
         masse->addWidget(Text("Randstärke:", this), 1, 2);
         masse->addWidget(b_.Auswahl(F.ComboBox2, {}, this), 1, 3);
         masse->setColumnStretch(4, 1);
-        l->addLayout(masse);
-        l->addWidget(b_.Ankreuzfeld(F.CheckBox_SpeichenEin, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+        l_->addLayout(masse);
+        l_->addWidget(b_.Ankreuzfeld(F.CheckBox_SpeichenEin, {}, this));
+        Stil();
     }
-
-protected:
-    void Aktivieren() override { Form_Kegel.FormActivate(); }
 };
 
-class FadenkreuzAnsicht : public DialogAnsicht {
+class FadenkreuzAnsicht : public FormAnsicht<TForm_Fadenkreuz> {
 public:
-    explicit FadenkreuzAnsicht(QWidget* eltern) : DialogAnsicht(Form_Fadenkreuz, "Form_Fadenkreuz", eltern) {
+    explicit FadenkreuzAnsicht(QWidget* eltern) : FormAnsicht(Form_Fadenkreuz, "Form_Fadenkreuz", eltern) {
         TForm_Fadenkreuz& F = Form_Fadenkreuz;
-        QVBoxLayout* l = Spalte(this);
         auto* oben = new QHBoxLayout;
         oben->addWidget(b_.Gitter(F.StringGrid1, ObjektGitterEreignisse(F, F.StringGrid1), this));
         // The move buttons: one row per axis, minus and plus.
@@ -311,41 +285,35 @@ public:
         }
         oben->addLayout(knoepfe);
         oben->addStretch(1);
-        l->addLayout(oben);
+        l_->addLayout(oben);
         FeldEreignisse e;
         e.Taste = [&F](char t) { return F.Edit1KeyPress(t); };
         e.Verlassen = [&F] { F.Edit1Exit(); };
         QLineEdit* schritt = b_.Feld(F.Edit1, std::move(e), this);
         Zahlbreite(schritt);
-        l->addLayout(Zeile("Schrittweite:", schritt, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
+        l_->addLayout(Zeile("Schrittweite:", schritt, this));
+        Stil();
     }
-
-protected:
-    void Aktivieren() override { Form_Fadenkreuz.FormActivate(); }
 };
 
 // ---- Rotation axis (modal) --------------------------------------------------------
 
-class DrehachsenAnsicht : public DialogAnsicht {
+class DrehachsenAnsicht : public FormAnsicht<TForm_DrehenUmGerade> {
 public:
-    explicit DrehachsenAnsicht(QWidget* eltern)
-        : DialogAnsicht(Form_DrehenUmGerade, "Form_DrehenUmGerade", eltern) {
+    explicit DrehachsenAnsicht(QWidget* eltern) : FormAnsicht(Form_DrehenUmGerade, "Form_DrehenUmGerade", eltern) {
         TForm_DrehenUmGerade& F = Form_DrehenUmGerade;
-        QVBoxLayout* l = Spalte(this);
-        l->addWidget(b_.Radiogruppe(F.RadioGroup_Form, 1, {}, this));
-        l->addLayout(Gitterreihe(b_, F, {&F.StringGrid1}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStift, 4, {}, this));
-        l->addWidget(b_.Radiogruppe(F.GroupStil, 1, {}, this));
-        l->addWidget(b_.Ankreuzfeld(F.CheckBox_Zeigen, {}, this));
+        l_->addWidget(b_.Radiogruppe(F.RadioGroup_Form, {}, {}, this));
+        l_->addLayout(Gitterreihe(b_, F, {&F.StringGrid1}, this));
+        Stift();
+        Stil();
+        l_->addWidget(b_.Ankreuzfeld(F.CheckBox_Zeigen, {}, this));
         auto* unten = new QHBoxLayout;
         unten->addStretch(1);
         unten->addWidget(b_.Knopf(F.BitBtn_Ok, {}, this));
-        l->addLayout(unten);
+        l_->addLayout(unten);
     }
 
 protected:
-    void Aktivieren() override { Form_DrehenUmGerade.FormActivate(); }
     bool Schliessen() override { return Form_DrehenUmGerade.FormCloseQuery(); }
 };
 
@@ -371,16 +339,43 @@ QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const std::function<TEdi
     return box;
 }
 
-class GeradenAnimaAnsicht : public DialogAnsicht {
+// An animation window: shown by FormShow, closed by FormClose; it ends in
+// a row that takes the coordinates over and closes.
+template <class Form>
+class AnimaAnsicht : public DialogAnsicht {
+public:
+    AnimaAnsicht(Form& F, const char* name, QWidget* eltern)
+        : DialogAnsicht(F, name, eltern), form_(F), l_(Spalte(this)) {}
+
+protected:
+    void Aktivieren() override { form_.FormShow(); }
+    bool Schliessen() override {
+        form_.FormClose();
+        return true;
+    }
+    // The last row, after the controls in vorne.
+    void Fusszeile(std::initializer_list<QWidget*> vorne) {
+        auto* unten = new QHBoxLayout;
+        for (QWidget* w : vorne) unten->addWidget(w);
+        unten->addWidget(b_.Knopf(form_.But_KoordUebernehmen, {}, this));
+        unten->addStretch(1);
+        unten->addWidget(b_.Knopf(form_.BitBtn_Schliessen, {}, this));
+        l_->addLayout(unten);
+    }
+
+    Form& form_;
+    QVBoxLayout* l_;
+};
+
+class GeradenAnimaAnsicht : public AnimaAnsicht<TForm_Einst_GeradenAnima> {
 public:
     explicit GeradenAnimaAnsicht(QWidget* eltern)
-        : DialogAnsicht(Form_Einst_GeradenAnima, "Form_Einst_GeradenAnima", eltern) {
+        : AnimaAnsicht(Form_Einst_GeradenAnima, "Form_Einst_GeradenAnima", eltern) {
         TForm_Einst_GeradenAnima& F = Form_Einst_GeradenAnima;
-        QVBoxLayout* l = Spalte(this);
         auto* gitter = new QHBoxLayout;
         gitter->addWidget(b_.Gitter(F.StringGrid1, {}, this));
         gitter->addWidget(b_.Gitter(F.StringGrid2, {}, this));
-        l->addLayout(gitter);
+        l_->addLayout(gitter);
         auto* mitte = new QHBoxLayout;
         mitte->addWidget(Schrittfelder(
             b_, this, [&F](int k) -> TEdit& { return F.Edit_Schritt[k]; },
@@ -394,29 +389,17 @@ public:
         }
         knoepfe->addStretch(1);
         mitte->addLayout(knoepfe);
-        l->addLayout(mitte);
-        auto* unten = new QHBoxLayout;
-        unten->addWidget(b_.Knopf(F.But_KoordUebernehmen, {}, this));
-        unten->addStretch(1);
-        unten->addWidget(b_.Knopf(F.BitBtn_Schliessen, {}, this));
-        l->addLayout(unten);
+        l_->addLayout(mitte);
+        Fusszeile({});
         b_.Zeitgeber(F.Timer1, this);
-    }
-
-protected:
-    void Aktivieren() override { Form_Einst_GeradenAnima.FormShow(); }
-    bool Schliessen() override {
-        Form_Einst_GeradenAnima.FormClose();
-        return true;
     }
 };
 
-class EbenenAnimaAnsicht : public DialogAnsicht {
+class EbenenAnimaAnsicht : public AnimaAnsicht<TForm_Einst_EbenenAnima> {
 public:
     explicit EbenenAnimaAnsicht(QWidget* eltern)
-        : DialogAnsicht(Form_Einst_EbenenAnima, "Form_Einst_EbenenAnima", eltern) {
+        : AnimaAnsicht(Form_Einst_EbenenAnima, "Form_Einst_EbenenAnima", eltern) {
         TForm_Einst_EbenenAnima& F = Form_Einst_EbenenAnima;
-        QVBoxLayout* l = Spalte(this);
         for (int e = 1; e <= 2; ++e) {
             auto* reihe = new QHBoxLayout;
             for (int i = 3 * e - 2; i <= 3 * e; ++i) reihe->addWidget(b_.Gitter(F.Gitter(i), {}, this));
@@ -428,23 +411,11 @@ public:
             QToolButton* start = b_.Schnellknopf(e == 1 ? F.But_StartE1 : F.But_StartE2, {}, this);
             start->setMinimumWidth(start->fontMetrics().horizontalAdvance(QStringLiteral("Stopp")) + 24);
             reihe->addWidget(start, 0, Qt::AlignVCenter);
-            l->addLayout(reihe);
+            l_->addLayout(reihe);
         }
-        auto* unten = new QHBoxLayout;
-        unten->addWidget(b_.Schnellknopf(F.But_ParamDarst, {}, this));
-        unten->addWidget(b_.Knopf(F.But_KoordUebernehmen, {}, this));
-        unten->addStretch(1);
-        unten->addWidget(b_.Knopf(F.BitBtn_Schliessen, {}, this));
-        l->addLayout(unten);
+        Fusszeile({b_.Schnellknopf(F.But_ParamDarst, {}, this)});
         b_.Zeitgeber(F.Timer1, this);
         b_.Zeitgeber(F.Timer2, this);
-    }
-
-protected:
-    void Aktivieren() override { Form_Einst_EbenenAnima.FormShow(); }
-    bool Schliessen() override {
-        Form_Einst_EbenenAnima.FormClose();
-        return true;
     }
 };
 
@@ -456,8 +427,8 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(new EbenenAnsicht(hauptfenster));
     d.push_back(new EbenKoordAnsicht(hauptfenster));
     d.push_back(new SpateAnsicht(hauptfenster));
-    d.push_back(new VektorenAnsicht(hauptfenster));
-    d.push_back(new StreckenAnsicht(hauptfenster));
+    d.push_back(new StrichAnsicht(Form_Vektoren, "Form_Vektoren", hauptfenster));
+    d.push_back(new StrichAnsicht(Form_Strecken, "Form_Strecken", hauptfenster));
     d.push_back(new PunkteAnsicht(hauptfenster));
     d.push_back(new KugelnAnsicht(hauptfenster));
     d.push_back(new KegelAnsicht(hauptfenster));

@@ -7,11 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <string_view>
 
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
+#include "gui/Hauptfensteransicht.h"
 #include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Hauptfenster.h"
 #include "mainwindow/Objektmenue.h"
@@ -32,32 +32,18 @@ Objektleiste::Objektleiste(QMainWindow& fenster, QWidget* panelOben)
     for (std::size_t i = 0; i < ObjektDialogAnzahl; ++i) {
         // The rotation axis and the animations after the objects.
         if (std::string_view(ObjektDialoge[i].Fenster) == "Form_DrehenUmGerade") objekte->addSeparator();
-        QAction* a = objekte->addAction(QString::fromUtf8(ObjektDialoge[i].Titel));
+        QAction* a = objekte->addAction(QtText(ObjektDialoge[i].Titel));
         connect(a, &QAction::triggered, this, [i] { Benutzeraktion([i] { ObjektDialogOeffnen(i); }); });
         menue_.push_back(a);
     }
 
     // ---- Panel_oben: one cell per object, its colour beside its switch.
     if (!panelOben) return;
-    auto* spalte = qobject_cast<QVBoxLayout*>(panelOben->layout());
-    if (!spalte) {
-        spalte = new QVBoxLayout(panelOben);
-        spalte->setContentsMargins(3, 1, 3, 1);
-        spalte->setSpacing(1);
-    }
-    auto* zeile = new QWidget(panelOben);
-    zeile->setObjectName(QStringLiteral("Sichtbarkeit"));
-    QFont klein = zeile->font();
-    klein.setPixelSize(10);
-    zeile->setFont(klein);
-    auto* r = new QHBoxLayout(zeile);
-    r->setContentsMargins(0, 0, 0, 0);
-    r->setSpacing(1);
+    QHBoxLayout* r = Schalterzeile(panelOben, "Sichtbarkeit", true);
+    QWidget* zeile = r->parentWidget();
     for (int nr = 1; nr <= 30; ++nr) {
         auto* zelle = new QWidget(zeile);
-        auto* z = new QHBoxLayout(zelle);
-        z->setContentsMargins(0, 0, 0, 0);
-        z->setSpacing(0);
+        QHBoxLayout* z = Reihe(zelle, 0);
         auto* farbe = new QFrame(zelle);
         farbe->setFixedSize(Farbbreite, Zeilenhoehe);
         farbe->setAutoFillBackground(true);
@@ -65,10 +51,9 @@ Objektleiste::Objektleiste(QMainWindow& fenster, QWidget* panelOben)
         farbe->setLineWidth(0);
         z->addWidget(farbe);
         QToolButton* k = b_->Schnellknopf(F.But_sichtb(nr), {}, zelle);
-        k->setObjectName(QString::fromUtf8("But_sichtb_") + QString::fromStdString(F.But_sichtb(nr).Caption));
+        k->setObjectName(QStringLiteral("But_sichtb_") + QtText(F.But_sichtb(nr).Caption));
         k->setFixedHeight(Zeilenhoehe);
         k->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        k->setFocusPolicy(Qt::NoFocus);
         k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         k->setMinimumWidth(20 - Farbbreite);
         z->addWidget(k, 1);
@@ -88,7 +73,6 @@ Objektleiste::Objektleiste(QMainWindow& fenster, QWidget* panelOben)
             erstes = false;
             r->addSpacing(w->sizeHint().width());
         }
-    spalte->insertWidget(0, zeile);
     Auffrischen();
 }
 

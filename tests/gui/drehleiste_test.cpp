@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,7 @@
 #include <vector>
 
 #include "QtTestAnwendung.h"
-#include "gui/Bedienelemente.h"
+#include "gui/Bindung.h"
 #include "gui/Drehleiste.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtOberflaeche.h"
@@ -312,14 +313,16 @@ TEST_F(Drehleiste_, MenueZumDrehenUndAnimationen) {
     EXPECT_TRUE(DrehstreckenZeigen);
 
     // The animation group opens the window of its item, again on a second click.
-    auto* g = fenster->findChild<Auswahlgruppe*>(QStringLiteral("RadioGroup_Animationen"));
+    auto* g = fenster->findChild<QGroupBox*>(QStringLiteral("RadioGroup_Animationen"));
     ASSERT_NE(g, nullptr);
-    g->Eintrag(0)->click();
-    g->Eintrag(0)->click();
+    const QList<QRadioButton*> eintraege = g->findChildren<QRadioButton*>();
+    ASSERT_EQ(eintraege.size(), 2);
+    eintraege[0]->click();
+    eintraege[0]->click();
     int gezeigt = 0;
     for (const auto& f : skript.Fenster) gezeigt += f.name == "Form_Einst_GeradenAnima" && f.zeigen && f.modal;
     EXPECT_EQ(gezeigt, 2);
-    EXPECT_TRUE(g->Eintrag(0)->isChecked());
+    EXPECT_TRUE(eintraege[0]->isChecked());
 
     mit->trigger();
     EXPECT_TRUE(AchsenMitDrehen);
