@@ -1,14 +1,12 @@
 // The parameter equations in the picture: number texts, layout and their
 // place at the very end of the redraw.
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "Bildtest.h"
 #include "mainwindow/Schriftgroessen.h"
 #include "platform/Zahltext.h"
+#include "view3d/Bildtest.h"
 #include "view3d/Gleichungen.h"
 
 namespace {
@@ -29,14 +27,11 @@ protected:
 };
 
 TEST(GleichungsZahl, AchtZeichenMitVorzeichenplatz) {
-    EXPECT_EQ(GleichungsZahlText(1), " 0001,00");
-    EXPECT_EQ(GleichungsZahlText(-12.5L), "-0012,50");
-    EXPECT_EQ(GleichungsZahlText(1234.567L), " 1234,56");  // third decimal cut, not rounded
-    EXPECT_EQ(GleichungsZahlText(-0.004L), "-0000,00");
-    EXPECT_EQ(GleichungsZahlText(9999.999L), " 9999,99");
-    EXPECT_EQ(GleichungsZahlText(0), " 0000,00");
-    EXPECT_EQ(GleichungsZahlText(12345), "12345,00");
-    EXPECT_EQ(GleichungsZahlText(-10000.5L), "-10000,5");
+    // The third decimal is cut, not rounded.
+    const std::pair<Extended, const char*> Faelle[] = {
+        {1, " 0001,00"},          {-12.5L, "-0012,50"}, {1234.567L, " 1234,56"}, {-0.004L, "-0000,00"},
+        {9999.999L, " 9999,99"}, {0, " 0000,00"},      {12345, "12345,00"},     {-10000.5L, "-10000,5"}};
+    for (const auto& [v, text] : Faelle) EXPECT_EQ(GleichungsZahlText(v), text);
     // Too large for the fixed form: shorter, with its exponent whole.
     for (Extended v : {123456789.0L, -98765432.0L, 1e12L}) {
         const std::string s = GleichungsZahlText(v);
@@ -52,12 +47,8 @@ TEST(GleichungsLayout, FolgtDerBildgroesse) {
     ZeichenbitmapEinsetzen ein(b);
     ProgrammStart();
     SchriftGroessenSetzen();
+    // (The layout values show in the texts' places below.)
     EXPECT_EQ(b.Font.Height, -11);  // 8 points at 96 dpi for 1024 pixels
-    EXPECT_EQ(GleichungsZeilenabstand, 22);
-    EXPECT_DOUBLE_EQ(static_cast<double>(GleichungsTextMasse), 25.75);
-    EXPECT_DOUBLE_EQ(static_cast<double>(GleichungHLinks), 463.5);
-    EXPECT_DOUBLE_EQ(static_cast<double>(GleichungE2Links), 412.0);
-    EXPECT_DOUBLE_EQ(static_cast<double>(GleichungEbenenOben), 630.0);
     EXPECT_EQ(BildSchriftHoehe(640), 8);   // 6 points
     EXPECT_EQ(BildSchriftHoehe(900), 9);   // 7 points
     EXPECT_EQ(BildSchriftHoehe(1280), 13); // 10 points
@@ -75,28 +66,17 @@ TEST_F(Gleichungen, TexteStellenUndKlammern) {
     const std::vector<std::string> g = {"g: ... =", "-0005,00", "-0003,00", "-0002,00",
                                         "+ k *",    " 0003,00", " 0001,00", " 0001,00"};
     for (std::size_t i = 0; i < g.size(); ++i) EXPECT_EQ(t[i].text, g[i]);
-    EXPECT_EQ(t[8].text, "h: ... =");
-    EXPECT_EQ(t[12].text, "+   l  * ");
-    EXPECT_EQ(t[16].text, "E1:...=");
-    EXPECT_EQ(t[17].text, " 0004,00");
-    EXPECT_EQ(t[20].text, " + r * ");
-    EXPECT_EQ(t[21].text, " 0004,00");
-    EXPECT_EQ(t[24].text, " + s* ");
-    EXPECT_EQ(t[28].text, "E2:...=");
-    EXPECT_EQ(t[32].text, " + t * ");
-    EXPECT_EQ(t[36].text, " + u * ");
+    const std::pair<int, const char*> weitere[] = {{8, "h: ... ="},  {12, "+   l  * "}, {16, "E1:...="},
+                                                   {17, " 0004,00"}, {20, " + r * "},   {24, " + s* "},
+                                                   {28, "E2:...="},  {32, " + t * "},   {36, " + u * "}};
+    for (const auto& [i, text] : weitere) EXPECT_EQ(t[i].text, text) << i;
 
     // U = 25,75, L = 22, planes 630 lower; positions rounded half to even.
-    EXPECT_EQ(t[0].punkte[0], (TPoint{26, 44}));
-    EXPECT_EQ(t[1].punkte[0], (TPoint{103, 22}));
-    EXPECT_EQ(t[3].punkte[0], (TPoint{103, 66}));
-    EXPECT_EQ(t[4].punkte[0], (TPoint{180, 44}));
-    EXPECT_EQ(t[5].punkte[0], (TPoint{232, 22}));
-    EXPECT_EQ(t[8].punkte[0], (TPoint{489, 44}));
-    EXPECT_EQ(t[9].punkte[0], (TPoint{566, 22}));  // 566,5
-    EXPECT_EQ(t[16].punkte[0], (TPoint{26, 674}));
-    EXPECT_EQ(t[17].punkte[0], (TPoint{82, 652}));
-    EXPECT_EQ(t[28].punkte[0], (TPoint{438, 674}));
+    const std::pair<int, TPoint> stellen[] = {{0, {26, 44}},   {1, {103, 22}},  {3, {103, 66}},
+                                              {4, {180, 44}},  {5, {232, 22}},  {8, {489, 44}},
+                                              {9, {566, 22}},  {16, {26, 674}}, {17, {82, 652}},
+                                              {28, {438, 674}}};  // t[9] at 566,5
+    for (const auto& [i, p] : stellen) EXPECT_EQ(t[i].punkte[0], p) << i;
 
     // Every text, also those of h, E1 and E2, in the colour of g.
     for (const auto& e : t) EXPECT_EQ(e.font.Color, 0x00112233u) << e.text;
@@ -106,28 +86,27 @@ TEST_F(Gleichungen, TexteStellenUndKlammern) {
     ASSERT_EQ(k.size(), 20u);
     EXPECT_EQ(k[0].punkte, (std::vector<TPoint>{{106, 81}, {100, 81}, {100, 18}, {106, 18}}));
     EXPECT_EQ(k[1].punkte, (std::vector<TPoint>{{140, 81}, {146, 81}, {146, 18}, {140, 18}}));
-    EXPECT_EQ(k[0].pen.Color, 0x00112233u);
-    EXPECT_EQ(k[0].pen.Width, 1);
-    EXPECT_EQ(k[0].pen.Style, psSolid);
+    EXPECT_EQ(k[0].pen, (TPen{0x00112233, 1, psSolid}));
 }
 
 TEST_F(Gleichungen, KoordinatensperreBlendetJeweilsAus) {
-    KoordZeigenGeraden = false;
-    SzeneZeichnen();
-    auto t = Texte();
-    ASSERT_EQ(t.size(), 24u);
-    EXPECT_EQ(t[0].text, "E1:...=");
-    EXPECT_EQ(TextIndex("g: ... ="), -1);
-
-    KoordZeigenGeraden = true;
-    KoordZeigenEbenen = false;
-    bild.Leeren();
-    SzeneZeichnen();
-    t = Texte();
-    ASSERT_EQ(t.size(), 16u);
-    EXPECT_EQ(t[0].text, "g: ... =");
-    EXPECT_EQ(TextIndex("E1:...="), -1);
-
+    // The lines locked: only the planes' texts; the planes locked: only the
+    // lines'; the switch off: none.
+    struct Fall {
+        bool geraden, ebenen;
+        std::size_t n;
+        const char *erste, *fehlt;
+    };
+    for (const Fall& f : {Fall{false, true, 24, "E1:...=", "g: ... ="}, Fall{true, false, 16, "g: ... =", "E1:...="}}) {
+        KoordZeigenGeraden = f.geraden;
+        KoordZeigenEbenen = f.ebenen;
+        bild.Leeren();
+        SzeneZeichnen();
+        const auto t = Texte();
+        ASSERT_EQ(t.size(), f.n);
+        EXPECT_EQ(t[0].text, f.erste);
+        EXPECT_EQ(TextIndex(f.fehlt), -1);
+    }
     ParamDarstellungZeigen = false;
     KoordZeigenEbenen = true;
     bild.Leeren();

@@ -2,15 +2,9 @@
 // the dialogs' start cells:
 //   g: (-5,-3,-2) + s(3,1,1)   h: (6,-2,1) + s(-2,2,0)   t: (0,0,5) + s(-2,2,0)
 //   E1: x - 2y + 2z = 4        E2: x - y + 4z + 4 = 0
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "geometry/Geometrie.h"
 #include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
+#include "view3d/Bildtest.h"
 #include "view3d/DrehZustand.h"
 #include "view3d/Szene.h"
 
@@ -18,26 +12,16 @@ namespace {
 
 constexpr long double Eps = 1e-9L;
 
-void ErwartePunkt(const TVek_R3& P, long double x, long double y, long double z) {
-    EXPECT_NEAR(static_cast<double>(P.x), static_cast<double>(x), 1e-9);
-    EXPECT_NEAR(static_cast<double>(P.y), static_cast<double>(y), 1e-9);
-    EXPECT_NEAR(static_cast<double>(P.z), static_cast<double>(z), 1e-9);
-}
-
-long double Skalar(const TVek_R3& a, const TVek_R3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
+TVek_R3 Minus(const TVek_R3& a, const TVek_R3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 TVek_R3 Kreuz(const TVek_R3& a, const TVek_R3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-
 bool Parallel(const TVek_R3& a, const TVek_R3& b) {
-    TVek_R3 k = Kreuz(a, b);
-    return Betrag(k) < 1e-9L * (1 + Betrag(a) * Betrag(b)) && Betrag(a) > Eps && Betrag(b) > Eps;
+    return Betrag(Kreuz(a, b)) < Eps * (1 + Betrag(a) * Betrag(b)) && Betrag(a) > Eps && Betrag(b) > Eps;
 }
-
 // Distance of P from the plane n.x + d = 0.
 long double EbenenAbstand(const TVek_R3& P, const TVek_R3& n, long double d) {
-    return std::fabs(Skalar(P, n) + d) / Betrag(n);
+    return std::fabs(Skalarprodukt(P, n) + d) / Betrag(n);
 }
 
 const TVek_R3 N1{1, -2, 2}, N2{1, -1, 4};
@@ -49,32 +33,32 @@ protected:
 };
 
 TEST_F(Startszene, ObjekteSindIhreZellen) {
-    ErwartePunkt(Gerade[1].Stuetzvektor, -5, -3, -2);
-    ErwartePunkt(Gerade[1].Richtungsvektor, 3, 1, 1);
-    ErwartePunkt(Gerade[2].Stuetzvektor, 6, -2, 1);
-    ErwartePunkt(Gerade[2].Richtungsvektor, -2, 2, 0);
-    ErwartePunkt(Gerade[3].Stuetzvektor, 0, 0, 5);
-    ErwartePunkt(Gerade[3].Richtungsvektor, -2, 2, 0);
-    ErwartePunkt(Ebene[1].Stuetzvektor, 4, 0, 0);
-    ErwartePunkt(Ebene[1].Richtungsvektor1, 4, 2, 0);
-    ErwartePunkt(Ebene[1].Richtungsvektor2, -4, 0, 2);
-    ErwartePunkt(Ebene[2].Stuetzvektor, 0, 0, -1);
-    ErwartePunkt(Ebene[2].Richtungsvektor1, 4, 4, 0);
-    ErwartePunkt(Ebene[2].Richtungsvektor2, 4, 0, -1);
+    ErwartePunkt(Gerade[1].Stuetzvektor, -5, -3, -2, Eps);
+    ErwartePunkt(Gerade[1].Richtungsvektor, 3, 1, 1, Eps);
+    ErwartePunkt(Gerade[2].Stuetzvektor, 6, -2, 1, Eps);
+    ErwartePunkt(Gerade[2].Richtungsvektor, -2, 2, 0, Eps);
+    ErwartePunkt(Gerade[3].Stuetzvektor, 0, 0, 5, Eps);
+    ErwartePunkt(Gerade[3].Richtungsvektor, -2, 2, 0, Eps);
+    ErwartePunkt(Ebene[1].Stuetzvektor, 4, 0, 0, Eps);
+    ErwartePunkt(Ebene[1].Richtungsvektor1, 4, 2, 0, Eps);
+    ErwartePunkt(Ebene[1].Richtungsvektor2, -4, 0, 2, Eps);
+    ErwartePunkt(Ebene[2].Stuetzvektor, 0, 0, -1, Eps);
+    ErwartePunkt(Ebene[2].Richtungsvektor1, 4, 4, 0, Eps);
+    ErwartePunkt(Ebene[2].Richtungsvektor2, 4, 0, -1, Eps);
     // The cells given for points, vectors and segments.
-    ErwartePunkt(Punkt[1].Ort, 4, 4, 0);
-    ErwartePunkt(Punkt[2].Ort, -4, 4, 4);
-    ErwartePunkt(Punkt[3].Ort, -4, -4, -4);
-    ErwartePunkt(Vektor[1].Anfangspunkt, 0, 0, 0);
-    ErwartePunkt(Vektor[1].Vektor, -3, -3, 0);
-    ErwartePunkt(Vektor[1].Endpunkt, -3, -3, 0);
-    ErwartePunkt(Strecke[1].A, -8, -8, -8);
-    ErwartePunkt(Strecke[1].B, -8, -4, -4);
+    ErwartePunkt(Punkt[1].Ort, 4, 4, 0, Eps);
+    ErwartePunkt(Punkt[2].Ort, -4, 4, 4, Eps);
+    ErwartePunkt(Punkt[3].Ort, -4, -4, -4, Eps);
+    ErwartePunkt(Vektor[1].Anfangspunkt, 0, 0, 0, Eps);
+    ErwartePunkt(Vektor[1].Vektor, -3, -3, 0, Eps);
+    ErwartePunkt(Vektor[1].Endpunkt, -3, -3, 0, Eps);
+    ErwartePunkt(Strecke[1].A, -8, -8, -8, Eps);
+    ErwartePunkt(Strecke[1].B, -8, -4, -4, Eps);
     // Every parallelepiped's corner G is A + AB + AD + AE.
     for (int i = 1; i <= 4; ++i) {
         const TSpat& S = Spat[i];
         ErwartePunkt(S.Ecke[7], S.Ecke[1].x + S.AB.x + S.AD.x + S.AE.x, S.Ecke[1].y + S.AB.y + S.AD.y + S.AE.y,
-                     S.Ecke[1].z + S.AB.z + S.AD.z + S.AE.z);
+                     S.Ecke[1].z + S.AB.z + S.AD.z + S.AE.z, Eps);
     }
     // Only g and E2 are visible in the first picture.
     EXPECT_EQ(Gerade[1].sichtbar, 1);
@@ -85,7 +69,7 @@ TEST_F(Startszene, ObjekteSindIhreZellen) {
 
 TEST_F(Startszene, LageDerGeraden) {
     EXPECT_EQ(LageGH, 1);
-    ErwartePunkt(SchnittpunktGH, 4, 0, 1);
+    ErwartePunkt(SchnittpunktGH, 4, 0, 1, Eps);
     EXPECT_EQ(LageGT, 0);
     EXPECT_EQ(LageTextGT, "windschief");
     EXPECT_EQ(LageHT, 0);
@@ -96,23 +80,21 @@ TEST_F(Startszene, DurchstosspunkteUndLagetexte) {
     const TEbene& E1 = Ebene[1];
     const TEbene& E2 = Ebene[2];
     ASSERT_EQ(E1.DurchstosspunktGvorhanden, 1);
-    ErwartePunkt(E1.DurchstosspunktG, 2, -2.0L / 3, 1.0L / 3);
+    ErwartePunkt(E1.DurchstosspunktG, 2, -2.0L / 3, 1.0L / 3, Eps);
     ASSERT_EQ(E1.DurchstosspunktHvorhanden, 1);
-    ErwartePunkt(E1.DurchstosspunktH, 10.0L / 3, 2.0L / 3, 1);
+    ErwartePunkt(E1.DurchstosspunktH, 10.0L / 3, 2.0L / 3, 1, Eps);
     ASSERT_EQ(E1.DurchstosspunktTvorhanden, 1);
-    ErwartePunkt(E1.DurchstosspunktT, -2, 2, 5);
+    ErwartePunkt(E1.DurchstosspunktT, -2, 2, 5, Eps);
     ASSERT_EQ(E2.DurchstosspunktGvorhanden, 1);
-    ErwartePunkt(E2.DurchstosspunktG, -2, -2, -1);  // inside the axes cube
+    ErwartePunkt(E2.DurchstosspunktG, -2, -2, -1, Eps);  // inside the axes cube
     ASSERT_EQ(E2.DurchstosspunktHvorhanden, 1);
-    ErwartePunkt(E2.DurchstosspunktH, -2, 6, 1);
+    ErwartePunkt(E2.DurchstosspunktH, -2, 6, 1, Eps);
     ASSERT_EQ(E2.DurchstosspunktTvorhanden, 1);
-    ErwartePunkt(E2.DurchstosspunktT, -12, 12, 5);
+    ErwartePunkt(E2.DurchstosspunktT, -12, 12, 5, Eps);
     // Coordinate forms, up to a common factor.
-    TVek_R3 k1{E1.KoordA, E1.KoordB, E1.KoordC};
-    EXPECT_TRUE(Parallel(k1, N1));
+    EXPECT_TRUE(Parallel({E1.KoordA, E1.KoordB, E1.KoordC}, N1));
     EXPECT_NEAR(static_cast<double>(E1.KoordD / E1.KoordA), -4.0, 1e-12);
-    TVek_R3 k2{E2.KoordA, E2.KoordB, E2.KoordC};
-    EXPECT_TRUE(Parallel(k2, N2));
+    EXPECT_TRUE(Parallel({E2.KoordA, E2.KoordB, E2.KoordC}, N2));
     EXPECT_NEAR(static_cast<double>(E2.KoordD / E2.KoordA), 4.0, 1e-12);
 }
 
@@ -142,19 +124,18 @@ TEST_F(Startszene, ProjizierteGeradenFolgenDerZentralprojektion) {
         SCOPED_TRACE(i);
         ASSERT_EQ(P.gueltig, 1);
         EXPECT_LT(EbenenAbstand(P.Stuetzvektor, n, d[(i - 1) % 2]), 1e-9L);
-        EXPECT_LT(std::fabs(Skalar(P.Richtungsvektor, n)), 1e-9L * Betrag(P.Richtungsvektor));
+        EXPECT_LT(std::fabs(Skalarprodukt(P.Richtungsvektor, n)), 1e-9L * Betrag(P.Richtungsvektor));
         for (const TVek_R3& Q : {L.VektorAnfang, L.VektorEnde}) {
             // C + k (Q - C) in the plane.
-            TVek_R3 w{Q.x - C.x, Q.y - C.y, Q.z - C.z};
-            long double k = -(Skalar(C, n) + d[(i - 1) % 2]) / Skalar(w, n);
-            TVek_R3 F{C.x + k * w.x, C.y + k * w.y, C.z + k * w.z};
-            TVek_R3 AF{F.x - P.Stuetzvektor.x, F.y - P.Stuetzvektor.y, F.z - P.Stuetzvektor.z};
-            EXPECT_LT(Betrag(Kreuz(AF, P.Richtungsvektor)) / Betrag(P.Richtungsvektor), 1e-9L);
+            const TVek_R3 w = Minus(Q, C);
+            const long double k = -(Skalarprodukt(C, n) + d[(i - 1) % 2]) / Skalarprodukt(w, n);
+            const TVek_R3 F{C.x + k * w.x, C.y + k * w.y, C.z + k * w.z};
+            EXPECT_LT(Betrag(Kreuz(Minus(F, P.Stuetzvektor), P.Richtungsvektor)) / Betrag(P.Richtungsvektor), 1e-9L);
         }
     }
     // By hand: g meets E1 in (2, -2/3, 1/3); its projection passes there.
     const TGerade& P1 = Projektionsgeraden[1];
-    TVek_R3 AD{2 - P1.Stuetzvektor.x, -2.0L / 3 - P1.Stuetzvektor.y, 1.0L / 3 - P1.Stuetzvektor.z};
+    const TVek_R3 AD = Minus({2, -2.0L / 3, 1.0L / 3}, P1.Stuetzvektor);
     EXPECT_LT(Betrag(Kreuz(AD, P1.Richtungsvektor)), 1e-9L * Betrag(P1.Richtungsvektor));
 }
 
@@ -173,15 +154,15 @@ TEST_F(Startszene, SpurgeradenUndSpurpunkte) {
         EXPECT_NEAR(static_cast<double>(c[(i - 1) % 3]), 0.0, 1e-9);
     }
     ASSERT_EQ(Gerade[1].SpurpunktXYvorhanden, 1);
-    ErwartePunkt(Gerade[1].SpurpunktXY, 1, -1, 0);
-    ErwartePunkt(Gerade[1].SpurpunktXZ, 4, 0, 1);
-    ErwartePunkt(Gerade[1].SpurpunktYZ, 0, -4.0L / 3, -1.0L / 3);
+    ErwartePunkt(Gerade[1].SpurpunktXY, 1, -1, 0, Eps);
+    ErwartePunkt(Gerade[1].SpurpunktXZ, 4, 0, 1, Eps);
+    ErwartePunkt(Gerade[1].SpurpunktYZ, 0, -4.0L / 3, -1.0L / 3, Eps);
     // h meets z = 0 nowhere (h runs at z = 1), y = 0 at s = 1, x = 0 at s = 3.
     EXPECT_EQ(Gerade[2].SpurpunktXYvorhanden, 0);
     ASSERT_EQ(Gerade[2].SpurpunktXZvorhanden, 1);
-    ErwartePunkt(Gerade[2].SpurpunktXZ, 4, 0, 1);
+    ErwartePunkt(Gerade[2].SpurpunktXZ, 4, 0, 1, Eps);
     ASSERT_EQ(Gerade[2].SpurpunktYZvorhanden, 1);
-    ErwartePunkt(Gerade[2].SpurpunktYZ, 0, 4, 1);
+    ErwartePunkt(Gerade[2].SpurpunktYZ, 0, 4, 1, Eps);
 }
 
 TEST_F(Startszene, SchnittangabenImHauptfenster) {
@@ -201,8 +182,8 @@ TEST_F(Startszene, ErsteAktivierungSetztDieProjektion) {
     EXPECT_FALSE(ErsteAktivierung);
     EXPECT_TRUE(Zentralprojektion);
     EXPECT_EQ(ProjEbene, 1);
-    ErwartePunkt(Augpunkt, 40, 80, 30);
-    ErwartePunkt(ProjRichtung, 0.8L, 1, 0.5L);
+    ErwartePunkt(Augpunkt, 40, 80, 30, Eps);
+    ErwartePunkt(ProjRichtung, 0.8L, 1, 0.5L, Eps);
     EXPECT_EQ(Form_Edits_01.Edit_FPx.Text(), "40");
     EXPECT_EQ(Form_Edits_01.Edit_FPy.Text(), "80");
     EXPECT_EQ(Form_Edits_01.Edit_FPz.Text(), "30");
@@ -234,7 +215,7 @@ TEST_F(Startszene, ProgrammStartVergisstAltenZustand) {
     Kugel[2].Radius = 0;
     ErsteAktivierung = true;
     ProgrammStart();
-    ErwartePunkt(Gerade[1].Stuetzvektor, -5, -3, -2);
+    ErwartePunkt(Gerade[1].Stuetzvektor, -5, -3, -2, Eps);
     EXPECT_GT(Kugel[2].Radius, 0);
     EXPECT_FALSE(ErsteAktivierung);
 }

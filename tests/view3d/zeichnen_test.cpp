@@ -1,26 +1,16 @@
 // The redraw of the whole scene and the segment primitive, on a recording
 // canvas from the program's start scene.
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include <algorithm>
 #include <limits>
 #include <vector>
 
-#include "Bildtest.h"
 #include "mainwindow/Hauptfenster.h"
+#include "view3d/Bildtest.h"
 #include "view3d/DrehZustand.h"
 
 namespace {
 
 using Zeichnen = Bildtest;
-
-// Colours of the painted line pieces, consecutive repeats merged.
-std::vector<TColor> Farbfolge(const ProtokollZeichenflaeche& b) {
-    std::vector<TColor> f;
-    for (const auto& s : b.Strecken())
-        if (f.empty() || f.back() != s.pen.Color) f.push_back(s.pen.Color);
-    return f;
-}
 
 TEST_F(Zeichnen, SchritteInFesterReihenfolge) {
     // Distinct colours for each step; the walls' grid and the ticks stay black.
@@ -31,7 +21,6 @@ TEST_F(Zeichnen, SchritteInFesterReihenfolge) {
     Ebene_E2.Farbe = FarbeE2 = 0x00CC0000;
     Gerade_sg.Farbe = 0x000000DD;
     ASSERT_TRUE(SchnittgeradeVorhanden);
-
     SzeneZeichnen();
 
     ASSERT_FALSE(bild.Eintraege.empty());
@@ -40,18 +29,17 @@ TEST_F(Zeichnen, SchritteInFesterReihenfolge) {
     EXPECT_EQ(bild.Anzahl(Art::FillRect), 1);
     // The three default walls are filled before any line is drawn.
     EXPECT_EQ(bild.Anzahl(Art::Polygon), 3);
-    const int ersteLinie = Erster(Art::LineTo);
-    for (int i = 0; i < static_cast<int>(bild.Eintraege.size()); ++i)
-        if (bild.Eintraege[i].art == Art::Polygon) EXPECT_LT(i, ersteLinie);
-    // Walls' grid, axes, ticks, g, E2, then sg.
-    const std::vector<TColor> erwartet = {0, 0xAA, 0, 0xBB00, 0xCC0000, 0xDD};
-    EXPECT_EQ(Farbfolge(bild), erwartet);
+    EXPECT_LT(Letzter(Art::Polygon), Erster(Art::LineTo));
+    // Walls' grid, axes, ticks, g, E2, then sg (consecutive repeats merged).
+    std::vector<TColor> f;
+    for (const auto& s : bild.Strecken())
+        if (f.empty() || f.back() != s.pen.Color) f.push_back(s.pen.Color);
+    EXPECT_EQ(f, (std::vector<TColor>{0, 0xAA, 0, 0xBB00, 0xCC0000, 0xDD}));
     EXPECT_EQ(uebertragungen, 1);
 }
 
 TEST_F(Zeichnen, OhneSchalterNurHintergrund) {
     AllesAus();
-    SchnittgeradeZeigen = false;
     FarbeHintergrund = 0x00102030;
     SzeneZeichnen();
     ASSERT_EQ(bild.Eintraege.size(), 1u);
@@ -60,8 +48,7 @@ TEST_F(Zeichnen, OhneSchalterNurHintergrund) {
     EXPECT_EQ(e.brush.Color, 0x00102030u);
     EXPECT_EQ(e.brush.Style, bsSolid);
     // The picture area: the client area left of the right-hand panel.
-    EXPECT_EQ(e.punkte[0], (TPoint{0, 0}));
-    EXPECT_EQ(e.punkte[1], (TPoint{824, 740}));
+    EXPECT_EQ(e.punkte, (std::vector<TPoint>{{0, 0}, {824, 740}}));
 
     // Trail mode keeps the previous picture: nothing at all is painted.
     SpurModus = true;
@@ -71,83 +58,67 @@ TEST_F(Zeichnen, OhneSchalterNurHintergrund) {
     EXPECT_EQ(uebertragungen, 2);
 
     // A plane may have left the brush clear: the fill fills all the same.
-    SpurModus = false;
-    bild.Leeren();
     bild.Brush.Style = bsClear;
     HintergrundFuellen();
     ASSERT_EQ(bild.Eintraege.size(), 1u);
     EXPECT_EQ(bild.Eintraege[0].brush.Style, bsSolid);
 }
 
-TEST_F(Zeichnen, ProjektionsgeradeNurMitSichtbarerGeradeUndEbene) {
+TEST_F(Zeichnen, AbgeleiteteLinienNurUnterIhrenBedingungen) {
     AllesAus();
-    SchnittgeradeZeigen = false;
-    TGerade& P = Projektionsgeraden[1];  // g onto E1
-    P.anzeigen = 1;
-    P.gueltig = 1;
+    const auto gezeichnet = [&](TColor farbe) {
+        bild.Leeren();
+        SzeneZeichnen();
+        return bild.StreckenMitFarbe(farbe);
+    };
+    // The projection of g onto E1: with the line and the plane visible,
+    // when it exists and is wanted.
+    TGerade& P = Projektionsgeraden[1];
+    P.anzeigen = P.gueltig = 1;
     P.Farbe = 0x00345678;
     P.Stiftbreite = 1;
     P.ZeichenAnfang = {-2, 0, 0};
     P.ZeichenEnde = {2, 0, 1};
-    auto gezeichnet = [&] {
-        bild.Leeren();
-        SzeneZeichnen();
-        return bild.StreckenMitFarbe(0x00345678);
-    };
     Gerade_g.sichtbar = 1;
-    Ebene_E1.sichtbar = 0;
-    EXPECT_EQ(gezeichnet(), 0);  // plane hidden
+    EXPECT_EQ(gezeichnet(0x00345678), 0);  // plane hidden
     Ebene_E1.sichtbar = 1;
     Gerade_g.sichtbar = 0;
-    EXPECT_EQ(gezeichnet(), 0);  // line hidden
+    EXPECT_EQ(gezeichnet(0x00345678), 0);  // line hidden
     Gerade_g.sichtbar = 1;
-    EXPECT_EQ(gezeichnet(), 1);
+    EXPECT_EQ(gezeichnet(0x00345678), 1);
     P.gueltig = 0;
-    EXPECT_EQ(gezeichnet(), 0);  // wanted but does not exist
+    EXPECT_EQ(gezeichnet(0x00345678), 0);  // wanted but does not exist
     P.gueltig = 1;
     P.anzeigen = 0;
-    EXPECT_EQ(gezeichnet(), 0);  // exists but not wanted
-}
+    EXPECT_EQ(gezeichnet(0x00345678), 0);  // exists but not wanted
 
-TEST_F(Zeichnen, SchnittgeradeNurWennVorhanden) {
+    // sg: shown and existing.
     AllesAus();
     SchnittgeradeZeigen = true;
     Gerade_sg.Farbe = 0x00ABCDEF;
     Gerade_sg.ZeichenAnfang = {-1, 0, 0};
     Gerade_sg.ZeichenEnde = {1, 0, 0};
     SchnittgeradeVorhanden = false;
-    SzeneZeichnen();
-    EXPECT_EQ(bild.StreckenMitFarbe(0x00ABCDEF), 0);
+    EXPECT_EQ(gezeichnet(0x00ABCDEF), 0);
     SchnittgeradeVorhanden = true;
-    SzeneZeichnen();
-    EXPECT_EQ(bild.StreckenMitFarbe(0x00ABCDEF), 1);
+    EXPECT_EQ(gezeichnet(0x00ABCDEF), 1);
     SchnittgeradeZeigen = false;
-    bild.Leeren();
-    SzeneZeichnen();
-    EXPECT_EQ(bild.StreckenMitFarbe(0x00ABCDEF), 0);
-}
+    EXPECT_EQ(gezeichnet(0x00ABCDEF), 0);
 
-TEST_F(Zeichnen, FluchtstreckenNurInZentralprojektion) {
-    AllesAus();
-    SchnittgeradeZeigen = false;
+    // Vanishing segments only in central projection, with the cuboid even
+    // with the axes cube off.
     FluchtstreckenZeigen = true;
     FluchtstreckenFarbe = 0x00445566;
     ASSERT_TRUE(Zentralprojektion);
-    SzeneZeichnen();
-    EXPECT_GT(bild.StreckenMitFarbe(0x00445566), 0);
-    // The cuboid comes with them even with the axes cube off.
+    EXPECT_GT(gezeichnet(0x00445566), 0);
     EXPECT_GE(bild.StreckenMitFarbe(MaxQuader.Farbe), 12);
-
     Zentralprojektion = false;
-    bild.Leeren();
-    SzeneZeichnen();
-    EXPECT_EQ(bild.StreckenMitFarbe(0x00445566), 0);
+    EXPECT_EQ(gezeichnet(0x00445566), 0);
     EXPECT_EQ(bild.Strecken().size(), 0u);
 }
 
 TEST_F(Zeichnen, StreckenGrenzeMeldetEinmalUndZeichnetDirektWeiter) {
     AllesAus();
-    SchnittgeradeZeigen = false;
     Zentralprojektion = false;
     VerdeckteLinien = true;
     const TColor farbe = 0x00010203;
@@ -174,53 +145,8 @@ TEST_F(Zeichnen, StreckenGrenzeMeldetEinmalUndZeichnetDirektWeiter) {
     EXPECT_EQ(host.Meldungen.size(), 1u);
 }
 
-TEST_F(Zeichnen, StreckenGrenzeImNeuzeichnenOhneVerschachtelung) {
-    // Four dense spheres are far more than the list holds.
-    AllesAus();
-    SchnittgeradeZeigen = false;
-    for (int i = 1; i <= 4; ++i) Kugel[i].sichtbar = 1;
-    SzeneZeichnen();
-    const std::size_t direkt = bild.Strecken().size();
-    ASSERT_GT(direkt, static_cast<std::size_t>(StreckenHoechstzahl));
-
-    // The main window's switch, as it acts: mode off, then a redraw.
-    int klicks = 0;
-    Form_Edits_01.But_vdL.OnClick = [&] {
-        ++klicks;
-        if (VerdeckteLinien) {
-            VerdeckteLinien = false;
-            SzeneZeichnen();
-        }
-    };
-    int tiefe = 0, tiefste = 0;
-    BildUebertragen = [&] {
-        ++uebertragungen;
-        ++tiefe;
-        tiefste = std::max(tiefste, tiefe);
-        --tiefe;
-    };
-    VerdeckteLinien = true;
-    Form_Edits_01.But_vdL.Down = true;
-    uebertragungen = 0;
-    bild.Leeren();
-    host.Vergessen();
-    SzeneZeichnen();
-
-    EXPECT_EQ(host.Meldungen.size(), 1u);
-    EXPECT_EQ(klicks, 1);
-    EXPECT_FALSE(VerdeckteLinien);
-    // One picture: one background fill, one transfer, nothing nested.
-    EXPECT_EQ(bild.Anzahl(Art::FillRect), 1);
-    EXPECT_EQ(uebertragungen, 1);
-    EXPECT_EQ(tiefste, 1);
-    // Every segment but the dropped one is in the finished picture.
-    EXPECT_EQ(bild.Strecken().size(), direkt - 1);
-    EXPECT_EQ(StreckenAnzahl, 0);
-    // The busy cursor is back although the mode went off on the way.
-    EXPECT_EQ(host.SanduhrWechsel, (std::vector<bool>{true, false}));
-}
-
-TEST_F(Zeichnen, KeinDurchgangVorDemEndeDerErstenAktivierung) {
+TEST_F(Zeichnen, DurchgangErstNachDerAktivierung) {
+    // No pass before the end of the first activation: queued only.
     VerdeckteLinien = true;
     ErsteAktivierung = true;
     SzeneZeichnen();
@@ -228,21 +154,20 @@ TEST_F(Zeichnen, KeinDurchgangVorDemEndeDerErstenAktivierung) {
     EXPECT_TRUE(bild.Strecken().empty());
     EXPECT_EQ(host.EscapeAbfragen, 0);
 
+    // After it the queue is drawn after everything painted directly (the
+    // wall fills), with the busy cursor.
     ErsteAktivierung = false;
+    host.Vergessen();
     bild.Leeren();
     SzeneZeichnen();
-    EXPECT_GT(StreckenAnzahl, 0);
     EXPECT_FALSE(bild.Strecken().empty());
-    // The queue is drawn after everything painted directly (the wall fills).
-    const int letzterFill = [&] {
-        int k = -1;
-        for (int i = 0; i < static_cast<int>(bild.Eintraege.size()); ++i)
-            if (bild.Eintraege[i].art == Art::Polygon) k = i;
-        return k;
-    }();
-    EXPECT_LT(letzterFill, Erster(Art::LineTo));
-    // Escape is read once before the pass, and its state thrown away.
-    EXPECT_GE(host.EscapeAbfragen, 1);
+    EXPECT_LT(Letzter(Art::Polygon), Erster(Art::LineTo));
+    EXPECT_EQ(host.SanduhrWechsel, (std::vector<bool>{true, false}));
+    // No busy cursor during a continuous rotation.
+    DauerDrehen = true;
+    host.Vergessen();
+    SzeneZeichnen();
+    EXPECT_TRUE(host.SanduhrWechsel.empty());
 }
 
 TEST_F(Zeichnen, KeinNeuzeichnenImNeuzeichnen) {
@@ -250,8 +175,7 @@ TEST_F(Zeichnen, KeinNeuzeichnenImNeuzeichnen) {
     bool nachfordern = true;
     BildUebertragen = [&] {
         ++laeufe;
-        ++tiefe;
-        tiefste = std::max(tiefste, tiefe);
+        tiefste = std::max(tiefste, ++tiefe);
         EXPECT_TRUE(SzeneWirdGezeichnet());
         if (nachfordern) {
             nachfordern = false;
@@ -278,8 +202,7 @@ TEST_F(Zeichnen, KeinNeuzeichnenImNeuzeichnen) {
     const char* texte[6] = {"41", "81", "31", "0,7", "1,5", "0,25"};
     for (int i = 1; i <= 6; ++i) ProjTexte[i] = texte[i - 1];
     ProjTexteZurueck = true;
-    laeufe = 0;
-    tiefste = 0;
+    laeufe = tiefste = 0;
     bild.Leeren();
     SzeneZeichnen();
     EXPECT_EQ(aenderungen, 6);
@@ -296,18 +219,14 @@ TEST_F(Zeichnen, FerneStreckenWerdenVorDemRundenGekappt) {
     const int r = KappRand;
     // Far beyond any integer range: clipped to the picture and its margin.
     StreckeDirektZeichnen({-1e30L, 0, 0}, {1e30L, 0, 0}, 0x00000001, psSolid, 1);
+    // Half in the picture: the inner end stays exact.
+    StreckeDirektZeichnen({0, 0, 0}, {0, 0, 1e25L}, 0x00000001, psSolid, 1);
     auto s = bild.Strecken();
-    ASSERT_EQ(s.size(), 1u);
+    ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].von, (TPoint{-r, o.Y}));
     EXPECT_EQ(s[0].bis, (TPoint{824 + r, o.Y}));
-
-    // Half in the picture: the inner end stays exact.
-    bild.Leeren();
-    StreckeDirektZeichnen({0, 0, 0}, {0, 0, 1e25L}, 0x00000001, psSolid, 1);
-    s = bild.Strecken();
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].von, o);
-    EXPECT_EQ(s[0].bis, (TPoint{o.X, -r}));
+    EXPECT_EQ(s[1].von, o);
+    EXPECT_EQ(s[1].bis, (TPoint{o.X, -r}));
 
     // Entirely outside, or not a number: nothing, and no crash.
     bild.Leeren();
@@ -322,40 +241,24 @@ TEST_F(Zeichnen, FerneStreckenWerdenVorDemRundenGekappt) {
         }
 }
 
-TEST_F(Zeichnen, SanduhrNurImVerdecktModusOhneDauerdrehen) {
-    SzeneZeichnen();
-    EXPECT_TRUE(host.SanduhrWechsel.empty());
-    VerdeckteLinien = true;
-    SzeneZeichnen();
-    EXPECT_EQ(host.SanduhrWechsel, (std::vector<bool>{true, false}));
-    host.Vergessen();
-    DauerDrehen = true;
-    SzeneZeichnen();
-    EXPECT_TRUE(host.SanduhrWechsel.empty());
-}
-
 TEST_F(Zeichnen, BildVerschiebenVerschiebtUmGanzePixel) {
     AllesAus();
-    SchnittgeradeZeigen = false;
     AchsenZeigen = true;
     SzeneZeichnen();
     const auto vorher = bild.Strecken();
     ASSERT_FALSE(vorher.empty());
 
-    // Even steps: a picture x on a half pixel rounds the same way after them.
+    // Even steps: a picture x on a half pixel rounds the same way after
+    // them. A vertical step moves the picture up (y counts upward).
     bild.Leeren();
     BildVerschieben(8, true);
     EXPECT_EQ(VerschiebungX, 8);
-    auto nachher = bild.Strecken();
-    ASSERT_EQ(nachher.size(), vorher.size());
-    EXPECT_EQ(nachher[0].von.X, vorher[0].von.X + 8);
-    EXPECT_EQ(nachher[0].von.Y, vorher[0].von.Y);
-
-    // A vertical step moves the picture up (y counts upward).
+    ASSERT_EQ(bild.Strecken().size(), vorher.size());
+    EXPECT_EQ(bild.Strecken()[0].von.X, vorher[0].von.X + 8);
     bild.Leeren();
     BildVerschieben(-6, false);
     EXPECT_EQ(VerschiebungY, -6);
-    nachher = bild.Strecken();
+    const auto nachher = bild.Strecken();
     ASSERT_EQ(nachher.size(), vorher.size());
     EXPECT_EQ(nachher[0].von.X, vorher[0].von.X + 8);
     EXPECT_EQ(nachher[0].von.Y, vorher[0].von.Y + 6);
