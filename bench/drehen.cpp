@@ -4,11 +4,11 @@
 //
 // The redraw goes to the core's silent canvas (it projects, clips and
 // rounds every segment but paints nothing) or, in the second case, to the
-// recording canvas of the tests, emptied after every tick.
+// recording canvas of the tests, emptied after every tick. The tick into the
+// real Qt picture is measured in zeichnen_qt.cpp.
 #include <benchmark/benchmark.h>
 
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
+#include "Drehszene.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Objekte.h"
@@ -16,23 +16,8 @@
 
 namespace {
 
-void Vorbereiten() {
-    ProgrammStart();
-    TForm_Edits_01& F = Form_Edits_01;
-    for (int nr = 1; nr <= ObjektAnzahl; ++nr) {
-        F.But_sichtb(nr).Down = true;
-        ObjektSichtbar(nr) = 1;
-    }
-    F.AlleDrehEin.Down = true;
-    F.AlleDrehEin.Click();
-    F.But_DauerDrehungEinAus.Down = true;
-    F.But_DauerDrehungEinAus.Click();
-    F.But_GesamtDrehenXplus.Down = true;
-    F.But_GesamtDrehenXplus.Click();
-}
-
 void BM_Timer1Tick_OhneAchsen(benchmark::State& state) {
-    Vorbereiten();
+    DrehszeneVorbereiten();
     for (auto _ : state) {
         Form_Edits_01.Timer1Timer();
         benchmark::DoNotOptimize(Punkt[1].Ort);
@@ -43,7 +28,7 @@ void BM_Timer1Tick_OhneAchsen(benchmark::State& state) {
 void BM_Timer1Tick_OhneAchsen_Protokoll(benchmark::State& state) {
     ProtokollZeichenflaeche bild(824, 740);
     ZeichenbitmapEinsetzen ein(bild);
-    Vorbereiten();
+    DrehszeneVorbereiten();
     for (auto _ : state) {
         Form_Edits_01.Timer1Timer();
         benchmark::DoNotOptimize(bild.Eintraege.size());

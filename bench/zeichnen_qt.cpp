@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include "Drehszene.h"
 #include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Programm.h"
 #include "mainwindow/Schalter.h"
@@ -33,8 +34,21 @@ void Zeichnen(benchmark::State& state, bool alles) {
 void BM_SzeneZeichnen_Start(benchmark::State& state) { Zeichnen(state, false); }
 void BM_SzeneZeichnen_AlleObjekte(benchmark::State& state) { Zeichnen(state, true); }
 
+// One tick of the continuous rotation (turn, write-back, recomputation,
+// redraw into the Qt picture) with all 30 objects marked and visible.
+void BM_Timer1Tick_QtBild(benchmark::State& state) {
+    QtZeichenflaeche bild(1024, 740);
+    ZeichenbitmapEinsetzen einsetzen(bild);
+    DrehszeneVorbereiten();
+    for (auto _ : state) {
+        Form_Edits_01.Timer1Timer();
+        benchmark::DoNotOptimize(bild.Bild().constBits());
+    }
+}
+
 BENCHMARK(BM_SzeneZeichnen_Start)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SzeneZeichnen_AlleObjekte)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Timer1Tick_QtBild)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
 

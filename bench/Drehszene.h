@@ -1,0 +1,22 @@
+#pragma once
+// The scene of the rotation benchmarks: the start scene with all 30 objects
+// visible and marked for turning, x+ turning continuously without axes.
+
+#include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Programm.h"
+#include "scene/Objekte.h"
+
+inline void DrehszeneVorbereiten() {
+    ProgrammStart();
+    TForm_Edits_01& F = Form_Edits_01;
+    for (int nr = 1; nr <= ObjektAnzahl; ++nr) {
+        F.But_sichtb(nr).Down = true;
+        ObjektSichtbar(nr) = 1;
+    }
+    F.AlleDrehEin.Down = true;
+    F.AlleDrehEin.Click();
+    F.But_DauerDrehungEinAus.Down = true;
+    F.But_DauerDrehungEinAus.Click();
+    F.But_GesamtDrehenXplus.Down = true;
+    F.But_GesamtDrehenXplus.Click();
+}
