@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../tests/view3d/VolleSzene.h"
+
 #include "mainwindow/Hauptfenster.h"
 #include "mainwindow/Programm.h"
 #include "mainwindow/Schalter.h"
@@ -20,13 +22,7 @@ namespace {
 // Fills St from the scene; true when the list is full.
 bool SzeneAufbauen(SkriptHost& host, bool zentral) {
     ProgrammStart();
-    for (int i = 1; i <= ObjektAnzahl; ++i) ObjektSichtbar(i) = 1;
-    for (TEbene& E : Ebene) E.Darstellungsart = 2;
-    for (TKegel& K : Kegel) {
-        K.Speichen = 60;
-        K.SpeichenZeigen = 1;
-    }
-    AchseneinteilungZeigen = AchsenWuerfelZeigen = true;
+    VolleSzeneEinstellen();
     if (!zentral) {
         Zentralprojektion = false;
         ProjRichtung = {0.8L, 1.0L, 0.5L};

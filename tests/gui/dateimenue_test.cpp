@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <memory>
 
-#include "QtTestAnwendung.h"
+#include "Fenstertest.h"
 #include "dialogs/Geraden_t.h"
 #include "gui/DateiMenue.h"
 #include "gui/Hauptfensteransicht.h"
@@ -30,30 +30,11 @@
 
 namespace {
 
-class DateiMenueAnsicht : public ::testing::Test {
+class DateiMenueAnsicht : public Fenstertest {
 protected:
-    SkriptHost host;
-    QtZeichenflaeche bild;
-    std::unique_ptr<HostEinsetzen> hostEin;
-    std::unique_ptr<ZeichenbitmapEinsetzen> bildEin;
-    std::unique_ptr<Hauptfensteransicht> fenster;
-    TForm_Edits_01& F = Form_Edits_01;
-
     void SetUp() override {
-        TestAnwendung();
-        hostEin = std::make_unique<HostEinsetzen>(host);
-        bildEin = std::make_unique<ZeichenbitmapEinsetzen>(bild);
-        FensterErzeugen();
-        fenster = std::make_unique<Hauptfensteransicht>();
-        fenster->ClientGroesseSetzen(1024, 740);
-        fenster->show();
-        QApplication::processEvents();
+        Fenstertest::SetUp();
         host.Vergessen();
-    }
-    void TearDown() override {
-        fenster.reset();
-        bildEin.reset();
-        hostEin.reset();
     }
     DateiMenue& M() const { return *fenster->Dateimenue(); }
 };

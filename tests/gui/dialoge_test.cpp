@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <memory>
 
-#include "QtTestAnwendung.h"
+#include "Fenstertest.h"
 #include "dialogs/Animationen.h"
 #include "dialogs/EbenKoord.h"
 #include "dialogs/Ebenen.h"
@@ -38,32 +38,15 @@
 
 namespace {
 
-class DialogeAnsicht : public ::testing::Test {
+class DialogeAnsicht : public Fenstertest {
 protected:
-    SkriptHost host;
-    QtZeichenflaeche bild;
-    std::unique_ptr<HostEinsetzen> hostEin;
-    std::unique_ptr<ZeichenbitmapEinsetzen> bildEin;
-    std::unique_ptr<Hauptfensteransicht> fenster;
     std::vector<DialogAnsicht*> dialoge;
     TForm_Geraden_t& G = Form_Geraden_t;
 
     void SetUp() override {
-        TestAnwendung();
-        hostEin = std::make_unique<HostEinsetzen>(host);
-        bildEin = std::make_unique<ZeichenbitmapEinsetzen>(bild);
-        FensterErzeugen();
-        fenster = std::make_unique<Hauptfensteransicht>();
-        fenster->ClientGroesseSetzen(1024, 740);
-        fenster->show();
-        QApplication::processEvents();
+        Fenstertest::SetUp();
         dialoge = DialogeAnlegen(fenster.get());
         host.Vergessen();
-    }
-    void TearDown() override {
-        fenster.reset();  // its dialogs with it
-        bildEin.reset();
-        hostEin.reset();
     }
 
     DialogAnsicht* Dialog(const std::string& name) const {
@@ -79,8 +62,6 @@ protected:
         }
         return d;
     }
-
-    QImage Aufnahme() const { return fenster->PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // Of 41 points along line Nr's drawn piece that lie inside the picture:
     // how many, and how many have the line's colour within 2 pixels.

@@ -21,7 +21,8 @@
 #include <memory>
 #include <vector>
 
-#include "QtTestAnwendung.h"
+#include "Fenstertest.h"
+#include "geometry/Nahe.h"
 #include "gui/Bindung.h"
 #include "gui/Drehleiste.h"
 #include "gui/Hauptfensteransicht.h"
@@ -46,13 +47,6 @@ std::vector<TVek_R3> Szenenpunkte() {
     for (const TVek_R3& a : AchsenKreuz.Achsenpunkte) p.push_back(a);
     for (const TVek_R3& e : MaxQuader.Ecke) p.push_back(e);
     return p;
-}
-
-long double GroessteAbweichung(const std::vector<TVek_R3>& a, const std::vector<TVek_R3>& b) {
-    long double m = 0;
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-        m = std::max({m, std::fabs(a[i].x - b[i].x), std::fabs(a[i].y - b[i].y), std::fabs(a[i].z - b[i].z)});
-    return m;
 }
 
 bool Warten(const std::function<bool()>& bedingung, int ms = 3000) {
@@ -86,32 +80,8 @@ TEST(Tempoknopf, GruppenWieBeiSpeedButtons) {
     EXPECT_EQ(klicks, 5);           // every press clicks
 }
 
-class Drehleiste_ : public ::testing::Test {
+class Drehleiste_ : public Fenstertest {
 protected:
-    SkriptHost skript;
-    QtZeichenflaeche bild;
-    std::unique_ptr<HostEinsetzen> hostEin;
-    std::unique_ptr<ZeichenbitmapEinsetzen> bildEin;
-    std::unique_ptr<Hauptfensteransicht> fenster;
-    TForm_Edits_01& F = Form_Edits_01;
-
-    void Starten(Oberflaeche& host) {
-        TestAnwendung();
-        hostEin = std::make_unique<HostEinsetzen>(host);
-        bildEin = std::make_unique<ZeichenbitmapEinsetzen>(bild);
-        FensterErzeugen();
-        fenster = std::make_unique<Hauptfensteransicht>();
-        fenster->ClientGroesseSetzen(1024, 740);
-        fenster->show();
-        QApplication::processEvents();
-    }
-    void SetUp() override { Starten(skript); }
-    void TearDown() override {
-        fenster.reset();
-        bildEin.reset();
-        hostEin.reset();
-    }
-
     template <class T = QToolButton>
     T* W(const char* name) const {
         T* w = fenster->findChild<T*>(QString::fromLatin1(name));
@@ -119,7 +89,6 @@ protected:
         return w;
     }
     void Klick(const char* name) const { W<QAbstractButton>(name)->click(); }
-    QImage Aufnahme() const { return fenster->PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QTimer* Timer() const { return fenster->Drehsteuerung()->Timer1(); }
     static void Tippen(QWidget* w, Qt::Key key, const QString& text) {
         QKeyEvent k(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -287,7 +256,7 @@ TEST_F(Drehleiste_, DrehwinkelTastenfilterUndVerlassen) {
     for (const char* z : {"4", "0", "0"}) Tippen(e, Qt::Key_0, QString::fromLatin1(z));
     EXPECT_EQ(Drehwinkel, 40.0L);  // "400" is passed over while typing
     QApplication::sendEvent(e, &weiter);
-    EXPECT_EQ(skript.LetzteMeldung(), "Geben Sie bitte nur Zahlen z mit\n-360 <= z <= 360     ein!");
+    EXPECT_EQ(host.LetzteMeldung(), "Geben Sie bitte nur Zahlen z mit\n-360 <= z <= 360     ein!");
     EXPECT_EQ(e->text(), QStringLiteral("40,0000"));
 
     Klick("But_DrehWinkAuf1");
@@ -320,7 +289,7 @@ TEST_F(Drehleiste_, MenueZumDrehenUndAnimationen) {
     eintraege[0]->click();
     eintraege[0]->click();
     int gezeigt = 0;
-    for (const auto& f : skript.Fenster) gezeigt += f.name == "Form_Einst_GeradenAnima" && f.zeigen && f.modal;
+    for (const auto& f : host.Fenster) gezeigt += f.name == "Form_Einst_GeradenAnima" && f.zeigen && f.modal;
     EXPECT_EQ(gezeigt, 2);
     EXPECT_TRUE(eintraege[0]->isChecked());
 

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <memory>
 
-#include "QtTestAnwendung.h"
+#include "Fenstertest.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Hauptfenster.h"
@@ -22,33 +22,8 @@
 
 namespace {
 
-class HauptfensterAnsicht : public ::testing::Test {
+class HauptfensterAnsicht : public Fenstertest {
 protected:
-    SkriptHost host;
-    QtZeichenflaeche bild;
-    std::unique_ptr<HostEinsetzen> hostEin;
-    std::unique_ptr<ZeichenbitmapEinsetzen> bildEin;
-    std::unique_ptr<Hauptfensteransicht> fenster;
-    TForm_Edits_01& F = Form_Edits_01;
-
-    void SetUp() override {
-        TestAnwendung();
-        hostEin = std::make_unique<HostEinsetzen>(host);
-        bildEin = std::make_unique<ZeichenbitmapEinsetzen>(bild);
-        FensterErzeugen();
-        fenster = std::make_unique<Hauptfensteransicht>();
-        fenster->ClientGroesseSetzen(1024, 740);
-        fenster->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        fenster.reset();
-        bildEin.reset();
-        hostEin.reset();
-    }
-
-    QImage Aufnahme() const { return fenster->PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
     // Whether a pixel of colour c lies within +-2 pixels of (x, y).
     static bool FarbeNahe(const QImage& b, int x, int y, TColor c) {
         const QRgb soll = FarbeQt(c).rgb();

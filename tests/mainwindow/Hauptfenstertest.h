@@ -1,7 +1,7 @@
 #pragma once
-// Shared by the main-window tests: the started program with a scripted host,
-// a count of the pictures that reach the screen, and a user's click on a
-// speed button (it toggles, then acts).
+// Shared by the main-window tests and the rotation tests of the view: the
+// started program with a scripted host, a count of the pictures that reach
+// the screen, and a user's click on a speed button (it toggles, then acts).
 
 #include <gtest/gtest.h>
 

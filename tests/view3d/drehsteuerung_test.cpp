@@ -5,7 +5,9 @@
 
 #include "dialogs/Punkte.h"
 #include "geometry/Einheitsvektoren.h"
+#include "geometry/Nahe.h"
 #include "mainwindow/Hauptfenster.h"
+#include "mainwindow/Hauptfenstertest.h"
 #include "tools/DrehMatrizen.h"
 #include "view3d/Bildtest.h"
 #include "view3d/DrehZustand.h"
@@ -55,29 +57,17 @@ std::vector<TVek_R3> AllePunkte() {
     return v;
 }
 
-long double GroessteAbweichung(const std::vector<TVek_R3>& a, const std::vector<TVek_R3>& b) {
-    long double m = 0;
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-        m = std::max({m, std::fabs(a[i].x - b[i].x), std::fabs(a[i].y - b[i].y), std::fabs(a[i].z - b[i].z)});
-    return m;
-}
-
-class Drehsteuerung : public ::testing::Test {
+class Drehsteuerung : public Hauptfenstertest {
 protected:
-    SkriptHost host;
-    HostEinsetzen ein{host};
-    TForm_Edits_01& F = Form_Edits_01;
-    int bilder = 0;
     int undo = 0;
 
     void SetUp() override {
-        ProgrammStart();
-        BildUebertragen = [this] { ++bilder; };
+        Hauptfenstertest::SetUp();
         UndoPunktSetzenAktion = [this] { ++undo; };
         host.Vergessen();
     }
     void TearDown() override {
-        BildUebertragen = nullptr;
+        Hauptfenstertest::TearDown();
         UndoPunktSetzenAktion = nullptr;
     }
     TSpeedButton& Knopf(int Code) {
@@ -85,11 +75,6 @@ protected:
                               &F.But_GesamtDrehenYplus, &F.But_GesamtDrehenZmin, &F.But_GesamtDrehenZplus,
                               &F.But_GesamtDrehenUmAchse};
         return *k[Code - 1];
-    }
-    // A click as the user makes it: the speed button toggles, then acts.
-    void Klick(TSpeedButton& b) {
-        b.Down = !b.Down;
-        b.Click();
     }
     void Tick() { F.Timer1.OnTimer(); }
 };

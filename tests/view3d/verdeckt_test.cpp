@@ -9,6 +9,7 @@
 #include "mainwindow/VerdeckteLinienSchalter.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
+#include "view3d/VolleSzene.h"
 
 namespace {
 
@@ -279,13 +280,7 @@ TEST_F(Verdeckt, VolleListeWieDieSchlichteFassung) {
     // Every object, the spheres at the hidden-line density, both planes as
     // grids, the cones with 60 spokes and the whole frame (null vectors give
     // pictures of no length): more than the list holds.
-    for (int i = 1; i <= ObjektAnzahl; ++i) ObjektSichtbar(i) = 1;
-    for (TEbene& E : Ebene) E.Darstellungsart = 2;
-    for (TKegel& K : Kegel) {
-        K.Speichen = 60;
-        K.SpeichenZeigen = 1;
-    }
-    AchseneinteilungZeigen = AchsenWuerfelZeigen = true;
+    VolleSzeneEinstellen();
     Parallel({0.8L, 1, 0.5L});
     int tiefe = 0, tiefste = 0;
     BildUebertragen = [&] {
