@@ -1,41 +1,41 @@
 #pragma once
 // Dialog of the planes E1, E2 in parameter form: one grid per plane (column 0
 // support point, columns 1 and 2 the direction vectors; x, y, z in rows
-// 1..3), the choice of the plane shown, its attribute groups and the button
-// to its coordinate and normal form. Cells follow the common edit protocol
-// (Eingabeprotokoll.h); linearly dependent direction vectors are refused.
+// 1..3), the choice of the plane shown, its attribute groups (Objektdialog.h)
+// and the button to its coordinate and normal form. Linearly dependent
+// direction vectors are refused.
 
-#include "dialogs/Eingabeprotokoll.h"
+#include "dialogs/Objektdialog.h"
 #include "geometry/Vektor.h"
-#include "platform/Komponenten.h"
+#include "mainwindow/Schalter.h"
+#include "scene/Objekte.h"
 
 inline Byte AktEbene = 1;  // 1 E1, 2 E2; also the plane of the coordinate-form dialog
 
 inline constexpr const char* AbhaengigeRichtungenMeldung =
     "Die beiden Richtungsvektoren dürfen nicht linear abhängig sein!";
 
-struct TForm_Ebenen : TObjektDialog {
+struct TForm_Ebenen : TObjektartDialog<TEbene, 2, mitStift | mitStil> {
     TForm_Ebenen();
 
-    TStringGrid StringGrid1, StringGrid2;
-    TFeld<TZellenGedaechtnis, 1, 2> Gedaechtnis;
-    TRadioGroup RadioGroup_Objekt;  // "E1", "E2": the plane shown
-    TRadioGroup GroupStift, GroupStil;
-    TButton But_Koordinatenform;    // opens the coordinate and normal form
-
-    TStringGrid& Gitter(int Nr);  // grid of plane Nr (1..2)
-    TObjektGitter ObjektGitter(TStringGrid& G) override;
+    TButton But_Koordinatenform;  // opens the coordinate and normal form
 
     void FormCreate();
-    // Display rule and the controls of the current plane.
-    void FormActivate();
-    // Shows plane Nr (1..2): its grid, its attributes, and its forms in the
-    // coordinate-form dialog.
-    void ObjektWaehlen(int Nr);
-    void RadioGroup_ObjektClick();
-    void GroupStiftClick();
-    void GroupStilClick();
     void But_KoordinatenformClick();
+
+protected:
+    Byte& Akt() override { return AktEbene; }
+    TEbene& Objekt(int Nr) override { return Ebene[Nr]; }
+    bool KoordZeigen() const override { return KoordZeigenEbenen; }
+    TVek_R3 Spaltenvektor(const TEbene& E, int Spalte) const override {
+        return Spalte == 0 ? E.Stuetzvektor : Spalte == 1 ? E.Richtungsvektor1 : E.Richtungsvektor2;
+    }
+    void Einlesen(int Nr) override;
+    TAblehnung Ablehnung(TStringGrid& G) override;
+    // A cell open in the grid of the plane shown so far stays open.
+    void OffenesVerlassen() override {}
+    // The coordinate-form dialog always shows the current plane.
+    void WeiteresZeigen(const TEbene&) override;
 };
 
 inline TForm_Ebenen Form_Ebenen;

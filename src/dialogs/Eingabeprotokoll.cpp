@@ -288,6 +288,10 @@ void TObjektDialog::OffeneZelleVerlassen(TStringGrid& G) {
 }
 
 void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen) {
+    GitterAnzeigen(std::span<TStringGrid* const>(Gitter.begin(), Gitter.size()), Akt, KoordZeigen);
+}
+
+void GitterAnzeigen(std::span<TStringGrid* const> Gitter, int Akt, bool KoordZeigen) {
     int Nr = 0;
     for (TStringGrid* G : Gitter) {
         ++Nr;

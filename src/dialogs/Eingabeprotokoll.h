@@ -56,6 +56,7 @@
 #include <utility>
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "platform/Komponenten.h"
@@ -214,4 +215,5 @@ struct TObjektDialog : TFormZustand {
 // Display rule: only the grid of the current object (Akt, from 1) is
 // visible, and none while the coordinates of the kind are locked. Hidden
 // grids keep their texts.
+void GitterAnzeigen(std::span<TStringGrid* const> Gitter, int Akt, bool KoordZeigen);
 void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen);

@@ -1,39 +1,38 @@
 #pragma once
 // Dialog of the lines g, h, t: one grid per line (column 0 support point,
 // column 1 direction vector; x, y, z in rows 1..3), the choice of the line
-// shown, and its attribute groups. Cells follow the common edit protocol
-// (Eingabeprotokoll.h); a null direction vector is refused.
+// shown, and its attribute groups (Objektdialog.h). A null direction vector
+// is refused.
 
 #include <string>
 
-#include "dialogs/Eingabeprotokoll.h"
+#include "dialogs/Objektdialog.h"
 #include "geometry/Vektor.h"
-#include "platform/Komponenten.h"
+#include "mainwindow/Schalter.h"
+#include "scene/Objekte.h"
 
 inline Byte AktGerade = 1;  // 1 g, 2 h, 3 t
 
 inline constexpr const char* NullRichtungMeldung =
     "Der Richtungsvektor darf nicht der Nullvektor sein!";
 
-struct TForm_Geraden_t : TObjektDialog {
+struct TForm_Geraden_t : TObjektartDialog<TGerade, 3, mitStift | mitStil> {
     TForm_Geraden_t();
-
-    TStringGrid StringGrid1, StringGrid2, StringGrid3;
-    TFeld<TZellenGedaechtnis, 1, 3> Gedaechtnis;
-    TRadioGroup RadioGroup_Objekt;  // "g", "h", "t": the line shown
-    TRadioGroup GroupStift, GroupStil;
-
-    TStringGrid& Gitter(int Nr);  // grid of line Nr (1..3)
-    TObjektGitter ObjektGitter(TStringGrid& G) override;
-
     void FormCreate();
-    // Display rule and the controls of the current line.
-    void FormActivate();
-    // Shows line Nr (1..3): its grid and its attributes.
-    void ObjektWaehlen(int Nr);
-    void RadioGroup_ObjektClick();
-    void GroupStiftClick();
-    void GroupStilClick();
+
+protected:
+    Byte& Akt() override { return AktGerade; }
+    TGerade& Objekt(int Nr) override { return Gerade[Nr]; }
+    bool KoordZeigen() const override { return KoordZeigenGeraden; }
+    TVek_R3 Spaltenvektor(const TGerade& L, int Spalte) const override {
+        return Spalte == 0 ? L.Stuetzvektor : L.Richtungsvektor;
+    }
+    void Einlesen(int Nr) override;
+    TAblehnung Ablehnung(TStringGrid& G) override;
+    // A cell open in the grid of the line shown so far stays open.
+    void OffenesVerlassen() override {}
+    // The direction vector is drawn two wider than the line.
+    void StiftGewaehlt(TGerade& g) override { g.StiftbreiteVektor = g.Stiftbreite + 2; }
 };
 
 inline TForm_Geraden_t Form_Geraden_t;

@@ -24,6 +24,11 @@ void SpalteSetzen(TStringGrid& G, int Spalte, int ErsteZeile, const std::string&
     G.Cells(Spalte, ErsteZeile + 2) = z;
 }
 
+void SpaltenSetzen(TStringGrid& G, std::initializer_list<std::array<const char*, 3>> Spalten) {
+    int c = G.FixedCols;
+    for (const auto& s : Spalten) SpalteSetzen(G, c++, G.FixedRows, s[0], s[1], s[2]);
+}
+
 void GroupStiftAnlegen(TRadioGroup& R, const char* Titel) {
     R.Caption = Titel;
     R.Items = {"1", "2", "3", "4"};

@@ -2,6 +2,7 @@
 // What the object dialogs share: setting up their grids and attribute
 // groups, and the redraw after an attribute changed.
 
+#include <array>
 #include <initializer_list>
 #include <string>
 
@@ -14,6 +15,9 @@ void GitterAnlegen(TStringGrid& G, int Spalten, int Zeilen, int FesteSpalten, in
 // Writes x, y, z into column Spalte, rows ErsteZeile .. ErsteZeile + 2.
 void SpalteSetzen(TStringGrid& G, int Spalte, int ErsteZeile, const std::string& x,
                   const std::string& y, const std::string& z);
+// Writes x, y, z of each given column into the number columns of G, from
+// its first number cell on.
+void SpaltenSetzen(TStringGrid& G, std::initializer_list<std::array<const char*, 3>> Spalten);
 
 // The pen-width group "1" .. "4" and the style group of the dialogs.
 void GroupStiftAnlegen(TRadioGroup& R, const char* Titel = "Stiftbreite");

@@ -2,14 +2,9 @@
 
 #include <cmath>
 
-#include "dialogs/DialogRoutinen.h"
 #include "dialogs/EbenKoord.h"
-#include "dialogs/Gitter.h"
 #include "geometry/Eingabe.h"
-#include "mainwindow/Schalter.h"
-#include "platform/Zahltext.h"
 #include "scene/ObjektGeometrie.h"
-#include "scene/Objekte.h"
 
 namespace {
 
@@ -33,12 +28,9 @@ void KegelNeuBerechnen(int Nr) {
 
 }  // namespace
 
-TForm_Kegel::TForm_Kegel() {
-    Caption = "Kegel und Kreise";
-    for (int i = 1; i <= 4; ++i) GitterAnlegen(Gitter(i), 2, 4, 0, 1, {"Mittelp.", "Normale"});
-    RadioGroup_Objekt.Caption = "Kegel/Kreis";
-    RadioGroup_Objekt.Items = {"Ke1", "Ke2", "Ke3", "Ke4"};
-    RadioGroup_Objekt.ItemIndex = 0;
+TForm_Kegel::TForm_Kegel()
+    : TObjektartDialog("Kegel und Kreise", "Kegel/Kreis", {"Ke1", "Ke2", "Ke3", "Ke4"},
+                       {2, 4, 0, 1, {"Mittelp.", "Normale"}}) {
     ComboBox1.Items = {"3", "4", "5", "6", "10", "12", "15", "20", "30", "60"};
     ComboBox1.ItemIndex = 5;
     ComboBox1.Text = "12";
@@ -46,33 +38,14 @@ TForm_Kegel::TForm_Kegel() {
     ComboBox2.ItemIndex = 0;
     ComboBox2.Text = "1";
     CheckBox_SpeichenEin.Caption = "Kreis-Speichen ein";
-    GroupStilAnlegen(GroupStil);
 }
 
-TStringGrid& TForm_Kegel::Gitter(int Nr) {
-    assert(Nr >= 1 && Nr <= 4);
-    TStringGrid* g[] = {&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4};
-    return *g[Nr - 1];
+TAblehnung TForm_Kegel::Ablehnung(TStringGrid& G) {
+    return [&G] { return NormaleAblehnung(G); };
 }
 
-TObjektGitter TForm_Kegel::ObjektGitter(TStringGrid& G) {
-    for (int Nr = 1; Nr <= 4; ++Nr) {
-        if (&G != &Gitter(Nr)) continue;
-        TObjektGitter O;
-        O.Gitter = &G;
-        O.Gedaechtnis = &Gedaechtnis[Nr];
-        O.Ablehnung = [&G] { return NormaleAblehnung(G); };
-        // Radius and height are already in the cone (their fields apply them).
-        O.Anwenden = [Nr] { KegelNeuBerechnen(Nr); };
-        O.ObjektText = [Nr](int Spalte, int Zeile) {
-            const TKegel& K = Kegel[Nr];
-            const TVek_R3& v = Spalte == 0 ? K.Mittelpunkt : K.Normalenvektor;
-            return KoordText(Zeile == 1 ? v.x : Zeile == 2 ? v.y : v.z);
-        };
-        return O;
-    }
-    return {};
-}
+// Radius and height are already in the cone (their fields apply them).
+void TForm_Kegel::Einlesen(int Nr) { KegelNeuBerechnen(Nr); }
 
 TObjektFelder TForm_Kegel::Massfeld(TEdit& Feld) {
     const bool Radius = &Feld == &Edit_Radius;
@@ -118,35 +91,24 @@ void TForm_Kegel::FormCreate() {
     }
     Edit_Radius.SetTextStill("2");
     Edit_Hoehe.SetTextStill("4");
-    RadioGroup_Objekt.OnClick = [this] { RadioGroup_ObjektClick(); };
-    GroupStil.OnClick = [this] { GroupStilClick(); };
     CheckBox_SpeichenEin.OnClick = [this] { CheckBox_SpeichenEinClick(); };
     ComboBox1.OnChange = [this] { ComboBox1Change(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };
-    GitterAnzeigen({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4}, AktKegel,
-                   KoordZeigenKegel);
+    Verbinden();
 }
 
-void TForm_Kegel::FormActivate() { ObjektWaehlen(AktKegel); }
+// The two fields end with the grid's open cell.
+void TForm_Kegel::OffenesVerlassen() {
+    OffeneZelleVerlassen(Gitter(AktKegel));
+    if (GedaechtnisRadius.InBearbeitung(0, 0)) FeldVerlassen(Edit_Radius);
+    if (GedaechtnisHoehe.InBearbeitung(0, 0)) FeldVerlassen(Edit_Hoehe);
+}
 
-void TForm_Kegel::ObjektWaehlen(int Nr) {
-    if (Nr < 1 || Nr > 4) return;
-    if (Nr != AktKegel && AktKegel >= 1 && AktKegel <= 4) {
-        // What is open ends for the cone shown so far.
-        OffeneZelleVerlassen(Gitter(AktKegel));
-        if (GedaechtnisRadius.InBearbeitung(0, 0)) FeldVerlassen(Edit_Radius);
-        if (GedaechtnisHoehe.InBearbeitung(0, 0)) FeldVerlassen(Edit_Hoehe);
-    }
-    AktKegel = static_cast<Byte>(Nr);
-    RadioGroup_Objekt.ItemIndex = Nr - 1;
-    GitterAnzeigen({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4}, Nr,
-                   KoordZeigenKegel);
-    const TKegel& K = Kegel[Nr];
+void TForm_Kegel::WeiteresZeigen(const TKegel& K) {
     GedaechtnisRadius.Vergessen();
     GedaechtnisHoehe.Vergessen();
     Edit_Radius.SetTextStill(KoordText(K.Radius));
     Edit_Hoehe.SetTextStill(KoordText(K.Hoehe));
-    GroupStil.ItemIndex = LinienstilZuIndex(K.Linienstil);
     CheckBox_SpeichenEin.Checked = K.SpeichenZeigen == 1;
     const std::string Speichen = std::to_string(K.Speichen);
     for (std::size_t n = 0; n < ComboBox1.Items.size(); ++n)
@@ -158,14 +120,6 @@ void TForm_Kegel::ObjektWaehlen(int Nr) {
         ComboBox2.ItemIndex = K.Randstaerke - 1;
         ComboBox2.Text = ComboBox2.Items[static_cast<std::size_t>(K.Randstaerke - 1)];
     }
-}
-
-void TForm_Kegel::RadioGroup_ObjektClick() { ObjektWaehlen(RadioGroup_Objekt.ItemIndex + 1); }
-
-void TForm_Kegel::GroupStilClick() {
-    if (GroupStil.ItemIndex < 0) return;
-    Kegel[AktKegel].Linienstil = IndexZuLinienstil(static_cast<Byte>(GroupStil.ItemIndex));
-    NachAttributNeuZeichnen();
 }
 
 void TForm_Kegel::CheckBox_SpeichenEinClick() {

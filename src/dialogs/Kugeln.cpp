@@ -1,12 +1,7 @@
 #include "dialogs/Kugeln.h"
 
-#include "dialogs/DialogRoutinen.h"
-#include "dialogs/Gitter.h"
 #include "geometry/Eingabe.h"
-#include "mainwindow/Schalter.h"
-#include "platform/Zahltext.h"
 #include "scene/ObjektGeometrie.h"
-#include "scene/Objekte.h"
 #include "view3d/Ansicht.h"
 
 namespace {
@@ -16,29 +11,16 @@ const Byte Dichten[9] = {24, 12, 8, 6, 4, 24, 12, 8, 4};
 ZellStand RadiusPruefen(const std::string& Text) { return BetragTextPruefen(Text, 10000); }
 }  // namespace
 
-TForm_Kugeln::TForm_Kugeln() {
-    Caption = "Kugeln";
-    for (int i = 1; i <= 4; ++i) {
-        TStringGrid& g = Gitter(i);
-        GitterAnlegen(g, 2, 4, 1, 1, {"", "Mittelp."});
-        SpalteSetzen(g, 0, 1, "x", "y", "z");
-    }
-    RadioGroup_Objekt.Caption = "Kugel";
-    RadioGroup_Objekt.Items = {"K1", "K2", "K3", "K4"};
-    RadioGroup_Objekt.ItemIndex = 0;
-    GroupStilAnlegen(GroupStil);
+TForm_Kugeln::TForm_Kugeln()
+    : TObjektartDialog("Kugeln", "Kugel", {"K1", "K2", "K3", "K4"},
+                       {2, 4, 1, 1, {"", "Mittelp."}}) {
+    for (int i = 1; i <= 4; ++i) SpalteSetzen(Gitter(i), 0, 1, "x", "y", "z");
     for (int n = 1; n <= 9; ++n) {
         Knopf(n).Caption = KnopfTexte[n - 1];
         Knopf(n).GroupIndex = n <= 5 ? 1 : 2;
     }
     SpeedButton2.Down = true;  // 12 latitude rings
     SpeedButton6.Down = true;  // 24 meridians
-}
-
-TStringGrid& TForm_Kugeln::Gitter(int Nr) {
-    assert(Nr >= 1 && Nr <= 4);
-    TStringGrid* g[] = {&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4};
-    return *g[Nr - 1];
 }
 
 TSpeedButton& TForm_Kugeln::Knopf(int Nr) {
@@ -48,22 +30,8 @@ TSpeedButton& TForm_Kugeln::Knopf(int Nr) {
     return *k[Nr - 1];
 }
 
-TObjektGitter TForm_Kugeln::ObjektGitter(TStringGrid& G) {
-    for (int Nr = 1; Nr <= 4; ++Nr) {
-        if (&G != &Gitter(Nr)) continue;
-        TObjektGitter O;
-        O.Gitter = &G;
-        O.Gedaechtnis = &Gedaechtnis[Nr];
-        // The radius is already in the sphere (its field applies it).
-        O.Anwenden = [Nr] { KugelBerechnen(Nr); };
-        O.ObjektText = [Nr](int, int Zeile) {
-            const TVek_R3& M = Kugel[Nr].Mittelpunkt;
-            return KoordText(Zeile == 1 ? M.x : Zeile == 2 ? M.y : M.z);
-        };
-        return O;
-    }
-    return {};
-}
+// The radius is already in the sphere (its field applies it).
+void TForm_Kugeln::Einlesen(int Nr) { KugelBerechnen(Nr); }
 
 TObjektFelder TForm_Kugeln::Radiusfeld() {
     TObjektFelder O;
@@ -96,30 +64,19 @@ void TForm_Kugeln::FormCreate() {
         Kugel[i].Radius = start[i - 1].r;
     }
     Edit_Radius.SetTextStill("2");
-    RadioGroup_Objekt.OnClick = [this] { RadioGroup_ObjektClick(); };
-    GroupStil.OnClick = [this] { GroupStilClick(); };
     for (int n = 1; n <= 9; ++n) Knopf(n).OnClick = [this, n] { SpeedButtonClick(n); };
-    GitterAnzeigen({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4}, AktKugel,
-                   KoordZeigenKugeln);
+    Verbinden();
 }
 
-void TForm_Kugeln::FormActivate() { ObjektWaehlen(AktKugel); }
+// The radius field ends with the grid's open cell.
+void TForm_Kugeln::OffenesVerlassen() {
+    OffeneZelleVerlassen(Gitter(AktKugel));
+    if (GedaechtnisRadius.InBearbeitung(0, 0)) FeldVerlassen(Edit_Radius);
+}
 
-void TForm_Kugeln::ObjektWaehlen(int Nr) {
-    if (Nr < 1 || Nr > 4) return;
-    if (Nr != AktKugel && AktKugel >= 1 && AktKugel <= 4) {
-        // What is open ends for the sphere shown so far.
-        OffeneZelleVerlassen(Gitter(AktKugel));
-        if (GedaechtnisRadius.InBearbeitung(0, 0)) FeldVerlassen(Edit_Radius);
-    }
-    AktKugel = static_cast<Byte>(Nr);
-    RadioGroup_Objekt.ItemIndex = Nr - 1;
-    GitterAnzeigen({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4}, Nr,
-                   KoordZeigenKugeln);
-    const TKugel& K = Kugel[Nr];
+void TForm_Kugeln::WeiteresZeigen(const TKugel& K) {
     GedaechtnisRadius.Vergessen();
     Edit_Radius.SetTextStill(KoordText(K.Radius));
-    GroupStil.ItemIndex = LinienstilZuIndex(K.Linienstil);
     // The density buttons of this sphere; a density no button shows leaves
     // its group as it is.
     for (int k = 1; k <= 5; ++k)
@@ -130,11 +87,8 @@ void TForm_Kugeln::ObjektWaehlen(int Nr) {
             for (int j = 6; j <= 9; ++j) Knopf(j).Down = (j == k);
 }
 
-void TForm_Kugeln::RadioGroup_ObjektClick() { ObjektWaehlen(RadioGroup_Objekt.ItemIndex + 1); }
-
-void TForm_Kugeln::GroupStilClick() {
-    if (GroupStil.ItemIndex < 0) return;
-    Kugel[AktKugel].Linienstil = IndexZuLinienstil(static_cast<Byte>(GroupStil.ItemIndex));
+// The style group redraws only after the first activation.
+void TForm_Kugeln::NachAttributZeichnen() {
     if (!ErsteAktivierung) NachAttributNeuZeichnen();
 }
 

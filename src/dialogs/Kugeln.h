@@ -1,10 +1,10 @@
 #pragma once
 // Dialog of the spheres K1..K4: one grid each (row 0 and column 0 fixed,
 // column 1 the centre in rows 1..3), the choice of the sphere shown, its
-// radius field, the style group and the mesh densities: SpeedButton1..5
-// (captions "25" "13" "9" "7" "5": latitude densities 24, 12, 8, 6, 4) and
-// SpeedButton6..9 (captions "12" "6" "4" "2": longitude densities 24, 12,
-// 8, 4), each set one group.
+// radius field, the style group (Objektdialog.h) and the mesh densities:
+// SpeedButton1..5 (captions "25" "13" "9" "7" "5": latitude densities 24,
+// 12, 8, 6, 4) and SpeedButton6..9 (captions "12" "6" "4" "2": longitude
+// densities 24, 12, 8, 4), each set one group.
 //
 // Cells and the radius field follow the common edit protocol
 // (Eingabeprotokoll.h); the radius must stay below 10 000 in magnitude and
@@ -13,35 +13,25 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/Eingabeprotokoll.h"
-#include "platform/Komponenten.h"
+#include "dialogs/Objektdialog.h"
+#include "mainwindow/Schalter.h"
+#include "scene/Objekte.h"
 
 inline Byte AktKugel = 1;
 
-struct TForm_Kugeln : TObjektDialog {
+struct TForm_Kugeln : TObjektartDialog<TKugel, 4, mitStil> {
     TForm_Kugeln();
 
-    TStringGrid StringGrid1, StringGrid2, StringGrid3, StringGrid4;
-    TFeld<TZellenGedaechtnis, 1, 4> Gedaechtnis;
-    TRadioGroup RadioGroup_Objekt;  // "K1" .. "K4": the sphere shown
     TEdit Edit_Radius;              // radius of the current sphere
     TZellenGedaechtnis GedaechtnisRadius;
-    TRadioGroup GroupStil;
     TSpeedButton SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5;
     TSpeedButton SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9;
 
-    TStringGrid& Gitter(int Nr);
     TSpeedButton& Knopf(int Nr);  // SpeedButton1..9
-    TObjektGitter ObjektGitter(TStringGrid& G) override;
     // The protocol of the radius field.
     TObjektFelder Radiusfeld();
 
     void FormCreate();
-    // Display rule and the controls of the current sphere.
-    void FormActivate();
-    void ObjektWaehlen(int Nr);
-    void RadioGroup_ObjektClick();
-    void GroupStilClick();
     // A density button (1..9): presses it within its group and sets the
     // density of the current sphere.
     void SpeedButtonClick(int Nr);
@@ -51,6 +41,16 @@ struct TForm_Kugeln : TObjektDialog {
     std::optional<char> TasteGedrueckt(TEdit& Feld, char Taste);
     void FeldGetippt(TEdit& Feld, const std::string& Text);
     void FeldVerlassen(TEdit& Feld);
+
+protected:
+    Byte& Akt() override { return AktKugel; }
+    TKugel& Objekt(int Nr) override { return Kugel[Nr]; }
+    bool KoordZeigen() const override { return KoordZeigenKugeln; }
+    TVek_R3 Spaltenvektor(const TKugel& K, int) const override { return K.Mittelpunkt; }
+    void Einlesen(int Nr) override;
+    void OffenesVerlassen() override;
+    void WeiteresZeigen(const TKugel& K) override;
+    void NachAttributZeichnen() override;
 };
 
 inline TForm_Kugeln Form_Kugeln;

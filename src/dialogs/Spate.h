@@ -1,37 +1,37 @@
 #pragma once
 // Dialog of the parallelepipeds SP1..SP4: one grid each (column 0 corner A,
 // columns 1..3 the edges AB, AD, AE; x, y, z in rows 1..3), the choice of
-// the one shown and its attribute groups. Cells follow the common edit
-// protocol (Eingabeprotokoll.h); linearly dependent edges are refused.
+// the one shown and its attribute groups (Objektdialog.h), with the switch
+// of the generating vectors. Linearly dependent edges are refused.
 
-#include "dialogs/Eingabeprotokoll.h"
+#include <string>
+
+#include "dialogs/Objektdialog.h"
 #include "geometry/Vektor.h"
-#include "platform/Komponenten.h"
+#include "mainwindow/Schalter.h"
+#include "scene/Objekte.h"
 
 inline Byte AktSpat = 1;
 
 inline constexpr const char* AbhaengigeKantenMeldung =
     "Die Vektoren AB, AD und AE dürfen nicht linear abhängig sein!";
 
-struct TForm_Spate : TObjektDialog {
+struct TForm_Spate : TObjektartDialog<TSpat, 4, mitStift | mitStil> {
     TForm_Spate();
 
-    TStringGrid StringGrid1, StringGrid2, StringGrid3, StringGrid4;
-    TFeld<TZellenGedaechtnis, 1, 4> Gedaechtnis;
-    TRadioGroup RadioGroup_Objekt;  // "SP1" .. "SP4": the one shown
-    TRadioGroup GroupStift, GroupStil, GroupErz;
-
-    TStringGrid& Gitter(int Nr);
-    TObjektGitter ObjektGitter(TStringGrid& G) override;
+    TRadioGroup GroupErz;  // generating vectors shown or not
 
     void FormCreate();
-    // Display rule and the controls of the current parallelepiped.
-    void FormActivate();
-    void ObjektWaehlen(int Nr);
-    void RadioGroup_ObjektClick();
-    void GroupStiftClick();
-    void GroupStilClick();
     void GroupErzClick();
+
+protected:
+    Byte& Akt() override { return AktSpat; }
+    TSpat& Objekt(int Nr) override { return Spat[Nr]; }
+    bool KoordZeigen() const override { return KoordZeigenSpate; }
+    TVek_R3 Spaltenvektor(const TSpat& S, int Spalte) const override;
+    void Einlesen(int Nr) override;
+    TAblehnung Ablehnung(TStringGrid& G) override;
+    void WeiteresZeigen(const TSpat& S) override;
 };
 
 inline TForm_Spate Form_Spate;

@@ -1,32 +1,26 @@
 #pragma once
 // Dialog of the segments S1..S4: one grid each (end points "A" and "B" in
 // columns 0 and 1; x, y, z in rows 1..3), the choice of the one shown and
-// its attribute groups. Cells follow the common edit protocol
-// (Eingabeprotokoll.h).
+// its attribute groups (Objektdialog.h).
 
-#include "dialogs/Eingabeprotokoll.h"
-#include "platform/Komponenten.h"
+#include "dialogs/Objektdialog.h"
+#include "mainwindow/Schalter.h"
+#include "scene/Objekte.h"
 
 inline Byte AktStrecke = 1;
 
-struct TForm_Strecken : TObjektDialog {
+struct TForm_Strecken : TObjektartDialog<TStrecke, 4, mitStift | mitStil> {
     TForm_Strecken();
-
-    TStringGrid StringGrid1, StringGrid2, StringGrid3, StringGrid4;
-    TFeld<TZellenGedaechtnis, 1, 4> Gedaechtnis;
-    TRadioGroup RadioGroup_Objekt;  // "S1" .. "S4": the one shown
-    TRadioGroup GroupStift, GroupStil;
-
-    TStringGrid& Gitter(int Nr);
-    TObjektGitter ObjektGitter(TStringGrid& G) override;
-
     void FormCreate();
-    // Display rule and the controls of the current segment.
-    void FormActivate();
-    void ObjektWaehlen(int Nr);
-    void RadioGroup_ObjektClick();
-    void GroupStiftClick();
-    void GroupStilClick();
+
+protected:
+    Byte& Akt() override { return AktStrecke; }
+    TStrecke& Objekt(int Nr) override { return Strecke[Nr]; }
+    bool KoordZeigen() const override { return KoordZeigenStrecken; }
+    TVek_R3 Spaltenvektor(const TStrecke& S, int Spalte) const override {
+        return Spalte == 0 ? S.A : S.B;
+    }
+    void Einlesen(int Nr) override;
 };
 
 inline TForm_Strecken Form_Strecken;
