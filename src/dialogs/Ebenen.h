@@ -32,8 +32,6 @@ protected:
     }
     void Einlesen(int Nr) override;
     TAblehnung Ablehnung(TStringGrid& G) override;
-    // A cell open in the grid of the plane shown so far stays open.
-    void OffenesVerlassen() override {}
     // The coordinate-form dialog always shows the current plane.
     void WeiteresZeigen(const TEbene&) override;
 };

@@ -29,8 +29,6 @@ protected:
     }
     void Einlesen(int Nr) override;
     TAblehnung Ablehnung(TStringGrid& G) override;
-    // A cell open in the grid of the line shown so far stays open.
-    void OffenesVerlassen() override {}
     // The direction vector is drawn two wider than the line.
     void StiftGewaehlt(TGerade& g) override { g.StiftbreiteVektor = g.Stiftbreite + 2; }
 };
