@@ -82,8 +82,11 @@ void TForm_Edits_01::But_GesamtDrehenClick(int Code) {
 
     if (DrehAnzahl > 19) {
         MeldungZeigen(DrehGrenzeMeldung);
-        // The click changed nothing: the button shows the marking again.
-        Knopf.Down = DauerDrehen && DrehModus == Code;
+        // The click changed nothing: the group may have released the button
+        // of the running rotation, so all seven show its marking again.
+        TSpeedButton* Alle[7] = {Knoepfe[0], Knoepfe[1], Knoepfe[2], Knoepfe[3],
+                                 Knoepfe[4], Knoepfe[5], &But_GesamtDrehenUmAchse};
+        for (int k = 1; k <= 7; ++k) Alle[k - 1]->Down = DauerDrehen && DrehModus == k;
     } else {
         if (!DauerDrehen) {
             ++DrehAnzahl;

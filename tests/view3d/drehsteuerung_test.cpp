@@ -144,6 +144,13 @@ TEST_F(Drehsteuerung, HoechstensZwanzigDrehungen) {
     EXPECT_EQ(DrehModus, 3);
     EXPECT_EQ(F.Timer1.Interval, 20);
     EXPECT_TRUE(Knopf(3).Down);
+    // A refused click on another button of the group, which released the
+    // running one, leaves the running one marked.
+    Knopf(3).Down = false;
+    Klick(Knopf(4));
+    EXPECT_EQ(DrehModus, 3);
+    EXPECT_TRUE(Knopf(3).Down);
+    EXPECT_FALSE(Knopf(4).Down);
     // The red dot resets the list (the objects keep their place without axes).
     F.BitBtn_DrehenAufheben.Click();
     EXPECT_EQ(DrehAnzahl, 0);
