@@ -7,6 +7,7 @@
 #include "reports/Ergebnisse.h"
 #include "scene/Objekte.h"
 #include "scene/Undo.h"
+#include "view3d/DrehZustand.h"
 #include "view3d/Drehsteuerung.h"
 #include "view3d/Zeichnen.h"
 
@@ -30,7 +31,13 @@ ZellStand BetragTextPruefen(const std::string& Text, int n) {
     return ZahlBetragPruefen(Text, n) ? ZellStand::Gueltig : ZellStand::Abgelehnt;
 }
 
-bool KoordAenderungErlaubt() { return KoordinatenAenderungVorbereiten(); }
+bool KoordAenderungErlaubt() {
+    if (AchsenMitDrehen) {
+        if (!FrageJa(AchsenUmstellenFrage)) return false;
+        DrehungenZuruecksetzen();
+    }
+    return KoordinatenAenderungVorbereiten();
+}
 
 bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& Anwenden) {
     if (Ablehnung && !Ablehnung().empty()) return false;

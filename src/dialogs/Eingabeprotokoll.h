@@ -28,7 +28,10 @@
 // - Key filter: "." becomes ","; digits, ",", "-" and Backspace pass; every
 //   other key is dropped.
 // - Before a key changes a coordinate the scene must not be rotated with its
-//   axes nor turning: KoordinatenAenderungVorbereiten asks; on No the key is
+//   axes nor turning: in the mode with axes the dialog asks its own question
+//   (AchsenUmstellenFrage) and on Yes goes back to the mode without axes
+//   (DrehungenZuruecksetzen); a continuous rotation left then is
+//   KoordinatenAenderungVorbereiten's to ask about. On No the key is
 //   dropped.
 // - Empty, "-" (and "," or "-," before their digits) are unfinished: never
 //   applied, no message. Left unfinished, the cell gets its last valid text
@@ -69,6 +72,12 @@ inline constexpr char TasteTab = '\t';
 inline constexpr const char* BereichsMeldung =
     "Geben Sie bitte nur Zahlen z ein mit\n-10001 < z < 10001 !";
 
+// The dialogs' own question before a coordinate changes in the mode with
+// axes.
+inline constexpr const char* AchsenUmstellenFrage =
+    "Vorsicht!\n\nZum Ändern der Koordinaten ist vorher auf 'Drehen ohne Achsen' "
+    "umzustellen!\nSoll diese Umstellung für Sie jetzt durchgeführt werden?";
+
 // The message of a refused radius, height or length.
 inline constexpr const char* Betrag10000Meldung = "Gib bitte nur Zahlen z mit\nz < 10 000   ein!";
 
@@ -92,8 +101,8 @@ ZellStand ZellTextPruefen(const std::string& Text);
 ZellStand BetragTextPruefen(const std::string& Text, int n);
 
 // Before the user changes a coordinate: asks to leave the rotated state
-// (KoordinatenAenderungVorbereiten) when the scene is rotated with its axes
-// or turning. True when the change may go on.
+// when the scene is rotated with its axes (AchsenUmstellenFrage) or turning
+// (KoordinatenAenderungVorbereiten). True when the change may go on.
 bool KoordAenderungErlaubt();
 
 // The object's own check: the message that refuses it, or "" when it may be

@@ -204,7 +204,8 @@ TEST_F(Protokoll, MitGedrehtenAchsenFragtDieErsteTaste) {
     host.Antworten = {Antwort::Nein};
     Tippen(D, g, 0, 1, "1");
     ASSERT_EQ(host.Meldungen.size(), 1u);
-    EXPECT_EQ(host.Meldungen[0].text, KoordAenderungFrage);
+    // The dialogs' own question, without the line on continuous rotation.
+    EXPECT_EQ(host.Meldungen[0].text, AchsenUmstellenFrage);
     EXPECT_EQ(g.Cells(0, 1), "-4");  // the key was dropped
     EXPECT_TRUE(AchsenMitDrehen);
 
@@ -214,6 +215,17 @@ TEST_F(Protokoll, MitGedrehtenAchsenFragtDieErsteTaste) {
     EXPECT_FALSE(AchsenMitDrehen);
     EXPECT_EQ(Gerade_g.Stuetzvektor.x, 1.0L);
     EXPECT_EQ(host.Meldungen.size(), 1u);  // asked once only
+
+    // Turning without axes: the question of the rotation control.
+    host.Vergessen();
+    DauerDrehen = true;
+    DrehModus = 2;
+    host.Antworten = {Antwort::Ja};
+    Tippen(D, g, 0, 1, "2");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, KoordAenderungFrage);
+    EXPECT_EQ(DrehModus, 0);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 2.0L);
 }
 
 TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {
