@@ -78,8 +78,9 @@ void GitterwaendeZeichnen(const TSpat& Q) {
         for (int k : Waende[w].Ecken) ecken.push_back(BildpunktPixel(Q.Ecke[k]));
         Z.PolygonR2(ecken);
     }
-    // A count of 0 or less would divide by zero: the walls keep their borders.
-    const int N = AnzGitterLinien >= 1 ? AnzGitterLinien : 1;
+    // A count of 0 keeps the borders, a negative one draws no grid lines
+    // (ZeichneEbenenGitter sees to both).
+    const int N = AnzGitterLinien;
     for (int w : WandFolge) {
         if (!GitterWaende[w]) continue;
         const int* e = Waende[w].Ecken;

@@ -16,7 +16,7 @@ void AKreuzZeichnen(const TAKreuz& K);
 void AchseneinteilungenZeichnen(const TAchseneinteilungen& E);
 // Fills the walls chosen in GitterWaende (order 1, 5, 2, 3, 6, 4), then
 // draws their grids with AnzGitterLinien parts per edge (borders only when
-// that is 0 or less).
+// that is 0, no grid lines when it is negative).
 void GitterwaendeZeichnen(const TSpat& Q);
 // The axis numbers -X, 0, X along AB, -Y, 0, Y along BC, -Z, 0, Z along CG,
 // with a small circle at each zero.

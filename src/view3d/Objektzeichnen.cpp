@@ -103,12 +103,13 @@ void EckParallelogramm(TVek_R3 O, TVek_R3 P, TVek_R3 Q, Extended d, TPunkte<3>& 
 
 void ZeichneEbenenGitter(TVek_R3 P0, TVek_R3 P1, TVek_R3 P2, TVek_R3 /*P3*/, int N,
                          TPenStyle InnenStil, TPenStyle RandStil, TColor Farbe) {
-    // N = 0 would divide by zero and a negative N would draw nothing at
-    // all: both keep the outline.
-    if (N < 1) N = 1;
     Zeichenflaeche& c = Zeichenbitmap();
     c.Pen.Color = Farbe;
     c.Pen.Width = 1;
+    // A negative count draws no lines; 0 would divide by zero and keeps
+    // the outline.
+    if (N < 0) return;
+    if (N == 0) N = 1;
     const TVek_R3 Seite1 = Minus(P1, P0);
     const TVek_R3 Seite2 = Minus(P2, P1);
     for (int Familie = 1; Familie <= 2; ++Familie) {

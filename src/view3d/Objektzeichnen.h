@@ -31,7 +31,8 @@ void EbeneZeichnen(TEbene& E);
 
 // Grid of a plane square with the corners P0..P3 (P3 unused): N parts per
 // side, both families including the outer edges; inner lines in InnenStil,
-// the outer ones in RandStil. N below 1 draws the outline only.
+// the outer ones in RandStil. N = 0 draws the outline only, a negative N
+// nothing.
 void ZeichneEbenenGitter(TVek_R3 P0, TVek_R3 P1, TVek_R3 P2, TVek_R3 P3, int N, TPenStyle InnenStil,
                          TPenStyle RandStil, TColor Farbe);
 

@@ -47,7 +47,8 @@ void LinieZeichnen(TGerade& G, int Nr) {
 // The hidden-line list is full: tell the user, switch the mode off through
 // the main window's switch and finish this picture directly. The redraw that
 // the switch asks for is not needed (this one already draws everything
-// directly), so the request is dropped.
+// directly, the queued segments here, the one that did not fit and all later
+// ones by the caller), so the request is dropped.
 void StreckenGrenzeErreicht() {
     const bool angefordert = neuZeichnenAngefordert;
     // Counted first: the switch's redraw, when it runs, empties the list.
@@ -200,8 +201,11 @@ void StreckeZeichnen3D(TVek_R3 A, TVek_R3 B, TColor Farbe, TPenStyle Stil, int B
         ++StreckenAnzahl;
         St[StreckenAnzahl] = TStr{A, B, Farbe, Stil, Breite};
     } else {
-        // The segment that does not fit is dropped.
+        // The segment that does not fit is drawn directly after the queue:
+        // the finished picture holds every segment, as the redraw the mode
+        // switch asks for would show it.
         StreckenGrenzeErreicht();
+        StreckeDirektZeichnen(A, B, Farbe, Stil, Breite);
     }
 }
 

@@ -128,7 +128,8 @@ TEST_F(Zeichnen, StreckenGrenzeMeldetEinmalUndZeichnetDirektWeiter) {
     EXPECT_TRUE(bild.Strecken().empty());  // queued only
     EXPECT_TRUE(host.Meldungen.empty());
 
-    // The 2400th is dropped; the mode goes off and the queue is drawn.
+    // The 2400th does not fit: the mode goes off, the queue is drawn and
+    // then the 2400th itself.
     StreckeZeichnen3D({-1, 0, 5}, {1, 0, 5}, 0x00FFFFFE, psSolid, 1);
     ASSERT_EQ(host.Meldungen.size(), 1u);
     EXPECT_EQ(host.Meldungen[0].text, StreckenGrenzeMeldung);
@@ -137,7 +138,8 @@ TEST_F(Zeichnen, StreckenGrenzeMeldetEinmalUndZeichnetDirektWeiter) {
     EXPECT_FALSE(Form_Edits_01.But_vdL.Down);
     EXPECT_EQ(StreckenAnzahl, 0);
     EXPECT_EQ(bild.StreckenMitFarbe(farbe), StreckenHoechstzahl);
-    EXPECT_EQ(bild.StreckenMitFarbe(0x00FFFFFE), 0);
+    EXPECT_EQ(bild.StreckenMitFarbe(0x00FFFFFE), 1);
+    EXPECT_EQ(bild.Strecken().back().pen.Color, TColor{0x00FFFFFE});
 
     // Later segments are drawn at once and raise no further message.
     StreckeZeichnen3D({-1, 0, 6}, {1, 0, 6}, farbe, psSolid, 1);
