@@ -343,7 +343,8 @@ void TForm_Edits_01::FormCreate() {
 
     ErgebnisAuswahl = 0;
 
-    // Change and click actions of the projection controls.
+    // Change and click actions of the projection controls and the zoom bar.
+    ScrollBar2.OnChange = [] { ScrollBar2Change(); };
     Edit_SkalF_1.OnChange = [this] { Edit_SkalF_1Change(); };
     Edit_SkalF_2.OnChange = [this] { Edit_SkalF_2Change(); };
     ZPEinAus.OnClick = [this] { ZPEinAusClick(); };

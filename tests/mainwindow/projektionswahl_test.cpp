@@ -162,10 +162,12 @@ TEST_F(Projektionswahl, SchraegbildWinkelWieGezeichnet) {
 TEST_F(Projektionswahl, Faktoren) {
     F.Label_ProjArt.Caption = "Kav. 2";
     F.ScrollBar2.SetPositionStill(150);
+    F.Panel_ZoomFaktAnz.Caption = "1,5";
     F.Edit_SkalF_1.SetText("2,5");
     EXPECT_EQ(SkFy, 2.5L);
     EXPECT_EQ(F.Label_ProjArt.Caption, "");
     EXPECT_EQ(F.ScrollBar2.Position(), 100);  // the zoom returns to 100 %
+    EXPECT_EQ(F.Panel_ZoomFaktAnz.Caption, "1");  // through the bar's own change action
     F.Edit_SkalF_1.SetText("3");
     EXPECT_EQ(SkFy, 3.0L);
     EXPECT_TRUE(host.Meldungen.empty());
