@@ -140,6 +140,15 @@ void Hauptfensteransicht::MenueAnlegen() {
 
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     for (TMenuItem* m : {&F.ZPEinAus, &F.vdL}) b_->Menuepunkt(*m, einstellungen);
+
+    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    for (TMenuItem* m : {&F.AchsenEinAus, &F.AchseneinteilungEinAus, &F.AchsenwerteEinAus, &F.GitterEinAus,
+                         &F.AchsenWuerfelEinAus, &F.FluchtstreckenEinAus})
+        b_->Menuepunkt(*m, ansicht);
+    ansicht->addSeparator();
+    for (TMenuItem* m : {&F.StRiVektEinAus, &F.NVektEinAus, &F.SchnittpunkteEinAus, &F.SpurpunkteEinAus,
+                         &F.SchnittgeradeEinAus, &F.ParamDarstellungEinAus})
+        b_->Menuepunkt(*m, ansicht);
 }
 
 void Hauptfensteransicht::ErgebnisseAnlegen() {

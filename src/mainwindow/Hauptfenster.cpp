@@ -356,6 +356,7 @@ void TForm_Edits_01::FormCreate() {
     vdL.OnClick = [this] { vdLClick(); };
     But_vdL.OnClick = [this] { But_vdLClick(); };
     SichtbarkeitAnlegen();
+    AnzeigeschalterAnlegen();
     SichtbarkeitAktualisieren();
     ObjektspeicherAnlegen();
     DateimenueAnlegen();

@@ -96,6 +96,10 @@ struct TForm_Edits_01 : TFormZustand {
     TMenuItem ParamDarstellungEinAus;    // "Param.-Darstell. einblenden" / "... ausblenden"
     TMenuItem GitterwaendeAutomatEinAus; // automatic choice of three walls
     TMenuItem DrehMatrizenEinAusMenue;   // "Dreh-Matrizen einblenden" / "... ausblenden"
+    // The display switches of the picture, ticked while on.
+    TMenuItem AchsenEinAus, AchseneinteilungEinAus, GitterEinAus, AchsenWuerfelEinAus,
+        FluchtstreckenEinAus, StRiVektEinAus, NVektEinAus, SchnittpunkteEinAus, SpurpunkteEinAus,
+        SchnittgeradeEinAus;
     // Menu "Datei": object-data and colour-set files (Dateimenue.cpp).
     TMenuItem aktuellesFarbsetspeichern1;
     TMenuItem Farbsetladen1;
@@ -141,6 +145,9 @@ struct TForm_Edits_01 : TFormZustand {
     void But_sichtbClick(int Nr);
     // Wires the 30 visibility switches; run by FormCreate.
     void SichtbarkeitAnlegen();
+    // Display switches: wiring, and the menu state from the switches.
+    void AnzeigeschalterAnlegen();
+    void AnzeigeschalterZeigen();
 
     // ---- Menu "Datei": files (Dateimenue.cpp) -------------------------------
     void DateimenueAnlegen();   // wires the commands below
