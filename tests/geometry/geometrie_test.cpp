@@ -212,7 +212,9 @@ TEST(Geometrie, QuadratischeGleichung) {
         LoeseQuadratischeGleichung(f.a, f.b, f.c, n, x);
         EXPECT_EQ(n, f.n) << f.a << ' ' << f.b << ' ' << f.c;
         EXPECT_EQ(x[0], f.x0) << f.a << ' ' << f.b << ' ' << f.c;
-        if (!std::isnan(f.x1)) EXPECT_EQ(x[1], f.x1) << f.a << ' ' << f.b << ' ' << f.c;
+        if (!std::isnan(f.x1)) {
+            EXPECT_EQ(x[1], f.x1) << f.a << ' ' << f.b << ' ' << f.c;
+        }
     }
 }
 

@@ -21,7 +21,9 @@ TEST_F(Farbvorgaben, SatzEinsSindDieStartfarbenJederSatzWirdAngewandt) {
         // Nothing is drawn in the background colour; the top byte stays 0.
         for (int k = 1; k <= 30; ++k) {
             EXPECT_EQ(f[k] >> 24, 0u);
-            if (k != 8 && k != 10) EXPECT_NE(f[k], f[8]) << n << " " << k;
+            if (k != 8 && k != 10) {
+                EXPECT_NE(f[k], f[8]) << n << " " << k;
+            }
         }
         for (int m = 1; m < n; ++m) EXPECT_NE(Farbsets[n], Farbsets[m]);
     }
