@@ -26,10 +26,6 @@ bool Endlich(TVek_R3 v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
-bool Nullvektor(TVek_R3 v) {
-    return std::fabs(v.x) < Toleranz && std::fabs(v.y) < Toleranz && std::fabs(v.z) < Toleranz;
-}
-
 }  // namespace
 
 // ---- Vector algebra --------------------------------------------------------
@@ -72,7 +68,7 @@ Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
 }
 
 bool LinearAbhaengig2(TVek_R3 a, TVek_R3 b) {
-    if (Nullvektor(a) || Nullvektor(b)) return true;
+    if (IstNullvektor(a) || IstNullvektor(b)) return true;
     // The ratio comes from the first coordinate of b that is not exactly 0.
     Extended k;
     if (b.x != 0)
@@ -91,7 +87,7 @@ bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
 
 void SenkrechterVektor(TVek_R3 v, TVek_R3& R) {
     // The search below never ends for the null vector.
-    if (!Endlich(v) || Nullvektor(v)) {
+    if (!Endlich(v) || IstNullvektor(v)) {
         R = TVek_R3{};
         return;
     }

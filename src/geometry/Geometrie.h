@@ -7,6 +7,7 @@
 // centre M and radius r. Every test uses the one tolerance 1e-9. Inputs are
 // taken by value; out-parameters are written last, so they may alias inputs.
 
+#include <cmath>
 #include <string>
 
 #include "geometry/Vektor.h"
@@ -18,6 +19,11 @@ void Vektorprodukt(TVek_R3 a, TVek_R3 b, TVek_R3& c);
 // R := v/|v|. The null vector stays the null vector (no division by zero).
 void Normiere(TVek_R3 v, TVek_R3& R);
 bool VektorenGleich(TVek_R3 a, TVek_R3 b);       // every coordinate within 1e-9
+// The null vector as every test of the program judges it: each coordinate
+// below 1e-9 in magnitude.
+inline bool IstNullvektor(TVek_R3 v) {
+    return std::fabs(v.x) < Toleranz && std::fabs(v.y) < Toleranz && std::fabs(v.z) < Toleranz;
+}
 Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B);
 Extended Determinante2D(TVek_R2 a, TVek_R2 b);
 Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c);   // a·(b × c)

@@ -44,13 +44,9 @@ bool ZellVektor(const TVek_R3& v) {
     return ZellVektor(v, z);
 }
 
-bool IstNull(const TVek_R3& v) {
-    return std::fabs(v.x) < Toleranz && std::fabs(v.y) < Toleranz && std::fabs(v.z) < Toleranz;
-}
-
 // A vector that must not be null, judged as the cells give it back.
 bool ZellRichtung(const TVek_R3& v, TVek_R3& z) {
-    return ZellVektor(v, z) && !IstNull(z);
+    return ZellVektor(v, z) && !IstNullvektor(z);
 }
 
 bool BetragUnter(Extended v, int n) { return std::isfinite(v) && std::fabs(v) < n; }
