@@ -99,6 +99,18 @@ void SchrittfeldVerlassen(TEdit& E, Extended& Wert) {
     }
 }
 
+// Shows F modally. Its button and the window's frame close it through
+// FormClose; a window that ended otherwise is closed here, so the timers
+// are off and the objects taken over whatever way it went.
+template <class Form>
+void AnimaModalZeigen(Form& F, const char* Name) {
+    F.FormShow();
+    F.Visible = true;
+    Host().FensterZeigen(Name, true);
+    if (F.Visible) F.FormClose();
+    SzeneZeichnen();
+}
+
 }  // namespace
 
 // ---- Lines ----------------------------------------------------------------------------
@@ -172,6 +184,7 @@ void TForm_Einst_GeradenAnima::But_KoordUebernehmenClick() {
 }
 
 void TForm_Einst_GeradenAnima::FormClose() {
+    Visible = false;
     StartKnopf(But_Start, Timer1, false);
     // The lines stay where the animation left them, in the dialog as well.
     if (Bewegt) But_KoordUebernehmenClick();
@@ -199,13 +212,7 @@ void GeradenAnimaGitterFuellen() {
     SpalteSchreiben(F.StringGrid2, 1, Gerade[2].Richtungsvektor);
 }
 
-void GeradenAnimaZeigen() {
-    Form_Einst_GeradenAnima.FormShow();
-    Host().FensterZeigen("Form_Einst_GeradenAnima", true);
-    // Closed: whatever way it went, the timer is off and the lines taken over.
-    Form_Einst_GeradenAnima.FormClose();
-    SzeneZeichnen();
-}
+void GeradenAnimaZeigen() { AnimaModalZeigen(Form_Einst_GeradenAnima, "Form_Einst_GeradenAnima"); }
 
 // ---- Planes ---------------------------------------------------------------------------
 
@@ -314,6 +321,7 @@ void TForm_Einst_EbenenAnima::But_KoordUebernehmenClick() {
 }
 
 void TForm_Einst_EbenenAnima::FormClose() {
+    Visible = false;
     StartKnopf(But_StartE1, Timer1, false);
     StartKnopf(But_StartE2, Timer2, false);
     if (Bewegt) But_KoordUebernehmenClick();
@@ -342,9 +350,4 @@ void EbenenAnimaGitterFuellen() {
     }
 }
 
-void EbenenAnimaZeigen() {
-    Form_Einst_EbenenAnima.FormShow();
-    Host().FensterZeigen("Form_Einst_EbenenAnima", true);
-    Form_Einst_EbenenAnima.FormClose();
-    SzeneZeichnen();
-}
+void EbenenAnimaZeigen() { AnimaModalZeigen(Form_Einst_EbenenAnima, "Form_Einst_EbenenAnima"); }

@@ -44,7 +44,7 @@ struct TForm_Einst_GeradenAnima : TFormZustand {
     void But_StartClick();
     void But_ParamDarstClick();
     void But_KoordUebernehmenClick();
-    // Stops the timer and takes the coordinates over.
+    // The window closes: stops the timer and takes the coordinates over.
     void FormClose();
     void BitBtn_SchliessenClick();
 
@@ -98,7 +98,8 @@ inline TForm_Einst_EbenenAnima Form_Einst_EbenenAnima;
 void GeradenAnimaGitterFuellen();
 void EbenenAnimaGitterFuellen();
 
-// Opens the animation window of lines or planes modally (its grids filled
-// first); the picture is redrawn after it closed.
+// Opens the animation window of lines or planes modally (FormShow first);
+// once it is closed, its FormClose has run exactly once and the picture is
+// redrawn.
 void GeradenAnimaZeigen();
 void EbenenAnimaZeigen();

@@ -41,9 +41,7 @@ void DialogAnsicht::UeberRechtemPanel() {
 
 void DialogAnsicht::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (e->spontaneous()) return;
-    F_.Visible = true;
-    Benutzeraktion([this] { Aktivieren(); });
+    if (!e->spontaneous()) F_.Visible = true;
 }
 
 void DialogAnsicht::hideEvent(QHideEvent* e) {

@@ -1,8 +1,9 @@
 #pragma once
 // The Qt window of one dialog of the core: shows the dialog's state through
-// its bindings, runs its activation when shown and its close query when the
-// user closes it. Object dialogs place themselves over the right-hand panel
-// of the main window.
+// its bindings and runs its close query when the user closes it. The core
+// runs a dialog's activation itself before it asks the host to show the
+// window. Object dialogs place themselves over the right-hand panel of the
+// main window.
 
 #include <QDialog>
 #include <string>
@@ -24,8 +25,6 @@ public:
     void setVisible(bool sichtbar) override;
 
 protected:
-    // On each show, after the window is placed (the dialog's FormActivate).
-    virtual void Aktivieren() {}
     // The user closes the window (its open inputs are left first); false
     // keeps it open.
     virtual bool Schliessen() { return true; }

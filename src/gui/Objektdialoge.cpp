@@ -80,8 +80,7 @@ QHBoxLayout* Zeile(const char* text, QWidget* control, QWidget* eltern) {
     return r;
 }
 
-// A dialog whose activation is its form's FormActivate; its controls stand
-// in one column.
+// A dialog whose controls stand in one column.
 template <class Form>
 class FormAnsicht : public DialogAnsicht {
 public:
@@ -89,7 +88,6 @@ public:
         : DialogAnsicht(F, name, eltern), form_(F), l_(Spalte(this)) {}
 
 protected:
-    void Aktivieren() override { form_.FormActivate(); }
     void Stil() { l_->addWidget(b_.Radiogruppe(form_.GroupStil, {}, {}, this)); }
     void Stift() { l_->addWidget(b_.Radiogruppe(form_.GroupStift, {.Spalten = 4}, {}, this)); }
 
@@ -339,8 +337,8 @@ QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const std::function<TEdi
     return box;
 }
 
-// An animation window: shown by FormShow, closed by FormClose; it ends in
-// a row that takes the coordinates over and closes.
+// An animation window: closing it runs FormClose; it ends in a row that
+// takes the coordinates over and closes.
 template <class Form>
 class AnimaAnsicht : public DialogAnsicht {
 public:
@@ -348,7 +346,6 @@ public:
         : DialogAnsicht(F, name, eltern), form_(F), l_(Spalte(this)) {}
 
 protected:
-    void Aktivieren() override { form_.FormShow(); }
     bool Schliessen() override {
         form_.FormClose();
         return true;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialogs/Animationen.h"
+#include "dialogs/DrehenUmGerade.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Einheitsvektoren.h"
 #include "mainwindow/Hauptfenster.h"
@@ -209,6 +210,7 @@ void TForm_Edits_01::BitBtn_EinstDrhAchseClick() {
         DrehModus = 0;
         DrehKnopfMarkieren(8);
     }
+    Form_DrehenUmGerade.FormActivate();
     Host().FensterZeigen("Form_DrehenUmGerade", true);
 }
 

@@ -1,6 +1,5 @@
 #include "mainwindow/Objektmenue.h"
 
-#include "dialogs/DrehenUmGerade.h"
 #include "dialogs/Ebenen.h"
 #include "dialogs/Fadenkreuz.h"
 #include "dialogs/Geraden_t.h"
@@ -27,10 +26,7 @@ void ObjektDialogOeffnen(std::size_t Nr) {
         case 7: Form_Kugeln.FormActivate(); break;
         case 8: Form_Kegel.FormActivate(); break;
         case 9: Form_Fadenkreuz.FormActivate(); break;
-        case 10:
-            Form_DrehenUmGerade.FormActivate();
-            F.BitBtn_EinstDrhAchseClick();
-            return;
+        case 10: F.BitBtn_EinstDrhAchseClick(); return;
         default:
             F.RadioGroup_Animationen.ItemIndex = Nr == 11 ? 0 : 1;
             F.RadioGroup_AnimationenClick();
