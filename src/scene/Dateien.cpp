@@ -20,7 +20,6 @@
 #include "scene/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
-#include "view3d/Szene.h"
 #include "view3d/Zeichnen.h"
 
 // ---- Content checks ------------------------------------------------------------
@@ -301,14 +300,7 @@ bool ObjektdatenLaden(const std::string& pfad) {
     Objektdatensaetze[0] = satz1;
     if (zwei) Objektdatensaetze2[0] = satz2;
     DatenWerdenGeladen = true;
-    DateiDatensatzInDialoge(0);
-    if (zwei) {
-        DateiDatensatz2InDialoge(0);   // rebuilds and redraws
-    } else {
-        // Record 1 alone: the scene follows the cells it has just written.
-        SzeneNeuBerechnen();
-        SzeneZeichnen();
-    }
+    DateiDatensaetzeInDialoge(0, zwei);
     return true;
 }
 

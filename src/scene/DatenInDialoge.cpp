@@ -230,15 +230,11 @@ void DateiDatensatz2InDialoge(int N) {
     if (N < 0 || N > 2) return;
     const TObjektDatensatz2& d = Objektdatensaetze2[N];
 
-    VektorInSpalte(Form_Fadenkreuz.StringGrid1, 0, 1, d.FadenkreuzMitte);
+    KegelteilSchreiben(d);
     for (int i = 1; i <= 4; ++i) {
-        VektorInSpalte(Form_Kegel.Gitter(i), 0, 1, d.Kegel[i].Mitte);
-        VektorInSpalte(Form_Kegel.Gitter(i), 1, 1, d.Kegel[i].Normale);
-        Kegel[i].Radius = d.Kegel[i].Radius;
         Kegel[i].Speichen = GanzInt(d.Kegel[i].Speichen);
         Kegel[i].Randstaerke = GanzInt(d.Kegel[i].Randdicke);
     }
-    for (int i = 1; i <= 4; ++i) Kegel[i].Hoehe = d.KegelHoehe[i];
 
     // Pen widths, densities, styles.
     for (int i = 1; i <= 2; ++i) Ebene[i].Stiftbreite = GanzByte(d.EbeneStiftbreite[i]);
@@ -292,6 +288,16 @@ void DateiDatensatz2InDialoge(int N) {
     Form_Edits_01.SichtbarkeitAktualisieren();
     if (!Form_Edits_01.AlleDrehAus.Down) Form_Edits_01.AlleDrehKnoepfeSetzen(false);
     NeuBerechnenUndZeichnen();
+}
+
+void DateiDatensaetzeInDialoge(int N, bool Satz2) {
+    DateiDatensatzInDialoge(N);
+    if (Satz2) {
+        DateiDatensatz2InDialoge(N);   // rebuilds and redraws
+    } else {
+        // Record 1 alone: the scene follows the cells just written.
+        NeuBerechnenUndZeichnen();
+    }
 }
 
 void UndoDatensatzInDialoge(int N) {

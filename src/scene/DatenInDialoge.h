@@ -10,6 +10,9 @@ void DateiDatensatzInDialoge(int N);
 // The whole record 2 of Objektdatensaetze2[N] into the dialogs and objects;
 // ends by recomputing and redrawing the scene.
 void DateiDatensatz2InDialoge(int N);
+// Record 1 of entry N and, with Satz2, its record 2 into the dialogs; the
+// scene is rebuilt from them and redrawn.
+void DateiDatensaetzeInDialoge(int N, bool Satz2);
 
 // Record 1 of UndoDaten[N] into the dialogs; rebuilds and redraws the scene.
 void UndoDatensatzInDialoge(int N);

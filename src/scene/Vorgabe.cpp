@@ -17,7 +17,6 @@
 #include "scene/Speicherzustand.h"
 #include "view3d/DrehZustand.h"
 #include "view3d/Szene.h"
-#include "view3d/Zeichnen.h"
 
 namespace {
 
@@ -82,14 +81,6 @@ void UrzustandHerstellen() {
         DatenWerdenGeladen = true;
         laden = true;
     }
-    if (laden) {
-        DateiDatensatzInDialoge(1);
-        if (ObjektdatenSatz2 > 0) {
-            DateiDatensatz2InDialoge(1);   // rebuilds and redraws
-        } else {
-            SzeneNeuBerechnen();
-            SzeneZeichnen();
-        }
-    }
+    if (laden) DateiDatensaetzeInDialoge(1, ObjektdatenSatz2 > 0);
     NeuZeichnenAus = 0;
 }
