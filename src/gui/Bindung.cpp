@@ -29,10 +29,6 @@
 #include "gui/Auffrischen.h"
 #include "gui/QtZeichenflaeche.h"
 
-QString QtText(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-std::string KernText(const QString& s) { return s.toUtf8().toStdString(); }
-
 QKeySequence Kuerzel(const std::string& s) {
     QString t = QtText(s);
     t.replace(QStringLiteral("Strg"), QStringLiteral("Ctrl"));
@@ -139,19 +135,6 @@ void ControlSetzen(QWidget* w, TControl& c) {
     FokusAnwenden(c, w);
 }
 
-// The colour of an enabled widget; a disabled one keeps the style's grey.
-void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe) {
-    if (w->palette().color(QPalette::Active, rolle) == farbe &&
-        w->palette().color(QPalette::Inactive, rolle) == farbe)
-        return;
-    QPalette p = w->palette();
-    p.setColor(QPalette::Active, rolle, farbe);
-    p.setColor(QPalette::Inactive, rolle, farbe);
-    w->setPalette(p);
-}
-
-void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe) { FarbeSetzen(w, rolle, FarbeQt(farbe)); }
-
 void TextSetzen(QAbstractButton* w, const std::string& s) {
     const QString t = QtText(s);
     if (w->text() != t) w->setText(t);
@@ -171,6 +154,18 @@ int Spaltenbreite(const QFontMetrics& fm, const TStringGrid& G, int c, bool zahl
 }
 
 }  // namespace
+
+void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe) {
+    if (w->palette().color(QPalette::Active, rolle) == farbe &&
+        w->palette().color(QPalette::Inactive, rolle) == farbe)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Active, rolle, farbe);
+    p.setColor(QPalette::Inactive, rolle, farbe);
+    w->setPalette(p);
+}
+
+void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe) { FarbeSetzen(w, rolle, FarbeQt(farbe)); }
 
 // ---- Grid --------------------------------------------------------------------------
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/Texte.h"
 #include "platform/Komponenten.h"
 
 class QAction;
@@ -34,11 +35,14 @@ class QTimer;
 class QToolButton;
 struct TObjektDialog;
 
-// The core's text (UTF-8) in Qt and back.
-QString QtText(const std::string& s);
-std::string KernText(const QString& s);
 // A shortcut as the core writes it for the German menus ("Strg+Umschalt+Z").
 QKeySequence Kuerzel(const std::string& s);
+
+// Gives w the colour in role rolle while it is enabled (a disabled widget
+// keeps the style's grey); nothing when it has that colour already, so a
+// refresh costs no palette change.
+void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe);
+void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe);
 
 // Presses b as the user presses a speed button: with group index 0 it stays
 // up; in a group an up button goes down and releases the others of its

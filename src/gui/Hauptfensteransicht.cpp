@@ -276,11 +276,7 @@ void Hauptfensteransicht::Auffrischen() {
     const QSignalBlocker sperre(this);
     setWindowTitle(QtText(F.Caption));
     Platzieren();
-    for (const PanelWidget& p : panels_) {
-        QPalette pal = p.widget->palette();
-        pal.setColor(QPalette::Window, FarbeQt(p.panel->Color));
-        p.widget->setPalette(pal);
-    }
+    for (const PanelWidget& p : panels_) FarbeSetzen(p.widget, QPalette::Window, p.panel->Color);
     b_->Auffrischen();
     if (dateiMenue_) dateiMenue_->Auffrischen();
     if (objektleiste_) objektleiste_->Auffrischen();

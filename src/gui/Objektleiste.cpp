@@ -12,7 +12,6 @@
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
-#include "gui/QtZeichenflaeche.h"
 #include "mainwindow/Hauptfenster.h"
 #include "mainwindow/Objektmenue.h"
 
@@ -84,12 +83,7 @@ void Objektleiste::Auffrischen() {
         QFrame* f = farben_[nr - 1];
         if (!f) continue;
         const TPanel& P = Form_Edits_01.Pan_Farbe(nr);
-        const QColor soll = FarbeQt(P.Color);
-        if (f->palette().color(QPalette::Window) != soll) {
-            QPalette p = f->palette();
-            p.setColor(QPalette::Window, soll);
-            f->setPalette(p);
-        }
+        FarbeSetzen(f, QPalette::Window, P.Color);
         if (f->isHidden() == P.Visible) f->setVisible(P.Visible);
     }
 }

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QStringList>
 
-namespace {
+#include "gui/Texte.h"
 
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+namespace {
 
 // Input lets through again while a dialog of its own is shown during a pass.
 class FilterPause {
@@ -46,12 +46,12 @@ private:
 // directory, or the working directory itself.
 QString Startpfad(const std::string& name) {
     if (name.empty()) return QDir::currentPath();
-    return QDir::current().filePath(Qs(name));
+    return QDir::current().filePath(QtText(name));
 }
 
 std::optional<std::string> Ergebnis(const QString& pfad) {
     if (pfad.isEmpty()) return std::nullopt;
-    return pfad.toStdString();
+    return KernText(pfad);
 }
 
 // Milliseconds between two dispatches of the event queue while Escape is polled.
@@ -61,7 +61,7 @@ constexpr qint64 EreignisAbstand = 15;
 
 QString DateiFilterQt(const std::string& filter) {
     if (filter.empty()) return {};
-    const QStringList teile = Qs(filter).split(QLatin1Char('|'));
+    const QStringList teile = QtText(filter).split(QLatin1Char('|'));
     QStringList ergebnis;
     for (qsizetype i = 0; i < teile.size(); i += 2) {
         QString text = teile[i].trimmed();
@@ -151,7 +151,7 @@ QtOberflaeche::~QtOberflaeche() {
 Antwort QtOberflaeche::Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) {
     FilterPause pause(filter_);
     QMessageBox box(art == MeldungsArt::Warnung ? QMessageBox::Warning : QMessageBox::Information,
-                    QString::fromUtf8(ProgrammTitel), Qs(text), QMessageBox::NoButton,
+                    QString::fromUtf8(ProgrammTitel), QtText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (knoepfe == Knoepfe::Ok) {
@@ -238,7 +238,7 @@ std::optional<std::string> QtOberflaeche::DateiOeffnenDialog(const std::string& 
                                                              const std::string& name) {
     FilterPause pause(filter_);
     // Qt's own dialog speaks the program's German whatever the desktop's language.
-    return Ergebnis(QFileDialog::getOpenFileName(QApplication::activeWindow(), Qs(titel), Startpfad(name),
+    return Ergebnis(QFileDialog::getOpenFileName(QApplication::activeWindow(), QtText(titel), Startpfad(name),
                                                  DateiFilterQt(filter), nullptr,
                                                  QFileDialog::DontUseNativeDialog));
 }
@@ -247,7 +247,7 @@ std::optional<std::string> QtOberflaeche::DateiSpeichernDialog(const std::string
                                                                const std::string& filter,
                                                                const std::string& name) {
     FilterPause pause(filter_);
-    return Ergebnis(QFileDialog::getSaveFileName(QApplication::activeWindow(), Qs(titel), Startpfad(name),
+    return Ergebnis(QFileDialog::getSaveFileName(QApplication::activeWindow(), QtText(titel), Startpfad(name),
                                                  DateiFilterQt(filter), nullptr,
                                                  QFileDialog::DontUseNativeDialog));
 }

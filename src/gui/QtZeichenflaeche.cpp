@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/Texte.h"
+
 QColor FarbeQt(TColor farbe) {
     return QColor(static_cast<int>(farbe & 0xFF), static_cast<int>((farbe >> 8) & 0xFF),
                   static_cast<int>((farbe >> 16) & 0xFF));
@@ -14,8 +16,6 @@ namespace {
 
 // Pixel height of a default font (the canvas font height 0).
 constexpr int StandardPixelHoehe = 13;
-
-QString Qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Corners in any order to a rectangle whose right and bottom edges lie
 // outside it; empty when it has no area.
@@ -169,7 +169,7 @@ void QtZeichenflaeche::RechteckFuellen(int x1, int y1, int x2, int y2) {
 
 QFont QtZeichenflaeche::SchriftQt() {
     if (schriftFuer_ && *schriftFuer_ == Font) return schrift_;
-    QFont f(Font.Name.empty() ? QStringLiteral("DejaVu Sans") : Qs(Font.Name));
+    QFont f(Font.Name.empty() ? QStringLiteral("DejaVu Sans") : QtText(Font.Name));
     f.setStyleStrategy(QFont::NoAntialias);
     int px = Font.Height < 0 ? -Font.Height : (Font.Height == 0 ? StandardPixelHoehe : Font.Height);
     f.setPixelSize(std::max(px, 1));
@@ -191,14 +191,14 @@ const QFontMetrics& QtZeichenflaeche::Metrik() {
     return *metrik_;
 }
 
-int QtZeichenflaeche::TextWidth(const std::string& text) { return Metrik().horizontalAdvance(Qs(text)); }
+int QtZeichenflaeche::TextWidth(const std::string& text) { return Metrik().horizontalAdvance(QtText(text)); }
 
 int QtZeichenflaeche::TextHeight(const std::string&) { return Metrik().height(); }
 
 void QtZeichenflaeche::TextMalen(int x, int y, const std::string& text) {
     QPainter* m = Maler();
     if (!m || text.empty()) return;
-    const QString s = Qs(text);
+    const QString s = QtText(text);
     const QFontMetrics& fm = Metrik();
     if (Brush.Style != bsClear) m->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), FarbeQt(Brush.Color));
     m->setFont(schrift_);
