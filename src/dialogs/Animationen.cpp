@@ -30,16 +30,6 @@ bool ImBereich(TVek_R3 v) {
            std::fabs(v.z) < AnimaGrenze;
 }
 
-bool OhneRichtung(TVek_R3 u) {
-    return std::fabs(u.x) < Toleranz && std::fabs(u.y) < Toleranz && std::fabs(u.z) < Toleranz;
-}
-
-bool Abhaengig(TVek_R3 u, TVek_R3 v) {
-    TVek_R3 n;
-    Vektorprodukt(u, v, n);
-    return OhneRichtung(n) || LinearAbhaengig2(u, v);
-}
-
 TVek_R3 Plus(TVek_R3 a, TVek_R3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 
 // A cell of a grid, unless the user is editing that very cell.
@@ -160,7 +150,7 @@ void TForm_Einst_GeradenAnima::Timer1Timer() {
     const TVek_R3 du{Schritt[4], Schritt[5], Schritt[6]};
     const TVek_R3 A = Plus(h.Stuetzvektor, dA);
     TVek_R3 u = Plus(h.Richtungsvektor, du);
-    if (OhneRichtung(u)) u = Plus(u, du);
+    if (IstNullvektor(u)) u = Plus(u, du);
     if (!ImBereich(A) || !ImBereich(u)) {
         StartKnopf(But_Start, Timer1, false);
         return;
@@ -287,7 +277,7 @@ bool EbeneSchritt(int Nr, const TFeld<Extended, 1, 6>& s) {
     const TVek_R3 du{s[4], s[5], s[6]};
     const TVek_R3 S = Plus(E.Stuetzvektor, dS);
     TVek_R3 u = Plus(E.Richtungsvektor1, du);
-    if (Abhaengig(u, E.Richtungsvektor2)) u = Plus(u, du);
+    if (RichtungenAbhaengig(u, E.Richtungsvektor2)) u = Plus(u, du);
     if (!ImBereich(S) || !ImBereich(u)) return false;
     E.Stuetzvektor = S;
     E.Richtungsvektor1 = u;

@@ -70,7 +70,7 @@ TObjektGitter TForm_DrehenUmGerade::ObjektGitter(TStringGrid& G) {
     O.Ablehnung = [&G]() -> std::string {
         TVek_R3 A, u;
         AchseLesen(G, ZweiPunkte(), A, u);
-        if (!IstNullRichtung(u)) return "";
+        if (!IstNullvektor(u)) return "";
         return ZweiPunkte() ? GleichePunkteMeldung : NullRichtungMeldung;
     };
     O.Anwenden = [&G] {

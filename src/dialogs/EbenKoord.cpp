@@ -1,7 +1,5 @@
 #include "dialogs/EbenKoord.h"
 
-#include <cmath>
-
 #include "dialogs/DialogRoutinen.h"
 #include "dialogs/Ebenen.h"
 #include "geometry/Eingabe.h"
@@ -21,11 +19,7 @@ Extended FeldWert(const TEdit& E) {
     return v;
 }
 
-std::string NormaleAblehnung(TVek_R3 n) {
-    const bool null =
-        std::fabs(n.x) < Toleranz && std::fabs(n.y) < Toleranz && std::fabs(n.z) < Toleranz;
-    return null ? NullNormaleMeldung : "";
-}
+std::string NormaleAblehnung(TVek_R3 n) { return IstNullvektor(n) ? NullNormaleMeldung : ""; }
 
 // Everything that follows the new parameter form of the plane AktEbene,
 // with its coordinate and normal form kept as the fields set them.

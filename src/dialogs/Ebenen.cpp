@@ -1,7 +1,5 @@
 #include "dialogs/Ebenen.h"
 
-#include <cmath>
-
 #include "dialogs/EbenKoord.h"
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
@@ -54,9 +52,7 @@ void TForm_Ebenen::But_KoordinatenformClick() {
 bool RichtungenAbhaengig(TVek_R3 u, TVek_R3 v) {
     TVek_R3 n;
     Vektorprodukt(u, v, n);
-    const bool flach =
-        std::fabs(n.x) < Toleranz && std::fabs(n.y) < Toleranz && std::fabs(n.z) < Toleranz;
-    return flach || LinearAbhaengig2(u, v);
+    return IstNullvektor(n) || LinearAbhaengig2(u, v);
 }
 
 bool RichtungenPruefen(TVek_R3 u, TVek_R3 v) {

@@ -1,7 +1,6 @@
 #include "dialogs/Geraden_t.h"
 
-#include <cmath>
-
+#include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
 #include "scene/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
@@ -32,16 +31,12 @@ TAblehnung TForm_Geraden_t::Ablehnung(TStringGrid& G) {
     return [&G]() -> std::string {
         TVek_R3 u;
         SpalteLesen(G, 1, 1, u);
-        return IstNullRichtung(u) ? NullRichtungMeldung : "";
+        return IstNullvektor(u) ? NullRichtungMeldung : "";
     };
 }
 
-bool IstNullRichtung(TVek_R3 u) {
-    return std::fabs(u.x) < Toleranz && std::fabs(u.y) < Toleranz && std::fabs(u.z) < Toleranz;
-}
-
 bool NullRichtungPruefen(TVek_R3 u) {
-    if (IstNullRichtung(u)) {
+    if (IstNullvektor(u)) {
         MeldungZeigen(NullRichtungMeldung, MeldungsArt::Warnung);
         return false;
     }

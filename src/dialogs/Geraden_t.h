@@ -35,8 +35,6 @@ protected:
 
 inline TForm_Geraden_t Form_Geraden_t;
 
-// Every component of u within 1e-9 of 0.
-bool IstNullRichtung(TVek_R3 u);
 // True when u may be a direction vector; otherwise the message
 // NullRichtungMeldung and false.
 bool NullRichtungPruefen(TVek_R3 u);

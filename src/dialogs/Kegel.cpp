@@ -1,24 +1,19 @@
 #include "dialogs/Kegel.h"
 
-#include <cmath>
-
 #include "dialogs/EbenKoord.h"
 #include "geometry/Eingabe.h"
+#include "geometry/Geometrie.h"
 #include "scene/ObjektGeometrie.h"
 
 namespace {
 
 ZellStand MassPruefen(const std::string& Text) { return BetragTextPruefen(Text, 10000); }
 
-bool IstNullNormale(TVek_R3 n) {
-    return std::fabs(n.x) < Toleranz && std::fabs(n.y) < Toleranz && std::fabs(n.z) < Toleranz;
-}
-
 // The refusal of cone Nr's grid as it stands.
 std::string NormaleAblehnung(const TStringGrid& G) {
     TVek_R3 n;
     if (!SpalteLesen(G, 1, 1, n)) return "";
-    return IstNullNormale(n) ? NullNormaleMeldung : "";
+    return IstNullvektor(n) ? NullNormaleMeldung : "";
 }
 
 void KegelNeuBerechnen(int Nr) {
