@@ -303,21 +303,12 @@ void DateiDatensaetzeInDialoge(int N, bool Satz2) {
 void UndoDatensatzInDialoge(int N) {
     if (N < 0 || N > 60) return;
     Datensatz1Schreiben(UndoDaten[N]);
-    NeuBerechnenUndZeichnen();
-}
-
-void UndoKegelInDialog(int N) {
-    if (N < 0 || N > 60) return;
     KegelteilSchreiben(UndoKegelDaten[N]);
     NeuBerechnenUndZeichnen();
 }
 
 void SpeicherDatensatzInDialoge() {
     Datensatz1Schreiben(ObjektSpeicher);
-    NeuBerechnenUndZeichnen();
-}
-
-void SpeicherKegelInDialog() {
     KegelteilSchreiben(ObjektSpeicherKegel);
     NeuBerechnenUndZeichnen();
 }

@@ -14,11 +14,10 @@ void DateiDatensatz2InDialoge(int N);
 // scene is rebuilt from them and redrawn.
 void DateiDatensaetzeInDialoge(int N, bool Satz2);
 
-// Record 1 of UndoDaten[N] into the dialogs; rebuilds and redraws the scene.
+// Undo state N into the dialogs: record 1 of UndoDaten[N] and the cone part
+// of UndoKegelDaten[N] (crosshair centre, cone centres, normals, radii,
+// heights). The scene is rebuilt and redrawn once, after both halves, so no
+// picture shows the new geometry with the old cones.
 void UndoDatensatzInDialoge(int N);
-// The cone part of UndoKegelDaten[N] (crosshair centre, cone centres,
-// normals, radii, heights); rebuilds and redraws the scene.
-void UndoKegelInDialog(int N);
-// The same two for the object store.
+// The same for the object store.
 void SpeicherDatensatzInDialoge();
-void SpeicherKegelInDialog();

@@ -11,11 +11,6 @@
 
 namespace {
 
-void ZustandZeigen(int N) {
-    UndoDatensatzInDialoge(N);
-    UndoKegelInDialog(N);
-}
-
 // An undone state is taken as it is: no recorded rotation is replayed
 // onto it, so the rotation list and matrices start afresh.
 void DrehungenVergessen() {
@@ -57,7 +52,7 @@ void Rueckgaengig() {
         return;
     }
     --UndoIndex;
-    ZustandZeigen(UndoIndex);
+    UndoDatensatzInDialoge(UndoIndex);
     UndoModus = 1;
     DrehungenVergessen();
 }
@@ -65,7 +60,7 @@ void Rueckgaengig() {
 void Wiederherstellen() {
     if (UndoModus == 1 && UndoIndex < UndoAnzahl - 1) {
         ++UndoIndex;
-        ZustandZeigen(UndoIndex);
+        UndoDatensatzInDialoge(UndoIndex);
         return;
     }
     MeldungZeigen(KeineDatenMeldung);
@@ -93,7 +88,6 @@ void SpeicherUebernehmen(Byte Meldung) {
 
 void SpeicherInObjekteUebertragen() {
     SpeicherDatensatzInDialoge();
-    SpeicherKegelInDialog();
     // The animation windows show g, h, E1 and E2 too.
     GeradenAnimaGitterFuellen();
     EbenenAnimaGitterFuellen();

@@ -16,7 +16,6 @@
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
 #include "view3d/DrehZustand.h"
-#include "view3d/Szene.h"
 
 namespace {
 
@@ -77,7 +76,8 @@ void UrzustandHerstellen() {
     NeuZeichnenAus = 1;
     bool laden = Urzustand;
     if (!laden && FrageJa(UrzustandFrage)) {
-        SzeneNeuBerechnen();
+        // The load below rebuilds the whole scene from the preset, which
+        // brings the drawing back to its initial state.
         DatenWerdenGeladen = true;
         laden = true;
     }
