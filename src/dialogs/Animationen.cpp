@@ -12,8 +12,6 @@
 #include "mainwindow/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
-#include "reports/Ergebnisauswahl.h"
-#include "reports/Ergebnisse.h"
 #include "scene/Objekte.h"
 #include "scene/Undo.h"
 #include "view3d/Drehen.h"
@@ -55,13 +53,6 @@ void ParamDarstellungUmschalten(TSpeedButton& B) {
     ParamDarstellungZeigen = !ParamDarstellungZeigen;
     ParamDarstellungAnzeigen(B);
     SzeneZeichnen();
-}
-
-// What every tick ends with.
-void NachSchritt() {
-    Form_Edits_01.SchnittAngabenSchreiben();
-    if (NeuZeichnenAus == 0) SzeneZeichnen();
-    ErgebnisAusgeben(ErgebnisAuswahl);
 }
 
 void StartKnopf(TSpeedButton& B, TTimer& T, bool an) {
@@ -160,7 +151,7 @@ void TForm_Einst_GeradenAnima::Timer1Timer() {
     Bewegt = true;
     GeradenAnimaNeuBerechnenH();
     GeradenAnimaGitterFuellen();
-    NachSchritt();
+    NachObjektAenderung();
 }
 
 void TForm_Einst_GeradenAnima::But_StartClick() { StartKnopf(But_Start, Timer1, But_Start.Down); }
@@ -284,7 +275,7 @@ bool EbeneSchritt(int Nr, const TFeld<Extended, 1, 6>& s) {
     Form_Einst_EbenenAnima.Bewegt = true;
     EbeneNeuBerechnen(Nr);
     EbenenAnimaGitterFuellen();
-    NachSchritt();
+    NachObjektAenderung();
     return true;
 }
 

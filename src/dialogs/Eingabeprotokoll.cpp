@@ -43,11 +43,15 @@ bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& An
     if (Ablehnung && !Ablehnung().empty()) return false;
     DrehungFuerEingabeAufheben();
     Anwenden();
+    NachObjektAenderung();
+    UndoPunktSetzen();
+    return true;
+}
+
+void NachObjektAenderung() {
     Form_Edits_01.SchnittAngabenSchreiben();
     if (NeuZeichnenAus == 0) SzeneZeichnen();
     ErgebnisAusgeben(ErgebnisAuswahl);
-    UndoPunktSetzen();
-    return true;
 }
 
 // ---- Grid cells ----------------------------------------------------------------------

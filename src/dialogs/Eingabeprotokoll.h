@@ -114,6 +114,10 @@ using TAblehnung = std::function<std::string()>;
 // object and recomputes what derives from it, and the chain runs the common
 // steps listed above. True when applied.
 bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& Anwenden);
+// The part of the chain that also ends every animation tick, after the
+// object and what derives from it are recomputed: SchnittAngabenSchreiben,
+// SzeneZeichnen (unless NeuZeichnenAus) and ErgebnisAusgeben(ErgebnisAuswahl).
+void NachObjektAenderung();
 
 // ---- Grid cells ----------------------------------------------------------------------
 
