@@ -44,6 +44,10 @@ void VektorAB2D(TVek_R2 A, TVek_R2 B, TVek_R2& R);    // R := B - A
 void VektSumme(TVek_R3 A, TVek_R3 B, TVek_R3& R);     // R := A + B
 void VektSumme2D(TVek_R2 A, TVek_R2 B, TVek_R2& R);   // R := A + B
 void SMultiplikation(TVek_R3 v, Extended r, TVek_R3& R);  // R := r·v
+// The same sum, difference and multiple as values, for use in expressions.
+inline TVek_R3 Summe(TVek_R3 A, TVek_R3 B) { return {A.x + B.x, A.y + B.y, A.z + B.z}; }
+inline TVek_R3 Differenz(TVek_R3 A, TVek_R3 B) { return {A.x - B.x, A.y - B.y, A.z - B.z}; }  // A - B
+inline TVek_R3 Vielfaches(TVek_R3 v, Extended r) { return {r * v.x, r * v.y, r * v.z}; }
 
 // ---- Rotations of points (angles in degrees) -------------------------------
 

@@ -45,9 +45,6 @@ void MenuePunkt(TMenuItem& m, const char* text, const char* kurz = "") {
     m.ShortCut = kurz;
 }
 
-// Whole numbers as the program writes them into its edits ("40", "0,8").
-std::string KoordZahlText(Extended v) { return ZahlAllgemein(v); }
-
 std::string PunktText(char Buchstabe, const TVek_R3& P) {
     return std::string(1, Buchstabe) + "(" + KoordText(P.x) + " | " + KoordText(P.y) + " | " +
            KoordText(P.z) + ")";
@@ -207,6 +204,8 @@ TForm_Edits_01::TForm_Edits_01() {
     MenuePunkt(Farbset4, "Farbset 4", "F5");
     MenuePunkt(Farbset5, "Farbset 5", "F6");
     FarbSet1.Checked = true;
+    MenuePunkt(rckgngig1, "&rückgängig", "Strg+Z");
+    MenuePunkt(widerrufen1, "&widerrufen", "Strg+Umschalt+Z");
     MenuePunkt(ObjektDatensatz1Vorgabeladen1, "Objektdatensatz1 (Vorgabe) laden");
     MenuePunkt(aktuellesFarbsetspeichern1, "aktuelles Farbset in Datei speichern");
     MenuePunkt(Farbsetladen1, "Farbset aus Datei laden");
@@ -377,9 +376,9 @@ void TForm_Edits_01::FormActivate() {
         SpeicherUebernehmen(0);
 
         Augpunkt = {40, 80, 30};
-        Edit_FPx.SetText(KoordZahlText(Augpunkt.x));
-        Edit_FPy.SetText(KoordZahlText(Augpunkt.y));
-        Edit_FPz.SetText(KoordZahlText(Augpunkt.z));
+        Edit_FPx.SetText(ZahlAllgemein(Augpunkt.x));
+        Edit_FPy.SetText(ZahlAllgemein(Augpunkt.y));
+        Edit_FPz.SetText(ZahlAllgemein(Augpunkt.z));
         for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
             E->Stuetzvektor = {0, 0, 0};
             E->Richtungsvektor1 = {1, 0, 0};
@@ -387,8 +386,8 @@ void TForm_Edits_01::FormActivate() {
         }
         ProjEbene = 1;
         ProjRichtung = {0.8L, 1.0L, 0.5L};
-        Edit_SkalF_1.SetText(KoordZahlText(SkFy));
-        Edit_SkalF_2.SetText(KoordZahlText(SkFz));
+        Edit_SkalF_1.SetText(ZahlAllgemein(SkFy));
+        Edit_SkalF_2.SetText(ZahlAllgemein(SkFz));
         ProjWinkelAnzeigen();
         SchraegbildVorgabe = true;
         Zentralprojektion = false;

@@ -20,16 +20,9 @@ constexpr const char* BeendenFrage =
     "Wollen Sie die aktuellen Objekteinstellungen vor Beenden\n"
     "des Programms speichern, so klicken Sie bitte 'Ja' an!";
 
-void Menue(TMenuItem& m, const char* text, const char* kurz) {
-    m.Caption = text;
-    m.ShortCut = kurz;
-}
-
 }  // namespace
 
 void TForm_Edits_01::ObjektspeicherAnlegen() {
-    Menue(rckgngig1, "&rückgängig", "Strg+Z");
-    Menue(widerrufen1, "&widerrufen", "Strg+Umschalt+Z");
     rckgngig1.OnClick = [this] { rckgngig1Click(); };
     widerrufen1.OnClick = [this] { widerrufen1Click(); };
     BitBtn_BackObj.OnClick = [this] { BitBtn_BackObjClick(); };

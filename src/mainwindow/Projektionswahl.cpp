@@ -61,20 +61,9 @@ const EbenenWahl Ebenen[4] = {
      "Grad y,z:"},
 };
 
-// Captions of ButVorg1..3 per VorgabeEbene: central, then parallel.
-const char* const VorgabeTexte[4][2][3] = {
-    {},
-    {{"40", "80", "30"}, {"0,8", "1", "0,5"}},
-    {{"-80", "40", "30"}, {"-1", "0,8", "0,5"}},
-    {{"-30", "40", "-80"}, {"-0,5", "0,8", "-1"}},
-};
-
 constexpr const char* FluchtpunktMeldung =
     "Der Fluchtpunkt darf nicht in der\nProjektionsebene liegen!";
 constexpr const char* FaktorMeldung = "Geben Sie bitte nur Zahlen z mit\n0 < z <= 3     ein!";
-
-// Numbers as the program writes them into the projection edits ("40", "0,8").
-std::string EditZahl(Extended v) { return ZahlAllgemein(v); }
 
 bool AugpunktInProjektionsebene() {
     TVek_R3 F;
@@ -183,19 +172,21 @@ void TForm_Edits_01::But_xyClick() { ProjEbeneClick(3); }
 
 void TForm_Edits_01::ProjStandardWerte(bool Zentral) {
     if (Zentral) {
-        Edit_FPx.SetText(EditZahl(Augpunkt.x));
-        Edit_FPy.SetText(EditZahl(Augpunkt.y));
-        Edit_FPz.SetText(EditZahl(Augpunkt.z));
+        Edit_FPx.SetText(ZahlAllgemein(Augpunkt.x));
+        Edit_FPy.SetText(ZahlAllgemein(Augpunkt.y));
+        Edit_FPz.SetText(ZahlAllgemein(Augpunkt.z));
     } else {
-        Edit_Projx.SetText(EditZahl(ProjRichtung.x));
-        Edit_Projy.SetText(EditZahl(ProjRichtung.y));
-        Edit_Projz.SetText(EditZahl(ProjRichtung.z));
+        Edit_Projx.SetText(ZahlAllgemein(ProjRichtung.x));
+        Edit_Projy.SetText(ZahlAllgemein(ProjRichtung.y));
+        Edit_Projz.SetText(ZahlAllgemein(ProjRichtung.z));
     }
     if (VorgabeEbene < 1 || VorgabeEbene > 3) return;
-    const char* const* t = VorgabeTexte[VorgabeEbene][Zentral ? 0 : 1];
-    ButVorg1.Caption = t[0];
-    ButVorg2.Caption = t[1];
-    ButVorg3.Caption = t[2];
+    // The oblique preset of the plane, eye point or direction.
+    const EbenenWahl& W = Ebenen[VorgabeEbene];
+    const TVek_R3& v = Zentral ? W.AugpunktSchraeg : W.RichtungSchraeg;
+    ButVorg1.Caption = ZahlAllgemein(v.x);
+    ButVorg2.Caption = ZahlAllgemein(v.y);
+    ButVorg3.Caption = ZahlAllgemein(v.z);
 }
 
 void TForm_Edits_01::ProjEbStartClick() {
@@ -226,7 +217,7 @@ void TForm_Edits_01::Edit_SkalFChange(int Nr) {
         return;
     }
     MeldungZeigen(FaktorMeldung);
-    E.SetText(EditZahl(Faktor));
+    E.SetText(ZahlAllgemein(Faktor));
     MassstabSetzen();
     SzeneZeichnen();
     E.SetFocus();

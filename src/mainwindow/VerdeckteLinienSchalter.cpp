@@ -7,22 +7,18 @@
 #include "mainwindow/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "scene/Objekte.h"
+#include "view3d/Objektzeichnen.h"
 #include "view3d/Zeichnen.h"
 
 namespace {
-
-// Step between drawn rings or meridians, as the sphere drawing takes it.
-int Kugelschritt(int Dichte) {
-    Dichte = std::min(Dichte, KugelDichteVerdeckt);
-    if (Dichte <= 0) return 24;
-    return 24 / Dichte;
-}
 
 int KugelAufwand(const TKugel& K) {
     const int n = K.n > 0 ? K.n : 12;
     const int m = K.m > 0 ? K.m : 24;
     const int Ringe = 2 * n - 1;
-    const int sb = Kugelschritt(K.Breitenkreise), sl = Kugelschritt(K.Laengenkreise);
+    // Hidden-line mode draws no denser mesh than KugelDichteVerdeckt.
+    const int sb = Kugelschritt(std::min<int>(K.Breitenkreise, KugelDichteVerdeckt));
+    const int sl = Kugelschritt(std::min<int>(K.Laengenkreise, KugelDichteVerdeckt));
     int r = 0, l = 0;
     for (int i = 1; i <= Ringe; ++i)
         if (i == 1 || i == Ringe || i % sb == 0) ++r;

@@ -21,24 +21,6 @@ bool Endlich(TVek_R3 v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
-TVek_R3 Plus(TVek_R3 a, TVek_R3 b) {
-    TVek_R3 r;
-    VektSumme(a, b, r);
-    return r;
-}
-
-TVek_R3 Minus(TVek_R3 a, TVek_R3 b) {  // a - b
-    TVek_R3 r;
-    VektorAB(b, a, r);
-    return r;
-}
-
-TVek_R3 Mal(TVek_R3 v, Extended k) {
-    TVek_R3 r;
-    SMultiplikation(v, k, r);
-    return r;
-}
-
 TVek_R3 Kreuz(TVek_R3 a, TVek_R3 b) {
     TVek_R3 r;
     Vektorprodukt(a, b, r);
@@ -50,7 +32,7 @@ TVek_R3 Kreuz(TVek_R3 a, TVek_R3 b) {
 TVek_R3 AufLaenge(TVek_R3 v, Extended L) {
     const Extended b = Betrag(v);
     if (!(b > 0) || !std::isfinite(b)) return TVek_R3{};
-    return Mal(v, L / b);
+    return Vielfaches(v, L / b);
 }
 
 // Common tail of both arrow heads: w is the (unscaled) barb direction.
@@ -60,9 +42,9 @@ void PfeilAusSenkrechter(TVek_R3 u, TVek_R3 A, TVek_R3 E, TVek_R3 w, Extended L,
     const TVek_R3 ws = AufLaenge(w, L);
     Extended d = bu - L;
     if (std::fabs(d) < Toleranz) d = 0.001L;
-    const TVek_R3 Basis = Plus(A, Mal(u, d / bu));
-    const TVek_R3 f1 = Plus(Basis, ws);
-    const TVek_R3 f2 = Minus(Basis, ws);
+    const TVek_R3 Basis = Summe(A, Vielfaches(u, d / bu));
+    const TVek_R3 f1 = Summe(Basis, ws);
+    const TVek_R3 f2 = Differenz(Basis, ws);
     Fluegel1 = f1;
     Spitze = E;
     Fluegel2 = f2;
@@ -131,7 +113,7 @@ void LagePaar(const TGerade& G1, const TGerade& G2, const char* TextParallel, By
               std::string& Text, TVek_R3& Schnittpunkt, TPunkte<4>& Quadrat) {
     const TVek_R3 A1 = G1.Stuetzvektor, u1 = G1.Richtungsvektor;
     const TVek_R3 A2 = G2.Stuetzvektor, u2 = G2.Richtungsvektor;
-    const TVek_R3 w = Minus(A2, A1);
+    const TVek_R3 w = Differenz(A2, A1);
     if (!LinearAbhaengig2(u1, u2)) {
         if (std::fabs(Determinante3(u1, u2, w)) >= Toleranz) {
             Lage = 0;
@@ -156,7 +138,7 @@ void LagePaar(const TGerade& G1, const TGerade& G2, const char* TextParallel, By
         TVek_R3 e1, e2;
         Normiere(u1, e1);
         Normiere(u2, e2);
-        EbenenQuadratEcken2(Plus(e1, e2), u2, P, 2 * Pfeillaenge, Quadrat);
+        EbenenQuadratEcken2(Summe(e1, e2), u2, P, 2 * Pfeillaenge, Quadrat);
         return;
     }
     Lage = 0;
@@ -209,10 +191,10 @@ void PfeilspitzeInEbeneBerechnen(TVek_R3 u, TVek_R3 A, TVek_R3 E, TVek_R3 p, TVe
 void EbenenQuadratEcken(TVek_R3 u, TVek_R3 v, TVek_R3 S, Extended s, TPunkte<4>& Ecken) {
     const TVek_R3 us = AufLaenge(u, s);
     const TVek_R3 vs = AufLaenge(v, s);
-    const TVek_R3 C1 = Plus(S, Plus(Mal(us, 0.5L), Mal(vs, 0.5L)));
-    const TVek_R3 C2 = Minus(C1, us);
-    const TVek_R3 C3 = Minus(C2, vs);
-    const TVek_R3 C4 = Plus(C3, us);
+    const TVek_R3 C1 = Summe(S, Summe(Vielfaches(us, 0.5L), Vielfaches(vs, 0.5L)));
+    const TVek_R3 C2 = Differenz(C1, us);
+    const TVek_R3 C3 = Differenz(C2, vs);
+    const TVek_R3 C4 = Summe(C3, us);
     Ecken[1] = C1;
     Ecken[2] = C2;
     Ecken[3] = C3;
@@ -222,10 +204,10 @@ void EbenenQuadratEcken(TVek_R3 u, TVek_R3 v, TVek_R3 S, Extended s, TPunkte<4>&
 void EbenenQuadratEcken2(TVek_R3 u, TVek_R3 v, TVek_R3 S, Extended s, TPunkte<4>& Ecken) {
     const TVek_R3 us = AufLaenge(u, s);
     const TVek_R3 ns = AufLaenge(Kreuz(u, v), s);
-    Ecken[1] = Plus(S, us);
-    Ecken[2] = Plus(S, ns);
-    Ecken[3] = Minus(S, us);
-    Ecken[4] = Minus(S, ns);
+    Ecken[1] = Summe(S, us);
+    Ecken[2] = Summe(S, ns);
+    Ecken[3] = Differenz(S, us);
+    Ecken[4] = Differenz(S, ns);
 }
 
 // ---- Planes -------------------------------------------------------------------
@@ -274,7 +256,7 @@ void SchnittEbeneWuerfelflaeche(Byte Flaeche, TVek_R3 S, TVek_R3 u, TVek_R3 v, i
             }
             case 3:  // the section runs along this edge
                 P[1] = Ka.K;
-                P[2] = Plus(Ka.K, Ka.e);
+                P[2] = Summe(Ka.K, Ka.e);
                 c = 2;
                 break;
             default:
@@ -332,15 +314,15 @@ void NormalenvektorenBerechnen() {
         const TVek_R3 S = E.Stuetzvektor;
         const Extended s = E.WinkelQuadratSeite;
         TVek_R3 P1, P2, P4, P5;
-        PunktImAbstand(S, Plus(S, E.Richtungsvektor1), s, P1);
+        PunktImAbstand(S, Summe(S, E.Richtungsvektor1), s, P1);
         PunktImAbstand(S, E.NormalenvektorEnde, s, P2);
-        PunktImAbstand(S, Plus(S, E.Richtungsvektor2), s, P4);
+        PunktImAbstand(S, Summe(S, E.Richtungsvektor2), s, P4);
         PunktImAbstand(S, E.NormalenvektorEnde, s, P5);
         E.WinkelmarkeR1[1] = P1;
-        E.WinkelmarkeR1[2] = Plus(P1, Minus(P2, S));
+        E.WinkelmarkeR1[2] = Summe(P1, Differenz(P2, S));
         E.WinkelmarkeR1[3] = P2;
         E.WinkelmarkeR2[1] = P4;
-        E.WinkelmarkeR2[2] = Plus(P4, Minus(P5, S));
+        E.WinkelmarkeR2[2] = Summe(P4, Differenz(P5, S));
         E.WinkelmarkeR2[3] = P5;
     }
 }
@@ -365,29 +347,29 @@ void EbeneBerechnen(TEbene& E) {
     // 2. The display square, centred on the foot of the perpendicular from
     // the origin.
     {
-        TVek_R3 Q1 = S, Q2 = Plus(S, u), Q4 = Plus(S, v);
+        TVek_R3 Q1 = S, Q2 = Summe(S, u), Q4 = Summe(S, v);
         const TVek_R3 w = Kreuz(u, Kreuz(u, v));
         const Extended L =
             Form_EbEinstell.ScrollBar1.Position() * (2.0L * AchseXMax) * 0.1L;
-        if (Betrag(w) > 0) Q4 = Plus(S, AufLaenge(w, L));
-        if (Betrag(u) > 0) Q2 = Plus(S, AufLaenge(u, L));
-        TVek_R3 Q3 = Plus(Q2, Minus(Q4, Q1));
+        if (Betrag(w) > 0) Q4 = Summe(S, AufLaenge(w, L));
+        if (Betrag(u) > 0) Q2 = Summe(S, AufLaenge(u, L));
+        TVek_R3 Q3 = Summe(Q2, Differenz(Q4, Q1));
         TVek_R3 F;
         LotpunktUeberNormale(S, u, v, NullVektor, F);
-        const TVek_R3 M = Mal(Plus(Q1, Q3), 0.5L);
-        const TVek_R3 Versatz = Minus(F, M);
-        E.QuadratEcken[1] = Plus(Q1, Versatz);
-        E.QuadratEcken[2] = Plus(Q2, Versatz);
-        E.QuadratEcken[3] = Plus(Q3, Versatz);
-        E.QuadratEcken[4] = Plus(Q4, Versatz);
+        const TVek_R3 M = Vielfaches(Summe(Q1, Q3), 0.5L);
+        const TVek_R3 Versatz = Differenz(F, M);
+        E.QuadratEcken[1] = Summe(Q1, Versatz);
+        E.QuadratEcken[2] = Summe(Q2, Versatz);
+        E.QuadratEcken[3] = Summe(Q3, Versatz);
+        E.QuadratEcken[4] = Summe(Q4, Versatz);
     }
 
     // 3. Drawn support and direction vectors.
     E.StuetzvektorEnde = S;
-    E.Richtungsvektor1Ende = Plus(S, u);
-    E.Richtungsvektor2Ende = Plus(S, v);
-    PfeilspitzeInEbeneBerechnen(u, S, Plus(S, u), u, v, E.PfeilRichtung1, false);
-    PfeilspitzeInEbeneBerechnen(v, S, Plus(S, v), v, u, E.PfeilRichtung2, false);
+    E.Richtungsvektor1Ende = Summe(S, u);
+    E.Richtungsvektor2Ende = Summe(S, v);
+    PfeilspitzeInEbeneBerechnen(u, S, Summe(S, u), u, v, E.PfeilRichtung1, false);
+    PfeilspitzeInEbeneBerechnen(v, S, Summe(S, v), v, u, E.PfeilRichtung2, false);
     PfeilspitzeBerechnen(S, NullVektor, S, E.PfeilStuetz);
 
     // 4. Difference vectors: g, h, t to E1 and E2, then E1 to E2.
@@ -401,8 +383,8 @@ void EbeneBerechnen(TEbene& E) {
                                  Ebene[1].Stuetzvektor, Ebene[2].Stuetzvektor,
                                  Ebene[2].Stuetzvektor};
         for (int k = 0; k < 7; ++k) {
-            const TVek_R3 d = Minus(Nach[k], Von[k]);
-            const TVek_R3 Ende = Plus(Von[k], d);
+            const TVek_R3 d = Differenz(Nach[k], Von[k]);
+            const TVek_R3 Ende = Summe(Von[k], d);
             E.Verbindungsvektoren[k + 1][1] = Von[k];
             E.Verbindungsvektoren[k + 1][2] = Ende;
             // Heads: E1->E2 first, then g->E1 .. t->E2.
@@ -429,7 +411,7 @@ void EbeneBerechnen(TEbene& E) {
             *Flag[k] = ok ? 1 : 0;
             if (ok) {
                 EbenenQuadratEcken(u, v, *Punkt[k], 2.5L * Pfeillaenge, *Quadrat[k]);
-            } else if (LinearAbhaengig3(Minus(G.Stuetzvektor, S), u, v)) {
+            } else if (LinearAbhaengig3(Differenz(G.Stuetzvektor, S), u, v)) {
                 *Text[k] = std::string(Geradenname[k]) + " liegt in " + Ebenenname;
             } else {
                 *Text[k] = "echt parallel";
@@ -447,7 +429,7 @@ void EbeneBerechnen(TEbene& E) {
     }
 
     // 7, 8. The normal vector drawn from S.
-    E.NormalenvektorEnde = Plus(S, E.Normalenvektor);
+    E.NormalenvektorEnde = Summe(S, E.Normalenvektor);
     PfeilspitzeBerechnen(E.Normalenvektor, S, E.NormalenvektorEnde, E.PfeilNormale);
 
     // 9. Right-angle marks of both planes.
@@ -490,8 +472,8 @@ void GeradeBerechnen(TGerade& G) {
     const Extended b = Betrag(u);
     if (b >= Toleranz) {
         const Extended k = 2 * AchseXMax * GeradenFaktor / b;
-        G.ZeichenEnde = Plus(A, Mal(u, k));
-        G.ZeichenAnfang = Minus(A, Mal(u, k));
+        G.ZeichenEnde = Summe(A, Vielfaches(u, k));
+        G.ZeichenAnfang = Differenz(A, Vielfaches(u, k));
     } else {
         G.ZeichenAnfang = A;
         G.ZeichenEnde = A;
@@ -499,9 +481,9 @@ void GeradeBerechnen(TGerade& G) {
 
     // 3, 4. Drawn direction vector and the two arrows.
     G.VektorAnfang = A;
-    G.VektorEnde = Plus(A, u);
+    G.VektorEnde = Summe(A, u);
     PfeilspitzeBerechnen(A, NullVektor, A, G.PfeilStuetz);
-    PfeilspitzeBerechnen(u, A, Plus(A, u), G.PfeilRichtung);
+    PfeilspitzeBerechnen(u, A, Summe(A, u), G.PfeilRichtung);
 
     // 5. Difference vectors g->h, g->t, h->t.
     {
@@ -509,8 +491,8 @@ void GeradeBerechnen(TGerade& G) {
         const int Nach[3] = {2, 3, 3};
         for (int k = 0; k < 3; ++k) {
             const TVek_R3 P = Gerade[Von[k]].Stuetzvektor;
-            const TVek_R3 d = Minus(Gerade[Nach[k]].Stuetzvektor, P);
-            const TVek_R3 Ende = Plus(P, d);
+            const TVek_R3 d = Differenz(Gerade[Nach[k]].Stuetzvektor, P);
+            const TVek_R3 Ende = Summe(P, d);
             G.Verbindungsvektoren[2 * k + 1] = P;
             G.Verbindungsvektoren[2 * k + 2] = Ende;
             PfeilspitzeBerechnen(d, P, Ende, G.Verbindungsvektoren[7 + 3 * k],
@@ -553,7 +535,7 @@ void SchnittgeradeE1E2Berechnen() {
     if (parallel) {
         SchnittgeradeVorhanden = false;
         LageTextE1E2 =
-            LinearAbhaengig3(a1, b1, Minus(E2.Stuetzvektor, E1.Stuetzvektor)) ? "identisch"
+            LinearAbhaengig3(a1, b1, Differenz(E2.Stuetzvektor, E1.Stuetzvektor)) ? "identisch"
                                                                                : "echt parallel";
     }
     Gerade_sg.Farbe = FarbeSg;
@@ -566,7 +548,7 @@ void ProjektionsgeradenBerechnen(Byte i) {
     const TEbene& E = Ebene[i % 2 == 1 ? 1 : 2];
     const TVek_R3 P = L.VektorAnfang;
     const TVek_R3 Pu = L.VektorEnde;
-    const TVek_R3 C = Zentralprojektion ? Augpunkt : Plus(P, Mal(ProjRichtung, 100));
+    const TVek_R3 C = Zentralprojektion ? Augpunkt : Summe(P, Vielfaches(ProjRichtung, 100));
     bool ok1 = false, ok2 = false;
     SchnittpunktGeradeEbene(C, P, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok1,
                             Pr.VektorAnfang);
@@ -574,7 +556,7 @@ void ProjektionsgeradenBerechnen(Byte i) {
                             Pr.VektorEnde);
     if (ok1 && ok2 && !VektorenGleich(Pr.VektorAnfang, Pr.VektorEnde)) {
         Pr.Stuetzvektor = Pr.VektorAnfang;
-        Pr.Richtungsvektor = Minus(Pr.VektorEnde, Pr.VektorAnfang);
+        Pr.Richtungsvektor = Differenz(Pr.VektorEnde, Pr.VektorAnfang);
         Pr.gueltig = 1;
     } else {
         Pr.gueltig = 0;

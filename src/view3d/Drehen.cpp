@@ -15,9 +15,9 @@
 #include "platform/Zahltext.h"
 #include "reports/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
+#include "scene/ObjektGeometrie.h"
 #include "tools/DrehMatrizen.h"
 #include "view3d/Abgeleitet.h"
-#include "view3d/Ansicht.h"
 #include "view3d/DrehZustand.h"
 
 // ---- The turn of one step ---------------------------------------------------------
@@ -148,14 +148,6 @@ void FadenkreuzDatenInDialog() {
 
 namespace {
 
-// C with coordinate k (1 x, 2 y, 3 z) replaced by w.
-TVek_R3 MitKoordinate(TVek_R3 C, int k, Extended w) {
-    if (k == 1) C.x = w;
-    else if (k == 2) C.y = w;
-    else C.z = w;
-    return C;
-}
-
 // The line chain with the axes staying: G's defining data from its turned
 // drawn vector, the grids, and everything that depends on a line.
 void GeradenKette(TGerade& G) {
@@ -202,14 +194,7 @@ void ObjektDrehen(TPunkt& P, const PunktDrehung& D) {
     if (!AchsenMitDrehen) {
         // The arms run parallel to the axes across the whole box, whatever
         // the turn made of them.
-        const Extended X = AchseXMax, Y = AchseYMax, Z = AchseZMax;
-        const TVek_R3 C = P.Ort;
-        P.FadenkreuzArme[1] = MitKoordinate(C, 3, -Z);
-        P.FadenkreuzArme[2] = MitKoordinate(C, 3, Z);
-        P.FadenkreuzArme[3] = MitKoordinate(C, 2, -Y);
-        P.FadenkreuzArme[4] = MitKoordinate(C, 2, Y);
-        P.FadenkreuzArme[5] = MitKoordinate(C, 1, -X);
-        P.FadenkreuzArme[6] = MitKoordinate(C, 1, X);
+        FadenkreuzEnden(P.Ort, P.FadenkreuzArme);
         PunkteDatenInDialog();
     }
 }
@@ -283,14 +268,12 @@ void ObjektDrehen(TFadenkreuz& F, const PunktDrehung& D) {
     D.Punkte(F.ArmEnde);
     if (!AchsenMitDrehen) {
         D.Punkt(F.Mittelpunkt);
-        const Extended X = AchseXMax, Y = AchseYMax, Z = AchseZMax;
-        const TVek_R3 C = F.Mittelpunkt;
-        F.ArmAnfang[1] = MitKoordinate(C, 3, -Z);
-        F.ArmAnfang[2] = MitKoordinate(C, 2, -Y);
-        F.ArmAnfang[3] = MitKoordinate(C, 1, -X);
-        F.ArmEnde[1] = MitKoordinate(C, 3, Z);
-        F.ArmEnde[2] = MitKoordinate(C, 2, Y);
-        F.ArmEnde[3] = MitKoordinate(C, 1, X);
+        TPunkte<6> Enden;
+        FadenkreuzEnden(F.Mittelpunkt, Enden);
+        for (int k = 1; k <= 3; ++k) {
+            F.ArmAnfang[k] = Enden[2 * k - 1];
+            F.ArmEnde[k] = Enden[2 * k];
+        }
         FadenkreuzDatenInDialog();
     }
 }

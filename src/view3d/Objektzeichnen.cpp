@@ -13,24 +13,12 @@
 
 namespace {
 
-TVek_R3 Plus(TVek_R3 a, TVek_R3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-TVek_R3 Minus(TVek_R3 a, TVek_R3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-TVek_R3 Mal(TVek_R3 a, Extended k) { return {a.x * k, a.y * k, a.z * k}; }
-
-// Picture point of P in extended pixels, y downward (what the canvas's
-// clipping calls take).
-TVek_R2 Bildpunkt(TVek_R3 P) {
-    TVek_R2 B;
-    BildpunktBerechnen(P, B, MassstabX, MassstabY, MassstabZ);
-    return {B.x, BildY(B.y)};
-}
-
 // A polyline straight onto the canvas with its current pen; each piece is
 // clipped on its own, so a far-off point cannot spoil the visible ones.
 void LinienzugDirekt(const std::vector<TVek_R3>& Punkte) {
     Zeichenflaeche& c = Zeichenbitmap();
     for (std::size_t k = 1; k < Punkte.size(); ++k)
-        c.StreckeR2(Bildpunkt(Punkte[k - 1]), Bildpunkt(Punkte[k]));
+        c.StreckeR2(BildpunktPixel(Punkte[k - 1]), BildpunktPixel(Punkte[k]));
 }
 
 void Stil(Zeichenflaeche& c, TColor Farbe, int Breite, TPenStyle Linienstil) {
@@ -68,7 +56,7 @@ void Drehstrecke(TVek_R3 R, TVek_R3 Q, TColor Farbe, TVek_R3& Lotfuss, TVek_R3& 
     StreckeZeichnen3D(R, F, DrehstreckeFarbe, DrehstreckeStil, DrehstreckeBreite);
     if (DrehstreckeWinkelZeigen) {
         TPunkte<3> W;
-        EckParallelogramm(F, Plus(F, Lotgerade.Richtungsvektor), Q, DrehstreckeWinkelGroesse, W);
+        EckParallelogramm(F, Summe(F, Lotgerade.Richtungsvektor), Q, DrehstreckeWinkelGroesse, W);
         W1 = W[1];
         W2 = W[2];
         W3 = W[3];
@@ -80,14 +68,13 @@ void Drehstrecke(TVek_R3 R, TVek_R3 Q, TColor Farbe, TVek_R3& Lotfuss, TVek_R3& 
 // Every kind but the parallelepiped: only while the axes stand still.
 bool DrehstreckeErlaubt() { return !AchsenMitDrehen; }
 
-// Sphere densities: 24 div density, where a density outside 1..24 (a zero
-// from a damaged file, say) would divide by zero; it draws the least mesh.
-int Kugelschritt(Byte Dichte) {
-    if (Dichte == 0 || Dichte > 24) return 24;
+}  // namespace
+
+int Kugelschritt(int Dichte) {
+    // A zero from a damaged file, say, would divide by zero.
+    if (Dichte <= 0 || Dichte > 24) return 24;
     return 24 / Dichte;
 }
-
-}  // namespace
 
 // ---- Small geometric routines -------------------------------------------------
 
@@ -95,7 +82,7 @@ void EckParallelogramm(TVek_R3 O, TVek_R3 P, TVek_R3 Q, Extended d, TPunkte<3>& 
     TVek_R3 P1, Q1;
     PunktImAbstand(O, P, d, P1);
     PunktImAbstand(O, Q, d, Q1);
-    const TVek_R3 Ecke = Plus(P1, Minus(Q1, O));
+    const TVek_R3 Ecke = Summe(P1, Differenz(Q1, O));
     Ecken[1] = P1;
     Ecken[2] = Ecke;
     Ecken[3] = Q1;
@@ -110,16 +97,16 @@ void ZeichneEbenenGitter(TVek_R3 P0, TVek_R3 P1, TVek_R3 P2, TVek_R3 /*P3*/, int
     // the outline.
     if (N < 0) return;
     if (N == 0) N = 1;
-    const TVek_R3 Seite1 = Minus(P1, P0);
-    const TVek_R3 Seite2 = Minus(P2, P1);
+    const TVek_R3 Seite1 = Differenz(P1, P0);
+    const TVek_R3 Seite2 = Differenz(P2, P1);
     for (int Familie = 1; Familie <= 2; ++Familie) {
         const TVek_R3& Schritt = Familie == 1 ? Seite1 : Seite2;
         const TVek_R3& Strich = Familie == 1 ? Seite2 : Seite1;
         for (int k = 0; k <= N; ++k) {
             const Extended t = static_cast<Extended>(k) / static_cast<Extended>(N);
             c.Pen.Style = (k == 0 || k == N) ? RandStil : InnenStil;
-            const TVek_R3 a = Plus(P0, Mal(Schritt, t));
-            StreckeZeichnen3D(a, Plus(a, Strich), c.Pen.Color, c.Pen.Style, c.Pen.Width);
+            const TVek_R3 a = Summe(P0, Vielfaches(Schritt, t));
+            StreckeZeichnen3D(a, Summe(a, Strich), c.Pen.Color, c.Pen.Style, c.Pen.Width);
         }
     }
 }

@@ -29,6 +29,10 @@ void GeradeZeichnen(TGerade& G);
 // Reads AktLinienNr: 3 for E1, 4 for E2.
 void EbeneZeichnen(TEbene& E);
 
+// Step between the drawn rings (or meridians) of a sphere of this density:
+// 24 div density; a density outside 1..24 draws the least mesh.
+int Kugelschritt(int Dichte);
+
 // Grid of a plane square with the corners P0..P3 (P3 unused): N parts per
 // side, both families including the outer edges; inner lines in InnenStil,
 // the outer ones in RandStil. N = 0 draws the outline only, a negative N

@@ -39,21 +39,11 @@ void BildAusEbene(const TVek_R3& Q, TVek_R2& B) {
     }
 }
 
+bool EbeneGueltig() { return ProjEbene >= 1 && ProjEbene <= 3; }
+
 void ProjektionParallel(TVek_R3 P, TVek_R2& B, Extended sx, Extended sy, Extended sz) {
-    TVek_R3 Q;
-    switch (ProjEbene) {
-        case 1:
-            Q = {sx * P.x, -(sy * SkFy * P.y), sz * SkFz * P.z};
-            break;
-        case 2:
-            Q = {-(sx * SkFy * P.x), sy * P.y, sz * SkFz * P.z};
-            break;
-        case 3:
-            Q = {sx * SkFz * P.x, sy * P.y, -(sz * SkFy * P.z)};
-            break;
-        default:
-            return;
-    }
+    if (!EbeneGueltig()) return;
+    TVek_R3 Q = ParallelRahmen(P, sx, sy, sz);
     if (!ErsteAktivierung) {
         TVek_R3 Q2;
         VektSumme(Q, ProjRichtung, Q2);
@@ -63,13 +53,8 @@ void ProjektionParallel(TVek_R3 P, TVek_R2& B, Extended sx, Extended sy, Extende
 }
 
 void ProjektionZentral(TVek_R3 P, TVek_R2& B, Extended sx, Extended sy, Extended sz) {
-    TVek_R3 Q = P;
-    switch (ProjEbene) {
-        case 1: Q.y = -Q.y; break;
-        case 2: Q.x = -Q.x; break;
-        case 3: Q.z = -Q.z; break;
-        default: return;
-    }
+    if (!EbeneGueltig()) return;
+    TVek_R3 Q = ZentralRahmen(P);
     if (!ErsteAktivierung) AufEbeneSchneiden(Q, Augpunkt, ProjEbeneZentral);
     switch (ProjEbene) {
         case 1:
@@ -99,6 +84,25 @@ void UrsprungProjizieren(TVek_R2& B) {
 }
 
 }  // namespace
+
+TVek_R3 ParallelRahmen(TVek_R3 P, Extended sx, Extended sy, Extended sz) {
+    switch (ProjEbene) {
+        case 1: return {sx * P.x, -(sy * SkFy * P.y), sz * SkFz * P.z};
+        case 2: return {-(sx * SkFy * P.x), sy * P.y, sz * SkFz * P.z};
+        case 3: return {sx * SkFz * P.x, sy * P.y, -(sz * SkFy * P.z)};
+        default: return P;
+    }
+}
+
+TVek_R3 ZentralRahmen(TVek_R3 P) {
+    switch (ProjEbene) {
+        case 1: P.y = -P.y; break;
+        case 2: P.x = -P.x; break;
+        case 3: P.z = -P.z; break;
+        default: break;
+    }
+    return P;
+}
 
 void BildpunktBerechnen(TVek_R3 P, TVek_R2& B, Extended sx, Extended sy, Extended sz) {
     if (Zentralprojektion)

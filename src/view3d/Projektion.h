@@ -21,6 +21,13 @@
 // leaves B as it is.
 void BildpunktBerechnen(TVek_R3 P, TVek_R2& B, Extended sx, Extended sy, Extended sz);
 
+// The frame a projection works in before its fold onto the picture plane:
+// P mirrored and scaled by sx, sy, sz and the axis factors (parallel), or
+// only mirrored (central; Augpunkt is a point of this frame). Any ProjEbene
+// outside 1..3 leaves P as it is.
+TVek_R3 ParallelRahmen(TVek_R3 P, Extended sx, Extended sy, Extended sz);
+TVek_R3 ZentralRahmen(TVek_R3 P);
+
 // Fits the axes into the picture: AchseXMax/YMax/ZMax := AchsenHalbLaenge,
 // MassstabBasis from BildSeite, all three scales := MassstabBasis, the zoom
 // bar back to 100 % (its change action runs when that moves it),

@@ -26,28 +26,6 @@ struct Tiefenstrecke {
     Extended Summe = 0;
 };
 
-// Mirrored and scaled as the parallel projection does before its fold.
-TVek_R3 ParallelRahmen(const TVek_R3& P) {
-    const Extended sx = MassstabX, sy = MassstabY, sz = MassstabZ;
-    switch (ProjEbene) {
-        case 1: return {sx * P.x, -(sy * SkFy * P.y), sz * SkFz * P.z};
-        case 2: return {-(sx * SkFy * P.x), sy * P.y, sz * SkFz * P.z};
-        case 3: return {sx * SkFz * P.x, sy * P.y, -(sz * SkFy * P.z)};
-        default: return P;
-    }
-}
-
-// Mirrored as the central projection does; the eye point lives in this frame.
-TVek_R3 ZentralRahmen(TVek_R3 P) {
-    switch (ProjEbene) {
-        case 1: P.y = -P.y; break;
-        case 2: P.x = -P.x; break;
-        case 3: P.z = -P.z; break;
-        default: break;
-    }
-    return P;
-}
-
 Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral) {
     Tiefenstrecke t;
     if (zentral) {
@@ -58,8 +36,8 @@ Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral) {
         // for the eye's mirror image behind the scene.
         t.Summe = AbstandPunktPunkt(t.A, Augpunkt) + AbstandPunktPunkt(t.B, Augpunkt);
     } else {
-        t.A = ParallelRahmen(s.A);
-        t.B = ParallelRahmen(s.B);
+        t.A = ParallelRahmen(s.A, MassstabX, MassstabY, MassstabZ);
+        t.B = ParallelRahmen(s.B, MassstabX, MassstabY, MassstabZ);
     }
     return t;
 }
