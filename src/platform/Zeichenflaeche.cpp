@@ -63,6 +63,11 @@ bool StreckeKappen(TVek_R2& a, TVek_R2& b, Extended xmin, Extended ymin, Extende
     if (!std::isfinite(xmin) || !std::isfinite(ymin) || !std::isfinite(xmax) || !std::isfinite(ymax))
         return false;
     if (!(xmin <= xmax && ymin <= ymax)) return false;
+    // Nearly every segment of a picture lies inside: the pass below would
+    // keep it whole too, only after eight divisions.
+    if (a.x >= xmin && a.x <= xmax && a.y >= ymin && a.y <= ymax && b.x >= xmin && b.x <= xmax &&
+        b.y >= ymin && b.y <= ymax)
+        return true;
 
     // Liang-Barsky on halved values, which cannot overflow. Each crossing is
     // kept as its parameter t from a and as 1 - t from b, each computed
