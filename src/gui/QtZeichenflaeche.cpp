@@ -70,10 +70,13 @@ void QtZeichenflaeche::MalerBeenden() {
         maler_->end();
         maler_.reset();
     }
+    stiftFuer_.reset();
 }
 
 bool QtZeichenflaeche::StiftSetzen(QPainter& m) {
     const TPenStyle stil = StiftStilWirksam(Pen);
+    if (stiftFuer_ && *stiftFuer_ == Pen) return stil != psClear;
+    stiftFuer_ = Pen;
     if (stil == psClear) {
         m.setPen(Qt::NoPen);
         return false;
@@ -203,5 +206,6 @@ void QtZeichenflaeche::TextMalen(int x, int y, const std::string& text) {
     if (Brush.Style != bsClear) m->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), FarbeQt(Brush.Color));
     m->setFont(schrift_);
     m->setPen(FarbeQt(Font.Color));
+    stiftFuer_.reset();
     m->drawText(QPoint(x, y + fm.ascent()), s);
 }

@@ -49,13 +49,17 @@ private:
     // The active painter (begun on demand); nullptr while the image is empty.
     QPainter* Maler();
     void MalerBeenden();
-    // Puts Pen and Brush on the painter; false when the pen paints nothing.
+    // Puts Pen on the painter; false when the pen paints nothing.
     bool StiftSetzen(QPainter& m);
     void PinselSetzen(QPainter& m);
     const QFontMetrics& Metrik();
 
     QImage bild_;
     std::unique_ptr<QPainter> maler_;
+    // The canvas pen the painter's pen was made from; empty while it holds
+    // another (a new painter, a text's colour). Most lines of a picture
+    // share their pen, so it is built once for them.
+    std::optional<TPen> stiftFuer_;
     // The Qt font and its metrics, built again only when Font changes.
     std::optional<TFont> schriftFuer_;
     QFont schrift_;
