@@ -446,22 +446,19 @@ Extended SchnittkreisRadius(TVek_R3 M, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Exte
 
 void GeradeKugelKoeffizienten(TVek_R3 M, Extended r, Extended& a, Extended& b, Extended& c,
                               Extended& d) {
-    const Extended ea = 2 * M.x, eb = 2 * M.y, ec = 2 * M.z;
-    const Extended ed = M.x * M.x + M.y * M.y + M.z * M.z - r * r;
-    a = ea;
-    b = eb;
-    c = ec;
-    d = ed;
+    a = 2 * M.x;
+    b = 2 * M.y;
+    c = 2 * M.z;
+    d = M.x * M.x + M.y * M.y + M.z * M.z - r * r;
 }
 
 void VektorDifferenzen(Extended a1, Extended b1, Extended c1, Extended d1, Extended a2,
                        Extended b2, Extended c2, Extended d2, Extended& A, Extended& B,
                        Extended& C, Extended& D) {
-    const Extended eA = a2 - a1, eB = b2 - b1, eC = c2 - c1, eD = d1 - d2;
-    A = eA;
-    B = eB;
-    C = eC;
-    D = eD;
+    A = a2 - a1;
+    B = b2 - b1;
+    C = c2 - c1;
+    D = d1 - d2;
 }
 
 // ---- Parallelograms and parallelepipeds ------------------------------------

@@ -49,9 +49,7 @@ void DrehePunktUmAchse(TVek_R3 P, int Achse, Extended Winkel, TVek_R3& Q) {
 // (inverses by cofactors, factors multiplied in from the left one by one),
 // so turned coordinates stay identical to the last digit.
 DrehungUmGerade::DrehungUmGerade(Extended Winkel, TVek_R3 A, TVek_R3 B) : P1(A) {
-    TVek_R3 w, minusP1;
-    SMultiplikation(A, -1, minusP1);
-    VektSumme(B, minusP1, w);
+    const TVek_R3 w = Differenz(B, A);
 
     const Extended q = w.x * w.x + w.z * w.z;
     Extended c1 = 1, s1 = 0;
@@ -93,11 +91,9 @@ DrehungUmGerade::DrehungUmGerade(Extended Winkel, TVek_R3 A, TVek_R3 B) : P1(A) 
 }
 
 void DrehungUmGerade::Anwenden(TVek_R3 P, TVek_R3& Q) const {
-    TVek_R3 D, TD, minusP1;
-    VektorAB(P1, P, D);
-    MatrixMalVektor(T, D, TD);
-    Gegenvektor(P1, minusP1);
-    VektorAB(minusP1, TD, Q);
+    TVek_R3 TD;
+    MatrixMalVektor(T, Differenz(P, P1), TD);
+    Q = Summe(TD, P1);
 }
 
 void DrehePunktUmGerade(TVek_R3 P, Extended Winkel, TVek_R3 P1, TVek_R3 P2, TVek_R3& Q) {

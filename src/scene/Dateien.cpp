@@ -239,10 +239,8 @@ void SchreibFehler(const std::string& pfad) {
 void LeseFehler(const std::string& pfad) { DateiMeldung(pfad, "konnte nicht gelesen werden."); }
 
 template <std::size_t N>
-std::vector<std::uint8_t> Verketten(const std::array<std::uint8_t, N>& a, const std::array<std::uint8_t, N>* b) {
-    std::vector<std::uint8_t> v(a.begin(), a.end());
-    if (b) v.insert(v.end(), b->begin(), b->end());
-    return v;
+void Anhaengen(std::vector<std::uint8_t>& v, const std::array<std::uint8_t, N>& satz) {
+    v.insert(v.end(), satz.begin(), satz.end());
 }
 
 template <std::size_t N>
@@ -257,12 +255,14 @@ std::array<std::uint8_t, N> Satz(const std::vector<std::uint8_t>& inhalt, std::s
 // ---- Object data -------------------------------------------------------------------
 
 bool ObjektdatenSchreiben() {
+    std::vector<std::uint8_t> inhalt;
     ObjektdatenSatzFuellen();
-    const bool zwei = ObjektdatenSatz2 > 0;
-    if (zwei) ObjektdatenKegelSatzFuellen();
-    const TDatensatzBytes satz1 = InBytes(Objektdatensaetze[0]);
-    const TDatensatzBytes satz2 = InBytes(Objektdatensaetze2[0]);
-    if (!DateiSicherSchreiben(ObjektdatenPfad, Verketten(satz1, zwei ? &satz2 : nullptr))) {
+    Anhaengen(inhalt, InBytes(Objektdatensaetze[0]));
+    if (ObjektdatenSatz2 > 0) {
+        ObjektdatenKegelSatzFuellen();
+        Anhaengen(inhalt, InBytes(Objektdatensaetze2[0]));
+    }
+    if (!DateiSicherSchreiben(ObjektdatenPfad, inhalt)) {
         SchreibFehler(ObjektdatenPfad);
         return false;
     }
@@ -307,12 +307,14 @@ bool ObjektdatenLaden(const std::string& pfad) {
 // ---- Colour sets -------------------------------------------------------------------
 
 bool FarbsetSchreiben() {
+    std::vector<std::uint8_t> inhalt;
     FarbsetSichern();
-    const bool zwei = FarbsetSatz2 > 0;
-    if (zwei) FarbsetSichern2();
-    const TFarbsetBytes satz1 = InBytes(Farbsets[0]);
-    const TFarbsetBytes satz2 = InBytes(Farbsets2[0]);
-    if (!DateiSicherSchreiben(FarbsetPfad, Verketten(satz1, zwei ? &satz2 : nullptr))) {
+    Anhaengen(inhalt, InBytes(Farbsets[0]));
+    if (FarbsetSatz2 > 0) {
+        FarbsetSichern2();
+        Anhaengen(inhalt, InBytes(Farbsets2[0]));
+    }
+    if (!DateiSicherSchreiben(FarbsetPfad, inhalt)) {
         SchreibFehler(FarbsetPfad);
         return false;
     }

@@ -27,12 +27,12 @@ Extended Vorzeichen(Extended v) {
 }
 
 // Rim of a circle of radius r around M perpendicular to n: points
-// P[0] .. P[N-1] (the program's rim points 1 .. N), the last equal to the
-// first. Gives N; at most Max points are written.
-int RandBerechnen(TVek_R3 M, TVek_R3 n, Extended r, Extended Winkelschritt, TVek_R3* P,
-                  int Max) {
+// P[0] .. P[N-1] with N = 360 / step + 1 (the program's rim points 1 .. N),
+// the last equal to the first. At most Max points are written.
+void RandBerechnen(TVek_R3 M, TVek_R3 n, Extended r, Extended Winkelschritt, TVek_R3* P,
+                   int Max) {
     const long Schritt = std::lround(static_cast<double>(Winkelschritt));
-    if (Schritt <= 0 || Max < 2) return 0;
+    if (Schritt <= 0 || Max < 2) return;
     int N = static_cast<int>(360 / Schritt) + 1;
     if (N > Max) N = Max;
 
@@ -73,7 +73,6 @@ int RandBerechnen(TVek_R3 M, TVek_R3 n, Extended r, Extended Winkelschritt, TVek
         if (Achse2 != 0) DrehePunktUmAchse(P[k], Achse2, Winkel2, P[k]);
         VektSumme(P[k], M, P[k]);
     }
-    return N;
 }
 
 // Q := P with coordinate k (1 x, 2 y, 3 z) replaced by w.
