@@ -121,23 +121,19 @@ TObjektFelder TForm_EbenKoord::Normalenform() {
     return O;
 }
 
+TObjektFelder TForm_EbenKoord::FormMit(const TEdit& Feld) {
+    TObjektFelder K = Koordinatenform();
+    for (const TEdit* E : K.Felder)
+        if (E == &Feld) return K;
+    return Normalenform();
+}
+
 std::optional<char> TForm_EbenKoord::TasteGedrueckt(TEdit& Feld, char Taste) {
-    const TObjektFelder K = Koordinatenform();
-    for (TEdit* E : K.Felder)
-        if (E == &Feld) return FeldTasteGedrueckt(K, Feld, Taste);
-    return FeldTasteGedrueckt(Normalenform(), Feld, Taste);
+    return FeldTasteGedrueckt(FormMit(Feld), Feld, Taste);
 }
 
 void TForm_EbenKoord::FeldGetippt(TEdit& Feld, const std::string& Text) {
-    const TObjektFelder K = Koordinatenform();
-    for (TEdit* E : K.Felder)
-        if (E == &Feld) return ::FeldGetippt(K, Feld, Text);
-    ::FeldGetippt(Normalenform(), Feld, Text);
+    ::FeldGetippt(FormMit(Feld), Feld, Text);
 }
 
-void TForm_EbenKoord::FeldVerlassen(TEdit& Feld) {
-    const TObjektFelder K = Koordinatenform();
-    for (TEdit* E : K.Felder)
-        if (E == &Feld) return ::FeldVerlassen(K, Feld);
-    ::FeldVerlassen(Normalenform(), Feld);
-}
+void TForm_EbenKoord::FeldVerlassen(TEdit& Feld) { ::FeldVerlassen(FormMit(Feld), Feld); }

@@ -45,6 +45,8 @@ struct TForm_EbenKoord : TFormZustand {
     // form (Edit_nx..Edit_nz, Edit_ax..Edit_az).
     TObjektFelder Koordinatenform();
     TObjektFelder Normalenform();
+    // The form Feld belongs to.
+    TObjektFelder FormMit(const TEdit& Feld);
 
     std::optional<char> TasteGedrueckt(TEdit& Feld, char Taste);
     void FeldGetippt(TEdit& Feld, const std::string& Text);

@@ -34,7 +34,7 @@ TAblehnung TForm_Spate::Ablehnung(TStringGrid& G) {
         SpalteLesen(G, 1, 1, AB);
         SpalteLesen(G, 2, 1, AD);
         SpalteLesen(G, 3, 1, AE);
-        return KantenAbhaengig(AB, AD, AE) ? AbhaengigeKantenMeldung : "";
+        return LinearAbhaengig3(AB, AD, AE) ? AbhaengigeKantenMeldung : "";
     };
 }
 
@@ -47,5 +47,3 @@ void TForm_Spate::GroupErzClick() {
     Spat[AktSpat].ErzeugendeZeigen = IndexZuErzFlag(static_cast<Byte>(GroupErz.ItemIndex));
     NachAttributNeuZeichnen();
 }
-
-bool KantenAbhaengig(TVek_R3 AB, TVek_R3 AD, TVek_R3 AE) { return LinearAbhaengig3(AB, AD, AE); }

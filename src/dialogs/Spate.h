@@ -35,6 +35,3 @@ protected:
 };
 
 inline TForm_Spate Form_Spate;
-
-// AB, AD, AE span no solid (their determinant vanishes within 1e-9).
-bool KantenAbhaengig(TVek_R3 AB, TVek_R3 AD, TVek_R3 AE);
