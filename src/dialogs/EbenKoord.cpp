@@ -44,7 +44,6 @@ void TForm_EbenKoord::FormCreate() {
 }
 
 void TForm_EbenKoord::FormActivate() {
-    Label_Ebene.Caption = AktEbene == 2 ? "E2" : "E1";
     for (TEdit* E : {&Edit_a, &Edit_b, &Edit_c, &Edit_d, &Edit_nx, &Edit_ny, &Edit_nz, &Edit_ax,
                      &Edit_ay, &Edit_az})
         E->Visible = KoordZeigenEbenen;
