@@ -55,14 +55,6 @@ bool RichtungenAbhaengig(TVek_R3 u, TVek_R3 v) {
     return IstNullvektor(n) || LinearAbhaengig2(u, v);
 }
 
-bool RichtungenPruefen(TVek_R3 u, TVek_R3 v) {
-    if (RichtungenAbhaengig(u, v)) {
-        MeldungZeigen(AbhaengigeRichtungenMeldung, MeldungsArt::Warnung);
-        return false;
-    }
-    return true;
-}
-
 void EbeneAusDialog(int Nr) {
     if (Nr == 1)
         EbeneE1AusDialog();

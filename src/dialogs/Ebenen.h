@@ -41,9 +41,6 @@ inline TForm_Ebenen Form_Ebenen;
 // u and v span no plane (u × v is the null vector within 1e-9, or one is a
 // multiple of the other).
 bool RichtungenAbhaengig(TVek_R3 u, TVek_R3 v);
-// True when u and v span a plane; otherwise the message
-// AbhaengigeRichtungenMeldung and false.
-bool RichtungenPruefen(TVek_R3 u, TVek_R3 v);
 
 // Reads plane Nr (1..2) from its grid (colours and arrow widths with it).
 void EbeneAusDialog(int Nr);

@@ -61,7 +61,7 @@ public:
                                                   const std::string& name) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
                                                     const std::string& name) override;
-    // No print support is built in yet: nothing is printed.
+    // The Qt front has no printer: nothing is printed, and the answer is false.
     bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
 
     // Windows register under their instance name ("Form_Kugeln").
