@@ -28,8 +28,6 @@ bool ImBereich(TVek_R3 v) {
            std::fabs(v.z) < AnimaGrenze;
 }
 
-TVek_R3 Plus(TVek_R3 a, TVek_R3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-
 // A cell of a grid, unless the user is editing that very cell.
 void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v) {
     if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
@@ -139,9 +137,9 @@ void TForm_Einst_GeradenAnima::Timer1Timer() {
     TGerade& h = Gerade[2];
     const TVek_R3 dA{Schritt[1], Schritt[2], Schritt[3]};
     const TVek_R3 du{Schritt[4], Schritt[5], Schritt[6]};
-    const TVek_R3 A = Plus(h.Stuetzvektor, dA);
-    TVek_R3 u = Plus(h.Richtungsvektor, du);
-    if (IstNullvektor(u)) u = Plus(u, du);
+    const TVek_R3 A = Summe(h.Stuetzvektor, dA);
+    TVek_R3 u = Summe(h.Richtungsvektor, du);
+    if (IstNullvektor(u)) u = Summe(u, du);
     if (!ImBereich(A) || !ImBereich(u)) {
         StartKnopf(But_Start, Timer1, false);
         return;
@@ -266,9 +264,9 @@ bool EbeneSchritt(int Nr, const TFeld<Extended, 1, 6>& s) {
     TEbene& E = Ebene[Nr];
     const TVek_R3 dS{s[1], s[2], s[3]};
     const TVek_R3 du{s[4], s[5], s[6]};
-    const TVek_R3 S = Plus(E.Stuetzvektor, dS);
-    TVek_R3 u = Plus(E.Richtungsvektor1, du);
-    if (RichtungenAbhaengig(u, E.Richtungsvektor2)) u = Plus(u, du);
+    const TVek_R3 S = Summe(E.Stuetzvektor, dS);
+    TVek_R3 u = Summe(E.Richtungsvektor1, du);
+    if (RichtungenAbhaengig(u, E.Richtungsvektor2)) u = Summe(u, du);
     if (!ImBereich(S) || !ImBereich(u)) return false;
     E.Stuetzvektor = S;
     E.Richtungsvektor1 = u;

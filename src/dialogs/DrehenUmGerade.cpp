@@ -24,9 +24,7 @@ void KopfSchreiben(TStringGrid& G, bool Punkte) {
 TVek_R3 SpalteAusAchse(int Spalte, bool Punkte) {
     if (Spalte == 0) return Drehachse.Stuetzvektor;
     if (!Punkte) return Drehachse.Richtungsvektor;
-    TVek_R3 B;
-    VektSumme(Drehachse.Stuetzvektor, Drehachse.Richtungsvektor, B);
-    return B;
+    return Summe(Drehachse.Stuetzvektor, Drehachse.Richtungsvektor);
 }
 
 void GitterAusAchse(TStringGrid& G, bool Punkte) {
