@@ -57,8 +57,6 @@ struct TStringGrid : TControl {
     // Set by the front while an editor is open on the current cell; code
     // that writes the grid from the objects leaves that one cell alone.
     bool Bearbeitung = false;
-    // Optional hook for the front: runs when a cell is written by the user.
-    TNotifyEvent OnSetEditText;
 
     int ColCount() const { return cols_; }
     int RowCount() const { return rows_; }

@@ -46,8 +46,6 @@ public:
     // Prints text lines as one document; false when nothing was printed
     // (cancelled, no printer).
     virtual bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) = 0;
-
-    // The clipboard joins here once the core has a picture type.
 };
 
 // The installed host (the silent one when none is installed).

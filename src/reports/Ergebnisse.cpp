@@ -1,6 +1,6 @@
 #include "reports/Ergebnisse.h"
 
 void ErgebnisAusgeben(Byte Code) {
-    // No report builder is wired in yet: every code does nothing.
+    // This build has no report builders: every code is one without a report.
     (void)Code;
 }
