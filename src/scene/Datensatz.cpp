@@ -281,14 +281,10 @@ TObjektDatensatz2 Datensatz2AusObjekten() {
     auto stil = [](Byte s) { return static_cast<Extended>(LinienstilZuIndex(s)); };
     auto flag = [](Byte f) { return static_cast<Extended>(ErzFlagZuIndex(f)); };
     TObjektDatensatz2 d;
-    d.FadenkreuzMitte = Fadenkreuz.Mittelpunkt;
+    KegelteilAusObjekten(d);
     for (int i = 1; i <= 4; ++i) {
-        d.Kegel[i].Mitte = Kegel[i].Mittelpunkt;
-        d.Kegel[i].Normale = Kegel[i].Normalenvektor;
-        d.Kegel[i].Radius = Kegel[i].Radius;
         d.Kegel[i].Speichen = Kegel[i].Speichen;
         d.Kegel[i].Randdicke = Kegel[i].Randstaerke;
-        d.KegelHoehe[i] = Kegel[i].Hoehe;
     }
     for (int i = 1; i <= 2; ++i) {
         d.EbeneStiftbreite[i] = Ebene[i].Stiftbreite;
@@ -327,13 +323,13 @@ TObjektDatensatz2 Datensatz2AusObjekten() {
     return d;
 }
 
-void KegelteilUebernehmen(const TObjektDatensatz2& von, TObjektDatensatz2& nach) {
-    nach.FadenkreuzMitte = von.FadenkreuzMitte;
+void KegelteilAusObjekten(TObjektDatensatz2& d) {
+    d.FadenkreuzMitte = Fadenkreuz.Mittelpunkt;
     for (int i = 1; i <= 4; ++i) {
-        nach.Kegel[i].Mitte = von.Kegel[i].Mitte;
-        nach.Kegel[i].Normale = von.Kegel[i].Normale;
-        nach.Kegel[i].Radius = von.Kegel[i].Radius;
-        nach.KegelHoehe[i] = von.KegelHoehe[i];
+        d.Kegel[i].Mitte = Kegel[i].Mittelpunkt;
+        d.Kegel[i].Normale = Kegel[i].Normalenvektor;
+        d.Kegel[i].Radius = Kegel[i].Radius;
+        d.KegelHoehe[i] = Kegel[i].Hoehe;
     }
 }
 
@@ -343,8 +339,8 @@ void ObjektdatenKegelSatzFuellen() { Objektdatensaetze2[0] = Datensatz2AusObjekt
 
 void UndoDatenSichern(Byte N) { UndoDaten[N] = DatensatzAusObjekten(); }
 
-void UndoKegelSichern(Byte N) { KegelteilUebernehmen(Datensatz2AusObjekten(), UndoKegelDaten[N]); }
+void UndoKegelSichern(Byte N) { KegelteilAusObjekten(UndoKegelDaten[N]); }
 
 void SpeicherDatenSichern() { ObjektSpeicher = DatensatzAusObjekten(); }
 
-void SpeicherKegelSichern() { KegelteilUebernehmen(Datensatz2AusObjekten(), ObjektSpeicherKegel); }
+void SpeicherKegelSichern() { KegelteilAusObjekten(ObjektSpeicherKegel); }

@@ -155,9 +155,9 @@ void DatensaetzeNullen();
 TObjektDatensatz DatensatzAusObjekten();
 // Every field of record 2, with FadenkreuzSchrittweite.
 TObjektDatensatz2 Datensatz2AusObjekten();
-// Copies the cone part (crosshair centre; each cone's centre, normal and
-// radius; the four heights) from `von` into `nach`, leaving the rest of `nach`.
-void KegelteilUebernehmen(const TObjektDatensatz2& von, TObjektDatensatz2& nach);
+// The cone part (crosshair centre; each cone's centre, normal and radius;
+// the four heights) from the objects into d, leaving the rest of d.
+void KegelteilAusObjekten(TObjektDatensatz2& d);
 
 void ObjektdatenSatzFuellen();          // Objektdatensaetze[0]
 void ObjektdatenKegelSatzFuellen();     // Objektdatensaetze2[0], whole record 2
