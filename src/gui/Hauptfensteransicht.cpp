@@ -28,9 +28,11 @@
 
 namespace {
 
+// Every refresh places the panels: only a change reaches the widget.
 void GeometrieSetzen(QWidget* w, const TControl& c) {
-    w->setGeometry(c.Left, c.Top, c.Width, c.Height);
-    w->setVisible(c.Visible);
+    const QRect soll(c.Left, c.Top, c.Width, c.Height);
+    if (w->geometry() != soll) w->setGeometry(soll);
+    if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
 }
 
 }  // namespace
