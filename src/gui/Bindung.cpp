@@ -130,8 +130,13 @@ void FokusAnwenden(TControl& c, QWidget* w) {
 void ControlSetzen(QWidget* w, TControl& c) {
     if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
     if (w->isEnabled() != c.Enabled) w->setEnabled(c.Enabled);
+    // The tip follows the core's hint when that changes; between changes a
+    // tip the view gave the widget itself stays.
     const QString hint = QtText(c.Hint);
-    if (w->toolTip() != hint) w->setToolTip(hint);
+    if (w->property("Hinweis").toString() != hint) {
+        w->setProperty("Hinweis", hint);
+        w->setToolTip(hint);
+    }
     FokusAnwenden(c, w);
 }
 

@@ -214,7 +214,10 @@ void Drehleiste::Auffrischen() {
     const TForm_Edits_01& F = Form_Edits_01;
     b_->Auffrischen();
     // The hidden-line button has no text of its own: its tip is the menu's.
-    if (vdL_ && F.But_vdL.Hint.empty()) vdL_->setToolTip(QtText(F.vdL.Caption));
+    if (vdL_ && F.But_vdL.Hint.empty()) {
+        const QString tip = QtText(F.vdL.Caption);
+        if (vdL_->toolTip() != tip) vdL_->setToolTip(tip);
+    }
     if (rechterBlock_ && panelRechts_) {
         const int breite = panelRechts_->width() - 8;
         const int oben = panelRechts_->height() - UndoLeiste - 6 - BlockHoehe;
