@@ -1,5 +1,7 @@
 #include "view3d/Drehen.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "dialogs/Ebenen.h"
@@ -148,6 +150,21 @@ void FadenkreuzDatenInDialog() {
 
 namespace {
 
+// The write-backs asked for while a DatenInDialogGebuendelt lives.
+int buendelTiefe = 0;
+std::array<void (*)(), 8> vorgemerkt{};
+std::size_t vorgemerktAnzahl = 0;
+
+void Zurueckschreiben(void (*Schreiben)()) {
+    if (buendelTiefe == 0) {
+        Schreiben();
+        return;
+    }
+    const auto ende = vorgemerkt.begin() + static_cast<std::ptrdiff_t>(vorgemerktAnzahl);
+    if (std::find(vorgemerkt.begin(), ende, Schreiben) == ende && vorgemerktAnzahl < vorgemerkt.size())
+        vorgemerkt[vorgemerktAnzahl++] = Schreiben;
+}
+
 // The line chain with the axes staying: G's defining data from its turned
 // drawn vector, the grids, and everything that depends on a line.
 void GeradenKette(TGerade& G) {
@@ -187,6 +204,15 @@ void EbenenKette(TEbene& E) {
 
 }  // namespace
 
+DatenInDialogGebuendelt::DatenInDialogGebuendelt() { ++buendelTiefe; }
+
+DatenInDialogGebuendelt::~DatenInDialogGebuendelt() {
+    if (--buendelTiefe > 0) return;
+    const std::size_t n = vorgemerktAnzahl;
+    vorgemerktAnzahl = 0;
+    for (std::size_t k = 0; k < n; ++k) vorgemerkt[k]();
+}
+
 void ObjektDrehen(TPunkt& P, const PunktDrehung& D) {
     D.Punkt(P.Ort);
     D.Punkte(P.FadenkreuzArme);
@@ -195,14 +221,14 @@ void ObjektDrehen(TPunkt& P, const PunktDrehung& D) {
         // The arms run parallel to the axes across the whole box, whatever
         // the turn made of them.
         FadenkreuzEnden(P.Ort, P.FadenkreuzArme);
-        PunkteDatenInDialog();
+        Zurueckschreiben(PunkteDatenInDialog);
     }
 }
 
 void ObjektDrehen(TStrecke& S, const PunktDrehung& D) {
     D.Punkt(S.A);
     D.Punkt(S.B);
-    if (!AchsenMitDrehen) StreckenDatenInDialog();
+    if (!AchsenMitDrehen) Zurueckschreiben(StreckenDatenInDialog);
 }
 
 void ObjektDrehen(TVektor& V, const PunktDrehung& D) {
@@ -211,7 +237,7 @@ void ObjektDrehen(TVektor& V, const PunktDrehung& D) {
     D.Punkte(V.Pfeil);
     if (!AchsenMitDrehen) {
         VektorAB(V.Anfangspunkt, V.Endpunkt, V.Vektor);
-        VektorenDatenInDialog();
+        Zurueckschreiben(VektorenDatenInDialog);
     }
 }
 
@@ -223,7 +249,7 @@ void ObjektDrehen(TSpat& S, const PunktDrehung& D) {
         VektorAB(S.Ecke[1], S.Ecke[2], S.AB);
         VektorAB(S.Ecke[1], S.Ecke[4], S.AD);
         VektorAB(S.Ecke[1], S.Ecke[5], S.AE);
-        SpateDatenInDialog();
+        Zurueckschreiben(SpateDatenInDialog);
     }
 }
 
@@ -232,7 +258,7 @@ void ObjektDrehen(TKugel& K, const PunktDrehung& D) {
     // Upper pole, 23 rings of 24 points, lower pole: whatever densities are
     // drawn, the whole mesh turns.
     for (int k = 0; k <= 553; ++k) D.Punkt(K.Netz[k]);
-    if (!AchsenMitDrehen) KugelnDatenInDialog();
+    if (!AchsenMitDrehen) Zurueckschreiben(KugelnDatenInDialog);
 }
 
 void ObjektDrehen(TKegel& K, const PunktDrehung& D) {
@@ -259,7 +285,7 @@ void ObjektDrehen(TKegel& K, const PunktDrehung& D) {
         } else {
             K.Normalenvektor = d;
         }
-        KegelDatenInDialog();
+        Zurueckschreiben(KegelDatenInDialog);
     }
 }
 
@@ -274,7 +300,7 @@ void ObjektDrehen(TFadenkreuz& F, const PunktDrehung& D) {
             F.ArmAnfang[k] = Enden[2 * k - 1];
             F.ArmEnde[k] = Enden[2 * k];
         }
-        FadenkreuzDatenInDialog();
+        Zurueckschreiben(FadenkreuzDatenInDialog);
     }
 }
 

@@ -96,6 +96,19 @@ void AchseneinteilungenDrehen(TAchseneinteilungen& E, int Achse, Extended Winkel
 // user is editing right now is left alone. All but the lines and planes
 // then rebuild the open report.
 
+// While one lives, the write-backs that ObjektDrehen asks for after turning
+// a parallelepiped, vector, segment, point, sphere, cone or the crosshair
+// run once each, in the order first asked, when it ends: each writes every
+// object of its kind, and a whole-scene step turns up to four of a kind.
+// Lines and planes write back at once, as their recomputation needs.
+class DatenInDialogGebuendelt {
+public:
+    DatenInDialogGebuendelt();
+    ~DatenInDialogGebuendelt();
+    DatenInDialogGebuendelt(const DatenInDialogGebuendelt&) = delete;
+    DatenInDialogGebuendelt& operator=(const DatenInDialogGebuendelt&) = delete;
+};
+
 void GeradenDatenInDialog();
 void EbenenDatenInDialog();
 void SpateDatenInDialog();

@@ -24,6 +24,7 @@ bool Dreht(int Nr) { return AchsenMitDrehen || DrehObjektFlags[Nr]; }
 // steps about a coordinate axis, its flag alone about the rotation axis).
 template <typename Test>
 void ObjekteDrehen(const PunktDrehung& D, Test dreht) {
+    const DatenInDialogGebuendelt buendel;
     for (int i = 1; i <= 4; ++i)
         if (dreht(NrSpat + i - 1)) ObjektDrehen(Spat[i], D);
     for (int i = 1; i <= 4; ++i)

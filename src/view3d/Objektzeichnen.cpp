@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "geometry/Geometrie.h"
@@ -15,10 +16,16 @@ namespace {
 
 // A polyline straight onto the canvas with its current pen; each piece is
 // clipped on its own, so a far-off point cannot spoil the visible ones.
-void LinienzugDirekt(const std::vector<TVek_R3>& Punkte) {
+// Every point is projected once, for both pieces it ends.
+void LinienzugDirekt(std::span<const TVek_R3> Punkte) {
+    if (Punkte.empty()) return;
     Zeichenflaeche& c = Zeichenbitmap();
-    for (std::size_t k = 1; k < Punkte.size(); ++k)
-        c.StreckeR2(BildpunktPixel(Punkte[k - 1]), BildpunktPixel(Punkte[k]));
+    TVek_R2 a = BildpunktPixel(Punkte[0]);
+    for (std::size_t k = 1; k < Punkte.size(); ++k) {
+        const TVek_R2 b = BildpunktPixel(Punkte[k]);
+        c.StreckeR2(a, b);
+        a = b;
+    }
 }
 
 void Stil(Zeichenflaeche& c, TColor Farbe, int Breite, TPenStyle Linienstil) {
@@ -218,9 +225,7 @@ void KegelZeichnen(TKegel& K) {
         if (VerdeckteLinien) {
             for (int k = 1; k <= N; ++k) StreckeZeichnen3D(K.Randpunkt[k], K.Randpunkt[k + 1], f, st, b);
         } else {
-            std::vector<TVek_R3> Rand;
-            for (int k = 1; k <= N + 1; ++k) Rand.push_back(K.Randpunkt[k]);
-            LinienzugDirekt(Rand);
+            LinienzugDirekt({&K.Randpunkt[1], static_cast<std::size_t>(N + 1)});
         }
 
         const int Ende = VerdeckteLinien ? N : N + 1;
@@ -230,11 +235,12 @@ void KegelZeichnen(TKegel& K) {
                 if (K.SpeichenZeigen == 1) StreckeZeichnen3D(K.Mittelpunkt, K.Randpunkt[k], f, st, b);
                 if (Mantel) StreckeZeichnen3D(K.Randpunkt[k], K.Spitze, f, st, b);
             } else {
-                std::vector<TVek_R3> Zug;
-                if (K.SpeichenZeigen == 1) Zug.push_back(K.Mittelpunkt);
-                Zug.push_back(K.Randpunkt[k]);
-                if (Mantel) Zug.push_back(K.Spitze);
-                LinienzugDirekt(Zug);
+                TVek_R3 Zug[3];
+                std::size_t n = 0;
+                if (K.SpeichenZeigen == 1) Zug[n++] = K.Mittelpunkt;
+                Zug[n++] = K.Randpunkt[k];
+                if (Mantel) Zug[n++] = K.Spitze;
+                LinienzugDirekt({Zug, n});
             }
         }
     }
