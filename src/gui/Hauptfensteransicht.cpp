@@ -258,14 +258,18 @@ void Hauptfensteransicht::showEvent(QShowEvent* e) {
     if (gezeigt_) return;
     gezeigt_ = true;
     // The first activation needs the real client size: the layout follows it
-    // first, then the start scene is built and drawn.
+    // first, then the start scene is built and drawn. It stands for the
+    // activation that follows the first show.
     ClientGeaendert(client_->width(), client_->height());
     Aktivieren();
+    aktiv_ = true;
 }
 
 void Hauptfensteransicht::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && gezeigt_ && isActiveWindow()) Aktivieren();
+    if (e->type() != QEvent::ActivationChange || !gezeigt_) return;
+    if (isActiveWindow() && !aktiv_) Aktivieren();
+    aktiv_ = isActiveWindow();
 }
 
 void Hauptfensteransicht::closeEvent(QCloseEvent* e) {

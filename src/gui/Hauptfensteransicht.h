@@ -98,6 +98,8 @@ private:
     };
     std::vector<PanelWidget> panels_;
     bool gezeigt_ = false;
+    // The activation has run since the window last became active.
+    bool aktiv_ = false;
     DateiMenue* dateiMenue_ = nullptr;
     Objektleiste* objektleiste_ = nullptr;
     Drehleiste* drehleiste_ = nullptr;
