@@ -340,28 +340,24 @@ QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const std::function<TEdi
 // An animation window: closing it runs FormClose; it ends in a row that
 // takes the coordinates over and closes.
 template <class Form>
-class AnimaAnsicht : public DialogAnsicht {
+class AnimaAnsicht : public FormAnsicht<Form> {
 public:
-    AnimaAnsicht(Form& F, const char* name, QWidget* eltern)
-        : DialogAnsicht(F, name, eltern), form_(F), l_(Spalte(this)) {}
+    using FormAnsicht<Form>::FormAnsicht;
 
 protected:
     bool Schliessen() override {
-        form_.FormClose();
+        this->form_.FormClose();
         return true;
     }
     // The last row, after the controls in vorne.
     void Fusszeile(std::initializer_list<QWidget*> vorne) {
         auto* unten = new QHBoxLayout;
         for (QWidget* w : vorne) unten->addWidget(w);
-        unten->addWidget(b_.Knopf(form_.But_KoordUebernehmen, {}, this));
+        unten->addWidget(this->b_.Knopf(this->form_.But_KoordUebernehmen, {}, this));
         unten->addStretch(1);
-        unten->addWidget(b_.Knopf(form_.BitBtn_Schliessen, {}, this));
-        l_->addLayout(unten);
+        unten->addWidget(this->b_.Knopf(this->form_.BitBtn_Schliessen, {}, this));
+        this->l_->addLayout(unten);
     }
-
-    Form& form_;
-    QVBoxLayout* l_;
 };
 
 class GeradenAnimaAnsicht : public AnimaAnsicht<TForm_Einst_GeradenAnima> {
