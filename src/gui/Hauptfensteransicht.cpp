@@ -257,10 +257,10 @@ void Hauptfensteransicht::showEvent(QShowEvent* e) {
     Form_Edits_01.Visible = true;
     if (gezeigt_) return;
     gezeigt_ = true;
-    // The first activation needs the real client size: the layout follows it
-    // first, then the start scene is built and drawn. It stands for the
+    // The first activation needs the real client size: the client area's
+    // resize event, which Qt sends before the window shows, has laid it out
+    // already. Then the start scene is built and drawn. It stands for the
     // activation that follows the first show.
-    ClientGeaendert(client_->width(), client_->height());
     Aktivieren();
     aktiv_ = true;
 }
