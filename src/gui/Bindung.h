@@ -89,7 +89,6 @@ class GitterTabelle : public QTableWidget {
 public:
     GitterTabelle(TStringGrid& G, GitterEreignisse e, QWidget* eltern = nullptr);
 
-    TStringGrid& Kern() const { return G_; }
     void Auffrischen();
     // The cell editor while one is open.
     QLineEdit* Editor() const { return editor_; }
