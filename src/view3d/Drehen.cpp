@@ -152,25 +152,27 @@ namespace {
 
 // The write-backs asked for while a DatenInDialogGebuendelt lives.
 int buendelTiefe = 0;
-std::array<void (*)(), 8> vorgemerkt{};
+std::array<void (*)(), 12> vorgemerkt{};
 std::size_t vorgemerktAnzahl = 0;
 
 void Zurueckschreiben(void (*Schreiben)()) {
-    if (buendelTiefe == 0) {
-        Schreiben();
+    const auto ende = vorgemerkt.begin() + static_cast<std::ptrdiff_t>(vorgemerktAnzahl);
+    if (buendelTiefe > 0 && std::find(vorgemerkt.begin(), ende, Schreiben) != ende) return;
+    if (buendelTiefe > 0 && vorgemerktAnzahl < vorgemerkt.size()) {
+        vorgemerkt[vorgemerktAnzahl++] = Schreiben;
         return;
     }
-    const auto ende = vorgemerkt.begin() + static_cast<std::ptrdiff_t>(vorgemerktAnzahl);
-    if (std::find(vorgemerkt.begin(), ende, Schreiben) == ende && vorgemerktAnzahl < vorgemerkt.size())
-        vorgemerkt[vorgemerktAnzahl++] = Schreiben;
+    Schreiben();
 }
+
+void SchnittAngabenSchreiben() { Form_Edits_01.SchnittAngabenSchreiben(); }
 
 // The line chain with the axes staying: G's defining data from its turned
 // drawn vector, the grids, and everything that depends on a line.
 void GeradenKette(TGerade& G) {
     G.Stuetzvektor = G.VektorAnfang;
     VektorAB(G.VektorAnfang, G.VektorEnde, G.Richtungsvektor);
-    GeradenDatenInDialog();
+    Zurueckschreiben(GeradenDatenInDialog);
     GeradeBerechnen(G);
     // Every line keeps its own copy of the difference vectors between g, h
     // and t: the other two would go on showing this line where it was.
@@ -180,14 +182,14 @@ void GeradenKette(TGerade& G) {
     EbeneBerechnen(Ebene[2]);
     SchnittgeradeE1E2Berechnen();
     GeradeBerechnen(Gerade_sg);
-    Form_Edits_01.SchnittAngabenSchreiben();
+    Zurueckschreiben(SchnittAngabenSchreiben);
 }
 
 void EbenenKette(TEbene& E) {
     E.Stuetzvektor = E.StuetzvektorEnde;
     VektorAB(E.StuetzvektorEnde, E.Richtungsvektor1Ende, E.Richtungsvektor1);
     VektorAB(E.StuetzvektorEnde, E.Richtungsvektor2Ende, E.Richtungsvektor2);
-    EbenenDatenInDialog();
+    Zurueckschreiben(EbenenDatenInDialog);
     EbeneBerechnen(E);
     // The other plane keeps its own difference vector E1->E2.
     if (&E == &Ebene[1]) EbeneBerechnen(Ebene[2]);
@@ -198,7 +200,7 @@ void EbenenKette(TEbene& E) {
     }
     SchnittgeradeE1E2Berechnen();
     GeradeBerechnen(Gerade_sg);
-    Form_Edits_01.SchnittAngabenSchreiben();
+    Zurueckschreiben(SchnittAngabenSchreiben);
     ErgebnisAusgeben(ErgebnisAuswahl);
 }
 

@@ -96,11 +96,11 @@ void AchseneinteilungenDrehen(TAchseneinteilungen& E, int Achse, Extended Winkel
 // user is editing right now is left alone. All but the lines and planes
 // then rebuild the open report.
 
-// While one lives, the write-backs that ObjektDrehen asks for after turning
-// a parallelepiped, vector, segment, point, sphere, cone or the crosshair
-// run once each, in the order first asked, when it ends: each writes every
-// object of its kind, and a whole-scene step turns up to four of a kind.
-// Lines and planes write back at once, as their recomputation needs.
+// While one lives, the write-backs that ObjektDrehen asks for (the grids
+// above and the main window's intersection labels) run once each, in the
+// order first asked, when it ends: each writes every object of its kind,
+// and a whole-scene step turns up to four of a kind. What the objects
+// derive from their turned points is still recomputed at once.
 class DatenInDialogGebuendelt {
 public:
     DatenInDialogGebuendelt();

@@ -24,7 +24,6 @@ bool Dreht(int Nr) { return AchsenMitDrehen || DrehObjektFlags[Nr]; }
 // steps about a coordinate axis, its flag alone about the rotation axis).
 template <typename Test>
 void ObjekteDrehen(const PunktDrehung& D, Test dreht) {
-    const DatenInDialogGebuendelt buendel;
     for (int i = 1; i <= 4; ++i)
         if (dreht(NrSpat + i - 1)) ObjektDrehen(Spat[i], D);
     for (int i = 1; i <= 4; ++i)
@@ -59,6 +58,7 @@ void ProjektionsgeradenNachSchritt(const PunktDrehung& D) {
 
 // One whole-scene step about a coordinate axis, without the redraw.
 void Schritt(int Achse, Extended Winkel) {
+    const DatenInDialogGebuendelt buendel;
     AKreuzDrehen(AchsenKreuz, Achse, Winkel);
     const PunktDrehung D(Achse, Winkel);
     if (AchsenMitDrehen) {
@@ -95,11 +95,14 @@ void AlleObjekteDrehen(int Achse, Extended Winkel) {
 
 void GesamtDrehenUmGerade() {
     // The matrices of the turn are built once for every point of the step.
-    const PunktDrehung D(DrehachsenDrehung());
-    ObjekteDrehen(D, [](int Nr) { return DrehObjektFlags[Nr]; });
-    if (DrehObjektFlags[NrEbene]) ObjektDrehen(Ebene[1], D);
-    if (DrehObjektFlags[NrEbene + 1]) ObjektDrehen(Ebene[2], D);
-    ProjektionsgeradenNachSchritt(D);
+    {
+        const DatenInDialogGebuendelt buendel;
+        const PunktDrehung D(DrehachsenDrehung());
+        ObjekteDrehen(D, [](int Nr) { return DrehObjektFlags[Nr]; });
+        if (DrehObjektFlags[NrEbene]) ObjektDrehen(Ebene[1], D);
+        if (DrehObjektFlags[NrEbene + 1]) ObjektDrehen(Ebene[2], D);
+        ProjektionsgeradenNachSchritt(D);
+    }
     SzeneZeichnen();
 }
 
