@@ -36,10 +36,7 @@ std::string WinkelText(Extended w) { return ZahlFest(w, 12, 4); }
 }  // namespace
 
 void TForm_Edits_01::DrehsteuerungAnlegen() {
-    TSpeedButton* Richtungen[6] = {&But_GesamtDrehenXmin, &But_GesamtDrehenXplus,
-                                   &But_GesamtDrehenYmin, &But_GesamtDrehenYplus,
-                                   &But_GesamtDrehenZmin, &But_GesamtDrehenZplus};
-    for (int c = 1; c <= 6; ++c) Richtungen[c - 1]->OnClick = [this, c] { But_GesamtDrehenClick(c); };
+    for (int c = 1; c <= 6; ++c) But_GesamtDrehen(c).OnClick = [this, c] { But_GesamtDrehenClick(c); };
     But_GesamtDrehenUmAchse.OnClick = [this] { But_GesamtDrehenUmAchseClick(); };
     Timer1.OnTimer = [this] { Timer1Timer(); };
     But_DauerDrehungEinAus.OnClick = [this] { But_DauerDrehungEinAusClick(); };
@@ -70,11 +67,8 @@ void TForm_Edits_01::DrehsteuerungAnlegen() {
 
 void TForm_Edits_01::But_GesamtDrehenClick(int Code) {
     if (Code < 1 || Code > 6) return;
-    TSpeedButton* Knoepfe[6] = {&But_GesamtDrehenXmin, &But_GesamtDrehenXplus,
-                                &But_GesamtDrehenYmin, &But_GesamtDrehenYplus,
-                                &But_GesamtDrehenZmin, &But_GesamtDrehenZplus};
     static constexpr TVek_R3 Achsen[3] = {EinhVekX, EinhVekY, EinhVekZ};
-    TSpeedButton& Knopf = *Knoepfe[Code - 1];
+    TSpeedButton& Knopf = But_GesamtDrehen(Code);
     const int Achse = (Code + 1) / 2;
     const bool Minus = Code % 2 == 1;
 
@@ -85,9 +79,7 @@ void TForm_Edits_01::But_GesamtDrehenClick(int Code) {
         MeldungZeigen(DrehGrenzeMeldung);
         // The click changed nothing: the group may have released the button
         // of the running rotation, so all seven show its marking again.
-        TSpeedButton* Alle[7] = {Knoepfe[0], Knoepfe[1], Knoepfe[2], Knoepfe[3],
-                                 Knoepfe[4], Knoepfe[5], &But_GesamtDrehenUmAchse};
-        for (int k = 1; k <= 7; ++k) Alle[k - 1]->Down = DauerDrehen && DrehModus == k;
+        for (int k = 1; k <= 7; ++k) But_GesamtDrehen(k).Down = DauerDrehen && DrehModus == k;
     } else {
         if (!DauerDrehen) {
             ++DrehAnzahl;
@@ -181,12 +173,7 @@ void TForm_Edits_01::Timer1Timer() {
 void TForm_Edits_01::But_DauerDrehungEinAusClick() { DauerDrehungEinAus(); }
 
 void TForm_Edits_01::But_drehenMit_OhneAchsenClick() {
-    if (DrehModus > 0) {
-        But_DauerDrehungEinAus.Down = false;
-        DauerDrehen = false;
-        DrehModus = 0;
-        DrehKnopfMarkieren(8);
-    }
+    if (DrehModus > 0) DrehungAnhalten();
     if (AchsenMitDrehen) AlleDrehungenRueckgaengig();
     DrehListeLoeschen();
     DrehModusAnzeigen();
@@ -204,12 +191,7 @@ void TForm_Edits_01::BitBtn_DrehenAufhebenClick() {
 }
 
 void TForm_Edits_01::BitBtn_EinstDrhAchseClick() {
-    if (DrehModus > 0) {
-        But_DauerDrehungEinAus.Down = false;
-        DauerDrehen = false;
-        DrehModus = 0;
-        DrehKnopfMarkieren(8);
-    }
+    if (DrehModus > 0) DrehungAnhalten();
     Form_DrehenUmGerade.FormActivate();
     Host().FensterZeigen("Form_DrehenUmGerade", true);
 }

@@ -45,6 +45,11 @@ void MenuePunkt(TMenuItem& m, const char* text, const char* kurz = "") {
     m.ShortCut = kurz;
 }
 
+// The width between the side panels.
+int FreieBreite(const TForm_Edits_01& F) {
+    return F.ClientWidth - F.Panel_rechts.Width - (F.Panel_links.Visible ? F.Panel_links.Width : 0);
+}
+
 std::string PunktText(char Buchstabe, const TVek_R3& P) {
     return std::string(1, Buchstabe) + "(" + KoordText(P.x) + " | " + KoordText(P.y) + " | " +
            KoordText(P.z) + ")";
@@ -233,6 +238,16 @@ TPanel& TForm_Edits_01::Pan_Farbe(int Nr) {
 TSpeedButton& TForm_Edits_01::But_Drehen(int Nr) {
     assert(Nr >= 1 && Nr <= ObjektAnzahl);
     return this->*DrehKnoepfe[Nr - 1];
+}
+
+TSpeedButton& TForm_Edits_01::But_GesamtDrehen(int Code) {
+    static constexpr TSpeedButton TForm_Edits_01::*Knoepfe[7] = {
+        &TForm_Edits_01::But_GesamtDrehenXmin, &TForm_Edits_01::But_GesamtDrehenXplus,
+        &TForm_Edits_01::But_GesamtDrehenYmin, &TForm_Edits_01::But_GesamtDrehenYplus,
+        &TForm_Edits_01::But_GesamtDrehenZmin, &TForm_Edits_01::But_GesamtDrehenZplus,
+        &TForm_Edits_01::But_GesamtDrehenUmAchse};
+    assert(Code >= 1 && Code <= 7);
+    return this->*Knoepfe[Code - 1];
 }
 
 void TForm_Edits_01::FormCreate() {
@@ -424,13 +439,12 @@ void TForm_Edits_01::KomponentenAusrichten() {
 }
 
 void TForm_Edits_01::BildSeiteBerechnen() {
-    int frei = ClientWidth - Panel_rechts.Width - (Panel_links.Visible ? Panel_links.Width : 0);
+    const int frei = FreieBreite(*this);
     BildSeite = ClientHeight < frei ? ClientHeight : frei;
 }
 
 void TForm_Edits_01::PanelsAnordnen() {
-    const int frei =
-        ClientWidth - Panel_rechts.Width - (Panel_links.Visible ? Panel_links.Width : 0);
+    const int frei = FreieBreite(*this);
     const int hoehe = ClientHeight + Panel_oben.Height + Panel_oben_a.Height;
     if (Zentralprojektion) {
         AchsenKreuz.UrsprungX = (frei / 100) * 60;
@@ -465,29 +479,25 @@ void TForm_Edits_01::SchnittAngabenSchreiben() {
     Label_gt.Caption = LageGT == 1 ? PunktText('S', SchnittpunktGT) : LageTextGT;
     Label_ht.Caption = LageHT == 1 ? PunktText('S', SchnittpunktHT) : LageTextHT;
 
-    struct { TLabel* l; const TEbene* e; int g; } durchstoss[] = {
-        {&Label_gE1, &Ebene[1], 1}, {&Label_hE1, &Ebene[1], 2}, {&Label_tE1, &Ebene[1], 3},
-        {&Label_gE2, &Ebene[2], 1}, {&Label_hE2, &Ebene[2], 2}, {&Label_tE2, &Ebene[2], 3},
-    };
-    for (auto& d : durchstoss) {
-        const TEbene& e = *d.e;
-        const Byte vorhanden = d.g == 1   ? e.DurchstosspunktGvorhanden
-                               : d.g == 2 ? e.DurchstosspunktHvorhanden
-                                          : e.DurchstosspunktTvorhanden;
-        const TVek_R3& P = d.g == 1 ? e.DurchstosspunktG : d.g == 2 ? e.DurchstosspunktH : e.DurchstosspunktT;
-        const std::string& text = d.g == 1 ? e.LagetextG : d.g == 2 ? e.LagetextH : e.LagetextT;
-        d.l->Caption = vorhanden == 1 ? PunktText('D', P) : text;
+    TLabel* durchstoss[3][2] = {{&Label_gE1, &Label_gE2}, {&Label_hE1, &Label_hE2}, {&Label_tE1, &Label_tE2}};
+    for (int k = 1; k <= 2; ++k) {
+        const TEbene& e = Ebene[k];
+        durchstoss[0][k - 1]->Caption =
+            e.DurchstosspunktGvorhanden == 1 ? PunktText('D', e.DurchstosspunktG) : e.LagetextG;
+        durchstoss[1][k - 1]->Caption =
+            e.DurchstosspunktHvorhanden == 1 ? PunktText('D', e.DurchstosspunktH) : e.LagetextH;
+        durchstoss[2][k - 1]->Caption =
+            e.DurchstosspunktTvorhanden == 1 ? PunktText('D', e.DurchstosspunktT) : e.LagetextT;
     }
 
     Label_E1E2.Caption = LageTextE1E2;
-    TLabel* stuetz[3] = {&Label_sg_Stuetz_x, &Label_sg_Stuetz_y, &Label_sg_Stuetz_z};
-    TLabel* richt[3] = {&Label_sg_Richt_x, &Label_sg_Richt_y, &Label_sg_Richt_z};
+    const auto sg = [](Extended v) { return SchnittgeradeVorhanden ? KoordText(v) : std::string("-"); };
     const TVek_R3& A = Gerade_sg.Stuetzvektor;
     const TVek_R3& u = Gerade_sg.Richtungsvektor;
-    const Extended a[3] = {A.x, A.y, A.z};
-    const Extended r[3] = {u.x, u.y, u.z};
-    for (int k = 0; k < 3; ++k) {
-        stuetz[k]->Caption = SchnittgeradeVorhanden ? KoordText(a[k]) : "-";
-        richt[k]->Caption = SchnittgeradeVorhanden ? KoordText(r[k]) : "-";
-    }
+    Label_sg_Stuetz_x.Caption = sg(A.x);
+    Label_sg_Stuetz_y.Caption = sg(A.y);
+    Label_sg_Stuetz_z.Caption = sg(A.z);
+    Label_sg_Richt_x.Caption = sg(u.x);
+    Label_sg_Richt_y.Caption = sg(u.y);
+    Label_sg_Richt_z.Caption = sg(u.z);
 }

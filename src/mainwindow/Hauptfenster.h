@@ -123,6 +123,8 @@ struct TForm_Edits_01 : TFormZustand {
     TSpeedButton& But_sichtb(int Nr);
     TPanel& Pan_Farbe(int Nr);
     TSpeedButton& But_Drehen(int Nr);
+    // Rotation button Code 1..6 (x-, x+, y-, y+, z-, z+), 7 the rotation-axis button.
+    TSpeedButton& But_GesamtDrehen(int Code);
 
     // ---- Handlers and routines -------------------------------------------------
     void FormCreate();

@@ -122,11 +122,13 @@ void AchsenwerteZeichnen(const TSpat& Q) {
     TextAnPunkt(G, 5, 5, GanzzahlText(AchseZMax));
 }
 
-void FluchtstreckenZeichnen() {
-    // The cuboid is drawn as the axes-cube step draws it: no rotation segment.
-    MaxQuaderWirdGezeichnet = true;
+void AchsenWuerfelZeichnen() {
+    MaxQuaderWirdGezeichnet = true;  // SpatZeichnen clears it
     SpatZeichnen(MaxQuader);
-    MaxQuaderWirdGezeichnet = false;
+}
+
+void FluchtstreckenZeichnen() {
+    AchsenWuerfelZeichnen();
     for (int k = 1; k <= 8; ++k)
         StreckeZeichnen3D(MaxQuader.Ecke[k], Augpunkt, FluchtstreckenFarbe, FluchtstreckenStil,
                           FluchtstreckenBreite);

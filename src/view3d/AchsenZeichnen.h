@@ -21,6 +21,8 @@ void GitterwaendeZeichnen(const TSpat& Q);
 // The axis numbers -X, 0, X along AB, -Y, 0, Y along BC, -Z, 0, Z along CG,
 // with a small circle at each zero.
 void AchsenwerteZeichnen(const TSpat& Q);
-// The axes cuboid (as the axes-cube step draws it) and the segments from its
-// corners A..H to the eye point.
+// The axes cuboid: its edges as a parallelepiped's, without the rotation
+// segment the parallelepipeds carry.
+void AchsenWuerfelZeichnen();
+// The axes cuboid and the segments from its corners A..H to the eye point.
 void FluchtstreckenZeichnen();

@@ -119,16 +119,12 @@ void AlleDrehungenRueckgaengig() {
 }
 
 void DrehListeLoeschen() {
-    TForm_Edits_01& F = Form_Edits_01;
     RueckdrehungLaeuft = false;
     DrehAnzahl = 0;
     DrehMatrixAnzahl = 0;
-    F.DrehAnzahlAnzeigen();
+    Form_Edits_01.DrehAnzahlAnzeigen();
     for (TDrehung& d : DrehListe) d = TDrehung{};
-    F.But_DauerDrehungEinAus.Down = false;
-    DauerDrehen = false;
-    DrehModus = 0;
-    DrehKnopfMarkieren(8);
+    DrehungAnhalten();
     ErgebnisAusgeben(ErgebnisAuswahl);
     DrehMatrizenZuruecksetzen();
 }
@@ -165,28 +161,26 @@ void DrehModusAnzeigen() {
 }
 
 void DauerDrehungEinAus() {
-    TForm_Edits_01& F = Form_Edits_01;
     if (!DauerDrehen) {
-        F.But_DauerDrehungEinAus.Down = true;
+        Form_Edits_01.But_DauerDrehungEinAus.Down = true;
         DauerDrehen = true;
         return;
     }
-    F.But_DauerDrehungEinAus.Down = false;
-    DauerDrehen = false;
+    DrehungAnhalten();
     Host().Sanduhr(false);
+}
+
+void DrehungAnhalten() {
+    Form_Edits_01.But_DauerDrehungEinAus.Down = false;
+    DauerDrehen = false;
     DrehModus = 0;
     DrehKnopfMarkieren(8);
 }
 
 void DrehKnopfMarkieren(Byte k) {
-    TForm_Edits_01& F = Form_Edits_01;
-    TSpeedButton* Knoepfe[7] = {&F.But_GesamtDrehenXmin, &F.But_GesamtDrehenXplus,
-                                &F.But_GesamtDrehenYmin, &F.But_GesamtDrehenYplus,
-                                &F.But_GesamtDrehenZmin, &F.But_GesamtDrehenZplus,
-                                &F.But_GesamtDrehenUmAchse};
     if (k < 1 || k > 8) return;
     for (int i = 1; i <= 7; ++i) {
-        TSpeedButton& b = *Knoepfe[i - 1];
+        TSpeedButton& b = Form_Edits_01.But_GesamtDrehen(i);
         if (i == k) {
             b.Down = true;
             if (k != 7) b.FontColor = 0x000000FF;
@@ -211,10 +205,7 @@ bool KoordinatenAenderungVorbereiten() {
     if (!FrageJa(KoordAenderungFrage)) return false;
     if (AchsenMitDrehen) DrehungenZuruecksetzen();
     if (DrehModus > 0) {
-        Form_Edits_01.But_DauerDrehungEinAus.Down = false;
-        DauerDrehen = false;
-        DrehModus = 0;
-        DrehKnopfMarkieren(8);
+        DrehungAnhalten();
         ErgebnisAusgeben(ErgebnisAuswahl);
     }
     return true;

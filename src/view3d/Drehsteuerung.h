@@ -38,6 +38,9 @@ void DrehMatrizenZuruecksetzen();
 void DrehModusAnzeigen();
 // Arms or disarms the continuous rotation.
 void DauerDrehungEinAus();
+// Stops the running rotation: the continuous switch up, no rotation mode,
+// all seven rotation buttons released.
+void DrehungAnhalten();
 // k 1..6: the direction buttons x-, x+, y-, y+, z-, z+; 7: the rotation-axis
 // button (its caller sets the red font). The marked one goes down with a
 // red font, the others up with a black one; 8 releases all seven.

@@ -117,11 +117,7 @@ void EinmalZeichnen() {
     // 13. Crosshair.
     if (Fadenkreuz.sichtbar == 1) FadenkreuzZeichnen(Fadenkreuz);
     // 14. Axes cube.
-    if (AchsenWuerfelZeigen) {
-        MaxQuaderWirdGezeichnet = true;
-        SpatZeichnen(MaxQuader);
-        MaxQuaderWirdGezeichnet = false;
-    }
+    if (AchsenWuerfelZeigen) AchsenWuerfelZeichnen();
     // 15. Vanishing segments: central projection only.
     if (FluchtstreckenZeigen && Zentralprojektion) FluchtstreckenZeichnen();
     // 16. The solids and small objects, each kind in index order.
