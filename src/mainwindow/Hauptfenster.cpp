@@ -7,17 +7,15 @@
 #include "mainwindow/Schalter.h"
 #include "platform/Zahltext.h"
 #include "reports/Ergebnisauswahl.h"
+#include "scene/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
 #include "scene/Undo.h"
 #include "scene/Vorgabe.h"
 #include "view3d/Ansicht.h"
 #include "view3d/DrehZustand.h"
-#include "scene/ObjektGeometrie.h"
 #include "view3d/Projektion.h"
 #include "view3d/Szene.h"
-#include "view3d/Abgeleitet.h"
-#include "reports/Ergebnisse.h"
 #include "view3d/Zeichnen.h"
 
 namespace {

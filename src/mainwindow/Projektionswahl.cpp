@@ -8,8 +8,6 @@
 
 #include "geometry/Geometrie.h"
 #include "mainwindow/Hauptfenster.h"
-#include "view3d/Drehsteuerung.h"
-#include "view3d/DrehZustand.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "reports/Ergebnisauswahl.h"
@@ -17,6 +15,8 @@
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
 #include "view3d/Ansicht.h"
+#include "view3d/DrehZustand.h"
+#include "view3d/Drehsteuerung.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 

@@ -332,7 +332,7 @@ void EbeneBerechnen(TEbene& E) {
     const TVek_R3 u = E.Richtungsvektor1;
     const TVek_R3 v = E.Richtungsvektor2;
 
-    // 1. Sections with the six faces of the axes cube, in face order.
+    // Sections with the six faces of the axes cube, in face order.
     E.SchnittpunktAnzahl = 0;
     for (Byte K = 1; K <= 6; ++K) {
         int Anzahl = 0;
@@ -344,7 +344,7 @@ void EbeneBerechnen(TEbene& E) {
         }
     }
 
-    // 2. The display square, centred on the foot of the perpendicular from
+    // The display square, centred on the foot of the perpendicular from
     // the origin.
     {
         TVek_R3 Q1 = S, Q2 = Summe(S, u), Q4 = Summe(S, v);
@@ -364,7 +364,6 @@ void EbeneBerechnen(TEbene& E) {
         E.QuadratEcken[4] = Summe(Q4, Versatz);
     }
 
-    // 3. Drawn support and direction vectors.
     E.StuetzvektorEnde = S;
     E.Richtungsvektor1Ende = Summe(S, u);
     E.Richtungsvektor2Ende = Summe(S, v);
@@ -372,7 +371,7 @@ void EbeneBerechnen(TEbene& E) {
     PfeilspitzeInEbeneBerechnen(v, S, Summe(S, v), v, u, E.PfeilRichtung2, false);
     PfeilspitzeBerechnen(S, NullVektor, S, E.PfeilStuetz);
 
-    // 4. Difference vectors: g, h, t to E1 and E2, then E1 to E2.
+    // Difference vectors: g, h, t to E1 and E2, then E1 to E2.
     {
         const TVek_R3 Von[7] = {Gerade[1].Stuetzvektor, Gerade[1].Stuetzvektor,
                                 Gerade[2].Stuetzvektor, Gerade[2].Stuetzvektor,
@@ -393,7 +392,7 @@ void EbeneBerechnen(TEbene& E) {
         }
     }
 
-    // 5. Piercing points of g, h, t, or the position text of a line that has
+    // Piercing points of g, h, t, or the position text of a line that has
     // none.
     {
         const char* Ebenenname = (&E == &Ebene[1]) ? "E1" : "E2";
@@ -419,7 +418,7 @@ void EbeneBerechnen(TEbene& E) {
         }
     }
 
-    // 6. Coordinate form and normal form, unless the coordinate-form dialog
+    // Coordinate form and normal form, unless the coordinate-form dialog
     // set them itself.
     if (!EbenKoordQuelle) {
         KoordinatenformBerechnen(S, u, v, E.KoordA, E.KoordB, E.KoordC, E.KoordD);
@@ -428,11 +427,10 @@ void EbeneBerechnen(TEbene& E) {
         EbeneKoordWerteAnzeigen();
     }
 
-    // 7, 8. The normal vector drawn from S.
     E.NormalenvektorEnde = Summe(S, E.Normalenvektor);
     PfeilspitzeBerechnen(E.Normalenvektor, S, E.NormalenvektorEnde, E.PfeilNormale);
 
-    // 9. Right-angle marks of both planes.
+    // The marks of both planes: the other plane's are redone as well.
     NormalenvektorenBerechnen();
 }
 
@@ -443,7 +441,7 @@ void GeradeBerechnen(TGerade& G) {
     const TVek_R3 u = G.Richtungsvektor;
     const Extended s = 2.5L * Pfeillaenge;
 
-    // 1. Trace points with the x,y-, x,z- and y,z-plane.
+    // Trace points with the x,y-, x,z- and y,z-plane.
     if (std::fabs(u.z) >= Toleranz) {
         Spurpunkt(A, u, 1, G.SpurpunktXY);
         G.SpurpunktXYvorhanden = 1;
@@ -466,7 +464,7 @@ void GeradeBerechnen(TGerade& G) {
         G.SpurpunktYZvorhanden = 0;
     }
 
-    // 2. The drawn piece, 4·AchseXMax long and centred on A. Without a
+    // The drawn piece, 4·AchseXMax long and centred on A. Without a
     // direction (the rotation axis while its two points coincide) there is
     // no piece to draw.
     const Extended b = Betrag(u);
@@ -479,13 +477,12 @@ void GeradeBerechnen(TGerade& G) {
         G.ZeichenEnde = A;
     }
 
-    // 3, 4. Drawn direction vector and the two arrows.
     G.VektorAnfang = A;
     G.VektorEnde = Summe(A, u);
     PfeilspitzeBerechnen(A, NullVektor, A, G.PfeilStuetz);
     PfeilspitzeBerechnen(u, A, Summe(A, u), G.PfeilRichtung);
 
-    // 5. Difference vectors g->h, g->t, h->t.
+    // Difference vectors g->h, g->t, h->t.
     {
         const int Von[3] = {1, 1, 2};
         const int Nach[3] = {2, 3, 3};
@@ -501,7 +498,7 @@ void GeradeBerechnen(TGerade& G) {
         }
     }
 
-    // 6.
+    // Any changed line may change how g, h and t lie to each other.
     GeradenLage();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Drawing of every object kind from its stored points. Each routine only
-// projects and draws; the one exception is the rotation segment, whose foot
-// and right-angle mark each routine stores in its own object while drawing.
+// projects and draws, except for what the drawing itself decides: the foot
+// and right-angle mark of the rotation segment, a parallelepiped's vector
+// width and a point's cross in hidden-line mode are stored in the object.
 //
 // Lines of the picture go through StreckeZeichnen3D. Spheres, cones and
 // points draw straight onto Zeichenbitmap() while hidden lines are off.

@@ -68,39 +68,34 @@ void StreckenGrenzeErreicht() {
 }
 
 void EinmalZeichnen() {
-    // 1. Texts of the projection edits saved by the help command. Their
+    // Texts of the projection edits saved by the help command. Their
     // change actions ask for redraws; this one already draws the result.
     if (ProjTexteZurueck) {
         ProjTexteZurueckschreiben();
         neuZeichnenAngefordert = false;
     }
-    // 2.
     StreckenAnzahl = 0;
-    // 3.
+    // In trace mode the old picture stays under the new one.
     if (!SpurModus) HintergrundFuellen();
-    // 4.
     UrsprungVersatzBerechnen();
     if (VerdeckteLinien && !DauerDrehen && !sanduhrAn) {
         sanduhrAn = true;
         Host().Sanduhr(true);
     }
-    // 5.-7. Frame of reference.
+    // Frame of reference first, so every object lies on top of it.
     if (GitterZeigen) GitterwaendeZeichnen(MaxQuader);
     if (AchsenZeigen) AKreuzZeichnen(AchsenKreuz);
     if (AchseneinteilungZeigen) AchseneinteilungenZeichnen(AchsenEinteilung);
-    // 8. Lines g, h, t.
     static constexpr int LinienNr[4] = {0, 1, 2, 33};
     for (int i = 1; i <= 3; ++i)
         if (Gerade[i].sichtbar == 1) LinieZeichnen(Gerade[i], LinienNr[i]);
-    // 9. Planes.
     for (int i = 1; i <= 2; ++i)
         if (Ebene[i].sichtbar == 1) {
             AktLinienNr = 2 + i;
             EbeneZeichnen(Ebene[i]);
         }
-    // 10. Intersection line of E1 and E2.
     if (SchnittgeradeZeigen && SchnittgeradeVorhanden) LinieZeichnen(Gerade_sg, 5);
-    // 11. Projected lines: g, h, t (in turn) onto E1 (odd) and E2 (even).
+    // Projected lines: g, h, t (in turn) onto E1 (odd) and E2 (even).
     for (int i = 1; i <= 6; ++i) {
         TGerade& P = Projektionsgeraden[i];
         const TGerade& G = Gerade[(i + 1) / 2];
@@ -108,19 +103,17 @@ void EinmalZeichnen() {
         if (P.anzeigen == 1 && P.gueltig == 1 && G.sichtbar == 1 && E.sichtbar == 1)
             LinieZeichnen(P, 5 + i);
     }
-    // 12. Trace lines of E1 (12..14), then of E2 (18..20).
+    // Trace lines of E1 (line numbers 12..14), then of E2 (18..20).
     for (int i = 1; i <= 6; ++i) {
         TGerade& S = Spurgeraden[i];
         const TEbene& E = Ebene[i <= 3 ? 1 : 2];
         if (S.anzeigen == 1 && S.gueltig == 1 && E.sichtbar == 1) LinieZeichnen(S, i <= 3 ? 11 + i : 14 + i);
     }
-    // 13. Crosshair.
     if (Fadenkreuz.sichtbar == 1) FadenkreuzZeichnen(Fadenkreuz);
-    // 14. Axes cube.
     if (AchsenWuerfelZeigen) AchsenWuerfelZeichnen();
-    // 15. Vanishing segments: central projection only.
+    // Vanishing segments exist in central projection only.
     if (FluchtstreckenZeigen && Zentralprojektion) FluchtstreckenZeichnen();
-    // 16. The solids and small objects, each kind in index order.
+    // The solids and small objects, each kind in index order.
     for (TSpat& S : Spat)
         if (S.sichtbar == 1) SpatZeichnen(S);
     for (TVektor& V : Vektor)
@@ -133,20 +126,17 @@ void EinmalZeichnen() {
         if (K.sichtbar == 1) KugelZeichnen(K);
     for (TKegel& K : Kegel)
         if (K.sichtbar == 1) KegelZeichnen(K);
-    // 17. Rotation axis.
     if (Drehachse.sichtbar == 1) LinieZeichnen(Drehachse, 43);
-    // 18. Axis numbers.
     if (AchsenwerteZeigen) AchsenwerteZeichnen(MaxQuader);
-    // 19. Hidden-line pass; an Escape pressed before it does not stop it.
+    // The hidden-line pass; an Escape pressed before it does not stop it.
     if (VerdeckteLinien && !ErsteAktivierung) {
         Host().EscapeGedrueckt();
         VerdeckteLinienZeichnen();
     }
-    // 20. Equations on top.
+    // Equations after the pass, so they stand on top.
     if (ParamDarstellungZeigen) GleichungenZeichnen();
-    // 21. The picture to the screen.
     if (BildUebertragen) BildUebertragen();
-    // 22. The cursor back (also when the mode went off during this redraw).
+    // The cursor back, also when the mode went off during this redraw.
     if (sanduhrAn) {
         sanduhrAn = false;
         Host().Sanduhr(false);
