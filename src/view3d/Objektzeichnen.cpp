@@ -111,9 +111,10 @@ void ZeichneEbenenGitter(TVek_R3 P0, TVek_R3 P1, TVek_R3 P2, TVek_R3 /*P3*/, int
         const TVek_R3& Strich = Familie == 1 ? Seite2 : Seite1;
         for (int k = 0; k <= N; ++k) {
             const Extended t = static_cast<Extended>(k) / static_cast<Extended>(N);
-            c.Pen.Style = (k == 0 || k == N) ? RandStil : InnenStil;
+            const TPenStyle st = (k == 0 || k == N) ? RandStil : InnenStil;
+            c.Pen.Style = st;
             const TVek_R3 a = Summe(P0, Vielfaches(Schritt, t));
-            StreckeZeichnen3D(a, Summe(a, Strich), c.Pen.Color, c.Pen.Style, c.Pen.Width);
+            StreckeZeichnen3D(a, Summe(a, Strich), Farbe, st, 1);
         }
     }
 }
@@ -174,8 +175,8 @@ void KugelZeichnen(TKugel& K) {
             if (!(i == 1 || i == Ringe || i % sb == 0)) continue;
             if (VerdeckteLinien) {
                 for (int k = 0; k <= m - 2; ++k)
-                    StreckeZeichnen3D(Ringpunkt(i, k), Ringpunkt(i, k + 1), K.Farbe, c.Pen.Style, c.Pen.Width);
-                StreckeZeichnen3D(Ringpunkt(i, m - 1), Ringpunkt(i, 0), K.Farbe, c.Pen.Style, c.Pen.Width);
+                    StreckeZeichnen3D(Ringpunkt(i, k), Ringpunkt(i, k + 1), K.Farbe, K.Linienstil, 1);
+                StreckeZeichnen3D(Ringpunkt(i, m - 1), Ringpunkt(i, 0), K.Farbe, K.Linienstil, 1);
             } else {
                 Zug.clear();
                 for (int k = 0; k <= m - 1; ++k) Zug.push_back(Ringpunkt(i, k));
@@ -192,7 +193,7 @@ void KugelZeichnen(TKugel& K) {
             Zug.push_back(Suedpol);
             if (VerdeckteLinien) {
                 for (std::size_t k = 1; k < Zug.size(); ++k)
-                    StreckeZeichnen3D(Zug[k - 1], Zug[k], K.Farbe, c.Pen.Style, c.Pen.Width);
+                    StreckeZeichnen3D(Zug[k - 1], Zug[k], K.Farbe, K.Linienstil, 1);
             } else {
                 LinienzugDirekt(Zug);
             }
