@@ -380,36 +380,40 @@ void TForm_Edits_01::FormCreate() {
 }
 
 void TForm_Edits_01::FormActivate() {
-    if (ErsteAktivierung) {
-        // The start scene as the preset, undo state 0 and the object store.
-        VorgabeDatensatzAusDialogen();
-        if (ObjektdatenSatz2 > 0) VorgabeDatensatzAusDialogen2();
-        SzeneNeuBerechnen();
-        if (!AchsenMitDrehen) UndoPunktSetzen();
-        SpeicherUebernehmen(0);
+    // The start steps redraw one after the other, before the activation is
+    // complete; one picture at its end is all anyone sees.
+    MitEinemBild([this] {
+        if (ErsteAktivierung) {
+            // The start scene as the preset, undo state 0 and the object store.
+            VorgabeDatensatzAusDialogen();
+            if (ObjektdatenSatz2 > 0) VorgabeDatensatzAusDialogen2();
+            SzeneNeuBerechnen();
+            if (!AchsenMitDrehen) UndoPunktSetzen();
+            SpeicherUebernehmen(0);
 
-        Augpunkt = {40, 80, 30};
-        Edit_FPx.SetText(ZahlAllgemein(Augpunkt.x));
-        Edit_FPy.SetText(ZahlAllgemein(Augpunkt.y));
-        Edit_FPz.SetText(ZahlAllgemein(Augpunkt.z));
-        for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
-            E->Stuetzvektor = {0, 0, 0};
-            E->Richtungsvektor1 = {1, 0, 0};
-            E->Richtungsvektor2 = {0, 0, 1};
+            Augpunkt = {40, 80, 30};
+            Edit_FPx.SetText(ZahlAllgemein(Augpunkt.x));
+            Edit_FPy.SetText(ZahlAllgemein(Augpunkt.y));
+            Edit_FPz.SetText(ZahlAllgemein(Augpunkt.z));
+            for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
+                E->Stuetzvektor = {0, 0, 0};
+                E->Richtungsvektor1 = {1, 0, 0};
+                E->Richtungsvektor2 = {0, 0, 1};
+            }
+            ProjEbene = 1;
+            ProjRichtung = {0.8L, 1.0L, 0.5L};
+            Edit_SkalF_1.SetText(ZahlAllgemein(SkFy));
+            Edit_SkalF_2.SetText(ZahlAllgemein(SkFz));
+            ProjWinkelAnzeigen();
+            SchraegbildVorgabe = true;
+            Zentralprojektion = false;
+            ZentralprojektionEinAus();
         }
-        ProjEbene = 1;
-        ProjRichtung = {0.8L, 1.0L, 0.5L};
-        Edit_SkalF_1.SetText(ZahlAllgemein(SkFy));
-        Edit_SkalF_2.SetText(ZahlAllgemein(SkFz));
-        ProjWinkelAnzeigen();
-        SchraegbildVorgabe = true;
-        Zentralprojektion = false;
-        ZentralprojektionEinAus();
-    }
-    ErsteAktivierung = false;
-    UrsprungBildBerechnen();
-    FarbPanelsSetzen();
-    if (!DauerDrehen) SzeneZeichnen();
+        ErsteAktivierung = false;
+        UrsprungBildBerechnen();
+        FarbPanelsSetzen();
+        if (!DauerDrehen) SzeneZeichnen();
+    });
 }
 
 void TForm_Edits_01::KomponentenAusrichten() {

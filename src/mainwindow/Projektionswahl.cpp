@@ -90,29 +90,31 @@ void TForm_Edits_01::ProjektionsartZeigen() {
 }
 
 void TForm_Edits_01::ZentralprojektionEinAus() {
-    SchraegbildVorgabe = true;
-    Edit_SkalF_1.SetText("1");
-    Edit_SkalF_2.SetText("1");
-    Zentralprojektion = !Zentralprojektion;
-    ZPEinAus.Caption = Zentralprojektion ? "Zentralprojektion aus" : "Zentralprojektion ein";
-    CheckBox_ZP.Checked = Zentralprojektion;
-    ProjektionsartZeigen();
-    PanelsAnordnen();
-    // The chosen plane once more, now with the oblique presets of the new kind.
-    if (But_yz.Down)
-        But_yzClick();
-    else if (But_xy.Down)
-        But_xyClick();
-    else
-        But_xzClick();
-    SchraegbildVorgabe = false;
-    // The projected lines follow the projection: recomputed before the
-    // final picture, so it never shows them as the old projection cast them.
-    for (Byte i = 1; i <= 6; ++i) {
-        ProjektionsgeradenBerechnen(i);
-        if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
-    }
-    SzeneZeichnen();
+    // The factor edits and the plane button redraw on their own: one picture,
+    // after the projected lines followed the new projection, shows the end.
+    MitEinemBild([this] {
+        SchraegbildVorgabe = true;
+        Edit_SkalF_1.SetText("1");
+        Edit_SkalF_2.SetText("1");
+        Zentralprojektion = !Zentralprojektion;
+        ZPEinAus.Caption = Zentralprojektion ? "Zentralprojektion aus" : "Zentralprojektion ein";
+        CheckBox_ZP.Checked = Zentralprojektion;
+        ProjektionsartZeigen();
+        PanelsAnordnen();
+        // The chosen plane once more, now with the oblique presets of the new kind.
+        if (But_yz.Down)
+            But_yzClick();
+        else if (But_xy.Down)
+            But_xyClick();
+        else
+            But_xzClick();
+        SchraegbildVorgabe = false;
+        for (Byte i = 1; i <= 6; ++i) {
+            ProjektionsgeradenBerechnen(i);
+            if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
+        }
+        SzeneZeichnen();
+    });
     ErgebnisAusgeben(ErgebnisAuswahl);
 }
 

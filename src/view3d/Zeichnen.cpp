@@ -19,6 +19,9 @@ bool zeichnenLaeuft = false;
 bool neuZeichnenAngefordert = false;
 // The busy cursor was switched on by the running redraw.
 bool sanduhrAn = false;
+// Depth of MitEinemBild, and whether a redraw was asked for inside it.
+int bildZurueckgehalten = 0;
+bool bildGewuenscht = false;
 
 struct Laeuft {
     Laeuft() { zeichnenLaeuft = true; }
@@ -146,6 +149,10 @@ void EinmalZeichnen() {
 }  // namespace
 
 void SzeneZeichnen() {
+    if (bildZurueckgehalten > 0) {
+        bildGewuenscht = true;
+        return;
+    }
     if (zeichnenLaeuft) {
         neuZeichnenAngefordert = true;
         return;
@@ -161,6 +168,20 @@ void SzeneZeichnen() {
 }
 
 bool SzeneWirdGezeichnet() { return zeichnenLaeuft; }
+
+void MitEinemBild(const std::function<void()>& Aktion) {
+    struct Halten {
+        Halten() { ++bildZurueckgehalten; }
+        ~Halten() { --bildZurueckgehalten; }
+    };
+    {
+        const Halten halten;
+        Aktion();
+    }
+    if (bildZurueckgehalten > 0 || !bildGewuenscht) return;
+    bildGewuenscht = false;
+    SzeneZeichnen();
+}
 
 TVek_R2 BildpunktPixel(TVek_R3 P) {
     TVek_R2 B;

@@ -14,6 +14,10 @@
 void SzeneZeichnen();
 // true while SzeneZeichnen runs.
 bool SzeneWirdGezeichnet();
+// Runs Aktion with the redraws it asks for held back, then draws once when
+// it asked for any: a handler made of others that each redraw shows one
+// picture, of the state they end in.
+void MitEinemBild(const std::function<void()>& Aktion);
 
 // Draws the segment A-B of space onto the picture, or queues it while hidden
 // lines are on. Every line of the picture goes through here. At the queue's
