@@ -128,44 +128,48 @@ void TForm_Edits_01::CheckBox_ZPClick() { ZentralprojektionEinAus(); }
 void TForm_Edits_01::ProjEbeneClick(Byte Ebene) {
     if (Ebene < 1 || Ebene > 3) return;
     const EbenenWahl& W = Ebenen[Ebene];
-    // With the axes turning along, the recorded whole-scene rotations are
-    // undone first.
-    if (AchsenMitDrehen) BitBtn_DrehenAufhebenClick();
-    GitterwaendeAutomatisch = true;
-    GitterwaendeWaehlen(W.Ansicht);
-    VorgabeEbene = Ebene;
-    if (!Zentralprojektion) {
-        // The direction edits may pass through a direction parallel to the
-        // new plane while they are rewritten one by one.
-        RichtungsMeldungAus = true;
-        ProjEbeneParallel.Richtungsvektor1 = W.u;
-        ProjEbeneParallel.Richtungsvektor2 = W.v;
-        ProjRichtung = SchraegbildVorgabe ? W.RichtungSchraeg : W.RichtungGerade;
-        Label_ProjArt.Caption = "";
-        ProjStandardWerte(false);
-        // Only this rewrite is silent: left set, the flag would swallow the
-        // message of the user's next refused direction.
-        RichtungsMeldungAus = false;
-    } else {
-        ProjEbeneZentral.Stuetzvektor = {0, 0, 0};
-        ProjEbeneZentral.Richtungsvektor1 = W.u;
-        ProjEbeneZentral.Richtungsvektor2 = W.v;
-        Augpunkt = SchraegbildVorgabe ? W.AugpunktSchraeg : W.AugpunktGerade;
-        ProjEbNeuZeichnenAus = true;
-        ProjEbStartClick();
-        ProjEbNeuZeichnenAus = false;
-        ProjStandardWerte(true);
-        Panel_VerschProjEb.Hint = W.HinweisVerschiebung;
-    }
-    ProjEbene = Ebene;
-    Label15.Caption = W.Faktor1;
-    Label17.Caption = W.Faktor2;
-    Edit_SkalF_1.Hint = Label15.Hint = W.Hinweis1;
-    Edit_SkalF_2.Hint = Label17.Hint = W.Hinweis2;
-    Edit_SkalF_1.SetText("1");
-    Edit_SkalF_2.SetText("1");
-    ProjWinkelAnzeigen();
-    SzeneZeichnen();
+    // Undoing the rotations and setting the factors back to 1 (which resets
+    // the zoom) redraw on their own; one picture of the new plane is enough.
+    MitEinemBild([this, Ebene, &W] {
+        // With the axes turning along, the recorded whole-scene rotations are
+        // undone first.
+        if (AchsenMitDrehen) BitBtn_DrehenAufhebenClick();
+        GitterwaendeAutomatisch = true;
+        GitterwaendeWaehlen(W.Ansicht);
+        VorgabeEbene = Ebene;
+        if (!Zentralprojektion) {
+            // The direction edits may pass through a direction parallel to the
+            // new plane while they are rewritten one by one.
+            RichtungsMeldungAus = true;
+            ProjEbeneParallel.Richtungsvektor1 = W.u;
+            ProjEbeneParallel.Richtungsvektor2 = W.v;
+            ProjRichtung = SchraegbildVorgabe ? W.RichtungSchraeg : W.RichtungGerade;
+            Label_ProjArt.Caption = "";
+            ProjStandardWerte(false);
+            // Only this rewrite is silent: left set, the flag would swallow the
+            // message of the user's next refused direction.
+            RichtungsMeldungAus = false;
+        } else {
+            ProjEbeneZentral.Stuetzvektor = {0, 0, 0};
+            ProjEbeneZentral.Richtungsvektor1 = W.u;
+            ProjEbeneZentral.Richtungsvektor2 = W.v;
+            Augpunkt = SchraegbildVorgabe ? W.AugpunktSchraeg : W.AugpunktGerade;
+            ProjEbNeuZeichnenAus = true;
+            ProjEbStartClick();
+            ProjEbNeuZeichnenAus = false;
+            ProjStandardWerte(true);
+            Panel_VerschProjEb.Hint = W.HinweisVerschiebung;
+        }
+        ProjEbene = Ebene;
+        Label15.Caption = W.Faktor1;
+        Label17.Caption = W.Faktor2;
+        Edit_SkalF_1.Hint = Label15.Hint = W.Hinweis1;
+        Edit_SkalF_2.Hint = Label17.Hint = W.Hinweis2;
+        Edit_SkalF_1.SetText("1");
+        Edit_SkalF_2.SetText("1");
+        ProjWinkelAnzeigen();
+        SzeneZeichnen();
+    });
 }
 
 void TForm_Edits_01::But_xzClick() { ProjEbeneClick(1); }
