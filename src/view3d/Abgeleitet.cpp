@@ -13,10 +13,6 @@
 
 namespace {
 
-bool Nullvektor(TVek_R3 v) {
-    return std::fabs(v.x) < Toleranz && std::fabs(v.y) < Toleranz && std::fabs(v.z) < Toleranz;
-}
-
 bool Endlich(TVek_R3 v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -153,7 +149,7 @@ void PfeilspitzeBerechnen(TVek_R3 u, TVek_R3 A, TVek_R3 E, TVek_R3& Fluegel1, TV
                           TVek_R3& Fluegel2) {
     TVek_R3 w;
     SenkrechterVektor(u, w);
-    if (Nullvektor(u) || !(Betrag(w) > 0)) {
+    if (IstNullvektor(u) || !(Betrag(w) > 0)) {
         Fluegel1 = Spitze = Fluegel2 = TVek_R3{};
         return;
     }
@@ -167,7 +163,7 @@ void PfeilspitzeBerechnen(TVek_R3 u, TVek_R3 A, TVek_R3 E, TPunkte<3>& Pfeil) {
 void PfeilspitzeInEbeneBerechnen(TVek_R3 u, TVek_R3 A, TVek_R3 E, TVek_R3 p, TVek_R3 q,
                                  TVek_R3& Fluegel1, TVek_R3& Spitze, TVek_R3& Fluegel2,
                                  bool klein) {
-    if (Nullvektor(u) || !Endlich(u)) {
+    if (IstNullvektor(u) || !Endlich(u)) {
         Fluegel1 = Spitze = Fluegel2 = TVek_R3{};
         return;
     }

@@ -13,6 +13,7 @@
 #include "dialogs/Spate.h"
 #include "dialogs/Strecken.h"
 #include "dialogs/Vektoren.h"
+#include "geometry/Geometrie.h"
 #include "mainwindow/Hauptfenster.h"
 #include "platform/Zahltext.h"
 #include "reports/Ergebnisauswahl.h"
@@ -275,7 +276,7 @@ void ObjektDrehen(TKegel& K, const PunktDrehung& D) {
     if (!AchsenMitDrehen) {
         TVek_R3 d;
         VektorAB(K.Mittelpunkt, K.Spitze, d);
-        if (std::fabs(d.x) < Toleranz && std::fabs(d.y) < Toleranz && std::fabs(d.z) < Toleranz) {
+        if (IstNullvektor(d)) {
             // A circle has its apex at its centre: its normal turns with its
             // rim, so the grid keeps the orientation the picture shows.
             D.Richtung(K.Normalenvektor);
