@@ -28,18 +28,6 @@ bool ImBereich(TVek_R3 v) {
            std::fabs(v.z) < AnimaGrenze;
 }
 
-// A cell of a grid, unless the user is editing that very cell.
-void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v) {
-    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
-    G.Cells(Spalte, Zeile) = KoordText(v);
-}
-
-void SpalteSchreiben(TStringGrid& G, int Spalte, TVek_R3 v) {
-    ZelleSchreiben(G, Spalte, 1, v.x);
-    ZelleSchreiben(G, Spalte, 2, v.y);
-    ZelleSchreiben(G, Spalte, 3, v.z);
-}
-
 void ParamDarstellungAnzeigen(TSpeedButton& B) {
     B.Down = ParamDarstellungZeigen;
     B.Caption = ParamDarstellungZeigen ? "Param.-Darstell. aus" : "Param.-Darstell. ein";
@@ -185,10 +173,10 @@ void TForm_Einst_GeradenAnima::Edit_SchrittExit(int Nr) {
 
 void GeradenAnimaGitterFuellen() {
     TForm_Einst_GeradenAnima& F = Form_Einst_GeradenAnima;
-    SpalteSchreiben(F.StringGrid1, 0, Gerade[1].Stuetzvektor);
-    SpalteSchreiben(F.StringGrid1, 1, Gerade[1].Richtungsvektor);
-    SpalteSchreiben(F.StringGrid2, 0, Gerade[2].Stuetzvektor);
-    SpalteSchreiben(F.StringGrid2, 1, Gerade[2].Richtungsvektor);
+    SpalteSchreiben(F.StringGrid1, 0, 1, Gerade[1].Stuetzvektor);
+    SpalteSchreiben(F.StringGrid1, 1, 1, Gerade[1].Richtungsvektor);
+    SpalteSchreiben(F.StringGrid2, 0, 1, Gerade[2].Stuetzvektor);
+    SpalteSchreiben(F.StringGrid2, 1, 1, Gerade[2].Richtungsvektor);
 }
 
 void GeradenAnimaZeigen() { AnimaModalZeigen(Form_Einst_GeradenAnima, "Form_Einst_GeradenAnima"); }
@@ -323,9 +311,9 @@ void TForm_Einst_EbenenAnima::Edit_SchrittExit(int Ebene, int Nr) {
 void EbenenAnimaGitterFuellen() {
     TForm_Einst_EbenenAnima& F = Form_Einst_EbenenAnima;
     for (int e = 1; e <= 2; ++e) {
-        SpalteSchreiben(F.Gitter(3 * e - 2), 0, Ebene[e].Stuetzvektor);
-        SpalteSchreiben(F.Gitter(3 * e - 1), 0, Ebene[e].Richtungsvektor1);
-        SpalteSchreiben(F.Gitter(3 * e), 0, Ebene[e].Richtungsvektor2);
+        SpalteSchreiben(F.Gitter(3 * e - 2), 0, 1, Ebene[e].Stuetzvektor);
+        SpalteSchreiben(F.Gitter(3 * e - 1), 0, 1, Ebene[e].Richtungsvektor1);
+        SpalteSchreiben(F.Gitter(3 * e), 0, 1, Ebene[e].Richtungsvektor2);
     }
 }
 

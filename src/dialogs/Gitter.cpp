@@ -1,5 +1,6 @@
 #include "dialogs/Gitter.h"
 
+#include "platform/Zahltext.h"
 #include "scene/Objekte.h"
 #include "view3d/Zeichnen.h"
 
@@ -43,4 +44,19 @@ void GroupStilAnlegen(TRadioGroup& R, const char* Zweites) {
 
 void NachAttributNeuZeichnen() {
     if (NeuZeichnenAus == 0) SzeneZeichnen();
+}
+
+namespace {
+
+void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v) {
+    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
+    G.Cells(Spalte, Zeile) = KoordText(v);
+}
+
+}  // namespace
+
+void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
+    ZelleSchreiben(G, Spalte, ErsteZeile, v.x);
+    ZelleSchreiben(G, Spalte, ErsteZeile + 1, v.y);
+    ZelleSchreiben(G, Spalte, ErsteZeile + 2, v.z);
 }

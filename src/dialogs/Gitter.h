@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "geometry/Vektor.h"
 #include "platform/Komponenten.h"
 
 // Size, fixed rows and columns and the heading texts of row 0 (one per
@@ -18,6 +19,11 @@ void SpalteSetzen(TStringGrid& G, int Spalte, int ErsteZeile, const std::string&
 // Writes x, y, z of each given column into the number columns of G, from
 // its first number cell on.
 void SpaltenSetzen(TStringGrid& G, std::initializer_list<std::array<const char*, 3>> Spalten);
+
+// Writes v as coordinate text (KoordText) into column Spalte, rows
+// ErsteZeile .. ErsteZeile + 2, leaving alone the one cell the user is
+// editing, so a rotation or animation tick never overwrites typing.
+void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v);
 
 // The pen-width group "1" .. "4" and the style group of the dialogs.
 void GroupStiftAnlegen(TRadioGroup& R, const char* Titel = "Stiftbreite");

@@ -22,10 +22,6 @@ Extended Endlich(Extended v) {
     return std::isfinite(v) ? v : 0;
 }
 
-bool Endlich(TVek_R3 v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 }  // namespace
 
 // ---- Vector algebra --------------------------------------------------------
@@ -87,7 +83,7 @@ bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
 
 void SenkrechterVektor(TVek_R3 v, TVek_R3& R) {
     // The search below never ends for the null vector.
-    if (!Endlich(v) || IstNullvektor(v)) {
+    if (!IstEndlich(v) || IstNullvektor(v)) {
         R = TVek_R3{};
         return;
     }

@@ -24,6 +24,10 @@ bool VektorenGleich(TVek_R3 a, TVek_R3 b);       // every coordinate within 1e-9
 inline bool IstNullvektor(TVek_R3 v) {
     return std::fabs(v.x) < Toleranz && std::fabs(v.y) < Toleranz && std::fabs(v.z) < Toleranz;
 }
+// No coordinate NaN or infinite.
+inline bool IstEndlich(TVek_R3 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
 Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B);
 Extended Determinante2D(TVek_R2 a, TVek_R2 b);
 Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c);   // a·(b × c)

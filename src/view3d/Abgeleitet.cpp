@@ -13,10 +13,6 @@
 
 namespace {
 
-bool Endlich(TVek_R3 v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 TVek_R3 Kreuz(TVek_R3 a, TVek_R3 b) {
     TVek_R3 r;
     Vektorprodukt(a, b, r);
@@ -163,14 +159,14 @@ void PfeilspitzeBerechnen(TVek_R3 u, TVek_R3 A, TVek_R3 E, TPunkte<3>& Pfeil) {
 void PfeilspitzeInEbeneBerechnen(TVek_R3 u, TVek_R3 A, TVek_R3 E, TVek_R3 p, TVek_R3 q,
                                  TVek_R3& Fluegel1, TVek_R3& Spitze, TVek_R3& Fluegel2,
                                  bool klein) {
-    if (IstNullvektor(u) || !Endlich(u)) {
+    if (IstNullvektor(u) || !IstEndlich(u)) {
         Fluegel1 = Spitze = Fluegel2 = TVek_R3{};
         return;
     }
     TVek_R3 w = Kreuz(Kreuz(p, q), u);
     // p and q span no plane (a flat parallelepiped), or u stands on it: the
     // barbs then take any direction across u rather than none at all.
-    if (!(Betrag(w) > 0) || !Endlich(w)) SenkrechterVektor(u, w);
+    if (!(Betrag(w) > 0) || !IstEndlich(w)) SenkrechterVektor(u, w);
     if (!(Betrag(w) > 0)) {
         Fluegel1 = Spitze = Fluegel2 = TVek_R3{};
         return;

@@ -7,6 +7,7 @@
 #include "dialogs/Ebenen.h"
 #include "dialogs/Fadenkreuz.h"
 #include "dialogs/Geraden_t.h"
+#include "dialogs/Gitter.h"
 #include "dialogs/Kegel.h"
 #include "dialogs/Kugeln.h"
 #include "dialogs/Punkte.h"
@@ -63,17 +64,6 @@ DrehungUmGerade DrehachsenDrehung() {
 
 namespace {
 
-void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v) {
-    // The cell the user is typing into keeps the user's text.
-    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
-    G.Cells(Spalte, Zeile) = KoordText(v);
-}
-
-void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
-    ZelleSchreiben(G, Spalte, ErsteZeile, v.x);
-    ZelleSchreiben(G, Spalte, ErsteZeile + 1, v.y);
-    ZelleSchreiben(G, Spalte, ErsteZeile + 2, v.z);
-}
 
 }  // namespace
 
