@@ -2,8 +2,8 @@
 // The scene of the rotation benchmarks: the start scene with all 30 objects
 // visible and marked for turning, x+ turning continuously without axes.
 
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
 #include "scene/Objekte.h"
 
 inline void DrehszeneVorbereiten() {

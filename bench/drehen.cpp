@@ -12,7 +12,7 @@
 #include "platform/ProtokollZeichenflaeche.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Objekte.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 

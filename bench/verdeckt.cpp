@@ -7,13 +7,13 @@
 
 #include "../tests/view3d/VolleSzene.h"
 
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "platform/SkriptHost.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/VerdeckteLinien.h"
 #include "view3d/Zeichnen.h"
 

@@ -6,8 +6,8 @@
 
 #include "Drehszene.h"
 #include "gui/QtZeichenflaeche.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Objekte.h"
 #include "view3d/Zeichnen.h"

@@ -12,8 +12,8 @@
 #include "gui/QtOberflaeche.h"
 #include "gui/QtZeichenflaeche.h"
 #include "gui/Uebersetzung.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zeichenflaeche.h"
 

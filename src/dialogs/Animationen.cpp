@@ -1,19 +1,19 @@
-#include "dialogs/Animationen.h"
+#include "forms/Animationen.h"
 
 #include <cmath>
 
-#include "dialogs/Ebenen.h"
-#include "dialogs/Eingabeprotokoll.h"
-#include "dialogs/Geraden_t.h"
-#include "dialogs/Gitter.h"
+#include "forms/Ebenen.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Geraden_t.h"
+#include "forms/Gitter.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Geometrie.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
-#include "scene/Undo.h"
+#include "control/Undo.h"
 #include "view3d/Drehen.h"
 #include "view3d/Zeichnen.h"
 

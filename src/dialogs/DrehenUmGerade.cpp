@@ -1,15 +1,15 @@
-#include "dialogs/DrehenUmGerade.h"
+#include "forms/DrehenUmGerade.h"
 
-#include "dialogs/DialogRoutinen.h"
-#include "dialogs/Geraden_t.h"
-#include "dialogs/Gitter.h"
+#include "forms/DialogRoutinen.h"
+#include "forms/Geraden_t.h"
+#include "forms/Gitter.h"
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "dialogs/EbEinstell.h"
+#include "forms/EbEinstell.h"
 
 TForm_EbEinstell::TForm_EbEinstell() {
     Caption = "Darstellung der Ebenen";

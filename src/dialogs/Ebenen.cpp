@@ -1,11 +1,11 @@
-#include "dialogs/Ebenen.h"
+#include "forms/Ebenen.h"
 
-#include "dialogs/EbenKoord.h"
+#include "forms/EbenKoord.h"
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 
 TForm_Ebenen::TForm_Ebenen()
     : TObjektartDialog("Ebenen", "Ebene", {"E1", "E2"},

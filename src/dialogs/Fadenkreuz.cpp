@@ -1,13 +1,13 @@
-#include "dialogs/Fadenkreuz.h"
+#include "forms/Fadenkreuz.h"
 
 #include <cmath>
 
-#include "dialogs/DialogRoutinen.h"
-#include "dialogs/Gitter.h"
+#include "forms/DialogRoutinen.h"
+#include "forms/Gitter.h"
 #include "geometry/Eingabe.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 
 namespace {

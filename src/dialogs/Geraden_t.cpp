@@ -1,10 +1,10 @@
-#include "dialogs/Geraden_t.h"
+#include "forms/Geraden_t.h"
 
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 
 TForm_Geraden_t::TForm_Geraden_t()
     : TObjektartDialog("Geraden", "Gerade", {"g", "h", "t"},

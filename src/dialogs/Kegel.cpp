@@ -1,9 +1,9 @@
-#include "dialogs/Kegel.h"
+#include "forms/Kegel.h"
 
-#include "dialogs/EbenKoord.h"
+#include "forms/EbenKoord.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Geometrie.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 
 namespace {
 

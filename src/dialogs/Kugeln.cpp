@@ -1,8 +1,8 @@
-#include "dialogs/Kugeln.h"
+#include "forms/Kugeln.h"
 
 #include "geometry/Eingabe.h"
-#include "scene/ObjektGeometrie.h"
-#include "view3d/Ansicht.h"
+#include "view3d/ObjektGeometrie.h"
+#include "scene/Ansicht.h"
 
 namespace {
 const char* const KnopfTexte[9] = {"25", "13", "9", "7", "5", "12", "6", "4", "2"};

@@ -1,6 +1,6 @@
-#include "dialogs/Punkte.h"
+#include "forms/Punkte.h"
 
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 
 TForm_Punkte::TForm_Punkte()
     : TObjektartDialog("Punkte", "Punkt", {"P1", "P2", "P3", "P4"}, {2, 3, 1, 0}) {

@@ -1,7 +1,7 @@
-#include "dialogs/Spate.h"
+#include "forms/Spate.h"
 
 #include "geometry/Geometrie.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 
 TForm_Spate::TForm_Spate()
     : TObjektartDialog("Spate", "Spat", {"SP1", "SP2", "SP3", "SP4"},

@@ -1,6 +1,6 @@
-#include "dialogs/Strecken.h"
+#include "forms/Strecken.h"
 
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 
 TForm_Strecken::TForm_Strecken()
     : TObjektartDialog("Strecken", "Strecke", {"S1", "S2", "S3", "S4"}, {2, 4, 0, 1, {"A", "B"}}) {

@@ -1,6 +1,6 @@
-#include "dialogs/Vektoren.h"
+#include "forms/Vektoren.h"
 
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 
 TForm_Vektoren::TForm_Vektoren()
     : TObjektartDialog("Vektoren", "Vektor", {"V1", "V2", "V3", "V4"},

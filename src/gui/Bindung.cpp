@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "dialogs/Eingabeprotokoll.h"
+#include "forms/Eingabeprotokoll.h"
 #include "gui/Auffrischen.h"
 #include "gui/QtZeichenflaeche.h"
 

@@ -4,7 +4,7 @@
 #include <QShowEvent>
 
 #include "gui/Hauptfensteransicht.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "platform/Komponenten.h"
 
 DialogAnsicht::DialogAnsicht(TFormZustand& F, std::string name, QWidget* eltern)

@@ -17,7 +17,7 @@
 
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 
 namespace {
 

@@ -14,19 +14,19 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
-#include "dialogs/Animationen.h"
-#include "dialogs/DrehenUmGerade.h"
-#include "dialogs/EbenKoord.h"
-#include "dialogs/Ebenen.h"
-#include "dialogs/Eingabeprotokoll.h"
-#include "dialogs/Fadenkreuz.h"
-#include "dialogs/Geraden_t.h"
-#include "dialogs/Kegel.h"
-#include "dialogs/Kugeln.h"
-#include "dialogs/Punkte.h"
-#include "dialogs/Spate.h"
-#include "dialogs/Strecken.h"
-#include "dialogs/Vektoren.h"
+#include "forms/Animationen.h"
+#include "forms/DrehenUmGerade.h"
+#include "forms/EbenKoord.h"
+#include "forms/Ebenen.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Fadenkreuz.h"
+#include "forms/Geraden_t.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
 #include "gui/Dialogansicht.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "mainwindow/Objektmenue.h"
 
 namespace {

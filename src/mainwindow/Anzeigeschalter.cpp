@@ -1,7 +1,7 @@
 // The main window's display switches: each menu item turns one part of the
 // picture on or off and redraws.
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 #include "view3d/Zeichnen.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // The file commands of the main window's menu "Datei".
 
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "platform/Oberflaeche.h"
-#include "scene/Dateien.h"
+#include "control/Dateien.h"
 #include "scene/Objekte.h"
-#include "scene/Undo.h"
+#include "control/Undo.h"
 
 void TForm_Edits_01::aktuelleObjektdatenspeichern1Click() { ObjektdatenSpeichernDialog(); }
 

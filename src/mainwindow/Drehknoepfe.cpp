@@ -5,18 +5,18 @@
 #include <cmath>
 #include <string>
 
-#include "dialogs/Animationen.h"
-#include "dialogs/DrehenUmGerade.h"
+#include "forms/Animationen.h"
+#include "forms/DrehenUmGerade.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Einheitsvektoren.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
-#include "tools/DrehMatrizen.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Drehsteuerung.h"
+#include "forms/DrehMatrizen.h"
+#include "scene/DrehZustand.h"
+#include "control/Drehsteuerung.h"
 #include "view3d/Zeichnen.h"
 
 namespace {

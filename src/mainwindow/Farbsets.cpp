@@ -1,8 +1,8 @@
 #include "mainwindow/Farbsets.h"
 
-#include "mainwindow/Schalter.h"
+#include "forms/Schalter.h"
 #include "scene/Datensatz.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 
 void FarbsetSichern() {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "mainwindow/Farbsets.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "scene/Datensatz.h"
 #include "scene/Speicherzustand.h"
 #include "view3d/Zeichnen.h"

@@ -1,8 +1,8 @@
-#include "mainwindow/GitterWuerfel.h"
+#include "forms/GitterWuerfel.h"
 
 #include <cmath>
 
-#include "mainwindow/Schalter.h"
+#include "forms/Schalter.h"
 #include "platform/Zahltext.h"
 
 TForm_GitterWuerfelMax::TForm_GitterWuerfelMax() {

@@ -2,9 +2,9 @@
 // recompute reports and the zoom bar.
 #include <cmath>
 
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "platform/Zahltext.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 

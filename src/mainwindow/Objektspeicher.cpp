@@ -3,15 +3,15 @@
 // scene, and the question before the program closes.
 
 #include "mainwindow/Farbvorgaben.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "platform/Oberflaeche.h"
-#include "scene/Dateien.h"
+#include "control/Dateien.h"
 #include "scene/Speicherzustand.h"
-#include "scene/Undo.h"
-#include "scene/Vorgabe.h"
-#include "view3d/Ansicht.h"
-#include "view3d/Drehsteuerung.h"
-#include "view3d/DrehZustand.h"
+#include "control/Undo.h"
+#include "control/Vorgabe.h"
+#include "scene/Ansicht.h"
+#include "control/Drehsteuerung.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Projektion.h"
 
 namespace {

@@ -7,16 +7,16 @@
 #include <initializer_list>
 
 #include "geometry/Geometrie.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
-#include "reports/Ergebnisauswahl.h"
+#include "forms/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
-#include "view3d/Ansicht.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Drehsteuerung.h"
+#include "scene/Ansicht.h"
+#include "scene/DrehZustand.h"
+#include "control/Drehsteuerung.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 

@@ -1,7 +1,7 @@
 // The visibility switches of the main window, one speed button per object:
 // a button is down exactly when its object is shown.
 
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "scene/Objekte.h"
 #include "view3d/Zeichnen.h"
 

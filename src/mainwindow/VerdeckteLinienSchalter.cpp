@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "scene/Objekte.h"
 #include "view3d/Objektzeichnen.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "dialogs/DialogRoutinen.h"
-#include "dialogs/Fadenkreuz.h"
+#include "forms/DialogRoutinen.h"
+#include "forms/Fadenkreuz.h"
 #include "scene/Objekte.h"
 
 // ---- 10-byte extended floats -----------------------------------------------

@@ -1,6 +1,6 @@
 #include "scene/Speicherzustand.h"
 
-#include "scene/Dateien.h"
+#include "control/Dateien.h"
 #include "scene/Datensatz.h"
 
 void SpeicherzustandNullen() {

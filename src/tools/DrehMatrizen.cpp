@@ -1,10 +1,10 @@
-#include "tools/DrehMatrizen.h"
+#include "forms/DrehMatrizen.h"
 
 #include <string>
 
 #include "geometry/Vektor.h"
 #include "platform/Zahltext.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "dialogs/EbEinstell.h"
-#include "dialogs/EbenKoord.h"
-#include "dialogs/Ebenen.h"
-#include "dialogs/DialogRoutinen.h"
+#include "forms/EbEinstell.h"
+#include "forms/EbenKoord.h"
+#include "forms/Ebenen.h"
+#include "forms/DialogRoutinen.h"
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "platform/Zahltext.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "view3d/Achsen.h"
 
-#include "mainwindow/Schalter.h"
-#include "view3d/Ansicht.h"
+#include "forms/Schalter.h"
+#include "scene/Ansicht.h"
 
 void AKreuzBerechnen(TAKreuz& K) {
     const Extended X = AchseXMax, Y = AchseYMax, Z = AchseZMax;

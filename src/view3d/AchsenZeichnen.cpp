@@ -1,9 +1,9 @@
 #include "view3d/AchsenZeichnen.h"
 
-#include "mainwindow/Schalter.h"
+#include "forms/Schalter.h"
 #include "platform/Zahltext.h"
 #include "platform/Zeichenflaeche.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/Objektzeichnen.h"
 #include "view3d/Zeichnen.h"
 

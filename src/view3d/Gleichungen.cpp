@@ -1,8 +1,8 @@
 #include "view3d/Gleichungen.h"
 
 #include "geometry/Geometrie.h"
-#include "mainwindow/Schalter.h"
-#include "mainwindow/Schriftgroessen.h"
+#include "forms/Schalter.h"
+#include "view3d/Schriftgroessen.h"
 #include "platform/Zahltext.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Objekte.h"

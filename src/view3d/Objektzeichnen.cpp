@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "geometry/Geometrie.h"
-#include "mainwindow/Schalter.h"
-#include "view3d/Ansicht.h"
-#include "view3d/DrehZustand.h"
+#include "forms/Schalter.h"
+#include "scene/Ansicht.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 

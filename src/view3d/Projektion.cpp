@@ -1,9 +1,9 @@
 #include "view3d/Projektion.h"
 
 #include "geometry/Geometrie.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 
 namespace {
 

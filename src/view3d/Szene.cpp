@@ -1,14 +1,14 @@
 #include "view3d/Szene.h"
 
-#include "mainwindow/Hauptfenster.h"
-#include "reports/Ergebnisauswahl.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
 #include "view3d/Achsen.h"
-#include "view3d/Ansicht.h"
-#include "view3d/DrehZustand.h"
+#include "scene/Ansicht.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Projektion.h"
 
 void SzeneNeuBerechnen() {

@@ -11,7 +11,7 @@
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 

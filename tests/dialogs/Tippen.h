@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/Ebenen.h"
-#include "dialogs/Eingabeprotokoll.h"
-#include "dialogs/Geraden_t.h"
-#include "mainwindow/Programm.h"
+#include "forms/Ebenen.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Geraden_t.h"
+#include "control/Programm.h"
 #include "platform/Komponenten.h"
 #include "platform/SkriptHost.h"
 #include "scene/Objekte.h"

@@ -5,9 +5,9 @@
 #include <initializer_list>
 
 #include "Tippen.h"
-#include "dialogs/Animationen.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Animationen.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 #include "platform/Zahltext.h"
 
 namespace {

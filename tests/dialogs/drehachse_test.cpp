@@ -3,10 +3,10 @@
 // the main window.
 
 #include "Tippen.h"
-#include "dialogs/DrehenUmGerade.h"
-#include "mainwindow/Hauptfenster.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Drehsteuerung.h"
+#include "forms/DrehenUmGerade.h"
+#include "forms/Hauptfenster.h"
+#include "scene/DrehZustand.h"
+#include "control/Drehsteuerung.h"
 
 namespace {
 

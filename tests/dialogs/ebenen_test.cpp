@@ -2,12 +2,12 @@
 // what a plane edit recomputes, and that every form gives the same plane.
 
 #include "Tippen.h"
-#include "dialogs/EbenKoord.h"
+#include "forms/EbenKoord.h"
 #include "geometry/Eingabe.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 #include "platform/Zahltext.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 
 namespace {
 

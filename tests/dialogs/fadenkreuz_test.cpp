@@ -2,8 +2,8 @@
 // the step through the whole apply chain, and the step field.
 
 #include "Tippen.h"
-#include "dialogs/Fadenkreuz.h"
-#include "view3d/Ansicht.h"
+#include "forms/Fadenkreuz.h"
+#include "scene/Ansicht.h"
 
 namespace {
 

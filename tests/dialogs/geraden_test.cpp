@@ -2,8 +2,8 @@
 // of locked coordinates, and what an edit of g, h or t recomputes.
 
 #include "Tippen.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // edit recomputes.
 
 #include "Tippen.h"
-#include "dialogs/Kegel.h"
-#include "dialogs/Kugeln.h"
-#include "dialogs/Spate.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Spate.h"
+#include "forms/Schalter.h"
 
 namespace {
 

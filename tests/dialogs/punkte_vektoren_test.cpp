@@ -3,11 +3,11 @@
 // steps around the cell the user is editing.
 
 #include "Tippen.h"
-#include "dialogs/Punkte.h"
-#include "dialogs/Strecken.h"
-#include "dialogs/Vektoren.h"
-#include "mainwindow/Schalter.h"
-#include "view3d/Ansicht.h"
+#include "forms/Punkte.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
+#include "forms/Schalter.h"
+#include "scene/Ansicht.h"
 #include "view3d/Drehen.h"
 
 namespace {

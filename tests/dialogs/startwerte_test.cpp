@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "Tippen.h"
-#include "dialogs/Fadenkreuz.h"
-#include "dialogs/Kegel.h"
-#include "dialogs/Kugeln.h"
-#include "dialogs/Punkte.h"
-#include "dialogs/Spate.h"
-#include "dialogs/Strecken.h"
-#include "dialogs/Vektoren.h"
+#include "forms/Fadenkreuz.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
 #include "platform/Zahltext.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "QtTestAnwendung.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtZeichenflaeche.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
 #include "platform/SkriptHost.h"
 #include "platform/Zeichenflaeche.h"
 

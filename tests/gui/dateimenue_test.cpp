@@ -14,18 +14,18 @@
 #include <memory>
 
 #include "Fenstertest.h"
-#include "dialogs/Geraden_t.h"
+#include "forms/Geraden_t.h"
 #include "gui/DateiMenue.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtZeichenflaeche.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
 #include "platform/SkriptHost.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
-#include "scene/Undo.h"
+#include "control/Undo.h"
 #include "view3d/Szene.h"
 
 namespace {

@@ -28,12 +28,12 @@
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtOberflaeche.h"
 #include "gui/QtZeichenflaeche.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
 #include "platform/SkriptHost.h"
 #include "scene/Objekte.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 #include "view3d/VerdeckteLinien.h"
 
 namespace {

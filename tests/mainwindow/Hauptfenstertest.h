@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
 #include "platform/SkriptHost.h"
 #include "scene/Objekte.h"
 #include "view3d/Zeichnen.h"

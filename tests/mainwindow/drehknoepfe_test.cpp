@@ -6,9 +6,9 @@
 #include <string>
 
 #include "Hauptfenstertest.h"
-#include "tools/DrehMatrizen.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Drehsteuerung.h"
+#include "forms/DrehMatrizen.h"
+#include "scene/DrehZustand.h"
+#include "control/Drehsteuerung.h"
 
 namespace {
 

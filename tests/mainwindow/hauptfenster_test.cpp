@@ -1,8 +1,8 @@
 // Layout, wall choice and intersection texts of the main window.
 
 #include "Hauptfenstertest.h"
-#include "mainwindow/GitterWuerfel.h"
-#include "view3d/Ansicht.h"
+#include "forms/GitterWuerfel.h"
+#include "scene/Ansicht.h"
 
 namespace {
 

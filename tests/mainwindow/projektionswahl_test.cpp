@@ -7,7 +7,7 @@
 #include "geometry/Geometrie.h"
 #include "geometry/Vektor.h"
 #include "platform/Zahltext.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/Projektion.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/Fadenkreuz.h"
-#include "mainwindow/Programm.h"
+#include "forms/Fadenkreuz.h"
+#include "control/Programm.h"
 #include "scene/Datensatz.h"
 #include "scene/Objekte.h"
 

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/Kugeln.h"
-#include "dialogs/Speicher.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
-#include "reports/Ergebnisauswahl.h"
+#include "forms/Kugeln.h"
+#include "forms/Speicher.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
+#include "forms/Ergebnisauswahl.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
-#include "view3d/DrehZustand.h"
+#include "scene/Ansicht.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 

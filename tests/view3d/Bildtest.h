@@ -8,17 +8,17 @@
 #include <cmath>
 #include <memory>
 
-#include "dialogs/EbEinstell.h"
-#include "dialogs/EbenKoord.h"
-#include "dialogs/Ebenen.h"
+#include "forms/EbEinstell.h"
+#include "forms/EbenKoord.h"
+#include "forms/Ebenen.h"
 #include "geometry/Vektor.h"
-#include "mainwindow/Programm.h"
-#include "mainwindow/Schalter.h"
+#include "control/Programm.h"
+#include "forms/Schalter.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "platform/SkriptHost.h"
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/VerdeckteLinien.h"
 #include "view3d/Zeichnen.h"
 

@@ -5,7 +5,7 @@
 // and the whole frame: with the spheres at the hidden-line density, more
 // than the segment list holds.
 
-#include "mainwindow/Schalter.h"
+#include "forms/Schalter.h"
 #include "scene/Objekte.h"
 
 inline void VolleSzeneEinstellen() {

@@ -1,7 +1,7 @@
 // The axes cross, its ticks and the box of the axes, computed with distinct
 // half-lengths (8, 4, 12) so that a mixed-up axis shows.
-#include "mainwindow/Schalter.h"
-#include "scene/ObjektGeometrie.h"
+#include "forms/Schalter.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Achsen.h"
 #include "view3d/Bildtest.h"
 

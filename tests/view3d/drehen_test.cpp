@@ -2,18 +2,18 @@
 // grids, the mended cone and circle, and the step bookkeeping.
 #include <string>
 
-#include "dialogs/Fadenkreuz.h"
-#include "dialogs/Geraden_t.h"
-#include "dialogs/Kegel.h"
-#include "dialogs/Kugeln.h"
-#include "dialogs/Punkte.h"
-#include "dialogs/Spate.h"
-#include "dialogs/Strecken.h"
-#include "dialogs/Vektoren.h"
+#include "forms/Fadenkreuz.h"
+#include "forms/Geraden_t.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
 #include "platform/Zahltext.h"
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Bildtest.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Drehen.h"
 #include "view3d/Szene.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "mainwindow/Schriftgroessen.h"
+#include "view3d/Schriftgroessen.h"
 #include "platform/Zahltext.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Gleichungen.h"

@@ -3,11 +3,11 @@
 #include <set>
 #include <vector>
 
-#include "mainwindow/Hauptfenster.h"
-#include "scene/ObjektGeometrie.h"
+#include "forms/Hauptfenster.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
 #include "view3d/Bildtest.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Objektzeichnen.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Projection of space points (parallel and central, three picture planes),
 // the origin offset, the scale and the zoom.
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "scene/ObjektGeometrie.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Achsen.h"
 #include "view3d/AchsenZeichnen.h"
 #include "view3d/Bildtest.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Projektion.h"
 
 namespace {

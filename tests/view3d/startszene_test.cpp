@@ -3,9 +3,9 @@
 //   g: (-5,-3,-2) + s(3,1,1)   h: (6,-2,1) + s(-2,2,0)   t: (0,0,5) + s(-2,2,0)
 //   E1: x - 2y + 2z = 4        E2: x - y + 4z + 4 = 0
 #include "geometry/Geometrie.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "view3d/Bildtest.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 #include "view3d/Szene.h"
 
 namespace {

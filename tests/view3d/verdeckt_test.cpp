@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "geometry/Geometrie.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "mainwindow/VerdeckteLinienSchalter.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"

@@ -4,9 +4,9 @@
 #include <limits>
 #include <vector>
 
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 #include "view3d/Bildtest.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 

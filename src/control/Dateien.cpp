@@ -1,0 +1,364 @@
+#include "control/Dateien.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <algorithm>
+#include <cstdio>
+#include <initializer_list>
+
+#include "geometry/Eingabe.h"
+#include "geometry/Geometrie.h"
+#include "mainwindow/Farbsets.h"
+#include "forms/Hauptfenster.h"
+#include "platform/Oberflaeche.h"
+#include "platform/Zahltext.h"
+#include "control/DatenInDialoge.h"
+#include "view3d/ObjektGeometrie.h"
+#include "scene/Objekte.h"
+#include "scene/Speicherzustand.h"
+#include "view3d/Zeichnen.h"
+
+// ---- Content checks ------------------------------------------------------------
+
+namespace {
+
+// z := the value a coordinate has once it went through a dialog cell (the
+// readers write it with 3 decimals); false when that cell would be refused.
+bool Zellwert(Extended v, Extended& z) {
+    if (!std::isfinite(v) || !(std::fabs(v) < 10001)) return false;
+    if (!ZelleLesen(KoordText(v), z)) return false;
+    return z > -10001 && z < 10001;
+}
+
+bool ZellVektor(const TVek_R3& v, TVek_R3& z) {
+    return Zellwert(v.x, z.x) && Zellwert(v.y, z.y) && Zellwert(v.z, z.z);
+}
+
+bool ZellVektor(const TVek_R3& v) {
+    TVek_R3 z;
+    return ZellVektor(v, z);
+}
+
+// A vector that must not be null, judged as the cells give it back.
+bool ZellRichtung(const TVek_R3& v, TVek_R3& z) {
+    return ZellVektor(v, z) && !IstNullvektor(z);
+}
+
+bool BetragUnter(Extended v, int n) { return std::isfinite(v) && std::fabs(v) < n; }
+
+// Whole-number attributes: exactly one of the choices the control offers.
+// Files written by the program hold exact whole numbers; anything else would
+// depend on how a reader rounds.
+bool Wahl(Extended v, std::initializer_list<int> erlaubt) {
+    for (int e : erlaubt)
+        if (v == e) return true;
+    return false;
+}
+
+bool Zwischen(Extended v, int lo, int hi) {
+    return std::isfinite(v) && v == std::round(v) && v >= lo && v <= hi;
+}
+
+template <class Feld>
+bool Alle(const Feld& feld, bool (*pruefen)(Extended)) {
+    for (const auto& x : feld)
+        if (!pruefen(x)) return false;
+    return true;
+}
+
+bool Stiftbreite(Extended v) { return Zwischen(v, 1, 4); }
+bool Index01(Extended v) { return Zwischen(v, 0, 1); }   // style indexes and flags
+
+}  // namespace
+
+bool DatensatzGueltig(const TObjektDatensatz& d) {
+    TVek_R3 u, w, a;
+    for (const TVek_R3* s : {&d.gStuetz, &d.hStuetz, &d.tStuetz})
+        if (!ZellVektor(*s)) return false;
+    for (const TVek_R3* r : {&d.gRichtung, &d.hRichtung, &d.tRichtung})
+        if (!ZellRichtung(*r, u)) return false;
+
+    if (!ZellVektor(d.E1Stuetz) || !ZellVektor(d.E1Richtung1, u) || !ZellVektor(d.E1Richtung2, w) ||
+        LinearAbhaengig2(u, w))
+        return false;
+    if (!ZellVektor(d.E2Stuetz) || !ZellVektor(d.E2Richtung1, u) || !ZellVektor(d.E2Richtung2, w) ||
+        LinearAbhaengig2(u, w))
+        return false;
+
+    for (int i = 1; i <= 4; ++i) {
+        const TSpatDaten& s = d.Spat[i];
+        if (!ZellVektor(s.A) || !ZellVektor(s.AB, a) || !ZellVektor(s.AD, u) || !ZellVektor(s.AE, w) ||
+            LinearAbhaengig3(a, u, w))
+            return false;
+        if (!ZellVektor(d.Vektor[i].Anfang) || !ZellVektor(d.Vektor[i].Vektor)) return false;
+        if (!ZellVektor(d.Strecke[i].A) || !ZellVektor(d.Strecke[i].B)) return false;
+        if (!ZellVektor(d.Punkt[i]) || !ZellVektor(d.KugelMitte[i])) return false;
+        if (!BetragUnter(d.KugelRadius[i], 10000)) return false;
+    }
+    return true;
+}
+
+bool Datensatz2Gueltig(const TObjektDatensatz2& d) {
+    TVek_R3 n;
+    if (!ZellVektor(d.FadenkreuzMitte)) return false;
+    for (int i = 1; i <= 4; ++i) {
+        const TKegelDaten& k = d.Kegel[i];
+        if (!ZellVektor(k.Mitte) || !ZellRichtung(k.Normale, n)) return false;
+        if (!BetragUnter(k.Radius, 10000) || !BetragUnter(d.KegelHoehe[i], 10000)) return false;
+        if (!Wahl(k.Speichen, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60})) return false;
+        if (!Zwischen(k.Randdicke, 1, 12)) return false;
+        if (!Wahl(d.KugelBreitenkreise[i], {24, 12, 8, 6, 4})) return false;
+        if (!Wahl(d.KugelLaengenkreise[i], {24, 12, 8, 4})) return false;
+    }
+    if (!Alle(d.EbeneStiftbreite, Stiftbreite) || !Alle(d.GeradeStiftbreite, Stiftbreite) ||
+        !Alle(d.SpatStiftbreite, Stiftbreite) || !Alle(d.VektorStiftbreite, Stiftbreite) ||
+        !Alle(d.StreckeStiftbreite, Stiftbreite) || !Alle(d.PunktStiftbreite, Stiftbreite))
+        return false;
+    if (!Alle(d.GeradeStil, Index01) || !Alle(d.EbeneStil, Index01) || !Alle(d.SpatStil, Index01) ||
+        !Alle(d.VektorStil, Index01) || !Alle(d.StreckeStil, Index01) || !Alle(d.KugelStil, Index01) ||
+        !Alle(d.KegelStil, Index01) || !Index01(d.FadenkreuzStil))
+        return false;
+    if (!Alle(d.GeradeSichtbar, Index01) || !Alle(d.EbeneSichtbar, Index01) ||
+        !Alle(d.SpatSichtbar, Index01) || !Alle(d.VektorSichtbar, Index01) ||
+        !Alle(d.StreckeSichtbar, Index01) || !Alle(d.PunktSichtbar, Index01) ||
+        !Alle(d.KugelSichtbar, Index01) || !Alle(d.KegelSichtbar, Index01) ||
+        !Index01(d.FadenkreuzSichtbar) || !Alle(d.SpatErzeugende, Index01) ||
+        !Alle(d.PunktFadenkreuz, Index01))
+        return false;
+    return BetragUnter(d.FadenkreuzSchrittweite, 10);
+}
+
+bool FarbsetGueltig(const TFarbset& f) {
+    for (TColor c : f.Farben)
+        if (c > 0x00FFFFFF) return false;
+    return true;
+}
+
+bool Farbset2Gueltig(const TFarbset2& f) {
+    if (f.FadenkreuzFarbe > 0x00FFFFFF) return false;
+    for (TColor c : f.KegelFarbe)
+        if (c > 0x00FFFFFF) return false;
+    return true;
+}
+
+// ---- Files -----------------------------------------------------------------------
+
+bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::vector<std::uint8_t>& inhalt) {
+    inhalt.clear();
+    // Only plain files: a folder cannot be read, and opening a pipe or a
+    // device could wait for ever.
+    struct stat info {};
+    if (::stat(pfad.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    std::FILE* f = std::fopen(pfad.c_str(), "rb");
+    if (!f) return false;
+    inhalt.resize(hoechstens);
+    const std::size_t n = std::fread(inhalt.data(), 1, hoechstens, f);
+    const bool fehler = std::ferror(f) != 0;
+    std::fclose(f);
+    inhalt.resize(fehler ? 0 : n);
+    return !fehler;
+}
+
+namespace {
+
+std::string Ordner(const std::string& pfad) {
+    const auto p = pfad.find_last_of('/');
+    if (p == std::string::npos) return ".";
+    if (p == 0) return "/";
+    return pfad.substr(0, p);
+}
+
+bool AllesSchreiben(int fd, const std::vector<std::uint8_t>& inhalt) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t w = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (w == 0) return false;
+        geschrieben += static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool DateiSicherSchreiben(const std::string& pfad, const std::vector<std::uint8_t>& inhalt) {
+    if (pfad.empty()) return false;
+    struct stat alt {};
+    const bool vorhanden = ::stat(pfad.c_str(), &alt) == 0;
+    // A folder or device is never replaced, and a write-protected file stays
+    // protected (renaming over it would not ask).
+    if (vorhanden && (!S_ISREG(alt.st_mode) || ::access(pfad.c_str(), W_OK) != 0)) return false;
+
+    const std::string ordner = Ordner(pfad);
+    std::string temp;
+    int fd = -1;
+    for (int k = 0; k < 100 && fd < 0; ++k) {
+        temp = ordner + "/.raumgeometrie-" + std::to_string(::getpid()) + "-" + std::to_string(k) + ".tmp";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    if (vorhanden) (void)::fchmod(fd, alt.st_mode & 07777);   // the new file keeps the old one's rights
+
+    bool ok = AllesSchreiben(fd, inhalt);
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temp.c_str(), pfad.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+std::string MitStandardEndung(const std::string& pfad, const std::string& endung) {
+    const auto schraeg = pfad.find_last_of('/');
+    const std::string name = schraeg == std::string::npos ? pfad : pfad.substr(schraeg + 1);
+    if (name.empty() || name.find('.') != std::string::npos) return pfad;
+    return pfad + "." + endung;
+}
+
+// ---- Messages --------------------------------------------------------------------
+
+namespace {
+
+void DateiMeldung(const std::string& pfad, const std::string& text) {
+    MeldungZeigen("Die Datei\n" + pfad + "\n" + text, MeldungsArt::Warnung);
+}
+
+void SchreibFehler(const std::string& pfad) {
+    DateiMeldung(pfad,
+                 "konnte nicht gespeichert werden.\n"
+                 "Eine vorhandene Datei dieses Namens bleibt unverändert.");
+}
+
+void LeseFehler(const std::string& pfad) { DateiMeldung(pfad, "konnte nicht gelesen werden."); }
+
+template <std::size_t N>
+void Anhaengen(std::vector<std::uint8_t>& v, const std::array<std::uint8_t, N>& satz) {
+    v.insert(v.end(), satz.begin(), satz.end());
+}
+
+template <std::size_t N>
+std::array<std::uint8_t, N> Satz(const std::vector<std::uint8_t>& inhalt, std::size_t nr) {
+    std::array<std::uint8_t, N> b{};
+    std::copy_n(inhalt.begin() + static_cast<std::ptrdiff_t>(nr * N), N, b.begin());
+    return b;
+}
+
+}  // namespace
+
+// ---- Object data -------------------------------------------------------------------
+
+bool ObjektdatenSchreiben() {
+    std::vector<std::uint8_t> inhalt;
+    ObjektdatenSatzFuellen();
+    Anhaengen(inhalt, InBytes(Objektdatensaetze[0]));
+    if (ObjektdatenSatz2 > 0) {
+        ObjektdatenKegelSatzFuellen();
+        Anhaengen(inhalt, InBytes(Objektdatensaetze2[0]));
+    }
+    if (!DateiSicherSchreiben(ObjektdatenPfad, inhalt)) {
+        SchreibFehler(ObjektdatenPfad);
+        return false;
+    }
+    return true;
+}
+
+void ObjektdatenSpeichernDialog() {
+    const auto pfad = Host().DateiSpeichernDialog("", "OVD|*OVD", "");
+    if (!pfad || pfad->empty()) return;
+    ObjektdatenPfad = MitStandardEndung(*pfad, "OVD");
+    ObjektdatenSchreiben();
+}
+
+bool ObjektdatenLaden(const std::string& pfad) {
+    std::vector<std::uint8_t> inhalt;
+    if (!DateiAnfangLesen(pfad, 2 * DatensatzGroesse, inhalt)) {
+        LeseFehler(pfad);
+        return false;
+    }
+    const std::size_t n = inhalt.size() / DatensatzGroesse;
+    if (n == 0) {
+        DateiMeldung(pfad, "enthält keinen vollständigen Objektdatensatz.\nEs wurden keine Daten geladen.");
+        return false;
+    }
+    TObjektDatensatz satz1;
+    AusBytes(Satz<DatensatzGroesse>(inhalt, 0), satz1);
+    const bool zwei = n >= 2 && ObjektdatenSatz2 > 0;
+    TObjektDatensatz2 satz2;
+    if (zwei) AusBytes(Satz<DatensatzGroesse>(inhalt, 1), satz2);
+    if (!DatensatzGueltig(satz1) || (zwei && !Datensatz2Gueltig(satz2))) {
+        DateiMeldung(pfad, "enthält keine gültigen Objektdaten.\nEs wurden keine Daten geladen.");
+        return false;
+    }
+
+    Objektdatensaetze[0] = satz1;
+    if (zwei) Objektdatensaetze2[0] = satz2;
+    DatenWerdenGeladen = true;
+    DateiDatensaetzeInDialoge(0, zwei);
+    return true;
+}
+
+// ---- Colour sets -------------------------------------------------------------------
+
+bool FarbsetSchreiben() {
+    std::vector<std::uint8_t> inhalt;
+    FarbsetSichern();
+    Anhaengen(inhalt, InBytes(Farbsets[0]));
+    if (FarbsetSatz2 > 0) {
+        FarbsetSichern2();
+        Anhaengen(inhalt, InBytes(Farbsets2[0]));
+    }
+    if (!DateiSicherSchreiben(FarbsetPfad, inhalt)) {
+        SchreibFehler(FarbsetPfad);
+        return false;
+    }
+    return true;
+}
+
+void FarbsetSpeichernDialog() {
+    const auto pfad = Host().DateiSpeichernDialog("aktuelles Farbset speichern", "OVF|*.OVF", "");
+    if (!pfad || pfad->empty()) return;
+    FarbsetPfad = MitStandardEndung(*pfad, "OVF");
+    FarbsetSchreiben();
+}
+
+bool FarbsetLaden(const std::string& pfad) {
+    std::vector<std::uint8_t> inhalt;
+    if (!DateiAnfangLesen(pfad, 2 * FarbsetGroesse, inhalt)) {
+        LeseFehler(pfad);
+        return false;
+    }
+    const std::size_t n = inhalt.size() / FarbsetGroesse;
+    if (n == 0) {
+        DateiMeldung(pfad, "enthält kein vollständiges Farbset.\nDie Farben bleiben unverändert.");
+        return false;
+    }
+    TFarbset satz1;
+    AusBytes(Satz<FarbsetGroesse>(inhalt, 0), satz1);
+    const bool zwei = n >= 2 && FarbsetSatz2 > 0;
+    TFarbset2 satz2;
+    if (zwei) AusBytes(Satz<FarbsetGroesse>(inhalt, 1), satz2);
+    if (!FarbsetGueltig(satz1) || (zwei && !Farbset2Gueltig(satz2))) {
+        DateiMeldung(pfad, "enthält kein gültiges Farbset.\nDie Farben bleiben unverändert.");
+        return false;
+    }
+
+    Farbsets[0] = satz1;
+    if (zwei) Farbsets2[0] = satz2;
+    for (TMenuItem* m : {&Form_Edits_01.FarbSet1, &Form_Edits_01.Farbset2, &Form_Edits_01.Farbset3,
+                         &Form_Edits_01.Farbset4, &Form_Edits_01.Farbset5})
+        m->Checked = false;
+    DatenWerdenGeladen = true;
+    FarbsetAnwenden(0);
+    if (zwei) FarbsetAnwenden2(0);
+    FarbPanelsSetzen();
+    // The picture shows the new colours at once, not only at its next paint.
+    SzeneZeichnen();
+    return true;
+}

@@ -1,0 +1,311 @@
+#include "forms/Eingabeprotokoll.h"
+
+#include "geometry/Eingabe.h"
+#include "forms/Hauptfenster.h"
+#include "platform/Oberflaeche.h"
+#include "forms/Ergebnisauswahl.h"
+#include "reports/Ergebnisse.h"
+#include "scene/Objekte.h"
+#include "control/Undo.h"
+#include "scene/DrehZustand.h"
+#include "control/Drehsteuerung.h"
+#include "view3d/Zeichnen.h"
+
+// ---- Building blocks ---------------------------------------------------------------
+
+std::optional<char> TasteFiltern(char Taste) {
+    if (Taste == '.') return ',';
+    if ((Taste >= '0' && Taste <= '9') || Taste == ',' || Taste == '-' || Taste == TasteBackspace)
+        return Taste;
+    return std::nullopt;
+}
+
+ZellStand ZellTextPruefen(const std::string& Text) {
+    // "," and "-," are where a number like ",5" begins: still typing.
+    if (IstUnfertig(Text) || Text == "," || Text == "-,") return ZellStand::Unfertig;
+    return ZahlImBereich(Text, -10001.0L, 10001.0L) ? ZellStand::Gueltig : ZellStand::Abgelehnt;
+}
+
+ZellStand BetragTextPruefen(const std::string& Text, int n) {
+    if (IstUnfertig(Text) || Text == "," || Text == "-,") return ZellStand::Unfertig;
+    return ZahlBetragPruefen(Text, n) ? ZellStand::Gueltig : ZellStand::Abgelehnt;
+}
+
+bool KoordAenderungErlaubt() {
+    if (AchsenMitDrehen) {
+        if (!FrageJa(AchsenUmstellenFrage)) return false;
+        DrehungenZuruecksetzen();
+    }
+    return KoordinatenAenderungVorbereiten();
+}
+
+bool ObjektAnwenden(const TAblehnung& Ablehnung, const std::function<void()>& Anwenden) {
+    if (Ablehnung && !Ablehnung().empty()) return false;
+    DrehungFuerEingabeAufheben();
+    Anwenden();
+    NachObjektAenderung();
+    UndoPunktSetzen();
+    return true;
+}
+
+void NachObjektAenderung() {
+    Form_Edits_01.SchnittAngabenSchreiben();
+    if (NeuZeichnenAus == 0) SzeneZeichnen();
+    ErgebnisAusgeben(ErgebnisAuswahl);
+}
+
+// ---- Grid cells ----------------------------------------------------------------------
+
+const std::string* TZellenGedaechtnis::Text(int Spalte, int Zeile) const {
+    auto it = texte_.find({Spalte, Zeile});
+    return it == texte_.end() ? nullptr : &it->second;
+}
+
+void TZellenGedaechtnis::Merken(int Spalte, int Zeile, const std::string& Text) {
+    texte_[{Spalte, Zeile}] = Text;
+}
+
+bool IstZahlZelle(const TStringGrid& G, int Spalte, int Zeile) {
+    return Spalte >= G.FixedCols && Spalte < G.ColCount() && Zeile >= G.FixedRows &&
+           Zeile < G.RowCount();
+}
+
+namespace {
+
+// One cell or field as the shared rules see it.
+struct TZelle {
+    std::function<std::string()> Lesen;
+    std::function<void(const std::string&)> Schreiben;
+    int Spalte = 0, Zeile = 0;  // its place in the memory
+    TZellenGedaechtnis* Gedaechtnis = nullptr;
+    std::function<std::string()> ObjektText;
+    std::function<bool()> AlleGueltig;  // every number of the object valid
+    TAblehnung Ablehnung;
+    std::function<void()> Anwenden;
+    std::function<ZellStand(const std::string&)> Pruefen = ZellTextPruefen;
+    std::string Meldung = BereichsMeldung;  // of a refused text
+    MeldungsArt Art = MeldungsArt::Warnung;
+};
+
+void Ablehnen(const TZelle& Z) { MeldungZeigen(Z.Meldung, Z.Art); }
+
+// The cell's last valid text back into the cell.
+void Zuruecksetzen(const TZelle& Z) {
+    if (const std::string* t = Z.Gedaechtnis->Text(Z.Spalte, Z.Zeile))
+        Z.Schreiben(*t);
+    else if (Z.ObjektText)
+        Z.Schreiben(Z.ObjektText());
+}
+
+// The user begins to change the cell: its text now is the one to put back
+// should the edit fail; without a valid one, the object's value is.
+void BearbeitungBeginnen(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    if (M.InBearbeitung(Z.Spalte, Z.Zeile)) return;
+    const std::string Vorher = Z.Lesen();
+    if (Z.Pruefen(Vorher) == ZellStand::Gueltig)
+        M.Merken(Z.Spalte, Z.Zeile, Vorher);
+    else
+        M.Vergessen(Z.Spalte, Z.Zeile);
+    M.Beginnen(Z.Spalte, Z.Zeile);
+}
+
+// Before a key changes the cell: the key as it goes in, or nothing.
+std::optional<char> VorTaste(const TZelle& Z, char Taste) {
+    const std::optional<char> Zeichen = TasteFiltern(Taste);
+    if (!Zeichen || !KoordAenderungErlaubt()) return std::nullopt;
+    BearbeitungBeginnen(Z);
+    return Zeichen;
+}
+
+enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
+
+// The checks and the apply of a cell whose text the user has changed. Offen:
+// not applied, the text stays (unfinished, or the object refused);
+// Unvollstaendig: valid, but another cell of the object is not; Zurueck: the
+// last valid text was put back.
+Ausgang Anwenden(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    const std::string Text = Z.Lesen();
+    switch (Z.Pruefen(Text)) {
+        case ZellStand::Unfertig:
+            return Ausgang::Offen;
+        case ZellStand::Abgelehnt:
+            Ablehnen(Z);
+            Zuruecksetzen(Z);
+            return Ausgang::Zurueck;
+        case ZellStand::Gueltig:
+            break;
+    }
+    // Another number still unfinished: the object is not whole yet.
+    if (!Z.AlleGueltig()) return Ausgang::Unvollstaendig;
+    const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
+    if (!Grund.empty()) {
+        if (!M.Gemeldet()) {
+            MeldungZeigen(Grund, MeldungsArt::Warnung);
+            M.SetGemeldet(true);
+        }
+        return Ausgang::Offen;
+    }
+    ObjektAnwenden(nullptr, Z.Anwenden);
+    M.Merken(Z.Spalte, Z.Zeile, Text);
+    M.SetGemeldet(false);
+    return Ausgang::Angewandt;
+}
+
+void Verlassen(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    const std::string Text = Z.Lesen();
+    const ZellStand Stand = Z.Pruefen(Text);
+    if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
+        // Not changed by the user: only a text that is no number is mended.
+        if (Stand == ZellStand::Abgelehnt) Ablehnen(Z);
+        if (Stand != ZellStand::Gueltig) Zuruecksetzen(Z);
+        return;
+    }
+    const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
+    // Applied as it stands: nothing more to do. Otherwise it ends applied or
+    // with its last valid text; a valid text that waits for another cell
+    // stays for the apply of the whole object.
+    if (!(Stand == ZellStand::Gueltig && Letzter && *Letzter == Text) &&
+        Anwenden(Z) == Ausgang::Offen)
+        Zuruecksetzen(Z);
+    M.Beenden();
+}
+
+TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
+    TStringGrid* G = O.Gitter;
+    TZelle Z;
+    Z.Lesen = [G, Spalte, Zeile] { return G->Cells(Spalte, Zeile); };
+    Z.Schreiben = [G, Spalte, Zeile](const std::string& t) { G->Cells(Spalte, Zeile) = t; };
+    Z.Spalte = Spalte;
+    Z.Zeile = Zeile;
+    Z.Gedaechtnis = O.Gedaechtnis;
+    if (O.ObjektText) Z.ObjektText = [&O, Spalte, Zeile] { return O.ObjektText(Spalte, Zeile); };
+    Z.AlleGueltig = [G] {
+        for (int c = G->FixedCols; c < G->ColCount(); ++c)
+            for (int r = G->FixedRows; r < G->RowCount(); ++r)
+                if (ZellTextPruefen(G->Cells(c, r)) != ZellStand::Gueltig) return false;
+        return true;
+    };
+    Z.Ablehnung = O.Ablehnung;
+    Z.Anwenden = O.Anwenden;
+    return Z;
+}
+
+int FeldIndex(const TObjektFelder& O, const TEdit& Feld) {
+    for (std::size_t k = 0; k < O.Felder.size(); ++k)
+        if (O.Felder[k] == &Feld) return static_cast<int>(k);
+    return -1;
+}
+
+TZelle FeldZelle(const TObjektFelder& O, TEdit& Feld, int Index) {
+    TZelle Z;
+    Z.Lesen = [&Feld] { return Feld.Text(); };
+    Z.Schreiben = [&Feld](const std::string& t) { Feld.SetTextStill(t); };
+    Z.Spalte = Index;
+    Z.Gedaechtnis = O.Gedaechtnis;
+    if (O.ObjektText) Z.ObjektText = [&O, Index] { return O.ObjektText(Index); };
+    if (O.Pruefen) Z.Pruefen = O.Pruefen;
+    if (!O.PruefMeldung.empty()) Z.Meldung = O.PruefMeldung;
+    Z.Art = O.PruefArt;
+    Z.AlleGueltig = [&O, Pruefen = Z.Pruefen] {
+        for (const TEdit* E : O.Felder)
+            if (Pruefen(E->Text()) != ZellStand::Gueltig) return false;
+        return true;
+    };
+    Z.Ablehnung = O.Ablehnung;
+    Z.Anwenden = O.Anwenden;
+    return Z;
+}
+
+void InBearbeitung(TStringGrid& G, int Spalte, int Zeile) {
+    G.Col = Spalte;
+    G.Row = Zeile;
+    G.Bearbeitung = true;
+}
+
+}  // namespace
+
+std::optional<char> TasteGedrueckt(const TObjektGitter& O, char Taste) {
+    if (!O.Gitter) return std::nullopt;
+    TStringGrid& G = *O.Gitter;
+    if (Taste == TasteTab) {
+        ZelleVerlassen(O, G.Col, G.Row);
+        GitterNaechsteZelle(G);
+        return std::nullopt;
+    }
+    if (!IstZahlZelle(G, G.Col, G.Row)) return std::nullopt;
+    const std::optional<char> Zeichen = VorTaste(GitterZelle(O, G.Col, G.Row), Taste);
+    if (Zeichen) InBearbeitung(G, G.Col, G.Row);
+    return Zeichen;
+}
+
+void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::string& Text) {
+    if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
+    const TZelle Z = GitterZelle(O, Spalte, Zeile);
+    BearbeitungBeginnen(Z);
+    InBearbeitung(*O.Gitter, Spalte, Zeile);
+    O.Gitter->Cells(Spalte, Zeile) = Text;
+    Anwenden(Z);
+}
+
+void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile) {
+    if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
+    TStringGrid& G = *O.Gitter;
+    if (G.Col == Spalte && G.Row == Zeile) G.Bearbeitung = false;
+    Verlassen(GitterZelle(O, Spalte, Zeile));
+}
+
+// ---- Number fields ----------------------------------------------------------------------
+
+std::optional<char> FeldTasteGedrueckt(const TObjektFelder& O, TEdit& Feld, char Taste) {
+    const int k = FeldIndex(O, Feld);
+    if (k < 0) return std::nullopt;
+    return VorTaste(FeldZelle(O, Feld, k), Taste);
+}
+
+void FeldGetippt(const TObjektFelder& O, TEdit& Feld, const std::string& Text) {
+    const int k = FeldIndex(O, Feld);
+    if (k < 0) return;
+    const TZelle Z = FeldZelle(O, Feld, k);
+    BearbeitungBeginnen(Z);
+    Feld.SetTextStill(Text);
+    Anwenden(Z);
+}
+
+void FeldVerlassen(const TObjektFelder& O, TEdit& Feld) {
+    const int k = FeldIndex(O, Feld);
+    if (k < 0) return;
+    Verlassen(FeldZelle(O, Feld, k));
+}
+
+// ---- Object dialogs -----------------------------------------------------------------
+
+std::optional<char> TObjektDialog::TasteGedrueckt(TStringGrid& G, char Taste) {
+    return ::TasteGedrueckt(ObjektGitter(G), Taste);
+}
+
+void TObjektDialog::ZelleGetippt(TStringGrid& G, int Spalte, int Zeile, const std::string& Text) {
+    ::ZelleGetippt(ObjektGitter(G), Spalte, Zeile, Text);
+}
+
+void TObjektDialog::ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile) {
+    ::ZelleVerlassen(ObjektGitter(G), Spalte, Zeile);
+}
+
+void TObjektDialog::OffeneZelleVerlassen(TStringGrid& G) {
+    if (G.Bearbeitung) ZelleVerlassen(G, G.Col, G.Row);
+}
+
+void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen) {
+    GitterAnzeigen(std::span<TStringGrid* const>(Gitter.begin(), Gitter.size()), Akt, KoordZeigen);
+}
+
+void GitterAnzeigen(std::span<TStringGrid* const> Gitter, int Akt, bool KoordZeigen) {
+    int Nr = 0;
+    for (TStringGrid* G : Gitter) {
+        ++Nr;
+        G->Visible = KoordZeigen && Nr == Akt;
+    }
+}

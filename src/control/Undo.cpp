@@ -1,0 +1,94 @@
+#include "control/Undo.h"
+
+#include "forms/Animationen.h"
+#include "forms/Hauptfenster.h"
+#include "platform/Oberflaeche.h"
+#include "control/DatenInDialoge.h"
+#include "scene/Datensatz.h"
+#include "scene/Speicherzustand.h"
+#include "control/Drehsteuerung.h"
+#include "scene/DrehZustand.h"
+
+namespace {
+
+// An undone state is taken as it is: no recorded rotation is replayed
+// onto it, so the rotation list and matrices start afresh.
+void DrehungenVergessen() {
+    DrehAnzahl = 0;
+    Form_Edits_01.DrehAnzahlAnzeigen();
+    DrehMatrixAnzahl = 0;
+    for (int i = 1; i <= 20; ++i) DrehListe[i] = TDrehung{};
+    DrehMatrizenZuruecksetzen();
+}
+
+}  // namespace
+
+void UndoPunktSetzen() {
+    if (UndoModus == 1) UndoAnzahl = UndoIndex + 1;   // the redo tail is given up
+    if (UndoAnzahl < 0) UndoAnzahl = 0;
+    if (UndoAnzahl >= UndoPlaetze) {
+        // Table full: the start scene at place 0 stays, the oldest state
+        // after it goes, the others move down one place.
+        for (int p = 1; p < UndoPlaetze - 1; ++p) {
+            UndoDaten[p] = UndoDaten[p + 1];
+            UndoKegelDaten[p] = UndoKegelDaten[p + 1];
+        }
+        UndoAnzahl = UndoPlaetze - 1;
+    }
+    UndoDatenSichern(static_cast<Byte>(UndoAnzahl));
+    UndoKegelSichern(static_cast<Byte>(UndoAnzahl));
+    ++UndoAnzahl;
+    UndoModus = 0;
+}
+
+void Rueckgaengig() {
+    if (UndoAnzahl <= 0) {
+        MeldungZeigen(KeineDatenMeldung);
+        return;
+    }
+    if (UndoModus == 0) UndoIndex = UndoAnzahl - 1;   // the scene on screen
+    if (UndoIndex <= 0) {
+        MeldungZeigen(KeineDatenMeldung);
+        return;
+    }
+    --UndoIndex;
+    UndoDatensatzInDialoge(UndoIndex);
+    UndoModus = 1;
+    DrehungenVergessen();
+}
+
+void Wiederherstellen() {
+    if (UndoModus == 1 && UndoIndex < UndoAnzahl - 1) {
+        ++UndoIndex;
+        UndoDatensatzInDialoge(UndoIndex);
+        return;
+    }
+    MeldungZeigen(KeineDatenMeldung);
+}
+
+void RueckgaengigBisStart() {
+    // Undoing state by state writes every state in turn, and each one
+    // overwrites all cells of the one before: only place 0 is left in the
+    // end. One step from place 1 gives the same with one redraw.
+    if (UndoAnzahl > 0) {
+        if (UndoModus == 0) UndoIndex = UndoAnzahl - 1;
+        if (UndoIndex > 1) {
+            UndoIndex = 1;
+            UndoModus = 1;
+        }
+    }
+    Rueckgaengig();
+}
+
+void SpeicherUebernehmen(Byte Meldung) {
+    SpeicherDatenSichern();
+    SpeicherKegelSichern();
+    if (Meldung == 1) MeldungZeigen(SpeicherUebernommenMeldung);
+}
+
+void SpeicherInObjekteUebertragen() {
+    SpeicherDatensatzInDialoge();
+    // The animation windows show g, h, E1 and E2 too.
+    GeradenAnimaGitterFuellen();
+    EbenenAnimaGitterFuellen();
+}

@@ -1,0 +1,97 @@
+#pragma once
+// Shared by the scene tests: the real start scene with a scripted host, the
+// texts of every object grid as one comparable picture, an edit as the edit
+// chain applies it (cell, recompute, undo state), and small point helpers.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/Ebenen.h"
+#include "forms/Fadenkreuz.h"
+#include "forms/Geraden_t.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
+#include "control/Programm.h"
+#include "platform/SkriptHost.h"
+#include "platform/Zahltext.h"
+#include "scene/Objekte.h"
+#include "control/Undo.h"
+#include "view3d/Szene.h"
+
+// Every grid that holds object data, in a fixed order.
+inline std::vector<TStringGrid*> AlleObjektgitter() {
+    std::vector<TStringGrid*> g = {&Form_Geraden_t.StringGrid1, &Form_Geraden_t.StringGrid2,
+                                   &Form_Geraden_t.StringGrid3, &Form_Ebenen.StringGrid1,
+                                   &Form_Ebenen.StringGrid2, &Form_Fadenkreuz.StringGrid1};
+    for (int i = 1; i <= 4; ++i) {
+        g.push_back(&Form_Spate.Gitter(i));
+        g.push_back(&Form_Vektoren.Gitter(i));
+        g.push_back(&Form_Strecken.Gitter(i));
+        g.push_back(&Form_Punkte.Gitter(i));
+        g.push_back(&Form_Kugeln.Gitter(i));
+        g.push_back(&Form_Kegel.Gitter(i));
+    }
+    return g;
+}
+
+// All cell texts of all object grids; with `normiert` numbers as the
+// program writes them ("4" and "4,000" are the same cell).
+inline std::vector<std::string> Gitterbild(bool normiert = true) {
+    std::vector<std::string> t;
+    for (TStringGrid* G : AlleObjektgitter())
+        for (int c = 0; c < G->ColCount(); ++c)
+            for (int r = 0; r < G->RowCount(); ++r) {
+                Extended v = 0;
+                const std::string& z = G->Cells(c, r);
+                t.push_back(normiert && ZahlLesen(z, v) ? KoordText(v) : z);
+            }
+    return t;
+}
+
+// Three cells of column c from row r down.
+inline void Spalte(TStringGrid& G, int c, int r, const char* x, const char* y, const char* z) {
+    G.Cells(c, r) = x;
+    G.Cells(c, r + 1) = y;
+    G.Cells(c, r + 2) = z;
+}
+
+inline void ErwarteNahe(TVek_R3 a, TVek_R3 b, Extended tol = 1e-12L) {
+    EXPECT_NEAR(static_cast<double>(a.x), static_cast<double>(b.x), static_cast<double>(tol));
+    EXPECT_NEAR(static_cast<double>(a.y), static_cast<double>(b.y), static_cast<double>(tol));
+    EXPECT_NEAR(static_cast<double>(a.z), static_cast<double>(b.z), static_cast<double>(tol));
+}
+
+class Szenenstand : public ::testing::Test {
+protected:
+    SkriptHost host;
+
+    void SetUp() override {
+        hostEin_ = std::make_unique<HostEinsetzen>(host);
+        ProgrammStart();
+        host.Vergessen();
+    }
+    void TearDown() override { hostEin_.reset(); }
+
+    // One applied edit: the text into the cell, the scene rebuilt, a state
+    // recorded.
+    static void Bearbeiten(TStringGrid& G, int Spalte, int Zeile, const std::string& Text) {
+        G.Cells(Spalte, Zeile) = Text;
+        SzeneNeuBerechnen();
+        UndoPunktSetzen();
+    }
+    int Meldungen(const std::string& text) const {
+        int n = 0;
+        for (const auto& m : host.Meldungen) n += m.text == text;
+        return n;
+    }
+
+private:
+    std::unique_ptr<HostEinsetzen> hostEin_;
+};

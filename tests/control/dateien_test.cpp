@@ -1,0 +1,534 @@
+// Object-data and colour-set files: exact bytes on disk, round trips, bad
+// files that must change nothing, failed writes that must keep the previous
+// file, and a fuzz run over random and mutated files.
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <random>
+
+#include "Szenenstand.h"
+
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
+#include "control/Dateien.h"
+#include "scene/Datensatz.h"
+#include "scene/Speicherzustand.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Inhalt = std::vector<std::uint8_t>;
+
+Inhalt Lesen(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return Inhalt(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+void Schreiben(const std::string& pfad, const Inhalt& b) {
+    std::ofstream f(pfad, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+Extended ZahlBei(const Inhalt& b, std::size_t o) { return BytesZuExtended(&b[o]); }
+
+void ZahlSetzen(Inhalt& b, std::size_t o, Extended v) { ExtendedZuBytes(v, &b[o]); }
+
+// Everything a load could change: the objects as records, every dialog
+// grid, the colours, the file buffers and the preset menu checks.
+struct Zustand {
+    TDatensatzBytes satz1, satz2;
+    std::vector<std::string> zellen;
+    std::vector<TColor> farben;
+    TDatensatzBytes puffer1, puffer2;
+    TFarbsetBytes farbpuffer1, farbpuffer2;
+    std::vector<bool> haken;
+    std::string radiusText;
+    bool operator==(const Zustand&) const = default;
+};
+
+Zustand Aufnehmen() {
+    Zustand s;
+    s.satz1 = InBytes(DatensatzAusObjekten());
+    s.satz2 = InBytes(Datensatz2AusObjekten());
+    s.zellen = Gitterbild(false);
+    for (int i = 1; i <= 3; ++i) s.farben.push_back(Gerade[i].Farbe);
+    for (int i = 1; i <= 4; ++i)
+        s.farben.insert(s.farben.end(), {Spat[i].Farbe, Kugel[i].Farbe, Kegel[i].Farbe});
+    s.farben.insert(s.farben.end(), {FarbeG, FarbeHintergrund, FarbeAchsen, Fadenkreuz.Farbe,
+                                     Form_Edits_01.Pan_Farbe_g.Color});
+    s.puffer1 = InBytes(Objektdatensaetze[0]);
+    s.puffer2 = InBytes(Objektdatensaetze2[0]);
+    s.farbpuffer1 = InBytes(Farbsets[0]);
+    s.farbpuffer2 = InBytes(Farbsets2[0]);
+    for (TMenuItem* m : {&Form_Edits_01.FarbSet1, &Form_Edits_01.Farbset2, &Form_Edits_01.Farbset3,
+                         &Form_Edits_01.Farbset4, &Form_Edits_01.Farbset5})
+        s.haken.push_back(m->Checked);
+    s.radiusText = Form_Kugeln.Edit_Radius.Text();
+    return s;
+}
+
+class Dateien : public Szenenstand {
+protected:
+    void SetUp() override {
+        Szenenstand::SetUp();
+        char muster[] = "/tmp/rg_dateien_XXXXXX";
+        ASSERT_NE(::mkdtemp(muster), nullptr);
+        ordner = muster;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(ordner, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(ordner, ec);
+        Szenenstand::TearDown();
+    }
+
+    std::string Pfad(const std::string& name) const { return ordner + "/" + name; }
+    long Dateianzahl() const {
+        return std::distance(fs::directory_iterator(ordner), fs::directory_iterator());
+    }
+
+    // The menu commands, the file dialog answering `pfad`.
+    void Befehl(const std::string& pfad, void (TForm_Edits_01::*klick)()) {
+        host.Dateinamen.push_back(pfad);
+        (Form_Edits_01.*klick)();
+    }
+    void ObjekteSpeichern(const std::string& p) { Befehl(p, &TForm_Edits_01::aktuelleObjektdatenspeichern1Click); }
+    void ObjekteLaden(const std::string& p) { Befehl(p, &TForm_Edits_01::Objektdatenladen1Click); }
+    void FarbenSpeichern(const std::string& p) { Befehl(p, &TForm_Edits_01::aktuellesFarbsetspeichern1Click); }
+    void FarbenLaden(const std::string& p) { Befehl(p, &TForm_Edits_01::Farbsetladen1Click); }
+
+    // Refused: a message naming the file, nothing changed, one undo state.
+    void ErwarteAbgelehnt(const std::string& pfad, const Inhalt& b, const std::string& fall) {
+        Schreiben(pfad, b);
+        const Zustand vorher = Aufnehmen();
+        const int undo = UndoAnzahl;
+        host.Vergessen();
+        ObjekteLaden(pfad);
+        ASSERT_EQ(host.Meldungen.size(), 1u) << fall;
+        EXPECT_NE(host.LetzteMeldung().find(pfad), std::string::npos) << fall;
+        EXPECT_EQ(host.Meldungen[0].art, MeldungsArt::Warnung);
+        EXPECT_TRUE(Aufnehmen() == vorher) << fall;
+        EXPECT_EQ(UndoAnzahl, undo + 1) << fall;
+        EXPECT_EQ(NeuZeichnenAus, 0);
+    }
+
+    std::string ordner;
+};
+
+TEST_F(Dateien, GespeicherteObjektdatenHabenIhrLayout) {
+    Kugel[2].Radius = 1.23456L;
+    Kegel[3].Hoehe = 0;
+    FadenkreuzSchrittweite = 0.1L;
+    ObjekteSpeichern(Pfad("szene"));   // no extension: ".OVD" is added
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(ObjektdatenPfad, Pfad("szene.OVD"));
+    const Inhalt b = Lesen(Pfad("szene.OVD"));
+    ASSERT_EQ(b.size(), 3408u);
+
+    // h is hidden at start: its visibility field holds 1.0.
+    const Inhalt eins = {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F};
+    EXPECT_EQ(Inhalt(b.begin() + 1704 + 1066, b.begin() + 1704 + 1076), eins);
+    const std::pair<std::size_t, Extended> felder[] = {
+        {1704 + 1056, 0.0L},   // g visible
+        {0, Gerade_g.Stuetzvektor.x},
+        {32 + 20, Gerade_g.Richtungsvektor.z},
+        {352 + 10, Ebene_E2.Richtungsvektor2.y},
+        {1408 + 96, Punkt[4].Ort.x},
+        {1674, 1.23456L},
+        {1704 + 0, Fadenkreuz.Mittelpunkt.x},
+        {1704 + 64 + 96 + 10, Kegel[2].Normalenvektor.y},
+        {1704 + 106, Kegel[1].Speichen},
+        {1704 + 436, 0.0L},
+        {1704 + 448, Kegel[4].Hoehe},
+        {1704 + 1472, 0.1L},
+    };
+    for (const auto& [o, w] : felder) EXPECT_EQ(ZahlBei(b, o), w) << o;
+    // Filler bytes of a slot and the unused tail are zero.
+    EXPECT_EQ(b[30], 0);
+    EXPECT_EQ(b[31], 0);
+    for (std::size_t i = 1704 + 1482; i < 3408; ++i) ASSERT_EQ(b[i], 0) << i;
+    EXPECT_EQ(Dateianzahl(), 1);   // nothing else left in the folder
+}
+
+TEST_F(Dateien, SpeichernLadenSpeichernGibtDieselbenBytes) {
+    ObjekteSpeichern(Pfad("a.ovd"));
+    const Inhalt a = Lesen(Pfad("a.ovd"));
+    const TVek_R3 g = Gerade_g.Stuetzvektor;
+
+    // Change geometry, attributes and the step width.
+    Spalte(Form_Geraden_t.StringGrid1, 0, 1, "7", "-8", "9");
+    SzeneNeuBerechnen();
+    Spat[1].Stiftbreite = 4;
+    Gerade_g.sichtbar = 0;
+    Kugel[1].Radius = 5;
+    FadenkreuzSchrittweite = 0.5L;
+
+    const int undo = UndoAnzahl;
+    ObjekteLaden(Pfad("a.ovd"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+    EXPECT_EQ(Gerade_g.Stuetzvektor, g);
+    EXPECT_EQ(Gerade_g.sichtbar, 1);
+    EXPECT_EQ(Spat[1].Stiftbreite, 1);
+    EXPECT_EQ(FadenkreuzSchrittweite, 0.1L);
+    EXPECT_TRUE(DatenWerdenGeladen);
+
+    ObjekteSpeichern(Pfad("b.ovd"));
+    EXPECT_EQ(Lesen(Pfad("b.ovd")), a);
+}
+
+TEST_F(Dateien, FarbsetRundreiseEinSatzUndLeereDatei) {
+    FarbenSpeichern(Pfad("farben"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(FarbsetPfad, Pfad("farben.OVF"));
+    ASSERT_EQ(host.Dateidialoge.back().titel, "aktuelles Farbset speichern");
+    const Inhalt a = Lesen(Pfad("farben.OVF"));
+    ASSERT_EQ(a.size(), 240u);
+    EXPECT_EQ(a[4 * 7 + 0], FarbeHintergrund & 0xFF);
+    EXPECT_EQ(a[120 + 0], Fadenkreuz.Farbe & 0xFF);
+    EXPECT_EQ(a[120 + 2], (Fadenkreuz.Farbe >> 16) & 0xFF);
+
+    const TColor g = Gerade_g.Farbe, ke4 = Kegel[4].Farbe, hg = FarbeHintergrund;
+    Gerade_g.Farbe = FarbeG = 0x00111111;
+    Kegel[4].Farbe = 0x00222222;
+    FarbeHintergrund = 0x00333333;
+    FarbenLaden(Pfad("farben.OVF"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(Gerade_g.Farbe, g);
+    EXPECT_EQ(Kegel[4].Farbe, ke4);
+    EXPECT_EQ(FarbeHintergrund, hg);
+    EXPECT_EQ(Form_Edits_01.Pan_Farbe_Ke4.Color, ke4);
+    EXPECT_FALSE(Form_Edits_01.FarbSet1.Checked);
+    FarbenSpeichern(Pfad("wieder.ovf"));
+    EXPECT_EQ(Lesen(Pfad("wieder.ovf")), a);
+
+    // Record 1 and a broken rest: only record 1 is applied.
+    Inhalt b = a;
+    b.resize(120 + 50);
+    b[0] = 0x12;   // g
+    Schreiben(Pfad("eins.ovf"), b);
+    Fadenkreuz.Farbe = 0x00445566;
+    FarbenLaden(Pfad("eins.ovf"));
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(Gerade_g.Farbe & 0xFF, 0x12u);
+    EXPECT_EQ(Fadenkreuz.Farbe, 0x00445566u);   // crosshair and cones stay
+
+    // Empty and truncated files: nothing changes, the user is told.
+    for (std::size_t groesse : {0u, 119u}) {
+        Form_Edits_01.Farbset3.Checked = true;
+        Schreiben(Pfad("leer.ovf"), Inhalt(groesse, 0x01));
+        const Zustand vorher = Aufnehmen();
+        host.Vergessen();
+        FarbenLaden(Pfad("leer.ovf"));
+        ASSERT_EQ(host.Meldungen.size(), 1u);
+        EXPECT_NE(host.LetzteMeldung().find(Pfad("leer.ovf")), std::string::npos);
+        EXPECT_TRUE(Aufnehmen() == vorher) << groesse;
+    }
+    // A colour with a top byte is no colour of this program.
+    b = a;
+    b[4 * 3 + 3] = 0x80;
+    Schreiben(Pfad("schlecht.ovf"), b);
+    const Zustand vorher = Aufnehmen();
+    host.Vergessen();
+    FarbenLaden(Pfad("schlecht.ovf"));
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_TRUE(Aufnehmen() == vorher);
+    // Cancelled: nothing.
+    host.Vergessen();
+    Form_Edits_01.Farbsetladen1Click();
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_TRUE(Aufnehmen() == vorher);
+}
+
+TEST_F(Dateien, EinSatzUndUeberlangeDatei) {
+    ObjekteSpeichern(Pfad("a.ovd"));
+    const Inhalt gut = Lesen(Pfad("a.ovd"));
+    const TVek_R3 g = Gerade_g.Stuetzvektor;
+
+    // Garbage after the second record is not read.
+    Inhalt b = gut;
+    b.resize(3408 + 5000, 0xFF);
+    Schreiben(Pfad("lang.ovd"), b);
+    Spalte(Form_Geraden_t.StringGrid1, 0, 1, "1", "2", "3");
+    SzeneNeuBerechnen();
+    ObjekteLaden(Pfad("lang.ovd"));
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(Gerade_g.Stuetzvektor, g);
+
+    // One whole record and a torn second one: applied and recomputed.
+    b = gut;
+    b.resize(1704 + 100);
+    ZahlSetzen(b, 0, 3.5L);      // g's support point x
+    ZahlSetzen(b, 1664, 2.5L);   // K1's radius
+    Schreiben(Pfad("eins.ovd"), b);
+    Kegel[1].Speichen = 60;
+    Gerade_g.sichtbar = 0;
+    ObjekteLaden(Pfad("eins.ovd"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    // The objects follow the file, not only the cells.
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 3.5L);
+    EXPECT_EQ(Kugel[1].Radius, 2.5L);
+    EXPECT_EQ(UndoDaten[UndoAnzahl - 1].gStuetz.x, 3.5L);
+    // Record 2 was not read: attributes stay.
+    EXPECT_EQ(Kegel[1].Speichen, 60);
+    EXPECT_EQ(Gerade_g.sichtbar, 0);
+}
+
+TEST_F(Dateien, SchlechteDateienAendernNichts) {
+    ObjekteSpeichern(Pfad("gut.ovd"));
+    const Inhalt gut = Lesen(Pfad("gut.ovd"));
+    ASSERT_EQ(gut.size(), 3408u);
+    const std::string p = Pfad("schlecht.ovd");
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    const Extended inf = std::numeric_limits<Extended>::infinity();
+
+    ErwarteAbgelehnt(p, {}, "leer");
+    ErwarteAbgelehnt(p, Inhalt(gut.begin(), gut.begin() + 1703), "abgeschnitten");
+    Inhalt nanGefuellt(3408);
+    for (std::size_t o = 0; o + 10 <= nanGefuellt.size(); o += 10) ZahlSetzen(nanGefuellt, o, nan);
+    ErwarteAbgelehnt(p, nanGefuellt, "NaN");
+    ErwarteAbgelehnt(p, Inhalt(3408, 0xFF), "0xFF");
+
+    struct Fall {
+        std::size_t offset;
+        Extended wert;
+        const char* name;
+    };
+    const Fall faelle[] = {
+        {0, inf, "unendliche Koordinate"},
+        {64 + 10, 10001, "Koordinate 10001"},
+        {64 + 10, -10001, "Koordinate -10001"},
+        {64 + 10, 10000.9996L, "Koordinate, die als 10001,000 in die Zelle ginge"},
+        {1408 + 20, nan, "NaN in einem Punkt"},
+        {1664 + 30, 10000, "Kugelradius 10000"},
+        {1664, -inf, "Kugelradius -inf"},
+        {1704 + 96, 10000, "Kegelradius 10000"},
+        {1704 + 448, -10000.5L, "Kegelhoehe"},
+        {1704 + 106 + 96, 7, "Speichenzahl 7"},
+        {1704 + 116, 13, "Randdicke 13"},
+        {1704 + 116, 0, "Randdicke 0"},
+        {1704 + 458, 0, "Stiftbreite 0"},
+        {1704 + 640, 5, "Punktgroesse 5"},
+        {1704 + 554, 2.5L, "halbe Stiftbreite"},
+        {1704 + 682, 10, "Breitenkreise 10"},
+        {1704 + 724, 6, "Laengenkreise 6"},
+        {1704 + 768, 2, "Stilindex 2"},
+        {1704 + 1034, -1, "Fadenkreuzstil -1"},
+        {1704 + 1312, 0.5L, "Sichtbarkeit 0,5"},
+        {1704 + 1460, 3, "Fadenkreuz von P4"},
+        {1704 + 1472, 10, "Schrittweite 10"},
+        {1704 + 1472, nan, "Schrittweite NaN"},
+    };
+    for (const Fall& f : faelle) {
+        Inhalt b = gut;
+        ZahlSetzen(b, f.offset, f.wert);
+        ErwarteAbgelehnt(p, b, f.name);
+    }
+
+    // Geometry the dialogs refuse: vectors written at their offsets.
+    const std::vector<std::pair<std::vector<std::pair<std::size_t, TVek_R3>>, const char*>> geometrie = {
+        {{{96, {0, 0, 0}}}, "Richtungsvektor von h null"},
+        {{{160, {0.0004L, -0.0004L, 0}}}, "Richtungsvektor von t fast null"},   // null with 3 decimals
+        {{{224, {1, 2, 3}}, {256, {-2, -4, -6}}}, "E1 abhaengig"},
+        {{{384 + 160, {1, 0, 0}}, {384 + 192, {0, 1, 0}}, {384 + 224, {1, 1, 0}}}, "Spat 2 flach"},
+        {{{1704 + 64 + 96 * 3, {0, 0, 0}}}, "Normale von Ke4 null"},
+    };
+    for (const auto& [vektoren, name] : geometrie) {
+        Inhalt b = gut;
+        for (const auto& [o, v] : vektoren) {
+            ZahlSetzen(b, o, v.x);
+            ZahlSetzen(b, o + 10, v.y);
+            ZahlSetzen(b, o + 20, v.z);
+        }
+        ErwarteAbgelehnt(p, b, name);
+    }
+
+    // Only the first record can fail when the second is missing.
+    Inhalt b(gut.begin(), gut.begin() + 1704);
+    ZahlSetzen(b, 1664, nan);
+    ErwarteAbgelehnt(p, b, "ein Satz mit NaN");
+
+    // A missing file; a folder.
+    const Zustand vorher = Aufnehmen();
+    for (const std::string& q : {Pfad("gibt_es_nicht.ovd"), ordner}) {
+        host.Vergessen();
+        ObjekteLaden(q);
+        ASSERT_EQ(host.Meldungen.size(), 1u) << q;
+        EXPECT_NE(host.LetzteMeldung().find(q), std::string::npos) << q;
+        EXPECT_TRUE(Aufnehmen() == vorher) << q;
+    }
+}
+
+TEST_F(Dateien, GrenzwerteDieDieDialogeAnnehmen) {
+    ObjekteSpeichern(Pfad("gut.ovd"));
+    Inhalt b = Lesen(Pfad("gut.ovd"));
+    ZahlSetzen(b, 64, 10000.994L);          // shown as 10000,990
+    ZahlSetzen(b, 64 + 10, -10000.5L);
+    ZahlSetzen(b, 160, 0.0006L);            // t's direction: (0,001; 0; 0) in the cells
+    ZahlSetzen(b, 170, 0);
+    ZahlSetzen(b, 180, 0);
+    ZahlSetzen(b, 1664, -9999.5L);          // the radius field only bounds the magnitude
+    ZahlSetzen(b, 1704 + 448, 0);           // Ke4 a circle
+    ZahlSetzen(b, 1704 + 1472, -9.5L);
+    Schreiben(Pfad("rand.ovd"), b);
+    ObjekteLaden(Pfad("rand.ovd"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_NEAR(Gerade_h.Stuetzvektor.x, 10000.99L, 1e-9L);
+    EXPECT_NEAR(Gerade_t.Richtungsvektor.x, 0.001L, 1e-12L);
+    EXPECT_EQ(Kugel[1].Radius, -9999.5L);
+    EXPECT_EQ(Kegel[4].Hoehe, 0);
+}
+
+TEST_F(Dateien, LangePfadeBleibenGanz) {
+    std::string tief = ordner;
+    for (int i = 0; i < 6; ++i) tief += "/ein_recht_langer_Ordnername_" + std::to_string(i);
+    fs::create_directories(tief);
+    const std::string pfad = tief + "/Szene mit Leerzeichen und Umlauten äöü.ovd";
+    ASSERT_GT(pfad.size(), 200u);
+    ObjekteSpeichern(pfad);
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(ObjektdatenPfad, pfad);
+    EXPECT_EQ(Lesen(pfad).size(), 3408u);
+    ObjekteLaden(pfad);
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(ObjektdatenPfad, pfad);
+}
+
+TEST_F(Dateien, FehlgeschlagenesSpeichernLaesstDieAlteDatei) {
+    const std::string ziel = Pfad("alt.ovd");
+    const Inhalt alt(3408, 0x5A);
+    Schreiben(ziel, alt);
+
+    // The file system refuses more than 1000 bytes per file.
+    {
+        auto vorherSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit vorher{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        rlimit grenze = vorher;
+        grenze.rlim_cur = 1000;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &grenze), 0);
+        ObjekteSpeichern(ziel);
+        FarbsetPfad = Pfad("f.ovf");
+        const bool farbenOk = FarbsetSchreiben();   // 240 bytes fit
+        ::setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, vorherSignal);
+        EXPECT_TRUE(farbenOk);
+    }
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_NE(host.LetzteMeldung().find(ziel), std::string::npos);
+    EXPECT_EQ(Lesen(ziel), alt);
+    EXPECT_EQ(Dateianzahl(), 2);   // no temporary file is left behind
+
+    // A folder that does not exist; a target that is a folder.
+    fs::create_directory(Pfad("ordner.ovd"));
+    for (const char* name : {"fehlt/x.ovd", "ordner.ovd"}) {
+        host.Vergessen();
+        ObjekteSpeichern(Pfad(name));
+        EXPECT_EQ(host.Meldungen.size(), 1u) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(Pfad("ordner.ovd")));
+
+    if (::geteuid() != 0) {   // root may write anywhere
+        // A read-only target, then a read-only folder.
+        for (const std::string& schutz : {ziel, ordner}) {
+            ::chmod(schutz.c_str(), 0555);
+            host.Vergessen();
+            ObjekteSpeichern(ziel);
+            EXPECT_EQ(host.Meldungen.size(), 1u) << schutz;
+            EXPECT_EQ(Lesen(ziel), alt) << schutz;
+            ::chmod(schutz.c_str(), schutz == ordner ? 0755 : 0644);
+        }
+    }
+
+    // A later save to the same place succeeds and replaces the old bytes.
+    host.Vergessen();
+    ObjekteSpeichern(ziel);
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(Lesen(ziel).size(), 3408u);
+}
+
+TEST_F(Dateien, AbbruchSpeichertNichtsUndLadenSetztEinenUndoPunkt) {
+    const int undo = UndoAnzahl;
+    const Zustand vorher = Aufnehmen();
+    Form_Edits_01.aktuelleObjektdatenspeichern1.Click();   // both dialogs cancelled
+    Form_Edits_01.Objektdatenladen1.Click();
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+    EXPECT_EQ(NeuZeichnenAus, 0);
+    EXPECT_TRUE(Aufnehmen() == vorher);
+    EXPECT_EQ(Dateianzahl(), 0);
+    ASSERT_EQ(host.Dateidialoge.size(), 2u);
+    EXPECT_TRUE(host.Dateidialoge[0].speichern);
+    EXPECT_FALSE(host.Dateidialoge[1].speichern);
+}
+
+// Random and mutated files: no crash, no sanitizer finding; a refused file
+// changes nothing, an accepted one leaves only finite numbers in the scene.
+TEST_F(Dateien, Fuzz) {
+    ObjekteSpeichern(Pfad("gut.ovd"));
+    FarbenSpeichern(Pfad("gut.ovf"));
+    const Inhalt gut = Lesen(Pfad("gut.ovd"));
+    const Inhalt gutFarben = Lesen(Pfad("gut.ovf"));
+    ASSERT_EQ(gut.size(), 3408u);
+    std::mt19937 zufall(4711);
+    auto byte = [&] { return static_cast<std::uint8_t>(zufall()); };
+    const std::string p = Pfad("fuzz");
+    int angenommen = 0, abgelehnt = 0;
+
+    for (int k = 0; k < 2400; ++k) {
+        const bool farben = k % 3 == 2;
+        const Inhalt& basis = farben ? gutFarben : gut;
+        Inhalt b = basis;
+        switch (k % 4) {
+            case 0:   // random bytes
+                for (auto& x : b) x = byte();
+                break;
+            case 1:   // a few random bytes changed
+                for (int m = 1 + static_cast<int>(zufall() % 4); m > 0; --m) b[zufall() % b.size()] = byte();
+                break;
+            case 2: {   // one number replaced by a special or random value
+                const std::size_t o = zufall() % (b.size() - 9);
+                const Extended spezial[] = {std::numeric_limits<Extended>::quiet_NaN(),
+                                            std::numeric_limits<Extended>::infinity(),
+                                            std::numeric_limits<Extended>::denorm_min(),
+                                            -0.0L,
+                                            1e4000L,
+                                            10001,
+                                            static_cast<Extended>(static_cast<int>(zufall() % 200) - 100)};
+                ExtendedZuBytes(spezial[zufall() % 7], &b[o]);
+                break;
+            }
+            default:   // cut or lengthened
+                b.resize(zufall() % (basis.size() * 2));
+                for (std::size_t i = basis.size(); i < b.size(); ++i) b[i] = byte();
+                break;
+        }
+        Schreiben(p, b);
+        const Zustand vorher = Aufnehmen();
+        host.Vergessen();
+        const bool ok = farben ? FarbsetLaden(p) : ObjektdatenLaden(p);
+        if (ok) {
+            ++angenommen;
+            EXPECT_TRUE(host.Meldungen.empty());
+            // What the scene took from the file is itself a valid scene.
+            ASSERT_TRUE(DatensatzGueltig(DatensatzAusObjekten())) << k;
+            ASSERT_TRUE(Datensatz2Gueltig(Datensatz2AusObjekten())) << k;
+        } else {
+            ++abgelehnt;
+            ASSERT_EQ(host.Meldungen.size(), 1u) << k;
+            ASSERT_TRUE(Aufnehmen() == vorher) << k;
+        }
+    }
+    EXPECT_GT(angenommen, 100);
+    EXPECT_GT(abgelehnt, 800);
+}
+
+}  // namespace

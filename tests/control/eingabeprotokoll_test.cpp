@@ -1,0 +1,240 @@
+// The common edit protocol, driven through the lines dialog as a user types:
+// the key filter, unfinished and refused texts, the whole-object rule, the
+// apply chain with its one undo state, Tab, and the cell in edit.
+
+#include "dialogs/Tippen.h"
+#include "forms/Hauptfenster.h"
+#include "scene/DrehZustand.h"
+#include "view3d/Drehen.h"
+#include "control/Drehsteuerung.h"
+
+namespace {
+
+class Protokoll : public Dialogtest {
+protected:
+    TForm_Geraden_t& D = Form_Geraden_t;
+    TStringGrid& g = Form_Geraden_t.StringGrid1;
+};
+
+TEST(Tastenfilter, NurZiffernKommaMinusUndRuecktasteUndDreiArtenVonText) {
+    EXPECT_EQ(TasteFiltern('.'), ',');
+    for (char k : {',', '-', '0', '9', TasteBackspace}) EXPECT_EQ(TasteFiltern(k), k);
+    for (char k : {'a', 'E', 'e', '+', ' ', '/', ':', '\r', TasteTab}) EXPECT_FALSE(TasteFiltern(k)) << k;
+
+    for (const char* t : {"", "-", ",", "-,"}) EXPECT_EQ(ZellTextPruefen(t), ZellStand::Unfertig) << t;
+    for (const char* t : {"0", "-0,5", ",5", "10000,999", "-10000,999", "1,"})
+        EXPECT_EQ(ZellTextPruefen(t), ZellStand::Gueltig) << t;
+    for (const char* t : {"10001", "-10001", "1-2", "--", "1,2,3", "abc", "1.5"})
+        EXPECT_EQ(ZellTextPruefen(t), ZellStand::Abgelehnt) << t;
+}
+
+TEST_F(Protokoll, EinTastendruckDurchlaeuftDieGanzeKette) {
+    const int undo = UndoAnzahl;
+    ASSERT_EQ(LageGH, 1);  // g and h meet at the start
+
+    // g's support point x from -4 to 1.5, typed with a point and a stray letter.
+    Tippen(D, g, 0, 1, "1.a5");
+    EXPECT_EQ(g.Cells(0, 1), "1,5");
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 1.5L);
+    // Three keys, three applies, three undo states and pictures; leaving
+    // the applied cell adds nothing.
+    EXPECT_EQ(UndoAnzahl, undo + 3);
+    EXPECT_EQ(Bilder, 3);
+    D.ZelleVerlassen(g, 0, 1);
+    EXPECT_EQ(UndoAnzahl, undo + 3);
+    EXPECT_TRUE(host.Meldungen.empty());
+
+    // Derived objects follow: drawn piece around the new support point,
+    // trace point in the x,y-plane (A = (1.5, -4, -2), u = (2, 2, 1): z = 0
+    // at t = 2), positions, the main window's texts, the projected line.
+    EXPECT_EQ(Gerade_g.VektorAnfang.x, 1.5L);
+    EXPECT_EQ(Gerade_g.SpurpunktXYvorhanden, 1);
+    EXPECT_NEAR(static_cast<double>(Gerade_g.SpurpunktXY.x), 5.5, 1e-12);
+    EXPECT_EQ(LageGH, 0);
+    EXPECT_EQ(LageTextGH, "windschief");
+    EXPECT_EQ(Form_Edits_01.Label_gh.Caption, "windschief");
+    EXPECT_EQ(Projektionsgeraden[1].gueltig, 1);
+
+    // Without redraw the edit applies but draws nothing.
+    NeuZeichnenAus = 1;
+    Tippen(D, g, 1, 1, "12");
+    NeuZeichnenAus = 0;
+    EXPECT_EQ(Gerade_g.Richtungsvektor.x, 12.0L);
+    EXPECT_EQ(Bilder, 3);
+}
+
+TEST_F(Protokoll, BereichsfehlerMeldetUndSetztDenLetztenGueltigenTextZurueck) {
+    Tippen(D, g, 0, 2, "20000");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, "Geben Sie bitte nur Zahlen z ein mit\n-10001 < z < 10001 !");
+    EXPECT_EQ(g.Cells(0, 2), "2000");
+    EXPECT_EQ(Gerade_g.Stuetzvektor.y, 2000.0L);
+
+    // The boundaries themselves are refused, just inside is accepted.
+    host.Vergessen();
+    Tippen(D, g, 0, 3, "-10001");
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(g.Cells(0, 3), "-1000");
+    host.Vergessen();
+    Tippen(D, g, 0, 3, "10000,999");
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, 10000.999L);
+}
+
+TEST_F(Protokoll, UnfertigeTexteWerdenNieAngewandt) {
+    const TGerade vorher = Gerade_g;
+    const int undo = UndoAnzahl;
+    Tippen(D, g, 0, 1, "-");
+    EXPECT_EQ(g.Cells(0, 1), "-");
+    Tippen(D, g, 0, 1, ",", true);  // "-," on the way to "-,5"
+    EXPECT_EQ(g.Cells(0, 1), "-,");
+    EXPECT_EQ(Gerade_g, vorher);
+    EXPECT_EQ(UndoAnzahl, undo);
+    EXPECT_EQ(Bilder, 0);
+    EXPECT_TRUE(host.Meldungen.empty());
+    Tippen(D, g, 0, 1, "5", true);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, -0.5L);
+
+    // Emptied with Backspace and left: the last valid text comes back,
+    // silently, and the line stays as it was.
+    const std::string alt = g.Cells(0, 2);
+    Tippen(D, g, 0, 2, std::string(alt.size(), TasteBackspace), true);
+    EXPECT_EQ(g.Cells(0, 2), "");
+    D.ZelleVerlassen(g, 0, 2);
+    EXPECT_EQ(g.Cells(0, 2), alt);
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
+TEST_F(Protokoll, EinHalbesObjektWirdNieAngewandt) {
+    // A cell emptied without the protocol (say, pasted over) leaves the
+    // object incomplete: typing elsewhere applies nothing.
+    g.Cells(1, 3) = "";
+    const TGerade vorher = Gerade_g;
+    const int undo = UndoAnzahl;
+    Eingeben(D, g, 0, 1, "7");
+    EXPECT_EQ(Gerade_g, vorher);
+    EXPECT_EQ(UndoAnzahl, undo);
+    EXPECT_EQ(g.Cells(0, 1), "7");  // waits for the object to be whole
+    // Once the object is whole again, both cells apply together.
+    Eingeben(D, g, 1, 3, "3");
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 7.0L);
+    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 3.0L);
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+}
+
+TEST_F(Protokoll, AbgelehntesObjektWirdEinmalGemeldetUndNichtAngewandt) {
+    Eingeben(D, g, 1, 1, "0");
+    Eingeben(D, g, 1, 2, "0");
+    EXPECT_TRUE(host.Meldungen.empty());
+    const int undo = UndoAnzahl;
+    // On the way to 0,0001 the direction is the null vector for five keys:
+    // one message, nothing applied, the text stays for the user to go on.
+    Tippen(D, g, 1, 3, "0,000");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, "Der Richtungsvektor darf nicht der Nullvektor sein!");
+    EXPECT_EQ(g.Cells(1, 3), "0,000");
+    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 1.0L);
+    EXPECT_EQ(UndoAnzahl, undo);
+    Tippen(D, g, 1, 3, "1", true);
+    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 0.0001L);
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+
+    // Left while refused: the last valid text comes back, without a second
+    // message when the user was told during the edit.
+    Tippen(D, g, 1, 3, "0");
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    D.ZelleVerlassen(g, 1, 3);
+    EXPECT_EQ(g.Cells(1, 3), "0,0001");
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 0.0001L);
+}
+
+TEST_F(Protokoll, TabWandertDurchDasGitter) {
+    g.Col = 0;
+    g.Row = 1;
+    for (const auto& z : {std::pair{0, 2}, {0, 3}, {1, 1}, {1, 2}, {1, 3}, {0, 1}}) {
+        EXPECT_FALSE(D.TasteGedrueckt(g, TasteTab));
+        EXPECT_EQ(std::pair(g.Col, g.Row), z);
+    }
+    // Tab leaves the cell: an unfinished text goes back before the move.
+    Tippen(D, g, 0, 1, "-");
+    D.TasteGedrueckt(g, TasteTab);
+    EXPECT_EQ(g.Cells(0, 1), "-4");
+    EXPECT_EQ(g.Row, 2);
+    EXPECT_FALSE(g.Bearbeitung);
+}
+
+TEST_F(Protokoll, RueckschreibungLaesstDieZelleInBearbeitungUndWendetNichtsAn) {
+    Tippen(D, g, 0, 1, "-");
+    EXPECT_TRUE(g.Bearbeitung);
+    // A rotation step writes the turned lines back into the grids.
+    Gerade_g.Stuetzvektor = {9, 9, 9};
+    GeradenDatenInDialog();
+    EXPECT_EQ(g.Cells(0, 1), "-");
+    EXPECT_EQ(g.Cells(0, 2), "9,000");
+    D.ZelleVerlassen(g, 0, 1);
+    EXPECT_FALSE(g.Bearbeitung);
+    GeradenDatenInDialog();
+    EXPECT_EQ(g.Cells(0, 1), "9,000");
+
+    // Only a cell the user changed is applied on leaving: after a rotation
+    // step wrote the cell anew, clicking into it and out again applies nothing.
+    Eingeben(D, g, 0, 1, "1");
+    Gerade_g.Stuetzvektor.x = 1.5L;
+    GeradenDatenInDialog();
+    const int undo = UndoAnzahl;
+    D.ZelleVerlassen(g, 0, 1);
+    EXPECT_EQ(UndoAnzahl, undo);
+    EXPECT_EQ(g.Cells(0, 1), "1,500");
+
+    // A change without keys (a paste) is an edit as well: pasted "-" goes
+    // back to the text before it on leaving.
+    D.ZelleGetippt(g, 0, 1, "-");
+    D.ZelleVerlassen(g, 0, 1);
+    EXPECT_EQ(g.Cells(0, 1), "1,500");
+    D.ZelleGetippt(g, 0, 1, "2");
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 2.0L);
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+}
+
+TEST_F(Protokoll, MitGedrehtenAchsenFragtDieErsteTaste) {
+    DrehModusAnzeigen();  // mode with axes
+    ASSERT_TRUE(AchsenMitDrehen);
+    host.Antworten = {Antwort::Nein};
+    Tippen(D, g, 0, 1, "1");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    // The dialogs' own question, without the line on continuous rotation.
+    EXPECT_EQ(host.Meldungen[0].text, AchsenUmstellenFrage);
+    EXPECT_EQ(g.Cells(0, 1), "-4");  // the key was dropped
+    EXPECT_TRUE(AchsenMitDrehen);
+
+    host.Vergessen();
+    host.Antworten = {Antwort::Ja};
+    Tippen(D, g, 0, 1, "1");
+    EXPECT_FALSE(AchsenMitDrehen);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 1.0L);
+    EXPECT_EQ(host.Meldungen.size(), 1u);  // asked once only
+
+    // Turning without axes: the question of the rotation control.
+    host.Vergessen();
+    DauerDrehen = true;
+    DrehModus = 2;
+    host.Antworten = {Antwort::Ja};
+    Tippen(D, g, 0, 1, "2");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, KoordAenderungFrage);
+    EXPECT_EQ(DrehModus, 0);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 2.0L);
+}
+
+TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {
+    TStringGrid a, b, c;
+    GitterAnzeigen({&a, &b, &c}, 2, true);
+    EXPECT_FALSE(a.Visible || c.Visible);
+    EXPECT_TRUE(b.Visible);
+    GitterAnzeigen({&a, &b, &c}, 2, false);
+    EXPECT_FALSE(a.Visible || b.Visible || c.Visible);
+}
+
+}  // namespace
