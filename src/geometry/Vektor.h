@@ -1,6 +1,6 @@
 #pragma once
-// The value types all geometry rests on, and the small vector and matrix
-// routines every other part uses on them.
+// The small vector and matrix routines every other part uses on the value
+// types of platform/Vektortypen.h.
 //
 // Routines take their inputs by value and write their out-parameters only
 // after every input has been read, so a caller may pass the same variable as
@@ -9,30 +9,7 @@
 #include <string>
 
 #include "platform/Typen.h"
-
-struct TVek_R3 {
-    Extended x = 0, y = 0, z = 0;
-    bool operator==(const TVek_R3&) const = default;
-};
-
-struct TVek_R2 {
-    Extended x = 0, y = 0;
-    bool operator==(const TVek_R2&) const = default;
-};
-
-// 3x3 matrix indexed (row, column) from 1 to 3, stored row by row.
-struct TMatrix33 {
-    Extended m[3][3] = {};
-    Extended& operator()(int i, int j) {
-        assert(i >= 1 && i <= 3 && j >= 1 && j <= 3);
-        return m[i - 1][j - 1];
-    }
-    Extended operator()(int i, int j) const {
-        assert(i >= 1 && i <= 3 && j >= 1 && j <= 3);
-        return m[i - 1][j - 1];
-    }
-    bool operator==(const TMatrix33&) const = default;
-};
+#include "platform/Vektortypen.h"
 
 // ---- Vectors --------------------------------------------------------------
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/Vektor.h"
+#include "platform/Vektortypen.h"
 #include "platform/Typen.h"
 
 // Pen styles are stored as bytes in the scene objects: 0 solid, 2 dotted.
