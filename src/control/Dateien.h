@@ -14,15 +14,7 @@
 #include <vector>
 
 #include "scene/Datensatz.h"
-
-// The last files chosen in this run, whole.
-inline std::string ObjektdatenPfad;
-inline std::string FarbsetPfad;
-
-inline void DateienNullen() {
-    ObjektdatenPfad.clear();
-    FarbsetPfad.clear();
-}
+#include "scene/Speicherzustand.h"
 
 // ---- Content checks ------------------------------------------------------------
 // What the dialogs would accept if the values were typed: every number

@@ -1,6 +1,5 @@
 #include "scene/Speicherzustand.h"
 
-#include "control/Dateien.h"
 #include "scene/Datensatz.h"
 
 void SpeicherzustandNullen() {
