@@ -24,6 +24,7 @@
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"
 #include "view3d/VerdeckteLinien.h"
+#include "view3d/Zeichnen.h"
 
 namespace {
 
@@ -69,9 +70,15 @@ void FensterNeu() {
     Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
 }
 
+// What lower layers run of the layers above them.
+void RueckrufeSetzen() {
+    SzeneNeuZeichnen = SzeneZeichnen;
+}
+
 }  // namespace
 
 void FensterErzeugen() {
+    RueckrufeSetzen();
     GlobaleNullen();
     FensterNeu();
 

@@ -2,7 +2,6 @@
 
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
-#include "view3d/Zeichnen.h"
 
 void GitterAnlegen(TStringGrid& G, int Spalten, int Zeilen, int FesteSpalten, int FesteZeilen,
                    std::initializer_list<const char*> Kopf) {
@@ -43,7 +42,7 @@ void GroupStilAnlegen(TRadioGroup& R, const char* Zweites) {
 }
 
 void NachAttributNeuZeichnen() {
-    if (NeuZeichnenAus == 0) SzeneZeichnen();
+    if (NeuZeichnenAus == 0 && SzeneNeuZeichnen) SzeneNeuZeichnen();
 }
 
 namespace {

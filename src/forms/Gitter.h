@@ -31,3 +31,6 @@ void GroupStilAnlegen(TRadioGroup& R, const char* Zweites = "gepunktet (Stiftbr.
 
 // The redraw that ends every attribute click, unless redraws are held back.
 void NachAttributNeuZeichnen();
+// The picture's redraw it runs (SzeneZeichnen). The drawing lies above the
+// windows' state, so ProgrammStart sets it.
+inline void (*SzeneNeuZeichnen)() = nullptr;
