@@ -1,5 +1,4 @@
-// The main window's routines of the picture scale: the axis length the
-// recompute reports and the zoom bar.
+// The main window's zoom bar.
 #include <cmath>
 
 #include "forms/Hauptfenster.h"
@@ -7,12 +6,6 @@
 #include "scene/Ansicht.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
-
-void AchsenLaengeAnpassen(bool Neu, Extended Wert) {
-    const Extended b = std::fabs(Wert);
-    if (Neu || b > GroessteKoordinate) GroessteKoordinate = b;
-    MassstabSetzen();
-}
 
 void ScrollBar2Change() {
     const int pos = Form_Edits_01.ScrollBar2.Position();

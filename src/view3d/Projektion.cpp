@@ -1,5 +1,7 @@
 #include "view3d/Projektion.h"
 
+#include <cmath>
+
 #include "geometry/Geometrie.h"
 #include "forms/Hauptfenster.h"
 #include "scene/Objekte.h"
@@ -134,4 +136,10 @@ void UrsprungVersatzBerechnen() {
     if (ErsteAktivierung || !Zentralprojektion) return;
     UrsprungProjizieren(UrsprungBildZentral);
     VektorAB2D(UrsprungBild, UrsprungBildZentral, UrsprungVersatz);
+}
+
+void AchsenLaengeAnpassen(bool Neu, Extended Wert) {
+    const Extended b = std::fabs(Wert);
+    if (Neu || b > GroessteKoordinate) GroessteKoordinate = b;
+    MassstabSetzen();
 }
