@@ -23,6 +23,8 @@
 #include "forms/DrehMatrizen.h"
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"
+#include "view3d/Drehen.h"
+#include "view3d/Szene.h"
 #include "view3d/VerdeckteLinien.h"
 #include "view3d/Zeichnen.h"
 
@@ -73,6 +75,11 @@ void FensterNeu() {
 // What lower layers run of the layers above them.
 void RueckrufeSetzen() {
     SzeneNeuZeichnen = SzeneZeichnen;
+    SchnittAngabenAusgeben = [] { Form_Edits_01.SchnittAngabenSchreiben(); };
+    DrehmatrizenZeigen = [] {
+        ZeigeAktuelleDrehmatrix();
+        ZeigeDrehungenliste();
+    };
 }
 
 }  // namespace

@@ -20,8 +20,8 @@
 #include "forms/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
 #include "view3d/ObjektGeometrie.h"
-#include "forms/DrehMatrizen.h"
 #include "view3d/Abgeleitet.h"
+#include "view3d/Szene.h"
 #include "scene/DrehZustand.h"
 
 // ---- The turn of one step ---------------------------------------------------------
@@ -156,7 +156,9 @@ void Zurueckschreiben(void (*Schreiben)()) {
     Schreiben();
 }
 
-void SchnittAngabenSchreiben() { Form_Edits_01.SchnittAngabenSchreiben(); }
+void SchnittAngabenSchreiben() {
+    if (SchnittAngabenAusgeben) SchnittAngabenAusgeben();
+}
 
 // The line chain with the axes staying: G's defining data from its turned
 // drawn vector, the grids, and everything that depends on a line.
@@ -368,8 +370,7 @@ void AKreuzDrehen(TAKreuz& K, int Achse, Extended Winkel) {
     // and leave MAkt as it is.
     DrehmatrixUmAchse(DrehungErfolgt, Drehwinkel, MAkt);
     DrehmatrixUebernehmen();
-    ZeigeAktuelleDrehmatrix();
-    ZeigeDrehungenliste();
+    if (DrehmatrizenZeigen) DrehmatrizenZeigen();
     if (AchsenMitDrehen) PunktDrehung(Achse, Winkel).Punkte(K.Achsenpunkte);
 }
 

@@ -18,6 +18,12 @@
 #include "platform/Typen.h"
 #include "scene/Objekte.h"
 
+// Shows the current rotation matrix and the list of rotations in the
+// rotation-matrix window (ZeigeAktuelleDrehmatrix, ZeigeDrehungenliste)
+// after each turn of the axes cross. The window's code lies above the
+// rotation arithmetic, so ProgrammStart sets it; nothing shows while unset.
+inline void (*DrehmatrizenZeigen)() = nullptr;
+
 // The turn of one step, built once and applied to every point of the step.
 // The results are exactly those of DrehePunktUmAchse and DrehePunktUmGerade.
 class PunktDrehung {

@@ -31,15 +31,15 @@ void SzeneNeuBerechnen() {
 
     AktLinienNr = 3;
     EbeneBerechnen(Ebene[1]);
-    Form_Edits_01.SchnittAngabenSchreiben();
+    if (SchnittAngabenAusgeben) SchnittAngabenAusgeben();
     AktLinienNr = 4;
     EbeneBerechnen(Ebene[2]);
-    Form_Edits_01.SchnittAngabenSchreiben();
+    if (SchnittAngabenAusgeben) SchnittAngabenAusgeben();
 
     AktLinienNr = 5;
     SchnittgeradeE1E2Berechnen();
     GeradeBerechnen(Gerade_sg);
-    Form_Edits_01.SchnittAngabenSchreiben();
+    if (SchnittAngabenAusgeben) SchnittAngabenAusgeben();
 
     // With the axes turning along, the projected lines keep their turned state.
     if (!AchsenMitDrehen) {
