@@ -294,10 +294,6 @@ void TObjektDialog::ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile) {
     ::ZelleVerlassen(ObjektGitter(G), Spalte, Zeile);
 }
 
-void TObjektDialog::OffeneZelleVerlassen(TStringGrid& G) {
-    if (G.Bearbeitung) ZelleVerlassen(G, G.Col, G.Row);
-}
-
 void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen) {
     GitterAnzeigen(std::span<TStringGrid* const>(Gitter.begin(), Gitter.size()), Akt, KoordZeigen);
 }

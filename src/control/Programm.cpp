@@ -76,6 +76,7 @@ void FensterNeu() {
 void RueckrufeSetzen() {
     SzeneNeuZeichnen = SzeneZeichnen;
     SchnittAngabenAusgeben = [] { Form_Edits_01.SchnittAngabenSchreiben(); };
+    OffeneZelleSchliessen = [](TObjektDialog& D, TStringGrid& G) { D.ZelleVerlassen(G, G.Col, G.Row); };
     DrehmatrizenZeigen = [] {
         ZeigeAktuelleDrehmatrix();
         ZeigeDrehungenliste();

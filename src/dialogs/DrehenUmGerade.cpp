@@ -48,18 +48,6 @@ bool AchseLesen(const TStringGrid& G, bool Punkte, TVek_R3& A, TVek_R3& u) {
 
 }  // namespace
 
-TForm_DrehenUmGerade::TForm_DrehenUmGerade() {
-    Caption = "Einstellen der Drehachse";
-    GitterAnlegen(StringGrid1, 2, 4, 0, 1, {"Stütz-V.", "Richt.-V."});
-    RadioGroup_Form.Caption = "Eingabe der Drehachse";
-    RadioGroup_Form.Items = {"Parameterform", "durch zwei Punkte"};
-    RadioGroup_Form.ItemIndex = 0;
-    GroupStiftAnlegen(GroupStift);
-    GroupStilAnlegen(GroupStil);
-    CheckBox_Zeigen.Caption = "Drehachse anzeigen";
-    BitBtn_Ok.Caption = "OK";
-}
-
 TObjektGitter TForm_DrehenUmGerade::ObjektGitter(TStringGrid& G) {
     if (&G != &StringGrid1) return {};
     TObjektGitter O;

@@ -33,11 +33,6 @@ void EbeneAusKoordinatenform() {
 
 }  // namespace
 
-TForm_EbenKoord::TForm_EbenKoord() {
-    Caption = "Koordinatenform und Normalenform der Ebene";
-    Label_Ebene.Caption = "E1";
-}
-
 void TForm_EbenKoord::FormCreate() {
     // The fields are filled from the plane whenever it is recomputed.
     EbenKoordQuelle = false;

@@ -7,14 +7,6 @@
 #include "view3d/Abgeleitet.h"
 #include "scene/Ansicht.h"
 
-TForm_Ebenen::TForm_Ebenen()
-    : TObjektartDialog("Ebenen", "Ebene", {"E1", "E2"},
-                       {3, 4, 0, 1, {"Stütz-V.", "1. Richt.-V.", "2. Richt.-V."}}) {
-    GroupStift.Caption = "Stiftbreite für Ränder";
-    GroupStift.ItemIndex = 1;  // E1 starts with width 2
-    But_Koordinatenform.Caption = "Koordinaten- u. Normalenform";
-}
-
 void TForm_Ebenen::FormCreate() {
     // E1: x - 2y + 2z = 4. E2: x - y + 4z + 4 = 0. They meet in the line
     // through (0, -4, -2) with direction (-6, -2, 1). Both face the start

@@ -6,10 +6,6 @@
 #include "view3d/Abgeleitet.h"
 #include "scene/Ansicht.h"
 
-TForm_Geraden_t::TForm_Geraden_t()
-    : TObjektartDialog("Geraden", "Gerade", {"g", "h", "t"},
-                       {2, 4, 0, 1, {"Stütz-V.", "Richt.-V."}}) {}
-
 void TForm_Geraden_t::FormCreate() {
     // g and h meet in (4, 0, 1); t is parallel to h and skew to g; g pierces
     // E1 and E2 inside the axes cube and has three distinct trace points.

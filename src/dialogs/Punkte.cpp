@@ -2,13 +2,6 @@
 
 #include "view3d/ObjektGeometrie.h"
 
-TForm_Punkte::TForm_Punkte()
-    : TObjektartDialog("Punkte", "Punkt", {"P1", "P2", "P3", "P4"}, {2, 3, 1, 0}) {
-    for (int i = 1; i <= 4; ++i) SpalteSetzen(Gitter(i), 0, 0, "x", "y", "z");
-    GroupStift.ItemIndex = 1;  // width 2
-    CheckBox1.Caption = "mit Fadenkreuz";
-}
-
 void TForm_Punkte::FormCreate() {
     SpaltenSetzen(StringGrid1, {{"4", "4", "0"}});
     SpaltenSetzen(StringGrid2, {{"-4", "4", "4"}});

@@ -3,14 +3,6 @@
 #include "geometry/Geometrie.h"
 #include "view3d/ObjektGeometrie.h"
 
-TForm_Spate::TForm_Spate()
-    : TObjektartDialog("Spate", "Spat", {"SP1", "SP2", "SP3", "SP4"},
-                       {4, 4, 0, 1, {"A", "AB", "AD", "AE"}}) {
-    GroupErz.Caption = "Erzeugende Vektoren";
-    GroupErz.Items = {"darstellen", "nicht darstellen"};
-    GroupErz.ItemIndex = 1;
-}
-
 void TForm_Spate::FormCreate() {
     // Corner A, then the edges AB, AD, AE.
     SpaltenSetzen(StringGrid1, {{"2", "2", "-6"}, {"4", "0", "0"}, {"0", "4", "0"}, {"0", "0", "3"}});

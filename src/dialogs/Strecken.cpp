@@ -2,11 +2,6 @@
 
 #include "view3d/ObjektGeometrie.h"
 
-TForm_Strecken::TForm_Strecken()
-    : TObjektartDialog("Strecken", "Strecke", {"S1", "S2", "S3", "S4"}, {2, 4, 0, 1, {"A", "B"}}) {
-    GroupStift.ItemIndex = 1;  // width 2
-}
-
 void TForm_Strecken::FormCreate() {
     SpaltenSetzen(StringGrid1, {{"-8", "-8", "-8"}, {"-8", "-4", "-4"}});
     SpaltenSetzen(StringGrid2, {{"-4", "6", "-4"}, {"4", "6", "4"}});

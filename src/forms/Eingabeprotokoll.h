@@ -225,6 +225,14 @@ struct TObjektDialog : TFormZustand {
     void OffeneZelleVerlassen(TStringGrid& G);
 };
 
+// Leaving a cell runs the edit chain, which lies above the windows' state:
+// set at start-up.
+inline void (*OffeneZelleSchliessen)(TObjektDialog& D, TStringGrid& G) = nullptr;
+
+inline void TObjektDialog::OffeneZelleVerlassen(TStringGrid& G) {
+    if (G.Bearbeitung && OffeneZelleSchliessen) OffeneZelleSchliessen(*this, G);
+}
+
 // Display rule: only the grid of the current object (Akt, from 1) is
 // visible, and none while the coordinates of the kind are locked. Hidden
 // grids keep their texts.

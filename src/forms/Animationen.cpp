@@ -1,0 +1,66 @@
+#include "forms/Animationen.h"
+
+#include "forms/Gitter.h"
+
+TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() {
+    Caption = "Animation der Geraden g und h";
+    GitterAnlegen(StringGrid1, 2, 4, 0, 1, {"g: Stütz-V.", "Richt.-V."});
+    GitterAnlegen(StringGrid2, 2, 4, 0, 1, {"h: Stütz-V.", "Richt.-V."});
+    Timer1.Interval = 80;
+    Timer1.Enabled = false;
+    But_Start.Caption = "Start";
+    But_Start.GroupIndex = 1;
+    But_Start.AllowAllUp = true;
+    But_ParamDarst.Caption = "Param.-Darstell. ein";
+    But_ParamDarst.GroupIndex = 2;
+    But_ParamDarst.AllowAllUp = true;
+    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
+    BitBtn_Schliessen.Caption = "Schließen";
+    // h moves upward, away from g: the lines go from meeting to skew.
+    Schritt[1] = 0;
+    Schritt[2] = 0;
+    Schritt[3] = 0.1L;
+    Schritt[4] = 0;
+    Schritt[5] = 0;
+    Schritt[6] = 0;
+}
+
+TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() {
+    Caption = "Animation der Ebenen E1 und E2";
+    const char* Kopf[6] = {"E1: Stütz-V.", "1. Richt.-V.", "2. Richt.-V.",
+                           "E2: Stütz-V.", "1. Richt.-V.", "2. Richt.-V."};
+    for (int i = 1; i <= 6; ++i) GitterAnlegen(Gitter(i), 1, 4, 0, 1, {Kopf[i - 1]});
+    Timer1.Interval = 100;
+    Timer1.Enabled = false;
+    Timer2.Interval = 140;
+    Timer2.Enabled = false;
+    for (TSpeedButton* B : {&But_StartE1, &But_StartE2}) {
+        B->Caption = "Start";
+        B->AllowAllUp = true;
+    }
+    But_StartE1.GroupIndex = 1;
+    But_StartE2.GroupIndex = 2;
+    But_ParamDarst.Caption = "Param.-Darstell. ein";
+    But_ParamDarst.GroupIndex = 3;
+    But_ParamDarst.AllowAllUp = true;
+    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
+    BitBtn_Schliessen.Caption = "Schließen";
+    // E1 moves upward along z; the first direction of E2 tilts upward.
+    for (int k = 1; k <= 6; ++k) {
+        Schritt1[k] = 0;
+        Schritt2[k] = 0;
+    }
+    Schritt1[3] = 0.1L;
+    Schritt2[6] = 0.1L;
+}
+
+TStringGrid& TForm_Einst_EbenenAnima::Gitter(int Nr) {
+    assert(Nr >= 1 && Nr <= 6);
+    TStringGrid* G[6] = {&StringGrid1, &StringGrid2, &StringGrid3,
+                         &StringGrid4, &StringGrid5, &StringGrid6};
+    return *G[Nr - 1];
+}
+
+TEdit& TForm_Einst_EbenenAnima::SchrittFeld(int Ebene, int Nr) {
+    return Ebene == 2 ? Edit_Schritt2[Nr] : Edit_Schritt1[Nr];
+}
