@@ -76,6 +76,7 @@ namespace {
 struct TZelle {
     std::function<std::string()> Lesen;
     std::function<void(const std::string&)> Schreiben;
+    std::function<void()> Markieren;  // its whole text selected for the next key
     int Spalte = 0, Zeile = 0;  // its place in the memory
     TZellenGedaechtnis* Gedaechtnis = nullptr;
     std::function<std::string()> ObjektText;
@@ -121,8 +122,8 @@ std::optional<char> VorTaste(const TZelle& Z, char Taste) {
 enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
 
 // The checks and the apply of a cell whose text the user has changed. Offen:
-// not applied, the text stays (unfinished, or the object refused);
-// Unvollstaendig: valid, but another cell of the object is not; Zurueck: the
+// unfinished, not applied, the text stays; Unvollstaendig: valid, but another
+// cell of the object is not; Zurueck: refused (the text or the object), the
 // last valid text was put back.
 Ausgang Anwenden(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
@@ -141,15 +142,17 @@ Ausgang Anwenden(const TZelle& Z) {
     if (!Z.AlleGueltig()) return Ausgang::Unvollstaendig;
     const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
     if (!Grund.empty()) {
-        if (!M.Gemeldet()) {
-            MeldungZeigen(Grund, MeldungsArt::Warnung);
-            M.SetGemeldet(true);
-        }
-        return Ausgang::Offen;
+        // The scene keeps the old object, so the cell shows its text again:
+        // grid, picture and reports never disagree. That text is no part of
+        // what the user was typing: the next key replaces it (a refused 0 on
+        // the way to 0,5 ends as ",5").
+        MeldungZeigen(Grund, MeldungsArt::Warnung);
+        Zuruecksetzen(Z);
+        Z.Markieren();
+        return Ausgang::Zurueck;
     }
     ObjektAnwenden(nullptr, Z.Anwenden);
     M.Merken(Z.Spalte, Z.Zeile, Text);
-    M.SetGemeldet(false);
     return Ausgang::Angewandt;
 }
 
@@ -178,6 +181,7 @@ TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
     TZelle Z;
     Z.Lesen = [G, Spalte, Zeile] { return G->Cells(Spalte, Zeile); };
     Z.Schreiben = [G, Spalte, Zeile](const std::string& t) { G->Cells(Spalte, Zeile) = t; };
+    Z.Markieren = [G] { G->AllesMarkiert = true; };
     Z.Spalte = Spalte;
     Z.Zeile = Zeile;
     Z.Gedaechtnis = O.Gedaechtnis;
@@ -203,6 +207,7 @@ TZelle FeldZelle(const TObjektFelder& O, TEdit& Feld, int Index) {
     TZelle Z;
     Z.Lesen = [&Feld] { return Feld.Text(); };
     Z.Schreiben = [&Feld](const std::string& t) { Feld.SetTextStill(t); };
+    Z.Markieren = [&Feld] { Feld.SelectAll(); };
     Z.Spalte = Index;
     Z.Gedaechtnis = O.Gedaechtnis;
     if (O.ObjektText) Z.ObjektText = [&O, Index] { return O.ObjektText(Index); };

@@ -42,9 +42,10 @@
 // - A valid text is applied only when every number cell of the object's grid
 //   is valid (a dialog never applies half an object) and the object's own
 //   check (Ablehnung) has nothing against it. A refused object is not
-//   applied; its message is shown once per edit of the cell, and the text
-//   stays so the user can type on (0 on the way to 0,5). Left while still
-//   refused, the cell gets its last valid text back.
+//   applied: its message is shown and the cell gets its last valid text back
+//   at once, as a refused number does, so the cells always show the object
+//   the scene holds. That text is selected (AllesMarkiert): the next key
+//   starts the number anew.
 // - Applying (ObjektAnwenden): DrehungFuerEingabeAufheben, the object's
 //   reader and derived objects, SchnittAngabenSchreiben, SzeneZeichnen
 //   (unless NeuZeichnenAus), ErgebnisAusgeben(ErgebnisAuswahl), and one undo
@@ -133,7 +134,6 @@ public:
     void Vergessen() {
         texte_.clear();
         bearbeitet_.reset();
-        gemeldet_ = false;
     }
 
     // The edit of a cell: begins with its first key (or change), ends when
@@ -141,22 +141,12 @@ public:
     bool InBearbeitung(int Spalte, int Zeile) const {
         return bearbeitet_ && *bearbeitet_ == std::make_pair(Spalte, Zeile);
     }
-    void Beginnen(int Spalte, int Zeile) {
-        bearbeitet_ = std::make_pair(Spalte, Zeile);
-        gemeldet_ = false;
-    }
-    void Beenden() {
-        bearbeitet_.reset();
-        gemeldet_ = false;
-    }
-    // The object's refusal was shown during this edit (since its last apply).
-    bool Gemeldet() const { return gemeldet_; }
-    void SetGemeldet(bool g) { gemeldet_ = g; }
+    void Beginnen(int Spalte, int Zeile) { bearbeitet_ = std::make_pair(Spalte, Zeile); }
+    void Beenden() { bearbeitet_.reset(); }
 
 private:
     std::map<std::pair<int, int>, std::string> texte_;
     std::optional<std::pair<int, int>> bearbeitet_;
-    bool gemeldet_ = false;
 };
 
 // One object's grid as the protocol needs it.

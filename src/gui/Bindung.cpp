@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 #include <type_traits>
 
 #include "forms/Eingabeprotokoll.h"
@@ -222,8 +224,11 @@ GitterTabelle::GitterTabelle(TStringGrid& G, GitterEreignisse e, QWidget* eltern
     setWordWrap(false);
     if (e_.Taste) {
         setSelectionMode(QAbstractItemView::SingleSelection);
-        setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                        QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+        // A click on the current cell opens it at once (mouseReleaseEvent):
+        // Qt's own waits for a double click and meanwhile searches with the
+        // keys typed.
+        setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                        QAbstractItemView::AnyKeyPressed);
         setFocusPolicy(Qt::StrongFocus);
     } else {
         setSelectionMode(QAbstractItemView::NoSelection);
@@ -293,7 +298,28 @@ void GitterTabelle::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
+    // An open editor that lost the focus (to a message box, say) gets the
+    // keys back: they belong to the cell it edits, the current one.
+    if (editor_ && !editor_->hasFocus()) {
+        QPointer<QLineEdit> ziel(editor_);
+        ziel->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(ziel, e);
+        return;
+    }
     QTableWidget::keyPressEvent(e);
+}
+
+void GitterTabelle::mousePressEvent(QMouseEvent* e) {
+    const QModelIndex i = indexAt(e->position().toPoint());
+    klickAufAktuelle_ = e_.Taste && !editor_ && e->button() == Qt::LeftButton && i.isValid() && i == currentIndex();
+    QTableWidget::mousePressEvent(e);
+}
+
+void GitterTabelle::mouseReleaseEvent(QMouseEvent* e) {
+    QTableWidget::mouseReleaseEvent(e);
+    const bool klick = std::exchange(klickAufAktuelle_, false);
+    const QModelIndex i = indexAt(e->position().toPoint());
+    if (klick && !editor_ && i.isValid() && i == currentIndex() && (i.flags() & Qt::ItemIsEditable)) edit(i);
 }
 
 void GitterTabelle::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -310,8 +336,16 @@ void GitterTabelle::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
         hint = QAbstractItemDelegate::NoHint;
     QTableWidget::closeEditor(editor, hint);
     if (!unserer) return;
-    if (!gemeldet && e_.Verlassen) Benutzeraktion([&] { e_.Verlassen(c, r); });
     G_.Bearbeitung = false;
+    // Closed because the user moved the current cell while the editor had
+    // no focus (a click after a message box): the grid goes where the user
+    // went, the refreshes must not pull the view back to the cell left.
+    const QModelIndex neu = currentIndex();
+    if (neu.isValid() && (neu.column() != c || neu.row() != r) && G_.Col == c && G_.Row == r) {
+        G_.Col = neu.column();
+        G_.Row = neu.row();
+    }
+    if (!gemeldet && e_.Verlassen) Benutzeraktion([&] { e_.Verlassen(c, r); });
     Auffrischen();
 }
 
@@ -367,7 +401,9 @@ void GitterTabelle::Auffrischen() {
     if (editor_ && IstZahlZelle(G_, spalte_, zeile_)) {
         const QString t = QtText(G_.Cells(spalte_, zeile_));
         if (editor_->text() != t) editor_->setText(t);
+        if (G_.AllesMarkiert) editor_->selectAll();
     }
+    G_.AllesMarkiert = false;
     GroesseAnpassen();
     if (!editor_ && e_.Taste && IstZahlZelle(G_, G_.Col, G_.Row) &&
         (currentRow() != G_.Row || currentColumn() != G_.Col))

@@ -97,9 +97,14 @@ public:
     // Closes an open editor; its cell counts as left.
     void EditorSchliessen();
 
+    // Typing always edits a cell: no search for a cell by its text.
+    void keyboardSearch(const QString&) override {}
+
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     friend class ZellenDelegat;
@@ -115,6 +120,7 @@ private:
     QLineEdit* editor_ = nullptr;
     int spalte_ = -1, zeile_ = -1;  // the cell of the open editor
     bool verlassen_ = false;        // its leaving has been reported already
+    bool klickAufAktuelle_ = false; // the mouse went down on the current cell
 };
 
 // The bindings of one window (or of one part of it).

@@ -150,25 +150,29 @@ QtOberflaeche::~QtOberflaeche() {
 
 Antwort QtOberflaeche::Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) {
     FilterPause pause(filter_);
+    // The window the box interrupts gets the focus back when it closes, so
+    // the user types on where the focus was (no window manager does it).
+    const QPointer<QWidget> aktiv = QApplication::activeWindow();
     QMessageBox box(art == MeldungsArt::Warnung ? QMessageBox::Warning : QMessageBox::Information,
-                    QString::fromUtf8(ProgrammTitel), QtText(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    QString::fromUtf8(ProgrammTitel), QtText(text), QMessageBox::NoButton, aktiv);
     box.setTextFormat(Qt::PlainText);
+    QPushButton* ja = nullptr;
     if (knoepfe == Knoepfe::Ok) {
         QPushButton* ok = box.addButton(QMessageBox::Ok);
         ok->setText(QStringLiteral("OK"));
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
-        box.exec();
-        return Antwort::Ok;
+    } else {
+        ja = box.addButton(QMessageBox::Yes);
+        ja->setText(QStringLiteral("&Ja"));
+        QPushButton* nein = box.addButton(QMessageBox::No);
+        nein->setText(QStringLiteral("&Nein"));
+        box.setDefaultButton(ja);
+        box.setEscapeButton(nein);
     }
-    QPushButton* ja = box.addButton(QMessageBox::Yes);
-    ja->setText(QStringLiteral("&Ja"));
-    QPushButton* nein = box.addButton(QMessageBox::No);
-    nein->setText(QStringLiteral("&Nein"));
-    box.setDefaultButton(ja);
-    box.setEscapeButton(nein);
     box.exec();
+    if (aktiv && aktiv->isVisible() && QApplication::activeWindow() != aktiv) aktiv->activateWindow();
+    if (knoepfe == Knoepfe::Ok) return Antwort::Ok;
     return box.clickedButton() == ja ? Antwort::Ja : Antwort::Nein;
 }
 

@@ -57,6 +57,9 @@ struct TStringGrid : TControl {
     // Set by the front while an editor is open on the current cell; code
     // that writes the grid from the objects leaves that one cell alone.
     bool Bearbeitung = false;
+    // The logic asks for the open editor's whole text to be selected, so the
+    // next key replaces it; the front applies and clears it.
+    bool AllesMarkiert = false;
 
     int ColCount() const { return cols_; }
     int RowCount() const { return rows_; }

@@ -122,32 +122,27 @@ TEST_F(Protokoll, EinHalbesObjektWirdNieAngewandt) {
     EXPECT_EQ(UndoAnzahl, undo + 1);
 }
 
-TEST_F(Protokoll, AbgelehntesObjektWirdEinmalGemeldetUndNichtAngewandt) {
+TEST_F(Protokoll, AbgelehntesObjektBekommtSofortSeinenLetztenGueltigenText) {
     Eingeben(D, g, 1, 1, "0");
     Eingeben(D, g, 1, 2, "0");
     EXPECT_TRUE(host.Meldungen.empty());
     const int undo = UndoAnzahl;
-    // On the way to 0,0001 the direction is the null vector for five keys:
-    // one message, nothing applied, the text stays for the user to go on.
-    Tippen(D, g, 1, 3, "0,000");
-    ASSERT_EQ(host.Meldungen.size(), 1u);
+    // Each key that makes the direction the null vector: its message, nothing
+    // applied, and the cell shows what the line holds, selected, so the keys
+    // after it start anew (0 on the way to 0,5 ends as ",5").
+    struct Taste { const char* Text; bool Weiter; const char* Zelle; Extended z; int Meldungen; };
+    for (const Taste& t : {Taste{"0", false, "1", 1, 1}, Taste{",5", true, ",5", 0.5L, 1},
+                           Taste{"0", false, ",5", 0.5L, 2}, Taste{"5", true, "5", 5, 2}}) {
+        Tippen(D, g, 1, 3, t.Text, t.Weiter);
+        EXPECT_EQ(g.Cells(1, 3), t.Zelle) << t.Text;
+        EXPECT_EQ(Gerade_g.Richtungsvektor.z, t.z) << t.Text;
+        EXPECT_EQ(host.Meldungen.size(), static_cast<std::size_t>(t.Meldungen)) << t.Text;
+    }
     EXPECT_EQ(host.Meldungen[0].text, "Der Richtungsvektor darf nicht der Nullvektor sein!");
-    EXPECT_EQ(g.Cells(1, 3), "0,000");
-    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 1.0L);
-    EXPECT_EQ(UndoAnzahl, undo);
-    Tippen(D, g, 1, 3, "1", true);
-    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 0.0001L);
-    EXPECT_EQ(UndoAnzahl, undo + 1);
-    EXPECT_EQ(host.Meldungen.size(), 1u);
-
-    // Left while refused: the last valid text comes back, without a second
-    // message when the user was told during the edit.
-    Tippen(D, g, 1, 3, "0");
-    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(UndoAnzahl, undo + 2);
     D.ZelleVerlassen(g, 1, 3);
-    EXPECT_EQ(g.Cells(1, 3), "0,0001");
+    EXPECT_EQ(g.Cells(1, 3), "5");
     EXPECT_EQ(host.Meldungen.size(), 2u);
-    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 0.0001L);
 }
 
 TEST_F(Protokoll, TabWandertDurchDasGitter) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,14 @@
 #include "view3d/Zeichnen.h"
 
 // Feeds Keys through Filter onto the text t; Melden reports each new text
-// and answers what the field holds afterwards.
-template <class Filter, class Melden>
-void Tasten(const std::string& Keys, std::string t, Filter filter, Melden melden) {
+// and answers what the field holds afterwards; a text the dialog selected
+// (Markiert) is replaced by the next key.
+template <class Filter, class Melden, class Markiert>
+void Tasten(const std::string& Keys, std::string t, Filter filter, Melden melden, Markiert markiert) {
     for (char k : Keys) {
         const std::optional<char> z = filter(k);
         if (!z) continue;
+        if (markiert()) t.clear();
         if (*z != TasteBackspace)
             t += *z;
         else if (!t.empty())
@@ -45,7 +48,8 @@ inline void Tippen(TObjektDialog& D, TStringGrid& G, int c, int r, const std::st
            [&](const std::string& t) {
                D.ZelleGetippt(G, c, r, t);
                return G.Cells(c, r);
-           });
+           },
+           [&] { return std::exchange(G.AllesMarkiert, false); });
 }
 
 // Types Text into cell (c, r) and leaves it.
@@ -61,7 +65,8 @@ void FeldTippen(Dialog& D, TEdit& E, const std::string& Text) {
            [&](const std::string& t) {
                D.FeldGetippt(E, t);
                return E.Text();
-           });
+           },
+           [&] { return std::exchange(E.AllesMarkiert, false); });
 }
 
 template <class Dialog>

@@ -18,7 +18,8 @@ protected:
                [this](const std::string& t) {
                    D.Edit1.SetText(t);
                    return D.Edit1.Text();
-               });
+               },
+               [] { return false; });
         D.Edit1Exit();
     }
 };

@@ -27,12 +27,13 @@ TEST_F(Koerper, SpatFolgtSeinerKanteUndLehntAbhaengigeAb) {
     const TSpat vorher = Spat[3];
     const int undo = UndoAnzahl;
 
-    // AE = (3, 0, 0) = AB on the way to 0,5: refused once, the text stays.
+    // AE = (3, 0, 0) = AB on the way to 0,5: refused, the last valid text
+    // comes back selected, and the keys after it start anew.
     Tippen(D, G, 3, 3, "0,");
     ASSERT_EQ(host.Meldungen.size(), 1u);
     EXPECT_EQ(host.Meldungen[0].text, "Die Vektoren AB, AD und AE dürfen nicht linear abhängig sein!");
     EXPECT_EQ(host.Meldungen[0].art, MeldungsArt::Warnung);
-    EXPECT_EQ(G.Cells(3, 3), "0,");
+    EXPECT_EQ(G.Cells(3, 3), ",");
     EXPECT_EQ(Spat[3], vorher);
     EXPECT_EQ(UndoAnzahl, undo);
     Tippen(D, G, 3, 3, "5", true);

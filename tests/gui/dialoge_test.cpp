@@ -169,9 +169,9 @@ TEST_F(DialogeAnsicht, UngueltigeWerteUndTab) {
     EXPECT_EQ(Gerade[1].Stuetzvektor.x, 2000.0L);
     EXPECT_EQ(t->Editor(), e);
 
-    // A null direction is refused while typing, the text stays; leaving the
-    // cell by Tab puts the last valid text back and walks on by the
-    // program's rule (last row of the last column: first cell).
+    // A null direction is refused while typing and the last valid text comes
+    // back; Tab walks on by the program's rule (last row of the last column:
+    // first cell).
     host.Vergessen();
     QTest::keyClick(e, Qt::Key_Return);
     QApplication::processEvents();
@@ -186,7 +186,7 @@ TEST_F(DialogeAnsicht, UngueltigeWerteUndTab) {
     e = t->Editor();
     QTest::keyClicks(e, QStringLiteral("0"));
     EXPECT_TRUE(Gemeldet(NullRichtungMeldung));
-    EXPECT_EQ(e->text(), QStringLiteral("0"));
+    EXPECT_EQ(e->text(), QStringLiteral("1"));
     EXPECT_EQ(Gerade[1].Richtungsvektor.z, 1.0L);
     QTest::keyClick(e, Qt::Key_Tab);
     QApplication::processEvents();
