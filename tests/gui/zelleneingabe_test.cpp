@@ -82,6 +82,12 @@ protected:
     static void Klicken(GitterTabelle* t, int c, int r) {
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(t->model()->index(r, c)).center());
     }
+    static void Klicken(DialogAnsicht* d, const Ort& o) {
+        if (o.G)
+            Klicken(Tabelle(d, o), o.c, o.r);
+        else
+            QTest::mouseClick(Feld(d, o), Qt::LeftButton);
+    }
     // The keys go where the window's focus is, key by key, as the user's do.
     static void Tippen(DialogAnsicht* d, const QString& s) {
         for (QChar k : s) {
@@ -134,6 +140,7 @@ void ZweiPunkte(DialogAnsicht* d) { AchsenForm(d, 1); }
 void Parameterform(DialogAnsicht* d) { AchsenForm(d, 0); }
 
 TEST_F(Zelleneingabe, NachDerMeldungTipptManInDieAngeklickteZelle) {
+    TForm_EbenKoord& K = Form_EbenKoord;
     // Each refusal with the real message box, closed as the user closes it;
     // then the user clicks another cell and types. The digits belong to the
     // clicked cell, the refused one keeps its last valid text.
@@ -153,6 +160,8 @@ TEST_F(Zelleneingabe, NachDerMeldungTipptManInDieAngeklickteZelle) {
         {"Form_Ebenen", nullptr, {{{&E.StringGrid1, 1, 2}, "0"}}, {&E.StringGrid1, 1, 3}, "-2",
          {&E.StringGrid1, 0, 2}, "0"},
         {"Form_DrehenUmGerade", ZweiPunkte, {}, {&A.StringGrid1, 1, 3}, "0", {&A.StringGrid1, 0, 1}, "1,000"},
+        {"Form_EbenKoord", nullptr, {{{nullptr, 0, 0, &K.Edit_c}, "1"}, {{nullptr, 0, 0, &K.Edit_a}, "0"}, {{nullptr, 0, 0, &K.Edit_b}, "0"}},
+         {nullptr, 0, 0, &K.Edit_c}, "0", {nullptr, 0, 0, &K.Edit_d}, "1"},
     };
     QtOberflaeche qt;
     HostEinsetzen ein(qt);
@@ -170,19 +179,24 @@ TEST_F(Zelleneingabe, NachDerMeldungTipptManInDieAngeklickteZelle) {
         DialogAnsicht* d = Zeigen(f.Fenster);
         if (f.Vorbereiten) f.Vorbereiten(d);
         for (const auto& [o, text] : f.Vorher) Eingeben(d, o, text);
-        GitterTabelle* t = Tabelle(d, f.Abgelehnt);
         const int vorher = boxen;
         Oeffnen(d, f.Abgelehnt);
         Tippen(d, QString::fromUtf8(f.Text));
         EXPECT_EQ(boxen, vorher + 1);
 
-        Klicken(t, f.Geklickt.c, f.Geklickt.r);
+        Klicken(d, f.Geklickt);
         QApplication::processEvents();
-        EXPECT_EQ(t->currentColumn(), f.Geklickt.c);
-        EXPECT_EQ(t->currentRow(), f.Geklickt.r);
+        if (GitterTabelle* t = f.Geklickt.G ? Tabelle(d, f.Geklickt) : nullptr) {
+            EXPECT_EQ(t->currentColumn(), f.Geklickt.c);
+            EXPECT_EQ(t->currentRow(), f.Geklickt.r);
+        }
         const std::vector<unsigned char> vorDerEingabe = Szene();
+        const std::string geklickt = f.Geklickt.Text();
         Tippen(d, QStringLiteral("6"));
-        EXPECT_EQ(f.Geklickt.Text(), "6");
+        // A click in a cell opens it with its text selected, in a field it
+        // puts the cursor: the 6 replaces, or goes into, the clicked text.
+        EXPECT_EQ(f.Geklickt.Text() == "6", f.Geklickt.G != nullptr);
+        EXPECT_NE(f.Geklickt.Text(), geklickt);
         EXPECT_EQ(f.Abgelehnt.Text(), f.Bleibt);
         EXPECT_EQ(Angezeigt(d, f.Abgelehnt), QString::fromUtf8(f.Bleibt));
         EXPECT_NE(Szene(), vorDerEingabe);  // the 6 reached the object
