@@ -388,7 +388,9 @@ void GitterTabelle::Auffrischen() {
                 setItem(r, c, it);
             }
             const bool fest = c < G_.FixedCols || r < G_.FixedRows;
-            const Qt::ItemFlags f = fest ? Qt::ItemIsEnabled : zahl;
+            // A fixed cell is never current: a click on it leaves the
+            // current cell, and the keys, where they were.
+            const Qt::ItemFlags f = fest ? Qt::NoItemFlags : zahl;
             if (it->flags() != f) it->setFlags(f);
             if (fest) {
                 it->setBackground(palette().button());

@@ -209,8 +209,12 @@ TEST_F(Zelleneingabe, TastenInDieGewaehlteZelleBeginnenIhreEingabe) {
         EXPECT_EQ(L.StringGrid1.Cells(c, r), zelle);
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
     }
+    // A heading is no cell to type in: a click on it keeps the current cell.
+    Klicken(d, {&L.StringGrid1, 1, 0});
+    Tippen(d, "4");
+    EXPECT_EQ(L.StringGrid1.Cells(1, 1), "4");
     EXPECT_EQ(Gerade[1].Stuetzvektor, (TVek_R3{-5, -3, -7}));
-    EXPECT_EQ(Gerade[1].Richtungsvektor.x, 2000.0L);
+    EXPECT_EQ(Gerade[1].Richtungsvektor.x, 4.0L);
     EXPECT_EQ(host.Meldungen.size(), 1u);
 }
 
