@@ -18,6 +18,7 @@
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "forms/Ergebnisauswahl.h"
+#include "forms/ObjekteDaten.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
 #include "forms/DrehMatrizen.h"
@@ -38,6 +39,7 @@ void GlobaleNullen() {
     SchalterNullen();
     SpeicherzustandNullen();
     SpeicherNullen();
+    ObjekteDatenNullen();
     ErgebnisAuswahl = 0;
     EbenKoordQuelle = false;
     FadenkreuzSchrittweite = 0.1L;
@@ -70,6 +72,7 @@ void FensterNeu() {
     Form_Einst_GeradenAnima = TForm_Einst_GeradenAnima{};
     Form_Einst_EbenenAnima = TForm_Einst_EbenenAnima{};
     Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
+    Form_ObjekteDaten = TForm_ObjekteDaten{};
 }
 
 // What lower layers run of the layers above them.
@@ -108,6 +111,7 @@ void FensterErzeugen() {
     Form_Einst_GeradenAnima.FormCreate();
     Form_Einst_EbenenAnima.FormCreate();
     Form_Dreh_Matrizen.FormCreate();
+    Form_ObjekteDaten.FormCreate();
 }
 
 void ProgrammStart() {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "forms/Eingabeprotokoll.h"
+#include "forms/Speichermenue.h"
 #include "platform/Komponenten.h"
 
 // Set while this dialog applies a change it made itself: the plane's
@@ -51,6 +52,12 @@ struct TForm_EbenKoord : TFormZustand {
     std::optional<char> TasteGedrueckt(TEdit& Feld, char Taste);
     void FeldGetippt(TEdit& Feld, const std::string& Text);
     void FeldVerlassen(TEdit& Feld);
+
+    // The popup of the vector fields (control/Einfuegen.cpp): a right click
+    // on a field of a, b, c, of n or of A sets its target; false for d.
+    TSpeicherMenue PopupMenu_InSpeicher;
+    bool FeldGewaehlt(TEdit& Feld);
+    void BerechnEinfuegenClick();
 };
 
 inline TForm_EbenKoord Form_EbenKoord;

@@ -63,6 +63,7 @@
 #include <span>
 #include <vector>
 
+#include "forms/Speichermenue.h"
 #include "platform/Komponenten.h"
 #include "platform/Oberflaeche.h"
 
@@ -213,6 +214,13 @@ struct TObjektDialog : TFormZustand {
     // The cell of G the user is editing is left, as when the focus moves to
     // another control of the dialog.
     void OffeneZelleVerlassen(TStringGrid& G);
+
+    // The popup of the object grids' columns: vector memory and calculator
+    // (control/Einfuegen.cpp). A right click on column Spalte of G sets its
+    // target; false when that is no number column of an object grid.
+    TSpeicherMenue PopupMenu_InSpeicher;
+    bool SpalteGewaehlt(TStringGrid& G, int Spalte);
+    void BerechnEinfuegenClick();
 };
 
 // Leaving a cell runs the edit chain, which lies above the windows' state:

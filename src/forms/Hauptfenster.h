@@ -249,6 +249,9 @@ struct TForm_Edits_01 : TFormZustand {
     void DrehstreinClick();
     void But_DrhStrClick();
     void DrStrEinstClick();
+
+    // ---- The object-data calculator, without blocking (Rechner.cpp) ----------
+    void But_ObjekteDatenClick();
 };
 
 inline constexpr TSpeedButton TForm_Edits_01::* SichtbKnoepfe[30] = {

@@ -157,6 +157,7 @@ void TForm_Edits_01::FormCreate() {
     ObjektspeicherAnlegen();
     DateimenueAnlegen();
     DrehsteuerungAnlegen();
+    But_ObjekteDaten.OnClick = [this] { But_ObjekteDatenClick(); };
 
     PanelsAnordnen();
     BildSeiteBerechnen();

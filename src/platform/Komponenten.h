@@ -164,13 +164,19 @@ struct TMemo : TControl {
 };
 
 struct TMenuItem {
-    std::string Caption;
+    std::string Caption;   // "-" is a separator
     std::string ShortCut;  // as shown, e.g. "Strg+A", "F2"
     bool Checked = false;
     bool Enabled = true;
     bool Visible = true;
-    TNotifyEvent OnClick;
+    TNotifyEvent OnClick;  // of an item with a submenu: runs when the submenu opens
+    std::vector<TMenuItem> Items;  // the submenu
     void Click() { if (OnClick) OnClick(); }
+};
+
+// A context menu: its items, each maybe with a submenu.
+struct TPopupMenu {
+    std::vector<TMenuItem> Items;
 };
 
 // Interval 0 or Enabled false: the timer does not run.

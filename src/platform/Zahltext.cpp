@@ -192,3 +192,18 @@ std::string ZahlAllgemein(Extended v, int precision) {
     }
     return s;
 }
+
+std::string ZahlFestInBreite(Extended v, int precision, int digits, std::size_t Breite) {
+    for (int d = digits; d >= 0; --d) {
+        const std::string s = ZahlFest(v, precision, d);
+        if (s.size() <= Breite) return s;
+        if (s.find('E') != std::string::npos) break;  // fewer decimals cannot help
+    }
+    return ZahlAllgemeinInBreite(v, Breite);
+}
+
+std::string ZahlAllgemeinInBreite(Extended v, std::size_t Breite) {
+    std::string s = ZahlAllgemein(v);
+    for (int p = 14; p >= 1 && s.size() > Breite; --p) s = ZahlAllgemein(v, p);
+    return s;
+}

@@ -24,5 +24,12 @@ std::string ZahlFest(Extended v, int precision, int digits);
 // ("1E15", "3,5527136788005E-15").
 std::string ZahlAllgemein(Extended v, int precision = 15);
 
+// The same texts in at most Breite characters, for memories that hold texts
+// of a fixed width. A text that is too wide is written with fewer decimals
+// (fixed) or fewer significant digits (general), each rounded, so the value
+// changes only beyond the last digit kept; an exponent is never cut.
+std::string ZahlFestInBreite(Extended v, int precision, int digits, std::size_t Breite);
+std::string ZahlAllgemeinInBreite(Extended v, std::size_t Breite);
+
 // The program's usual texts: coordinates (7 significant digits, 3 decimals).
 inline std::string KoordText(Extended v) { return ZahlFest(v, 7, 3); }
