@@ -125,6 +125,10 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     MenueAnlegen();
     drehleiste_ = new Drehleiste(*this, panels_[0].widget, panels_[1].widget, panels_[3].widget);
     objektleiste_ = new Objektleiste(*this, panels_[0].widget);
+    // The calculator without blocking, as the main window's button opens it.
+    QAction* rechner = menuBar()->addMenu(QStringLiteral("&Rechnen"))->addAction(QStringLiteral("Rechnen mit Objektdaten"));
+    rechner->setObjectName(QStringLiteral("But_ObjekteDaten"));
+    connect(rechner, &QAction::triggered, this, [] { Benutzeraktion([] { Form_Edits_01.But_ObjekteDaten.Click(); }); });
 
     // The redraw's last step: the finished picture into PaintBox1.
     BildUebertragen = [this] { BildZeigen(); };

@@ -28,6 +28,8 @@
 #include "forms/Strecken.h"
 #include "forms/Vektoren.h"
 #include "gui/Dialogansicht.h"
+#include "gui/ObjekteDatenAnsicht.h"
+#include "gui/Popupmenue.h"
 
 namespace {
 
@@ -53,7 +55,11 @@ QVBoxLayout* Spalte(QWidget* w) {
 QHBoxLayout* Gitterreihe(Bindungen& b, TObjektDialog& D, std::initializer_list<TStringGrid*> gitter, QWidget* w) {
     auto* reihe = new QHBoxLayout;
     reihe->addStretch(1);
-    for (TStringGrid* G : gitter) reihe->addWidget(b.Gitter(*G, ObjektGitterEreignisse(D, *G), w));
+    for (TStringGrid* G : gitter) {
+        GitterTabelle* t = b.Gitter(*G, ObjektGitterEreignisse(D, *G), w);
+        SpaltenPopup(t, D, *G);
+        reihe->addWidget(t);
+    }
     reihe->addStretch(1);
     return reihe;
 }
@@ -191,7 +197,11 @@ protected:
     }
 
 private:
-    QLineEdit* Feld(TEdit& E, QWidget* eltern) { return ObjektFeld(b_, Form_EbenKoord, E, eltern); }
+    QLineEdit* Feld(TEdit& E, QWidget* eltern) {
+        QLineEdit* w = ObjektFeld(b_, Form_EbenKoord, E, eltern);
+        FeldPopup(w, Form_EbenKoord.PopupMenu_InSpeicher, [&E] { return Form_EbenKoord.FeldGewaehlt(E); });
+        return w;
+    }
 };
 
 // ---- Parallelepipeds, vectors, segments, points ------------------------------------
@@ -272,7 +282,9 @@ public:
     explicit FadenkreuzAnsicht(QWidget* eltern) : FormAnsicht(Form_Fadenkreuz, "Form_Fadenkreuz", eltern) {
         TForm_Fadenkreuz& F = Form_Fadenkreuz;
         auto* oben = new QHBoxLayout;
-        oben->addWidget(b_.Gitter(F.StringGrid1, ObjektGitterEreignisse(F, F.StringGrid1), this));
+        GitterTabelle* gitter = b_.Gitter(F.StringGrid1, ObjektGitterEreignisse(F, F.StringGrid1), this);
+        SpaltenPopup(gitter, F, F.StringGrid1);
+        oben->addWidget(gitter);
         // The move buttons: one row per axis, minus and plus.
         auto* knoepfe = new QGridLayout;
         knoepfe->setSpacing(2);
@@ -429,5 +441,6 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(new DrehachsenAnsicht(hauptfenster));
     d.push_back(new GeradenAnimaAnsicht(hauptfenster));
     d.push_back(new EbenenAnimaAnsicht(hauptfenster));
+    d.push_back(ObjekteDatenAnsichtAnlegen(hauptfenster));
     return d;
 }
