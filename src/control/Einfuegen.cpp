@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialogs/EbenKoord.h"
+#include "forms/EbenKoord.h"
 #include "platform/Oberflaeche.h"
 
 namespace {

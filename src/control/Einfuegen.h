@@ -9,8 +9,8 @@
 
 #include <array>
 
-#include "dialogs/Eingabeprotokoll.h"
-#include "dialogs/Speicher.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Speicher.h"
 #include "forms/Speichermenue.h"
 
 // Column Spalte of O's grid, from its first number row down.

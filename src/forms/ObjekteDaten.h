@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/Speicher.h"
+#include "forms/Speicher.h"
 #include "geometry/Vektor.h"
 #include "platform/Komponenten.h"
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/Speicher.h"
+#include "forms/Speicher.h"
 #include "platform/Komponenten.h"
 
 // One column as the popup sees it.

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "dialogs/Eingabeprotokoll.h"
+#include "forms/Eingabeprotokoll.h"
 #include "forms/Speichermenue.h"
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"

@@ -2,15 +2,15 @@
 // calculator without blocking, once the coordinates may be shown and the
 // scene stands still in the mode without axes.
 
-#include "dialogs/Eingabeprotokoll.h"
+#include "control/Drehsteuerung.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Ergebnisauswahl.h"
+#include "forms/Hauptfenster.h"
 #include "forms/ObjekteDaten.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
+#include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
-#include "reports/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Drehsteuerung.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 

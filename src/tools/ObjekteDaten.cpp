@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "dialogs/DialogRoutinen.h"
-#include "dialogs/Eingabeprotokoll.h"
-#include "dialogs/Geraden_t.h"
-#include "dialogs/Gitter.h"
+#include "forms/DialogRoutinen.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Geraden_t.h"
+#include "forms/Gitter.h"
+#include "forms/Schalter.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Geometrie.h"
-#include "mainwindow/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dialogs/DialogRoutinen.h"
+#include "forms/DialogRoutinen.h"
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "scene/Objekte.h"

@@ -6,19 +6,19 @@
 #include <functional>
 
 #include "control/Einfuegen.h"
-#include "dialogs/DrehenUmGerade.h"
-#include "dialogs/EbenKoord.h"
-#include "dialogs/Fadenkreuz.h"
-#include "dialogs/Kegel.h"
-#include "dialogs/Kugeln.h"
-#include "dialogs/Punkte.h"
-#include "dialogs/Spate.h"
-#include "dialogs/Strecken.h"
+#include "control/Undo.h"
 #include "dialogs/Tippen.h"
-#include "dialogs/Vektoren.h"
+#include "forms/DrehenUmGerade.h"
+#include "forms/EbenKoord.h"
+#include "forms/Fadenkreuz.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
 #include "geometry/Eingabe.h"
-#include "scene/Undo.h"
-#include "view3d/DrehZustand.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "Fenstertest.h"
-#include "dialogs/Geraden_t.h"
+#include "forms/Geraden_t.h"
 #include "forms/ObjekteDaten.h"
 #include "gui/Dialogansicht.h"
 #include "gui/Objektleiste.h"

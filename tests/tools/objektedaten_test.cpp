@@ -7,11 +7,11 @@
 
 #include "Rechnertest.h"
 #include "control/Einfuegen.h"
-#include "dialogs/Speicher.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Schalter.h"
-#include "scene/Undo.h"
-#include "view3d/DrehZustand.h"
+#include "control/Undo.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Schalter.h"
+#include "forms/Speicher.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 
