@@ -77,9 +77,8 @@ TEST_F(RechnerAnsicht, AusDemGeradendialogBerechnenUndEinfuegen) {
         DialogAnsicht* r = Fenster("Form_ObjekteDaten");
         ASSERT_EQ(QApplication::activeModalWidget(), r);
         gesehen = true;
-        QPushButton* uebernehmen = Kind<QPushButton>(r, QStringLiteral("Ergebnis übernehmen"));
         QToolButton* ok = Kind<QToolButton>(r, QStringLiteral("Ergebnis übernehmen"));
-        EXPECT_TRUE(uebernehmen || ok);
+        ASSERT_NE(ok, nullptr);
         QTest::mouseClick(Kind<QRadioButton>(r, QStringLiteral("Vektor 1")), Qt::LeftButton);
         QTest::mouseClick(r->findChild<QPushButton*>(QStringLiteral("But_aDh")), Qt::LeftButton);
         MenueKlick(QStringLiteral("stv"));
@@ -127,33 +126,16 @@ TEST_F(RechnerAnsicht, AusDemGeradendialogBerechnenUndEinfuegen) {
 }
 
 TEST_F(RechnerAnsicht, HauptfensterOeffnetOhneZuBlockieren) {
-    QAction* a = fenster->findChild<QAction*>(QStringLiteral("But_ObjekteDaten"));
-    ASSERT_NE(a, nullptr);
-    a->trigger();
+    fenster->findChild<QAction*>(QStringLiteral("But_ObjekteDaten"))->trigger();
     DialogAnsicht* r = Fenster("Form_ObjekteDaten");
     ASSERT_TRUE(r->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    ASSERT_NE(Kind<QToolButton>(r, QStringLiteral("Ok")), nullptr);
-    // The spheres' plane entry closes the menus and points to the planes.
-    int meldungen = 0;
-    QTimer zu;
-    QObject::connect(&zu, &QTimer::timeout, [&] {
-        if (QWidget* m = QApplication::activeModalWidget()) {
-            ++meldungen;
-            m->close();
-        }
-    });
-    zu.start(10);
+    // An object menu opens at the left edge of the screen.
     QTest::mouseClick(r->findChild<QPushButton*>(QStringLiteral("But_aDK1")), Qt::LeftButton);
-    auto* k1 = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(k1, nullptr);
-    EXPECT_EQ(k1->pos().x(), r->screen()->availableGeometry().left());
-    for (QAction* e : k1->actions())
-        if (e->text() == QStringLiteral("K1 - Ebenen")) k1->setActiveAction(e);
-    QTest::qWait(600);
-    zu.stop();
-    EXPECT_EQ(meldungen, 1);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    QWidget* menue = QApplication::activePopupWidget();
+    ASSERT_NE(menue, nullptr);
+    EXPECT_EQ(menue->pos().x(), r->screen()->availableGeometry().left());
+    menue->close();
     QTest::mouseClick(Kind<QToolButton>(r, QStringLiteral("Ok")), Qt::LeftButton);
     EXPECT_FALSE(r->isVisible());
 }
