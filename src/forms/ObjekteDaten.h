@@ -53,7 +53,7 @@ inline constexpr const char* DatenfensterGesperrtMeldung =
     "Die Anzeige von Koordinaten wird unter 'Einstellungen/Koordinaten' geregelt.";
 
 struct TForm_ObjekteDaten : TFormZustand {
-    TForm_ObjekteDaten();  // captions, items and menus
+    TForm_ObjekteDaten();  // captions and items; FormCreate adds the menus and actions
 
     // Object button i (1..RechenObjektAnzahl, order of RechenObjekte) and
     // the popup menu it shows.

@@ -6,23 +6,6 @@
 
 namespace {
 
-TMenuItem Gruppenmenue(const char* Caption, const char* Vorsatz, int Anzahl) {
-    TMenuItem g;
-    g.Caption = Caption;
-    for (int k = 1; k <= Anzahl; ++k) {
-        TMenuItem m;
-        m.Caption = Vorsatz + std::to_string(k);
-        g.Items.push_back(std::move(m));
-    }
-    return g;
-}
-
-TMenuItem Trennlinie() {
-    TMenuItem m;
-    m.Caption = "-";
-    return m;
-}
-
 // A text of a column as a memory slot holds it: a number too long for 18
 // characters is written shorter, anything else cut.
 std::string SlotText(const std::string& s) {
@@ -32,20 +15,6 @@ std::string SlotText(const std::string& s) {
 }
 
 }  // namespace
-
-TSpeicherMenue::TSpeicherMenue(const TSpeicherMenueTexte& T) {
-    std::string InMatrix = T.In, AusMatrix = T.Aus;
-    InMatrix.insert(InMatrix.find("Speicher"), "Matrix-");
-    AusMatrix.insert(AusMatrix.find("Speicher"), "Matrix-");
-    Menue.Items = {Gruppenmenue(T.SpalteKopieren, T.In, 4),
-                   Gruppenmenue(T.SpalteEinfuegen, T.Aus, 4),
-                   Trennlinie(),
-                   Gruppenmenue(T.MatrixKopieren, InMatrix.c_str(), 3),
-                   Gruppenmenue(T.MatrixEinfuegen, AusMatrix.c_str(), 3),
-                   Trennlinie(),
-                   {}};
-    Punkt(BerechnEinfuegen).Caption = BerechnEinfuegenText;
-}
 
 void TSpeicherMenue::Oeffnen(TSpaltenZiel Z) {
     if (!Z.Lesen) return;
