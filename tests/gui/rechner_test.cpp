@@ -125,19 +125,4 @@ TEST_F(RechnerAnsicht, AusDemGeradendialogBerechnenUndEinfuegen) {
     EXPECT_GE(getroffen, innen * 3 / 4);
 }
 
-TEST_F(RechnerAnsicht, HauptfensterOeffnetOhneZuBlockieren) {
-    fenster->findChild<QAction*>(QStringLiteral("But_ObjekteDaten"))->trigger();
-    DialogAnsicht* r = Fenster("Form_ObjekteDaten");
-    ASSERT_TRUE(r->isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    // An object menu opens at the left edge of the screen.
-    QTest::mouseClick(r->findChild<QPushButton*>(QStringLiteral("But_aDK1")), Qt::LeftButton);
-    QWidget* menue = QApplication::activePopupWidget();
-    ASSERT_NE(menue, nullptr);
-    EXPECT_EQ(menue->pos().x(), r->screen()->availableGeometry().left());
-    menue->close();
-    QTest::mouseClick(Kind<QToolButton>(r, QStringLiteral("Ok")), Qt::LeftButton);
-    EXPECT_FALSE(r->isVisible());
-}
-
 }  // namespace
