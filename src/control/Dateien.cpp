@@ -1,13 +1,15 @@
 #include "control/Dateien.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <initializer_list>
 
 #include "geometry/Eingabe.h"
@@ -186,9 +188,49 @@ bool AllesSchreiben(int fd, const std::vector<std::uint8_t>& inhalt) {
     return true;
 }
 
+// The file a save replaces: a symbolic link is followed to the file it
+// names (a relative link from the link's folder), so the link stays a link
+// and the linked file gets the new content. Empty for a loop of links.
+std::string Speicherziel(const std::string& pfad) {
+    namespace fs = std::filesystem;
+    fs::path ziel = pfad;
+    for (int schritte = 0; schritte < 40; ++schritte) {
+        std::error_code fehler;
+        if (!fs::is_symlink(fs::symlink_status(ziel, fehler))) return ziel.string();
+        const fs::path verweis = fs::read_symlink(ziel, fehler);
+        if (fehler) return {};
+        ziel = verweis.is_absolute() ? verweis : ziel.parent_path() / verweis;
+    }
+    return {};
+}
+
+// While it lives, a file-size limit makes a write fail with an error
+// instead of ending the program (SIGXFSZ), so the temporary file can be
+// removed and the user told.
+class DateigrenzeOhneSignal {
+public:
+    DateigrenzeOhneSignal() {
+        struct sigaction ignorieren {};
+        ignorieren.sa_handler = SIG_IGN;
+        sigemptyset(&ignorieren.sa_mask);
+        gesetzt_ = ::sigaction(SIGXFSZ, &ignorieren, &vorher_) == 0;
+    }
+    ~DateigrenzeOhneSignal() {
+        if (gesetzt_) ::sigaction(SIGXFSZ, &vorher_, nullptr);
+    }
+    DateigrenzeOhneSignal(const DateigrenzeOhneSignal&) = delete;
+    DateigrenzeOhneSignal& operator=(const DateigrenzeOhneSignal&) = delete;
+
+private:
+    struct sigaction vorher_ {};
+    bool gesetzt_ = false;
+};
+
 }  // namespace
 
-bool DateiSicherSchreiben(const std::string& pfad, const std::vector<std::uint8_t>& inhalt) {
+bool DateiSicherSchreiben(const std::string& gewaehlt, const std::vector<std::uint8_t>& inhalt) {
+    if (gewaehlt.empty()) return false;
+    const std::string pfad = Speicherziel(gewaehlt);
     if (pfad.empty()) return false;
     struct stat alt {};
     const bool vorhanden = ::stat(pfad.c_str(), &alt) == 0;
@@ -207,19 +249,13 @@ bool DateiSicherSchreiben(const std::string& pfad, const std::vector<std::uint8_
     if (fd < 0) return false;
     if (vorhanden) (void)::fchmod(fd, alt.st_mode & 07777);   // the new file keeps the old one's rights
 
+    const DateigrenzeOhneSignal ohneSignal;
     bool ok = AllesSchreiben(fd, inhalt);
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && std::rename(temp.c_str(), pfad.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
     return ok;
-}
-
-std::string MitStandardEndung(const std::string& pfad, const std::string& endung) {
-    const auto schraeg = pfad.find_last_of('/');
-    const std::string name = schraeg == std::string::npos ? pfad : pfad.substr(schraeg + 1);
-    if (name.empty() || name.find('.') != std::string::npos) return pfad;
-    return pfad + "." + endung;
 }
 
 // ---- Messages --------------------------------------------------------------------
@@ -270,9 +306,9 @@ bool ObjektdatenSchreiben() {
 }
 
 void ObjektdatenSpeichernDialog() {
-    const auto pfad = Host().DateiSpeichernDialog("", "OVD|*OVD", "");
+    const auto pfad = Host().DateiSpeichernDialog("", "OVD|*OVD", "", "OVD");
     if (!pfad || pfad->empty()) return;
-    ObjektdatenPfad = MitStandardEndung(*pfad, "OVD");
+    ObjektdatenPfad = *pfad;
     ObjektdatenSchreiben();
 }
 
@@ -322,9 +358,9 @@ bool FarbsetSchreiben() {
 }
 
 void FarbsetSpeichernDialog() {
-    const auto pfad = Host().DateiSpeichernDialog("aktuelles Farbset speichern", "OVF|*.OVF", "");
+    const auto pfad = Host().DateiSpeichernDialog("aktuelles Farbset speichern", "OVF|*.OVF", "", "OVF");
     if (!pfad || pfad->empty()) return;
-    FarbsetPfad = MitStandardEndung(*pfad, "OVF");
+    FarbsetPfad = *pfad;
     FarbsetSchreiben();
 }
 

@@ -35,12 +35,11 @@ bool Farbset2Gueltig(const TFarbset2& f);
 // False when the file cannot be opened or read, or is no plain file.
 bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::vector<std::uint8_t>& inhalt);
 // Writes `inhalt` as the whole file `pfad` through a temporary file in the
-// same folder. False, with the previous file untouched, when anything fails.
-// An existing target that is no regular file or is write-protected is refused.
+// same folder. False, with the previous file untouched and no temporary file
+// left, when anything fails (also a file-size limit). A symbolic link is
+// followed: the file it names is replaced, the link stays. An existing
+// target that is no regular file or is write-protected is refused.
 bool DateiSicherSchreiben(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
-
-// The name with ".EXT" added when its last component has no extension.
-std::string MitStandardEndung(const std::string& pfad, const std::string& endung);
 
 // Fills the file buffers from the objects and writes ObjektdatenPfad. False
 // (after a message) when the file could not be written.

@@ -49,9 +49,22 @@ QString Startpfad(const std::string& name) {
     return QDir::current().filePath(QtText(name));
 }
 
-std::optional<std::string> Ergebnis(const QString& pfad) {
-    if (pfad.isEmpty()) return std::nullopt;
-    return KernText(pfad);
+// Qt's own file dialog, which speaks the program's German whatever the
+// desktop's language. The default suffix goes to a name typed without an
+// extension before the dialog checks the file, so the overwrite question of
+// a save concerns the file that is then written.
+std::optional<std::string> Dateidialog(QFileDialog::AcceptMode modus, const std::string& titel,
+                                       const std::string& filter, const std::string& name,
+                                       const std::string& endung) {
+    QFileDialog dialog(QApplication::activeWindow(), QtText(titel), Startpfad(name), DateiFilterQt(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(modus);
+    dialog.setFileMode(modus == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QtText(endung));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList gewaehlt = dialog.selectedFiles();
+    if (gewaehlt.isEmpty() || gewaehlt.constFirst().isEmpty()) return std::nullopt;
+    return KernText(gewaehlt.constFirst());
 }
 
 // Milliseconds between two dispatches of the event queue while Escape is polled.
@@ -239,21 +252,17 @@ bool QtOberflaeche::EscapeGedrueckt() {
 }
 
 std::optional<std::string> QtOberflaeche::DateiOeffnenDialog(const std::string& titel, const std::string& filter,
-                                                             const std::string& name) {
+                                                             const std::string& name, const std::string& endung) {
     FilterPause pause(filter_);
-    // Qt's own dialog speaks the program's German whatever the desktop's language.
-    return Ergebnis(QFileDialog::getOpenFileName(QApplication::activeWindow(), QtText(titel), Startpfad(name),
-                                                 DateiFilterQt(filter), nullptr,
-                                                 QFileDialog::DontUseNativeDialog));
+    return Dateidialog(QFileDialog::AcceptOpen, titel, filter, name, endung);
 }
 
 std::optional<std::string> QtOberflaeche::DateiSpeichernDialog(const std::string& titel,
                                                                const std::string& filter,
-                                                               const std::string& name) {
+                                                               const std::string& name,
+                                                               const std::string& endung) {
     FilterPause pause(filter_);
-    return Ergebnis(QFileDialog::getSaveFileName(QApplication::activeWindow(), QtText(titel), Startpfad(name),
-                                                 DateiFilterQt(filter), nullptr,
-                                                 QFileDialog::DontUseNativeDialog));
+    return Dateidialog(QFileDialog::AcceptSave, titel, filter, name, endung);
 }
 
 bool QtOberflaeche::Drucken(const std::string&, const std::vector<std::string>&) { return false; }

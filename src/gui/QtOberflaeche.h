@@ -58,9 +58,9 @@ public:
     void LangerPassBeginnt() override { filter_.PassBeginnen(); }
     void LangerPassEndet() override { filter_.PassEnden(); }
     std::optional<std::string> DateiOeffnenDialog(const std::string& titel, const std::string& filter,
-                                                  const std::string& name) override;
+                                                  const std::string& name, const std::string& endung) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
-                                                    const std::string& name) override;
+                                                    const std::string& name, const std::string& endung) override;
     // The Qt front has no printer: nothing is printed, and the answer is false.
     bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
 

@@ -10,7 +10,7 @@ void TForm_Edits_01::aktuelleObjektdatenspeichern1Click() { ObjektdatenSpeichern
 
 void TForm_Edits_01::Objektdatenladen1Click() {
     NeuZeichnenAus = 1;
-    const auto pfad = Host().DateiOeffnenDialog("", "OVD|*.OVD", "");
+    const auto pfad = Host().DateiOeffnenDialog("", "OVD|*.OVD", "", "OVD");
     if (pfad && !pfad->empty()) {
         ObjektdatenPfad = *pfad;
         ObjektdatenLaden(*pfad);
@@ -22,7 +22,7 @@ void TForm_Edits_01::Objektdatenladen1Click() {
 void TForm_Edits_01::aktuellesFarbsetspeichern1Click() { FarbsetSpeichernDialog(); }
 
 void TForm_Edits_01::Farbsetladen1Click() {
-    const auto pfad = Host().DateiOeffnenDialog("", "OVF|*.OVF", "");
+    const auto pfad = Host().DateiOeffnenDialog("", "OVF|*.OVF", "", "OVF");
     if (!pfad || pfad->empty()) return;
     FarbsetPfad = *pfad;
     FarbsetLaden(*pfad);

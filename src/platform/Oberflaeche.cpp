@@ -13,11 +13,11 @@ public:
     void Sanduhr(bool) override {}
     bool EscapeGedrueckt() override { return false; }
     std::optional<std::string> DateiOeffnenDialog(const std::string&, const std::string&,
-                                                  const std::string&) override {
+                                                  const std::string&, const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::string> DateiSpeichernDialog(const std::string&, const std::string&,
-                                                    const std::string&) override {
+                                                    const std::string&, const std::string&) override {
         return std::nullopt;
     }
     bool Drucken(const std::string&, const std::vector<std::string>&) override { return false; }

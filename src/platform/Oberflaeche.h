@@ -34,14 +34,19 @@ public:
     virtual void LangerPassBeginnt() {}
     virtual void LangerPassEndet() {}
 
-    // File dialogs. filter in the form "Beschreibung|*.EXT|Beschreibung|*.EXT".
+    // File dialogs. filter in the form "Beschreibung|*.EXT|Beschreibung|*.EXT";
+    // endung is the default extension without the dot ("OVD"): a name typed
+    // without an extension gets it before the dialog looks at the file, so the
+    // save dialog asks before replacing the very file that will be written.
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> DateiOeffnenDialog(const std::string& titel,
                                                           const std::string& filter,
-                                                          const std::string& name) = 0;
+                                                          const std::string& name,
+                                                          const std::string& endung) = 0;
     virtual std::optional<std::string> DateiSpeichernDialog(const std::string& titel,
                                                             const std::string& filter,
-                                                            const std::string& name) = 0;
+                                                            const std::string& name,
+                                                            const std::string& endung) = 0;
 
     // Prints text lines as one document; false when nothing was printed
     // (cancelled, no printer).

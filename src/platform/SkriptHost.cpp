@@ -1,5 +1,7 @@
 #include "platform/SkriptHost.h"
 
+#include <utility>
+
 Antwort SkriptHost::Meldung(const std::string& text, MeldungsArt art, Knoepfe knoepfe) {
     Meldungen.push_back({text, art, knoepfe});
     if (knoepfe == Knoepfe::Ok) return Antwort::Ok;
@@ -25,9 +27,8 @@ bool SkriptHost::EscapeGedrueckt() {
     return EscapeAb > 0 && EscapeAbfragen >= EscapeAb;
 }
 
-std::optional<std::string> SkriptHost::Dateidialog(bool speichern, const std::string& titel,
-                                                   const std::string& filter, const std::string& name) {
-    Dateidialoge.push_back({speichern, titel, filter, name});
+std::optional<std::string> SkriptHost::Dateidialog(DateiEintrag eintrag) {
+    Dateidialoge.push_back(std::move(eintrag));
     if (Dateinamen.empty()) return std::nullopt;
     std::optional<std::string> d = Dateinamen.front();
     Dateinamen.pop_front();
@@ -35,14 +36,15 @@ std::optional<std::string> SkriptHost::Dateidialog(bool speichern, const std::st
 }
 
 std::optional<std::string> SkriptHost::DateiOeffnenDialog(const std::string& titel, const std::string& filter,
-                                                          const std::string& name) {
-    return Dateidialog(false, titel, filter, name);
+                                                          const std::string& name, const std::string& endung) {
+    return Dateidialog({false, titel, filter, name, endung});
 }
 
 std::optional<std::string> SkriptHost::DateiSpeichernDialog(const std::string& titel,
                                                             const std::string& filter,
-                                                            const std::string& name) {
-    return Dateidialog(true, titel, filter, name);
+                                                            const std::string& name,
+                                                            const std::string& endung) {
+    return Dateidialog({true, titel, filter, name, endung});
 }
 
 bool SkriptHost::Drucken(const std::string& titel, const std::vector<std::string>& zeilen) {

@@ -24,7 +24,7 @@ public:
     };
     struct DateiEintrag {
         bool speichern;
-        std::string titel, filter, name;
+        std::string titel, filter, name, endung;
     };
     struct DruckEintrag {
         std::string titel;
@@ -38,7 +38,8 @@ public:
     // Escape reads as pressed from the EscapeAb-th poll on (1 = the first);
     // 0: never.
     int EscapeAb = 0;
-    // Answers of the file dialogs in order; when empty, cancelled.
+    // Answers of the file dialogs in order, taken as the path chosen (no
+    // extension is added); when empty, cancelled.
     std::deque<std::optional<std::string>> Dateinamen;
     bool DruckGelingt = true;
     // Runs inside a modal show, in place of the user working in that window.
@@ -61,9 +62,9 @@ public:
     void LangerPassBeginnt() override { PassWechsel.push_back(true); }
     void LangerPassEndet() override { PassWechsel.push_back(false); }
     std::optional<std::string> DateiOeffnenDialog(const std::string& titel, const std::string& filter,
-                                                  const std::string& name) override;
+                                                  const std::string& name, const std::string& endung) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
-                                                    const std::string& name) override;
+                                                    const std::string& name, const std::string& endung) override;
     bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
 
     // The text of the latest message ("" when there was none).
@@ -72,8 +73,7 @@ public:
     void Vergessen();
 
 private:
-    std::optional<std::string> Dateidialog(bool speichern, const std::string& titel,
-                                           const std::string& filter, const std::string& name);
+    std::optional<std::string> Dateidialog(DateiEintrag eintrag);
 };
 
 // Installs a host for the lifetime of the object and puts the previous one back.

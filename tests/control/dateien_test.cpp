@@ -127,8 +127,11 @@ TEST_F(Dateien, GespeicherteObjektdatenHabenIhrLayout) {
     Kugel[2].Radius = 1.23456L;
     Kegel[3].Hoehe = 0;
     FadenkreuzSchrittweite = 0.1L;
-    ObjekteSpeichern(Pfad("szene"));   // no extension: ".OVD" is added
+    // The dialog adds a missing extension itself (and asks about that file):
+    // the path it gives is written as it is.
+    ObjekteSpeichern(Pfad("szene.OVD"));
     ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_EQ(host.Dateidialoge.back().endung, "OVD");
     EXPECT_EQ(ObjektdatenPfad, Pfad("szene.OVD"));
     const Inhalt b = Lesen(Pfad("szene.OVD"));
     ASSERT_EQ(b.size(), 3408u);
@@ -181,10 +184,11 @@ TEST_F(Dateien, SpeichernLadenSpeichernGibtDieselbenBytes) {
 }
 
 TEST_F(Dateien, FarbsetRundreiseEinSatzUndLeereDatei) {
-    FarbenSpeichern(Pfad("farben"));
+    FarbenSpeichern(Pfad("farben.OVF"));
     ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
     EXPECT_EQ(FarbsetPfad, Pfad("farben.OVF"));
     ASSERT_EQ(host.Dateidialoge.back().titel, "aktuelles Farbset speichern");
+    EXPECT_EQ(host.Dateidialoge.back().endung, "OVF");
     const Inhalt a = Lesen(Pfad("farben.OVF"));
     ASSERT_EQ(a.size(), 240u);
     EXPECT_EQ(a[4 * 7 + 0], FarbeHintergrund & 0xFF);
@@ -402,24 +406,24 @@ TEST_F(Dateien, FehlgeschlagenesSpeichernLaesstDieAlteDatei) {
     const Inhalt alt(3408, 0x5A);
     Schreiben(ziel, alt);
 
-    // The file system refuses more than 1000 bytes per file.
-    {
-        auto vorherSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit vorher{};
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
-        rlimit grenze = vorher;
-        grenze.rlim_cur = 1000;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &grenze), 0);
+    // A limit of 1000 bytes per file, its signal as the system sets it: the
+    // save fails with the message instead of ending the program. In a child,
+    // whose exit code tells: 1 the colour set (240 bytes) failed, 2 not one
+    // message naming the file, 4 the signal left ignored.
+    auto kind = [&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit grenze{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &grenze);
         ObjekteSpeichern(ziel);
         FarbsetPfad = Pfad("f.ovf");
-        const bool farbenOk = FarbsetSchreiben();   // 240 bytes fit
-        ::setrlimit(RLIMIT_FSIZE, &vorher);
-        std::signal(SIGXFSZ, vorherSignal);
-        EXPECT_TRUE(farbenOk);
-    }
-    ASSERT_EQ(host.Meldungen.size(), 1u);
-    EXPECT_NE(host.LetzteMeldung().find(ziel), std::string::npos);
+        const bool farbenOk = FarbsetSchreiben();
+        const bool gemeldet = host.Meldungen.size() == 1 && host.LetzteMeldung().find(ziel) != std::string::npos;
+        const bool signalZurueck = std::signal(SIGXFSZ, SIG_DFL) == SIG_DFL;
+        std::_Exit((farbenOk ? 0 : 1) | (gemeldet ? 0 : 2) | (signalZurueck ? 0 : 4));
+    };
+    EXPECT_EXIT(kind(), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(Lesen(ziel), alt);
+    EXPECT_EQ(Lesen(Pfad("f.ovf")).size(), 240u);
     EXPECT_EQ(Dateianzahl(), 2);   // no temporary file is left behind
 
     // A folder that does not exist; a target that is a folder.
@@ -450,6 +454,34 @@ TEST_F(Dateien, FehlgeschlagenesSpeichernLaesstDieAlteDatei) {
     EXPECT_EQ(Lesen(ziel).size(), 3408u);
 }
 
+// Saving through a symbolic link replaces the file it names; the link stays.
+TEST_F(Dateien, SpeichernDurchVerweise) {
+    fs::create_directory(Pfad("echt"));
+    const std::string echt = Pfad("echt/szene.ovd");
+    Schreiben(echt, Inhalt(10, 1));
+    fs::create_symlink("echt/szene.ovd", Pfad("kurz.ovd"));   // relative to the link's folder
+    fs::create_symlink(Pfad("kurz.ovd"), Pfad("kette.ovd"));  // a chain
+    fs::create_symlink("neu.ovd", Pfad("ins_leere.ovd"));     // to a file not yet there
+    fs::create_symlink("schleife2", Pfad("schleife1"));
+    fs::create_symlink("schleife1", Pfad("schleife2"));
+
+    ObjekteSpeichern(Pfad("kette.ovd"));
+    ObjekteSpeichern(Pfad("ins_leere.ovd"));
+    FarbenSpeichern(Pfad("kurz.ovd"));
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    for (const char* name : {"kette.ovd", "kurz.ovd", "ins_leere.ovd"}) EXPECT_TRUE(fs::is_symlink(Pfad(name))) << name;
+    EXPECT_EQ(Lesen(Pfad("kette.ovd")).size(), 240u);   // the colour set came last
+    EXPECT_EQ(Lesen(Pfad("neu.ovd")).size(), 3408u);
+    ObjekteLaden(Pfad("ins_leere.ovd"));
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+
+    ObjekteSpeichern(Pfad("schleife1"));   // a loop names no file
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_TRUE(fs::is_symlink(Pfad("schleife1")));
+    EXPECT_EQ(Dateianzahl(), 7);           // no temporary file here or beside the target
+    EXPECT_EQ(std::distance(fs::directory_iterator(Pfad("echt")), fs::directory_iterator()), 1);
+}
+
 TEST_F(Dateien, AbbruchSpeichertNichtsUndLadenSetztEinenUndoPunkt) {
     const int undo = UndoAnzahl;
     const Zustand vorher = Aufnehmen();
@@ -463,6 +495,7 @@ TEST_F(Dateien, AbbruchSpeichertNichtsUndLadenSetztEinenUndoPunkt) {
     ASSERT_EQ(host.Dateidialoge.size(), 2u);
     EXPECT_TRUE(host.Dateidialoge[0].speichern);
     EXPECT_FALSE(host.Dateidialoge[1].speichern);
+    EXPECT_EQ(host.Dateidialoge[1].endung, "OVD");
 }
 
 // Random and mutated files: no crash, no sanitizer finding; a refused file

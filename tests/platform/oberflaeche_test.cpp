@@ -10,8 +10,8 @@ TEST(Oberflaeche, StillerHostAntwortetOkUndNein) {
     EXPECT_EQ(Host().Meldung("x", MeldungsArt::Warnung, Knoepfe::JaNein), Antwort::Nein);
     EXPECT_FALSE(FrageJa("Vorsicht!"));
     EXPECT_FALSE(Host().EscapeGedrueckt());
-    EXPECT_FALSE(Host().DateiOeffnenDialog("t", "a|*.OVD", "").has_value());
-    EXPECT_FALSE(Host().DateiSpeichernDialog("t", "a|*.OVD", "n").has_value());
+    EXPECT_FALSE(Host().DateiOeffnenDialog("t", "a|*.OVD", "", "OVD").has_value());
+    EXPECT_FALSE(Host().DateiSpeichernDialog("t", "a|*.OVD", "n", "OVD").has_value());
     EXPECT_FALSE(Host().Drucken("t", {"a"}));
 }
 
@@ -80,11 +80,12 @@ TEST(SkriptHost, FensterEscapeDateien) {
     EXPECT_EQ(h.EscapeAbfragen, 4);
 
     h.Dateinamen = {std::string("a.OVD"), std::nullopt};
-    EXPECT_EQ(Host().DateiSpeichernDialog("Speichern", "Objektdaten|*.OVD", "x.OVD"), "a.OVD");
-    EXPECT_FALSE(Host().DateiOeffnenDialog("Laden", "Objektdaten|*.OVD", "").has_value());
-    EXPECT_FALSE(Host().DateiOeffnenDialog("Laden", "Objektdaten|*.OVD", "").has_value());
+    EXPECT_EQ(Host().DateiSpeichernDialog("Speichern", "Objektdaten|*.OVD", "x.OVD", "OVD"), "a.OVD");
+    EXPECT_FALSE(Host().DateiOeffnenDialog("Laden", "Objektdaten|*.OVD", "", "OVD").has_value());
+    EXPECT_FALSE(Host().DateiOeffnenDialog("Laden", "Objektdaten|*.OVD", "", "OVD").has_value());
     ASSERT_EQ(h.Dateidialoge.size(), 3u);
     EXPECT_TRUE(h.Dateidialoge[0].speichern);
     EXPECT_EQ(h.Dateidialoge[0].name, "x.OVD");
+    EXPECT_EQ(h.Dateidialoge[0].endung, "OVD");
     EXPECT_FALSE(h.Dateidialoge[1].speichern);
 }
