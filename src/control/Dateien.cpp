@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "geometry/Eingabe.h"
 #include "geometry/Geometrie.h"
 #include "mainwindow/Farbsets.h"
 #include "forms/Hauptfenster.h"
@@ -28,29 +27,9 @@
 
 namespace {
 
-// z := the value a coordinate has once it went through a dialog cell (the
-// readers write it with 3 decimals); false when that cell would be refused.
-bool Zellwert(Extended v, Extended& z) {
-    if (!std::isfinite(v) || !(std::fabs(v) < 10001)) return false;
-    if (!ZelleLesen(KoordText(v), z)) return false;
-    return z > -10001 && z < 10001;
-}
+bool Endlich(Extended v) { return std::isfinite(v); }
 
-bool ZellVektor(const TVek_R3& v, TVek_R3& z) {
-    return Zellwert(v.x, z.x) && Zellwert(v.y, z.y) && Zellwert(v.z, z.z);
-}
-
-bool ZellVektor(const TVek_R3& v) {
-    TVek_R3 z;
-    return ZellVektor(v, z);
-}
-
-// A vector that must not be null, judged as the cells give it back.
-bool ZellRichtung(const TVek_R3& v, TVek_R3& z) {
-    return ZellVektor(v, z) && !IstNullvektor(z);
-}
-
-bool BetragUnter(Extended v, int n) { return std::isfinite(v) && std::fabs(v) < n; }
+bool Endlich(const TVek_R3& v) { return IstEndlich(v); }
 
 // Whole-number attributes: exactly one of the choices the control offers.
 // Files written by the program hold exact whole numbers; anything else would
@@ -65,8 +44,8 @@ bool Zwischen(Extended v, int lo, int hi) {
     return std::isfinite(v) && v == std::round(v) && v >= lo && v <= hi;
 }
 
-template <class Feld>
-bool Alle(const Feld& feld, bool (*pruefen)(Extended)) {
+template <class Feld, class Pruefen>
+bool Alle(const Feld& feld, Pruefen pruefen) {
     for (const auto& x : feld)
         if (!pruefen(x)) return false;
     return true;
@@ -78,39 +57,25 @@ bool Index01(Extended v) { return Zwischen(v, 0, 1); }   // style indexes and fl
 }  // namespace
 
 bool DatensatzGueltig(const TObjektDatensatz& d) {
-    TVek_R3 u, w, a;
-    for (const TVek_R3* s : {&d.gStuetz, &d.hStuetz, &d.tStuetz})
-        if (!ZellVektor(*s)) return false;
-    for (const TVek_R3* r : {&d.gRichtung, &d.hRichtung, &d.tRichtung})
-        if (!ZellRichtung(*r, u)) return false;
-
-    if (!ZellVektor(d.E1Stuetz) || !ZellVektor(d.E1Richtung1, u) || !ZellVektor(d.E1Richtung2, w) ||
-        LinearAbhaengig2(u, w))
-        return false;
-    if (!ZellVektor(d.E2Stuetz) || !ZellVektor(d.E2Richtung1, u) || !ZellVektor(d.E2Richtung2, w) ||
-        LinearAbhaengig2(u, w))
-        return false;
-
+    for (const TVek_R3* v : {&d.gStuetz, &d.gRichtung, &d.hStuetz, &d.hRichtung, &d.tStuetz, &d.tRichtung,
+                             &d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2, &d.E2Stuetz, &d.E2Richtung1,
+                             &d.E2Richtung2})
+        if (!Endlich(*v)) return false;
     for (int i = 1; i <= 4; ++i) {
         const TSpatDaten& s = d.Spat[i];
-        if (!ZellVektor(s.A) || !ZellVektor(s.AB, a) || !ZellVektor(s.AD, u) || !ZellVektor(s.AE, w) ||
-            LinearAbhaengig3(a, u, w))
-            return false;
-        if (!ZellVektor(d.Vektor[i].Anfang) || !ZellVektor(d.Vektor[i].Vektor)) return false;
-        if (!ZellVektor(d.Strecke[i].A) || !ZellVektor(d.Strecke[i].B)) return false;
-        if (!ZellVektor(d.Punkt[i]) || !ZellVektor(d.KugelMitte[i])) return false;
-        if (!BetragUnter(d.KugelRadius[i], 10000)) return false;
+        for (const TVek_R3* v : {&s.A, &s.AB, &s.AD, &s.AE, &d.Vektor[i].Anfang, &d.Vektor[i].Vektor,
+                                 &d.Strecke[i].A, &d.Strecke[i].B, &d.Punkt[i], &d.KugelMitte[i]})
+            if (!Endlich(*v)) return false;
     }
-    return true;
+    return Alle(d.KugelRadius, [](Extended r) { return Endlich(r); });
 }
 
 bool Datensatz2Gueltig(const TObjektDatensatz2& d) {
-    TVek_R3 n;
-    if (!ZellVektor(d.FadenkreuzMitte)) return false;
+    if (!Endlich(d.FadenkreuzMitte) || !Endlich(d.FadenkreuzSchrittweite)) return false;
     for (int i = 1; i <= 4; ++i) {
         const TKegelDaten& k = d.Kegel[i];
-        if (!ZellVektor(k.Mitte) || !ZellRichtung(k.Normale, n)) return false;
-        if (!BetragUnter(k.Radius, 10000) || !BetragUnter(d.KegelHoehe[i], 10000)) return false;
+        if (!Endlich(k.Mitte) || !Endlich(k.Normale) || !Endlich(k.Radius) || !Endlich(d.KegelHoehe[i]))
+            return false;
         if (!Wahl(k.Speichen, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60})) return false;
         if (!Zwischen(k.Randdicke, 1, 12)) return false;
         if (!Wahl(d.KugelBreitenkreise[i], {24, 12, 8, 6, 4})) return false;
@@ -124,14 +89,10 @@ bool Datensatz2Gueltig(const TObjektDatensatz2& d) {
         !Alle(d.VektorStil, Index01) || !Alle(d.StreckeStil, Index01) || !Alle(d.KugelStil, Index01) ||
         !Alle(d.KegelStil, Index01) || !Index01(d.FadenkreuzStil))
         return false;
-    if (!Alle(d.GeradeSichtbar, Index01) || !Alle(d.EbeneSichtbar, Index01) ||
-        !Alle(d.SpatSichtbar, Index01) || !Alle(d.VektorSichtbar, Index01) ||
-        !Alle(d.StreckeSichtbar, Index01) || !Alle(d.PunktSichtbar, Index01) ||
-        !Alle(d.KugelSichtbar, Index01) || !Alle(d.KegelSichtbar, Index01) ||
-        !Index01(d.FadenkreuzSichtbar) || !Alle(d.SpatErzeugende, Index01) ||
-        !Alle(d.PunktFadenkreuz, Index01))
-        return false;
-    return BetragUnter(d.FadenkreuzSchrittweite, 10);
+    return Alle(d.GeradeSichtbar, Index01) && Alle(d.EbeneSichtbar, Index01) && Alle(d.SpatSichtbar, Index01) &&
+           Alle(d.VektorSichtbar, Index01) && Alle(d.StreckeSichtbar, Index01) &&
+           Alle(d.PunktSichtbar, Index01) && Alle(d.KugelSichtbar, Index01) && Alle(d.KegelSichtbar, Index01) &&
+           Index01(d.FadenkreuzSichtbar) && Alle(d.SpatErzeugende, Index01) && Alle(d.PunktFadenkreuz, Index01);
 }
 
 bool FarbsetGueltig(const TFarbset& f) {

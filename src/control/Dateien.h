@@ -17,12 +17,11 @@
 #include "scene/Speicherzustand.h"
 
 // ---- Content checks ------------------------------------------------------------
-// What the dialogs would accept if the values were typed: every number
-// finite; coordinates, as the dialogs' cells show them (3 decimals), strictly
-// between -10001 and 10001; radii and heights below 10000 in magnitude; the
-// crosshair step below 10; lines with a direction, planes and Spate with
-// independent spanning vectors, cones with a normal; attributes among the
-// choices of the dialogs' controls; colours with a zero top byte.
+// Only what the program cannot hold: a number that is not finite, an
+// attribute that is none of the choices its control offers, a colour with a
+// top byte. Every scene the program can reach passes, whatever its
+// coordinates (a turn or a plane form may take them far beyond what can be
+// typed) and however many decimals they carry.
 
 bool DatensatzGueltig(const TObjektDatensatz& d);
 bool Datensatz2Gueltig(const TObjektDatensatz2& d);

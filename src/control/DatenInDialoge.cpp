@@ -14,19 +14,42 @@
 #include "forms/Strecken.h"
 #include "forms/Vektoren.h"
 #include "forms/Hauptfenster.h"
+#include "geometry/Eingabe.h"
 #include "platform/Zahltext.h"
 #include "scene/Datensatz.h"
 #include "scene/Objekte.h"
+#include "view3d/ObjektGeometrie.h"
 #include "view3d/Szene.h"
 #include "view3d/Zeichnen.h"
 
 namespace {
 
+bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
+
+// The text a stored value goes into its cell with: the usual coordinate
+// text when it reads back as the very value; else the shortest text that
+// does and that the cell reads whole (a value typed with more decimals,
+// such as 0,0001, which three decimals would turn into a null vector); else,
+// for a value only a computation gives, the usual text, behind which the
+// value itself is noted for the rebuild (GespeicherteZellwerte).
+std::string ZellText(Extended v) {
+    const std::string koord = KoordText(v);
+    Extended w = 0;
+    if (ZelleLesen(koord, w) && Gleich(w, v)) return koord;
+    for (int stellen = 1; stellen <= 18; ++stellen) {
+        const std::string t = ZahlAllgemein(v, stellen);
+        if (PruefText(t) == t && ZelleLesen(t, w) && Gleich(w, v)) return t;
+    }
+    return koord;
+}
+
 // x, y, z of v as number text into column Spalte, rows ErsteZeile..+2.
 void VektorInSpalte(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
-    G.Cells(Spalte, ErsteZeile) = KoordText(v.x);
-    G.Cells(Spalte, ErsteZeile + 1) = KoordText(v.y);
-    G.Cells(Spalte, ErsteZeile + 2) = KoordText(v.z);
+    const Extended w[3] = {v.x, v.y, v.z};
+    for (int k = 0; k < 3; ++k) {
+        G.Cells(Spalte, ErsteZeile + k) = ZellText(w[k]);
+        ZellwertMerken(G, Spalte, ErsteZeile + k, w[k]);
+    }
 }
 
 // The nearest whole number of a stored value. Records that did not come
@@ -291,6 +314,7 @@ void DateiDatensatz2InDialoge(int N) {
 }
 
 void DateiDatensaetzeInDialoge(int N, bool Satz2) {
+    const GespeicherteZellwerte genau;
     DateiDatensatzInDialoge(N);
     if (Satz2) {
         DateiDatensatz2InDialoge(N);   // rebuilds and redraws
@@ -302,12 +326,14 @@ void DateiDatensaetzeInDialoge(int N, bool Satz2) {
 
 void UndoDatensatzInDialoge(int N) {
     if (N < 0 || N > 60) return;
+    const GespeicherteZellwerte genau;
     Datensatz1Schreiben(UndoDaten[N]);
     KegelteilSchreiben(UndoKegelDaten[N]);
     NeuBerechnenUndZeichnen();
 }
 
 void SpeicherDatensatzInDialoge() {
+    const GespeicherteZellwerte genau;
     Datensatz1Schreiben(ObjektSpeicher);
     KegelteilSchreiben(ObjektSpeicherKegel);
     NeuBerechnenUndZeichnen();

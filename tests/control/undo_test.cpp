@@ -88,13 +88,18 @@ TEST_F(Undo, VolleTabelleBehaeltDenStartUndVerliertDenAeltestenSchritt) {
     EXPECT_EQ(Meldungen(KeineDatenMeldung), 2);
 }
 
-// Coordinates pass the cells with 3 decimals; radii, heights and every
-// attribute stay as they are; the rotation list is forgotten by undo only.
-TEST_F(Undo, NurGeometrieUndGerundet) {
+// Coordinates come back as they were typed, not cut to the 3 decimals of
+// the usual text (a direction 0,0001 would become the null vector); radii,
+// heights and every attribute stay as they are; the rotation list is
+// forgotten by undo only.
+TEST_F(Undo, NurGeometrieUndGenau) {
     Kugel[1].Radius = 1.23456L;
     Kegel[1].Radius = 2.5L;
     Bearbeiten(Gg(), 0, 1, "1,23456");
     Bearbeiten(Gg(), 1, 1, "10000,1234");
+    Bearbeiten(Form_Geraden_t.StringGrid2, 1, 1, "0,0001");
+    Bearbeiten(Form_Geraden_t.StringGrid2, 1, 2, "0");
+    Bearbeiten(Form_Geraden_t.StringGrid2, 1, 3, "0");
     Bearbeiten(Form_Kegel.StringGrid1, 1, 1, "1");
     Kugel[1].Radius = 9.0L;
     Kegel[1].Speichen = 30;
@@ -104,9 +109,11 @@ TEST_F(Undo, NurGeometrieUndGerundet) {
     DrehListe[20] = {6, -5.0L};
     MGes(2, 3) = 0.5L;
     Rueckgaengig();
-    EXPECT_EQ(Gg().Cells(0, 1), "1,235");
-    EXPECT_EQ(gx(), 1.235L);
-    EXPECT_EQ(Gg().Cells(1, 1), "10000,120");  // 7 significant digits
+    EXPECT_EQ(Gg().Cells(0, 1), "1,23456");
+    EXPECT_EQ(gx(), 1.23456L);
+    EXPECT_EQ(Gg().Cells(1, 1), "10000,1234");
+    EXPECT_EQ(Gerade[2].Richtungsvektor, (TVek_R3{0.0001L, 0, 0}));
+    EXPECT_EQ(Form_Geraden_t.StringGrid2.Cells(1, 1), "0,0001");
     EXPECT_EQ(Kugel[1].Radius, 1.23456L);
     EXPECT_EQ(Kegel[1].Radius, 2.5L);
     EXPECT_EQ(Kegel[1].Normalenvektor.x, 0.0L);
