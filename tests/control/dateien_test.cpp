@@ -160,33 +160,6 @@ TEST_F(Dateien, GespeicherteObjektdatenHabenIhrLayout) {
     EXPECT_EQ(Dateianzahl(), 1);   // nothing else left in the folder
 }
 
-TEST_F(Dateien, SpeichernLadenSpeichernGibtDieselbenBytes) {
-    ObjekteSpeichern(Pfad("a.ovd"));
-    const Inhalt a = Lesen(Pfad("a.ovd"));
-    const TVek_R3 g = Gerade_g.Stuetzvektor;
-
-    // Change geometry, attributes and the step width.
-    Spalte(Form_Geraden_t.StringGrid1, 0, 1, "7", "-8", "9");
-    SzeneNeuBerechnen();
-    Spat[1].Stiftbreite = 4;
-    Gerade_g.sichtbar = 0;
-    Kugel[1].Radius = 5;
-    FadenkreuzSchrittweite = 0.5L;
-
-    const int undo = UndoAnzahl;
-    ObjekteLaden(Pfad("a.ovd"));
-    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
-    EXPECT_EQ(UndoAnzahl, undo + 1);
-    EXPECT_EQ(Gerade_g.Stuetzvektor, g);
-    EXPECT_EQ(Gerade_g.sichtbar, 1);
-    EXPECT_EQ(Spat[1].Stiftbreite, 1);
-    EXPECT_EQ(FadenkreuzSchrittweite, 0.1L);
-    EXPECT_TRUE(DatenWerdenGeladen);
-
-    ObjekteSpeichern(Pfad("b.ovd"));
-    EXPECT_EQ(Lesen(Pfad("b.ovd")), a);
-}
-
 TEST_F(Dateien, FarbsetRundreiseEinSatzUndLeereDatei) {
     FarbenSpeichern(Pfad("farben.OVF"));
     ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
@@ -199,19 +172,14 @@ TEST_F(Dateien, FarbsetRundreiseEinSatzUndLeereDatei) {
     EXPECT_EQ(a[120 + 0], Fadenkreuz.Farbe & 0xFF);
     EXPECT_EQ(a[120 + 2], (Fadenkreuz.Farbe >> 16) & 0xFF);
 
-    const TColor g = Gerade_g.Farbe, ke4 = Kegel[4].Farbe, hg = FarbeHintergrund;
-    Gerade_g.Farbe = FarbeG = 0x00111111;
+    // (Round trips of any colours: rundreise_test.) A load shows in the panels
+    // and takes the check off the preset sets.
+    const TColor ke4 = Kegel[4].Farbe;
     Kegel[4].Farbe = 0x00222222;
-    FarbeHintergrund = 0x00333333;
     FarbenLaden(Pfad("farben.OVF"));
     ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
-    EXPECT_EQ(Gerade_g.Farbe, g);
-    EXPECT_EQ(Kegel[4].Farbe, ke4);
-    EXPECT_EQ(FarbeHintergrund, hg);
     EXPECT_EQ(Form_Edits_01.Pan_Farbe_Ke4.Color, ke4);
     EXPECT_FALSE(Form_Edits_01.FarbSet1.Checked);
-    FarbenSpeichern(Pfad("wieder.ovf"));
-    EXPECT_EQ(Lesen(Pfad("wieder.ovf")), a);
 
     // Record 1 and a broken rest: only record 1 is applied.
     Inhalt b = a;
@@ -280,6 +248,7 @@ TEST_F(Dateien, EinSatzUndUeberlangeDatei) {
     EXPECT_EQ(Gerade_g.Stuetzvektor.x, 3.5L);
     EXPECT_EQ(Kugel[1].Radius, 2.5L);
     EXPECT_EQ(UndoDaten[UndoAnzahl - 1].gStuetz.x, 3.5L);
+    EXPECT_TRUE(DatenWerdenGeladen);
     // Record 2 was not read: attributes stay.
     EXPECT_EQ(Kegel[1].Speichen, 60);
     EXPECT_EQ(Gerade_g.sichtbar, 0);
@@ -348,38 +317,22 @@ TEST_F(Dateien, SchlechteDateienAendernNichts) {
     }
 }
 
-// Whatever is finite is taken exactly as it is: values a turn, a plane form
-// or a crosshair shift make beyond what can be typed, more decimals than a
-// cell shows, and figures the dialogs would not take as typed.
+// Whatever is finite comes in exactly as it is: what a turn, a plane form or
+// a shift makes beyond what can be typed, more decimals than a cell shows, a
+// null direction, radii and a step no field would take.
 TEST_F(Dateien, JedeEndlicheZahlKommtGenauAn) {
     ObjekteSpeichern(Pfad("gut.ovd"));
     Inhalt b = Lesen(Pfad("gut.ovd"));
     const std::pair<std::size_t, Extended> werte[] = {
-        {64, 14142.135623730950488L},   // h's support x, a point turned by 45 degrees
-        {74, -20000},                   // from a coordinate form
-        {84, 1e30L},
-        {160, 0.0001L},                 // t's direction (0,0001; 0; 0)
-        {170, 0},
-        {180, 0},
-        {96, 0},                        // h's direction the null vector
-        {106, 0},
-        {116, 0},
-        {1664, -9999.5L},               // a radius only bounded in its field
-        {1674, 1e6L},
-        {1704 + 448, 0},                // Ke4 a circle
-        {1704 + 1472, 12.5L},           // the crosshair's step
+        {64, 14142.135623730950488L}, {74, -20000}, {84, 1e30L},   // h's support point
+        {96, 0}, {106, 0}, {116, 0},                             // h's direction
+        {160, 0.0001L}, {170, 0}, {180, -0.0L},                  // t's direction
+        {1664, -9999.5L}, {1674, 1e6L}, {1704 + 448, 0}, {1704 + 1472, 12.5L},
     };
     for (const auto& [o, v] : werte) ZahlSetzen(b, o, v);
     Schreiben(Pfad("weit.ovd"), b);
     ObjekteLaden(Pfad("weit.ovd"));
     ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
-    EXPECT_EQ(Gerade_h.Stuetzvektor, (TVek_R3{14142.135623730950488L, -20000, 1e30L}));
-    EXPECT_EQ(Gerade_t.Richtungsvektor, (TVek_R3{0.0001L, 0, 0}));
-    EXPECT_EQ(Form_Geraden_t.StringGrid3.Cells(1, 1), "0,0001");
-    EXPECT_EQ(Kugel[1].Radius, -9999.5L);
-    EXPECT_EQ(Kugel[2].Radius, 1e6L);
-    EXPECT_EQ(Kegel[4].Hoehe, 0);
-    EXPECT_EQ(FadenkreuzSchrittweite, 12.5L);
     ObjekteSpeichern(Pfad("wieder.ovd"));
     EXPECT_EQ(Lesen(Pfad("wieder.ovd")), b);
 }

@@ -1,7 +1,6 @@
 // Stored records back into the dialogs: the cells each field lands in, the
 // values that go straight into the objects, and the dialogs' controls.
 
-#include <cmath>
 #include <limits>
 
 #include "Szenenstand.h"
@@ -106,28 +105,6 @@ TEST_F(DatenInDialoge, WerteAusserhalbDerAuswahl) {
     EXPECT_EQ(Gerade[1].Stiftbreite, 9);
     EXPECT_EQ(Spat[1].Stiftbreite, 0);
     EXPECT_EQ(Vektor[1].Linienstil, 0);
-}
-
-// What the usual 3-decimal text cannot hold comes back exactly: with more
-// decimals where a short text holds the value, else behind the usual text
-// while the scene is rebuilt. Afterwards the cells read as their texts.
-TEST_F(DatenInDialoge, GespeicherteWerteKommenGenauZurueck) {
-    const struct { Extended wert; const char* zelle; } faelle[] = {
-        {14142.135623730950488L, "14142,140"}, {0.0001L, "0,0001"}, {-0.0L, "0,000"},
-        {1.0L / 3, "0,333"},                   {2.5L, "2,500"},     {-12345.6789L, "-12345,6789"},
-    };
-    TObjektDatensatz d = DatensatzAusObjekten();
-    auto koordinate = [](TVek_R3& v, int k) -> Extended& { return k == 0 ? v.x : k == 1 ? v.y : v.z; };
-    for (int k = 0; k < 6; ++k) koordinate(d.Punkt[1 + k / 3], k % 3) = faelle[k].wert;
-    Objektdatensaetze[0] = d;
-    DateiDatensaetzeInDialoge(0, false);
-    for (int k = 0; k < 6; ++k) {
-        const Extended ist = koordinate(Punkt[1 + k / 3].Ort, k % 3);
-        EXPECT_EQ(Form_Punkte.Gitter(1 + k / 3).Cells(1, k % 3), faelle[k].zelle) << k;
-        EXPECT_TRUE(ist == faelle[k].wert && std::signbit(ist) == std::signbit(faelle[k].wert)) << k;
-    }
-    Bearbeiten(Form_Punkte.StringGrid1, 1, 1, "5");
-    EXPECT_EQ(Punkt[1].Ort, (TVek_R3{14142.14L, 5, 0}));
 }
 
 }  // namespace

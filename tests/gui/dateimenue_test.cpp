@@ -4,22 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <functional>
 #include <memory>
 
 #include "Fenstertest.h"
@@ -152,96 +150,58 @@ TEST_F(DateiMenueAnsicht, SchliessenFragtUndJaBehaeltDasFenster) {
     EXPECT_EQ(host.Meldungen.size(), 2u);
 }
 
-// The real Qt file dialogs behind the menu "Datei". A window the test did not
-// expect (a message, a dialog that failed to close) is closed after a while
-// and noted, so the test fails instead of waiting for ever.
-class DateiDialogeQt : public Fenstertest {
-protected:
-    std::unique_ptr<QtOberflaeche> qt;
+// The real Qt save dialog: a name typed without extension is asked about as
+// the .OVD file it will be written to; No keeps the dialog and the old file,
+// Yes writes it. The open dialog adds the extension as well.
+TEST_F(DateiMenueAnsicht, QtDialogFragtVorDemErsetzenDerDateiMitEndung) {
+    QtOberflaeche qt;
+    HostEinsetzen ein(qt);
     QTemporaryDir ordner;
-    QTimer wache;
-    QStringList liegengeblieben;
-    void SetUp() override {
-        TestAnwendung();
-        qt = std::make_unique<QtOberflaeche>();
-        Starten(*qt);
-        QObject::connect(&wache, &QTimer::timeout, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                liegengeblieben << QString::fromUtf8(w->metaObject()->className());
-                w->close();
-            }
+    const QString ziel = ordner.filePath("szene.OVD"), name = ordner.filePath("szene");
+    QFile alt(ziel);
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+    alt.close();
+    QStringList fragen, liegengeblieben;
+    QTimer wache;   // a window left open fails the test instead of waiting for ever
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) liegengeblieben << w->metaObject()->className(), w->close();
+    });
+    wache.start(2000);
+    // In the file dialog: the name typed into its focused field, the accept
+    // button clicked, a question that follows answered.
+    auto eingeben = [&](QMessageBox::StandardButton antwort) {
+        QTimer::singleShot(0, [&fragen, antwort] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                fragen << box->text(), box->button(antwort)->click();
         });
-        wache.start(500);
-    }
-    void TearDown() override {
-        wache.stop();
-        Fenstertest::TearDown();
-        qt.reset();
-    }
-    QString Pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
-    DateiMenue& M() const { return *fenster->Dateimenue(); }
-
-    // Runs f with the modal window that is up once the event loop runs again.
-    static void WennModal(std::function<void(QWidget*)> f) {
-        QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
-    }
-    // In the file dialog: the name typed over the field's text, then a click
-    // on its accept button ("Speichern" or "Öffnen"), which also closes the
-    // list of suggestions.
-    static void NameEingeben(QWidget* dialog, const QString& name) {
-        QLineEdit* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QDialogButtonBox* knoepfe = dialog->findChild<QDialogButtonBox*>();
-        ASSERT_TRUE(feld && knoepfe);
-        // The dialog follows the typing only while its field has the focus.
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QApplication::setActiveWindow(dialog);
         feld->setFocus();
         feld->selectAll();
         QTest::keyClicks(feld, name);
         if (QWidget* vorschlaege = QApplication::activePopupWidget()) vorschlaege->close();
-        QAbstractButton* annehmen = knoepfe->buttons().constFirst();
-        for (QAbstractButton* k : knoepfe->buttons())
-            if (knoepfe->buttonRole(k) == QDialogButtonBox::AcceptRole) annehmen = k;
-        QTest::mouseClick(annehmen, Qt::LeftButton);
-    }
-};
-
-TEST_F(DateiDialogeQt, NameOhneEndungFragtVorDemErsetzen) {
-    QFile alt(Pfad("szene.OVD"));
-    ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
-    alt.write("alt");
-    alt.close();
-
-    // "szene" is typed: the dialog asks about szene.OVD. No keeps the dialog
-    // open and the file as it was; the second try and Yes write it.
-    QStringList fragen;
-    bool dialogBliebOffen = false;
-    auto frageBeantworten = [&](QMessageBox::StandardButton knopf) {
-        WennModal([&fragen, knopf](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box) return;
-            fragen << box->text();
-            box->button(knopf)->click();
-        });
+        auto* knoepfe = dialog->findChild<QDialogButtonBox*>();
+        QPushButton* speichern = knoepfe->button(QDialogButtonBox::Save);
+        QTest::mouseClick(speichern ? speichern : knoepfe->button(QDialogButtonBox::Open), Qt::LeftButton);
     };
-    WennModal([&](QWidget* dialog) {
-        ASSERT_NE(qobject_cast<QFileDialog*>(dialog), nullptr);
-        frageBeantworten(QMessageBox::No);
-        NameEingeben(dialog, Pfad("szene"));
-        dialogBliebOffen = dialog->isVisible() && QFileInfo(Pfad("szene.OVD")).size() == 3;
-        frageBeantworten(QMessageBox::Yes);
-        NameEingeben(dialog, Pfad("szene"));
+    bool offenUndAlt = false;
+    QTimer::singleShot(0, [&] {
+        eingeben(QMessageBox::No);
+        offenUndAlt = QApplication::activeModalWidget() && QFileInfo(ziel).size() == 3;
+        eingeben(QMessageBox::Yes);
     });
     M().Aktion("aktuelle Objektdaten in Datei speichern")->trigger();
-    EXPECT_TRUE(dialogBliebOffen);
+    EXPECT_TRUE(offenUndAlt);
     ASSERT_EQ(fragen.size(), 2);
     EXPECT_TRUE(fragen[0].contains(QStringLiteral("szene.OVD"))) << fragen[0].toStdString();
-    EXPECT_EQ(QFileInfo(Pfad("szene.OVD")).size(), 3408);
-    EXPECT_FALSE(QFileInfo::exists(Pfad("szene")));
+    EXPECT_EQ(QFileInfo(ziel).size(), 3408);
+    EXPECT_FALSE(QFileInfo::exists(name));
 
-    // Loading: the same name without extension opens szene.OVD.
-    WennModal([&](QWidget* dialog) { NameEingeben(dialog, Pfad("szene")); });
+    QTimer::singleShot(0, [&] { eingeben(QMessageBox::NoButton); });
     M().Aktion("Objektdaten aus Datei laden")->trigger();
-    EXPECT_EQ(ObjektdatenPfad, Pfad("szene.OVD").toStdString());
+    EXPECT_EQ(ObjektdatenPfad, ziel.toStdString());
     EXPECT_TRUE(liegengeblieben.isEmpty()) << liegengeblieben.join(' ').toStdString();
 }
 
