@@ -7,7 +7,7 @@
 #include "geometry/Geometrie.h"
 #include "reports/Berichtlayout.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 
 namespace {
 
