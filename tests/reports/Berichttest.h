@@ -6,18 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "dialogs/Ebenen.h"
-#include "dialogs/Geraden_t.h"
-#include "dialogs/Gitter.h"
+#include "forms/Ebenen.h"
+#include "forms/Geraden_t.h"
+#include "forms/Gitter.h"
 #include "forms/Datenausgabe.h"
-#include "mainwindow/Programm.h"
+#include "control/Programm.h"
 #include "platform/SkriptHost.h"
-#include "reports/Ergebnisauswahl.h"
+#include "forms/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
 #include "view3d/Szene.h"
 
