@@ -228,8 +228,11 @@ TEST_F(Geradenberichte, ProjektionsartAendertNurIhreZeilen) {
     const auto von = std::find(zentral.begin(), zentral.end(), "Projektionsgeraden zu g:") - zentral.begin() + 2;
     const auto bis = std::find(zentral.begin(), zentral.end(), "Größe des Schnittwinkels von g mit den Koordinatenebenen:") -
                      zentral.begin();
-    for (long i = 0; i < static_cast<long>(zentral.size()); ++i)
-        if (i < von || i >= bis) EXPECT_EQ(parallel[static_cast<std::size_t>(i)], zentral[static_cast<std::size_t>(i)]) << i;
+    for (long i = 0; i < static_cast<long>(zentral.size()); ++i) {
+        if (i < von || i >= bis) {
+            EXPECT_EQ(parallel[static_cast<std::size_t>(i)], zentral[static_cast<std::size_t>(i)]) << i;
+        }
+    }
     EXPECT_EQ(Zeilen(parallel.begin() + von, parallel.begin() + von + 2),
               (Zeilen{"bei einer Parallelprojektion mit dem", "Projektionsvektor " + Klammerpunkt(ProjRichtung)}));
     EXPECT_NE(parallel[static_cast<std::size_t>(von + 7)], zentral[static_cast<std::size_t>(von + 7)]);  // pr_E1
