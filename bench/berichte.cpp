@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "Drehszene.h"
-#include "forms/Datenausgabe.h"
 #include "control/Programm.h"
+#include "forms/Datenausgabe.h"
 #include "forms/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
 #include "scene/Objekte.h"

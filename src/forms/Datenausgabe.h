@@ -1,7 +1,8 @@
 #pragma once
 // State of the result window Form_Datenausgabe: one report at a time as
 // plain text lines in Memo1, which the user may edit, and its menu. The
-// reports write Memo1; the handlers are defined with the report dispatcher.
+// reports write Memo1; the handlers are defined with the report dispatcher
+// (reports/Datenausgabe.cpp).
 
 #include "platform/Komponenten.h"
 

@@ -1,9 +1,9 @@
 #include "reports/Berichtlayout.h"
 
 #include "forms/Datenausgabe.h"
+#include "forms/Ergebnisauswahl.h"
 #include "geometry/Geometrie.h"
 #include "platform/Zahltext.h"
-#include "forms/Ergebnisauswahl.h"
 
 // ---- Lines -----------------------------------------------------------------------
 

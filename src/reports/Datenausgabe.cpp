@@ -2,22 +2,11 @@
 
 #include "forms/Datenausgabe.h"
 
+#include "forms/Ergebnisauswahl.h"
 #include "platform/Oberflaeche.h"
 #include "reports/Datenfenster.h"
 #include "reports/Druckseiten.h"
-#include "forms/Ergebnisauswahl.h"
 #include "reports/Ergebnisse.h"
-
-TForm_Datenausgabe::TForm_Datenausgabe() {
-    Caption = "   Datenausgabe";
-    ClientWidth = 385;
-    ClientHeight = 404;
-    Memo1.Font = {"Courier", -13};
-    Memo1.Lines = {"", " "};
-    Datei1.Caption = "&Datei";
-    beenden1.Caption = "&beenden";
-    drucken1.Caption = "dr&ucken";
-}
 
 void TForm_Datenausgabe::FormCreate() {
     Left = 0;

@@ -1,7 +1,7 @@
 #include "reports/Ergebnisse.h"
 
-#include "reports/EbenenBerichte.h"
 #include "forms/Ergebnisauswahl.h"
+#include "reports/EbenenBerichte.h"
 #include "reports/GeradenBerichte.h"
 
 namespace {

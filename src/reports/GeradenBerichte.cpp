@@ -6,8 +6,8 @@
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "reports/Berichtlayout.h"
-#include "scene/Objekte.h"
 #include "scene/Ansicht.h"
+#include "scene/Objekte.h"
 
 namespace {
 
