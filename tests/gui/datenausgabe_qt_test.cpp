@@ -85,7 +85,8 @@ TEST_F(DatenausgabeQt, BerichtAusDemMenueFolgtDerEingabe) {
     ASSERT_EQ(zeilen.size(), static_cast<qsizetype>(Form_Datenausgabe.Memo1.Lines.size()));
     EXPECT_EQ(zeilen[5], QStringLiteral("              |-5,000|        |3,000|"));
 
-    // Typed into g's grid: the open report follows.
+    // Typed into g's grid while the result window keeps the activation (a
+    // key the editor leaves goes back to the grid once): the report follows.
     GitterTabelle* t = geraden->B().Tabelle(Form_Geraden_t.StringGrid1);
     t->ZelleBearbeiten(0, 1);
     QTest::keyClicks(t->Editor(), QStringLiteral("1"));
