@@ -14,8 +14,8 @@
 #include <string>
 
 #include "forms/Eingabeprotokoll.h"
-#include "forms/Speichermenue.h"
 #include "forms/Ergebnismenue.h"
+#include "forms/Speichermenue.h"
 #include "platform/Komponenten.h"
 
 // Set while this dialog applies a change it made itself: the plane's
