@@ -58,6 +58,9 @@ void ProjektionsgeradenNachSchritt(const PunktDrehung& D) {
 
 // One whole-scene step about a coordinate axis, without the redraw.
 void Schritt(int Achse, Extended Winkel) {
+    // Every turned object asks for the report, and so do the write-backs
+    // into the grids when the bundle below ends: one build after them.
+    const ErgebnisseGebuendelt bericht;
     const DatenInDialogGebuendelt buendel;
     AKreuzDrehen(AchsenKreuz, Achse, Winkel);
     const PunktDrehung D(Achse, Winkel);
@@ -96,6 +99,7 @@ void AlleObjekteDrehen(int Achse, Extended Winkel) {
 void GesamtDrehenUmGerade() {
     // The matrices of the turn are built once for every point of the step.
     {
+        const ErgebnisseGebuendelt bericht;
         const DatenInDialogGebuendelt buendel;
         const PunktDrehung D(DrehachsenDrehung());
         ObjekteDrehen(D, [](int Nr) { return DrehObjektFlags[Nr]; });
@@ -108,12 +112,16 @@ void GesamtDrehenUmGerade() {
 
 void AlleDrehungenRueckgaengig() {
     RueckdrehungLaeuft = true;
-    for (int n = DrehAnzahl < 20 ? DrehAnzahl : 20; n >= 1; --n) {
-        const TDrehung& d = DrehListe[n];
-        const int Achse = d.Achse <= 2 ? 1 : (d.Achse <= 4 ? 2 : 3);
-        AlleObjekteDrehen(Achse, -d.Winkel);
+    {
+        // The report once, for the scene as it ends up.
+        const ErgebnisseGebuendelt bericht;
+        for (int n = DrehAnzahl < 20 ? DrehAnzahl : 20; n >= 1; --n) {
+            const TDrehung& d = DrehListe[n];
+            const int Achse = d.Achse <= 2 ? 1 : (d.Achse <= 4 ? 2 : 3);
+            AlleObjekteDrehen(Achse, -d.Winkel);
+        }
+        DrehListeLoeschen();
     }
-    DrehListeLoeschen();
     SzeneZeichnen();
     SzeneGedreht = false;
 }

@@ -1,6 +1,7 @@
 #include "control/Programm.h"
 
 #include "forms/Animationen.h"
+#include "forms/Datenausgabe.h"
 #include "forms/DrehenUmGerade.h"
 #include "forms/EbEinstell.h"
 #include "forms/EbenKoord.h"
@@ -73,6 +74,7 @@ void FensterNeu() {
     Form_Einst_EbenenAnima = TForm_Einst_EbenenAnima{};
     Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
     Form_ObjekteDaten = TForm_ObjekteDaten{};
+    Form_Datenausgabe = TForm_Datenausgabe{};
 }
 
 // What lower layers run of the layers above them.
@@ -112,6 +114,7 @@ void FensterErzeugen() {
     Form_Einst_EbenenAnima.FormCreate();
     Form_Dreh_Matrizen.FormCreate();
     Form_ObjekteDaten.FormCreate();
+    Form_Datenausgabe.FormCreate();
 }
 
 void ProgrammStart() {

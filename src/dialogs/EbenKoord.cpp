@@ -7,6 +7,7 @@
 #include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
+#include "reports/Datenfenster.h"
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
 #include "view3d/Drehen.h"
@@ -36,6 +37,7 @@ void EbeneAusKoordinatenform() {
 void TForm_EbenKoord::FormCreate() {
     // The fields are filled from the plane whenever it is recomputed.
     EbenKoordQuelle = false;
+    ErgebnisseVerbinden(ErgebnisseEbenen);
 }
 
 void TForm_EbenKoord::FormActivate() {

@@ -3,6 +3,7 @@
 #include "forms/EbenKoord.h"
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
 #include "scene/Ansicht.h"
@@ -17,6 +18,8 @@ void TForm_Ebenen::FormCreate() {
     FarbeE2 = 0x000080FF;  // orange
     WuerfelFaktor = 1.0L;
     But_Koordinatenform.OnClick = [this] { But_KoordinatenformClick(); };
+    ErgebnisseVerbinden(ErgebnisseEbenen);
+    ErgebnisseVerbinden(ErgebnisseGeradenEbenen);
     Verbinden();
 }
 

@@ -2,6 +2,7 @@
 
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
 #include "scene/Ansicht.h"
@@ -15,6 +16,8 @@ void TForm_Geraden_t::FormCreate() {
     FarbeG = 0x00FF0000;  // blue
     FarbeH = 0x00008000;  // green
     FarbeT = 0x00004080;  // brown
+    ErgebnisseVerbinden(ErgebnisseGeraden);
+    ErgebnisseVerbinden(ErgebnisseGeradenEbenen);
     Verbinden();
 }
 

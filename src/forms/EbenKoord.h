@@ -14,6 +14,7 @@
 #include <string>
 
 #include "forms/Eingabeprotokoll.h"
+#include "forms/Ergebnismenue.h"
 #include "forms/Speichermenue.h"
 #include "platform/Komponenten.h"
 
@@ -32,6 +33,8 @@ struct TForm_EbenKoord : TFormZustand {
     TEdit Edit_nx, Edit_ny, Edit_nz;
     TEdit Edit_ax, Edit_ay, Edit_az;
     TZellenGedaechtnis GedaechtnisKoord, GedaechtnisNormale;
+    // The menu "Ergebnisse": the planes.
+    TErgebnisGruppe ErgebnisseEbenen{"Ebenen", EbenenErgebnisse};
 
     void FormCreate();
     // The current plane's forms into the fields; fields hidden while the

@@ -5,6 +5,7 @@
 // and the button to its coordinate and normal form. Linearly dependent
 // direction vectors are refused.
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "geometry/Vektor.h"
 #include "forms/Schalter.h"
@@ -19,6 +20,9 @@ struct TForm_Ebenen : TObjektartDialog<TEbene, 2, mitStift | mitStil> {
     TForm_Ebenen();
 
     TButton But_Koordinatenform;  // opens the coordinate and normal form
+    // The menu "Ergebnisse": the planes, then the lines with the planes.
+    TErgebnisGruppe ErgebnisseEbenen{"Ebenen", EbenenErgebnisse};
+    TErgebnisGruppe ErgebnisseGeradenEbenen{"Geraden - Ebenen", GeradenEbenenErgebnisse};
 
     void FormCreate();
     void But_KoordinatenformClick();

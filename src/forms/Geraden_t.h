@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "geometry/Vektor.h"
 #include "forms/Schalter.h"
@@ -18,6 +19,11 @@ inline constexpr const char* NullRichtungMeldung =
 
 struct TForm_Geraden_t : TObjektartDialog<TGerade, 3, mitStift | mitStil> {
     TForm_Geraden_t();
+
+    // The menu "Ergebnisse": the lines, then the lines with the planes.
+    TErgebnisGruppe ErgebnisseGeraden{"Geraden", GeradenErgebnisse};
+    TErgebnisGruppe ErgebnisseGeradenEbenen{"Geraden - Ebenen", GeradenEbenenErgebnisse};
+
     void FormCreate();
 
 protected:

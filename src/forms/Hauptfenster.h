@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "forms/Ergebnismenue.h"
 #include "platform/Komponenten.h"
 #include "platform/Typen.h"
 
@@ -106,6 +107,11 @@ struct TForm_Edits_01 : TFormZustand {
     TMenuItem aktuelleObjektdatenspeichern1;
     TMenuItem Objektdatenladen1;
 
+    // ---- The result popup menu on the picture: one submenu per group ---------
+    TErgebnisGruppe ErgebnisseGeraden{"Geraden", GeradenErgebnisse};
+    TErgebnisGruppe ErgebnisseEbenen{"Ebenen", EbenenErgebnisse};
+    TErgebnisGruppe ErgebnisseGeradenEbenen{"Geraden - Ebenen", GeradenEbenenErgebnisse};
+
     // ---- Intersection results on the left panel (SchnittAngabenSchreiben) ---
     // Lines to each other: "S(x | y | z)" when they meet in one point, else
     // the position text.
@@ -142,6 +148,9 @@ struct TForm_Edits_01 : TFormZustand {
     void vdLClick();
     void But_vdLClick();
     void SichtbarkeitAktualisieren();
+    // Wires the result popup menu and the hidden buttons of the segment
+    // listings; run by FormCreate.
+    void ErgebnismenueAnlegen();
     // Visibility switch of object Nr (1..30; Sichtbarkeit.cpp): its flag
     // follows the button's down state.
     void But_sichtbClick(int Nr);

@@ -9,17 +9,31 @@ namespace {
 
 constexpr Extended VierPi = 12.566370614359172954L;
 
-// Rounding can carry the argument of arcsin/arccos just beyond ±1, which
-// would give NaN for exactly perpendicular or parallel directions.
-Extended Begrenzt(Extended v) {
-    if (v > 1) return 1;
-    if (v < -1) return -1;
-    return v;
-}
-
 // An angle that could not be computed (NaN or infinite input) is 0.
 Extended Endlich(Extended v) {
     return std::isfinite(v) ? v : 0;
+}
+
+// Degrees of the angle whose sine is proportional to s and whose cosine is
+// proportional to c (c >= 0 or s >= 0), s and c being a cross and a dot
+// product. atan2 stays accurate near 0 and 90, where arcsin and arccos of a
+// quotient lose half the digits (89,99999998 for perpendicular input). A
+// product no larger than its own rounding error counts as zero, so
+// perpendicular and parallel input give exactly 90, 0 or 180.
+Extended GradAusSinusKosinus(Extended s, Extended c) {
+    if (!std::isfinite(s) || !std::isfinite(c)) return 0;
+    constexpr Extended Rundung = 1e-17L;  // about a hundred units of the last place
+    const Extended r = std::hypot(s, c);
+    if (std::fabs(s) <= Rundung * r) return c < 0 ? 180 : 0;
+    if (std::fabs(c) <= Rundung * r) return s > 0 ? 90 : -90;
+    return Endlich(std::atan2(s, c) * BogenZuGrad);
+}
+
+// |a × b|.
+Extended Kreuzbetrag(TVek_R3 a, TVek_R3 b) {
+    TVek_R3 c;
+    Vektorprodukt(a, b, c);
+    return Betrag(c);
 }
 
 }  // namespace
@@ -116,10 +130,9 @@ Extended WinkelVektoren(TVek_R3 a, TVek_R3 b, Byte spitz) {
     const Extended nenner = Betrag(a) * Betrag(b);
     if (!(nenner >= Toleranz)) return 0;  // also NaN
     const Extended ab = Skalarprodukt(a, b);
-    if (spitz == 1) return Endlich(std::acos(Begrenzt(std::fabs(ab) / nenner)) * BogenZuGrad);
-    const Extended c = ab / nenner;
-    if (std::fabs(c + 1) < Toleranz) return 180;
-    return Endlich(std::acos(Begrenzt(c)) * BogenZuGrad);
+    if (spitz == 1) return GradAusSinusKosinus(Kreuzbetrag(a, b), std::fabs(ab));
+    if (std::fabs(ab / nenner + 1) < Toleranz) return 180;
+    return GradAusSinusKosinus(Kreuzbetrag(a, b), ab);
 }
 
 // ---- 3x3 systems -----------------------------------------------------------
@@ -329,25 +342,22 @@ Extended WinkelEbeneEbene(TVek_R3 a1, TVek_R3 b1, TVek_R3 a2, TVek_R3 b2) {
     TVek_R3 N1, N2;
     Vektorprodukt(a1, b1, N1);
     Vektorprodukt(a2, b2, N2);
-    const Extended nenner = Betrag(N1) * Betrag(N2);
-    if (nenner == 0) return 0;
-    return Endlich(std::acos(Begrenzt(std::fabs(Skalarprodukt(N1, N2)) / nenner)) * BogenZuGrad);
+    if (Betrag(N1) * Betrag(N2) == 0) return 0;
+    return GradAusSinusKosinus(Kreuzbetrag(N1, N2), std::fabs(Skalarprodukt(N1, N2)));
 }
 
 Extended WinkelGeradeEbene(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2) {
     TVek_R3 n;
     Vektorprodukt(rv1, rv2, n);
-    const Extended nenner = Betrag(d) * Betrag(n);
-    if (nenner == 0) return 0;
-    return Endlich(std::asin(Begrenzt(Skalarprodukt(d, n) / nenner)) * 180 / Pi);
+    if (Betrag(d) * Betrag(n) == 0) return 0;
+    return GradAusSinusKosinus(Skalarprodukt(d, n), Kreuzbetrag(d, n));
 }
 
 Extended WinkelGeradeEbeneBetrag(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2) {
-    TVek_R3 n, D, N;
+    TVek_R3 n;
     Vektorprodukt(rv1, rv2, n);
-    Normiere(d, D);   // a null vector stays null: angle 0
-    Normiere(n, N);
-    return Endlich(std::asin(Begrenzt(std::fabs(Skalarprodukt(D, N)))) * BogenZuGrad);
+    if (Betrag(d) * Betrag(n) == 0) return 0;  // also a null d: angle 0
+    return GradAusSinusKosinus(std::fabs(Skalarprodukt(d, n)), Kreuzbetrag(d, n));
 }
 
 void LageAchseEbene(TVek_R3 P, TVek_R3 d, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Byte& Lage) {

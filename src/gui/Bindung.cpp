@@ -299,11 +299,16 @@ void GitterTabelle::keyPressEvent(QKeyEvent* e) {
         return;
     }
     // An open editor that lost the focus (to a message box, say) gets the
-    // keys back: they belong to the cell it edits, the current one.
-    if (editor_ && !editor_->hasFocus()) {
+    // keys back: they belong to the cell it edits, the current one. A key
+    // the editor leaves comes back here: then it is the grid's (without
+    // the guard it would go round for ever while the window is inactive and
+    // the editor cannot take the focus).
+    if (editor_ && !editor_->hasFocus() && !weiterleiten_) {
         QPointer<QLineEdit> ziel(editor_);
         ziel->setFocus(Qt::OtherFocusReason);
+        weiterleiten_ = true;
         QCoreApplication::sendEvent(ziel, e);
+        weiterleiten_ = false;
         return;
     }
     QTableWidget::keyPressEvent(e);

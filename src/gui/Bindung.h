@@ -121,6 +121,7 @@ private:
     int spalte_ = -1, zeile_ = -1;  // the cell of the open editor
     bool verlassen_ = false;        // its leaving has been reported already
     bool klickAufAktuelle_ = false; // the mouse went down on the current cell
+    bool weiterleiten_ = false;     // a key is on its way to the editor
 };
 
 // The bindings of one window (or of one part of it).

@@ -47,6 +47,7 @@ private:
     std::string name_;
 };
 
-// Every dialog window, children of the main window (hauptfenster may be
-// nullptr in tests); the caller registers them with the host by Name().
+// Every dialog window and the result window, children of the main window
+// (hauptfenster may be nullptr in tests); the caller registers them with
+// the host by Name().
 std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster);

@@ -15,6 +15,7 @@
 
 #include "gui/Bindung.h"
 #include "gui/DateiMenue.h"
+#include "gui/Datenausgabeansicht.h"
 #include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
 #include "gui/QtZeichenflaeche.h"
@@ -123,6 +124,12 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
 
     ErgebnisseAnlegen();
     MenueAnlegen();
+    ergebnispopup_ = new QMenu(this);
+    ErgebnisseEinfuegen(*b_, ergebnispopup_, {&F.ErgebnisseGeraden, &F.ErgebnisseEbenen, &F.ErgebnisseGeradenEbenen},
+                        true);
+    paintBox1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(paintBox1_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { ergebnispopup_->popup(paintBox1_->mapToGlobal(p)); });
     drehleiste_ = new Drehleiste(*this, panels_[0].widget, panels_[1].widget, panels_[3].widget);
     objektleiste_ = new Objektleiste(*this, panels_[0].widget);
     // The calculator without blocking, as the main window's button opens it.

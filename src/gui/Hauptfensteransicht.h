@@ -19,6 +19,7 @@ class QAction;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
+class QMenu;
 struct TLabel;
 struct TMenuItem;
 struct TPanel;
@@ -69,6 +70,8 @@ public:
     // The rotation and hidden-line controls, the menu "zum Drehen" and
     // Timer1 (Drehleiste.cpp).
     Drehleiste* Drehsteuerung() const { return drehleiste_; }
+    // The result popup menu, opened by the right mouse button on the picture.
+    QMenu* Ergebnispopup() const { return ergebnispopup_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -103,4 +106,5 @@ private:
     DateiMenue* dateiMenue_ = nullptr;
     Objektleiste* objektleiste_ = nullptr;
     Drehleiste* drehleiste_ = nullptr;
+    QMenu* ergebnispopup_ = nullptr;
 };

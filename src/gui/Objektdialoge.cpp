@@ -27,6 +27,7 @@
 #include "forms/Spate.h"
 #include "forms/Strecken.h"
 #include "forms/Vektoren.h"
+#include "gui/Datenausgabeansicht.h"
 #include "gui/Dialogansicht.h"
 #include "gui/ObjekteDatenAnsicht.h"
 #include "gui/Popupmenue.h"
@@ -128,6 +129,7 @@ public:
     explicit GeradenAnsicht(QWidget* eltern)
         : ObjektAnsicht(Form_Geraden_t, "Form_Geraden_t", eltern,
                         {&Form_Geraden_t.StringGrid1, &Form_Geraden_t.StringGrid2, &Form_Geraden_t.StringGrid3}) {
+        Ergebnismenue(b_, this, {&Form_Geraden_t.ErgebnisseGeraden, &Form_Geraden_t.ErgebnisseGeradenEbenen});
         Stift();
         Stil();
     }
@@ -137,6 +139,7 @@ class EbenenAnsicht : public ObjektAnsicht<TForm_Ebenen> {
 public:
     explicit EbenenAnsicht(QWidget* eltern)
         : ObjektAnsicht(Form_Ebenen, "Form_Ebenen", eltern, {&Form_Ebenen.StringGrid1, &Form_Ebenen.StringGrid2}) {
+        Ergebnismenue(b_, this, {&Form_Ebenen.ErgebnisseEbenen, &Form_Ebenen.ErgebnisseGeradenEbenen});
         Stift();
         Stil();
         l_->addWidget(b_.Knopf(Form_Ebenen.But_Koordinatenform, {}, this));
@@ -149,6 +152,7 @@ class EbenKoordAnsicht : public FormAnsicht<TForm_EbenKoord> {
 public:
     explicit EbenKoordAnsicht(QWidget* eltern) : FormAnsicht(Form_EbenKoord, "Form_EbenKoord", eltern) {
         TForm_EbenKoord& F = Form_EbenKoord;
+        Ergebnismenue(b_, this, {&F.ErgebnisseEbenen});
         QLabel* ebene = b_.Beschriftung(F.Label_Ebene, this);
         QFont f = ebene->font();
         f.setBold(true);
@@ -442,5 +446,6 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(new GeradenAnimaAnsicht(hauptfenster));
     d.push_back(new EbenenAnimaAnsicht(hauptfenster));
     d.push_back(ObjekteDatenAnsichtAnlegen(hauptfenster));
+    d.push_back(new Datenausgabeansicht(hauptfenster));
     return d;
 }

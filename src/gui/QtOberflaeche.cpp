@@ -7,6 +7,9 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
 
@@ -265,4 +268,59 @@ std::optional<std::string> QtOberflaeche::DateiSpeichernDialog(const std::string
     return Dateidialog(QFileDialog::AcceptSave, titel, filter, name, endung);
 }
 
-bool QtOberflaeche::Drucken(const std::string&, const std::vector<std::string>&) { return false; }
+namespace {
+
+// A job painted on the printer page by page; it ends when destroyed.
+class QtDruckauftrag final : public Druckauftrag {
+public:
+    explicit QtDruckauftrag(QPrinter& drucker) : drucker_(drucker) {}
+    bool Beginnen() { return maler_.begin(&drucker_); }
+    ~QtDruckauftrag() override {
+        if (maler_.isActive()) maler_.end();
+    }
+    int Seitenbreite() const override { return drucker_.width(); }
+    void Schrift(const std::string& name, int hoehe) override {
+        QFont f(QtText(name));
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+        // The cell, not the letters alone, is hoehe pixels high: the letters
+        // take the share of the cell that the font gives them.
+        f.setPixelSize(qMax(1, hoehe));
+        const QFontMetricsF m(f, &drucker_);
+        const qreal zelle = m.ascent() + m.descent();
+        if (zelle > hoehe) f.setPixelSize(qMax(1, qRound(hoehe * hoehe / zelle)));
+        maler_.setFont(f);
+        maler_.setPen(Qt::black);
+    }
+    void TextAus(int x, int y, const std::string& text) override {
+        maler_.drawText(QPointF(x, y + QFontMetricsF(maler_.font(), &drucker_).ascent()), QtText(text));
+    }
+    void NeueSeite() override { drucker_.newPage(); }
+
+private:
+    QPrinter& drucker_;
+    QPainter maler_;
+};
+
+}  // namespace
+
+QPrinter& QtOberflaeche::Drucker() {
+    if (!drucker_) drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *drucker_;
+}
+
+std::unique_ptr<Druckauftrag> QtOberflaeche::DruckauftragBeginnen(const std::string& titel) {
+    QPrinter& drucker = Drucker();
+    {
+        FilterPause pause(filter_);
+        QPrintDialog dialog(&drucker, QApplication::activeWindow());
+        if (dialog.exec() != QDialog::Accepted) return nullptr;
+    }
+    drucker.setDocName(QtText(titel));
+    auto auftrag = std::make_unique<QtDruckauftrag>(drucker);
+    if (!auftrag->Beginnen()) {
+        Meldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Warnung, Knoepfe::Ok);
+        return nullptr;
+    }
+    return auftrag;
+}

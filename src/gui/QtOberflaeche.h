@@ -1,6 +1,6 @@
 #pragma once
 // The host for the Qt front: message boxes, windows by name, the busy
-// cursor, the Escape poll, file dialogs.
+// cursor, the Escape poll, file dialogs, the print dialog and printing.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -8,9 +8,12 @@
 #include <QString>
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/Oberflaeche.h"
+
+class QPrinter;
 
 // The program's title, the caption of its message boxes.
 inline constexpr const char* ProgrammTitel = "Raumgeometrie";
@@ -61,8 +64,10 @@ public:
                                                   const std::string& name, const std::string& endung) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
                                                     const std::string& name, const std::string& endung) override;
-    // The Qt front has no printer: nothing is printed, and the answer is false.
-    bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
+    // Qt's print dialog on the program's one printer, which keeps what the
+    // user chose for the next job (any printer of the system, or a PDF file).
+    std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;
+    QPrinter& Drucker();
 
     // Windows register under their instance name ("Form_Kugeln").
     void FensterRegistrieren(const std::string& name, QWidget* fenster);
@@ -74,5 +79,6 @@ private:
     EscapeFilter filter_;
     std::map<std::string, QPointer<QWidget>> fenster_;
     bool sanduhr_ = false;
+    std::unique_ptr<QPrinter> drucker_;
     QElapsedTimer letzteEreignisse_;
 };

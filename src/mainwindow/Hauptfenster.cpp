@@ -7,6 +7,7 @@
 #include "forms/Schalter.h"
 #include "platform/Zahltext.h"
 #include "forms/Ergebnisauswahl.h"
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
@@ -158,6 +159,7 @@ void TForm_Edits_01::FormCreate() {
     DateimenueAnlegen();
     DrehsteuerungAnlegen();
     But_ObjekteDaten.OnClick = [this] { But_ObjekteDatenClick(); };
+    ErgebnismenueAnlegen();
 
     PanelsAnordnen();
     BildSeiteBerechnen();
@@ -287,4 +289,17 @@ void TForm_Edits_01::SchnittAngabenSchreiben() {
     Label_sg_Richt_x.Caption = sg(u.x);
     Label_sg_Richt_y.Caption = sg(u.y);
     Label_sg_Richt_z.Caption = sg(u.z);
+}
+
+void TForm_Edits_01::ErgebnismenueAnlegen() {
+    for (TErgebnisGruppe* G : {&ErgebnisseGeraden, &ErgebnisseEbenen, &ErgebnisseGeradenEbenen}) ErgebnisseVerbinden(*G);
+    // The listings of the hidden-line segments, behind buttons never shown.
+    Button1.OnClick = [] {
+        ErgebnisAuswahl = 200;
+        DatenfensterZeigen();
+    };
+    Button2.OnClick = [] {
+        ErgebnisAuswahl = 201;
+        DatenfensterZeigen();
+    };
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Schrift.h"
 #include "platform/Typen.h"
 
 using TNotifyEvent = std::function<void()>;
@@ -161,6 +162,7 @@ struct TLabel : TControl {
 
 struct TMemo : TControl {
     std::vector<std::string> Lines;
+    TFont Font;
 };
 
 struct TMenuItem {

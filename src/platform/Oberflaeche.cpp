@@ -20,7 +20,7 @@ public:
                                                     const std::string&, const std::string&) override {
         return std::nullopt;
     }
-    bool Drucken(const std::string&, const std::vector<std::string>&) override { return false; }
+    std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string&) override { return nullptr; }
 };
 
 StillerHost stillerHost;

@@ -3,6 +3,7 @@
 // implements it; tests install a scripted host. With no host installed, a
 // silent host answers every message with OK (or No for questions).
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,24 @@
 enum class MeldungsArt { Information, Warnung };
 enum class Knoepfe { Ok, JaNein };
 enum class Antwort { Ok, Ja, Nein };
+
+// A print job on the printer the user chose. Coordinates are device pixels
+// of the printable area of the current page. The job ends, and its pages go
+// to the printer, when the object is destroyed.
+class Druckauftrag {
+public:
+    virtual ~Druckauftrag() = default;
+    // Width of the printable area in device pixels.
+    virtual int Seitenbreite() const = 0;
+    // The font of the texts that follow: its family, fixed pitch, black, and
+    // hoehe device pixels from the top of its tallest letter to the bottom
+    // of its lowest.
+    virtual void Schrift(const std::string& name, int hoehe) = 0;
+    // Writes text with its upper left corner at (x, y).
+    virtual void TextAus(int x, int y, const std::string& text) = 0;
+    // Ends the current page and begins the next.
+    virtual void NeueSeite() = 0;
+};
 
 class Oberflaeche {
 public:
@@ -48,9 +67,10 @@ public:
                                                             const std::string& name,
                                                             const std::string& endung) = 0;
 
-    // Prints text lines as one document; false when nothing was printed
-    // (cancelled, no printer).
-    virtual bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) = 0;
+    // Shows the print dialog and starts a job named titel on the printer the
+    // user chose; nothing when the user cancelled (no job is started then)
+    // or the printer cannot take a job (the host has said so).
+    virtual std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) = 0;
 };
 
 // The installed host (the silent one when none is installed).

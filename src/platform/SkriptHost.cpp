@@ -47,9 +47,38 @@ std::optional<std::string> SkriptHost::DateiSpeichernDialog(const std::string& t
     return Dateidialog({true, titel, filter, name, endung});
 }
 
-bool SkriptHost::Drucken(const std::string& titel, const std::vector<std::string>& zeilen) {
-    Drucke.push_back({titel, zeilen});
-    return DruckGelingt;
+namespace {
+
+// Writes what the core prints into the host's record of the job.
+class SkriptDruck final : public Druckauftrag {
+public:
+    SkriptDruck(std::vector<SkriptHost::DruckEintrag>& drucke, int breite)
+        : drucke_(drucke), nr_(drucke.size() - 1), breite_(breite) {}
+    ~SkriptDruck() override { Eintrag().beendet = true; }
+    int Seitenbreite() const override { return breite_; }
+    void Schrift(const std::string& name, int hoehe) override {
+        Eintrag().schrift = name;
+        Eintrag().schrifthoehe = hoehe;
+    }
+    void TextAus(int x, int y, const std::string& text) override { Eintrag().seiten.back().push_back({x, y, text}); }
+    void NeueSeite() override { Eintrag().seiten.emplace_back(); }
+
+private:
+    // By number: the record may grow while the job runs.
+    SkriptHost::DruckEintrag& Eintrag() { return drucke_[nr_]; }
+    std::vector<SkriptHost::DruckEintrag>& drucke_;
+    std::size_t nr_;
+    int breite_;
+};
+
+}  // namespace
+
+std::unique_ptr<Druckauftrag> SkriptHost::DruckauftragBeginnen(const std::string& titel) {
+    if (!DruckGelingt) return nullptr;
+    DruckEintrag e;
+    e.titel = titel;
+    Drucke.push_back(std::move(e));
+    return std::make_unique<SkriptDruck>(Drucke, DruckSeitenbreite);
 }
 
 std::string SkriptHost::LetzteMeldung() const {

@@ -26,9 +26,19 @@ public:
         bool speichern;
         std::string titel, filter, name, endung;
     };
+    // One text of a print job: where it went and what it said.
+    struct DruckText {
+        int x, y;
+        std::string text;
+    };
+    // A print job: its name, the font set last, its pages, and whether it
+    // has ended.
     struct DruckEintrag {
         std::string titel;
-        std::vector<std::string> zeilen;
+        std::string schrift;
+        int schrifthoehe = 0;
+        std::vector<std::vector<DruckText>> seiten{1};
+        bool beendet = false;
     };
 
     // --- script ---
@@ -41,7 +51,10 @@ public:
     // Answers of the file dialogs in order, taken as the path chosen (no
     // extension is added); when empty, cancelled.
     std::deque<std::optional<std::string>> Dateinamen;
+    // false: the user cancels the print dialog.
     bool DruckGelingt = true;
+    // The printable width of the scripted printer's page (device pixels).
+    int DruckSeitenbreite = 2400;
     // Runs inside a modal show, in place of the user working in that window.
     std::function<void(const std::string& name)> BeiModal;
 
@@ -65,7 +78,7 @@ public:
                                                   const std::string& name, const std::string& endung) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
                                                     const std::string& name, const std::string& endung) override;
-    bool Drucken(const std::string& titel, const std::vector<std::string>& zeilen) override;
+    std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;
 
     // The text of the latest message ("" when there was none).
     std::string LetzteMeldung() const;

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Schrift.h"
 #include "platform/Vektortypen.h"
 #include "platform/Typen.h"
 
@@ -49,15 +50,6 @@ struct TBrush {
     TColor Color = 0x00FFFFFF;
     TBrushStyle Style = bsSolid;
     bool operator==(const TBrush&) const = default;
-};
-
-struct TFont {
-    std::string Name = "DejaVu Sans";
-    // As the class library counts it: negative = character height in pixels,
-    // positive = cell height including the internal leading, 0 = default.
-    int Height = -11;
-    TColor Color = 0;
-    bool operator==(const TFont&) const = default;
 };
 
 // Width in pixels that a pen really paints (0 and negative widths paint one).

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "Nahe.h"
 
@@ -147,6 +148,43 @@ TEST(Geometrie, WinkelOhneNaN) {
     EXPECT_EQ(WinkelVektoren(ex, TVek_R3{-1, 0, 0}, 0), 180);
     EXPECT_NEAR(static_cast<double>(WinkelVektoren(ex, TVek_R3{-1, 1, 0}, 0)), 135, 1e-13);
     EXPECT_NEAR(static_cast<double>(WinkelVektoren(ex, TVek_R3{-1, 1, 0}, 1)), 45, 1e-13);
+}
+
+// Every pair of small integer directions: exactly perpendicular or parallel
+// input gives exactly 90, 0 or 180 (arcsin and arccos of the quotient gave
+// 89,99999998 and the like for some); other angles agree with them.
+TEST(Geometrie, WinkelGenauBeiSenkrechtUndParallel) {
+    std::vector<TVek_R3> r;
+    for (int x = -2; x <= 2; ++x)
+        for (int y = -2; y <= 2; ++y)
+            for (int z = -2; z <= 2; ++z)
+                if (x != 0 || y != 0 || z != 0) r.push_back(TVek_R3{Extended(x), Extended(y), 3.0L * z});
+    int genau = 0;
+    for (const TVek_R3& a : r)
+        for (const TVek_R3& b : r) {
+            TVek_R3 ab, s, as;
+            Vektorprodukt(a, b, ab);
+            const Extended d = Skalarprodukt(a, b), c = d / (Betrag(a) * Betrag(b));
+            if (d == 0 || Betrag(ab) == 0) {
+                ++genau;
+                EXPECT_EQ(WinkelVektoren(a, b, 0), d == 0 ? 90 : d > 0 ? 0 : 180);
+                EXPECT_EQ(WinkelVektoren(a, b, 1), d == 0 ? 90 : 0);
+                // The plane spanned by b and a × b has the normal a when
+                // a ⟂ b, and none when they are parallel (angle 0).
+                EXPECT_EQ(WinkelGeradeEbeneBetrag(a, b, ab), d == 0 ? 90 : 0);
+                EXPECT_EQ(WinkelGeradeEbene(b, a, ab), d == 0 ? -90 : 0);
+            } else {
+                EXPECT_NEAR(double(WinkelVektoren(a, b, 0)), double(std::acos(c) * BogenZuGrad), 1e-9);
+                EXPECT_NEAR(double(WinkelVektoren(a, b, 1)), double(std::acos(std::fabs(c)) * BogenZuGrad), 1e-9);
+            }
+            // Line a against the plane spanned by b and a perpendicular s of
+            // a: a lies in it or meets it as the planes' normals say.
+            SenkrechterVektor(a, s);
+            Vektorprodukt(a, s, as);
+            EXPECT_EQ(WinkelEbeneEbene(a, s, a, as), 90);
+            EXPECT_EQ(WinkelGeradeEbeneBetrag(as, a, s), 90);
+        }
+    EXPECT_GT(genau, 500);
 }
 
 TEST(Geometrie, Kugel) {

@@ -12,7 +12,7 @@ TEST(Oberflaeche, StillerHostAntwortetOkUndNein) {
     EXPECT_FALSE(Host().EscapeGedrueckt());
     EXPECT_FALSE(Host().DateiOeffnenDialog("t", "a|*.OVD", "", "OVD").has_value());
     EXPECT_FALSE(Host().DateiSpeichernDialog("t", "a|*.OVD", "n", "OVD").has_value());
-    EXPECT_FALSE(Host().Drucken("t", {"a"}));
+    EXPECT_EQ(Host().DruckauftragBeginnen("t"), nullptr);
 }
 
 TEST(Oberflaeche, EinsetzenUndZuruecksetzen) {

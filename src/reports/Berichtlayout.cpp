@@ -1,0 +1,122 @@
+#include "reports/Berichtlayout.h"
+
+#include "forms/Datenausgabe.h"
+#include "forms/Ergebnisauswahl.h"
+#include "geometry/Geometrie.h"
+#include "platform/Zahltext.h"
+
+// ---- Lines -----------------------------------------------------------------------
+
+void AusgabeBeginnen() { Ausgabeliste.clear(); }
+
+void Zeile(std::string Text) { Ausgabeliste.push_back(std::move(Text)); }
+
+void Leerzeile() { Zeile("   "); }
+
+void Leerzeile1() { Zeile(" "); }
+
+void Ueberschrift(const std::string& Titel, int Striche) {
+    Zeile(Titel);
+    Zeile(std::string(static_cast<std::size_t>(Striche), '-'));
+}
+
+void AusgabeBeendenOhneCode() {
+    TMemo& M = Form_Datenausgabe.Memo1;
+    M.Font.Height = 8;
+    // The memo shows exactly the new report; the old lines' storage serves
+    // the next build.
+    M.Lines.swap(Ausgabeliste);
+    Ausgabeliste.clear();
+}
+
+void AusgabeBeenden(Byte Code) {
+    AusgabeBeendenOhneCode();
+    ErgebnisAuswahl = Code;
+}
+
+// ---- Numbers ---------------------------------------------------------------------
+
+namespace {
+
+int Stellen(Zahlformat f) { return f == Zahlformat::Fest7 ? 7 : f == Zahlformat::Fest6 ? 6 : 15; }
+
+std::string Text(Extended v, Zahlformat f, int Stellen) {
+    return f == Zahlformat::Allgemein ? ZahlAllgemein(v, Stellen) : ZahlFest(v, Stellen, 3);
+}
+
+}  // namespace
+
+std::string Zahltext(Extended v, Zahlformat f) { return Text(v, f, Stellen(f)); }
+
+std::string Feldzahl(Extended v, Zahlformat f, std::size_t Breite) {
+    const std::string s = Zahltext(v, f);
+    if (s.size() <= Breite) return s;
+    // A plain decimal whose integer part fits loses decimals only.
+    const std::size_t komma = s.find(',');
+    if (s.find('E') == std::string::npos && komma != std::string::npos && komma <= Breite)
+        return s.substr(0, Breite);
+    // Fewer digits: once they are fewer than the integer digits, the number
+    // is written with an exponent.
+    for (int p = Stellen(f) - 1; p >= 1; --p) {
+        std::string k = Text(v, f, p);
+        if (k.size() <= Breite) return k;
+    }
+    return s.substr(0, Breite);
+}
+
+std::string Feldtext(const std::string& Text) { return KurzText(Text, 10); }
+
+std::string Klammerpunkt(TVek_R3 P, Zahlformat f) {
+    return "(" + Zahltext(P.x, f) + "/ " + Zahltext(P.y, f) + "/ " + Zahltext(P.z, f) + ")";
+}
+
+std::string KlammerpunktWeit(TVek_R3 P, Zahlformat f) {
+    return "(" + Zahltext(P.x, f) + " / " + Zahltext(P.y, f) + " / " + Zahltext(P.z, f) + ")";
+}
+
+// ---- Vector columns and expressions ----------------------------------------------
+
+TSpalte Spalte(TVek_R3 v, Zahlformat f) { return {Feldzahl(v.x, f), Feldzahl(v.y, f), Feldzahl(v.z, f)}; }
+
+TSpalte Spalte(const std::string& x, const std::string& y, const std::string& z) {
+    return {Feldtext(x), Feldtext(y), Feldtext(z)};
+}
+
+void Ausdruck(const TDreiteile& Anfang, const std::vector<TSpalte>& Spalten,
+              const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
+    std::string oben = Anfang.Oben, mitte = Anfang.Mitte, unten = Anfang.Unten;
+    for (std::size_t i = 0; i < Spalten.size(); ++i) {
+        TSpalte s = Spalten[i];
+        const int breite = s.Breite >= 0 ? s.Breite : MaxLaenge3(s.x, s.y, s.z);
+        const int nr = static_cast<int>(i) + 1;
+        if (nr <= Spaltenbreite.High) Spaltenbreite[nr] = breite;
+        for (std::string* e : {&s.x, &s.y, &s.z}) AuffuellenLinks(static_cast<Byte>(breite), *e);
+        if (i > 0 && i - 1 < Trenner.size()) {
+            const TDreiteile& t = Trenner[i - 1];
+            oben += t.Oben;
+            mitte += t.Mitte;
+            unten += t.Unten;
+        }
+        oben += s.x;
+        mitte += s.y;
+        unten += s.z;
+    }
+    Zeile(oben + Ende.Oben);
+    Zeile(mitte + Ende.Mitte);
+    Zeile(unten + Ende.Unten);
+}
+
+void Vektorausdruck(const std::string& Marke, const std::vector<TSpalte>& Spalten,
+                    const std::vector<std::string>& Operatoren, const TDreiteile& Ende) {
+    const std::string rand(Marke.size(), ' ');
+    std::vector<TDreiteile> trenner;
+    for (const std::string& op : Operatoren) {
+        const std::string luecke = "|" + std::string(op.size(), ' ') + "|";
+        trenner.push_back({luecke, "|" + op + "|", luecke});
+    }
+    Ausdruck({rand + "|", Marke + "|", rand + "|"}, Spalten, trenner, Ende);
+}
+
+void Parameterform(const std::string& Marke, const std::vector<TSpalte>& Spalten, const TDreiteile& Ende) {
+    Vektorausdruck(Marke, Spalten, {"  + k * ", "  + r * "}, Ende);
+}

@@ -1,0 +1,166 @@
+// The result window in Qt with the real host: a report opened by clicks in
+// the lines dialog's menu follows what the user types into the grid, takes
+// the user's own typing and closes by its menu; printing goes through Qt's
+// print dialog into a PDF file, read back page by page.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "Fenstertest.h"
+#include "forms/Datenausgabe.h"
+#include "forms/Ergebnisauswahl.h"
+#include "forms/Geraden_t.h"
+#include "gui/Datenausgabeansicht.h"
+#include "gui/QtOberflaeche.h"
+
+namespace {
+
+class DatenausgabeQt : public Fenstertest {
+protected:
+    std::unique_ptr<QtOberflaeche> qt;
+    std::map<std::string, DialogAnsicht*> dialoge;
+
+    void SetUp() override {
+        TestAnwendung();
+        qt = std::make_unique<QtOberflaeche>();
+        Starten(*qt);
+        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) {
+            qt->FensterRegistrieren(d->Name(), d);
+            dialoge[d->Name()] = d;
+        }
+    }
+    void TearDown() override {
+        Fenstertest::TearDown();
+        qt.reset();
+    }
+    Datenausgabeansicht* Fenster() { return dynamic_cast<Datenausgabeansicht*>(dialoge["Form_Datenausgabe"]); }
+
+    // Clicks an entry of the menu bar, then the item of the menu it opens.
+    static void MenueKlick(QMenuBar* leiste, const QString& eintrag, const QString& punkt = {}) {
+        for (QAction* a : leiste->actions()) {
+            if (a->text() != eintrag) continue;
+            QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->actionGeometry(a).center());
+            QApplication::processEvents();
+            for (QAction* p : a->menu() ? a->menu()->actions() : QList<QAction*>{})
+                if (p->text() == punkt) {
+                    QTest::mouseClick(a->menu(), Qt::LeftButton, {}, a->menu()->actionGeometry(p).center());
+                    QApplication::processEvents();
+                }
+        }
+    }
+};
+
+TEST_F(DatenausgabeQt, BerichtAusDemMenueFolgtDerEingabe) {
+    DialogAnsicht* geraden = dialoge["Form_Geraden_t"];
+    geraden->show();
+    QApplication::processEvents();
+    MenueKlick(geraden->findChild<QMenuBar*>(), QStringLiteral("&Ergebnisse"), QStringLiteral("g"));
+
+    Datenausgabeansicht* w = Fenster();
+    ASSERT_TRUE(w->isVisible());
+    EXPECT_EQ(ErgebnisAuswahl, 22);
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    QPlainTextEdit* memo = w->Memo();
+    EXPECT_TRUE(QFontInfo(memo->font()).fixedPitch());
+    EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_FALSE(memo->isReadOnly());
+    QStringList zeilen = memo->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), static_cast<qsizetype>(Form_Datenausgabe.Memo1.Lines.size()));
+    EXPECT_EQ(zeilen[5], QStringLiteral("              |-5,000|        |3,000|"));
+
+    // Typed into g's grid while the result window keeps the activation (a
+    // key the editor leaves goes back to the grid once): the report follows.
+    GitterTabelle* t = geraden->B().Tabelle(Form_Geraden_t.StringGrid1);
+    t->ZelleBearbeiten(0, 1);
+    QTest::keyClicks(t->Editor(), QStringLiteral("1"));
+    QTest::keyClick(t->Editor(), Qt::Key_Return);
+    QApplication::processEvents();
+    zeilen = memo->toPlainText().split(QLatin1Char('\n'));
+    EXPECT_EQ(zeilen[5], QStringLiteral("              | 1,000|        |3,000|"));
+
+    // What the user types into the report is the memo's, to print.
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(memo, QStringLiteral("Notiz: "));
+    EXPECT_EQ(Form_Datenausgabe.Memo1.Lines[0], "Notiz: Daten zur Geraden g:");
+
+    MenueKlick(w->Menue(), QStringLiteral("&Datei"), QStringLiteral("&beenden"));
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(ErgebnisAuswahl, 0);
+}
+
+TEST_F(DatenausgabeQt, DruckenInEinePdfDatei) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) GTEST_SKIP() << "pdftotext fehlt";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    qt->Drucker().setOutputFormat(QPrinter::PdfFormat);
+    qt->Drucker().setOutputFileName(pdf);
+    Fenster()->show();
+    QString meldung;
+    // Prints n lines through the menu; the print dialog is accepted or
+    // cancelled as it shows. The pages as pdftotext reads them.
+    const auto drucken = [&](int n, bool annehmen) {
+        QFile::remove(pdf);
+        Form_Datenausgabe.Memo1.Lines.clear();
+        for (int i = 0; i < n; ++i) Form_Datenausgabe.Memo1.Lines.push_back("Zeile " + std::to_string(i) + " |  1,000|");
+        QTimer dialog;
+        QObject::connect(&dialog, &QTimer::timeout, [&, annehmen] {
+            if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) annehmen ? d->accept() : d->reject();
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                meldung = m->text();
+                m->close();
+            }
+        });
+        dialog.start(10);
+        MenueKlick(Fenster()->Menue(), QStringLiteral("dr&ucken"));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(20000);
+        std::vector<QStringList> seiten;
+        for (const QString& s : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'))) {
+            QStringList z;
+            for (const QString& l : s.split(QLatin1Char('\n')))
+                if (!l.trimmed().isEmpty()) z << l.simplified();  // pdftotext spaces words its own way
+            if (!z.isEmpty()) seiten.push_back(z);
+        }
+        return seiten;
+    };
+    const std::vector<QStringList> drei = drucken(120, true);
+    ASSERT_EQ(drei.size(), 3u);
+    int erste = 0;
+    for (int k = 0; k < 3; ++k) {
+        const int n = k < 2 ? 49 : 22;
+        ASSERT_EQ(drei[static_cast<std::size_t>(k)].size(), n) << k;
+        EXPECT_EQ(drei[static_cast<std::size_t>(k)].front(), QStringLiteral("Zeile %1 | 1,000|").arg(erste));
+        EXPECT_EQ(drei[static_cast<std::size_t>(k)].back(), QStringLiteral("Zeile %1 | 1,000|").arg(erste + n - 1));
+        erste += n;
+    }
+    const std::vector<QStringList> eine = drucken(49, true);
+    ASSERT_EQ(eine.size(), 1u);
+    EXPECT_EQ(eine[0].size(), 49);
+    EXPECT_TRUE(drucken(5, false).empty());
+    EXPECT_FALSE(QFile::exists(pdf));
+    // A printer that takes no job: the user is told, nothing is printed.
+    qt->Drucker().setOutputFileName(dir.filePath(QStringLiteral("fehlt/bericht.pdf")));
+    EXPECT_TRUE(drucken(5, true).empty());
+    EXPECT_EQ(meldung, QStringLiteral("Der Druck konnte nicht begonnen werden."));
+}
+
+}  // namespace
