@@ -259,6 +259,10 @@ struct TForm_Edits_01 : TFormZustand {
     void But_DrhStrClick();
     void DrStrEinstClick();
 
+    // ---- Help (Hilfe.cpp) -------------------------------------------------------
+    // Keeps the projection edits' texts for the next redraw and opens the help.
+    void HilfeausDatei1Click();
+
     // ---- The object-data calculator, without blocking (Rechner.cpp) ----------
     void But_ObjekteDatenClick();
 };

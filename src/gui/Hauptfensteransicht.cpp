@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "gui/Bindung.h"
+#include "gui/Bildermenue.h"
 #include "gui/DateiMenue.h"
 #include "gui/Datenausgabeansicht.h"
 #include "gui/Objektleiste.h"
@@ -137,6 +138,7 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     rechner->setObjectName(QStringLiteral("But_ObjekteDaten"));
     connect(rechner, &QAction::triggered, this, [] { Benutzeraktion([] { Form_Edits_01.But_ObjekteDaten.Click(); }); });
 
+    new Bildermenue(*this, paintBox1_);
     // The redraw's last step: the finished picture into PaintBox1.
     BildUebertragen = [this] { BildZeigen(); };
     Auffrischen();

@@ -1,6 +1,9 @@
 #include "gui/QtOberflaeche.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QStandardPaths>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -13,6 +16,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "gui/Hilfefenster.h"
 #include "gui/Texte.h"
 
 namespace {
@@ -324,3 +328,20 @@ std::unique_ptr<Druckauftrag> QtOberflaeche::DruckauftragBeginnen(const std::str
     }
     return auftrag;
 }
+
+bool QtOberflaeche::BildInZwischenablage(const std::vector<std::uint8_t>& bmp) {
+    QImage bild;
+    if (!bild.loadFromData(bmp.data(), int(bmp.size()), "BMP")) return false;
+    QClipboard* ablage = QApplication::clipboard();
+    if (!ablage) return false;
+    ablage->setImage(bild);
+    return true;
+}
+
+std::string QtOberflaeche::KonfigurationsOrdner() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (ordner.isEmpty() || !QDir().mkpath(ordner)) return {};
+    return ordner.toStdString();
+}
+
+void QtOberflaeche::HilfeZeigen(const std::string& seite) { HilfeFensterZeigen(seite); }

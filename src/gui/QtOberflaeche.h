@@ -17,6 +17,7 @@ class QPrinter;
 
 // The program's title, the caption of its message boxes.
 inline constexpr const char* ProgrammTitel = "Raumgeometrie";
+inline constexpr const char* ProgrammVersion = "1.0";
 
 // "Beschreibung|*.EXT|..." to a Qt name filter, "Beschreibung (*.ext *.EXT);;...":
 // an extension matches in lower and upper case alike, "*.*" matches every file.
@@ -68,6 +69,9 @@ public:
     // user chose for the next job (any printer of the system, or a PDF file).
     std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;
     QPrinter& Drucker();
+    bool BildInZwischenablage(const std::vector<std::uint8_t>& bmp) override;
+    std::string KonfigurationsOrdner() override;
+    void HilfeZeigen(const std::string& seite) override;
 
     // Windows register under their instance name ("Form_Kugeln").
     void FensterRegistrieren(const std::string& name, QWidget* fenster);

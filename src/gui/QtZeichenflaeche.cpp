@@ -1,5 +1,7 @@
 #include "gui/QtZeichenflaeche.h"
 
+#include <QBuffer>
+
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
@@ -208,4 +210,14 @@ void QtZeichenflaeche::TextMalen(int x, int y, const std::string& text) {
     m->setPen(FarbeQt(Font.Color));
     stiftFuer_.reset();
     m->drawText(QPoint(x, y + fm.ascent()), s);
+}
+
+std::vector<std::uint8_t> QtZeichenflaeche::AlsBmp(int x, int y, int breite, int hoehe) {
+    const QRect teil = QRect(x, y, breite, hoehe).intersected(Bild().rect());
+    if (teil.isEmpty()) return {};
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    if (!bild_.copy(teil).convertToFormat(QImage::Format_RGB888).save(&puffer, "BMP")) return {};
+    return std::vector<std::uint8_t>(daten.begin(), daten.end());
 }

@@ -28,6 +28,7 @@ public:
     void GroesseSetzen(int breite, int hoehe) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
+    std::vector<std::uint8_t> AlsBmp(int x, int y, int breite, int hoehe) override;
 
     // The finished picture. Painting is ended first so the image is complete;
     // the next drawing call starts it again.

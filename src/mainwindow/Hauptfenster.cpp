@@ -4,6 +4,7 @@
 
 #include "geometry/Vektor.h"
 #include "forms/GitterWuerfel.h"
+#include "forms/Koordsperre.h"
 #include "forms/Schalter.h"
 #include "platform/Zahltext.h"
 #include "forms/Ergebnisauswahl.h"
@@ -198,6 +199,7 @@ void TForm_Edits_01::FormActivate() {
         }
         ErsteAktivierung = false;
         UrsprungBildBerechnen();
+        KoordSperreLesen();
         FarbPanelsSetzen();
         if (!DauerDrehen) SzeneZeichnen();
     });

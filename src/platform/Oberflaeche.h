@@ -3,6 +3,7 @@
 // implements it; tests install a scripted host. With no host installed, a
 // silent host answers every message with OK (or No for questions).
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,6 +72,15 @@ public:
     // user chose; nothing when the user cancelled (no job is started then)
     // or the printer cannot take a job (the host has said so).
     virtual std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) = 0;
+
+    // A picture (the bytes of a BMP file) to the clipboard; false when it
+    // could not be put there.
+    virtual bool BildInZwischenablage(const std::vector<std::uint8_t>& /*bmp*/) { return false; }
+    // The user's folder for the program's settings, created when missing;
+    // empty when there is none.
+    virtual std::string KonfigurationsOrdner() { return {}; }
+    // Opens the program's help at the page with this name.
+    virtual void HilfeZeigen(const std::string& /*seite*/) {}
 };
 
 // The installed host (the silent one when none is installed).

@@ -92,5 +92,7 @@ void SkriptHost::Vergessen() {
     Drucke.clear();
     SanduhrWechsel.clear();
     PassWechsel.clear();
+    Zwischenablage.clear();
+    Hilfeseiten.clear();
     EscapeAbfragen = 0;
 }

@@ -55,6 +55,9 @@ public:
     bool DruckGelingt = true;
     // The printable width of the scripted printer's page (device pixels).
     int DruckSeitenbreite = 2400;
+    bool ZwischenablageGelingt = true;
+    // The settings folder the host names ("" none).
+    std::string Konfiguration;
     // Runs inside a modal show, in place of the user working in that window.
     std::function<void(const std::string& name)> BeiModal;
 
@@ -64,6 +67,8 @@ public:
     std::vector<DateiEintrag> Dateidialoge;
     std::vector<DruckEintrag> Drucke;
     std::vector<bool> SanduhrWechsel;
+    std::vector<std::vector<std::uint8_t>> Zwischenablage;
+    std::vector<std::string> Hilfeseiten;
     std::vector<bool> PassWechsel;  // true: a long pass began, false: it ended
     int EscapeAbfragen = 0;
 
@@ -79,6 +84,12 @@ public:
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
                                                     const std::string& name, const std::string& endung) override;
     std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;
+    bool BildInZwischenablage(const std::vector<std::uint8_t>& bmp) override {
+        if (ZwischenablageGelingt) Zwischenablage.push_back(bmp);
+        return ZwischenablageGelingt;
+    }
+    std::string KonfigurationsOrdner() override { return Konfiguration; }
+    void HilfeZeigen(const std::string& seite) override { Hilfeseiten.push_back(seite); }
 
     // The text of the latest message ("" when there was none).
     std::string LetzteMeldung() const;

@@ -16,6 +16,7 @@
 //   position moves to the end of the text.
 // - A dashed or dotted pen wider than one pixel draws solid.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,9 @@ public:
     void TextOut(int x, int y, const std::string& text);
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
+    // The part (x, y, breite, hoehe) of the painted picture as the bytes of
+    // a BMP file; empty for a canvas that keeps no pixels.
+    virtual std::vector<std::uint8_t> AlsBmp(int /*x*/, int /*y*/, int /*breite*/, int /*hoehe*/) { return {}; }
 
     // Extended picture points (pixels, y downward): clipped to the picture
     // plus KappRand in extended precision, then rounded. Nothing is drawn
