@@ -1,6 +1,7 @@
 #include "forms/Bilder.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -103,7 +104,9 @@ void BmpInWmfUmwandelnClick() {
     if (!quelle) return;
     std::vector<std::uint8_t> bmp;
     // A metafile record holds at most 4 GB; a larger bitmap is refused below.
-    if (!DateiAnfangLesen(*quelle, 0xFFFFFFF0u, bmp)) {
+    std::error_code fehler;
+    const auto groesse = std::filesystem::file_size(*quelle, fehler);
+    if (fehler || !DateiAnfangLesen(*quelle, std::size_t(std::min<std::uintmax_t>(groesse, 0xFFFFFFF0u) + 1), bmp)) {
         MeldungZeigen("Die Datei\n" + *quelle + "\nkonnte nicht gelesen werden.", MeldungsArt::Warnung);
         return;
     }
