@@ -43,6 +43,11 @@ struct Bild {
         Text({0, 156, 4}, "y");
         Text({0, 4, 166}, "z");
     }
+    // The caption under the picture, left at the picture's origin.
+    void Unterschrift(const std::string& t) {
+        z.Brush.Style = bsClear;
+        z.TextOut(PixelRunden(ox - 40), PixelRunden(BildY(Form_Beispiele, 30)), t);
+    }
     void Text(TVek_R3 P, const std::string& t) {
         z.Brush.Style = bsClear;
         const TPoint p = Punkt(P);
@@ -61,7 +66,7 @@ void BeispielZeichnen(Zeichenflaeche& z) {
     const TVek_R3 ex{1, 0, 0}, ez{0, 0, 1};
 
     // A vector and its components.
-    Bild v{z, 60, h * 0.3L};
+    Bild v{z, 60, h * 0.36L};
     v.Achsen();
     const TVek_R3 a{60, 100, 90};
     v.Linie({0, 0, 0}, {a.x, 0, 0}, 0x00C0C0C0, 1, psDot);
@@ -69,10 +74,10 @@ void BeispielZeichnen(Zeichenflaeche& z) {
     v.Linie({a.x, a.y, 0}, a, 0x00C0C0C0, 1, psDot);
     v.Pfeil({0, 0, 0}, a, a, ez, 0x000000FF);
     v.Text({a.x, a.y + 6, a.z + 14}, "a");
-    v.Text({40, -40, -70}, "Vektor a");
+    v.Unterschrift("Vektor a");
 
     // A line: support vector to P, direction vector u from P.
-    Bild g{z, 280, h * 0.3L};
+    Bild g{z, 280, h * 0.36L};
     g.Achsen();
     const TVek_R3 p{20, 30, 60}, u{0, 80, 40};
     g.Linie({p.x - u.x, p.y - u.y, p.z - u.z}, {p.x + 1.6L * u.x, p.y + 1.6L * u.y, p.z + 1.6L * u.z}, 0x00008000);
@@ -80,10 +85,10 @@ void BeispielZeichnen(Zeichenflaeche& z) {
     g.Pfeil(p, {p.x + u.x, p.y + u.y, p.z + u.z}, u, ez, 0x000000FF);
     g.Text({p.x, p.y - 24, p.z + 4}, "P");
     g.Text({p.x, p.y + u.y / 2, p.z + u.z / 2 + 16}, "u");
-    g.Text({40, -40, -70}, "Gerade g: x = p + t·u");
+    g.Unterschrift("Gerade g: x = p + t·u");
 
     // A plane: support vector and two direction vectors, barbs in the plane.
-    Bild e{z, 500, h * 0.3L};
+    Bild e{z, 480, h * 0.36L};
     e.Achsen();
     const TVek_R3 s{0, 30, 50}, r1{0, 80, 0}, r2{-60, 0, 50};
     const TVek_R3 ecken[4] = {{s.x - r1.x * 0.3L - r2.x * 0.3L, s.y - r1.y * 0.3L - r2.y * 0.3L, s.z - r1.z * 0.3L - r2.z * 0.3L},
@@ -96,5 +101,5 @@ void BeispielZeichnen(Zeichenflaeche& z) {
     e.Pfeil(s, {s.x + r2.x, s.y + r2.y, s.z + r2.z}, r2, r1, 0x000000FF);
     e.Text({s.x, s.y + r1.y / 2, s.z - 4}, "u");
     e.Text({s.x + r2.x / 2, s.y - 14, s.z + r2.z / 2}, "v");
-    e.Text({40, -40, -70}, "Ebene E: x = p + r·u + s·v");
+    e.Unterschrift("Ebene E: x = p + r·u + s·v");
 }

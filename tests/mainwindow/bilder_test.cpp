@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "Hauptfenstertest.h"
+#include "forms/Beispiele.h"
 #include "forms/Bilder.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "platform/WmfZeichenflaeche.h"
@@ -215,3 +216,18 @@ TEST_F(Bildertest, MisslungenesSchreibenLaesstDieAlteDateiUndMeldetEs) {
 }
 
 }  // namespace
+
+
+
+TEST(Beispiele, PfeileUndUnterschriftenLiegenImFenster) {
+    ProtokollZeichenflaeche z(Form_Beispiele.ClientWidth, Form_Beispiele.ClientHeight);
+    BeispielZeichnen(z);
+    const auto pfeile = z.Alle(ProtokollZeichenflaeche::Art::Polygon);
+    EXPECT_EQ(pfeile.size(), 6u);  // a; p and u; p, u and v
+    for (const auto& e : z.Eintraege)
+        for (const TPoint& p : e.punkte) {
+            EXPECT_TRUE(p.X >= 0 && p.X <= z.Width() && p.Y >= 0 && p.Y <= z.Height()) << p.X << "," << p.Y;
+        }
+    const auto texte = z.Texte();
+    EXPECT_NE(std::find(texte.begin(), texte.end(), "Ebene E: x = p + r·u + s·v"), texte.end());
+}
