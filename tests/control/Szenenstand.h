@@ -19,6 +19,7 @@
 #include "forms/Strecken.h"
 #include "forms/Vektoren.h"
 #include "control/Programm.h"
+#include "geometry/Nahe.h"
 #include "platform/SkriptHost.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
@@ -60,12 +61,6 @@ inline void Spalte(TStringGrid& G, int c, int r, const char* x, const char* y, c
     G.Cells(c, r) = x;
     G.Cells(c, r + 1) = y;
     G.Cells(c, r + 2) = z;
-}
-
-inline void ErwarteNahe(TVek_R3 a, TVek_R3 b, Extended tol = 1e-12L) {
-    EXPECT_NEAR(static_cast<double>(a.x), static_cast<double>(b.x), static_cast<double>(tol));
-    EXPECT_NEAR(static_cast<double>(a.y), static_cast<double>(b.y), static_cast<double>(tol));
-    EXPECT_NEAR(static_cast<double>(a.z), static_cast<double>(b.z), static_cast<double>(tol));
 }
 
 class Szenenstand : public ::testing::Test {

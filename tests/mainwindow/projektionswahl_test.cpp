@@ -5,6 +5,7 @@
 
 #include "Hauptfenstertest.h"
 #include "geometry/Geometrie.h"
+#include "geometry/Nahe.h"
 #include "geometry/Vektor.h"
 #include "platform/Zahltext.h"
 #include "scene/Ansicht.h"
@@ -14,12 +15,6 @@ namespace {
 
 const char* const FaktorMeldung = "Geben Sie bitte nur Zahlen z mit\n0 < z <= 3     ein!";
 const char* const FluchtpunktMeldung = "Der Fluchtpunkt darf nicht in der\nProjektionsebene liegen!";
-
-void ErwartePunkt(const TVek_R3& P, long double x, long double y, long double z) {
-    EXPECT_NEAR(static_cast<double>(P.x), static_cast<double>(x), 1e-15);
-    EXPECT_NEAR(static_cast<double>(P.y), static_cast<double>(y), 1e-15);
-    EXPECT_NEAR(static_cast<double>(P.z), static_cast<double>(z), 1e-15);
-}
 
 class Projektionswahl : public Hauptfenstertest {
 protected:
@@ -57,7 +52,7 @@ TEST_F(Projektionswahl, UmschaltenAufParallelUndZurueck) {
     EXPECT_FALSE(Zentralprojektion || F.CheckBox_ZP.Checked || SchraegbildVorgabe);
     EXPECT_EQ(F.ZPEinAus.Caption, "Zentralprojektion ein");
     // The oblique direction of the x,z-plane, and both factors back to 1.
-    ErwartePunkt(ProjRichtung, 0.8L, 1, 0.5L);
+    ErwarteNahe(ProjRichtung, {0.8L, 1, 0.5L});
     EXPECT_EQ(F.Edit_Projx.Text(), "0,8");
     EXPECT_EQ(F.ButVorg1.Caption, "0,8");
     EXPECT_EQ(F.Edit_SkalF_2.Text(), "1");
@@ -82,7 +77,7 @@ TEST_F(Projektionswahl, UmschaltenAufParallelUndZurueck) {
 
     F.ZPEinAusClick();
     EXPECT_TRUE(Zentralprojektion && F.CheckBox_ZP.Checked);
-    ErwartePunkt(Augpunkt, 40, 80, 30);
+    ErwarteNahe(Augpunkt, {40, 80, 30});
 }
 
 TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
@@ -90,9 +85,9 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     EbeneKlicken(F.But_xy);
     EXPECT_EQ(ProjEbene, 3);
     EXPECT_EQ(VorgabeEbene, 3);
-    ErwartePunkt(Augpunkt, 0, 0, -80);
-    ErwartePunkt(ProjEbeneZentral.Richtungsvektor1, 1, 0, 0);
-    ErwartePunkt(ProjEbeneZentral.Richtungsvektor2, 0, 1, 0);
+    ErwarteNahe(Augpunkt, {0, 0, -80});
+    ErwarteNahe(ProjEbeneZentral.Richtungsvektor1, {1, 0, 0});
+    ErwarteNahe(ProjEbeneZentral.Richtungsvektor2, {0, 1, 0});
     EXPECT_EQ(F.Edit_FPz.Text(), "-80");
     EXPECT_EQ(F.ButVorg1.Caption, "-30");
     EXPECT_EQ(F.Label15.Caption, "SkFz:");
@@ -104,7 +99,7 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     // Parallel projection: the direction along the dropped axis; a shifted
     // support point of the parallel plane stays.
     F.ZentralprojektionEinAus();        // oblique on x,y
-    ErwartePunkt(ProjRichtung, -0.5L, 0.8L, -1);
+    ErwarteNahe(ProjRichtung, {-0.5L, 0.8L, -1});
     ProjEbeneParallel.Stuetzvektor = {0, 2, 0};
     F.Label_ProjArt.Caption = "Kav. 1";
     F.Edit_SkalF_1.SetText("0,5");
@@ -115,10 +110,10 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
     F.Edit_Projy.OnChange = nullptr;
     EXPECT_TRUE(stummBeimSchreiben);
     EXPECT_EQ(ProjEbene, 2);
-    ErwartePunkt(ProjRichtung, -1, 0, 0);
-    ErwartePunkt(ProjEbeneParallel.Richtungsvektor1, 0, 1, 0);
-    ErwartePunkt(ProjEbeneParallel.Richtungsvektor2, 0, 0, 1);
-    ErwartePunkt(ProjEbeneParallel.Stuetzvektor, 0, 2, 0);
+    ErwarteNahe(ProjRichtung, {-1, 0, 0});
+    ErwarteNahe(ProjEbeneParallel.Richtungsvektor1, {0, 1, 0});
+    ErwarteNahe(ProjEbeneParallel.Richtungsvektor2, {0, 0, 1});
+    ErwarteNahe(ProjEbeneParallel.Stuetzvektor, {0, 2, 0});
     EXPECT_EQ(F.Edit_Projx.Text(), "-1");
     EXPECT_EQ(F.ButVorg2.Caption, "0,8");
     EXPECT_FALSE(RichtungsMeldungAus);  // silent only while the button rewrites the edits

@@ -162,6 +162,8 @@ TEST_F(Abgeleitet, ProjektionsUndSpurgeraden) {
     ErwartePunkt(p1.Stuetzvektor, 1, 2, 0);
     ErwartePunkt(p1.Richtungsvektor, 1.03L, 0, 0);
     EXPECT_EQ(p1.Farbe, 0x00445566u);
+    ProjektionsgeradenBerechnen(2);  // g onto E2
+    ErwartePunkt(Projektionsgeraden[2].Stuetzvektor, 1, 2, 2);
     // A line along the projection direction has no projected line.
     SetzeGerade(1, {1, 2, 3}, {0, 0, 1});
     ProjektionsgeradenBerechnen(1);

@@ -1,16 +1,6 @@
 // Rotation of single objects: the turned point sets, the write-back into the
 // grids, the mended cone and circle, and the step bookkeeping.
-#include <string>
-
-#include "forms/Fadenkreuz.h"
-#include "forms/Geraden_t.h"
-#include "forms/Kegel.h"
-#include "forms/Kugeln.h"
-#include "forms/Punkte.h"
-#include "forms/Spate.h"
-#include "forms/Strecken.h"
-#include "forms/Vektoren.h"
-#include "platform/Zahltext.h"
+#include "control/Szenenstand.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Bildtest.h"
 #include "scene/DrehZustand.h"
@@ -31,35 +21,10 @@ TVek_R3 UmAchse(TVek_R3 P, int Achse, Extended Winkel) {
     return Q;
 }
 
-// Every grid of every object dialog, as text.
-std::string AlleGitter() {
-    std::string s;
-    auto gitter = [&s](const TStringGrid& G) {
-        for (int c = 0; c < G.ColCount(); ++c)
-            for (int r = 0; r < G.RowCount(); ++r) s += G.Cells(c, r) + "|";
-        s += "\n";
-    };
-    for (int i = 1; i <= 3; ++i) gitter(Form_Geraden_t.Gitter(i));
-    for (int i = 1; i <= 2; ++i) gitter(Form_Ebenen.Gitter(i));
-    for (int i = 1; i <= 4; ++i) {
-        gitter(Form_Spate.Gitter(i));
-        gitter(Form_Vektoren.Gitter(i));
-        gitter(Form_Strecken.Gitter(i));
-        gitter(Form_Punkte.Gitter(i));
-        gitter(Form_Kugeln.Gitter(i));
-        gitter(Form_Kegel.Gitter(i));
-    }
-    gitter(Form_Fadenkreuz.StringGrid1);
-    return s;
-}
-
 void KegelSetzen(int i, TVek_R3 M, TVek_R3 n, Extended r, Extended h) {
-    TStringGrid& G = Form_Kegel.Gitter(i);
-    const TVek_R3 spalten[2] = {M, n};
     for (int c = 0; c < 2; ++c) {
-        G.Cells(c, 1) = KoordText(spalten[c].x);
-        G.Cells(c, 2) = KoordText(spalten[c].y);
-        G.Cells(c, 3) = KoordText(spalten[c].z);
+        const TVek_R3& v = c == 0 ? M : n;
+        Spalte(Form_Kegel.Gitter(i), c, 1, KoordText(v.x).c_str(), KoordText(v.y).c_str(), KoordText(v.z).c_str());
     }
     Kegel[i].Radius = r;
     Kegel[i].Hoehe = h;
@@ -186,7 +151,7 @@ TEST_F(Drehen, KegelKreisUndNegativeHoeheUeberlebenDasNeuLesen) {
 
 TEST_F(Drehen, MitAchsenBleibenDieDialogdaten) {
     AchsenMitDrehen = true;
-    const std::string gitter = AlleGitter();
+    const auto gitter = Gitterbild(false);
     const TGerade g = Gerade[1];
     const TEbene e = Ebene[2];
     const TSpat s = Spat[3];
@@ -207,7 +172,7 @@ TEST_F(Drehen, MitAchsenBleibenDieDialogdaten) {
     }
     // The grids and the defining data stay in the frame of the turned axes;
     // what is defining data and drawing point at once has turned.
-    EXPECT_EQ(AlleGitter(), gitter);
+    EXPECT_EQ(Gitterbild(false), gitter);
     EXPECT_EQ(Gerade[1].Richtungsvektor, g.Richtungsvektor);
     EXPECT_EQ(Ebene[2].Normalenvektor, e.Normalenvektor);
     EXPECT_EQ(Spat[3].AE, s.AE);
