@@ -3,6 +3,7 @@
 #include "forms/EbenKoord.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Geometrie.h"
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 
 namespace {
@@ -54,6 +55,7 @@ TObjektFelder TForm_Kegel::Massfeld(TEdit& Feld) {
 }
 
 void TForm_Kegel::FormCreate() {
+    ErgebnisseVerbinden(ErgebnisseKegel);
     // Three cones and one circle (Ke3, height 0), apart from each other and
     // from the spheres.
     struct { const char* M[3]; const char* n[3]; Extended r, h; } start[4] = {

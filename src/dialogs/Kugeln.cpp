@@ -1,8 +1,9 @@
 #include "forms/Kugeln.h"
 
 #include "geometry/Eingabe.h"
-#include "view3d/ObjektGeometrie.h"
+#include "reports/Datenfenster.h"
 #include "scene/Ansicht.h"
+#include "view3d/ObjektGeometrie.h"
 
 namespace {
 const Byte Dichten[9] = {24, 12, 8, 6, 4, 24, 12, 8, 4};
@@ -20,6 +21,11 @@ TObjektFelder TForm_Kugeln::Radiusfeld() {
     O.Pruefen = RadiusPruefen;
     O.PruefMeldung = Betrag10000Meldung;
     O.PruefArt = MeldungsArt::Information;
+    // A negative radius would give negative volumes and areas; 0 is a point.
+    O.Ablehnung = [this]() -> std::string {
+        Extended r = 0;
+        return ZelleLesen(Edit_Radius.Text(), r) && r < 0 ? NegativerRadiusMeldung : "";
+    };
     O.Anwenden = [this] {
         const int i = AktKugel;
         Extended r = Kugel[i].Radius;
@@ -32,6 +38,10 @@ TObjektFelder TForm_Kugeln::Radiusfeld() {
 }
 
 void TForm_Kugeln::FormCreate() {
+    ErgebnisseVerbinden(ErgebnisseKugeln);
+    ErgebnisseVerbinden(ErgebnisseKugelnPunkte);
+    ErgebnisseVerbinden(ErgebnisseKugelnGeraden);
+    ErgebnisseVerbinden(ErgebnisseKugelnEbenen);
     // Four spheres in four corners of the axes cube, well apart.
     struct { const char* M[3]; Extended r; } start[4] = {
         {{"4", "4", "4"}, 2.0L},

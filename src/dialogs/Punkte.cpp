@@ -1,8 +1,12 @@
 #include "forms/Punkte.h"
 
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 
 void TForm_Punkte::FormCreate() {
+    ErgebnisseVerbinden(ErgebnissePunkte);
+    ErgebnisseVerbinden(ErgebnissePunkteGeraden);
+    ErgebnisseVerbinden(ErgebnissePunkteEbenen);
     SpaltenSetzen(StringGrid1, {{"4", "4", "0"}});
     SpaltenSetzen(StringGrid2, {{"-4", "4", "4"}});
     SpaltenSetzen(StringGrid3, {{"-4", "-4", "-4"}});

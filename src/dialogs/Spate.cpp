@@ -1,9 +1,11 @@
 #include "forms/Spate.h"
 
 #include "geometry/Geometrie.h"
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 
 void TForm_Spate::FormCreate() {
+    ErgebnisseVerbinden(ErgebnisseSpate);
     // Corner A, then the edges AB, AD, AE.
     SpaltenSetzen(StringGrid1, {{"2", "2", "-6"}, {"4", "0", "0"}, {"0", "4", "0"}, {"0", "0", "3"}});
     SpaltenSetzen(StringGrid2, {{"-6", "2", "2"}, {"3", "0", "0"}, {"1", "3", "0"}, {"0", "1", "3"}});

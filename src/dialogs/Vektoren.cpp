@@ -1,8 +1,10 @@
 #include "forms/Vektoren.h"
 
+#include "reports/Datenfenster.h"
 #include "view3d/ObjektGeometrie.h"
 
 void TForm_Vektoren::FormCreate() {
+    ErgebnisseVerbinden(ErgebnisseVektoren);
     SpaltenSetzen(StringGrid1, {{"0", "0", "0"}, {"-3", "-3", "0"}});
     SpaltenSetzen(StringGrid2, {{"0", "0", "0"}, {"4", "2", "3"}});
     SpaltenSetzen(StringGrid3, {{"2", "-4", "1"}, {"0", "3", "3"}});

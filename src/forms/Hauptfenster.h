@@ -2,6 +2,7 @@
 // State and handlers of the main window. The Qt front shows these components
 // and calls the handlers; nothing here draws.
 
+#include <array>
 #include <string>
 
 #include "forms/Ergebnismenue.h"
@@ -111,6 +112,25 @@ struct TForm_Edits_01 : TFormZustand {
     TErgebnisGruppe ErgebnisseGeraden{"Geraden", GeradenErgebnisse};
     TErgebnisGruppe ErgebnisseEbenen{"Ebenen", EbenenErgebnisse};
     TErgebnisGruppe ErgebnisseGeradenEbenen{"Geraden - Ebenen", GeradenEbenenErgebnisse};
+    TErgebnisGruppe ErgebnisseSpate{"Spate", SpatErgebnisse};
+    TErgebnisGruppe ErgebnisseKugeln{"Kugeln", KugelErgebnisse};
+    TErgebnisGruppe ErgebnisseKugelnPunkte{"Kugeln - Punkte", KugelPunktErgebnisse};
+    TErgebnisGruppe ErgebnisseKugelnGeraden{"Kugeln - Geraden", KugelGeradeErgebnisse};
+    TErgebnisGruppe ErgebnisseKugelnEbenen{"Kugeln - Ebenen", KugelEbeneErgebnisse};
+    TErgebnisGruppe ErgebnisseKegel{"Kegel", KegelErgebnisse};
+    TErgebnisGruppe ErgebnisseVektoren{"Vektoren", VektorErgebnisse};
+    TErgebnisGruppe ErgebnisseStrecken{"Strecken", StreckenErgebnisse};
+    TErgebnisGruppe ErgebnissePunkte{"Punkte", PunktErgebnisse};
+    TErgebnisGruppe ErgebnissePunkteGeraden{"Punkte - Geraden", PunktGeradeErgebnisse};
+    TErgebnisGruppe ErgebnissePunkteEbenen{"Punkte - Ebenen", PunktEbeneErgebnisse};
+    // Every group, in the popup menu's order.
+    std::array<TErgebnisGruppe*, 14> AlleErgebnisse() {
+        return {&ErgebnisseGeraden,       &ErgebnisseEbenen,        &ErgebnisseGeradenEbenen,
+                &ErgebnisseSpate,         &ErgebnisseKugeln,        &ErgebnisseKugelnPunkte,
+                &ErgebnisseKugelnGeraden, &ErgebnisseKugelnEbenen,  &ErgebnisseKegel,
+                &ErgebnisseVektoren,      &ErgebnisseStrecken,      &ErgebnissePunkte,
+                &ErgebnissePunkteGeraden, &ErgebnissePunkteEbenen};
+    }
 
     // ---- Intersection results on the left panel (SchnittAngabenSchreiben) ---
     // Lines to each other: "S(x | y | z)" when they meet in one point, else

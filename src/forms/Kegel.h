@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "forms/Schalter.h"
 #include "scene/Objekte.h"
@@ -22,6 +23,9 @@ inline Byte AktKegel = 1;
 
 struct TForm_Kegel : TObjektartDialog<TKegel, 4, mitStil> {
     TForm_Kegel();
+
+    // The menu "Ergebnisse".
+    TErgebnisGruppe ErgebnisseKegel{"Kegel", KegelErgebnisse};
 
     TEdit Edit_Radius, Edit_Hoehe;  // of the current cone
     TZellenGedaechtnis GedaechtnisRadius, GedaechtnisHoehe;

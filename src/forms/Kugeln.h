@@ -13,14 +13,23 @@
 #include <optional>
 #include <string>
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "forms/Schalter.h"
 #include "scene/Objekte.h"
 
 inline Byte AktKugel = 1;
 
+inline constexpr const char* NegativerRadiusMeldung = "Der Radius darf nicht negativ sein!";
+
 struct TForm_Kugeln : TObjektartDialog<TKugel, 4, mitStil> {
     TForm_Kugeln();
+
+    // The menu "Ergebnisse": the spheres, then with points, lines, planes.
+    TErgebnisGruppe ErgebnisseKugeln{"Kugeln", KugelErgebnisse};
+    TErgebnisGruppe ErgebnisseKugelnPunkte{"Kugeln - Punkte", KugelPunktErgebnisse};
+    TErgebnisGruppe ErgebnisseKugelnGeraden{"Kugeln - Geraden", KugelGeradeErgebnisse};
+    TErgebnisGruppe ErgebnisseKugelnEbenen{"Kugeln - Ebenen", KugelEbeneErgebnisse};
 
     TEdit Edit_Radius;              // radius of the current sphere
     TZellenGedaechtnis GedaechtnisRadius;

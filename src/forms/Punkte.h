@@ -4,6 +4,7 @@
 // choice of the point shown, the pen-width group (Objektdialog.h) and the
 // switch of the point's own crosshair.
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "forms/Schalter.h"
 #include "scene/Objekte.h"
@@ -12,6 +13,11 @@ inline Byte AktPunkt = 1;
 
 struct TForm_Punkte : TObjektartDialog<TPunkt, 4, mitStift> {
     TForm_Punkte();
+
+    // The menu "Ergebnisse": the points, then with lines and planes.
+    TErgebnisGruppe ErgebnissePunkte{"Punkte", PunktErgebnisse};
+    TErgebnisGruppe ErgebnissePunkteGeraden{"Punkte - Geraden", PunktGeradeErgebnisse};
+    TErgebnisGruppe ErgebnissePunkteEbenen{"Punkte - Ebenen", PunktEbeneErgebnisse};
 
     TCheckBox CheckBox1;  // "mit Fadenkreuz"
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "geometry/Vektor.h"
 #include "forms/Schalter.h"
@@ -18,6 +19,9 @@ inline constexpr const char* AbhaengigeKantenMeldung =
 
 struct TForm_Spate : TObjektartDialog<TSpat, 4, mitStift | mitStil> {
     TForm_Spate();
+
+    // The menu "Ergebnisse".
+    TErgebnisGruppe ErgebnisseSpate{"Spate", SpatErgebnisse};
 
     TRadioGroup GroupErz;  // generating vectors shown or not
 

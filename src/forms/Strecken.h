@@ -3,6 +3,7 @@
 // columns 0 and 1; x, y, z in rows 1..3), the choice of the one shown and
 // its attribute groups (Objektdialog.h).
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "forms/Schalter.h"
 #include "scene/Objekte.h"
@@ -11,6 +12,9 @@ inline Byte AktStrecke = 1;
 
 struct TForm_Strecken : TObjektartDialog<TStrecke, 4, mitStift | mitStil> {
     TForm_Strecken();
+
+    // The menu "Ergebnisse".
+    TErgebnisGruppe ErgebnisseStrecken{"Strecken", StreckenErgebnisse};
     void FormCreate();
 
 protected:

@@ -4,6 +4,7 @@
 // its attribute groups (Objektdialog.h). The null vector is a vector like
 // any other.
 
+#include "forms/Ergebnismenue.h"
 #include "forms/Objektdialog.h"
 #include "forms/Schalter.h"
 #include "scene/Objekte.h"
@@ -12,6 +13,9 @@ inline Byte AktVektor = 1;
 
 struct TForm_Vektoren : TObjektartDialog<TVektor, 4, mitStift | mitStil> {
     TForm_Vektoren();
+
+    // The menu "Ergebnisse".
+    TErgebnisGruppe ErgebnisseVektoren{"Vektoren", VektorErgebnisse};
     void FormCreate();
 
 protected:

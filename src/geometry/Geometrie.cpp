@@ -447,6 +447,9 @@ bool SchnittGeradeKugel(TVek_R3 M, TVek_R3 A, TVek_R3 u, Extended r, Byte& n,
 Extended SchnittkreisRadius(TVek_R3 M, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Extended r) {
     TVek_R3 F;
     const Extended d = AbstandPunktEbene(M, S, rv1, rv2, F);
+    // A touching plane: the root would magnify the rounding of d into a
+    // radius of some 1e-9.
+    if (std::fabs(r - d) < Toleranz) return 0;
     return std::sqrt(std::fabs(r * r - d * d));
 }
 

@@ -110,7 +110,8 @@ void LoeseQuadratischeGleichung(Extended a, Extended b, Extended c, Byte& n,
 // S1 is written when n >= 1, S2 when n = 2.
 bool SchnittGeradeKugel(TVek_R3 M, TVek_R3 A, TVek_R3 u, Extended r, Byte& n,
                         TVek_R3& S1, TVek_R3& S2);
-// Radius of the circle in which the plane cuts the sphere.
+// Radius of the circle in which the plane cuts the sphere; exactly 0 for a
+// plane within 1e-9 of touching it.
 Extended SchnittkreisRadius(TVek_R3 M, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Extended r);
 // Coefficients of x² + y² + z² - a·x - b·y - c·z + d = 0.
 void GeradeKugelKoeffizienten(TVek_R3 M, Extended r, Extended& a, Extended& b, Extended& c,

@@ -126,8 +126,7 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     ErgebnisseAnlegen();
     MenueAnlegen();
     ergebnispopup_ = new QMenu(this);
-    ErgebnisseEinfuegen(*b_, ergebnispopup_, {&F.ErgebnisseGeraden, &F.ErgebnisseEbenen, &F.ErgebnisseGeradenEbenen},
-                        true);
+    for (TErgebnisGruppe* G : F.AlleErgebnisse()) ErgebnisseEinfuegen(*b_, ergebnispopup_, {G}, true);
     paintBox1_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(paintBox1_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { ergebnispopup_->popup(paintBox1_->mapToGlobal(p)); });

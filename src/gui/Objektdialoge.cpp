@@ -213,6 +213,7 @@ private:
 class SpateAnsicht : public VierObjekteAnsicht<TForm_Spate> {
 public:
     explicit SpateAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Spate, "Form_Spate", eltern) {
+        Ergebnismenue(b_, this, {&Form_Spate.ErgebnisseSpate});
         Stift();
         Stil();
         l_->addWidget(b_.Radiogruppe(Form_Spate.GroupErz, {.Spalten = 2}, {}, this));
@@ -223,7 +224,9 @@ public:
 template <class Form>
 class StrichAnsicht : public VierObjekteAnsicht<Form> {
 public:
-    StrichAnsicht(Form& F, const char* name, QWidget* eltern) : VierObjekteAnsicht<Form>(F, name, eltern) {
+    StrichAnsicht(Form& F, const char* name, QWidget* eltern, TErgebnisGruppe& Ergebnisse)
+        : VierObjekteAnsicht<Form>(F, name, eltern) {
+        Ergebnismenue(this->b_, this, {&Ergebnisse});
         this->Stift();
         this->Stil();
     }
@@ -232,6 +235,9 @@ public:
 class PunkteAnsicht : public VierObjekteAnsicht<TForm_Punkte> {
 public:
     explicit PunkteAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Punkte, "Form_Punkte", eltern) {
+        Ergebnismenue(b_, this,
+                      {&Form_Punkte.ErgebnissePunkte, &Form_Punkte.ErgebnissePunkteGeraden,
+                       &Form_Punkte.ErgebnissePunkteEbenen});
         Stift();
         l_->addWidget(b_.Ankreuzfeld(Form_Punkte.CheckBox1, {}, this));
     }
@@ -243,6 +249,9 @@ class KugelnAnsicht : public VierObjekteAnsicht<TForm_Kugeln> {
 public:
     explicit KugelnAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Kugeln, "Form_Kugeln", eltern) {
         TForm_Kugeln& F = Form_Kugeln;
+        Ergebnismenue(b_, this,
+                      {&F.ErgebnisseKugeln, &F.ErgebnisseKugelnPunkte, &F.ErgebnisseKugelnGeraden,
+                       &F.ErgebnisseKugelnEbenen});
         l_->addLayout(Zeile("Radius:", ObjektFeld(b_, F, F.Edit_Radius, this), this));
         // The mesh densities, one group of buttons each.
         auto* dichte = new QGridLayout;
@@ -264,6 +273,7 @@ class KegelAnsicht : public VierObjekteAnsicht<TForm_Kegel> {
 public:
     explicit KegelAnsicht(QWidget* eltern) : VierObjekteAnsicht(Form_Kegel, "Form_Kegel", eltern) {
         TForm_Kegel& F = Form_Kegel;
+        Ergebnismenue(b_, this, {&F.ErgebnisseKegel});
         auto* masse = new QGridLayout;
         masse->setHorizontalSpacing(6);
         masse->addWidget(Text("Radius:", this), 0, 0);
@@ -436,8 +446,8 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(new EbenenAnsicht(hauptfenster));
     d.push_back(new EbenKoordAnsicht(hauptfenster));
     d.push_back(new SpateAnsicht(hauptfenster));
-    d.push_back(new StrichAnsicht(Form_Vektoren, "Form_Vektoren", hauptfenster));
-    d.push_back(new StrichAnsicht(Form_Strecken, "Form_Strecken", hauptfenster));
+    d.push_back(new StrichAnsicht(Form_Vektoren, "Form_Vektoren", hauptfenster, Form_Vektoren.ErgebnisseVektoren));
+    d.push_back(new StrichAnsicht(Form_Strecken, "Form_Strecken", hauptfenster, Form_Strecken.ErgebnisseStrecken));
     d.push_back(new PunkteAnsicht(hauptfenster));
     d.push_back(new KugelnAnsicht(hauptfenster));
     d.push_back(new KegelAnsicht(hauptfenster));

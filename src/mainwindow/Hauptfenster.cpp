@@ -294,7 +294,7 @@ void TForm_Edits_01::SchnittAngabenSchreiben() {
 }
 
 void TForm_Edits_01::ErgebnismenueAnlegen() {
-    for (TErgebnisGruppe* G : {&ErgebnisseGeraden, &ErgebnisseEbenen, &ErgebnisseGeradenEbenen}) ErgebnisseVerbinden(*G);
+    for (TErgebnisGruppe* G : AlleErgebnisse()) ErgebnisseVerbinden(*G);
     // The listings of the hidden-line segments, behind buttons never shown.
     Button1.OnClick = [] {
         ErgebnisAuswahl = 200;

@@ -66,6 +66,39 @@ std::string Feldzahl(Extended v, Zahlformat f, std::size_t Breite) {
 
 std::string Feldtext(const std::string& Text) { return KurzText(Text, 10); }
 
+std::string Koeffizient(Extended v) {
+    const std::string z = Feldzahl(v);
+    if (!(v < -Toleranz)) return z;
+    if (z.find('E') != std::string::npos) return "(" + Feldzahl(v, Zahlformat::Fest7, 8) + ")";
+    return KurzText("(" + z + ")", 10);
+}
+
+// ---- Values typed into grids -----------------------------------------------------
+
+TGitterwerte Gitterwerte(const std::string& x, const std::string& y, const std::string& z) {
+    TGitterwerte W{Feldtext(x), Feldtext(y), Feldtext(z)};
+    TVek_R3 v{};
+    W.Zahl = ZahlLesen(W.x, v.x) && ZahlLesen(W.y, v.y) && ZahlLesen(W.z, v.z);
+    if (W.Zahl) W.v = v;
+    return W;
+}
+
+TGitterwerte GitterwerteBuendig(const std::string& x, const std::string& y, const std::string& z) {
+    TGitterwerte W = Gitterwerte(x, y, z);
+    const int b = MaxLaenge3(W.x, W.y, W.z);
+    Spaltenbreite[1] = b;
+    for (std::string* e : {&W.x, &W.y, &W.z}) AuffuellenLinks(static_cast<Byte>(b), *e);
+    return W;
+}
+
+std::string Wert(bool berechenbar, Extended v, const std::string& Einheit, Zahlformat f) {
+    return berechenbar ? Zahltext(v, f) + Einheit : NichtBerechenbar;
+}
+
+std::string Textpunkt(const std::string& x, const std::string& y, const std::string& z) {
+    return "(" + x + "/ " + y + "/ " + z + ")";
+}
+
 std::string Klammerpunkt(TVek_R3 P, Zahlformat f) {
     return "(" + Zahltext(P.x, f) + "/ " + Zahltext(P.y, f) + "/ " + Zahltext(P.z, f) + ")";
 }

@@ -55,6 +55,32 @@ inline std::string Zahl(Extended v) { return Zahltext(v); }
 std::string Feldzahl(Extended v, Zahlformat f = Zahlformat::Fest7, std::size_t Breite = 10);
 // A text typed into a grid, for a field: its first 10 characters.
 std::string Feldtext(const std::string& Text);
+// A coefficient after the first of an equation: enclosed in parentheses
+// when negative, the enclosure cut to 10 characters. A number with an
+// exponent is written short enough to keep its parentheses, never cut
+// inside the exponent.
+std::string Koeffizient(Extended v);
+
+// ---- Values typed into grids -----------------------------------------------------
+
+// Three grid texts, each cut to 10 characters, and the point they give.
+// Zahl is false when one of them is no number (a refused entry may stand in
+// a cell): the texts are still printed, but nothing is computed from them.
+struct TGitterwerte {
+    std::string x, y, z;
+    bool Zahl = false;
+    TVek_R3 v{};
+};
+TGitterwerte Gitterwerte(const std::string& x, const std::string& y, const std::string& z);
+// The same after the three texts were right-aligned to their common width.
+TGitterwerte GitterwerteBuendig(const std::string& x, const std::string& y, const std::string& z);
+// What a report writes in place of a value it cannot compute.
+inline const std::string NichtBerechenbar = "nicht berechenbar";
+// The value's text with its unit, or NichtBerechenbar.
+std::string Wert(bool berechenbar, Extended v, const std::string& Einheit,
+                 Zahlformat f = Zahlformat::Fest7);
+// "(" + x + "/ " + y + "/ " + z + ")" of texts as they stand.
+std::string Textpunkt(const std::string& x, const std::string& y, const std::string& z);
 
 // A point on one line, "(x/ y/ z)"; the older reports' "(x / y / z)".
 std::string Klammerpunkt(TVek_R3 P, Zahlformat f = Zahlformat::Fest7);

@@ -36,16 +36,6 @@ void Ebenenform(const TEbene& E, const std::string& Marke) {
     Parameterform(Marke, {Spalte(E.Stuetzvektor), Spalte(E.Richtungsvektor1), Spalte(E.Richtungsvektor2)});
 }
 
-// A coefficient after the first: enclosed in parentheses when negative, the
-// enclosure cut to 10 characters. A number with an exponent is written
-// short enough to keep its parentheses, never cut inside the exponent.
-std::string Koeffizient(Extended v) {
-    const std::string z = Feldzahl(v);
-    if (!(v < -Toleranz)) return z;
-    if (z.find('E') != std::string::npos) return "(" + Feldzahl(v, Zahlformat::Fest7, 8) + ")";
-    return KurzText("(" + z + ")", 10);
-}
-
 void Koordinatenform(const TEbene& E, const TEbenentexte& T) {
     Leerzeile();
     Zeile(std::string("Eine Koordinatendarstellung von ") + T.Name + ":");

@@ -65,6 +65,18 @@ TEST_F(Koerper, RadiusfeldGehtInDieKugelVorIhremNetz) {
     FeldEingeben(D, D.Edit_Radius, "9999,5");
     EXPECT_EQ(Kugel[1].Radius, 9999.5L);
 
+    // A negative radius is refused with its message; the sphere keeps its
+    // radius and the field its text. Zero is a radius like any other.
+    host.Vergessen();
+    FeldTippen(D, D.Edit_Radius, "-2");
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.Meldungen[0].text, "Der Radius darf nicht negativ sein!");
+    EXPECT_EQ(Kugel[1].Radius, 9999.5L);
+    EXPECT_EQ(D.Edit_Radius.Text(), "9999,5");
+    FeldEingeben(D, D.Edit_Radius, "0");
+    EXPECT_EQ(Kugel[1].Radius, 0.0L);
+    FeldEingeben(D, D.Edit_Radius, "9999,5");
+
     // A lone "-" is never applied; left, the text before it comes back.
     host.Vergessen();
     const int u2 = UndoAnzahl;

@@ -163,4 +163,33 @@ TEST_F(DatenausgabeQt, DruckenInEinePdfDatei) {
     EXPECT_EQ(meldung, QStringLiteral("Der Druck konnte nicht begonnen werden."));
 }
 
+// The sphere-line report from the spheres dialog's menu follows line g as
+// it is moved in its own dialog.
+TEST_F(DatenausgabeQt, KugelGeradeAusDemKugelmenue) {
+    DialogAnsicht* kugeln = dialoge["Form_Kugeln"];
+    kugeln->show();
+    QApplication::processEvents();
+    MenueKlick(kugeln->findChild<QMenuBar*>(), QStringLiteral("&Ergebnisse"), QStringLiteral("K1 - g"));
+    ASSERT_TRUE(Fenster()->isVisible());
+    EXPECT_EQ(ErgebnisAuswahl, 94);
+    EXPECT_EQ(Form_Datenausgabe.Memo1.Lines.at(0), "Kugel 1 - Gerade g:");
+    EXPECT_EQ(Form_Datenausgabe.Memo1.Lines.back(), "g ist eine Passante der Kugel.");
+
+    // g through the centre (4, 4, 4) of K1: a secant.
+    DialogAnsicht* geraden = dialoge["Form_Geraden_t"];
+    geraden->show();
+    QApplication::processEvents();
+    GitterTabelle* t = geraden->B().Tabelle(Form_Geraden_t.StringGrid1);
+    for (int zeile = 1; zeile <= 3; ++zeile) {
+        t->ZelleBearbeiten(0, zeile);
+        QTest::keyClick(t->Editor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(t->Editor(), QStringLiteral("4"));
+        QTest::keyClick(t->Editor(), Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    const QStringList zeilen = Fenster()->Memo()->toPlainText().split(QLatin1Char('\n'));
+    EXPECT_TRUE(zeilen.contains(QStringLiteral("g ist eine Sekante der Kugel."))) << zeilen.join('\n').toStdString();
+    EXPECT_EQ(ErgebnisAuswahl, 94);
+}
+
 }  // namespace
