@@ -247,52 +247,91 @@ std::array<std::uint8_t, N> Satz(const std::vector<std::uint8_t>& inhalt, std::s
     return b;
 }
 
-}  // namespace
-
-// ---- Object data -------------------------------------------------------------------
-
-bool ObjektdatenSchreiben() {
+// Both file kinds are one record, or two when the second is switched on:
+// each buffer is filled just before it is written out.
+template <class Satz1, class Satz2>
+bool SaetzeSchreiben(const std::string& pfad, void (*fuellen1)(), const Satz1& satz1, bool mitSatz2,
+                     void (*fuellen2)(), const Satz2& satz2) {
     std::vector<std::uint8_t> inhalt;
-    ObjektdatenSatzFuellen();
-    Anhaengen(inhalt, InBytes(Objektdatensaetze[0]));
-    if (ObjektdatenSatz2 > 0) {
-        ObjektdatenKegelSatzFuellen();
-        Anhaengen(inhalt, InBytes(Objektdatensaetze2[0]));
+    fuellen1();
+    Anhaengen(inhalt, InBytes(satz1));
+    if (mitSatz2) {
+        fuellen2();
+        Anhaengen(inhalt, InBytes(satz2));
     }
-    if (!DateiSicherSchreiben(ObjektdatenPfad, inhalt)) {
-        SchreibFehler(ObjektdatenPfad);
+    if (!DateiSicherSchreiben(pfad, inhalt)) {
+        SchreibFehler(pfad);
         return false;
     }
     return true;
 }
 
-void ObjektdatenSpeichernDialog() {
-    const auto pfad = Host().DateiSpeichernDialog("", "OVD|*OVD", "", "OVD");
+// The save dialog of a file kind: the accepted name becomes the kind's path,
+// then the kind is written there.
+void SpeichernUnter(const char* titel, const char* filter, const char* endung, std::string& ziel,
+                    bool (*schreiben)()) {
+    const auto pfad = Host().DateiSpeichernDialog(titel, filter, "", endung);
     if (!pfad || pfad->empty()) return;
-    ObjektdatenPfad = *pfad;
-    ObjektdatenSchreiben();
+    ziel = *pfad;
+    schreiben();
 }
 
-bool ObjektdatenLaden(const std::string& pfad) {
+// The texts a failed load shows behind the file's name.
+struct TLadeMeldungen {
+    const char* unvollstaendig;
+    const char* ungueltig;
+};
+
+// Reads and checks the records of `pfad` without applying anything. The
+// second record counts only when the file has it and `mitSatz2` is set
+// (`zwei`). False, after the message, when the file is unusable.
+template <std::size_t Groesse, class Satz1, class Satz2>
+bool SaetzeLesen(const std::string& pfad, bool mitSatz2, bool (*gueltig1)(const Satz1&),
+                 bool (*gueltig2)(const Satz2&), const TLadeMeldungen& texte, Satz1& satz1, Satz2& satz2,
+                 bool& zwei) {
     std::vector<std::uint8_t> inhalt;
-    if (!DateiAnfangLesen(pfad, 2 * DatensatzGroesse, inhalt)) {
+    if (!DateiAnfangLesen(pfad, 2 * Groesse, inhalt)) {
         LeseFehler(pfad);
         return false;
     }
-    const std::size_t n = inhalt.size() / DatensatzGroesse;
+    const std::size_t n = inhalt.size() / Groesse;
     if (n == 0) {
-        DateiMeldung(pfad, "enthält keinen vollständigen Objektdatensatz.\nEs wurden keine Daten geladen.");
+        DateiMeldung(pfad, texte.unvollstaendig);
         return false;
     }
+    AusBytes(Satz<Groesse>(inhalt, 0), satz1);
+    zwei = n >= 2 && mitSatz2;
+    if (zwei) AusBytes(Satz<Groesse>(inhalt, 1), satz2);
+    if (!gueltig1(satz1) || (zwei && !gueltig2(satz2))) {
+        DateiMeldung(pfad, texte.ungueltig);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// ---- Object data -------------------------------------------------------------------
+
+bool ObjektdatenSchreiben() {
+    return SaetzeSchreiben(ObjektdatenPfad, ObjektdatenSatzFuellen, Objektdatensaetze[0], ObjektdatenSatz2 > 0,
+                           ObjektdatenKegelSatzFuellen, Objektdatensaetze2[0]);
+}
+
+void ObjektdatenSpeichernDialog() {
+    SpeichernUnter("", "OVD|*OVD", "OVD", ObjektdatenPfad, ObjektdatenSchreiben);
+}
+
+bool ObjektdatenLaden(const std::string& pfad) {
     TObjektDatensatz satz1;
-    AusBytes(Satz<DatensatzGroesse>(inhalt, 0), satz1);
-    const bool zwei = n >= 2 && ObjektdatenSatz2 > 0;
     TObjektDatensatz2 satz2;
-    if (zwei) AusBytes(Satz<DatensatzGroesse>(inhalt, 1), satz2);
-    if (!DatensatzGueltig(satz1) || (zwei && !Datensatz2Gueltig(satz2))) {
-        DateiMeldung(pfad, "enthält keine gültigen Objektdaten.\nEs wurden keine Daten geladen.");
+    bool zwei = false;
+    if (!SaetzeLesen<DatensatzGroesse>(
+            pfad, ObjektdatenSatz2 > 0, DatensatzGueltig, Datensatz2Gueltig,
+            {"enthält keinen vollständigen Objektdatensatz.\nEs wurden keine Daten geladen.",
+             "enthält keine gültigen Objektdaten.\nEs wurden keine Daten geladen."},
+            satz1, satz2, zwei))
         return false;
-    }
 
     Objektdatensaetze[0] = satz1;
     if (zwei) Objektdatensaetze2[0] = satz2;
@@ -304,47 +343,23 @@ bool ObjektdatenLaden(const std::string& pfad) {
 // ---- Colour sets -------------------------------------------------------------------
 
 bool FarbsetSchreiben() {
-    std::vector<std::uint8_t> inhalt;
-    FarbsetSichern();
-    Anhaengen(inhalt, InBytes(Farbsets[0]));
-    if (FarbsetSatz2 > 0) {
-        FarbsetSichern2();
-        Anhaengen(inhalt, InBytes(Farbsets2[0]));
-    }
-    if (!DateiSicherSchreiben(FarbsetPfad, inhalt)) {
-        SchreibFehler(FarbsetPfad);
-        return false;
-    }
-    return true;
+    return SaetzeSchreiben(FarbsetPfad, FarbsetSichern, Farbsets[0], FarbsetSatz2 > 0, FarbsetSichern2,
+                           Farbsets2[0]);
 }
 
 void FarbsetSpeichernDialog() {
-    const auto pfad = Host().DateiSpeichernDialog("aktuelles Farbset speichern", "OVF|*.OVF", "", "OVF");
-    if (!pfad || pfad->empty()) return;
-    FarbsetPfad = *pfad;
-    FarbsetSchreiben();
+    SpeichernUnter("aktuelles Farbset speichern", "OVF|*.OVF", "OVF", FarbsetPfad, FarbsetSchreiben);
 }
 
 bool FarbsetLaden(const std::string& pfad) {
-    std::vector<std::uint8_t> inhalt;
-    if (!DateiAnfangLesen(pfad, 2 * FarbsetGroesse, inhalt)) {
-        LeseFehler(pfad);
-        return false;
-    }
-    const std::size_t n = inhalt.size() / FarbsetGroesse;
-    if (n == 0) {
-        DateiMeldung(pfad, "enthält kein vollständiges Farbset.\nDie Farben bleiben unverändert.");
-        return false;
-    }
     TFarbset satz1;
-    AusBytes(Satz<FarbsetGroesse>(inhalt, 0), satz1);
-    const bool zwei = n >= 2 && FarbsetSatz2 > 0;
     TFarbset2 satz2;
-    if (zwei) AusBytes(Satz<FarbsetGroesse>(inhalt, 1), satz2);
-    if (!FarbsetGueltig(satz1) || (zwei && !Farbset2Gueltig(satz2))) {
-        DateiMeldung(pfad, "enthält kein gültiges Farbset.\nDie Farben bleiben unverändert.");
+    bool zwei = false;
+    if (!SaetzeLesen<FarbsetGroesse>(pfad, FarbsetSatz2 > 0, FarbsetGueltig, Farbset2Gueltig,
+                                     {"enthält kein vollständiges Farbset.\nDie Farben bleiben unverändert.",
+                                      "enthält kein gültiges Farbset.\nDie Farben bleiben unverändert."},
+                                     satz1, satz2, zwei))
         return false;
-    }
 
     Farbsets[0] = satz1;
     if (zwei) Farbsets2[0] = satz2;

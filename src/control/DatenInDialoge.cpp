@@ -1,6 +1,7 @@
 #include "control/DatenInDialoge.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "forms/DialogRoutinen.h"
@@ -52,6 +53,12 @@ void VektorInSpalte(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v
     }
 }
 
+// The vectors given into columns 0, 1, ... from row 1 on, in this order.
+void InSpalten(TStringGrid& G, std::initializer_list<const TVek_R3*> Quellen) {
+    int s = 0;
+    for (const TVek_R3* q : Quellen) VektorInSpalte(G, s++, 1, *q);
+}
+
 // The nearest whole number of a stored value. Records that did not come
 // from this program may hold anything: NaN counts as 0 and the value is
 // kept within a range every target can hold, so no conversion overflows.
@@ -86,20 +93,13 @@ void KegelEditsAuffrischen() {
 // go straight into the spheres.
 void Datensatz1Schreiben(const TObjektDatensatz& d) {
     TForm_Geraden_t& G = Form_Geraden_t;
-    VektorInSpalte(G.StringGrid1, 0, 1, d.gStuetz);
-    VektorInSpalte(G.StringGrid1, 1, 1, d.gRichtung);
-    VektorInSpalte(G.StringGrid2, 0, 1, d.hStuetz);
-    VektorInSpalte(G.StringGrid2, 1, 1, d.hRichtung);
-    VektorInSpalte(G.StringGrid3, 0, 1, d.tStuetz);
-    VektorInSpalte(G.StringGrid3, 1, 1, d.tRichtung);
+    InSpalten(G.StringGrid1, {&d.gStuetz, &d.gRichtung});
+    InSpalten(G.StringGrid2, {&d.hStuetz, &d.hRichtung});
+    InSpalten(G.StringGrid3, {&d.tStuetz, &d.tRichtung});
 
     TForm_Ebenen& E = Form_Ebenen;
-    VektorInSpalte(E.StringGrid1, 0, 1, d.E1Stuetz);
-    VektorInSpalte(E.StringGrid1, 1, 1, d.E1Richtung1);
-    VektorInSpalte(E.StringGrid1, 2, 1, d.E1Richtung2);
-    VektorInSpalte(E.StringGrid2, 0, 1, d.E2Stuetz);
-    VektorInSpalte(E.StringGrid2, 1, 1, d.E2Richtung1);
-    VektorInSpalte(E.StringGrid2, 2, 1, d.E2Richtung2);
+    InSpalten(E.StringGrid1, {&d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2});
+    InSpalten(E.StringGrid2, {&d.E2Stuetz, &d.E2Richtung1, &d.E2Richtung2});
 
     for (int i = 1; i <= 4; ++i) {
         TStringGrid& S = Form_Spate.Gitter(i);
@@ -152,6 +152,13 @@ void GruppeWaehlen(TRadioGroup& R, long Nr) {
     R.Click();
 }
 
+// The pen width and pen style groups of a dialog from the object it shows.
+template <class Dialog, class Objekt>
+void StiftUndStilWaehlen(Dialog& D, const Objekt& o) {
+    GruppeWaehlen(D.GroupStift, o.Stiftbreite - 1);
+    GruppeWaehlen(D.GroupStil, LinienstilZuIndex(o.Linienstil));
+}
+
 void KlickenMitHaken(TCheckBox& C, bool an) {
     C.Checked = an;
     C.Click();
@@ -183,33 +190,15 @@ void KugelDichteKnoepfe(Byte Breiten, Byte Laengen) {
 
 // The attribute controls of every dialog from the object it shows now.
 void DialogSteuerungenSetzen() {
-    if (AktGerade >= 1 && AktGerade <= 3) {
-        const TGerade& g = Gerade[AktGerade];
-        GruppeWaehlen(Form_Geraden_t.GroupStift, g.Stiftbreite - 1);
-        GruppeWaehlen(Form_Geraden_t.GroupStil, LinienstilZuIndex(g.Linienstil));
-    }
-    if (AktEbene >= 1 && AktEbene <= 2) {
-        const TEbene& e = Ebene[AktEbene];
-        GruppeWaehlen(Form_Ebenen.GroupStift, e.Stiftbreite - 1);
-        GruppeWaehlen(Form_Ebenen.GroupStil, LinienstilZuIndex(e.Linienstil));
-    }
+    if (AktGerade >= 1 && AktGerade <= 3) StiftUndStilWaehlen(Form_Geraden_t, Gerade[AktGerade]);
+    if (AktEbene >= 1 && AktEbene <= 2) StiftUndStilWaehlen(Form_Ebenen, Ebene[AktEbene]);
     if (AktSpat >= 1 && AktSpat <= 4) {
-        const TSpat& s = Spat[AktSpat];
-        const Byte Erz = ErzFlagZuIndex(s.ErzeugendeZeigen);
-        GruppeWaehlen(Form_Spate.GroupStift, s.Stiftbreite - 1);
-        GruppeWaehlen(Form_Spate.GroupStil, LinienstilZuIndex(s.Linienstil));
+        const Byte Erz = ErzFlagZuIndex(Spat[AktSpat].ErzeugendeZeigen);
+        StiftUndStilWaehlen(Form_Spate, Spat[AktSpat]);
         GruppeWaehlen(Form_Spate.GroupErz, Erz);
     }
-    if (AktVektor >= 1 && AktVektor <= 4) {
-        const TVektor& v = Vektor[AktVektor];
-        GruppeWaehlen(Form_Vektoren.GroupStift, v.Stiftbreite - 1);
-        GruppeWaehlen(Form_Vektoren.GroupStil, LinienstilZuIndex(v.Linienstil));
-    }
-    if (AktStrecke >= 1 && AktStrecke <= 4) {
-        const TStrecke& s = Strecke[AktStrecke];
-        GruppeWaehlen(Form_Strecken.GroupStift, s.Stiftbreite - 1);
-        GruppeWaehlen(Form_Strecken.GroupStil, LinienstilZuIndex(s.Linienstil));
-    }
+    if (AktVektor >= 1 && AktVektor <= 4) StiftUndStilWaehlen(Form_Vektoren, Vektor[AktVektor]);
+    if (AktStrecke >= 1 && AktStrecke <= 4) StiftUndStilWaehlen(Form_Strecken, Strecke[AktStrecke]);
     if (AktPunkt >= 1 && AktPunkt <= 4) {
         const TPunkt& p = Punkt[AktPunkt];
         const bool Kreuz = p.mitFadenkreuz == 1;

@@ -1,5 +1,7 @@
 #include "control/Vorgabe.h"
 
+#include <initializer_list>
+
 #include "forms/Ebenen.h"
 #include "forms/Fadenkreuz.h"
 #include "forms/Geraden_t.h"
@@ -27,24 +29,23 @@ TVek_R3 Spalte(const TStringGrid& G, int Spalte, int ErsteZeile) {
     return v;
 }
 
+// Columns 0, 1, ... from row 1 on into the vectors given, in this order.
+void Spalten(const TStringGrid& G, std::initializer_list<TVek_R3*> Ziele) {
+    int s = 0;
+    for (TVek_R3* z : Ziele) *z = Spalte(G, s++, 1);
+}
+
 }  // namespace
 
 void VorgabeDatensatzAusDialogen() {
     TObjektDatensatz d;
     const TForm_Geraden_t& G = Form_Geraden_t;
-    d.gStuetz = Spalte(G.StringGrid1, 0, 1);
-    d.gRichtung = Spalte(G.StringGrid1, 1, 1);
-    d.hStuetz = Spalte(G.StringGrid2, 0, 1);
-    d.hRichtung = Spalte(G.StringGrid2, 1, 1);
-    d.tStuetz = Spalte(G.StringGrid3, 0, 1);
-    d.tRichtung = Spalte(G.StringGrid3, 1, 1);
+    Spalten(G.StringGrid1, {&d.gStuetz, &d.gRichtung});
+    Spalten(G.StringGrid2, {&d.hStuetz, &d.hRichtung});
+    Spalten(G.StringGrid3, {&d.tStuetz, &d.tRichtung});
     const TForm_Ebenen& E = Form_Ebenen;
-    d.E1Stuetz = Spalte(E.StringGrid1, 0, 1);
-    d.E1Richtung1 = Spalte(E.StringGrid1, 1, 1);
-    d.E1Richtung2 = Spalte(E.StringGrid1, 2, 1);
-    d.E2Stuetz = Spalte(E.StringGrid2, 0, 1);
-    d.E2Richtung1 = Spalte(E.StringGrid2, 1, 1);
-    d.E2Richtung2 = Spalte(E.StringGrid2, 2, 1);
+    Spalten(E.StringGrid1, {&d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2});
+    Spalten(E.StringGrid2, {&d.E2Stuetz, &d.E2Richtung1, &d.E2Richtung2});
     for (int i = 1; i <= 4; ++i) {
         const TStringGrid& S = Form_Spate.Gitter(i);
         d.Spat[i] = {Spalte(S, 0, 1), Spalte(S, 1, 1), Spalte(S, 2, 1), Spalte(S, 3, 1)};

@@ -161,6 +161,15 @@ TMenuItem Partnermenue(std::string Titel, int von, int bis, const char* PaarTite
     return Unter(std::move(Titel), std::move(v));
 }
 
+// Titel > one submenu per partner b = von..bis, holding the relations R of
+// this menu's object Nr with b as the menu of side s offers them.
+TMenuItem Relationsmenue(const char* Titel, int von, int bis, const char* PaarTitel, const TNamen& N, char Wer,
+                         std::string (*PartnerName)(int), std::span<const TRelation> R, Seite s, int Nr) {
+    return Partnermenue(Text(Titel, N), von, bis, PaarTitel, N, Wer, PartnerName, [R, s, Nr](int b, const TNamen& M) {
+        return s == Seite::Erster ? Relationen(R, s, Nr, b, M) : Relationen(R, s, b, Nr, M);
+    });
+}
+
 std::string Punktname(int k) { return Objektname("P", k); }
 std::string Ebenenname(int e) { return Objektname("E", e); }
 std::string Kugelname(int i) { return Objektname("K", i); }
@@ -178,15 +187,9 @@ std::vector<TMenuItem> GeradenMenue(int n) {
         Eintrag("Abstand vom Ursprung  (L)", [n] { return GeradeAbstandUrsprung(n); }),
         Eintrag("Fußpunkt des Lotes zum Ursprungspunkt", [n] { return GeradeLotUrsprung(n); }),
     };
-    v.push_back(Partnermenue(Text("{L}-Ebene", N), 1, 2, "{L}-{E}", N, 'E', Ebenenname, [n](int e, const TNamen& M) {
-        return Relationen(GeradeEbene, Seite::Erster, n, e, M);
-    }));
-    v.push_back(Partnermenue(Text("{L}-Kugel", N), 1, 4, "{L}-{K}", N, 'K', Kugelname, [n](int i, const TNamen& M) {
-        return Relationen(GeradeKugel, Seite::Erster, n, i, M);
-    }));
-    v.push_back(Partnermenue(Text("{L}-Punkte", N), 1, 4, "{L}-{P}", N, 'P', Punktname, [n](int k, const TNamen& M) {
-        return Relationen(PunktGerade, Seite::Zweiter, k, n, M);
-    }));
+    v.push_back(Relationsmenue("{L}-Ebene", 1, 2, "{L}-{E}", N, 'E', Ebenenname, GeradeEbene, Seite::Erster, n));
+    v.push_back(Relationsmenue("{L}-Kugel", 1, 4, "{L}-{K}", N, 'K', Kugelname, GeradeKugel, Seite::Erster, n));
+    v.push_back(Relationsmenue("{L}-Punkte", 1, 4, "{L}-{P}", N, 'P', Punktname, PunktGerade, Seite::Zweiter, n));
     return v;
 }
 
@@ -206,14 +209,10 @@ std::vector<TMenuItem> EbenenMenue(int e) {
     v.push_back(Eintrag(e == 1 ? "Abstand zum Ursprungspunkt  (L)" : "Abstand vom Ursprungspunkt  (L)",
                         [e] { return EbeneAbstandUrsprung(e); }));
     v.push_back(Eintrag("Fußpunkt des Lotes zum Ursprungspunkt", [e] { return EbeneLotUrsprung(e); }));
-    v.push_back(Partnermenue(Text("{E}-Geraden", N), 1, 3, "{E}-{L}", N, 'L', GeradenName, [e](int n, const TNamen& M) {
-        return Relationen(GeradeEbene, Seite::Zweiter, n, e, M);
-    }));
-    v.push_back(Partnermenue(Text("{E}-Kugeln", N), 1, 4, e == 1 ? "{E}-{K}" : "{E} - {K}", N, 'K', Kugelname,
-                             [e](int i, const TNamen& M) { return Relationen(KugelEbene, Seite::Zweiter, i, e, M); }));
-    v.push_back(Partnermenue(Text("{E}-Punkte", N), 1, 4, "{E}-{P}", N, 'P', Punktname, [e](int k, const TNamen& M) {
-        return Relationen(PunktEbene, Seite::Zweiter, k, e, M);
-    }));
+    v.push_back(Relationsmenue("{E}-Geraden", 1, 3, "{E}-{L}", N, 'L', GeradenName, GeradeEbene, Seite::Zweiter, e));
+    v.push_back(Relationsmenue("{E}-Kugeln", 1, 4, e == 1 ? "{E}-{K}" : "{E} - {K}", N, 'K', Kugelname, KugelEbene,
+                               Seite::Zweiter, e));
+    v.push_back(Relationsmenue("{E}-Punkte", 1, 4, "{E}-{P}", N, 'P', Punktname, PunktEbene, Seite::Zweiter, e));
     return v;
 }
 
@@ -228,15 +227,9 @@ std::vector<TMenuItem> PunktMenue(int k) {
         v.push_back(Eintrag(Text("Abstand von der {A}-Achse  (L)", A), [k, a] { return PunktAchseAbstand(k, a); }));
         v.push_back(Eintrag(Text("Fußpunkt des Lotes auf die {A}-Achse", A), [k, a] { return PunktAchseLot(k, a); }));
     }
-    v.push_back(Partnermenue(Text("{P}-Geraden", N), 1, 3, "{P}-{L}", N, 'L', GeradenName, [k](int n, const TNamen& M) {
-        return Relationen(PunktGerade, Seite::Erster, k, n, M);
-    }));
-    v.push_back(Partnermenue(Text("{P}-Ebenen", N), 1, 2, "{P}-{E}", N, 'E', Ebenenname, [k](int e, const TNamen& M) {
-        return Relationen(PunktEbene, Seite::Erster, k, e, M);
-    }));
-    v.push_back(Partnermenue(Text("{P}-Kugeln", N), 1, 4, "{P}-{K}", N, 'K', Kugelname, [k](int i, const TNamen& M) {
-        return Relationen(PunktKugel, Seite::Erster, k, i, M);
-    }));
+    v.push_back(Relationsmenue("{P}-Geraden", 1, 3, "{P}-{L}", N, 'L', GeradenName, PunktGerade, Seite::Erster, k));
+    v.push_back(Relationsmenue("{P}-Ebenen", 1, 2, "{P}-{E}", N, 'E', Ebenenname, PunktEbene, Seite::Erster, k));
+    v.push_back(Relationsmenue("{P}-Kugeln", 1, 4, "{P}-{K}", N, 'K', Kugelname, PunktKugel, Seite::Erster, k));
     return v;
 }
 
@@ -249,8 +242,7 @@ std::vector<TMenuItem> KugelMenue(int i) {
     // Each pair of spheres once, under the lower number.
     const char* const Paare[4] = {"{K}-Kugeln", "{K}- Kugeln", "{K} - Kugeln", nullptr};
     if (Paare[i - 1])
-        v.push_back(Partnermenue(Text(Paare[i - 1], N), i + 1, 4, "{K}-{J}", N, 'J', Kugelname,
-                                 [i](int j, const TNamen& M) { return Relationen(KugelKugel, Seite::Erster, i, j, M); }));
+        v.push_back(Relationsmenue(Paare[i - 1], i + 1, 4, "{K}-{J}", N, 'J', Kugelname, KugelKugel, Seite::Erster, i));
     v.push_back(Partnermenue(Text(i == 1 ? "{K}-Geraden" : "{K} - Geraden", N), 1, 3, "{K}-{L}", N, 'L', GeradenName,
                              [i](int n, const TNamen&) {
                                  std::vector<TMenuItem> p;
@@ -269,9 +261,7 @@ std::vector<TMenuItem> KugelMenue(int i) {
     }
     Ebenen.OnClick = [] { MeldungZeigen(KugelEbenenHinweis); };
     v.push_back(std::move(Ebenen));
-    v.push_back(Partnermenue(Text("{K} - Punkte", N), 1, 4, "{K}-{P}", N, 'P', Punktname, [i](int k, const TNamen& M) {
-        return Relationen(PunktKugel, Seite::Zweiter, k, i, M);
-    }));
+    v.push_back(Relationsmenue("{K} - Punkte", 1, 4, "{K}-{P}", N, 'P', Punktname, PunktKugel, Seite::Zweiter, i));
     return v;
 }
 

@@ -24,6 +24,29 @@ Extended LotAufEbene(TVek_R3 P, const TEbene& E, TVek_R3& F) {
     return AbstandPunktEbene(P, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, F);
 }
 
+// Distance of P from the line through S along R, and the foot of the
+// perpendicular from P onto it.
+TWert GeradenAbstand(TVek_R3 P, TVek_R3 S, TVek_R3 R) {
+    TVek_R3 F;
+    return Laengenwert(AbstandPunktGerade(P, S, R, F));
+}
+TWert GeradenLot(TVek_R3 P, TVek_R3 S, TVek_R3 R) {
+    TVek_R3 F;
+    AbstandPunktGerade(P, S, R, F);
+    return Vektorwert(F);
+}
+
+// The same for the plane e.
+TWert EbenenAbstand(TVek_R3 P, int e) {
+    TVek_R3 F;
+    return Laengenwert(LotAufEbene(P, Ebene[e], F));
+}
+TWert EbenenLot(TVek_R3 P, int e) {
+    TVek_R3 F;
+    LotAufEbene(P, Ebene[e], F);
+    return Vektorwert(F);
+}
+
 // What a circle value delivers: the centre or normal as a vector, the radius as a length.
 TWert Kreiswert(TKreiswert w, TVek_R3 Mitte, Extended r, TVek_R3 Normale) {
     switch (w) {
@@ -65,15 +88,9 @@ TWert Spurpunkt(int n, int Ebene) {
 }
 
 TWert GeradeAbstandUrsprung(int n) {
-    TVek_R3 F;
-    return Laengenwert(AbstandPunktGerade(Ursprung, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor, F));
+    return GeradenAbstand(Ursprung, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor);
 }
-
-TWert GeradeLotUrsprung(int n) {
-    TVek_R3 F;
-    AbstandPunktGerade(Ursprung, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor, F);
-    return Vektorwert(F);
-}
+TWert GeradeLotUrsprung(int n) { return GeradenLot(Ursprung, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor); }
 
 TWert Durchstosspunkt(int n, int e) {
     const TEbene& E = Ebene[e];
@@ -109,58 +126,27 @@ TWert AchseAbstand(int e, int a) {
     LageAchseEbene(Ursprung, Achse(a), E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, Lage);
     // An axis that pierces the plane or lies in it has the distance 0.
     if (Lage != 1) return Laengenwert(0);
-    TVek_R3 F;
-    return Laengenwert(LotAufEbene(Ursprung, E, F));
+    return EbenenAbstand(Ursprung, e);
 }
 
-TWert EbeneAbstandUrsprung(int e) {
-    TVek_R3 F;
-    return Laengenwert(LotAufEbene(Ursprung, Ebene[e], F));
-}
-
-TWert EbeneLotUrsprung(int e) {
-    TVek_R3 F;
-    LotAufEbene(Ursprung, Ebene[e], F);
-    return Vektorwert(F);
-}
+TWert EbeneAbstandUrsprung(int e) { return EbenenAbstand(Ursprung, e); }
+TWert EbeneLotUrsprung(int e) { return EbenenLot(Ursprung, e); }
 
 // ---- Points -------------------------------------------------------------------------------
 
 TWert PunktOrt(int k) { return Vektorwert(Punkt[k].Ort); }
 TWert PunktAbstandUrsprung(int k) { return Laengenwert(AbstandPunktPunkt(Ursprung, Punkt[k].Ort)); }
 
-TWert PunktAchseAbstand(int k, int a) {
-    TVek_R3 F;
-    return Laengenwert(AbstandPunktGerade(Punkt[k].Ort, Ursprung, Achse(a), F));
-}
-
-TWert PunktAchseLot(int k, int a) {
-    TVek_R3 F;
-    AbstandPunktGerade(Punkt[k].Ort, Ursprung, Achse(a), F);
-    return Vektorwert(F);
-}
-
+TWert PunktAchseAbstand(int k, int a) { return GeradenAbstand(Punkt[k].Ort, Ursprung, Achse(a)); }
+TWert PunktAchseLot(int k, int a) { return GeradenLot(Punkt[k].Ort, Ursprung, Achse(a)); }
 TWert PunktGeradeAbstand(int k, int n) {
-    TVek_R3 F;
-    return Laengenwert(AbstandPunktGerade(Punkt[k].Ort, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor, F));
+    return GeradenAbstand(Punkt[k].Ort, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor);
 }
-
 TWert PunktGeradeLot(int k, int n) {
-    TVek_R3 F;
-    AbstandPunktGerade(Punkt[k].Ort, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor, F);
-    return Vektorwert(F);
+    return GeradenLot(Punkt[k].Ort, Gerade[n].Stuetzvektor, Gerade[n].Richtungsvektor);
 }
-
-TWert PunktEbeneAbstand(int k, int e) {
-    TVek_R3 F;
-    return Laengenwert(LotAufEbene(Punkt[k].Ort, Ebene[e], F));
-}
-
-TWert PunktEbeneLot(int k, int e) {
-    TVek_R3 F;
-    LotAufEbene(Punkt[k].Ort, Ebene[e], F);
-    return Vektorwert(F);
-}
+TWert PunktEbeneAbstand(int k, int e) { return EbenenAbstand(Punkt[k].Ort, e); }
+TWert PunktEbeneLot(int k, int e) { return EbenenLot(Punkt[k].Ort, e); }
 
 TWert PunktKugelAbstand(int k, int i) { return Laengenwert(AbstandPunktPunkt(Punkt[k].Ort, Kugel[i].Mittelpunkt)); }
 
@@ -207,10 +193,7 @@ TWert GeradeKugelSchnittpunkt(int n, int i, int Welcher) {
 
 // ---- Sphere and plane --------------------------------------------------------------------------
 
-TWert KugelEbeneAbstand(int i, int e) {
-    TVek_R3 F;
-    return Laengenwert(LotAufEbene(Kugel[i].Mittelpunkt, Ebene[e], F));
-}
+TWert KugelEbeneAbstand(int i, int e) { return EbenenAbstand(Kugel[i].Mittelpunkt, e); }
 
 TWert KugelEbeneBeruehrpunkt(int i, int e) {
     TVek_R3 F;
