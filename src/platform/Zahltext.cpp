@@ -1,5 +1,6 @@
 #include "platform/Zahltext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -129,33 +130,43 @@ std::string ZahlFest(Extended v, int precision, int digits) {
     if (precision < 1) precision = 1;
     if (digits < 0) digits = 0;
     bool negativ = std::signbit(v);
-    std::string ganz = "0", bruch;
+    std::string ganz = "0", bruch(static_cast<std::size_t>(digits), '0');
     if (v != 0) {
-        Dezimal d = Zerlegen(v);
+        const Dezimal exakt = Zerlegen(v);
+        Dezimal d = exakt;
         Runden(d, precision);
         if (d.exponent + 1 > precision) return Wissenschaftlich(negativ, d);
-        const std::string& z = d.ziffern;
-        if (d.exponent >= 0) {
-            ganz = z.substr(0, static_cast<std::size_t>(d.exponent + 1));
-            bruch = z.substr(static_cast<std::size_t>(d.exponent + 1));
+        // One rounding of the exact digits, at the coarser of the two places:
+        // rounding first to the precision and then to the decimals could
+        // carry twice (12,345496 -> 12,34550 -> 12,346).
+        d = exakt;
+        const int n = std::min(precision, exakt.exponent + 1 + digits);  // digits kept
+        if (n >= 1) {
+            Runden(d, n);
         } else {
-            bruch = std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + z;
+            // Every digit lies below the last decimal written: 0, or one unit
+            // of that decimal when the first digit rounds up.
+            const bool auf = n == 0 && d.ziffern[0] >= '5';
+            d.ziffern = auf ? "1" : "0";
+            d.exponent = -digits;
+            if (!auf) d.exponent = 0;
         }
-    }
-    // Second rounding: to `digits` decimals, half away from zero.
-    if (static_cast<int>(bruch.size()) > digits) {
-        bool auf = bruch[static_cast<std::size_t>(digits)] >= '5';
-        bruch.resize(static_cast<std::size_t>(digits));
-        if (auf) {
-            std::string alle = ganz + bruch;
-            int i = static_cast<int>(alle.size()) - 1;
-            while (i >= 0 && alle[static_cast<std::size_t>(i)] == '9') alle[static_cast<std::size_t>(i--)] = '0';
-            if (i >= 0) ++alle[static_cast<std::size_t>(i)]; else alle.insert(alle.begin(), '1');
-            ganz = alle.substr(0, alle.size() - static_cast<std::size_t>(digits));
-            bruch = alle.substr(alle.size() - static_cast<std::size_t>(digits));
+        const std::string& z = d.ziffern;
+        const int e = d.exponent;
+        // The digit string stands for 0.z * 10^(e+1); spread it into integer
+        // and decimal part.
+        std::string alle;
+        if (e >= 0) {
+            ganz = z.substr(0, std::min(z.size(), static_cast<std::size_t>(e + 1)));
+            ganz.append(static_cast<std::size_t>(e + 1) - ganz.size(), '0');
+            alle = z.size() > static_cast<std::size_t>(e + 1) ? z.substr(static_cast<std::size_t>(e + 1)) : "";
+        } else {
+            ganz = "0";
+            alle = std::string(static_cast<std::size_t>(-e - 1), '0') + z;
         }
-    } else {
-        bruch.append(static_cast<std::size_t>(digits) - bruch.size(), '0');
+        if (z == "0") alle.clear();
+        alle.resize(static_cast<std::size_t>(digits), '0');  // only zeros are cut or added
+        bruch = alle;
     }
     std::size_t k = 0;
     while (k + 1 < ganz.size() && ganz[k] == '0') ++k;

@@ -12,11 +12,13 @@
 // outside the range of Extended.
 bool ZahlLesen(std::string_view s, Extended& v);
 
-// Fixed notation: v rounded to `precision` significant digits (half away from
-// zero), then written with exactly `digits` decimals. No minus sign when every
-// written digit is zero. When the integer part needs more than `precision`
-// digits, the scientific form of ZahlAllgemein with `precision` digits.
-// ZahlFest(2.5, 7, 3) == "2,500"; ZahlFest(4, 14, 6) == "4,000000".
+// Fixed notation: the exact value of v rounded once (half away from zero) at
+// the coarser of its `precision`-th significant digit and its `digits`-th
+// decimal, then written with exactly `digits` decimals. No minus sign when
+// every written digit is zero. When the integer part needs more than
+// `precision` digits, the scientific form of ZahlAllgemein with `precision`
+// digits. ZahlFest(2.5, 7, 3) == "2,500"; ZahlFest(12.345496, 7, 3) ==
+// "12,345"; ZahlFest(12345.6789, 7, 3) == "12345,680".
 std::string ZahlFest(Extended v, int precision, int digits);
 
 // General notation with `precision` (default 15) significant digits: shortest

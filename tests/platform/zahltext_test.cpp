@@ -22,7 +22,15 @@ protected:
     std::string alt_;
 };
 
-TEST_P(ZahltextTest, FestesFormatRundetZweimalHalbWeg) {
+TEST_P(ZahltextTest, FestesFormatRundetEinmalHalbWeg) {
+    // One rounding at the coarser of the two places: a first rounding to 7
+    // digits would leave a 5 (12,34550) for a second one to carry.
+    EXPECT_EQ(ZahlFest(12.345496L, 7, 3), "12,345");
+    EXPECT_EQ(ZahlFest(-1.0004999L, 7, 3), "-1,000");
+    EXPECT_EQ(ZahlFest(0.00049999996L, 8, 3), "0,000");
+    EXPECT_EQ(ZahlFest(0.0006L, 7, 3), "0,001");
+    EXPECT_EQ(ZahlFest(999.6L, 7, 0), "1000");
+    EXPECT_EQ(ZahlFest(12345.6789L, 7, 3), "12345,680");
     EXPECT_EQ(ZahlFest(2.5L, 7, 3), "2,500");
     EXPECT_EQ(ZahlFest(-0.1234L, 7, 3), "-0,123");
     EXPECT_EQ(ZahlFest(0.0625L, 7, 3), "0,063");
@@ -32,7 +40,9 @@ TEST_P(ZahltextTest, FestesFormatRundetZweimalHalbWeg) {
     EXPECT_EQ(ZahlFest(4.0L, 14, 6), "4,000000");
     EXPECT_EQ(ZahlFest(0.0L, 7, 3), "0,000");
     EXPECT_EQ(ZahlFest(-0.0L, 7, 3), "0,000");
-    EXPECT_EQ(ZahlFest(-0.0005L, 7, 3), "-0,001");
+    // The Extended nearest to -0,0005 lies just above it: no tie to round away.
+    EXPECT_EQ(ZahlFest(-0.0005L, 7, 3), "0,000");
+    EXPECT_EQ(ZahlFest(-0.00050001L, 7, 3), "-0,001");
     EXPECT_EQ(ZahlFest(0.9996L, 7, 3), "1,000");
     EXPECT_EQ(ZahlFest(-9999.9999L, 7, 3), "-10000,000");
     EXPECT_EQ(ZahlFest(-1.0L, 12, 4), "-1,0000");
