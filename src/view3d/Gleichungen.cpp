@@ -1,5 +1,7 @@
 #include "view3d/Gleichungen.h"
 
+#include <algorithm>
+
 #include "geometry/Geometrie.h"
 #include "forms/Schalter.h"
 #include "view3d/Schriftgroessen.h"
@@ -25,14 +27,17 @@ void Punkte(const std::vector<TVek_R2>& p) {
 void Spalte(const TVek_R3& v, Extended x, Extended y0) {
     Zeichenflaeche& Z = Zeichenbitmap();
     const Extended L = GleichungsZeilenabstand;
-    TextBei(x, y0 + L, GleichungsZahlText(v.x));
-    TextBei(x, y0 + 2 * L, GleichungsZahlText(v.y));
-    TextBei(x, y0 + 3 * L, GleichungsZahlText(v.z));
-    const std::string letzter = FestText(v.z);
+    const std::string texte[3] = {GleichungsZahlText(v.x), GleichungsZahlText(v.y), GleichungsZahlText(v.z)};
+    int breite = 0;
+    for (int i = 0; i < 3; ++i) {
+        TextBei(x, y0 + (i + 1) * L, texte[i]);
+        breite = std::max(breite, Z.TextWidth(texte[i]));
+    }
     const Extended oben = y0 + L;
-    const Extended unten = y0 + 3 * L + Z.TextHeight(letzter);
+    const Extended unten = y0 + 3 * L + Z.TextHeight(FestText(v.z));
     ZeichneLinkeKlammerBild(x, oben, unten);
-    ZeichneRechteKlammerBild(x + Z.TextWidth(letzter), oben, unten);
+    // The right bracket closes the widest of the three texts, never cuts one.
+    ZeichneRechteKlammerBild(x + breite, oben, unten);
 }
 
 }  // namespace

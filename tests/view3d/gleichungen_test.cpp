@@ -81,12 +81,30 @@ TEST_F(Gleichungen, TexteStellenUndKlammern) {
     // Every text, also those of h, E1 and E2, in the colour of g.
     for (const auto& e : t) EXPECT_EQ(e.font.Color, 0x00112233u) << e.text;
 
-    // Brackets of g's support column: text "-2,000" is 40 wide, 11 high.
+    // Brackets of g's support column: its texts ("-0005,00") are 53 wide, 11 high.
     const auto k = bild.Alle(Art::Polyline);
     ASSERT_EQ(k.size(), 20u);
     EXPECT_EQ(k[0].punkte, (std::vector<TPoint>{{106, 81}, {100, 81}, {100, 18}, {106, 18}}));
-    EXPECT_EQ(k[1].punkte, (std::vector<TPoint>{{140, 81}, {146, 81}, {146, 18}, {140, 18}}));
+    EXPECT_EQ(k[1].punkte, (std::vector<TPoint>{{153, 81}, {159, 81}, {159, 18}, {153, 18}}));
     EXPECT_EQ(k[0].pen, (TPen{0x00112233, 1, psSolid}));
+}
+
+TEST_F(Gleichungen, RechteKlammerSchliesstDenBreitestenText) {
+    // g's support column with a short z text ("1E12") under a wide x text.
+    Gerade_g.Stuetzvektor = {-1234.5L, 0, 1e12L};
+    SzeneZeichnen();
+    const auto t = Texte();
+    const auto k = bild.Alle(Art::Polyline);
+    ASSERT_EQ(t.size(), 40u);
+    ASSERT_EQ(k.size(), 20u);
+    EXPECT_EQ(t[1].text, "-1234,50");
+    // Column c: texts from erster[c] on, brackets k[2c] and k[2c + 1].
+    const int erster[10] = {1, 5, 9, 13, 17, 21, 25, 29, 33, 37};
+    for (int c = 0; c < 10; ++c) {
+        const int rechts = k[2 * c + 1].punkte[0].X + 3;
+        for (int i = erster[c]; i < erster[c] + 3; ++i)
+            EXPECT_GE(rechts, t[i].punkte[0].X + bild.TextWidth(t[i].text)) << "Spalte " << c << ": " << t[i].text;
+    }
 }
 
 TEST_F(Gleichungen, KoordinatensperreBlendetJeweilsAus) {
