@@ -55,6 +55,9 @@ void GeradeNeuBerechnen(int Nr) {
     // AktLinienNr as the whole recomputation sets it for g, h and t.
     AktLinienNr = Nr == 3 ? 33 : Nr;
     GeradeBerechnen(Gerade[Nr]);  // ends with GeradenLage
+    // The other two lines' copies of the difference vectors follow it.
+    for (int k = 1; k <= 3; ++k)
+        if (k != Nr) VerbindungsvektorenBerechnen(Gerade[k]);
     // Piercing points and positions in E1 and E2.
     AktLinienNr = 3;
     EbeneBerechnen(Ebene[1]);

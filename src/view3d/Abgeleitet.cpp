@@ -474,24 +474,24 @@ void GeradeBerechnen(TGerade& G) {
     PfeilspitzeBerechnen(A, NullVektor, A, G.PfeilStuetz);
     PfeilspitzeBerechnen(u, A, Summe(A, u), G.PfeilRichtung);
 
-    // Difference vectors g->h, g->t, h->t.
-    {
-        const int Von[3] = {1, 1, 2};
-        const int Nach[3] = {2, 3, 3};
-        for (int k = 0; k < 3; ++k) {
-            const TVek_R3 P = Gerade[Von[k]].Stuetzvektor;
-            const TVek_R3 d = Differenz(Gerade[Nach[k]].Stuetzvektor, P);
-            const TVek_R3 Ende = Summe(P, d);
-            G.Verbindungsvektoren[2 * k + 1] = P;
-            G.Verbindungsvektoren[2 * k + 2] = Ende;
-            PfeilspitzeBerechnen(d, P, Ende, G.Verbindungsvektoren[7 + 3 * k],
-                                 G.Verbindungsvektoren[8 + 3 * k],
-                                 G.Verbindungsvektoren[9 + 3 * k]);
-        }
-    }
+    VerbindungsvektorenBerechnen(G);
 
     // Any changed line may change how g, h and t lie to each other.
     GeradenLage();
+}
+
+void VerbindungsvektorenBerechnen(TGerade& G) {
+    const int Von[3] = {1, 1, 2};
+    const int Nach[3] = {2, 3, 3};
+    for (int k = 0; k < 3; ++k) {
+        const TVek_R3 P = Gerade[Von[k]].Stuetzvektor;
+        const TVek_R3 d = Differenz(Gerade[Nach[k]].Stuetzvektor, P);
+        const TVek_R3 Ende = Summe(P, d);
+        G.Verbindungsvektoren[2 * k + 1] = P;
+        G.Verbindungsvektoren[2 * k + 2] = Ende;
+        PfeilspitzeBerechnen(d, P, Ende, G.Verbindungsvektoren[7 + 3 * k], G.Verbindungsvektoren[8 + 3 * k],
+                             G.Verbindungsvektoren[9 + 3 * k]);
+    }
 }
 
 void GeradenLage() {

@@ -78,6 +78,11 @@ void EbeneBerechnen(TEbene& E);
 // support point.
 void GeradeBerechnen(TGerade& G);
 
+// The difference vectors g->h, g->t, h->t with their arrow heads into G's
+// own copy. Each of g, h, t keeps one, so a change of one line must renew
+// the other two as well.
+void VerbindungsvektorenBerechnen(TGerade& G);
+
 // Positions of g-h, g-t, h-t: LageGH.., SchnittpunktGH.., LageTextGH.. and
 // the marker squares at the intersection points (g-h in h, g-t and h-t in t).
 void GeradenLage();

@@ -170,7 +170,7 @@ void GeradenKette(TGerade& G) {
     // Every line keeps its own copy of the difference vectors between g, h
     // and t: the other two would go on showing this line where it was.
     for (TGerade& L : Gerade)
-        if (&L != &G) GeradeBerechnen(L);
+        if (&L != &G) VerbindungsvektorenBerechnen(L);
     EbeneBerechnen(Ebene[1]);  // the piercing points move with the line
     EbeneBerechnen(Ebene[2]);
     SchnittgeradeE1E2Berechnen();

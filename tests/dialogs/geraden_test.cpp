@@ -74,6 +74,27 @@ TEST_F(Geraden, JedeGeradeHatIhrGitterUndIhreFolgen) {
     EXPECT_EQ(Form_Edits_01.Label_gE1.Caption, "g liegt in E1");
 }
 
+TEST_F(Geraden, DifferenzvektorenAllerDreiGeradenFolgenJederAenderung) {
+    // Each line keeps its own copy of g->h, g->t, h->t: after an edit of any
+    // one line all three copies start and end at the new support points.
+    const struct { TStringGrid* G; const char* z; } Aenderungen[] = {
+        {&D.StringGrid1, "7"}, {&D.StringGrid2, "-3"}, {&D.StringGrid3, "2,5"}};
+    for (const auto& a : Aenderungen) {
+        Eingeben(D, *a.G, 0, 3, a.z);
+        const V A[4] = {{}, Gerade_g.Stuetzvektor, Gerade_h.Stuetzvektor, Gerade_t.Stuetzvektor};
+        for (int i = 1; i <= 3; ++i) {
+            const TPunkte<15>& v = Gerade[i].Verbindungsvektoren;
+            EXPECT_EQ(v[1], A[1]) << i;
+            EXPECT_EQ(v[2], A[2]) << i;
+            EXPECT_EQ(v[3], A[1]) << i;
+            EXPECT_EQ(v[4], A[3]) << i;
+            EXPECT_EQ(v[5], A[2]) << i;
+            EXPECT_EQ(v[6], A[3]) << i;
+            EXPECT_EQ(v[8], A[2]) << i;  // tip of the g->h head
+        }
+    }
+}
+
 TEST_F(Geraden, NullRichtungPruefenMeldetNurDenNullvektor) {
     EXPECT_TRUE(NullRichtungPruefen({0, 0, 2e-9L}));
     EXPECT_TRUE(host.Meldungen.empty());
