@@ -80,7 +80,7 @@ struct TZelle {
     int Spalte = 0, Zeile = 0;  // its place in the memory
     TZellenGedaechtnis* Gedaechtnis = nullptr;
     std::function<std::string()> ObjektText;
-    std::function<bool()> AlleGueltig;  // every number of the object valid
+    std::function<bool()> AlleGueltig;  // every cell of the object holds a number
     TAblehnung Ablehnung;
     std::function<void()> Anwenden;
     std::function<ZellStand(const std::string&)> Pruefen = ZellTextPruefen;
@@ -89,6 +89,11 @@ struct TZelle {
 };
 
 void Ablehnen(const TZelle& Z) { MeldungZeigen(Z.Meldung, Z.Art); }
+
+// A cell or field whose text is a number, whatever its range: what the
+// program wrote itself (a turned point beyond the typing range) never keeps
+// the object from being applied.
+bool IstZahl(const std::string& Text) { return IstGleitkommazahl(Text); }
 
 // The cell's last valid text back into the cell.
 void Zuruecksetzen(const TZelle& Z) {
@@ -99,12 +104,13 @@ void Zuruecksetzen(const TZelle& Z) {
 }
 
 // The user begins to change the cell: its text now is the one to put back
-// should the edit fail; without a valid one, the object's value is.
+// should the edit fail (a number the program wrote counts, out of the typing
+// range or not); without a number, the object's value is.
 void BearbeitungBeginnen(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     if (M.InBearbeitung(Z.Spalte, Z.Zeile)) return;
     const std::string Vorher = Z.Lesen();
-    if (Z.Pruefen(Vorher) == ZellStand::Gueltig)
+    if (IstZahl(Vorher))
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
         M.Vergessen(Z.Spalte, Z.Zeile);
@@ -138,7 +144,7 @@ Ausgang Anwenden(const TZelle& Z) {
         case ZellStand::Gueltig:
             break;
     }
-    // Another number still unfinished: the object is not whole yet.
+    // Another cell still without a number: the object is not whole yet.
     if (!Z.AlleGueltig()) return Ausgang::Unvollstaendig;
     const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
     if (!Grund.empty()) {
@@ -161,9 +167,11 @@ void Verlassen(const TZelle& Z) {
     const std::string Text = Z.Lesen();
     const ZellStand Stand = Z.Pruefen(Text);
     if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
-        // Not changed by the user: only a text that is no number is mended.
+        // Not changed by the user: only a text that is no number is mended;
+        // the range is the typing's to keep, not the program's.
+        if (IstZahl(Text)) return;
         if (Stand == ZellStand::Abgelehnt) Ablehnen(Z);
-        if (Stand != ZellStand::Gueltig) Zuruecksetzen(Z);
+        Zuruecksetzen(Z);
         return;
     }
     const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
@@ -189,7 +197,7 @@ TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
     Z.AlleGueltig = [G] {
         for (int c = G->FixedCols; c < G->ColCount(); ++c)
             for (int r = G->FixedRows; r < G->RowCount(); ++r)
-                if (ZellTextPruefen(G->Cells(c, r)) != ZellStand::Gueltig) return false;
+                if (!IstZahl(G->Cells(c, r))) return false;
         return true;
     };
     Z.Ablehnung = O.Ablehnung;
@@ -214,9 +222,9 @@ TZelle FeldZelle(const TObjektFelder& O, TEdit& Feld, int Index) {
     if (O.Pruefen) Z.Pruefen = O.Pruefen;
     if (!O.PruefMeldung.empty()) Z.Meldung = O.PruefMeldung;
     Z.Art = O.PruefArt;
-    Z.AlleGueltig = [&O, Pruefen = Z.Pruefen] {
+    Z.AlleGueltig = [&O] {
         for (const TEdit* E : O.Felder)
-            if (Pruefen(E->Text()) != ZellStand::Gueltig) return false;
+            if (!IstZahl(E->Text())) return false;
         return true;
     };
     Z.Ablehnung = O.Ablehnung;

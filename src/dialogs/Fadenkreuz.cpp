@@ -59,8 +59,9 @@ void TForm_Fadenkreuz::But_VerschiebenClick(int Code) {
     if (!ZelleLesen(StringGrid1.Cells(0, Zeile), v)) return;
     const Extended Neu = Code % 2 == 1 ? v - FadenkreuzSchrittweite : v + FadenkreuzSchrittweite;
     const std::string Text = KoordText(Neu);
-    // The grid never gets a text the cells would refuse.
-    if (ZellTextPruefen(Text) != ZellStand::Gueltig) {
+    // A step never carries the centre out of the typing range; a centre the
+    // program put beyond it (a turned scene) may always step back.
+    if (ZellTextPruefen(Text) != ZellStand::Gueltig && std::fabs(Neu) > std::fabs(v)) {
         MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
         return;
     }

@@ -39,9 +39,13 @@
 // - Anything else must be a number strictly between -10001 and 10001; if
 //   not, BereichsMeldung is shown and the cell gets its last valid text back
 //   (the text it held before this edit or at the last apply).
-// - A valid text is applied only when every number cell of the object's grid
-//   is valid (a dialog never applies half an object) and the object's own
-//   check (Ablehnung) has nothing against it. A refused object is not
+// - A valid text is applied only when every other number cell of the
+//   object's grid holds a number (a dialog never applies half an object) and
+//   the object's own check (Ablehnung) has nothing against it. The range is
+//   checked only in the cell being typed into: the program itself may write
+//   coordinates beyond it (a turned scene, a coordinate form), and those
+//   never block an edit of the object. Leaving a cell the user did not
+//   change mends only a text that is no number. A refused object is not
 //   applied: its message is shown and the cell gets its last valid text back
 //   at once, as a refused number does, so the cells always show the object
 //   the scene holds. That text is selected (AllesMarkiert): the next key

@@ -32,8 +32,8 @@ struct TForm_Fadenkreuz : TObjektDialog {
     void FormActivate();
     void GroupStilClick();
     // Shifts the centre by the step along the axis of Code. A shift that
-    // would carry the coordinate out of the range of the cells is refused
-    // with the range message.
+    // would carry the coordinate out of the range of the cells, or further
+    // out when the program put it there, is refused with the range message.
     void But_VerschiebenClick(int Code);
 
     // The step field: key filter; a valid number (|z| < 10) becomes the
