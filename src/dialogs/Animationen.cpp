@@ -83,8 +83,10 @@ void AnimaModalZeigen(Form& F, const char* Name) {
 // ---- Lines ----------------------------------------------------------------------------
 
 void TForm_Einst_GeradenAnima::FormCreate() {
-    for (int k = 1; k <= 6; ++k) SchrittfeldAnlegen(Edit_Schritt[k], Schritt[k]);
-    Bewegt = false;
+    for (int k = 1; k <= 6; ++k) {
+        SchrittfeldAnlegen(Edit_Schritt1[k], Schritt1[k]);
+        SchrittfeldAnlegen(Edit_Schritt2[k], Schritt2[k]);
+    }
     Timer1.OnTimer = [this] { Timer1Timer(); };
     But_Start.OnClick = [this] { But_StartClick(); };
     But_ParamDarst.OnClick = [this] { But_ParamDarstClick(); };
@@ -98,21 +100,52 @@ void TForm_Einst_GeradenAnima::FormShow() {
     GeradenAnimaGitterFuellen();
 }
 
-void TForm_Einst_GeradenAnima::Timer1Timer() {
-    TGerade& h = Gerade[2];
-    const TVek_R3 dA{Schritt[1], Schritt[2], Schritt[3]};
-    const TVek_R3 du{Schritt[4], Schritt[5], Schritt[6]};
-    const TVek_R3 A = Summe(h.Stuetzvektor, dA);
-    TVek_R3 u = Summe(h.Richtungsvektor, du);
+namespace {
+
+// Line Nr after one step s: support point and direction, the direction never
+// the null vector. False when it would leave the number range.
+bool GeradeNachSchritt(int Nr, const TFeld<Extended, 1, 6>& s, TVek_R3& A, TVek_R3& u) {
+    const TGerade& G = Gerade[Nr];
+    const TVek_R3 dA{s[1], s[2], s[3]};
+    const TVek_R3 du{s[4], s[5], s[6]};
+    A = Summe(G.Stuetzvektor, dA);
+    u = Summe(G.Richtungsvektor, du);
     if (IstNullvektor(u)) u = Summe(u, du);
-    if (!ImBereich(A) || !ImBereich(u)) {
-        StartKnopf(But_Start, Timer1, false);
-        return;
+    return ImBereich(A) && ImBereich(u);
+}
+
+bool Ruht(const TFeld<Extended, 1, 6>& s) {
+    for (int k = 1; k <= 6; ++k)
+        if (s[k] != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+void TForm_Einst_GeradenAnima::Timer1Timer() {
+    const TFeld<Extended, 1, 6>* s[3] = {nullptr, &Schritt1, &Schritt2};
+    TVek_R3 A[3], u[3];
+    bool bewegt[3] = {false, false, false};
+    // Both lines step or neither: a line that would leave the range stops
+    // the animation.
+    for (int Nr = 1; Nr <= 2; ++Nr) {
+        if (Ruht(*s[Nr])) continue;
+        if (!GeradeNachSchritt(Nr, *s[Nr], A[Nr], u[Nr])) {
+            StartKnopf(But_Start, Timer1, false);
+            return;
+        }
+        bewegt[Nr] = true;
     }
-    h.Stuetzvektor = A;
-    h.Richtungsvektor = u;
-    Bewegt = true;
-    GeradenAnimaNeuBerechnenH();
+    if (!bewegt[1] && !bewegt[2]) return;
+    for (int Nr = 1; Nr <= 2; ++Nr) {
+        if (!bewegt[Nr]) continue;
+        Gerade[Nr].Stuetzvektor = A[Nr];
+        Gerade[Nr].Richtungsvektor = u[Nr];
+        if (Nr == 2)
+            GeradenAnimaNeuBerechnenH();
+        else
+            GeradeNeuBerechnen(1);
+    }
     GeradenAnimaGitterFuellen();
     NachObjektAenderung();
 }
@@ -123,15 +156,14 @@ void TForm_Einst_GeradenAnima::But_ParamDarstClick() { ParamDarstellungUmschalte
 
 void TForm_Einst_GeradenAnima::But_KoordUebernehmenClick() {
     GeradenDatenInDialog();
-    if (Bewegt) UndoPunktSetzen();
-    Bewegt = false;
+    UndoPunktSetzen();
 }
 
 void TForm_Einst_GeradenAnima::FormClose() {
     Visible = false;
     StartKnopf(But_Start, Timer1, false);
     // The lines stay where the animation left them, in the dialog as well.
-    if (Bewegt) But_KoordUebernehmenClick();
+    But_KoordUebernehmenClick();
 }
 
 void TForm_Einst_GeradenAnima::BitBtn_SchliessenClick() {
@@ -139,13 +171,13 @@ void TForm_Einst_GeradenAnima::BitBtn_SchliessenClick() {
     Host().FensterVerbergen("Form_Einst_GeradenAnima");
 }
 
-std::optional<char> TForm_Einst_GeradenAnima::Edit_SchrittKeyPress(int, char Taste) {
+std::optional<char> TForm_Einst_GeradenAnima::Edit_SchrittKeyPress(int, int, char Taste) {
     return TasteFiltern(Taste);
 }
 
-void TForm_Einst_GeradenAnima::Edit_SchrittExit(int Nr) {
-    if (Nr < 1 || Nr > 6) return;
-    SchrittfeldVerlassen(Edit_Schritt[Nr], Schritt[Nr]);
+void TForm_Einst_GeradenAnima::Edit_SchrittExit(int Gerade, int Nr) {
+    if (Nr < 1 || Nr > 6 || Gerade < 1 || Gerade > 2) return;
+    SchrittfeldVerlassen(SchrittFeld(Gerade, Nr), Gerade == 2 ? Schritt2[Nr] : Schritt1[Nr]);
 }
 
 void GeradenAnimaGitterFuellen() {
@@ -165,7 +197,6 @@ void TForm_Einst_EbenenAnima::FormCreate() {
         SchrittfeldAnlegen(Edit_Schritt1[k], Schritt1[k]);
         SchrittfeldAnlegen(Edit_Schritt2[k], Schritt2[k]);
     }
-    Bewegt = false;
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
     But_StartE1.OnClick = [this] { But_StartE1Click(); };
@@ -195,7 +226,6 @@ bool EbeneSchritt(int Nr, const TFeld<Extended, 1, 6>& s) {
     if (!ImBereich(S) || !ImBereich(u)) return false;
     E.Stuetzvektor = S;
     E.Richtungsvektor1 = u;
-    Form_Einst_EbenenAnima.Bewegt = true;
     EbeneNeuBerechnen(Nr);
     EbenenAnimaGitterFuellen();
     NachObjektAenderung();
@@ -220,15 +250,14 @@ void TForm_Einst_EbenenAnima::But_ParamDarstClick() { ParamDarstellungUmschalten
 
 void TForm_Einst_EbenenAnima::But_KoordUebernehmenClick() {
     EbenenDatenInDialog();
-    if (Bewegt) UndoPunktSetzen();
-    Bewegt = false;
+    UndoPunktSetzen();
 }
 
 void TForm_Einst_EbenenAnima::FormClose() {
     Visible = false;
     StartKnopf(But_StartE1, Timer1, false);
     StartKnopf(But_StartE2, Timer2, false);
-    if (Bewegt) But_KoordUebernehmenClick();
+    But_KoordUebernehmenClick();
 }
 
 void TForm_Einst_EbenenAnima::BitBtn_SchliessenClick() {

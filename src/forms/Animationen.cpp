@@ -1,6 +1,21 @@
 #include "forms/Animationen.h"
 
+#include <string>
+
 #include "forms/Gitter.h"
+
+namespace {
+
+// Each step field names the object and the vector it moves, and the axis.
+void SchrittHinweiseSetzen(TFeld<TEdit, 1, 6>& Felder, const char* Objekt, const char* Erster,
+                           const char* Zweiter) {
+    const char* Achse[3] = {"x", "y", "z"};
+    for (int k = 1; k <= 6; ++k)
+        Felder[k].Hint = std::string("Schritt von ") + Objekt + ", " + (k <= 3 ? Erster : Zweiter) + ", " +
+                         Achse[(k - 1) % 3];
+}
+
+}  // namespace
 
 TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() {
     Caption = "Animation der Geraden g und h";
@@ -16,13 +31,19 @@ TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() {
     But_ParamDarst.AllowAllUp = true;
     But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
     BitBtn_Schliessen.Caption = "Schließen";
-    // h moves upward, away from g: the lines go from meeting to skew.
-    Schritt[1] = 0;
-    Schritt[2] = 0;
-    Schritt[3] = 0.1L;
-    Schritt[4] = 0;
-    Schritt[5] = 0;
-    Schritt[6] = 0;
+    SchrittHinweiseSetzen(Edit_Schritt1, "g", "Stützvektor", "Richtungsvektor");
+    SchrittHinweiseSetzen(Edit_Schritt2, "h", "Stützvektor", "Richtungsvektor");
+    // g, visible at start, moves upward away from h: the lines go from
+    // meeting to skew.
+    for (int k = 1; k <= 6; ++k) {
+        Schritt1[k] = 0;
+        Schritt2[k] = 0;
+    }
+    Schritt1[3] = 0.1L;
+}
+
+TEdit& TForm_Einst_GeradenAnima::SchrittFeld(int Gerade, int Nr) {
+    return Gerade == 2 ? Edit_Schritt2[Nr] : Edit_Schritt1[Nr];
 }
 
 TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() {
@@ -45,6 +66,8 @@ TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() {
     But_ParamDarst.AllowAllUp = true;
     But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
     BitBtn_Schliessen.Caption = "Schließen";
+    SchrittHinweiseSetzen(Edit_Schritt1, "E1", "Stützvektor", "1. Richtungsvektor");
+    SchrittHinweiseSetzen(Edit_Schritt2, "E2", "Stützvektor", "1. Richtungsvektor");
     // E1 moves upward along z; the first direction of E2 tilts upward.
     for (int k = 1; k <= 6; ++k) {
         Schritt1[k] = 0;

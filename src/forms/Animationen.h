@@ -1,16 +1,20 @@
 #pragma once
-// The animation windows of lines and planes. Each timer moves its object a
-// step further per tick: the line window moves h (80 ms), the plane window
-// E1 (100 ms) and E2 (140 ms). A step adds the step vector of the support
-// point and that of the (first) direction vector, both set in the window's
-// step fields (x, y, z of the support step in fields 1..3, of the direction
-// step in 4..6). A tick recomputes the moved object and what derives from
-// it, redraws and rebuilds the open report; it records no undo state.
+// The animation windows of lines and planes. A timer tick moves each object
+// of the window a step further: the line window moves g and h (one timer,
+// 80 ms), the plane window E1 (100 ms) and E2 (140 ms). A step adds the step
+// vector of the support point and that of the (first) direction vector,
+// both set in the object's step fields (x, y, z of the support step in
+// fields 1..3, of the direction step in 4..6; each field's hint names its
+// object and vector). An object whose steps are all zero stays. At start
+// only g moves (upward, away from h), since g is visible at start and h is
+// not. A tick recomputes the moved objects and what derives from them,
+// redraws and rebuilds the open report; it records no undo state.
 //
 // The grids of the windows show g and h, or E1 and E2, as they move; the
 // dialogs of lines and planes keep their texts until the coordinates are
-// taken over ("Koordinaten übernehmen", or closing the window), which also
-// records one undo state.
+// taken over ("Koordinaten übernehmen", or closing the window). Every take
+// over and every close records one undo state, moved or not, so that an
+// undo never passes over what the window showed.
 //
 // A step that would leave a line without direction or a plane without two
 // independent directions is taken twice (it passes the degenerate state); a
@@ -27,15 +31,17 @@ struct TForm_Einst_GeradenAnima : TFormZustand {
     // Column 0 support point, column 1 direction vector; x, y, z in rows 1..3.
     TStringGrid StringGrid1;  // g
     TStringGrid StringGrid2;  // h
-    TFeld<TEdit, 1, 6> Edit_Schritt;  // step of h: support x, y, z, direction x, y, z
-    TSpeedButton But_Start;           // down while h moves
+    // Steps of g and h: support x, y, z, direction x, y, z.
+    TFeld<TEdit, 1, 6> Edit_Schritt1, Edit_Schritt2;
+    TSpeedButton But_Start;           // down while g and h move
     TSpeedButton But_ParamDarst;      // "Param.-Darstell. ein" / "... aus"
     TButton But_KoordUebernehmen;     // "Koordinaten übernehmen"
     TBitBtn BitBtn_Schliessen;
     TTimer Timer1;                    // 80 ms
 
-    TFeld<Extended, 1, 6> Schritt;    // the steps last accepted from the fields
-    bool Bewegt = false;              // h moved since its coordinates were taken over
+    TFeld<Extended, 1, 6> Schritt1, Schritt2;  // the steps last accepted from the fields
+
+    TEdit& SchrittFeld(int Gerade, int Nr);  // Gerade 1 g, 2 h
 
     void FormCreate();
     // Before the window is shown: grids from g and h, timer stopped.
@@ -50,8 +56,8 @@ struct TForm_Einst_GeradenAnima : TFormZustand {
 
     // Key filter of the step fields; their exit check (EditGleitkommaPruefen
     // with 10000) takes an accepted value as the step.
-    std::optional<char> Edit_SchrittKeyPress(int Nr, char Taste);
-    void Edit_SchrittExit(int Nr);
+    std::optional<char> Edit_SchrittKeyPress(int Gerade, int Nr, char Taste);
+    void Edit_SchrittExit(int Gerade, int Nr);
 };
 
 struct TForm_Einst_EbenenAnima : TFormZustand {
@@ -69,7 +75,6 @@ struct TForm_Einst_EbenenAnima : TFormZustand {
     TTimer Timer2;  // E2, 140 ms
 
     TFeld<Extended, 1, 6> Schritt1, Schritt2;
-    bool Bewegt = false;
 
     TStringGrid& Gitter(int Nr);  // StringGrid1..6
     TEdit& SchrittFeld(int Ebene, int Nr);

@@ -343,22 +343,28 @@ protected:
 
 // ---- Animation windows (modal) ------------------------------------------------------
 
-// The step fields of one moving object: support steps in the first column,
-// direction steps in the second (x, y, z downwards).
-QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const std::function<TEdit&(int)>& feld,
+// The step fields of one moving object, titled with the object: support
+// steps in the first column, direction steps in the second (x, y, z
+// downwards), each column headed by its vector.
+QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const QString& objekt, const QString& zweiter,
+                         const std::function<TEdit&(int)>& feld,
                          const std::function<std::optional<char>(int, char)>& taste,
                          const std::function<void(int)>& verlassen) {
-    auto* box = new QGroupBox(QStringLiteral("Schrittweite"), eltern);
+    auto* box = new QGroupBox(QStringLiteral("Schrittweite von ") + objekt, eltern);
     auto* g = new QGridLayout(box);
     g->setHorizontalSpacing(4);
     g->setVerticalSpacing(2);
+    g->addWidget(new QLabel(QStringLiteral("Stütz-V."), box), 0, 1);
+    g->addWidget(new QLabel(zweiter, box), 0, 2);
+    const char* const achsen[3] = {"x", "y", "z"};
+    for (int r = 0; r < 3; ++r) g->addWidget(new QLabel(QString::fromLatin1(achsen[r]), box), r + 1, 0);
     for (int k = 1; k <= 6; ++k) {
         FeldEreignisse e;
         e.Taste = [taste, k](char t) { return taste(k, t); };
         e.Verlassen = [verlassen, k] { verlassen(k); };
         QLineEdit* w = b.Feld(feld(k), std::move(e), box);
         Zahlbreite(w);
-        g->addWidget(w, (k - 1) % 3, (k - 1) / 3);
+        g->addWidget(w, (k - 1) % 3 + 1, (k - 1) / 3 + 1);
     }
     return box;
 }
@@ -396,10 +402,12 @@ public:
         gitter->addWidget(b_.Gitter(F.StringGrid2, {}, this));
         l_->addLayout(gitter);
         auto* mitte = new QHBoxLayout;
-        mitte->addWidget(Schrittfelder(
-            b_, this, [&F](int k) -> TEdit& { return F.Edit_Schritt[k]; },
-            [&F](int k, char t) { return F.Edit_SchrittKeyPress(k, t); },
-            [&F](int k) { F.Edit_SchrittExit(k); }));
+        for (int n = 1; n <= 2; ++n)
+            mitte->addWidget(Schrittfelder(
+                b_, this, n == 1 ? QStringLiteral("g") : QStringLiteral("h"), QStringLiteral("Richt.-V."),
+                [&F, n](int k) -> TEdit& { return F.SchrittFeld(n, k); },
+                [&F, n](int k, char t) { return F.Edit_SchrittKeyPress(n, k, t); },
+                [&F, n](int k) { F.Edit_SchrittExit(n, k); }));
         auto* knoepfe = new QVBoxLayout;
         for (TSpeedButton* s : {&F.But_Start, &F.But_ParamDarst}) {
             QToolButton* w = b_.Schnellknopf(*s, {}, this);
@@ -424,7 +432,8 @@ public:
             for (int i = 3 * e - 2; i <= 3 * e; ++i) reihe->addWidget(b_.Gitter(F.Gitter(i), {}, this));
             reihe->addSpacing(6);
             reihe->addWidget(Schrittfelder(
-                b_, this, [&F, e](int k) -> TEdit& { return F.SchrittFeld(e, k); },
+                b_, this, e == 1 ? QStringLiteral("E1") : QStringLiteral("E2"), QStringLiteral("1. Richt.-V."),
+                [&F, e](int k) -> TEdit& { return F.SchrittFeld(e, k); },
                 [&F, e](int k, char t) { return F.Edit_SchrittKeyPress(e, k, t); },
                 [&F, e](int k) { F.Edit_SchrittExit(e, k); }));
             QToolButton* start = b_.Schnellknopf(e == 1 ? F.But_StartE1 : F.But_StartE2, {}, this);

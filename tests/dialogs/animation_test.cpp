@@ -1,6 +1,7 @@
-// The animation windows of lines and planes: their timers move h, E1 and E2,
-// the windows' grids follow, the dialogs take the coordinates over with one
-// undo state, and the step fields are checked.
+// The animation windows of lines and planes: their timers move g, h, E1 and
+// E2, the windows' grids follow, the dialogs take the coordinates over with
+// an undo state at every take-over and close, and the step fields are
+// checked.
 
 #include <initializer_list>
 
@@ -17,17 +18,39 @@ protected:
     TForm_Einst_GeradenAnima& L = Form_Einst_GeradenAnima;
     TForm_Einst_EbenenAnima& E = Form_Einst_EbenenAnima;
 
-    // Step fields of h (Ebene 0) or of E1, E2 from field ab on, each typed and left.
-    void Schritte(std::initializer_list<const char*> s, int Ebene = 0, int ab = 1) {
+    // Step fields of h (Ebene 0; Gerade 1 for g) or of E1, E2 from field ab
+    // on, each typed and left.
+    void Schritte(std::initializer_list<const char*> s, int Ebene = 0, int ab = 1, int Gerade = 2) {
         int k = ab;
         for (const char* t : s) {
-            TEdit& F = Ebene ? E.SchrittFeld(Ebene, k) : L.Edit_Schritt[k];
+            TEdit& F = Ebene ? E.SchrittFeld(Ebene, k) : L.SchrittFeld(Gerade, k);
             F.SetTextStill(t);
-            Ebene ? E.Edit_SchrittExit(Ebene, k) : L.Edit_SchrittExit(k);
+            Ebene ? E.Edit_SchrittExit(Ebene, k) : L.Edit_SchrittExit(Gerade, k);
             ++k;
         }
     }
 };
+
+TEST_F(Animation, StartschritteBewegenDieSichtbareGeradeG) {
+    // At start only g is visible; the steps the window starts with move g
+    // and leave the hidden h alone.
+    ProgrammStart();
+    ASSERT_EQ(Gerade_g.sichtbar, 1);
+    ASSERT_EQ(Gerade_h.sichtbar, 0);
+    const TGerade g = Gerade_g, h = Gerade_h;
+    L.FormShow();
+    Druecken(L.But_Start);
+    L.Timer1.OnTimer();
+    EXPECT_EQ(Gerade_g.Stuetzvektor, plus(g.Stuetzvektor, V{0, 0, 0.1L}));
+    EXPECT_EQ(Gerade_h.Stuetzvektor, h.Stuetzvektor);
+    EXPECT_EQ(Gerade_h.Richtungsvektor, h.Richtungsvektor);
+    EXPECT_EQ(L.StringGrid1.Cells(0, 3), KoordText(Gerade_g.Stuetzvektor.z));
+
+    // Every step field names its object, vector and axis.
+    EXPECT_EQ(L.SchrittFeld(1, 3).Hint, "Schritt von g, Stützvektor, z");
+    EXPECT_EQ(L.SchrittFeld(2, 4).Hint, "Schritt von h, Richtungsvektor, x");
+    EXPECT_EQ(E.SchrittFeld(2, 5).Hint, "Schritt von E2, 1. Richtungsvektor, y");
+}
 
 TEST_F(Animation, GeradenTimerBewegtH) {
     L.FormShow();
@@ -35,16 +58,19 @@ TEST_F(Animation, GeradenTimerBewegtH) {
     EXPECT_FALSE(L.Timer1.Laeuft());
     EXPECT_EQ(L.StringGrid2.Cells(0, 3), "1,000");  // h's support z
 
-    // h one step of 0,5 along x per tick, turning its direction by (0, 0, 1).
+    // g still; h one step of 0,5 along x per tick, turning its direction by (0, 0, 1).
+    Schritte({"0", "0", "0"}, 0, 1, 1);
     Schritte({"0,5", "0", "0", "0", "0", "1"});
     Druecken(L.But_Start);
     EXPECT_TRUE(L.Timer1.Laeuft());
     EXPECT_EQ(L.But_Start.Caption, "Stopp");
 
     const int undo = UndoAnzahl;
+    const V g = Gerade_g.Stuetzvektor;
     for (int i = 0; i < 3; ++i) L.Timer1.OnTimer();
     EXPECT_EQ(Gerade_h.Stuetzvektor, (V{7.5L, -2, 1}));
     EXPECT_EQ(Gerade_h.Richtungsvektor, (V{-2, 2, 3}));
+    EXPECT_EQ(Gerade_g.Stuetzvektor, g);
     // Everything derived follows: drawn vector, positions, main window, picture.
     EXPECT_EQ(Gerade_h.VektorAnfang, Gerade_h.Stuetzvektor);
     EXPECT_EQ(LageGH, 0);
@@ -63,13 +89,13 @@ TEST_F(Animation, GeradenTimerBewegtH) {
     L.But_KoordUebernehmen.Click();
     EXPECT_EQ(Form_Geraden_t.StringGrid2.Cells(0, 1), "7,500");
     EXPECT_EQ(UndoAnzahl, undo + 1);
-    // Closing after that records nothing more; closing after a move does.
+    // Every take-over and every close records one, moved or not.
     L.FormClose();
-    EXPECT_EQ(UndoAnzahl, undo + 1);
+    EXPECT_EQ(UndoAnzahl, undo + 2);
     L.Timer1.OnTimer();
     L.BitBtn_SchliessenClick();
     EXPECT_EQ(Form_Geraden_t.StringGrid2.Cells(0, 1), "8,000");
-    EXPECT_EQ(UndoAnzahl, undo + 2);
+    EXPECT_EQ(UndoAnzahl, undo + 3);
     EXPECT_EQ(host.Fenster.back().name, "Form_Einst_GeradenAnima");
     EXPECT_FALSE(host.Fenster.back().zeigen);
 }
@@ -94,21 +120,21 @@ TEST_F(Animation, RichtungGehtNieDurchDenNullvektorUndBleibtImBereich) {
 }
 
 TEST_F(Animation, SchrittfelderWerdenGeprueft) {
-    const Extended alt = L.Schritt[3];
-    EXPECT_EQ(L.Edit_SchrittKeyPress(3, '.'), ',');
-    EXPECT_FALSE(L.Edit_SchrittKeyPress(3, 'x'));
+    const Extended alt = L.Schritt2[3];
+    EXPECT_EQ(L.Edit_SchrittKeyPress(2, 3, '.'), ',');
+    EXPECT_FALSE(L.Edit_SchrittKeyPress(2, 3, 'x'));
     Schritte({"12000"}, 0, 3);
     ASSERT_EQ(host.Meldungen.size(), 1u);
     EXPECT_EQ(host.Meldungen[0].text, "Geben Sie bitte nur Zahlen z ein mit\n-10000 + < z < 10000   !");
-    EXPECT_EQ(L.Schritt[3], alt);
-    EXPECT_EQ(L.Edit_Schritt[3].Text(), "12000");  // stays for the user to correct
+    EXPECT_EQ(L.Schritt2[3], alt);
+    EXPECT_EQ(L.Edit_Schritt2[3].Text(), "12000");  // stays for the user to correct
     // Unfinished: the last step comes back, silently.
     host.Vergessen();
     Schritte({"-"}, 0, 3);
     EXPECT_TRUE(host.Meldungen.empty());
-    EXPECT_EQ(L.Edit_Schritt[3].Text(), ZahlAllgemein(alt));
+    EXPECT_EQ(L.Edit_Schritt2[3].Text(), ZahlAllgemein(alt));
     Schritte({"-0,25"}, 0, 3);
-    EXPECT_EQ(L.Schritt[3], -0.25L);
+    EXPECT_EQ(L.Schritt2[3], -0.25L);
 
     // The plane window's fields likewise.
     Schritte({"abc"}, 2, 4);
@@ -148,6 +174,10 @@ TEST_F(Animation, EbenenTimerBewegenE1UndE2) {
     EXPECT_EQ(Form_Ebenen.StringGrid1.Cells(0, 3), "1,000");
     EXPECT_EQ(Form_Ebenen.StringGrid2.Cells(1, 1), "-8,000");
     EXPECT_EQ(UndoAnzahl, undo + 1);
+    // Opened and closed again without a move: one more state.
+    E.FormShow();
+    E.BitBtn_SchliessenClick();
+    EXPECT_EQ(UndoAnzahl, undo + 2);
 }
 
 TEST_F(Animation, ParameterdarstellungEinUndAus) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -221,7 +222,7 @@ TEST_F(DialogeAnsicht, KoordinatenformImFeld) {
     EXPECT_NEAR(static_cast<double>(E.KoordA * S.x + E.KoordB * S.y + E.KoordC * S.z + E.KoordD), 0.0, 1e-9);
 }
 
-TEST_F(DialogeAnsicht, AnimationsfensterBewegtHMitSeinemZeitgeber) {
+TEST_F(DialogeAnsicht, AnimationsfensterBewegtGMitSeinemZeitgeber) {
     DialogAnsicht* d = Zeigen("Form_Einst_GeradenAnima");
     ASSERT_NE(d, nullptr);
     TForm_Einst_GeradenAnima& A = Form_Einst_GeradenAnima;
@@ -232,7 +233,15 @@ TEST_F(DialogeAnsicht, AnimationsfensterBewegtHMitSeinemZeitgeber) {
     GitterTabelle* h = d->B().Tabelle(A.StringGrid2);
     EXPECT_FALSE(h->item(1, 0)->flags() & Qt::ItemIsEditable);
 
-    const long double z0 = Gerade[2].Stuetzvektor.z;
+    // One box of step fields per line, each saying which line it moves.
+    QStringList titel;
+    for (const QGroupBox* b : d->findChildren<QGroupBox*>()) titel << b->title();
+    EXPECT_TRUE(titel.contains(QStringLiteral("Schrittweite von g"))) << titel.join(", ").toStdString();
+    EXPECT_TRUE(titel.contains(QStringLiteral("Schrittweite von h")));
+    EXPECT_EQ(d->B().Widget(&A.Edit_Schritt1[3])->toolTip(), QStringLiteral("Schritt von g, Stützvektor, z"));
+
+    // The start steps move g, which the start scene shows.
+    const long double z0 = Gerade[1].Stuetzvektor.z;
     QTest::mouseClick(start, Qt::LeftButton);
     EXPECT_TRUE(A.But_Start.Down);
     EXPECT_TRUE(start->isChecked());
@@ -245,25 +254,26 @@ TEST_F(DialogeAnsicht, AnimationsfensterBewegtHMitSeinemZeitgeber) {
     QTest::mouseClick(start, Qt::LeftButton);
     EXPECT_FALSE(A.Timer1.Laeuft());
     EXPECT_FALSE(timer->isActive());
-    const long double z1 = Gerade[2].Stuetzvektor.z;
+    const long double z1 = Gerade[1].Stuetzvektor.z;
     EXPECT_GE(z1 - z0, 0.2L - 1e-9L);
-    EXPECT_EQ(h->item(3, 0)->text(), QString::fromUtf8(A.StringGrid2.Cells(0, 3).c_str()));
+    GitterTabelle* g = d->B().Tabelle(A.StringGrid1);
+    EXPECT_EQ(g->item(3, 0)->text(), QString::fromUtf8(A.StringGrid1.Cells(0, 3).c_str()));
 
     // A step field filters its keys and checks its value when left.
-    auto* schritt = static_cast<QLineEdit*>(d->B().Widget(&A.Edit_Schritt[3]));
+    auto* schritt = static_cast<QLineEdit*>(d->B().Widget(&A.Edit_Schritt2[3]));
     schritt->setFocus();
     schritt->selectAll();
     QTest::keyClicks(schritt, QStringLiteral("0.25"));
     EXPECT_EQ(schritt->text(), QStringLiteral("0,25"));
-    static_cast<QLineEdit*>(d->B().Widget(&A.Edit_Schritt[4]))->setFocus();
+    static_cast<QLineEdit*>(d->B().Widget(&A.Edit_Schritt2[4]))->setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(A.Schritt[3], 0.25L);
+    EXPECT_EQ(A.Schritt2[3], 0.25L);
 
     // Closing takes the moved coordinates over into the lines dialog.
     d->close();
     QApplication::processEvents();
     EXPECT_FALSE(A.Visible);
-    EXPECT_EQ(G.StringGrid2.Cells(0, 3), A.StringGrid2.Cells(0, 3));
+    EXPECT_EQ(G.StringGrid1.Cells(0, 3), A.StringGrid1.Cells(0, 3));
 }
 
 TEST_F(DialogeAnsicht, KnoepfeAuswahlUndFelderDerKoerper) {
