@@ -9,6 +9,10 @@
 #include "platform/Komponenten.h"
 #include "platform/Typen.h"
 
+// The blank inside the point texts of the left panel: U+00A0, so that no
+// line break falls inside a point.
+inline const std::string PunktLeerzeichen = "\u00A0";
+
 struct TForm_Edits_01 : TFormZustand {
     // The window's form resources: captions, form texts and start states.
     TForm_Edits_01();
@@ -134,7 +138,7 @@ struct TForm_Edits_01 : TFormZustand {
 
     // ---- Intersection results on the left panel (SchnittAngabenSchreiben) ---
     // Lines to each other: "S(x | y | z)" when they meet in one point, else
-    // the position text.
+    // the position text. The blanks inside a point are PunktLeerzeichen.
     TLabel Label_gh, Label_gt, Label_ht;
     // Lines to the planes: "D(x | y | z)" for the piercing point, else the
     // plane's position text for that line.

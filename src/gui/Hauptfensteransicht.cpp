@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/Bindung.h"
 #include "gui/Bildermenue.h"
@@ -189,7 +191,9 @@ void Hauptfensteransicht::ErgebnisseAnlegen() {
         f.setBold(true);
         titel->setFont(f);
         spalte->addWidget(titel);
-        spalte->addWidget(ergebnis(*z.label, links));
+        QLabel* w = ergebnis(*z.label, links);
+        spalte->addWidget(w);
+        ergebnisse_.push_back(w);
         spalte->addSpacing(3);
     }
     // sg: support point and direction as two columns.
@@ -215,6 +219,39 @@ void Hauptfensteransicht::ErgebnisseAnlegen() {
     }
     spalte->addWidget(sg);
     spalte->addStretch(1);
+}
+
+// A label breaks its text only at ordinary blanks (a point holds no-break
+// spaces). When a point is wider than the panel, the label's font gets just
+// small enough for the point to fit on one line, and the tip shows the text
+// in the panel's font.
+void Hauptfensteransicht::ErgebnisseEinpassen() {
+    const QWidget* links = panels_[2].widget;
+    const QMargins m = links->layout() ? links->layout()->contentsMargins() : QMargins();
+    const int breite = links->contentsRect().width() - m.left() - m.right();
+    if (breite <= 0) return;
+    for (QLabel* l : ergebnisse_) {
+        const QFont basis = links->font();
+        const QStringList woerter = l->text().split(QLatin1Char(' '));
+        const auto breitestes = [&woerter](const QFont& f) {
+            int b = 0;
+            for (const QString& w : woerter) b = std::max(b, QFontMetrics(f).horizontalAdvance(w));
+            return b;
+        };
+        QFont f = basis;
+        const bool punkte = f.pointSizeF() > 0;
+        qreal groesse = punkte ? f.pointSizeF() : f.pixelSize();
+        while (groesse > 1 && breitestes(f) > breite) {
+            groesse -= punkte ? 0.5 : 1;
+            if (punkte)
+                f.setPointSizeF(groesse);
+            else
+                f.setPixelSize(static_cast<int>(groesse));
+        }
+        if (l->font() != f) l->setFont(f);
+        const QString tipp = f == basis ? QString() : l->text();
+        if (l->toolTip() != tipp) l->setToolTip(tipp);
+    }
 }
 
 void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
@@ -296,6 +333,7 @@ void Hauptfensteransicht::Auffrischen() {
     Platzieren();
     for (const PanelWidget& p : panels_) FarbeSetzen(p.widget, QPalette::Window, p.panel->Color);
     b_->Auffrischen();
+    ErgebnisseEinpassen();
     if (dateiMenue_) dateiMenue_->Auffrischen();
     if (objektleiste_) objektleiste_->Auffrischen();
     if (drehleiste_) drehleiste_->Auffrischen();

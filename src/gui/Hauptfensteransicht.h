@@ -91,6 +91,7 @@ private:
     void BildZeigen();
     void MenueAnlegen();
     void ErgebnisseAnlegen();
+    void ErgebnisseEinpassen();
 
     std::unique_ptr<Bindungen> b_;
     ClientFlaeche* client_ = nullptr;
@@ -107,4 +108,6 @@ private:
     Objektleiste* objektleiste_ = nullptr;
     Drehleiste* drehleiste_ = nullptr;
     QMenu* ergebnispopup_ = nullptr;
+    // The result labels of the left panel, g, h to E1, E2.
+    std::vector<QLabel*> ergebnisse_;
 };

@@ -27,8 +27,11 @@ int FreieBreite(const TForm_Edits_01& F) {
     return F.ClientWidth - F.Panel_rechts.Width - (F.Panel_links.Visible ? F.Panel_links.Width : 0);
 }
 
+// The blanks inside a point are no-break spaces: a narrow panel breaks the
+// text between words, never inside a point.
 std::string PunktText(char Buchstabe, const TVek_R3& P) {
-    return std::string(1, Buchstabe) + "(" + KoordText(P.x) + " | " + KoordText(P.y) + " | " +
+    const std::string Trenner = PunktLeerzeichen + "|" + PunktLeerzeichen;
+    return std::string(1, Buchstabe) + "(" + KoordText(P.x) + Trenner + KoordText(P.y) + Trenner +
            KoordText(P.z) + ")";
 }
 

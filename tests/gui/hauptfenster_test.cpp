@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <memory>
 
 #include "Fenstertest.h"
+#include "dialogs/Geraden_t.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
@@ -102,7 +104,7 @@ TEST_F(HauptfensterAnsicht, FarbeDerGeradenNurAufIhr) {
 TEST_F(HauptfensterAnsicht, ErgebnisseUndMenue) {
     QLabel* gh = fenster->Ergebnisfeld(F.Label_gh);
     ASSERT_NE(gh, nullptr);
-    EXPECT_EQ(gh->text(), QStringLiteral("S(4,000 | 0,000 | 1,000)"));
+    EXPECT_EQ(gh->text(), QString::fromUtf8("S(4,000\u00A0|\u00A00,000\u00A0|\u00A01,000)"));
     EXPECT_EQ(fenster->Ergebnisfeld(F.Label_ht)->text(), QStringLiteral("h ist echt parallel zu t"));
     EXPECT_TRUE(gh->isVisible());
 
@@ -121,6 +123,36 @@ TEST_F(HauptfensterAnsicht, ErgebnisseUndMenue) {
     QApplication::processEvents();
     EXPECT_TRUE(Zentralprojektion);
     EXPECT_EQ(zp->text(), QStringLiteral("Zentralprojektion aus"));
+}
+
+TEST_F(HauptfensterAnsicht, ErgebnistexteBrechenNieInEinemPunkt) {
+    // Every point of the left panel stands on one line: at the start, and
+    // with g moved so far that its piercing points need long numbers (the
+    // label's font then shrinks and its tip shows the text).
+    TLabel* const labels[] = {&F.Label_gh, &F.Label_gE1, &F.Label_hE1, &F.Label_tE1,
+                              &F.Label_gE2, &F.Label_hE2, &F.Label_tE2};
+    for (const bool weit : {false, true}) {
+        if (weit) {
+            Gerade_g.Stuetzvektor = {-1234.567L, 2345.678L, -3456.789L};
+            GeradeNeuBerechnen(1);
+            F.SchnittAngabenSchreiben();
+            fenster->Auffrischen();
+            QApplication::processEvents();
+        }
+        int punkte = 0;
+        for (TLabel* t : labels) {
+            QLabel* l = fenster->Ergebnisfeld(*t);
+            ASSERT_NE(l, nullptr);
+            if (!l->text().contains(QLatin1Char('|'))) continue;
+            ++punkte;
+            EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+                << weit << ' ' << l->text().toStdString();
+        }
+        EXPECT_GE(punkte, 5);
+    }
+    QLabel* gE1 = fenster->Ergebnisfeld(F.Label_gE1);
+    EXPECT_LT(gE1->font().pointSizeF(), fenster->Ergebnisfeld(F.Label_gt)->font().pointSizeF());
+    EXPECT_EQ(gE1->toolTip(), gE1->text());
 }
 
 TEST_F(HauptfensterAnsicht, NeuzeichnenNurDurchDieSzene) {

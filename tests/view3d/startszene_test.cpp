@@ -78,14 +78,15 @@ TEST_F(Startszene, AbgeleiteteLinienAusDenFertigenObjekten) {
 }
 
 TEST_F(Startszene, SchnittangabenImHauptfenster) {
+    // Points hold no-break spaces, so that no line break falls inside one.
     const TForm_Edits_01& F = Form_Edits_01;
-    EXPECT_EQ(F.Label_gh.Caption, "S(4,000 | 0,000 | 1,000)");
+    EXPECT_EQ(F.Label_gh.Caption, "S(4,000\u00A0|\u00A00,000\u00A0|\u00A01,000)");
     EXPECT_EQ(F.Label_gt.Caption, "windschief");
     EXPECT_EQ(F.Label_ht.Caption, "h ist echt parallel zu t");
-    EXPECT_EQ(F.Label_gE1.Caption, "D(2,000 | -0,667 | 0,333)");
-    EXPECT_EQ(F.Label_hE1.Caption, "D(3,333 | 0,667 | 1,000)");
-    EXPECT_EQ(F.Label_gE2.Caption, "D(-2,000 | -2,000 | -1,000)");
-    EXPECT_EQ(F.Label_tE2.Caption, "D(-12,000 | 12,000 | 5,000)");
+    EXPECT_EQ(F.Label_gE1.Caption, "D(2,000\u00A0|\u00A0-0,667\u00A0|\u00A00,333)");
+    EXPECT_EQ(F.Label_hE1.Caption, "D(3,333\u00A0|\u00A00,667\u00A0|\u00A01,000)");
+    EXPECT_EQ(F.Label_gE2.Caption, "D(-2,000\u00A0|\u00A0-2,000\u00A0|\u00A0-1,000)");
+    EXPECT_EQ(F.Label_tE2.Caption, "D(-12,000\u00A0|\u00A012,000\u00A0|\u00A05,000)");
     EXPECT_EQ(F.Label_E1E2.Caption, "schneiden sich:");
     EXPECT_NE(F.Label_sg_Richt_x.Caption, "-");
 }
