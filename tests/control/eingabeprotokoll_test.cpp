@@ -2,9 +2,6 @@
 // the key filter, unfinished and refused texts, the whole-object rule, the
 // apply chain with its one undo state, Tab, and the cell in edit.
 
-#include <cmath>
-#include <functional>
-
 #include "dialogs/Tippen.h"
 #include "forms/EbenKoord.h"
 #include "forms/Fadenkreuz.h"
@@ -243,108 +240,57 @@ TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {
 
 namespace {
 
-// Coordinates beyond the typing range that the program writes itself never
-// block an edit of the object: the range belongs to the cell typed into.
-class ProgrammZahlen : public Dialogtest {
-protected:
+TEST_F(Dialogtest, ZahlenDesProgrammsJenseitsDesBereichsSperrenKeineEingabe) {
     TForm_Punkte& P = Form_Punkte;
     TForm_Geraden_t& L = Form_Geraden_t;
-    TForm_Ebenen& E = Form_Ebenen;
     TForm_EbenKoord& K = Form_EbenKoord;
-};
-
-TEST_F(ProgrammZahlen, SperrenKeineEingabeDesObjekts) {
+    // g and P1 at (10000, 10000, 0), turned by 45 degrees about the rotation
+    // axis (the z-axis) and about z; E1 from a = 0,5, d = 10000 (x = -20000).
+    for (int r : {0, 1}) Eingeben(P, P.StringGrid1, 1, r, "10000");
+    for (int r : {1, 2}) Eingeben(L, L.StringGrid1, 0, r, "10000");
     Drehwinkel = 45;
-    struct Fall {
-        const char* name;
-        std::function<void()> weit;        // puts a number beyond 10001 into a cell
-        std::function<std::string()> zelle;  // that cell's text
-        std::function<void()> eingeben;    // then the user edits another cell
-        std::function<bool()> angewandt;
-    };
-    const Fall faelle[] = {
-        {"Szene gedreht",
-         [&] {
-             Eingeben(P, P.StringGrid1, 1, 0, "10000");
-             Eingeben(P, P.StringGrid1, 1, 1, "10000");
-             DrehObjektFlags[18] = true;  // P1
-             GesamtDrehenPlus(3);
-         },
-         [&] { return P.StringGrid1.Cells(1, 1); }, [&] { Eingeben(P, P.StringGrid1, 1, 2, "5"); },
-         [] { return Punkt[1].Ort.z == 5; }},
-        {"um die Drehachse gedreht",
-         [&] {
-             Eingeben(L, L.StringGrid1, 0, 1, "10000");
-             Eingeben(L, L.StringGrid1, 0, 2, "10000");
-             DrehObjektFlags[1] = true;  // g
-             GesamtDrehenUmGerade();
-         },
-         [&] { return L.StringGrid1.Cells(0, 2); }, [&] { Eingeben(L, L.StringGrid1, 1, 3, "7"); },
-         [] { return Gerade_g.Richtungsvektor.z == 7; }},
-        {"Koordinatenform",
-         [&] {
-             const std::pair<TEdit*, const char*> form[] = {
-                 {&K.Edit_a, "0,5"}, {&K.Edit_b, "0"}, {&K.Edit_c, "0"}, {&K.Edit_d, "10000"}};
-             for (const auto& [F, t] : form) FeldEingeben(K, *F, t);
-         },
-         [&] { return E.StringGrid1.Cells(0, 1); }, [&] { Eingeben(E, E.StringGrid1, 0, 3, "3"); },
-         [] { return Ebene_E1.Stuetzvektor.z == 3; }},
-        {"Normalenform nach der Koordinatenform",
-         [&] {
-             const std::pair<TEdit*, const char*> form[] = {
-                 {&K.Edit_a, "0,5"}, {&K.Edit_b, "0"}, {&K.Edit_c, "0"}, {&K.Edit_d, "10000"}};
-             for (const auto& [F, t] : form) FeldEingeben(K, *F, t);
-         },
-         [&] { return K.Edit_ax.Text(); }, [&] { FeldEingeben(K, K.Edit_nz, "1"); },
-         [] { return Ebene_E1.Normalenvektor.z == 1; }},
-    };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
-        SetUp();
-        AktEbene = 1;
-        K.FormActivate();
-        f.weit();
-        Extended v = 0;
-        ASSERT_TRUE(ZelleLesen(f.zelle(), v)) << f.zelle();
-        ASSERT_GE(std::fabs(v), 10001.0L) << f.zelle();
-        host.Vergessen();
-        const int undo = UndoAnzahl;
-        f.eingeben();
-        EXPECT_TRUE(f.angewandt());
-        EXPECT_EQ(UndoAnzahl, undo + 1);
-        EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
-        // Leaving or closing never mends a number the program wrote.
-        const std::string weit = f.zelle();
-        EXPECT_TRUE(K.FormCloseQuery());
-        EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
-        EXPECT_EQ(f.zelle(), weit);
-    }
-}
-
-TEST_F(ProgrammZahlen, BereichGiltFuerDieGetippteZelleUndDenFadenkreuzschritt) {
-    // Typed beyond the range: refused, the cell back, nothing applied.
-    Eingeben(P, P.StringGrid1, 1, 0, "10000");
-    Eingeben(P, P.StringGrid1, 1, 1, "10000");
+    DrehObjektFlags[1] = true;
+    GesamtDrehenUmGerade();
+    DrehObjektFlags[1] = false;
     DrehObjektFlags[18] = true;
-    Drehwinkel = 45;
     GesamtDrehenPlus(3);
+    K.FormActivate();
+    for (auto [F, t] : {std::pair{&K.Edit_a, "0,5"}, {&K.Edit_b, "0"}, {&K.Edit_c, "0"}, {&K.Edit_d, "10000"}})
+        FeldEingeben(K, *F, t);
+    for (const std::string& t :
+         {P.StringGrid1.Cells(1, 1), L.StringGrid1.Cells(0, 2), Form_Ebenen.StringGrid1.Cells(0, 1), K.Edit_ax.Text()})
+        ASSERT_FALSE(ZahlImBereich(t, -10001, 10001)) << t;
+
+    // An edit of another cell of each object applies, silently, with its undo state.
     host.Vergessen();
-    Eingeben(P, P.StringGrid1, 1, 1, "20000");  // 2000 is applied on the way
+    const int undo = UndoAnzahl;
+    Eingeben(P, P.StringGrid1, 1, 2, "5");
+    EXPECT_EQ(Punkt[1].Ort.z, 5);
+    Eingeben(L, L.StringGrid1, 1, 3, "7");
+    EXPECT_EQ(Gerade_g.Richtungsvektor.z, 7);
+    Eingeben(Form_Ebenen, Form_Ebenen.StringGrid1, 0, 3, "3");
+    EXPECT_EQ(Ebene_E1.Stuetzvektor.z, 3);
+    FeldEingeben(K, K.Edit_nz, "1");
+    EXPECT_EQ(Ebene_E1.Normalenvektor.z, 1);
+    EXPECT_EQ(UndoAnzahl, undo + 4);
+    // Closing the forms' window mends no number the program wrote.
+    EXPECT_TRUE(K.FormCloseQuery());
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+
+    // Typed beyond the range: refused (2000 was applied on the way).
+    Eingeben(P, P.StringGrid1, 1, 1, "20000");
     EXPECT_EQ(host.LetzteMeldung(), BereichsMeldung);
     EXPECT_EQ(P.StringGrid1.Cells(1, 1), "2000");
-    EXPECT_EQ(Punkt[1].Ort.y, 2000);
-
-    // The crosshair turned beyond the range steps back towards it, but never
-    // further out.
-    TForm_Fadenkreuz& F = Form_Fadenkreuz;
-    F.StringGrid1.Cells(0, 1) = "15000";
+    // The crosshair beyond the range steps back towards it, never further out.
+    TStringGrid& F = Form_Fadenkreuz.StringGrid1;
+    F.Cells(0, 1) = "15000";
     host.Vergessen();
-    F.But_VerschiebenClick(1);  // x minus the step
-    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
-    EXPECT_EQ(F.StringGrid1.Cells(0, 1), "14999,900");
-    F.But_VerschiebenClick(2);  // x plus the step: further out
+    Form_Fadenkreuz.But_VerschiebenClick(1);  // x minus the step
+    EXPECT_EQ(F.Cells(0, 1), "14999,900");
+    EXPECT_TRUE(host.Meldungen.empty());
+    Form_Fadenkreuz.But_VerschiebenClick(2);
     EXPECT_EQ(host.LetzteMeldung(), BereichsMeldung);
-    EXPECT_EQ(F.StringGrid1.Cells(0, 1), "14999,900");
+    EXPECT_EQ(F.Cells(0, 1), "14999,900");
 }
 
 }  // namespace

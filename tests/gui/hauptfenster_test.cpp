@@ -126,29 +126,21 @@ TEST_F(HauptfensterAnsicht, ErgebnisseUndMenue) {
 }
 
 TEST_F(HauptfensterAnsicht, ErgebnistexteBrechenNieInEinemPunkt) {
-    // Every point of the left panel stands on one line: at the start, and
-    // with g moved so far that its piercing points need long numbers (the
-    // label's font then shrinks and its tip shows the text).
-    TLabel* const labels[] = {&F.Label_gh, &F.Label_gE1, &F.Label_hE1, &F.Label_tE1,
-                              &F.Label_gE2, &F.Label_hE2, &F.Label_tE2};
+    // Every point of the left panel stands on one line, also with g so far
+    // off that its piercing points need long numbers (a smaller font then,
+    // and the text as tip).
     for (const bool weit : {false, true}) {
         if (weit) {
             Gerade_g.Stuetzvektor = {-1234.567L, 2345.678L, -3456.789L};
             GeradeNeuBerechnen(1);
             F.SchnittAngabenSchreiben();
             fenster->Auffrischen();
-            QApplication::processEvents();
         }
-        int punkte = 0;
-        for (TLabel* t : labels) {
+        for (TLabel* t : {&F.Label_gh, &F.Label_gE1, &F.Label_hE1, &F.Label_gE2, &F.Label_tE2}) {
             QLabel* l = fenster->Ergebnisfeld(*t);
-            ASSERT_NE(l, nullptr);
-            if (!l->text().contains(QLatin1Char('|'))) continue;
-            ++punkte;
             EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
-                << weit << ' ' << l->text().toStdString();
+                << l->text().toStdString();
         }
-        EXPECT_GE(punkte, 5);
     }
     QLabel* gE1 = fenster->Ergebnisfeld(F.Label_gE1);
     EXPECT_LT(gE1->font().pointSizeF(), fenster->Ergebnisfeld(F.Label_gt)->font().pointSizeF());
