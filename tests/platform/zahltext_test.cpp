@@ -27,8 +27,6 @@ TEST_P(ZahltextTest, FestesFormatRundetEinmalHalbWeg) {
     // digits would leave a 5 (12,34550) for a second one to carry.
     EXPECT_EQ(ZahlFest(12.345496L, 7, 3), "12,345");
     EXPECT_EQ(ZahlFest(-1.0004999L, 7, 3), "-1,000");
-    EXPECT_EQ(ZahlFest(0.00049999996L, 8, 3), "0,000");
-    EXPECT_EQ(ZahlFest(0.0006L, 7, 3), "0,001");
     EXPECT_EQ(ZahlFest(999.6L, 7, 0), "1000");
     EXPECT_EQ(ZahlFest(12345.6789L, 7, 3), "12345,680");
     EXPECT_EQ(ZahlFest(2.5L, 7, 3), "2,500");
