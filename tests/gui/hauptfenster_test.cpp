@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "Fenstertest.h"
-#include "dialogs/Geraden_t.h"
+#include "forms/Geraden_t.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
