@@ -115,8 +115,10 @@ TEST_F(Rundreise, JederErreichbareZustandKommtGleichZurueck) {
         },
         [&] { F.BitBtn_DrehenAufheben.Click(); },
         [&] {   // a few steps of the line animation, taken over or not
+            const int g = 1 + bis(2);
             L.FormShow();
-            for (int k = 1; k <= 6; ++k) L.Edit_Schritt[k].SetTextStill(bis(3) ? "0" : zahl()), L.Edit_SchrittExit(k);
+            for (int k = 1; k <= 6; ++k)
+                L.SchrittFeld(g, k).SetTextStill(bis(3) ? "0" : zahl()), L.Edit_SchrittExit(g, k);
             Druecken(L.But_Start);
             for (int n = bis(6); n > 0; --n) L.Timer1.OnTimer();
             if (L.But_Start.Down) Druecken(L.But_Start);
