@@ -14,6 +14,31 @@ QColor FarbeQt(TColor farbe) {
                   static_cast<int>((farbe >> 16) & 0xFF));
 }
 
+QPen StiftQt(const TPen& stift) {
+    const TPenStyle stil = StiftStilWirksam(stift);
+    const int breite = StiftBreiteWirksam(stift);
+    QPen p(FarbeQt(stift.Color));
+    if (breite == 1) {
+        p.setWidth(1);
+        p.setCosmetic(true);
+        // A flat cap leaves the end point of a line unpainted, as the program's
+        // line drawing does; polylines of closed shapes still close.
+        p.setCapStyle(Qt::FlatCap);
+    } else {
+        p.setWidth(breite);
+        p.setCapStyle(Qt::RoundCap);
+        p.setJoinStyle(Qt::RoundJoin);
+    }
+    switch (stil) {
+        case psDash: p.setStyle(Qt::DashLine); break;
+        case psDot: p.setStyle(Qt::DotLine); break;
+        case psDashDot: p.setStyle(Qt::DashDotLine); break;
+        case psDashDotDot: p.setStyle(Qt::DashDotDotLine); break;
+        default: p.setStyle(Qt::SolidLine); break;
+    }
+    return p;
+}
+
 namespace {
 
 // Pixel height of a default font (the canvas font height 0).
@@ -83,27 +108,7 @@ bool QtZeichenflaeche::StiftSetzen(QPainter& m) {
         m.setPen(Qt::NoPen);
         return false;
     }
-    const int breite = StiftBreiteWirksam(Pen);
-    QPen p(FarbeQt(Pen.Color));
-    if (breite == 1) {
-        p.setWidth(1);
-        p.setCosmetic(true);
-        // A flat cap leaves the end point of a line unpainted, as the program's
-        // line drawing does; polylines of closed shapes still close.
-        p.setCapStyle(Qt::FlatCap);
-    } else {
-        p.setWidth(breite);
-        p.setCapStyle(Qt::RoundCap);
-        p.setJoinStyle(Qt::RoundJoin);
-    }
-    switch (stil) {
-        case psDash: p.setStyle(Qt::DashLine); break;
-        case psDot: p.setStyle(Qt::DotLine); break;
-        case psDashDot: p.setStyle(Qt::DashDotLine); break;
-        case psDashDotDot: p.setStyle(Qt::DashDotDotLine); break;
-        default: p.setStyle(Qt::SolidLine); break;
-    }
-    m.setPen(p);
+    m.setPen(StiftQt(Pen));
     return true;
 }
 
