@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <numbers>
 #include <vector>
@@ -362,13 +361,62 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
     return true;
 }
 
+// Tells when a run of exchanges (no entry drawn in between) has brought
+// the list back into an order it had earlier in the run. The order decides
+// every exchange, so from there on the run repeats with that period.
+// Brent's search: the order is compared with a checkpoint that moves on
+// after 1, 2, 4, ... exchanges; Herkunft[p] is the place at the checkpoint
+// of the entry now at place p, and the order equals the checkpoint's when
+// no entry is away from its place.
+class Ringsuche {
+public:
+    // A new run over m entries.
+    void Neu(int m) {
+        if (Herkunft_.size() < static_cast<std::size_t>(m) + 1) {
+            Herkunft_.resize(static_cast<std::size_t>(m) + 1);
+            for (std::size_t p = 0; p < Herkunft_.size(); ++p) Herkunft_[p] = static_cast<int>(p);
+        }
+        Merkpunkt();
+        Laenge_ = 1;
+    }
+    // After places 1 and j changed their entries: the number of exchanges
+    // since the order was the same, else 0.
+    int Getauscht(int j) {
+        Beruehrt_.push_back(j);
+        int& h1 = Herkunft_[1];
+        int& hj = Herkunft_[static_cast<std::size_t>(j)];
+        Weg_ -= (h1 != 1) + (hj != j);
+        std::swap(h1, hj);
+        Weg_ += (h1 != 1) + (hj != j);
+        ++Schritte_;
+        if (Weg_ == 0) return Schritte_;
+        if (Schritte_ == Laenge_) {
+            Merkpunkt();
+            Laenge_ *= 2;
+        }
+        return 0;
+    }
+
+private:
+    void Merkpunkt() {
+        Herkunft_[1] = 1;
+        for (int p : Beruehrt_) Herkunft_[static_cast<std::size_t>(p)] = p;
+        Beruehrt_.clear();
+        Weg_ = 0;
+        Schritte_ = 0;
+    }
+    std::vector<int> Herkunft_, Beruehrt_;
+    int Weg_ = 0, Schritte_ = 0, Laenge_ = 1;
+};
+
 // Everything the pass needs of each entry, computed once per pass; index 1..n.
 struct Zwischenspeicher {
     std::vector<TGer_R2> Bild;
     std::vector<Tiefenstrecke> Tiefe;
     std::vector<Schnelltest> Schnell;
-    // Folge[1..m]: the entries still to draw, in order. Entry x stands at
-    // place Platz[x] - Versatz, Versatz counting the entries drawn.
+    // Folge[Versatz + 1 .. Versatz + m]: the entries still to draw, in
+    // order; Versatz counts the entries drawn. Entry x stands at place
+    // Platz[x] - Versatz.
     std::vector<int> Folge;
     std::vector<int> Platz;
     std::vector<char> Gezeichnet;
@@ -380,6 +428,7 @@ struct Zwischenspeicher {
     // The same as bits: row a, bit x.
     std::vector<std::uint64_t> VorherBits;
     Nachbarsuche Nachbarn;
+    Ringsuche Ring;
 };
 
 constexpr std::size_t BitZeile = (StreckenHoechstzahl + 2 + 63) / 64;
@@ -502,12 +551,15 @@ void ZeichneStreckenNachTiefe(int n) {
     // comparisons do not change during the pass, so the scan of the list
     // for the first entry that must come before the front one finds the
     // nearest of that entry's predecessors, each comparison made once.
+    // Reihe[Versatz + k] is the entry at place k: drawing the front entry
+    // moves Versatz on and no other entry.
     int Versatz = 0;
-    int* Folge = z.Folge.data();
+    int* Reihe = z.Folge.data();
     int m = n;
     int Tausch = 0;
+    z.Ring.Neu(n);
     do {
-        const int a = Folge[1];
+        const int a = Reihe[Versatz + 1];
         const auto ua = static_cast<std::size_t>(a);
         std::uint64_t* bits = z.VorherBits.data() + ua * BitZeile;
         if (z.Anfang[ua] < 0) {
@@ -519,7 +571,7 @@ void ZeichneStreckenNachTiefe(int n) {
                 bits[static_cast<unsigned>(x) >> 6] |= std::uint64_t{1} << (x & 63);
             };
             if (!z.Nachbarn.FuerKandidaten(a, vergleichen))
-                for (int k = 2; k <= m; ++k) vergleichen(Folge[k]);
+                for (int k = 2; k <= m; ++k) vergleichen(Reihe[Versatz + k]);
             z.Anzahl[ua] = static_cast<int>(z.Vorher.size()) - z.Anfang[ua];
         }
         int j = m + 1;
@@ -538,7 +590,7 @@ void ZeichneStreckenNachTiefe(int n) {
         } else {
             // Many: walk the list from the front to the first of them.
             for (int k = 2; k <= m; ++k) {
-                const auto x = static_cast<unsigned>(Folge[k]);
+                const auto x = static_cast<unsigned>(Reihe[Versatz + k]);
                 if (bits[x >> 6] >> (x & 63) & 1) {
                     j = k;
                     break;
@@ -553,19 +605,26 @@ void ZeichneStreckenNachTiefe(int n) {
             if (Host().EscapeGedrueckt()) return;
             Zeichnen(St[a]);
             z.Gezeichnet[ua] = 1;
-            std::memmove(Folge + 1, Folge + 2, static_cast<std::size_t>(m - 1) * sizeof(int));
             ++Versatz;
             --m;
             Tausch = 1;
+            z.Ring.Neu(m);
         } else {
-            TauschStrecke = Folge[1];
-            Folge[1] = Folge[j];
-            Folge[j] = TauschStrecke;
-            z.Platz[static_cast<std::size_t>(Folge[1])] = 1 + Versatz;
-            z.Platz[static_cast<std::size_t>(Folge[j])] = j + Versatz;
+            int* vorn = Reihe + Versatz + 1;
+            int* dort = Reihe + Versatz + j;
+            TauschStrecke = *vorn;
+            *vorn = *dort;
+            *dort = TauschStrecke;
+            z.Platz[static_cast<std::size_t>(*vorn)] = 1 + Versatz;
+            z.Platz[static_cast<std::size_t>(*dort)] = j + Versatz;
+            // Back in an order the run had before: it goes round the same
+            // exchanges again and again until Tausch passes m. The whole
+            // rounds that fit are left out; they would end where they began.
+            const int Runde = z.Ring.Getauscht(j);
+            if (Runde > 0 && Tausch + Runde <= m) Tausch += (m - Tausch) / Runde * Runde;
         }
     } while (m > 1);
-    Zeichnen(St[Folge[1]]);
+    Zeichnen(St[Reihe[Versatz + 1]]);
 }
 
 void VerdeckteLinienZeichnen() {
