@@ -1,0 +1,643 @@
+#include "view3d/Tiefenordnung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+#include "geometry/Geometrie.h"
+#include "platform/Oberflaeche.h"
+#include "view3d/Ansicht.h"
+#include "view3d/Projektion.h"
+#include "view3d/Zeichnen.h"
+
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// ---- What the comparison needs of one entry ----------------------------------------
+
+// In extended precision, every value exactly as the plain comparison
+// computes it.
+struct Genau {
+    TVek_R2 E1, u;           // the prepared picture's Stuetzpunkt and Richtung
+    Tiefenstrecke T;
+    TVek_R3 v;               // T.B - T.A
+    bool vNull = false;      // IstNullvektor(v)
+    Byte vKoord = 0;         // the first coordinate of v that is not 0
+    Byte LambdaArt = 0;      // λ from x (0), from y (1), none (2)
+};
+
+// In double, for the quick test and the search: the picture's box widened
+// far enough that a crossing the exact comparison would find, rounding
+// included, lies inside both boxes, and its direction.
+struct Schnelltest {
+    double xmin, xmax, ymin, ymax;
+    double ux, uy, n;  // n = |ux| + |uy|
+    double x1, y1;     // Stuetzpunkt
+    double K;          // largest coordinate, plus 1
+    bool Hauptachse;   // λ comes surely from a coordinate of at least n / 4
+};
+
+Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
+    const double x1 = static_cast<double>(G.Endpunkt1.x), y1 = static_cast<double>(G.Endpunkt1.y);
+    const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
+    const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
+    Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf, false};
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+        !std::isfinite(t.n)) {
+        t.n = inf;  // never passes the quick test
+        return t;
+    }
+    // The crossing point is computed on the first segment's line and tested
+    // by λ from one coordinate each (x unless the picture is upright): the
+    // other coordinate may stray by the rounding of that λ times the slope.
+    const double K = std::max({std::fabs(x1), std::fabs(y1), std::fabs(x2), std::fabs(y2)}) + 1.0;
+    const double delta = 1e-12 * K;
+    const double ax = std::fabs(ux), ay = std::fabs(uy);
+    t.K = K;
+    t.Hauptachse = (ax > 2e-9 && ax >= 0.25 * t.n) || (ax < 0.5e-9 && ay >= 0.25 * t.n);
+    double mx, my;
+    if (ax > 2e-9) {
+        mx = 1e-8 * ax + delta;
+        my = 1e-8 * ay + 5 * delta * (1 + ay / ax);
+    } else if (ax < 0.5e-9) {
+        my = 1e-8 * ay + delta;
+        mx = ay > 0 ? 1e-8 * ax + 5 * delta * (1 + ax / ay) : inf;
+    } else {
+        return t;  // which coordinate λ comes from is not certain here
+    }
+    t.xmin = std::min(x1, x2) - mx;
+    t.xmax = std::max(x1, x2) + mx;
+    t.ymin = std::min(y1, y2) - my;
+    t.ymax = std::max(y1, y2) + my;
+    return t;
+}
+
+// ---- The comparison from the prepared data -------------------------------------------
+
+Extended Lambda(const Genau& g, const TVek_R2& S) {
+    switch (g.LambdaArt) {
+        case 0: return (S.x - g.E1.x) / g.u.x;
+        case 1: return (S.y - g.E1.y) / g.u.y;
+        default: return -1;
+    }
+}
+
+// PunktAufStrecke for the prepared segment: the line's point on the ray, the
+// origin when they do not meet. The same operations in the same order as
+// LageZweierGeraden and SchnittpunktZweierGeraden; what depends on the
+// segment alone was computed once.
+TVek_R3 PunktAufStreckeGenau(const Strahl& r, bool rNull, const Genau& g) {
+    const TVek_R3& u = r.u;
+    const TVek_R3& v = g.v;
+    if (rNull || g.vNull) return {};  // LinearAbhaengig2: parallel
+    const Extended k = g.vKoord == 0 ? u.x / v.x : g.vKoord == 1 ? u.y / v.y : u.z / v.z;
+    if (std::fabs(u.x - k * v.x) < Toleranz && std::fabs(u.y - k * v.y) < Toleranz &&
+        std::fabs(u.z - k * v.z) < Toleranz)
+        return {};
+    const TVek_R3 d{g.T.A.x - r.A.x, g.T.A.y - r.A.y, g.T.A.z - r.A.z};
+    if (!(std::fabs(Determinante3(u, v, d)) < Toleranz)) return {};  // skew
+    Extended D = u.x * v.y - u.y * v.x;
+    if (std::fabs(D) >= Toleranz) {
+        const Extended t = (u.x * d.y - u.y * d.x) / D;
+        return {g.T.A.x - t * v.x, g.T.A.y - t * v.y, g.T.A.z - t * v.z};
+    }
+    D = u.y * v.z - u.z * v.y;
+    if (std::fabs(D) >= Toleranz) {
+        const Extended t = (u.y * d.z - u.z * d.y) / D;
+        return {g.T.A.x - t * v.x, g.T.A.y - t * v.y, g.T.A.z - t * v.z};
+    }
+    D = u.x * v.z - u.z * v.x;
+    if (std::fabs(D) >= Toleranz) {
+        const Extended t = (u.x * d.z - u.z * d.x) / D;
+        return {g.T.A.x - t * v.x, g.T.A.y - t * v.y, g.T.A.z - t * v.z};
+    }
+    return {};
+}
+
+// The comparison of the plain transcription (Vergleichen in
+// VerdeckteLinien.cpp) on prepared data: the same values, so the same
+// decisions.
+bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze) {
+    const Extended det = I.u.x * J.u.y - I.u.y * J.u.x;
+    if (std::fabs(det) >= Toleranz) {
+        // SchnittpunktZweierGeraden2D
+        TVek_R2 S;
+        const TVek_R2 C{J.E1.x - I.E1.x, J.E1.y - I.E1.y};
+        const TVek_R2 m{-J.u.x, -J.u.y};
+        const Extended D = I.u.x * m.y - I.u.y * m.x;
+        if (D != 0) {
+            const Extended r = (C.x * m.y - C.y * m.x) / D;
+            S = {I.E1.x + r * I.u.x, I.E1.y + r * I.u.y};
+        }
+        if (!AufStrecke(Lambda(I, S)) || !AufStrecke(Lambda(J, S))) return true;
+        const Strahl r = Sehstrahl(S, zentral);
+        const bool rNull = IstNullvektor(r.u);
+        const TVek_R3 Qi = PunktAufStreckeGenau(r, rNull, I);
+        const TVek_R3 Qj = PunktAufStreckeGenau(r, rNull, J);
+        if (zentral) return AbstandPunktPunkt(Qi, Augpunkt) > AbstandPunktPunkt(Qj, Augpunkt) - Toleranz;
+        TVek_R3 d;
+        VektorAB(Qi, Qj, d);
+        return Skalarprodukt(d, ProjRichtung) > Grenze;
+    }
+    const TVek_R2 d{J.E1.x - I.E1.x, J.E1.y - I.E1.y};
+    if (std::fabs(I.u.x * d.y - I.u.y * d.x) >= Toleranz) {
+        if (!zentral) return true;
+        return I.T.Summe > J.T.Summe - Toleranz;
+    }
+    if (zentral) return I.T.Summe >= J.T.Summe - Toleranz;
+    return EineBildgeradeParallel(St[i], St[j]);
+}
+
+// ---- The search for the entries a comparison can come out false against ---------------
+
+// The candidates of an entry a: those whose picture passes through a grid
+// cell a's picture passes through, those whose picture is nearly parallel to
+// a's (found in the order of the pictures' angles), and the few that are
+// compared with every entry (pictures of almost no length, or not finite,
+// or crossing too many cells). Every other pair compares true:
+// - Pictures that are not nearly parallel cannot lie on one line or on
+//   parallel lines (LageZweierGeraden2D gives 1), and a false result needs
+//   their crossing point S within both, λ within 0..1. S lies on a's line
+//   within a's ends (plus what the rounding of λ allows), and so close to
+//   the other line that it lies within the other picture's ends as well:
+//   the cell that holds S holds both pictures.
+// - Nearly parallel pictures are all candidates.
+// Each picture is registered in the cells its segment, lengthened at both
+// ends and widened by those margins, meets.
+class Nachbarsuche {
+public:
+    void Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n);
+    // Calls f(x) once for every candidate x of a (a itself left out); false
+    // when a is compared with every entry (the caller takes every entry).
+    template <typename F>
+    bool FuerKandidaten(int a, F&& f);
+
+private:
+    static constexpr int HoechstZellen = 96;    // more: compared with all
+    static constexpr double KleinsteLaenge = 1e-2;
+    static constexpr double KleinsterWinkel = 1e-7;
+
+    enum Art : char { InZellen, Gross, Wild };
+    bool Besuchen(int x) {
+        if (Marke_[static_cast<std::size_t>(x)] == Lauf_) return false;
+        Marke_[static_cast<std::size_t>(x)] = Lauf_;
+        return true;
+    }
+    // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
+    // false when they are more than HoechstZellen.
+    bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
+    int Spalte(double x) const {
+        const double k = std::floor((x - X0_) / Wx_);
+        return k < 0 ? 0 : k >= Gx_ ? Gx_ - 1 : static_cast<int>(k);
+    }
+    int Zeile(double y) const {
+        const double k = std::floor((y - Y0_) / Wy_);
+        return k < 0 ? 0 : k >= Gy_ ? Gy_ - 1 : static_cast<int>(k);
+    }
+
+    std::vector<char> Art_;
+    std::vector<int> Gross_, Wilde_;
+    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]).
+    std::vector<int> EigeneAnfang_, Zellen_;
+    // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
+    std::vector<int> ZellAnfang_, Inhalt_;
+    int Gx_ = 1, Gy_ = 1;
+    double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1;
+    // Angles of the pictures modulo pi, in order; Fenster_[k]: how far apart
+    // the angles of k and a picture that may be parallel to it can lie.
+    std::vector<double> Winkel_, Fenster_;
+    std::vector<int> NachWinkel_, Rang_;
+    std::vector<unsigned> Marke_;
+    unsigned Lauf_ = 0;
+};
+
+bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
+    const std::size_t anfang = Zellen_.size();
+    const double xmin = std::min(p0x, p1x) - r, xmax = std::max(p0x, p1x) + r;
+    const double ymin = std::min(p0y, p1y) - r, ymax = std::max(p0y, p1y) + r;
+    const int c0 = Spalte(xmin), c1 = Spalte(xmax);
+    const double dx = p1x - p0x, dy = p1y - p0y;
+    for (int c = c0; c <= c1; ++c) {
+        // The part of the segment over this column (widened by r), as an
+        // interval of y.
+        double ylo = ymin, yhi = ymax;
+        if (c0 < c1 && dx != 0) {
+            const double xa = std::max(xmin, X0_ + c * Wx_) - r, xb = std::min(xmax, X0_ + (c + 1) * Wx_) + r;
+            double ta = (xa - p0x) / dx, tb = (xb - p0x) / dx;
+            if (ta > tb) std::swap(ta, tb);
+            ta = std::clamp(ta, 0.0, 1.0);
+            tb = std::clamp(tb, 0.0, 1.0);
+            const double ya = p0y + ta * dy, yb = p0y + tb * dy;
+            ylo = std::max(ymin, std::min(ya, yb) - r);
+            yhi = std::min(ymax, std::max(ya, yb) + r);
+        }
+        const int z0 = Zeile(ylo), z1 = Zeile(yhi);
+        if (Zellen_.size() - anfang + static_cast<std::size_t>(z1 - z0 + 1) > HoechstZellen) {
+            Zellen_.resize(anfang);
+            return false;
+        }
+        for (int z = z0; z <= z1; ++z) Zellen_.push_back(z * Gx_ + c);
+    }
+    return true;
+}
+
+void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n) {
+    const auto N = static_cast<std::size_t>(n) + 2;
+    Art_.assign(N, Wild);
+    Winkel_.resize(N);
+    Fenster_.resize(N);
+    Rang_.resize(N);
+    if (Marke_.size() < N) Marke_.assign(N, 0);
+    Gross_.clear();
+    Wilde_.clear();
+    NachWinkel_.clear();
+    Zellen_.clear();
+    EigeneAnfang_.assign(N, 0);
+
+    // Which entries take part in the search, the extent of their pictures,
+    // the largest coordinate and the shortest picture.
+    double x0 = inf, y0 = inf, x1 = -inf, y1 = -inf, Kmax = 1, Lmin = inf;
+    for (int k = 1; k <= n; ++k) {
+        const Schnelltest& q = t[static_cast<std::size_t>(k)];
+        const bool endlich = std::isfinite(q.xmin) && std::isfinite(q.xmax) && std::isfinite(q.ymin) &&
+                             std::isfinite(q.ymax) && std::isfinite(q.n) && std::isfinite(q.K);
+        if (!endlich || q.n < KleinsteLaenge || g[static_cast<std::size_t>(k)].LambdaArt == 2) {
+            Wilde_.push_back(k);
+            continue;
+        }
+        Art_[static_cast<std::size_t>(k)] = InZellen;
+        x0 = std::min(x0, q.xmin);
+        x1 = std::max(x1, q.xmax);
+        y0 = std::min(y0, q.ymin);
+        y1 = std::max(y1, q.ymax);
+        Kmax = std::max(Kmax, q.K);
+        Lmin = std::min(Lmin, std::hypot(q.ux, q.uy));
+    }
+
+    // The margins. W covers the rounding of the crossing point and of λ in
+    // extended precision for pictures at least KleinsterWinkel apart, with
+    // a wide reserve, and the rounding of the cell arithmetic below.
+    const double W = 1e-9 * Kmax;
+    const double rand = 2 * W;
+
+    // Roughly two cells per entry, about square.
+    const double bx = std::max(x1 - x0, 1.0), by = std::max(y1 - y0, 1.0);
+    const double zellen = 2.0 * std::max(n, 1);
+    Gx_ = std::clamp(static_cast<int>(std::sqrt(zellen * bx / by)), 1, 128);
+    Gy_ = std::clamp(static_cast<int>(std::sqrt(zellen * by / bx)), 1, 128);
+    X0_ = std::isfinite(x0) ? x0 - rand : 0;
+    Y0_ = std::isfinite(y0) ? y0 - rand : 0;
+    Wx_ = (bx + 2 * rand) / Gx_;
+    Wy_ = (by + 2 * rand) / Gy_;
+
+    for (int k = 1; k <= n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
+        EigeneAnfang_[u] = static_cast<int>(Zellen_.size());
+        if (Art_[u] == Wild) continue;
+        const Schnelltest& q = t[u];
+        // λ may reach beyond 0..1 by its tolerance and by the rounding of S
+        // in the coordinate λ comes from.
+        const double uLambda = g[u].LambdaArt == 0 ? std::fabs(q.ux) : std::fabs(q.uy);
+        const double tau = 2e-9 + W / uLambda;
+        const double p0x = q.x1 - tau * q.ux, p0y = q.y1 - tau * q.uy;
+        const double p1x = q.x1 + (1 + tau) * q.ux, p1y = q.y1 + (1 + tau) * q.uy;
+        if (!std::isfinite(p0x + p0y + p1x + p1y) || !ZellenDerStrecke(p0x, p0y, p1x, p1y, rand)) {
+            Art_[u] = Gross;
+            Gross_.push_back(k);
+            continue;
+        }
+        double w = std::atan2(q.uy, q.ux);
+        if (w < 0) w += std::numbers::pi;
+        if (w >= std::numbers::pi) w -= std::numbers::pi;
+        Winkel_[u] = w;
+        // Parallel or one line in the picture: |u_a × u_x| < 1e-9, so the
+        // angle is below about pi/2 · 1e-9 / (|u_a| |u_x|).
+        Fenster_[u] = std::max(KleinsterWinkel, 2e-9 / (std::hypot(q.ux, q.uy) * Lmin)) * 1.01;
+        NachWinkel_.push_back(k);
+    }
+    EigeneAnfang_[static_cast<std::size_t>(n) + 1] = static_cast<int>(Zellen_.size());
+
+    ZellAnfang_.assign(static_cast<std::size_t>(Gx_ * Gy_) + 1, 0);
+    for (int c : Zellen_) ++ZellAnfang_[static_cast<std::size_t>(c) + 1];
+    for (std::size_t c = 1; c < ZellAnfang_.size(); ++c) ZellAnfang_[c] += ZellAnfang_[c - 1];
+    Inhalt_.resize(Zellen_.size());
+    std::vector<int> frei(ZellAnfang_.begin(), ZellAnfang_.end() - 1);
+    for (int k = 1; k <= n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
+        for (int i = EigeneAnfang_[u]; i < EigeneAnfang_[u + 1]; ++i)
+            Inhalt_[static_cast<std::size_t>(frei[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++)] = k;
+    }
+
+    std::sort(NachWinkel_.begin(), NachWinkel_.end(), [this](int p, int q) {
+        const double wp = Winkel_[static_cast<std::size_t>(p)], wq = Winkel_[static_cast<std::size_t>(q)];
+        return wp < wq || (wp == wq && p < q);
+    });
+    for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
+        Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);
+}
+
+template <typename F>
+bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
+    const auto ua = static_cast<std::size_t>(a);
+    if (Art_[ua] != InZellen) return false;
+    if (++Lauf_ == 0) {
+        std::fill(Marke_.begin(), Marke_.end(), 0u);
+        Lauf_ = 1;
+    }
+    Besuchen(a);
+    for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
+        const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
+        for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
+            const int x = Inhalt_[static_cast<std::size_t>(k)];
+            if (Besuchen(x)) f(x);
+        }
+    }
+    for (int x : Gross_)
+        if (Besuchen(x)) f(x);
+    for (int x : Wilde_)
+        if (Besuchen(x)) f(x);
+    // Angles are taken modulo pi: the neighbours on both sides, round the end.
+    const int W = static_cast<int>(NachWinkel_.size());
+    const double wa = Winkel_[ua], fenster = Fenster_[ua];
+    const int r = Rang_[ua];
+    for (int s = 1; s < W; ++s) {
+        const int x = NachWinkel_[static_cast<std::size_t>((r + s) % W)];
+        double d = Winkel_[static_cast<std::size_t>(x)] - wa;
+        if (d < 0) d += std::numbers::pi;
+        if (d > fenster) break;
+        if (Besuchen(x)) f(x);
+    }
+    for (int s = 1; s < W; ++s) {
+        const int x = NachWinkel_[static_cast<std::size_t>((r - s + W) % W)];
+        double d = wa - Winkel_[static_cast<std::size_t>(x)];
+        if (d < 0) d += std::numbers::pi;
+        if (d > fenster) break;
+        if (Besuchen(x)) f(x);
+    }
+    return true;
+}
+
+// ---- Runs of exchanges that come round again ---------------------------------------------
+
+// Tells when a run of exchanges (no entry drawn in between) has brought
+// the list back into an order it had earlier in the run. The order decides
+// every exchange, so from there on the run repeats with that period.
+// Brent's search: the order is compared with a checkpoint that moves on
+// after 1, 2, 4, ... exchanges; Herkunft[p] is the place at the checkpoint
+// of the entry now at place p, and the order equals the checkpoint's when
+// no entry is away from its place.
+class Ringsuche {
+public:
+    // A new run over m entries.
+    void Neu(int m) {
+        if (Herkunft_.size() < static_cast<std::size_t>(m) + 1) {
+            Herkunft_.resize(static_cast<std::size_t>(m) + 1);
+            for (std::size_t p = 0; p < Herkunft_.size(); ++p) Herkunft_[p] = static_cast<int>(p);
+        }
+        Merkpunkt();
+        Laenge_ = 1;
+    }
+    // After places 1 and j changed their entries: the number of exchanges
+    // since the order was the same, else 0.
+    int Getauscht(int j) {
+        Beruehrt_.push_back(j);
+        int& h1 = Herkunft_[1];
+        int& hj = Herkunft_[static_cast<std::size_t>(j)];
+        Weg_ -= (h1 != 1) + (hj != j);
+        std::swap(h1, hj);
+        Weg_ += (h1 != 1) + (hj != j);
+        ++Schritte_;
+        if (Weg_ == 0) return Schritte_;
+        if (Schritte_ == Laenge_) {
+            Merkpunkt();
+            Laenge_ *= 2;
+        }
+        return 0;
+    }
+
+private:
+    void Merkpunkt() {
+        Herkunft_[1] = 1;
+        for (int p : Beruehrt_) Herkunft_[static_cast<std::size_t>(p)] = p;
+        Beruehrt_.clear();
+        Weg_ = 0;
+        Schritte_ = 0;
+    }
+    std::vector<int> Herkunft_, Beruehrt_;
+    int Weg_ = 0, Schritte_ = 0, Laenge_ = 1;
+};
+
+// ---- The pass ---------------------------------------------------------------------------
+
+constexpr std::size_t BitZeile = (StreckenHoechstzahl + 2 + 63) / 64;
+
+// Everything the pass needs, index 1..n; kept between passes so nothing is
+// allocated per picture.
+struct Zwischenspeicher {
+    int n = 0;
+    bool zentral = false;
+    Extended Grenze = 0;  // parallel projection: -Toleranz · |ProjRichtung|
+    std::vector<Genau> Exakt;
+    std::vector<Schnelltest> Schnell;
+    std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
+    // Folge[Versatz + 1 .. Versatz + m]: the entries still to draw, in
+    // order; Versatz counts the entries drawn. Entry x stands at place
+    // Platz[x] - Versatz.
+    std::vector<int> Folge;
+    std::vector<int> Platz;
+    std::vector<char> Gezeichnet;
+    // The entries x that must be drawn before entry a (the comparison (a, x)
+    // is false), among those not drawn when a first came to the front:
+    // Vorher[Anfang[a] .. Anfang[a] + Anzahl[a]); Anfang -1 while unknown.
+    std::vector<int> Anfang, Anzahl;
+    std::vector<int> Vorher;
+    // The same as bits: row a, bit x.
+    std::vector<std::uint64_t> VorherBits;
+    Nachbarsuche Nachbarn;
+    Ringsuche Ring;
+};
+
+Zwischenspeicher& Speicher() {
+    static Zwischenspeicher z;
+    if (z.Folge.empty()) {
+        constexpr std::size_t N = StreckenHoechstzahl + 2;
+        z.Exakt.resize(N);
+        z.Schnell.resize(N);
+        z.PixelA.resize(N);
+        z.PixelB.resize(N);
+        z.Folge.resize(N);
+        z.Platz.resize(N);
+        z.Gezeichnet.resize(N);
+        z.Anfang.resize(N);
+        z.Anzahl.resize(N);
+        z.Vorher.reserve(1 << 16);
+        z.VorherBits.resize(N * BitZeile);
+    }
+    return z;
+}
+
+// The comparison of St[i] and St[j] from the prepared data. Pictures that
+// surely cross as lines (clearly not parallel) need no more when their
+// boxes cannot meet, or when the crossing lies clearly off one of them;
+// the margins cover how far the exact comparison's crossing point and its
+// λ may stray by rounding.
+bool Vergleich(const Zwischenspeicher& z, int i, int j) {
+    const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
+    const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
+    const double D = a.ux * b.uy - a.uy * b.ux;
+    const double dd = std::fabs(D);
+    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
+        if (a.xmax < b.xmin || b.xmax < a.xmin || a.ymax < b.ymin || b.ymax < a.ymin) return true;
+        if (a.Hauptachse && b.Hauptachse) {
+            const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
+            const double ti = (cx * b.uy - cy * b.ux) / D;
+            const double tj = (cx * a.uy - cy * a.ux) / D;
+            const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
+            const double mi = 1e-6 + weit / a.n, mj = 1e-6 + weit / b.n;
+            if (ti < -mi || ti > 1 + mi || tj < -mj || tj > 1 + mj) return true;
+        }
+    }
+    return VergleichGenau(z.Exakt[static_cast<std::size_t>(i)], z.Exakt[static_cast<std::size_t>(j)], i, j,
+                          z.zentral, z.Grenze);
+}
+
+void Vorbereiten(Zwischenspeicher& z, int n) {
+    z.n = n;
+    z.zentral = Zentralprojektion;
+    z.Grenze = -Toleranz * Betrag(ProjRichtung);
+    for (int k = 1; k <= n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
+        TGer_R2 G;
+        const bool getauscht = BildVorbereiten(St[k], G);
+        // The ends' picture points as the drawing projects them (BildpunktPixel).
+        const TVek_R2& PA = getauscht ? G.Endpunkt2 : G.Endpunkt1;
+        const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
+        z.PixelA[u] = {PA.x, BildY(PA.y)};
+        z.PixelB[u] = {PB.x, BildY(PB.y)};
+        Genau& e = z.Exakt[u];
+        e.E1 = G.Stuetzpunkt;
+        e.u = G.Richtung;
+        e.T = TiefenstreckeBerechnen(St[k], z.zentral);
+        VektorAB(e.T.A, e.T.B, e.v);
+        e.vNull = IstNullvektor(e.v);
+        e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
+        e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
+        z.Schnell[u] = SchnelltestBerechnen(G);
+    }
+    z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n);
+}
+
+}  // namespace
+
+void TiefenordnungVorbereiten(int n) { Vorbereiten(Speicher(), std::min(n, StreckenHoechstzahl)); }
+
+bool TiefenvergleichVorbereitet(int i, int j) { return Vergleich(Speicher(), i, j); }
+
+bool TiefenKandidat(int i, int j) {
+    bool gefunden = false;
+    if (!Speicher().Nachbarn.FuerKandidaten(i, [&](int x) { gefunden = gefunden || x == j; })) return true;
+    return gefunden;
+}
+
+void TiefenordnungZeichnen(int n) {
+    Zwischenspeicher& z = Speicher();
+    Vorbereiten(z, n);
+    for (int k = 1; k <= n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
+        z.Folge[u] = k;
+        z.Platz[u] = k;
+        z.Gezeichnet[u] = 0;
+        z.Anfang[u] = -1;
+        z.Anzahl[u] = 0;
+    }
+    z.Vorher.clear();
+    const auto zeichnen = [&z](int k) {
+        const TStr& s = St[k];
+        const auto u = static_cast<std::size_t>(k);
+        StreckePixelZeichnen(z.PixelA[u], z.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
+    };
+
+    // The entries are moved by their numbers only; St keeps its order. The
+    // comparisons do not change during the pass, so the scan of the list
+    // for the first entry that must come before the front one finds the
+    // nearest of that entry's predecessors, each comparison made once.
+    // Folge[Versatz + k] is the entry at place k: drawing the front entry
+    // moves Versatz on and no other entry.
+    int Versatz = 0;
+    int* Reihe = z.Folge.data();
+    int m = n;
+    int Tausch = 0;
+    z.Ring.Neu(n);
+    do {
+        const int a = Reihe[Versatz + 1];
+        const auto ua = static_cast<std::size_t>(a);
+        std::uint64_t* bits = z.VorherBits.data() + ua * BitZeile;
+        if (z.Anfang[ua] < 0) {
+            std::fill(bits, bits + BitZeile, std::uint64_t{0});
+            z.Anfang[ua] = static_cast<int>(z.Vorher.size());
+            const auto vergleichen = [&](int x) {
+                if (z.Gezeichnet[static_cast<std::size_t>(x)] || Vergleich(z, a, x)) return;
+                z.Vorher.push_back(x);
+                bits[static_cast<unsigned>(x) >> 6] |= std::uint64_t{1} << (x & 63);
+            };
+            if (!z.Nachbarn.FuerKandidaten(a, vergleichen))
+                for (int k = 2; k <= m; ++k) vergleichen(Reihe[Versatz + k]);
+            z.Anzahl[ua] = static_cast<int>(z.Vorher.size()) - z.Anfang[ua];
+        }
+        int j = m + 1;
+        if (z.Anzahl[ua] <= 48) {
+            // Few predecessors: the nearest of them; drawn ones leave the list.
+            int* v = z.Vorher.data() + z.Anfang[ua];
+            int bleiben = 0;
+            for (int k = 0; k < z.Anzahl[ua]; ++k) {
+                const int x = v[k];
+                if (z.Gezeichnet[static_cast<std::size_t>(x)]) continue;
+                v[bleiben++] = x;
+                const int p = z.Platz[static_cast<std::size_t>(x)] - Versatz;
+                if (p < j) j = p;
+            }
+            z.Anzahl[ua] = bleiben;
+        } else {
+            // Many: walk the list from the front to the first of them.
+            for (int k = 2; k <= m; ++k) {
+                const auto x = static_cast<unsigned>(Reihe[Versatz + k]);
+                if (bits[x >> 6] >> (x & 63) & 1) {
+                    j = k;
+                    break;
+                }
+            }
+        }
+        const bool alleWahr = j > m;
+        if (!alleWahr) ++Tausch;
+        if (alleWahr || Tausch > m) {
+            // More exchanges than entries left: a ring of segments that
+            // cover each other; the first is drawn anyway.
+            if (Host().EscapeGedrueckt()) return;
+            zeichnen(a);
+            z.Gezeichnet[ua] = 1;
+            ++Versatz;
+            --m;
+            Tausch = 1;
+            z.Ring.Neu(m);
+        } else {
+            int* vorn = Reihe + Versatz + 1;
+            int* dort = Reihe + Versatz + j;
+            TauschStrecke = *vorn;
+            *vorn = *dort;
+            *dort = TauschStrecke;
+            z.Platz[static_cast<std::size_t>(*vorn)] = 1 + Versatz;
+            z.Platz[static_cast<std::size_t>(*dort)] = j + Versatz;
+            // Back in an order the run had before: it goes round the same
+            // exchanges again and again until Tausch passes m. The whole
+            // rounds that fit are left out; they would end where they began.
+            const int Runde = z.Ring.Getauscht(j);
+            if (Runde > 0 && Tausch + Runde <= m) Tausch += (m - Tausch) / Runde * Runde;
+        }
+    } while (m > 1);
+    zeichnen(Reihe[Versatz + 1]);
+}
