@@ -10,6 +10,7 @@
 
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
+#include "scene/Objekte.h"
 #include "view3d/Ansicht.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
@@ -119,10 +120,182 @@ TVek_R3 PunktAufStreckeGenau(const Strahl& r, bool rNull, const Genau& g) {
     return {};
 }
 
+// ---- The recovery of the space points in double, with a bound ------------------------
+
+// A double and how far from it the value of the extended-precision
+// computation it follows can lie: that value is within [v - e, v + e]. Each
+// operation below follows one operation of the extended computation and
+// widens e by the difference of the two inputs' ranges and by both
+// roundings (of the double and of the extended result), so the extended
+// value stays inside. A decision whose margin exceeds the bounds is the
+// extended computation's decision; anything closer, or not finite, is left
+// to the extended computation itself.
+struct Schranke {
+    double v = 0, e = 0;
+};
+constexpr double Rundung = 1.2e-16;   // half an ulp of double plus one of extended, relative
+constexpr double Zuschlag = 1 + 1e-14;  // the rounding of the bound itself
+constexpr double Winzig = 1e-100;     // results near the subnormal range (kept far from it: slow)
+
+inline Schranke Gebunden(double v, double Abstand) {
+    return {v, (Abstand + std::fabs(v) * Rundung) * Zuschlag + Winzig};
+}
+inline Schranke Aus(Extended L) {
+    const double v = static_cast<double>(L);
+    return {v, static_cast<double>(std::fabs(L - static_cast<Extended>(v))) * Zuschlag + Winzig};
+}
+inline Schranke operator+(Schranke a, Schranke b) { return Gebunden(a.v + b.v, a.e + b.e); }
+inline Schranke operator-(Schranke a, Schranke b) { return Gebunden(a.v - b.v, a.e + b.e); }
+inline Schranke operator-(Schranke a) { return {-a.v, a.e}; }
+inline Schranke operator*(Schranke a, Schranke b) {
+    return Gebunden(a.v * b.v, std::fabs(a.v) * b.e + (std::fabs(b.v) + b.e) * a.e);
+}
+// Only for |b.v| > b.e: the extended divisor is not 0.
+inline Schranke operator/(Schranke a, Schranke b) {
+    const double v = a.v / b.v;
+    return Gebunden(v, (a.e + std::fabs(v) * (1 + 1e-15) * b.e) / (std::fabs(b.v) - b.e));
+}
+inline Schranke Abs(Schranke a) { return {std::fabs(a.v), a.e}; }
+// Of a value that is not negative in either computation.
+inline Schranke Wurzel(Schranke a) {
+    const double v = std::sqrt(a.v);
+    const double w = std::sqrt(a.e);
+    return Gebunden(v, v > 0 ? std::min(a.e / v, w) : w);
+}
+// Whether the extended a < b: 1 surely, 0 surely not, -1 not sure.
+inline int Kleiner(Schranke a, Schranke b) {
+    const double d = b.v - a.v;
+    const double r = (a.e + b.e) * Zuschlag + std::fabs(d) * 2.3e-16 + Winzig;
+    return d > r ? 1 : d < -r ? 0 : -1;
+}
+// a && b of such answers.
+inline int Und(int a, int b) { return a == 0 || b == 0 ? 0 : a == 1 && b == 1 ? 1 : -1; }
+
+struct Vek3 {
+    Schranke x, y, z;
+};
+inline Vek3 Aus(const TVek_R3& v) { return {Aus(v.x), Aus(v.y), Aus(v.z)}; }
+
+// The view's constants the recovery reads, as bounded doubles.
+struct SichtSchranken {
+    Schranke ox, oy, Vx, Vy, fest, s1, s2, Tol, Grenze;
+    Vek3 Aug, P;
+    bool versatz = false;
+};
+
+// Sehstrahl in bounded doubles.
+void StrahlSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, Vek3& A, Vek3& u) {
+    Schranke bx = Aus(S.x) - s.ox, by = Aus(S.y) - s.oy;
+    if (s.versatz) {
+        bx = bx + s.Vx;
+        by = by + s.Vy;
+    }
+    Vek3 X;
+    switch (ProjEbene) {
+        case 1: X = {bx, s.fest, by}; break;
+        case 2: X = {s.fest, bx, by}; break;
+        default: X = {-by, bx, s.fest}; break;
+    }
+    if (!zentral) {
+        A = X;
+        u = s.P;
+        return;
+    }
+    switch (ProjEbene) {
+        case 1:
+            X.x = X.x / s.s1;
+            X.z = X.z / s.s2;
+            break;
+        case 2:
+            X.y = X.y / s.s1;
+            X.z = X.z / s.s2;
+            break;
+        default:
+            X.y = X.y / s.s1;
+            X.x = X.x / s.s2;
+            break;
+    }
+    A = s.Aug;
+    u = {X.x - s.Aug.x, X.y - s.Aug.y, X.z - s.Aug.z};
+}
+
+// The segment's data for the recovery.
+struct GenauSchranken {
+    Vek3 A, v;
+};
+
+// PunktAufStreckeGenau in bounded doubles: false when not sure.
+bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                    const Schranke& Tol, Vek3& Q) {
+    const Schranke Null{};
+    if (rNull == 1 || g.vNull) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    if (rNull < 0) return false;
+    const Vek3& v = b.v;
+    const Schranke& vk = g.vKoord == 0 ? v.x : g.vKoord == 1 ? v.y : v.z;
+    if (!(std::fabs(vk.v) > vk.e)) return false;
+    const Schranke k = (g.vKoord == 0 ? u.x : g.vKoord == 1 ? u.y : u.z) / vk;
+    const int parallel = Und(Und(Kleiner(Abs(u.x - k * v.x), Tol), Kleiner(Abs(u.y - k * v.y), Tol)),
+                             Kleiner(Abs(u.z - k * v.z), Tol));
+    if (parallel < 0) return false;
+    if (parallel == 1) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    const Vek3 d{b.A.x - rA.x, b.A.y - rA.y, b.A.z - rA.z};
+    // Determinante3(u, v, d), term by term in its order.
+    const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
+                         (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
+    const int eben = Kleiner(Abs(det), Tol);
+    if (eben < 0) return false;
+    if (eben == 0) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    const Schranke* paare[3][4] = {{&u.x, &u.y, &v.x, &v.y}, {&u.y, &u.z, &v.y, &v.z}, {&u.x, &u.z, &v.x, &v.z}};
+    const Schranke* dd[3][2] = {{&d.x, &d.y}, {&d.y, &d.z}, {&d.x, &d.z}};
+    for (int p = 0; p < 3; ++p) {
+        const Schranke &a1 = *paare[p][0], &a2 = *paare[p][1], &b1 = *paare[p][2], &b2 = *paare[p][3];
+        const Schranke D = a1 * b2 - a2 * b1;
+        const int klein = Kleiner(Abs(D), Tol);
+        if (klein < 0) return false;
+        if (klein == 1) continue;
+        const Schranke t = (a1 * *dd[p][1] - a2 * *dd[p][0]) / D;
+        Q = {b.A.x - t * v.x, b.A.y - t * v.y, b.A.z - t * v.z};
+        return true;
+    }
+    Q = {Null, Null, Null};
+    return true;
+}
+
 // The comparison of the plain transcription (Vergleichen in
 // VerdeckteLinien.cpp) on prepared data: the same values, so the same
 // decisions.
-bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze) {
+// The recovery of Qi and Qj and their comparison in bounded doubles; -1
+// when that is not sure.
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, const Genau& I,
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
+    Vek3 A, u;
+    StrahlSchranken(s, zentral, S, A, u);
+    const int rNull = Und(Und(Kleiner(Abs(u.x), s.Tol), Kleiner(Abs(u.y), s.Tol)), Kleiner(Abs(u.z), s.Tol));
+    Vek3 Qi, Qj;
+    if (!PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi) || !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+    if (zentral) {
+        const auto abstand = [&s](const Vek3& Q) {
+            const Schranke dx = s.Aug.x - Q.x, dy = s.Aug.y - Q.y, dz = s.Aug.z - Q.z;
+            return Wurzel(dx * dx + dy * dy + dz * dz);
+        };
+        const Schranke di = abstand(Qi);
+        return Kleiner(abstand(Qj) - s.Tol, di);
+    }
+    const Schranke dx = Qj.x - Qi.x, dy = Qj.y - Qi.y, dz = Qj.z - Qi.z;
+    return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
+}
+
+bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze,
+                    const SichtSchranken* s, const GenauSchranken* IB, const GenauSchranken* JB) {
     const Extended det = I.u.x * J.u.y - I.u.y * J.u.x;
     if (std::fabs(det) >= Toleranz) {
         // SchnittpunktZweierGeraden2D
@@ -135,6 +308,10 @@ bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, 
             S = {I.E1.x + r * I.u.x, I.E1.y + r * I.u.y};
         }
         if (!AufStrecke(Lambda(I, S)) || !AufStrecke(Lambda(J, S))) return true;
+        if (s) {
+            const int sicher = RaumvergleichSchranken(*s, zentral, S, I, *IB, J, *JB);
+            if (sicher >= 0) return sicher == 1;
+        }
         const Strahl r = Sehstrahl(S, zentral);
         const bool rNull = IstNullvektor(r.u);
         const TVek_R3 Qi = PunktAufStreckeGenau(r, rNull, I);
@@ -443,6 +620,11 @@ struct Zwischenspeicher {
     bool zentral = false;
     Extended Grenze = 0;  // parallel projection: -Toleranz · |ProjRichtung|
     std::vector<Genau> Exakt;
+    // The same in bounded doubles, for the recovery of the space points;
+    // MitSchranken false when the view's constants do not allow it.
+    bool MitSchranken = false;
+    SichtSchranken Sicht;
+    std::vector<GenauSchranken> Schranken;
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
     // Folge[Versatz + 1 .. Versatz + m]: the entries still to draw, in
@@ -467,6 +649,7 @@ Zwischenspeicher& Speicher() {
     if (z.Folge.empty()) {
         constexpr std::size_t N = StreckenHoechstzahl + 2;
         z.Exakt.resize(N);
+        z.Schranken.resize(N);
         z.Schnell.resize(N);
         z.PixelA.resize(N);
         z.PixelB.resize(N);
@@ -502,14 +685,36 @@ bool Vergleich(const Zwischenspeicher& z, int i, int j) {
             if (ti < -mi || ti > 1 + mi || tj < -mj || tj > 1 + mj) return true;
         }
     }
-    return VergleichGenau(z.Exakt[static_cast<std::size_t>(i)], z.Exakt[static_cast<std::size_t>(j)], i, j,
-                          z.zentral, z.Grenze);
+    const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
+    return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze, z.MitSchranken ? &z.Sicht : nullptr,
+                          &z.Schranken[ui], &z.Schranken[uj]);
+}
+
+// The view's constants of Sehstrahl as bounded doubles; false when a
+// division by them would not be sure.
+bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
+    if (ProjEbene < 1 || ProjEbene > 3) return false;
+    s.ox = Aus(AchsenKreuz.UrsprungX + VerschiebungX);
+    s.oy = Aus(AchsenKreuz.UrsprungY + VerschiebungY);
+    s.versatz = zentral && AugpunktMitte && !AugpunktDurchgang;
+    s.Vx = Aus(UrsprungVersatz.x);
+    s.Vy = Aus(UrsprungVersatz.y);
+    const TVek_R3& E = (zentral ? ProjEbeneZentral : ProjEbeneParallel).Stuetzvektor;
+    s.fest = Aus(ProjEbene == 1 ? E.y : ProjEbene == 2 ? E.x : E.z);
+    s.s1 = Aus(ProjEbene == 1 ? MassstabX : MassstabY);
+    s.s2 = Aus(ProjEbene == 3 ? MassstabX * SkFz : MassstabZ * SkFz);
+    s.Tol = Aus(Toleranz);
+    s.Grenze = Aus(-Toleranz * Betrag(ProjRichtung));
+    s.Aug = Aus(Augpunkt);
+    s.P = Aus(ProjRichtung);
+    return std::fabs(s.s1.v) > s.s1.e && std::fabs(s.s2.v) > s.s2.e;
 }
 
 void Vorbereiten(Zwischenspeicher& z, int n) {
     z.n = n;
     z.zentral = Zentralprojektion;
     z.Grenze = -Toleranz * Betrag(ProjRichtung);
+    z.MitSchranken = SichtVorbereiten(z.Sicht, z.zentral);
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
         TGer_R2 G;
@@ -527,6 +732,7 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
+        z.Schranken[u] = {Aus(e.T.A), Aus(e.v)};
         z.Schnell[u] = SchnelltestBerechnen(G);
     }
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n);
