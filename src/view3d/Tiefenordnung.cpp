@@ -133,13 +133,14 @@ TVek_R3 PunktAufStreckeGenau(const Strahl& r, bool rNull, const Genau& g) {
 struct Schranke {
     double v = 0, e = 0;
 };
-constexpr double Rundung = 1.2e-16;   // half an ulp of double plus one of extended, relative
-constexpr double Zuschlag = 1 + 1e-14;  // the rounding of the bound itself
-constexpr double Winzig = 1e-100;     // results near the subnormal range (kept far from it: slow)
+constexpr double Rundung = 1.2e-16;  // half an ulp of double plus one of extended, relative
+constexpr double Winzig = 1e-100;    // results near the subnormal range (kept far from it: slow)
+// Every bound below is a sum and product of non-negative terms, so its own
+// rounding makes it smaller by at most a factor 1 - 2^-53 per operation; a
+// decision widens it by far more than the chains here can lose.
+constexpr double Zuschlag = 1 + 1e-12;
 
-inline Schranke Gebunden(double v, double Abstand) {
-    return {v, (Abstand + std::fabs(v) * Rundung) * Zuschlag + Winzig};
-}
+inline Schranke Gebunden(double v, double Abstand) { return {v, Abstand + std::fabs(v) * Rundung + Winzig}; }
 inline Schranke Aus(Extended L) {
     const double v = static_cast<double>(L);
     return {v, static_cast<double>(std::fabs(L - static_cast<Extended>(v))) * Zuschlag + Winzig};
@@ -150,7 +151,10 @@ inline Schranke operator-(Schranke a) { return {-a.v, a.e}; }
 inline Schranke operator*(Schranke a, Schranke b) {
     return Gebunden(a.v * b.v, std::fabs(a.v) * b.e + (std::fabs(b.v) + b.e) * a.e);
 }
-// Only for |b.v| > b.e: the extended divisor is not 0.
+// A divisor whose extended value is surely not 0, and far enough from it
+// that the bound of the quotient does not hinge on the rounding of b.e.
+inline bool Teiler(Schranke b) { return std::fabs(b.v) > 2 * b.e; }
+// Only for Teiler(b).
 inline Schranke operator/(Schranke a, Schranke b) {
     const double v = a.v / b.v;
     return Gebunden(v, (a.e + std::fabs(v) * (1 + 1e-15) * b.e) / (std::fabs(b.v) - b.e));
@@ -165,7 +169,7 @@ inline Schranke Wurzel(Schranke a) {
 // Whether the extended a < b: 1 surely, 0 surely not, -1 not sure.
 inline int Kleiner(Schranke a, Schranke b) {
     const double d = b.v - a.v;
-    const double r = (a.e + b.e) * Zuschlag + std::fabs(d) * 2.3e-16 + Winzig;
+    const double r = (a.e + b.e) * Zuschlag + std::fabs(d) * 2.3e-16 + 1e-90;
     return d > r ? 1 : d < -r ? 0 : -1;
 }
 // a && b of such answers.
@@ -235,10 +239,12 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
     if (rNull < 0) return false;
     const Vek3& v = b.v;
     const Schranke& vk = g.vKoord == 0 ? v.x : g.vKoord == 1 ? v.y : v.z;
-    if (!(std::fabs(vk.v) > vk.e)) return false;
+    if (!Teiler(vk)) return false;
     const Schranke k = (g.vKoord == 0 ? u.x : g.vKoord == 1 ? u.y : u.z) / vk;
-    const int parallel = Und(Und(Kleiner(Abs(u.x - k * v.x), Tol), Kleiner(Abs(u.y - k * v.y), Tol)),
-                             Kleiner(Abs(u.z - k * v.z), Tol));
+    // LinearAbhaengig2's three tests; one that surely fails decides.
+    int parallel = Kleiner(Abs(u.x - k * v.x), Tol);
+    if (parallel != 0) parallel = Und(parallel, Kleiner(Abs(u.y - k * v.y), Tol));
+    if (parallel != 0) parallel = Und(parallel, Kleiner(Abs(u.z - k * v.z), Tol));
     if (parallel < 0) return false;
     if (parallel == 1) {
         Q = {Null, Null, Null};
@@ -262,6 +268,7 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
         const int klein = Kleiner(Abs(D), Tol);
         if (klein < 0) return false;
         if (klein == 1) continue;
+        if (!Teiler(D)) return false;
         const Schranke t = (a1 * *dd[p][1] - a2 * *dd[p][0]) / D;
         Q = {b.A.x - t * v.x, b.A.y - t * v.y, b.A.z - t * v.z};
         return true;
@@ -707,7 +714,7 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     s.Grenze = Aus(-Toleranz * Betrag(ProjRichtung));
     s.Aug = Aus(Augpunkt);
     s.P = Aus(ProjRichtung);
-    return std::fabs(s.s1.v) > s.s1.e && std::fabs(s.s2.v) > s.s2.e;
+    return Teiler(s.s1) && Teiler(s.s2);
 }
 
 void Vorbereiten(Zwischenspeicher& z, int n) {
