@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <numbers>
 #include <utility>
@@ -188,8 +189,8 @@ struct SichtSchranken {
 };
 
 // Sehstrahl in bounded doubles.
-void StrahlSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, Vek3& A, Vek3& u) {
-    Schranke bx = Aus(S.x) - s.ox, by = Aus(S.y) - s.oy;
+void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, Vek3& A, Vek3& u) {
+    Schranke bx = Sx - s.ox, by = Sy - s.oy;
     if (s.versatz) {
         bx = bx + s.Vx;
         by = by + s.Vy;
@@ -221,6 +222,11 @@ void StrahlSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, Ve
     }
     A = s.Aug;
     u = {X.x - s.Aug.x, X.y - s.Aug.y, X.z - s.Aug.z};
+}
+
+// IstNullvektor in bounded doubles.
+int Nullvektor(const Vek3& u, const Schranke& Tol) {
+    return Und(Und(Kleiner(Abs(u.x), Tol), Kleiner(Abs(u.y), Tol)), Kleiner(Abs(u.z), Tol));
 }
 
 // The segment's data for the recovery.
@@ -282,23 +288,31 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 // decisions.
 // The recovery of Qi and Qj and their comparison in bounded doubles; -1
 // when that is not sure.
-int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
-    Vek3 A, u;
-    StrahlSchranken(s, zentral, S, A, u);
-    const int rNull = Und(Und(Kleiner(Abs(u.x), s.Tol), Kleiner(Abs(u.y), s.Tol)), Kleiner(Abs(u.z), s.Tol));
-    Vek3 Qi, Qj;
-    if (!PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi) || !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+// The distance from the eye point as the central comparison computes it.
+Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
+    const Schranke dx = s.Aug.x - Q.x, dy = s.Aug.y - Q.y, dz = s.Aug.z - Q.z;
+    return Wurzel(dx * dx + dy * dy + dz * dz);
+}
+
+// The comparison of the recovered points: di > dj - Toleranz (central),
+// (Qj - Qi)·ProjRichtung > Grenze (parallel).
+int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj) {
     if (zentral) {
-        const auto abstand = [&s](const Vek3& Q) {
-            const Schranke dx = s.Aug.x - Q.x, dy = s.Aug.y - Q.y, dz = s.Aug.z - Q.z;
-            return Wurzel(dx * dx + dy * dy + dz * dz);
-        };
-        const Schranke di = abstand(Qi);
-        return Kleiner(abstand(Qj) - s.Tol, di);
+        const Schranke di = AbstandVomAuge(s, Qi);
+        return Kleiner(AbstandVomAuge(s, Qj) - s.Tol, di);
     }
     const Schranke dx = Qj.x - Qi.x, dy = Qj.y - Qi.y, dz = Qj.z - Qi.z;
     return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
+}
+
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, const Genau& I,
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
+    Vek3 A, u;
+    StrahlSchranken(s, zentral, Aus(S.x), Aus(S.y), A, u);
+    const int rNull = Nullvektor(u, s.Tol);
+    Vek3 Qi, Qj;
+    if (!PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi) || !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+    return RaumpunkteVergleichen(s, zentral, Qi, Qj);
 }
 
 bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze,
@@ -618,6 +632,20 @@ private:
 
 // ---- The pass ---------------------------------------------------------------------------
 
+// What the recovery of the space points gives for one end of a segment and
+// any ray through a picture point within EndeSpielraum[Stufe] of that end's
+// picture (in each coordinate): Q, and in central projection its distance
+// from the eye point. Zustand -1 not yet known, 0 not sure, 1 known. The
+// finer margin serves pairs whose crossing is known more closely; it keeps
+// the bounds narrow where the picture's scale is large (parallel
+// projection measures depth in pixels).
+struct EndZeugnis {
+    signed char Zustand = -1;
+    Vek3 Q;
+    Schranke d;
+};
+constexpr double EndeSpielraum[2] = {1e-11, 1e-13};
+
 constexpr std::size_t BitZeile = (StreckenHoechstzahl + 2 + 63) / 64;
 
 // Everything the pass needs, index 1..n; kept between passes so nothing is
@@ -632,6 +660,14 @@ struct Zwischenspeicher {
     bool MitSchranken = false;
     SichtSchranken Sicht;
     std::vector<GenauSchranken> Schranken;
+    // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
+    // number of its space point (equal points, equal numbers), and what the
+    // recovery gives for rays through points near that picture (found when
+    // first needed).
+    std::vector<TVek_R2> EndBild;
+    std::vector<int> EndNummer;
+    std::vector<EndZeugnis> Zeugnisse[2];
+    std::vector<int> Tabelle;  // hash table of the numbering
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
     // Folge[Versatz + 1 .. Versatz + m]: the entries still to draw, in
@@ -657,6 +693,10 @@ Zwischenspeicher& Speicher() {
         constexpr std::size_t N = StreckenHoechstzahl + 2;
         z.Exakt.resize(N);
         z.Schranken.resize(N);
+        z.EndBild.resize(2 * N);
+        z.EndNummer.resize(2 * N);
+        z.Zeugnisse[0].resize(2 * N);
+        z.Zeugnisse[1].resize(2 * N);
         z.Schnell.resize(N);
         z.PixelA.resize(N);
         z.PixelB.resize(N);
@@ -671,12 +711,75 @@ Zwischenspeicher& Speicher() {
     return z;
 }
 
+// The bounds of EndZeugnis for end e (0: A, 1: B) of entry k; nullptr when
+// they are not sure.
+const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
+    EndZeugnis& Z = z.Zeugnisse[Stufe][2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e)];
+    if (Z.Zustand < 0) {
+        Z.Zustand = 0;
+        const TVek_R2& p = z.EndBild[2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e)];
+        Schranke Sx = Aus(p.x), Sy = Aus(p.y);
+        Sx.e += EndeSpielraum[Stufe];
+        Sy.e += EndeSpielraum[Stufe];
+        Vek3 A, u;
+        StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
+        const auto uk = static_cast<std::size_t>(k);
+        if (PunktSchranken(A, u, Nullvektor(u, z.Sicht.Tol), z.Exakt[uk], z.Schranken[uk], z.Sicht.Tol, Z.Q)) {
+            if (z.zentral) Z.d = AbstandVomAuge(z.Sicht, Z.Q);
+            Z.Zustand = 1;
+        }
+    }
+    return Z.Zustand == 1 ? &Z : nullptr;
+}
+
+// Segments with a common end whose pictures cross at a clear angle (most
+// pairs of a mesh or a fan): the crossing point the comparison computes lies
+// so close to the common end's picture that, if the pictures cross within
+// both at all, the recovered space points lie within the bounds of both
+// ends' EndZeugnis. When those bounds make the comparison of the space
+// points true, the pair compares true either way.
+bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
+    if (!z.MitSchranken) return false;
+    const std::size_t a = 2 * static_cast<std::size_t>(i), b = 2 * static_cast<std::size_t>(j);
+    int ei = -1, ej = -1;
+    for (int p = 0; p < 2 && ei < 0; ++p)
+        for (int q = 0; q < 2; ++q)
+            if (z.EndNummer[a + static_cast<std::size_t>(p)] == z.EndNummer[b + static_cast<std::size_t>(q)]) {
+                ei = p;
+                ej = q;
+                break;
+            }
+    if (ei < 0) return false;
+    const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
+    const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
+    // The comparison takes the branch of crossing pictures.
+    if (!(std::fabs(I.u.x * J.u.y - I.u.y * J.u.x) >= Toleranz)) return false;
+    // The crossing point S lies within U·K·(22.3 / sin θ + 4.4) of the common
+    // end's picture, U = 2^-64, K the largest coordinate of the pictures'
+    // ends: from the rounding of the crossing and of the pictures'
+    // directions; here with a factor of about 6 in reserve.
+    const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
+    const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
+    const double laengen = std::sqrt(si.ux * si.ux + si.uy * si.uy) * std::sqrt(sj.ux * sj.ux + sj.uy * sj.uy);
+    const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) / (laengen * (1 + 1e-14)) - 1e-15;
+    const double K = std::max(si.K, sj.K);
+    const double abstand = 1e-17 * K / sinus + 1e-18 * K;
+    if (!(sinus > 0) || !(abstand <= EndeSpielraum[0])) return false;
+    const int Stufe = abstand <= EndeSpielraum[1] ? 1 : 0;
+    const EndZeugnis* Zi = Zeugnis(z, i, ei, Stufe);
+    if (!Zi) return false;
+    const EndZeugnis* Zj = Zeugnis(z, j, ej, Stufe);
+    if (!Zj) return false;
+    if (z.zentral) return Kleiner(Zj->d - z.Sicht.Tol, Zi->d) == 1;
+    return RaumpunkteVergleichen(z.Sicht, false, Zi->Q, Zj->Q) == 1;
+}
+
 // The comparison of St[i] and St[j] from the prepared data. Pictures that
 // surely cross as lines (clearly not parallel) need no more when their
 // boxes cannot meet, or when the crossing lies clearly off one of them;
 // the margins cover how far the exact comparison's crossing point and its
 // λ may stray by rounding.
-bool Vergleich(const Zwischenspeicher& z, int i, int j) {
+bool Vergleich(Zwischenspeicher& z, int i, int j) {
     const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
     const double D = a.ux * b.uy - a.uy * b.ux;
@@ -692,6 +795,7 @@ bool Vergleich(const Zwischenspeicher& z, int i, int j) {
             if (ti < -mi || ti > 1 + mi || tj < -mj || tj > 1 + mj) return true;
         }
     }
+    if (GemeinsamesEndeWahr(z, i, j)) return true;
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze, z.MitSchranken ? &z.Sicht : nullptr,
                           &z.Schranken[ui], &z.Schranken[uj]);
@@ -717,6 +821,41 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     return Teiler(s.s1) && Teiler(s.s2);
 }
 
+// Numbers the ends of St[1..n] by their space points: equal points, equal
+// numbers (through a hash table over the points' doubles).
+void EndenNummerieren(Zwischenspeicher& z, int n) {
+    std::size_t groesse = 16;
+    while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
+    z.Tabelle.assign(groesse, -1);
+    const auto punkt = [](int ende) -> const TVek_R3& { return ende % 2 ? St[ende / 2].B : St[ende / 2].A; };
+    const auto bits = [](Extended v) {
+        const double d = static_cast<double>(v);
+        std::uint64_t b;
+        std::memcpy(&b, &d, sizeof b);
+        return b;
+    };
+    for (int ende = 2; ende < 2 * n + 2; ++ende) {
+        const TVek_R3& P = punkt(ende);
+        std::uint64_t h = bits(P.x) * 0x9E3779B97F4A7C15ull;
+        h = (h ^ (h >> 29) ^ bits(P.y)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ (h >> 31) ^ bits(P.z)) * 0x94D049BB133111EBull;
+        std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
+        while (true) {
+            const int da = z.Tabelle[platz];
+            if (da < 0) {
+                z.Tabelle[platz] = ende;
+                z.EndNummer[static_cast<std::size_t>(ende)] = ende;
+                break;
+            }
+            if (punkt(da) == P) {
+                z.EndNummer[static_cast<std::size_t>(ende)] = da;
+                break;
+            }
+            platz = (platz + 1) & (groesse - 1);
+        }
+    }
+}
+
 void Vorbereiten(Zwischenspeicher& z, int n) {
     z.n = n;
     z.zentral = Zentralprojektion;
@@ -731,6 +870,9 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
         z.PixelA[u] = {PA.x, BildY(PA.y)};
         z.PixelB[u] = {PB.x, BildY(PB.y)};
+        z.EndBild[2 * u] = PA;
+        z.EndBild[2 * u + 1] = PB;
+        for (auto& Stufe : z.Zeugnisse) Stufe[2 * u].Zustand = Stufe[2 * u + 1].Zustand = -1;
         Genau& e = z.Exakt[u];
         e.E1 = G.Stuetzpunkt;
         e.u = G.Richtung;
@@ -742,6 +884,7 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         z.Schranken[u] = {Aus(e.T.A), Aus(e.v)};
         z.Schnell[u] = SchnelltestBerechnen(G);
     }
+    EndenNummerieren(z, n);
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n);
 }
 
