@@ -805,9 +805,15 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
                           1.3e-16 * (std::fabs(a.ux) * (std::fabs(b.y1) + std::fabs(a.y1) + std::fabs(cy)) +
                                      std::fabs(a.uy) * (std::fabs(b.x1) + std::fabs(a.x1) + std::fabs(cx))) +
                           1e-300;
+        const Extended Si = z.Exakt[static_cast<std::size_t>(i)].T.Summe;
+        const Extended Sj = z.Exakt[static_cast<std::size_t>(j)].T.Summe;
         if (std::fabs(q) - f > 1.0000001e-9) {
             if (!z.zentral) return true;
-            return z.Exakt[static_cast<std::size_t>(i)].T.Summe > z.Exakt[static_cast<std::size_t>(j)].T.Summe - Toleranz;
+            return Si > Sj - Toleranz;
+        }
+        if (std::fabs(q) + f < 0.9999999e-9) {  // surely one line
+            if (z.zentral) return Si >= Sj - Toleranz;
+            return EineBildgeradeParallel(St[i], St[j]);
         }
     }
     if (GemeinsamesEndeWahr(z, i, j)) return true;
