@@ -183,7 +183,7 @@ inline Vek3 Aus(const TVek_R3& v) { return {Aus(v.x), Aus(v.y), Aus(v.z)}; }
 
 // The view's constants the recovery reads, as bounded doubles.
 struct SichtSchranken {
-    Schranke ox, oy, Vx, Vy, fest, s1, s2, Tol, Grenze;
+    Schranke ox, oy, Vx, Vy, fest, s1, s2, Tol, Eins, Grenze;
     Vek3 Aug, P;
     bool versatz = false;
 };
@@ -229,9 +229,10 @@ int Nullvektor(const Vek3& u, const Schranke& Tol) {
     return Und(Und(Kleiner(Abs(u.x), Tol), Kleiner(Abs(u.y), Tol)), Kleiner(Abs(u.z), Tol));
 }
 
-// The segment's data for the recovery.
+// The segment's data for the recovery, and its picture.
 struct GenauSchranken {
     Vek3 A, v;
+    Schranke E1x, E1y, ux, uy;
 };
 
 // PunktAufStreckeGenau in bounded doubles: false when not sure.
@@ -305,14 +306,44 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
     return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
 }
 
-int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, const TVek_R2& S, const Genau& I,
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
                            const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
     Vek3 A, u;
-    StrahlSchranken(s, zentral, Aus(S.x), Aus(S.y), A, u);
+    StrahlSchranken(s, zentral, Sx, Sy, A, u);
     const int rNull = Nullvektor(u, s.Tol);
     Vek3 Qi, Qj;
     if (!PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi) || !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
     return RaumpunkteVergleichen(s, zentral, Qi, Qj);
+}
+
+// The comparison of crossing pictures in bounded doubles, from the crossing
+// point on: 1 or 0 when the result is sure, -1 when not (or when the
+// pictures are not surely crossing lines).
+int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
+                      const Genau& J, const GenauSchranken& JB) {
+    if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
+    const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
+    if (Kleiner(Abs(det), s.Tol) != 0) return -1;
+    // SchnittpunktZweierGeraden2D
+    const Schranke Cx = JB.E1x - IB.E1x, Cy = JB.E1y - IB.E1y;
+    const Schranke mx = -JB.ux, my = -JB.uy;
+    const Schranke D = IB.ux * my - IB.uy * mx;
+    if (!Teiler(D)) return -1;
+    const Schranke r = (Cx * my - Cy * mx) / D;
+    const Schranke Sx = IB.E1x + r * IB.ux, Sy = IB.E1y + r * IB.uy;
+    // λ of both, and whether it lies within -Toleranz .. 1.000000001.
+    int drin = 1;
+    for (const auto* g : {&IB, &JB}) {
+        const bool ausX = (g == &IB ? I : J).LambdaArt == 0;
+        const Schranke& teiler = ausX ? g->ux : g->uy;
+        if (!Teiler(teiler)) return -1;
+        const Schranke Lambda = ((ausX ? Sx - g->E1x : Sy - g->E1y)) / teiler;
+        const int auf = Und(Kleiner(-s.Tol, Lambda), Kleiner(Lambda, s.Eins));
+        if (auf == 0) return 1;  // off a picture: true
+        if (auf < 0) drin = -1;
+    }
+    if (drin < 0) return -1;
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB);
 }
 
 bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze,
@@ -330,7 +361,7 @@ bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, 
         }
         if (!AufStrecke(Lambda(I, S)) || !AufStrecke(Lambda(J, S))) return true;
         if (s) {
-            const int sicher = RaumvergleichSchranken(*s, zentral, S, I, *IB, J, *JB);
+            const int sicher = RaumvergleichSchranken(*s, zentral, Aus(S.x), Aus(S.y), I, *IB, J, *JB);
             if (sicher >= 0) return sicher == 1;
         }
         const Strahl r = Sehstrahl(S, zentral);
@@ -818,6 +849,11 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
     }
     if (GemeinsamesEndeWahr(z, i, j)) return true;
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
+    if (z.MitSchranken) {
+        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], z.Schranken[ui], z.Exakt[uj],
+                                             z.Schranken[uj]);
+        if (sicher >= 0) return sicher == 1;
+    }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze, z.MitSchranken ? &z.Sicht : nullptr,
                           &z.Schranken[ui], &z.Schranken[uj]);
 }
@@ -836,6 +872,7 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     s.s1 = Aus(ProjEbene == 1 ? MassstabX : MassstabY);
     s.s2 = Aus(ProjEbene == 3 ? MassstabX * SkFz : MassstabZ * SkFz);
     s.Tol = Aus(Toleranz);
+    s.Eins = Aus(1.000000001L);
     s.Grenze = Aus(-Toleranz * Betrag(ProjRichtung));
     s.Aug = Aus(Augpunkt);
     s.P = Aus(ProjRichtung);
@@ -902,7 +939,7 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        z.Schranken[u] = {Aus(e.T.A), Aus(e.v)};
+        z.Schranken[u] = {Aus(e.T.A), Aus(e.v), Aus(e.E1.x), Aus(e.E1.y), Aus(e.u.x), Aus(e.u.y)};
         z.Schnell[u] = SchnelltestBerechnen(G);
     }
     EndenNummerieren(z, n);
