@@ -42,13 +42,15 @@ struct Schnelltest {
     double x1, y1;     // Stuetzpunkt
     double K;          // largest coordinate, plus 1
     bool Hauptachse;   // λ comes surely from a coordinate of at least n / 4
+    bool Punkt;        // a picture of no length at all: Richtung exactly (0, 0)
 };
 
 Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     const double x1 = static_cast<double>(G.Endpunkt1.x), y1 = static_cast<double>(G.Endpunkt1.y);
     const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
     const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
-    Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf, false};
+    Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf, false,
+                  G.Richtung.x == 0 && G.Richtung.y == 0};
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {
         t.n = inf;  // never passes the quick test
@@ -813,6 +815,20 @@ bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
 bool Vergleich(Zwischenspeicher& z, int i, int j) {
     const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
+    if (a.Punkt || b.Punkt) {
+        // A picture of no length: LageZweierGeraden2D multiplies its
+        // direction (0, 0) into the first determinant, which is 0 (or NaN),
+        // and into the second as well when it is St[i]'s: one line. As
+        // VergleichGenau goes on from there.
+        const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
+        const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
+        if (!a.Punkt) {
+            const TVek_R2 d{J.E1.x - I.E1.x, J.E1.y - I.E1.y};
+            if (std::fabs(I.u.x * d.y - I.u.y * d.x) >= Toleranz) return !z.zentral || I.T.Summe > J.T.Summe - Toleranz;
+        }
+        if (z.zentral) return I.T.Summe >= J.T.Summe - Toleranz;
+        return EineBildgeradeParallel(St[i], St[j]);
+    }
     const double D = a.ux * b.uy - a.uy * b.ux;
     const double dd = std::fabs(D);
     if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
