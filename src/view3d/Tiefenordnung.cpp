@@ -43,6 +43,7 @@ struct Schnelltest {
     double K;          // largest coordinate, plus 1
     bool Hauptachse;   // λ comes surely from a coordinate of at least n / 4
     bool Punkt;        // a picture of no length at all: Richtung exactly (0, 0)
+    double Laenge;     // |Richtung|
 };
 
 Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
@@ -50,7 +51,7 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
     const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
     Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf, false,
-                  G.Richtung.x == 0 && G.Richtung.y == 0};
+                  G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy)};
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {
         t.n = inf;  // never passes the quick test
@@ -260,10 +261,33 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
         return true;
     }
     const Vek3 d{b.A.x - rA.x, b.A.y - rA.y, b.A.z - rA.z};
-    // Determinante3(u, v, d), term by term in its order.
-    const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
-                         (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
-    const int eben = Kleiner(Abs(det), Tol);
+    // Determinante3(u, v, d) < Toleranz? First in plain doubles, bounded by
+    // the magnitudes: the determinant is linear in each argument, so the
+    // inputs' distances from the extended values add at most 6 · (each
+    // distance times the other two largest coordinates); each evaluation
+    // rounds each of its six terms through five operations.
+    int eben = -1;
+    {
+        const auto gross = [](const Vek3& w) {
+            return std::max({std::fabs(w.x.v), std::fabs(w.y.v), std::fabs(w.z.v)});
+        };
+        const auto fehler = [](const Vek3& w) { return std::max({w.x.e, w.y.e, w.z.e}); };
+        const double mu = gross(u), mv = gross(v), md = gross(d), eu = fehler(u), ev = fehler(v), ed = fehler(d);
+        const double dv = u.x.v * v.y.v * d.z.v + v.x.v * d.y.v * u.z.v + d.x.v * u.y.v * v.z.v -
+                          (u.z.v * v.y.v * d.x.v + v.z.v * d.y.v * u.x.v + d.z.v * u.y.v * v.x.v);
+        const double B = (6 * (eu * (mv + ev) * (md + ed) + mu * ev * (md + ed) + mu * mv * ed) +
+                          4e-15 * (mu + eu) * (mv + ev) * (md + ed)) *
+                             Zuschlag +
+                         1e-90;
+        if (std::fabs(dv) + B < 0.9999999e-9) eben = 1;
+        else if (std::fabs(dv) - B > 1.0000001e-9) eben = 0;
+    }
+    if (eben < 0) {
+        // Term by term in its order.
+        const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
+                             (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
+        eben = Kleiner(Abs(det), Tol);
+    }
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};
@@ -348,8 +372,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB);
 }
 
-bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze,
-                    const SichtSchranken* s, const GenauSchranken* IB, const GenauSchranken* JB) {
+bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze) {
     const Extended det = I.u.x * J.u.y - I.u.y * J.u.x;
     if (std::fabs(det) >= Toleranz) {
         // SchnittpunktZweierGeraden2D
@@ -362,10 +385,6 @@ bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, 
             S = {I.E1.x + r * I.u.x, I.E1.y + r * I.u.y};
         }
         if (!AufStrecke(Lambda(I, S)) || !AufStrecke(Lambda(J, S))) return true;
-        if (s) {
-            const int sicher = RaumvergleichSchranken(*s, zentral, Aus(S.x), Aus(S.y), I, *IB, J, *JB);
-            if (sicher >= 0) return sicher == 1;
-        }
         const Strahl r = Sehstrahl(S, zentral);
         const bool rNull = IstNullvektor(r.u);
         const TVek_R3 Qi = PunktAufStreckeGenau(r, rNull, I);
@@ -507,7 +526,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
         y0 = std::min(y0, q.ymin);
         y1 = std::max(y1, q.ymax);
         Kmax = std::max(Kmax, q.K);
-        Lmin = std::min(Lmin, std::hypot(q.ux, q.uy));
+        Lmin = std::min(Lmin, q.Laenge);
     }
 
     // The margins. W covers the rounding of the crossing point and of λ in
@@ -548,7 +567,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
         Winkel_[u] = w;
         // Parallel or one line in the picture: |u_a × u_x| < 1e-9, so the
         // angle is below about pi/2 · 1e-9 / (|u_a| |u_x|).
-        Fenster_[u] = std::max(KleinsterWinkel, 2e-9 / (std::hypot(q.ux, q.uy) * Lmin)) * 1.01;
+        Fenster_[u] = std::max(KleinsterWinkel, 2e-9 / (q.Laenge * Lmin)) * 1.01;
         NachWinkel_.push_back(k);
     }
     EigeneAnfang_[static_cast<std::size_t>(n) + 1] = static_cast<int>(Zellen_.size());
@@ -714,8 +733,10 @@ struct Zwischenspeicher {
     // Vorher[Anfang[a] .. Anfang[a] + Anzahl[a]); Anfang -1 while unknown.
     std::vector<int> Anfang, Anzahl;
     std::vector<int> Vorher;
-    // The same as bits: row a, bit x.
+    // The same as bits, row a, bit x, for entries with many of them
+    // (BitsDa[a] once made).
     std::vector<std::uint64_t> VorherBits;
+    std::vector<char> BitsDa;
     Nachbarsuche Nachbarn;
     Ringsuche Ring;
 };
@@ -740,6 +761,7 @@ Zwischenspeicher& Speicher() {
         z.Anzahl.resize(N);
         z.Vorher.reserve(1 << 16);
         z.VorherBits.resize(N * BitZeile);
+        z.BitsDa.resize(N);
     }
     return z;
 }
@@ -793,8 +815,7 @@ bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
     // directions; here with a factor of about 6 in reserve.
     const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
-    const double laengen = std::sqrt(si.ux * si.ux + si.uy * si.uy) * std::sqrt(sj.ux * sj.ux + sj.uy * sj.uy);
-    const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) / (laengen * (1 + 1e-14)) - 1e-15;
+    const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) / (si.Laenge * sj.Laenge * (1 + 1e-14)) - 1e-15;
     const double K = std::max(si.K, sj.K);
     const double abstand = 1e-17 * K / sinus + 1e-18 * K;
     if (!(sinus > 0) || !(abstand <= EndeSpielraum[0])) return false;
@@ -870,8 +891,7 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
                                              z.Schranken[uj]);
         if (sicher >= 0) return sicher == 1;
     }
-    return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze, z.MitSchranken ? &z.Sicht : nullptr,
-                          &z.Schranken[ui], &z.Schranken[uj]);
+    return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
 }
 
 // The view's constants of Sehstrahl as bounded doubles; false when a
@@ -1006,14 +1026,11 @@ void TiefenordnungZeichnen(int n) {
     do {
         const int a = Reihe[Versatz + 1];
         const auto ua = static_cast<std::size_t>(a);
-        std::uint64_t* bits = z.VorherBits.data() + ua * BitZeile;
         if (z.Anfang[ua] < 0) {
-            std::fill(bits, bits + BitZeile, std::uint64_t{0});
             z.Anfang[ua] = static_cast<int>(z.Vorher.size());
+            z.BitsDa[ua] = 0;
             const auto vergleichen = [&](int x) {
-                if (z.Gezeichnet[static_cast<std::size_t>(x)] || Vergleich(z, a, x)) return;
-                z.Vorher.push_back(x);
-                bits[static_cast<unsigned>(x) >> 6] |= std::uint64_t{1} << (x & 63);
+                if (!z.Gezeichnet[static_cast<std::size_t>(x)] && !Vergleich(z, a, x)) z.Vorher.push_back(x);
             };
             if (!z.Nachbarn.FuerKandidaten(a, vergleichen))
                 for (int k = 2; k <= m; ++k) vergleichen(Reihe[Versatz + k]);
@@ -1034,6 +1051,15 @@ void TiefenordnungZeichnen(int n) {
             z.Anzahl[ua] = bleiben;
         } else {
             // Many: walk the list from the front to the first of them.
+            std::uint64_t* bits = z.VorherBits.data() + ua * BitZeile;
+            if (!z.BitsDa[ua]) {
+                std::fill(bits, bits + BitZeile, std::uint64_t{0});
+                for (int k = 0; k < z.Anzahl[ua]; ++k) {
+                    const auto x = static_cast<unsigned>(z.Vorher[static_cast<std::size_t>(z.Anfang[ua] + k)]);
+                    bits[x >> 6] |= std::uint64_t{1} << (x & 63);
+                }
+                z.BitsDa[ua] = 1;
+            }
             for (int k = 2; k <= m; ++k) {
                 const auto x = static_cast<unsigned>(Reihe[Versatz + k]);
                 if (bits[x >> 6] >> (x & 63) & 1) {
