@@ -213,24 +213,6 @@ void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T) {
 
 // ---- Planes ----------------------------------------------------------------
 
-void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
-                             bool& ok, TVek_R3& X) {
-    TVek_R3 n, d, SP;
-    Vektorprodukt(A, B, n);
-    VektorAB(P, Q, d);
-    const Extended nenner = Skalarprodukt(d, n);
-    if (std::fabs(nenner) < Toleranz) {
-        ok = false;
-        return;
-    }
-    VektorAB(P, S, SP);
-    const Extended t = Skalarprodukt(SP, n) / nenner;
-    TVek_R3 td;
-    SMultiplikation(d, t, td);
-    VektSumme(P, td, X);
-    ok = true;
-}
-
 Extended AbstandPunktEbene(TVek_R3 P, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, TVek_R3& F) {
     TVek_R3 n, N, PN, X;
     Vektorprodukt(rv1, rv2, n);

@@ -150,8 +150,24 @@ void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T);
 
 // Intersection of the line through P and Q with the plane (S; A, B). ok is
 // false and X untouched when the line is parallel to the plane.
-void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
-                             bool& ok, TVek_R3& X);
+// Inline: every projected point of the picture goes through here.
+inline void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
+                                    bool& ok, TVek_R3& X) {
+    TVek_R3 n, d, SP;
+    Vektorprodukt(A, B, n);
+    VektorAB(P, Q, d);
+    const Extended nenner = Skalarprodukt(d, n);
+    if (std::fabs(nenner) < Toleranz) {
+        ok = false;
+        return;
+    }
+    VektorAB(P, S, SP);
+    const Extended t = Skalarprodukt(SP, n) / nenner;
+    TVek_R3 td;
+    SMultiplikation(d, t, td);
+    VektSumme(P, td, X);
+    ok = true;
+}
 // Distance of P from the plane, never negative; F := the foot point.
 Extended AbstandPunktEbene(TVek_R3 P, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, TVek_R3& F);
 // Angle 0..90 degrees between the planes spanned by a1, b1 and by a2, b2.
