@@ -11,8 +11,8 @@
 
 #include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
+#include "scene/Ansicht.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 
