@@ -426,6 +426,8 @@ public:
     // when a is compared with every entry (the caller takes every entry).
     template <typename F>
     bool FuerKandidaten(int a, F&& f);
+    // x is drawn: no longer a candidate of anything.
+    void Gezeichnet(int x) { Marke_[static_cast<std::size_t>(x)] = Weg; }
 
 private:
     static constexpr int HoechstZellen = 96;    // more: compared with all
@@ -433,8 +435,11 @@ private:
     static constexpr double KleinsterWinkel = 1e-7;
 
     enum Art : char { InZellen, Gross, Wild };
+    // Marke_[x]: the run of FuerKandidaten that last offered x, or Weg for
+    // an entry drawn already, which is never offered again.
+    static constexpr unsigned Weg = ~0u;
     bool Besuchen(int x) {
-        if (Marke_[static_cast<std::size_t>(x)] == Lauf_) return false;
+        if (Marke_[static_cast<std::size_t>(x)] >= Lauf_) return false;
         Marke_[static_cast<std::size_t>(x)] = Lauf_;
         return true;
     }
@@ -502,7 +507,8 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Winkel_.resize(N);
     Fenster_.resize(N);
     Rang_.resize(N);
-    if (Marke_.size() < N) Marke_.assign(N, 0);
+    Marke_.assign(N, 0);
+    Lauf_ = 0;
     Gross_.clear();
     Wilde_.clear();
     NachWinkel_.clear();
@@ -595,8 +601,9 @@ template <typename F>
 bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
     const auto ua = static_cast<std::size_t>(a);
     if (Art_[ua] != InZellen) return false;
-    if (++Lauf_ == 0) {
-        std::fill(Marke_.begin(), Marke_.end(), 0u);
+    if (++Lauf_ == Weg) {
+        for (unsigned& m : Marke_)
+            if (m != Weg) m = 0;
         Lauf_ = 1;
     }
     Besuchen(a);
@@ -1030,8 +1037,9 @@ void TiefenordnungZeichnen(int n) {
             z.Anfang[ua] = static_cast<int>(z.Vorher.size());
             z.BitsDa[ua] = 0;
             const auto vergleichen = [&](int x) {
-                if (!z.Gezeichnet[static_cast<std::size_t>(x)] && !Vergleich(z, a, x)) z.Vorher.push_back(x);
+                if (!Vergleich(z, a, x)) z.Vorher.push_back(x);
             };
+            // The search offers entries not drawn yet; so does the list.
             if (!z.Nachbarn.FuerKandidaten(a, vergleichen))
                 for (int k = 2; k <= m; ++k) vergleichen(Reihe[Versatz + k]);
             z.Anzahl[ua] = static_cast<int>(z.Vorher.size()) - z.Anfang[ua];
@@ -1076,6 +1084,7 @@ void TiefenordnungZeichnen(int n) {
             if (Host().EscapeGedrueckt()) return;
             zeichnen(a);
             z.Gezeichnet[ua] = 1;
+            z.Nachbarn.Gezeichnet(a);
             ++Versatz;
             --m;
             Tausch = 1;
