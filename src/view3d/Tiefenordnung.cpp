@@ -310,11 +310,6 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
     return true;
 }
 
-// The comparison of the plain transcription (Vergleichen in
-// VerdeckteLinien.cpp) on prepared data: the same values, so the same
-// decisions.
-// The recovery of Qi and Qj and their comparison in bounded doubles; -1
-// when that is not sure.
 // The distance from the eye point as the central comparison computes it.
 Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
     const Schranke dx = s.Aug.x - Q.x, dy = s.Aug.y - Q.y, dz = s.Aug.z - Q.z;
@@ -332,6 +327,8 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
     return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
 }
 
+// The recovery of Qi and Qj for the crossing point (Sx, Sy) and their
+// comparison in bounded doubles; -1 when that is not sure.
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
                            const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
     Vek3 A, u;
@@ -372,6 +369,9 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB);
 }
 
+// The comparison of the plain transcription (Vergleichen in
+// VerdeckteLinien.cpp) on prepared data: the same values, so the same
+// decisions.
 bool VergleichGenau(const Genau& I, const Genau& J, int i, int j, bool zentral, Extended Grenze) {
     const Extended det = I.u.x * J.u.y - I.u.y * J.u.x;
     if (std::fabs(det) >= Toleranz) {
@@ -479,10 +479,13 @@ bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p
     const double dx = p1x - p0x, dy = p1y - p0y;
     for (int c = c0; c <= c1; ++c) {
         // The part of the segment over this column (widened by r), as an
-        // interval of y.
+        // interval of y. The first and last columns take everything beyond
+        // them as well: a segment reaching out of the grid is registered in
+        // its border cells, where Spalte and Zeile put points out there.
         double ylo = ymin, yhi = ymax;
         if (c0 < c1 && dx != 0) {
-            const double xa = std::max(xmin, X0_ + c * Wx_) - r, xb = std::min(xmax, X0_ + (c + 1) * Wx_) + r;
+            const double xa = (c == c0 ? xmin : X0_ + c * Wx_) - r;
+            const double xb = (c == c1 ? xmax : X0_ + (c + 1) * Wx_) + r;
             double ta = (xa - p0x) / dx, tb = (xb - p0x) / dx;
             if (ta > tb) std::swap(ta, tb);
             ta = std::clamp(ta, 0.0, 1.0);
