@@ -142,6 +142,38 @@ TEST_F(Verdeckt, RingLeereUndEinzelneListe) {
     EXPECT_EQ(host.EscapeAbfragen, 0);
 }
 
+TEST_F(Verdeckt, RingeInLangerListe) {
+    // Rings of three sticks among many segments far off that touch nothing:
+    // each ring goes round until its exchanges pass the number of entries
+    // left, hundreds of rounds the pass leaves out. Rings at the front, in
+    // the middle, one right after the other, and one whose sticks are
+    // spread over the list.
+    Parallel({0, 1, 0});
+    const TStr a = Seg({-1, 4.0L / 3, 0}, {7, -4.0L / 3, 0}, Rot);
+    const TStr b = Seg({6.6L, 0.2L, -1}, {2.4L, -1.2L, 6}, Gruen);
+    const TStr c = Seg({3.6L, 0, 6}, {-0.6L, 0, -1}, Blau);
+    const auto fern = [](int k) {
+        const Extended x = 20 + (k % 40), z = 20 + k / 40;
+        return TStr{{x, 0, z}, {x + 0.5L, 1, z}, static_cast<TColor>(k + 1), psSolid, 1};
+    };
+    const auto ringVerschoben = [&](TStr s, Extended dx) {
+        s.A.x += dx;
+        s.B.x += dx;
+        return s;
+    };
+    for (const std::vector<int>& plaetze : std::vector<std::vector<int>>{
+             {0, 1, 2}, {200, 201, 202}, {5, 6, 7, 8, 9, 10}, {3, 150, 390}}) {
+        std::vector<TStr> l;
+        for (int k = 0; k < 400; ++k) l.push_back(fern(k));
+        for (std::size_t r = 0; r < plaetze.size(); ++r) {
+            const TStr& s = r % 3 == 0 ? a : r % 3 == 1 ? b : c;
+            l[static_cast<std::size_t>(plaetze[r])] = ringVerschoben(s, r < 3 ? 0 : -10);
+        }
+        Liste(l);
+        EXPECT_TRUE(WieDieSchlichteFassung(400)) << plaetze[0];
+    }
+}
+
 TEST_F(Verdeckt, KreuzungAmEndeZaehlt) {
     // Upright segments standing on the horizontal one (λ = 0), hanging from
     // it (λ = 1) and stopping just short of it; all in front of it.
@@ -327,8 +359,11 @@ TEST_F(Verdeckt, VolleListeWieDieSchlichteFassung) {
     EXPECT_EQ(Kugel[1].Breitenkreise, 8);
 
     // The full list the limit left behind: the pass draws exactly what the
-    // plain transcription draws.
+    // plain transcription draws, in this projection and in the central one.
     EXPECT_TRUE(WieDieSchlichteFassung(StreckenHoechstzahl));
+    Zentralprojektion = true;
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenHoechstzahl));
+    Zentralprojektion = false;
 
     // Switching on again asks again.
     host.Vergessen();
