@@ -394,9 +394,10 @@ public:
     static Extended& Tiefe(TVek_R3& v) { return ProjEbene == 1 ? v.y : ProjEbene == 2 ? v.x : v.z; }
     static Extended& BildX(TVek_R3& v) { return ProjEbene == 1 ? v.x : v.y; }
 
-    void Sicht() {
+    // zentral: 1 central, 0 parallel projection, -1 either.
+    void Sicht(int zentral = -1) {
         ProjEbene = static_cast<Byte>(Ganz(1, 3));
-        Zentralprojektion = Los(50);
+        Zentralprojektion = zentral < 0 ? Los(50) : zentral == 1;
         static const TVek_R3 u[4] = {{}, {1, 0, 0}, {0, 1, 0}, {1, 0, 0}};
         static const TVek_R3 v[4] = {{}, {0, 0, 1}, {0, 0, 1}, {0, 1, 0}};
         for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
@@ -557,12 +558,13 @@ TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
 
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
     // Lists of 1 to 2399 segments, both projections, all three planes; most
-    // of them short so that the sanitizer run stays quick.
+    // of them short so that the sanitizer run stays quick, two long ones,
+    // one in each projection.
     for (unsigned saat = 1; saat <= 60; ++saat) {
         Zufall z(1000 + saat);
-        z.Sicht();
-        const int n = saat % 20 == 0 ? z.Ganz(1200, StreckenHoechstzahl) : saat % 4 == 0 ? z.Ganz(100, 400)
-                                                                                          : z.Ganz(1, 60);
+        const bool lang = saat % 30 == 0;
+        z.Sicht(lang ? static_cast<int>(saat / 30 % 2) : -1);
+        const int n = lang ? z.Ganz(1200, StreckenHoechstzahl) : saat % 4 == 0 ? z.Ganz(100, 400) : z.Ganz(1, 60);
         Liste(z.Liste(n));
         ASSERT_TRUE(WieDieSchlichteFassung(n)) << saat << " (" << n << " segments, plane "
                                               << int(ProjEbene) << (Zentralprojektion ? ", central)" : ")");
