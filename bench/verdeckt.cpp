@@ -1,39 +1,13 @@
-// The hidden-line pass over a full list from a real scene: four spheres at
-// the hidden-line density, both planes as grids, the frame and every other
-// object, switched on through the menu item. The list fills to its limit;
-// the pass alone is measured, onto a canvas that records nothing.
+// The hidden-line pass over a full list from a real scene (VolleListe.h),
+// alone: onto a canvas that records nothing. Into the real Qt picture, and
+// beside drawing the same segments directly, in verdeckt_qt.cpp.
 
 #include <benchmark/benchmark.h>
 
-#include "../tests/view3d/VolleSzene.h"
-
-#include "forms/Hauptfenster.h"
-#include "control/Programm.h"
-#include "forms/Schalter.h"
+#include "VolleListe.h"
 #include "platform/ProtokollZeichenflaeche.h"
-#include "platform/SkriptHost.h"
-#include "scene/Objekte.h"
-#include "scene/Ansicht.h"
-#include "view3d/VerdeckteLinien.h"
-#include "view3d/Zeichnen.h"
 
 namespace {
-
-// Fills St from the scene; true when the list is full.
-bool SzeneAufbauen(SkriptHost& host, bool zentral) {
-    ProgrammStart();
-    VolleSzeneEinstellen();
-    if (!zentral) {
-        Zentralprojektion = false;
-        ProjRichtung = {0.8L, 1.0L, 0.5L};
-    }
-    Form_Edits_01.vdLClick();  // the question is answered Yes
-    // The list's limit switched the mode off and emptied the count; the
-    // entries stay.
-    for (const auto& m : host.Meldungen)
-        if (m.text == StreckenGrenzeMeldung) StreckenAnzahl = StreckenHoechstzahl;
-    return StreckenAnzahl == StreckenHoechstzahl;
-}
 
 void Durchgang(benchmark::State& state, bool zentral) {
     SkriptHost host;
@@ -42,10 +16,11 @@ void Durchgang(benchmark::State& state, bool zentral) {
     ProtokollZeichenflaeche bild(824, 740);
     bild.Aufzeichnen = false;
     ZeichenbitmapEinsetzen bildEin(bild);
-    if (!SzeneAufbauen(host, zentral)) {
+    if (!VolleListeAufbauen(host, zentral)) {
         state.SkipWithError("the list is not full");
         return;
     }
+    host.EscapeAbfragen = 0;
     for (auto _ : state) {
         ZeichneStreckenNachTiefe(StreckenAnzahl);
         benchmark::ClobberMemory();

@@ -40,14 +40,6 @@ Extended Kreuzbetrag(TVek_R3 a, TVek_R3 b) {
 
 // ---- Vector algebra --------------------------------------------------------
 
-Extended Skalarprodukt(TVek_R3 a, TVek_R3 b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-void Vektorprodukt(TVek_R3 a, TVek_R3 b, TVek_R3& c) {
-    c = {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 void Normiere(TVek_R3 v, TVek_R3& R) {
     const Extended l = Betrag(v);
     if (l == 0) {
@@ -60,39 +52,6 @@ void Normiere(TVek_R3 v, TVek_R3& R) {
 bool VektorenGleich(TVek_R3 a, TVek_R3 b) {
     return std::fabs(a.x - b.x) < Toleranz && std::fabs(a.y - b.y) < Toleranz &&
            std::fabs(a.z - b.z) < Toleranz;
-}
-
-Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B) {
-    TVek_R3 d;
-    VektorAB(A, B, d);
-    return Betrag(d);
-}
-
-Extended Determinante2D(TVek_R2 a, TVek_R2 b) {
-    return a.x * b.y - a.y * b.x;
-}
-
-Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
-    return a.x * b.y * c.z + b.x * c.y * a.z + c.x * a.y * b.z -
-           (a.z * b.y * c.x + b.z * c.y * a.x + c.z * a.y * b.x);
-}
-
-bool LinearAbhaengig2(TVek_R3 a, TVek_R3 b) {
-    if (IstNullvektor(a) || IstNullvektor(b)) return true;
-    // The ratio comes from the first coordinate of b that is not exactly 0.
-    Extended k;
-    if (b.x != 0)
-        k = a.x / b.x;
-    else if (b.y != 0)
-        k = a.y / b.y;
-    else
-        k = a.z / b.z;
-    return std::fabs(a.x - k * b.x) < Toleranz && std::fabs(a.y - k * b.y) < Toleranz &&
-           std::fabs(a.z - k * b.z) < Toleranz;
-}
-
-bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
-    return std::fabs(Determinante3(a, b, c)) < Toleranz;
 }
 
 void SenkrechterVektor(TVek_R3 v, TVek_R3& R) {
@@ -182,52 +141,6 @@ bool LoeseEbenenSystem(TVek_R3 u, TVek_R3 w, TVek_R3 P, TVek_R3 Q, TVek_R3& x, T
 
 // ---- Lines -----------------------------------------------------------------
 
-int LageZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2) {
-    TVek_R3 d;
-    VektorAB(A1, A2, d);
-    const bool parallel = LinearAbhaengig2(u1, u2);
-    if (!parallel) return LinearAbhaengig3(u1, u2, d) ? 1 : 4;
-    return LinearAbhaengig2(u1, d) ? 3 : 2;
-}
-
-int LageZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2) {
-    if (std::fabs(Determinante2D(u1, u2)) >= Toleranz) return 1;
-    TVek_R2 d;
-    VektorAB2D(A1, A2, d);
-    return std::fabs(Determinante2D(u1, d)) >= Toleranz ? 2 : 3;
-}
-
-bool SchnittpunktZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2, TVek_R3& X) {
-    TVek_R3 C;
-    VektorAB(A1, A2, C);
-    // Coordinate pairs in the order (x, y), (y, z), (x, z).
-    const TVek_R2 a[3] = {{u1.x, u1.y}, {u1.y, u1.z}, {u1.x, u1.z}};
-    const TVek_R2 b[3] = {{u2.x, u2.y}, {u2.y, u2.z}, {u2.x, u2.z}};
-    const TVek_R2 c[3] = {{C.x, C.y}, {C.y, C.z}, {C.x, C.z}};
-    for (int i = 0; i < 3; ++i) {
-        const Extended D = Determinante2D(a[i], b[i]);
-        if (std::fabs(D) >= Toleranz) {
-            const Extended t = Determinante2D(a[i], c[i]) / D;
-            TVek_R3 tu2;
-            SMultiplikation(u2, t, tu2);
-            VektorAB(tu2, A2, X);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool SchnittpunktZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2, TVek_R2& X) {
-    TVek_R2 C;
-    VektorAB2D(A1, A2, C);
-    const TVek_R2 minusU2{-u2.x, -u2.y};
-    const Extended D = Determinante2D(u1, minusU2);
-    if (D == 0) return false;
-    const Extended r = Determinante2D(C, minusU2) / D;
-    X = {A1.x + r * u1.x, A1.y + r * u1.y};
-    return true;
-}
-
 namespace {
 
 // Parameter of the foot point on A + k·u; 0 for a null direction, whose
@@ -299,24 +212,6 @@ void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T) {
 }
 
 // ---- Planes ----------------------------------------------------------------
-
-void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
-                             bool& ok, TVek_R3& X) {
-    TVek_R3 n, d, SP;
-    Vektorprodukt(A, B, n);
-    VektorAB(P, Q, d);
-    const Extended nenner = Skalarprodukt(d, n);
-    if (std::fabs(nenner) < Toleranz) {
-        ok = false;
-        return;
-    }
-    VektorAB(P, S, SP);
-    const Extended t = Skalarprodukt(SP, n) / nenner;
-    TVek_R3 td;
-    SMultiplikation(d, t, td);
-    VektSumme(P, td, X);
-    ok = true;
-}
 
 Extended AbstandPunktEbene(TVek_R3 P, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, TVek_R3& F) {
     TVek_R3 n, N, PN, X;

@@ -2,6 +2,9 @@
 // Lines, planes and spheres: products, dependence, positions, intersections,
 // foot points, distances, angles (degrees), areas, the quadratic equation, the
 // 3x3 system, and two small text routines of the report columns.
+// The small routines of the hidden-line comparison are defined here, inline:
+// called millions of times per picture, their calls cost more than their
+// arithmetic.
 //
 // A line is A + t·u, a plane S + λ·rv1 + μ·rv2 (normal rv1 × rv2), a sphere
 // centre M and radius r. Every test uses the one tolerance 1e-9. Inputs are
@@ -14,8 +17,12 @@
 
 // ---- Vector algebra --------------------------------------------------------
 
-Extended Skalarprodukt(TVek_R3 a, TVek_R3 b);
-void Vektorprodukt(TVek_R3 a, TVek_R3 b, TVek_R3& c);
+inline Extended Skalarprodukt(TVek_R3 a, TVek_R3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline void Vektorprodukt(TVek_R3 a, TVek_R3 b, TVek_R3& c) {
+    c = {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 // R := v/|v|. The null vector stays the null vector (no division by zero).
 void Normiere(TVek_R3 v, TVek_R3& R);
 bool VektorenGleich(TVek_R3 a, TVek_R3 b);       // every coordinate within 1e-9
@@ -28,11 +35,35 @@ inline bool IstNullvektor(TVek_R3 v) {
 inline bool IstEndlich(TVek_R3 v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
-Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B);
-Extended Determinante2D(TVek_R2 a, TVek_R2 b);
-Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c);   // a·(b × c)
-bool LinearAbhaengig2(TVek_R3 a, TVek_R3 b);
-bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c);
+inline Extended AbstandPunktPunkt(TVek_R3 A, TVek_R3 B) {
+    TVek_R3 d;
+    VektorAB(A, B, d);
+    return Betrag(d);
+}
+inline Extended Determinante2D(TVek_R2 a, TVek_R2 b) {
+    return a.x * b.y - a.y * b.x;
+}
+// a·(b × c)
+inline Extended Determinante3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
+    return a.x * b.y * c.z + b.x * c.y * a.z + c.x * a.y * b.z -
+           (a.z * b.y * c.x + b.z * c.y * a.x + c.z * a.y * b.x);
+}
+inline bool LinearAbhaengig2(TVek_R3 a, TVek_R3 b) {
+    if (IstNullvektor(a) || IstNullvektor(b)) return true;
+    // The ratio comes from the first coordinate of b that is not exactly 0.
+    Extended k;
+    if (b.x != 0)
+        k = a.x / b.x;
+    else if (b.y != 0)
+        k = a.y / b.y;
+    else
+        k = a.z / b.z;
+    return std::fabs(a.x - k * b.x) < Toleranz && std::fabs(a.y - k * b.y) < Toleranz &&
+           std::fabs(a.z - k * b.z) < Toleranz;
+}
+inline bool LinearAbhaengig3(TVek_R3 a, TVek_R3 b, TVek_R3 c) {
+    return std::fabs(Determinante3(a, b, c)) < Toleranz;
+}
 // A vector perpendicular to v. For a null vector (every coordinate below
 // 1e-9) or a non-finite one there is none: R := (0, 0, 0).
 void SenkrechterVektor(TVek_R3 v, TVek_R3& R);
@@ -58,15 +89,53 @@ bool LoeseEbenenSystem(TVek_R3 u, TVek_R3 w, TVek_R3 P, TVek_R3 Q, TVek_R3& x, T
 // ---- Lines -----------------------------------------------------------------
 
 // 1 intersecting, 2 parallel and distinct, 3 identical, 4 skew.
-int LageZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2);
+inline int LageZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2) {
+    TVek_R3 d;
+    VektorAB(A1, A2, d);
+    const bool parallel = LinearAbhaengig2(u1, u2);
+    if (!parallel) return LinearAbhaengig3(u1, u2, d) ? 1 : 4;
+    return LinearAbhaengig2(u1, d) ? 3 : 2;
+}
 // 1 intersecting, 2 parallel and distinct, 3 identical.
-int LageZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2);
+inline int LageZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2) {
+    if (std::fabs(Determinante2D(u1, u2)) >= Toleranz) return 1;
+    TVek_R2 d;
+    VektorAB2D(A1, A2, d);
+    return std::fabs(Determinante2D(u1, d)) >= Toleranz ? 2 : 3;
+}
 // The intersection point of two intersecting lines. When no coordinate pair
 // gives a usable determinant (lines not intersecting), X is left untouched
 // and the result is false.
-bool SchnittpunktZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2, TVek_R3& X);
+inline bool SchnittpunktZweierGeraden(TVek_R3 A1, TVek_R3 u1, TVek_R3 A2, TVek_R3 u2, TVek_R3& X) {
+    TVek_R3 C;
+    VektorAB(A1, A2, C);
+    // Coordinate pairs in the order (x, y), (y, z), (x, z).
+    const TVek_R2 a[3] = {{u1.x, u1.y}, {u1.y, u1.z}, {u1.x, u1.z}};
+    const TVek_R2 b[3] = {{u2.x, u2.y}, {u2.y, u2.z}, {u2.x, u2.z}};
+    const TVek_R2 c[3] = {{C.x, C.y}, {C.y, C.z}, {C.x, C.z}};
+    for (int i = 0; i < 3; ++i) {
+        const Extended D = Determinante2D(a[i], b[i]);
+        if (std::fabs(D) >= Toleranz) {
+            const Extended t = Determinante2D(a[i], c[i]) / D;
+            TVek_R3 tu2;
+            SMultiplikation(u2, t, tu2);
+            VektorAB(tu2, A2, X);
+            return true;
+        }
+    }
+    return false;
+}
 // The same in the picture plane; false (X untouched) for exactly parallel lines.
-bool SchnittpunktZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2, TVek_R2& X);
+inline bool SchnittpunktZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek_R2 u2, TVek_R2& X) {
+    TVek_R2 C;
+    VektorAB2D(A1, A2, C);
+    const TVek_R2 minusU2{-u2.x, -u2.y};
+    const Extended D = Determinante2D(u1, minusU2);
+    if (D == 0) return false;
+    const Extended r = Determinante2D(C, minusU2) / D;
+    X = {A1.x + r * u1.x, A1.y + r * u1.y};
+    return true;
+}
 // F := foot of the perpendicular from P on A + t·u (A itself when u is the
 // null vector).
 void LotfusspunktPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F);
@@ -81,8 +150,24 @@ void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T);
 
 // Intersection of the line through P and Q with the plane (S; A, B). ok is
 // false and X untouched when the line is parallel to the plane.
-void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
-                             bool& ok, TVek_R3& X);
+// Inline: every projected point of the picture goes through here.
+inline void SchnittpunktGeradeEbene(TVek_R3 P, TVek_R3 Q, TVek_R3 S, TVek_R3 A, TVek_R3 B,
+                                    bool& ok, TVek_R3& X) {
+    TVek_R3 n, d, SP;
+    Vektorprodukt(A, B, n);
+    VektorAB(P, Q, d);
+    const Extended nenner = Skalarprodukt(d, n);
+    if (std::fabs(nenner) < Toleranz) {
+        ok = false;
+        return;
+    }
+    VektorAB(P, S, SP);
+    const Extended t = Skalarprodukt(SP, n) / nenner;
+    TVek_R3 td;
+    SMultiplikation(d, t, td);
+    VektSumme(P, td, X);
+    ok = true;
+}
 // Distance of P from the plane, never negative; F := the foot point.
 Extended AbstandPunktEbene(TVek_R3 P, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, TVek_R3& F);
 // Angle 0..90 degrees between the planes spanned by a1, b1 and by a2, b2.

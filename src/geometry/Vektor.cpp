@@ -4,34 +4,6 @@
 
 #include "platform/Zahltext.h"
 
-Extended Betrag(TVek_R3 v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-
-void Gegenvektor(TVek_R3 v, TVek_R3& R) {
-    R = {-v.x, -v.y, -v.z};
-}
-
-void VektorAB(TVek_R3 A, TVek_R3 B, TVek_R3& R) {
-    R = {B.x - A.x, B.y - A.y, B.z - A.z};
-}
-
-void VektorAB2D(TVek_R2 A, TVek_R2 B, TVek_R2& R) {
-    R = {B.x - A.x, B.y - A.y};
-}
-
-void VektSumme(TVek_R3 A, TVek_R3 B, TVek_R3& R) {
-    R = {A.x + B.x, A.y + B.y, A.z + B.z};
-}
-
-void VektSumme2D(TVek_R2 A, TVek_R2 B, TVek_R2& R) {
-    R = {A.x + B.x, A.y + B.y};
-}
-
-void SMultiplikation(TVek_R3 v, Extended r, TVek_R3& R) {
-    R = {r * v.x, r * v.y, r * v.z};
-}
-
 void DrehePunktUmAchse(TVek_R3 P, int Achse, Extended Winkel, TVek_R3& Q) {
     if (Achse < 1 || Achse > 3) return;
     const Extended a = Winkel * GradZuBogen;

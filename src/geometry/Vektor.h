@@ -6,6 +6,7 @@
 // after every input has been read, so a caller may pass the same variable as
 // input and output (VektSumme(A, B, A)).
 
+#include <cmath>
 #include <string>
 
 #include "platform/Typen.h"
@@ -13,14 +14,36 @@
 
 // ---- Vectors --------------------------------------------------------------
 
+// Defined here: they sit in the innermost loops (the hidden-line pass, the
+// rotation), where a call would cost more than the arithmetic.
 // sqrt(x² + y² + z²); 0 for the null vector.
-Extended Betrag(TVek_R3 v);
-void Gegenvektor(TVek_R3 v, TVek_R3& R);              // R := -v
-void VektorAB(TVek_R3 A, TVek_R3 B, TVek_R3& R);      // R := B - A
-void VektorAB2D(TVek_R2 A, TVek_R2 B, TVek_R2& R);    // R := B - A
-void VektSumme(TVek_R3 A, TVek_R3 B, TVek_R3& R);     // R := A + B
-void VektSumme2D(TVek_R2 A, TVek_R2 B, TVek_R2& R);   // R := A + B
-void SMultiplikation(TVek_R3 v, Extended r, TVek_R3& R);  // R := r·v
+inline Extended Betrag(TVek_R3 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+// R := -v
+inline void Gegenvektor(TVek_R3 v, TVek_R3& R) {
+    R = {-v.x, -v.y, -v.z};
+}
+// R := B - A
+inline void VektorAB(TVek_R3 A, TVek_R3 B, TVek_R3& R) {
+    R = {B.x - A.x, B.y - A.y, B.z - A.z};
+}
+// R := B - A
+inline void VektorAB2D(TVek_R2 A, TVek_R2 B, TVek_R2& R) {
+    R = {B.x - A.x, B.y - A.y};
+}
+// R := A + B
+inline void VektSumme(TVek_R3 A, TVek_R3 B, TVek_R3& R) {
+    R = {A.x + B.x, A.y + B.y, A.z + B.z};
+}
+// R := A + B
+inline void VektSumme2D(TVek_R2 A, TVek_R2 B, TVek_R2& R) {
+    R = {A.x + B.x, A.y + B.y};
+}
+// R := r·v
+inline void SMultiplikation(TVek_R3 v, Extended r, TVek_R3& R) {
+    R = {r * v.x, r * v.y, r * v.z};
+}
 // The same sum, difference and multiple as values, for use in expressions.
 inline TVek_R3 Summe(TVek_R3 A, TVek_R3 B) { return {A.x + B.x, A.y + B.y, A.z + B.z}; }
 inline TVek_R3 Differenz(TVek_R3 A, TVek_R3 B) { return {A.x - B.x, A.y - B.y, A.z - B.z}; }  // A - B

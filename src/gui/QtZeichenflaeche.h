@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPen>
 #include <QPainter>
 #include <memory>
 #include <optional>
@@ -15,6 +16,8 @@
 
 // $00BBGGRR to a Qt colour (the top byte is ignored).
 QColor FarbeQt(TColor farbe);
+// The Qt pen a canvas pen paints with (its style not psClear).
+QPen StiftQt(const TPen& stift);
 
 class QtZeichenflaeche : public Zeichenflaeche {
 public:

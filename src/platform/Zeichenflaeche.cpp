@@ -17,11 +17,10 @@ int PixelRunden(Extended v) {
     if (std::isnan(v)) return -PixelGrenze;
     if (v >= PixelGrenze) return PixelGrenze;
     if (v <= -PixelGrenze) return -PixelGrenze;
-    const Extended unten = std::floor(v);
-    const Extended rest = v - unten;  // exact: |v| is far below 2^63
-    long long n = static_cast<long long>(unten);
-    if (rest > 0.5L || (rest == 0.5L && (n & 1) != 0)) ++n;
-    return static_cast<int>(n);
+    // The rounding mode the program runs in (to nearest, ties to even) is
+    // the rounding asked for; llrint uses it without switching the FPU's
+    // mode back and forth, as floor and a cast would for every pixel.
+    return static_cast<int>(std::llrint(v));
 }
 
 namespace {

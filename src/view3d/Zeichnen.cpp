@@ -190,9 +190,11 @@ TVek_R2 BildpunktPixel(TVek_R3 P) {
 }
 
 void StreckeDirektZeichnen(TVek_R3 A, TVek_R3 B, TColor Farbe, TPenStyle Stil, int Breite) {
+    StreckePixelZeichnen(BildpunktPixel(A), BildpunktPixel(B), Farbe, Stil, Breite);
+}
+
+void StreckePixelZeichnen(TVek_R2 a, TVek_R2 b, TColor Farbe, TPenStyle Stil, int Breite) {
     Zeichenflaeche& Z = Zeichenbitmap();
-    const TVek_R2 a = BildpunktPixel(A);
-    const TVek_R2 b = BildpunktPixel(B);
     Z.Pen.Color = Farbe;
     Z.Pen.Style = Stil;
     Z.Pen.Width = Breite;

@@ -25,6 +25,9 @@ void MitEinemBild(const std::function<void()>& Aktion);
 void StreckeZeichnen3D(TVek_R3 A, TVek_R3 B, TColor Farbe, TPenStyle Stil, int Breite);
 // The same drawing without the queue (the hidden-line pass uses it).
 void StreckeDirektZeichnen(TVek_R3 A, TVek_R3 B, TColor Farbe, TPenStyle Stil, int Breite);
+// The same from the ends' picture points in pixels (BildpunktPixel of A
+// and B), for a caller that has them already.
+void StreckePixelZeichnen(TVek_R2 a, TVek_R2 b, TColor Farbe, TPenStyle Stil, int Breite);
 
 // Fills the picture area (the client area left of Panel_rechts) with
 // FarbeHintergrund.

@@ -24,6 +24,26 @@ TEST(PixelRunden, HalbZurGeradenZahlUndGrenzen) {
     for (const auto& [x, soll] : faelle) EXPECT_EQ(PixelRunden(x), soll) << static_cast<double>(x);
 }
 
+TEST(PixelRunden, WieAbrundenUndRestVergleichen) {
+    // Against the rounding written out: floor, and up from a rest above a
+    // half or at a half to an odd floor. Halves, quarters and values a hair
+    // off a half, spread over the whole range, both signs.
+    const auto schlicht = [](Extended v) {
+        const Extended unten = std::floor(v);
+        const Extended rest = v - unten;
+        long long n = static_cast<long long>(unten);
+        if (rest > 0.5L || (rest == 0.5L && (n & 1) != 0)) ++n;
+        return static_cast<int>(n);
+    };
+    for (int k = -4000; k <= 4000; ++k) {
+        const Extended basis = static_cast<Extended>(k) * 249.75L;
+        for (Extended d : {0.0L, 0.25L, 0.5L, 0.75L, 0.5L - 1e-12L, 0.5L + 1e-12L, 1e-15L, -1e-15L}) {
+            const Extended v = basis + d;
+            ASSERT_EQ(PixelRunden(v), schlicht(v)) << static_cast<double>(v);
+        }
+    }
+}
+
 TEST(StreckeKappen, InnenBleibtUnveraendertDurchgehendeWirdGekappt) {
     // Inside: unchanged; crossing the whole box, ends at +-1e6 on y = x/2 + 3;
     // along an edge; a single point inside.

@@ -2,6 +2,7 @@
 // turns it on and off.
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "geometry/Geometrie.h"
@@ -9,6 +10,7 @@
 #include "mainwindow/VerdeckteLinienSchalter.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
+#include "view3d/Tiefenordnung.h"
 #include "view3d/VolleSzene.h"
 
 namespace {
@@ -71,6 +73,24 @@ protected:
         St = gesichert;
         return gezeichnet;
     }
+
+    // The pass over St[1..n] draws exactly what the plain transcription
+    // draws, call for call.
+    ::testing::AssertionResult WieDieSchlichteFassung(int n) {
+        bild.Leeren();
+        ZeichneStreckenNachTiefe(n);
+        const auto schnell = bild.Eintraege;
+        bild.Leeren();
+        for (const TStr& s : Referenz(n)) StreckeDirektZeichnen(s.A, s.B, s.Farbe, s.Linienstil, s.Stiftbreite);
+        if (schnell.size() != bild.Eintraege.size())
+            return ::testing::AssertionFailure() << schnell.size() << " calls instead of " << bild.Eintraege.size();
+        for (std::size_t i = 0; i < schnell.size(); ++i) {
+            const auto &a = schnell[i], &b = bild.Eintraege[i];
+            if (!(a.art == b.art && a.punkte == b.punkte && a.pen == b.pen))
+                return ::testing::AssertionFailure() << "call " << i << " of " << schnell.size() << " differs";
+        }
+        return ::testing::AssertionSuccess();
+    }
 };
 
 constexpr TColor Rot = 0x000000FF, Gruen = 0x0000FF00, Blau = 0x00FF0000, Grau = 0x00808080;
@@ -120,6 +140,38 @@ TEST_F(Verdeckt, RingLeereUndEinzelneListe) {
     host.EscapeAb = 1;  // a single segment is drawn without asking
     EXPECT_EQ(Durchgang(1), (std::vector<TColor>{Gruen}));
     EXPECT_EQ(host.EscapeAbfragen, 0);
+}
+
+TEST_F(Verdeckt, RingeInLangerListe) {
+    // Rings of three sticks among many segments far off that touch nothing:
+    // each ring goes round until its exchanges pass the number of entries
+    // left, hundreds of rounds the pass leaves out. Rings at the front, in
+    // the middle, one right after the other, and one whose sticks are
+    // spread over the list.
+    Parallel({0, 1, 0});
+    const TStr a = Seg({-1, 4.0L / 3, 0}, {7, -4.0L / 3, 0}, Rot);
+    const TStr b = Seg({6.6L, 0.2L, -1}, {2.4L, -1.2L, 6}, Gruen);
+    const TStr c = Seg({3.6L, 0, 6}, {-0.6L, 0, -1}, Blau);
+    const auto fern = [](int k) {
+        const Extended x = 20 + (k % 40), z = 20 + k / 40;
+        return TStr{{x, 0, z}, {x + 0.5L, 1, z}, static_cast<TColor>(k + 1), psSolid, 1};
+    };
+    const auto ringVerschoben = [&](TStr s, Extended dx) {
+        s.A.x += dx;
+        s.B.x += dx;
+        return s;
+    };
+    for (const std::vector<int>& plaetze : std::vector<std::vector<int>>{
+             {0, 1, 2}, {200, 201, 202}, {5, 6, 7, 8, 9, 10}, {3, 150, 390}}) {
+        std::vector<TStr> l;
+        for (int k = 0; k < 400; ++k) l.push_back(fern(k));
+        for (std::size_t r = 0; r < plaetze.size(); ++r) {
+            const TStr& s = r % 3 == 0 ? a : r % 3 == 1 ? b : c;
+            l[static_cast<std::size_t>(plaetze[r])] = ringVerschoben(s, r < 3 ? 0 : -10);
+        }
+        Liste(l);
+        EXPECT_TRUE(WieDieSchlichteFassung(400)) << plaetze[0];
+    }
 }
 
 TEST_F(Verdeckt, KreuzungAmEndeZaehlt) {
@@ -308,23 +360,215 @@ TEST_F(Verdeckt, VolleListeWieDieSchlichteFassung) {
 
     // The full list the limit left behind: the pass draws exactly what the
     // plain transcription draws.
-    const int n = StreckenHoechstzahl;
-    bild.Leeren();
-    ZeichneStreckenNachTiefe(n);
-    const auto schnell = bild.Eintraege;
-    bild.Leeren();
-    for (const TStr& s : Referenz(n)) StreckeDirektZeichnen(s.A, s.B, s.Farbe, s.Linienstil, s.Stiftbreite);
-    ASSERT_EQ(schnell.size(), bild.Eintraege.size());
-    for (std::size_t i = 0; i < schnell.size(); ++i) {
-        const auto &a = schnell[i], &b = bild.Eintraege[i];
-        ASSERT_TRUE(a.art == b.art && a.punkte == b.punkte && a.pen == b.pen) << i;
-    }
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenHoechstzahl));
 
     // Switching on again asks again.
     host.Vergessen();
     Form_Edits_01.vdLClick();
     EXPECT_EQ(host.Meldungen.size(), 1u);
     EXPECT_FALSE(VerdeckteLinien);
+}
+
+// ---- Random scenes: the pass against the plain transcription ------------------------
+
+// Random views and lists with the cases that make comparisons touchy: ends
+// on a coarse lattice (equal distance sums, pictures meeting exactly at an
+// end, exactly parallel and collinear pictures), meshes and fans whose
+// segments share their ends, collinear chains, segments along the viewing
+// direction (pictures of no length), upright pictures, ends at the eye point
+// and in the plane through it parallel to the picture plane, far ends.
+class Zufall {
+public:
+    explicit Zufall(unsigned saat) : z_(saat) {}
+
+    int Ganz(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(z_); }
+    bool Los(int vonHundert) { return Ganz(1, 100) <= vonHundert; }
+    Extended Zahl(Extended lo, Extended hi) {
+        const Extended x = lo + (hi - lo) * std::uniform_real_distribution<double>(0, 1)(z_);
+        return Los(40) ? std::round(x * 4) / 4 : x;  // often on a quarter lattice
+    }
+    TVek_R3 Punkt(Extended r) { return {Zahl(-r, r), Zahl(-r, r), Zahl(-r, r)}; }
+
+    // The dropped coordinate of the picture plane, and the one the
+    // picture's x comes from.
+    static Extended& Tiefe(TVek_R3& v) { return ProjEbene == 1 ? v.y : ProjEbene == 2 ? v.x : v.z; }
+    static Extended& BildX(TVek_R3& v) { return ProjEbene == 1 ? v.x : v.y; }
+
+    // zentral: 1 central, 0 parallel projection, -1 either.
+    void Sicht(int zentral = -1) {
+        ProjEbene = static_cast<Byte>(Ganz(1, 3));
+        Zentralprojektion = zentral < 0 ? Los(50) : zentral == 1;
+        static const TVek_R3 u[4] = {{}, {1, 0, 0}, {0, 1, 0}, {1, 0, 0}};
+        static const TVek_R3 v[4] = {{}, {0, 0, 1}, {0, 0, 1}, {0, 1, 0}};
+        for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
+            E->Stuetzvektor = {};
+            Tiefe(E->Stuetzvektor) = Los(50) ? 0 : Zahl(-6, 6);
+            E->Richtungsvektor1 = u[ProjEbene];
+            E->Richtungsvektor2 = v[ProjEbene];
+        }
+        Augpunkt = Punkt(40);
+        Tiefe(Augpunkt) = (Los(50) ? 1 : -1) * Zahl(15, 90);
+        ProjRichtung = Punkt(1);
+        if (std::fabs(Tiefe(ProjRichtung)) < 0.2L) Tiefe(ProjRichtung) = Los(50) ? 1 : -1;
+        if (Los(25)) {
+            // Straight at the plane, or off it by less than the tolerance:
+            // upright pictures with a trace of rounding in x.
+            const Extended rest = Los(40) ? 0 : Los(50) ? 1e-11L : 1e-16L;
+            ProjRichtung = {rest, rest, rest};
+            Tiefe(ProjRichtung) = Los(50) ? 1 : -1;
+        }
+        MassstabX = MassstabY = MassstabZ = Zahl(4, 60);
+        SkFy = Los(60) ? 1 : Zahl(0.5L, 2);
+        SkFz = Los(60) ? 1 : Zahl(0.5L, 2);
+        VerschiebungX = Ganz(-150, 150);
+        VerschiebungY = Ganz(-150, 150);
+        AugpunktMitte = Los(30);
+        UrsprungVersatzBerechnen();
+    }
+
+    TVek_R3 Ende(const std::vector<TStr>& l) {
+        const TStr& s = l[static_cast<std::size_t>(Ganz(0, static_cast<int>(l.size()) - 1))];
+        return Los(50) ? s.A : s.B;
+    }
+
+    std::vector<TStr> Liste(int n) {
+        std::vector<TStr> l;
+        const auto dazu = [&](TVek_R3 A, TVek_R3 B) {
+            if (static_cast<int>(l.size()) < n)
+                l.push_back({A, B, static_cast<TColor>(l.size() * 2654435761u & 0xFFFFFF), psSolid, 1});
+        };
+        while (static_cast<int>(l.size()) < n) {
+            switch (Ganz(0, 10)) {
+                case 0: case 1: {  // a mesh over a bent patch
+                    const TVek_R3 M = Punkt(8), a = Punkt(4), b = Punkt(4), c = Punkt(2);
+                    const int k = Ganz(2, 7), m = Ganz(2, 7);
+                    const auto P = [&](int i, int j) {
+                        const Extended s = Extended(i) / k, t = Extended(j) / m, w = s * t - 0.25L;
+                        return TVek_R3{M.x + s * a.x + t * b.x + w * c.x, M.y + s * a.y + t * b.y + w * c.y,
+                                       M.z + s * a.z + t * b.z + w * c.z};
+                    };
+                    for (int i = 0; i <= k; ++i)
+                        for (int j = 0; j <= m; ++j) {
+                            if (i < k) dazu(P(i, j), P(i + 1, j));
+                            if (j < m) dazu(P(i, j), P(i, j + 1));
+                        }
+                    break;
+                }
+                case 2: {  // a fan from one point
+                    const TVek_R3 S = Punkt(8);
+                    for (int i = Ganz(2, 12); i > 0; --i) dazu(S, Punkt(8));
+                    break;
+                }
+                case 3: {  // a collinear chain
+                    const TVek_R3 A = Punkt(8), u = Punkt(2);
+                    Extended t = 0;
+                    for (int i = Ganz(2, 6); i > 0; --i) {
+                        const Extended t2 = t + Zahl(0.25L, 2);
+                        dazu(Summe(A, Vielfaches(u, t)), Summe(A, Vielfaches(u, t2)));
+                        t = Los(70) ? t2 : t2 + 0.5L;
+                    }
+                    break;
+                }
+                case 4: {  // along the viewing direction, or of (almost) no length;
+                           // often from the end of another segment
+                    const TVek_R3 A = l.empty() || Los(30) ? Punkt(8) : Ende(l);
+                    const TVek_R3 d = Zentralprojektion ? Differenz(A, ZentralRahmen(Augpunkt)) : ProjRichtung;
+                    const TVek_R3 Haar{1e-10L, -1e-10L, 1e-10L};
+                    switch (Ganz(0, 3)) {
+                        case 0: dazu(A, A); break;
+                        case 1: dazu(A, Summe(A, Vielfaches(d, Zahl(-0.5L, 0.5L)))); break;
+                        case 2: dazu(A, Summe(A, Haar)); break;
+                        default: dazu(A, Summe(Summe(A, Vielfaches(d, Zahl(-20, 20) / Betrag(d))), Haar)); break;
+                    }
+                    break;
+                }
+                case 5: {  // upright in the picture, or nearly, or level
+                    TVek_R3 A = Punkt(8), B = Punkt(8);
+                    if (Los(80)) {
+                        BildX(B) = BildX(A);
+                        if (Los(40)) BildX(A) = BildX(B) = BildX(Augpunkt) + (Los(50) ? 0 : 1e-12L);
+                    } else {
+                        B.z = A.z;
+                    }
+                    dazu(A, B);
+                    break;
+                }
+                case 6: {  // through the eye point's frame
+                    TVek_R3 Auge = ZentralRahmen(Augpunkt);
+                    TVek_R3 A = Punkt(8);
+                    if (Los(50)) {
+                        Tiefe(A) = Tiefe(Auge);
+                    } else {
+                        A = Auge;
+                    }
+                    dazu(A, Punkt(8));
+                    break;
+                }
+                case 7: dazu(Punkt(1e4), Punkt(8)); break;  // one end far away
+                case 8:  // once more, or the other way round
+                    if (!l.empty()) {
+                        const TStr s = l[static_cast<std::size_t>(Ganz(0, static_cast<int>(l.size()) - 1))];
+                        if (Los(50)) dazu(s.A, s.B);
+                        else dazu(s.B, s.A);
+                    }
+                    break;
+                default: dazu(Punkt(8), Punkt(8)); break;
+            }
+        }
+        return l;
+    }
+
+private:
+    std::mt19937 z_;
+};
+
+TEST_F(Verdeckt, VolleListeZentralWieDieSchlichteFassung) {
+    // The same full list from the start's central projection (a test of its
+    // own, so that the sanitizer run takes the two side by side).
+    VolleSzeneEinstellen();
+    host.Antworten.push_back(Antwort::Ja);
+    Form_Edits_01.vdLClick();
+    ASSERT_EQ(host.LetzteMeldung(), StreckenGrenzeMeldung);
+    ASSERT_TRUE(Zentralprojektion);
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenHoechstzahl));
+}
+
+TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
+    // Every pair of many random lists in random views: the pass's comparison
+    // decides as StreckenTiefenvergleich does, and a pair that compares false
+    // is among the candidates the search offers.
+    for (unsigned saat = 1; saat <= 500; ++saat) {
+        Zufall z(saat);
+        z.Sicht();
+        const auto l = z.Liste(z.Ganz(2, 45));
+        Liste(l);
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                if (i == j) continue;
+                const bool schlicht = StreckenTiefenvergleich(i, j);
+                ASSERT_EQ(TiefenvergleichVorbereitet(i, j), schlicht) << saat << ": " << i << ", " << j;
+                if (!schlicht) {
+                    ASSERT_TRUE(TiefenKandidat(i, j)) << saat << ": " << i << ", " << j;
+                }
+            }
+    }
+}
+
+TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
+    // Lists of 1 to 2399 segments, both projections, all three planes; most
+    // of them short so that the sanitizer run stays quick, two long ones,
+    // one in each projection.
+    for (unsigned saat = 1; saat <= 60; ++saat) {
+        Zufall z(1000 + saat);
+        const bool lang = saat % 30 == 0;
+        z.Sicht(lang ? static_cast<int>(saat / 30 % 2) : -1);
+        const int n = lang ? z.Ganz(1200, StreckenHoechstzahl) : saat % 4 == 0 ? z.Ganz(100, 400) : z.Ganz(1, 60);
+        Liste(z.Liste(n));
+        ASSERT_TRUE(WieDieSchlichteFassung(n)) << saat << " (" << n << " segments, plane "
+                                              << int(ProjEbene) << (Zentralprojektion ? ", central)" : ")");
+    }
 }
 
 }  // namespace

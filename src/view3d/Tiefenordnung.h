@@ -1,0 +1,53 @@
+#pragma once
+// The depth order of the hidden-line list, found fast. Everything a
+// comparison needs of an entry is prepared once per pass; a grid over the
+// picture and the order of the pictures' directions name the few entries a
+// comparison with a given one can come out false against; the comparison
+// runs on the prepared data. Its decisions are those of
+// StreckenTiefenvergleich, and the pass draws in the order of the program's
+// loop of exchanges, only without scanning every later entry.
+//
+// Also the pieces the plain comparison (VerdeckteLinien.cpp) and this one
+// share, so both compute every value the same way.
+
+#include "geometry/Vektor.h"
+#include "view3d/VerdeckteLinien.h"
+
+// A segment's end points in the frame its depth is measured in: mirrored and
+// scaled (parallel) or mirrored (central, the frame of Augpunkt); in central
+// projection the sum of their distances from the eye point.
+struct Tiefenstrecke {
+    TVek_R3 A, B;
+    Extended Summe = 0;
+};
+Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral);
+
+// The viewing ray of a picture point, in the frame of the depth test.
+struct Strahl {
+    TVek_R3 A, u;
+};
+Strahl Sehstrahl(const TVek_R2& S, bool zentral);
+
+// G := the picture of s prepared for the comparison (ends ordered); true
+// when the ends changed places.
+bool BildVorbereiten(const TStr& s, TGer_R2& G);
+
+// λ within the segment, its ends included.
+inline bool AufStrecke(Extended Lambda) { return Lambda > -Toleranz && Lambda < 1.000000001L; }
+
+// The comparison of two segments whose pictures lie on one line, in
+// parallel projection.
+bool EineBildgeradeParallel(const TStr& Si, const TStr& Sj);
+
+// Prepares St[1..n] in the current view, for the pass or for a test of the
+// comparison below.
+void TiefenordnungVorbereiten(int n);
+// StreckenTiefenvergleich(i, j) (1 <= i, j <= n of the last preparation),
+// from the prepared data; GerR2 is left alone.
+bool TiefenvergleichVorbereitet(int i, int j);
+// Whether j is among the entries the search offers as candidates of i, or
+// the search gives up on i (every entry is then compared): a comparison of i
+// with an entry outside both must come out true.
+bool TiefenKandidat(int i, int j);
+// The pass over St[1..n] (n >= 2), as ZeichneStreckenNachTiefe describes it.
+void TiefenordnungZeichnen(int n);
