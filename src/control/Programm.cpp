@@ -1,15 +1,21 @@
 #include "control/Programm.h"
 
+#include "forms/AchsenWuerfel.h"
 #include "forms/Animationen.h"
 #include "forms/Datenausgabe.h"
+#include "forms/Differenzvektoren.h"
+#include "forms/DrStrEinst.h"
 #include "forms/DrehenUmGerade.h"
 #include "forms/EbEinstell.h"
 #include "forms/EbenKoord.h"
 #include "forms/Ebenen.h"
 #include "forms/Fadenkreuz.h"
+#include "forms/Fluchtstr.h"
 #include "forms/Geraden_t.h"
 #include "forms/Kegel.h"
 #include "forms/Kugeln.h"
+#include "forms/Normalenvektoren.h"
+#include "forms/ProjSpurGeraden.h"
 #include "forms/Punkte.h"
 #include "forms/Spate.h"
 #include "forms/Speicher.h"
@@ -75,6 +81,12 @@ void FensterNeu() {
     Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
     Form_ObjekteDaten = TForm_ObjekteDaten{};
     Form_Datenausgabe = TForm_Datenausgabe{};
+    Form_AchsenWuerfel = TForm_AchsenWuerfel{};
+    Form_Fluchtstr = TForm_Fluchtstr{};
+    Form_DrStrEinst = TForm_DrStrEinst{};
+    Form_Normalenvektoren = TForm_Normalenvektoren{};
+    Form_ProjSpurGeraden = TForm_ProjSpurGeraden{};
+    Form_Differenzvektoren = TForm_Differenzvektoren{};
 }
 
 // What lower layers run of the layers above them.
@@ -115,6 +127,12 @@ void FensterErzeugen() {
     Form_Dreh_Matrizen.FormCreate();
     Form_ObjekteDaten.FormCreate();
     Form_Datenausgabe.FormCreate();
+    Form_AchsenWuerfel.FormCreate();
+    Form_Fluchtstr.FormCreate();
+    Form_DrStrEinst.FormCreate();
+    Form_Normalenvektoren.FormCreate();
+    Form_ProjSpurGeraden.FormCreate();
+    Form_Differenzvektoren.FormCreate();
 }
 
 void ProgrammStart() {

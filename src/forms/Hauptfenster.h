@@ -193,6 +193,20 @@ struct TForm_Edits_01 : TFormZustand {
     void aktuellesFarbsetspeichern1Click();
     void Farbsetladen1Click();
 
+    // ---- Menu "Einstellungen": settings windows and colours (Einstellungsmenue.cpp)
+    TMenuItem GitterWuerfelEinst, AchsenWuerfelEinst, FluchtstreckenEinst, DrehstreckenEinst,
+        NormalenvektorenEinst, EbenenEinst, ProjSpurGeradenEinst, DifferenzvektorenEinst;
+    TMenuItem FarbeHintergrund1, FarbeAchsen1, FarbeStuetzvektoren1, FarbeGitterwaende1;
+    // Wires the items above and the colour panels; run by FormCreate.
+    void EinstellungenAnlegen();
+    // A click on the colour panel of object Nr (1..30): the colour dialog,
+    // then the object, its panel and the picture take the colour.
+    void Pan_FarbeClick(int Nr);
+    void FarbeHintergrund1Click();
+    void FarbeAchsen1Click();
+    void FarbeStuetzvektoren1Click();
+    void FarbeGitterwaende1Click();
+
     // ---- Undo, object store, preset, view resets, closing (Objektspeicher.cpp)
     TMenuItem rckgngig1, widerrufen1;    // menu "Bearbeiten"
     // Wires the commands below and fills the preset colour sets.

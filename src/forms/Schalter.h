@@ -30,6 +30,9 @@ inline bool DrehstreckeWinkelZeigen = true;
 inline Extended DrehstreckeWinkelGroesse = 0.5L;
 
 // Colours ($00BBGGRR).
+constexpr TColor FarbeAusRGB(Byte Rot, Byte Gruen, Byte Blau) {
+    return static_cast<TColor>(Rot) | static_cast<TColor>(Gruen) << 8 | static_cast<TColor>(Blau) << 16;
+}
 inline TColor FarbeHintergrund = 0;
 inline TColor FarbeStuetzvektoren = 0;   // difference vectors
 inline TColor FarbeAchsen = 0;
@@ -41,7 +44,7 @@ inline Byte NetzLinienStil = 2;
 inline Byte RandLinienStil = 2;
 
 // Vanishing segments of the central projection.
-inline TColor FluchtstreckenFarbe = 0x00000080;  // RGB(128, 0, 0)
+inline TColor FluchtstreckenFarbe = FarbeAusRGB(128, 0, 0);
 inline Byte FluchtstreckenStil = 2;
 inline Byte FluchtstreckenBreite = 1;
 

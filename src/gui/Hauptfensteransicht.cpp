@@ -21,6 +21,7 @@
 #include "gui/Datenausgabeansicht.h"
 #include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
+#include "gui/Einstellungsfenster.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
@@ -156,6 +157,7 @@ void Hauptfensteransicht::MenueAnlegen() {
 
     QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     for (TMenuItem* m : {&F.ZPEinAus, &F.vdL}) b_->Menuepunkt(*m, einstellungen);
+    EinstellungsmenueAnlegen(*b_, einstellungen);
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
     for (TMenuItem* m : {&F.AchsenEinAus, &F.AchseneinteilungEinAus, &F.AchsenwerteEinAus, &F.GitterEinAus,

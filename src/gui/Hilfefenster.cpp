@@ -37,8 +37,13 @@ im räumlichen Koordinatensystem und berechnet ihre Lage zueinander.</p>
     {"Hauptfenster", "Das Hauptfenster",
      R"(<h2>Das Hauptfenster</h2>
 <p>In der Mitte steht das Bild der Szene. Die Knöpfe am oberen Rand schalten jedes Objekt
-ein oder aus; die farbigen Felder daneben zeigen seine Farbe. Links stehen auf Wunsch die
-Schnittpunkte und die gegenseitige Lage der Geraden und Ebenen.</p>
+ein oder aus; die farbigen Felder daneben zeigen seine Farbe, ein Klick auf ein Feld wählt
+eine neue. Links stehen auf Wunsch die Schnittpunkte und die gegenseitige Lage der Geraden
+und Ebenen.</p>
+<p>Im Menü <i>Einstellungen</i> stellt man das Gitter und den Achsen-Würfel, die Fluchtstrecken,
+Drehstrecken und Normalenvektoren, die Darstellung der Ebenen, die Projektions- und
+Spurgeraden, die Differenzvektoren und die Farben von Hintergrund, Achsen und Gitterwänden
+ein; das Bild folgt jeder Änderung sofort.</p>
 <p>Rückgängig und Wiederholen (Menü <i>Bearbeiten</i>) führen durch die letzten Änderungen.</p>)"},
     {"Objekte", "Objekte eingeben",
      R"(<h2>Objekte eingeben</h2>

@@ -31,6 +31,7 @@
 #include "gui/Dialogansicht.h"
 #include "gui/ObjekteDatenAnsicht.h"
 #include "gui/Popupmenue.h"
+#include "gui/Einstellungsfenster.h"
 
 namespace {
 
@@ -466,5 +467,6 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(new EbenenAnimaAnsicht(hauptfenster));
     d.push_back(ObjekteDatenAnsichtAnlegen(hauptfenster));
     d.push_back(new Datenausgabeansicht(hauptfenster));
+    for (DialogAnsicht* e : EinstellungsDialogeAnlegen(hauptfenster)) d.push_back(e);
     return d;
 }

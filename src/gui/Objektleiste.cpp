@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QToolButton>
 #include <string_view>
 
@@ -19,6 +20,25 @@ namespace {
 
 constexpr int Zeilenhoehe = 15;  // a row of Panel_oben
 constexpr int Farbbreite = 3;
+
+// A colour panel: a click chooses its object's colour.
+class FarbPanel : public QFrame {
+public:
+    FarbPanel(int nr, QWidget* eltern) : QFrame(eltern), nr_(nr) { setCursor(Qt::PointingHandCursor); }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) {
+            QFrame::mousePressEvent(e);
+            return;
+        }
+        const int nr = nr_;
+        Benutzeraktion([nr] { Form_Edits_01.Pan_FarbeClick(nr); });
+    }
+
+private:
+    int nr_;
+};
 
 }  // namespace
 
@@ -43,7 +63,8 @@ Objektleiste::Objektleiste(QMainWindow& fenster, QWidget* panelOben)
     for (int nr = 1; nr <= 30; ++nr) {
         auto* zelle = new QWidget(zeile);
         QHBoxLayout* z = Reihe(zelle, 0);
-        auto* farbe = new QFrame(zelle);
+        auto* farbe = new FarbPanel(nr, zelle);
+        farbe->setObjectName(QStringLiteral("Pan_Farbe_") + QtText(F.But_sichtb(nr).Caption));
         farbe->setFixedSize(Farbbreite, Zeilenhoehe);
         farbe->setAutoFillBackground(true);
         farbe->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -84,6 +105,8 @@ void Objektleiste::Auffrischen() {
         if (!f) continue;
         const TPanel& P = Form_Edits_01.Pan_Farbe(nr);
         FarbeSetzen(f, QPalette::Window, P.Color);
+        const QString tip = QtText(P.Hint);
+        if (f->toolTip() != tip) f->setToolTip(tip);
         if (f->isHidden() == P.Visible) f->setVisible(P.Visible);
     }
 }

@@ -2,21 +2,24 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QImage>
-#include <QStandardPaths>
+#include <QColorDialog>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStringList>
 
+#include "forms/Schalter.h"
 #include "gui/Hilfefenster.h"
+#include "gui/QtZeichenflaeche.h"
 #include "gui/Texte.h"
 
 namespace {
@@ -270,6 +273,15 @@ std::optional<std::string> QtOberflaeche::DateiSpeichernDialog(const std::string
                                                                const std::string& endung) {
     FilterPause pause(filter_);
     return Dateidialog(QFileDialog::AcceptSave, titel, filter, name, endung);
+}
+
+std::optional<TColor> QtOberflaeche::FarbeWaehlen(const std::string& titel, TColor farbe) {
+    FilterPause pause(filter_);
+    const QPointer<QWidget> aktiv = QApplication::activeWindow();
+    const QColor c = QColorDialog::getColor(FarbeQt(farbe), aktiv, QtText(titel), QColorDialog::DontUseNativeDialog);
+    if (aktiv && aktiv->isVisible() && QApplication::activeWindow() != aktiv) aktiv->activateWindow();
+    if (!c.isValid()) return std::nullopt;
+    return FarbeAusRGB(static_cast<Byte>(c.red()), static_cast<Byte>(c.green()), static_cast<Byte>(c.blue()));
 }
 
 namespace {

@@ -65,6 +65,8 @@ public:
                                                   const std::string& name, const std::string& endung) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
                                                     const std::string& name, const std::string& endung) override;
+    // Qt's own colour dialog, in German like the program.
+    std::optional<TColor> FarbeWaehlen(const std::string& titel, TColor farbe) override;
     // Qt's print dialog on the program's one printer, which keeps what the
     // user chose for the next job (any printer of the system, or a PDF file).
     std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;

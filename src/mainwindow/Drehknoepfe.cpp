@@ -6,11 +6,13 @@
 #include <string>
 
 #include "forms/Animationen.h"
+#include "forms/DrStrEinst.h"
 #include "forms/DrehenUmGerade.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Einheitsvektoren.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
+#include "mainwindow/Einstellungen.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
@@ -356,4 +358,7 @@ void TForm_Edits_01::DrehstreinClick() {
 
 void TForm_Edits_01::But_DrhStrClick() { DrehstreinClick(); }
 
-void TForm_Edits_01::DrStrEinstClick() { Host().FensterZeigen("Form_DrStrEinst", true); }
+void TForm_Edits_01::DrStrEinstClick() {
+    Form_DrStrEinst.FormShow();
+    EinstellFensterZeigen(Form_DrStrEinst, true);
+}

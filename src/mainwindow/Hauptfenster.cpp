@@ -164,6 +164,7 @@ void TForm_Edits_01::FormCreate() {
     DrehsteuerungAnlegen();
     But_ObjekteDaten.OnClick = [this] { But_ObjekteDatenClick(); };
     ErgebnismenueAnlegen();
+    EinstellungenAnlegen();
 
     PanelsAnordnen();
     BildSeiteBerechnen();

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Typen.h"
+
 enum class MeldungsArt { Information, Warnung };
 enum class Knoepfe { Ok, JaNein };
 enum class Antwort { Ok, Ja, Nein };
@@ -67,6 +69,14 @@ public:
                                                             const std::string& filter,
                                                             const std::string& name,
                                                             const std::string& endung) = 0;
+
+    // The colour dialog, starting at farbe ($00BBGGRR). The chosen colour,
+    // or nothing when the user cancelled (also for a host without one).
+    virtual std::optional<TColor> FarbeWaehlen(const std::string& titel, TColor farbe) {
+        (void)titel;
+        (void)farbe;
+        return std::nullopt;
+    }
 
     // Shows the print dialog and starts a job named titel on the printer the
     // user chose; nothing when the user cancelled (no job is started then)

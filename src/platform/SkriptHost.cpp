@@ -47,6 +47,14 @@ std::optional<std::string> SkriptHost::DateiSpeichernDialog(const std::string& t
     return Dateidialog({true, titel, filter, name, endung});
 }
 
+std::optional<TColor> SkriptHost::FarbeWaehlen(const std::string& titel, TColor farbe) {
+    Farbdialoge.push_back({titel, farbe});
+    if (Farben.empty()) return std::nullopt;
+    std::optional<TColor> f = Farben.front();
+    Farben.pop_front();
+    return f;
+}
+
 namespace {
 
 // Writes what the core prints into the host's record of the job.
@@ -89,6 +97,7 @@ void SkriptHost::Vergessen() {
     Meldungen.clear();
     Fenster.clear();
     Dateidialoge.clear();
+    Farbdialoge.clear();
     Drucke.clear();
     SanduhrWechsel.clear();
     PassWechsel.clear();

@@ -31,6 +31,10 @@ public:
         int x, y;
         std::string text;
     };
+    struct FarbEintrag {
+        std::string titel;
+        TColor farbe;  // the colour the dialog started at
+    };
     // A print job: its name, the font set last, its pages, and whether it
     // has ended.
     struct DruckEintrag {
@@ -51,6 +55,8 @@ public:
     // Answers of the file dialogs in order, taken as the path chosen (no
     // extension is added); when empty, cancelled.
     std::deque<std::optional<std::string>> Dateinamen;
+    // Answers of the colour dialog in order; when empty, cancelled.
+    std::deque<std::optional<TColor>> Farben;
     // false: the user cancels the print dialog.
     bool DruckGelingt = true;
     // The printable width of the scripted printer's page (device pixels).
@@ -65,6 +71,7 @@ public:
     std::vector<MeldungEintrag> Meldungen;
     std::vector<FensterEintrag> Fenster;
     std::vector<DateiEintrag> Dateidialoge;
+    std::vector<FarbEintrag> Farbdialoge;
     std::vector<DruckEintrag> Drucke;
     std::vector<bool> SanduhrWechsel;
     std::vector<std::vector<std::uint8_t>> Zwischenablage;
@@ -83,6 +90,7 @@ public:
                                                   const std::string& name, const std::string& endung) override;
     std::optional<std::string> DateiSpeichernDialog(const std::string& titel, const std::string& filter,
                                                     const std::string& name, const std::string& endung) override;
+    std::optional<TColor> FarbeWaehlen(const std::string& titel, TColor farbe) override;
     std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;
     bool BildInZwischenablage(const std::vector<std::uint8_t>& bmp) override {
         if (ZwischenablageGelingt) Zwischenablage.push_back(bmp);

@@ -303,12 +303,12 @@ void EbeneKoordWerteAnzeigen() {
 void NormalenvektorenBerechnen() {
     for (int k = 1; k <= 2; ++k) {
         TEbene& E = Ebene[k];
-        const TVek_R3 S = E.Stuetzvektor;
+        const TVek_R3 S = E.StuetzvektorEnde;
         const Extended s = E.WinkelQuadratSeite;
         TVek_R3 P1, P2, P4, P5;
-        PunktImAbstand(S, Summe(S, E.Richtungsvektor1), s, P1);
+        PunktImAbstand(S, E.Richtungsvektor1Ende, s, P1);
         PunktImAbstand(S, E.NormalenvektorEnde, s, P2);
-        PunktImAbstand(S, Summe(S, E.Richtungsvektor2), s, P4);
+        PunktImAbstand(S, E.Richtungsvektor2Ende, s, P4);
         PunktImAbstand(S, E.NormalenvektorEnde, s, P5);
         E.WinkelmarkeR1[1] = P1;
         E.WinkelmarkeR1[2] = Summe(P1, Differenz(P2, S));
@@ -317,6 +317,23 @@ void NormalenvektorenBerechnen() {
         E.WinkelmarkeR2[2] = Summe(P4, Differenz(P5, S));
         E.WinkelmarkeR2[3] = P5;
     }
+}
+
+void EbenenQuadratBerechnen(TEbene& E, TVek_R3 S, TVek_R3 u, TVek_R3 v) {
+    TVek_R3 Q1 = S, Q2 = Summe(S, u), Q4 = Summe(S, v);
+    const TVek_R3 w = Kreuz(u, Kreuz(u, v));
+    const Extended L = Form_EbEinstell.ScrollBar1.Position() * (2.0L * AchseXMax) * 0.1L;
+    if (Betrag(w) > 0) Q4 = Summe(S, AufLaenge(w, L));
+    if (Betrag(u) > 0) Q2 = Summe(S, AufLaenge(u, L));
+    TVek_R3 Q3 = Summe(Q2, Differenz(Q4, Q1));
+    TVek_R3 F;
+    LotpunktUeberNormale(S, u, v, NullVektor, F);
+    const TVek_R3 M = Vielfaches(Summe(Q1, Q3), 0.5L);
+    const TVek_R3 Versatz = Differenz(F, M);
+    E.QuadratEcken[1] = Summe(Q1, Versatz);
+    E.QuadratEcken[2] = Summe(Q2, Versatz);
+    E.QuadratEcken[3] = Summe(Q3, Versatz);
+    E.QuadratEcken[4] = Summe(Q4, Versatz);
 }
 
 void EbeneBerechnen(TEbene& E) {
@@ -336,25 +353,7 @@ void EbeneBerechnen(TEbene& E) {
         }
     }
 
-    // The display square, centred on the foot of the perpendicular from
-    // the origin.
-    {
-        TVek_R3 Q1 = S, Q2 = Summe(S, u), Q4 = Summe(S, v);
-        const TVek_R3 w = Kreuz(u, Kreuz(u, v));
-        const Extended L =
-            Form_EbEinstell.ScrollBar1.Position() * (2.0L * AchseXMax) * 0.1L;
-        if (Betrag(w) > 0) Q4 = Summe(S, AufLaenge(w, L));
-        if (Betrag(u) > 0) Q2 = Summe(S, AufLaenge(u, L));
-        TVek_R3 Q3 = Summe(Q2, Differenz(Q4, Q1));
-        TVek_R3 F;
-        LotpunktUeberNormale(S, u, v, NullVektor, F);
-        const TVek_R3 M = Vielfaches(Summe(Q1, Q3), 0.5L);
-        const TVek_R3 Versatz = Differenz(F, M);
-        E.QuadratEcken[1] = Summe(Q1, Versatz);
-        E.QuadratEcken[2] = Summe(Q2, Versatz);
-        E.QuadratEcken[3] = Summe(Q3, Versatz);
-        E.QuadratEcken[4] = Summe(Q4, Versatz);
-    }
+    EbenenQuadratBerechnen(E, S, u, v);
 
     E.StuetzvektorEnde = S;
     E.Richtungsvektor1Ende = Summe(S, u);

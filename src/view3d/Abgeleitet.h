@@ -60,8 +60,13 @@ void EbeneKoordWerteAnzeigen2();
 void EbeneKoordWerteAnzeigen();
 
 // The right-angle marks between the direction vectors and the normal vector,
-// for E1 and E2.
+// for E1 and E2. They are built from the drawn support, direction and normal
+// vectors, so a new mark size also fits a plane turned with the axes.
 void NormalenvektorenBerechnen();
+
+// The display square of E (side from the plane settings' factor), centred on
+// the foot of the perpendicular from the origin onto the plane (S; u, v).
+void EbenenQuadratBerechnen(TEbene& E, TVek_R3 S, TVek_R3 u, TVek_R3 v);
 
 // TEbene.Berechnen: everything a plane shows, from its support point and
 // direction vectors and from g, h, t (section with the axes cube, display

@@ -1,3 +1,0 @@
-#include "forms/EbEinstell.h"
-
-void TForm_EbEinstell::FormCreate() {}

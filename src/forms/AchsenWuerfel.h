@@ -1,0 +1,24 @@
+#pragma once
+// Settings of the axes cube, the box of the axes' half-lengths: shown or
+// not, its pen width and its colour.
+
+#include "forms/Einstellfenster.h"
+
+struct TForm_AchsenWuerfel : TEinstellFenster {
+    TForm_AchsenWuerfel();
+
+    TCheckBox CheckBox1;     // AchsenWuerfelZeigen
+    TRadioGroup RadioGroup1; // pen width 1..4
+    TButton Button_Farbe;
+    TPanel Panel_Farbe;
+
+    void FormCreate();
+    void FormShow();
+    void Anzeigen();
+    void CheckBox1Click();
+    void RadioGroup1Click();
+    void Button_FarbeClick();
+    void BitBtn_OkClick();
+};
+
+inline TForm_AchsenWuerfel Form_AchsenWuerfel;
