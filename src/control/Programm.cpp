@@ -20,6 +20,11 @@
 #include "forms/Schalter.h"
 #include "forms/Ergebnisauswahl.h"
 #include "forms/ObjekteDaten.h"
+#include "forms/LGS.h"
+#include "forms/LaLua.h"
+#include "forms/Matrizen.h"
+#include "forms/VektProd.h"
+#include "forms/VektSumme.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
 #include "forms/DrehMatrizen.h"
@@ -75,6 +80,11 @@ void FensterNeu() {
     Form_Dreh_Matrizen = TForm_Dreh_Matrizen{};
     Form_ObjekteDaten = TForm_ObjekteDaten{};
     Form_Datenausgabe = TForm_Datenausgabe{};
+    Form_Matrizen = TForm_Matrizen{};
+    Form_LaLua = TForm_LaLua{};
+    Form_VektSumme = TForm_VektSumme{};
+    Form_LGS = TForm_LGS{};
+    Form_VektProd = TForm_VektProd{};
 }
 
 // What lower layers run of the layers above them.
@@ -115,6 +125,11 @@ void FensterErzeugen() {
     Form_Dreh_Matrizen.FormCreate();
     Form_ObjekteDaten.FormCreate();
     Form_Datenausgabe.FormCreate();
+    Form_Matrizen.FormCreate();
+    Form_LaLua.FormCreate();
+    Form_VektSumme.FormCreate();
+    Form_LGS.FormCreate();
+    Form_VektProd.FormCreate();
 }
 
 void ProgrammStart() {

@@ -161,6 +161,7 @@ void TForm_Edits_01::FormCreate() {
     DrehsteuerungAnlegen();
     But_ObjekteDaten.OnClick = [this] { But_ObjekteDatenClick(); };
     ErgebnismenueAnlegen();
+    WerkzeugmenueAnlegen();
 
     PanelsAnordnen();
     BildSeiteBerechnen();

@@ -160,6 +160,12 @@ struct TLabel : TControl {
     TColor FontColor = 0x00000000;
 };
 
+// A picture box: the picture it shows, by name ("" for none). The front
+// draws the picture; it sizes itself to it.
+struct TImage : TControl {
+    std::string Bild;
+};
+
 struct TMemo : TControl {
     std::vector<std::string> Lines;
     TFont Font;
