@@ -30,9 +30,12 @@ std::string Name(int m) { return m == F::Erg ? "MErg" : "M" + std::to_string(m);
 TForm_Matrizen::TForm_Matrizen() {
     Caption = "   Produkte Matrix-Matrix, Matrix-Vektor/    Berechnung von Determinanten";
     for (int n = 0; n < 45; ++n) (this->*Zellen[n]).SetTextStill(Starttexte[n]);
-    for (int j = 1; j <= 3; ++j)
-        for (int i = 1; i <= 3; ++i) Zelle(Erg, i, j).ReadOnly = true;
-    for (int k = 1; k <= 3; ++k) VZelle(VErgNr, k).ReadOnly = true;
+    // The result cells take no typing, and look it.
+    for (int n = 27; n < 45; ++n)
+        if (n < 36 || n >= 42) {
+            (this->*Zellen[n]).ReadOnly = true;
+            (this->*Zellen[n]).Color = ErgebnisFarbe;
+        }
     Label_Ergebnismatrix.Caption = "Ergebnismatrix MErg:";
     Label_Ergebnisvektor.Caption = "Ergebnisvektor VErg:";
     Panel1.Caption = "Det(...) = ...";

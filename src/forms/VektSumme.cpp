@@ -4,7 +4,10 @@
 
 TForm_VektSumme::TForm_VektSumme() {
     Caption = "   Vektorsummen";
-    for (int i = 16; i <= 18; ++i) Feld(i).ReadOnly = true;
+    for (int i = 16; i <= 18; ++i) {
+        Feld(i).ReadOnly = true;
+        Feld(i).Color = ErgebnisFarbe;
+    }
     const char* const Namen[3] = {"v1", "v2", "v3"};
     for (int k = 1; k <= 3; ++k) {
         TSpeedButton& B = Summandknopf(k);

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <initializer_list>
+#include <type_traits>
 
 #include "forms/Animationen.h"
 #include "forms/DrehenUmGerade.h"
@@ -31,6 +32,7 @@
 #include "gui/Dialogansicht.h"
 #include "gui/ObjekteDatenAnsicht.h"
 #include "gui/Popupmenue.h"
+#include "gui/Werkzeugansichten.h"
 
 namespace {
 
@@ -229,6 +231,7 @@ public:
         Ergebnismenue(this->b_, this, {&Ergebnisse});
         this->Stift();
         this->Stil();
+        if constexpr (std::is_same_v<Form, TForm_Vektoren>) this->l_->addWidget(this->b_.Knopf(F.But_VSumme, {}, this));
     }
 };
 
@@ -457,5 +460,6 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(new EbenenAnimaAnsicht(hauptfenster));
     d.push_back(ObjekteDatenAnsichtAnlegen(hauptfenster));
     d.push_back(new Datenausgabeansicht(hauptfenster));
+    WerkzeugAnsichtenAnlegen(hauptfenster, d);
     return d;
 }

@@ -28,6 +28,9 @@ struct TControl {
     void SetFocus() { ++FokusAnforderungen; }
 };
 
+// The background of an edit that only shows a result.
+inline constexpr TColor ErgebnisFarbe = 0x00E8E8E8;
+
 struct TEdit : TControl {
     TNotifyEvent OnChange;
     bool AllesMarkiert = false;  // set by SelectAll, cleared when the text changes

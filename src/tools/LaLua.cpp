@@ -53,9 +53,6 @@ void VerdiktBildZeichnen(Zeichenflaeche& C, const std::string& Name, int x, int 
         Pfeil(C, x + 2, y + 13, x + 14, y + 13);
         Pfeil(C, x + 2, y + 13, x + 8, y + 2);
     } else if (Name == BildLa3) {  // three arrows in one plane
-        C.Pen = {Weiss, 1, psDot};
-        C.MoveTo(x + 1, y + 14);
-        C.LineTo(x + 15, y + 14);
         Pfeil(C, x + 2, y + 12, x + 14, y + 12);
         Pfeil(C, x + 2, y + 12, x + 13, y + 5);
         Pfeil(C, x + 2, y + 12, x + 7, y + 2);
