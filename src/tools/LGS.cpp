@@ -6,6 +6,7 @@
 #include "control/Drehsteuerung.h"
 #include "forms/Speicher.h"
 #include "geometry/Geometrie.h"
+#include "platform/Oberflaeche.h"
 #include "tools/Werkzeugfelder.h"
 
 namespace {
@@ -93,16 +94,26 @@ void TForm_LGS::BerechnEinfuegenClick() { PopupMenu_InSpeicher.BerechnEinfuegenC
 
 void TForm_LGS::LGSLoesen() {
     D = DeterminanteMatrix33(A);
-    Label13.Caption = "D = " + Text14(D);
-    Extended* const Dk[3] = {&D1, &D2, &D3};
-    TLabel* const Lk[3] = {&Label14, &Label15, &Label16};
-    for (int k = 1; k <= 3; ++k) {
-        TMatrix33 R;
-        SpalteErsetzen(A, b, k, R);
-        *Dk[k - 1] = DeterminanteMatrix33(R);
-        Lk[k - 1]->Caption = "D" + std::to_string(k) + " = " + Text14(*Dk[k - 1]);
+    TMatrix33 R[3];
+    for (int k = 1; k <= 3; ++k) SpalteErsetzen(A, b, k, R[k - 1]);
+    const Extended Dk[3] = {DeterminanteMatrix33(R[0]), DeterminanteMatrix33(R[1]), DeterminanteMatrix33(R[2])};
+    const bool eindeutig = std::fabs(D) > Toleranz;
+    bool endlich = std::isfinite(D);
+    for (Extended d : Dk) endlich = endlich && std::isfinite(d) && (!eindeutig || std::isfinite(d / D));
+    if (!endlich) {
+        // Pasted numbers so large that the determinants overflow: nothing
+        // shown belongs to them.
+        for (TLabel* L : {&Label13, &Label14, &Label15, &Label16, &Label17, &Label18, &Label19}) L->Caption.clear();
+        MeldungZeigen(NichtEndlichMeldung);
+        return;
     }
-    if (std::fabs(D) > Toleranz) {
+    Label13.Caption = "D = " + Text14(D);
+    D1 = Dk[0];
+    D2 = Dk[1];
+    D3 = Dk[2];
+    TLabel* const Lk[3] = {&Label14, &Label15, &Label16};
+    for (int k = 1; k <= 3; ++k) Lk[k - 1]->Caption = "D" + std::to_string(k) + " = " + Text14(Dk[k - 1]);
+    if (eindeutig) {
         const std::string x1 = Text14(D1 / D), x2 = Text14(D2 / D), x3 = Text14(D3 / D);
         Label17.Caption = "Das Gleichungssystem hat eine eindeutig bestimmte Lösung.";
         Label18.Caption = "Es ist x1 = D1/ D = " + x1 + ",   x2 = D2/ D = " + x2 + ",   x3 = D3/ D = " + x3 + "   .";

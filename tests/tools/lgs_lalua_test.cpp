@@ -80,6 +80,15 @@ TEST_F(LGS, BruecheUndZellen) {
     L.FormActivate();
     EXPECT_TRUE(host.Meldungen.empty());
     EXPECT_EQ(L.A(1, 1), 9999.5L);
+    // Numbers pasted so large that the determinants overflow: a message,
+    // and no label shows INF or NAN.
+    VektorSpeicher[2] = {"1E3000", "1E3000", "1E3000"};
+    for (int i : {5, 8}) {
+        L.EditRechtsklick(i);
+        L.PopupMenu_InSpeicher.AusSpeicherClick(2);
+    }
+    EXPECT_EQ(host.LetzteMeldung(), "Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs!");
+    for (const TLabel* t : {&L.Label13, &L.Label14, &L.Label17, &L.Label19}) EXPECT_EQ(t->Caption, "");
 }
 
 // ---- Linear dependence -----------------------------------------------------------------
