@@ -525,7 +525,8 @@ protected:
     // Below the vectors dialog, at the bottom of the screen.
     void Ablegen() override {
         const QScreen* s = screen();
-        const QWidget* v = parentWidget() ? parentWidget()->findChild<QWidget*>(QStringLiteral("Form_Vektoren")) : nullptr;
+        const QWidget* v =
+            parentWidget() ? parentWidget()->findChild<QWidget*>(QStringLiteral("Form_Vektoren")) : nullptr;
         if (!s) return;
         const int x = v && v->isVisible() ? v->frameGeometry().left() : s->availableGeometry().left();
         move(x, s->availableGeometry().bottom() - frameGeometry().height() - 30);
@@ -541,7 +542,8 @@ private:
         } else {
             ev.Klick = [] { Form_VektSumme.SummeClick(); };
         }
-        return Zahlfeld(S.Feld(i), std::move(ev), S.PopupMenu_InSpeicher, [i] { return Form_VektSumme.Rechtsklick(i); });
+        return Zahlfeld(S.Feld(i), std::move(ev), S.PopupMenu_InSpeicher,
+                        [i] { return Form_VektSumme.Rechtsklick(i); });
     }
     QLabel* Farbe(TPanel& P) {
         QLabel* w = b_.Anzeige(P, this);

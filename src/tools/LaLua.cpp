@@ -28,11 +28,13 @@ void Pfeil(Zeichenflaeche& C, int x0, int y0, int x1, int y1) {
     C.LineTo(x1, y1);
     const double dx = x1 - x0, dy = y1 - y0, l = std::hypot(dx, dy);
     const double ux = dx / l, uy = dy / l;
-    const auto P = [&](double a, double b) {
-        return TPoint{static_cast<int>(std::lround(x1 - 4 * ux + a * uy)), static_cast<int>(std::lround(y1 - 4 * uy - b * ux))};
+    // The head's back corners, 4 pixels behind the tip and 2.5 to each side.
+    const auto Ecke = [&](double seite) {
+        return TPoint{static_cast<int>(std::lround(x1 - 4 * ux + seite * uy)),
+                      static_cast<int>(std::lround(y1 - 4 * uy - seite * ux))};
     };
     C.Brush = {Weiss, bsSolid};
-    C.Polygon({{x1, y1}, P(2.5, 2.5), P(-2.5, -2.5)});
+    C.Polygon({{x1, y1}, Ecke(2.5), Ecke(-2.5)});
 }
 
 }  // namespace

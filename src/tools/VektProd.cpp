@@ -97,11 +97,14 @@ bool TForm_VektProd::Rechtsklick(int i) {
     if (i < 1 || i > 9) return false;
     DrehungFuerEingabeAufheben();
     TVek_R3 v[3];
-    for (int n = 1; n <= 9; ++n)
-        if (!FeldWert(Feld(n), (n - 1) % 3 == 0 ? v[(n - 1) / 3].x : (n - 1) % 3 == 1 ? v[(n - 1) / 3].y : v[(n - 1) / 3].z)) {
-            MeldungZeigen(KeineZahlMeldung(Feld(n).Text()));
-            return false;
-        }
+    if (!Lesen(*this, v)) {
+        for (int n = 1; n <= 9; ++n)
+            if (Extended w; !FeldWert(Feld(n), w)) {
+                MeldungZeigen(KeineZahlMeldung(Feld(n).Text()));
+                break;
+            }
+        return false;
+    }
     for (int s = 1; s <= 3; ++s) {
         MatrixSpeicher[0](1, s) = v[s - 1].x;
         MatrixSpeicher[0](2, s) = v[s - 1].y;

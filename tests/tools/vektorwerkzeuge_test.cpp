@@ -2,7 +2,6 @@
 // vectors, their change checks, the product window's drawing, and the sum
 // window's writing of V1..V4 into the scene and the vectors dialog.
 
-#include <algorithm>
 #include <array>
 
 #include "Werkzeugtest.h"
@@ -24,81 +23,65 @@ protected:
         Werkzeugtest::SetUp();
         P.FormActivate();
     }
-    std::vector<std::string> Ergebnis() {
-        std::vector<std::string> v;
-        for (const TLabel* L : {&P.Label_vpx, &P.Label_vpy, &P.Label_vpz, &P.Label_Winkel, &P.Label_Hoehe,
-                                &P.Label_Inhalt, &P.Label_SPProd, &P.Label_SpatVol})
-            v.push_back(L->Caption);
-        return v;
-    }
 };
 
-TEST_F(VektProd, ErgebnisseTabelle) {
+TEST_F(VektProd, ErgebnisseUndAenderungspruefung) {
+    const auto Erg = [](const char* p, const char* w, const char* h, const char* F, const char* s, const char* V) {
+        return std::string(p) + "|" + w + "|" + h + "|" + F + "|" + s + "|" + V;
+    };
+    // Edit i := text (0: all nine below), then what the window shows.
     const struct {
-        std::array<const char*, 9> v;  // empty first text: the start values
-        std::vector<std::string> soll;
+        int i;
+        std::array<const char*, 9> v;
+        std::string soll;
+        bool Meldung = false;
     } faelle[] = {
-        {{""}, {"-1,404", "-0,936", "1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE"}},
-        {{"1", "0", "0", "2", "0", "0", "0", "0", "1"},
-         {"0,000", "0,000", "0,000", "0,000 °", "ex. nicht", "ex. nicht", "0,000", "ex. nicht"}},
-        {{"1", "0", "0", "-1", "1", "0", "0", "0", "1"},
-         {"0,000", "0,000", "1,000", "135,000 °", "1,000 LE", "1,000 FE", "1,000", "1,000 VE"}},
-        {{"0", "0", "0", "1", "2", "3", "4", "5", "6"},
-         {"0,000", "0,000", "0,000", "0,000 °", "ex. nicht", "ex. nicht", "0,000", "ex. nicht"}},
-        {{"10000", "0", "0", "0", "-10000", "0", "0", "0", "10000"},
-         {"0,000", "0,000", "-1E8", "90,000 °", "10000,000 LE", "1E8 FE", "-1E12", "1E12 VE"}},
+        {0, {}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE")},
+        // The change check: a number beyond 10000 or no number is told and
+        // changes nothing; an unfinished one says nothing.
+        {2, {"10000,001"}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE"), true},
+        {2, {"1,2,3"}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE"), true},
+        {2, {"-"}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE")},
+        // Seven significant digits: -29987,064 shows as -29987,060.
+        {2, {"-10000"}, Erg("-4680,000 -0,936 -14994,000", "152,367 °", "1,571 LE", "15707,400 FE", "-29987,060",
+                            "29987,060 VE")},
+        {0, {"1", "0", "0", "2", "0", "0", "0", "0", "1"},
+         Erg("0,000 0,000 0,000", "0,000 °", "ex. nicht", "ex. nicht", "0,000", "ex. nicht")},
+        {0, {"1", "0", "0", "-1", "1", "0", "0", "0", "1"},
+         Erg("0,000 0,000 1,000", "135,000 °", "1,000 LE", "1,000 FE", "1,000", "1,000 VE")},
+        {0, {"10000", "0", "0", "0", "-10000", "0", "0", "0", "10000"},
+         Erg("0,000 0,000 -1E8", "90,000 °", "10000,000 LE", "1E8 FE", "-1E12", "1E12 VE")},
     };
     for (const auto& f : faelle) {
-        if (*f.v[0])
-            for (int i = 1; i <= 9; ++i) P.Feld(i).SetText(f.v[static_cast<std::size_t>(i - 1)]);
-        EXPECT_EQ(Ergebnis(), f.soll);
-    }
-    EXPECT_TRUE(host.Meldungen.empty());
-}
-
-TEST_F(VektProd, AenderungsPruefung) {
-    const auto vorher = Ergebnis();
-    const struct {
-        const char* Text;
-        bool Meldung;
-    } faelle[] = {{"10000,001", true}, {"-10000,5", true}, {"1,2,3", true}, {"", false}, {"-", false}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.Text);
+        SCOPED_TRACE(f.soll);
         host.Vergessen();
-        P.Edit_ay.SetText(f.Text);
+        if (f.i)
+            P.Feld(f.i).SetText(f.v[0]);
+        else if (f.v[0])
+            for (int i = 1; i <= 9; ++i) P.Feld(i).SetText(f.v[static_cast<std::size_t>(i - 1)]);
+        EXPECT_EQ(Erg((P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption).c_str(),
+                      P.Label_Winkel.Caption.c_str(), P.Label_Hoehe.Caption.c_str(), P.Label_Inhalt.Caption.c_str(),
+                      P.Label_SPProd.Caption.c_str(), P.Label_SpatVol.Caption.c_str()),
+                  f.soll);
         EXPECT_EQ(host.LetzteMeldung(), f.Meldung ? Bereich10000Meldung : "");
-        EXPECT_EQ(Ergebnis(), vorher);
     }
-    P.Edit_ay.SetText("-10000");
-    EXPECT_EQ(P.Label_vpx.Caption, "-4680,000");
 }
 
 TEST_F(VektProd, KlammernUndPfeile) {
-    const auto Ort = [](TControl& c, int l, int t, int w, int h) {
-        c.Left = l;
-        c.Top = t;
-        c.Width = w;
-        c.Height = h;
-    };
-    Ort(P.Edit_ax, 100, 50, 60, 20);
-    Ort(P.Edit_az, 100, 110, 60, 20);
-    Ort(P.Label_a, 10, 30, 8, 14);
+    // a's column from (100, 50) to (160, 130): the left bracket 5 pixels out
+    // and 3 past its ends; the arrow over the letter a at (10, 30), 8 wide.
+    for (auto [c, t] : {std::pair{&P.Edit_ax, 50}, {&P.Edit_az, 110}})
+        static_cast<TControl&>(*c) = {true, true, "", 100, t, 60, 20, 0};
+    static_cast<TControl&>(P.Label_a) = {true, true, "", 10, 30, 8, 14, 0};
     ProtokollZeichenflaeche C(400, 300);
     P.FormPaint(C);
-    using S = std::pair<TPoint, TPoint>;
-    std::vector<S> Linien;
-    for (const auto& s : C.Strecken()) {
-        EXPECT_EQ(s.pen, (TPen{0, 1, psSolid}));
-        Linien.push_back({s.von, s.bis});
-    }
-    // a's column: the left bracket, its mirror image, and a's arrow.
-    for (const S& s : {S{{105, 47}, {95, 47}}, S{{95, 47}, {95, 133}}, S{{95, 133}, {105, 133}},
-                       S{{155, 47}, {165, 47}}, S{{165, 47}, {165, 133}}, S{{165, 133}, {155, 133}},
-                       S{{10, 27}, {18, 27}}, S{{15, 24}, {18, 27}}, S{{18, 27}, {15, 30}}})
-        EXPECT_NE(std::find(Linien.begin(), Linien.end(), s), Linien.end())
-            << s.first.X << "," << s.first.Y << " - " << s.second.X << "," << s.second.Y;
-    // Three bracket pairs of three lines, eight arrows of three.
-    EXPECT_EQ(Linien.size(), 3u * 6 + 8 * 3);
+    const auto S = C.Strecken();
+    EXPECT_EQ(S.size(), 3u * 6 + 8 * 3);  // three bracket pairs, eight arrows
+    EXPECT_EQ(C.StreckenMitFarbe(0), static_cast<int>(S.size()));
+    EXPECT_EQ(std::vector<TPoint>({S[0].von, S[0].bis, S[1].bis, S[2].bis}),
+              std::vector<TPoint>({{105, 47}, {95, 47}, {95, 133}, {105, 133}}));
+    const auto& Pfeil = S[18];
+    EXPECT_EQ(std::vector<TPoint>({Pfeil.von, Pfeil.bis}), std::vector<TPoint>({{10, 27}, {18, 27}}));
 }
 
 // ---- Vector sums -----------------------------------------------------------------------
