@@ -209,7 +209,14 @@ TEST_F(Werkzeuge, MatrizenMitEchtenKlicks) {
     MenueKlick(QStringLiteral("aus Speicher 1"));
     EXPECT_EQ(Feld(d, M.V2_x)->text(), QStringLiteral("14,000000"));
     EXPECT_EQ(M.V2, (TVek_R3{14, 27, 7}));
-    EXPECT_EQ(boxen.size(), 2u);
+    // 9999,5 typed and the window closed: the box once, and the window goes.
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    Tippen(d, M.M3_33, QStringLiteral("9999.5"), false);
+    d->close();
+    EXPECT_TRUE(Boxen(3)) << boxen.size();
+    EXPECT_EQ(boxen[2], boxen[0]);
+    EXPECT_FALSE(d->isVisible());
 }
 
 }  // namespace
