@@ -26,6 +26,11 @@
 #include "forms/Schalter.h"
 #include "forms/Ergebnisauswahl.h"
 #include "forms/ObjekteDaten.h"
+#include "forms/LGS.h"
+#include "forms/LaLua.h"
+#include "forms/Matrizen.h"
+#include "forms/VektProd.h"
+#include "forms/VektSumme.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
 #include "forms/DrehMatrizen.h"
@@ -87,6 +92,11 @@ void FensterNeu() {
     Form_Normalenvektoren = TForm_Normalenvektoren{};
     Form_ProjSpurGeraden = TForm_ProjSpurGeraden{};
     Form_Differenzvektoren = TForm_Differenzvektoren{};
+    Form_Matrizen = TForm_Matrizen{};
+    Form_LaLua = TForm_LaLua{};
+    Form_VektSumme = TForm_VektSumme{};
+    Form_LGS = TForm_LGS{};
+    Form_VektProd = TForm_VektProd{};
 }
 
 // What lower layers run of the layers above them.
@@ -133,6 +143,11 @@ void FensterErzeugen() {
     Form_Normalenvektoren.FormCreate();
     Form_ProjSpurGeraden.FormCreate();
     Form_Differenzvektoren.FormCreate();
+    Form_Matrizen.FormCreate();
+    Form_LaLua.FormCreate();
+    Form_VektSumme.FormCreate();
+    Form_LGS.FormCreate();
+    Form_VektProd.FormCreate();
 }
 
 void ProgrammStart() {

@@ -17,8 +17,11 @@ constexpr Zellen GesZellen[9] = {
 
 TForm_Dreh_Matrizen::TForm_Dreh_Matrizen() {
     Caption = "   Dreh-Matrizen";
-    for (Zellen z : AktZellen) (this->*z).ReadOnly = true;
-    for (Zellen z : GesZellen) (this->*z).ReadOnly = true;
+    for (const Zellen* Satz : {AktZellen, GesZellen})
+        for (int n = 0; n < 9; ++n) {
+            (this->*Satz[n]).ReadOnly = true;
+            (this->*Satz[n]).Color = ErgebnisFarbe;
+        }
     Label1.Caption = "Matrix zur aktuellen Drehung:";
     Label2.Caption = "Matrix zur Gesamtdrehung:";
     Label5.Caption = "Eingaben in diese Zellen sind nicht möglich!";

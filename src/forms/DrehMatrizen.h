@@ -4,6 +4,7 @@
 // in read-only cells and labels. The window computes nothing: the rotation
 // code builds MAkt and MGes and calls the three display routines.
 
+#include "forms/Speichermenue.h"
 #include "platform/Komponenten.h"
 
 struct TForm_Dreh_Matrizen : TFormZustand {
@@ -17,8 +18,17 @@ struct TForm_Dreh_Matrizen : TFormZustand {
     TEdit& Makt(int i, int j);
     TEdit& Mges(int i, int j);
 
+    // Columns and whole matrices go into the memories; nothing is pasted
+    // here.
+    TSpeicherMenue PopupMenu_InSpeicher;
+    // A right click on a cell: its column into the transfer slot, its matrix
+    // into the matrix transfer slot. False for a cell of no matrix here.
+    bool ZelleRechtsklick(TEdit& E);
+
     void FormCreate();
     void FormActivate();
+    // The user closes the window: the main window's menu item follows.
+    void FormClose();
 };
 
 inline TForm_Dreh_Matrizen Form_Dreh_Matrizen;

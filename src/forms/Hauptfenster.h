@@ -303,6 +303,14 @@ struct TForm_Edits_01 : TFormZustand {
 
     // ---- The object-data calculator, without blocking (Rechner.cpp) ----------
     void But_ObjekteDatenClick();
+
+    // ---- Menu "Rechnen": the linear-algebra windows, shown as they are ---------
+    TMenuItem Matrizen1, LinAbh1, LGS1, Vektorprodukt1;
+    void Matrizen1Click();
+    void LinAbh1Click();
+    void LGS1Click();
+    void Vektorprodukt1Click();
+    void WerkzeugmenueAnlegen();
 };
 
 inline constexpr TSpeedButton TForm_Edits_01::* SichtbKnoepfe[30] = {

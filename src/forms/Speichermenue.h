@@ -23,6 +23,8 @@ struct TSpaltenZiel {
     // Pastes matrix slot k (1..3) into the window's matrix. Empty: both
     // whole-matrix groups are hidden. The window fills slot 0 itself.
     std::function<void(int k)> MatrixEinfuegen;
+    // The window's matrix may be copied although none is pasted here.
+    bool MatrixKopieren = false;
 };
 
 // The captions that differ by window.

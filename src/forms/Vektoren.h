@@ -18,6 +18,11 @@ struct TForm_Vektoren : TObjektartDialog<TVektor, 4, mitStift | mitStil> {
     TErgebnisGruppe ErgebnisseVektoren{"Vektoren", VektorErgebnisse};
     void FormCreate();
 
+    // Opens the vector-sum window, which writes V1..V4; the grids stay
+    // disabled while it is open.
+    TButton But_VSumme;
+    void But_VSummeClick();
+
 protected:
     Byte& Akt() override { return AktVektor; }
     TVektor& Objekt(int Nr) override { return Vektor[Nr]; }

@@ -135,12 +135,12 @@ void DrehmatrixUmAchse(Byte Code, Extended Winkel, TMatrix33& M) {
         E(2, 2) = c; E(2, 3) = -s;
         E(3, 2) = s; E(3, 3) = c;
     } else if (Code <= 4) {
-        // Shown as the program always built it: the transpose of the point
-        // turn about y.
+        // The turn DrehePunktUmAchse gives points about y, as for x and z:
+        // the window shows the matrix of the rotation that was done.
         anfang = "um die y-Achse mit ";
-        E(1, 1) = c; E(1, 3) = -s;
+        E(1, 1) = c; E(1, 3) = s;
         E(2, 2) = 1;
-        E(3, 1) = s; E(3, 3) = c;
+        E(3, 1) = -s; E(3, 3) = c;
     } else {
         anfang = "um die z-Achse mit ";
         E(1, 1) = c; E(1, 2) = -s;

@@ -483,6 +483,21 @@ protected:
         QLineEdit::focusOutEvent(e);
         if (!FokusNurWeg(e)) Verlassen();
     }
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        if (*lebt_ && ev_.Betreten && !FokusNurWeg(e)) Benutzeraktion(ev_.Betreten);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (!ev_.Klick || e->button() == Qt::RightButton) {
+            QLineEdit::mousePressEvent(e);
+            return;
+        }
+        // Its answer may be a message box: shown once the press is over.
+        e->accept();
+        QTimer::singleShot(0, this, [this] {
+            if (*lebt_) Benutzeraktion(ev_.Klick);
+        });
+    }
     bool event(QEvent* e) override {
         // The window's menu shortcuts win over the field's own use of the
         // same keys (Ctrl+A selects all in a Qt field), as in the program.

@@ -72,6 +72,11 @@ struct FeldEreignisse {
     std::function<void()> Verlassen;
     // Asked before a change without typing (delete, paste); empty: allowed.
     std::function<bool()> Aendern;
+    // The user enters the field (not: comes back to it from a message box).
+    std::function<void()> Betreten;
+    // A press of any mouse button but the right one; the field then takes
+    // the press no further.
+    std::function<void()> Klick;
 };
 
 // How a radio group answers the user.

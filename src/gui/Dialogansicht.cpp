@@ -1,7 +1,11 @@
 #include "gui/Dialogansicht.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
+#include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "gui/Hauptfensteransicht.h"
 #include "forms/Hauptfenster.h"
@@ -37,6 +41,34 @@ void DialogAnsicht::UeberRechtemPanel() {
     const TPanel& P = Form_Edits_01.Panel_rechts;
     const QPoint ecke = haupt->Client()->mapToGlobal(QPoint(P.Left + P.Width, P.Top));
     move(ecke.x() - frameGeometry().width(), ecke.y());
+}
+
+void DialogAnsicht::SchriftEinpassen(const std::function<void()>& Breiten) {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect r = s->availableGeometry();
+    constexpr int Titelleiste = 32;  // not known before the first showing
+    QFont f = QApplication::font(this);
+    setFont(f);
+    for (;;) {
+        if (Breiten) Breiten();
+        if (layout()) layout()->activate();
+        adjustSize();
+        const bool passt = width() <= r.width() && height() + Titelleiste <= r.height();
+        if (passt || f.pointSize() <= 6) break;
+        f.setPointSize(f.pointSize() - 1);
+        setFont(f);
+    }
+}
+
+void DialogAnsicht::AufDenBildschirm() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect r = s->availableGeometry();
+    const QRect g = frameGeometry();
+    const int x = std::max(r.left(), std::min(g.left(), r.right() + 1 - g.width()));
+    const int y = std::max(r.top(), std::min(g.top(), r.bottom() + 1 - g.height()));
+    move(x, y);
 }
 
 void DialogAnsicht::showEvent(QShowEvent* e) {

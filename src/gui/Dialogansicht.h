@@ -6,6 +6,7 @@
 // main window.
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,11 @@ protected:
     // Moves the window so that its top right corner lies at the top right
     // corner of the main window's right panel.
     void UeberRechtemPanel();
+    // On a small screen the window takes a smaller font, a point at a time
+    // down to 6, until it fits; Breiten sets what depends on the font.
+    void SchriftEinpassen(const std::function<void()>& Breiten = {});
+    // Moves the window by the least amount that brings it onto the screen.
+    void AufDenBildschirm();
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;

@@ -135,10 +135,16 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
             [this](const QPoint& p) { ergebnispopup_->popup(paintBox1_->mapToGlobal(p)); });
     drehleiste_ = new Drehleiste(*this, panels_[0].widget, panels_[1].widget, panels_[3].widget);
     objektleiste_ = new Objektleiste(*this, panels_[0].widget);
-    // The calculator without blocking, as the main window's button opens it.
-    QAction* rechner = menuBar()->addMenu(QStringLiteral("&Rechnen"))->addAction(QStringLiteral("Rechnen mit Objektdaten"));
+    // The calculator without blocking, as the main window's button opens it,
+    // and the linear-algebra windows.
+    QMenu* rechnen = menuBar()->addMenu(QStringLiteral("&Rechnen"));
+    QAction* rechner = rechnen->addAction(QStringLiteral("Rechnen mit Objektdaten"));
     rechner->setObjectName(QStringLiteral("But_ObjekteDaten"));
     connect(rechner, &QAction::triggered, this, [] { Benutzeraktion([] { Form_Edits_01.But_ObjekteDaten.Click(); }); });
+    rechnen->addSeparator();
+    TForm_Edits_01& R = Form_Edits_01;
+    for (TMenuItem* m : {&R.Matrizen1, &R.DrehMatrizenEinAusMenue, &R.LinAbh1, &R.LGS1, &R.Vektorprodukt1})
+        b_->Menuepunkt(*m, rechnen);
 
     new Bildermenue(*this, paintBox1_);
     // The redraw's last step: the finished picture into PaintBox1.

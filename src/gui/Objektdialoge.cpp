@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <initializer_list>
+#include <type_traits>
 
 #include "forms/Animationen.h"
 #include "forms/DrehenUmGerade.h"
@@ -32,6 +33,7 @@
 #include "gui/ObjekteDatenAnsicht.h"
 #include "gui/Popupmenue.h"
 #include "gui/Einstellungsfenster.h"
+#include "gui/Werkzeugansichten.h"
 
 namespace {
 
@@ -230,6 +232,7 @@ public:
         Ergebnismenue(this->b_, this, {&Ergebnisse});
         this->Stift();
         this->Stil();
+        if constexpr (std::is_same_v<Form, TForm_Vektoren>) this->l_->addWidget(this->b_.Knopf(F.But_VSumme, {}, this));
     }
 };
 
@@ -468,5 +471,6 @@ std::vector<DialogAnsicht*> DialogeAnlegen(QWidget* hauptfenster) {
     d.push_back(ObjekteDatenAnsichtAnlegen(hauptfenster));
     d.push_back(new Datenausgabeansicht(hauptfenster));
     for (DialogAnsicht* e : EinstellungsDialogeAnlegen(hauptfenster)) d.push_back(e);
+    WerkzeugAnsichtenAnlegen(hauptfenster, d);
     return d;
 }

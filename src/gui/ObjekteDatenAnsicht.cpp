@@ -139,23 +139,12 @@ protected:
     void Platzieren() override {
         const QScreen* s = screen();
         if (!s) return;
+        SchriftEinpassen([this] { Breiten(); });
         const QRect r = s->availableGeometry();
-        QFont f = QApplication::font(this);
-        setFont(f);
-        for (;;) {
-            Breiten();
-            layout()->activate();
-            adjustSize();
-            const bool passt = width() <= r.width() && height() + Titelleiste <= r.height();
-            if (passt || f.pointSize() <= 6) break;
-            f.setPointSize(f.pointSize() - 1);
-            setFont(f);
-        }
         move(r.right() - frameGeometry().width() + 1, r.top());
     }
 
 private:
-    static constexpr int Titelleiste = 32;  // not known before the first showing
     std::vector<QLineEdit*> felder_;
     std::vector<QWidget*> zahlen_;  // register edits and Ergebnis panels
 

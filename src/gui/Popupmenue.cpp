@@ -92,9 +92,9 @@ void SpaltenPopup(GitterTabelle* t, TObjektDialog& D, TStringGrid& G) {
     });
 }
 
-void FeldPopup(QLineEdit* Feld, TSpeicherMenue& M, std::function<bool()> Gewaehlt) {
+void FeldPopup(QWidget* Feld, TSpeicherMenue& M, std::function<bool()> Gewaehlt, std::function<QPoint()> Ort) {
     Feld->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(Feld, &QWidget::customContextMenuRequested, Feld, [Feld, &M, Gewaehlt](const QPoint& p) {
-        Oeffnen(Feld, M, Gewaehlt, Feld->mapToGlobal(p));
+    QObject::connect(Feld, &QWidget::customContextMenuRequested, Feld, [Feld, &M, Gewaehlt, Ort](const QPoint& p) {
+        Oeffnen(Feld, M, Gewaehlt, Ort ? Ort() : Feld->mapToGlobal(p));
     });
 }

@@ -23,5 +23,8 @@ QMenu* PopupAufbauen(TPopupMenu& P, QWidget* eltern);
 // column runs the dialog's SpalteGewaehlt and, when the column takes a
 // vector, opens its PopupMenu_InSpeicher at the mouse.
 void SpaltenPopup(GitterTabelle* Tabelle, TObjektDialog& D, TStringGrid& G);
-// The same for a field; Gewaehlt is the window's right-click handler.
-void FeldPopup(QLineEdit* Feld, TSpeicherMenue& M, std::function<bool()> Gewaehlt);
+// The same for a field (or a label showing a column); Gewaehlt is the
+// window's right-click handler. The popup opens at Ort() when given, else at
+// the mouse.
+void FeldPopup(QWidget* Feld, TSpeicherMenue& M, std::function<bool()> Gewaehlt,
+               std::function<QPoint()> Ort = {});

@@ -81,9 +81,19 @@ QRect RechteckAusEcken(int x1, int y1, int x2, int y2) {
 
 QtZeichenflaeche::QtZeichenflaeche(int breite, int hoehe) { GroesseSetzen(breite, hoehe); }
 
+QtZeichenflaeche::QtZeichenflaeche(QPainter& maler, int breite, int hoehe)
+    : fremd_(&maler), fremdGroesse_(breite, hoehe) {
+    maler.setRenderHint(QPainter::Antialiasing, false);
+    maler.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
 QtZeichenflaeche::~QtZeichenflaeche() { MalerBeenden(); }
 
 void QtZeichenflaeche::GroesseSetzen(int breite, int hoehe) {
+    if (fremd_) {
+        fremdGroesse_ = QSize(std::max(breite, 0), std::max(hoehe, 0));
+        return;
+    }
     breite = std::max(breite, 0);
     hoehe = std::max(hoehe, 0);
     if (breite == bild_.width() && hoehe == bild_.height()) return;
@@ -108,6 +118,7 @@ const QImage& QtZeichenflaeche::Bild() {
 }
 
 QPainter* QtZeichenflaeche::Maler() {
+    if (fremd_) return fremd_;
     if (bild_.isNull()) return nullptr;
     if (!maler_) {
         maler_ = std::make_unique<QPainter>(&bild_);

@@ -22,12 +22,15 @@ QPen StiftQt(const TPen& stift);
 class QtZeichenflaeche : public Zeichenflaeche {
 public:
     explicit QtZeichenflaeche(int breite = 0, int hoehe = 0);
+    // A canvas on a painter that is already painting (a window's paint
+    // event), breite x hoehe pixels, for as long as that painter paints.
+    QtZeichenflaeche(QPainter& maler, int breite, int hoehe);
     ~QtZeichenflaeche() override;
     QtZeichenflaeche(const QtZeichenflaeche&) = delete;
     QtZeichenflaeche& operator=(const QtZeichenflaeche&) = delete;
 
-    int Width() const override { return bild_.width(); }
-    int Height() const override { return bild_.height(); }
+    int Width() const override { return fremd_ ? fremdGroesse_.width() : bild_.width(); }
+    int Height() const override { return fremd_ ? fremdGroesse_.height() : bild_.height(); }
     void GroesseSetzen(int breite, int hoehe) override;
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
@@ -60,6 +63,8 @@ private:
 
     QImage bild_;
     std::unique_ptr<QPainter> maler_;
+    QPainter* fremd_ = nullptr;  // the painter of a window, not ours
+    QSize fremdGroesse_;
     // The canvas pen the painter's pen was made from; empty while it holds
     // another (a new painter, a text's colour). Most lines of a picture
     // share their pen, so it is built once for them.

@@ -165,6 +165,7 @@ void TForm_Edits_01::FormCreate() {
     But_ObjekteDaten.OnClick = [this] { But_ObjekteDatenClick(); };
     ErgebnismenueAnlegen();
     EinstellungenAnlegen();
+    WerkzeugmenueAnlegen();
 
     PanelsAnordnen();
     BildSeiteBerechnen();

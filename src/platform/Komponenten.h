@@ -28,6 +28,9 @@ struct TControl {
     void SetFocus() { ++FokusAnforderungen; }
 };
 
+// The background of an edit that only shows a result.
+inline constexpr TColor ErgebnisFarbe = 0x00E8E8E8;
+
 struct TEdit : TControl {
     TNotifyEvent OnChange;
     bool AllesMarkiert = false;  // set by SelectAll, cleared when the text changes
@@ -158,6 +161,12 @@ struct TPanel : TControl {
 struct TLabel : TControl {
     std::string Caption;
     TColor FontColor = 0x00000000;
+};
+
+// A picture box: the picture it shows, by name ("" for none). The front
+// draws the picture; it sizes itself to it.
+struct TImage : TControl {
+    std::string Bild;
 };
 
 struct TMemo : TControl {

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "control/Drehsteuerung.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Speicher.h"
 #include "geometry/Vektor.h"
 #include "platform/Zahltext.h"
 #include "scene/DrehZustand.h"
@@ -32,6 +35,34 @@ void TForm_Dreh_Matrizen::FormCreate() {
 
 void TForm_Dreh_Matrizen::FormActivate() {
     if (!AchsenMitDrehen) Label7.Caption = "Drehungen ohne Koordinatenachsen";
+}
+
+void TForm_Dreh_Matrizen::FormClose() {
+    if (Visible) Form_Edits_01.DrehMatrizenEinAus();
+}
+
+bool TForm_Dreh_Matrizen::ZelleRechtsklick(TEdit& E) {
+    for (const bool aktuell : {true, false})
+        for (int j = 1; j <= 3; ++j)
+            for (int i = 1; i <= 3; ++i) {
+                TEdit& (TForm_Dreh_Matrizen::*Zelle)(int, int) = aktuell ? &TForm_Dreh_Matrizen::Makt
+                                                                          : &TForm_Dreh_Matrizen::Mges;
+                if (&(this->*Zelle)(i, j) != &E) continue;
+                // A turn stops so the copy is what is shown; recorded
+                // rotations stay, since undoing them would clear the very
+                // matrices being copied.
+                if (DauerDrehen) DauerDrehungEinAus();
+                MatrixSpeicher[0] = aktuell ? MAkt : MGes;
+                TSpaltenZiel Z;
+                Z.Lesen = [this, Zelle, j] {
+                    return TSpeicherVektor{(this->*Zelle)(1, j).Text(), (this->*Zelle)(2, j).Text(),
+                                           (this->*Zelle)(3, j).Text()};
+                };
+                Z.MatrixKopieren = true;
+                PopupMenu_InSpeicher.Oeffnen(std::move(Z));
+                return true;
+            }
+    return false;
 }
 
 void ZeigeAktuelleDrehmatrix() {

@@ -14,13 +14,12 @@
 #include "scene/Objekte.h"
 #include "tools/ObjekteDatenMenues.h"
 #include "tools/Objektwerte.h"
+#include "tools/Werkzeugfelder.h"
 
 namespace {
 
 constexpr const char* Fenstername = "Form_ObjekteDaten";
 
-inline constexpr const char* NichtEndlichMeldung =
-    "Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs!";
 inline constexpr const char* OrthogonalMeldung = "Zum Nullvektor sind alle Vektoren orthogonal!";
 
 // Vectors and points as the calculator writes them; a memory slot keeps at

@@ -24,8 +24,9 @@ void TSpeicherMenue::Oeffnen(TSpaltenZiel Z) {
     const bool Einfuegen = static_cast<bool>(ziel_.Einfuegen);
     const bool Matrix = static_cast<bool>(ziel_.MatrixEinfuegen);
     Punkt(SpalteEinfuegen).Visible = Einfuegen;
-    Punkt(MatrixKopieren).Visible = Punkt(MatrixEinfuegen).Visible = Matrix;
-    Menue.Items[2].Visible = Matrix;
+    Punkt(MatrixKopieren).Visible = Matrix || ziel_.MatrixKopieren;
+    Punkt(MatrixEinfuegen).Visible = Matrix;
+    Menue.Items[2].Visible = Matrix || ziel_.MatrixKopieren;
     Menue.Items[5].Visible = Punkt(BerechnEinfuegen).Visible = Einfuegen;
     // The items act on this popup; it is wired on each opening, so a window
     // state that was copied into place never calls a stale one.

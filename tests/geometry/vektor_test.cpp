@@ -115,7 +115,7 @@ TEST(Vektor, ElementareDrehmatrizen) {
     TMatrix33 M;
     DrehText.clear();
     DrehmatrixUmAchse(3, 90, M);
-    ErwarteNahe(M, Matrix({0, 0, 1, 0, 1, 0, -1, 0, 0}));
+    ErwarteNahe(M, Matrix({0, 0, -1, 0, 1, 0, 1, 0, 0}));
     EXPECT_EQ(DrehText, "um die y-Achse mit -90,0000 Grad");
     DrehmatrixUmAchse(1, 1, M);
     EXPECT_EQ(DrehText, "um die x-Achse mit -1,0000 Grad");
@@ -130,10 +130,9 @@ TEST(Vektor, ElementareDrehmatrizen) {
         EXPECT_EQ(DrehText, "um die z-Achse mit 12,5000 Grad");
     }
 
-    // x and z matrices turn points as the point rotation does; the y matrix
-    // is its transpose, i.e. the turn by the opposite angle.
+    // Each matrix turns points as the point rotation about its axis does.
     const TVek_R3 P{1, -2, 3};
-    const std::pair<Byte, std::pair<int, Extended>> faelle[] = {{2, {1, 40}}, {6, {3, 40}}, {4, {2, -40}}};
+    const std::pair<Byte, std::pair<int, Extended>> faelle[] = {{2, {1, 40}}, {6, {3, 40}}, {4, {2, 40}}, {3, {2, -40}}};
     for (const auto& [code, punkt] : faelle) {
         TVek_R3 Qm, Qp;
         DrehmatrixUmAchse(code, 40, M);

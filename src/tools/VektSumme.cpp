@@ -1,0 +1,233 @@
+#include "forms/VektSumme.h"
+
+#include <cmath>
+#include <string>
+
+#include "control/Drehsteuerung.h"
+#include "control/Undo.h"
+#include "forms/Eingabeprotokoll.h"
+#include "forms/Gitter.h"
+#include "forms/Speicher.h"
+#include "forms/Vektoren.h"
+#include "platform/Oberflaeche.h"
+#include "scene/Objekte.h"
+#include "view3d/ObjektGeometrie.h"
+#include "tools/Werkzeugfelder.h"
+
+namespace {
+
+constexpr const char* KeineEingabeMeldung = "hier ist keine Eingabe möglich!";
+
+// The three edits from First on as a vector; false, with the conversion
+// message, when one holds no number.
+bool Spalte(TForm_VektSumme& F, int Erstes, TVek_R3& v) {
+    return SpeicherWerte({F.Feld(Erstes).Text(), F.Feld(Erstes + 1).Text(), F.Feld(Erstes + 2).Text()}, v);
+}
+
+// Start point and vector of V1..V4 into the vectors dialog's grids, each
+// text remembered as the cell's last valid one, as an applied edit leaves
+// it.
+void VektorenInGitterSchreiben() {
+    for (int i = 1; i <= 4; ++i) {
+        TStringGrid& G = Form_Vektoren.Gitter(i);
+        SpalteSchreiben(G, 0, 1, Vektor[i].Anfangspunkt);
+        SpalteSchreiben(G, 1, 1, Vektor[i].Vektor);
+        for (int c = 0; c <= 1; ++c)
+            for (int r = 1; r <= 3; ++r) Form_Vektoren.Gedaechtnis[i].Merken(c, r, G.Cells(c, r));
+    }
+}
+
+}  // namespace
+
+void TForm_VektSumme::FormCreate() {
+    for (int i = 1; i <= 15; ++i) Feld(i).OnChange = [this, i] { EditChange(i); };
+    for (int k = 1; k <= 3; ++k) Summandknopf(k).OnClick = [this, k] { But_neu_vClick(k); };
+    But_VSummeBestimm.OnClick = [this] { But_VSummeBestimmClick(); };
+    EingabeGueltig = true;
+}
+
+void TForm_VektSumme::FormActivate() { VektorsummeVorbereiten(); }
+
+void TForm_VektSumme::FormClose() {
+    Visible = false;
+    UndoPunktSetzen();
+    for (TStringGrid* G : Form_Vektoren.AlleGitter()) G->Enabled = true;
+}
+
+void TForm_VektSumme::EditEnter(int i) {
+    EintrittsFeld = i;
+    EintrittsText = Feld(i).Text();
+}
+
+void TForm_VektSumme::EditChange(int i) {
+    switch (EditBereichPruefen(Feld(i))) {
+        case BereichsPruefung::Gueltig:
+            EingabeGueltig = true;
+            return;
+        case BereichsPruefung::KeineZahl:
+            EingabeGueltig = false;
+            return;
+        case BereichsPruefung::Ausserhalb:
+            // The text the edit had when it was entered comes back, and what
+            // it belongs to is computed from it again.
+            EingabeGueltig = false;
+            if (i == EintrittsFeld) {
+                Feld(i).SetText(EintrittsText);
+                EditKeyUp(i);
+            }
+            return;
+    }
+}
+
+void TForm_VektSumme::EditGetippt(int i, const std::string& Text) {
+    Feld(i).SetText(Text);
+    EditKeyUp(i);
+}
+
+void TForm_VektSumme::EditKeyUp(int i) {
+    if (!EingabeGueltig || i < 1 || i > 15) return;
+    if (i <= 12) {
+        SummandBerechnen(i <= 9 ? (i - 1) / 3 + 1 : i - 9);
+        return;
+    }
+    Extended w;
+    if (!FeldWert(Feld(i), w)) return;
+    (i == 13 ? A.x : i == 14 ? A.y : A.z) = w;
+    VektorsummeDarstellen();
+}
+
+void TForm_VektSumme::SummeClick() {
+    MeldungZeigen(KeineEingabeMeldung);
+    Edit_v1x.SetFocus();
+}
+
+bool TForm_VektSumme::Rechtsklick(int i) {
+    if (i < 1 || i > 18 || (i >= 10 && i <= 12)) return false;
+    if (i >= 16 && Edit_v4x.Text().empty()) return false;
+    DrehungFuerEingabeAufheben();
+    const int Erstes = i <= 9 ? 3 * ((i - 1) / 3) + 1 : i <= 15 ? 13 : 16;
+    TSpaltenZiel Z;
+    Z.Lesen = [this, Erstes] {
+        return TSpeicherVektor{Feld(Erstes).Text(), Feld(Erstes + 1).Text(), Feld(Erstes + 2).Text()};
+    };
+    if (i <= 9) {
+        TVek_R3 v[3];
+        for (int k = 0; k < 3; ++k)
+            if (!Spalte(*this, 3 * k + 1, v[k])) return false;
+        for (int s = 1; s <= 3; ++s) {
+            MatrixSpeicher[0](1, s) = v[s - 1].x;
+            MatrixSpeicher[0](2, s) = v[s - 1].y;
+            MatrixSpeicher[0](3, s) = v[s - 1].z;
+        }
+        Z.MatrixEinfuegen = [this](int m) {
+            if (!PasteImBereich(MatrixSpeicher[m])) return;
+            for (int s = 1; s <= 3; ++s)
+                for (int r = 1; r <= 3; ++r)
+                    Feld(3 * (s - 1) + r).SetText(ZahlAllgemeinInBreite(MatrixSpeicher[m](r, s), 20));
+            if (!EingabeGueltig) return;
+            for (int k = 1; k <= 3; ++k) SummandBerechnen(k);
+        };
+    }
+    if (i <= 15)
+        Z.Einfuegen = [this, Erstes](const TSpeicherVektor& T) {
+            if (!PasteImBereich(T)) return;
+            Feld(Erstes).SetText(T.x);
+            Feld(Erstes + 1).SetText(T.y);
+            Feld(Erstes + 2).SetText(T.z);
+            if (Erstes == 13) {
+                TVek_R3 w;
+                if (Spalte(*this, 13, w)) A = w;
+                VektorsummeDarstellen();
+            } else {
+                SummandBerechnen((Erstes - 1) / 3 + 1);
+            }
+        };
+    PopupMenu_InSpeicher.Oeffnen(std::move(Z));
+    return true;
+}
+
+void TForm_VektSumme::But_neu_vClick(int k) {
+    ++SummandenAnzahl;
+    Label6.Caption += (SummandenAnzahl == 1 ? " v" : " + v") + std::to_string(k);
+    Position[SummandenAnzahl] = k;
+    VektorsummeDarstellen();
+    Summandknopf(k).Down = true;
+    Summandknopf(k).Enabled = false;
+}
+
+void TForm_VektSumme::But_VSummeBestimmClick() {
+    SummandenAnzahl = 0;
+    for (int k = 1; k <= 3; ++k) {
+        Summandknopf(k).Enabled = true;
+        Summandknopf(k).Down = false;
+        Position[k] = 0;
+    }
+    s1 = s2 = s3 = TVek_R3{};
+    Label6.Caption.clear();
+}
+
+void TForm_VektSumme::BerechnEinfuegenClick() { PopupMenu_InSpeicher.BerechnEinfuegenClick(); }
+
+void TForm_VektSumme::VektorsummeVorbereiten() {
+    // The values read below are the scene's own, not those of a rotated view.
+    DrehungFuerEingabeAufheben();
+    SummandenAnzahl = 0;
+    for (int k = 1; k <= 3; ++k) Summandknopf(k).Enabled = false;
+    // Written without the change check: they are the scene's values or 1.
+    for (int k = 1; k <= 3; ++k) {
+        Feld(9 + k).SetTextStill("1");
+        Feld(3 * k - 2).SetTextStill(Text7(Vektor[k].Vektor.x));
+        Feld(3 * k - 1).SetTextStill(Text7(Vektor[k].Vektor.y));
+        Feld(3 * k).SetTextStill(Text7(Vektor[k].Vektor.z));
+    }
+    A = Vektor[4].Anfangspunkt;
+    Edit_v4Ax.SetTextStill(Text7(A.x));
+    Edit_v4Ay.SetTextStill(Text7(A.y));
+    Edit_v4Az.SetTextStill(Text7(A.z));
+    EingabeGueltig = true;
+    for (int k = 1; k <= 4; ++k) Farbfeld(k).Color = Vektor[k].Farbe;
+    Label6.Caption.clear();
+    Label7.Caption = "Die Vektorsumme wird mit\ndiesem Anfangspunkt A\ndargestellt:";
+}
+
+void TForm_VektSumme::SummandBerechnen(int k) {
+    Extended r;
+    TVek_R3 v;
+    if (!FeldWert(Feld(9 + k), r)) {
+        MeldungZeigen(KeineZahlMeldung(Feld(9 + k).Text()));
+        return;
+    }
+    if (!Spalte(*this, 3 * k - 2, v)) return;
+    SMultiplikation(v, r, Vektor[k].Vektor);
+    VektorsummeDarstellen();
+}
+
+void TForm_VektSumme::VektorsummeDarstellen() {
+    DrehungFuerEingabeAufheben();
+    Vektor[4].Anfangspunkt = A;
+    TVek_R3* const s[3] = {&s1, &s2, &s3};
+    TVek_R3 Anfang = A;
+    for (int n = 1; n <= 3; ++n) {
+        const int i = Position[n];
+        if (i < 1 || i > 3) continue;
+        Vektor[i].Anfangspunkt = Anfang;
+        *s[n - 1] = Vektor[i].Vektor;
+        Anfang = Summe(Anfang, Vektor[i].Vektor);
+    }
+    if (SummandenAnzahl >= 1) {
+        TVek_R3 Summe4 = s1;
+        if (SummandenAnzahl >= 2) Summe4 = Summe(Summe4, s2);
+        if (SummandenAnzahl >= 3) Summe4 = Summe(Summe4, s3);
+        Vektor[4].Vektor = Summe4;
+    }
+    VektorenInGitterSchreiben();
+    Edit_v4x.SetText(Text7(Vektor[4].Vektor.x));
+    Edit_v4y.SetText(Text7(Vektor[4].Vektor.y));
+    Edit_v4z.SetText(Text7(Vektor[4].Vektor.z));
+    if (SummandenAnzahl >= 3)
+        for (int k = 1; k <= 3; ++k) Summandknopf(k).Enabled = false;
+    // The rest of an applied edit: objects from their grids, the picture,
+    // the open report.
+    for (int i = 1; i <= 4; ++i) VektorBerechnen(i);
+    NachObjektAenderung();
+}

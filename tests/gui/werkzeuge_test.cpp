@@ -1,0 +1,222 @@
+// The linear-algebra windows in Qt with the real host: each opened from the
+// main window's menus and typed into; the matrix calculator used with real
+// clicks, its message boxes and its memory popup.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "Fenstertest.h"
+#include "forms/DrehMatrizen.h"
+#include "forms/LGS.h"
+#include "forms/LaLua.h"
+#include "forms/Matrizen.h"
+#include "forms/Speicher.h"
+#include "forms/VektProd.h"
+#include "forms/VektSumme.h"
+#include "forms/Vektoren.h"
+#include "gui/Dialogansicht.h"
+#include "gui/Objektleiste.h"
+#include "gui/QtOberflaeche.h"
+#include "scene/Objekte.h"
+
+namespace {
+
+// Clicks the entry captioned text of the menu open now (a submenu opens).
+void MenueKlick(const QString& text) {
+    QApplication::processEvents();
+    auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(m, nullptr) << text.toStdString();
+    for (QAction* a : m->actions())
+        if (a->text() == text) {
+            QTest::mouseMove(m, m->actionGeometry(a).center());
+            QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(a).center());
+            // A submenu opens after a moment.
+            for (int i = 0; a->menu() && i < 50 && QApplication::activePopupWidget() != a->menu(); ++i)
+                QTest::qWait(10);
+            return;
+        }
+    FAIL() << "no entry " << text.toStdString();
+}
+
+class Werkzeuge : public Fenstertest {
+protected:
+    std::unique_ptr<QtOberflaeche> qt;
+    QTimer boxZu;
+    std::vector<std::string> boxen;  // the texts of the message boxes closed
+
+    void SetUp() override {
+        TestAnwendung();
+        qt = std::make_unique<QtOberflaeche>();
+        Starten(*qt);
+        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) qt->FensterRegistrieren(d->Name(), d);
+        // Every message box is read and closed as the user closes it.
+        QObject::connect(&boxZu, &QTimer::timeout, [this] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxen.push_back(b->text().toStdString());
+                b->close();
+            }
+        });
+        boxZu.start(20);
+    }
+    void TearDown() override {
+        boxZu.stop();
+        Fenstertest::TearDown();
+        qt.reset();
+    }
+    DialogAnsicht* Fenster(const char* name) const { return static_cast<DialogAnsicht*>(qt->Fenster(name)); }
+
+    // The user opens "Rechnen" in the menu bar and clicks the entry.
+    void Rechnen(const QString& eintrag) {
+        for (QAction* a : fenster->menuBar()->actions())
+            if (a->text() == QStringLiteral("&Rechnen")) {
+                a->menu()->popup(fenster->mapToGlobal(QPoint(0, 0)));
+                MenueKlick(eintrag);
+                return;
+            }
+        FAIL() << "no menu Rechnen";
+    }
+    QLineEdit* Feld(DialogAnsicht* d, const TEdit& E) { return qobject_cast<QLineEdit*>(d->B().Widget(&E)); }
+    // A click into the field, its text selected, the keys typed, Tab.
+    void Tippen(DialogAnsicht* d, const TEdit& E, const QString& tasten, bool tab = true) {
+        QLineEdit* w = Feld(d, E);
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w, Qt::LeftButton);
+        QApplication::processEvents();
+        w->selectAll();
+        QTest::keyClicks(w, tasten);
+        if (tab) QTest::keyClick(w, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    void Klick(DialogAnsicht* d, const QString& text) {
+        for (QPushButton* k : d->findChildren<QPushButton*>())
+            if (k->text() == text) return QTest::mouseClick(k, Qt::LeftButton);
+        FAIL() << "no button " << text.toStdString();
+    }
+    void Rechtsklick(QWidget* w) {
+        QContextMenuEvent e(QContextMenuEvent::Mouse, w->rect().center(), w->mapToGlobal(w->rect().center()));
+        QApplication::sendEvent(w, &e);
+    }
+    // Waits until the box timer has closed n boxes.
+    bool Boxen(std::size_t n) {
+        return QTest::qWaitFor([&] { return boxen.size() >= n; }, 1000) && boxen.size() == n;
+    }
+};
+
+TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
+    const struct {
+        const char* Eintrag;
+        const char* Name;
+        const TEdit* Feld;
+        const char* Tasten;
+        const char* Angezeigt;  // the field afterwards
+        std::function<bool()> Folgt;
+    } faelle[] = {
+        {"Matrizen, Determinanten ...", "Form_Matrizen", &Form_Matrizen.M2_22, "-2.5x", "-2,5",
+         [] { return Form_Matrizen.M2(2, 2) == -2.5L; }},
+        // Read-only cells: typing changes nothing.
+        {"Dreh-Matrizen einblenden", "Form_Dreh_Matrizen", &Form_Dreh_Matrizen.Makt_22, "7", "0,000000",
+         [] { return Form_Edits_01.DrehMatrizenEinAusMenue.Caption == "Dreh-Matrizen ausblenden"; }},
+        {"Lineare Abhängigkeit ...", "Form_LaLua", &Form_LaLua.Edit5, "0", "0",
+         [] { return Form_LaLua.Label4.Caption == "v1 und v2 sind linear abhängig"; }},
+        {"Lineare Gleichungssysteme ...", "Form_LGS", &Form_LGS.Edit5, "1.5", "1,5",
+         [] { return Form_LGS.Label13.Caption == "D = 6,000000"; }},
+        // The vector product's edits drop letters and turn "." into ",".
+        {"Vektorprodukt, Spatprodukt ...", "Form_VektProd", &Form_VektProd.Edit_ax, "1.5x", "1,5",
+         [] { return Form_VektProd.Label_vpz.Caption == "0,000"; }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.Name);
+        Rechnen(QString::fromUtf8(f.Eintrag));
+        DialogAnsicht* d = Fenster(f.Name);
+        ASSERT_TRUE(d && d->isVisible());
+        Tippen(d, *f.Feld, QString::fromUtf8(f.Tasten));
+        EXPECT_EQ(Feld(d, *f.Feld)->text(), QString::fromUtf8(f.Angezeigt));
+        EXPECT_EQ(f.Feld->Text(), f.Angezeigt);
+        EXPECT_TRUE(f.Folgt());
+    }
+    // The vector sums from the vectors dialog's button: a coefficient of 2
+    // doubles V1 in the scene and in the dialog's grid.
+    fenster->Objekte()->Menuepunkt(4)->trigger();
+    DialogAnsicht* v = Fenster("Form_Vektoren");
+    ASSERT_TRUE(v && v->isVisible());
+    Klick(v, QStringLiteral("Vektorsummen ..."));
+    QApplication::processEvents();
+    DialogAnsicht* s = Fenster("Form_VektSumme");
+    ASSERT_TRUE(s && s->isVisible());
+    EXPECT_FALSE(v->B().Tabelle(Form_Vektoren.StringGrid1)->isEnabled());
+    Tippen(s, Form_VektSumme.Edit_KoefV1, QStringLiteral("2"));
+    EXPECT_EQ(Vektor[1].Vektor, (TVek_R3{-6, -6, 0}));
+    EXPECT_EQ(v->B().Tabelle(Form_Vektoren.StringGrid1)->item(1, 1)->text(), QStringLiteral("-6,000"));
+    s->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(v->B().Tabelle(Form_Vektoren.StringGrid1)->isEnabled());
+    EXPECT_TRUE(boxen.empty());
+}
+
+TEST_F(Werkzeuge, MatrizenMitEchtenKlicks) {
+    TForm_Matrizen& M = Form_Matrizen;
+    Rechnen(QStringLiteral("Matrizen, Determinanten ..."));
+    DialogAnsicht* d = Fenster("Form_Matrizen");
+    ASSERT_TRUE(d && d->isVisible());
+
+    Tippen(d, M.M1_11, QStringLiteral("3"));
+    Klick(d, QStringLiteral("Det(M1)"));
+    QApplication::processEvents();
+    EXPECT_EQ(qobject_cast<QLabel*>(d->B().Widget(&M.Panel1))->text(), QStringLiteral("Det(M1) = 10,000000"));
+    Klick(d, QStringLiteral("M1 x M1"));
+    QApplication::processEvents();
+    EXPECT_EQ(Feld(d, M.MErg_21)->text(), QStringLiteral("27,000000"));
+
+    // 9999,5 left with Tab: the box, and the focus back in the cell. The 5
+    // taken back, a click into the result: its box, and the cell keeps its
+    // text.
+    Tippen(d, M.M2_31, QStringLiteral("9999.5"));
+    ASSERT_TRUE(Boxen(1));
+    EXPECT_EQ(boxen[0], "Gib bitte nur Zahlen z mit\nz < 10 000   ein!");
+    EXPECT_EQ(d->focusWidget(), Feld(d, M.M2_31));
+    QTest::keyClick(Feld(d, M.M2_31), Qt::Key_Backspace);
+    QTest::mouseClick(Feld(d, M.MErg_22), Qt::LeftButton);
+    ASSERT_TRUE(Boxen(2));
+    EXPECT_EQ(boxen[1], "Die Ergebnismatrix kann nicht geändert werden!");
+    QTest::keyClicks(Feld(d, M.MErg_22), QStringLiteral("5"));
+    EXPECT_EQ(M.MErg_22.Text(), "-6,000000");
+
+    // Column 1 of MErg into "Speicher 1" through the popup, which opens at
+    // the window's top-left corner; then into V2.
+    Rechtsklick(Feld(d, M.MErg_31));
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->pos(), d->frameGeometry().topLeft() - QPoint(0, 20));
+    MenueKlick(QStringLiteral("Den Inhalt dieser Spalte in einen Speicher   kopieren"));
+    MenueKlick(QStringLiteral("in Speicher 1"));
+    EXPECT_EQ(VektorSpeicher[1], (TSpeicherVektor{"14,000000", "27,000000", "7,000000"}));
+    Rechtsklick(Feld(d, M.V2_y));
+    QApplication::processEvents();
+    MenueKlick(QStringLiteral("In diese Spalte den Inhalt eines Speichers   einfügen"));
+    MenueKlick(QStringLiteral("aus Speicher 1"));
+    EXPECT_EQ(Feld(d, M.V2_x)->text(), QStringLiteral("14,000000"));
+    EXPECT_EQ(M.V2, (TVek_R3{14, 27, 7}));
+    // 9999,5 typed and the window closed: the box once, and the window goes.
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    Tippen(d, M.M3_33, QStringLiteral("9999.5"), false);
+    d->close();
+    EXPECT_TRUE(Boxen(3)) << boxen.size();
+    EXPECT_EQ(boxen[2], boxen[0]);
+    EXPECT_FALSE(d->isVisible());
+}
+
+}  // namespace

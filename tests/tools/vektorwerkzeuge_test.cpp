@@ -1,0 +1,184 @@
+// The vector-product and vector-sum windows: their results for typed
+// vectors, their change checks, the product window's drawing, and the sum
+// window's writing of V1..V4 into the scene and the vectors dialog.
+
+#include <array>
+
+#include "Werkzeugtest.h"
+#include "control/Undo.h"
+#include "forms/Schalter.h"
+#include "forms/VektProd.h"
+#include "forms/VektSumme.h"
+#include "forms/Vektoren.h"
+#include "platform/ProtokollZeichenflaeche.h"
+#include "scene/Speicherzustand.h"
+#include "tools/Werkzeugfelder.h"
+
+namespace {
+
+class VektProd : public Werkzeugtest {
+protected:
+    TForm_VektProd& P = Form_VektProd;
+    void SetUp() override {
+        Werkzeugtest::SetUp();
+        P.FormActivate();
+    }
+};
+
+TEST_F(VektProd, ErgebnisseUndAenderungspruefung) {
+    const auto Erg = [](const char* p, const char* w, const char* h, const char* F, const char* s, const char* V) {
+        return std::string(p) + "|" + w + "|" + h + "|" + F + "|" + s + "|" + V;
+    };
+    // Edit i := text (0: all nine below), then what the window shows.
+    const struct {
+        int i;
+        std::array<const char*, 9> v;
+        std::string soll;
+        bool Meldung = false;
+    } faelle[] = {
+        {0, {}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE")},
+        // The change check: a number beyond 10000 or no number is told and
+        // changes nothing; an unfinished one says nothing.
+        {2, {"10000,001"}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE"), true},
+        {2, {"1,2,3"}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE"), true},
+        {2, {"-"}, Erg("-1,404 -0,936 1,500", "169,345 °", "0,626 LE", "2,258 FE", "3,936", "3,936 VE")},
+        // Seven significant digits: -29987,064 shows as -29987,060.
+        {2, {"-10000"}, Erg("-4680,000 -0,936 -14994,000", "152,367 °", "1,571 LE", "15707,400 FE", "-29987,060",
+                            "29987,060 VE")},
+        {0, {"1", "0", "0", "2", "0", "0", "0", "0", "1"},
+         Erg("0,000 0,000 0,000", "0,000 °", "ex. nicht", "ex. nicht", "0,000", "ex. nicht")},
+        {0, {"1", "0", "0", "-1", "1", "0", "0", "0", "1"},
+         Erg("0,000 0,000 1,000", "135,000 °", "1,000 LE", "1,000 FE", "1,000", "1,000 VE")},
+        {0, {"10000", "0", "0", "0", "-10000", "0", "0", "0", "10000"},
+         Erg("0,000 0,000 -1E8", "90,000 °", "10000,000 LE", "1E8 FE", "-1E12", "1E12 VE")},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.soll);
+        host.Vergessen();
+        if (f.i)
+            P.Feld(f.i).SetText(f.v[0]);
+        else if (f.v[0])
+            for (int i = 1; i <= 9; ++i) P.Feld(i).SetText(f.v[static_cast<std::size_t>(i - 1)]);
+        EXPECT_EQ(Erg((P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption).c_str(),
+                      P.Label_Winkel.Caption.c_str(), P.Label_Hoehe.Caption.c_str(), P.Label_Inhalt.Caption.c_str(),
+                      P.Label_SPProd.Caption.c_str(), P.Label_SpatVol.Caption.c_str()),
+                  f.soll);
+        EXPECT_EQ(host.LetzteMeldung(), f.Meldung ? Bereich10000Meldung : "");
+    }
+}
+
+TEST_F(VektProd, KlammernUndPfeile) {
+    // a's column from (100, 50) to (160, 130): the left bracket 5 pixels out
+    // and 3 past its ends; the arrow over the letter a at (10, 30), 8 wide.
+    for (auto [c, t] : {std::pair{&P.Edit_ax, 50}, {&P.Edit_az, 110}})
+        static_cast<TControl&>(*c) = {true, true, "", 100, t, 60, 20, 0};
+    static_cast<TControl&>(P.Label_a) = {true, true, "", 10, 30, 8, 14, 0};
+    ProtokollZeichenflaeche C(400, 300);
+    P.FormPaint(C);
+    const auto S = C.Strecken();
+    EXPECT_EQ(S.size(), 3u * 6 + 8 * 3);  // three bracket pairs, eight arrows
+    EXPECT_EQ(C.StreckenMitFarbe(0), static_cast<int>(S.size()));
+    EXPECT_EQ(std::vector<TPoint>({S[0].von, S[0].bis, S[1].bis, S[2].bis}),
+              std::vector<TPoint>({{105, 47}, {95, 47}, {95, 133}, {105, 133}}));
+    const auto& Pfeil = S[18];
+    EXPECT_EQ(std::vector<TPoint>({Pfeil.von, Pfeil.bis}), std::vector<TPoint>({{10, 27}, {18, 27}}));
+}
+
+// ---- Vector sums -----------------------------------------------------------------------
+
+class VektSumme : public Werkzeugtest {
+protected:
+    TForm_VektSumme& S = Form_VektSumme;
+    void SetUp() override {
+        Werkzeugtest::SetUp();
+        Form_Vektoren.But_VSummeClick();
+    }
+    // The user types Text into edit i after entering it.
+    void Tippen(int i, const std::string& Text) {
+        S.EditEnter(i);
+        S.EditGetippt(i, Text);
+    }
+};
+
+TEST_F(VektSumme, OeffnenUndSchliessen) {
+    EXPECT_TRUE(S.Visible);
+    for (TStringGrid* G : Form_Vektoren.AlleGitter()) EXPECT_FALSE(G->Enabled);
+    EXPECT_EQ(Texte({&S.Edit_v1x, &S.Edit_v1y, &S.Edit_v1z, &S.Edit_KoefV2, &S.Edit_v4Ax, &S.Edit_v4Az}),
+              (std::vector<std::string>{"-3,000", "-3,000", "0,000", "1", "-3,000", "-2,000"}));
+    EXPECT_EQ(S.Panel_v3.Color, Vektor[3].Farbe);
+    // The term buttons wait for "Vektorsummanden neu".
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(S.Summandknopf(k).Enabled);
+    S.But_VSummeBestimm.Click();
+    for (int k = 1; k <= 3; ++k) EXPECT_TRUE(S.Summandknopf(k).Enabled);
+    const int undo = UndoAnzahl;
+    S.FormClose();
+    for (TStringGrid* G : Form_Vektoren.AlleGitter()) EXPECT_TRUE(G->Enabled);
+    EXPECT_EQ(UndoAnzahl, undo + 1);
+    // While the vector coordinates are locked the window does not open.
+    KoordZeigenVektoren = false;
+    Form_Vektoren.But_VSummeClick();
+    EXPECT_EQ(host.LetzteMeldung(), "Die Anzeige von Vektorkoordinaten wurde gesperrt!");
+    EXPECT_FALSE(S.Visible);
+}
+
+TEST_F(VektSumme, KetteAusV3UndV1) {
+    const V A{-3, 3, -2}, v1{-3, -3, 0}, v3{0, 3, 3};
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(3).Click();
+    S.Summandknopf(1).Click();
+    EXPECT_EQ(S.Label6.Caption, " v3 + v1");
+    EXPECT_TRUE(S.Summandknopf(3).Down && !S.Summandknopf(3).Enabled && S.Summandknopf(2).Enabled);
+    EXPECT_EQ(Vektor[3].Anfangspunkt, A);
+    EXPECT_EQ(Vektor[1].Anfangspunkt, plus(A, v3));
+    EXPECT_EQ(Vektor[4].Anfangspunkt, A);
+    EXPECT_EQ(Vektor[4].Vektor, plus(v3, v1));
+    EXPECT_EQ(Vektor[4].Endpunkt, plus(A, plus(v3, v1)));
+    EXPECT_EQ(Texte({&S.Edit_v4x, &S.Edit_v4y, &S.Edit_v4z}), (std::vector<std::string>{"-3,000", "0,000", "3,000"}));
+    // The vectors dialog shows and remembers what the scene holds.
+    const TStringGrid& G1 = Form_Vektoren.StringGrid1;
+    EXPECT_EQ(G1.Cells(0, 2), "6,000");
+    EXPECT_EQ(*Form_Vektoren.Gedaechtnis[1].Text(0, 2), "6,000");
+    EXPECT_EQ(Form_Vektoren.StringGrid4.Cells(1, 3), "3,000");
+
+    // v2 joins with coefficient 2; then v3 grows and moves what follows it.
+    S.Summandknopf(2).Click();
+    Tippen(11, "2");
+    EXPECT_EQ(Vektor[2].Vektor, (V{8, 4, 6}));
+    EXPECT_EQ(Vektor[2].Anfangspunkt, plus(A, plus(v3, v1)));
+    Tippen(7, "1");
+    EXPECT_EQ(Vektor[3].Vektor, (V{1, 3, 3}));
+    EXPECT_EQ(Vektor[1].Anfangspunkt, (V{-2, 6, 1}));
+    EXPECT_EQ(Vektor[4].Vektor, (V{6, 4, 9}));
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(S.Summandknopf(k).Enabled);
+    // A new start point moves the whole chain.
+    Tippen(13, "0");
+    EXPECT_EQ(Vektor[3].Anfangspunkt, (V{0, 3, -2}));
+    EXPECT_EQ(Vektor[4].Endpunkt, (V{6, 7, 7}));
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
+TEST_F(VektSumme, AenderungsPruefung) {
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(1).Click();
+    Tippen(1, "10000");
+    EXPECT_EQ(Vektor[1].Vektor.x, 10000);
+    EXPECT_TRUE(host.Meldungen.empty());
+    // Out of range: the message, and the text the edit had when entered.
+    Tippen(2, "10000,5");
+    EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+    EXPECT_EQ(S.Edit_v1y.Text(), "-3,000");
+    EXPECT_EQ(Vektor[1].Vektor.y, -3);
+    // Unfinished: nothing recomputed, nothing said.
+    host.Vergessen();
+    Tippen(3, "-");
+    EXPECT_FALSE(S.EingabeGueltig);
+    EXPECT_EQ(Vektor[1].Vektor.z, 0);
+    EXPECT_TRUE(host.Meldungen.empty());
+    // The sum cells take no input.
+    S.SummeClick();
+    EXPECT_EQ(host.LetzteMeldung(), "hier ist keine Eingabe möglich!");
+    EXPECT_GT(S.Edit_v1x.FokusAnforderungen, 0);
+    EXPECT_TRUE(S.Edit_v4y.ReadOnly);
+}
+
+}  // namespace
