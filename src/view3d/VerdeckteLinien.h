@@ -32,8 +32,8 @@ struct TGer_R2 {
     bool operator==(const TGer_R2&) const = default;
 };
 
-// [1] holds segment i, [2] segment j of the last comparison that needed
-// their pictures.
+// [1] holds segment i, [2] segment j of the last StreckenTiefenvergleich
+// (the pass compares on its own prepared pictures and leaves them alone).
 inline TFeld<TGer_R2, 1, 4> GerR2;
 // The number of the entry parked while two places of the drawing order
 // change.
