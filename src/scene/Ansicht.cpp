@@ -25,6 +25,7 @@ void AnsichtNullen() {
     UrsprungVersatz = TVek_R2{};
     FPTaste = 0;
     ProjRichtTaste = 0;
+    VerschiebeTaste = 0;
     ProjEbNachVorne = false;
     VerschProjEb = 1;
     SchraegbildVorgabe = false;

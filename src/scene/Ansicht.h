@@ -41,6 +41,7 @@ inline TVek_R2 UrsprungVersatz;
 // Projection controls.
 inline Byte FPTaste = 0;                // held eye-point step button
 inline Byte ProjRichtTaste = 0;         // held direction step button
+inline Byte VerschiebeTaste = 0;        // held picture shift button: 1 right, 2 left, 3 up, 4 down
 inline bool ProjEbNachVorne = false;
 inline Byte VerschProjEb = 1;           // step of the picture-plane shift
 inline bool SchraegbildVorgabe = false;

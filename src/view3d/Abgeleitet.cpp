@@ -537,14 +537,32 @@ void ProjektionsgeradenBerechnen(Byte i) {
     const TVek_R3 P = L.VektorAnfang;
     const TVek_R3 Pu = L.VektorEnde;
     const TVek_R3 C = Zentralprojektion ? Augpunkt : Summe(P, Vielfaches(ProjRichtung, 100));
-    bool ok1 = false, ok2 = false;
-    SchnittpunktGeradeEbene(C, P, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok1,
-                            Pr.VektorAnfang);
-    SchnittpunktGeradeEbene(C, Pu, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok2,
-                            Pr.VektorEnde);
-    if (ok1 && ok2 && !VektorenGleich(Pr.VektorAnfang, Pr.VektorEnde)) {
-        Pr.Stuetzvektor = Pr.VektorAnfang;
-        Pr.Richtungsvektor = Differenz(Pr.VektorEnde, Pr.VektorAnfang);
+    // A failed cut leaves its point as it was: the old image stays.
+    auto Bild = [&](TVek_R3 Q, TVek_R3& X) {
+        bool ok = false;
+        SchnittpunktGeradeEbene(C, Q, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok, X);
+        return ok;
+    };
+    TVek_R3 X1 = Pr.VektorAnfang, X2 = Pr.VektorEnde;
+    bool ok1 = Bild(P, X1);
+    bool ok2 = Bild(Pu, X2);
+    // The ray through one of the two points may run parallel to E although
+    // the line has an image; at most one point of the line has such a ray,
+    // so a third point stands in for it. In parallel projection the ray
+    // through P runs along the direction: parallel to E, no point has an image.
+    if (ok1 != ok2 && (ok1 || Zentralprojektion)) {
+        TVek_R3 X3 = X2;
+        if (Bild(Summe(Pu, Differenz(Pu, P)), X3)) {
+            if (!ok1) X1 = X2;
+            X2 = X3;
+            ok1 = ok2 = true;
+        }
+    }
+    Pr.VektorAnfang = X1;
+    Pr.VektorEnde = X2;
+    if (ok1 && ok2 && !VektorenGleich(X1, X2)) {
+        Pr.Stuetzvektor = X1;
+        Pr.Richtungsvektor = Differenz(X2, X1);
         Pr.gueltig = 1;
     } else {
         Pr.gueltig = 0;

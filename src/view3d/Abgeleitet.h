@@ -96,7 +96,8 @@ void GeradenLage();
 void SchnittgeradeE1E2Berechnen();
 
 // Projektionsgeraden[i] (1..6): g, h, t in turn onto E1 (odd i) and E2 (even
-// i), along the current projection.
+// i), along the current projection. Valid exactly when the line has an
+// image there: not when it runs along the rays or its rays never reach E.
 void ProjektionsgeradenBerechnen(Byte i);
 
 // Spurgeraden[i] (1..6): E1 (1..3) and E2 (4..6) cut with the x,y-, x,z- and

@@ -204,6 +204,49 @@ TEST_F(Abgeleitet, ProjektionsUndSpurgeraden) {
     for (int i = 1; i <= 6; ++i) EXPECT_EQ(Spurgeraden[i].Farbe, 0x00010203u);
 }
 
+TEST_F(Abgeleitet, ProjektionsgeradeGenauWennSieExistiert) {
+    // E1: the plane x = y. Each case: the line, the projection, and whether
+    // the geometry has a projected line (the plane of the rays through the
+    // line is no plane, or parallel to E1, or the rays never reach E1).
+    SetzeEbene(1, {0, 0, 0}, {1, 1, 0}, {0, 0, 1});
+    struct Fall {
+        const char* name;
+        TVek_R3 A, u;
+        bool zentral;
+        TVek_R3 Zentrum;  // eye point, or direction of the parallel projection
+        bool Bild;
+    };
+    const Fall faelle[] = {
+        // The ray through A runs parallel to E1; so does one through A + u.
+        {"Strahl durch A parallel", {-20, 20, 0}, {1, 0, 0}, true, {40, 80, 30}, true},
+        {"Strahl durch A+u parallel", {-21, 20, 0}, {1, 0, 0}, true, {40, 80, 30}, true},
+        {"Auge auf der Geraden", {40, 80, 20}, {0, 0, 1}, true, {40, 80, 30}, false},
+        {"Strahlenebene parallel zu E1", {5, 0, 0}, {0, 0, 1}, true, {0, -5, 0}, false},
+        // Parallel: the cut through A + u fails, the line's image exists.
+        {"parallel, zweiter Strahl parallel", {0, 3, 0}, {50, -50, 0}, false, {1, 0, 0}, true},
+        {"parallel, Richtung parallel zu E1", {0, 3, 0}, {1, 0, 0}, false, {1, 1, 0}, false},
+        {"parallel, Gerade in Richtung", {0, 3, 0}, {2, 0, 0}, false, {1, 0, 0}, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        SetzeGerade(1, f.A, f.u);
+        Zentralprojektion = f.zentral;
+        (f.zentral ? Augpunkt : ProjRichtung) = f.Zentrum;
+        ProjektionsgeradenBerechnen(1);
+        const TGerade& p = Projektionsgeraden[1];
+        EXPECT_EQ(p.gueltig == 1, f.Bild);
+        if (!f.Bild || p.gueltig != 1) continue;
+        // In E1, and in the plane of the rays through g.
+        TVek_R3 n;
+        Vektorprodukt(f.u, f.zentral ? Differenz(f.A, f.Zentrum) : f.Zentrum, n);
+        for (const TVek_R3& Q : {p.Stuetzvektor, Summe(p.Stuetzvektor, p.Richtungsvektor)}) {
+            EXPECT_NEAR(static_cast<double>(Q.x - Q.y), 0, 1e-12);
+            EXPECT_NEAR(static_cast<double>(Skalarprodukt(n, Differenz(Q, f.A))), 0, 1e-9);
+        }
+        EXPECT_GT(Betrag(p.Richtungsvektor), 1e-6L);
+    }
+}
+
 TEST_F(Abgeleitet, DurchstosspunkteUndLagetexte) {
     SetzeGerade(1, {1, 2, 3}, {0, 0, 1});
     SetzeGerade(2, {0, 0, 1}, {1, 0, 0});  // in z = 1
