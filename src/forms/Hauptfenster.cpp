@@ -80,11 +80,17 @@ TForm_Edits_01::TForm_Edits_01() {
     But_xz.Down = true;
     ProjEbMin.Caption = "-";
     ProjEbPlus.Caption = "+";
+    ProjEbStart.Caption = "0";
+    ProjEbStart.Hint = "Die Projektionsebene wieder durch den Ursprung legen";
     But_ProjArt.Caption = "Proj-Art";
     ComboBox1.Items = {"1", "2", "5", "10", "20", "50", "100"};
     ComboBox1.ItemIndex = 0;
     ComboBox1.Text = "1";
     ComboBox1.Visible = false;
+    ComboBox1.Width = 60;
+    ComboBox1.Height = 22;
+    But_VerschProjEb.Caption = "1";
+    But_VerschProjEb.Hint = "Schrittweite der Verschiebung der Projektionsebene";
     for (TTimer* t : {&Timer4, &Timer5, &Timer6}) t->Interval = 0;
     SpeedButton1.Caption = "V";
     SpeedButton1.GroupIndex = 91;
@@ -93,6 +99,17 @@ TForm_Edits_01::TForm_Edits_01() {
 
     Timer2.Interval = 10;
     Timer2.Enabled = false;
+    BitBtn_VR.Hint = "Bild nach rechts verschieben";
+    BitBtn_VL.Hint = "Bild nach links verschieben";
+    BitBtn_VO.Hint = "Bild nach oben verschieben";
+    BitBtn_VU.Hint = "Bild nach unten verschieben";
+    ScrollBar4.Min = 2;
+    ScrollBar4.Max = 40;
+    ScrollBar4.SmallChange = 1;
+    ScrollBar4.LargeChange = 2;
+    ScrollBar4.SetPositionStill(8);
+    ScrollBar4.Hint = "Länge der Koordinatenachsen";
+    ScrollBar2.Hint = "Vergrößerung des Bildes";
     ScrollBar2.Min = 10;
     ScrollBar2.Max = 400;
     ScrollBar2.LargeChange = 10;
@@ -103,6 +120,12 @@ TForm_Edits_01::TForm_Edits_01() {
     But_SchnittAngabenEinAus.GroupIndex = 93;
     But_SchnittAngabenEinAus.AllowAllUp = true;
     But_SchnittAngabenEinAus.Down = true;
+    But_SchnittAngabenEinAus.Caption = "Schnittangaben";
+    But_SchnittAngabenEinAus.Hint = "Die Angaben zu den Schnitten links ein-/ ausblenden";
+    But_Back.Caption = "Ansicht zurück";
+    But_Back.Hint = "Ansicht zurücksetzen und alle Konstruktionsschritte zurücknehmen";
+    BitBtn1.Caption = "Alles zurück";
+    BitBtn1.Hint = "Wie 'Ansicht zurück'; zudem wird die Liste der Drehungen gelöscht";
 
     BitBtn_BackObj.Hint = "Einen Konstruktionsschritt zurücknehmen";
     BitBtn_RebackObj.Hint = "Den letzten zurückgenommenen Konstruktionsschritt wieder ausführen";
@@ -195,6 +218,14 @@ TForm_Edits_01::TForm_Edits_01() {
     MenuePunkt(ParamDarstellungEinAus, "Param.-Darstell. einblenden");
     MenuePunkt(GitterwaendeAutomatEinAus, "automat. Einblenden von 3 Wänden des Achsen-Würfels    ein");
     MenuePunkt(DrehMatrizenEinAusMenue, "Dreh-Matrizen einblenden");
+    MenuePunkt(VerschProjEbEinst,
+               "VerschProjEb (verschiebt die Projektionsebene in y-Richtung) einstellen (akt.: VerschProjEb = 1)");
+    MenuePunkt(KavaProj_2, "Kavalierprojektion 1");
+    MenuePunkt(KavaProj_3, "Kavalierprojektion 2");
+    MenuePunkt(KavaProj_4, "Kavalierprojektion 3");
+    MenuePunkt(Grundriss1, "Grundriss");
+    MenuePunkt(Kreuzriss1, "Kreuzriss");
+    MenuePunkt(Aufriss1, "Aufriss");
 }
 
 TSpeedButton& TForm_Edits_01::But_sichtb(int Nr) {
@@ -220,4 +251,45 @@ TSpeedButton& TForm_Edits_01::But_GesamtDrehen(int Code) {
         &TForm_Edits_01::But_GesamtDrehenUmAchse};
     assert(Code >= 1 && Code <= 7);
     return this->*Knoepfe[Code - 1];
+}
+
+TEdit& TForm_Edits_01::Edit_FP(int k) {
+    assert(k >= 1 && k <= 3);
+    return k == 1 ? Edit_FPx : k == 2 ? Edit_FPy : Edit_FPz;
+}
+
+TEdit& TForm_Edits_01::Edit_Proj(int k) {
+    assert(k >= 1 && k <= 3);
+    return k == 1 ? Edit_Projx : k == 2 ? Edit_Projy : Edit_Projz;
+}
+
+TSpeedButton& TForm_Edits_01::ButFP(Byte Taste) {
+    static constexpr TSpeedButton TForm_Edits_01::*Knoepfe[6] = {
+        &TForm_Edits_01::ButFPxPl, &TForm_Edits_01::ButFPxMin, &TForm_Edits_01::ButFPyPl,
+        &TForm_Edits_01::ButFPyMin, &TForm_Edits_01::ButFPzPl, &TForm_Edits_01::ButFPzMin};
+    assert(Taste >= 1 && Taste <= 6);
+    return this->*Knoepfe[Taste - 1];
+}
+
+TSpeedButton& TForm_Edits_01::ButProjRicht(Byte Taste) {
+    static constexpr TSpeedButton TForm_Edits_01::*Knoepfe[6] = {
+        &TForm_Edits_01::ButProjRichtxPl, &TForm_Edits_01::ButProjRichtxMin, &TForm_Edits_01::ButProjRichtyPl,
+        &TForm_Edits_01::ButProjRichtyMin, &TForm_Edits_01::ButProjRichtzPl, &TForm_Edits_01::ButProjRichtzMin};
+    assert(Taste >= 1 && Taste <= 6);
+    return this->*Knoepfe[Taste - 1];
+}
+
+TMenuItem& TForm_Edits_01::AnsichtMenue(int Nr) {
+    static constexpr TMenuItem TForm_Edits_01::*Punkte[6] = {
+        &TForm_Edits_01::xzEbv, &TForm_Edits_01::xzEbh, &TForm_Edits_01::xyEbo,
+        &TForm_Edits_01::xyEbu, &TForm_Edits_01::yzEbr, &TForm_Edits_01::yzEbl};
+    assert(Nr >= 1 && Nr <= 6);
+    return this->*Punkte[Nr - 1];
+}
+
+TButton& TForm_Edits_01::BitBtn_V(Byte Taste) {
+    static constexpr TButton TForm_Edits_01::*Knoepfe[4] = {&TForm_Edits_01::BitBtn_VR, &TForm_Edits_01::BitBtn_VL,
+                                                           &TForm_Edits_01::BitBtn_VO, &TForm_Edits_01::BitBtn_VU};
+    assert(Taste >= 1 && Taste <= 4);
+    return this->*Knoepfe[Taste - 1];
 }

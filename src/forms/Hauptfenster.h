@@ -60,6 +60,8 @@ struct TForm_Edits_01 : TFormZustand {
     TComboBox ComboBox1;                         // step of the picture-plane shift
     TTimer Timer4, Timer5, Timer6;
     TSpeedButton SpeedButton1;                   // "V": hold the origin's picture
+    // Menu "Draufsichtebene": the views of the scene from six sides.
+    TMenuItem xzEbv, xzEbh, xyEbo, xyEbu, yzEbr, yzEbl;
 
     // ---- Picture shift, zoom, hidden lines ----------------------------------
     TBitBtn BitBtn_VR, BitBtn_VL, BitBtn_VO, BitBtn_VU;
@@ -79,7 +81,7 @@ struct TForm_Edits_01 : TFormZustand {
     TTimer Timer1;
     TScrollBar ScrollBar1;                       // step angle, -360..360
     TScrollBar ScrollBar3;                       // interval of Timer1, ms
-    TScrollBar ScrollBar4;
+    TScrollBar ScrollBar4;                       // half length of the axes
     TEdit Edit_Drehwinkel;
     TPanel Panel_AnzDreh;
     TSpeedButton But_GesamtDrehenXmin, But_GesamtDrehenXplus, But_GesamtDrehenYmin,
@@ -102,6 +104,7 @@ struct TForm_Edits_01 : TFormZustand {
     TMenuItem ParamDarstellungEinAus;    // "Param.-Darstell. einblenden" / "... ausblenden"
     TMenuItem GitterwaendeAutomatEinAus; // automatic choice of three walls
     TMenuItem DrehMatrizenEinAusMenue;   // "Dreh-Matrizen einblenden" / "... ausblenden"
+    TMenuItem SpurModusEinAus;           // trail mode: the old pictures stay
     // The display switches of the picture, ticked while on.
     TMenuItem AchsenEinAus, AchseneinteilungEinAus, GitterEinAus, AchsenWuerfelEinAus,
         FluchtstreckenEinAus, StRiVektEinAus, NVektEinAus, SchnittpunkteEinAus, SpurpunkteEinAus,
@@ -257,6 +260,80 @@ struct TForm_Edits_01 : TFormZustand {
     void ProjWinkelAnzeigen();
     // Visible state of the controls that belong to one projection kind.
     void ProjektionsartZeigen();
+    // The projected lines follow a changed projection (unless they are
+    // turned with the axes) and the open report is rebuilt.
+    void ProjektionsgeradenFolgen();
+
+    // ---- Eye point, direction, presets and steps (Projektionseingaben.cpp) --
+    // Wires the edits, the step buttons, their timers and the presets; run
+    // by FormCreate.
+    void ProjektionseingabenAnlegen();
+    // k 1..3: the x, y or z edit of the eye point and of the direction.
+    TEdit& Edit_FP(int k);
+    TEdit& Edit_Proj(int k);
+    void Edit_FPChange(int k);
+    void Edit_FPExit(int k);
+    // Digits, "-" and Backspace pass; any other key becomes 0 (dropped).
+    void Edit_FPKeyPress(char& Key);
+    void Edit_ProjChange(int k);
+    void Edit_ProjExit(int k);
+    // "." becomes ","; digits, ",", "-" and Backspace pass.
+    void Edit_ProjKeyPress(char& Key);
+    // "." becomes ","; digits, "," and Backspace pass (no sign).
+    void Edit_SkalFKeyPress(char& Key);
+    // Step buttons, Taste 1..6 = x+, x-, y+, y-, z+, z-: held, they repeat
+    // their step every 80 ms (Timer4 for the eye point, Timer5 for the
+    // direction).
+    TSpeedButton& ButFP(Byte Taste);
+    TSpeedButton& ButProjRicht(Byte Taste);
+    void ButFPMouseDown(Byte Taste);
+    void ButFPMouseUp();
+    void Timer4Timer();
+    void ButProjRichtMouseDown(Byte Taste);
+    void ButProjRichtMouseUp();
+    void Timer5Timer();
+    // ButVorg1..3: the oblique preset of one coordinate of the eye point
+    // (central) or of the direction (parallel).
+    void ButVorgClick(int k);
+
+    // ---- Ready-made projections, views, plane shift (Ansichten.cpp) --------
+    void AnsichtenAnlegen();
+    // "Kavalierprojektion 1" .. "3" (n), plan, side and front elevation.
+    void KavaProjClick(int n);
+    void Grundriss1Click();
+    void Kreuzriss1Click();
+    void Aufriss1Click();
+    // The shift of the central picture plane, by VerschProjEb while ProjEbMin
+    // or ProjEbPlus is held.
+    void ProjEbMinMouseDown();
+    void ProjEbPlusMouseDown();
+    void ProjEbMouseUp();
+    void Timer6Timer();
+    void ComboBox1Change();
+    void VerschProjEbEinstClick();
+    void But_VerschProjEbClick();
+    // The views of the scene, Nr 1..6: x,z from the front and from behind,
+    // x,y from above and from below, y,z from the right and from the left.
+    TMenuItem& AnsichtMenue(int Nr);
+    void AnsichtClick(int Nr);
+    // Saves the text of the rotation-angle edit and unticks every view.
+    void ProjEbenenWahlZuruecksetzen();
+
+    // ---- Picture controls (Bildsteuerung.cpp) --------------------------------
+    void BildsteuerungAnlegen();
+    // BitBtn_VR, _VL, _VO, _VU (Taste 1..4): a click shifts the picture once,
+    // holding shifts it every 10 ms (Timer2).
+    TButton& BitBtn_V(Byte Taste);
+    void BitBtn_VClick(Byte Taste);
+    void BitBtn_VMouseDown(Byte Taste);
+    void BitBtn_VMouseUp();
+    void Timer2Timer();
+    void SpeedButton1Click();
+    void But_SchnittAngabenEinAusClick();
+    void ScrollBar4Change();
+    void GitterwaendeAutomatEinAusClick();
+    // The caption of the automatic wall choice from its switch.
+    void GitterwaendeAutomatZeigen();
 
     // ---- Rotation of the scene and its inputs (Drehknoepfe.cpp) ------------
     TLabel Label_DrehIntervall;  // the interval of Timer1 in ms

@@ -23,6 +23,7 @@ const Schalterpunkt Schalterpunkte[] = {
     {&TForm_Edits_01::SchnittpunkteEinAus, &SchnittpunkteZeigen, "Schnitt- und Durchstoßpunkte"},
     {&TForm_Edits_01::SpurpunkteEinAus, &SpurpunkteZeigen, "Spurpunkte"},
     {&TForm_Edits_01::SchnittgeradeEinAus, &SchnittgeradeZeigen, "Schnittgerade sg"},
+    {&TForm_Edits_01::SpurModusEinAus, &SpurModus, "Spurmodus (alte Bilder bleiben stehen)"},
 };
 
 }  // namespace

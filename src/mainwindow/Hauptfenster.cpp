@@ -156,6 +156,9 @@ void TForm_Edits_01::FormCreate() {
     ProjEbStart.OnClick = [this] { ProjEbStartClick(); };
     vdL.OnClick = [this] { vdLClick(); };
     But_vdL.OnClick = [this] { But_vdLClick(); };
+    ProjektionseingabenAnlegen();
+    AnsichtenAnlegen();
+    BildsteuerungAnlegen();
     SichtbarkeitAnlegen();
     AnzeigeschalterAnlegen();
     SichtbarkeitAktualisieren();
@@ -184,16 +187,18 @@ void TForm_Edits_01::FormActivate() {
             if (!AchsenMitDrehen) UndoPunktSetzen();
             SpeicherUebernehmen(0);
 
-            Augpunkt = {40, 80, 30};
-            Edit_FPx.SetText(ZahlAllgemein(Augpunkt.x));
-            Edit_FPy.SetText(ZahlAllgemein(Augpunkt.y));
-            Edit_FPz.SetText(ZahlAllgemein(Augpunkt.z));
+            // The planes first: the eye-point edits' change actions test
+            // the eye point against the central one.
             for (TEbene* E : {&ProjEbeneZentral, &ProjEbeneParallel}) {
                 E->Stuetzvektor = {0, 0, 0};
                 E->Richtungsvektor1 = {1, 0, 0};
                 E->Richtungsvektor2 = {0, 0, 1};
             }
             ProjEbene = 1;
+            Augpunkt = {40, 80, 30};
+            Edit_FPx.SetText(ZahlAllgemein(Augpunkt.x));
+            Edit_FPy.SetText(ZahlAllgemein(Augpunkt.y));
+            Edit_FPz.SetText(ZahlAllgemein(Augpunkt.z));
             ProjRichtung = {0.8L, 1.0L, 0.5L};
             Edit_SkalF_1.SetText(ZahlAllgemein(SkFy));
             Edit_SkalF_2.SetText(ZahlAllgemein(SkFz));
@@ -211,27 +216,29 @@ void TForm_Edits_01::FormActivate() {
 }
 
 void TForm_Edits_01::KomponentenAusrichten() {
-    // Panel_rechts takes the full height at the right; the two top panels
-    // span the rest of the width; Panel_links sits below them at the left
-    // and PaintBox1 fills what is left. The picture origin (PanelsAnordnen)
-    // counts on exactly this: x centred between the side panels, y measured
-    // from the bottom with the top panels added.
+    // The two top panels span the width; below them Panel_links at the
+    // left, Panel_rechts at the right and PaintBox1 between them. The
+    // picture origin (PanelsAnordnen) counts on exactly this: x centred
+    // between the side panels, y measured from the bottom with the top
+    // panels added. The Qt front lays the window out itself and writes the
+    // real places back.
     const int oben = Panel_oben.Height + Panel_oben_a.Height;
     const int links = Panel_links.Visible ? Panel_links.Width : 0;
-    Panel_rechts.Left = ClientWidth - Panel_rechts.Width;
-    Panel_rechts.Top = 0;
-    Panel_rechts.Height = ClientHeight;
+    const int hoehe = std::max(ClientHeight - oben, 0);
     Panel_oben.Left = Panel_oben_a.Left = 0;
     Panel_oben.Top = 0;
     Panel_oben_a.Top = Panel_oben.Height;
-    Panel_oben.Width = Panel_oben_a.Width = std::max(Panel_rechts.Left, 0);
+    Panel_oben.Width = Panel_oben_a.Width = ClientWidth;
+    Panel_rechts.Left = ClientWidth - Panel_rechts.Width;
+    Panel_rechts.Top = oben;
+    Panel_rechts.Height = hoehe;
     Panel_links.Left = 0;
     Panel_links.Top = oben;
-    Panel_links.Height = std::max(ClientHeight - oben, 0);
+    Panel_links.Height = hoehe;
     PaintBox1.Left = links;
     PaintBox1.Top = oben;
     PaintBox1.Width = std::max(Panel_rechts.Left - links, 0);
-    PaintBox1.Height = std::max(ClientHeight - oben, 0);
+    PaintBox1.Height = hoehe;
 }
 
 void TForm_Edits_01::BildSeiteBerechnen() {

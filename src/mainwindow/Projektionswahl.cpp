@@ -6,8 +6,8 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "geometry/Geometrie.h"
 #include "forms/Hauptfenster.h"
+#include "mainwindow/Projektionshilfen.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "forms/Ergebnisauswahl.h"
@@ -61,18 +61,6 @@ const EbenenWahl Ebenen[4] = {
      "Grad y,z:"},
 };
 
-constexpr const char* FluchtpunktMeldung =
-    "Der Fluchtpunkt darf nicht in der\nProjektionsebene liegen!";
-constexpr const char* FaktorMeldung = "Geben Sie bitte nur Zahlen z mit\n0 < z <= 3     ein!";
-
-bool AugpunktInProjektionsebene() {
-    TVek_R3 F;
-    const Extended a = AbstandPunktEbene(Augpunkt, ProjEbeneZentral.Stuetzvektor,
-                                         ProjEbeneZentral.Richtungsvektor1,
-                                         ProjEbeneZentral.Richtungsvektor2, F);
-    return std::fabs(a) < Toleranz;
-}
-
 }  // namespace
 
 void TForm_Edits_01::ProjektionsartZeigen() {
@@ -87,6 +75,20 @@ void TForm_Edits_01::ProjektionsartZeigen() {
              &ButFPzPl, &ButFPzMin, &SpeedButton1,
              &ProjEbMin, &ProjEbPlus, &ProjEbStart, &Panel_VerschProjEb, &But_VerschProjEb})
         c->Visible = z;
+    // The step of the plane shift is chosen only where the shift is shown.
+    if (!z) ComboBox1.Visible = false;
+}
+
+void TForm_Edits_01::ProjektionsgeradenFolgen() {
+    // Turned with the axes they keep their turned state; unturned (also in
+    // the mode with axes before its first step) they follow the projection.
+    if (!AchsenMitDrehen || DrehAnzahl == 0)
+        for (Byte i = 1; i <= 6; ++i) {
+            AktLinienNr = 5 + i;
+            ProjektionsgeradenBerechnen(i);
+            if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
+        }
+    ErgebnisAusgeben(ErgebnisAuswahl);
 }
 
 void TForm_Edits_01::ZentralprojektionEinAus() {
@@ -109,13 +111,9 @@ void TForm_Edits_01::ZentralprojektionEinAus() {
         else
             But_xzClick();
         SchraegbildVorgabe = false;
-        for (Byte i = 1; i <= 6; ++i) {
-            ProjektionsgeradenBerechnen(i);
-            if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
-        }
+        ProjektionsgeradenFolgen();
         SzeneZeichnen();
     });
-    ErgebnisAusgeben(ErgebnisAuswahl);
 }
 
 void TForm_Edits_01::ZPEinAusClick() {
@@ -134,8 +132,12 @@ void TForm_Edits_01::ProjEbeneClick(Byte Ebene) {
         // With the axes turning along, the recorded whole-scene rotations are
         // undone first.
         if (AchsenMitDrehen) BitBtn_DrehenAufhebenClick();
-        GitterwaendeAutomatisch = true;
-        GitterwaendeWaehlen(W.Ansicht);
+        // The user's click switches the automatic wall choice on; the
+        // projection switch and the first activation only re-apply the plane
+        // and leave the choice as it is (off at start).
+        if (!SchraegbildVorgabe) GitterwaendeAutomatisch = true;
+        GitterwaendeAutomatZeigen();
+        if (GitterwaendeAutomatisch) GitterwaendeWaehlen(W.Ansicht);
         VorgabeEbene = Ebene;
         if (!Zentralprojektion) {
             // The direction edits may pass through a direction parallel to the
@@ -168,6 +170,9 @@ void TForm_Edits_01::ProjEbeneClick(Byte Ebene) {
         Edit_SkalF_1.SetText("1");
         Edit_SkalF_2.SetText("1");
         ProjWinkelAnzeigen();
+        // Lines projected along the old projection would stay otherwise when
+        // the edits' texts did not change.
+        ProjektionsgeradenFolgen();
         SzeneZeichnen();
     });
 }
@@ -202,11 +207,27 @@ void TForm_Edits_01::ProjEbStartClick() {
     const Extended alt = *k;
     *k = 0;
     if (AugpunktInProjektionsebene()) {
-        MeldungZeigen(FluchtpunktMeldung, MeldungsArt::Warnung);
+        // Back before the message: a picture drawn while it is open (a
+        // running rotation) must not see the eye point in the plane.
         *k = alt;
+        MeldungZeigen(FluchtpunktMeldung, MeldungsArt::Warnung);
     }
-    Panel_VerschProjEb.Caption = ZahlAllgemein(*k);
+    Panel_VerschProjEb.Caption = VerschiebungText(*k);
     if (!ProjEbNeuZeichnenAus) SzeneZeichnen();
+}
+
+void TForm_Edits_01::ButVorgClick(int k) {
+    if (k < 1 || k > 3 || VorgabeEbene < 1 || VorgabeEbene > 3) return;
+    const EbenenWahl& W = Ebenen[VorgabeEbene];
+    // Only through the edit: its change action keeps the old value for the
+    // case that the preset is refused (an eye point in a shifted plane).
+    MitEinemBild([&] {
+        if (Zentralprojektion)
+            Edit_FP(k).SetText(ZahlAllgemein(Koordinate(W.AugpunktSchraeg, k)));
+        else
+            Edit_Proj(k).SetText(ZahlAllgemein(Koordinate(W.RichtungSchraeg, k)));
+        SzeneZeichnen();
+    });
 }
 
 void TForm_Edits_01::Edit_SkalFChange(int Nr) {

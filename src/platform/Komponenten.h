@@ -101,12 +101,15 @@ struct TSpeedButton : TControl {
     int GroupIndex = 0;
     bool AllowAllUp = false;
     TNotifyEvent OnClick;
+    // Pressing and releasing the mouse on the button (buttons that act while held).
+    TNotifyEvent OnMouseDown, OnMouseUp;
     void Click() { if (OnClick) OnClick(); }
 };
 
 struct TButton : TControl {
     std::string Caption;
     TNotifyEvent OnClick;
+    TNotifyEvent OnMouseDown, OnMouseUp;
     void Click() { if (OnClick) OnClick(); }
 };
 using TBitBtn = TButton;

@@ -12,7 +12,8 @@ TEST_F(Anzeigeschalter, MenuepunkteSchaltenUndZeichnen) {
                            {&F.GitterEinAus, &GitterZeigen},
                            {&F.AchsenWuerfelEinAus, &AchsenWuerfelZeigen},
                            {&F.SchnittgeradeEinAus, &SchnittgeradeZeigen},
-                           {&F.SpurpunkteEinAus, &SpurpunkteZeigen}};
+                           {&F.SpurpunkteEinAus, &SpurpunkteZeigen},
+                           {&F.SpurModusEinAus, &SpurModus}};
     for (const Fall& f : faelle) {
         const bool vorher = *f.schalter;
         EXPECT_EQ(f.m->Checked, vorher) << f.m->Caption;

@@ -197,7 +197,7 @@ TEST_F(Projektionswahl, Faktoren) {
 
 TEST_F(Projektionswahl, ProjektionsebeneZurueck) {
     ProjEbeneZentral.Stuetzvektor = {0, 30, 0};
-    F.Panel_VerschProjEb.Caption = "30";
+    F.Panel_VerschProjEb.Caption = "-30";
     bilder = 0;
     F.ProjEbStart.Click();
     EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, 0);
@@ -212,7 +212,8 @@ TEST_F(Projektionswahl, ProjektionsebeneZurueck) {
     EXPECT_EQ(host.Meldungen[0].text, FluchtpunktMeldung);
     EXPECT_EQ(host.Meldungen[0].art, MeldungsArt::Warnung);
     EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, 30);
-    EXPECT_EQ(F.Panel_VerschProjEb.Caption, "30");
+    // The plane lies in the mirrored frame: the panel shows the scene's y.
+    EXPECT_EQ(F.Panel_VerschProjEb.Caption, "-30");
 
     // The y,z-plane shifts along x; without redraw while it is suppressed.
     ProjEbene = 2;
