@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QTimer>
 
 #include "gui/Dialogansicht.h"
 #include "gui/Hauptfensteransicht.h"
@@ -35,12 +35,11 @@ int main(int argc, char* argv[]) {
         host.FensterRegistrieren("Form_Edits_01", &fenster);
         for (DialogAnsicht* d : DialogeAnlegen(&fenster)) host.FensterRegistrieren(d->Name(), d);
         fenster.ClientGroesseSetzen(Form_Edits_01.ClientWidth, Form_Edits_01.ClientHeight);
-        // On a screen too small for the form's size the window takes the screen.
-        const QScreen* schirm = QGuiApplication::primaryScreen();
-        if (schirm && !schirm->availableGeometry().contains(QRect(QPoint(0, 0), fenster.frameSize())))
-            fenster.showMaximized();
-        else
-            fenster.show();
+        // No larger than the screen: before the show, and once more when a
+        // window manager has added its frame.
+        fenster.AnBildschirmAnpassen();
+        fenster.show();
+        QTimer::singleShot(0, &fenster, [&fenster] { fenster.AnBildschirmAnpassen(); });
         rc = QApplication::exec();
     }
 

@@ -22,12 +22,10 @@ void ObjektdatenLaden() { Form_Edits_01.Objektdatenladen1Click(); }
 void FarbsetSpeichern() { Form_Edits_01.aktuellesFarbsetspeichern1Click(); }
 void FarbsetLaden() { Form_Edits_01.Farbsetladen1Click(); }
 
-constexpr int LeistenHoehe = 30;
-
 }  // namespace
 
 DateiMenue::DateiMenue(QMainWindow& fenster, QMenu* datei, QWidget* panelRechts)
-    : QObject(&fenster), b_(std::make_unique<Bindungen>()), fenster_(fenster), panel_(panelRechts) {
+    : QObject(&fenster), b_(std::make_unique<Bindungen>()), fenster_(fenster) {
     TForm_Edits_01& F = Form_Edits_01;
 
     Befehl(datei, "aktuelle Objektdaten in Datei speichern", &ObjektdatenSpeichern);
@@ -45,8 +43,8 @@ DateiMenue::DateiMenue(QMainWindow& fenster, QMenu* datei, QWidget* panelRechts)
     b_->Menuepunkt(F.rckgngig1, bearbeiten);
     b_->Menuepunkt(F.widerrufen1, bearbeiten);
 
-    if (panel_) {
-        leiste_ = new QWidget(panel_);
+    if (panelRechts) {
+        leiste_ = new QWidget(panelRechts);
         leiste_->setObjectName(QStringLiteral("Objektspeicher"));
         QHBoxLayout* reihe = Reihe(leiste_, 2);
         const struct { TButton* knopf; QStyle::StandardPixmap symbol; } knoepfe[] = {
@@ -73,11 +71,6 @@ DateiMenue::~DateiMenue() = default;
 
 void DateiMenue::Auffrischen() {
     b_->Auffrischen();
-    if (leiste_ && panel_) {
-        // At the foot of the right panel, across its width.
-        leiste_->setGeometry(4, panel_->height() - LeistenHoehe - 4, panel_->width() - 8, LeistenHoehe);
-        leiste_->raise();
-    }
 }
 
 QAction* DateiMenue::Aktion(const TMenuItem& m) const { return b_->Aktion(m); }

@@ -27,13 +27,15 @@ public:
     ~DateiMenue() override;
 
     // The core's captions, check marks and states into the actions and
-    // buttons, and the buttons to the foot of the right panel.
+    // buttons.
     void Auffrischen();
 
     // For tests: the action of a menu item of the core, or by its text.
     QAction* Aktion(const TMenuItem& m) const;
     QAction* Aktion(const std::string& text) const;
     QToolButton* Knopf(const TButton& b) const;
+    // The undo and store buttons, for the foot of the right panel.
+    QWidget* Leiste() const { return leiste_; }
 
 protected:
     // The close question comes before the window's own close handling; a
@@ -45,7 +47,6 @@ private:
 
     std::unique_ptr<Bindungen> b_;
     QMainWindow& fenster_;
-    QWidget* panel_;
     QWidget* leiste_ = nullptr;
     std::vector<QAction*> befehle_;
 };

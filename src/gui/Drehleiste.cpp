@@ -23,8 +23,6 @@ namespace {
 
 constexpr int KnopfHoehe = 24;
 constexpr int SchalterHoehe = 15;   // the rows of Panel_oben
-constexpr int BlockHoehe = 104;     // the block at the foot of Panel_rechts
-constexpr int UndoLeiste = 34;      // the undo bar below it, with its margin
 
 // The red dot of BitBtn_DrehenAufheben.
 QIcon RoterPunkt() {
@@ -73,7 +71,7 @@ W* Benannt(W* w, const char* name) {
 }  // namespace
 
 Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelObenA, QWidget* panelRechts)
-    : QObject(&fenster), b_(std::make_unique<Bindungen>()), panelRechts_(panelRechts) {
+    : QObject(&fenster), b_(std::make_unique<Bindungen>()) {
     TForm_Edits_01& F = Form_Edits_01;
 
     auto tempo = [this](TSpeedButton& b, const char* name, QWidget* eltern, int hoehe) {
@@ -169,8 +167,8 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
     }
 
     // ---- Panel_rechts, foot: rotation segments, interval, animations.
-    if (panelRechts_) {
-        rechterBlock_ = new QWidget(panelRechts_);
+    if (panelRechts) {
+        rechterBlock_ = new QWidget(panelRechts);
         rechterBlock_->setObjectName(QStringLiteral("Drehblock"));
         auto* spalte = new QVBoxLayout(rechterBlock_);
         spalte->setContentsMargins(0, 0, 0, 0);
@@ -192,7 +190,6 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         spalte->addWidget(Benannt(b_->Radiogruppe(F.RadioGroup_Animationen, {.Spalten = 2, .Wiederholen = true, .Fokus = false},
                                                   {}, rechterBlock_),
                                   "RadioGroup_Animationen"));
-        spalte->addStretch(1);
     }
 
     // ---- Menu "zum Drehen".
@@ -217,11 +214,5 @@ void Drehleiste::Auffrischen() {
     if (vdL_ && F.But_vdL.Hint.empty()) {
         const QString tip = QtText(F.vdL.Caption);
         if (vdL_->toolTip() != tip) vdL_->setToolTip(tip);
-    }
-    if (rechterBlock_ && panelRechts_) {
-        const int breite = panelRechts_->width() - 8;
-        const int oben = panelRechts_->height() - UndoLeiste - 6 - BlockHoehe;
-        const QRect soll(4, oben, breite, BlockHoehe);
-        if (rechterBlock_->geometry() != soll) rechterBlock_->setGeometry(soll);
     }
 }

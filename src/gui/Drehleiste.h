@@ -3,8 +3,8 @@
 // switches with "alle drehen" and "alle aus" in the lower row of Panel_oben,
 // the rotation buttons, the continuous rotation, the red dot, the counter,
 // the mode, the step angle and the hidden-line button on Panel_oben_a, the
-// rotation segments, the interval and the animations at the foot of
-// Panel_rechts (above the undo bar), the menu "zum Drehen", and Timer1.
+// rotation segments, the interval and the animations in a block for the
+// foot of Panel_rechts, the menu "zum Drehen", and Timer1.
 
 #include <QObject>
 #include <memory>
@@ -29,11 +29,12 @@ public:
     void Auffrischen();
 
     QTimer* Timer1() const { return timer1_; }
+    // The block at the foot of Panel_rechts; the window lays it out.
+    QWidget* RechterBlock() const { return rechterBlock_; }
     QAction* Aktion(const TMenuItem& m) const;
 
 private:
     std::unique_ptr<Bindungen> b_;
-    QWidget* panelRechts_;
     QWidget* rechterBlock_ = nullptr;
     QToolButton* vdL_ = nullptr;
     QTimer* timer1_ = nullptr;

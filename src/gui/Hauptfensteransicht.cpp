@@ -12,7 +12,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QApplication>
 #include <algorithm>
 
 #include "gui/Bindung.h"
@@ -22,6 +24,7 @@
 #include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
 #include "gui/Einstellungsfenster.h"
+#include "gui/Projektionsleiste.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
@@ -33,11 +36,42 @@
 
 namespace {
 
-// Every refresh places the panels: only a change reaches the widget.
-void GeometrieSetzen(QWidget* w, const TControl& c) {
-    const QRect soll(c.Left, c.Top, c.Width, c.Height);
-    if (w->geometry() != soll) w->setGeometry(soll);
-    if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
+// The main menu, as a table: a path ("Titel" or "Titel/Untermenü") and its
+// items in order, nullptr a separator. The other parts of the view add
+// their own menus (Datei, Bearbeiten, zum Drehen, Objekte).
+using Punkt = TMenuItem TForm_Edits_01::*;
+struct Menue {
+    const char* Pfad;
+    std::vector<Punkt> Punkte;
+};
+const Menue Hauptmenue[] = {
+    {"&Einstellungen",
+     {&TForm_Edits_01::ZPEinAus, &TForm_Edits_01::vdL, nullptr, &TForm_Edits_01::VerschProjEbEinst,
+      &TForm_Edits_01::GitterwaendeAutomatEinAus}},
+    {"&Ansicht",
+     {&TForm_Edits_01::AchsenEinAus, &TForm_Edits_01::AchseneinteilungEinAus, &TForm_Edits_01::AchsenwerteEinAus,
+      &TForm_Edits_01::GitterEinAus, &TForm_Edits_01::AchsenWuerfelEinAus, &TForm_Edits_01::FluchtstreckenEinAus,
+      nullptr, &TForm_Edits_01::StRiVektEinAus, &TForm_Edits_01::NVektEinAus, &TForm_Edits_01::SchnittpunkteEinAus,
+      &TForm_Edits_01::SpurpunkteEinAus, &TForm_Edits_01::SchnittgeradeEinAus,
+      &TForm_Edits_01::ParamDarstellungEinAus, nullptr, &TForm_Edits_01::SpurModusEinAus, nullptr}},
+    {"&Ansicht/Draufsichtebene",
+     {&TForm_Edits_01::xzEbv, &TForm_Edits_01::xzEbh, &TForm_Edits_01::xyEbo, &TForm_Edits_01::xyEbu,
+      &TForm_Edits_01::yzEbr, &TForm_Edits_01::yzEbl}},
+};
+
+// The menu of a path, made when it does not exist yet.
+QMenu* MenueZuPfad(QMenuBar* leiste, const QString& pfad) {
+    const QStringList teile = pfad.split(QLatin1Char('/'));
+    QMenu* m = nullptr;
+    for (const QString& t : teile) {
+        const QList<QAction*> vorhanden = m ? m->actions() : leiste->actions();
+        QMenu* gefunden = nullptr;
+        for (QAction* a : vorhanden)
+            if (a->menu() && a->text() == t) gefunden = a->menu();
+        if (!gefunden) gefunden = m ? m->addMenu(t) : leiste->addMenu(t);
+        m = gefunden;
+    }
+    return m;
 }
 
 }  // namespace
@@ -77,7 +111,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override {
         QWidget::resizeEvent(e);
-        fenster_.ClientGeaendert(e->size().width(), e->size().height());
+        fenster_.LayoutGeaendert();
     }
 
 private:
@@ -94,6 +128,11 @@ Bildflaeche::Bildflaeche(QWidget* eltern) : QWidget(eltern) {
 void Bildflaeche::BildUebernehmen(const QImage& bild) {
     bild_ = bild;
     update();
+}
+
+void Bildflaeche::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (GroesseGeaendert) GroesseGeaendert();
 }
 
 void Bildflaeche::paintEvent(QPaintEvent*) {
@@ -115,6 +154,7 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     setCentralWidget(client_);
 
     paintBox1_ = new Bildflaeche(client_);
+    paintBox1_->setMinimumSize(120, 120);
     for (const TPanel* p : {&F.Panel_oben, &F.Panel_oben_a, &F.Panel_links, &F.Panel_rechts}) {
         auto* w = new QFrame(client_);
         w->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -145,11 +185,52 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     TForm_Edits_01& R = Form_Edits_01;
     for (TMenuItem* m : {&R.Matrizen1, &R.DrehMatrizenEinAusMenue, &R.LinAbh1, &R.LGS1, &R.Vektorprodukt1})
         b_->Menuepunkt(*m, rechnen);
+    projektionsleiste_ = new Projektionsleiste(*this, panels_[3].widget, client_);
+    LayoutAnlegen();
 
     new Bildermenue(*this, paintBox1_);
     // The redraw's last step: the finished picture into PaintBox1.
     BildUebertragen = [this] { BildZeigen(); };
+    paintBox1_->GroesseGeaendert = [this] { LayoutGeaendert(); };
     Auffrischen();
+}
+
+void Hauptfensteransicht::LayoutAnlegen() {
+    TForm_Edits_01& F = Form_Edits_01;
+    // The right panel: the projection block at the top, the rotation block
+    // and the undo bar at the foot.
+    QFrame* rechts = panels_[3].widget;
+    auto* r = new QVBoxLayout(rechts);
+    r->setContentsMargins(4, 4, 4, 4);
+    r->setSpacing(4);
+    r->addWidget(projektionsleiste_->Block());
+    r->addStretch(1);
+    if (QWidget* w = drehleiste_->RechterBlock()) r->addWidget(w);
+    if (QWidget* w = dateiMenue_->Leiste()) {
+        // Its buttons read well below their size hint: they set no width.
+        w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        r->addWidget(w);
+    }
+
+    // The top panels keep the form's heights, the left panel its width; the
+    // right panel is as wide as the form has it or as its controls need.
+    panels_[0].widget->setFixedHeight(F.Panel_oben.Height);
+    panels_[1].widget->setFixedHeight(F.Panel_oben_a.Height);
+    panels_[2].widget->setFixedWidth(F.Panel_links.Width);
+    rechts->setFixedWidth(std::max(F.Panel_rechts.Width, r->minimumSize().width()));
+    for (QFrame* p : {panels_[0].widget, panels_[1].widget}) p->setMinimumWidth(0);
+
+    auto* spalte = new QVBoxLayout(client_);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    spalte->addWidget(panels_[0].widget);
+    spalte->addWidget(panels_[1].widget);
+    auto* mitte = new QHBoxLayout;
+    mitte->setSpacing(0);
+    mitte->addWidget(panels_[2].widget);
+    mitte->addWidget(paintBox1_, 1);
+    mitte->addWidget(rechts);
+    spalte->addLayout(mitte, 1);
 }
 
 Hauptfensteransicht::~Hauptfensteransicht() { BildUebertragen = nullptr; }
@@ -161,18 +242,16 @@ void Hauptfensteransicht::MenueAnlegen() {
     QAction* beenden = datei->addAction(QStringLiteral("&Beenden"));
     connect(beenden, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
-    for (TMenuItem* m : {&F.ZPEinAus, &F.vdL}) b_->Menuepunkt(*m, einstellungen);
-    EinstellungsmenueAnlegen(*b_, einstellungen);
-
-    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("&Ansicht"));
-    for (TMenuItem* m : {&F.AchsenEinAus, &F.AchseneinteilungEinAus, &F.AchsenwerteEinAus, &F.GitterEinAus,
-                         &F.AchsenWuerfelEinAus, &F.FluchtstreckenEinAus})
-        b_->Menuepunkt(*m, ansicht);
-    ansicht->addSeparator();
-    for (TMenuItem* m : {&F.StRiVektEinAus, &F.NVektEinAus, &F.SchnittpunkteEinAus, &F.SpurpunkteEinAus,
-                         &F.SchnittgeradeEinAus, &F.ParamDarstellungEinAus})
-        b_->Menuepunkt(*m, ansicht);
+    for (const Menue& m : Hauptmenue) {
+        QMenu* menue = MenueZuPfad(menuBar(), QString::fromUtf8(m.Pfad));
+        for (Punkt p : m.Punkte) {
+            if (p)
+                b_->Menuepunkt(F.*p, menue);
+            else
+                menue->addSeparator();
+        }
+    }
+    EinstellungsmenueAnlegen(*b_, MenueZuPfad(menuBar(), QStringLiteral("&Einstellungen")));
 }
 
 void Hauptfensteransicht::ErgebnisseAnlegen() {
@@ -263,8 +342,27 @@ void Hauptfensteransicht::ErgebnisseEinpassen() {
 }
 
 void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
+    // The least size follows the controls shown now (one projection kind's).
+    if (client_->layout()) client_->layout()->activate();
+    if (layout()) layout()->activate();
     const int menue = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
     resize(breite, hoehe + menue);
+}
+
+void Hauptfensteransicht::AnBildschirmAnpassen() {
+    const QScreen* schirm = screen();
+    if (!schirm) return;
+    const QRect frei = schirm->availableGeometry();
+    // The frame is known once the window is shown; before, the window is all.
+    const QSize rahmen = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    const QSize soll = size().boundedTo(frei.size() - rahmen).expandedTo(minimumSize());
+    if (soll != size()) resize(soll);
+    const QRect aussen(isVisible() ? frameGeometry().topLeft() : pos(), soll + rahmen);
+    if (!frei.contains(aussen)) {
+        const int x = std::clamp(aussen.left(), frei.left(), std::max(frei.left(), frei.right() + 1 - aussen.width()));
+        const int y = std::clamp(aussen.top(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - aussen.height()));
+        move(x, y);
+    }
 }
 
 QWidget* Hauptfensteransicht::Client() const { return client_; }
@@ -274,19 +372,37 @@ QLabel* Hauptfensteransicht::Ergebnisfeld(const TLabel& l) const { return qobjec
 QAction* Hauptfensteransicht::Menuepunkt(const TMenuItem& m) const { return b_->Aktion(m); }
 
 void Hauptfensteransicht::Platzieren() {
-    const TForm_Edits_01& F = Form_Edits_01;
-    GeometrieSetzen(paintBox1_, F.PaintBox1);
-    for (const PanelWidget& p : panels_) GeometrieSetzen(p.widget, *p.panel);
+    for (const PanelWidget& p : panels_)
+        if (p.widget->isHidden() == p.panel->Visible) p.widget->setVisible(p.panel->Visible);
 }
 
-void Hauptfensteransicht::ClientGeaendert(int breite, int hoehe) {
+void Hauptfensteransicht::LayoutGeaendert() {
     TForm_Edits_01& F = Form_Edits_01;
-    F.ClientWidth = breite;
-    F.ClientHeight = hoehe;
-    F.KomponentenAusrichten();
-    Platzieren();
+    const QSize c = client_->size();
+    const bool clientNeu = c.width() != F.ClientWidth || c.height() != F.ClientHeight;
+    const QRect pb = paintBox1_->geometry();
+    const bool bildNeu = pb != QRect(F.PaintBox1.Left, F.PaintBox1.Top, F.PaintBox1.Width, F.PaintBox1.Height) ||
+                         Zeichenbitmap().Width() != pb.width() || Zeichenbitmap().Height() != pb.height();
+    // The places Qt gave: the core's layout values (PanelsAnordnen,
+    // BildSeiteBerechnen and the step box read them).
+    F.ClientWidth = c.width();
+    F.ClientHeight = c.height();
+    for (const PanelWidget& p : panels_) {
+        TPanel& k = const_cast<TPanel&>(*p.panel);
+        if (!k.Visible) continue;
+        const QRect g = p.widget->geometry();
+        k.Left = g.left();
+        k.Top = g.top();
+        k.Width = g.width();
+        k.Height = g.height();
+    }
+    F.PaintBox1.Left = pb.left();
+    F.PaintBox1.Top = pb.top();
+    F.PaintBox1.Width = pb.width();
+    F.PaintBox1.Height = pb.height();
+    if (!clientNeu && !bildNeu) return;
     const int alteSeite = BildSeite;
-    F.BildSeiteBerechnen();
+    if (clientNeu) F.BildSeiteBerechnen();
     F.PanelsAnordnen();
     Zeichenbitmap().GroesseSetzen(F.PaintBox1.Width, F.PaintBox1.Height);
     SchriftGroessenSetzen();
@@ -345,4 +461,5 @@ void Hauptfensteransicht::Auffrischen() {
     if (dateiMenue_) dateiMenue_->Auffrischen();
     if (objektleiste_) objektleiste_->Auffrischen();
     if (drehleiste_) drehleiste_->Auffrischen();
+    if (projektionsleiste_) projektionsleiste_->Auffrischen();
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The Qt view of the main window Form_Edits_01: the picture PaintBox1 in the
-// middle, the four panels around it, the intersection results on the left
-// panel and the menu bar. Shows the core's state and runs its handlers.
+// The Qt view of the main window Form_Edits_01: the two top panels across
+// the window, below them the left panel with the intersection results, the
+// picture PaintBox1 and the right panel, and the menu bar. Qt lays them out
+// and the core learns the places; the view shows the core's state and runs
+// its handlers.
 
 #include <QImage>
 #include <QMainWindow>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,6 +18,7 @@ class Bindungen;
 class DateiMenue;
 class Objektleiste;
 class Drehleiste;
+class Projektionsleiste;
 class QAction;
 class QFrame;
 class QHBoxLayout;
@@ -35,6 +39,8 @@ QHBoxLayout* Schalterzeile(QWidget* panelOben, const char* name, bool oben);
 class Bildflaeche : public QWidget {
 public:
     explicit Bildflaeche(QWidget* eltern = nullptr);
+    // Runs after every change of the widget's size.
+    std::function<void()> GroesseGeaendert;
     // Keeps a copy of the picture (shared until the canvas draws on) and
     // asks for a repaint.
     void BildUebernehmen(const QImage& bild);
@@ -42,6 +48,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     QImage bild_;
@@ -57,6 +64,9 @@ public:
     // Sizes the window so that its client area (below the menu bar) is
     // breite x hoehe.
     void ClientGroesseSetzen(int breite, int hoehe);
+    // Makes the window no larger than the available area of its screen and
+    // moves it into that area.
+    void AnBildschirmAnpassen();
 
     Bildflaeche* PaintBox1() const { return paintBox1_; }
     QWidget* Client() const;
@@ -72,6 +82,9 @@ public:
     Drehleiste* Drehsteuerung() const { return drehleiste_; }
     // The result popup menu, opened by the right mouse button on the picture.
     QMenu* Ergebnispopup() const { return ergebnispopup_; }
+    // The projection and picture controls of the right panel
+    // (Projektionsleiste.cpp).
+    Projektionsleiste* Projektion() const { return projektionsleiste_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -82,11 +95,13 @@ private:
     class ClientFlaeche;
     friend class ClientFlaeche;
 
-    // The client area got a new size: the core's layout, picture and font
-    // follow it, and the picture is drawn again.
-    void ClientGeaendert(int breite, int hoehe);
-    // Puts the panels and the picture where the core's layout has them.
+    // The layout placed the panels or the picture anew: the core learns the
+    // places; its picture, scale and font follow, and the picture is drawn
+    // again.
+    void LayoutGeaendert();
+    // The panels shown as the core has them.
     void Platzieren();
+    void LayoutAnlegen();
     void Aktivieren();
     void BildZeigen();
     void MenueAnlegen();
@@ -110,4 +125,5 @@ private:
     QMenu* ergebnispopup_ = nullptr;
     // The result labels of the left panel, g, h to E1, E2.
     std::vector<QLabel*> ergebnisse_;
+    Projektionsleiste* projektionsleiste_ = nullptr;
 };
