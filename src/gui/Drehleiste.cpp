@@ -1,5 +1,7 @@
 #include "gui/Drehleiste.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QGroupBox>
@@ -129,10 +131,11 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         };
         for (const auto& k : richtungen) {
             QToolButton* w = tempo(*k.b, k.name, panelObenA, KnopfHoehe);
-            w->setMinimumWidth(26);
+            // Never narrower than its caption ("Achse").
+            w->setMinimumWidth(std::max(26, w->fontMetrics().horizontalAdvance(w->text()) + 6));
             r->addWidget(w);
         }
-        r->addSpacing(8);
+        r->addSpacing(5);
         r->addWidget(tempo(F.But_DauerDrehungEinAus, "But_DauerDrehungEinAus", panelObenA, KnopfHoehe));
         QPushButton* punkt = knopf(F.BitBtn_DrehenAufheben, "BitBtn_DrehenAufheben", panelObenA);
         punkt->setIcon(RoterPunkt());
@@ -141,10 +144,10 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         QLabel* anzahl = Benannt(b_->Anzeige(F.Panel_AnzDreh, panelObenA), "Panel_AnzDreh");
         anzahl->setFixedSize(28, KnopfHoehe - 2);
         r->addWidget(anzahl);
-        r->addSpacing(8);
+        r->addSpacing(5);
         r->addWidget(knopf(F.But_drehenMit_OhneAchsen, "But_drehenMit_OhneAchsen", panelObenA));
         r->addWidget(knopf(F.BitBtn_EinstDrhAchse, "BitBtn_EinstDrhAchse", panelObenA));
-        r->addSpacing(8);
+        r->addSpacing(5);
         FeldEreignisse winkel;
         winkel.Taste = DrehwinkelTaste;
         winkel.Verlassen = [] { Form_Edits_01.Edit_DrehwinkelExit(); };
@@ -156,9 +159,9 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         eins->setFixedWidth(22);
         r->addWidget(eins);
         QScrollBar* schritt = rollbalken(F.ScrollBar1, "ScrollBar1", panelObenA);
-        schritt->setMinimumWidth(90);
+        schritt->setMinimumWidth(60);
         r->addWidget(schritt, 1);
-        r->addSpacing(8);
+        r->addSpacing(5);
         vdL_ = tempo(F.But_vdL, "But_vdL", panelObenA, KnopfHoehe);
         vdL_->setIcon(VerdeckteKanten());
         vdL_->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -94,7 +94,9 @@ QHBoxLayout* Schalterzeile(QWidget* panelOben, const char* name, bool oben) {
     auto* zeile = new QWidget(panelOben);
     zeile->setObjectName(QString::fromLatin1(name));
     QFont klein = zeile->font();
-    klein.setPixelSize(10);
+    // The program's smaller font of narrow screens: 30 switches and their
+    // colours fit one row of an 800-pixel window.
+    klein.setPixelSize(9);
     zeile->setFont(klein);
     if (oben)
         spalte->insertWidget(0, zeile);
@@ -341,18 +343,25 @@ void Hauptfensteransicht::ErgebnisseEinpassen() {
     }
 }
 
-void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
+void Hauptfensteransicht::KleinsteGroesseAuffrischen() {
     // The least size follows the controls shown now (one projection kind's).
     if (client_->layout()) client_->layout()->activate();
     if (layout()) layout()->activate();
+}
+
+void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
+    KleinsteGroesseAuffrischen();
     const int menue = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
     resize(breite, hoehe + menue);
 }
 
-void Hauptfensteransicht::AnBildschirmAnpassen() {
-    const QScreen* schirm = screen();
-    if (!schirm) return;
-    const QRect frei = schirm->availableGeometry();
+void Hauptfensteransicht::AnBildschirmAnpassen(QRect frei) {
+    if (frei.isEmpty()) {
+        const QScreen* schirm = screen();
+        if (!schirm) return;
+        frei = schirm->availableGeometry();
+    }
+    KleinsteGroesseAuffrischen();
     // The frame is known once the window is shown; before, the window is all.
     const QSize rahmen = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
     const QSize soll = size().boundedTo(frei.size() - rahmen).expandedTo(minimumSize());

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QRect>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -64,9 +65,9 @@ public:
     // Sizes the window so that its client area (below the menu bar) is
     // breite x hoehe.
     void ClientGroesseSetzen(int breite, int hoehe);
-    // Makes the window no larger than the available area of its screen and
-    // moves it into that area.
-    void AnBildschirmAnpassen();
+    // Makes the window no larger than the available area of its screen (or
+    // of `frei` when given) and moves it into that area.
+    void AnBildschirmAnpassen(QRect frei = {});
 
     Bildflaeche* PaintBox1() const { return paintBox1_; }
     QWidget* Client() const;
@@ -102,6 +103,7 @@ private:
     // The panels shown as the core has them.
     void Platzieren();
     void LayoutAnlegen();
+    void KleinsteGroesseAuffrischen();
     void Aktivieren();
     void BildZeigen();
     void MenueAnlegen();

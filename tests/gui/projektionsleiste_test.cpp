@@ -1,0 +1,265 @@
+// The projection and picture controls of the real main window under the
+// offscreen platform, driven by QTest's mouse and keys: the core follows,
+// the picture changes, held buttons stop with the mouse, and the window is
+// readable on an 800 x 600 screen.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <functional>
+
+#include "Fenstertest.h"
+#include "gui/Projektionsleiste.h"
+#include "platform/Zahltext.h"
+#include "scene/Objekte.h"
+#include "view3d/Ansicht.h"
+#include "view3d/DrehZustand.h"
+#include "view3d/Projektion.h"
+
+namespace {
+
+class Projektionsleiste_ : public Fenstertest {
+protected:
+    template <class T = QAbstractButton>
+    T* W(const char* name) const {
+        T* w = fenster->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void Klick(const char* name) const {
+        QTest::mouseClick(W(name), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    static void Warten(int ms) {
+        QElapsedTimer uhr;
+        uhr.start();
+        while (uhr.elapsed() < ms) {
+            QApplication::processEvents();
+            QThread::msleep(2);
+        }
+    }
+    // The menu bar's way to an item: the menu, its submenu, the item.
+    void Menue(const QString& titel, const QString& unter, const QString& punkt) const {
+        QMenuBar* leiste = fenster->menuBar();
+        QMenu* m = nullptr;
+        for (QAction* a : leiste->actions())
+            if (a->text() == titel) {
+                QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->actionGeometry(a).center());
+                m = a->menu();
+            }
+        ASSERT_TRUE(m && m->isVisible());
+        for (const QString& t : {unter, punkt})
+            for (QAction* a : m->actions())
+                if (a->text() == t) {
+                    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(a).center());
+                    Warten(50);
+                    if (a->menu()) {
+                        m = a->menu();
+                        ASSERT_TRUE(m->isVisible());
+                    }
+                    break;
+                }
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Projektionsleiste_, KnoepfeVorgabeAnsichtZoomUndVerschiebung) {
+    // A plane button: the straight view onto the y,z-plane.
+    const QImage start = Aufnahme();
+    Klick("But_yz");
+    EXPECT_EQ(ProjEbene, 2);
+    EXPECT_EQ(Augpunkt.x, -80);
+    EXPECT_EQ(W<QLineEdit>("Edit_FPx")->text(), QStringLiteral("-80"));
+    EXPECT_TRUE(W("But_yz")->isChecked() && !W("But_xz")->isChecked());
+    const QImage yz = Aufnahme();
+    EXPECT_NE(yz, start);
+
+    // A preset: x of the oblique eye point of the y,z-plane.
+    EXPECT_EQ(W("ButVorg2")->text(), QStringLiteral("40"));
+    Klick("ButVorg2");
+    EXPECT_EQ(Augpunkt.y, 40);
+    EXPECT_NE(Aufnahme(), yz);
+
+    // A view through the menu bar: from above, turning with the axes.
+    Menue(QStringLiteral("&Ansicht"), QStringLiteral("Draufsichtebene"), QStringLiteral("x, y-Ebene (Ansicht von oben)"));
+    EXPECT_EQ(ProjEbene, 1);
+    EXPECT_TRUE(AchsenMitDrehen);
+    EXPECT_EQ(DrehAnzahl, 1);
+    EXPECT_TRUE(fenster->Menuepunkt(F.xyEbo)->isChecked());
+    EXPECT_EQ(W<QLineEdit>("Edit_Drehwinkel")->text(), QStringLiteral("1,0000"));
+    const QImage oben = Aufnahme();
+
+    // The zoom bar: a click into its groove right of the handle, +10 %.
+    auto* zoom = W<QScrollBar>("ScrollBar2");
+    const Extended basis = MassstabBasis;
+    QTest::mouseClick(zoom, Qt::LeftButton, {}, QPoint(zoom->width() - 22, zoom->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(F.ScrollBar2.Position(), 110);
+    EXPECT_EQ(MassstabX, basis * 110 * 0.01L);
+    EXPECT_EQ(W<QLabel>("Panel_ZoomFaktAnz")->text(), QStringLiteral("1,1"));
+    const QImage gross = Aufnahme();
+    EXPECT_NE(gross, oben);
+
+    // A shift button: the whole picture 10 pixels to the right.
+    Klick("BitBtn_VR");
+    EXPECT_EQ(VerschiebungX, 10);
+    // (Dotted lines cut at the border may start their dots elsewhere.)
+    const QImage rechts = Aufnahme();
+    const QRect innen(40, 40, gross.width() - 100, gross.height() - 80);
+    const auto Abweichung = [&](int dx) {
+        int n = 0;
+        for (int y = innen.top(); y <= innen.bottom(); ++y)
+            for (int x = innen.left(); x <= innen.right(); ++x) n += rechts.pixel(x + dx, y) != gross.pixel(x, y);
+        return n;
+    };
+    EXPECT_LT(Abweichung(10), innen.width() * innen.height() / 500);
+    EXPECT_GT(Abweichung(0), 10 * Abweichung(10));
+}
+
+TEST_F(Projektionsleiste_, GehaltenerKnopfSchreitetBisZumLoslassen) {
+    QAbstractButton* yPlus = W("ButFPyPl");
+    QTimer* t = fenster->Projektion()->Zeitgeber(F.Timer4);
+    ASSERT_NE(t, nullptr);
+    QTest::mousePress(yPlus, Qt::LeftButton);
+    EXPECT_TRUE(t->isActive());
+    Warten(300);
+    const Extended gehalten = Augpunkt.y;
+    EXPECT_GE(gehalten, 82);
+    EXPECT_EQ(W<QLineEdit>("Edit_FPy")->text().toStdString(), ZahlAllgemein(gehalten));
+    QTest::mouseRelease(yPlus, Qt::LeftButton);
+    EXPECT_FALSE(t->isActive());
+    Warten(200);
+    EXPECT_EQ(Augpunkt.y, gehalten);
+
+    // A refused step stops the timer though the mouse still holds the button.
+    ProjEbeneZentral.Stuetzvektor.y = Augpunkt.y + 2;
+    QTest::mousePress(yPlus, Qt::LeftButton);
+    Warten(400);
+    EXPECT_EQ(Augpunkt.y, gehalten + 1);
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_FALSE(t->isActive());
+    QTest::mouseRelease(yPlus, Qt::LeftButton);
+
+    // The release goes to a message box that came up meanwhile: the holding
+    // ends with it, and the button does not stay pressed.
+    QAbstractButton* runter = W("ProjEbMin");
+    QTimer* t6 = fenster->Projektion()->Zeitgeber(F.Timer6);
+    ProjEbeneZentral.Stuetzvektor.y = 0;
+    QTest::mousePress(runter, Qt::LeftButton);
+    Warten(200);
+    ASSERT_GT(ProjEbeneZentral.Stuetzvektor.y, 0);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Test"), QStringLiteral("modal"), QMessageBox::Ok, fenster.get());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    QApplication::processEvents();
+    QTest::mouseRelease(&box, Qt::LeftButton);
+    box.close();
+    const Extended y = ProjEbeneZentral.Stuetzvektor.y;
+    Warten(300);
+    EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, y);
+    EXPECT_FALSE(t6->isActive());
+    EXPECT_FALSE(F.Timer6.Laeuft());
+    EXPECT_FALSE(runter->isDown());
+    EXPECT_EQ(W<QLabel>("Panel_VerschProjEb")->text().toStdString(), ZahlAllgemein(-y));
+}
+
+TEST_F(Projektionsleiste_, TippenUndParallelprojektion) {
+    // The eye-point edit takes digits and "-" only.
+    auto* fx = W<QLineEdit>("Edit_FPx");
+    fx->setFocus();
+    fx->selectAll();
+    QTest::keyClicks(fx, QStringLiteral("-2a,5"));
+    EXPECT_EQ(fx->text(), QStringLiteral("-25"));
+    EXPECT_EQ(Augpunkt.x, -25);
+
+    // The projection switch shows the parallel controls; "Proj-Art" opens
+    // the ready-made projections.
+    QTest::mouseClick(W<QCheckBox>("CheckBox_ZP"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(Zentralprojektion);
+    EXPECT_FALSE(fx->isVisible());
+    ASSERT_TRUE(W<QLineEdit>("Edit_Projy")->isVisible());
+    auto* art = W<QAbstractButton>("But_ProjArt");
+    QMenu* menue = fenster->findChild<QMenu*>(QStringLiteral("PopupMenu4"));
+    ASSERT_NE(menue, nullptr);
+    QTimer::singleShot(50, menue, [menue] {
+        for (QAction* a : menue->actions())
+            if (a->text() == QStringLiteral("Kavalierprojektion 1"))
+                QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(a).center());
+    });
+    QTest::mouseClick(art, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(ProjEbene, 2);
+    EXPECT_EQ(SkFy, 0.5L);
+    EXPECT_EQ(W<QLabel>("Label_ProjArt")->text(), QStringLiteral("Kav. 1"));
+    EXPECT_EQ(W<QLineEdit>("Edit_Projy")->text(), QStringLiteral("-0,5"));
+
+    // The direction edit turns "." into ","; a zero y on the y,z-plane is fine.
+    auto* py = W<QLineEdit>("Edit_Projy");
+    py->setFocus();
+    py->selectAll();
+    QTest::keyClicks(py, QStringLiteral("0.25"));
+    EXPECT_EQ(py->text(), QStringLiteral("0,25"));
+    EXPECT_EQ(ProjRichtung.y, 0.25L);
+    EXPECT_EQ(W<QLabel>("Label_ProjArt")->text(), QString());
+}
+
+TEST_F(Projektionsleiste_, LesbarAufAchthundertMalSechshundert) {
+    // On an 800 x 600 screen the form's 1024 x 740 shrinks to it.
+    const QRect frei(0, 0, 800, 600);
+    fenster->AnBildschirmAnpassen(frei);
+    QApplication::processEvents();
+    EXPECT_TRUE(frei.contains(fenster->frameGeometry()));
+    EXPECT_EQ(fenster->frameGeometry().size(), frei.size());
+    EXPECT_EQ(F.ClientWidth, fenster->Client()->width());
+    EXPECT_EQ(F.PaintBox1.Width, fenster->PaintBox1()->width());
+
+    // Long results stay on one line and inside their panel.
+    F.Label_tE2.Caption = "D(-10000,000 | -10000,000 | -10000,000)";
+    fenster->Auffrischen();
+    QLabel* l = fenster->Ergebnisfeld(F.Label_tE2);
+    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width());
+
+    // In both projection kinds every control of the top and right panels
+    // shows its whole caption, inside its panel, overlapping no other.
+    for (int art = 0; art < 2; ++art) {
+        SCOPED_TRACE(art == 0 ? "zentral" : "parallel");
+        for (const char* name : {"Panel_oben", "Panel_oben_a", "Panel_rechts"}) {
+            QWidget* panel = W<QWidget>(name);
+            std::vector<std::pair<QWidget*, QRect>> teile;
+            for (QWidget* w : panel->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(panel) || !w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty())
+                    continue;
+                const QRect r(w->mapTo(panel, QPoint(0, 0)), w->size());
+                EXPECT_TRUE(panel->rect().contains(r)) << qPrintable(w->objectName()) << " in " << name;
+                QString text;
+                if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+                if (auto* lb = qobject_cast<QLabel*>(w)) text = lb->text();
+                if (!text.isEmpty() && !text.contains(QLatin1Char('\n')))
+                    EXPECT_LE(w->fontMetrics().horizontalAdvance(text), w->width()) << qPrintable(text);
+                for (const auto& [anderer, ar] : teile)
+                    EXPECT_FALSE(ar.intersects(r)) << qPrintable(text) << " / " << qPrintable(anderer->objectName());
+                teile.emplace_back(w, r);
+            }
+        }
+        F.ZPEinAusClick();
+        fenster->Auffrischen();
+        QApplication::processEvents();
+    }
+}
+
+}  // namespace
