@@ -236,7 +236,16 @@ Projektionsleiste::Projektionsleiste(QMainWindow& fenster, QWidget* panelRechts,
             if (k == &F.ProjEbMin) r->addWidget(schnell(F.ProjEbStart, "ProjEbStart", w, 22));
         }
         r->addWidget(anzeige(F.Panel_VerschProjEb, "Panel_VerschProjEb", w, 34), 1);
-        QToolButton* schritt = schnell(F.But_VerschProjEb, "But_VerschProjEb", w, 28);
+        // The core opens the step box level with the button: it learns the
+        // button's place when it is clicked (the layout has settled then).
+        QToolButton* schritt = Benannt(b_->Schnellknopf(F.But_VerschProjEb, [this] {
+                                           TForm_Edits_01& G = Form_Edits_01;
+                                           G.But_VerschProjEb.Top = verschKnopf_->mapTo(panelRechts_, QPoint(0, 0)).y();
+                                           G.But_VerschProjEb.Click();
+                                       }, w),
+                                       "But_VerschProjEb");
+        schritt->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        schritt->setFixedSize(28, Zeile);
         verschKnopf_ = schritt;
         r->addWidget(schritt);
         spalte->addWidget(w);
@@ -378,8 +387,6 @@ void Projektionsleiste::Auffrischen() {
     if (parallel_ && parallel_->isHidden() == F.Edit_Projx.Visible) parallel_->setVisible(F.Edit_Projx.Visible);
     if (verschiebung_ && verschiebung_->isHidden() == F.ProjEbMin.Visible) verschiebung_->setVisible(F.ProjEbMin.Visible);
     for (const auto& h : halten_) Abgleichen(*h->T, h->q);
-    // Where the step box opens: the core places it next to But_VerschProjEb.
-    if (verschKnopf_ && panelRechts_) F.But_VerschProjEb.Top = verschKnopf_->mapTo(panelRechts_, QPoint(0, 0)).y();
     if (auto* box = qobject_cast<QComboBox*>(auswahl_)) {
         const QPoint soll(F.ComboBox1.Left, F.ComboBox1.Top);
         if (box->pos() != soll) box->move(soll);

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -216,6 +218,40 @@ TEST_F(Projektionsleiste_, TippenUndParallelprojektion) {
     EXPECT_EQ(py->text(), QStringLiteral("0,25"));
     EXPECT_EQ(ProjRichtung.y, 0.25L);
     EXPECT_EQ(W<QLabel>("Label_ProjArt")->text(), QString());
+}
+
+TEST_F(Projektionsleiste_, SchrittwahlUndLinkeLeiste) {
+    // The step box opens left of the right panel, level with its button,
+    // with its list open; the choice closes it and names the step.
+    QWidget* knopf = W<QWidget>("But_VerschProjEb");
+    Klick("But_VerschProjEb");
+    auto* box = W<QComboBox>("ComboBox1");
+    ASSERT_TRUE(box->isVisible());
+    const QPoint k = knopf->mapTo(fenster->Client(), QPoint(0, 0));
+    EXPECT_EQ(box->y(), k.y());
+    EXPECT_EQ(box->geometry().right() + 3, W<QWidget>("Panel_rechts")->x());
+    Warten(50);
+    ASSERT_TRUE(box->view()->isVisible());
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(VerschProjEb, 5);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(W("But_VerschProjEb")->text(), QStringLiteral("5"));
+
+    // The left panel's switch: the picture takes its room.
+    Klick("But_SchnittAngabenEinAus");
+    QApplication::processEvents();
+    EXPECT_FALSE(W<QWidget>("Panel_links")->isVisible());
+    EXPECT_EQ(fenster->PaintBox1()->geometry(), QRect(0, 64, 824, 676));
+    EXPECT_EQ(F.PaintBox1.Width, 824);
+    EXPECT_EQ(bild.Width(), 824);
+    EXPECT_EQ(AchsenKreuz.UrsprungX, 480);
+    Klick("But_SchnittAngabenEinAus");
+    QApplication::processEvents();
+    EXPECT_EQ(fenster->PaintBox1()->geometry(), QRect(170, 64, 654, 676));
+    EXPECT_EQ(bild.Width(), 654);
 }
 
 TEST_F(Projektionsleiste_, LesbarAufAchthundertMalSechshundert) {
