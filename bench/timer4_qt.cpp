@@ -7,12 +7,12 @@
 #include <QGuiApplication>
 
 #include "gui/QtZeichenflaeche.h"
-#include "mainwindow/Hauptfenster.h"
-#include "mainwindow/Programm.h"
+#include "forms/Hauptfenster.h"
+#include "control/Programm.h"
 #include "platform/Zeichenflaeche.h"
-#include "reports/Ergebnisauswahl.h"
+#include "forms/Ergebnisauswahl.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
+#include "scene/Ansicht.h"
 #include "view3d/Zeichnen.h"
 
 namespace {

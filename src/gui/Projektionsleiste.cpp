@@ -23,7 +23,7 @@
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
-#include "mainwindow/Hauptfenster.h"
+#include "forms/Hauptfenster.h"
 
 namespace {
 

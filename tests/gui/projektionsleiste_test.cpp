@@ -17,20 +17,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
-#include <functional>
 
 #include "Fenstertest.h"
 #include "gui/Projektionsleiste.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
-#include "view3d/Ansicht.h"
-#include "view3d/DrehZustand.h"
-#include "view3d/Projektion.h"
+#include "scene/Ansicht.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 
@@ -54,28 +51,18 @@ protected:
             QThread::msleep(2);
         }
     }
-    // The menu bar's way to an item: the menu, its submenu, the item.
-    void Menue(const QString& titel, const QString& unter, const QString& punkt) const {
-        QMenuBar* leiste = fenster->menuBar();
-        QMenu* m = nullptr;
-        for (QAction* a : leiste->actions())
-            if (a->text() == titel) {
-                QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->actionGeometry(a).center());
-                m = a->menu();
-            }
-        ASSERT_TRUE(m && m->isVisible());
-        for (const QString& t : {unter, punkt})
-            for (QAction* a : m->actions())
-                if (a->text() == t) {
-                    QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(a).center());
-                    Warten(50);
-                    if (a->menu()) {
-                        m = a->menu();
-                        ASSERT_TRUE(m->isVisible());
-                    }
-                    break;
-                }
-        QApplication::processEvents();
+    // Clicks through the menu bar: a menu, its submenu, the item.
+    void Menue(std::initializer_list<const char*> weg) const {
+        QWidget* m = fenster->menuBar();
+        for (const char* t : weg) {
+            QAction* a = nullptr;
+            for (QAction* p : m->actions()) a = p->text() == QString::fromUtf8(t) ? p : a;
+            ASSERT_TRUE(a && m->isVisible()) << t;
+            auto* leiste = qobject_cast<QMenuBar*>(m);
+            QTest::mouseClick(m, Qt::LeftButton, {}, (leiste ? leiste->actionGeometry(a) : static_cast<QMenu*>(m)->actionGeometry(a)).center());
+            Warten(50);
+            m = a->menu();
+        }
     }
 };
 
@@ -83,10 +70,8 @@ TEST_F(Projektionsleiste_, KnoepfeVorgabeAnsichtZoomUndVerschiebung) {
     // A plane button: the straight view onto the y,z-plane.
     const QImage start = Aufnahme();
     Klick("But_yz");
-    EXPECT_EQ(ProjEbene, 2);
-    EXPECT_EQ(Augpunkt.x, -80);
+    EXPECT_TRUE(ProjEbene == 2 && Augpunkt.x == -80 && W("But_yz")->isChecked() && !W("But_xz")->isChecked());
     EXPECT_EQ(W<QLineEdit>("Edit_FPx")->text(), QStringLiteral("-80"));
-    EXPECT_TRUE(W("But_yz")->isChecked() && !W("But_xz")->isChecked());
     const QImage yz = Aufnahme();
     EXPECT_NE(yz, start);
 
@@ -97,11 +82,9 @@ TEST_F(Projektionsleiste_, KnoepfeVorgabeAnsichtZoomUndVerschiebung) {
     EXPECT_NE(Aufnahme(), yz);
 
     // A view through the menu bar: from above, turning with the axes.
-    Menue(QStringLiteral("&Ansicht"), QStringLiteral("Draufsichtebene"), QStringLiteral("x, y-Ebene (Ansicht von oben)"));
+    Menue({"&Ansicht", "Draufsichtebene", "x, y-Ebene (Ansicht von oben)"});
     EXPECT_EQ(ProjEbene, 1);
-    EXPECT_TRUE(AchsenMitDrehen);
-    EXPECT_EQ(DrehAnzahl, 1);
-    EXPECT_TRUE(fenster->Menuepunkt(F.xyEbo)->isChecked());
+    EXPECT_TRUE(AchsenMitDrehen && DrehAnzahl == 1 && fenster->Menuepunkt(F.xyEbo)->isChecked());
     EXPECT_EQ(W<QLineEdit>("Edit_Drehwinkel")->text(), QStringLiteral("1,0000"));
     const QImage oben = Aufnahme();
 
@@ -110,8 +93,7 @@ TEST_F(Projektionsleiste_, KnoepfeVorgabeAnsichtZoomUndVerschiebung) {
     const Extended basis = MassstabBasis;
     QTest::mouseClick(zoom, Qt::LeftButton, {}, QPoint(zoom->width() - 22, zoom->height() / 2));
     QApplication::processEvents();
-    EXPECT_EQ(F.ScrollBar2.Position(), 110);
-    EXPECT_EQ(MassstabX, basis * 110 * 0.01L);
+    EXPECT_TRUE(F.ScrollBar2.Position() == 110 && MassstabX == basis * 110 * 0.01L);
     EXPECT_EQ(W<QLabel>("Panel_ZoomFaktAnz")->text(), QStringLiteral("1,1"));
     const QImage gross = Aufnahme();
     EXPECT_NE(gross, oben);
@@ -122,8 +104,7 @@ TEST_F(Projektionsleiste_, KnoepfeVorgabeAnsichtZoomUndVerschiebung) {
     // (Dotted lines cut at the border may start their dots elsewhere.)
     const QImage rechts = Aufnahme();
     const QRect innen(40, 40, gross.width() - 100, gross.height() - 80);
-    const auto Abweichung = [&](int dx) {
-        int n = 0;
+    const auto Abweichung = [&](int dx, int n = 0) {
         for (int y = innen.top(); y <= innen.bottom(); ++y)
             for (int x = innen.left(); x <= innen.right(); ++x) n += rechts.pixel(x + dx, y) != gross.pixel(x, y);
         return n;
@@ -147,15 +128,6 @@ TEST_F(Projektionsleiste_, GehaltenerKnopfSchreitetBisZumLoslassen) {
     Warten(200);
     EXPECT_EQ(Augpunkt.y, gehalten);
 
-    // A refused step stops the timer though the mouse still holds the button.
-    ProjEbeneZentral.Stuetzvektor.y = Augpunkt.y + 2;
-    QTest::mousePress(yPlus, Qt::LeftButton);
-    Warten(400);
-    EXPECT_EQ(Augpunkt.y, gehalten + 1);
-    EXPECT_EQ(host.Meldungen.size(), 1u);
-    EXPECT_FALSE(t->isActive());
-    QTest::mouseRelease(yPlus, Qt::LeftButton);
-
     // The release goes to a message box that came up meanwhile: the holding
     // ends with it, and the button does not stay pressed.
     QAbstractButton* runter = W("ProjEbMin");
@@ -173,9 +145,7 @@ TEST_F(Projektionsleiste_, GehaltenerKnopfSchreitetBisZumLoslassen) {
     const Extended y = ProjEbeneZentral.Stuetzvektor.y;
     Warten(300);
     EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, y);
-    EXPECT_FALSE(t6->isActive());
-    EXPECT_FALSE(F.Timer6.Laeuft());
-    EXPECT_FALSE(runter->isDown());
+    EXPECT_FALSE(t6->isActive() || F.Timer6.Laeuft() || runter->isDown());
     EXPECT_EQ(W<QLabel>("Panel_VerschProjEb")->text().toStdString(), ZahlAllgemein(-y));
 }
 
@@ -205,8 +175,7 @@ TEST_F(Projektionsleiste_, TippenUndParallelprojektion) {
     });
     QTest::mouseClick(art, Qt::LeftButton);
     QApplication::processEvents();
-    EXPECT_EQ(ProjEbene, 2);
-    EXPECT_EQ(SkFy, 0.5L);
+    EXPECT_TRUE(ProjEbene == 2 && SkFy == 0.5L);
     EXPECT_EQ(W<QLabel>("Label_ProjArt")->text(), QStringLiteral("Kav. 1"));
     EXPECT_EQ(W<QLineEdit>("Edit_Projy")->text(), QStringLiteral("-0,5"));
 
@@ -236,18 +205,14 @@ TEST_F(Projektionsleiste_, SchrittwahlUndLinkeLeiste) {
     QTest::keyClick(box->view(), Qt::Key_Down);
     QTest::keyClick(box->view(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(VerschProjEb, 5);
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(W("But_VerschProjEb")->text(), QStringLiteral("5"));
+    EXPECT_TRUE(VerschProjEb == 5 && !box->isVisible() && W("But_VerschProjEb")->text() == QStringLiteral("5"));
 
     // The left panel's switch: the picture takes its room.
     Klick("But_SchnittAngabenEinAus");
     QApplication::processEvents();
     EXPECT_FALSE(W<QWidget>("Panel_links")->isVisible());
     EXPECT_EQ(fenster->PaintBox1()->geometry(), QRect(0, 64, 824, 676));
-    EXPECT_EQ(F.PaintBox1.Width, 824);
-    EXPECT_EQ(bild.Width(), 824);
-    EXPECT_EQ(AchsenKreuz.UrsprungX, 480);
+    EXPECT_TRUE(F.PaintBox1.Width == 824 && bild.Width() == 824 && AchsenKreuz.UrsprungX == 480);
     Klick("But_SchnittAngabenEinAus");
     QApplication::processEvents();
     EXPECT_EQ(fenster->PaintBox1()->geometry(), QRect(170, 64, 654, 676));
