@@ -164,7 +164,8 @@ struct TForm_Edits_01 : TFormZustand {
     void FormActivate();
     void FormClose();
     // Places the panels and PaintBox1 in the client area as the form aligns
-    // them (the front calls it after every change of the client size).
+    // them: the top panels across, the side panels and the picture below.
+    // The Qt front lays the window out itself and writes the places back.
     void KomponentenAusrichten();
     void BildSeiteBerechnen();
     void PanelsAnordnen();
