@@ -9,7 +9,9 @@
 #include "Hauptfenstertest.h"
 #include "geometry/Eingabe.h"
 #include "geometry/Geometrie.h"
+#include "forms/Datenausgabe.h"
 #include "forms/GitterWuerfel.h"
+#include "reports/Ergebnisse.h"
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"
 #include "view3d/Projektion.h"
@@ -144,6 +146,7 @@ TEST_F(Projektionssteuerung, VorgabeImFluchtpunktBehaeltDenAltenWert) {
 
 TEST_F(Projektionssteuerung, ProjizierteGeradenFolgenJederAenderung) {
     Gerade[2].sichtbar = 1;
+    ErgebnisAusgeben(22);  // the report on g, with its projected lines, open
     const std::pair<const char*, std::function<void()>> faelle[] = {
         {"parallel, yz", [&] { F.ZPEinAusClick(); Ebene(F.But_yz); }},
         {"Kavalierprojektion 1", [&] { F.KavaProj_2.Click(); }},
@@ -160,6 +163,10 @@ TEST_F(Projektionssteuerung, ProjizierteGeradenFolgenJederAenderung) {
         aktion();
         F.Timer4.Interval = F.Timer5.Interval = 0;
         FolgtDerProjektion();
+        // The open report is the one the state gives now.
+        const std::vector<std::string> gezeigt = Form_Datenausgabe.Memo1.Lines;
+        ErgebnisAusgeben(22);
+        EXPECT_EQ(gezeigt, Form_Datenausgabe.Memo1.Lines);
         for (const auto& m : host.Meldungen) ADD_FAILURE() << m.text;
         host.Vergessen();
     }
