@@ -86,7 +86,7 @@ void TForm_Edits_01::ProjektionsgeradenFolgen() {
         for (Byte i = 1; i <= 6; ++i) {
             AktLinienNr = 5 + i;
             ProjektionsgeradenBerechnen(i);
-            if (Projektionsgeraden[i].gueltig == 1) GeradeBerechnen(Projektionsgeraden[i]);
+            if (Projektionsgeraden[i].gueltig == 1) GeradeOhneLageBerechnen(Projektionsgeraden[i]);
         }
     ErgebnisAusgeben(ErgebnisAuswahl);
 }

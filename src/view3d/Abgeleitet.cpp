@@ -428,6 +428,12 @@ void EbeneBerechnen(TEbene& E) {
 // ---- Lines --------------------------------------------------------------------
 
 void GeradeBerechnen(TGerade& G) {
+    GeradeOhneLageBerechnen(G);
+    // Any changed line may change how g, h and t lie to each other.
+    GeradenLage();
+}
+
+void GeradeOhneLageBerechnen(TGerade& G) {
     const TVek_R3 A = G.Stuetzvektor;
     const TVek_R3 u = G.Richtungsvektor;
     const Extended s = 2.5L * Pfeillaenge;
@@ -474,9 +480,6 @@ void GeradeBerechnen(TGerade& G) {
     PfeilspitzeBerechnen(u, A, Summe(A, u), G.PfeilRichtung);
 
     VerbindungsvektorenBerechnen(G);
-
-    // Any changed line may change how g, h and t lie to each other.
-    GeradenLage();
 }
 
 void VerbindungsvektorenBerechnen(TGerade& G) {

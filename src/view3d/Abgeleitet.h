@@ -82,6 +82,9 @@ void EbeneBerechnen(TEbene& E);
 // while its two points coincide) keeps no drawn piece: both ends are its
 // support point.
 void GeradeBerechnen(TGerade& G);
+// The same without GeradenLage: for a derived line, which changes nothing
+// of how g, h and t lie to each other.
+void GeradeOhneLageBerechnen(TGerade& G);
 
 // The difference vectors g->h, g->t, h->t with their arrow heads into G's
 // own copy. Each of g, h, t keeps one, so a change of one line must renew
