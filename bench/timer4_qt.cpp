@@ -4,8 +4,6 @@
 // start scene, and the scene with every object visible.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
 #include "control/Programm.h"
@@ -63,12 +61,3 @@ BENCHMARK(BM_SzeneZeichnen_AlleObjekte)->Unit(benchmark::kMillisecond)->Repetiti
 BENCHMARK(BM_Timer4Tick_AlleObjekte)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
