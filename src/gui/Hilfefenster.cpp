@@ -34,7 +34,7 @@ public:
         connect(liste_, &QListWidget::currentRowChanged, this, [this](int i) { Zeigen(i); });
         connect(text_, &QTextBrowser::anchorClicked, this,
                 [this](const QUrl& u) { Oeffnen(u.toString().toStdString()); });
-        resize(620, 420);
+        resize(780, 560);
     }
     void Oeffnen(const std::string& name) {
         int i = 0;
