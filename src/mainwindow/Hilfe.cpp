@@ -63,7 +63,8 @@ Auswertung (nächste Aufgabe).</p>
 <ol>
 <li>Im Fenster <i>Geraden</i> (ebenso <i>Ebenen</i> und die anderen Objektfenster) das Menü
 <i>Ergebnisse</i> öffnen und ein Paar wählen, etwa <i>g - h</i>. Ein Rechtsklick auf das Bild im
-Hauptfenster bietet dieselben Auswertungen an.</li>
+Hauptfenster bietet dieselben Auswertungen nach Objektarten geordnet an (<i>Geraden</i> &rarr;
+<i>g - h</i>).</li>
 <li>Das Fenster <i>Datenausgabe</i> zeigt Parameterdarstellungen, Lagebeziehung, Schnittpunkt,
 Winkel und Abstand.</li>
 <li>Im Fenster <i>Datenausgabe</i> auf <i>drucken</i> klicken; im Dialog <i>Drucken</i> den Drucker
