@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Ebenen.h"
 #include "forms/Fadenkreuz.h"
 #include "forms/Geraden_t.h"

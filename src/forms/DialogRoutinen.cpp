@@ -22,11 +22,6 @@ void LotpunktUeberNormale(TVek_R3 A, TVek_R3 u, TVek_R3 v, TVek_R3 P, TVek_R3& X
     VektSumme(P, schritt, X);
 }
 
-Byte IndexZuLinienstil(Byte Index) { return Index == 1 ? 2 : 0; }
-Byte LinienstilZuIndex(Byte Stil) { return Stil == 2 ? 1 : 0; }
-Byte IndexZuErzFlag(Byte Index) { return Index == 0 ? 1 : 0; }
-Byte ErzFlagZuIndex(Byte Flag) { return Flag == 1 ? 0 : 1; }
-
 Extended KegelVolumen(Extended h, Extended r) { return Pi * r * r * h / 3.0L; }
 Extended KegelMantellinie(Extended h, Extended r) { return std::sqrt(r * r + h * h); }
 Extended KegelMantelflaeche(Extended h, Extended r) { return Pi * r * KegelMantellinie(h, r); }

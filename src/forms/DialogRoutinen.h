@@ -9,14 +9,6 @@
 // the perpendicular from the origin. When u and v span no plane, X := P.
 void LotpunktUeberNormale(TVek_R3 A, TVek_R3 u, TVek_R3 v, TVek_R3 P, TVek_R3& X);
 
-// Radio group item <-> pen style (0 solid, 2 dotted); an unknown index gives
-// a solid pen, an unknown style the first item.
-Byte IndexZuLinienstil(Byte Index);
-Byte LinienstilZuIndex(Byte Stil);
-// Radio group item <-> on/off flag: item 0 means on.
-Byte IndexZuErzFlag(Byte Index);
-Byte ErzFlagZuIndex(Byte Flag);
-
 // Measures of a cone of height h and base radius r.
 Extended KegelVolumen(Extended h, Extended r);
 Extended KegelMantellinie(Extended h, Extended r);

@@ -260,6 +260,9 @@ inline TFeld<TKugel, 1, 4> Kugel;
 inline TFeld<TKegel, 1, 4> Kegel;
 inline TFeld<TKreis, 0, 4> Kreis;
 inline TFadenkreuz Fadenkreuz;
+// The step by which the crosshair dialog's move buttons shift its centre;
+// the records keep it with the crosshair.
+inline Extended FadenkreuzSchrittweite = 0.1L;
 inline TAKreuz AchsenKreuz;
 inline TAchseneinteilungen AchsenEinteilung;
 
