@@ -96,11 +96,6 @@ Extended WinkelVektoren(TVek_R3 a, TVek_R3 b, Byte spitz) {
 
 // ---- 3x3 systems -----------------------------------------------------------
 
-Extended DeterminanteMatrix33(TMatrix33 M) {
-    return M(1, 1) * M(2, 2) * M(3, 3) + M(1, 2) * M(2, 3) * M(3, 1) + M(1, 3) * M(2, 1) * M(3, 2) -
-           (M(1, 3) * M(2, 2) * M(3, 1) + M(1, 2) * M(2, 1) * M(3, 3) + M(1, 1) * M(2, 3) * M(3, 2));
-}
-
 void SpalteErsetzen(TMatrix33 M, TVek_R3 b, int k, TMatrix33& R) {
     if (k >= 1 && k <= 3) {
         M(1, k) = b.x;

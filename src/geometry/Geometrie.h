@@ -75,7 +75,8 @@ Extended WinkelVektoren(TVek_R3 a, TVek_R3 b, Byte spitz);
 
 // ---- 3x3 systems -----------------------------------------------------------
 
-Extended DeterminanteMatrix33(TMatrix33 M);
+// The name the linear-system tool knows the determinant by.
+inline Extended DeterminanteMatrix33(TMatrix33 M) { return Determinante(M); }
 // R := M with column k (1..3) replaced by b.
 void SpalteErsetzen(TMatrix33 M, TVek_R3 b, int k, TMatrix33& R);
 // x := the solution of A·x = b by Cramer's rule. Callers pass a regular
