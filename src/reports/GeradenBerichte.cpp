@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "forms/DialogRoutinen.h"
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "reports/Berichtlayout.h"

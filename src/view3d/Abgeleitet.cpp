@@ -5,7 +5,6 @@
 #include "forms/EbEinstell.h"
 #include "forms/EbenKoord.h"
 #include "forms/Ebenen.h"
-#include "forms/DialogRoutinen.h"
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "platform/Zahltext.h"

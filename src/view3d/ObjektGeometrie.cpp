@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "forms/DialogRoutinen.h"
 #include "forms/Ebenen.h"
 #include "forms/Fadenkreuz.h"
 #include "forms/Geraden_t.h"
