@@ -1,5 +1,7 @@
 #include "forms/Gitter.h"
 
+#include <charconv>
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -71,6 +73,16 @@ bool ZellwertLesen(const TStringGrid& G, int Spalte, int Zeile, Extended& v) {
     return ZelleLesen(text, v);
 }
 
+// Significant digits of the shortest text that reads back as v (finite).
+int KuerzesteStellen(Extended v) {
+    char text[64];
+    const auto ende = std::to_chars(text, text + sizeof text, v, std::chars_format::scientific).ptr;
+    int n = 0;
+    for (const char* p = text; p != ende && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') ++n;
+    return n;
+}
+
 void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v, BearbeiteteZelle Bearbeitete) {
     if (Bearbeitete == BearbeiteteZelle::Lassen && G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
     std::string& Zelle = G.Cells(Spalte, Zeile);
@@ -84,9 +96,15 @@ std::string ZellText(Extended v) {
     // A -0 shows as 0,000 (a turn by more than a right angle makes them);
     // while a stored scene is rebuilt, its note keeps the sign.
     const std::string koord = KoordText(v);
+    if (!std::isfinite(v)) return koord;
+    // No text with fewer digits than the shortest that reads back as v can
+    // do so, the coordinate text included; a turned point needs about 20,
+    // so a rotation step reads no text back.
+    const int kuerzeste = KuerzesteStellen(v);
+    if (kuerzeste > 18) return koord;
     Extended w = 0;
     if (ZelleLesen(koord, w) && w == v) return koord;
-    for (int stellen = 1; stellen <= 18; ++stellen) {
+    for (int stellen = kuerzeste; stellen <= 18; ++stellen) {
         const std::string t = ZahlAllgemein(v, stellen);
         if (PruefText(t) == t && ZelleLesen(t, w) && w == v) return t;
     }
