@@ -16,7 +16,6 @@
 namespace {
 
 std::string Ziffer(Byte n) { return std::to_string(n); }
-std::string Geradenname(Byte j) { return j == 1 ? "g" : j == 2 ? "h" : "t"; }
 
 // A point from whole grid texts (not cut), as the diagonal point of a
 // parallelepiped and the legacy P1 are read.

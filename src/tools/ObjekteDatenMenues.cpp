@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Oberflaeche.h"
+#include "scene/Objekte.h"
 #include "tools/Objektwerte.h"
 
 namespace {
@@ -177,7 +178,7 @@ std::string Kugelname(int i) { return Objektname("K", i); }
 // ---- The menus of each kind ---------------------------------------------------------------
 
 std::vector<TMenuItem> GeradenMenue(int n) {
-    const TNamen N = Mit({}, 'L', GeradenName(n));
+    const TNamen N = Mit({}, 'L', Geradenname(n));
     std::vector<TMenuItem> v{
         Eintrag("stv", [n] { return GeradenStuetzvektor(n); }),
         Eintrag("rv", [n] { return GeradenRichtungsvektor(n); }),
@@ -209,7 +210,7 @@ std::vector<TMenuItem> EbenenMenue(int e) {
     v.push_back(Eintrag(e == 1 ? "Abstand zum Ursprungspunkt  (L)" : "Abstand vom Ursprungspunkt  (L)",
                         [e] { return EbeneAbstandUrsprung(e); }));
     v.push_back(Eintrag("Fußpunkt des Lotes zum Ursprungspunkt", [e] { return EbeneLotUrsprung(e); }));
-    v.push_back(Relationsmenue("{E}-Geraden", 1, 3, "{E}-{L}", N, 'L', GeradenName, GeradeEbene, Seite::Zweiter, e));
+    v.push_back(Relationsmenue("{E}-Geraden", 1, 3, "{E}-{L}", N, 'L', Geradenname, GeradeEbene, Seite::Zweiter, e));
     v.push_back(Relationsmenue("{E}-Kugeln", 1, 4, e == 1 ? "{E}-{K}" : "{E} - {K}", N, 'K', Kugelname, KugelEbene,
                                Seite::Zweiter, e));
     v.push_back(Relationsmenue("{E}-Punkte", 1, 4, "{E}-{P}", N, 'P', Punktname, PunktEbene, Seite::Zweiter, e));
@@ -227,7 +228,7 @@ std::vector<TMenuItem> PunktMenue(int k) {
         v.push_back(Eintrag(Text("Abstand von der {A}-Achse  (L)", A), [k, a] { return PunktAchseAbstand(k, a); }));
         v.push_back(Eintrag(Text("Fußpunkt des Lotes auf die {A}-Achse", A), [k, a] { return PunktAchseLot(k, a); }));
     }
-    v.push_back(Relationsmenue("{P}-Geraden", 1, 3, "{P}-{L}", N, 'L', GeradenName, PunktGerade, Seite::Erster, k));
+    v.push_back(Relationsmenue("{P}-Geraden", 1, 3, "{P}-{L}", N, 'L', Geradenname, PunktGerade, Seite::Erster, k));
     v.push_back(Relationsmenue("{P}-Ebenen", 1, 2, "{P}-{E}", N, 'E', Ebenenname, PunktEbene, Seite::Erster, k));
     v.push_back(Relationsmenue("{P}-Kugeln", 1, 4, "{P}-{K}", N, 'K', Kugelname, PunktKugel, Seite::Erster, k));
     return v;
@@ -243,7 +244,7 @@ std::vector<TMenuItem> KugelMenue(int i) {
     const char* const Paare[4] = {"{K}-Kugeln", "{K}- Kugeln", "{K} - Kugeln", nullptr};
     if (Paare[i - 1])
         v.push_back(Relationsmenue(Paare[i - 1], i + 1, 4, "{K}-{J}", N, 'J', Kugelname, KugelKugel, Seite::Erster, i));
-    v.push_back(Partnermenue(Text(i == 1 ? "{K}-Geraden" : "{K} - Geraden", N), 1, 3, "{K}-{L}", N, 'L', GeradenName,
+    v.push_back(Partnermenue(Text(i == 1 ? "{K}-Geraden" : "{K} - Geraden", N), 1, 3, "{K}-{L}", N, 'L', Geradenname,
                              [i](int n, const TNamen&) {
                                  std::vector<TMenuItem> p;
                                  for (int w = 0; w < 2; ++w)
