@@ -191,6 +191,21 @@ TGitterwerte Kugelblock(Byte i, bool LeerNachMitte) {
     return M;
 }
 
+// The opening of the older reports on sphere 1: a new report, title,
+// centre and radius.
+TGitterwerte KugelAltKopf() {
+    AusgabeBeginnen();
+    Leerzeile();
+    Ueberschrift("Kugel:", 6);
+    Leerzeile();
+    const TGitterwerte M = Kugelmitte(1);
+    Mittelpunktzeile(M);
+    Leerzeile();
+    Zeile("Radius = " + Zahl(Kugel[1].Radius));
+    Leerzeile();
+    return M;
+}
+
 // ---- Cones -------------------------------------------------------------------------
 
 void Kegelwerte(const TKegel& K) {
@@ -390,15 +405,7 @@ void AusgabeSpat1Alt() {
 void AusgabeKugelAlt() {
     const TKugel& K = Kugel[1];
     const Extended r = K.Radius;
-    AusgabeBeginnen();
-    Leerzeile();
-    Ueberschrift("Kugel:", 6);
-    Leerzeile();
-    const TGitterwerte M = Kugelmitte(1);
-    Mittelpunktzeile(M);
-    Leerzeile();
-    Zeile("Radius = " + Zahl(r));
-    Leerzeile();
+    const TGitterwerte M = KugelAltKopf();
     TStringGrid& G = Form_Punkte.Gitter(1);
     TVek_R3 P1{};
     const bool p1 = GanzeTexte(G.Cells(1, 0), G.Cells(1, 1), G.Cells(1, 2), P1);
@@ -421,15 +428,7 @@ void AusgabeKugelAlt() {
 void AusgabeKugelEbenenAlt() {
     const Extended r = Kugel[1].Radius;
     const TEbene& E = Ebene[1];
-    AusgabeBeginnen();
-    Leerzeile();
-    Ueberschrift("Kugel:", 6);
-    Leerzeile();
-    const TGitterwerte M = Kugelmitte(1);
-    Mittelpunktzeile(M);
-    Leerzeile();
-    Zeile("Radius = " + Zahl(r));
-    Leerzeile();
+    const TGitterwerte M = KugelAltKopf();
     Zeile("Abstand zwischen dem Mittelpunkt");
     Zeile("der Kugel und E1 =");
     Ebenenschnitt(M.Zahl, M.v, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, r,
