@@ -27,9 +27,19 @@
 
 namespace {
 
-bool Endlich(Extended v) { return std::isfinite(v); }
+// The largest magnitude a number of an object file may have. The farthest
+// the program itself goes is a plane from its normal form: with a normal
+// component of 1e-9 and the rest of the fields near 10000, its parameter
+// form holds numbers near 3e17 (support point) and 6e17 (directions);
+// rotations keep magnitudes, and typed or pasted numbers stay below 10001.
+// Beyond the bound lie only foreign or damaged files, whose values would
+// drive the drawing and the reports into overflow or make near-parallel
+// lines look parallel.
+constexpr Extended DateiZahlGrenze = 1e19L;
 
-bool Endlich(const TVek_R3& v) { return IstEndlich(v); }
+bool ImBereich(Extended v) { return std::isfinite(v) && std::fabs(v) <= DateiZahlGrenze; }
+
+bool ImBereich(const TVek_R3& v) { return ImBereich(v.x) && ImBereich(v.y) && ImBereich(v.z); }
 
 // Whole-number attributes: exactly one of the choices the control offers.
 // Files written by the program hold exact whole numbers; anything else would
@@ -60,21 +70,21 @@ bool DatensatzGueltig(const TObjektDatensatz& d) {
     for (const TVek_R3* v : {&d.gStuetz, &d.gRichtung, &d.hStuetz, &d.hRichtung, &d.tStuetz, &d.tRichtung,
                              &d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2, &d.E2Stuetz, &d.E2Richtung1,
                              &d.E2Richtung2})
-        if (!Endlich(*v)) return false;
+        if (!ImBereich(*v)) return false;
     for (int i = 1; i <= 4; ++i) {
         const TSpatDaten& s = d.Spat[i];
         for (const TVek_R3* v : {&s.A, &s.AB, &s.AD, &s.AE, &d.Vektor[i].Anfang, &d.Vektor[i].Vektor,
                                  &d.Strecke[i].A, &d.Strecke[i].B, &d.Punkt[i], &d.KugelMitte[i]})
-            if (!Endlich(*v)) return false;
+            if (!ImBereich(*v)) return false;
     }
-    return Alle(d.KugelRadius, [](Extended r) { return Endlich(r); });
+    return Alle(d.KugelRadius, [](Extended r) { return ImBereich(r); });
 }
 
 bool Datensatz2Gueltig(const TObjektDatensatz2& d) {
-    if (!Endlich(d.FadenkreuzMitte) || !Endlich(d.FadenkreuzSchrittweite)) return false;
+    if (!ImBereich(d.FadenkreuzMitte) || !ImBereich(d.FadenkreuzSchrittweite)) return false;
     for (int i = 1; i <= 4; ++i) {
         const TKegelDaten& k = d.Kegel[i];
-        if (!Endlich(k.Mitte) || !Endlich(k.Normale) || !Endlich(k.Radius) || !Endlich(d.KegelHoehe[i]))
+        if (!ImBereich(k.Mitte) || !ImBereich(k.Normale) || !ImBereich(k.Radius) || !ImBereich(d.KegelHoehe[i]))
             return false;
         if (!Wahl(k.Speichen, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60})) return false;
         if (!Zwischen(k.Randdicke, 1, 12)) return false;
