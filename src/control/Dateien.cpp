@@ -175,58 +175,56 @@ std::string Speicherziel(const std::string& pfad) {
     return {};
 }
 
-// While it lives, a file-size limit makes a write fail with an error
-// instead of ending the program (SIGXFSZ), so the temporary file can be
-// removed and the user told.
-class DateigrenzeOhneSignal {
-public:
-    DateigrenzeOhneSignal() {
-        struct sigaction ignorieren {};
-        ignorieren.sa_handler = SIG_IGN;
-        sigemptyset(&ignorieren.sa_mask);
-        gesetzt_ = ::sigaction(SIGXFSZ, &ignorieren, &vorher_) == 0;
-    }
-    ~DateigrenzeOhneSignal() {
-        if (gesetzt_) ::sigaction(SIGXFSZ, &vorher_, nullptr);
-    }
-    DateigrenzeOhneSignal(const DateigrenzeOhneSignal&) = delete;
-    DateigrenzeOhneSignal& operator=(const DateigrenzeOhneSignal&) = delete;
-
-private:
-    struct sigaction vorher_ {};
-    bool gesetzt_ = false;
-};
-
 }  // namespace
 
-bool DateiSicherSchreiben(const std::string& gewaehlt, const std::vector<std::uint8_t>& inhalt) {
-    if (gewaehlt.empty()) return false;
-    const std::string pfad = Speicherziel(gewaehlt);
-    if (pfad.empty()) return false;
+TSichereDatei::TSichereDatei(const std::string& gewaehlt) {
+    if (gewaehlt.empty()) return;
+    ziel_ = Speicherziel(gewaehlt);
+    if (ziel_.empty()) return;
     struct stat alt {};
-    const bool vorhanden = ::stat(pfad.c_str(), &alt) == 0;
+    const bool vorhanden = ::stat(ziel_.c_str(), &alt) == 0;
     // A folder or device is never replaced, and a write-protected file stays
     // protected (renaming over it would not ask).
-    if (vorhanden && (!S_ISREG(alt.st_mode) || ::access(pfad.c_str(), W_OK) != 0)) return false;
+    if (vorhanden && (!S_ISREG(alt.st_mode) || ::access(ziel_.c_str(), W_OK) != 0)) return;
 
-    const std::string ordner = Ordner(pfad);
-    std::string temp;
+    const std::string ordner = Ordner(ziel_);
     int fd = -1;
     for (int k = 0; k < 100 && fd < 0; ++k) {
-        temp = ordner + "/.raumgeometrie-" + std::to_string(::getpid()) + "-" + std::to_string(k) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
+        temp_ = ordner + "/.raumgeometrie-" + std::to_string(::getpid()) + "-" + std::to_string(k) + ".tmp";
+        fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) return false;
-    if (vorhanden) (void)::fchmod(fd, alt.st_mode & 07777);   // the new file keeps the old one's rights
+    if (fd < 0) return;
+    fd_ = fd;
+    if (vorhanden) (void)::fchmod(fd_, alt.st_mode & 07777);   // the new file keeps the old one's rights
 
-    const DateigrenzeOhneSignal ohneSignal;
-    bool ok = AllesSchreiben(fd, inhalt);
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), pfad.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
+    // A file-size limit makes a write fail with an error instead of ending
+    // the program, so the temporary file can be removed and the user told.
+    struct sigaction ignorieren {};
+    ignorieren.sa_handler = SIG_IGN;
+    sigemptyset(&ignorieren.sa_mask);
+    signalGesetzt_ = ::sigaction(SIGXFSZ, &ignorieren, &signalVorher_) == 0;
+}
+
+TSichereDatei::~TSichereDatei() {
+    if (fd_ >= 0 && !fertig_) Abschliessen(false);
+    if (signalGesetzt_) ::sigaction(SIGXFSZ, &signalVorher_, nullptr);
+}
+
+bool TSichereDatei::Abschliessen(bool ok) {
+    if (fd_ < 0 || fertig_) return false;
+    fertig_ = true;
+    ok = ok && ::fsync(fd_) == 0;
+    ok = (::close(fd_) == 0) && ok;
+    ok = ok && std::rename(temp_.c_str(), ziel_.c_str()) == 0;
+    if (!ok) ::unlink(temp_.c_str());
     return ok;
+}
+
+bool DateiSicherSchreiben(const std::string& gewaehlt, const std::vector<std::uint8_t>& inhalt) {
+    TSichereDatei datei(gewaehlt);
+    if (!datei.Offen()) return false;
+    return datei.Abschliessen(AllesSchreiben(datei.Deskriptor(), inhalt));
 }
 
 // ---- Messages --------------------------------------------------------------------
