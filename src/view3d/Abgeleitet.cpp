@@ -539,31 +539,40 @@ void ProjektionsgeradenBerechnen(Byte i) {
     const TEbene& E = Ebene[i % 2 == 1 ? 1 : 2];
     const TVek_R3 P = L.VektorAnfang;
     const TVek_R3 Pu = L.VektorEnde;
-    const TVek_R3 C = Zentralprojektion ? Augpunkt : Summe(P, Vielfaches(ProjRichtung, 100));
-    // A failed cut leaves its point as it was: the old image stays.
-    auto Bild = [&](TVek_R3 Q, TVek_R3& X) {
-        bool ok = false;
-        SchnittpunktGeradeEbene(C, Q, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok, X);
-        return ok;
-    };
+    // Images of P and Pu seen from C; a failed cut leaves its point as it
+    // was, so the old image stays. True when both images exist and differ.
     TVek_R3 X1 = Pr.VektorAnfang, X2 = Pr.VektorEnde;
-    bool ok1 = Bild(P, X1);
-    bool ok2 = Bild(Pu, X2);
-    // The ray through one of the two points may run parallel to E although
-    // the line has an image; at most one point of the line has such a ray,
-    // so a third point stands in for it. In parallel projection the ray
-    // through P runs along the direction: parallel to E, no point has an image.
-    if (ok1 != ok2 && (ok1 || Zentralprojektion)) {
-        TVek_R3 X3 = X2;
-        if (Bild(Summe(Pu, Differenz(Pu, P)), X3)) {
-            if (!ok1) X1 = X2;
-            X2 = X3;
-            ok1 = ok2 = true;
+    auto Abbilden = [&](TVek_R3 C) {
+        auto Bild = [&](TVek_R3 Q, TVek_R3& X) {
+            bool ok = false;
+            SchnittpunktGeradeEbene(C, Q, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok, X);
+            return ok;
+        };
+        bool ok1 = Bild(P, X1);
+        bool ok2 = Bild(Pu, X2);
+        // The ray through one of the two points may run parallel to E although
+        // the line has an image; at most one point of the line has such a ray,
+        // so a third point stands in for it. In parallel projection the ray
+        // through P runs along the direction: parallel to E, no point has an image.
+        if (ok1 != ok2 && (ok1 || Zentralprojektion)) {
+            TVek_R3 X3 = X2;
+            if (Bild(Summe(Pu, Differenz(Pu, P)), X3)) {
+                if (!ok1) X1 = X2;
+                X2 = X3;
+                ok1 = ok2 = true;
+            }
         }
-    }
+        return ok1 && ok2 && !VektorenGleich(X1, X2);
+    };
+    bool gueltig = Abbilden(Zentralprojektion ? Augpunkt : Summe(P, Vielfaches(ProjRichtung, 100)));
+    // In parallel projection the auxiliary point on the ray through P may lie
+    // in E itself: every ray from it then meets E there, and the image shrinks
+    // to that point although the line has one. A point farther up the ray
+    // lies off E.
+    if (!gueltig && !Zentralprojektion) gueltig = Abbilden(Summe(P, Vielfaches(ProjRichtung, 200)));
     Pr.VektorAnfang = X1;
     Pr.VektorEnde = X2;
-    if (ok1 && ok2 && !VektorenGleich(X1, X2)) {
+    if (gueltig) {
         Pr.Stuetzvektor = X1;
         Pr.Richtungsvektor = Differenz(X2, X1);
         Pr.gueltig = 1;

@@ -245,6 +245,30 @@ TEST_F(Abgeleitet, ProjektionsgeradeGenauWennSieExistiert) {
         }
         EXPECT_GT(Betrag(p.Richtungsvektor), 1e-6L);
     }
+
+    // Parallel view along the x-axis, E1 through the point 100 steps up the
+    // ray through g's support point: the image is the line A + t·(0|1|1)
+    // moved into E1.
+    Zentralprojektion = false;
+    SetzeGerade(1, {0, 1, 2}, {0, 1, 1});
+    for (const Extended r : {1.0L, -1.0L}) {
+        ProjRichtung = {r, 0, 0};
+        const TVek_R3 C{100 * r, 1, 2};
+        for (const TVek_R3& w : {TVek_R3{1, 0, 1}, TVek_R3{0, 0, 1}}) {   // x = 100r, and a slanted plane
+            SetzeEbene(1, C, {0, 1, 0}, w);
+            SCOPED_TRACE(static_cast<double>(r + w.x));
+            ProjektionsgeradenBerechnen(1);
+            const TGerade& p = Projektionsgeraden[1];
+            ASSERT_EQ(p.gueltig, 1);
+            TVek_R3 n;
+            Vektorprodukt({0, 1, 0}, w, n);
+            for (const TVek_R3& Q : {p.Stuetzvektor, Summe(p.Stuetzvektor, p.Richtungsvektor)}) {
+                EXPECT_NEAR(static_cast<double>(Skalarprodukt(n, Differenz(Q, C))), 0, 1e-9);   // in E1
+                EXPECT_NEAR(static_cast<double>(Q.y - Q.z), -1, 1e-9);   // on the rays through g
+            }
+            EXPECT_GT(Betrag(p.Richtungsvektor), 1e-6L);
+        }
+    }
 }
 
 TEST_F(Abgeleitet, DurchstosspunkteUndLagetexte) {
