@@ -51,28 +51,26 @@ void VektorAufLaenge(TVek_R3 v, TVek_R3& R, Extended L) {
 
 bool EbeneKoordZuParam(Byte k) {
     TEbene& E = Ebene[k];
-    const Extended a = E.KoordA, b = E.KoordB, c = E.KoordC, d = E.KoordD;
+    const TVek_R3 n{E.KoordA, E.KoordB, E.KoordC};
+    const Extended d = E.KoordD;
+    // Solved for the first coordinate i the normal carries; j and l are the
+    // other two in their order. Q1 has 1 at j, Q2 has 1 at l, Q3 lies on
+    // axis i.
+    int i = 0;
+    while (i < 3 && !AchseTraegt(n, i)) ++i;
+    if (i == 3) return false;
+    const int j = i == 0 ? 1 : 0, l = i == 2 ? 1 : 2;
+    const Extended ni = AchsKoordinate(n, i);
     TVek_R3 Q1, Q2, Q3;
     // Q2 with 2 in place of its coordinate 1, should the first choice fail.
     TVek_R3 Q2Ersatz;
-    if (std::fabs(a) >= Toleranz) {
-        Q1 = {(-d - b) / a, 1, 0};
-        Q2 = {(-d - c) / a, 0, 1};
-        Q2Ersatz = {(-d - 2 * c) / a, 0, 2};
-        Q3 = {-d / a, 0, 0};
-    } else if (std::fabs(b) >= Toleranz) {
-        Q1 = {1, (-d - a) / b, 0};
-        Q2 = {0, (-d - c) / b, 1};
-        Q2Ersatz = {0, (-d - 2 * c) / b, 2};
-        Q3 = {0, -d / b, 0};
-    } else if (std::fabs(c) >= Toleranz) {
-        Q1 = {1, 0, (-d - a) / c};
-        Q2 = {0, 1, (-d - b) / c};
-        Q2Ersatz = {0, 2, (-d - 2 * b) / c};
-        Q3 = {0, 0, -d / c};
-    } else {
-        return false;
-    }
+    AchsKoordinate(Q1, i) = (-d - AchsKoordinate(n, j)) / ni;
+    AchsKoordinate(Q1, j) = 1;
+    AchsKoordinate(Q2, i) = (-d - AchsKoordinate(n, l)) / ni;
+    AchsKoordinate(Q2, l) = 1;
+    AchsKoordinate(Q2Ersatz, i) = (-d - 2 * AchsKoordinate(n, l)) / ni;
+    AchsKoordinate(Q2Ersatz, l) = 2;
+    AchsKoordinate(Q3, i) = -d / ni;
     TVek_R3 r21, r31;
     VektorAB(Q1, Q2, r21);
     VektorAB(Q1, Q3, r31);

@@ -180,35 +180,18 @@ Extended AbstandPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F) {
     return Betrag(d);
 }
 
+Extended& AchsKoordinate(TVek_R3& v, int i) { return i == 0 ? v.x : i == 1 ? v.y : v.z; }
+
+Extended AchsKoordinate(const TVek_R3& v, int i) { return i == 0 ? v.x : i == 1 ? v.y : v.z; }
+
 void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T) {
-    switch (k) {
-        case 1:
-            T.z = 0;
-            if (std::fabs(u.z) >= Toleranz) {
-                const Extended f = -A.z / u.z;
-                T.x = A.x + f * u.x;
-                T.y = A.y + f * u.y;
-            }
-            break;
-        case 2:
-            T.y = 0;
-            if (std::fabs(u.y) >= Toleranz) {
-                const Extended f = -A.y / u.y;
-                T.x = A.x + f * u.x;
-                T.z = A.z + f * u.z;
-            }
-            break;
-        case 3:
-            T.x = 0;
-            if (std::fabs(u.x) >= Toleranz) {
-                const Extended f = -A.x / u.x;
-                T.y = A.y + f * u.y;
-                T.z = A.z + f * u.z;
-            }
-            break;
-        default:
-            break;
-    }
+    if (k < 1 || k > 3) return;
+    const int i = AchseQuerZu(k);
+    AchsKoordinate(T, i) = 0;
+    if (!SpurpunktExistiert(u, k)) return;
+    const Extended f = -AchsKoordinate(A, i) / AchsKoordinate(u, i);
+    for (int j = 0; j < 3; ++j)
+        if (j != i) AchsKoordinate(T, j) = AchsKoordinate(A, j) + f * AchsKoordinate(u, j);
 }
 
 // ---- Planes ----------------------------------------------------------------

@@ -438,27 +438,22 @@ void GeradeOhneLageBerechnen(TGerade& G) {
     const TVek_R3 u = G.Richtungsvektor;
     const Extended s = 2.5L * Pfeillaenge;
 
-    // Trace points with the x,y-, x,z- and y,z-plane.
-    if (std::fabs(u.z) >= Toleranz) {
-        Spurpunkt(A, u, 1, G.SpurpunktXY);
-        G.SpurpunktXYvorhanden = 1;
-        EbenenQuadratEcken(EinhVekX, EinhVekY, G.SpurpunktXY, s, G.SpurQuadratXY);
-    } else {
-        G.SpurpunktXYvorhanden = 0;
-    }
-    if (std::fabs(u.y) >= Toleranz) {
-        Spurpunkt(A, u, 2, G.SpurpunktXZ);
-        G.SpurpunktXZvorhanden = 1;
-        EbenenQuadratEcken(EinhVekX, EinhVekZ, G.SpurpunktXZ, s, G.SpurQuadratXZ);
-    } else {
-        G.SpurpunktXZvorhanden = 0;
-    }
-    if (std::fabs(u.x) >= Toleranz) {
-        Spurpunkt(A, u, 3, G.SpurpunktYZ);
-        G.SpurpunktYZvorhanden = 1;
-        EbenenQuadratEcken(EinhVekY, EinhVekZ, G.SpurpunktYZ, s, G.SpurQuadratYZ);
-    } else {
-        G.SpurpunktYZvorhanden = 0;
+    // Trace points with the x,y-, x,z- and y,z-plane, each with the marker
+    // square in its plane.
+    const struct {
+        TVek_R3& Punkt;
+        Byte& vorhanden;
+        TPunkte<4>& Quadrat;
+        TVek_R3 Span1, Span2;
+    } spuren[3] = {{G.SpurpunktXY, G.SpurpunktXYvorhanden, G.SpurQuadratXY, EinhVekX, EinhVekY},
+                   {G.SpurpunktXZ, G.SpurpunktXZvorhanden, G.SpurQuadratXZ, EinhVekX, EinhVekZ},
+                   {G.SpurpunktYZ, G.SpurpunktYZvorhanden, G.SpurQuadratYZ, EinhVekY, EinhVekZ}};
+    for (Byte k = 1; k <= 3; ++k) {
+        const auto& sp = spuren[k - 1];
+        sp.vorhanden = SpurpunktExistiert(u, k) ? 1 : 0;
+        if (!sp.vorhanden) continue;
+        Spurpunkt(A, u, k, sp.Punkt);
+        EbenenQuadratEcken(sp.Span1, sp.Span2, sp.Punkt, s, sp.Quadrat);
     }
 
     // The drawn piece, 4·AchseXMax long and centred on A. Without a

@@ -1,5 +1,6 @@
 // What the view derives from lines and planes: arrow heads, trace points,
 // positions, sg, projected and trace lines, piercing points, the normal form.
+#include "forms/DialogRoutinen.h"
 #include "geometry/Geometrie.h"
 #include "view3d/Bildtest.h"
 
@@ -56,7 +57,42 @@ TEST_F(Abgeleitet, GeradeSpurpunkteUndZeichenstueck) {
     // The drawn piece: 4·AchseXMax long, centred on A.
     ErwartePunkt(g.ZeichenAnfang, 1, 2, -13);
     ErwartePunkt(g.ZeichenEnde, 1, 2, 19);
+}
 
+// A direction or normal component of exactly the tolerance still counts;
+// the next smaller one does not. The same rule for the trace points, the
+// older reports' recheck and a plane's coordinate form.
+TEST_F(Abgeleitet, SpurpunktUndKoordinatenformAnDerToleranzgrenze) {
+    const Extended knapp = std::nextafter(Toleranz, 0.0L);
+    const TGerade& g = Gerade[1];
+    for (Byte k = 1; k <= 3; ++k) {
+        const int i = 3 - k;   // z, y, x
+        TVek_R3 u{1, 1, 1};
+        for (const auto& [wert, da] : {std::pair{Toleranz, true}, std::pair{knapp, false}, std::pair{-Toleranz, true}}) {
+            AchsKoordinate(u, i) = wert;
+            SetzeGerade(1, {1, 2, 3}, u);
+            const Byte flags[3] = {g.SpurpunktXYvorhanden, g.SpurpunktXZvorhanden, g.SpurpunktYZvorhanden};
+            EXPECT_EQ(flags[k - 1], da ? 1 : 0) << int(k) << " " << static_cast<double>(wert);
+            EXPECT_EQ(SpurpunktExistiert(u, k), da);
+        }
+    }
+    // Exactly the tolerance: the trace point lies far out but in its plane.
+    SetzeGerade(1, {1, 2, 3}, {Toleranz, 0, 1});
+    EXPECT_EQ(g.SpurpunktYZ.x, 0);
+    EXPECT_EQ(g.SpurpunktYZ.y, 2);
+    EXPECT_NEAR(static_cast<double>(g.SpurpunktYZ.z), 3 - 1e9, 1);
+
+    // x·Toleranz + z = 1 is solved for x; just below the tolerance, for z.
+    TEbene& E = Ebene[1];
+    E.KoordB = 0, E.KoordC = 1, E.KoordD = -1;
+    E.KoordA = Toleranz;
+    ASSERT_TRUE(EbeneKoordZuParam(1));
+    ErwartePunkt(E.Stuetzvektor, 1 / Toleranz, 0, 0);
+    E.KoordA = knapp;
+    ASSERT_TRUE(EbeneKoordZuParam(1));
+    ErwartePunkt(E.Stuetzvektor, 0, 0, 1);
+    E.KoordA = knapp, E.KoordC = knapp;
+    EXPECT_FALSE(EbeneKoordZuParam(1));
 }
 
 TEST_F(Abgeleitet, DrehachseOhneRichtungTeiltNichtDurchNull) {
