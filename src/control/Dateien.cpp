@@ -54,56 +54,34 @@ bool Zwischen(Extended v, int lo, int hi) {
     return std::isfinite(v) && v == std::round(v) && v >= lo && v <= hi;
 }
 
-template <class Feld, class Pruefen>
-bool Alle(const Feld& feld, Pruefen pruefen) {
-    for (const auto& x : feld)
-        if (!pruefen(x)) return false;
+// What a file may hold in a number of the kind.
+bool Zulaessig(Extended v, TWertArt art) {
+    switch (art) {
+        case TWertArt::Zahl: return ImBereich(v);
+        case TWertArt::Speichen: return Wahl(v, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60});
+        case TWertArt::Randdicke: return Zwischen(v, 1, 12);
+        case TWertArt::Breitenkreise: return Wahl(v, {24, 12, 8, 6, 4});
+        case TWertArt::Laengenkreise: return Wahl(v, {24, 12, 8, 4});
+        case TWertArt::Stiftbreite: return Zwischen(v, 1, 4);
+        case TWertArt::Index: return Zwischen(v, 0, 1);   // style indexes and flags
+    }
+    return false;
+}
+
+template <class D>
+bool Gueltig(const D& d, const std::vector<TVektorfeld<D>>& vektoren, const std::vector<TZahlfeld<D>>& zahlen) {
+    for (const auto& f : vektoren)
+        if (!ImBereich(f.Wert(d))) return false;
+    for (const auto& f : zahlen)
+        if (!Zulaessig(f.Wert(d), f.Art)) return false;
     return true;
 }
 
-bool Stiftbreite(Extended v) { return Zwischen(v, 1, 4); }
-bool Index01(Extended v) { return Zwischen(v, 0, 1); }   // style indexes and flags
-
 }  // namespace
 
-bool DatensatzGueltig(const TObjektDatensatz& d) {
-    for (const TVek_R3* v : {&d.gStuetz, &d.gRichtung, &d.hStuetz, &d.hRichtung, &d.tStuetz, &d.tRichtung,
-                             &d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2, &d.E2Stuetz, &d.E2Richtung1,
-                             &d.E2Richtung2})
-        if (!ImBereich(*v)) return false;
-    for (int i = 1; i <= 4; ++i) {
-        const TSpatDaten& s = d.Spat[i];
-        for (const TVek_R3* v : {&s.A, &s.AB, &s.AD, &s.AE, &d.Vektor[i].Anfang, &d.Vektor[i].Vektor,
-                                 &d.Strecke[i].A, &d.Strecke[i].B, &d.Punkt[i], &d.KugelMitte[i]})
-            if (!ImBereich(*v)) return false;
-    }
-    return Alle(d.KugelRadius, [](Extended r) { return ImBereich(r); });
-}
+bool DatensatzGueltig(const TObjektDatensatz& d) { return Gueltig(d, Vektorfelder1(), Zahlfelder1()); }
 
-bool Datensatz2Gueltig(const TObjektDatensatz2& d) {
-    if (!ImBereich(d.FadenkreuzMitte) || !ImBereich(d.FadenkreuzSchrittweite)) return false;
-    for (int i = 1; i <= 4; ++i) {
-        const TKegelDaten& k = d.Kegel[i];
-        if (!ImBereich(k.Mitte) || !ImBereich(k.Normale) || !ImBereich(k.Radius) || !ImBereich(d.KegelHoehe[i]))
-            return false;
-        if (!Wahl(k.Speichen, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60})) return false;
-        if (!Zwischen(k.Randdicke, 1, 12)) return false;
-        if (!Wahl(d.KugelBreitenkreise[i], {24, 12, 8, 6, 4})) return false;
-        if (!Wahl(d.KugelLaengenkreise[i], {24, 12, 8, 4})) return false;
-    }
-    if (!Alle(d.EbeneStiftbreite, Stiftbreite) || !Alle(d.GeradeStiftbreite, Stiftbreite) ||
-        !Alle(d.SpatStiftbreite, Stiftbreite) || !Alle(d.VektorStiftbreite, Stiftbreite) ||
-        !Alle(d.StreckeStiftbreite, Stiftbreite) || !Alle(d.PunktStiftbreite, Stiftbreite))
-        return false;
-    if (!Alle(d.GeradeStil, Index01) || !Alle(d.EbeneStil, Index01) || !Alle(d.SpatStil, Index01) ||
-        !Alle(d.VektorStil, Index01) || !Alle(d.StreckeStil, Index01) || !Alle(d.KugelStil, Index01) ||
-        !Alle(d.KegelStil, Index01) || !Index01(d.FadenkreuzStil))
-        return false;
-    return Alle(d.GeradeSichtbar, Index01) && Alle(d.EbeneSichtbar, Index01) && Alle(d.SpatSichtbar, Index01) &&
-           Alle(d.VektorSichtbar, Index01) && Alle(d.StreckeSichtbar, Index01) &&
-           Alle(d.PunktSichtbar, Index01) && Alle(d.KugelSichtbar, Index01) && Alle(d.KegelSichtbar, Index01) &&
-           Index01(d.FadenkreuzSichtbar) && Alle(d.SpatErzeugende, Index01) && Alle(d.PunktFadenkreuz, Index01);
-}
+bool Datensatz2Gueltig(const TObjektDatensatz2& d) { return Gueltig(d, Vektorfelder2(), Zahlfelder2()); }
 
 bool FarbsetGueltig(const TFarbset& f) {
     for (TColor c : f.Farben)
