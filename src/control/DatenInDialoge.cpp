@@ -1,7 +1,6 @@
 #include "control/DatenInDialoge.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <string>
 
 #include "forms/DialogRoutinen.h"

@@ -3,8 +3,9 @@
 // they hold, their exact byte layout in files, and the tables that keep them
 // (file buffers, preset, undo states, object store, colour sets).
 //
-// The structs hold values; the byte layout exists only in InBytes/AusBytes,
-// which put every field at its fixed offset. Numbers are 10-byte
+// The structs hold values; the byte layout exists only in the field table
+// below, which InBytes/AusBytes follow to put every field at its fixed
+// offset. Numbers are 10-byte
 // little-endian x87 extended floats, colours 4-byte little-endian $00BBGGRR.
 // Whole-number attributes are kept as Extended, as the file holds them, so
 // a record read from a file goes back out unchanged.
