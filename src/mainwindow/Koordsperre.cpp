@@ -17,7 +17,6 @@ namespace {
 // salt, hash, a SHA-256 check of all before it, four zero bytes.
 constexpr std::uint8_t Kennung[5] = {'O', 'V', 'P', 'S', 1};
 constexpr std::size_t ArtenAb = 6, RundenAb = 14, SalzAb = 18, HashAb = 34, PruefAb = 66;
-constexpr std::uint32_t RundenHoechstens = 20000000;
 
 std::array<bool*, 8> Schalter() {
     return {&KoordZeigenGeraden, &KoordZeigenEbenen, &KoordZeigenSpate, &KoordZeigenVektoren,
@@ -101,7 +100,9 @@ std::optional<TSperrSatz> SperrSatzAusBytes(const std::uint8_t* b, std::size_t n
         s.gesperrt[i] = b[ArtenAb + i] == 1;
     }
     for (std::size_t i = 0; i < 4; ++i) s.iterationen |= std::uint32_t(b[RundenAb + i]) << (8 * i);
-    if (s.iterationen == 0 || s.iterationen > RundenHoechstens) return std::nullopt;
+    // Only the count this program writes: a crafted or damaged count could
+    // block the window for seconds at every OK.
+    if (s.iterationen != SperrIterationen) return std::nullopt;
     std::memcpy(s.salz.data(), b + SalzAb, s.salz.size());
     std::memcpy(s.hash.data(), b + HashAb, s.hash.size());
     return s;

@@ -124,10 +124,19 @@ TEST_F(Koordsperretest, BeschaedigteOderFehlendeDateiBehaeltDieSperreUndSagtEs) 
     struct Fall { const char* was; std::string inhalt; const char* meldung; };
     std::string gekippt = gut;
     gekippt[50] ^= 1;
+    // Intact but for a round count the program never writes.
+    const auto satzMitRunden = [&](std::uint32_t runden) {
+        auto satz = SperrSatzAusBytes(reinterpret_cast<const std::uint8_t*>(gut.data()), gut.size());
+        satz->iterationen = runden;
+        const auto b = SperrSatzBytes(*satz);
+        return std::string(b.begin(), b.end());
+    };
     const Fall faelle[] = {
         {"gekippt", gekippt, "beschädigt"},
         {"kurz", gut.substr(0, 101), "beschädigt"},
         {"lang", gut + "x", "beschädigt"},
+        {"viele Runden", satzMitRunden(20000000), "beschädigt"},
+        {"wenige Runden", satzMitRunden(1), "beschädigt"},
         {"fehlt", "", "fehlt"},
     };
     for (const Fall& f : faelle) {
