@@ -355,7 +355,7 @@ struct RollBindung : BindungVon<TScrollBar, QScrollBar> {
     }
 };
 
-struct ZeitgeberBindung : BindungVon<TTimer, QTimer> {
+struct ZeitgeberBindung : BindungVon<TTimer, Taktgeber> {
     using BindungVon::BindungVon;
     void Auffrischen() override { ZeitgeberAbgleichen(*k, w); }
 };
@@ -496,7 +496,7 @@ QScrollBar* Bindungen::Rollbalken(TScrollBar& S, Qt::Orientation richtung, QWidg
 }
 
 QTimer* Bindungen::Zeitgeber(TTimer& T, QObject* eltern) {
-    QTimer* q = Neu<ZeitgeberBindung>(T, new QTimer(eltern)).w;
+    Taktgeber* q = Neu<ZeitgeberBindung>(T, new Taktgeber(eltern)).w;
     ZeitgeberVerbinden(T, q, lebt_);
     return q;
 }

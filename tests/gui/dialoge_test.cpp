@@ -250,12 +250,16 @@ TEST_F(DialogeAnsicht, AnimationsfensterBewegtGMitSeinemZeitgeber) {
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 80);
-    QTest::qWait(300);
+    Taktgeber::Vergehen(79);
+    EXPECT_EQ(Gerade[1].Stuetzvektor.z, z0);
+    Taktgeber::Vergehen(241);  // ticks at 80, 160, 240 and 320 ms
     QTest::mouseClick(start, Qt::LeftButton);
     EXPECT_FALSE(A.Timer1.Laeuft());
     EXPECT_FALSE(timer->isActive());
     const long double z1 = Gerade[1].Stuetzvektor.z;
-    EXPECT_GE(z1 - z0, 0.2L - 1e-9L);
+    EXPECT_NEAR(static_cast<double>(z1 - z0), 0.4, 1e-9);
+    Taktgeber::Vergehen(500);
+    EXPECT_EQ(Gerade[1].Stuetzvektor.z, z1);
     GitterTabelle* g = d->B().Tabelle(A.StringGrid1);
     EXPECT_EQ(g->item(3, 0)->text(), QString::fromUtf8(A.StringGrid1.Cells(0, 3).c_str()));
 

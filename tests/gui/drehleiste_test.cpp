@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,16 +46,6 @@ std::vector<TVek_R3> Szenenpunkte() {
     for (const TVek_R3& a : AchsenKreuz.Achsenpunkte) p.push_back(a);
     for (const TVek_R3& e : MaxQuader.Ecke) p.push_back(e);
     return p;
-}
-
-bool Warten(const std::function<bool()>& bedingung, int ms = 3000) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (!bedingung() && uhr.elapsed() < ms) {
-        QApplication::processEvents();
-        QThread::msleep(2);
-    }
-    return bedingung();
 }
 
 TEST(Tempoknopf, GruppenWieBeiSpeedButtons) {
@@ -151,7 +140,8 @@ TEST_F(Drehleiste_, DauerdrehenLaeuftAufDemTimerBisZumNaechstenKlick) {
     EXPECT_EQ(Timer()->interval(), 20);
 
     const QImage anfang = Aufnahme();
-    ASSERT_TRUE(Warten([] { return DrehListe[1].Winkel >= 3; }));
+    Taktgeber::Vergehen(60);  // three ticks of 1°
+    EXPECT_NEAR(static_cast<double>(DrehListe[1].Winkel), 3.0, 1e-9);
     EXPECT_NE(Aufnahme(), anfang);
     EXPECT_EQ(DrehAnzahl, 1);  // one run, one entry
 
@@ -167,8 +157,7 @@ TEST_F(Drehleiste_, DauerdrehenLaeuftAufDemTimerBisZumNaechstenKlick) {
     EXPECT_TRUE(W("But_DauerDrehungEinAus")->isChecked());  // still armed
     const long double winkel = DrehListe[1].Winkel;
     const QImage halt = Aufnahme();
-    QThread::msleep(120);
-    QApplication::processEvents();
+    Taktgeber::Vergehen(120);
     EXPECT_EQ(DrehListe[1].Winkel, winkel);
     EXPECT_EQ(Aufnahme(), halt);
 }
@@ -190,7 +179,8 @@ TEST_F(Drehleiste_, RoterPunktDrehtMitAchsenInDieAusgangslage) {
     Klick("But_GesamtDrehenYmin");
     Klick("But_DauerDrehungEinAus");
     Klick("But_GesamtDrehenZplus");
-    ASSERT_TRUE(Warten([] { return std::fabs(DrehListe[3].Winkel) >= 63; }));
+    Taktgeber::Vergehen(60);
+    ASSERT_NEAR(std::fabs(static_cast<double>(DrehListe[3].Winkel)), 63.0, 1e-9);
     Klick("But_GesamtDrehenZplus");
     EXPECT_GT(GroessteAbweichung(Szenenpunkte(), start), 1.0L);
     EXPECT_NE(Aufnahme(), startbild);
