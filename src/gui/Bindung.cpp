@@ -29,6 +29,7 @@
 
 #include "forms/Eingabeprotokoll.h"
 #include "gui/Auffrischen.h"
+#include "gui/Beschleuniger.h"
 #include "gui/QtZeichenflaeche.h"
 #include "gui/Steuerelement.h"
 #include "gui/Tasten.h"
@@ -166,8 +167,9 @@ protected:
     }
     bool event(QEvent* e) override {
         // The window's menu shortcuts win over the field's own use of the
-        // same keys (Ctrl+A selects all in a Qt field), as in the program.
-        if (e->type() == QEvent::ShortcutOverride) {
+        // same keys, as in the program; but Ctrl+A selects the text, as in
+        // every field (the rotation mode is the menu's business elsewhere).
+        if (e->type() == QEvent::ShortcutOverride && !static_cast<QKeyEvent*>(e)->matches(QKeySequence::SelectAll)) {
             const QKeySequence taste(static_cast<QKeyEvent*>(e)->keyCombination());
             for (const QAction* a : window()->findChildren<QAction*>())
                 if (a->isEnabled() && a->shortcuts().contains(taste)) {
@@ -364,7 +366,7 @@ struct MenueBindung : BindungVon<TMenuItem, QAction> {
     using BindungVon::BindungVon;
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        const QString t = QtText(k->Caption);
+        const QString t = MitBeschleuniger(w, QtText(k->Caption));
         if (w->text() != t) w->setText(t);
         if (w->isEnabled() != k->Enabled) w->setEnabled(k->Enabled);
         if (w->isVisible() != k->Visible) w->setVisible(k->Visible);

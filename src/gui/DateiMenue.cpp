@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "gui/Auffrischen.h"
+#include "gui/Beschleuniger.h"
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
 #include "forms/Hauptfenster.h"
@@ -77,7 +78,7 @@ QAction* DateiMenue::Aktion(const TMenuItem& m) const { return b_->Aktion(m); }
 
 QAction* DateiMenue::Aktion(const std::string& text) const {
     for (QAction* a : befehle_)
-        if (a->text() == QtText(text)) return a;
+        if (OhneBeschleuniger(a->text()) == OhneBeschleuniger(QtText(text))) return a;
     return nullptr;
 }
 

@@ -354,7 +354,11 @@ void Projektionsleiste::Tick(Halten& h) {
 }
 
 bool Projektionsleiste::eventFilter(QObject* ziel, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+    // A release from the window system passes the window (a QWindow) on its
+    // way to the button: only a widget other than the button ends the
+    // holding, or the button would never see its click.
+    if (e->type() == QEvent::MouseButtonRelease && ziel->isWidgetType() &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
         for (const auto& h : halten_)
             if (h->knopf && h->knopf != ziel) Loslassen(*h);
     return QObject::eventFilter(ziel, e);

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "Fenstertest.h"
+#include "gui/Beschleuniger.h"
 #include "forms/Bilder.h"
 #include "forms/Koordsperre.h"
 #include "forms/Schalter.h"
@@ -37,7 +38,7 @@ protected:
         for (QAction* m : fenster->menuBar()->actions())
             if (m->menu())
                 for (QAction* a : m->menu()->actions())
-                    if (a->text() == text) return a;
+                    if (OhneBeschleuniger(a->text()) == text) return a;
         return nullptr;
     }
 };

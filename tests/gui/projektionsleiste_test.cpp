@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include "Fenstertest.h"
+#include "gui/Beschleuniger.h"
 #include "gui/Projektionsleiste.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
@@ -56,7 +57,8 @@ protected:
         QWidget* m = fenster->menuBar();
         for (const char* t : weg) {
             QAction* a = nullptr;
-            for (QAction* p : m->actions()) a = p->text() == QString::fromUtf8(t) ? p : a;
+            for (QAction* p : m->actions())
+                a = OhneBeschleuniger(p->text()) == OhneBeschleuniger(QString::fromUtf8(t)) ? p : a;
             ASSERT_TRUE(a && m->isVisible()) << t;
             auto* leiste = qobject_cast<QMenuBar*>(m);
             QTest::mouseClick(m, Qt::LeftButton, {}, (leiste ? leiste->actionGeometry(a) : static_cast<QMenu*>(m)->actionGeometry(a)).center());
