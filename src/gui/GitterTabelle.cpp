@@ -161,6 +161,23 @@ void GitterTabelle::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
+    // Backspace or Delete on a chosen cell starts its edit with the cell
+    // cleared, as a typed digit starts it with that digit.
+    if (e_.Taste && !editor_ && (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) &&
+        !(e->modifiers() & ~Qt::KeypadModifier)) {
+        const QModelIndex i = currentIndex();
+        if (i.isValid() && (i.flags() & Qt::ItemIsEditable)) {
+            edit(i);
+            if (QPointer<QLineEdit> ziel = editor_) {
+                ziel->selectAll();
+                weiterleiten_ = true;
+                QCoreApplication::sendEvent(ziel, e);
+                weiterleiten_ = false;
+            }
+            e->accept();
+            return;
+        }
+    }
     // An open editor that lost the focus (to a message box, say) gets the
     // keys back: they belong to the cell it edits, the current one. A key
     // the editor leaves comes back here: then it is the grid's (without
