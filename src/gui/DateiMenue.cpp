@@ -85,7 +85,10 @@ QAction* DateiMenue::Aktion(const std::string& text) const {
 QToolButton* DateiMenue::Knopf(const TButton& b) const { return qobject_cast<QToolButton*>(b_->Widget(&b)); }
 
 bool DateiMenue::eventFilter(QObject* ziel, QEvent* e) {
-    if (ziel == &fenster_ && e->type() == QEvent::Close) {
+    // A window already closed is asked no more: the window system may send
+    // its close twice (the second one queued while the first question was
+    // open).
+    if (ziel == &fenster_ && e->type() == QEvent::Close && fenster_.isVisible()) {
         bool schliessen = true;
         Benutzeraktion([&schliessen] { schliessen = Form_Edits_01.FormCloseQuery(); });
         if (!schliessen) {
