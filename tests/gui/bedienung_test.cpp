@@ -4,7 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QCloseEvent>
 #include <QApplication>
 #include <QHelpEvent>
@@ -19,11 +28,13 @@
 
 #include "Fenstertest.h"
 #include "forms/Geraden_t.h"
+#include "forms/Koordsperre.h"
 #include "forms/Schalter.h"
 #include "gui/Beschleuniger.h"
 #include "gui/DateiMenue.h"
 #include "gui/Dialogansicht.h"
 #include "gui/Objektleiste.h"
+#include "gui/QtOberflaeche.h"
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"
 
@@ -213,6 +224,132 @@ TEST_F(Bedienung, JedesMenueHatSeineAltTaste) {
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activePopupWidget(), drehen->menu());
     if (QWidget* p = QApplication::activePopupWidget()) p->close();
+}
+
+// With the real message boxes and the modal lock dialog of the Qt host.
+class BedienungQt : public Fenstertest {
+protected:
+    std::unique_ptr<QtOberflaeche> qt;
+    QTimer boxZu, sperre;
+    std::vector<std::string> boxen;                // the texts of the boxes closed
+    std::function<void(QDialog*)> imSperrdialog;  // what the user does there
+    std::uint32_t runden = SperrIterationen;
+
+    void SetUp() override {
+        TestAnwendung();
+        QStandardPaths::setTestModeEnabled(true);
+        SperrIterationen = 1000;
+        qt = std::make_unique<QtOberflaeche>();
+        Starten(*qt);
+        std::remove(SperrDateiPfad().c_str());
+        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) qt->FensterRegistrieren(d->Name(), d);
+        QObject::connect(&boxZu, &QTimer::timeout, [this] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxen.push_back(b->text().toStdString());
+                b->close();
+            }
+        });
+        boxZu.start(10);
+        QObject::connect(&sperre, &QTimer::timeout, [this] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d || d->objectName() != QStringLiteral("Form_Koordsperre") || !imSperrdialog) return;
+            const auto was = std::exchange(imSperrdialog, nullptr);
+            was(d);
+        });
+        sperre.start(10);
+    }
+    void TearDown() override {
+        boxZu.stop();
+        sperre.stop();
+        std::remove(SperrDateiPfad().c_str());
+        SperrIterationen = runden;
+        Fenstertest::TearDown();
+        qt.reset();
+        QStandardPaths::setTestModeEnabled(false);
+    }
+    QAction* Menuepunkt(const QString& text) const {
+        for (QAction* m : fenster->menuBar()->actions())
+            for (QAction* a : m->menu() ? m->menu()->actions() : QList<QAction*>{})
+                if (OhneBeschleuniger(a->text()) == text) return a;
+        return nullptr;
+    }
+    // Through the menu into the lock dialog, where tun acts as the user.
+    void Sperrdialog(std::function<void(QDialog*)> tun) {
+        imSperrdialog = std::move(tun);
+        QAction* a = Menuepunkt(QStringLiteral("Koordinaten sperren-zeigen ..."));
+        ASSERT_NE(a, nullptr);
+        a->trigger();
+        QApplication::processEvents();
+        EXPECT_FALSE(imSperrdialog);
+    }
+    static void Geraden(QDialog* d, bool an) {
+        auto* c = d->findChild<QCheckBox*>(QStringLiteral("CheckBox_Geraden"));
+        if (c->isChecked() != an) QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(5, c->height() / 2));
+    }
+    static QLineEdit* Feld(QDialog* d, const char* name) { return d->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    static void Ok(QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("But_Ok")), Qt::LeftButton); }
+};
+
+TEST_F(BedienungQt, SperreWirktSofortUndDasPasswortfeldBehaeltDenFokus) {
+    fenster->Objekte()->Menuepunkt(0)->trigger();
+    QApplication::processEvents();
+    auto* d = static_cast<DialogAnsicht*>(qt->Fenster("Form_Geraden_t"));
+    ASSERT_TRUE(d && d->isVisible());
+    GitterTabelle* t = d->B().Tabelle(L.StringGrid1);
+    ASSERT_TRUE(t->isVisible());
+
+    Sperrdialog([](QDialog* s) {
+        Geraden(s, true);
+        QTest::keyClicks(Feld(s, "Edit_Passwort"), QStringLiteral("abc"));
+        QTest::keyClicks(Feld(s, "Edit_Passwort2"), QStringLiteral("abc"));
+        Ok(s);
+    });
+    EXPECT_TRUE(t->isHidden());
+
+    // A wrong password: the field is empty and keeps the keys that follow.
+    bool getippt = false;
+    Sperrdialog([&](QDialog* s) {
+        Geraden(s, false);
+        QLineEdit* pw = Feld(s, "Edit_Passwort");
+        QTest::keyClicks(pw, QStringLiteral("xyz"));
+        Ok(s);
+        QApplication::processEvents();
+        EXPECT_EQ(pw->text(), QString());
+        ASSERT_EQ(QApplication::focusWidget(), pw);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abc"));
+        getippt = pw->text() == QStringLiteral("abc");
+        Ok(s);
+    });
+    EXPECT_TRUE(getippt);
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_EQ(boxen[0], "Das Paßwort ist falsch.\nDie Sperre bleibt, wie sie war.");
+    // Unlocked: the table is back at once, whole inside its window, and
+    // stays when the menu opens the dialog again.
+    for (int mal = 0; mal < 2; ++mal) {
+        QApplication::processEvents();
+        EXPECT_TRUE(t->isVisible()) << mal;
+        const QRect r(t->mapTo(d, QPoint(0, 0)), t->size());
+        EXPECT_TRUE(d->rect().contains(r)) << mal;
+        fenster->Objekte()->Menuepunkt(0)->trigger();
+    }
+}
+
+TEST_F(BedienungQt, NachDerBereichsmeldungErsetztDieNaechsteTasteDenText) {
+    fenster->Objekte()->Menuepunkt(0)->trigger();
+    QApplication::processEvents();
+    auto* d = static_cast<DialogAnsicht*>(qt->Fenster("Form_Geraden_t"));
+    GitterTabelle* t = d->B().Tabelle(L.StringGrid1);
+    t->ZelleBearbeiten(1, 1);
+    for (QChar k : QStringLiteral("99999")) QTest::keyClicks(d->focusWidget(), QString(k));
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_EQ(boxen[0], BereichsMeldung);
+    ASSERT_NE(t->Editor(), nullptr);
+    EXPECT_EQ(t->Editor()->text(), QStringLiteral("9999"));
+    EXPECT_EQ(t->Editor()->selectedText(), QStringLiteral("9999"));
+    QTest::keyClicks(d->focusWidget(), QStringLiteral("5"));
+    EXPECT_EQ(L.StringGrid1.Cells(1, 1), "5");
+    EXPECT_EQ(Gerade[1].Richtungsvektor.x, 5.0L);
+    EXPECT_EQ(boxen.size(), 1u);
 }
 
 }  // namespace
