@@ -85,16 +85,18 @@ QAction* DateiMenue::Aktion(const std::string& text) const {
 QToolButton* DateiMenue::Knopf(const TButton& b) const { return qobject_cast<QToolButton*>(b_->Widget(&b)); }
 
 bool DateiMenue::eventFilter(QObject* ziel, QEvent* e) {
-    // A window already closed is asked no more: the window system may send
-    // its close twice (the second one queued while the first question was
-    // open).
-    if (ziel == &fenster_ && e->type() == QEvent::Close && fenster_.isVisible()) {
+    // Asked once per closing: the window system may send its close a second
+    // time after the answer (seen with the close button and Alt+F4), and a
+    // window closed already is asked no more either.
+    if (ziel == &fenster_ && e->type() == QEvent::Show) beendet_ = false;
+    if (ziel == &fenster_ && e->type() == QEvent::Close && fenster_.isVisible() && !beendet_) {
         bool schliessen = true;
         Benutzeraktion([&schliessen] { schliessen = Form_Edits_01.FormCloseQuery(); });
         if (!schliessen) {
             e->ignore();
             return true;
         }
+        beendet_ = true;
     }
     return QObject::eventFilter(ziel, e);
 }

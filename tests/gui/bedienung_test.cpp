@@ -161,16 +161,20 @@ TEST_F(Bedienung, SchliessenFragtEinmalWieAuchImmer) {
     EXPECT_EQ(Fragen(frage), 1);
     EXPECT_TRUE(fenster->isVisible());  // Yes: the object data are saved first
 
+    // No: the window closes. The window system may send its close a second
+    // time before the window is gone; that one is asked no more.
     host.Vergessen();
     host.StandardAntwort = Antwort::Nein;
+    for (int mal = 0; mal < 2; ++mal) {
+        QCloseEvent zu;
+        QApplication::sendEvent(fenster.get(), &zu);
+        EXPECT_TRUE(zu.isAccepted()) << mal;
+    }
+    EXPECT_EQ(Fragen(frage), 1);
     fenster->windowHandle()->close();
     QApplication::processEvents();
-    EXPECT_FALSE(fenster->isVisible());
-    // The window system's second close, queued while the question was open.
-    QCloseEvent nochmal;
-    QApplication::sendEvent(fenster.get(), &nochmal);
-    EXPECT_TRUE(nochmal.isAccepted());
     EXPECT_EQ(Fragen(frage), 1);
+    EXPECT_FALSE(fenster->isVisible());
 
     // "Datei > Beenden" of a window shown again.
     fenster->show();
