@@ -8,7 +8,6 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +19,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
