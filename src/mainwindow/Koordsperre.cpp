@@ -6,6 +6,15 @@
 #include <vector>
 
 #include "control/Dateien.h"
+#include "forms/EbenKoord.h"
+#include "forms/Ebenen.h"
+#include "forms/Geraden_t.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
 #include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Passwort.h"
@@ -52,6 +61,27 @@ void EinmalMelden(const std::string& text) {
     if (text == letzteMeldung) return;
     letzteMeldung = text;
     MeldungZeigen(text, MeldungsArt::Warnung);
+}
+
+// The dialogs open now follow a changed lock at once, not at their next
+// activation.
+void OffeneDialogeAnpassen() {
+    const auto anpassen = [](auto& D) {
+        if (D.Visible) D.KoordSperreAnwenden();
+    };
+    anpassen(Form_Geraden_t);
+    anpassen(Form_Ebenen);
+    anpassen(Form_Spate);
+    anpassen(Form_Vektoren);
+    anpassen(Form_Strecken);
+    anpassen(Form_Punkte);
+    anpassen(Form_Kugeln);
+    anpassen(Form_Kegel);
+    if (Form_EbenKoord.Visible)
+        for (TEdit* E : {&Form_EbenKoord.Edit_a, &Form_EbenKoord.Edit_b, &Form_EbenKoord.Edit_c, &Form_EbenKoord.Edit_d,
+                         &Form_EbenKoord.Edit_nx, &Form_EbenKoord.Edit_ny, &Form_EbenKoord.Edit_nz,
+                         &Form_EbenKoord.Edit_ax, &Form_EbenKoord.Edit_ay, &Form_EbenKoord.Edit_az})
+            E->Visible = KoordZeigenEbenen;
 }
 
 std::string DateiText(const std::string& pfad, Zustand z) {
@@ -178,6 +208,8 @@ bool TForm_Koordsperre::But_OkClick() {
         if (!PasswortStimmt(alt, passwort)) {
             Edit_Passwort.SetTextStill("");
             MeldungZeigen("Das Paßwort ist falsch.\nDie Sperre bleibt, wie sie war.", MeldungsArt::Warnung);
+            // The next try is typed at once, without a click into the field.
+            Edit_Passwort.SetFocus();
             return false;
         }
     } else if (z == Zustand::Beschaedigt || KoordGesperrt) {
@@ -206,6 +238,7 @@ bool TForm_Koordsperre::But_OkClick() {
     Edit_Passwort.SetTextStill("");
     Edit_Passwort2.SetTextStill("");
     Anwenden(gewaehlt);
+    OffeneDialogeAnpassen();
     letzteMeldung.clear();
     return true;
 }

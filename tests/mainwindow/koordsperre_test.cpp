@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "Hauptfenstertest.h"
+#include "forms/EbenKoord.h"
 #include "forms/Ebenen.h"
 #include "forms/Geraden_t.h"
 #include "forms/Koordsperre.h"
@@ -116,6 +117,26 @@ TEST_F(Koordsperretest, FalschesPasswortEntsperrtNichtsUndDieDateiVerraetEsNicht
     ASSERT_TRUE(Sperren({}, "Lehrer1", ""));
     EXPECT_TRUE(KoordZeigenGeraden && KoordZeigenEbenen);
     EXPECT_FALSE(KoordGesperrt);
+}
+
+TEST_F(Koordsperretest, OffeneDialogeFolgenSofortUndDasFalschePasswortBehaeltDenFokus) {
+    Form_Geraden_t.Visible = Form_EbenKoord.Visible = true;
+    Form_Geraden_t.FormActivate();
+    Form_EbenKoord.FormActivate();
+    ASSERT_TRUE(Form_Geraden_t.StringGrid1.Visible && Form_EbenKoord.Edit_a.Visible);
+    ASSERT_TRUE(Sperren({0, 1}, "Lehrer1", "Lehrer1"));
+    EXPECT_FALSE(Form_Geraden_t.StringGrid1.Visible || Form_EbenKoord.Edit_a.Visible);
+    EXPECT_FALSE(Form_Ebenen.StringGrid1.Visible && Form_Ebenen.Visible);
+
+    D.Edit_Passwort.FokusAnforderungen = 0;
+    EXPECT_FALSE(Sperren({}, "falsch", ""));
+    EXPECT_EQ(D.Edit_Passwort.Text(), "");
+    EXPECT_GT(D.Edit_Passwort.FokusAnforderungen, 0);  // typed on at once
+    EXPECT_FALSE(Form_Geraden_t.StringGrid1.Visible);
+
+    ASSERT_TRUE(Sperren({}, "Lehrer1", ""));
+    EXPECT_TRUE(Form_Geraden_t.StringGrid1.Visible && Form_EbenKoord.Edit_nz.Visible);
+    EXPECT_FALSE(Form_Geraden_t.StringGrid2.Visible);  // only the current line's grid
 }
 
 TEST_F(Koordsperretest, BeschaedigteOderFehlendeDateiBehaeltDieSperreUndSagtEs) {
