@@ -18,6 +18,7 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "control/DatenInDialoge.h"
+#include "control/Drehsteuerung.h"
 #include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
@@ -322,7 +323,7 @@ bool ObjektdatenLaden(const std::string& pfad) {
     Objektdatensaetze[0] = satz1;
     if (zwei) Objektdatensaetze2[0] = satz2;
     DatenWerdenGeladen = true;
-    DateiDatensaetzeInDialoge(0, zwei);
+    OhneDrehungLaden([zwei] { DateiDatensaetzeInDialoge(0, zwei); });
     return true;
 }
 
