@@ -1,6 +1,7 @@
 #include "view3d/Tiefenordnung.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -44,6 +45,7 @@ struct Schnelltest {
     bool Hauptachse;   // λ comes surely from a coordinate of at least n / 4
     bool Punkt;        // a picture of no length at all: Richtung exactly (0, 0)
     double Laenge;     // |Richtung|
+    double Summe;      // Tiefenstrecke::Summe (central projection)
 };
 
 Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
@@ -51,7 +53,7 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
     const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
     Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf, false,
-                  G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy)};
+                  G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy), 0};
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {
         t.n = inf;  // never passes the quick test
@@ -804,6 +806,26 @@ const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
     return Z.Zustand == 1 ? &Z : nullptr;
 }
 
+// Si > Sj - Toleranz or Si >= Sj - Toleranz in extended precision, from the
+// sums as doubles: the two differ only when the sums lie exactly Toleranz
+// apart, and the doubles decide both when the margin exceeds the roundings
+// (of both sums, of the extended Sj - Toleranz and of the margin itself).
+// 1 or 0 when sure, -1 when not (or not finite).
+inline int SummenVergleich(const Schnelltest& a, const Schnelltest& b) {
+    const double m = (a.Summe - b.Summe) + 1e-9;
+    const double r = 4e-16 * (std::fabs(a.Summe) + std::fabs(b.Summe)) + 1e-24;
+    return m > r ? 1 : m < -r ? 0 : -1;
+}
+
+// Whether the extended I.u × J.u is at least Toleranz in magnitude, from the
+// doubles: 1 surely, 0 surely not, -1 not sure. Each product of doubles lies
+// within 5e-16 of its size from the extended one, both roundings included.
+inline int KreuzendeBilder(const Schnelltest& a, const Schnelltest& b) {
+    const double D = std::fabs(a.ux * b.uy - a.uy * b.ux);
+    const double r = 5e-16 * (std::fabs(a.ux * b.uy) + std::fabs(a.uy * b.ux)) + 1e-300;
+    return D - r > 1.0000001e-9 ? 1 : D + r < 0.9999999e-9 ? 0 : -1;
+}
+
 // Segments with a common end whose pictures cross at a clear angle (most
 // pairs of a mesh or a fan): the crossing point the comparison computes lies
 // so close to the common end's picture that, if the pictures cross within
@@ -822,16 +844,20 @@ bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
                 break;
             }
     if (ei < 0) return false;
-    const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
-    const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
+    const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
+    const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
     // The comparison takes the branch of crossing pictures.
-    if (!(std::fabs(I.u.x * J.u.y - I.u.y * J.u.x) >= Toleranz)) return false;
+    const int kreuzend = KreuzendeBilder(si, sj);
+    if (kreuzend == 0) return false;
+    if (kreuzend < 0) {
+        const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
+        const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
+        if (!(std::fabs(I.u.x * J.u.y - I.u.y * J.u.x) >= Toleranz)) return false;
+    }
     // The crossing point S lies within U·K·(22.3 / sin θ + 4.4) of the common
     // end's picture, U = 2^-64, K the largest coordinate of the pictures'
     // ends: from the rounding of the crossing and of the pictures'
     // directions; here with a factor of about 6 in reserve.
-    const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
-    const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
     const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) / (si.Laenge * sj.Laenge * (1 + 1e-14)) - 1e-15;
     const double K = std::max(si.K, sj.K);
     const double abstand = 1e-17 * K / sinus + 1e-18 * K;
@@ -857,7 +883,12 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
         // A picture of no length: LageZweierGeraden2D multiplies its
         // direction (0, 0) into the first determinant, which is 0 (or NaN),
         // and into the second as well when it is St[i]'s: one line. As
-        // VergleichGenau goes on from there.
+        // VergleichGenau goes on from there. In central projection both
+        // ways compare the distance sums.
+        if (z.zentral) {
+            const int sicher = SummenVergleich(a, b);
+            if (sicher >= 0) return sicher == 1;
+        }
         const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
         const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
         if (!a.Punkt) {
@@ -890,15 +921,17 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
                           1.3e-16 * (std::fabs(a.ux) * (std::fabs(b.y1) + std::fabs(a.y1) + std::fabs(cy)) +
                                      std::fabs(a.uy) * (std::fabs(b.x1) + std::fabs(a.x1) + std::fabs(cx))) +
                           1e-300;
-        const Extended Si = z.Exakt[static_cast<std::size_t>(i)].T.Summe;
-        const Extended Sj = z.Exakt[static_cast<std::size_t>(j)].T.Summe;
-        if (std::fabs(q) - f > 1.0000001e-9) {
-            if (!z.zentral) return true;
-            return Si > Sj - Toleranz;
-        }
-        if (std::fabs(q) + f < 0.9999999e-9) {  // surely one line
-            if (z.zentral) return Si >= Sj - Toleranz;
-            return EineBildgeradeParallel(St[i], St[j]);
+        const bool getrennt = std::fabs(q) - f > 1.0000001e-9;
+        const bool eineGerade = std::fabs(q) + f < 0.9999999e-9;
+        if (getrennt || eineGerade) {
+            if (z.zentral) {
+                const int sicher = SummenVergleich(a, b);
+                if (sicher >= 0) return sicher == 1;
+                const Extended Si = z.Exakt[static_cast<std::size_t>(i)].T.Summe;
+                const Extended Sj = z.Exakt[static_cast<std::size_t>(j)].T.Summe;
+                return getrennt ? Si > Sj - Toleranz : Si >= Sj - Toleranz;
+            }
+            return getrennt || EineBildgeradeParallel(St[i], St[j]);
         }
     }
     if (GemeinsamesEndeWahr(z, i, j)) return true;
@@ -994,6 +1027,7 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
         z.Schranken[u] = {Aus(e.T.A), Aus(e.v), Aus(e.E1.x), Aus(e.E1.y), Aus(e.u.x), Aus(e.u.y)};
         z.Schnell[u] = SchnelltestBerechnen(G);
+        z.Schnell[u].Summe = static_cast<double>(e.T.Summe);
     }
     EndenNummerieren(z, n);
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n);
@@ -1068,7 +1102,9 @@ void TiefenordnungZeichnen(int n) {
             }
             z.Anzahl[ua] = bleiben;
         } else {
-            // Many: walk the list from the front to the first of them.
+            // Many: walk the list from the front to the first of them, but
+            // no farther than there are of them; past that, taking the
+            // nearest from the list of them costs less.
             std::uint64_t* bits = z.VorherBits.data() + ua * BitZeile;
             if (!z.BitsDa[ua]) {
                 std::fill(bits, bits + BitZeile, std::uint64_t{0});
@@ -1078,12 +1114,41 @@ void TiefenordnungZeichnen(int n) {
                 }
                 z.BitsDa[ua] = 1;
             }
-            for (int k = 2; k <= m; ++k) {
-                const auto x = static_cast<unsigned>(Reihe[Versatz + k]);
-                if (bits[x >> 6] >> (x & 63) & 1) {
-                    j = k;
+            const int bis = std::min(m, z.Anzahl[ua] + 1);
+            const auto Bit = [bits](int x) {
+                const auto u = static_cast<unsigned>(x);
+                return static_cast<unsigned>(bits[u >> 6] >> (u & 63) & 1);
+            };
+            const int* r = Reihe + Versatz;
+            int k = 2;
+            // Four places a step: the look-ups do not wait for each other.
+            for (; k + 3 <= bis; k += 4) {
+                const unsigned t = Bit(r[k]) | Bit(r[k + 1]) << 1 | Bit(r[k + 2]) << 2 | Bit(r[k + 3]) << 3;
+                if (t) {
+                    j = k + std::countr_zero(t);
                     break;
                 }
+            }
+            if (j > m)
+                for (; k <= bis; ++k)
+                    if (Bit(r[k])) {
+                        j = k;
+                        break;
+                    }
+            if (j > m && bis < m) {
+                int* v = z.Vorher.data() + z.Anfang[ua];
+                int bleiben = 0;
+                for (int q = 0; q < z.Anzahl[ua]; ++q) {
+                    const int x = v[q];
+                    if (z.Gezeichnet[static_cast<std::size_t>(x)]) {
+                        bits[static_cast<unsigned>(x) >> 6] &= ~(std::uint64_t{1} << (static_cast<unsigned>(x) & 63));
+                        continue;
+                    }
+                    v[bleiben++] = x;
+                    const int p = z.Platz[static_cast<std::size_t>(x)] - Versatz;
+                    if (p < j) j = p;
+                }
+                z.Anzahl[ua] = bleiben;
             }
         }
         const bool alleWahr = j > m;
