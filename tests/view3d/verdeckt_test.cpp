@@ -119,6 +119,33 @@ TEST_F(Verdeckt, KreuzendeStreckenDieHintereZuerst) {
     }
 }
 
+TEST_F(Verdeckt, VieleVorgaengerWeitHintenInDerListe) {
+    // 60 upright bars (as Vorn) in front of 60 level ones (as Hinten), each
+    // crossing each: every upright bar must wait for 60 others. Between them
+    // in the list stand 120 short segments off to the side, so the first of
+    // those 60 lies farther down the list than there are of them; then the
+    // same shuffled.
+    std::vector<TStr> l;
+    for (int k = 0; k < 60; ++k)
+        l.push_back(Seg({1 + 0.02L * k, -3, -4}, {1 + 0.02L * k, -3, 6}, static_cast<TColor>(k)));
+    for (int k = 0; k < 120; ++k)
+        l.push_back(Seg({20 + 0.1L * k, 0, -9}, {20 + 0.1L * k, 0.5L, -8.8L}, static_cast<TColor>(1000 + k)));
+    for (int k = 0; k < 60; ++k)
+        l.push_back(Seg({-4, 3, 1 + 0.02L * k}, {4, 3, 1 + 0.02L * k}, static_cast<TColor>(2000 + k)));
+    std::mt19937 z(7);
+    for (bool zentral : {true, false}) {
+        if (!zentral) Parallel({0.8L, 1.0L, 0.5L});
+        Liste(l);
+        // The first upright bar lies in front of every level one.
+        for (int k = 181; k <= 240; ++k) ASSERT_FALSE(StreckenTiefenvergleich(1, k)) << zentral << ", " << k;
+        EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl)) << zentral;
+        auto gemischt = l;
+        std::shuffle(gemischt.begin(), gemischt.end(), z);
+        Liste(gemischt);
+        EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl)) << zentral;
+    }
+}
+
 TEST_F(Verdeckt, RingLeereUndEinzelneListe) {
     // Three sticks, each over the next: a over b, b over c, c over a. The
     // view straight along y: the picture is (x, z), smaller y is nearer.
