@@ -572,6 +572,7 @@ private:
     // the angles of k and a picture that may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
     std::vector<int> NachWinkel_, Rang_;
+    std::vector<std::pair<double, int>> Sortierung_;
     std::vector<unsigned> Marke_;
     unsigned Lauf_ = 0;
 };
@@ -697,10 +698,11 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
             Inhalt_[static_cast<std::size_t>(frei[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++)] = k;
     }
 
-    std::sort(NachWinkel_.begin(), NachWinkel_.end(), [this](int p, int q) {
-        const double wp = Winkel_[static_cast<std::size_t>(p)], wq = Winkel_[static_cast<std::size_t>(q)];
-        return wp < wq || (wp == wq && p < q);
-    });
+    // Sorted as pairs (angle, entry): no look-up per comparison.
+    Sortierung_.clear();
+    for (int k : NachWinkel_) Sortierung_.push_back({Winkel_[static_cast<std::size_t>(k)], k});
+    std::sort(Sortierung_.begin(), Sortierung_.end());
+    for (std::size_t r = 0; r < Sortierung_.size(); ++r) NachWinkel_[r] = Sortierung_[r].second;
     for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
         Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);
 }
@@ -802,12 +804,11 @@ private:
 // What the recovery of the space points gives for one end of a segment and
 // any ray through a picture point within EndeSpielraum[Stufe] of that end's
 // picture (in each coordinate): Q, and in central projection its distance
-// from the eye point. Zustand -1 not yet known, 0 not sure, 1 known. The
-// finer margin serves pairs whose crossing is known more closely; it keeps
+// from the eye point. Its state, in Zwischenspeicher::ZeugnisZustand: -1
+// not yet known, 0 not sure, 1 known. The finer margin serves pairs whose crossing is known more closely; it keeps
 // the bounds narrow where the picture's scale is large (parallel
 // projection measures depth in pixels).
 struct EndZeugnis {
-    signed char Zustand = -1;
     Vek3 Q;
     Schranke d;
 };
@@ -826,7 +827,8 @@ struct Zwischenspeicher {
     // MitSchranken false when the view's constants do not allow it.
     bool MitSchranken = false;
     SichtSchranken Sicht;
-    std::vector<GenauSchranken> Schranken;
+    std::vector<GenauSchranken> Schranken;  // made when first needed:
+    std::vector<char> SchrankenDa;          // SchrankenDa[k] once made
     // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
     // number of its space point (equal points, equal numbers), and what the
     // recovery gives for rays through points near that picture (found when
@@ -834,6 +836,7 @@ struct Zwischenspeicher {
     std::vector<TVek_R2> EndBild;
     std::vector<int> EndNummer;
     std::vector<EndZeugnis> Zeugnisse[2];
+    std::vector<signed char> ZeugnisZustand[2];
     std::vector<int> Tabelle;  // hash table of the numbering
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
@@ -866,6 +869,9 @@ Zwischenspeicher& Speicher() {
         z.EndNummer.resize(2 * N);
         z.Zeugnisse[0].resize(2 * N);
         z.Zeugnisse[1].resize(2 * N);
+        z.ZeugnisZustand[0].resize(2 * N);
+        z.ZeugnisZustand[1].resize(2 * N);
+        z.SchrankenDa.resize(N);
         z.Schnell.resize(N);
         z.PixelA.resize(N);
         z.PixelB.resize(N);
@@ -881,12 +887,25 @@ Zwischenspeicher& Speicher() {
     return z;
 }
 
+// The bounded data of entry k, made when first asked for.
+const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
+    const auto u = static_cast<std::size_t>(k);
+    if (!z.SchrankenDa[u]) {
+        const Genau& e = z.Exakt[u];
+        z.Schranken[u] = {Aus(e.T.A), Aus(e.v), Aus(e.E1.x), Aus(e.E1.y), Aus(e.u.x), Aus(e.u.y)};
+        z.SchrankenDa[u] = 1;
+    }
+    return z.Schranken[u];
+}
+
 // The bounds of EndZeugnis for end e (0: A, 1: B) of entry k; nullptr when
 // they are not sure.
 const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
-    EndZeugnis& Z = z.Zeugnisse[Stufe][2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e)];
-    if (Z.Zustand < 0) {
-        Z.Zustand = 0;
+    const std::size_t ende = 2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e);
+    EndZeugnis& Z = z.Zeugnisse[Stufe][ende];
+    signed char& Zustand = z.ZeugnisZustand[Stufe][ende];
+    if (Zustand < 0) {
+        Zustand = 0;
         const TVek_R2& p = z.EndBild[2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e)];
         Schranke Sx = Aus(p.x), Sy = Aus(p.y);
         Sx.e += EndeSpielraum[Stufe];
@@ -895,13 +914,14 @@ const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
         StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
         const auto uk = static_cast<std::size_t>(k);
         const int rNull = Nullvektor(u, z.Sicht.Tol);
-        if (PunktSchnell(A, u, rNull, z.Exakt[uk], z.Schranken[uk], z.Sicht.Tol, Z.Q) ||
-            PunktSchranken(A, u, rNull, z.Exakt[uk], z.Schranken[uk], z.Sicht.Tol, Z.Q)) {
+        const GenauSchranken& b = SchrankenVon(z, k);
+        if (PunktSchnell(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q) ||
+            PunktSchranken(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q)) {
             if (z.zentral) Z.d = AbstandVomAuge(z.Sicht, Z.Q);
-            Z.Zustand = 1;
+            Zustand = 1;
         }
     }
-    return Z.Zustand == 1 ? &Z : nullptr;
+    return Zustand == 1 ? &Z : nullptr;
 }
 
 // Si > Sj - Toleranz or Si >= Sj - Toleranz in extended precision, from the
@@ -1035,8 +1055,8 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
     if (GemeinsamesEndeWahr(z, i, j)) return true;
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
     if (z.MitSchranken) {
-        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], z.Schranken[ui], z.Exakt[uj],
-                                             z.Schranken[uj]);
+        const int sicher =
+            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], SchrankenVon(z, i), z.Exakt[uj], SchrankenVon(z, j));
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
@@ -1114,7 +1134,6 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         z.PixelB[u] = {PB.x, BildY(PB.y)};
         z.EndBild[2 * u] = PA;
         z.EndBild[2 * u + 1] = PB;
-        for (auto& Stufe : z.Zeugnisse) Stufe[2 * u].Zustand = Stufe[2 * u + 1].Zustand = -1;
         Genau& e = z.Exakt[u];
         e.E1 = G.Stuetzpunkt;
         e.u = G.Richtung;
@@ -1123,10 +1142,12 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        z.Schranken[u] = {Aus(e.T.A), Aus(e.v), Aus(e.E1.x), Aus(e.E1.y), Aus(e.u.x), Aus(e.u.y)};
         z.Schnell[u] = SchnelltestBerechnen(G);
         z.Schnell[u].Summe = static_cast<double>(e.T.Summe);
     }
+    for (auto& Zustand : z.ZeugnisZustand)
+        std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
+    std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
     EndenNummerieren(z, n);
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n);
 }
