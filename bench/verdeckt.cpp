@@ -61,3 +61,30 @@ void BM_VerdeckteLinienParallel(benchmark::State& state) { Durchgang(state, fals
 BENCHMARK(BM_VerdeckteLinienZentral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienParallel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienDrehszene)->Unit(benchmark::kMillisecond);
+#include "view3d/Tiefenordnung.h"
+namespace {
+void BM_Vorbereiten(benchmark::State& state) {
+    SkriptHost host;
+    host.StandardAntwort = Antwort::Ja;
+    HostEinsetzen hostEin(host);
+    ProtokollZeichenflaeche bild(824, 740);
+    bild.Aufzeichnen = false;
+    ZeichenbitmapEinsetzen bildEin(bild);
+    VolleListeAufbauen(host, true);
+    for (auto _ : state) TiefenordnungVorbereiten(StreckenAnzahl);
+}
+void BM_Direkt(benchmark::State& state) {
+    SkriptHost host;
+    host.StandardAntwort = Antwort::Ja;
+    HostEinsetzen hostEin(host);
+    ProtokollZeichenflaeche bild(824, 740);
+    bild.Aufzeichnen = false;
+    ZeichenbitmapEinsetzen bildEin(bild);
+    VolleListeAufbauen(host, true);
+    for (auto _ : state)
+        for (int k = 1; k <= StreckenAnzahl; ++k)
+            StreckeDirektZeichnen(St[k].A, St[k].B, St[k].Farbe, St[k].Linienstil, St[k].Stiftbreite);
+}
+}
+BENCHMARK(BM_Vorbereiten)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Direkt)->Unit(benchmark::kMillisecond);
