@@ -114,8 +114,7 @@ Zwischenspeicher& Speicher() {
 const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
     const auto u = static_cast<std::size_t>(k);
     if (!z.SchrankenDa[u]) {
-        const Genau& e = z.Exakt[u];
-        z.Schranken[u] = {Aus(e.T.A), Aus(e.v), Aus(e.E1.x), Aus(e.E1.y), Aus(e.u.x), Aus(e.u.y)};
+        z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
         z.SchrankenDa[u] = 1;
     }
     return z.Schranken[u];
@@ -283,7 +282,10 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     s.Grenze = Aus(-Toleranz * Betrag(ProjRichtung));
     s.Aug = Aus(Augpunkt);
     s.P = Aus(ProjRichtung);
-    return Teiler(s.s1) && Teiler(s.s2);
+    if (!Teiler(s.s1) || !Teiler(s.s2)) return false;
+    s.r1 = Schranke{1, 0} / s.s1;
+    s.r2 = Schranke{1, 0} / s.s2;
+    return true;
 }
 
 // Numbers the ends of St[1..n] by their space points: equal points, equal

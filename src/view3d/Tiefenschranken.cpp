@@ -26,16 +26,16 @@ void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schrank
     }
     switch (ProjEbene) {
         case 1:
-            X.x = X.x / s.s1;
-            X.z = X.z / s.s2;
+            X.x = X.x * s.r1;
+            X.z = X.z * s.r2;
             break;
         case 2:
-            X.y = X.y / s.s1;
-            X.z = X.z / s.s2;
+            X.y = X.y * s.r1;
+            X.z = X.z * s.r2;
             break;
         default:
-            X.y = X.y / s.s1;
-            X.x = X.x / s.s2;
+            X.y = X.y * s.r1;
+            X.x = X.x * s.r2;
             break;
     }
     A = s.Aug;
@@ -57,6 +57,28 @@ int EbenDoppelt(const double* u, const double* v, const double* d, double mu, do
     if (std::fabs(dv) + B < 0.9999999e-9) return 1;
     if (std::fabs(dv) - B > 1.0000001e-9) return 0;
     return -1;
+}
+
+GenauSchranken SchrankenMachen(const Genau& g) {
+    GenauSchranken b;
+    b.A = Aus(g.T.A);
+    b.v = Aus(g.v);
+    b.E1x = Aus(g.E1.x);
+    b.E1y = Aus(g.E1.y);
+    b.ux = Aus(g.u.x);
+    b.uy = Aus(g.u.y);
+    const Schranke& teiler = g.LambdaArt == 0 ? b.ux : b.uy;
+    b.LambdaTeiler = g.LambdaArt != 2 && Teiler(teiler);
+    if (b.LambdaTeiler) b.LambdaKehr = Schranke{1, 0} / teiler;
+    const double V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
+    const double vk = V[g.vKoord];
+    b.kTeiler = std::fabs(vk) > 2 * ev;
+    if (b.kTeiler) {
+        b.kKehr = 1 / vk;
+        b.kNenner = 1 / (std::fabs(vk) - ev);
+    }
+    return b;
 }
 
 bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
@@ -139,12 +161,12 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
         const double r = (e + eT) * Zuschlag + 2.3e-16 * (a + T) + 1e-90;
         return T - a > r ? 1 : a - T > r ? 0 : -1;
     };
-    const int c = g.vKoord;
-    const double vk = V[c];
-    if (!(std::fabs(vk) > 2 * ev)) return false;
-    const double k = U[c] / vk;
+    // k = u / v in the coordinate vKoord, as the product with the
+    // reciprocal: two roundings of the double instead of one.
+    if (!b.kTeiler) return false;
+    const double k = U[g.vKoord] * b.kKehr;
     const double ak = std::fabs(k);
-    const double ek = (eu + ak * (1 + 1e-15) * ev) / (std::fabs(vk) - ev) + ak * Rundung + Winzig;
+    const double ek = (eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
     // LinearAbhaengig2: u - k·v within Toleranz of 0 in every coordinate.
     const double w[3] = {U[0] - k * V[0], U[1] - k * V[1], U[2] - k * V[2]};
     const double ew = eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + gross(w[0], w[1], w[2])) + 2 * Winzig;
@@ -188,9 +210,12 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
         const double N = a1 * d2 - a2 * d1;
         const double eN = eu * (std::fabs(d1) + std::fabs(d2) + 2 * ed) + ed * (std::fabs(a1) + std::fabs(a2)) +
                           Rundung * (std::fabs(a1 * d2) + std::fabs(a2 * d1) + std::fabs(N)) + 3 * Winzig;
+        // The bound of t from the reciprocal of |D| - eD, which needs not
+        // wait for t: |t| <= |N| q.
         const double t = N / D;
+        const double kehr = 1 / (std::fabs(D) - eD);
         const double at = std::fabs(t);
-        const double et = (eN + at * (1 + 1e-15) * eD) / (std::fabs(D) - eD) + at * Rundung + Winzig;
+        const double et = (eN + std::fabs(N) * kehr * (1 + 1e-15) * eD) * kehr * (1 + 1e-15) + at * Rundung + Winzig;
         const double q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
         const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + gross(q[0], q[1], q[2])) + 2 * Winzig;
         Q = {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
@@ -245,9 +270,8 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     int drin = 1;
     for (const auto* g : {&IB, &JB}) {
         const bool ausX = (g == &IB ? I : J).LambdaArt == 0;
-        const Schranke& teiler = ausX ? g->ux : g->uy;
-        if (!Teiler(teiler)) return -1;
-        const Schranke Lambda = ((ausX ? Sx - g->E1x : Sy - g->E1y)) / teiler;
+        if (!g->LambdaTeiler) return -1;
+        const Schranke Lambda = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
         const int auf = Und(Kleiner(-s.Tol, Lambda), Kleiner(Lambda, s.Eins));
         if (auf == 0) return 1;  // off a picture: true
         if (auf < 0) drin = -1;

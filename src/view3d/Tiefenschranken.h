@@ -81,8 +81,11 @@ struct Vek3 {
 inline Vek3 Aus(const TVek_R3& v) { return {Aus(v.x), Aus(v.y), Aus(v.z)}; }
 
 // The view's constants the recovery reads, as bounded doubles.
+// Division by the scales as multiplication by their reciprocals (r1, r2):
+// the product of the bounds holds the exact quotient of the extended values,
+// and the rounding Gebunden adds covers the extended division's rounding.
 struct SichtSchranken {
-    Schranke ox, oy, Vx, Vy, fest, s1, s2, Tol, Eins, Grenze;
+    Schranke ox, oy, Vx, Vy, fest, s1, s2, r1, r2, Tol, Eins, Grenze;
     Vek3 Aug, P;
     bool versatz = false;
 };
@@ -93,11 +96,21 @@ void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schrank
 // IstNullvektor in bounded doubles.
 int Nullvektor(const Vek3& u, const Schranke& Tol);
 
-// The segment's data for the recovery, and its picture.
+// The segment's data for the recovery, and its picture. Made with
+// SchrankenMachen, which also prepares the divisions by the segment's own
+// values as multiplications: LambdaKehr bounds the reciprocal of the
+// coordinate of the picture's direction λ comes from (when LambdaTeiler),
+// kKehr the reciprocal of v's coordinate vKoord and kNenner that of its
+// size less its bound (when kTeiler).
 struct GenauSchranken {
     Vek3 A, v;
     Schranke E1x, E1y, ux, uy;
+    Schranke LambdaKehr;
+    bool LambdaTeiler = false;
+    double kKehr = 0, kNenner = 0;
+    bool kTeiler = false;
 };
+GenauSchranken SchrankenMachen(const Genau& g);
 
 // |Determinante3(u, v, d)| < Toleranz in extended precision, from plain
 // doubles each within eu, ev, ed of the extended coordinates (mu, mv, md the
