@@ -40,7 +40,9 @@ bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p
     return true;
 }
 
-void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n) {
+void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n, bool zentral) {
+    T_ = &t;
+    Parallelprojektion_ = !zentral;
     const auto N = static_cast<std::size_t>(n) + 2;
     Art_.assign(N, Wild);
     Winkel_.resize(N);

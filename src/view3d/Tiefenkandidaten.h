@@ -26,7 +26,8 @@ namespace tiefe {
 // ends and widened by those margins, meets.
 class Nachbarsuche {
 public:
-    void Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n);
+    // t stays in use until the next Aufbauen.
+    void Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n, bool zentral);
     // Calls f(x) once for every candidate x of a (a itself left out); false
     // when a is compared with every entry (the caller takes every entry).
     template <typename F>
@@ -74,6 +75,14 @@ private:
     std::vector<int> NachWinkel_, Rang_;
     std::vector<std::pair<double, int>> Sortierung_;
     std::vector<unsigned> Marke_;
+    // In parallel projection surely parallel pictures on distinct lines
+    // compare true: the angle's neighbours among them are left out.
+    const std::vector<Schnelltest>* T_ = nullptr;
+    bool Parallelprojektion_ = false;
+    bool Anbieten(int a, int x) const {
+        return !Parallelprojektion_ ||
+               ParalleleBilder((*T_)[static_cast<std::size_t>(a)], (*T_)[static_cast<std::size_t>(x)]) != 1;
+    }
     unsigned Lauf_ = 0;
 };
 
@@ -107,14 +116,14 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         double d = Winkel_[static_cast<std::size_t>(x)] - wa;
         if (d < 0) d += std::numbers::pi;
         if (d > fenster) break;
-        if (Besuchen(x)) f(x);
+        if (Anbieten(a, x) && Besuchen(x)) f(x);
     }
     for (int s = 1; s < W; ++s) {
         const int x = NachWinkel_[static_cast<std::size_t>((r - s + W) % W)];
         double d = wa - Winkel_[static_cast<std::size_t>(x)];
         if (d < 0) d += std::numbers::pi;
         if (d > fenster) break;
-        if (Besuchen(x)) f(x);
+        if (Anbieten(a, x) && Besuchen(x)) f(x);
     }
     return true;
 }

@@ -230,29 +230,16 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
             const double mi = 1e-6 + weit / a.n, mj = 1e-6 + weit / b.n;
             if (ti < -mi || ti > 1 + mi || tj < -mj || tj > 1 + mj) return true;
         }
-    } else if (dd + 5e-16 * (std::fabs(a.ux * b.uy) + std::fabs(a.uy * b.ux)) + 1e-300 < 0.9999999e-9) {
-        // Surely parallel or on one line in the picture (|det| < 1e-9 in
-        // extended precision as well: the bound covers both roundings).
-        // Surely parallel and distinct when the second determinant of
-        // LageZweierGeraden2D, with d = E1j - E1i, is clear of 1e-9 too.
-        const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
-        const double q = a.ux * cy - a.uy * cx;
-        const double f = 3.5e-16 * (std::fabs(a.ux * cy) + std::fabs(a.uy * cx)) +
-                          1.3e-16 * (std::fabs(a.ux) * (std::fabs(b.y1) + std::fabs(a.y1) + std::fabs(cy)) +
-                                     std::fabs(a.uy) * (std::fabs(b.x1) + std::fabs(a.x1) + std::fabs(cx))) +
-                          1e-300;
-        const bool getrennt = std::fabs(q) - f > 1.0000001e-9;
-        const bool eineGerade = std::fabs(q) + f < 0.9999999e-9;
-        if (getrennt || eineGerade) {
-            if (z.zentral) {
-                const int sicher = SummenVergleich(a, b);
-                if (sicher >= 0) return sicher == 1;
-                const Extended Si = z.Exakt[static_cast<std::size_t>(i)].T.Summe;
-                const Extended Sj = z.Exakt[static_cast<std::size_t>(j)].T.Summe;
-                return getrennt ? Si > Sj - Toleranz : Si >= Sj - Toleranz;
-            }
-            return getrennt || EineBildgeradeParallel(St[i], St[j]);
+    } else if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
+        const bool getrennt = parallel == 1;
+        if (z.zentral) {
+            const int sicher = SummenVergleich(a, b);
+            if (sicher >= 0) return sicher == 1;
+            const Extended Si = z.Exakt[static_cast<std::size_t>(i)].T.Summe;
+            const Extended Sj = z.Exakt[static_cast<std::size_t>(j)].T.Summe;
+            return getrennt ? Si > Sj - Toleranz : Si >= Sj - Toleranz;
         }
+        return getrennt || EineBildgeradeParallel(St[i], St[j]);
     }
     if (GemeinsamesEndeWahr(z, i, j)) return true;
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
@@ -354,7 +341,7 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
     std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
     EndenNummerieren(z, n);
-    z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n);
+    z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
 }
 
 }  // namespace

@@ -68,6 +68,25 @@ inline int SummenVergleich(const Schnelltest& a, const Schnelltest& b) {
     return m > r ? 1 : m < -r ? 0 : -1;
 }
 
+// Whether the pictures are surely parallel or on one line for
+// LageZweierGeraden2D (|I.u × J.u| < Toleranz in extended precision as well:
+// the bound covers both roundings), and then whether surely on distinct
+// lines (1) or surely on one (0), by its second determinant with
+// d = E1j - E1i; -1 when any of it is not sure.
+inline int ParalleleBilder(const Schnelltest& a, const Schnelltest& b) {
+    const double dd = std::fabs(a.ux * b.uy - a.uy * b.ux);
+    if (!(dd + 5e-16 * (std::fabs(a.ux * b.uy) + std::fabs(a.uy * b.ux)) + 1e-300 < 0.9999999e-9)) return -1;
+    const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
+    const double q = a.ux * cy - a.uy * cx;
+    const double f = 3.5e-16 * (std::fabs(a.ux * cy) + std::fabs(a.uy * cx)) +
+                     1.3e-16 * (std::fabs(a.ux) * (std::fabs(b.y1) + std::fabs(a.y1) + std::fabs(cy)) +
+                                std::fabs(a.uy) * (std::fabs(b.x1) + std::fabs(a.x1) + std::fabs(cx))) +
+                     1e-300;
+    if (std::fabs(q) - f > 1.0000001e-9) return 1;
+    if (std::fabs(q) + f < 0.9999999e-9) return 0;
+    return -1;
+}
+
 // Whether the extended I.u × J.u is at least Toleranz in magnitude, from the
 // doubles: 1 surely, 0 surely not, -1 not sure. Each product of doubles lies
 // within 5e-16 of its size from the extended one, both roundings included.
