@@ -1,6 +1,6 @@
 #include "forms/DrStrEinst.h"
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Schalter.h"
 #include "mainwindow/Einstellungen.h"
 #include "scene/Objekte.h"

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "forms/DialogRoutinen.h"
 #include "platform/Oberflaeche.h"
+#include "scene/Stilindex.h"
 #include "view3d/Zeichnen.h"
 
 bool FarbeWaehlen(const std::string& Titel, TColor& Farbe) {

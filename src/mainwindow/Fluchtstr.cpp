@@ -1,6 +1,6 @@
 #include "forms/Fluchtstr.h"
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "mainwindow/Einstellungen.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Schalter.h"
 #include "geometry/Eingabe.h"
 #include "mainwindow/Einstellungen.h"
