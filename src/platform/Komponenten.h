@@ -183,6 +183,7 @@ struct TMenuItem {
     bool Checked = false;
     bool Enabled = true;
     bool Visible = true;
+    TColor FontColor = 0x00000000;  // the colour of its text
     TNotifyEvent OnClick;  // of an item with a submenu: runs when the submenu opens
     std::vector<TMenuItem> Items;  // the submenu
     void Click() { if (OnClick) OnClick(); }

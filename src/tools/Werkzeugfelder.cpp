@@ -30,7 +30,7 @@ BereichsPruefung EditBereichPruefen(TEdit& E) {
         E.SetFocus();
         return BereichsPruefung::KeineZahl;
     }
-    if (std::fabs(v) >= 10000.000000001L) {
+    if (!ImAenderungsBereich(v)) {
         MeldungZeigen(Bereich10000Meldung);
         E.SetFocus();
         return BereichsPruefung::Ausserhalb;
@@ -54,7 +54,7 @@ bool SpeicherWerte(const TSpeicherVektor& T, TVek_R3& v) {
 namespace {
 
 bool ImBereich(Extended v) {
-    if (std::fabs(v) < 10000.000000001L) return true;
+    if (ImAenderungsBereich(v)) return true;
     MeldungZeigen(Bereich10000Meldung);
     return false;
 }

@@ -67,6 +67,32 @@ TEST_F(VektProd, ErgebnisseUndAenderungspruefung) {
     }
 }
 
+TEST_F(VektProd, AbgelehnteZahlRechnetNieMit) {
+    // A number the change check refused keeps its text, but neither the
+    // next activation nor a later change computes with it: the results stay
+    // those of the last accepted numbers, never INF or NAN.
+    const auto Ergebnisse = [&] {
+        return P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption + " " +
+               P.Label_Winkel.Caption + " " + P.Label_Hoehe.Caption + " " + P.Label_Inhalt.Caption + " " +
+               P.Label_SPProd.Caption + " " + P.Label_SpatVol.Caption;
+    };
+    const std::string Start = Ergebnisse();
+    for (const char* t : {"1E4932", "-1E4932", "1E5000"}) {
+        SCOPED_TRACE(t);
+        host.Vergessen();
+        P.Edit_ax.SetText(t);
+        EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+        EXPECT_EQ(P.Edit_ax.Text(), t);
+        P.FormActivate();
+        P.Edit_bz.SetText("0,5");
+        EXPECT_EQ(Ergebnisse(), Start);
+        P.Edit_bz.SetText("0,468");
+    }
+    // Once mended, the pass runs again.
+    P.Edit_ax.SetText("1");
+    EXPECT_EQ(P.Label_vpz.Caption, "-1,500");
+}
+
 TEST_F(VektProd, KlammernUndPfeile) {
     // a's column from (100, 50) to (160, 130): the left bracket 5 pixels out
     // and 3 past its ends; the arrow over the letter a at (10, 30), 8 wide.
