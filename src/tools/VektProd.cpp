@@ -133,7 +133,7 @@ bool TForm_VektProd::Rechtsklick(int i) {
         if (!PasteImBereich(MatrixSpeicher[m])) return;
         Matrix = MatrixSpeicher[m];
         for (int s = 1; s <= 3; ++s)
-            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetText(Text14(Matrix(r, s)));
+            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetTextMitWert(Text14(Matrix(r, s)), Matrix(r, s));
     };
     PopupMenu_InSpeicher.Oeffnen(std::move(Z));
     return true;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "control/Drehsteuerung.h"
 #include "control/Undo.h"
@@ -22,7 +23,14 @@ constexpr const char* KeineEingabeMeldung = "hier ist keine Eingabe möglich!";
 // The three edits from First on as a vector; false, with the conversion
 // message, when one holds no number.
 bool Spalte(TForm_VektSumme& F, int Erstes, TVek_R3& v) {
-    return SpeicherWerte({F.Feld(Erstes).Text(), F.Feld(Erstes + 1).Text(), F.Feld(Erstes + 2).Text()}, v);
+    TVek_R3 w;
+    for (auto [i, e] : {std::pair{Erstes, &w.x}, {Erstes + 1, &w.y}, {Erstes + 2, &w.z}})
+        if (!FeldWert(F.Feld(i), *e)) {
+            MeldungZeigen(KeineZahlMeldung(F.Feld(i).Text()));
+            return false;
+        }
+    v = w;
+    return true;
 }
 
 // Start point and vector of V1..V4 into the vectors dialog's grids, each
@@ -132,7 +140,8 @@ bool TForm_VektSumme::Rechtsklick(int i) {
             if (!PasteImBereich(MatrixSpeicher[m])) return;
             for (int s = 1; s <= 3; ++s)
                 for (int r = 1; r <= 3; ++r)
-                    Feld(3 * (s - 1) + r).SetText(ZahlAllgemeinInBreite(MatrixSpeicher[m](r, s), 20));
+                    Feld(3 * (s - 1) + r).SetTextMitWert(ZahlAllgemeinInBreite(MatrixSpeicher[m](r, s), 20),
+                                                         MatrixSpeicher[m](r, s));
             if (!EingabeGueltig) return;
             for (int k = 1; k <= 3; ++k) SummandBerechnen(k);
         };

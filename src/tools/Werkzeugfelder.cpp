@@ -7,7 +7,7 @@
 #include "geometry/Eingabe.h"
 #include "platform/Oberflaeche.h"
 
-bool FeldWert(const TEdit& E, Extended& v) { return ZelleLesen(E.Text(), v); }
+bool FeldWert(const TEdit& E, Extended& v) { return ZelleLesen(E, v); }
 
 bool EditBetragPruefen(TEdit& E) {
     Extended v;

@@ -22,8 +22,9 @@ inline std::string Text14(Extended v) { return ZahlFest(v, 14, 6); }
 inline std::string Text12(Extended v) { return ZahlFest(v, 12, 6); }
 inline std::string Text7(Extended v) { return ZahlFest(v, 7, 3); }
 
-// The edit's number into v (its first 20 characters, as the checks read
-// it); false, and v kept, when the text is no number.
+// The edit's number into v: the value noted behind a text the program
+// wrote, else its first 20 characters as the checks read them; false, and v
+// kept, when the text is no number.
 bool FeldWert(const TEdit& E, Extended& v);
 
 // Leave check: |z| <= 9999 passes. A larger number shows Betrag10000Meldung

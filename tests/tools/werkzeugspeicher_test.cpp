@@ -199,6 +199,32 @@ TEST_F(Werkzeugspeicher, GanzeMatrizen) {
     EXPECT_TRUE(host.Meldungen.empty());
 }
 
+TEST_F(Werkzeugspeicher, EinfuegenOhneRundung) {
+    // Pastes that the windows show with fewer digits keep the value pasted:
+    // a third into the linear system's right-hand side (six decimals) and,
+    // as a whole matrix, into the product's and the dependence window's
+    // vectors.
+    VektorSpeicher[1] = {"0,333333333333333", "1", "2"};
+    Aus(L.PopupMenu_InSpeicher, L.EditRechtsklick(10), 1);
+    EXPECT_EQ(L.Edit10.Text(), "0,333333");
+    EXPECT_NEAR(static_cast<double>(L.b.x - 0.333333333333333L), 0.0, 1e-18);
+    MatrixSpeicher[2](1, 1) = 1.0L / 3;
+    MatrixSpeicher[2](2, 1) = 2;
+    ASSERT_TRUE(P.Rechtsklick(1));
+    P.PopupMenu_InSpeicher.AusMatrixSpeicherClick(2);
+    EXPECT_EQ(P.Edit_ax.Text(), "0,333333");
+    EXPECT_EQ(P.a.x, 1.0L / 3);
+    ASSERT_TRUE(W.EditRechtsklick(1));
+    W.PopupMenu_InSpeicher.AusMatrixSpeicherClick(2);
+    W.FormActivate();
+    EXPECT_EQ(W.v1.x, 1.0L / 3);
+    // v1 = (1/3, 2, 0) and v2 = 3 v1 = (1, 6, 0): dependent only with the
+    // exact third.
+    Setzen({&W.Edit4, &W.Edit5, &W.Edit6}, {"1", "6", "0"});
+    EXPECT_EQ(W.Label4.Caption, "v1 und v2 sind linear abhängig");
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
 TEST_F(Werkzeugspeicher, AbgelehnteEinfuegungen) {
     // After a right click on VErg a paste goes nowhere, not into the column
     // clicked before.
