@@ -123,7 +123,7 @@ protected:
     // show (its lines one under another), so the window keeps its size; a
     // longer text wraps within that room when Umbruch is set.
     QLabel* Reserviert(QLabel* w, const QString& breitester, bool Umbruch = false) {
-        w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        w->setSizePolicy(Umbruch ? QSizePolicy::Ignored : QSizePolicy::Fixed, QSizePolicy::Fixed);
         if (Umbruch || breitester.contains(QLatin1Char('\n')))
             w->setAlignment((w->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
         w->setWordWrap(Umbruch);
@@ -167,7 +167,7 @@ protected:
             // A wrapping label takes the width the window gives it and
             // room for each of its lines twice.
             const int m = r.w->margin() * 2 + 2;
-            r.w->setMinimumWidth(r.umbruch ? 0 : b + m);
+            if (!r.umbruch) r.w->setFixedWidth(b + m);
             r.w->setFixedHeight(fm.lineSpacing() * static_cast<int>(zeilen.size()) * (r.umbruch ? 2 : 1) + m);
         }
         for (const Blockmass& k : bloecke_) {
@@ -175,7 +175,11 @@ protected:
             int b = QFontMetrics(font()).horizontalAdvance(k.Muster) + 12;
             const int n = std::max(1, k.Spalten);
             for (const QLabel* t : {k.Titel, k.Fuss})
-                if (t) b = std::max(b, (t->minimumWidth() - (n - 1) * k.Spaltenabstand + n - 1) / n);
+                if (t) {
+                    // A reserved label's room, else the width of its fixed text.
+                    const int tb = t->maximumWidth() < QWIDGETSIZE_MAX ? t->maximumWidth() : t->sizeHint().width();
+                    b = std::max(b, (tb - (n - 1) * k.Spaltenabstand + n - 1) / n);
+                }
             for (QLineEdit* w : k.Felder) w->setFixedWidth(b);
         }
     }
@@ -261,7 +265,7 @@ public:
         for (int k = 1; k <= TForm_Matrizen::VErgNr; ++k) {
             Blockspalte s{{&M.VZelle(k, 1), &M.VZelle(k, 2), &M.VZelle(k, 3)}};
             s.Oben = k == TForm_Matrizen::VErgNr
-                         ? Reserviert(b_.Beschriftung(M.Label_Ergebnisvektor, this), "VErg = MErg x V2:")
+                         ? Reserviert(b_.Beschriftung(M.Label_Ergebnisvektor, this), "Ergebnisvektor VErg:")
                          : Text(k == 1 ? "V1:" : "V2:", this);
             v.push_back(s);
         }
