@@ -6,11 +6,13 @@
 
 #include "Werkzeugtest.h"
 #include "control/Undo.h"
+#include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
 #include "forms/Vektoren.h"
 #include "platform/ProtokollZeichenflaeche.h"
+#include "scene/DrehZustand.h"
 #include "scene/Speicherzustand.h"
 #include "tools/Werkzeugfelder.h"
 
@@ -205,6 +207,28 @@ TEST_F(VektSumme, AenderungsPruefung) {
     EXPECT_EQ(host.LetzteMeldung(), "hier ist keine Eingabe möglich!");
     EXPECT_GT(S.Edit_v1x.FokusAnforderungen, 0);
     EXPECT_TRUE(S.Edit_v4y.ReadOnly);
+}
+
+TEST_F(VektSumme, DrehungErstVorDemSchreiben) {
+    // The scene turned with its axes: opening the window only reads it;
+    // the rotations are undone when the window first writes the scene.
+    TForm_Edits_01& F = Form_Edits_01;
+    F.But_drehenMit_OhneAchsen.Click();
+    ASSERT_TRUE(AchsenMitDrehen);
+    F.AlleDrehKnoepfeSetzen(true);
+    F.Edit_Drehwinkel.SetText("30");
+    F.But_GesamtDrehenZplus.Down = true;
+    F.But_GesamtDrehenZplus.Click();
+    ASSERT_EQ(DrehAnzahl, 1);
+    S.FormActivate();
+    EXPECT_EQ(DrehAnzahl, 1);
+    EXPECT_TRUE(SzeneGedreht);
+    S.But_VSummeBestimm.Click();
+    EXPECT_EQ(DrehAnzahl, 1);
+    S.Summandknopf(2).Click();
+    EXPECT_EQ(DrehAnzahl, 0);
+    EXPECT_FALSE(SzeneGedreht);
+    EXPECT_EQ(Vektor[4].Vektor, Vektor[2].Vektor);
 }
 
 }  // namespace
