@@ -1,7 +1,8 @@
 // The windows of the linear-algebra tools. Each shows only what its core
-// window holds; their number edits type through the dialogs' key filter, and
-// a right click on a column opens the window's memory popup at the window's
-// top-left corner. What a window draws itself (brackets, arrows, verdict
+// window holds; their number edits stand in blocks built by one builder and
+// type through the dialogs' key filter (the vector product's take any key),
+// and a right click on a column opens the window's memory popup at the
+// window's top-left corner. Nothing a window shows changes its size. What a window draws itself (brackets, arrows, verdict
 // pictures) the core draws on the window's own painter, at the places the
 // layout gave the controls.
 
@@ -45,9 +46,9 @@ QGridLayout* Gitter(QWidget* w = nullptr, int abstand = 2) {
 }
 
 // One column of a block of number fields: three fields one under another
-// (a vector, or a column of a matrix), or one widget level with their
-// middle row (an operator, a coefficient, a colour), with what stands above
-// and below it.
+// (a vector, or a column of a matrix; a single field stands in the middle
+// row), or one widget level with their middle row (an operator, a colour),
+// with what stands above and below it.
 struct Blockspalte {
     std::array<TEdit*, 3> Felder{};
     QWidget* Mitte = nullptr;

