@@ -177,7 +177,10 @@ Antwort QtOberflaeche::Meldung(const std::string& text, MeldungsArt art, Knoepfe
     FilterPause pause(filter_);
     // The window the box interrupts gets the focus back when it closes, so
     // the user types on where the focus was (no window manager does it).
-    const QPointer<QWidget> aktiv = QApplication::activeWindow();
+    // A modal dialog is interrupted even while the window system has not
+    // made it the active window yet.
+    QWidget* modal = QApplication::activeModalWidget();
+    const QPointer<QWidget> aktiv = modal ? modal : QApplication::activeWindow();
     QMessageBox box(art == MeldungsArt::Warnung ? QMessageBox::Warning : QMessageBox::Information,
                     QString::fromUtf8(ProgrammTitel), QtText(text), QMessageBox::NoButton, aktiv);
     box.setTextFormat(Qt::PlainText);

@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <functional>
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -238,10 +242,15 @@ protected:
     std::vector<std::string> boxen;                // the texts of the boxes closed
     std::function<void(QDialog*)> imSperrdialog;  // what the user does there
     std::uint32_t runden = SperrIterationen;
+    QString name;
 
     void SetUp() override {
         TestAnwendung();
         QStandardPaths::setTestModeEnabled(true);
+        // A folder of this process's own, so that test runs side by side
+        // never read each other's lock.
+        name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(name + QStringLiteral("-test-") + QString::number(getpid()));
         SperrIterationen = 1000;
         qt = std::make_unique<QtOberflaeche>();
         Starten(*qt);
@@ -259,6 +268,9 @@ protected:
             if (!d || d->objectName() != QStringLiteral("Form_Koordsperre") || !imSperrdialog) return;
             const auto was = std::exchange(imSperrdialog, nullptr);
             was(d);
+            // A failed check left the dialog open: close it, or its loop
+            // would never end.
+            if (d->isVisible()) d->reject();
         });
         sperre.start(10);
     }
@@ -269,6 +281,8 @@ protected:
         SperrIterationen = runden;
         Fenstertest::TearDown();
         qt.reset();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
+        QCoreApplication::setApplicationName(name);
         QStandardPaths::setTestModeEnabled(false);
     }
     QAction* Menuepunkt(const QString& text) const {
@@ -317,7 +331,8 @@ TEST_F(BedienungQt, SperreWirktSofortUndDasPasswortfeldBehaeltDenFokus) {
         QLineEdit* pw = Feld(s, "Edit_Passwort");
         QTest::keyClicks(pw, QStringLiteral("xyz"));
         Ok(s);
-        QApplication::processEvents();
+        // The dialog gets the focus back once the message box is gone.
+        QTest::qWaitFor([pw] { return QApplication::focusWidget() == pw; }, 5000);
         EXPECT_EQ(pw->text(), QString());
         ASSERT_EQ(QApplication::focusWidget(), pw);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abc"));
