@@ -247,8 +247,9 @@ TEST_F(Projektionsleiste_, LesbarAufAchthundertMalSechshundert) {
                 QString text;
                 if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
                 if (auto* lb = qobject_cast<QLabel*>(w)) text = lb->text();
-                if (!text.isEmpty() && !text.contains(QLatin1Char('\n')))
+                if (!text.isEmpty() && !text.contains(QLatin1Char('\n'))) {
                     EXPECT_LE(w->fontMetrics().horizontalAdvance(text), w->width()) << qPrintable(text);
+                }
                 for (const auto& [anderer, ar] : teile)
                     EXPECT_FALSE(ar.intersects(r)) << qPrintable(text) << " / " << qPrintable(anderer->objectName());
                 teile.emplace_back(w, r);
