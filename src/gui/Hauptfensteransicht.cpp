@@ -386,41 +386,15 @@ void Hauptfensteransicht::Platzieren() {
 }
 
 void Hauptfensteransicht::LayoutGeaendert() {
-    TForm_Edits_01& F = Form_Edits_01;
-    const QSize c = client_->size();
-    const bool clientNeu = c.width() != F.ClientWidth || c.height() != F.ClientHeight;
-    const QRect pb = paintBox1_->geometry();
-    const bool bildNeu = pb != QRect(F.PaintBox1.Left, F.PaintBox1.Top, F.PaintBox1.Width, F.PaintBox1.Height) ||
-                         Zeichenbitmap().Width() != pb.width() || Zeichenbitmap().Height() != pb.height();
-    // The places Qt gave: the core's layout values (PanelsAnordnen,
-    // BildSeiteBerechnen and the step box read them).
-    F.ClientWidth = c.width();
-    F.ClientHeight = c.height();
-    for (const PanelWidget& p : panels_) {
-        TPanel& k = const_cast<TPanel&>(*p.panel);
-        if (!k.Visible) continue;
-        const QRect g = p.widget->geometry();
-        k.Left = g.left();
-        k.Top = g.top();
-        k.Width = g.width();
-        k.Height = g.height();
-    }
-    F.PaintBox1.Left = pb.left();
-    F.PaintBox1.Top = pb.top();
-    F.PaintBox1.Width = pb.width();
-    F.PaintBox1.Height = pb.height();
-    if (!clientNeu && !bildNeu) return;
-    const int alteSeite = BildSeite;
-    if (clientNeu) F.BildSeiteBerechnen();
-    F.PanelsAnordnen();
-    Zeichenbitmap().GroesseSetzen(F.PaintBox1.Width, F.PaintBox1.Height);
-    SchriftGroessenSetzen();
-    // Nothing is drawn before the first activation; it draws the first picture.
-    if (!ErsteAktivierung) {
-        if (BildSeite != alteSeite) MassstabSetzen();
-        SzeneZeichnen();
-    }
-    AnsichtenAuffrischen();
+    // The places Qt gave to the core, which decides what follows.
+    const auto ort = [](const QRect& g) { return Rechteck{g.left(), g.top(), g.width(), g.height()}; };
+    TForm_Edits_01::TLayout L;
+    L.ClientWidth = client_->width();
+    L.ClientHeight = client_->height();
+    Rechteck* const ziele[] = {&L.Panel_oben, &L.Panel_oben_a, &L.Panel_links, &L.Panel_rechts};
+    for (std::size_t i = 0; i < panels_.size(); ++i) *ziele[i] = ort(panels_[i].widget->geometry());
+    L.PaintBox1 = ort(paintBox1_->geometry());
+    if (Form_Edits_01.LayoutGeaendert(L)) AnsichtenAuffrischen();
 }
 
 void Hauptfensteransicht::BildZeigen() {

@@ -1,0 +1,81 @@
+#include "platform/Fensterplatz.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+long long Ueberdeckung(const Rechteck& a, const Rechteck& b) {
+    const int w = std::min(a.Right(), b.Right()) - std::max(a.Left, b.Left);
+    const int h = std::min(a.Bottom(), b.Bottom()) - std::max(a.Top, b.Top);
+    if (w <= 0 || h <= 0) return 0;
+    return static_cast<long long>(w) * h;
+}
+
+Rechteck InDenBereich(Rechteck r, const Rechteck& frei) {
+    r.Width = std::min(r.Width, frei.Width);
+    r.Height = std::min(r.Height, frei.Height);
+    r.Left = std::clamp(r.Left, frei.Left, frei.Right() - r.Width);
+    r.Top = std::clamp(r.Top, frei.Top, frei.Bottom() - r.Height);
+    return r;
+}
+
+Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
+                      const std::vector<Rechteck>& offen, const std::vector<Rechteck>& schonen) {
+    const Rechteck wunsch = InDenBereich({WunschX, WunschY, Breite, Hoehe}, frei);
+    const int w = wunsch.Width, h = wunsch.Height;
+
+    // The wish, the places beside every open window, the corners of frei.
+    std::vector<Rechteck> kandidaten{wunsch};
+    for (const Rechteck& o : offen) {
+        kandidaten.push_back({o.Right(), o.Top, w, h});
+        kandidaten.push_back({o.Left - w, o.Top, w, h});
+        kandidaten.push_back({o.Left, o.Bottom(), w, h});
+        kandidaten.push_back({o.Left, o.Top - h, w, h});
+        kandidaten.push_back({o.Right(), o.Bottom() - h, w, h});
+        kandidaten.push_back({o.Left - w, o.Bottom() - h, w, h});
+        kandidaten.push_back({o.Right() - w, o.Bottom(), w, h});
+        kandidaten.push_back({o.Right() - w, o.Top - h, w, h});
+        // Beside it as near the wish as can be.
+        kandidaten.push_back({o.Right(), wunsch.Top, w, h});
+        kandidaten.push_back({o.Left - w, wunsch.Top, w, h});
+        kandidaten.push_back({wunsch.Left, o.Bottom(), w, h});
+        kandidaten.push_back({wunsch.Left, o.Top - h, w, h});
+    }
+    for (int x : {frei.Left, frei.Right() - w})
+        for (int y : {frei.Top, frei.Bottom() - h}) kandidaten.push_back({x, y, w, h});
+
+    const Rechteck* bester = nullptr;
+    long long besteDeckung = 0, besterAbstand = 0;
+    for (Rechteck& k : kandidaten) {
+        k = InDenBereich(k, frei);
+        const bool frei_ = std::none_of(offen.begin(), offen.end(),
+                                        [&k](const Rechteck& o) { return Ueberdeckung(k, o) > 0; });
+        if (!frei_) continue;
+        long long deckung = 0;
+        for (const Rechteck& s : schonen) deckung += Ueberdeckung(k, s);
+        const long long abstand =
+            static_cast<long long>(std::abs(k.Left - wunsch.Left)) + std::abs(k.Top - wunsch.Top);
+        if (!bester || deckung < besteDeckung || (deckung == besteDeckung && abstand < besterAbstand)) {
+            bester = &k;
+            besteDeckung = deckung;
+            besterAbstand = abstand;
+        }
+    }
+    if (bester) return *bester;
+
+    // No room: a cascade, one step right and down from the last window
+    // opened; where that leaves the area, the next free step of diagonals
+    // that start along the top edge. A window never lies exactly on another.
+    const auto passt = [&](int x, int y) {
+        if (x + w > frei.Right() || y + h > frei.Bottom()) return false;
+        return std::none_of(offen.begin(), offen.end(),
+                            [x, y](const Rechteck& o) { return o.Left == x && o.Top == y; });
+    };
+    const Rechteck& letztes = offen.back();
+    if (passt(letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt))
+        return {letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt, w, h};
+    for (int x0 = frei.Left; x0 + w <= frei.Right(); x0 += 2 * KaskadenSchritt)
+        for (int x = x0, y = frei.Top; x + w <= frei.Right() && y + h <= frei.Bottom();
+             x += KaskadenSchritt, y += KaskadenSchritt)
+            if (passt(x, y)) return {x, y, w, h};
+    return InDenBereich({letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt, w, h}, frei);
+}

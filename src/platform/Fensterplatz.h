@@ -1,0 +1,38 @@
+#pragma once
+// Where a window goes on the screen: plain rectangle arithmetic, so the
+// rule can be tested without a display. Every rectangle is a window's outer
+// frame (title bar included) in screen pixels.
+
+#include <vector>
+
+struct Rechteck {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+
+    int Right() const { return Left + Width; }    // first column past it
+    int Bottom() const { return Top + Height; }  // first row past it
+    bool Leer() const { return Width <= 0 || Height <= 0; }
+    bool operator==(const Rechteck&) const = default;
+};
+
+// The area two rectangles share, 0 when they do not meet.
+long long Ueberdeckung(const Rechteck& a, const Rechteck& b);
+
+// The rectangle moved by the least amount that brings it into frei; a
+// rectangle larger than frei is cut to it first.
+Rechteck InDenBereich(Rechteck r, const Rechteck& frei);
+
+// The place of a window of the given outer size that opens while the
+// windows in offen are open (their controls must stay visible):
+// - inside frei always, title bar included (a window too large is cut);
+// - where it covers none of offen: at its wish when that is free, else
+//   beside one of them or in a corner of frei, the place nearest its wish;
+//   among such places the one that covers least of schonen (what should
+//   stay visible if it can, like the drawn part of the picture);
+// - where the screen has no such room, cascaded: one step right and down
+//   from the last of offen, back to the top left of frei when that leaves
+//   the area.
+Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
+                      const std::vector<Rechteck>& offen, const std::vector<Rechteck>& schonen = {});
+
+// The step of a cascade.
+inline constexpr int KaskadenSchritt = 24;

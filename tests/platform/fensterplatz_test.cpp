@@ -1,0 +1,84 @@
+// Where a window opens: inside the free area with its frame, beside what is
+// open when there is room, cascaded when there is none, and off what should
+// stay visible when it can be.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/Fensterplatz.h"
+
+namespace {
+
+const Rechteck Klein{0, 0, 800, 570};   // 800 x 600 less a panel at the bottom
+const Rechteck Gross{0, 0, 1280, 994};
+
+bool Innen(const Rechteck& r, const Rechteck& frei) {
+    return r.Left >= frei.Left && r.Top >= frei.Top && r.Right() <= frei.Right() && r.Bottom() <= frei.Bottom();
+}
+
+TEST(Fensterplatz, BleibtMitRahmenImFreienBereich) {
+    // A wish off every edge, a window larger than the area, an area that does
+    // not start at the origin (a panel at the top or left).
+    const Rechteck versetzt{60, 30, 740, 570};
+    for (const Rechteck& frei : {Klein, Gross, versetzt}) {
+        for (const auto& [x, y] : {std::pair{-500, -500}, {5000, 5000}, {-10, 4000}, {frei.Right() - 5, frei.Top}}) {
+            const Rechteck r = FensterPlatz(frei, 400, 300, x, y, {});
+            EXPECT_TRUE(Innen(r, frei)) << x << "," << y;
+            EXPECT_EQ(r.Width, 400);
+            EXPECT_EQ(r.Height, 300);
+        }
+        const Rechteck r = FensterPlatz(frei, 2000, 1500, 10, 10, {});
+        EXPECT_EQ(r, frei);
+    }
+    // A free wish inside the area is kept as it is.
+    EXPECT_EQ(FensterPlatz(Gross, 300, 200, 100, 120, {}), (Rechteck{100, 120, 300, 200}));
+}
+
+TEST(Fensterplatz, NebenDemOffenenStattDarueber) {
+    // A report at the left edge; the tool window wants the middle, which
+    // would cover the report's right part.
+    const Rechteck bericht{0, 80, 400, 430};
+    Rechteck r = FensterPlatz(Gross, 600, 400, 300, 300, {bericht});
+    EXPECT_EQ(Ueberdeckung(r, bericht), 0);
+    EXPECT_TRUE(Innen(r, Gross));
+    EXPECT_EQ(r.Left, bericht.Right());  // right beside it, level with the wish
+    EXPECT_EQ(r.Top, 300);
+
+    // Two open windows: the third keeps clear of both.
+    const Rechteck werkzeug = r;
+    r = FensterPlatz(Gross, 500, 300, 300, 300, {bericht, werkzeug});
+    EXPECT_EQ(Ueberdeckung(r, bericht), 0);
+    EXPECT_EQ(Ueberdeckung(r, werkzeug), 0);
+    EXPECT_TRUE(Innen(r, Gross));
+}
+
+TEST(Fensterplatz, OhneRaumKaskadiert) {
+    // The small screen is full: every new window one step right and down
+    // of the last, never exactly on one, always inside.
+    std::vector<Rechteck> offen{{0, 0, 800, 570}};
+    for (int i = 0; i < 20; ++i) {
+        const Rechteck r = FensterPlatz(Klein, 600, 400, 100, 100, offen);
+        EXPECT_TRUE(Innen(r, Klein)) << i;
+        for (const Rechteck& o : offen)
+            EXPECT_FALSE(o.Left == r.Left && o.Top == r.Top && o.Width == r.Width) << i;
+        if (i == 0) EXPECT_EQ(r.Left, KaskadenSchritt);
+        offen.push_back(r);
+    }
+}
+
+TEST(Fensterplatz, SchontDasBildWoEsGeht) {
+    // The drawn part of the picture in the middle of the small screen: a wide,
+    // low window goes to the top or the bottom edge rather than over it.
+    const Rechteck bild{150, 100, 450, 400};
+    const Rechteck r = FensterPlatz(Klein, 780, 90, 0, 300, {}, {bild});
+    EXPECT_TRUE(Innen(r, Klein));
+    EXPECT_EQ(Ueberdeckung(r, bild), 0);
+    // With open windows the picture counts only among the places that keep them clear.
+    const Rechteck dialog{500, 0, 300, 570};
+    const Rechteck s = FensterPlatz(Klein, 300, 200, 0, 200, {dialog}, {bild});
+    EXPECT_EQ(Ueberdeckung(s, dialog), 0);
+    EXPECT_LT(Ueberdeckung(s, bild), 300LL * 200);
+}
+
+}  // namespace
