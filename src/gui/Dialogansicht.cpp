@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "gui/Fensterordnung.h"
 #include "gui/Hauptfensteransicht.h"
 #include "forms/Hauptfenster.h"
 #include "platform/Komponenten.h"
@@ -29,6 +30,15 @@ void DialogAnsicht::setVisible(bool sichtbar) {
         b_.Auffrischen();
         adjustSize();
         Platzieren();
+        // A window that does not place itself wants the middle of the main
+        // window, where a dialog opens by default.
+        QPoint wunsch = pos();
+        if (!testAttribute(Qt::WA_Moved) && parentWidget() && parentWidget()->isVisible()) {
+            const QMargins m = Rahmen(this);
+            wunsch = parentWidget()->frameGeometry().center() -
+                     QPoint((width() + m.left() + m.right()) / 2, (height() + m.top() + m.bottom()) / 2);
+        }
+        FreienPlatzWaehlen(this, wunsch, Schonen());
     }
     QDialog::setVisible(sichtbar);
 }
@@ -41,6 +51,14 @@ void DialogAnsicht::UeberRechtemPanel() {
     const TPanel& P = Form_Edits_01.Panel_rechts;
     const QPoint ecke = haupt->Client()->mapToGlobal(QPoint(P.Left + P.Width, P.Top));
     move(ecke.x() - frameGeometry().width(), ecke.y());
+}
+
+std::vector<QRect> DialogAnsicht::BildSchonen() const {
+    auto* haupt = dynamic_cast<Hauptfensteransicht*>(parentWidget());
+    if (!haupt || !haupt->isVisible()) return {};
+    const QRect r = haupt->GezeichneterBildbereich();
+    if (r.isEmpty()) return {};
+    return {r};
 }
 
 void DialogAnsicht::SchriftEinpassen(const std::function<void()>& Breiten) {

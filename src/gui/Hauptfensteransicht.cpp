@@ -24,6 +24,7 @@
 #include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
 #include "gui/Einstellungsfenster.h"
+#include "gui/Fensterordnung.h"
 #include "gui/Projektionsleiste.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
@@ -31,6 +32,7 @@
 #include "view3d/Schriftgroessen.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Ansicht.h"
+#include "view3d/Bildbereich.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 
@@ -356,22 +358,32 @@ void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
 }
 
 void Hauptfensteransicht::AnBildschirmAnpassen(QRect frei) {
-    if (frei.isEmpty()) {
-        const QScreen* schirm = screen();
-        if (!schirm) return;
-        frei = schirm->availableGeometry();
-    }
+    if (frei.isEmpty()) frei = FreierBereich(this);
+    if (frei.isEmpty() || isMaximized() || isFullScreen()) return;
     KleinsteGroesseAuffrischen();
-    // The frame is known once the window is shown; before, the window is all.
-    const QSize rahmen = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-    const QSize soll = size().boundedTo(frei.size() - rahmen).expandedTo(minimumSize());
+    // The frame, title bar included, fits the area, not the client alone.
+    // It is known once the window is shown; before, the window is all.
+    const QMargins m = isVisible() ? Rahmen(this) : QMargins();
+    rahmen_ = m;
+    const QSize rand(m.left() + m.right(), m.top() + m.bottom());
+    const QPoint ecke = isVisible() ? frameGeometry().topLeft() : pos();
+    const Rechteck r = InDenBereich({ecke.x(), ecke.y(), width() + rand.width(), height() + rand.height()},
+                                    {frei.left(), frei.top(), frei.width(), frei.height()});
+    const QSize soll = QSize(r.Width - rand.width(), r.Height - rand.height()).expandedTo(minimumSize());
     if (soll != size()) resize(soll);
-    const QRect aussen(isVisible() ? frameGeometry().topLeft() : pos(), soll + rahmen);
-    if (!frei.contains(aussen)) {
-        const int x = std::clamp(aussen.left(), frei.left(), std::max(frei.left(), frei.right() + 1 - aussen.width()));
-        const int y = std::clamp(aussen.top(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - aussen.height()));
-        move(x, y);
-    }
+    if (QPoint(r.Left, r.Top) != ecke) move(r.Left, r.Top);
+}
+
+void Hauptfensteransicht::RahmenPruefen() {
+    if (!gezeigt_ || !isVisible()) return;
+    const QMargins m = Rahmen(this);
+    if (m != rahmen_) AnBildschirmAnpassen();
+}
+
+QRect Hauptfensteransicht::GezeichneterBildbereich() const {
+    const Rechteck r = GezeichneterBereich();
+    if (r.Leer()) return {};
+    return QRect(paintBox1_->mapToGlobal(QPoint(r.Left, r.Top)), QSize(r.Width, r.Height));
 }
 
 QWidget* Hauptfensteransicht::Client() const { return client_; }
@@ -421,9 +433,16 @@ void Hauptfensteransicht::showEvent(QShowEvent* e) {
     aktiv_ = true;
 }
 
+void Hauptfensteransicht::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    RahmenPruefen();
+}
+
 void Hauptfensteransicht::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !gezeigt_) return;
+    // The window manager has framed the window by its first activation.
+    RahmenPruefen();
     if (isActiveWindow() && !aktiv_) Aktivieren();
     aktiv_ = isActiveWindow();
 }
