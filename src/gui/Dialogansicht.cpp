@@ -62,17 +62,21 @@ std::vector<QRect> DialogAnsicht::BildSchonen() const {
 }
 
 void DialogAnsicht::SchriftEinpassen(const std::function<void()>& Breiten) {
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect r = s->availableGeometry();
-    constexpr int Titelleiste = 32;  // not known before the first showing
+    const QRect r = FreierBereich(this);
+    if (r.isEmpty()) return;
+    // The frame counts: the window manager's, or a title bar's worth before
+    // anything is known of it.
+    constexpr int Titelleiste = 32;
+    const QMargins m = Rahmen(this);
+    const int breiteRand = m.left() + m.right();
+    const int hoeheRand = std::max(m.top() + m.bottom(), Titelleiste);
     QFont f = QApplication::font(this);
     setFont(f);
     for (;;) {
         if (Breiten) Breiten();
         if (layout()) layout()->activate();
         adjustSize();
-        const bool passt = width() <= r.width() && height() + Titelleiste <= r.height();
+        const bool passt = width() + breiteRand <= r.width() && height() + hoeheRand <= r.height();
         if (passt || f.pointSize() <= 6) break;
         f.setPointSize(f.pointSize() - 1);
         setFont(f);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "gui/Hauptfensteransicht.h"
 #include "platform/Fensterplatz.h"
 
 namespace {
@@ -65,8 +66,11 @@ void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& sch
     }
     // A cascade goes on from the window the user works in.
     if (aktiv < offen.size()) std::swap(offen[aktiv], offen.back());
+    // The main window's menu and top panels should stay in reach too.
     std::vector<Rechteck> s;
     for (const QRect& r : schonen) s.push_back(AlsRechteck(r));
+    if (auto* h = dynamic_cast<const Hauptfensteransicht*>(haupt); h && h->isVisible())
+        if (const QRect r = h->Bedienleisten(); !r.isEmpty()) s.push_back(AlsRechteck(r));
     const Rechteck r =
         FensterPlatz(AlsRechteck(frei), aussen.width(), aussen.height(), wunsch.x(), wunsch.y(), offen, s);
     if (r.Width < aussen.width() || r.Height < aussen.height())

@@ -365,6 +365,7 @@ void Hauptfensteransicht::AnBildschirmAnpassen(QRect frei) {
     // It is known once the window is shown; before, the window is all.
     const QMargins m = isVisible() ? Rahmen(this) : QMargins();
     rahmen_ = m;
+    eingepasst_ = true;
     const QSize rand(m.left() + m.right(), m.top() + m.bottom());
     const QPoint ecke = isVisible() ? frameGeometry().topLeft() : pos();
     const Rechteck r = InDenBereich({ecke.x(), ecke.y(), width() + rand.width(), height() + rand.height()},
@@ -375,9 +376,18 @@ void Hauptfensteransicht::AnBildschirmAnpassen(QRect frei) {
 }
 
 void Hauptfensteransicht::RahmenPruefen() {
-    if (!gezeigt_ || !isVisible()) return;
+    if (!eingepasst_ || !gezeigt_ || !isVisible()) return;
     const QMargins m = Rahmen(this);
     if (m != rahmen_) AnBildschirmAnpassen();
+}
+
+QRect Hauptfensteransicht::Bedienleisten() const {
+    if (!isVisible()) return {};
+    const QRect rahmen = frameGeometry();
+    QWidget* unten = panels_[1].widget->isVisible() ? panels_[1].widget : panels_[0].widget;
+    const int bis = unten->isVisible() ? unten->mapToGlobal(QPoint(0, unten->height())).y()
+                                       : client_->mapToGlobal(QPoint(0, 0)).y();
+    return QRect(rahmen.left(), rahmen.top(), rahmen.width(), bis - rahmen.top());
 }
 
 QRect Hauptfensteransicht::GezeichneterBildbereich() const {

@@ -72,6 +72,8 @@ public:
     Bildflaeche* PaintBox1() const { return paintBox1_; }
     // The part of the picture the scene's frame takes, in screen pixels.
     QRect GezeichneterBildbereich() const;
+    // The menu bar and the top panels with their title bar, in screen pixels.
+    QRect Bedienleisten() const;
     QWidget* Client() const;
     // The label that shows a result label of the core (nullptr: none).
     QLabel* Ergebnisfeld(const TLabel& l) const;
@@ -125,8 +127,10 @@ private:
     std::vector<PanelWidget> panels_;
     bool gezeigt_ = false;
     // The frame the window was last fitted with; the window manager adds
-    // its frame only after the first show.
+    // its frame only after the first show. Fitting again when it changes
+    // is for a window that has been fitted to its screen once.
     QMargins rahmen_;
+    bool eingepasst_ = false;
     // The activation has run since the window last became active.
     bool aktiv_ = false;
     DateiMenue* dateiMenue_ = nullptr;

@@ -385,6 +385,8 @@ protected:
         this->form_.FormClose();
         return true;
     }
+    // What the window animates must stay in sight.
+    std::vector<QRect> Schonen() const override { return this->BildSchonen(); }
     // The last row, after the controls in vorne.
     void Fusszeile(std::initializer_list<QWidget*> vorne) {
         auto* unten = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 long long Ueberdeckung(const Rechteck& a, const Rechteck& b) {
     const int w = std::min(a.Right(), b.Right()) - std::max(a.Left, b.Left);
@@ -63,19 +64,37 @@ Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, 
     if (bester) return *bester;
 
     // No room: a cascade, one step right and down from the last window
-    // opened; where that leaves the area, the next free step of diagonals
-    // that start along the top edge. A window never lies exactly on another.
+    // opened, or the steps of diagonals that start along the top edge; of
+    // these the first that covers least of schonen. A window never lies
+    // exactly on another.
     const auto passt = [&](int x, int y) {
         if (x + w > frei.Right() || y + h > frei.Bottom()) return false;
         return std::none_of(offen.begin(), offen.end(),
                             [x, y](const Rechteck& o) { return o.Left == x && o.Top == y; });
     };
+    const auto deckung = [&schonen](const Rechteck& k) {
+        long long d = 0;
+        for (const Rechteck& s : schonen) d += Ueberdeckung(k, s);
+        return d;
+    };
     const Rechteck& letztes = offen.back();
-    if (passt(letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt))
-        return {letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt, w, h};
+    std::optional<Rechteck> stufe;
+    long long stufenDeckung = 0;
+    const auto pruefen = [&](int x, int y) {
+        if (!passt(x, y)) return;
+        const Rechteck k{x, y, w, h};
+        const long long d = deckung(k);
+        if (!stufe || d < stufenDeckung) stufe = k, stufenDeckung = d;
+    };
+    pruefen(letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt);
     for (int x0 = frei.Left; x0 + w <= frei.Right(); x0 += 2 * KaskadenSchritt)
         for (int x = x0, y = frei.Top; x + w <= frei.Right() && y + h <= frei.Bottom();
              x += KaskadenSchritt, y += KaskadenSchritt)
-            if (passt(x, y)) return {x, y, w, h};
+            pruefen(x, y);
+    // Just below what should stay visible, when no step clears it.
+    if (!stufe || stufenDeckung > 0)
+        for (const Rechteck& s : schonen)
+            for (int x : {letztes.Left + KaskadenSchritt, frei.Left, frei.Right() - w}) pruefen(x, s.Bottom());
+    if (stufe) return *stufe;
     return InDenBereich({letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt, w, h}, frei);
 }

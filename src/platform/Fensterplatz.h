@@ -29,8 +29,8 @@ Rechteck InDenBereich(Rechteck r, const Rechteck& frei);
 //   among such places the one that covers least of schonen (what should
 //   stay visible if it can, like the drawn part of the picture);
 // - where the screen has no such room, cascaded: one step right and down
-//   from the last of offen, back to the top left of frei when that leaves
-//   the area.
+//   from the last of offen, or when that leaves the area or covers more of
+//   schonen, a step of the diagonals from the top edge of frei.
 Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
                       const std::vector<Rechteck>& offen, const std::vector<Rechteck>& schonen = {});
 

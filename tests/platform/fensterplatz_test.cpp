@@ -65,6 +65,13 @@ TEST(Fensterplatz, OhneRaumKaskadiert) {
         if (i == 0) EXPECT_EQ(r.Left, KaskadenSchritt);
         offen.push_back(r);
     }
+    // A strip to spare at the top (a menu bar): the cascade steps below it.
+    const Rechteck leiste{0, 0, 800, 60};
+    for (const int breite : {600, 790}) {
+        const Rechteck r = FensterPlatz(Klein, breite, 350, 0, 0, {{0, 0, 800, 570}}, {leiste});
+        EXPECT_EQ(Ueberdeckung(r, leiste), 0) << breite;
+        EXPECT_TRUE(Innen(r, Klein)) << breite;
+    }
 }
 
 TEST(Fensterplatz, SchontDasBildWoEsGeht) {
