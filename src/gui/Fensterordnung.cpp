@@ -66,10 +66,12 @@ void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& sch
     }
     // A cascade goes on from the window the user works in.
     if (aktiv < offen.size()) std::swap(offen[aktiv], offen.back());
-    // The main window's menu and top panels should stay in reach too.
+    // The main window's menu and top panels should stay in reach too, but
+    // for a window that blocks them while it is open.
     std::vector<Rechteck> s;
     for (const QRect& r : schonen) s.push_back(AlsRechteck(r));
-    if (auto* h = dynamic_cast<const Hauptfensteransicht*>(haupt); h && h->isVisible())
+    const bool modal = w->windowModality() != Qt::NonModal || w->testAttribute(Qt::WA_ShowModal);
+    if (auto* h = dynamic_cast<const Hauptfensteransicht*>(haupt); h && h->isVisible() && !modal)
         if (const QRect r = h->Bedienleisten(); !r.isEmpty()) s.push_back(AlsRechteck(r));
     const Rechteck r =
         FensterPlatz(AlsRechteck(frei), aussen.width(), aussen.height(), wunsch.x(), wunsch.y(), offen, s);

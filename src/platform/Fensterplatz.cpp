@@ -91,10 +91,15 @@ Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, 
         for (int x = x0, y = frei.Top; x + w <= frei.Right() && y + h <= frei.Bottom();
              x += KaskadenSchritt, y += KaskadenSchritt)
             pruefen(x, y);
-    // Just below what should stay visible, when no step clears it.
-    if (!stufe || stufenDeckung > 0)
+    // When no step clears what should stay visible: just below it, the
+    // window's own wish, the corners of the area.
+    if (!stufe || stufenDeckung > 0) {
         for (const Rechteck& s : schonen)
             for (int x : {letztes.Left + KaskadenSchritt, frei.Left, frei.Right() - w}) pruefen(x, s.Bottom());
+        pruefen(wunsch.Left, wunsch.Top);
+        for (int x : {frei.Left, frei.Right() - w})
+            for (int y : {frei.Top, frei.Bottom() - h}) pruefen(x, y);
+    }
     if (stufe) return *stufe;
     return InDenBereich({letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt, w, h}, frei);
 }
