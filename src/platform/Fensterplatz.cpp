@@ -44,24 +44,38 @@ Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, 
     for (int x : {frei.Left, frei.Right() - w})
         for (int y : {frei.Top, frei.Bottom() - h}) kandidaten.push_back({x, y, w, h});
 
-    const Rechteck* bester = nullptr;
-    long long besteDeckung = 0, besterAbstand = 0;
+    // Each place by what it covers: of the open windows, of their title
+    // bars, of what should stay visible; then by its distance from the wish.
+    struct Bewertung {
+        const Rechteck* platz = nullptr;
+        long long offen = 0, schonen = 0, abstand = 0;
+        bool titelFrei = true;
+    };
+    const auto summe = [](const Rechteck& k, const std::vector<Rechteck>& liste) {
+        long long d = 0;
+        for (const Rechteck& r : liste) d += Ueberdeckung(k, r);
+        return d;
+    };
+    std::vector<Bewertung> bewertet;
     for (Rechteck& k : kandidaten) {
         k = InDenBereich(k, frei);
-        const bool frei_ = std::none_of(offen.begin(), offen.end(),
-                                        [&k](const Rechteck& o) { return Ueberdeckung(k, o) > 0; });
-        if (!frei_) continue;
-        long long deckung = 0;
-        for (const Rechteck& s : schonen) deckung += Ueberdeckung(k, s);
-        const long long abstand =
-            static_cast<long long>(std::abs(k.Left - wunsch.Left)) + std::abs(k.Top - wunsch.Top);
-        if (!bester || deckung < besteDeckung || (deckung == besteDeckung && abstand < besterAbstand)) {
-            bester = &k;
-            besteDeckung = deckung;
-            besterAbstand = abstand;
-        }
+        Bewertung b{&k, summe(k, offen), summe(k, schonen),
+                    static_cast<long long>(std::abs(k.Left - wunsch.Left)) + std::abs(k.Top - wunsch.Top)};
+        for (const Rechteck& o : offen)
+            if (Ueberdeckung(k, {o.Left, o.Top, o.Width, std::min(o.Height, TitelHoehe)}) > 0) b.titelFrei = false;
+        bewertet.push_back(b);
     }
-    if (bester) return *bester;
+    const auto besser = [](const Bewertung& a, const Bewertung& b) {
+        if (a.offen != b.offen) return a.offen < b.offen;
+        if (a.schonen != b.schonen) return a.schonen < b.schonen;
+        return a.abstand < b.abstand;
+    };
+    const Bewertung* bester = nullptr;
+    for (const Bewertung& b : bewertet)
+        if (b.titelFrei && (!bester || besser(b, *bester))) bester = &b;
+    // A place that covers none of the open windows; where there is none,
+    // the one that covers least of them and none of their title bars.
+    if (bester) return *bester->platz;
 
     // No room: a cascade, one step right and down from the last window
     // opened, or the steps of diagonals that start along the top edge; of

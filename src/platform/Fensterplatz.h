@@ -28,7 +28,9 @@ Rechteck InDenBereich(Rechteck r, const Rechteck& frei);
 //   beside one of them or in a corner of frei, the place nearest its wish;
 //   among such places the one that covers least of schonen (what should
 //   stay visible if it can, like the drawn part of the picture);
-// - where the screen has no such room, cascaded: one step right and down
+// - where there is none, the place among those that covers least of them
+//   and none of their title bars (the top TitelHoehe rows of each);
+// - where the screen has no such room either, cascaded: one step right and down
 //   from the last of offen, or when that leaves the area or covers more of
 //   schonen, a step of the diagonals from the top edge of frei.
 Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
@@ -36,3 +38,5 @@ Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, 
 
 // The step of a cascade.
 inline constexpr int KaskadenSchritt = 24;
+// The rows of a frame that hold its title bar (with a margin).
+inline constexpr int TitelHoehe = 30;

@@ -51,24 +51,38 @@ TEST(Fensterplatz, NebenDemOffenenStattDarueber) {
     EXPECT_EQ(Ueberdeckung(r, bericht), 0);
     EXPECT_EQ(Ueberdeckung(r, werkzeug), 0);
     EXPECT_TRUE(Innen(r, Gross));
+
+    // A report at the left and a dialog at the right leave no room for a
+    // wide window: it covers the least of them it can, no title bar.
+    const Rechteck dialog{956, 222, 200, 325};
+    const Rechteck links{0, 222, 385, 445};
+    r = FensterPlatz(Gross, 1031, 384, 24, 246, {links, dialog});
+    EXPECT_TRUE(Innen(r, Gross));
+    for (const Rechteck& o : {links, dialog}) EXPECT_EQ(Ueberdeckung(r, {o.Left, o.Top, o.Width, TitelHoehe}), 0);
+    EXPECT_LE(Ueberdeckung(r, links) + Ueberdeckung(r, dialog), 385LL * 57);  // the report's foot at most
 }
 
 TEST(Fensterplatz, OhneRaumKaskadiert) {
-    // The small screen is full: every new window one step right and down
-    // of the last, never exactly on one, always inside.
-    std::vector<Rechteck> offen{{0, 0, 800, 570}};
-    for (int i = 0; i < 20; ++i) {
-        const Rechteck r = FensterPlatz(Klein, 600, 400, 100, 100, offen);
+    // A window that fills the small screen: a smaller one goes below its
+    // title bar, over as little of it as can be.
+    const Rechteck voll{0, 0, 800, 570};
+    Rechteck r = FensterPlatz(Klein, 600, 400, 100, 10, {voll});
+    EXPECT_TRUE(Innen(r, Klein));
+    EXPECT_GE(r.Top, TitelHoehe);
+    // Windows too tall to miss its title bar: one step right and down of
+    // the last, never exactly on one, always inside.
+    std::vector<Rechteck> offen{voll};
+    for (int i = 0; i < 8; ++i) {
+        r = FensterPlatz(Klein, 600, 545, 100, 100, offen);
         EXPECT_TRUE(Innen(r, Klein)) << i;
-        for (const Rechteck& o : offen)
-            EXPECT_FALSE(o.Left == r.Left && o.Top == r.Top && o.Width == r.Width) << i;
-        if (i == 0) EXPECT_EQ(r.Left, KaskadenSchritt);
+        for (const Rechteck& o : offen) EXPECT_FALSE(o.Left == r.Left && o.Top == r.Top) << i;
+        if (i == 0) EXPECT_EQ(r, (Rechteck{KaskadenSchritt, KaskadenSchritt, 600, 545}));
         offen.push_back(r);
     }
     // A strip to spare at the top (a menu bar): the cascade steps below it.
     const Rechteck leiste{0, 0, 800, 60};
     for (const int breite : {600, 790}) {
-        const Rechteck r = FensterPlatz(Klein, breite, 350, 0, 0, {{0, 0, 800, 570}}, {leiste});
+        r = FensterPlatz(Klein, breite, 350, 0, 0, {{0, 0, 800, 570}}, {leiste});
         EXPECT_EQ(Ueberdeckung(r, leiste), 0) << breite;
         EXPECT_TRUE(Innen(r, Klein)) << breite;
     }
