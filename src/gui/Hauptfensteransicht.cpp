@@ -414,7 +414,7 @@ void Hauptfensteransicht::LayoutGeaendert() {
     L.ClientWidth = client_->width();
     L.ClientHeight = client_->height();
     Rechteck* const ziele[] = {&L.Panel_oben, &L.Panel_oben_a, &L.Panel_links, &L.Panel_rechts};
-    for (std::size_t i = 0; i < panels_.size(); ++i) *ziele[i] = ort(panels_[i].widget->geometry());
+    for (std::size_t i = 0; i < std::size(ziele) && i < panels_.size(); ++i) *ziele[i] = ort(panels_[i].widget->geometry());
     L.PaintBox1 = ort(paintBox1_->geometry());
     if (Form_Edits_01.LayoutGeaendert(L)) AnsichtenAuffrischen();
 }

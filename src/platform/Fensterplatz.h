@@ -22,17 +22,19 @@ long long Ueberdeckung(const Rechteck& a, const Rechteck& b);
 Rechteck InDenBereich(Rechteck r, const Rechteck& frei);
 
 // The place of a window of the given outer size that opens while the
-// windows in offen are open (their controls must stay visible):
-// - inside frei always, title bar included (a window too large is cut);
-// - where it covers none of offen: at its wish when that is free, else
-//   beside one of them or in a corner of frei, the place nearest its wish;
-//   among such places the one that covers least of schonen (what should
-//   stay visible if it can, like the drawn part of the picture);
-// - where there is none, the place among those that covers least of them
-//   and none of their title bars (the top TitelHoehe rows of each);
-// - where the screen has no such room either, cascaded: one step right and down
-//   from the last of offen, or when that leaves the area or covers more of
-//   schonen, a step of the diagonals from the top edge of frei.
+// windows in offen are open (their controls must stay visible); schonen is
+// what should stay visible if it can (the drawn part of the picture, the
+// main window's menu). The window lies inside frei always, title bar
+// included (a window too large is cut), and
+// - covers none of offen where it can: at its wish, beside one of them or
+//   in a corner of frei, the place that covers least of schonen, then the
+//   one nearest its wish;
+// - where it cannot, covers the least of offen, and none of their title
+//   bars (the top TitelHoehe rows of each);
+// - where that cannot be either, is cascaded: one step right and down from
+//   the last of offen, or a step of the diagonals from the top edge of
+//   frei, or its wish or a corner, whichever covers least of schonen;
+//   never exactly on one of offen while a step is left.
 Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
                       const std::vector<Rechteck>& offen, const std::vector<Rechteck>& schonen = {});
 
