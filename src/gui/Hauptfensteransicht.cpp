@@ -362,8 +362,8 @@ void Hauptfensteransicht::AnBildschirmAnpassen(QRect frei) {
     if (frei.isEmpty() || isMaximized() || isFullScreen()) return;
     KleinsteGroesseAuffrischen();
     // The frame, title bar included, fits the area, not the client alone.
-    // It is known once the window is shown; before, the window is all.
-    const QMargins m = isVisible() ? Rahmen(this) : QMargins();
+    // Before the window manager has framed the window, the window is all.
+    const QMargins m = Rahmen(this);
     rahmen_ = m;
     eingepasst_ = true;
     const QSize rand(m.left() + m.right(), m.top() + m.bottom());
@@ -433,14 +433,17 @@ void Hauptfensteransicht::Aktivieren() {
 void Hauptfensteransicht::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     Form_Edits_01.Visible = true;
-    if (gezeigt_) return;
-    gezeigt_ = true;
-    // The first activation needs the real client size: the client area's
-    // resize event, which Qt sends before the window shows, has laid it out
-    // already. Then the start scene is built and drawn. It stands for the
-    // activation that follows the first show.
-    Aktivieren();
-    aktiv_ = true;
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        // The first activation needs the real client size: the client area's
+        // resize event, which Qt sends before the window shows, has laid it out
+        // already. Then the start scene is built and drawn. It stands for the
+        // activation that follows the first show.
+        Aktivieren();
+        aktiv_ = true;
+    }
+    // A frame known by now is what fits the screen.
+    RahmenPruefen();
 }
 
 void Hauptfensteransicht::moveEvent(QMoveEvent* e) {

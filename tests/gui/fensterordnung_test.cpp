@@ -111,4 +111,23 @@ TEST_F(Fensterordnung, NebenDemBerichtWennRaumIst) {
     EXPECT_FALSE(geraden->frameGeometry().intersects(w->frameGeometry()));
 }
 
+TEST_F(Fensterordnung, HauptfensterMitRahmenImBildschirm) {
+    // Fitted before it is shown, the window knows no frame yet and takes
+    // the whole area for its client; once shown with a frame, the frame
+    // with its title bar is what fits the area.
+    fenster->hide();
+    QApplication::processEvents();
+    fenster->resize(1200, 900);
+    fenster->move(0, 0);
+    fenster->AnBildschirmAnpassen();
+    fenster->show();
+    fenster->activateWindow();
+    QApplication::processEvents();
+    const QRect rahmen = fenster->frameGeometry();
+    ASSERT_NE(rahmen, fenster->geometry()) << "the platform gives no frame";
+    EXPECT_TRUE(Frei().contains(rahmen));
+    EXPECT_EQ(rahmen.size(), Frei().size());
+    EXPECT_EQ(F.ClientWidth, fenster->Client()->width());
+}
+
 }  // namespace
