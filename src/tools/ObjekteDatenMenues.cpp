@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Oberflaeche.h"
+#include "scene/Objekte.h"
 #include "tools/Objektwerte.h"
 
 namespace {
@@ -159,7 +160,7 @@ struct TPartner {
     char Wer;
     std::string (*Name)(int);
 };
-constexpr TPartner PartnerGeraden{1, 3, 'L', GeradenName};
+constexpr TPartner PartnerGeraden{1, 3, 'L', Geradenname};
 constexpr TPartner PartnerEbenen{1, 2, 'E', Ebenenname};
 constexpr TPartner PartnerKugeln{1, 4, 'K', Kugelname};
 constexpr TPartner PartnerPunkte{1, 4, 'P', Punktname};
@@ -194,7 +195,7 @@ TMenuItem Relationsmenue(const char* Titel, const char* PaarTitel, const TNamen&
 // ---- The menus of each kind ---------------------------------------------------------------
 
 std::vector<TMenuItem> GeradenMenue(int n) {
-    const TNamen N = Mit({}, 'L', GeradenName(n));
+    const TNamen N = Mit({}, 'L', Geradenname(n));
     std::vector<TMenuItem> v{
         Eintrag("stv", [n] { return GeradenStuetzvektor(n); }),
         Eintrag("rv", [n] { return GeradenRichtungsvektor(n); }),
