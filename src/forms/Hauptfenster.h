@@ -6,6 +6,7 @@
 #include <string>
 
 #include "forms/Ergebnismenue.h"
+#include "platform/Fensterplatz.h"
 #include "platform/Komponenten.h"
 #include "platform/Typen.h"
 
@@ -169,6 +170,17 @@ struct TForm_Edits_01 : TFormZustand {
     void KomponentenAusrichten();
     void BildSeiteBerechnen();
     void PanelsAnordnen();
+    // The places the window system gave the client area, the panels and the
+    // picture; a hidden panel's place is ignored.
+    struct TLayout {
+        int ClientWidth = 0, ClientHeight = 0;
+        Rechteck Panel_oben, Panel_oben_a, Panel_links, Panel_rechts, PaintBox1;
+    };
+    // Takes the places over. When the client area or the picture changed:
+    // the picture side (client area only), the picture origin, the canvas
+    // size, the fonts, after the first activation the scale (when the side
+    // changed) and the redraw. false when nothing changed that is drawn.
+    bool LayoutGeaendert(const TLayout& L);
     void GitterwaendeWaehlen(Byte Ansicht);
     void SchnittAngabenSchreiben();
     // Hidden-line switch of the menu item vdL and the speed button But_vdL

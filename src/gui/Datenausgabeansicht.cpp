@@ -16,6 +16,7 @@
 #include "forms/Ergebnismenue.h"
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
+#include "gui/Fensterordnung.h"
 #include "gui/Hauptfensteransicht.h"
 #include "forms/Hauptfenster.h"
 
@@ -113,6 +114,7 @@ void Datenausgabeansicht::setVisible(bool sichtbar) {
         const TForm_Datenausgabe& F = Form_Datenausgabe;
         resize(F.ClientWidth, F.ClientHeight + menue_->sizeHint().height());
         Platzieren();
+        FreienPlatzWaehlen(this, pos());
     }
     // The window keeps the size the user gave it.
     QDialog::setVisible(sichtbar);

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "gui/Fensterordnung.h"
 #include "gui/Hauptfensteransicht.h"
 #include "forms/Hauptfenster.h"
 #include "platform/Komponenten.h"
@@ -29,6 +30,15 @@ void DialogAnsicht::setVisible(bool sichtbar) {
         b_.Auffrischen();
         adjustSize();
         Platzieren();
+        // A window that does not place itself wants the middle of the main
+        // window, where a dialog opens by default.
+        QPoint wunsch = pos();
+        if (!testAttribute(Qt::WA_Moved) && parentWidget() && parentWidget()->isVisible()) {
+            const QMargins m = Rahmen(this);
+            wunsch = parentWidget()->frameGeometry().center() -
+                     QPoint((width() + m.left() + m.right()) / 2, (height() + m.top() + m.bottom()) / 2);
+        }
+        FreienPlatzWaehlen(this, wunsch, Schonen());
     }
     QDialog::setVisible(sichtbar);
 }
@@ -43,18 +53,30 @@ void DialogAnsicht::UeberRechtemPanel() {
     move(ecke.x() - frameGeometry().width(), ecke.y());
 }
 
+std::vector<QRect> DialogAnsicht::BildSchonen() const {
+    auto* haupt = dynamic_cast<Hauptfensteransicht*>(parentWidget());
+    if (!haupt || !haupt->isVisible()) return {};
+    const QRect r = haupt->GezeichneterBildbereich();
+    if (r.isEmpty()) return {};
+    return {r};
+}
+
 void DialogAnsicht::SchriftEinpassen(const std::function<void()>& Breiten) {
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect r = s->availableGeometry();
-    constexpr int Titelleiste = 32;  // not known before the first showing
+    const QRect r = FreierBereich(this);
+    if (r.isEmpty()) return;
+    // The frame counts: the window manager's, or a title bar's worth before
+    // anything is known of it.
+    constexpr int Titelleiste = 32;
+    const QMargins m = Rahmen(this);
+    const int breiteRand = m.left() + m.right();
+    const int hoeheRand = std::max(m.top() + m.bottom(), Titelleiste);
     QFont f = QApplication::font(this);
     setFont(f);
     for (;;) {
         if (Breiten) Breiten();
         if (layout()) layout()->activate();
         adjustSize();
-        const bool passt = width() <= r.width() && height() + Titelleiste <= r.height();
+        const bool passt = width() + breiteRand <= r.width() && height() + hoeheRand <= r.height();
         if (passt || f.pointSize() <= 6) break;
         f.setPointSize(f.pointSize() - 1);
         setFont(f);

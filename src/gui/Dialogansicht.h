@@ -31,6 +31,12 @@ protected:
     virtual bool Schliessen() { return true; }
     // Where the window goes when it is shown.
     virtual void Platzieren();
+    // What the window should leave visible when it opens, if the screen has
+    // room (screen pixels); nothing by default.
+    virtual std::vector<QRect> Schonen() const { return {}; }
+    // The drawn part of the main window's picture, for windows that draw
+    // into it.
+    std::vector<QRect> BildSchonen() const;
     // Moves the window so that its top right corner lies at the top right
     // corner of the main window's right panel.
     void UeberRechtemPanel();

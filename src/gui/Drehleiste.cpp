@@ -1,6 +1,7 @@
 #include "gui/Drehleiste.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QBoxLayout>
@@ -135,8 +136,10 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
             w->setMinimumWidth(std::max(26, w->fontMetrics().horizontalAdvance(w->text()) + 6));
             r->addWidget(w);
         }
-        r->addSpacing(5);
-        r->addWidget(tempo(F.But_DauerDrehungEinAus, "But_DauerDrehungEinAus", panelObenA, KnopfHoehe));
+        r->addSpacing(3);
+        QToolButton* dauer = tempo(F.But_DauerDrehungEinAus, "But_DauerDrehungEinAus", panelObenA, KnopfHoehe);
+        dauer->setMinimumWidth(dauer->fontMetrics().horizontalAdvance(dauer->text()) + 10);
+        r->addWidget(dauer);
         QPushButton* punkt = knopf(F.BitBtn_DrehenAufheben, "BitBtn_DrehenAufheben", panelObenA);
         punkt->setIcon(RoterPunkt());
         punkt->setFixedWidth(KnopfHoehe + 4);
@@ -144,10 +147,17 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         QLabel* anzahl = Benannt(b_->Anzeige(F.Panel_AnzDreh, panelObenA), "Panel_AnzDreh");
         anzahl->setFixedSize(28, KnopfHoehe - 2);
         r->addWidget(anzahl);
-        r->addSpacing(5);
-        r->addWidget(knopf(F.But_drehenMit_OhneAchsen, "But_drehenMit_OhneAchsen", panelObenA));
-        r->addWidget(knopf(F.BitBtn_EinstDrhAchse, "BitBtn_EinstDrhAchse", panelObenA));
-        r->addSpacing(5);
+        r->addSpacing(3);
+        // On a narrow window these give up their padding before the
+        // step bar gets too short to use.
+        for (auto [b, name] : {std::pair{&F.But_drehenMit_OhneAchsen, "But_drehenMit_OhneAchsen"},
+                               std::pair{&F.BitBtn_EinstDrhAchse, "BitBtn_EinstDrhAchse"}}) {
+            QPushButton* w = knopf(*b, name, panelObenA);
+            w->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+            w->setMinimumWidth(w->fontMetrics().horizontalAdvance(w->text()) + 12);
+            r->addWidget(w);
+        }
+        r->addSpacing(3);
         FeldEreignisse winkel;
         winkel.Taste = DrehwinkelTaste;
         winkel.Verlassen = [] { Form_Edits_01.Edit_DrehwinkelExit(); };
@@ -159,9 +169,9 @@ Drehleiste::Drehleiste(QMainWindow& fenster, QWidget* panelOben, QWidget* panelO
         eins->setFixedWidth(22);
         r->addWidget(eins);
         QScrollBar* schritt = rollbalken(F.ScrollBar1, "ScrollBar1", panelObenA);
-        schritt->setMinimumWidth(60);
+        schritt->setMinimumWidth(90);
         r->addWidget(schritt, 1);
-        r->addSpacing(5);
+        r->addSpacing(3);
         vdL_ = tempo(F.But_vdL, "But_vdL", panelObenA, KnopfHoehe);
         vdL_->setIcon(VerdeckteKanten());
         vdL_->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -25,6 +25,7 @@
 #include "gui/Objektleiste.h"
 #include "gui/Drehleiste.h"
 #include "gui/Einstellungsfenster.h"
+#include "gui/Fensterordnung.h"
 #include "gui/Projektionsleiste.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
@@ -32,6 +33,7 @@
 #include "view3d/Schriftgroessen.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Ansicht.h"
+#include "view3d/Bildbereich.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
 
@@ -358,22 +360,42 @@ void Hauptfensteransicht::ClientGroesseSetzen(int breite, int hoehe) {
 }
 
 void Hauptfensteransicht::AnBildschirmAnpassen(QRect frei) {
-    if (frei.isEmpty()) {
-        const QScreen* schirm = screen();
-        if (!schirm) return;
-        frei = schirm->availableGeometry();
-    }
+    if (frei.isEmpty()) frei = FreierBereich(this);
+    if (frei.isEmpty() || isMaximized() || isFullScreen()) return;
     KleinsteGroesseAuffrischen();
-    // The frame is known once the window is shown; before, the window is all.
-    const QSize rahmen = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-    const QSize soll = size().boundedTo(frei.size() - rahmen).expandedTo(minimumSize());
+    // The frame, title bar included, fits the area, not the client alone.
+    // Before the window manager has framed the window, the window is all.
+    const QMargins m = Rahmen(this);
+    rahmen_ = m;
+    eingepasst_ = true;
+    const QSize rand(m.left() + m.right(), m.top() + m.bottom());
+    const QPoint ecke = isVisible() ? frameGeometry().topLeft() : pos();
+    const Rechteck r = InDenBereich({ecke.x(), ecke.y(), width() + rand.width(), height() + rand.height()},
+                                    {frei.left(), frei.top(), frei.width(), frei.height()});
+    const QSize soll = QSize(r.Width - rand.width(), r.Height - rand.height()).expandedTo(minimumSize());
     if (soll != size()) resize(soll);
-    const QRect aussen(isVisible() ? frameGeometry().topLeft() : pos(), soll + rahmen);
-    if (!frei.contains(aussen)) {
-        const int x = std::clamp(aussen.left(), frei.left(), std::max(frei.left(), frei.right() + 1 - aussen.width()));
-        const int y = std::clamp(aussen.top(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - aussen.height()));
-        move(x, y);
-    }
+    if (QPoint(r.Left, r.Top) != ecke) move(r.Left, r.Top);
+}
+
+void Hauptfensteransicht::RahmenPruefen() {
+    if (!eingepasst_ || !gezeigt_ || !isVisible()) return;
+    const QMargins m = Rahmen(this);
+    if (m != rahmen_) AnBildschirmAnpassen();
+}
+
+QRect Hauptfensteransicht::Bedienleisten() const {
+    if (!isVisible()) return {};
+    const QRect rahmen = frameGeometry();
+    QWidget* unten = panels_[1].widget->isVisible() ? panels_[1].widget : panels_[0].widget;
+    const int bis = unten->isVisible() ? unten->mapToGlobal(QPoint(0, unten->height())).y()
+                                       : client_->mapToGlobal(QPoint(0, 0)).y();
+    return QRect(rahmen.left(), rahmen.top(), rahmen.width(), bis - rahmen.top());
+}
+
+QRect Hauptfensteransicht::GezeichneterBildbereich() const {
+    const Rechteck r = GezeichneterBereich();
+    if (r.Leer()) return {};
+    return QRect(paintBox1_->mapToGlobal(QPoint(r.Left, r.Top)), QSize(r.Width, r.Height));
 }
 
 QWidget* Hauptfensteransicht::Client() const { return client_; }
@@ -388,41 +410,15 @@ void Hauptfensteransicht::Platzieren() {
 }
 
 void Hauptfensteransicht::LayoutGeaendert() {
-    TForm_Edits_01& F = Form_Edits_01;
-    const QSize c = client_->size();
-    const bool clientNeu = c.width() != F.ClientWidth || c.height() != F.ClientHeight;
-    const QRect pb = paintBox1_->geometry();
-    const bool bildNeu = pb != QRect(F.PaintBox1.Left, F.PaintBox1.Top, F.PaintBox1.Width, F.PaintBox1.Height) ||
-                         Zeichenbitmap().Width() != pb.width() || Zeichenbitmap().Height() != pb.height();
-    // The places Qt gave: the core's layout values (PanelsAnordnen,
-    // BildSeiteBerechnen and the step box read them).
-    F.ClientWidth = c.width();
-    F.ClientHeight = c.height();
-    for (const PanelWidget& p : panels_) {
-        TPanel& k = const_cast<TPanel&>(*p.panel);
-        if (!k.Visible) continue;
-        const QRect g = p.widget->geometry();
-        k.Left = g.left();
-        k.Top = g.top();
-        k.Width = g.width();
-        k.Height = g.height();
-    }
-    F.PaintBox1.Left = pb.left();
-    F.PaintBox1.Top = pb.top();
-    F.PaintBox1.Width = pb.width();
-    F.PaintBox1.Height = pb.height();
-    if (!clientNeu && !bildNeu) return;
-    const int alteSeite = BildSeite;
-    if (clientNeu) F.BildSeiteBerechnen();
-    F.PanelsAnordnen();
-    Zeichenbitmap().GroesseSetzen(F.PaintBox1.Width, F.PaintBox1.Height);
-    SchriftGroessenSetzen();
-    // Nothing is drawn before the first activation; it draws the first picture.
-    if (!ErsteAktivierung) {
-        if (BildSeite != alteSeite) MassstabSetzen();
-        SzeneZeichnen();
-    }
-    AnsichtenAuffrischen();
+    // The places Qt gave to the core, which decides what follows.
+    const auto ort = [](const QRect& g) { return Rechteck{g.left(), g.top(), g.width(), g.height()}; };
+    TForm_Edits_01::TLayout L;
+    L.ClientWidth = client_->width();
+    L.ClientHeight = client_->height();
+    Rechteck* const ziele[] = {&L.Panel_oben, &L.Panel_oben_a, &L.Panel_links, &L.Panel_rechts};
+    for (std::size_t i = 0; i < std::size(ziele) && i < panels_.size(); ++i) *ziele[i] = ort(panels_[i].widget->geometry());
+    L.PaintBox1 = ort(paintBox1_->geometry());
+    if (Form_Edits_01.LayoutGeaendert(L)) AnsichtenAuffrischen();
 }
 
 void Hauptfensteransicht::BildZeigen() {
@@ -439,19 +435,29 @@ void Hauptfensteransicht::Aktivieren() {
 void Hauptfensteransicht::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     Form_Edits_01.Visible = true;
-    if (gezeigt_) return;
-    gezeigt_ = true;
-    // The first activation needs the real client size: the client area's
-    // resize event, which Qt sends before the window shows, has laid it out
-    // already. Then the start scene is built and drawn. It stands for the
-    // activation that follows the first show.
-    Aktivieren();
-    aktiv_ = true;
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        // The first activation needs the real client size: the client area's
+        // resize event, which Qt sends before the window shows, has laid it out
+        // already. Then the start scene is built and drawn. It stands for the
+        // activation that follows the first show.
+        Aktivieren();
+        aktiv_ = true;
+    }
+    // A frame known by now is what fits the screen.
+    RahmenPruefen();
+}
+
+void Hauptfensteransicht::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    RahmenPruefen();
 }
 
 void Hauptfensteransicht::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !gezeigt_) return;
+    // The window manager has framed the window by its first activation.
+    RahmenPruefen();
     if (isActiveWindow() && !aktiv_) Aktivieren();
     aktiv_ = isActiveWindow();
 }

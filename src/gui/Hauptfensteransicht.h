@@ -70,6 +70,10 @@ public:
     void AnBildschirmAnpassen(QRect frei = {});
 
     Bildflaeche* PaintBox1() const { return paintBox1_; }
+    // The part of the picture the scene's frame takes, in screen pixels.
+    QRect GezeichneterBildbereich() const;
+    // The menu bar and the top panels with their title bar, in screen pixels.
+    QRect Bedienleisten() const;
     QWidget* Client() const;
     // The label that shows a result label of the core (nullptr: none).
     QLabel* Ergebnisfeld(const TLabel& l) const;
@@ -90,6 +94,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -104,6 +109,8 @@ private:
     void Platzieren();
     void LayoutAnlegen();
     void KleinsteGroesseAuffrischen();
+    // Fits the window again when its frame has changed since the last fit.
+    void RahmenPruefen();
     void Aktivieren();
     void BildZeigen();
     void MenueAnlegen();
@@ -119,6 +126,11 @@ private:
     };
     std::vector<PanelWidget> panels_;
     bool gezeigt_ = false;
+    // The frame the window was last fitted with; the window manager adds
+    // its frame only after the first show. Fitting again when it changes
+    // is for a window that has been fitted to its screen once.
+    QMargins rahmen_;
+    bool eingepasst_ = false;
     // The activation has run since the window last became active.
     bool aktiv_ = false;
     DateiMenue* dateiMenue_ = nullptr;

@@ -356,6 +356,8 @@ QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const QString& objekt, c
                          const std::function<void(int)>& verlassen) {
     auto* box = new QGroupBox(QStringLiteral("Schrittweite von ") + objekt, eltern);
     auto* g = new QGridLayout(box);
+    // Tight: the window lies over the picture it animates.
+    g->setContentsMargins(4, 2, 4, 2);
     g->setHorizontalSpacing(4);
     g->setVerticalSpacing(2);
     g->addWidget(new QLabel(QStringLiteral("Stütz-V."), box), 0, 1);
@@ -367,7 +369,8 @@ QGroupBox* Schrittfelder(Bindungen& b, QWidget* eltern, const QString& objekt, c
         e.Taste = [taste, k](char t) { return taste(k, t); };
         e.Verlassen = [verlassen, k] { verlassen(k); };
         QLineEdit* w = b.Feld(feld(k), std::move(e), box);
-        Zahlbreite(w);
+        // A step is a small number; a longer one scrolls in its field.
+        w->setFixedWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-100,000")) + 12);
         g->addWidget(w, (k - 1) % 3 + 1, (k - 1) / 3 + 1);
     }
     return box;
@@ -385,6 +388,8 @@ protected:
         this->form_.FormClose();
         return true;
     }
+    // What the window animates must stay in sight.
+    std::vector<QRect> Schonen() const override { return this->BildSchonen(); }
     // The last row, after the controls in vorne.
     void Fusszeile(std::initializer_list<QWidget*> vorne) {
         auto* unten = new QHBoxLayout;

@@ -20,6 +20,7 @@
 
 #include "control/Dateien.h"
 #include "forms/Schalter.h"
+#include "gui/Fensterordnung.h"
 #include "gui/Hilfefenster.h"
 #include "gui/QtZeichenflaeche.h"
 #include "gui/Texte.h"
@@ -206,6 +207,10 @@ Antwort QtOberflaeche::Meldung(const std::string& text, MeldungsArt art, Knoepfe
 
 void QtOberflaeche::FensterRegistrieren(const std::string& name, QWidget* fenster) {
     fenster_[name] = fenster;
+    // Above the main window and the object dialogs, like the result window;
+    // the one opened or activated last comes to the front among them.
+    if (fenster && ImVordergrund(name) && !(fenster->windowFlags() & Qt::WindowStaysOnTopHint))
+        fenster->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 QWidget* QtOberflaeche::Fenster(const std::string& name) const {

@@ -709,6 +709,8 @@ protected:
         Form_VektSumme.FormClose();
         return true;
     }
+    // The chain of arrows it builds must stay in sight.
+    std::vector<QRect> Schonen() const override { return BildSchonen(); }
     // Below the vectors dialog, at the bottom of the screen.
     void Ablegen() override {
         const QScreen* s = screen();
