@@ -53,24 +53,17 @@ void NachAttributNeuZeichnen() {
 
 namespace {
 
-struct GemerkterWert {
-    std::string text;
-    Extended wert;
-};
 using Zellort = std::tuple<const TStringGrid*, int, int>;
 int gespeicherteTiefe = 0;
-std::map<Zellort, GemerkterWert> gemerkteWerte;
+std::map<Zellort, TZellwert> gemerkteWerte;
 
 bool ZellwertLesen(const TStringGrid& G, int Spalte, int Zeile, Extended& v) {
-    const std::string& text = G.Cells(Spalte, Zeile);
+    const TZellwert* Notiz = nullptr;
     if (!gemerkteWerte.empty()) {
         const auto it = gemerkteWerte.find({&G, Spalte, Zeile});
-        if (it != gemerkteWerte.end() && it->second.text == text) {
-            v = it->second.wert;
-            return true;
-        }
+        if (it != gemerkteWerte.end()) Notiz = &it->second;
     }
-    return ZelleLesen(text, v);
+    return ZelleLesen(G.Cells(Spalte, Zeile), Notiz, v);
 }
 
 // Significant digits of the shortest text that reads back as v (finite).

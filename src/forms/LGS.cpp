@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-TForm_LGS::TForm_LGS() {
+TForm_LGS::TForm_LGS() : PopupMenu_InSpeicher(LGSMenueTexte) {
     Caption = "   Lineare Gleichungssysteme";
     const char* const Starttexte[12] = {"4", "0", "-1", "0", "0", "0", "4", "0", "0", "3", "3", "-1,08"};
     for (int i = 1; i <= 12; ++i) Feld(i).SetTextStill(Starttexte[i - 1]);

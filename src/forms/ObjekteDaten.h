@@ -99,9 +99,10 @@ struct TForm_ObjekteDaten : TFormZustand {
     void BitBtn2Click();
     void RadioGroup1Click();
     void RadioGroup2Click();
-    // Register edits: the key filter of every number field; the edit's text
-    // into its register when it converts; the check when the edit is left.
-    std::optional<char> RegisterTaste(char Taste);
+    // Register edits: a key typed into edit i (the number fields' filter
+    // on V1x only, every other edit takes any key); the edit's text into
+    // its register when it converts; the check when the edit is left.
+    std::optional<char> RegisterTaste(int i, char Taste);
     void RegisterChange(int i);
     void RegisterExit(int i);
     void Button1Click();

@@ -22,14 +22,11 @@ TMenuItem Trennlinie() {
 }  // namespace
 
 TSpeicherMenue::TSpeicherMenue(const TSpeicherMenueTexte& T) {
-    std::string InMatrix = T.In, AusMatrix = T.Aus;
-    InMatrix.insert(InMatrix.find("Speicher"), "Matrix-");
-    AusMatrix.insert(AusMatrix.find("Speicher"), "Matrix-");
     Menue.Items = {Gruppenmenue(T.SpalteKopieren, T.In, 4),
                    Gruppenmenue(T.SpalteEinfuegen, T.Aus, 4),
                    Trennlinie(),
-                   Gruppenmenue(T.MatrixKopieren, InMatrix.c_str(), 3),
-                   Gruppenmenue(T.MatrixEinfuegen, AusMatrix.c_str(), 3),
+                   Gruppenmenue(T.MatrixKopieren, "in Matrix-Speicher ", 3),
+                   Gruppenmenue(T.MatrixEinfuegen, "aus Matrix-Speicher ", 3),
                    Trennlinie(),
                    {}};
     Punkt(BerechnEinfuegen).Caption = BerechnEinfuegenText;

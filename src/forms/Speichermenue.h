@@ -25,9 +25,13 @@ struct TSpaltenZiel {
     std::function<void(int k)> MatrixEinfuegen;
     // The window's matrix may be copied although none is pasted here.
     bool MatrixKopieren = false;
+    // The calculator is offered although nothing is pasted here: it then
+    // only fills the transfer slot.
+    bool Rechner = false;
 };
 
-// The captions that differ by window.
+// The captions that differ by window (the blanks inside them belong to
+// the captions).
 struct TSpeicherMenueTexte {
     const char* SpalteKopieren = "Den Inhalt dieser Spalte in einen Speicher   kopieren";
     const char* SpalteEinfuegen = "In diese Spalte den Inhalt eines Speichers   einfügen";
@@ -36,6 +40,19 @@ struct TSpeicherMenueTexte {
     const char* In = "in Speicher ";    // followed by 1..4
     const char* Aus = "aus Speicher ";  // followed by 1..4
 };
+
+inline constexpr TSpeicherMenueTexte LGSMenueTexte{
+    .SpalteEinfuegen = "In diese Spalte den Inhalt eines Speichers       einfügen"};
+inline constexpr TSpeicherMenueTexte VektSummeMenueTexte{
+    .SpalteKopieren = "Die Koordinaten dieses Vektors  in einen Speicher   kopieren",
+    .SpalteEinfuegen = "Diese Vektor- (Punkt-) Koordinaten durch die eines Speichers ersetzen",
+    .MatrixKopieren = "Die Koordinaten zu v1, v2, v3 insgesamt als Matrix in einen Speicher   kopieren",
+    .MatrixEinfuegen = "In die Zellen zu v1, v2, v3 den Inhalt eines Matrix-Speichers   einfügen"};
+inline constexpr TSpeicherMenueTexte VektProdMenueTexte{
+    .MatrixKopieren = "Die 3 Vektoren als 3x3-Matrix in einen Speicher   kopieren",
+    .MatrixEinfuegen = "Die 3 Vektoren durch Spalten einer Matrix ersetzen",
+    .In = " in Speicher ",
+    .Aus = " aus Speicher "};
 
 inline constexpr const char* BerechnEinfuegenText = "Vektor (Punkt) berechnen und einfügen";
 

@@ -3,7 +3,7 @@
 #include <cassert>
 #include <utility>
 
-TForm_VektProd::TForm_VektProd() {
+TForm_VektProd::TForm_VektProd() : PopupMenu_InSpeicher(VektProdMenueTexte) {
     Caption = "   Vektorprodukt";
     const char* const Starttexte[9] = {"2", "-3", "0", "-1,5", "3", "0,468", "0", "-1", "2"};
     for (int i = 1; i <= 9; ++i) Feld(i).SetTextStill(Starttexte[i - 1]);

@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-TForm_VektSumme::TForm_VektSumme() {
+TForm_VektSumme::TForm_VektSumme() : PopupMenu_InSpeicher(VektSummeMenueTexte) {
     Caption = "   Vektorsummen";
     for (int i = 16; i <= 18; ++i) {
         Feld(i).ReadOnly = true;

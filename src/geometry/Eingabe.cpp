@@ -20,6 +20,14 @@ bool ZelleLesen(const std::string& text, Extended& v) {
     return ZahlLesen(PruefText(text), v);
 }
 
+bool ZelleLesen(const std::string& text, const TZellwert* Notiz, Extended& v) {
+    if (Notiz && Notiz->Text == text) {
+        v = Notiz->Wert;
+        return true;
+    }
+    return ZelleLesen(text, v);
+}
+
 bool IstUnfertig(const std::string& s) {
     return s.empty() || s == "-";
 }

@@ -15,6 +15,12 @@ std::string PruefText(const std::string& s);
 // v := the number of the first 20 characters of text; false (v untouched)
 // when they are no number.
 bool ZelleLesen(const std::string& text, Extended& v);
+// The same for a cell with a value noted behind its text: v := the noted
+// value while the cell still holds the text it was noted with (Notiz may be
+// nullptr).
+bool ZelleLesen(const std::string& text, const TZellwert* Notiz, Extended& v);
+// An edit's number: its noted value (TEdit::Wert), else its text.
+inline bool ZelleLesen(const TEdit& E, Extended& v) { return ZelleLesen(E.Text(), E.Wert(), v); }
 
 // True when s is empty or a lone "-": the user has not finished typing, and
 // nothing must be applied.

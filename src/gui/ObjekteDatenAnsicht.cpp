@@ -163,7 +163,7 @@ private:
 
     QLineEdit* Registerfeld(int i) {
         FeldEreignisse e;
-        e.Taste = [](char t) { return Form_ObjekteDaten.RegisterTaste(t); };
+        e.Taste = [i](char t) { return Form_ObjekteDaten.RegisterTaste(i, t); };
         e.Verlassen = [i] { Form_ObjekteDaten.RegisterExit(i); };
         QLineEdit* w = b_.Feld(Form_ObjekteDaten.RegisterFeld(i), std::move(e), this);
         zahlen_.push_back(w);

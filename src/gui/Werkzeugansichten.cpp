@@ -1,13 +1,18 @@
 // The windows of the linear-algebra tools. Each shows only what its core
-// window holds; their number edits type through the dialogs' key filter, and
-// a right click on a column opens the window's memory popup at the window's
-// top-left corner. What a window draws itself (brackets, arrows, verdict
+// window holds; their number edits stand in blocks built by one builder and
+// type through the dialogs' key filter (the vector product's take any key),
+// and a right click on a column opens the window's memory popup at the
+// window's top-left corner. Nothing a window shows changes its size. What a window draws itself (brackets, arrows, verdict
 // pictures) the core draws on the window's own painter, at the places the
 // layout gave the controls.
 
 #include "gui/Werkzeugansichten.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,11 +45,34 @@ QGridLayout* Gitter(QWidget* w = nullptr, int abstand = 2) {
     return g;
 }
 
+// One column of a block of number fields: three fields one under another
+// (a vector, or a column of a matrix; a single field stands in the middle
+// row), or one widget level with their middle row (an operator, a colour),
+// with what stands above and below it.
+struct Blockspalte {
+    std::array<TEdit*, 3> Felder{};
+    QWidget* Mitte = nullptr;
+    QWidget* Oben = nullptr;
+    QWidget* Unten = nullptr;
+    Qt::Alignment Ausrichtung = {};  // of Oben, Mitte and Unten
+    const char* Jede = nullptr;      // a text in each of the three rows
+};
+
+// What the number fields of a block answer, and the widest text a field
+// holds.
+struct Feldart {
+    TSpeicherMenue* Menue = nullptr;
+    std::function<bool(TEdit&)> Rechtsklick;  // empty: no popup
+    std::function<FeldEreignisse(TEdit&)> Ereignisse;
+    bool Filter = true;  // the number fields' key filter (none on result fields)
+    QString Muster;
+};
+
 // The frame every tool window shares.
 class WerkzeugAnsicht : public DialogAnsicht {
 public:
-    WerkzeugAnsicht(TFormZustand& F, const char* name, QWidget* eltern, QColor grund, const char* muster)
-        : DialogAnsicht(F, name, eltern), muster_(QString::fromUtf8(muster)) {
+    WerkzeugAnsicht(TFormZustand& F, const char* name, QWidget* eltern, QColor grund)
+        : DialogAnsicht(F, name, eltern) {
         setAutoFillBackground(true);
         QPalette p = palette();
         p.setColor(QPalette::Window, grund);
@@ -58,14 +86,63 @@ public:
     }
 
 protected:
+    // The one builder of the number blocks: the columns side by side, the
+    // title above them all (row 0), the fields in rows 1 to 3, the footer
+    // below them all (row 4). Every field of the block is as wide as the
+    // widest text it holds, and at least so wide that the title and the
+    // footer fit over and under the columns: no text a field, title or
+    // footer shows can widen the block or make its columns uneven.
+    QGridLayout* Block(const std::vector<Blockspalte>& spalten, const Feldart& art, QLabel* titel = nullptr,
+                       QLabel* fuss = nullptr, int abstand = 2, int spaltenabstand = 2) {
+        auto* g = Gitter(nullptr, abstand);
+        g->setHorizontalSpacing(spaltenabstand);
+        const int n = static_cast<int>(spalten.size());
+        const int erste = titel ? 1 : 0;
+        if (titel) g->addWidget(titel, 0, 0, 1, n, Qt::AlignLeft);
+        Blockmass m{{}, art.Muster, titel, fuss, spaltenabstand, 0};
+        for (int c = 0; c < n; ++c) {
+            const Blockspalte& s = spalten[static_cast<std::size_t>(c)];
+            if (s.Oben) g->addWidget(s.Oben, erste, c, s.Ausrichtung);
+            if (s.Mitte) g->addWidget(s.Mitte, erste + 2, c, s.Ausrichtung);
+            for (int r = 0; s.Jede && r < 3; ++r) g->addWidget(Text(s.Jede, this), erste + 1 + r, c, s.Ausrichtung);
+            for (int r = 0; r < 3; ++r) {
+                TEdit* E = s.Felder[static_cast<std::size_t>(r)];
+                if (!E) continue;
+                QLineEdit* w = Zahlfeld(*E, art);
+                m.Felder.push_back(w);
+                g->addWidget(w, erste + 1 + r, c);
+            }
+            if (s.Felder[0] || s.Felder[1] || s.Felder[2]) ++m.Spalten;
+            if (s.Unten) g->addWidget(s.Unten, erste + 4, c, s.Ausrichtung);
+        }
+        if (fuss) g->addWidget(fuss, erste + 5, 0, 1, n, Qt::AlignLeft | Qt::AlignTop);
+        bloecke_.push_back(std::move(m));
+        return g;
+    }
+
+    // A label whose text changes keeps the room of the widest text it can
+    // show (its lines one under another), so the window keeps its size; a
+    // longer text wraps within that room when Umbruch is set.
+    QLabel* Reserviert(QLabel* w, const QString& breitester, bool Umbruch = false) {
+        w->setSizePolicy(Umbruch ? QSizePolicy::Ignored : QSizePolicy::Fixed, QSizePolicy::Fixed);
+        if (Umbruch || breitester.contains(QLatin1Char('\n')))
+            w->setAlignment((w->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+        w->setWordWrap(Umbruch);
+        reserviert_.push_back({w, breitester, Umbruch});
+        return w;
+    }
+    QLabel* Reserviert(QLabel* w, const char* breitester, bool Umbruch = false) {
+        return Reserviert(w, QString::fromUtf8(breitester), Umbruch);
+    }
+
     // A number edit: typed keys through the dialogs' filter unless it shows
-    // a result, a right click on it as Rechtsklick says.
-    QLineEdit* Zahlfeld(TEdit& E, FeldEreignisse ev, TSpeicherMenue& M, std::function<bool()> Rechtsklick,
-                        QWidget* eltern = nullptr) {
-        if (!E.ReadOnly && !ev.Taste) ev.Taste = TasteFiltern;
-        QLineEdit* w = b_.Feld(E, std::move(ev), eltern ? eltern : this);
-        felder_.push_back(w);
-        if (Rechtsklick) Popup(w, M, std::move(Rechtsklick));
+    // a result or its window takes any key, a right click on it as the block
+    // says.
+    QLineEdit* Zahlfeld(TEdit& E, const Feldart& art) {
+        FeldEreignisse ev = art.Ereignisse ? art.Ereignisse(E) : FeldEreignisse{};
+        if (art.Filter && !E.ReadOnly && !ev.Taste) ev.Taste = TasteFiltern;
+        QLineEdit* w = b_.Feld(E, std::move(ev), this);
+        if (art.Rechtsklick && art.Menue) Popup(w, *art.Menue, [r = art.Rechtsklick, &E] { return r(E); });
         return w;
     }
     // The memory popup opens 20 pixels above the window's top-left corner.
@@ -80,10 +157,32 @@ protected:
         return l;
     }
 
-    // Every edit wide enough for the longest number it shows.
+    // The reserved room of the labels, then the fields of each block, in
+    // the window's present font.
     void Breiten() {
-        const int b = QFontMetrics(font()).horizontalAdvance(muster_) + 12;
-        for (QLineEdit* w : felder_) w->setFixedWidth(b);
+        for (const auto& r : reserviert_) {
+            const QFontMetrics fm = r.w->fontMetrics();
+            const QStringList zeilen = r.breitester.split(QLatin1Char('\n'));
+            int b = 0;
+            for (const QString& z : zeilen) b = std::max(b, fm.horizontalAdvance(z));
+            // A wrapping label takes the width the window gives it and
+            // room for each of its lines twice.
+            const int m = r.w->margin() * 2 + 2;
+            if (!r.umbruch) r.w->setFixedWidth(b + m);
+            r.w->setFixedHeight(fm.lineSpacing() * static_cast<int>(zeilen.size()) * (r.umbruch ? 2 : 1) + m);
+        }
+        for (const Blockmass& k : bloecke_) {
+            if (k.Felder.empty()) continue;
+            int b = QFontMetrics(font()).horizontalAdvance(k.Muster) + 12;
+            const int n = std::max(1, k.Spalten);
+            for (const QLabel* t : {k.Titel, k.Fuss})
+                if (t) {
+                    // A reserved label's room, else the width of its fixed text.
+                    const int tb = t->maximumWidth() < QWIDGETSIZE_MAX ? t->maximumWidth() : t->sizeHint().width();
+                    b = std::max(b, (tb - (n - 1) * k.Spaltenabstand + n - 1) / n);
+                }
+            for (QLineEdit* w : k.Felder) w->setFixedWidth(b);
+        }
     }
     void Platzieren() override {
         SchriftEinpassen([this] { Breiten(); });
@@ -117,10 +216,22 @@ protected:
     }
     void Ort(TControl& c) { Ort(c, c); }
 
-    std::vector<QLineEdit*> felder_;
-
 private:
-    QString muster_;
+    struct Blockmass {
+        std::vector<QLineEdit*> Felder;
+        QString Muster;
+        const QLabel* Titel;
+        const QLabel* Fuss;
+        int Spaltenabstand;
+        int Spalten;  // the columns that hold fields
+    };
+    struct Reservierung {
+        QLabel* w;
+        QString breitester;
+        bool umbruch;
+    };
+    std::vector<Blockmass> bloecke_;
+    std::vector<Reservierung> reserviert_;
 };
 
 // ---- Matrices -----------------------------------------------------------------------
@@ -128,27 +239,40 @@ private:
 class MatrizenAnsicht : public WerkzeugAnsicht {
 public:
     explicit MatrizenAnsicht(QWidget* eltern)
-        : WerkzeugAnsicht(Form_Matrizen, "Form_Matrizen", eltern, QColor(150, 150, 130), "-10000,000000") {
+        : WerkzeugAnsicht(Form_Matrizen, "Form_Matrizen", eltern, QColor(150, 150, 130)) {
         TForm_Matrizen& M = Form_Matrizen;
         constexpr int E = TForm_Matrizen::Erg;
+        art_.Menue = &M.PopupMenu_InSpeicher;
+        art_.Rechtsklick = [](TEdit& Z) { return Form_Matrizen.ZelleRechtsklick(Z); };
+        art_.Ereignisse = [](TEdit& Z) {
+            FeldEreignisse ev;
+            if (Form_Matrizen.IstErgebnisZelle(Z))
+                ev.Klick = [] { Form_Matrizen.ErgebnisZelleClick(); };
+            else
+                ev.Verlassen = [&Z] { Form_Matrizen.ZelleExit(Z); };
+            return ev;
+        };
+        art_.Muster = QStringLiteral("-10000,000000");
         auto* l = Gitter(this, 12);
         l->setSizeConstraint(QLayout::SetFixedSize);
         l->setContentsMargins(12, 12, 12, 12);
-        for (int m = 1; m <= 3; ++m) l->addWidget(Matrix(m, nullptr), 0, m - 1);
+        for (int m = 1; m <= 3; ++m)
+            l->addLayout(Matrix(m, Text(("M" + std::to_string(m) + ":").c_str(), this)), 0, m - 1, Qt::AlignTop);
 
         // The results below: MErg, the vectors, the determinant.
-        l->addWidget(Matrix(E, b_.Beschriftung(M.Label_Ergebnismatrix, this)), 1, 0);
-        auto* vektoren = new QWidget(this);
-        auto* v = Gitter(vektoren, 2);
-        v->setHorizontalSpacing(8);
+        l->addLayout(Matrix(E, Reserviert(b_.Beschriftung(M.Label_Ergebnismatrix, this), "MErg = Transponierte(MErg):")),
+                     1, 0, Qt::AlignTop);
+        std::vector<Blockspalte> v;
         for (int k = 1; k <= TForm_Matrizen::VErgNr; ++k) {
-            QLabel* titel = k == TForm_Matrizen::VErgNr ? b_.Beschriftung(M.Label_Ergebnisvektor, vektoren)
-                                                        : Text(k == 1 ? "V1:" : "V2:", vektoren);
-            v->addWidget(titel, 0, k - 1);
-            for (int i = 1; i <= 3; ++i) v->addWidget(Zelle(M.VZelle(k, i), vektoren), i, k - 1);
+            Blockspalte s{{&M.VZelle(k, 1), &M.VZelle(k, 2), &M.VZelle(k, 3)}};
+            s.Oben = k == TForm_Matrizen::VErgNr
+                         ? Reserviert(b_.Beschriftung(M.Label_Ergebnisvektor, this), "Ergebnisvektor VErg:")
+                         : Text(k == 1 ? "V1:" : "V2:", this);
+            v.push_back(s);
         }
-        l->addWidget(vektoren, 1, 1);
-        l->addWidget(b_.Anzeige(M.Panel1, this), 1, 2, Qt::AlignBottom);
+        l->addLayout(Block(v, art_, nullptr, nullptr, 2, 8), 1, 1, Qt::AlignTop);
+        l->addWidget(Reserviert(b_.Anzeige(M.Panel1, this), "Det(MErg) = -999999999999,999999"), 1, 2,
+                     Qt::AlignBottom);
 
         // The buttons by kind.
         auto* produkte = Gitter();
@@ -184,58 +308,53 @@ protected:
     }
 
 private:
+    Feldart art_;
+
     QPushButton* Knopf(TButton& B) { return b_.Knopf(B, {}, this); }
 
-    QLineEdit* Zelle(TEdit& E, QWidget* eltern) {
-        TForm_Matrizen& M = Form_Matrizen;
-        FeldEreignisse ev;
-        if (M.IstErgebnisZelle(E))
-            ev.Klick = [] { Form_Matrizen.ErgebnisZelleClick(); };
-        else
-            ev.Verlassen = [&E] { Form_Matrizen.ZelleExit(E); };
-        return Zahlfeld(E, std::move(ev), M.PopupMenu_InSpeicher, [&E] { return Form_Matrizen.ZelleRechtsklick(E); },
-                        eltern);
-    }
-
-    // Matrix m's nine cells under its title (the given label, or "M1:" ..).
-    QWidget* Matrix(int m, QLabel* titel) {
-        auto* w = new QWidget(this);
-        auto* g = Gitter(w);
-        if (titel)
-            titel->setParent(w);
-        else
-            titel = Text(("M" + std::to_string(m) + ":").c_str(), w);
-        g->addWidget(titel, 0, 0, 1, 3);
-        for (int i = 1; i <= 3; ++i)
-            for (int j = 1; j <= 3; ++j) g->addWidget(Zelle(Form_Matrizen.Zelle(m, i, j), w), i, j - 1);
-        return w;
+    // Matrix m's nine cells under its title.
+    QGridLayout* Matrix(int m, QLabel* titel) {
+        std::vector<Blockspalte> s;
+        for (int j = 1; j <= 3; ++j)
+            s.push_back({{&Form_Matrizen.Zelle(m, 1, j), &Form_Matrizen.Zelle(m, 2, j), &Form_Matrizen.Zelle(m, 3, j)}});
+        return Block(s, art_, titel);
     }
 };
 
 // ---- Rotation matrices ----------------------------------------------------------------
 
+// The widest list of rotations: twenty lines, each after a line break.
+QString BreitesteDrehliste() {
+    QString s;
+    for (int i = 0; i < 20; ++i) s += QStringLiteral("\n20. Drehung: um die x-Achse mit -99999,999 Grad");
+    return s;
+}
+
 class DrehMatrizenAnsicht : public WerkzeugAnsicht {
 public:
     explicit DrehMatrizenAnsicht(QWidget* eltern)
-        : WerkzeugAnsicht(Form_Dreh_Matrizen, "Form_Dreh_Matrizen", eltern, QColor(120, 170, 170), "-0,000000") {
+        : WerkzeugAnsicht(Form_Dreh_Matrizen, "Form_Dreh_Matrizen", eltern, QColor(120, 170, 170)) {
         TForm_Dreh_Matrizen& D = Form_Dreh_Matrizen;
+        Feldart art;
+        art.Menue = &D.PopupMenu_InSpeicher;
+        art.Rechtsklick = [](TEdit& E) { return Form_Dreh_Matrizen.ZelleRechtsklick(E); };
+        art.Muster = QStringLiteral("-0,000000");
         QVBoxLayout* l = Spalte();
         auto* oben = Gitter(nullptr, 16);
         for (const bool aktuell : {true, false}) {
-            auto* g = Gitter();
-            g->addWidget(b_.Beschriftung(aktuell ? D.Label1 : D.Label2, this), 0, 0, 1, 3);
-            for (int i = 1; i <= 3; ++i)
-                for (int j = 1; j <= 3; ++j) {
-                    TEdit& E = aktuell ? D.Makt(i, j) : D.Mges(i, j);
-                    g->addWidget(Zahlfeld(E, {}, D.PopupMenu_InSpeicher,
-                                          [&E] { return Form_Dreh_Matrizen.ZelleRechtsklick(E); }),
-                                 i, j - 1);
-                }
+            std::vector<Blockspalte> s;
+            for (int j = 1; j <= 3; ++j)
+                s.push_back(aktuell ? Blockspalte{{&D.Makt(1, j), &D.Makt(2, j), &D.Makt(3, j)}}
+                                    : Blockspalte{{&D.Mges(1, j), &D.Mges(2, j), &D.Mges(3, j)}});
+            QLabel* titel = b_.Beschriftung(aktuell ? D.Label1 : D.Label2, this);
+            // Under the current matrix its rotation, under the total one the
+            // list of all of them.
             QLabel* unten = b_.Beschriftung(aktuell ? D.Label3 : D.Label4, this);
-            unten->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            g->addWidget(unten, 4, 0, 1, 3);
-            g->setRowStretch(4, 1);
-            oben->addLayout(g, 0, aktuell ? 0 : 1, Qt::AlignTop);
+            if (aktuell)
+                Reserviert(unten, "\num die x-Achse mit -99999,9999 Grad");
+            else
+                Reserviert(unten, BreitesteDrehliste());
+            oben->addLayout(Block(s, art, titel, unten), 0, aktuell ? 0 : 1, Qt::AlignTop);
         }
         l->addLayout(oben);
         for (TLabel* t : {&D.Label5, &D.Label6, &D.Label7, &D.Label8, &D.Label9}) {
@@ -245,6 +364,7 @@ public:
                 QFont f = w->font();
                 f.setBold(true);
                 w->setFont(f);
+                Reserviert(w, "Drehungen ohne Koordinatenachsen");
             }
             l->addWidget(w);
         }
@@ -267,33 +387,43 @@ protected:
 
 // ---- Linear dependence ----------------------------------------------------------------
 
+int LaLuaNummer(const TEdit& E) {
+    for (int i = 1; i <= 9; ++i)
+        if (&Form_LaLua.Feld(i) == &E) return i;
+    return 0;
+}
+
 class LaLuaAnsicht : public WerkzeugAnsicht {
 public:
     explicit LaLuaAnsicht(QWidget* eltern)
-        : WerkzeugAnsicht(Form_LaLua, "Form_LaLua", eltern, QColor(150, 100, 100), "-10000,000000") {
+        : WerkzeugAnsicht(Form_LaLua, "Form_LaLua", eltern, QColor(150, 100, 100)) {
         TForm_LaLua& W = Form_LaLua;
+        Feldart art;
+        art.Menue = &W.PopupMenu_InSpeicher;
+        art.Rechtsklick = [](TEdit& E) { return Form_LaLua.EditRechtsklick(LaLuaNummer(E)); };
+        art.Ereignisse = [](TEdit& E) {
+            const int i = LaLuaNummer(E);
+            FeldEreignisse ev;
+            ev.Verlassen = [i] { Form_LaLua.EditExit(i); };
+            ev.Betreten = [i] { Form_LaLua.EditEnter(i); };
+            return ev;
+        };
+        art.Muster = QStringLiteral("-10000,000000");
         QVBoxLayout* l = Spalte();
-        auto* g = Gitter(nullptr, 4);
-        g->setHorizontalSpacing(16);
         TLabel* const titel[3] = {&W.Label1, &W.Label2, &W.Label3};
+        std::vector<Blockspalte> s;
         for (int k = 1; k <= 3; ++k) {
-            g->addWidget(b_.Beschriftung(*titel[k - 1], this), 0, k - 1);
-            for (int r = 1; r <= 3; ++r) {
-                const int i = 3 * (k - 1) + r;
-                FeldEreignisse ev;
-                ev.Verlassen = [i] { Form_LaLua.EditExit(i); };
-                ev.Betreten = [i] { Form_LaLua.EditEnter(i); };
-                g->addWidget(Zahlfeld(W.Feld(i), std::move(ev), W.PopupMenu_InSpeicher,
-                                      [i] { return Form_LaLua.EditRechtsklick(i); }),
-                             r, k - 1);
-            }
+            Blockspalte c{{&W.Feld(3 * k - 2), &W.Feld(3 * k - 1), &W.Feld(3 * k)}};
+            c.Oben = b_.Beschriftung(*titel[k - 1], this);
+            s.push_back(c);
         }
-        l->addLayout(g);
+        l->addLayout(Block(s, art, nullptr, nullptr, 4, 16));
         l->addSpacing(6);
         // Each verdict with room for its picture 20 pixels to its right.
         for (TLabel* u : {&W.Label4, &W.Label5, &W.Label6, &W.Label7}) {
             auto* zeile = new QHBoxLayout;
-            zeile->addWidget(b_.Beschriftung(*u, this));
+            zeile->addWidget(Reserviert(b_.Beschriftung(*u, this), u == &W.Label7 ? "v1, v2, v3 sind linear unabhängig"
+                                                                                 : "v1 und v2 sind linear unabhängig"));
             zeile->addSpacing(20 + BildGroesse);
             zeile->addStretch(1);
             l->addLayout(zeile);
@@ -319,30 +449,53 @@ protected:
 
 // ---- Linear systems ---------------------------------------------------------------------
 
+int LGSNummer(const TEdit& E) {
+    for (int i = 1; i <= 12; ++i)
+        if (&Form_LGS.Feld(i) == &E) return i;
+    return 0;
+}
+
 class LGSAnsicht : public WerkzeugAnsicht {
 public:
     explicit LGSAnsicht(QWidget* eltern)
-        : WerkzeugAnsicht(Form_LGS, "Form_LGS", eltern, QColor(230, 230, 150), "-10000,000000") {
+        : WerkzeugAnsicht(Form_LGS, "Form_LGS", eltern, QColor(230, 230, 150)) {
         TForm_LGS& L = Form_LGS;
+        Feldart art;
+        art.Menue = &L.PopupMenu_InSpeicher;
+        art.Rechtsklick = [](TEdit& E) { return Form_LGS.EditRechtsklick(LGSNummer(E)); };
+        art.Ereignisse = [](TEdit& E) {
+            FeldEreignisse ev;
+            ev.Verlassen = [i = LGSNummer(E)] { Form_LGS.EditExit(i); };
+            return ev;
+        };
+        art.Muster = QStringLiteral("-10000,000000");
         QVBoxLayout* l = Spalte();
-        auto* g = Gitter(nullptr, 4);
+        // The equations as they are written: the columns of A with "* x1 +"
+        // and so on between them, "=" and the right-hand side.
         const char* const zwischen[4] = {"* x1   +", "* x2   +", "* x3", "="};
-        for (int r = 1; r <= 3; ++r)
-            for (int s = 0; s < 4; ++s) {
-                const int i = 3 * s + r;
-                FeldEreignisse ev;
-                ev.Verlassen = [i] { Form_LGS.EditExit(i); };
-                const int spalte = s < 3 ? 2 * s : 7;
-                g->addWidget(Zahlfeld(L.Feld(i), std::move(ev), L.PopupMenu_InSpeicher,
-                                      [i] { return Form_LGS.EditRechtsklick(i); }),
-                             r - 1, spalte);
-                g->addWidget(Text(zwischen[s], this), r - 1, s < 3 ? 2 * s + 1 : 6);
+        std::vector<Blockspalte> s;
+        for (int k = 0; k < 4; ++k) {
+            const Blockspalte spalte{{&L.Feld(3 * k + 1), &L.Feld(3 * k + 2), &L.Feld(3 * k + 3)}};
+            Blockspalte text;
+            text.Jede = zwischen[k];
+            if (k == 3) {
+                s.push_back(text);
+                s.push_back(spalte);
+            } else {
+                s.push_back(spalte);
+                s.push_back(text);
             }
-        l->addLayout(g);
-        auto* dets = new QHBoxLayout;
-        dets->setSpacing(24);
-        for (TLabel* d : {&L.Label13, &L.Label14, &L.Label15, &L.Label16}) dets->addWidget(b_.Beschriftung(*d, this));
-        dets->addStretch(1);
+        }
+        l->addLayout(Block(s, art, nullptr, nullptr, 4, 4));
+        // The determinants two by two, each with room for the widest.
+        auto* dets = Gitter(nullptr, 2);
+        dets->setHorizontalSpacing(24);
+        int n = 0;
+        for (TLabel* d : {&L.Label13, &L.Label14, &L.Label15, &L.Label16}) {
+            dets->addWidget(Reserviert(b_.Beschriftung(*d, this), "D1 = -99999999999999,999999"), n / 2, n % 2);
+            ++n;
+        }
+        dets->setColumnStretch(2, 1);
         l->addLayout(dets);
         for (TLabel* t : {&L.Label17, &L.Label18, &L.Label19}) {
             QLabel* w = b_.Beschriftung(*t, this);
@@ -350,6 +503,10 @@ public:
                 QFont f = w->font();
                 f.setBold(true);
                 w->setFont(f);
+                Reserviert(w, "Das Gleichungssystem hat eine eindeutig bestimmte Lösung.");
+            } else {
+                // The quotients and the solution wrap within the window.
+                Reserviert(w, "x", true);
             }
             l->addWidget(w);
         }
@@ -358,29 +515,38 @@ public:
 
 // ---- Vector product ---------------------------------------------------------------------
 
+int VektProdNummer(const TEdit& E) {
+    for (int i = 1; i <= 9; ++i)
+        if (&Form_VektProd.Feld(i) == &E) return i;
+    return 0;
+}
+
 class VektProdAnsicht : public WerkzeugAnsicht {
 public:
     explicit VektProdAnsicht(QWidget* eltern)
-        : WerkzeugAnsicht(Form_VektProd, "Form_VektProd", eltern, QColor(180, 200, 150), "-10000,000000") {
+        : WerkzeugAnsicht(Form_VektProd, "Form_VektProd", eltern, QColor(180, 200, 150)) {
         TForm_VektProd& P = Form_VektProd;
         QVBoxLayout* l = Spalte();
         l->setSpacing(10);
-        // a, b, c as columns, each letter with its arrow above it.
-        auto* vektoren = Gitter(nullptr, 4);
-        vektoren->setHorizontalSpacing(28);
-        vektoren->setVerticalSpacing(4);
+        // a, b, c as columns, each letter with its arrow above it. Any key
+        // goes in: what is no number is answered by the range message.
+        Feldart art;
+        art.Menue = &P.PopupMenu_InSpeicher;
+        art.Rechtsklick = [](TEdit& E) { return Form_VektProd.Rechtsklick(VektProdNummer(E)); };
+        art.Filter = false;
+        art.Muster = QStringLiteral("-10000,000000");
         TLabel* const buchstabe[3] = {&P.Label_a, &P.Label_b, &P.Label_c};
+        std::vector<Blockspalte> s;
         for (int k = 1; k <= 3; ++k) {
-            vektoren->addWidget(Buchstabe(*buchstabe[k - 1]), 0, k, Qt::AlignHCenter);
-            for (int r = 1; r <= 3; ++r) {
-                const int i = 3 * (k - 1) + r;
-                vektoren->addWidget(Zahlfeld(P.Feld(i), {}, P.PopupMenu_InSpeicher,
-                                             [i] { return Form_VektProd.Rechtsklick(i); }),
-                                    r, k);
-            }
+            Blockspalte c{{&P.Feld(3 * k - 2), &P.Feld(3 * k - 1), &P.Feld(3 * k)}};
+            c.Oben = Buchstabe(*buchstabe[k - 1]);
+            c.Ausrichtung = Qt::AlignHCenter;
+            s.push_back(c);
         }
-        vektoren->setColumnMinimumWidth(0, 4);
-        vektoren->setColumnStretch(4, 1);
+        auto* vektoren = new QHBoxLayout;
+        vektoren->addSpacing(8);
+        vektoren->addLayout(Block(s, art, nullptr, nullptr, 4, 28));
+        vektoren->addStretch(1);
         l->addLayout(vektoren);
 
         // "Vektorprodukt:  a x b = " and the product as a column.
@@ -395,9 +561,8 @@ public:
             TLabel& z = r == 0 ? P.Label_vpx : r == 1 ? P.Label_vpy : P.Label_vpz;
             QLabel* w = b_.Beschriftung(z, this);
             w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("-100000000,000")) + 8);
+            Reserviert(w, "-9999999,999   ");
             Popup(w, P.PopupMenu_InSpeicher, [] { return Form_VektProd.Rechtsklick(10); });
-            produkte_.push_back(w);
             produkt->addWidget(w, r, 6);
         }
         produkt->setColumnStretch(7, 1);
@@ -417,7 +582,7 @@ public:
         int r = 0;
         for (const auto& z : zeilen) {
             werte->addWidget(Text(z.text, this), r, 0);
-            werte->addWidget(b_.Beschriftung(*z.wert, this), r++, 1);
+            werte->addWidget(Wert(*z.wert), r++, 1);
         }
         // "Spatprodukt:  ( a x b ) . c = "
         auto* spat = new QHBoxLayout;
@@ -435,9 +600,9 @@ public:
         spat->addStretch(1);
         werte->setRowMinimumHeight(r, 8);
         werte->addLayout(spat, ++r, 0);
-        werte->addWidget(b_.Beschriftung(P.Label_SPProd, this), r++, 1);
+        werte->addWidget(Wert(P.Label_SPProd), r++, 1);
         werte->addWidget(Text("Volumen des durch diese 3 Vektoren aufgespannten Spats  =", this), r, 0);
-        werte->addWidget(b_.Beschriftung(P.Label_SpatVol, this), r, 1);
+        werte->addWidget(Wert(P.Label_SpatVol), r, 1);
         l->addLayout(werte);
     }
 
@@ -452,8 +617,6 @@ protected:
     }
 
 private:
-    std::vector<QLabel*> produkte_;
-
     // A vector letter: italic, as wide as it is.
     QLabel* Buchstabe(TLabel& L) {
         QLabel* w = b_.Beschriftung(L, this);
@@ -464,45 +627,69 @@ private:
         w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         return w;
     }
+    // A result with room for the widest one.
+    QLabel* Wert(TLabel& L) { return Reserviert(b_.Beschriftung(L, this), "-9,999999E12 VE"); }
 };
 
 // ---- Vector sums -------------------------------------------------------------------------
 
+int VektSummeNummer(const TEdit& E) {
+    for (int i = 1; i <= 18; ++i)
+        if (&Form_VektSumme.Feld(i) == &E) return i;
+    return 0;
+}
+
 class VektSummeAnsicht : public WerkzeugAnsicht {
 public:
     explicit VektSummeAnsicht(QWidget* eltern)
-        : WerkzeugAnsicht(Form_VektSumme, "Form_VektSumme", eltern, QColor(200, 200, 180), "-10000,000") {
+        : WerkzeugAnsicht(Form_VektSumme, "Form_VektSumme", eltern, QColor(200, 200, 180)) {
         TForm_VektSumme& S = Form_VektSumme;
+        Feldart art;
+        art.Menue = &S.PopupMenu_InSpeicher;
+        art.Rechtsklick = [](TEdit& E) { return Form_VektSumme.Rechtsklick(VektSummeNummer(E)); };
+        art.Ereignisse = [](TEdit& E) {
+            const int i = VektSummeNummer(E);
+            FeldEreignisse ev;
+            if (i <= 15) {
+                ev.Getippt = [i](const std::string& t) { Form_VektSumme.EditGetippt(i, t); };
+                ev.Betreten = [i] { Form_VektSumme.EditEnter(i); };
+            } else {
+                ev.Klick = [] { Form_VektSumme.SummeClick(); };
+            }
+            return ev;
+        };
+        art.Muster = QStringLiteral("-10000,000");
         QVBoxLayout* l = Spalte();
         // r1 * v1 + r2 * v2 + r3 * v3, each term with its colour and button.
-        auto* terme = Gitter(nullptr, 4);
-        terme->setHorizontalSpacing(6);
         const char* const namen[3] = {"v1 =", "v2 = ", "v3 ="};
+        std::vector<Blockspalte> terme;
         for (int k = 1; k <= 3; ++k) {
-            const int c = 6 * (k - 1);
-            terme->addWidget(Text(namen[k - 1], this), 1, c);
-            terme->addWidget(Feld(9 + k), 1, c + 1);
-            terme->addWidget(Text("*", this), 1, c + 2);
-            for (int r = 0; r < 3; ++r) terme->addWidget(Feld(3 * (k - 1) + r + 1), r, c + 3);
-            terme->addWidget(Farbe(S.Farbfeld(k)), 1, c + 4);
+            Blockspalte name, koef, mal, vektor, farbe, luecke;
+            name.Mitte = Text(namen[k - 1], this);
+            koef.Felder = {nullptr, &S.Feld(9 + k), nullptr};
+            mal.Mitte = Text("*", this);
+            vektor.Felder = {&S.Feld(3 * k - 2), &S.Feld(3 * k - 1), &S.Feld(3 * k)};
             QToolButton* knopf = b_.Schnellknopf(S.Summandknopf(k), {}, this);
             knopf->setMinimumWidth(40);
-            terme->addWidget(knopf, 3, c + 3, Qt::AlignHCenter);
-            terme->setColumnMinimumWidth(c + 5, 14);
+            vektor.Unten = knopf;
+            vektor.Ausrichtung = Qt::AlignHCenter;
+            farbe.Mitte = Farbe(S.Farbfeld(k));
+            luecke.Mitte = Luecke(14);
+            for (const Blockspalte& c : {name, koef, mal, vektor, farbe, luecke}) terme.push_back(c);
         }
-        l->addLayout(terme);
+        l->addLayout(Block(terme, art, nullptr, nullptr, 4, 6));
 
         // The start point, the sum and the formula.
-        auto* unten = Gitter(nullptr, 4);
-        unten->setHorizontalSpacing(10);
-        QLabel* a = b_.Beschriftung(S.Label7, this);
-        unten->addWidget(a, 0, 0, 3, 1, Qt::AlignTop);
-        for (int r = 0; r < 3; ++r) unten->addWidget(Feld(13 + r), r, 1);
-        unten->setColumnMinimumWidth(2, 20);
-        unten->addWidget(Text("Vektorsumme = v4 = ", this), 1, 3);
-        for (int r = 0; r < 3; ++r) unten->addWidget(Feld(16 + r), r, 4);
-        unten->addWidget(Farbe(S.Panel_v4), 1, 5);
-        unten->setColumnStretch(6, 1);
+        auto* unten = new QHBoxLayout;
+        unten->setSpacing(10);
+        unten->addWidget(b_.Beschriftung(S.Label7, this), 0, Qt::AlignTop);
+        Blockspalte a{{&S.Feld(13), &S.Feld(14), &S.Feld(15)}}, luecke, titel, summe{{&S.Feld(16), &S.Feld(17), &S.Feld(18)}},
+            farbe;
+        luecke.Mitte = Luecke(20);
+        titel.Mitte = Text("Vektorsumme = v4 = ", this);
+        farbe.Mitte = Farbe(S.Panel_v4);
+        unten->addLayout(Block({a, luecke, titel, summe, farbe}, art, nullptr, nullptr, 4, 10));
+        unten->addStretch(1);
         l->addLayout(unten);
         auto* formel = new QHBoxLayout;
         formel->addWidget(b_.Knopf(S.But_VSummeBestimm, {}, this));
@@ -512,7 +699,7 @@ public:
         QFont fett = f->font();
         fett.setBold(true);
         f->setFont(fett);
-        formel->addWidget(f);
+        formel->addWidget(Reserviert(f, " v1 + v2 + v3"));
         formel->addStretch(1);
         l->addLayout(formel);
     }
@@ -533,21 +720,14 @@ protected:
     }
 
 private:
-    QLineEdit* Feld(int i) {
-        TForm_VektSumme& S = Form_VektSumme;
-        FeldEreignisse ev;
-        if (i <= 15) {
-            ev.Getippt = [i](const std::string& t) { Form_VektSumme.EditGetippt(i, t); };
-            ev.Betreten = [i] { Form_VektSumme.EditEnter(i); };
-        } else {
-            ev.Klick = [] { Form_VektSumme.SummeClick(); };
-        }
-        return Zahlfeld(S.Feld(i), std::move(ev), S.PopupMenu_InSpeicher,
-                        [i] { return Form_VektSumme.Rechtsklick(i); });
-    }
     QLabel* Farbe(TPanel& P) {
         QLabel* w = b_.Anzeige(P, this);
         w->setFixedSize(18, 18);
+        return w;
+    }
+    QWidget* Luecke(int breite) {
+        auto* w = new QWidget(this);
+        w->setFixedSize(breite, 1);
         return w;
     }
 };

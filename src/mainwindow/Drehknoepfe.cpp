@@ -224,11 +224,14 @@ void TForm_Edits_01::DrehMatrizenEinAus() {
         Host().FensterVerbergen("Form_Dreh_Matrizen");
         DrehMatrizenZeigen = false;
         DrehMatrizenEinAusMenue.Caption = "Dreh-Matrizen einblenden";
+        DrehMatrizenEinAusMenue.FontColor = Schwarz;
         return;
     }
     Form_Dreh_Matrizen.Visible = true;
     DrehMatrizenZeigen = true;
     DrehMatrizenEinAusMenue.Caption = "Dreh-Matrizen ausblenden";
+    // Red while the window is shown.
+    DrehMatrizenEinAusMenue.FontColor = Rot;
     if (DrehungErfolgt == 0) DrehungErfolgt = 1;
     Form_Dreh_Matrizen.FormActivate();
     Host().FensterZeigen("Form_Dreh_Matrizen", false);

@@ -28,6 +28,15 @@ struct TControl {
     void SetFocus() { ++FokusAnforderungen; }
 };
 
+// A number the program computed and wrote into a cell whose text shows fewer
+// digits: the value noted behind the text it was written with. The cell
+// reads as the value while it holds that text (ZelleLesen with the note), so
+// taking a result over loses nothing; a text typed over it reads as typed.
+struct TZellwert {
+    std::string Text;
+    Extended Wert = 0;
+};
+
 // The background of an edit that only shows a result.
 inline constexpr TColor ErgebnisFarbe = 0x00E8E8E8;
 
@@ -43,16 +52,40 @@ struct TEdit : TControl {
     void SetText(const std::string& s) {
         if (s == text_) return;
         text_ = s;
+        WertVergessen();
         AllesMarkiert = false;
         if (OnChange) OnChange();
     }
     // Sets the text without running OnChange (the user's typing as the front
     // reports it goes through SetText).
-    void SetTextStill(const std::string& s) { text_ = s; }
+    void SetTextStill(const std::string& s) {
+        text_ = s;
+        WertVergessen();
+    }
+    // Writes the text s of the computed value v, with v noted behind it
+    // (TZellwert); OnChange, when it runs, already reads v. A new value
+    // behind the same text is a change as well.
+    void SetTextMitWert(const std::string& s, Extended v) {
+        const TZellwert* alt = Wert();
+        const bool neuerWert = s == text_ && !(alt && alt->Wert == v);
+        wert_ = TZellwert{s, v};
+        hatWert_ = true;
+        SetText(s);
+        if (neuerWert && OnChange) OnChange();
+    }
+    // The note behind the text, or nullptr when the text was typed.
+    const TZellwert* Wert() const { return hatWert_ && wert_.Text == text_ ? &wert_ : nullptr; }
     void SelectAll() { AllesMarkiert = true; }
 
 private:
     std::string text_;
+    TZellwert wert_;
+    bool hatWert_ = false;
+    // Any other text drops the note for good, so typing the noted text
+    // again later reads as typed.
+    void WertVergessen() {
+        if (hatWert_ && wert_.Text != text_) hatWert_ = false;
+    }
 };
 
 struct TStringGrid : TControl {
@@ -183,6 +216,7 @@ struct TMenuItem {
     bool Checked = false;
     bool Enabled = true;
     bool Visible = true;
+    TColor FontColor = 0x00000000;  // the colour of its text
     TNotifyEvent OnClick;  // of an item with a submenu: runs when the submenu opens
     std::vector<TMenuItem> Items;  // the submenu
     void Click() { if (OnClick) OnClick(); }

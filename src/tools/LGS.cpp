@@ -72,18 +72,19 @@ bool TForm_LGS::EditRechtsklick(int i) {
     Z.Einfuegen = [this, s](const TSpeicherVektor& T) {
         TVek_R3 w;
         if (!SpeicherWerte(T, w)) return;
-        Feld(3 * s - 2).SetText(Text14(w.x));
-        Feld(3 * s - 1).SetText(Text14(w.y));
-        Feld(3 * s).SetText(Text14(w.z));
+        Feld(3 * s - 2).SetTextMitWert(Text14(w.x), w.x);
+        Feld(3 * s - 1).SetTextMitWert(Text14(w.y), w.y);
+        Feld(3 * s).SetTextMitWert(Text14(w.z), w.z);
     };
     if (s <= 3) {
         MatrixSpeicher[0] = A;
         Z.MatrixEinfuegen = [this](int k) {
             A = MatrixSpeicher[k];
-            // Each edit is read back from its first 20 characters: written
-            // no longer, so the value stays what was pasted.
+            // Each edit reads back as the value pasted, whatever its text
+            // can show.
             for (int j = 1; j <= 3; ++j)
-                for (int r = 1; r <= 3; ++r) Feld(3 * (j - 1) + r).SetText(ZahlAllgemeinInBreite(A(r, j), 20));
+                for (int r = 1; r <= 3; ++r)
+                    Feld(3 * (j - 1) + r).SetTextMitWert(ZahlAllgemeinInBreite(A(r, j), 20), A(r, j));
         };
     }
     PopupMenu_InSpeicher.Oeffnen(std::move(Z));

@@ -119,7 +119,8 @@ bool TForm_LaLua::EditRechtsklick(int i) {
     };
     Z.MatrixEinfuegen = [this](int m) {
         for (int s = 1; s <= 3; ++s)
-            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetText(Text14(MatrixSpeicher[m](r, s)));
+            for (int r = 1; r <= 3; ++r)
+                Feld(3 * (s - 1) + r).SetTextMitWert(Text14(MatrixSpeicher[m](r, s)), MatrixSpeicher[m](r, s));
     };
     PopupMenu_InSpeicher.Oeffnen(std::move(Z));
     return true;

@@ -44,15 +44,21 @@ TOrt Ort(F& W, const TEdit& E) {
     return {};
 }
 
-// Writing an input cell takes its value over, so what is shown is what
-// the next operation computes with.
+// Writing an input cell takes its value over; the exact value stays behind
+// the six decimals shown, so a result taken over loses nothing.
 void MatrixZeigen(F& W, int m) {
     for (int i = 1; i <= 3; ++i)
-        for (int j = 1; j <= 3; ++j) W.Zelle(m, i, j).SetText(Text14(W.Matrix(m)(i, j)));
+        for (int j = 1; j <= 3; ++j) {
+            const Extended e = W.Matrix(m)(i, j);
+            W.Zelle(m, i, j).SetTextMitWert(Text14(e), e);
+        }
 }
 
 void VektorZeigen(F& W, int v) {
-    for (int k = 1; k <= 3; ++k) W.VZelle(v, k).SetText(Text14(Komponente(W.Vektor(v), k)));
+    for (int k = 1; k <= 3; ++k) {
+        const Extended e = Komponente(W.Vektor(v), k);
+        W.VZelle(v, k).SetTextMitWert(Text14(e), e);
+    }
 }
 
 // A result that is not finite is refused and MErg stays as it was.
@@ -149,7 +155,7 @@ bool TForm_Matrizen::ZelleRechtsklick(TEdit& E) {
             Z.Einfuegen = [this, v](const TSpeicherVektor& T) {
                 TVek_R3 w;
                 if (!SpeicherWerte(T, w)) return;
-                for (int k = 1; k <= 3; ++k) VZelle(v, k).SetText(Text14(Komponente(w, k)));
+                for (int k = 1; k <= 3; ++k) VZelle(v, k).SetTextMitWert(Text14(Komponente(w, k)), Komponente(w, k));
             };
     }
     PopupMenu_InSpeicher.Oeffnen(std::move(Z));

@@ -189,7 +189,10 @@ void TForm_ObjekteDaten::FormClose() {
 void TForm_ObjekteDaten::RadioGroup1Click() { VektorZiel = static_cast<Byte>(RadioGroup1.ItemIndex + 1); }
 void TForm_ObjekteDaten::RadioGroup2Click() { LaengenZiel = static_cast<Byte>(RadioGroup2.ItemIndex + 1); }
 
-std::optional<char> TForm_ObjekteDaten::RegisterTaste(char Taste) { return TasteFiltern(Taste); }
+std::optional<char> TForm_ObjekteDaten::RegisterTaste(int i, char Taste) {
+    if (i == 1) return TasteFiltern(Taste);
+    return Taste;
+}
 
 void TForm_ObjekteDaten::RegisterChange(int i) {
     Extended v;

@@ -27,7 +27,7 @@ void TSpeicherMenue::Oeffnen(TSpaltenZiel Z) {
     Punkt(MatrixKopieren).Visible = Matrix || ziel_.MatrixKopieren;
     Punkt(MatrixEinfuegen).Visible = Matrix;
     Menue.Items[2].Visible = Matrix || ziel_.MatrixKopieren;
-    Menue.Items[5].Visible = Punkt(BerechnEinfuegen).Visible = Einfuegen;
+    Menue.Items[5].Visible = Punkt(BerechnEinfuegen).Visible = Einfuegen || ziel_.Rechner;
     // The items act on this popup; it is wired on each opening, so a window
     // state that was copied into place never calls a stale one.
     for (int k = 1; k <= 4; ++k) {
@@ -58,5 +58,8 @@ void TSpeicherMenue::AusMatrixSpeicherClick(int k) {
 }
 
 void TSpeicherMenue::BerechnEinfuegenClick() {
-    if (ziel_.Einfuegen) ObjekteDatenEinfuegen(ziel_.Einfuegen);
+    if (ziel_.Einfuegen)
+        ObjekteDatenEinfuegen(ziel_.Einfuegen);
+    else if (ziel_.Rechner)
+        ObjekteDatenEinfuegen([](const TSpeicherVektor&) {});
 }

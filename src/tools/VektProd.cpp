@@ -21,6 +21,16 @@ bool Lesen(TForm_VektProd& F, TVek_R3 (&v)[3]) {
     return true;
 }
 
+// Only numbers that passed the change check enter the pass: one that the
+// check refused keeps its text but would make the results overflow.
+bool GeprueftLesen(TForm_VektProd& F, TVek_R3 (&v)[3]) {
+    if (!Lesen(F, v)) return false;
+    for (const TVek_R3& w : v)
+        for (Extended e : {w.x, w.y, w.z})
+            if (!ImAenderungsBereich(e)) return false;
+    return true;
+}
+
 std::string MitEinheit(Extended v, const char* Einheit) {
     return std::fabs(v) >= Toleranz ? Text7(v) + Einheit : "ex. nicht";
 }
@@ -67,7 +77,7 @@ void TForm_VektProd::EditChange(int i) {
 
 void TForm_VektProd::VektorproduktBerechnen() {
     TVek_R3 v[3];
-    if (!Lesen(*this, v)) return;
+    if (!GeprueftLesen(*this, v)) return;
     a = v[0];
     b = v[1];
     c = v[2];
@@ -91,6 +101,7 @@ bool TForm_VektProd::Rechtsklick(int i) {
     if (i == 10) {
         // The product: its shown texts can be copied, nothing pasted.
         Z.Lesen = [this] { return TSpeicherVektor{Label_vpx.Caption, Label_vpy.Caption, Label_vpz.Caption}; };
+        Z.Rechner = true;
         PopupMenu_InSpeicher.Oeffnen(std::move(Z));
         return true;
     }
@@ -122,7 +133,7 @@ bool TForm_VektProd::Rechtsklick(int i) {
         if (!PasteImBereich(MatrixSpeicher[m])) return;
         Matrix = MatrixSpeicher[m];
         for (int s = 1; s <= 3; ++s)
-            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetText(Text14(Matrix(r, s)));
+            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetTextMitWert(Text14(Matrix(r, s)), Matrix(r, s));
     };
     PopupMenu_InSpeicher.Oeffnen(std::move(Z));
     return true;

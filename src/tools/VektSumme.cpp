@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "control/Drehsteuerung.h"
 #include "control/Undo.h"
@@ -10,6 +11,7 @@
 #include "forms/Speicher.h"
 #include "forms/Vektoren.h"
 #include "platform/Oberflaeche.h"
+#include "scene/DrehZustand.h"
 #include "scene/Objekte.h"
 #include "view3d/ObjektGeometrie.h"
 #include "tools/Werkzeugfelder.h"
@@ -21,7 +23,14 @@ constexpr const char* KeineEingabeMeldung = "hier ist keine Eingabe möglich!";
 // The three edits from First on as a vector; false, with the conversion
 // message, when one holds no number.
 bool Spalte(TForm_VektSumme& F, int Erstes, TVek_R3& v) {
-    return SpeicherWerte({F.Feld(Erstes).Text(), F.Feld(Erstes + 1).Text(), F.Feld(Erstes + 2).Text()}, v);
+    TVek_R3 w;
+    for (auto [i, e] : {std::pair{Erstes, &w.x}, {Erstes + 1, &w.y}, {Erstes + 2, &w.z}})
+        if (!FeldWert(F.Feld(i), *e)) {
+            MeldungZeigen(KeineZahlMeldung(F.Feld(i).Text()));
+            return false;
+        }
+    v = w;
+    return true;
 }
 
 // Start point and vector of V1..V4 into the vectors dialog's grids, each
@@ -35,6 +44,14 @@ void VektorenInGitterSchreiben() {
         for (int c = 0; c <= 1; ++c)
             for (int r = 1; r <= 3; ++r) Form_Vektoren.Gedaechtnis[i].Merken(c, r, G.Cells(c, r));
     }
+}
+
+// Before the window writes the scene's vectors: a turning scene stops, and
+// one turned with its axes goes back, so the values written are not mixed
+// with turned ones. Nothing when there is nothing to undo, so a pass does
+// not redraw the picture twice.
+void VorSzeneSchreiben() {
+    if (DauerDrehen || (AchsenMitDrehen && DrehAnzahl > 0)) DrehungFuerEingabeAufheben();
 }
 
 }  // namespace
@@ -123,11 +140,14 @@ bool TForm_VektSumme::Rechtsklick(int i) {
             if (!PasteImBereich(MatrixSpeicher[m])) return;
             for (int s = 1; s <= 3; ++s)
                 for (int r = 1; r <= 3; ++r)
-                    Feld(3 * (s - 1) + r).SetText(ZahlAllgemeinInBreite(MatrixSpeicher[m](r, s), 20));
+                    Feld(3 * (s - 1) + r).SetTextMitWert(ZahlAllgemeinInBreite(MatrixSpeicher[m](r, s), 20),
+                                                         MatrixSpeicher[m](r, s));
             if (!EingabeGueltig) return;
             for (int k = 1; k <= 3; ++k) SummandBerechnen(k);
         };
     }
+    // The sum takes no paste, but the calculator may be used from it.
+    Z.Rechner = i >= 16;
     if (i <= 15)
         Z.Einfuegen = [this, Erstes](const TSpeicherVektor& T) {
             if (!PasteImBereich(T)) return;
@@ -169,8 +189,6 @@ void TForm_VektSumme::But_VSummeBestimmClick() {
 void TForm_VektSumme::BerechnEinfuegenClick() { PopupMenu_InSpeicher.BerechnEinfuegenClick(); }
 
 void TForm_VektSumme::VektorsummeVorbereiten() {
-    // The values read below are the scene's own, not those of a rotated view.
-    DrehungFuerEingabeAufheben();
     SummandenAnzahl = 0;
     for (int k = 1; k <= 3; ++k) Summandknopf(k).Enabled = false;
     // Written without the change check: they are the scene's values or 1.
@@ -198,12 +216,13 @@ void TForm_VektSumme::SummandBerechnen(int k) {
         return;
     }
     if (!Spalte(*this, 3 * k - 2, v)) return;
+    VorSzeneSchreiben();
     SMultiplikation(v, r, Vektor[k].Vektor);
     VektorsummeDarstellen();
 }
 
 void TForm_VektSumme::VektorsummeDarstellen() {
-    DrehungFuerEingabeAufheben();
+    VorSzeneSchreiben();
     Vektor[4].Anfangspunkt = A;
     TVek_R3* const s[3] = {&s1, &s2, &s3};
     TVek_R3 Anfang = A;

@@ -7,7 +7,7 @@
 #include "geometry/Eingabe.h"
 #include "platform/Oberflaeche.h"
 
-bool FeldWert(const TEdit& E, Extended& v) { return ZelleLesen(E.Text(), v); }
+bool FeldWert(const TEdit& E, Extended& v) { return ZelleLesen(E, v); }
 
 bool EditBetragPruefen(TEdit& E) {
     Extended v;
@@ -34,7 +34,7 @@ BereichsPruefung EditBereichPruefen(TEdit& E) {
         E.SetFocus();
         return BereichsPruefung::KeineZahl;
     }
-    if (std::fabs(v) >= 10000.000000001L) {
+    if (!ImAenderungsBereich(v)) {
         MeldungZeigen(Bereich10000Meldung);
         E.SetFocus();
         E.SelectAll();
@@ -59,7 +59,7 @@ bool SpeicherWerte(const TSpeicherVektor& T, TVek_R3& v) {
 namespace {
 
 bool ImBereich(Extended v) {
-    if (std::fabs(v) < 10000.000000001L) return true;
+    if (ImAenderungsBereich(v)) return true;
     MeldungZeigen(Bereich10000Meldung);
     return false;
 }

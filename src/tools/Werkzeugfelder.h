@@ -5,6 +5,7 @@
 // texts they write, and the conversion of a memory entry before a paste.
 // The key filter is the dialogs' (TasteFiltern).
 
+#include <cmath>
 #include <string>
 
 #include "forms/Speicher.h"
@@ -21,13 +22,17 @@ inline std::string Text14(Extended v) { return ZahlFest(v, 14, 6); }
 inline std::string Text12(Extended v) { return ZahlFest(v, 12, 6); }
 inline std::string Text7(Extended v) { return ZahlFest(v, 7, 3); }
 
-// The edit's number into v (its first 20 characters, as the checks read
-// it); false, and v kept, when the text is no number.
+// The edit's number into v: the value noted behind a text the program
+// wrote, else its first 20 characters as the checks read them; false, and v
+// kept, when the text is no number.
 bool FeldWert(const TEdit& E, Extended& v);
 
 // Leave check: |z| <= 9999 passes. A larger number shows Betrag10000Meldung
 // and a text that is no number nothing; both give the edit the focus back.
 bool EditBetragPruefen(TEdit& E);
+
+// The change check's range: |z| < 10000 + 1e-9 (false for NaN).
+inline bool ImAenderungsBereich(Extended v) { return std::fabs(v) < 10000.000000001L; }
 
 // Change check: |z| < 10000 + 1e-9 passes (Gueltig). Out of range: the
 // message, focus back (Ausserhalb). No number: the message too unless the

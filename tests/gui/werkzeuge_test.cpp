@@ -27,6 +27,7 @@
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
 #include "forms/Vektoren.h"
+#include "gui/Auffrischen.h"
 #include "gui/Dialogansicht.h"
 #include "gui/Objektleiste.h"
 #include "gui/QtOberflaeche.h"
@@ -133,8 +134,7 @@ TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
          [] { return Form_LaLua.Label4.Caption == "v1 und v2 sind linear abhängig"; }},
         {"Lineare Gleichungssysteme ...", "Form_LGS", &Form_LGS.Edit5, "1.5", "1,5",
          [] { return Form_LGS.Label13.Caption == "D = 6,000000"; }},
-        // The vector product's edits drop letters and turn "." into ",".
-        {"Vektorprodukt, Spatprodukt ...", "Form_VektProd", &Form_VektProd.Edit_ax, "1.5x", "1,5",
+        {"Vektorprodukt, Spatprodukt ...", "Form_VektProd", &Form_VektProd.Edit_ax, "1,5", "1,5",
          [] { return Form_VektProd.Label_vpz.Caption == "0,000"; }},
     };
     for (const auto& f : faelle) {
@@ -219,6 +219,72 @@ TEST_F(Werkzeuge, MatrizenMitEchtenKlicks) {
     EXPECT_TRUE(Boxen(3)) << boxen.size();
     EXPECT_EQ(boxen[2], boxen[0]);
     EXPECT_FALSE(d->isVisible());
+}
+
+TEST_F(Werkzeuge, FensterBehaltenIhreGroesse) {
+    // What the cells and labels show changes; the windows do not: a large
+    // number in the linear system, a singular and a solvable system, and
+    // rotations under the rotation matrices, whose two matrices keep columns
+    // of one width.
+    Rechnen(QStringLiteral("Lineare Gleichungssysteme ..."));
+    DialogAnsicht* l = Fenster("Form_LGS");
+    ASSERT_TRUE(l && l->isVisible());
+    const QSize lgs = l->size();
+    Tippen(l, Form_LGS.Edit5, QStringLiteral("1"));
+    EXPECT_EQ(Form_LGS.Label17.Caption, "Das Gleichungssystem hat eine eindeutig bestimmte Lösung.");
+    EXPECT_EQ(l->size(), lgs);
+    for (const TEdit* E : {&Form_LGS.Edit1, &Form_LGS.Edit5, &Form_LGS.Edit9, &Form_LGS.Edit10})
+        Tippen(l, *E, QStringLiteral("-9999.123456"));
+    EXPECT_EQ(Form_LGS.Label13.Caption, "D = -999737099845,700000");
+    EXPECT_EQ(l->size(), lgs);
+    Tippen(l, Form_LGS.Edit5, QStringLiteral("0.0001"));
+    EXPECT_EQ(l->size(), lgs);
+
+    Rechnen(QStringLiteral("Dreh-Matrizen einblenden"));
+    DialogAnsicht* d = Fenster("Form_Dreh_Matrizen");
+    ASSERT_TRUE(d && d->isVisible());
+    const QSize dreh = d->size();
+    const auto Spalten = [&](bool aktuell) {
+        std::vector<int> x;
+        for (int j = 1; j <= 3; ++j) {
+            const QWidget* w = d->B().Widget(aktuell ? &Form_Dreh_Matrizen.Makt(1, j) : &Form_Dreh_Matrizen.Mges(1, j));
+            x.push_back(w->mapTo(d, QPoint(0, 0)).x());
+        }
+        return x;
+    };
+    const std::vector<int> akt = Spalten(true), ges = Spalten(false);
+    const auto Klick = [](TSpeedButton& b) {
+        b.Down = !b.Down;
+        b.Click();
+    };
+    Benutzeraktion([&] { Klick(F.AlleDrehEin); });
+    for (const char* w : {"33", "-7,5", "123,456"}) {
+        Benutzeraktion([&] {
+            F.Edit_Drehwinkel.SetText(w);
+            Klick(F.But_GesamtDrehenXplus);
+            Klick(F.But_GesamtDrehenZmin);
+        });
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(Form_Dreh_Matrizen.Label4.Caption.substr(0, 13), "\n1. Drehung: ");
+    EXPECT_EQ(d->size(), dreh);
+    EXPECT_EQ(Spalten(true), akt);
+    EXPECT_EQ(Spalten(false), ges);
+    EXPECT_EQ(akt[1] - akt[0], akt[2] - akt[1]);
+    EXPECT_EQ(ges[1] - ges[0], ges[2] - ges[1]);
+}
+
+TEST_F(Werkzeuge, VektorproduktNimmtJedeTaste) {
+    // The product's edits have no key filter: a letter goes in and is
+    // answered by the range message, and the results stay.
+    Rechnen(QStringLiteral("Vektorprodukt, Spatprodukt ..."));
+    DialogAnsicht* p = Fenster("Form_VektProd");
+    ASSERT_TRUE(p && p->isVisible());
+    Tippen(p, Form_VektProd.Edit_ay, QStringLiteral("x"), false);
+    ASSERT_TRUE(Boxen(1));
+    EXPECT_EQ(boxen[0], "Gib bitte eine Zahl z mit\n-10000 <= z <= 10000  ein!");
+    EXPECT_EQ(Feld(p, Form_VektProd.Edit_ay)->text(), QStringLiteral("x"));
+    EXPECT_EQ(Form_VektProd.Label_vpx.Caption, "-1,404");
 }
 
 }  // namespace

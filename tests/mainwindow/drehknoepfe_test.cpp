@@ -114,6 +114,7 @@ TEST_F(Drehknoepfe, DrehmatrizenFenster) {
     EXPECT_TRUE(DrehMatrizenZeigen && Form_Dreh_Matrizen.Visible);
     EXPECT_EQ(DrehungErfolgt, 1);
     EXPECT_EQ(F.DrehMatrizenEinAusMenue.Caption, "Dreh-Matrizen ausblenden");
+    EXPECT_EQ(F.DrehMatrizenEinAusMenue.FontColor, 0x000000FFu);  // red
     ASSERT_FALSE(host.Fenster.empty());
     EXPECT_EQ(host.Fenster.back().name, "Form_Dreh_Matrizen");
     EXPECT_FALSE(host.Fenster.back().modal);
@@ -138,6 +139,12 @@ TEST_F(Drehknoepfe, DrehmatrizenFenster) {
     EXPECT_FALSE(DrehMatrizenZeigen);
     EXPECT_FALSE(Form_Dreh_Matrizen.Visible);
     EXPECT_EQ(F.DrehMatrizenEinAusMenue.Caption, "Dreh-Matrizen einblenden");
+    EXPECT_EQ(F.DrehMatrizenEinAusMenue.FontColor, 0x00000000u);
+    // Closing the window itself turns the item back as well.
+    F.DrehMatrizenEinAusMenue.Click();
+    Form_Dreh_Matrizen.FormClose();
+    EXPECT_EQ(F.DrehMatrizenEinAusMenue.Caption, "Dreh-Matrizen einblenden");
+    EXPECT_EQ(F.DrehMatrizenEinAusMenue.FontColor, 0x00000000u);
 }
 
 TEST_F(Drehknoepfe, KoordinatensperreBeiAnimationen) {

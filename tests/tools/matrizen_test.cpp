@@ -84,6 +84,38 @@ TEST_F(Matrizen, DeterminanteVektorenUndUebernahme) {
     EXPECT_TRUE(host.Meldungen.empty());
 }
 
+TEST_F(Matrizen, UebernahmeOhneRundung) {
+    // With M1_11 = 0,0001 the square's first element is 5,00000001, shown
+    // as 5,000000. Taken over as M1 it keeps every digit, also through the
+    // next activation, so the following product is exact.
+    M.M1_11.SetText("0,0001");
+    M.But_Produkt[1].Click();
+    EXPECT_EQ(M.MErg_11.Text(), "5,000000");
+    M.But_AlsM[1].Click();
+    EXPECT_EQ(M.M1_11.Text(), "5,000000");
+    EXPECT_NEAR(static_cast<double>(M.M1(1, 1) - 5.00000001L), 0.0, 1e-15);
+    M.FormActivate();
+    EXPECT_NEAR(static_cast<double>(M.M1(1, 1) - 5.00000001L), 0.0, 1e-15);
+    // M1 is now (5,00000001 -2 0,0001 / 15,0004 -6 4 / -7,9995 0 -1); the
+    // first element of its square is 25,0000001000000001 - 30,0008 -
+    // 0,00079995 (with the rounded 5 it would be -5,00159995).
+    M.But_Produkt[1].Click();
+    EXPECT_NEAR(static_cast<double>(M.MErg(1, 1) + 5.0015998499999999L), 0.0, 1e-12);
+    // The vector the same way: (0,0000003; 0; 0) through M2 into VErg and V1.
+    M.V1_x.SetText("0,0000003");
+    M.V1_z.SetText("0");
+    M.But_MalVektor[2].Click();  // M2 x V1
+    EXPECT_EQ(M.VErg_x.Text(), "0,000000");
+    M.But_AlsV[1].Click();
+    EXPECT_NEAR(static_cast<double>(M.V1.x - 0.0000003L), 0.0, 1e-20);
+    // A text typed over a taken-over cell reads as typed, also when it is
+    // the very text the program wrote.
+    M.M1_11.SetText("9");
+    M.M1_11.SetText("5,000000");
+    EXPECT_EQ(M.M1(1, 1), 5);
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
 TEST_F(Matrizen, NieUnendlich) {
     // Results beyond the number range are refused; nothing shows INF or NAN.
     TMatrix33 Gross;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "Rechnertest.h"
 #include "control/Einfuegen.h"
@@ -116,6 +117,14 @@ TEST_F(Rechner, RegisterfelderBleibenImTakt) {
     R.RegisterExit(7);
     EXPECT_TRUE(host.Meldungen.empty());
     EXPECT_EQ(R.V3x.Text(), "3");
+    // Only V1x filters its keys; every other register takes any key, and
+    // its checks answer what is no number.
+    EXPECT_EQ(R.RegisterTaste(1, '.'), std::optional<char>(','));
+    EXPECT_EQ(R.RegisterTaste(1, 'x'), std::nullopt);
+    for (int i : {2, 7, 12}) {
+        EXPECT_EQ(R.RegisterTaste(i, '.'), std::optional<char>('.'));
+        EXPECT_EQ(R.RegisterTaste(i, 'x'), std::optional<char>('x'));
+    }
 }
 
 // ---- Opening and the hand-back -----------------------------------------------------------

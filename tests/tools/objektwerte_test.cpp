@@ -3,7 +3,6 @@
 // exist, the twins in the partner's menu, and that no entry is inert or
 // changes a drawn object.
 
-#include <cmath>
 #include <functional>
 
 #include "Rechnertest.h"
@@ -11,9 +10,6 @@
 #include "tools/Objektwerte.h"
 
 namespace {
-
-const long double W3 = std::sqrt(3.0L);
-const long double W18 = std::sqrt(18.0L);
 
 class Objektwerte : public Rechnertest {
 protected:
@@ -38,6 +34,7 @@ protected:
 // g: (-4,-4,-2) + s(2,2,1) through the origin; h: (6,-2,1) + s(-2,2,0)
 // parallel to E1 (x + y + z = 4) and to the x,y-plane; E2: -x + y + 4z + 4 = 0.
 TEST_F(Objektwerte, GeradenUndEbenen) {
+    Vektor[4].Vektor = {2, 3, 6};
     Alle({
         {"g", {"Spurpunkt x,y-Ebene"}, Vek(0, 0, 0)},
         {"g", {"Abstand vom Ursprung  (L)"}, Lg(0)},
@@ -51,11 +48,11 @@ TEST_F(Objektwerte, GeradenUndEbenen) {
         {"t", {"Spurpunkt y,z-Ebene"}, Vek(0, 0, 5)},
         {"E1", {"akt. Normalenvektor"}, Vek(16, 16, 16)},
         {"E1", {"Durchstoßpunkt x-Achse"}, Vek(4, 0, 0)},
-        {"E1", {"Abstand zum Ursprungspunkt  (L)"}, Lg(4 / W3)},
-        {"E2", {"Abstand vom Ursprungspunkt  (L)"}, Lg(4 / W18)},
+        {"E1", {"Abstand zum Ursprungspunkt  (L)"}, Lg(2.3094010767585030580L)},  // 4 / sqrt(3)
+        {"E2", {"Abstand vom Ursprungspunkt  (L)"}, Lg(0.9428090415820633659L)},  // 4 / sqrt(18)
         // What the other objects hold; only the first parallelepiped has all corners.
         {"SP1", {"G (a + AB + AD + AE)"}, Vek(6, 6, -3)},  // A (2,2,-6) + (4,0,0) + (0,4,0) + (0,0,3)
-        {"V4", {"Länge des Vektors"}, Lg(Betrag(Vektor[4].Vektor))},
+        {"V4", {"Länge des Vektors"}, Lg(7)},  // (2, 3, 6)
         {"Ke3", {"Höhe  (L)"}, Lg(0)},
     });
     EXPECT_EQ(R.PopupMenu[7].Items.size(), 4u);
@@ -74,17 +71,17 @@ TEST_F(Objektwerte, GeradenUndEbenen) {
 TEST_F(Objektwerte, PunkteMitAchsenGeradenEbenenKugeln) {
     Punkt[2].Ort = {3, 4, 12};
     KugelSetzen(1, {0, 0, 0}, 1);
-    const long double hP2 = std::sqrt(125.5L);  // foot (1.5, 2.5, 1) on h
+    const long double hP2 = 11.202678251204039646L;  // sqrt(125.5): foot (1.5, 2.5, 1) on h
     Alle({
         {"P2", {"Abstand vom Ursprung  (L)"}, Lg(13)},
-        {"P2", {"Abstand von der x-Achse  (L)"}, Lg(std::sqrt(160.0L))},
+        {"P2", {"Abstand von der x-Achse  (L)"}, Lg(12.649110640673517328L)},  // sqrt(4^2 + 12^2)
         {"P2", {"Fußpunkt des Lotes auf die x-Achse"}, Vek(3, 0, 0)},
         {"P2", {"P2-Geraden", "P2-h", "Abstand zu h  (L)"}, Lg(hP2)},
         {"P2", {"P2-Geraden", "P2-h", "Fußpunkt des Lotes auf h"}, Vek(1.5L, 2.5L, 1)},
         {"h", {"h-Punkte", "h-P2", "Abstand P2-h (L)"}, Lg(hP2)},
-        {"P2", {"P2-Ebenen", "P2-E1", "Abstand zu E1  (L)"}, Lg(15 / W3)},
+        {"P2", {"P2-Ebenen", "P2-E1", "Abstand zu E1  (L)"}, Lg(8.6602540378443864676L)},  // 15 / sqrt(3)
         {"P2", {"P2-Ebenen", "P2-E1", "Fußpunkt des Lotes auf E1"}, Vek(-2, -1, 7)},
-        {"E1", {"E1-Punkte", "E1-P2", "Abstand von P2 zu E1  (L)"}, Lg(15 / W3)},
+        {"E1", {"E1-Punkte", "E1-P2", "Abstand von P2 zu E1  (L)"}, Lg(8.6602540378443864676L)},
         {"P2", {"P2-Kugeln", "P2-K1", "Abstand zum Mittelpunkt  (L)"}, Lg(13)},
         {"K1", {"K1 - Punkte", "K1-P2", "Abstand von P2 zum Mittelpunkt von K1  (L)"}, Lg(13)},
     });
@@ -161,7 +158,7 @@ TEST_F(Objektwerte, ZweiKugeln) {
         {"K1", {"K1-Kugeln", "K1-K3", "Berührpunkt"}, Vek(5, 0, 0)},
         {"K1", {"K1-Kugeln", "K1-K4", "Berührpunkt"}, Vek(5, 0, 0)},
         {"K1", {"K1-Kugeln", "K1-K4", "Radius des Schnittkreises  (L)"}, Msg("K1 und K4 haben keinen Schnittkreis.")},
-        {"K2", {"K2- Kugeln", "K2-K3", "Radius des Schnittkreises  (L)"}, Lg(std::sqrt(21.0L))},
+        {"K2", {"K2- Kugeln", "K2-K3", "Radius des Schnittkreises  (L)"}, Lg(4.5825756949558400066L)},  // sqrt(5^2 - 2^2)
         {"K2", {"K2- Kugeln", "K2-K4", "Mittelpunkt des Schnittkreises"}, Vek(2, 0, 0)},
         {"K2", {"K2- Kugeln", "K2-K4", "Radius des Schnittkreises  (L)"}, Lg(3)},
         {"K3", {"K3 - Kugeln", "K3-K4", "Berührpunkt"}, Vek(5, 0, 0)},

@@ -6,11 +6,13 @@
 
 #include "Werkzeugtest.h"
 #include "control/Undo.h"
+#include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
 #include "forms/Vektoren.h"
 #include "platform/ProtokollZeichenflaeche.h"
+#include "scene/DrehZustand.h"
 #include "scene/Speicherzustand.h"
 #include "tools/Werkzeugfelder.h"
 
@@ -65,6 +67,32 @@ TEST_F(VektProd, ErgebnisseUndAenderungspruefung) {
                   f.soll);
         EXPECT_EQ(host.LetzteMeldung(), f.Meldung ? Bereich10000Meldung : "");
     }
+}
+
+TEST_F(VektProd, AbgelehnteZahlRechnetNieMit) {
+    // A number the change check refused keeps its text, but neither the
+    // next activation nor a later change computes with it: the results stay
+    // those of the last accepted numbers, never INF or NAN.
+    const auto Ergebnisse = [&] {
+        return P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption + " " +
+               P.Label_Winkel.Caption + " " + P.Label_Hoehe.Caption + " " + P.Label_Inhalt.Caption + " " +
+               P.Label_SPProd.Caption + " " + P.Label_SpatVol.Caption;
+    };
+    const std::string Start = Ergebnisse();
+    for (const char* t : {"1E4932", "-1E4932", "1E5000"}) {
+        SCOPED_TRACE(t);
+        host.Vergessen();
+        P.Edit_ax.SetText(t);
+        EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+        EXPECT_EQ(P.Edit_ax.Text(), t);
+        P.FormActivate();
+        P.Edit_bz.SetText("0,5");
+        EXPECT_EQ(Ergebnisse(), Start);
+        P.Edit_bz.SetText("0,468");
+    }
+    // Once mended, the pass runs again.
+    P.Edit_ax.SetText("1");
+    EXPECT_EQ(P.Label_vpz.Caption, "-1,500");
 }
 
 TEST_F(VektProd, KlammernUndPfeile) {
@@ -179,6 +207,28 @@ TEST_F(VektSumme, AenderungsPruefung) {
     EXPECT_EQ(host.LetzteMeldung(), "hier ist keine Eingabe möglich!");
     EXPECT_GT(S.Edit_v1x.FokusAnforderungen, 0);
     EXPECT_TRUE(S.Edit_v4y.ReadOnly);
+}
+
+TEST_F(VektSumme, DrehungErstVorDemSchreiben) {
+    // The scene turned with its axes: opening the window only reads it;
+    // the rotations are undone when the window first writes the scene.
+    TForm_Edits_01& F = Form_Edits_01;
+    F.But_drehenMit_OhneAchsen.Click();
+    ASSERT_TRUE(AchsenMitDrehen);
+    F.AlleDrehKnoepfeSetzen(true);
+    F.Edit_Drehwinkel.SetText("30");
+    F.But_GesamtDrehenZplus.Down = true;
+    F.But_GesamtDrehenZplus.Click();
+    ASSERT_EQ(DrehAnzahl, 1);
+    S.FormActivate();
+    EXPECT_EQ(DrehAnzahl, 1);
+    EXPECT_TRUE(SzeneGedreht);
+    S.But_VSummeBestimm.Click();
+    EXPECT_EQ(DrehAnzahl, 1);
+    S.Summandknopf(2).Click();
+    EXPECT_EQ(DrehAnzahl, 0);
+    EXPECT_FALSE(SzeneGedreht);
+    EXPECT_EQ(Vektor[4].Vektor, Vektor[2].Vektor);
 }
 
 }  // namespace

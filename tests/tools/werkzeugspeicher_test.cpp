@@ -51,15 +51,16 @@ TEST_F(Werkzeugspeicher, GruppenJeSpalte) {
     const struct {
         TSpeicherMenue& Menue;
         std::function<bool()> Rechtsklick;
-        bool Einfuegen, MatrixKopieren, MatrixEinfuegen;
+        bool Einfuegen, MatrixKopieren, MatrixEinfuegen, Rechner;
     } faelle[] = {
-        {M.PopupMenu_InSpeicher, [&] { return M.ZelleRechtsklick(M.M1_32); }, true, true, true},
-        {M.PopupMenu_InSpeicher, [&] { return M.ZelleRechtsklick(M.VErg_y); }, false, false, false},
-        {L.PopupMenu_InSpeicher, [&] { return L.EditRechtsklick(12); }, true, false, false},
-        {S.PopupMenu_InSpeicher, [&] { return S.Rechtsklick(14); }, true, false, false},
-        {S.PopupMenu_InSpeicher, [&] { return S.Rechtsklick(17); }, false, false, false},
-        {P.PopupMenu_InSpeicher, [&] { return P.Rechtsklick(10); }, false, false, false},
-        {D.PopupMenu_InSpeicher, [&] { return D.ZelleRechtsklick(D.Mges_21); }, false, true, false},
+        {M.PopupMenu_InSpeicher, [&] { return M.ZelleRechtsklick(M.M1_32); }, true, true, true, true},
+        {M.PopupMenu_InSpeicher, [&] { return M.ZelleRechtsklick(M.VErg_y); }, false, false, false, false},
+        {L.PopupMenu_InSpeicher, [&] { return L.EditRechtsklick(12); }, true, false, false, true},
+        {S.PopupMenu_InSpeicher, [&] { return S.Rechtsklick(14); }, true, false, false, true},
+        // The sum and the product take no paste, but offer the calculator.
+        {S.PopupMenu_InSpeicher, [&] { return S.Rechtsklick(17); }, false, false, false, true},
+        {P.PopupMenu_InSpeicher, [&] { return P.Rechtsklick(10); }, false, false, false, true},
+        {D.PopupMenu_InSpeicher, [&] { return D.ZelleRechtsklick(D.Mges_21); }, false, true, false, false},
     };
     int n = 0;
     for (const auto& f : faelle) {
@@ -67,7 +68,7 @@ TEST_F(Werkzeugspeicher, GruppenJeSpalte) {
         ASSERT_TRUE(f.Rechtsklick());
         EXPECT_TRUE(Sichtbar(f.Menue, G::SpalteKopieren));
         EXPECT_EQ(Sichtbar(f.Menue, G::SpalteEinfuegen), f.Einfuegen);
-        EXPECT_EQ(Sichtbar(f.Menue, G::BerechnEinfuegen), f.Einfuegen);
+        EXPECT_EQ(Sichtbar(f.Menue, G::BerechnEinfuegen), f.Rechner);
         EXPECT_EQ(Sichtbar(f.Menue, G::MatrixKopieren), f.MatrixKopieren);
         EXPECT_EQ(Sichtbar(f.Menue, G::MatrixEinfuegen), f.MatrixEinfuegen);
     }
@@ -76,6 +77,68 @@ TEST_F(Werkzeugspeicher, GruppenJeSpalte) {
     S.Edit_v4x.SetText("");
     EXPECT_FALSE(S.Rechtsklick(16));
     EXPECT_TRUE(host.Meldungen.empty());
+}
+
+// Every caption of every tool window's popup, to the character: the blanks
+// inside them are the windows' own.
+TEST_F(Werkzeugspeicher, BeschriftungenJeFenster) {
+    const std::string Spalte = "Den Inhalt dieser Spalte in einen Speicher   kopieren";
+    const std::string Einfuegen = "In diese Spalte den Inhalt eines Speichers   einfügen";
+    const std::string Matrix = "Die ganze Matrix in einen Speicher   kopieren";
+    const std::string MatrixAus = "Eine ganze Matrix aus einem Speicher   einfügen";
+    const struct {
+        const char* Fenster;
+        TSpeicherMenue& Menue;
+        std::string Gruppen[4];
+        std::string In, Aus;  // the vector items without their number
+    } faelle[] = {
+        {"Matrizen", M.PopupMenu_InSpeicher, {Spalte, Einfuegen, Matrix, MatrixAus}, "in Speicher ", "aus Speicher "},
+        {"LaLua", W.PopupMenu_InSpeicher, {Spalte, Einfuegen, Matrix, MatrixAus}, "in Speicher ", "aus Speicher "},
+        {"Dreh-Matrizen", Form_Dreh_Matrizen.PopupMenu_InSpeicher, {Spalte, Einfuegen, Matrix, MatrixAus},
+         "in Speicher ", "aus Speicher "},
+        {"LGS",
+         L.PopupMenu_InSpeicher,
+         {Spalte, "In diese Spalte den Inhalt eines Speichers       einfügen", Matrix, MatrixAus},
+         "in Speicher ",
+         "aus Speicher "},
+        {"Vektorsummen",
+         S.PopupMenu_InSpeicher,
+         {"Die Koordinaten dieses Vektors  in einen Speicher   kopieren",
+          "Diese Vektor- (Punkt-) Koordinaten durch die eines Speichers ersetzen",
+          "Die Koordinaten zu v1, v2, v3 insgesamt als Matrix in einen Speicher   kopieren",
+          "In die Zellen zu v1, v2, v3 den Inhalt eines Matrix-Speichers   einfügen"},
+         "in Speicher ",
+         "aus Speicher "},
+        {"Vektorprodukt",
+         P.PopupMenu_InSpeicher,
+         {Spalte, Einfuegen, "Die 3 Vektoren als 3x3-Matrix in einen Speicher   kopieren",
+          "Die 3 Vektoren durch Spalten einer Matrix ersetzen"},
+         " in Speicher ",
+         " aus Speicher "},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.Fenster);
+        const std::vector<TMenuItem>& I = f.Menue.Menue.Items;
+        ASSERT_EQ(I.size(), 7u);
+        const std::size_t Gruppe[4] = {0, 1, 3, 4};
+        for (int g = 0; g < 4; ++g) EXPECT_EQ(I[Gruppe[g]].Caption, f.Gruppen[g]);
+        EXPECT_EQ(I[2].Caption, "-");
+        EXPECT_EQ(I[5].Caption, "-");
+        EXPECT_EQ(I[6].Caption, "Vektor (Punkt) berechnen und einfügen");
+        ASSERT_EQ(I[0].Items.size(), 4u);
+        ASSERT_EQ(I[1].Items.size(), 4u);
+        ASSERT_EQ(I[3].Items.size(), 3u);
+        ASSERT_EQ(I[4].Items.size(), 3u);
+        for (std::size_t k = 1; k <= 4; ++k) {
+            EXPECT_EQ(I[0].Items[k - 1].Caption, f.In + std::to_string(k));
+            EXPECT_EQ(I[1].Items[k - 1].Caption, f.Aus + std::to_string(k));
+        }
+        // The matrix items have no leading blank, in any window.
+        for (std::size_t k = 1; k <= 3; ++k) {
+            EXPECT_EQ(I[3].Items[k - 1].Caption, "in Matrix-Speicher " + std::to_string(k));
+            EXPECT_EQ(I[4].Items[k - 1].Caption, "aus Matrix-Speicher " + std::to_string(k));
+        }
+    }
 }
 
 TEST_F(Werkzeugspeicher, RundreisenZwischenDialogUndWerkzeugen) {
@@ -136,6 +199,34 @@ TEST_F(Werkzeugspeicher, GanzeMatrizen) {
     EXPECT_TRUE(host.Meldungen.empty());
 }
 
+TEST_F(Werkzeugspeicher, EinfuegenOhneRundung) {
+    // Pastes that the windows show with fewer digits keep the value pasted:
+    // a third into the linear system's right-hand side (six decimals) and,
+    // as a whole matrix, into the product's and the dependence window's
+    // vectors.
+    // The edit shows the six decimals already: the new value alone counts.
+    L.Edit10.SetText("0,333333");
+    VektorSpeicher[1] = {"0,333333333333333", "1", "2"};
+    Aus(L.PopupMenu_InSpeicher, L.EditRechtsklick(10), 1);
+    EXPECT_EQ(L.Edit10.Text(), "0,333333");
+    EXPECT_NEAR(static_cast<double>(L.b.x - 0.333333333333333L), 0.0, 1e-18);
+    MatrixSpeicher[2](1, 1) = 1.0L / 3;
+    MatrixSpeicher[2](2, 1) = 2;
+    ASSERT_TRUE(P.Rechtsklick(1));
+    P.PopupMenu_InSpeicher.AusMatrixSpeicherClick(2);
+    EXPECT_EQ(P.Edit_ax.Text(), "0,333333");
+    EXPECT_EQ(P.a.x, 1.0L / 3);
+    ASSERT_TRUE(W.EditRechtsklick(1));
+    W.PopupMenu_InSpeicher.AusMatrixSpeicherClick(2);
+    W.FormActivate();
+    EXPECT_EQ(W.v1.x, 1.0L / 3);
+    // v1 = (1/3, 2, 0) and v2 = 3 v1 = (1, 6, 0): dependent only with the
+    // exact third.
+    Setzen({&W.Edit4, &W.Edit5, &W.Edit6}, {"1", "6", "0"});
+    EXPECT_EQ(W.Label4.Caption, "v1 und v2 sind linear abhängig");
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
 TEST_F(Werkzeugspeicher, AbgelehnteEinfuegungen) {
     // After a right click on VErg a paste goes nowhere, not into the column
     // clicked before.
@@ -193,6 +284,14 @@ TEST_F(Werkzeugspeicher, RechnerInEinWerkzeug) {
     M.BerechnEinfuegenClick();
     EXPECT_EQ(host.LetzteMeldung(), DatenfensterGesperrtMeldung);
     EXPECT_EQ(M.V1_x.Text(), "2");
+    // From the product the calculator only fills the transfer slot: the
+    // shown product stays what a x b gives.
+    KoordGesperrt = false;
+    ASSERT_TRUE(P.Rechtsklick(10));
+    P.BerechnEinfuegenClick();
+    EXPECT_EQ(VektorSpeicher[0], (TSpeicherVektor{"1", "-2,5", "0,333333333333333"}));
+    EXPECT_EQ(Texte({&P.Edit_ax, &P.Edit_ay, &P.Edit_az}), (Texte3{"2", "-3", "0"}));
+    EXPECT_EQ(P.Label_vpx.Caption, "-1,404");
 }
 
 }  // namespace
