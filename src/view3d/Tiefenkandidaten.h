@@ -69,8 +69,9 @@ private:
     std::vector<int> ZellAnfang_, Inhalt_;
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1;
-    // Angles of the pictures modulo pi, in order; Fenster_[k]: how far apart
-    // the angles of k and a picture that may be parallel to it can lie.
+    // Angles of the pictures modulo pi; Sortierung_ holds (angle, entry) in
+    // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
+    // angles of k and a picture that may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
     std::vector<int> NachWinkel_, Rang_;
     std::vector<std::pair<double, int>> Sortierung_;
@@ -107,23 +108,35 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         if (Besuchen(x)) f(x);
     for (int x : Wilde_)
         if (Besuchen(x)) f(x);
-    // Angles are taken modulo pi: the neighbours on both sides, round the end.
-    const int W = static_cast<int>(NachWinkel_.size());
+    // Angles are taken modulo pi: the neighbours on both sides, round the
+    // end. Drawn and offered entries are passed over before the test of
+    // parallel pictures.
+    const auto W = static_cast<int>(Sortierung_.size());
     const double wa = Winkel_[ua], fenster = Fenster_[ua];
     const int r = Rang_[ua];
-    for (int s = 1; s < W; ++s) {
-        const int x = NachWinkel_[static_cast<std::size_t>((r + s) % W)];
-        double d = Winkel_[static_cast<std::size_t>(x)] - wa;
+    const std::pair<double, int>* w = Sortierung_.data();
+    const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
+    for (int s = 1, q = r + 1; s < W; ++s, ++q) {
+        if (q == W) q = 0;
+        double d = w[q].first - wa;
         if (d < 0) d += std::numbers::pi;
         if (d > fenster) break;
-        if (Anbieten(a, x) && Besuchen(x)) f(x);
+        const int x = w[q].second;
+        if (offen(x) && Anbieten(a, x)) {
+            Besuchen(x);
+            f(x);
+        }
     }
-    for (int s = 1; s < W; ++s) {
-        const int x = NachWinkel_[static_cast<std::size_t>((r - s + W) % W)];
-        double d = wa - Winkel_[static_cast<std::size_t>(x)];
+    for (int s = 1, q = r - 1; s < W; ++s, --q) {
+        if (q < 0) q = W - 1;
+        double d = wa - w[q].first;
         if (d < 0) d += std::numbers::pi;
         if (d > fenster) break;
-        if (Anbieten(a, x) && Besuchen(x)) f(x);
+        const int x = w[q].second;
+        if (offen(x) && Anbieten(a, x)) {
+            Besuchen(x);
+            f(x);
+        }
     }
     return true;
 }

@@ -78,6 +78,14 @@ struct Zwischenspeicher {
     // (BitsDa[a] once made).
     std::vector<std::uint64_t> VorherBits;
     std::vector<char> BitsDa;
+    // For entries with very many, the places of those not drawn as bits:
+    // row a, bit p set when the entry at place p of Folge must come before
+    // a (PlatzBitsDa[a] once made). Rueck lists, for each entry x, the rows
+    // that hold x: RueckKopf[x], then RueckNaechst, entries RueckZeile. An
+    // exchange moves the two entries' bits in those rows.
+    std::vector<std::uint64_t> PlatzBits;
+    std::vector<char> PlatzBitsDa;
+    std::vector<int> RueckKopf, RueckNaechst, RueckZeile;
     Nachbarsuche Nachbarn;
     Ringsuche Ring;
 };
@@ -106,6 +114,11 @@ Zwischenspeicher& Speicher() {
         z.Vorher.reserve(1 << 16);
         z.VorherBits.resize(N * BitZeile);
         z.BitsDa.resize(N);
+        z.RueckKopf.resize(N);
+        z.PlatzBits.resize(N * BitZeile);
+        z.PlatzBitsDa.resize(N);
+        z.RueckNaechst.reserve(1 << 16);
+        z.RueckZeile.reserve(1 << 16);
     }
     return z;
 }
@@ -366,8 +379,11 @@ void TiefenordnungZeichnen(int n) {
         z.Gezeichnet[u] = 0;
         z.Anfang[u] = -1;
         z.Anzahl[u] = 0;
+        z.RueckKopf[u] = -1;
     }
     z.Vorher.clear();
+    z.RueckNaechst.clear();
+    z.RueckZeile.clear();
     const auto zeichnen = [&z](int k) {
         const TStr& s = St[k];
         const auto u = static_cast<std::size_t>(k);
@@ -391,6 +407,7 @@ void TiefenordnungZeichnen(int n) {
         if (z.Anfang[ua] < 0) {
             z.Anfang[ua] = static_cast<int>(z.Vorher.size());
             z.BitsDa[ua] = 0;
+            z.PlatzBitsDa[ua] = 0;
             const auto vergleichen = [&](int x) {
                 if (!Vergleich(z, a, x)) z.Vorher.push_back(x);
             };
@@ -412,6 +429,32 @@ void TiefenordnungZeichnen(int n) {
                 if (p < j) j = p;
             }
             z.Anzahl[ua] = bleiben;
+        } else if (z.Anzahl[ua] > 1024) {
+            // Very many: the first set bit of a's row of places behind the
+            // front. Its count no longer changes: it stays here.
+            std::uint64_t* bits = z.PlatzBits.data() + ua * BitZeile;
+            if (!z.PlatzBitsDa[ua]) {
+                std::fill(bits, bits + BitZeile, std::uint64_t{0});
+                for (int k = 0; k < z.Anzahl[ua]; ++k) {
+                    const int x = z.Vorher[static_cast<std::size_t>(z.Anfang[ua] + k)];
+                    const auto ux = static_cast<std::size_t>(x);
+                    if (z.Gezeichnet[ux]) continue;
+                    const auto p = static_cast<unsigned>(z.Platz[ux]);
+                    bits[p >> 6] |= std::uint64_t{1} << (p & 63);
+                    z.RueckNaechst.push_back(z.RueckKopf[ux]);
+                    z.RueckZeile.push_back(a);
+                    z.RueckKopf[ux] = static_cast<int>(z.RueckZeile.size()) - 1;
+                }
+                z.PlatzBitsDa[ua] = 1;
+            }
+            const auto von = static_cast<unsigned>(Versatz + 2), bis = static_cast<unsigned>(Versatz + m);
+            unsigned w = von >> 6;
+            std::uint64_t wort = bits[w] & (~std::uint64_t{0} << (von & 63));
+            while (wort == 0 && (w + 1) * 64 <= bis) wort = bits[++w];
+            if (wort) {
+                const unsigned p = w * 64 + static_cast<unsigned>(std::countr_zero(wort));
+                if (p <= bis) j = static_cast<int>(p) - Versatz;
+            }
         } else {
             // Many: walk the list from the front to the first of them, but
             // no farther than there are of them; past that, taking the
@@ -483,6 +526,17 @@ void TiefenordnungZeichnen(int n) {
             *dort = TauschStrecke;
             z.Platz[static_cast<std::size_t>(*vorn)] = 1 + Versatz;
             z.Platz[static_cast<std::size_t>(*dort)] = j + Versatz;
+            // In every row that holds one of the two, its bit changes place
+            // with the other's; a row that holds both stays as it was.
+            const auto p1 = static_cast<unsigned>(1 + Versatz), pj = static_cast<unsigned>(j + Versatz);
+            for (const int x : {*vorn, *dort})
+                for (int e = z.RueckKopf[static_cast<std::size_t>(x)]; e >= 0;
+                     e = z.RueckNaechst[static_cast<std::size_t>(e)]) {
+                    std::uint64_t* zeile =
+                        z.PlatzBits.data() + static_cast<std::size_t>(z.RueckZeile[static_cast<std::size_t>(e)]) * BitZeile;
+                    zeile[p1 >> 6] ^= std::uint64_t{1} << (p1 & 63);
+                    zeile[pj >> 6] ^= std::uint64_t{1} << (pj & 63);
+                }
             // Back in an order the run had before: it goes round the same
             // exchanges again and again until Tausch passes m. The whole
             // rounds that fit are left out; they would end where they began.

@@ -605,6 +605,30 @@ TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
     }
 }
 
+TEST_F(Verdeckt, FastWaagerechteBilderBeiderNeigungenSindKandidaten) {
+    // Level segments tilted by a hair, up or down, on picture lines far
+    // apart: their angles lie just above 0 and just below pi, parallel for
+    // the comparison, which then decides by the distance sums. The search
+    // must find such pairs across the end of the angles, both ways round.
+    std::vector<TStr> l;
+    for (int k = 0; k < 12; ++k) {
+        const Extended y = (k * 7 % 12) - 6, z = -5 + k, neigung = (k % 2 ? 1 : -1) * 1e-14L;
+        l.push_back(Seg({-4, y, z}, {4, y, z + neigung}, static_cast<TColor>(k)));
+    }
+    Liste(l);
+    const int n = StreckenAnzahl;
+    TiefenordnungVorbereiten(n);
+    int falsch = 0;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) {
+            if (i == j || StreckenTiefenvergleich(i, j)) continue;
+            ++falsch;
+            EXPECT_TRUE(TiefenKandidat(i, j)) << i << ", " << j;
+        }
+    EXPECT_GE(falsch, n);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
     // Lists of 1 to 2399 segments, both projections, all three planes; most
     // of them short so that the sanitizer run stays quick, two long ones,
