@@ -332,7 +332,7 @@ TEST_F(BedienungQt, SperreWirktSofortUndDasPasswortfeldBehaeltDenFokus) {
         QTest::keyClicks(pw, QStringLiteral("xyz"));
         Ok(s);
         // The dialog gets the focus back once the message box is gone.
-        QTest::qWaitFor([pw] { return QApplication::focusWidget() == pw; }, 5000);
+        (void)QTest::qWaitFor([pw] { return QApplication::focusWidget() == pw; }, 5000);
         EXPECT_EQ(pw->text(), QString());
         ASSERT_EQ(QApplication::focusWidget(), pw);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abc"));

@@ -53,7 +53,9 @@ TEST(Fensterplatz, OhneRaumKaskadiert) {
         const Rechteck r = FensterPlatz(Klein, 600, 545, 100, 100, offen);
         EXPECT_TRUE(Innen(r, Klein)) << i;
         for (const Rechteck& o : offen) EXPECT_FALSE(o.Left == r.Left && o.Top == r.Top) << i;
-        if (i == 0) EXPECT_EQ(r, (Rechteck{KaskadenSchritt, KaskadenSchritt, 600, 545}));
+        if (i == 0) {
+            EXPECT_EQ(r, (Rechteck{KaskadenSchritt, KaskadenSchritt, 600, 545}));
+        }
         offen.push_back(r);
     }
 }
