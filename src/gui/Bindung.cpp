@@ -1,6 +1,8 @@
 #include "gui/Bindung.h"
 
 #include <QAction>
+#include <QPixmap>
+#include <QPainter>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -370,7 +372,26 @@ struct MenueBindung : BindungVon<TMenuItem, QAction> {
         if (w->isVisible() != k->Visible) w->setVisible(k->Visible);
         if (w->isCheckable() != k->Checked) w->setCheckable(k->Checked);
         if (w->isChecked() != k->Checked) w->setChecked(k->Checked);
+        // A menu cannot colour one item's text: an item whose text the
+        // program colours shows a mark in that colour instead.
+        if (farbe_ != k->FontColor) {
+            farbe_ = k->FontColor;
+            w->setIcon(farbe_ == 0 ? QIcon() : Marke(FarbeQt(farbe_)));
+        }
     }
+
+private:
+    static QIcon Marke(const QColor& farbe) {
+        QPixmap bild(12, 12);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(farbe);
+        p.drawEllipse(QRectF(2, 2, 8, 8));
+        return QIcon(bild);
+    }
+    TColor farbe_ = 0;
 };
 
 }  // namespace

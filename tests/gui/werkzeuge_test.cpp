@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,8 +130,14 @@ TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
         {"Matrizen, Determinanten ...", "Form_Matrizen", &Form_Matrizen.M2_22, "-2.5x", "-2,5",
          [] { return Form_Matrizen.M2(2, 2) == -2.5L; }},
         // Read-only cells: typing changes nothing.
+        // The menu item marks the shown window in red.
         {"Dreh-Matrizen einblenden", "Form_Dreh_Matrizen", &Form_Dreh_Matrizen.Makt_22, "7", "0,000000",
-         [] { return Form_Edits_01.DrehMatrizenEinAusMenue.Caption == "Dreh-Matrizen ausblenden"; }},
+         [this] {
+             const QAction* a = fenster->Menuepunkt(Form_Edits_01.DrehMatrizenEinAusMenue);
+             const QImage marke = a->icon().pixmap(12, 12).toImage();
+             return Form_Edits_01.DrehMatrizenEinAusMenue.Caption == "Dreh-Matrizen ausblenden" &&
+                    !marke.isNull() && marke.pixelColor(6, 6) == QColor(Qt::red);
+         }},
         {"Lineare Abhängigkeit ...", "Form_LaLua", &Form_LaLua.Edit5, "0", "0",
          [] { return Form_LaLua.Label4.Caption == "v1 und v2 sind linear abhängig"; }},
         {"Lineare Gleichungssysteme ...", "Form_LGS", &Form_LGS.Edit5, "1.5", "1,5",
