@@ -16,6 +16,9 @@ class MedianReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> median;  // CPU time in ms
 
+    // Plain text: the figures are read from logs as well.
+    MedianReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {

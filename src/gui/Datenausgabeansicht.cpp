@@ -38,6 +38,9 @@ QFont MemoSchrift(const TFont& s) {
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
     if (!QFontInfo(f).fixedPitch()) f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Plain lines of a fixed-pitch font look the same unshaped, and a
+    // rotation rewrites some of them at every tick.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     if (s.Height < 0) {
         f.setPixelSize(-s.Height);
         return f;

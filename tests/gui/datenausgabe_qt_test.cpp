@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -195,6 +196,24 @@ TEST_F(DatenausgabeQt, KugelGeradeAusDemKugelmenue) {
     const QStringList zeilen = Fenster()->Memo()->toPlainText().split(QLatin1Char('\n'));
     EXPECT_TRUE(zeilen.contains(QStringLiteral("g ist eine Sekante der Kugel."))) << zeilen.join('\n').toStdString();
     EXPECT_EQ(ErgebnisAuswahl, 94);
+}
+
+// The report's lines look the same with and without shaping, which the
+// window leaves out for speed: umlauts, degrees, the sign of a square root.
+TEST_F(DatenausgabeQt, UngeformteZeilenSehenGleichAus) {
+    ErgebnisAuswahl = 34;
+    Benutzeraktion([] { DatenfensterZeigen(); });
+    QApplication::processEvents();
+    QPlainTextEdit* memo = Fenster()->Memo();
+    memo->appendPlainText(QStringLiteral("Größe äöüß 17,548° √2 ² fi ff -> <= 1E-15"));
+    const QFont f = memo->font();
+    ASSERT_EQ(f.styleStrategy() & QFont::PreferNoShaping, QFont::PreferNoShaping);
+    const QImage ohne = memo->viewport()->grab().toImage();
+    QFont geformt = f;
+    geformt.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() & ~QFont::PreferNoShaping));
+    memo->setFont(geformt);
+    QApplication::processEvents();
+    EXPECT_EQ(memo->viewport()->grab().toImage(), ohne);
 }
 
 // A refresh writes the report's new lines into the window in place: the
