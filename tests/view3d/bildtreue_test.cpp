@@ -6,10 +6,12 @@
 // of the picture that is meant.
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "forms/Schalter.h"
 #include "view3d/Bildtest.h"
+#include "view3d/Objektzeichnen.h"
 #include "view3d/Schriftgroessen.h"
 
 namespace {
@@ -84,6 +86,37 @@ TEST_F(Bildtreue, FesteSzenenUnveraendert) {
     for (const Fall& f : faelle) {
         EXPECT_EQ(Zeichnen(f.alles, f.umschalten), f.abdruck) << f.alles << f.umschalten << " " << anzahl;
     }
+}
+
+// The same for the segments the solids queue while hidden lines are on:
+// every sphere, cone and parallelepiped of the all-objects scene, in queue
+// order with their ends (all ten bytes of each coordinate), colour, style
+// and width.
+TEST_F(Bildtreue, KoerperReihenUnveraendert) {
+    Zeichnen(true, false);
+    Fingerabdruck f;
+    int gesamt = 0;
+    // Each solid alone: all four spheres together would pass the queue's limit.
+    const auto reihe = [&](const std::function<void()>& zeichnen) {
+        VerdeckteLinien = true;
+        StreckenAnzahl = 0;
+        zeichnen();
+        ASSERT_TRUE(VerdeckteLinien);
+        for (int i = 1; i <= StreckenAnzahl; ++i) {
+            for (const TVek_R3* p : {&St[i].A, &St[i].B})
+                for (const Extended* k : {&p->x, &p->y, &p->z}) f.Dazu(k, 10);
+            f.Zahl(St[i].Farbe);
+            f.Zahl(St[i].Linienstil);
+            f.Zahl(St[i].Stiftbreite);
+        }
+        gesamt += StreckenAnzahl;
+        VerdeckteLinien = false;
+        StreckenAnzahl = 0;
+    };
+    for (TSpat& S : Spat) reihe([&S] { SpatZeichnen(S); });
+    for (TKugel& K : Kugel) reihe([&K] { KugelZeichnen(K); });
+    for (TKegel& K : Kegel) reihe([&K] { KegelZeichnen(K); });
+    EXPECT_EQ(f.Wert(), 2395332716201213488ull) << gesamt;
 }
 
 }  // namespace
