@@ -1,7 +1,7 @@
 # Installs the Debian packages the build, the tests and the program need, when missing.
 # Sourced by scripts/test, scripts/run and scripts/bench.
 PAKETE=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev locales fonts-dejavu-core xvfb xauth poppler-utils libwmf-bin)
+        libbenchmark-dev locales fonts-dejavu-core xvfb xauth poppler-utils libwmf-bin imagemagick)
 
 pakete_installieren() {
   local fehlend=() p

@@ -13,7 +13,7 @@
 #include <initializer_list>
 
 #include "geometry/Geometrie.h"
-#include "mainwindow/Farbsets.h"
+#include "control/Farbsets.h"
 #include "forms/Hauptfenster.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"

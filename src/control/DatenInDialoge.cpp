@@ -4,10 +4,11 @@
 #include <initializer_list>
 #include <string>
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Ebenen.h"
 #include "forms/Fadenkreuz.h"
 #include "forms/Geraden_t.h"
+#include "forms/Gitter.h"
 #include "forms/Kegel.h"
 #include "forms/Kugeln.h"
 #include "forms/Punkte.h"
@@ -25,32 +26,9 @@
 
 namespace {
 
-bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
-
-// The text a stored value goes into its cell with: the usual coordinate
-// text when it reads back as the very value; else the shortest text that
-// does and that the cell reads whole (a value typed with more decimals,
-// such as 0,0001, which three decimals would turn into a null vector); else,
-// for a value only a computation gives, the usual text, behind which the
-// value itself is noted for the rebuild (GespeicherteZellwerte).
-std::string ZellText(Extended v) {
-    const std::string koord = KoordText(v);
-    Extended w = 0;
-    if (ZelleLesen(koord, w) && Gleich(w, v)) return koord;
-    for (int stellen = 1; stellen <= 18; ++stellen) {
-        const std::string t = ZahlAllgemein(v, stellen);
-        if (PruefText(t) == t && ZelleLesen(t, w) && Gleich(w, v)) return t;
-    }
-    return koord;
-}
-
-// x, y, z of v as number text into column Spalte, rows ErsteZeile..+2.
+// x, y, z of v into column Spalte, rows ErsteZeile..+2, every cell.
 void VektorInSpalte(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
-    const Extended w[3] = {v.x, v.y, v.z};
-    for (int k = 0; k < 3; ++k) {
-        G.Cells(Spalte, ErsteZeile + k) = ZellText(w[k]);
-        ZellwertMerken(G, Spalte, ErsteZeile + k, w[k]);
-    }
+    SpalteSchreiben(G, Spalte, ErsteZeile, v, BearbeiteteZelle::Ueberschreiben);
 }
 
 // The vectors given into columns 0, 1, ... from row 1 on, in this order.

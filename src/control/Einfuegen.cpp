@@ -11,35 +11,44 @@ using TTexte = std::array<std::string, 3>;
 
 TTexte Texte(const TSpeicherVektor& T) { return {T.x, T.y, T.z}; }
 
-// The common part of both pastes. Schreiben puts the three texts into the
-// column, AlleGueltig asks whether the whole object is valid then, Merken
-// records an applied text as the cell's last valid one.
-bool Einfuegen(const TTexte& Neu, const std::function<ZellStand(const std::string&)>& Pruefen,
-               const std::string& Meldung, MeldungsArt Art, const std::function<TTexte()>& Lesen,
-               const std::function<void(const TTexte&)>& Schreiben, const std::function<bool()>& AlleGueltig,
-               const TAblehnung& Ablehnung, const std::function<void()>& Anwenden,
-               const std::function<void(int k, const std::string&)>& Merken) {
+// Where a paste writes: three texts that are read, written and checked
+// one by one (Pruefen, with Meldung when one fails) and as a whole object
+// (AlleGueltig); Merken records an applied text as its cell's last valid one.
+struct TEinfuegeZiel {
+    std::function<ZellStand(const std::string&)> Pruefen;
+    std::string Meldung;
+    MeldungsArt Art;
+    std::function<TTexte()> Lesen;
+    std::function<void(const TTexte&)> Schreiben;
+    std::function<bool()> AlleGueltig;
+    std::function<void(int k, const std::string&)> Merken;
+};
+
+// The common part of both pastes: Neu into Z, refused as the object's
+// Ablehnung says, applied by Anwenden.
+bool Einfuegen(const TTexte& Neu, const TEinfuegeZiel& Z, const TAblehnung& Ablehnung,
+               const std::function<void()>& Anwenden) {
     for (const std::string& t : Neu)
-        if (Pruefen(t) != ZellStand::Gueltig) {
-            MeldungZeigen(Meldung, Art);
+        if (Z.Pruefen(t) != ZellStand::Gueltig) {
+            MeldungZeigen(Z.Meldung, Z.Art);
             return false;
         }
     if (!KoordAenderungErlaubt()) return false;
-    const TTexte Alt = Lesen();
-    Schreiben(Neu);
+    const TTexte Alt = Z.Lesen();
+    Z.Schreiben(Neu);
     // Another number of the object unfinished: nothing to apply.
-    if (!AlleGueltig()) {
-        Schreiben(Alt);
+    if (!Z.AlleGueltig()) {
+        Z.Schreiben(Alt);
         return false;
     }
     const std::string Grund = Ablehnung ? Ablehnung() : std::string();
     if (!Grund.empty()) {
-        Schreiben(Alt);
+        Z.Schreiben(Alt);
         MeldungZeigen(Grund, MeldungsArt::Warnung);
         return false;
     }
     ObjektAnwenden(nullptr, Anwenden);
-    for (int k = 0; k < 3; ++k) Merken(k, Neu[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 3; ++k) Z.Merken(k, Neu[static_cast<std::size_t>(k)]);
     return true;
 }
 
@@ -52,8 +61,8 @@ bool SpalteEinfuegen(const TObjektGitter& O, int Spalte, const TSpeicherVektor& 
     if (!IstZahlZelle(G, Spalte, r0) || !IstZahlZelle(G, Spalte, r0 + 2)) return false;
     // A cell still being edited ends first, as when the user leaves it.
     if (G.Bearbeitung) ZelleVerlassen(O, G.Col, G.Row);
-    return Einfuegen(
-        Texte(T), ZellTextPruefen, BereichsMeldung, MeldungsArt::Warnung,
+    const TEinfuegeZiel Z{
+        ZellTextPruefen, BereichsMeldung, MeldungsArt::Warnung,
         [&G, Spalte, r0] { return TTexte{G.Cells(Spalte, r0), G.Cells(Spalte, r0 + 1), G.Cells(Spalte, r0 + 2)}; },
         [&G, Spalte, r0](const TTexte& t) {
             for (int k = 0; k < 3; ++k) G.Cells(Spalte, r0 + k) = t[static_cast<std::size_t>(k)];
@@ -64,8 +73,8 @@ bool SpalteEinfuegen(const TObjektGitter& O, int Spalte, const TSpeicherVektor& 
                     if (ZellTextPruefen(G.Cells(c, r)) != ZellStand::Gueltig) return false;
             return true;
         },
-        O.Ablehnung, O.Anwenden,
-        [&O, Spalte, r0](int k, const std::string& t) { O.Gedaechtnis->Merken(Spalte, r0 + k, t); });
+        [&O, Spalte, r0](int k, const std::string& t) { O.Gedaechtnis->Merken(Spalte, r0 + k, t); }};
+    return Einfuegen(Texte(T), Z, O.Ablehnung, O.Anwenden);
 }
 
 bool FelderEinfuegen(const TObjektFelder& O, const std::array<TEdit*, 3>& Felder, const TSpeicherVektor& T) {
@@ -80,8 +89,8 @@ bool FelderEinfuegen(const TObjektFelder& O, const std::array<TEdit*, 3>& Felder
     const auto Pruefen = O.Pruefen ? O.Pruefen : std::function<ZellStand(const std::string&)>(ZellTextPruefen);
     // Fields left unfinished get their last valid texts first.
     for (TEdit* E : O.Felder) FeldVerlassen(O, *E);
-    return Einfuegen(
-        Texte(T), Pruefen, O.PruefMeldung.empty() ? BereichsMeldung : O.PruefMeldung, O.PruefArt,
+    const TEinfuegeZiel Z{
+        Pruefen, O.PruefMeldung.empty() ? BereichsMeldung : O.PruefMeldung, O.PruefArt,
         [&Felder] { return TTexte{Felder[0]->Text(), Felder[1]->Text(), Felder[2]->Text()}; },
         [&Felder](const TTexte& t) {
             for (std::size_t k = 0; k < 3; ++k) Felder[k]->SetTextStill(t[k]);
@@ -91,8 +100,8 @@ bool FelderEinfuegen(const TObjektFelder& O, const std::array<TEdit*, 3>& Felder
                 if (Pruefen(E->Text()) != ZellStand::Gueltig) return false;
             return true;
         },
-        O.Ablehnung, O.Anwenden,
-        [&O, &Index](int k, const std::string& t) { O.Gedaechtnis->Merken(Index[static_cast<std::size_t>(k)], 0, t); });
+        [&O, &Index](int k, const std::string& t) { O.Gedaechtnis->Merken(Index[static_cast<std::size_t>(k)], 0, t); }};
+    return Einfuegen(Texte(T), Z, O.Ablehnung, O.Anwenden);
 }
 
 TSpaltenZiel GitterSpalte(std::function<TObjektGitter()> Protokoll, TStringGrid& G, int Spalte) {

@@ -25,6 +25,7 @@
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "forms/Ergebnisauswahl.h"
+#include "reports/Ergebnisse.h"
 #include "forms/ObjekteDaten.h"
 #include "forms/LGS.h"
 #include "forms/LaLua.h"
@@ -103,6 +104,7 @@ void FensterNeu() {
 void RueckrufeSetzen() {
     SzeneNeuZeichnen = SzeneZeichnen;
     SchnittAngabenAusgeben = [] { Form_Edits_01.SchnittAngabenSchreiben(); };
+    BerichtAusgabe = [] { ErgebnisAusgeben(ErgebnisAuswahl); };
     OffeneZelleSchliessen = [](TObjektDialog& D, TStringGrid& G) { D.ZelleVerlassen(G, G.Col, G.Row); };
     DrehmatrizenZeigen = [] {
         ZeigeAktuelleDrehmatrix();

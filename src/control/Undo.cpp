@@ -8,6 +8,7 @@
 #include "scene/Speicherzustand.h"
 #include "control/Drehsteuerung.h"
 #include "scene/DrehZustand.h"
+#include "scene/Objekte.h"
 
 namespace {
 
@@ -21,6 +22,18 @@ void DrehungenVergessen() {
     DrehMatrizenZuruecksetzen();
 }
 
+TDrehstreckenStand DrehstreckenJetzt() {
+    return {DrehungErfolgt, Lotgerade.Stuetzvektor, Lotgerade.Richtungsvektor};
+}
+
+// Before the kept scene is written (which redraws), so the picture shows
+// only the segments of the turns that scene holds.
+void DrehstreckenZurueck(const TDrehstreckenStand& d) {
+    DrehungErfolgt = d.DrehungErfolgt;
+    Lotgerade.Stuetzvektor = d.LotStuetz;
+    Lotgerade.Richtungsvektor = d.LotRichtung;
+}
+
 }  // namespace
 
 void UndoPunktSetzen() {
@@ -32,11 +45,13 @@ void UndoPunktSetzen() {
         for (int p = 1; p < UndoPlaetze - 1; ++p) {
             UndoDaten[p] = UndoDaten[p + 1];
             UndoKegelDaten[p] = UndoKegelDaten[p + 1];
+            UndoDrehstrecken[p] = UndoDrehstrecken[p + 1];
         }
         UndoAnzahl = UndoPlaetze - 1;
     }
     UndoDatenSichern(static_cast<Byte>(UndoAnzahl));
     UndoKegelSichern(static_cast<Byte>(UndoAnzahl));
+    UndoDrehstrecken[UndoAnzahl] = DrehstreckenJetzt();
     ++UndoAnzahl;
     UndoModus = 0;
 }
@@ -52,6 +67,7 @@ void Rueckgaengig() {
         return;
     }
     --UndoIndex;
+    DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
     UndoDatensatzInDialoge(UndoIndex);
     UndoModus = 1;
     DrehungenVergessen();
@@ -60,6 +76,7 @@ void Rueckgaengig() {
 void Wiederherstellen() {
     if (UndoModus == 1 && UndoIndex < UndoAnzahl - 1) {
         ++UndoIndex;
+        DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
         UndoDatensatzInDialoge(UndoIndex);
         return;
     }
@@ -83,10 +100,12 @@ void RueckgaengigBisStart() {
 void SpeicherUebernehmen(Byte Meldung) {
     SpeicherDatenSichern();
     SpeicherKegelSichern();
+    SpeicherDrehstrecken = DrehstreckenJetzt();
     if (Meldung == 1) MeldungZeigen(SpeicherUebernommenMeldung);
 }
 
 void SpeicherInObjekteUebertragen() {
+    DrehstreckenZurueck(SpeicherDrehstrecken);
     SpeicherDatensatzInDialoge();
     // The animation windows show g, h, E1 and E2 too.
     GeradenAnimaGitterFuellen();

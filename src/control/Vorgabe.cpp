@@ -13,6 +13,7 @@
 #include "forms/Vektoren.h"
 #include "platform/Oberflaeche.h"
 #include "control/DatenInDialoge.h"
+#include "control/Drehsteuerung.h"
 #include "scene/Datensatz.h"
 #include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
@@ -82,6 +83,14 @@ void UrzustandHerstellen() {
         DatenWerdenGeladen = true;
         laden = true;
     }
-    if (laden) DateiDatensaetzeInDialoge(1, ObjektdatenSatz2 > 0);
+    if (laden) {
+        // The start scene holds no turn: no rotation segments in its
+        // picture, and no recorded rotation that the red dot or a change
+        // of mode would later play back onto it.
+        DrehungErfolgt = 0;
+        DateiDatensaetzeInDialoge(1, ObjektdatenSatz2 > 0);
+        DrehListeLoeschen();
+        SzeneGedreht = false;
+    }
     NeuZeichnenAus = 0;
 }

@@ -69,36 +69,73 @@ void SchrittfeldVerlassen(TEdit& E, Extended& Wert) {
 // Shows F modally. Its button and the window's frame close it through
 // FormClose; a window that ended otherwise is closed here, so the timers
 // are off and the objects taken over whatever way it went.
-template <class Form>
-void AnimaModalZeigen(Form& F, const char* Name) {
+void AnimaModalZeigen(TAnimaFenster& F) {
     F.FormShow();
     F.Visible = true;
-    Host().FensterZeigen(Name, true);
+    Host().FensterZeigen(F.Fenstername, true);
     if (F.Visible) F.FormClose();
     SzeneZeichnen();
 }
 
 }  // namespace
 
-// ---- Lines ----------------------------------------------------------------------------
+// ---- Both windows -----------------------------------------------------------------------
 
-void TForm_Einst_GeradenAnima::FormCreate() {
-    for (int k = 1; k <= 6; ++k) {
-        SchrittfeldAnlegen(Edit_Schritt1[k], Schritt1[k]);
-        SchrittfeldAnlegen(Edit_Schritt2[k], Schritt2[k]);
-    }
-    Timer1.OnTimer = [this] { Timer1Timer(); };
-    But_Start.OnClick = [this] { But_StartClick(); };
+void TAnimaFenster::FormCreate() {
+    for (int Objekt = 1; Objekt <= 2; ++Objekt)
+        for (int k = 1; k <= 6; ++k) SchrittfeldAnlegen(SchrittFeld(Objekt, k), Schritt(Objekt)[k]);
     But_ParamDarst.OnClick = [this] { But_ParamDarstClick(); };
     But_KoordUebernehmen.OnClick = [this] { But_KoordUebernehmenClick(); };
     BitBtn_Schliessen.OnClick = [this] { BitBtn_SchliessenClick(); };
 }
 
-void TForm_Einst_GeradenAnima::FormShow() {
-    StartKnopf(But_Start, Timer1, false);
+void TAnimaFenster::FormShow() {
+    Anhalten();
     ParamDarstellungAnzeigen(But_ParamDarst);
-    GeradenAnimaGitterFuellen();
+    if (Art == TArt::Geraden)
+        GeradenAnimaGitterFuellen();
+    else
+        EbenenAnimaGitterFuellen();
 }
+
+void TAnimaFenster::But_ParamDarstClick() { ParamDarstellungUmschalten(But_ParamDarst); }
+
+void TAnimaFenster::But_KoordUebernehmenClick() {
+    if (Art == TArt::Geraden)
+        GeradenDatenInDialog();
+    else
+        EbenenDatenInDialog();
+    UndoPunktSetzen();
+}
+
+void TAnimaFenster::FormClose() {
+    Visible = false;
+    Anhalten();
+    // The objects stay where the animation left them, in the dialog as well.
+    But_KoordUebernehmenClick();
+}
+
+void TAnimaFenster::BitBtn_SchliessenClick() {
+    FormClose();
+    Host().FensterVerbergen(Fenstername);
+}
+
+std::optional<char> TAnimaFenster::Edit_SchrittKeyPress(int, int, char Taste) { return TasteFiltern(Taste); }
+
+void TAnimaFenster::Edit_SchrittExit(int Objekt, int Nr) {
+    if (Nr < 1 || Nr > 6 || Objekt < 1 || Objekt > 2) return;
+    SchrittfeldVerlassen(SchrittFeld(Objekt, Nr), Schritt(Objekt)[Nr]);
+}
+
+// ---- Lines ----------------------------------------------------------------------------
+
+void TForm_Einst_GeradenAnima::FormCreate() {
+    TAnimaFenster::FormCreate();
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    But_Start.OnClick = [this] { But_StartClick(); };
+}
+
+void TForm_Einst_GeradenAnima::Anhalten() { StartKnopf(But_Start, Timer1, false); }
 
 namespace {
 
@@ -123,15 +160,14 @@ bool Ruht(const TFeld<Extended, 1, 6>& s) {
 }  // namespace
 
 void TForm_Einst_GeradenAnima::Timer1Timer() {
-    const TFeld<Extended, 1, 6>* s[3] = {nullptr, &Schritt1, &Schritt2};
     TVek_R3 A[3], u[3];
     bool bewegt[3] = {false, false, false};
     // Both lines step or neither: a line that would leave the range stops
     // the animation.
     for (int Nr = 1; Nr <= 2; ++Nr) {
-        if (Ruht(*s[Nr])) continue;
-        if (!GeradeNachSchritt(Nr, *s[Nr], A[Nr], u[Nr])) {
-            StartKnopf(But_Start, Timer1, false);
+        if (Ruht(Schritt(Nr))) continue;
+        if (!GeradeNachSchritt(Nr, Schritt(Nr), A[Nr], u[Nr])) {
+            Anhalten();
             return;
         }
         bewegt[Nr] = true;
@@ -152,34 +188,6 @@ void TForm_Einst_GeradenAnima::Timer1Timer() {
 
 void TForm_Einst_GeradenAnima::But_StartClick() { StartKnopf(But_Start, Timer1, But_Start.Down); }
 
-void TForm_Einst_GeradenAnima::But_ParamDarstClick() { ParamDarstellungUmschalten(But_ParamDarst); }
-
-void TForm_Einst_GeradenAnima::But_KoordUebernehmenClick() {
-    GeradenDatenInDialog();
-    UndoPunktSetzen();
-}
-
-void TForm_Einst_GeradenAnima::FormClose() {
-    Visible = false;
-    StartKnopf(But_Start, Timer1, false);
-    // The lines stay where the animation left them, in the dialog as well.
-    But_KoordUebernehmenClick();
-}
-
-void TForm_Einst_GeradenAnima::BitBtn_SchliessenClick() {
-    FormClose();
-    Host().FensterVerbergen("Form_Einst_GeradenAnima");
-}
-
-std::optional<char> TForm_Einst_GeradenAnima::Edit_SchrittKeyPress(int, int, char Taste) {
-    return TasteFiltern(Taste);
-}
-
-void TForm_Einst_GeradenAnima::Edit_SchrittExit(int Gerade, int Nr) {
-    if (Nr < 1 || Nr > 6 || Gerade < 1 || Gerade > 2) return;
-    SchrittfeldVerlassen(SchrittFeld(Gerade, Nr), Gerade == 2 ? Schritt2[Nr] : Schritt1[Nr]);
-}
-
 void GeradenAnimaGitterFuellen() {
     TForm_Einst_GeradenAnima& F = Form_Einst_GeradenAnima;
     SpalteSchreiben(F.StringGrid1, 0, 1, Gerade[1].Stuetzvektor);
@@ -188,29 +196,21 @@ void GeradenAnimaGitterFuellen() {
     SpalteSchreiben(F.StringGrid2, 1, 1, Gerade[2].Richtungsvektor);
 }
 
-void GeradenAnimaZeigen() { AnimaModalZeigen(Form_Einst_GeradenAnima, "Form_Einst_GeradenAnima"); }
+void GeradenAnimaZeigen() { AnimaModalZeigen(Form_Einst_GeradenAnima); }
 
 // ---- Planes ---------------------------------------------------------------------------
 
 void TForm_Einst_EbenenAnima::FormCreate() {
-    for (int k = 1; k <= 6; ++k) {
-        SchrittfeldAnlegen(Edit_Schritt1[k], Schritt1[k]);
-        SchrittfeldAnlegen(Edit_Schritt2[k], Schritt2[k]);
-    }
+    TAnimaFenster::FormCreate();
     Timer1.OnTimer = [this] { Timer1Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
     But_StartE1.OnClick = [this] { But_StartE1Click(); };
     But_StartE2.OnClick = [this] { But_StartE2Click(); };
-    But_ParamDarst.OnClick = [this] { But_ParamDarstClick(); };
-    But_KoordUebernehmen.OnClick = [this] { But_KoordUebernehmenClick(); };
-    BitBtn_Schliessen.OnClick = [this] { BitBtn_SchliessenClick(); };
 }
 
-void TForm_Einst_EbenenAnima::FormShow() {
+void TForm_Einst_EbenenAnima::Anhalten() {
     StartKnopf(But_StartE1, Timer1, false);
     StartKnopf(But_StartE2, Timer2, false);
-    ParamDarstellungAnzeigen(But_ParamDarst);
-    EbenenAnimaGitterFuellen();
 }
 
 namespace {
@@ -246,34 +246,6 @@ void TForm_Einst_EbenenAnima::But_StartE1Click() { StartKnopf(But_StartE1, Timer
 
 void TForm_Einst_EbenenAnima::But_StartE2Click() { StartKnopf(But_StartE2, Timer2, But_StartE2.Down); }
 
-void TForm_Einst_EbenenAnima::But_ParamDarstClick() { ParamDarstellungUmschalten(But_ParamDarst); }
-
-void TForm_Einst_EbenenAnima::But_KoordUebernehmenClick() {
-    EbenenDatenInDialog();
-    UndoPunktSetzen();
-}
-
-void TForm_Einst_EbenenAnima::FormClose() {
-    Visible = false;
-    StartKnopf(But_StartE1, Timer1, false);
-    StartKnopf(But_StartE2, Timer2, false);
-    But_KoordUebernehmenClick();
-}
-
-void TForm_Einst_EbenenAnima::BitBtn_SchliessenClick() {
-    FormClose();
-    Host().FensterVerbergen("Form_Einst_EbenenAnima");
-}
-
-std::optional<char> TForm_Einst_EbenenAnima::Edit_SchrittKeyPress(int, int, char Taste) {
-    return TasteFiltern(Taste);
-}
-
-void TForm_Einst_EbenenAnima::Edit_SchrittExit(int Ebene, int Nr) {
-    if (Nr < 1 || Nr > 6 || Ebene < 1 || Ebene > 2) return;
-    SchrittfeldVerlassen(SchrittFeld(Ebene, Nr), Ebene == 2 ? Schritt2[Nr] : Schritt1[Nr]);
-}
-
 void EbenenAnimaGitterFuellen() {
     TForm_Einst_EbenenAnima& F = Form_Einst_EbenenAnima;
     for (int e = 1; e <= 2; ++e) {
@@ -283,4 +255,4 @@ void EbenenAnimaGitterFuellen() {
     }
 }
 
-void EbenenAnimaZeigen() { AnimaModalZeigen(Form_Einst_EbenenAnima, "Form_Einst_EbenenAnima"); }
+void EbenenAnimaZeigen() { AnimaModalZeigen(Form_Einst_EbenenAnima); }

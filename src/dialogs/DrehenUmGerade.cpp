@@ -1,6 +1,6 @@
 #include "forms/DrehenUmGerade.h"
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Geraden_t.h"
 #include "forms/Gitter.h"
 #include "geometry/Geometrie.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Gitter.h"
 #include "geometry/Eingabe.h"
 #include "platform/Oberflaeche.h"

@@ -12,13 +12,7 @@ struct TForm_AchsenWuerfel : TEinstellFenster {
     TButton Button_Farbe;
     TPanel Panel_Farbe;
 
-    void FormCreate();
-    void FormShow();
-    void Anzeigen();
-    void CheckBox1Click();
-    void RadioGroup1Click();
-    void Button_FarbeClick();
-    void BitBtn_OkClick();
+    std::vector<TEinstellFeld> Felder() override;
 };
 
 inline TForm_AchsenWuerfel Form_AchsenWuerfel;

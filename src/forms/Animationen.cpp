@@ -17,7 +17,27 @@ void SchrittHinweiseSetzen(TFeld<TEdit, 1, 6>& Felder, const char* Objekt, const
 
 }  // namespace
 
-TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() {
+TAnimaFenster::TAnimaFenster(TArt A, const char* Name) : Art(A), Fenstername(Name) {
+    But_ParamDarst.Caption = "Param.-Darstell. ein";
+    But_ParamDarst.AllowAllUp = true;
+    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
+    BitBtn_Schliessen.Caption = "Schließen";
+    const bool Geraden = Art == TArt::Geraden;
+    SchrittHinweiseSetzen(Edit_Schritt1, Geraden ? "g" : "E1", "Stützvektor",
+                          Geraden ? "Richtungsvektor" : "1. Richtungsvektor");
+    SchrittHinweiseSetzen(Edit_Schritt2, Geraden ? "h" : "E2", "Stützvektor",
+                          Geraden ? "Richtungsvektor" : "1. Richtungsvektor");
+    for (int k = 1; k <= 6; ++k) {
+        Schritt1[k] = 0;
+        Schritt2[k] = 0;
+    }
+}
+
+TEdit& TAnimaFenster::SchrittFeld(int Objekt, int Nr) { return Objekt == 2 ? Edit_Schritt2[Nr] : Edit_Schritt1[Nr]; }
+
+TFeld<Extended, 1, 6>& TAnimaFenster::Schritt(int Objekt) { return Objekt == 2 ? Schritt2 : Schritt1; }
+
+TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() : TAnimaFenster(TArt::Geraden, "Form_Einst_GeradenAnima") {
     Caption = "Animation der Geraden g und h";
     GitterAnlegen(StringGrid1, 2, 4, 0, 1, {"g: Stütz-V.", "Richt.-V."});
     GitterAnlegen(StringGrid2, 2, 4, 0, 1, {"h: Stütz-V.", "Richt.-V."});
@@ -26,27 +46,13 @@ TForm_Einst_GeradenAnima::TForm_Einst_GeradenAnima() {
     But_Start.Caption = "Start";
     But_Start.GroupIndex = 1;
     But_Start.AllowAllUp = true;
-    But_ParamDarst.Caption = "Param.-Darstell. ein";
     But_ParamDarst.GroupIndex = 2;
-    But_ParamDarst.AllowAllUp = true;
-    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
-    BitBtn_Schliessen.Caption = "Schließen";
-    SchrittHinweiseSetzen(Edit_Schritt1, "g", "Stützvektor", "Richtungsvektor");
-    SchrittHinweiseSetzen(Edit_Schritt2, "h", "Stützvektor", "Richtungsvektor");
     // g, visible at start, moves upward away from h: the lines go from
     // meeting to skew.
-    for (int k = 1; k <= 6; ++k) {
-        Schritt1[k] = 0;
-        Schritt2[k] = 0;
-    }
     Schritt1[3] = 0.1L;
 }
 
-TEdit& TForm_Einst_GeradenAnima::SchrittFeld(int Gerade, int Nr) {
-    return Gerade == 2 ? Edit_Schritt2[Nr] : Edit_Schritt1[Nr];
-}
-
-TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() {
+TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() : TAnimaFenster(TArt::Ebenen, "Form_Einst_EbenenAnima") {
     Caption = "Animation der Ebenen E1 und E2";
     const char* Kopf[6] = {"E1: Stütz-V.", "1. Richt.-V.", "2. Richt.-V.",
                            "E2: Stütz-V.", "1. Richt.-V.", "2. Richt.-V."};
@@ -61,18 +67,8 @@ TForm_Einst_EbenenAnima::TForm_Einst_EbenenAnima() {
     }
     But_StartE1.GroupIndex = 1;
     But_StartE2.GroupIndex = 2;
-    But_ParamDarst.Caption = "Param.-Darstell. ein";
     But_ParamDarst.GroupIndex = 3;
-    But_ParamDarst.AllowAllUp = true;
-    But_KoordUebernehmen.Caption = "Koordinaten übernehmen";
-    BitBtn_Schliessen.Caption = "Schließen";
-    SchrittHinweiseSetzen(Edit_Schritt1, "E1", "Stützvektor", "1. Richtungsvektor");
-    SchrittHinweiseSetzen(Edit_Schritt2, "E2", "Stützvektor", "1. Richtungsvektor");
     // E1 moves upward along z; the first direction of E2 tilts upward.
-    for (int k = 1; k <= 6; ++k) {
-        Schritt1[k] = 0;
-        Schritt2[k] = 0;
-    }
     Schritt1[3] = 0.1L;
     Schritt2[6] = 0.1L;
 }
@@ -82,8 +78,4 @@ TStringGrid& TForm_Einst_EbenenAnima::Gitter(int Nr) {
     TStringGrid* G[6] = {&StringGrid1, &StringGrid2, &StringGrid3,
                          &StringGrid4, &StringGrid5, &StringGrid6};
     return *G[Nr - 1];
-}
-
-TEdit& TForm_Einst_EbenenAnima::SchrittFeld(int Ebene, int Nr) {
-    return Ebene == 2 ? Edit_Schritt2[Nr] : Edit_Schritt1[Nr];
 }

@@ -25,73 +25,84 @@
 
 #include "platform/Komponenten.h"
 
-struct TForm_Einst_GeradenAnima : TFormZustand {
-    TForm_Einst_GeradenAnima();
+// What both windows share: two objects of one kind (g and h, or E1 and E2),
+// each with six step fields, the switch of the parametric display, the
+// take-over and the close button. The handlers take the object's number
+// (1 or 2), as the object dialogs do; the windows add their grids, start
+// buttons and timers.
+struct TAnimaFenster : TFormZustand {
+    enum class TArt { Geraden, Ebenen };
+    TAnimaFenster(TArt Art, const char* Name);
 
-    // Column 0 support point, column 1 direction vector; x, y, z in rows 1..3.
-    TStringGrid StringGrid1;  // g
-    TStringGrid StringGrid2;  // h
-    // Steps of g and h: support x, y, z, direction x, y, z.
+    TArt Art;
+    const char* Fenstername;
+    // Steps of object 1 and 2: support x, y, z, direction x, y, z.
     TFeld<TEdit, 1, 6> Edit_Schritt1, Edit_Schritt2;
-    TSpeedButton But_Start;           // down while g and h move
     TSpeedButton But_ParamDarst;      // "Param.-Darstell. ein" / "... aus"
     TButton But_KoordUebernehmen;     // "Koordinaten übernehmen"
     TBitBtn BitBtn_Schliessen;
-    TTimer Timer1;                    // 80 ms
 
     TFeld<Extended, 1, 6> Schritt1, Schritt2;  // the steps last accepted from the fields
 
-    TEdit& SchrittFeld(int Gerade, int Nr);  // Gerade 1 g, 2 h
+    TEdit& SchrittFeld(int Objekt, int Nr);
+    TFeld<Extended, 1, 6>& Schritt(int Objekt);
 
     void FormCreate();
-    // Before the window is shown: grids from g and h, timer stopped.
+    // Before the window is shown: grids from the objects, timers stopped.
     void FormShow();
-    void Timer1Timer();
-    void But_StartClick();
     void But_ParamDarstClick();
     void But_KoordUebernehmenClick();
-    // The window closes: stops the timer and takes the coordinates over.
+    // The window closes: stops the timers and takes the coordinates over.
     void FormClose();
     void BitBtn_SchliessenClick();
 
     // Key filter of the step fields; their exit check (EditGleitkommaPruefen
     // with 10000) takes an accepted value as the step.
-    std::optional<char> Edit_SchrittKeyPress(int Gerade, int Nr, char Taste);
-    void Edit_SchrittExit(int Gerade, int Nr);
+    std::optional<char> Edit_SchrittKeyPress(int Objekt, int Nr, char Taste);
+    void Edit_SchrittExit(int Objekt, int Nr);
+
+protected:
+    // Every start button up, every timer off.
+    virtual void Anhalten() = 0;
 };
 
-struct TForm_Einst_EbenenAnima : TFormZustand {
+struct TForm_Einst_GeradenAnima : TAnimaFenster {
+    TForm_Einst_GeradenAnima();
+
+    // Column 0 support point, column 1 direction vector; x, y, z in rows 1..3.
+    TStringGrid StringGrid1;  // g
+    TStringGrid StringGrid2;  // h
+    TSpeedButton But_Start;   // down while g and h move
+    TTimer Timer1;            // 80 ms
+
+    void FormCreate();
+    void Timer1Timer();
+    void But_StartClick();
+
+protected:
+    void Anhalten() override;
+};
+
+struct TForm_Einst_EbenenAnima : TAnimaFenster {
     TForm_Einst_EbenenAnima();
 
     // One column each (x, y, z in rows 1..3): E1 support point, first and
     // second direction, then the same of E2.
     TStringGrid StringGrid1, StringGrid2, StringGrid3, StringGrid4, StringGrid5, StringGrid6;
-    TFeld<TEdit, 1, 6> Edit_Schritt1, Edit_Schritt2;  // steps of E1 and E2
     TSpeedButton But_StartE1, But_StartE2;
-    TSpeedButton But_ParamDarst;
-    TButton But_KoordUebernehmen;
-    TBitBtn BitBtn_Schliessen;
     TTimer Timer1;  // E1, 100 ms
     TTimer Timer2;  // E2, 140 ms
 
-    TFeld<Extended, 1, 6> Schritt1, Schritt2;
-
     TStringGrid& Gitter(int Nr);  // StringGrid1..6
-    TEdit& SchrittFeld(int Ebene, int Nr);
 
     void FormCreate();
-    void FormShow();
     void Timer1Timer();
     void Timer2Timer();
     void But_StartE1Click();
     void But_StartE2Click();
-    void But_ParamDarstClick();
-    void But_KoordUebernehmenClick();
-    void FormClose();
-    void BitBtn_SchliessenClick();
 
-    std::optional<char> Edit_SchrittKeyPress(int Ebene, int Nr, char Taste);
-    void Edit_SchrittExit(int Ebene, int Nr);
+protected:
+    void Anhalten() override;
 };
 
 inline TForm_Einst_GeradenAnima Form_Einst_GeradenAnima;

@@ -17,12 +17,7 @@ struct TForm_Differenzvektoren : TEinstellFenster {
 
     TCheckBox& Box(int Nr);  // 1..10
 
-    void FormCreate();
-    void FormShow();
-    void Anzeigen();
-    void CheckBoxClick(int Nr);
-    void Button_FarbeClick();
-    void BitBtn_OkClick();
+    std::vector<TEinstellFeld> Felder() override;
 };
 
 inline TForm_Differenzvektoren Form_Differenzvektoren;

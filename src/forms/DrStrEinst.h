@@ -17,15 +17,7 @@ struct TForm_DrStrEinst : TEinstellFenster {
     TLabel Label1;
     TComboBox ComboBox1;     // DrehstreckeWinkelGroesse
 
-    void FormCreate();
-    void FormShow();
-    void Anzeigen();
-    void RadioGroup1Click();
-    void RadioGroup2Click();
-    void Button_FarbeClick();
-    void CheckBox1Click();
-    void ComboBox1Change();
-    void BitBtn_OkClick();
+    std::vector<TEinstellFeld> Felder() override;
 };
 
 inline TForm_DrStrEinst Form_DrStrEinst;

@@ -16,13 +16,9 @@ struct TForm_EbEinstell : TEinstellFenster {
     TRadioGroup RadioGroup2;  // display mode of E2
 
     void FormCreate();
-    void FormShow();
-    void Anzeigen();
+    std::vector<TEinstellFeld> Felder() override;
     // The squares of both planes anew, then the picture.
     void ScrollBar1Change();
-    // Display mode of plane Nr (1 E1, 2 E2) from its group.
-    void RadioGroupClick(int Nr);
-    void BitBtn_OkClick();
 };
 
 inline TForm_EbEinstell Form_EbEinstell;

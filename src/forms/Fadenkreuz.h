@@ -9,9 +9,7 @@
 
 #include "forms/Eingabeprotokoll.h"
 #include "platform/Komponenten.h"
-
-// The step by which the move buttons shift the crosshair's centre.
-inline Extended FadenkreuzSchrittweite = 0.1L;
+#include "scene/Objekte.h"  // FadenkreuzSchrittweite
 
 inline constexpr const char* Betrag10Meldung = "Gib bitte nur Zahlen z mit\nz < 10   ein!";
 

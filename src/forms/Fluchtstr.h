@@ -14,14 +14,7 @@ struct TForm_Fluchtstr : TEinstellFenster {
     TButton Button_Farbe;
     TPanel Panel_Farbe;
 
-    void FormCreate();
-    void FormShow();
-    void Anzeigen();
-    void CheckBox1Click();
-    void RadioGroup1Click();
-    void RadioGroup2Click();
-    void Button_FarbeClick();
-    void BitBtn_OkClick();
+    std::vector<TEinstellFeld> Felder() override;
 };
 
 inline TForm_Fluchtstr Form_Fluchtstr;

@@ -1,5 +1,11 @@
 #include "forms/Gitter.h"
 
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+#include "geometry/Eingabe.h"
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
 
@@ -47,15 +53,81 @@ void NachAttributNeuZeichnen() {
 
 namespace {
 
-void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v) {
-    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
-    G.Cells(Spalte, Zeile) = KoordText(v);
+struct GemerkterWert {
+    std::string text;
+    Extended wert;
+};
+using Zellort = std::tuple<const TStringGrid*, int, int>;
+int gespeicherteTiefe = 0;
+std::map<Zellort, GemerkterWert> gemerkteWerte;
+
+bool ZellwertLesen(const TStringGrid& G, int Spalte, int Zeile, Extended& v) {
+    const std::string& text = G.Cells(Spalte, Zeile);
+    if (!gemerkteWerte.empty()) {
+        const auto it = gemerkteWerte.find({&G, Spalte, Zeile});
+        if (it != gemerkteWerte.end() && it->second.text == text) {
+            v = it->second.wert;
+            return true;
+        }
+    }
+    return ZelleLesen(text, v);
+}
+
+// Significant digits of the shortest text that reads back as v (finite).
+int KuerzesteStellen(Extended v) {
+    char text[64];
+    const auto ende = std::to_chars(text, text + sizeof text, v, std::chars_format::scientific).ptr;
+    int n = 0;
+    for (const char* p = text; p != ende && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') ++n;
+    return n;
+}
+
+void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v, BearbeiteteZelle Bearbeitete) {
+    if (Bearbeitete == BearbeiteteZelle::Lassen && G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
+    std::string& Zelle = G.Cells(Spalte, Zeile);
+    Zelle = ZellText(v);
+    if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {Zelle, v};
 }
 
 }  // namespace
 
-void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
-    ZelleSchreiben(G, Spalte, ErsteZeile, v.x);
-    ZelleSchreiben(G, Spalte, ErsteZeile + 1, v.y);
-    ZelleSchreiben(G, Spalte, ErsteZeile + 2, v.z);
+std::string ZellText(Extended v) {
+    // A -0 shows as 0,000 (a turn by more than a right angle makes them);
+    // while a stored scene is rebuilt, its note keeps the sign.
+    const std::string koord = KoordText(v);
+    if (!std::isfinite(v)) return koord;
+    // No text with fewer digits than the shortest that reads back as v can
+    // do so, the coordinate text included; a turned point needs about 20,
+    // so a rotation step reads no text back.
+    const int kuerzeste = KuerzesteStellen(v);
+    if (kuerzeste > 18) return koord;
+    Extended w = 0;
+    if (ZelleLesen(koord, w) && w == v) return koord;
+    for (int stellen = kuerzeste; stellen <= 18; ++stellen) {
+        const std::string t = ZahlAllgemein(v, stellen);
+        if (PruefText(t) == t && ZelleLesen(t, w) && w == v) return t;
+    }
+    return koord;
+}
+
+void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v, BearbeiteteZelle Bearbeitete) {
+    ZelleSchreiben(G, Spalte, ErsteZeile, v.x, Bearbeitete);
+    ZelleSchreiben(G, Spalte, ErsteZeile + 1, v.y, Bearbeitete);
+    ZelleSchreiben(G, Spalte, ErsteZeile + 2, v.z, Bearbeitete);
+}
+
+bool SpalteLesen(const TStringGrid& G, int Spalte, int ErsteZeile, TVek_R3& v) {
+    Extended x, y, z;
+    if (!ZellwertLesen(G, Spalte, ErsteZeile, x) || !ZellwertLesen(G, Spalte, ErsteZeile + 1, y) ||
+        !ZellwertLesen(G, Spalte, ErsteZeile + 2, z))
+        return false;
+    v = TVek_R3{x, y, z};
+    return true;
+}
+
+GespeicherteZellwerte::GespeicherteZellwerte() { ++gespeicherteTiefe; }
+
+GespeicherteZellwerte::~GespeicherteZellwerte() {
+    if (--gespeicherteTiefe == 0) gemerkteWerte.clear();
 }

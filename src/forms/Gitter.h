@@ -20,10 +20,45 @@ void SpalteSetzen(TStringGrid& G, int Spalte, int ErsteZeile, const std::string&
 // its first number cell on.
 void SpaltenSetzen(TStringGrid& G, std::initializer_list<std::array<const char*, 3>> Spalten);
 
-// Writes v as coordinate text (KoordText) into column Spalte, rows
-// ErsteZeile .. ErsteZeile + 2, leaving alone the one cell the user is
-// editing, so a rotation or animation tick never overwrites typing.
-void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v);
+// ---- Coordinates into and out of the object grids ---------------------------
+
+// The text a value goes into a cell with: the coordinate text (KoordText)
+// when it reads back as the very value; else the shortest text that does and
+// that the cell reads whole (a value typed with more decimals, such as
+// 0,0001, which three decimals would turn into a null vector); else, for a
+// value only a computation gives, the coordinate text.
+std::string ZellText(Extended v);
+
+// Writes x, y, z of v into column Spalte, rows ErsteZeile .. ErsteZeile + 2,
+// each as its ZellText with the value noted behind it (GespeicherteZellwerte).
+// By default the one cell the user is editing is left alone, so a rotation
+// or animation tick never overwrites typing; a stored scene coming back
+// writes every cell.
+enum class BearbeiteteZelle { Lassen, Ueberschreiben };
+void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v,
+                     BearbeiteteZelle Bearbeitete = BearbeiteteZelle::Lassen);
+
+// v := the cells (Spalte, ErsteZeile .. ErsteZeile + 2), each read with
+// ZelleLesen or as its noted value. False, and v untouched, when one of them
+// is no number.
+bool SpalteLesen(const TStringGrid& G, int Spalte, int ErsteZeile, TVek_R3& v);
+
+// A stored scene goes back through the cells, and a cell's text cannot hold
+// every digit of a value a computation made (a turned point shows three
+// decimals). While a GespeicherteZellwerte lives, SpalteSchreiben notes each
+// value behind the text it wrote, and a noted cell reads as that value as
+// long as it still holds that text, so the scene is rebuilt exactly as it
+// was stored; a cell typed over in between reads as its text. When the last
+// one ends, the notes are forgotten.
+class GespeicherteZellwerte {
+public:
+    GespeicherteZellwerte();
+    ~GespeicherteZellwerte();
+    GespeicherteZellwerte(const GespeicherteZellwerte&) = delete;
+    GespeicherteZellwerte& operator=(const GespeicherteZellwerte&) = delete;
+};
+
+// ---- Attribute groups -----------------------------------------------------------
 
 // The pen-width group "1" .. "4" and the style group of the dialogs.
 void GroupStiftAnlegen(TRadioGroup& R, const char* Titel = "Stiftbreite");

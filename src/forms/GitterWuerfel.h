@@ -29,19 +29,13 @@ struct TForm_GitterWuerfelMax : TEinstellFenster {
 
     // Reads the number of grid parts from its edit.
     void FormCreate();
-    // The window is about to show: its controls from the settings.
-    void FormShow();
-    // Writes the settings that only change elsewhere into the controls.
-    void Anzeigen();
-    void CheckBoxClick(int Nr);
+    // Reads the number again, then shows the settings.
+    void FormShow() override;
+    std::vector<TEinstellFeld> Felder() override;
     void Edit_AnzGitterLinienChange();
-    void RadioGroup1Click();
-    void RadioGroup2Click();
-    void Button_FarbeClick();
     // false (and the field has the focus again) while the field holds more
     // than 20; otherwise the walls and the number are taken over.
-    bool FormCloseQuery();
-    void BitBtn_OkClick();
+    bool FormCloseQuery() override;
 
 private:
     // The field's whole number into AnzGitterLinien (Gueltig). No whole

@@ -18,15 +18,9 @@ struct TForm_Normalenvektoren : TEinstellFenster {
 
     // Gives both planes the pen the window starts with.
     void FormCreate();
-    void FormShow();
-    void Anzeigen();
-    void CheckBox1Click();
-    void RadioGroup1Click();
-    void Button_FarbeClick();
-    void CheckBox2Click();
-    // A new mark size recomputes the marks of both planes.
-    void ComboBox1Change();
-    void BitBtn_OkClick();
+    // E1 stands for both planes: the window sets them alike; a new mark
+    // size recomputes the marks of both.
+    std::vector<TEinstellFeld> Felder() override;
 };
 
 inline TForm_Normalenvektoren Form_Normalenvektoren;

@@ -17,12 +17,12 @@
 #include <type_traits>
 #include <vector>
 
-#include "forms/DialogRoutinen.h"
 #include "forms/Eingabeprotokoll.h"
 #include "forms/Gitter.h"
 #include "geometry/Vektor.h"
 #include "platform/Komponenten.h"
 #include "platform/Zahltext.h"
+#include "scene/Stilindex.h"
 
 // The object grids under the names the forms give them.
 template <int N>

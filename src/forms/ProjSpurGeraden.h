@@ -18,11 +18,7 @@ struct TForm_ProjSpurGeraden : TEinstellFenster {
     // Box Nr 1..12: 1..6 the projected lines, 7..12 the trace lines.
     TCheckBox& Box(int Nr);
 
-    void FormCreate();
-    void FormShow();
-    void Anzeigen();
-    void CheckBoxClick(int Nr);
-    void BitBtn_OkClick();
+    std::vector<TEinstellFeld> Felder() override;
 };
 
 inline TForm_ProjSpurGeraden Form_ProjSpurGeraden;

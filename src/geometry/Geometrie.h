@@ -72,10 +72,13 @@ void PunktImAbstand(TVek_R3 A, TVek_R3 B, Extended d, TVek_R3& R);
 // Angle 0..180 degrees, or the acute angle 0..90 with spitz = 1; 0 when a
 // vector is (nearly) null or the computation fails.
 Extended WinkelVektoren(TVek_R3 a, TVek_R3 b, Byte spitz);
+// R := v scaled to length L; v itself when |v| < 1e-9.
+void VektorAufLaenge(TVek_R3 v, TVek_R3& R, Extended L);
 
 // ---- 3x3 systems -----------------------------------------------------------
 
-Extended DeterminanteMatrix33(TMatrix33 M);
+// The name the linear-system tool knows the determinant by.
+inline Extended DeterminanteMatrix33(TMatrix33 M) { return Determinante(M); }
 // R := M with column k (1..3) replaced by b.
 void SpalteErsetzen(TMatrix33 M, TVek_R3 b, int k, TMatrix33& R);
 // x := the solution of A·x = b by Cramer's rule. Callers pass a regular
@@ -145,6 +148,11 @@ Extended AbstandPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F);
 // zeroed coordinate is always written, the other two only when the line is
 // not parallel to the plane.
 void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T);
+// Feet F1 on A + s·u and F2 on B + t·w of the common perpendicular of two
+// skew lines (also for perpendicular directions). False, and F1, F2
+// untouched, when u and w are parallel.
+bool LotFusspunkteWindschief(TVek_R3 A, TVek_R3 B, TVek_R3 u, TVek_R3 w, TVek_R3& F1,
+                             TVek_R3& F2);
 
 // ---- Planes ----------------------------------------------------------------
 
@@ -180,6 +188,15 @@ Extended WinkelGeradeEbeneBetrag(TVek_R3 d, TVek_R3 rv1, TVek_R3 rv2);   // 0..9
 void LageAchseEbene(TVek_R3 P, TVek_R3 d, TVek_R3 S, TVek_R3 rv1, TVek_R3 rv2, Byte& Lage);
 // Where the report builders let LageAchseEbene write.
 inline Byte LageCodeAchseEbene = 0;
+// X := P + d·n/|n|, n = u × v turned towards the plane (n·A >= 0) and d the
+// distance of P from the plane (A; u, v). With P = origin, X is the foot of
+// the perpendicular from the origin. When u and v span no plane, X := P.
+void LotpunktUeberNormale(TVek_R3 A, TVek_R3 u, TVek_R3 v, TVek_R3 P, TVek_R3& X);
+// Parameter form S + r·u + s·v of the plane a·x + b·y + c·z + d = 0: three
+// points on it, taken on the axis of the first coefficient that does not
+// vanish. False, and S, u, v untouched, when a, b and c all vanish.
+bool EbeneAusKoordinatenform(Extended a, Extended b, Extended c, Extended d, TVek_R3& S, TVek_R3& u,
+                             TVek_R3& v);
 
 // ---- Spheres ---------------------------------------------------------------
 
@@ -187,6 +204,13 @@ inline Byte LageCodeAchseEbene = 0;
 Extended LagePunktKugel(TVek_R3 M, TVek_R3 P, Extended r, int& Lage);
 Extended KugelVolumen(Extended r);
 Extended KugelOberflaeche(Extended r);
+// Measures of a cone of height h and base radius r.
+Extended KegelVolumen(Extended h, Extended r);
+Extended KegelMantellinie(Extended h, Extended r);
+Extended KegelMantelflaeche(Extended h, Extended r);
+Extended KegelOberflaeche(Extended h, Extended r);
+// Degrees; 0 for a cone without slant height (r = h = 0).
+Extended KegelOeffnungswinkel(Extended h, Extended r);
 // Solutions of a·t² + b·t + c = 0: n of them in x[0], x[1] (x[1] only
 // meaningful when n = 2; n = 0 when a vanishes).
 void LoeseQuadratischeGleichung(Extended a, Extended b, Extended c, Byte& n,

@@ -69,8 +69,10 @@ Bildermenue::Bildermenue(QMainWindow& fenster, QWidget* bild) : QObject(&fenster
 
     QMenu* hilfe = leiste->addMenu(QStringLiteral("&Hilfe"));
     QAction* f1 = Befehl(hilfe, QStringLiteral("Hilfe"), &Hilfe);
+    // Shown in the menu; the key itself opens the page of the window it is
+    // pressed in.
     f1->setShortcut(QKeySequence(Qt::Key_F1));
-    f1->setShortcutContext(Qt::ApplicationShortcut);
+    HilfeTasteEinrichten();
     Befehl(hilfe, QStringLiteral("Beispiele"), &Beispiele);
     hilfe->addSeparator();
     QAction* info = hilfe->addAction(QStringLiteral("Info über %1").arg(QString::fromUtf8(ProgrammTitel)));

@@ -1,6 +1,6 @@
 #pragma once
-// The program's own help: short German pages shipped inside the program,
-// shown in one help window with a contents list, and the about box.
+// The help window: the program's help pages (mainwindow/Hilfe.h) with a
+// contents list, F1 in every window, and the about box.
 
 #include <string>
 
@@ -13,5 +13,6 @@ void HilfeFensterZeigen(const std::string& seite);
 QWidget* HilfeFenster();
 // The about box with the program's name and version.
 void UeberDasProgramm(QWidget* eltern);
-// The names of the pages (for the contents and for tests).
-const char* const* HilfeSeitenNamen();
+// Makes F1 open the help page of the window it is pressed in, in every
+// window of the program (once; later calls do nothing).
+void HilfeTasteEinrichten();

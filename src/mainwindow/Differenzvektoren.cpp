@@ -14,29 +14,14 @@ bool& Schalter(int Nr) {
 
 }  // namespace
 
-void TForm_Differenzvektoren::FormCreate() {
-    for (int Nr = 1; Nr <= 10; ++Nr) Box(Nr).OnClick = [this, Nr] { CheckBoxClick(Nr); };
-    Button_Farbe.OnClick = [this] { Button_FarbeClick(); };
-    BitBtn_Ok.OnClick = [this] { BitBtn_OkClick(); };
-    Anzeigen();
+std::vector<TEinstellFeld> TForm_Differenzvektoren::Felder() {
+    using A = TEinstellFeld::TArt;
+    std::vector<TEinstellFeld> v{{.Art = A::Text, .Beschriftung = &Label1}};
+    for (int Nr = 1; Nr <= 10; ++Nr)
+        v.push_back({.Art = A::Schalter, .Element = &Box(Nr), .Lesen = [Nr] { return int(Schalter(Nr)); },
+                     .Schreiben = [Nr](int w) { Schalter(Nr) = w != 0; }, .Spalten = 2, .Block = 1});
+    v.push_back({.Art = A::Farbe, .Element = &Button_Farbe, .Farbfeld = &Panel_Farbe,
+                 .FarbeLesen = [] { return FarbeStuetzvektoren; },
+                 .FarbeSchreiben = [](TColor c) { FarbeStuetzvektoren = c; }});
+    return v;
 }
-
-void TForm_Differenzvektoren::FormShow() { Anzeigen(); }
-
-void TForm_Differenzvektoren::Anzeigen() {
-    for (int Nr = 1; Nr <= 10; ++Nr) Box(Nr).Checked = Schalter(Nr);
-    FarbfeldSetzen(Panel_Farbe, FarbeStuetzvektoren);
-}
-
-void TForm_Differenzvektoren::CheckBoxClick(int Nr) {
-    Schalter(Nr) = Box(Nr).Checked;
-    SzeneZeichnen();
-}
-
-void TForm_Differenzvektoren::Button_FarbeClick() {
-    if (!FarbeWaehlen("Farbe der Differenzvektoren", FarbeStuetzvektoren)) return;
-    Anzeigen();
-    SzeneZeichnen();
-}
-
-void TForm_Differenzvektoren::BitBtn_OkClick() { EinstellFensterVerbergen(*this); }

@@ -1,57 +1,25 @@
 #include "forms/DrStrEinst.h"
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Schalter.h"
 #include "mainwindow/Einstellungen.h"
 #include "scene/Objekte.h"
 #include "view3d/Zeichnen.h"
 
-void TForm_DrStrEinst::FormCreate() {
-    RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
-    RadioGroup2.OnClick = [this] { RadioGroup2Click(); };
-    Button_Farbe.OnClick = [this] { Button_FarbeClick(); };
-    CheckBox1.OnClick = [this] { CheckBox1Click(); };
-    ComboBox1.OnChange = [this] { ComboBox1Change(); };
-    BitBtn_Ok.OnClick = [this] { BitBtn_OkClick(); };
-    Anzeigen();
+std::vector<TEinstellFeld> TForm_DrStrEinst::Felder() {
+    using A = TEinstellFeld::TArt;
+    return {
+        {.Art = A::Stiftbreite, .Element = &RadioGroup1, .Lesen = [] { return DrehstreckeBreite; },
+         .Schreiben = [](int v) { DrehstreckeBreite = v; }, .Spalten = 4},
+        {.Art = A::Linienstil, .Element = &RadioGroup2, .Lesen = [] { return int(DrehstreckeStil); },
+         .Schreiben = [](int v) { DrehstreckeStil = static_cast<Byte>(v); }},
+        {.Art = A::Farbe, .Element = &Button_Farbe, .Farbfeld = &Panel_Farbe,
+         .FarbeLesen = [] { return DrehstreckeFarbe; }, .FarbeSchreiben = [](TColor c) { DrehstreckeFarbe = c; }},
+        {.Art = A::Schalter, .Element = &CheckBox1, .Lesen = [] { return int(DrehstreckeWinkelZeigen); },
+         .Schreiben = [](int v) { DrehstreckeWinkelZeigen = v != 0; }},
+        {.Art = A::Winkelgroesse, .Element = &ComboBox1, .Beschriftung = &Label1,
+         .GroesseLesen = [] { return DrehstreckeWinkelGroesse; },
+         .GroesseSchreiben = [](Extended s) { DrehstreckeWinkelGroesse = s; },
+         .Aktiv = [] { return DrehstreckeWinkelZeigen; }},
+    };
 }
-
-void TForm_DrStrEinst::FormShow() { Anzeigen(); }
-
-void TForm_DrStrEinst::Anzeigen() {
-    if (DrehstreckeBreite >= 1 && DrehstreckeBreite <= 4) RadioGroup1.ItemIndex = DrehstreckeBreite - 1;
-    RadioGroup2.ItemIndex = LinienstilZuIndex(DrehstreckeStil);
-    FarbfeldSetzen(Panel_Farbe, DrehstreckeFarbe);
-    CheckBox1.Checked = DrehstreckeWinkelZeigen;
-    WinkelGroesseZeigen(ComboBox1, DrehstreckeWinkelGroesse);
-    ComboBox1.Enabled = DrehstreckeWinkelZeigen;
-}
-
-void TForm_DrStrEinst::RadioGroup1Click() {
-    DrehstreckeBreite = RadioGroup1.ItemIndex + 1;
-    SzeneZeichnen();
-}
-
-void TForm_DrStrEinst::RadioGroup2Click() {
-    DrehstreckeStil = IndexZuLinienstil(static_cast<Byte>(RadioGroup2.ItemIndex));
-    SzeneZeichnen();
-}
-
-void TForm_DrStrEinst::Button_FarbeClick() {
-    if (!FarbeWaehlen("Farbe der Drehstrecken", DrehstreckeFarbe)) return;
-    Anzeigen();
-    SzeneZeichnen();
-}
-
-void TForm_DrStrEinst::CheckBox1Click() {
-    DrehstreckeWinkelZeigen = CheckBox1.Checked;
-    Anzeigen();
-    SzeneZeichnen();
-}
-
-void TForm_DrStrEinst::ComboBox1Change() {
-    if (!WinkelGroesseLesen(ComboBox1, DrehstreckeWinkelGroesse)) return;
-    SzeneZeichnen();
-}
-
-void TForm_DrStrEinst::BitBtn_OkClick() { EinstellFensterVerbergen(*this); }

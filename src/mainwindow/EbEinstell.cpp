@@ -12,19 +12,21 @@
 
 void TForm_EbEinstell::FormCreate() {
     ScrollBar1.OnChange = [this] { ScrollBar1Change(); };
-    RadioGroup1.OnClick = [this] { RadioGroupClick(1); };
-    RadioGroup2.OnClick = [this] { RadioGroupClick(2); };
-    BitBtn_Ok.OnClick = [this] { BitBtn_OkClick(); };
-    Anzeigen();
+    TEinstellFenster::FormCreate();
 }
 
-void TForm_EbEinstell::FormShow() { Anzeigen(); }
-
-void TForm_EbEinstell::Anzeigen() {
-    Label2.Caption = std::to_string(ScrollBar1.Position());
-    TRadioGroup* Gruppe[2] = {&RadioGroup1, &RadioGroup2};
-    for (int k = 1; k <= 2; ++k)
-        if (Ebene[k].Darstellungsart <= 2) Gruppe[k - 1]->ItemIndex = Ebene[k].Darstellungsart;
+std::vector<TEinstellFeld> TForm_EbEinstell::Felder() {
+    using A = TEinstellFeld::TArt;
+    std::vector<TEinstellFeld> v{{.Art = A::Text, .Beschriftung = &Label1},
+                                 {.Art = A::Rollbalken, .Element = &ScrollBar1, .Beschriftung = &Label2,
+                                  .Name = "ScrollBar1"}};
+    for (int Nr = 1; Nr <= 2; ++Nr)
+        v.push_back({.Art = A::Auswahl, .Element = Nr == 1 ? &RadioGroup1 : &RadioGroup2,
+                     .Lesen = [Nr] { return int(Ebene[Nr].Darstellungsart); },
+                     .Schreiben = [Nr](int i) { Ebene[Nr].Darstellungsart = static_cast<Byte>(i); },
+                     // The square with its grid costs the hidden-line pass more lines.
+                     .Danach = [] { Form_Edits_01.SichtbarkeitAktualisieren(); }, .Daneben = Nr == 2});
+    return v;
 }
 
 void TForm_EbEinstell::ScrollBar1Change() {
@@ -42,14 +44,3 @@ void TForm_EbEinstell::ScrollBar1Change() {
     }
     SzeneZeichnen();
 }
-
-void TForm_EbEinstell::RadioGroupClick(int Nr) {
-    const TRadioGroup& R = Nr == 1 ? RadioGroup1 : RadioGroup2;
-    if (R.ItemIndex < 0 || R.ItemIndex > 2) return;
-    Ebene[Nr].Darstellungsart = static_cast<Byte>(R.ItemIndex);
-    // The square with its grid costs the hidden-line pass more lines.
-    Form_Edits_01.SichtbarkeitAktualisieren();
-    SzeneZeichnen();
-}
-
-void TForm_EbEinstell::BitBtn_OkClick() { EinstellFensterVerbergen(*this); }

@@ -13,7 +13,7 @@
 #include "forms/ProjSpurGeraden.h"
 #include "forms/Schalter.h"
 #include "mainwindow/Einstellungen.h"
-#include "mainwindow/Farbsets.h"
+#include "control/Farbsets.h"
 #include "scene/Objekte.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Zeichnen.h"

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "mainwindow/Farbsets.h"
+#include "control/Farbsets.h"
 #include "forms/Hauptfenster.h"
 #include "scene/Datensatz.h"
 #include "scene/Speicherzustand.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "forms/DialogRoutinen.h"
+#include "scene/Stilindex.h"
 #include "forms/Schalter.h"
 #include "geometry/Eingabe.h"
 #include "mainwindow/Einstellungen.h"
@@ -46,14 +46,9 @@ PruefErgebnis TForm_GitterWuerfelMax::AnzahlLesen() {
 }
 
 void TForm_GitterWuerfelMax::FormCreate() {
-    for (int w = 1; w <= 6; ++w) WandBox(w).OnClick = [this, w] { CheckBoxClick(w); };
     Edit_AnzGitterLinien.OnChange = [this] { Edit_AnzGitterLinienChange(); };
-    RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
-    RadioGroup2.OnClick = [this] { RadioGroup2Click(); };
-    Button_Farbe.OnClick = [this] { Button_FarbeClick(); };
-    BitBtn_Ok.OnClick = [this] { BitBtn_OkClick(); };
     AnzahlLesen();
-    Anzeigen();
+    TEinstellFenster::FormCreate();
 }
 
 void TForm_GitterWuerfelMax::FormShow() {
@@ -61,37 +56,27 @@ void TForm_GitterWuerfelMax::FormShow() {
     Anzeigen();
 }
 
-void TForm_GitterWuerfelMax::Anzeigen() {
-    for (int w = 1; w <= 6; ++w) WandBox(w).Checked = GitterWaende[w];
-    RadioGroup1.ItemIndex = LinienstilZuIndex(NetzLinienStil);
-    RadioGroup2.ItemIndex = LinienstilZuIndex(RandLinienStil);
-    FarbfeldSetzen(Panel_Farbe, MaxQuader.FarbeGitterwaende);
-}
-
-void TForm_GitterWuerfelMax::CheckBoxClick(int Nr) {
-    GitterWaende[Nr] = WandBox(Nr).Checked;
-    SzeneZeichnen();
+std::vector<TEinstellFeld> TForm_GitterWuerfelMax::Felder() {
+    using A = TEinstellFeld::TArt;
+    std::vector<TEinstellFeld> v;
+    for (int w = 1; w <= 6; ++w)
+        v.push_back({.Art = A::Schalter, .Element = &WandBox(w), .Lesen = [w] { return int(GitterWaende[w]); },
+                     .Schreiben = [w](int an) { GitterWaende[w] = an != 0; }, .Spalten = 2, .Block = 1,
+                     .Rahmen = "Wände mit Gitter"});
+    v.push_back({.Art = A::Zahlfeld, .Element = &Edit_AnzGitterLinien, .Beschriftung = &Label1, .Name = "Edit_AnzGitterLinien"});
+    v.push_back({.Art = A::Linienstil, .Element = &RadioGroup1, .Lesen = [] { return int(NetzLinienStil); },
+                 .Schreiben = [](int s) { NetzLinienStil = static_cast<Byte>(s); }});
+    v.push_back({.Art = A::Linienstil, .Element = &RadioGroup2, .Lesen = [] { return int(RandLinienStil); },
+                 .Schreiben = [](int s) { RandLinienStil = static_cast<Byte>(s); }, .Daneben = true});
+    v.push_back({.Art = A::Farbe, .Element = &Button_Farbe, .Farbfeld = &Panel_Farbe,
+                 .FarbeLesen = [] { return MaxQuader.FarbeGitterwaende; },
+                 .FarbeSchreiben = [](TColor c) { MaxQuader.FarbeGitterwaende = c; }});
+    return v;
 }
 
 void TForm_GitterWuerfelMax::Edit_AnzGitterLinienChange() {
     const int vorher = AnzGitterLinien;
     if (AnzahlLesen() == PruefErgebnis::Gueltig && AnzGitterLinien != vorher) SzeneZeichnen();
-}
-
-void TForm_GitterWuerfelMax::RadioGroup1Click() {
-    NetzLinienStil = IndexZuLinienstil(static_cast<Byte>(RadioGroup1.ItemIndex));
-    SzeneZeichnen();
-}
-
-void TForm_GitterWuerfelMax::RadioGroup2Click() {
-    RandLinienStil = IndexZuLinienstil(static_cast<Byte>(RadioGroup2.ItemIndex));
-    SzeneZeichnen();
-}
-
-void TForm_GitterWuerfelMax::Button_FarbeClick() {
-    if (!FarbeWaehlen("Farbe des Gitter-Hintergrundes", MaxQuader.FarbeGitterwaende)) return;
-    Anzeigen();
-    SzeneZeichnen();
 }
 
 bool TForm_GitterWuerfelMax::FormCloseQuery() {
@@ -104,8 +89,4 @@ bool TForm_GitterWuerfelMax::FormCloseQuery() {
     for (int w = 1; w <= 6; ++w) GitterWaende[w] = WandBox(w).Checked;
     SzeneZeichnen();
     return true;
-}
-
-void TForm_GitterWuerfelMax::BitBtn_OkClick() {
-    if (FormCloseQuery()) EinstellFensterVerbergen(*this);
 }

@@ -12,7 +12,7 @@ enum : std::uint16_t {
     META_SETWINDOWEXT = 0x020C, META_SELECTOBJECT = 0x012D, META_DELETEOBJECT = 0x01F0,
     META_CREATEPENINDIRECT = 0x02FA, META_CREATEBRUSHINDIRECT = 0x02FC, META_CREATEFONTINDIRECT = 0x02FB,
     META_POLYLINE = 0x0325, META_POLYGON = 0x0324, META_ELLIPSE = 0x0418, META_RECTANGLE = 0x041B,
-    META_TEXTOUT = 0x0521, META_STRETCHDIB = 0x0F43,
+    META_TEXTOUT = 0x0521, META_STRETCHDIB = 0x0F43, META_MOVETO = 0x0214, META_LINETO = 0x0213,
 };
 constexpr std::int16_t MM_ANISOTROPIC = 8, TRANSPARENT = 1, OPAQUE = 2;
 
@@ -203,6 +203,15 @@ void WmfZeichenflaeche::Punkte(std::uint16_t funktion, const std::vector<TPoint>
     // share their end points.
     for (std::size_t anfang = 0; anfang + 1 < punkte.size() || (anfang == 0 && punkte.size() == 1);) {
         const std::size_t ende = std::min(punkte.size(), anfang + 32767);
+        if (funktion == META_POLYLINE && ende - anfang == 2) {
+            // A lone segment as move and line: raster players built on
+            // libwmf (ImageMagick among them) skip polylines of two points.
+            Satz(META_MOVETO, std::vector<std::int16_t>{Kurz(punkte[anfang].Y), Kurz(punkte[anfang].X)});
+            Satz(META_LINETO, std::vector<std::int16_t>{Kurz(punkte[anfang + 1].Y), Kurz(punkte[anfang + 1].X)});
+            if (ende == punkte.size()) break;
+            anfang = ende - 1;
+            continue;
+        }
         std::vector<std::int16_t> w{std::int16_t(ende - anfang)};
         for (std::size_t i = anfang; i < ende; ++i) {
             w.push_back(Kurz(punkte[i].X));
@@ -228,6 +237,8 @@ void WmfZeichenflaeche::LinienzugMalen(const std::vector<TPoint>& punkte) {
 void WmfZeichenflaeche::PolygonMalen(const std::vector<TPoint>& punkte) {
     if (punkte.size() < 2 || punkte.size() > 32767) return;
     StiftWaehlen(Pen);
+    // Two corners enclose nothing: the outline alone, as a line.
+    if (punkte.size() == 2) return Punkte(META_POLYLINE, punkte);
     PinselWaehlen(Brush);
     Punkte(META_POLYGON, punkte);
 }

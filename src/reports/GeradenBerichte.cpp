@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "forms/DialogRoutinen.h"
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "reports/Berichtlayout.h"
@@ -10,8 +9,6 @@
 #include "scene/Objekte.h"
 
 namespace {
-
-std::string Name(Byte n) { return n == 1 ? "g" : n == 2 ? "h" : "t"; }
 
 // The planes the angles of a line are measured against, with their labels.
 struct TKoordinatenebene {
@@ -176,7 +173,7 @@ void Koordinatenprojektionen(const std::string& name, const TGerade& G, int Brei
 // ---- Current reports ---------------------------------------------------------------
 
 void AusgabeGerade(Byte n) {
-    const std::string name = Name(n);
+    const std::string name = Geradenname(n);
     const TGerade& G = Gerade[n];
     AusgabeBeginnen();
     Ueberschrift("Daten zur Geraden " + name + ":", 28);
@@ -209,7 +206,7 @@ void AusgabeGerade(Byte n) {
 }
 
 void AusgabeGeradeGerade(Byte a, Byte b) {
-    const std::string na = Name(a), nb = Name(b);
+    const std::string na = Geradenname(a), nb = Geradenname(b);
     const TGerade &G = Gerade[a], &H = Gerade[b];
     const TVek_R3 A = G.Stuetzvektor, u = G.Richtungsvektor, B = H.Stuetzvektor, w = H.Richtungsvektor;
     const TPaarLage P = PaarLage(a, b);
@@ -256,7 +253,7 @@ void AusgabeGeradeGerade(Byte a, Byte b) {
 }
 
 void AusgabeGeradeEbene(Byte i, Byte j) {
-    const std::string g = Name(i), E = j == 1 ? "E 1" : "E 2";
+    const std::string g = Geradenname(i), E = j == 1 ? "E 1" : "E 2";
     const TEbene& Eb = Ebene[j];
     AusgabeBeginnen();
     Ueberschrift("Daten zum Zusammenhang zwischen " + g + " und " + E + ":", 28);
@@ -330,8 +327,8 @@ void AusgabeGeradenEbenen() {
     Ueberschrift("Daten zum Zusammenhang zwischen g, h und E1, E2:", 28);
     Leerzeile();
     for (Byte i = 1; i <= 2; ++i) {
-        Parameterdarstellung(Name(i));
-        Geradenform(Gerade[i], Name(i));
+        Parameterdarstellung(Geradenname(i));
+        Geradenform(Gerade[i], Geradenname(i));
         Leerzeile();
     }
     for (Byte j = 1; j <= 2; ++j) {
@@ -345,14 +342,14 @@ void AusgabeGeradenEbenen() {
     for (int k = 0; k < 4; ++k) {
         const Byte i = static_cast<Byte>(1 + k % 2), j = static_cast<Byte>(1 + k / 2);
         if (k > 0) Leerzeile();
-        Durchstoss(Name(i) + "-E" + std::to_string(j), i, Ebene[j]);
+        Durchstoss(Geradenname(i) + "-E" + std::to_string(j), i, Ebene[j]);
     }
     Leerzeile();
     for (int k = 0; k < 4; ++k) {
         const Byte i = static_cast<Byte>(1 + k % 2), j = static_cast<Byte>(1 + k / 2);
         if (k > 0) Leerzeile();
         const TEbene& E = Ebene[j];
-        Winkelzeile(Name(i) + " und E" + std::to_string(j),
+        Winkelzeile(Geradenname(i) + " und E" + std::to_string(j),
                     WinkelGeradeEbeneBetrag(Gerade[i].Richtungsvektor, E.Richtungsvektor1, E.Richtungsvektor2));
     }
     AusgabeBeenden(4);

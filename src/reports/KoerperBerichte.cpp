@@ -16,7 +16,6 @@
 namespace {
 
 std::string Ziffer(Byte n) { return std::to_string(n); }
-std::string Geradenname(Byte j) { return j == 1 ? "g" : j == 2 ? "h" : "t"; }
 
 // A point from whole grid texts (not cut), as the diagonal point of a
 // parallelepiped and the legacy P1 are read.
@@ -188,6 +187,21 @@ TGitterwerte Kugelblock(Byte i, bool LeerNachMitte) {
     if (LeerNachMitte) Leerzeile();
     Zeile("Radius = " + Zahl(Kugel[i].Radius));
     Leerzeile();
+    Leerzeile();
+    return M;
+}
+
+// The opening of the older reports on sphere 1: a new report, title,
+// centre and radius.
+TGitterwerte KugelAltKopf() {
+    AusgabeBeginnen();
+    Leerzeile();
+    Ueberschrift("Kugel:", 6);
+    Leerzeile();
+    const TGitterwerte M = Kugelmitte(1);
+    Mittelpunktzeile(M);
+    Leerzeile();
+    Zeile("Radius = " + Zahl(Kugel[1].Radius));
     Leerzeile();
     return M;
 }
@@ -391,15 +405,7 @@ void AusgabeSpat1Alt() {
 void AusgabeKugelAlt() {
     const TKugel& K = Kugel[1];
     const Extended r = K.Radius;
-    AusgabeBeginnen();
-    Leerzeile();
-    Ueberschrift("Kugel:", 6);
-    Leerzeile();
-    const TGitterwerte M = Kugelmitte(1);
-    Mittelpunktzeile(M);
-    Leerzeile();
-    Zeile("Radius = " + Zahl(r));
-    Leerzeile();
+    const TGitterwerte M = KugelAltKopf();
     TStringGrid& G = Form_Punkte.Gitter(1);
     TVek_R3 P1{};
     const bool p1 = GanzeTexte(G.Cells(1, 0), G.Cells(1, 1), G.Cells(1, 2), P1);
@@ -422,15 +428,7 @@ void AusgabeKugelAlt() {
 void AusgabeKugelEbenenAlt() {
     const Extended r = Kugel[1].Radius;
     const TEbene& E = Ebene[1];
-    AusgabeBeginnen();
-    Leerzeile();
-    Ueberschrift("Kugel:", 6);
-    Leerzeile();
-    const TGitterwerte M = Kugelmitte(1);
-    Mittelpunktzeile(M);
-    Leerzeile();
-    Zeile("Radius = " + Zahl(r));
-    Leerzeile();
+    const TGitterwerte M = KugelAltKopf();
     Zeile("Abstand zwischen dem Mittelpunkt");
     Zeile("der Kugel und E1 =");
     Ebenenschnitt(M.Zahl, M.v, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, r,

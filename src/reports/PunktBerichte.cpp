@@ -17,7 +17,6 @@
 namespace {
 
 std::string Ziffer(int n) { return std::to_string(n); }
-std::string Geradenname(Byte j) { return j == 1 ? "g" : j == 2 ? "h" : "t"; }
 
 // The pairs of the angle lists, in report order.
 const int Paare[6][2] = {{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}};

@@ -3,9 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "forms/DialogRoutinen.h"
-#include "forms/Fadenkreuz.h"
 #include "scene/Objekte.h"
+#include "scene/Stilindex.h"
 
 // ---- 10-byte extended floats -----------------------------------------------
 

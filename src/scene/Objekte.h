@@ -237,6 +237,9 @@ inline TFeld<TGerade, 1, 3> Gerade;
 inline TGerade& Gerade_g = Gerade.a[0];  // Gerade[1]
 inline TGerade& Gerade_h = Gerade.a[1];  // Gerade[2]
 inline TGerade& Gerade_t = Gerade.a[2];  // Gerade[3]
+// The name of line n (1..3) in the picture, the reports and the tools; any
+// other number names t.
+inline std::string Geradenname(int n) { return n == 1 ? "g" : n == 2 ? "h" : "t"; }
 inline TGerade Gerade_sg;                       // E1 cut with E2
 inline TGerade Drehachse;                       // the user's rotation axis
 inline TFeld<TGerade, 1, 6> Projektionsgeraden; // g->E1, g->E2, h->E1, h->E2, t->E1, t->E2
@@ -260,6 +263,9 @@ inline TFeld<TKugel, 1, 4> Kugel;
 inline TFeld<TKegel, 1, 4> Kegel;
 inline TFeld<TKreis, 0, 4> Kreis;
 inline TFadenkreuz Fadenkreuz;
+// The step by which the crosshair dialog's move buttons shift its centre;
+// the records keep it with the crosshair.
+inline Extended FadenkreuzSchrittweite = 0.1L;
 inline TAKreuz AchsenKreuz;
 inline TAchseneinteilungen AchsenEinteilung;
 

@@ -9,6 +9,8 @@ void SpeicherzustandNullen() {
     FarbsetSatz2 = 1;
     ObjektdatenSatz2 = 1;
     DatenWerdenGeladen = false;
+    for (auto& d : UndoDrehstrecken) d = {};
+    SpeicherDrehstrecken = {};
     DatensaetzeNullen();
     DateienNullen();
 }

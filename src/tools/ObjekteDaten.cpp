@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "forms/DialogRoutinen.h"
 #include "forms/Eingabeprotokoll.h"
 #include "forms/Geraden_t.h"
 #include "forms/Gitter.h"

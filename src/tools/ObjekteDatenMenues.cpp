@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Oberflaeche.h"
+#include "scene/Objekte.h"
 #include "tools/Objektwerte.h"
 
 namespace {
@@ -148,36 +149,53 @@ std::vector<TMenuItem> Relationen(std::span<const TRelation> R, Seite s, int a, 
     return v;
 }
 
-// Titel > one submenu per partner b = von..bis, captioned PaarTitel with
-// the partner's name under Wer, holding what Paar(b, names) gives.
-TMenuItem Partnermenue(std::string Titel, int von, int bis, const char* PaarTitel, const TNamen& N, char Wer,
-                       const std::function<std::string(int)>& PartnerName,
+std::string Punktname(int k) { return Objektname("P", k); }
+std::string Ebenenname(int e) { return Objektname("E", e); }
+std::string Kugelname(int i) { return Objektname("K", i); }
+
+// The partners of a pair submenu: numbers von..bis, named by Name, the name
+// standing for Wer in the captions.
+struct TPartner {
+    int von, bis;
+    char Wer;
+    std::string (*Name)(int);
+};
+constexpr TPartner PartnerGeraden{1, 3, 'L', Geradenname};
+constexpr TPartner PartnerEbenen{1, 2, 'E', Ebenenname};
+constexpr TPartner PartnerKugeln{1, 4, 'K', Kugelname};
+constexpr TPartner PartnerPunkte{1, 4, 'P', Punktname};
+
+// Titel > one submenu per partner b, captioned PaarTitel with the partner's
+// name, holding what Paar(b, names) gives.
+TMenuItem Partnermenue(std::string Titel, const char* PaarTitel, const TNamen& N, const TPartner& P,
                        const std::function<std::vector<TMenuItem>(int, const TNamen&)>& Paar) {
     std::vector<TMenuItem> v;
-    for (int b = von; b <= bis; ++b) {
-        const TNamen M = Mit(N, Wer, PartnerName(b));
+    for (int b = P.von; b <= P.bis; ++b) {
+        const TNamen M = Mit(N, P.Wer, P.Name(b));
         v.push_back(Unter(Text(PaarTitel, M), Paar(b, M)));
     }
     return Unter(std::move(Titel), std::move(v));
 }
 
-// Titel > one submenu per partner b = von..bis, holding the relations R of
-// this menu's object Nr with b as the menu of side s offers them.
-TMenuItem Relationsmenue(const char* Titel, int von, int bis, const char* PaarTitel, const TNamen& N, char Wer,
-                         std::string (*PartnerName)(int), std::span<const TRelation> R, Seite s, int Nr) {
-    return Partnermenue(Text(Titel, N), von, bis, PaarTitel, N, Wer, PartnerName, [R, s, Nr](int b, const TNamen& M) {
-        return s == Seite::Erster ? Relationen(R, s, Nr, b, M) : Relationen(R, s, b, Nr, M);
+// The relations of a pair kind as one side's menu offers them.
+struct TSeitenRelationen {
+    std::span<const TRelation> R;
+    Seite s;
+};
+
+// Titel > one submenu per partner b, holding the relations of this menu's
+// object Nr with b.
+TMenuItem Relationsmenue(const char* Titel, const char* PaarTitel, const TNamen& N, const TPartner& P,
+                         TSeitenRelationen Rel, int Nr) {
+    return Partnermenue(Text(Titel, N), PaarTitel, N, P, [Rel, Nr](int b, const TNamen& M) {
+        return Rel.s == Seite::Erster ? Relationen(Rel.R, Rel.s, Nr, b, M) : Relationen(Rel.R, Rel.s, b, Nr, M);
     });
 }
-
-std::string Punktname(int k) { return Objektname("P", k); }
-std::string Ebenenname(int e) { return Objektname("E", e); }
-std::string Kugelname(int i) { return Objektname("K", i); }
 
 // ---- The menus of each kind ---------------------------------------------------------------
 
 std::vector<TMenuItem> GeradenMenue(int n) {
-    const TNamen N = Mit({}, 'L', GeradenName(n));
+    const TNamen N = Mit({}, 'L', Geradenname(n));
     std::vector<TMenuItem> v{
         Eintrag("stv", [n] { return GeradenStuetzvektor(n); }),
         Eintrag("rv", [n] { return GeradenRichtungsvektor(n); }),
@@ -187,9 +205,9 @@ std::vector<TMenuItem> GeradenMenue(int n) {
         Eintrag("Abstand vom Ursprung  (L)", [n] { return GeradeAbstandUrsprung(n); }),
         Eintrag("Fußpunkt des Lotes zum Ursprungspunkt", [n] { return GeradeLotUrsprung(n); }),
     };
-    v.push_back(Relationsmenue("{L}-Ebene", 1, 2, "{L}-{E}", N, 'E', Ebenenname, GeradeEbene, Seite::Erster, n));
-    v.push_back(Relationsmenue("{L}-Kugel", 1, 4, "{L}-{K}", N, 'K', Kugelname, GeradeKugel, Seite::Erster, n));
-    v.push_back(Relationsmenue("{L}-Punkte", 1, 4, "{L}-{P}", N, 'P', Punktname, PunktGerade, Seite::Zweiter, n));
+    v.push_back(Relationsmenue("{L}-Ebene", "{L}-{E}", N, PartnerEbenen, {GeradeEbene, Seite::Erster}, n));
+    v.push_back(Relationsmenue("{L}-Kugel", "{L}-{K}", N, PartnerKugeln, {GeradeKugel, Seite::Erster}, n));
+    v.push_back(Relationsmenue("{L}-Punkte", "{L}-{P}", N, PartnerPunkte, {PunktGerade, Seite::Zweiter}, n));
     return v;
 }
 
@@ -209,10 +227,10 @@ std::vector<TMenuItem> EbenenMenue(int e) {
     v.push_back(Eintrag(e == 1 ? "Abstand zum Ursprungspunkt  (L)" : "Abstand vom Ursprungspunkt  (L)",
                         [e] { return EbeneAbstandUrsprung(e); }));
     v.push_back(Eintrag("Fußpunkt des Lotes zum Ursprungspunkt", [e] { return EbeneLotUrsprung(e); }));
-    v.push_back(Relationsmenue("{E}-Geraden", 1, 3, "{E}-{L}", N, 'L', GeradenName, GeradeEbene, Seite::Zweiter, e));
-    v.push_back(Relationsmenue("{E}-Kugeln", 1, 4, e == 1 ? "{E}-{K}" : "{E} - {K}", N, 'K', Kugelname, KugelEbene,
-                               Seite::Zweiter, e));
-    v.push_back(Relationsmenue("{E}-Punkte", 1, 4, "{E}-{P}", N, 'P', Punktname, PunktEbene, Seite::Zweiter, e));
+    v.push_back(Relationsmenue("{E}-Geraden", "{E}-{L}", N, PartnerGeraden, {GeradeEbene, Seite::Zweiter}, e));
+    v.push_back(Relationsmenue("{E}-Kugeln", e == 1 ? "{E}-{K}" : "{E} - {K}", N, PartnerKugeln,
+                               {KugelEbene, Seite::Zweiter}, e));
+    v.push_back(Relationsmenue("{E}-Punkte", "{E}-{P}", N, PartnerPunkte, {PunktEbene, Seite::Zweiter}, e));
     return v;
 }
 
@@ -227,9 +245,9 @@ std::vector<TMenuItem> PunktMenue(int k) {
         v.push_back(Eintrag(Text("Abstand von der {A}-Achse  (L)", A), [k, a] { return PunktAchseAbstand(k, a); }));
         v.push_back(Eintrag(Text("Fußpunkt des Lotes auf die {A}-Achse", A), [k, a] { return PunktAchseLot(k, a); }));
     }
-    v.push_back(Relationsmenue("{P}-Geraden", 1, 3, "{P}-{L}", N, 'L', GeradenName, PunktGerade, Seite::Erster, k));
-    v.push_back(Relationsmenue("{P}-Ebenen", 1, 2, "{P}-{E}", N, 'E', Ebenenname, PunktEbene, Seite::Erster, k));
-    v.push_back(Relationsmenue("{P}-Kugeln", 1, 4, "{P}-{K}", N, 'K', Kugelname, PunktKugel, Seite::Erster, k));
+    v.push_back(Relationsmenue("{P}-Geraden", "{P}-{L}", N, PartnerGeraden, {PunktGerade, Seite::Erster}, k));
+    v.push_back(Relationsmenue("{P}-Ebenen", "{P}-{E}", N, PartnerEbenen, {PunktEbene, Seite::Erster}, k));
+    v.push_back(Relationsmenue("{P}-Kugeln", "{P}-{K}", N, PartnerKugeln, {PunktKugel, Seite::Erster}, k));
     return v;
 }
 
@@ -242,8 +260,9 @@ std::vector<TMenuItem> KugelMenue(int i) {
     // Each pair of spheres once, under the lower number.
     const char* const Paare[4] = {"{K}-Kugeln", "{K}- Kugeln", "{K} - Kugeln", nullptr};
     if (Paare[i - 1])
-        v.push_back(Relationsmenue(Paare[i - 1], i + 1, 4, "{K}-{J}", N, 'J', Kugelname, KugelKugel, Seite::Erster, i));
-    v.push_back(Partnermenue(Text(i == 1 ? "{K}-Geraden" : "{K} - Geraden", N), 1, 3, "{K}-{L}", N, 'L', GeradenName,
+        v.push_back(Relationsmenue(Paare[i - 1], "{K}-{J}", N, TPartner{i + 1, 4, 'J', Kugelname},
+                                   {KugelKugel, Seite::Erster}, i));
+    v.push_back(Partnermenue(Text(i == 1 ? "{K}-Geraden" : "{K} - Geraden", N), "{K}-{L}", N, PartnerGeraden,
                              [i](int n, const TNamen&) {
                                  std::vector<TMenuItem> p;
                                  for (int w = 0; w < 2; ++w)
@@ -261,7 +280,7 @@ std::vector<TMenuItem> KugelMenue(int i) {
     }
     Ebenen.OnClick = [] { MeldungZeigen(KugelEbenenHinweis); };
     v.push_back(std::move(Ebenen));
-    v.push_back(Relationsmenue("{K} - Punkte", 1, 4, "{K}-{P}", N, 'P', Punktname, PunktKugel, Seite::Zweiter, i));
+    v.push_back(Relationsmenue("{K} - Punkte", "{K}-{P}", N, PartnerPunkte, {PunktKugel, Seite::Zweiter}, i));
     return v;
 }
 

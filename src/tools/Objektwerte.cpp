@@ -70,7 +70,6 @@ void E3AusKoordinaten(Extended A, Extended B, Extended C, Extended D, TVek_R3& N
 
 }  // namespace
 
-std::string GeradenName(int n) { return n == 1 ? "g" : n == 2 ? "h" : "t"; }
 std::string Objektname(const char* Art, int Nr) { return Art + std::to_string(Nr); }
 
 // ---- Lines --------------------------------------------------------------------------------
@@ -80,7 +79,7 @@ TWert GeradenRichtungsvektor(int n) { return Vektorwert(Gerade[n].Richtungsvekto
 
 TWert Spurpunkt(int n, int Ebene) {
     const TGerade& L = Gerade[n];
-    const std::string Text = "Der Spurpunkt von " + GeradenName(n) + " mit der " +
+    const std::string Text = "Der Spurpunkt von " + Geradenname(n) + " mit der " +
                              (Ebene == 1 ? "x,y" : Ebene == 2 ? "x,z" : "y,z") + "-Ebene existiert nicht!";
     if (Ebene == 1) return WennVorhanden(L.SpurpunktXYvorhanden, L.SpurpunktXY, Text);
     if (Ebene == 2) return WennVorhanden(L.SpurpunktXZvorhanden, L.SpurpunktXZ, Text);
@@ -95,7 +94,7 @@ TWert GeradeLotUrsprung(int n) { return GeradenLot(Ursprung, Gerade[n].Stuetzvek
 TWert Durchstosspunkt(int n, int e) {
     const TEbene& E = Ebene[e];
     const std::string Text =
-        "Der Durchstoßpunkt von " + GeradenName(n) + " mit " + Objektname("E", e) + " existiert nicht!";
+        "Der Durchstoßpunkt von " + Geradenname(n) + " mit " + Objektname("E", e) + " existiert nicht!";
     if (n == 1) return WennVorhanden(E.DurchstosspunktGvorhanden, E.DurchstosspunktG, Text);
     if (n == 2) return WennVorhanden(E.DurchstosspunktHvorhanden, E.DurchstosspunktH, Text);
     return WennVorhanden(E.DurchstosspunktTvorhanden, E.DurchstosspunktT, Text);
@@ -183,7 +182,7 @@ TWert GeradeKugelSchnittpunkt(int n, int i, int Welcher) {
     const TKugel& K = Kugel[i];
     Byte Anzahl = 0;
     TVek_R3 S1, S2;
-    const std::string Paar = GeradenName(n) + " hat ";
+    const std::string Paar = Geradenname(n) + " hat ";
     if (!SchnittGeradeKugel(K.Mittelpunkt, L.Stuetzvektor, L.Richtungsvektor, K.Radius, Anzahl, S1, S2))
         return KeinWert(Paar + "keinen gemeinsamen Punkt mit " + Objektname("K", i));
     if (Welcher == 1) return Vektorwert(S1);

@@ -24,8 +24,8 @@ inline TWert Vektorwert(TVek_R3 v) { return {TWert::Art::Vektor, v, 0, {}}; }
 inline TWert Laengenwert(Extended l) { return {TWert::Art::Laenge, {}, l, {}}; }
 inline TWert KeinWert(std::string Meldung) { return {TWert::Art::Keiner, {}, 0, std::move(Meldung)}; }
 
-// Names in captions and messages: lines 1..3 "g", "h", "t"; "E1", "P3", "K2".
-std::string GeradenName(int n);
+// Names in captions and messages ("E1", "P3", "K2"); the lines are named by
+// Geradenname.
 std::string Objektname(const char* Art, int Nr);
 
 // ---- Lines g, h, t (n = 1..3) ----------------------------------------------------------

@@ -5,7 +5,6 @@
 #include "forms/EbEinstell.h"
 #include "forms/EbenKoord.h"
 #include "forms/Ebenen.h"
-#include "forms/DialogRoutinen.h"
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
 #include "platform/Zahltext.h"
@@ -387,7 +386,6 @@ void EbeneBerechnen(TEbene& E) {
     // none.
     {
         const char* Ebenenname = (&E == &Ebene[1]) ? "E1" : "E2";
-        const char* Geradenname[3] = {"g", "h", "t"};
         TVek_R3* Punkt[3] = {&E.DurchstosspunktG, &E.DurchstosspunktH, &E.DurchstosspunktT};
         TPunkte<4>* Quadrat[3] = {&E.DurchstossQuadratG, &E.DurchstossQuadratH,
                                   &E.DurchstossQuadratT};
@@ -402,7 +400,7 @@ void EbeneBerechnen(TEbene& E) {
             if (ok) {
                 EbenenQuadratEcken(u, v, *Punkt[k], 2.5L * Pfeillaenge, *Quadrat[k]);
             } else if (LinearAbhaengig3(Differenz(G.Stuetzvektor, S), u, v)) {
-                *Text[k] = std::string(Geradenname[k]) + " liegt in " + Ebenenname;
+                *Text[k] = Geradenname(k + 1) + " liegt in " + Ebenenname;
             } else {
                 *Text[k] = "echt parallel";
             }

@@ -17,8 +17,6 @@
 #include "geometry/Geometrie.h"
 #include "forms/Hauptfenster.h"
 #include "platform/Zahltext.h"
-#include "forms/Ergebnisauswahl.h"
-#include "reports/Ergebnisse.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Abgeleitet.h"
 #include "view3d/Szene.h"
@@ -92,7 +90,7 @@ void SpateDatenInDialog() {
         SpalteSchreiben(G, 2, 1, Spat[i].AD);
         SpalteSchreiben(G, 3, 1, Spat[i].AE);
     }
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void VektorenDatenInDialog() {
@@ -101,7 +99,7 @@ void VektorenDatenInDialog() {
         SpalteSchreiben(G, 0, 1, Vektor[i].Anfangspunkt);
         SpalteSchreiben(G, 1, 1, Vektor[i].Vektor);
     }
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void StreckenDatenInDialog() {
@@ -110,17 +108,17 @@ void StreckenDatenInDialog() {
         SpalteSchreiben(G, 0, 1, Strecke[i].A);
         SpalteSchreiben(G, 1, 1, Strecke[i].B);
     }
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void PunkteDatenInDialog() {
     for (int i = 1; i <= 4; ++i) SpalteSchreiben(Form_Punkte.Gitter(i), 1, 0, Punkt[i].Ort);
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void KugelnDatenInDialog() {
     for (int i = 1; i <= 4; ++i) SpalteSchreiben(Form_Kugeln.Gitter(i), 1, 1, Kugel[i].Mittelpunkt);
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void KegelDatenInDialog() {
@@ -129,12 +127,12 @@ void KegelDatenInDialog() {
         SpalteSchreiben(G, 0, 1, Kegel[i].Mittelpunkt);
         SpalteSchreiben(G, 1, 1, Kegel[i].Normalenvektor);
     }
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void FadenkreuzDatenInDialog() {
     SpalteSchreiben(Form_Fadenkreuz.StringGrid1, 0, 1, Fadenkreuz.Mittelpunkt);
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 // ---- One step of one object ------------------------------------------------------
@@ -194,7 +192,7 @@ void EbenenKette(TEbene& E) {
     SchnittgeradeE1E2Berechnen();
     GeradeBerechnen(Gerade_sg);
     Zurueckschreiben(SchnittAngabenSchreiben);
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 }  // namespace
@@ -211,7 +209,7 @@ DatenInDialogGebuendelt::~DatenInDialogGebuendelt() {
 void ObjektDrehen(TPunkt& P, const PunktDrehung& D) {
     D.Punkt(P.Ort);
     D.Punkte(P.FadenkreuzArme);
-    if (DrehAnzahl > 0) ErgebnisAusgeben(ErgebnisAuswahl);
+    if (DrehAnzahl > 0) OffenenBerichtAusgeben();
     if (!AchsenMitDrehen) {
         // The arms run parallel to the axes across the whole box, whatever
         // the turn made of them.
@@ -314,7 +312,7 @@ void ObjektDrehen(TGerade& G, const PunktDrehung& D) {
     D.Punkte(G.SpurQuadratXZ);
     D.Punkte(G.SpurQuadratYZ);
     if (!AchsenMitDrehen) GeradenKette(G);
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }
 
 void ObjektDrehen(TEbene& E, const PunktDrehung& D) {

@@ -97,10 +97,10 @@ void AKreuzDrehen(TAKreuz& K, int Achse, Extended Winkel);
 void AchseneinteilungenDrehen(TAchseneinteilungen& E, int Achse, Extended Winkel);
 
 // ---- Write-back into the dialogs' grids -----------------------------------------
-// Each writes every object of its kind as fixed-point text (7 significant
-// digits, 3 decimals), whether or not its dialog shows it; a cell that the
-// user is editing right now is left alone. All but the lines and planes
-// then rebuild the open report.
+// Each writes every object of its kind through SpalteSchreiben (the cell
+// text rule of all object grids), whether or not its dialog shows it; a
+// cell that the user is editing right now is left alone. All but the lines
+// and planes then rebuild the open report.
 
 // While one lives, the write-backs that ObjektDrehen asks for (the grids
 // above and the main window's intersection labels) run once each, in the

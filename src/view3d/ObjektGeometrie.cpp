@@ -1,11 +1,8 @@
 #include "view3d/ObjektGeometrie.h"
 
 #include <cmath>
-#include <map>
 #include <string>
-#include <tuple>
 
-#include "forms/DialogRoutinen.h"
 #include "forms/Ebenen.h"
 #include "forms/Fadenkreuz.h"
 #include "forms/Geraden_t.h"
@@ -116,49 +113,6 @@ bool EbeneAusGitter(const TStringGrid& G, TEbene& E, TColor Farbe) {
 }
 
 }  // namespace
-
-namespace {
-
-struct GemerkterWert {
-    std::string text;
-    Extended wert;
-};
-using Zellort = std::tuple<const TStringGrid*, int, int>;
-int gespeicherteTiefe = 0;
-std::map<Zellort, GemerkterWert> gemerkteWerte;
-
-bool ZellwertLesen(const TStringGrid& G, int Spalte, int Zeile, Extended& v) {
-    const std::string& text = G.Cells(Spalte, Zeile);
-    if (!gemerkteWerte.empty()) {
-        const auto it = gemerkteWerte.find({&G, Spalte, Zeile});
-        if (it != gemerkteWerte.end() && it->second.text == text) {
-            v = it->second.wert;
-            return true;
-        }
-    }
-    return ZelleLesen(text, v);
-}
-
-}  // namespace
-
-GespeicherteZellwerte::GespeicherteZellwerte() { ++gespeicherteTiefe; }
-
-GespeicherteZellwerte::~GespeicherteZellwerte() {
-    if (--gespeicherteTiefe == 0) gemerkteWerte.clear();
-}
-
-void ZellwertMerken(const TStringGrid& G, int Spalte, int Zeile, Extended v) {
-    if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {G.Cells(Spalte, Zeile), v};
-}
-
-bool SpalteLesen(const TStringGrid& G, int Spalte, int ErsteZeile, TVek_R3& v) {
-    Extended x, y, z;
-    if (!ZellwertLesen(G, Spalte, ErsteZeile, x) || !ZellwertLesen(G, Spalte, ErsteZeile + 1, y) ||
-        !ZellwertLesen(G, Spalte, ErsteZeile + 2, z))
-        return false;
-    v = TVek_R3{x, y, z};
-    return true;
-}
 
 // ---- Lines and planes -------------------------------------------------------
 

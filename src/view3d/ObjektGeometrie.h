@@ -9,31 +9,10 @@
 // false. The dialogs check the cells first, so in the program they always
 // give true.
 
+#include "forms/Gitter.h"  // SpalteLesen, GespeicherteZellwerte
 #include "geometry/Vektor.h"
 #include "platform/Komponenten.h"
 #include "scene/Objekte.h"
-
-// v := the cells (Spalte, ErsteZeile .. ErsteZeile + 2), each read with
-// ZelleLesen. False, and v untouched, when one of them is no number.
-bool SpalteLesen(const TStringGrid& G, int Spalte, int ErsteZeile, TVek_R3& v);
-
-// A stored scene goes back through the cells, and a cell's text cannot hold
-// every digit of a value a computation made (a turned point shows three
-// decimals). While a GespeicherteZellwerte lives, a cell noted with
-// ZellwertMerken reads as the noted value as long as it still holds the
-// text it had then, so the scene is rebuilt exactly as it was stored; a
-// cell typed over in between reads as its text. When the last one ends,
-// the notes are forgotten.
-class GespeicherteZellwerte {
-public:
-    GespeicherteZellwerte();
-    ~GespeicherteZellwerte();
-    GespeicherteZellwerte(const GespeicherteZellwerte&) = delete;
-    GespeicherteZellwerte& operator=(const GespeicherteZellwerte&) = delete;
-};
-// Notes v behind the present text of G's cell (Spalte, Zeile); nothing
-// while no GespeicherteZellwerte lives.
-void ZellwertMerken(const TStringGrid& G, int Spalte, int Zeile, Extended v);
 
 // ---- Readers of the dialogs' grids -----------------------------------------
 

@@ -1,8 +1,6 @@
 #include "view3d/Szene.h"
 
 #include "forms/Hauptfenster.h"
-#include "forms/Ergebnisauswahl.h"
-#include "reports/Ergebnisse.h"
 #include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "view3d/Abgeleitet.h"
@@ -73,5 +71,5 @@ void SzeneNeuBerechnen() {
     VerschiebungX = 0;
     VerschiebungY = 0;
 
-    ErgebnisAusgeben(ErgebnisAuswahl);
+    OffenenBerichtAusgeben();
 }

@@ -10,3 +10,11 @@ void SzeneNeuBerechnen();
 // plane is recomputed here or by a rotation. The window's handlers lie above
 // the recompute, so ProgrammStart sets it; nothing is written while unset.
 inline void (*SchnittAngabenAusgeben)() = nullptr;
+
+// Rebuilds the open report (ErgebnisAusgeben of ErgebnisAuswahl) after a
+// recompute or a turn. The reports read what the drawing code keeps and lie
+// above it, so ProgrammStart sets it; nothing is rebuilt while unset.
+inline void (*BerichtAusgabe)() = nullptr;
+inline void OffenenBerichtAusgeben() {
+    if (BerichtAusgabe) BerichtAusgabe();
+}

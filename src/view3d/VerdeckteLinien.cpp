@@ -162,20 +162,26 @@ Extended ParameterAufGerade2D(TVek_R2 A, TVek_R2 u, TVek_R2 P) {
     return (P.y - A.y) / u.y;
 }
 
-void RaumpunktParallelBerechnen(TVek_R2 S, int i, int j, TVek_R3& Qi, TVek_R3& Qj) {
-    const Strahl r = Sehstrahl(S, false);
-    const Tiefenstrecke ti = TiefenstreckeBerechnen(St[i], false);
-    const Tiefenstrecke tj = TiefenstreckeBerechnen(St[j], false);
+namespace {
+
+// The points of St[i] and St[j] on the viewing ray through S, in the depth
+// frame of the projection: the one routine behind both entry points.
+void Raumpunkte(TVek_R2 S, int i, int j, bool zentral, TVek_R3& Qi, TVek_R3& Qj) {
+    const Strahl r = Sehstrahl(S, zentral);
+    const Tiefenstrecke ti = TiefenstreckeBerechnen(St[i], zentral);
+    const Tiefenstrecke tj = TiefenstreckeBerechnen(St[j], zentral);
     Qi = PunktAufStrecke(r, ti.A, ti.B);
     Qj = PunktAufStrecke(r, tj.A, tj.B);
 }
 
+}  // namespace
+
+void RaumpunktParallelBerechnen(TVek_R2 S, int i, int j, TVek_R3& Qi, TVek_R3& Qj) {
+    Raumpunkte(S, i, j, false, Qi, Qj);
+}
+
 void RaumpunktZentralBerechnen(TVek_R2 S, int i, int j, TVek_R3& Qi, TVek_R3& Qj) {
-    const Strahl r = Sehstrahl(S, true);
-    const Tiefenstrecke ti = TiefenstreckeBerechnen(St[i], true);
-    const Tiefenstrecke tj = TiefenstreckeBerechnen(St[j], true);
-    Qi = PunktAufStrecke(r, ti.A, ti.B);
-    Qj = PunktAufStrecke(r, tj.A, tj.B);
+    Raumpunkte(S, i, j, true, Qi, Qj);
 }
 
 bool StreckenTiefenvergleich(int i, int j) {

@@ -286,7 +286,11 @@ TEST(Geometrie, VektorRoutinen) {
 
 TEST(Geometrie, LineareSysteme) {
     const TMatrix33 A = Matrix({2, 1, -1, -3, -1, 2, -2, 1, 2});
-    EXPECT_EQ(DeterminanteMatrix33(A), Determinante(A));
+    // Along row 1: 2·(-4) - 1·(-2) - 1·(-5).
+    EXPECT_EQ(DeterminanteMatrix33(A), -1);
+    // Singular by a repeated row, and a triangle whose diagonal is all.
+    EXPECT_EQ(DeterminanteMatrix33(Matrix({1, 2, 3, 4, 5, 6, 1, 2, 3})), 0);
+    EXPECT_EQ(DeterminanteMatrix33(Matrix({2, 7, -9, 0, -3, 5, 0, 0, 0.5L})), -3);
     TVek_R3 x = marke;
     ASSERT_TRUE(CramerLoesen(A, TVek_R3{8, -11, -3}, x));
     ErwarteNahe(x, {2, 3, -1});

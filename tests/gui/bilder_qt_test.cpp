@@ -1,8 +1,12 @@
 // The picture commands, the help and the lock dialog in the real window,
 // driven as a user drives them.
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -14,7 +18,9 @@
 #include "forms/Bilder.h"
 #include "forms/Koordsperre.h"
 #include "forms/Schalter.h"
+#include "gui/Dialogansicht.h"
 #include "gui/Hilfefenster.h"
+#include "mainwindow/Hilfe.h"
 
 namespace fs = std::filesystem;
 
@@ -72,18 +78,66 @@ TEST_F(BilderQt, AusschnittMitDerMausKommtInDieZwischenablage) {
     EXPECT_FALSE(BildausschnittWaehlen);
 }
 
-TEST_F(BilderQt, F1OeffnetDieHilfe) {
-    QTest::keyClick(fenster.get(), Qt::Key_F1);
+TEST_F(BilderQt, F1ZeigtInJedemFensterDessenSeite) {
+    DialogeAnlegen(fenster.get());  // every dialog, as the program makes them
+    std::vector<QWidget*> alle;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName().startsWith(QStringLiteral("Form_"))) alle.push_back(w);
+    ASSERT_GE(alle.size(), 30u);
+    for (QWidget* w : alle) {
+        const std::string name = w->objectName().toStdString();
+        const char* seite = HilfeSeiteFuerFenster(name);
+        ASSERT_NE(seite, nullptr) << name;
+        // Pressed in a control of the window, as a user presses it.
+        // (The main window's dialogs are its children: skip their controls.)
+        QWidget* ziel = w;
+        for (QWidget* k : w->findChildren<QWidget*>())
+            if (k->window() == w && (qobject_cast<QAbstractItemView*>(k) || qobject_cast<QLineEdit*>(k))) {
+                ziel = k;
+                break;
+            }
+        host.Hilfeseiten.clear();
+        QTest::keyClick(ziel, Qt::Key_F1);
+        ASSERT_EQ(host.Hilfeseiten.size(), 1u) << name;  // not a second time through the menu
+        EXPECT_EQ(host.Hilfeseiten[0], seite) << name;
+    }
+    // The menu command opens the contents.
+    host.Hilfeseiten.clear();
+    Menue(QStringLiteral("Hilfe"))->trigger();
     ASSERT_EQ(host.Hilfeseiten.size(), 1u);
+    EXPECT_EQ(host.Hilfeseiten[0], HilfeSeiten()[0].Name);
+}
+
+TEST(Hilfefenster, ZeigtJedeSeiteUndGehoertZumOffenenModalenDialog) {
+    TestAnwendung();
     HilfeFensterZeigen("Sperre");
     auto* text = HilfeFenster()->findChild<QTextBrowser*>(QStringLiteral("Hilfe_Text"));
-    ASSERT_TRUE(text);
+    auto* inhalt = HilfeFenster()->findChild<QListWidget*>(QStringLiteral("Hilfe_Inhalt"));
+    ASSERT_TRUE(text && inhalt);
     EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Koordinaten sperren")));
-    // Every page of the contents can be opened and has text.
-    for (const char* const* n = HilfeSeitenNamen(); *n; ++n) {
-        HilfeFensterZeigen(*n);
-        EXPECT_GT(text->toPlainText().size(), 80) << *n;
+    for (const HilfeSeite& s : HilfeSeiten()) {
+        HilfeFensterZeigen(s.Name);
+        ASSERT_TRUE(inhalt->currentItem());
+        EXPECT_EQ(inhalt->currentItem()->text(), QString::fromUtf8(s.Titel));
+        EXPECT_GT(text->toPlainText().size(), 200) << s.Name;
     }
+    EXPECT_EQ(HilfeFenster()->parentWidget(), nullptr);
+
+    // Over a modal dialog the help must not be blocked by it: it becomes
+    // the dialog's window; afterwards it stands on its own again.
+    QDialog d;
+    d.setObjectName(QStringLiteral("Form_DrehenUmGerade"));
+    QWidget* eltern = nullptr;
+    QTimer::singleShot(0, &d, [&] {
+        HilfeFensterZeigen("Drehen");
+        eltern = HilfeFenster()->parentWidget();
+        d.reject();
+    });
+    d.exec();
+    EXPECT_EQ(eltern, &d);
+    HilfeFensterZeigen("Inhalt");
+    EXPECT_EQ(HilfeFenster()->parentWidget(), nullptr);
+    EXPECT_TRUE(HilfeFenster()->isWindow());
     HilfeFenster()->close();
 }
 

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
+#include <tuple>
 #include <sstream>
 
 #include "Hauptfenstertest.h"
@@ -43,6 +45,61 @@ std::string AlsSvg(const fs::path& wmf) {
     const std::string befehl = "wmf2svg -o '" + svg.string() + "' '" + wmf.string() + "' 2>/dev/null";
     if (std::system(befehl.c_str()) != 0) return {};
     return Lesen(svg);
+}
+
+// The two raster players built on libwmf: ImageMagick's reader and
+// libwmf's own wmf2gd. Each picture comes back as 8-bit RGB pixels.
+struct Raster {
+    int breite = 0, hoehe = 0;
+    std::vector<std::uint8_t> rgb;
+    // Pixels within a small distance of the colour ($00BBGGRR); players
+    // soften edges, so only the core of a line counts.
+    int Anzahl(TColor farbe) const {
+        const int r = int(farbe & 0xFF), g = int(farbe >> 8 & 0xFF), b = int(farbe >> 16 & 0xFF);
+        int n = 0;
+        for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+            if (std::abs(rgb[i] - r) < 60 && std::abs(rgb[i + 1] - g) < 60 && std::abs(rgb[i + 2] - b) < 60) ++n;
+        return n;
+    }
+};
+
+bool RasterWandlerDa() {
+    return std::system("command -v convert >/dev/null && command -v wmf2gd >/dev/null") == 0;
+}
+
+// A binary PPM as ImageMagick writes it with depth 8; empty when unreadable.
+Raster PpmLesen(const fs::path& p) {
+    Raster r;
+    std::ifstream f(p, std::ios::binary);
+    std::string art;
+    int hoechst = 0;
+    if (!(f >> art >> r.breite >> r.hoehe >> hoechst) || art != "P6" || hoechst != 255) return {};
+    f.get();
+    r.rgb.resize(std::size_t(r.breite) * std::size_t(r.hoehe) * 3);
+    f.read(reinterpret_cast<char*>(r.rgb.data()), std::streamsize(r.rgb.size()));
+    if (!f) return {};
+    return r;
+}
+
+Raster MitImageMagick(const fs::path& wmf) {
+    const fs::path ppm = wmf.string() + ".im.ppm";
+    const std::string befehl =
+        "convert -density 96 '" + wmf.string() + "' -depth 8 'ppm:" + ppm.string() + "' 2>/dev/null";
+    if (std::system(befehl.c_str()) != 0) return {};
+    return PpmLesen(ppm);
+}
+
+Raster MitWmf2gd(const fs::path& wmf) {
+    const fs::path png = wmf.string() + ".gd.png", ppm = wmf.string() + ".gd.ppm";
+    const std::string befehl = "wmf2gd -t png -o '" + png.string() + "' '" + wmf.string() +
+                               "' >/dev/null 2>&1 && convert '" + png.string() + "' -depth 8 'ppm:" +
+                               ppm.string() + "' 2>/dev/null";
+    if (std::system(befehl.c_str()) != 0) return {};
+    return PpmLesen(ppm);
+}
+
+void Schreiben(const fs::path& p, const std::vector<std::uint8_t>& d) {
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(d.data()), std::streamsize(d.size()));
 }
 
 class Bildertest : public Hauptfenstertest {
@@ -97,13 +154,55 @@ TEST_F(Bildertest, MetadateiDerStartszeneHaeltDieLinienDesBildes) {
         soll[namen.at(farbe)] += n;
     }
     int zuege = 0;
-    const std::regex zug(R"re(<polyline[^>]*stroke:([a-z]+)")re");
+    // Lone segments come as lines, longer runs as polylines.
+    const std::regex zug(R"re(<(?:poly)?line [^>]*stroke:([a-z]+)")re");
     for (auto it = std::sregex_iterator(svg.begin(), svg.end(), zug); it != std::sregex_iterator(); ++it) {
         ++gefunden[(*it)[1]];
         ++zuege;
     }
     EXPECT_EQ(zuege, linien);
     EXPECT_EQ(gefunden, soll);
+}
+
+TEST_F(Bildertest, MetadateiDerStartszeneZeigtIhreLinienAuchInRasterprogrammen) {
+    if (!RasterWandlerDa()) GTEST_SKIP() << "convert oder wmf2gd fehlt";
+    const fs::path wmf = ordner / "raster.wmf";
+    host.Dateinamen.push_back(wmf.string());
+    BildAlsWmfSpeichernClick();
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    // g red, h blue, t purple, E1 orange: all of them lines on a grey wall.
+    for (const auto& [name, raster] : {std::pair{"convert", MitImageMagick(wmf)}, {"wmf2gd", MitWmf2gd(wmf)}}) {
+        ASSERT_GT(raster.breite, 0) << name;
+        for (TColor farbe : {TColor(0x0000FF), TColor(0xFF0000), TColor(0x800080), TColor(0x0080FF)})
+            EXPECT_GT(raster.Anzahl(farbe), 100) << name << " " << std::hex << farbe;
+    }
+}
+
+TEST(Metadatei, EinzelneStreckenUndZuegeKommenInRasterprogrammenAn) {
+    if (!RasterWandlerDa()) GTEST_SKIP() << "convert oder wmf2gd fehlt";
+    WmfZeichenflaeche w(200, 120);
+    w.Pen = {0x000000FF, 1, psSolid};
+    w.MoveTo(10, 10);
+    w.LineTo(190, 10);                              // red: one segment
+    w.Pen = {0x00FF0000, 2, psSolid};
+    w.Polyline({{10, 40}, {100, 40}, {190, 40}});   // blue: a run of two
+    w.Pen = {0x0000C000, 1, psDot};
+    w.Polyline({{10, 70}, {190, 70}});              // green, dotted: one segment
+    w.Pen = {0x00FF00FF, 1, psSolid};
+    w.Brush = {0x00FF00FF, bsSolid};
+    w.Polygon({{10, 100}, {190, 100}});             // magenta: two corners are a line
+    const fs::path p = fs::temp_directory_path() / ("strecken_" + std::to_string(::getpid()) + ".wmf");
+    Schreiben(p, w.Datei());
+    const Raster im = MitImageMagick(p), gd = MitWmf2gd(p);
+    for (const char* endung : {"", ".im.ppm", ".gd.png", ".gd.ppm"}) fs::remove(p.string() + endung);
+    // wmf2gd draws at 72 dpi: three quarters of the length.
+    for (const auto& [name, r, mass] : {std::tuple{"convert", im, 1.0}, {"wmf2gd", gd, 0.75}}) {
+        ASSERT_GT(r.breite, 0) << name;
+        EXPECT_GT(r.Anzahl(0x000000FF), 150 * mass) << name;
+        EXPECT_GT(r.Anzahl(0x00FF0000), 150 * mass) << name;
+        EXPECT_GT(r.Anzahl(0x0000C000), 50 * mass) << name;
+        EXPECT_GT(r.Anzahl(0x00FF00FF), 150 * mass) << name;
+    }
 }
 
 TEST(Metadatei, FlaechenEllipsenUndTexteKommenAn) {
@@ -142,7 +241,9 @@ TEST_F(Bildertest, BitmapWirdZurMetadateiMitEingebettetemBild) {
     const std::string wmf = Lesen(ziel);
     // The pixel rows sit unchanged inside the metafile.
     EXPECT_NE(wmf.find(std::string(bmp.begin() + 54, bmp.end())), std::string::npos);
-    if (std::system("command -v wmf2svg >/dev/null") == 0) EXPECT_NE(AlsSvg(ziel).find("<image"), std::string::npos);
+    if (std::system("command -v wmf2svg >/dev/null") == 0) {
+        EXPECT_NE(AlsSvg(ziel).find("<image"), std::string::npos);
+    }
 
     // Damaged headers are refused with a message, and nothing is written.
     struct Fall { std::size_t stelle; std::uint8_t wert; };

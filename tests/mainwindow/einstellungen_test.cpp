@@ -20,7 +20,7 @@
 #include "forms/ProjSpurGeraden.h"
 #include "geometry/Geometrie.h"
 #include "geometry/Vektor.h"
-#include "mainwindow/Farbsets.h"
+#include "control/Farbsets.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"

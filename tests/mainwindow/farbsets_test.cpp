@@ -3,7 +3,7 @@
 // are rebuilt from, and the colour panels.
 
 #include "Hauptfenstertest.h"
-#include "mainwindow/Farbsets.h"
+#include "control/Farbsets.h"
 #include "scene/Datensatz.h"
 #include "view3d/Szene.h"
 

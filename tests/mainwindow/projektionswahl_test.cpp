@@ -7,7 +7,6 @@
 #include "geometry/Geometrie.h"
 #include "geometry/Nahe.h"
 #include "geometry/Vektor.h"
-#include "platform/Zahltext.h"
 #include "scene/Ansicht.h"
 #include "view3d/Projektion.h"
 
@@ -25,8 +24,7 @@ protected:
     }
 
     // The angle (degrees, 0..360) at which the picture shows the receding
-    // axis, measured from the real projection of the origin and of its unit
-    // point.
+    // axis, measured from the projection of the origin and of its unit point.
     static long double GezeichneterWinkel() {
         TVek_R3 e{};
         if (ProjEbene == 1) e.y = 1;
@@ -60,8 +58,9 @@ TEST_F(Projektionswahl, UmschaltenAufParallelUndZurueck) {
     EXPECT_TRUE(F.Edit_Projx.Visible && F.ButProjRichtzMin.Visible && F.Panel_Gradxy.Visible);
     EXPECT_FALSE(F.Edit_FPx.Visible || F.ProjEbStart.Visible || F.SpeedButton1.Visible);
     EXPECT_GE(bilder, 1);
-    // The picture origin moved to the centre of the free width.
-    EXPECT_EQ(AchsenKreuz.UrsprungX, (F.ClientWidth - F.Panel_rechts.Width - F.Panel_links.Width) / 2.0L);
+    // The picture origin moved to the centre of the free width:
+    // (1024 - 200 - 170) / 2 between the side panels.
+    EXPECT_EQ(AchsenKreuz.UrsprungX, 327);
 
     // The projected lines now run along the parallel direction: each end of
     // g's drawn vector and its picture on E1 differ by a multiple of it.
@@ -128,10 +127,18 @@ TEST_F(Projektionswahl, EbenenknoepfeGeradeAnsicht) {
 TEST_F(Projektionswahl, SchraegbildWinkelWieGezeichnet) {
     F.ZentralprojektionEinAus();
     ASSERT_FALSE(Zentralprojektion);
-    struct { TSpeedButton* b; const char* text; const char* winkel; } faelle[] = {
-        {&F.But_xz, "Grad x,y:", "32,01"},
-        {&F.But_yz, "Grad y,x:", "212,01"},
-        {&F.But_xy, "Grad y,z:", "212,01"},
+    // Worked out by hand: the unit point of the receding axis, in the
+    // mirrored frame, goes along the oblique direction into the picture
+    // plane. x,z: (0, -1, 0) along (0,8; 1; 0,5) to (0,8; 0; 0,5), drawn
+    // (0,8 | 0,5) at atan(5/8) = 32,0054 degrees. y,z: (-1, 0, 0) along
+    // (-1; 0,8; 0,5) to (0; -0,8; -0,5), drawn (-0,8 | -0,5), 180 degrees
+    // further. x,y: (0, 0, -1) along (-0,5; 0,8; -1) to (0,5; -0,8; 0),
+    // drawn (y | -x) = (-0,8 | -0,5) as well.
+    constexpr long double Spitz = 32.0053832080835L;
+    struct { TSpeedButton* b; const char* text; const char* winkel; long double grad; } faelle[] = {
+        {&F.But_xz, "Grad x,y:", "32,01", Spitz},
+        {&F.But_yz, "Grad y,x:", "212,01", 180 + Spitz},
+        {&F.But_xy, "Grad y,z:", "212,01", 180 + Spitz},
     };
     for (auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -142,15 +149,13 @@ TEST_F(Projektionswahl, SchraegbildWinkelWieGezeichnet) {
         ASSERT_FALSE(Zentralprojektion);
         EXPECT_EQ(F.Label_Grad_xy.Caption, f.text);
         EXPECT_EQ(F.Panel_Gradxy.Caption, f.winkel);
-        Extended gezeigt = 0;
-        ASSERT_TRUE(ZahlLesen(F.Panel_Gradxy.Caption, gezeigt));
-        EXPECT_NEAR(static_cast<double>(gezeigt), static_cast<double>(GezeichneterWinkel()), 0.006);
+        EXPECT_NEAR(static_cast<double>(GezeichneterWinkel()), static_cast<double>(f.grad), 1e-9);
     }
     // A direction with a negative dropped component folds to the other side.
     EbeneKlicken(F.But_xz);             // straight view first: (0, 1, 0)
     ProjRichtung = {0.8L, -1, 0.5L};
     F.ProjWinkelAnzeigen();
-    EXPECT_NEAR(static_cast<double>(GezeichneterWinkel()), 212.0054, 0.001);
+    EXPECT_NEAR(static_cast<double>(GezeichneterWinkel()), static_cast<double>(180 + Spitz), 1e-9);
     EXPECT_EQ(F.Panel_Gradxy.Caption, "212,01");
 }
 

@@ -1,6 +1,8 @@
 // The visibility switches of the main window: a button shows or hides its
 // object in the picture, and the hidden-line estimate follows.
 
+#include <iterator>
+
 #include "Hauptfenstertest.h"
 #include "mainwindow/Objektmenue.h"
 #include "mainwindow/VerdeckteLinienSchalter.h"
@@ -52,13 +54,35 @@ TEST_F(Sichtbarkeit, JederSchalterNurFuerSeinObjektOhneNeuzeichnenNurDerSchalter
 }
 
 TEST_F(Sichtbarkeit, JederObjektdialogOeffnetSeinFenster) {
-    ASSERT_EQ(ObjektDialogAnzahl, 13u);
+    // Menu text and window written out here: checked against the table the
+    // menu is built from, a wrong window there would check itself.
+    const struct { const char* Titel; const char* Fenster; } Soll[] = {
+        {"Geraden g, h, t", "Form_Geraden_t"},
+        {"Ebenen E1, E2 (Parameterform)", "Form_Ebenen"},
+        {"Ebene in Koordinaten-/Normalenform", "Form_EbenKoord"},
+        {"Spate", "Form_Spate"},
+        {"Vektoren", "Form_Vektoren"},
+        {"Strecken", "Form_Strecken"},
+        {"Punkte", "Form_Punkte"},
+        {"Kugeln", "Form_Kugeln"},
+        {"Kegel/Kreise", "Form_Kegel"},
+        {"Fadenkreuz", "Form_Fadenkreuz"},
+        {"Drehachse einstellen", "Form_DrehenUmGerade"},
+        {"Animation Geraden", "Form_Einst_GeradenAnima"},
+        {"Animation Ebenen", "Form_Einst_EbenenAnima"},
+    };
+    ASSERT_EQ(ObjektDialogAnzahl, std::size(Soll));
     for (std::size_t n = 0; n < ObjektDialogAnzahl; ++n) {
+        SCOPED_TRACE(Soll[n].Titel);
+        EXPECT_STREQ(ObjektDialoge[n].Titel, Soll[n].Titel);
         host.Fenster.clear();
         ObjektDialogOeffnen(n);
-        bool gezeigt = false;
-        for (const auto& f : host.Fenster) gezeigt |= f.zeigen && f.name == ObjektDialoge[n].Fenster;
-        EXPECT_TRUE(gezeigt) << ObjektDialoge[n].Titel;
+        // Its own window shows, and no other entry's.
+        for (const auto& s : Soll) {
+            bool gezeigt = false;
+            for (const auto& f : host.Fenster) gezeigt |= f.zeigen && f.name == s.Fenster;
+            EXPECT_EQ(gezeigt, &s == &Soll[n]) << s.Fenster;
+        }
     }
 }
 

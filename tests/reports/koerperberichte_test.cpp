@@ -99,6 +99,29 @@ und dem Normalenvektor|
 )"));
 }
 
+TEST_F(Koerperberichte, AeltereKugelberichteBeginnenGleich) {
+    // Both older reports on sphere 1 open with the same block; what follows
+    // differs.
+    SetzeKugel(1, {"1", "2", "3"}, 1.5L);
+    const Zeilen Kopf = Text(R"(
+   |
+Kugel:|
+------|
+   |
+Mittelpunkt = (1/ 2/ 3)|
+   |
+Radius = 1,500|
+   |
+)");
+    for (Byte Code : {12, 13}) {
+        const Zeilen& z = Bericht(Code);
+        ASSERT_GT(z.size(), Kopf.size());
+        EXPECT_EQ(Zeilen(z.begin(), z.begin() + static_cast<std::ptrdiff_t>(Kopf.size())), Kopf) << int(Code);
+    }
+    EXPECT_EQ(Bericht(12)[Kopf.size()], "Abstand des Ursprungs zur");
+    EXPECT_EQ(Bericht(13)[Kopf.size()], "Abstand zwischen dem Mittelpunkt");
+}
+
 TEST_F(Koerperberichte, Randfaelle) {
     const struct {
         const char* name;

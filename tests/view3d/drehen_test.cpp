@@ -1,6 +1,7 @@
 // Rotation of single objects: the turned point sets, the write-back into the
 // grids, the mended cone and circle, and the step bookkeeping.
 #include "control/Szenenstand.h"
+#include "forms/Kugeln.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Bildtest.h"
 #include "scene/DrehZustand.h"
@@ -65,6 +66,25 @@ TEST_F(Drehen, EinStapelGleichVielenEinzelnenDrehungen) {
     PunktDrehenUmGerade(Punkt[1]);
     EXPECT_EQ(Punkt[1].Ort, UmGerade(p));
     EXPECT_EQ(Punkt[1].Ort.x, p.x);
+}
+
+TEST_F(Drehen, UnberuehrteKoordinateBehaeltImGitterIhreStellen) {
+    // x of a point turned about the x-axis stays what was typed; written
+    // back with three decimals, the next reading of the grid would move
+    // the point onto the y,z-plane.
+    TStringGrid& G = Form_Punkte.StringGrid1;
+    Spalte(G, 1, 0, "0,0001", "2", "-1,5");
+    ASSERT_TRUE(PunktBerechnen(1));
+    const Extended x = Punkt[1].Ort.x;
+    PunktDrehen(Punkt[1], 1, 30);
+    EXPECT_EQ(G.Cells(1, 0), "0,0001");
+    // The spheres' write-back follows the same rule.
+    Spalte(Form_Kugeln.Gitter(1), 1, 1, "1", "2", "-0,0002");
+    ASSERT_TRUE(KugelBerechnen(1));
+    KugelDrehen(Kugel[1], 3, 45);
+    EXPECT_EQ(Form_Kugeln.Gitter(1).Cells(1, 3), "-0,0002");
+    ASSERT_TRUE(PunktBerechnen(1));
+    EXPECT_EQ(Punkt[1].Ort.x, x);
 }
 
 TEST_F(Drehen, PunktInsGitterAusserDerZelleInBearbeitung) {

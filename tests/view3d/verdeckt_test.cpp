@@ -119,6 +119,27 @@ TEST_F(Verdeckt, KreuzendeStreckenDieHintereZuerst) {
     }
 }
 
+TEST_F(Verdeckt, ParallelprojektionMisstImSkaliertenRahmen) {
+    // The points recovered where the pictures cross lie on the segments as
+    // the parallel projection measures them: mirrored and scaled.
+    Parallel({0.8L, 1.0L, 0.5L});
+    Liste({Hinten, Vorn});
+    ASSERT_TRUE(StreckenTiefenvergleich(1, 2));
+    TVek_R2 S;
+    ASSERT_TRUE(SchnittpunktZweierGeraden2D(GerR2[1].Stuetzpunkt, GerR2[1].Richtung, GerR2[2].Stuetzpunkt,
+                                           GerR2[2].Richtung, S));
+    TVek_R3 Q[2];
+    RaumpunktParallelBerechnen(S, 1, 2, Q[0], Q[1]);
+    for (int k = 0; k < 2; ++k) {
+        const TVek_R3 A = ParallelRahmen(St[k + 1].A, MassstabX, MassstabY, MassstabZ);
+        const TVek_R3 B = ParallelRahmen(St[k + 1].B, MassstabX, MassstabY, MassstabZ);
+        TVek_R3 n;
+        Vektorprodukt(Differenz(Q[k], A), Differenz(B, A), n);
+        EXPECT_LT(Betrag(n), 1e-9L) << k;
+        EXPECT_FALSE(Q[k] == TVek_R3{}) << k;
+    }
+}
+
 TEST_F(Verdeckt, RingLeereUndEinzelneListe) {
     // Three sticks, each over the next: a over b, b over c, c over a. The
     // view straight along y: the picture is (x, z), smaller y is nearer.

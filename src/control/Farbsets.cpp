@@ -1,4 +1,4 @@
-#include "mainwindow/Farbsets.h"
+#include "control/Farbsets.h"
 
 #include <cassert>
 

@@ -1,0 +1,126 @@
+// The rotation segments of a turn show only while the scene holds that
+// turn: undo and redo, the object store and the preset bring back the
+// segments of the scene they restore, and the preset forgets the recorded
+// rotations along with the turn.
+
+#include <memory>
+
+#include "control/Vorgabe.h"
+#include "forms/Hauptfenster.h"
+#include "mainwindow/Hauptfenstertest.h"
+#include "platform/ProtokollZeichenflaeche.h"
+#include "scene/DrehZustand.h"
+
+namespace {
+
+constexpr TColor Segmentfarbe = 0x00123456;
+
+class Drehstrecken : public Hauptfenstertest {
+protected:
+    ProtokollZeichenflaeche bild{900, 640};
+    std::unique_ptr<ZeichenbitmapEinsetzen> ein;
+
+    void SetUp() override {
+        ein = std::make_unique<ZeichenbitmapEinsetzen>(bild);
+        Hauptfenstertest::SetUp();
+        DrehstreckeFarbe = Segmentfarbe;
+        Klick(F.But_Drehen_g);   // g turns in the mode without axes
+        host.Vergessen();
+    }
+    void TearDown() override {
+        Hauptfenstertest::TearDown();
+        ein.reset();
+    }
+    // Rotation segments in the pictures drawn by the action.
+    template <typename Aktion>
+    int Segmente(Aktion a) {
+        bild.Leeren();
+        a();
+        return bild.StreckenMitFarbe(Segmentfarbe);
+    }
+    int SegmenteJetzt() {
+        return Segmente([] { SzeneZeichnen(); });
+    }
+};
+
+}  // namespace
+
+TEST_F(Drehstrecken, UndoUndRedoZeigenDieSegmenteDesGezeigtenStands) {
+    ASSERT_EQ(SegmenteJetzt(), 0);
+    EXPECT_GT(Segmente([&] { Klick(F.But_GesamtDrehenXplus); }), 0);
+    EXPECT_EQ(DrehAnzahl, 1);
+    // Back past the turn: the start scene never turned.
+    EXPECT_EQ(Segmente([&] { F.rckgngig1Click(); }), 0);
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    EXPECT_EQ(DrehAnzahl, 0);
+    EXPECT_EQ(F.Panel_AnzDreh.Caption, "0");
+    // Forward again: the turned state comes with its segments.
+    EXPECT_GT(Segmente([&] { F.widerrufen1Click(); }), 0);
+    // A turn about y after undoing to the start drops its segments onto
+    // the y-axis; redo of an older state must not mix the two up.
+    F.rckgngig1Click();
+    Klick(F.But_GesamtDrehenYplus);
+    const TVek_R3 yAchse = Lotgerade.Richtungsvektor;
+    F.rckgngig1Click();
+    F.widerrufen1Click();
+    EXPECT_EQ(Lotgerade.Richtungsvektor, yAchse);
+    EXPECT_GT(SegmenteJetzt(), 0);
+}
+
+TEST_F(Drehstrecken, ObjektSpeicherBringtDieSegmenteSeinerSzene) {
+    Klick(F.But_GesamtDrehenXplus);
+    ASSERT_GT(SegmenteJetzt(), 0);
+    // The store holds the start scene: taking it back shows no segment.
+    host.Antworten = {Antwort::Ja};
+    EXPECT_EQ(Segmente([&] { F.BitBtn_DatenAusSpeichClick(); }), 0);
+    EXPECT_EQ(SegmenteJetzt(), 0);
+
+    // A turned scene kept in the store brings its segments back with it.
+    Klick(F.But_GesamtDrehenZplus);
+    host.Antworten = {Antwort::Ja};
+    F.BitBtn_DatenNachSpeichClick();
+    F.rckgngig1Click();
+    F.rckgngig1Click();
+    F.rckgngig1Click();
+    ASSERT_EQ(SegmenteJetzt(), 0);
+    host.Antworten = {Antwort::Ja};
+    EXPECT_GT(Segmente([&] { F.BitBtn_DatenAusSpeichClick(); }), 0);
+}
+
+TEST_F(Drehstrecken, VorgabeLoeschtSegmenteUndDrehungen) {
+    Klick(F.But_GesamtDrehenXplus);
+    Klick(F.But_GesamtDrehenXplus);
+    ASSERT_EQ(DrehAnzahl, 2);
+    host.Antworten = {Antwort::Ja};
+    EXPECT_EQ(Segmente([&] { F.ObjektDatensatz1Vorgabeladen1Click(); }), 0);
+    EXPECT_EQ(host.LetzteMeldung(), UrzustandFrage);
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    EXPECT_EQ(DrehAnzahl, 0);
+    EXPECT_EQ(F.Panel_AnzDreh.Caption, "0");
+    EXPECT_FALSE(SzeneGedreht);
+    // The state recorded after the load shows no segment either.
+    F.rckgngig1Click();
+    F.widerrufen1Click();
+    EXPECT_EQ(SegmenteJetzt(), 0);
+
+    // Answered No, nothing is forgotten.
+    Klick(F.But_GesamtDrehenYmin);
+    host.Antworten = {Antwort::Nein};
+    F.ObjektDatensatz1Vorgabeladen1Click();
+    EXPECT_EQ(DrehAnzahl, 1);
+    EXPECT_GT(SegmenteJetzt(), 0);
+}
+
+TEST_F(Drehstrecken, VorgabeMitAchsenLaesstNichtsZumZurueckdrehen) {
+    F.But_drehenMit_OhneAchsen.Click();
+    ASSERT_TRUE(AchsenMitDrehen);
+    const TAKreuz kreuz = AchsenKreuz;
+    Drehwinkel = 30;
+    for (int n = 0; n < 3; ++n) Klick(F.But_GesamtDrehenZplus);
+    host.Antworten = {Antwort::Ja};
+    F.ObjektDatensatz1Vorgabeladen1Click();
+    EXPECT_EQ(AchsenKreuz, kreuz);   // the load rebuilds the axes unturned
+    // A stale list would now turn the unturned axes by -90 degrees.
+    F.BitBtn_DrehenAufhebenClick();
+    EXPECT_EQ(AchsenKreuz, kreuz);
+}
