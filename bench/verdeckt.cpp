@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Drehszene.h"
 #include "VolleListe.h"
 #include "platform/ProtokollZeichenflaeche.h"
 
@@ -29,6 +30,29 @@ void Durchgang(benchmark::State& state, bool zentral) {
     state.counters["Abfragen"] = static_cast<double>(host.EscapeAbfragen) / static_cast<double>(state.iterations());
 }
 
+// The list of the rotation scene with 30 spokes on every cone (fans of
+// segments sharing their apex), as the hidden-line tick queues it.
+void BM_VerdeckteLinienDrehszene(benchmark::State& state) {
+    SkriptHost host;
+    host.StandardAntwort = Antwort::Ja;
+    HostEinsetzen hostEin(host);
+    ProtokollZeichenflaeche bild(824, 740);
+    bild.Aufzeichnen = false;
+    ZeichenbitmapEinsetzen bildEin(bild);
+    DrehszeneVorbereiten();
+    for (TKegel& K : Kegel) {
+        K.Speichen = 30;
+        K.SpeichenZeigen = 1;
+    }
+    Form_Edits_01.vdLClick();
+    for (int k = 0; k < 5; ++k) Form_Edits_01.Timer1Timer();
+    for (auto _ : state) {
+        ZeichneStreckenNachTiefe(StreckenAnzahl);
+        benchmark::ClobberMemory();
+    }
+    state.counters["Strecken"] = StreckenAnzahl;
+}
+
 void BM_VerdeckteLinienZentral(benchmark::State& state) { Durchgang(state, true); }
 void BM_VerdeckteLinienParallel(benchmark::State& state) { Durchgang(state, false); }
 
@@ -36,3 +60,31 @@ void BM_VerdeckteLinienParallel(benchmark::State& state) { Durchgang(state, fals
 
 BENCHMARK(BM_VerdeckteLinienZentral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienParallel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VerdeckteLinienDrehszene)->Unit(benchmark::kMillisecond);
+#include "view3d/Tiefenordnung.h"
+namespace {
+void BM_Vorbereiten(benchmark::State& state) {
+    SkriptHost host;
+    host.StandardAntwort = Antwort::Ja;
+    HostEinsetzen hostEin(host);
+    ProtokollZeichenflaeche bild(824, 740);
+    bild.Aufzeichnen = false;
+    ZeichenbitmapEinsetzen bildEin(bild);
+    VolleListeAufbauen(host, true);
+    for (auto _ : state) TiefenordnungVorbereiten(StreckenAnzahl);
+}
+void BM_Direkt(benchmark::State& state) {
+    SkriptHost host;
+    host.StandardAntwort = Antwort::Ja;
+    HostEinsetzen hostEin(host);
+    ProtokollZeichenflaeche bild(824, 740);
+    bild.Aufzeichnen = false;
+    ZeichenbitmapEinsetzen bildEin(bild);
+    VolleListeAufbauen(host, true);
+    for (auto _ : state)
+        for (int k = 1; k <= StreckenAnzahl; ++k)
+            StreckeDirektZeichnen(St[k].A, St[k].B, St[k].Farbe, St[k].Linienstil, St[k].Stiftbreite);
+}
+}
+BENCHMARK(BM_Vorbereiten)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Direkt)->Unit(benchmark::kMillisecond);

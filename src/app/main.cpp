@@ -18,6 +18,7 @@
 #include "platform/Zeichenflaeche.h"
 
 int main(int argc, char* argv[]) {
+    DeutscheUmgebungVorbereiten();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ProgrammTitel));
     DeutscheUebersetzungLaden(app);

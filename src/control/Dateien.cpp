@@ -18,6 +18,7 @@
 #include "platform/Oberflaeche.h"
 #include "platform/Zahltext.h"
 #include "control/DatenInDialoge.h"
+#include "control/Drehsteuerung.h"
 #include "view3d/ObjektGeometrie.h"
 #include "scene/Objekte.h"
 #include "scene/Speicherzustand.h"
@@ -27,9 +28,19 @@
 
 namespace {
 
-bool Endlich(Extended v) { return std::isfinite(v); }
+// The largest magnitude a number of an object file may have. The farthest
+// the program itself goes is a plane from its normal form: with a normal
+// component of 1e-9 and the rest of the fields near 10000, its parameter
+// form holds numbers near 3e17 (support point) and 6e17 (directions);
+// rotations keep magnitudes, and typed or pasted numbers stay below 10001.
+// Beyond the bound lie only foreign or damaged files, whose values would
+// drive the drawing and the reports into overflow or make near-parallel
+// lines look parallel.
+constexpr Extended DateiZahlGrenze = 1e19L;
 
-bool Endlich(const TVek_R3& v) { return IstEndlich(v); }
+bool ImBereich(Extended v) { return std::isfinite(v) && std::fabs(v) <= DateiZahlGrenze; }
+
+bool ImBereich(const TVek_R3& v) { return ImBereich(v.x) && ImBereich(v.y) && ImBereich(v.z); }
 
 // Whole-number attributes: exactly one of the choices the control offers.
 // Files written by the program hold exact whole numbers; anything else would
@@ -44,56 +55,34 @@ bool Zwischen(Extended v, int lo, int hi) {
     return std::isfinite(v) && v == std::round(v) && v >= lo && v <= hi;
 }
 
-template <class Feld, class Pruefen>
-bool Alle(const Feld& feld, Pruefen pruefen) {
-    for (const auto& x : feld)
-        if (!pruefen(x)) return false;
+// What a file may hold in a number of the kind.
+bool Zulaessig(Extended v, TWertArt art) {
+    switch (art) {
+        case TWertArt::Zahl: return ImBereich(v);
+        case TWertArt::Speichen: return Wahl(v, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60});
+        case TWertArt::Randdicke: return Zwischen(v, 1, 12);
+        case TWertArt::Breitenkreise: return Wahl(v, {24, 12, 8, 6, 4});
+        case TWertArt::Laengenkreise: return Wahl(v, {24, 12, 8, 4});
+        case TWertArt::Stiftbreite: return Zwischen(v, 1, 4);
+        case TWertArt::Index: return Zwischen(v, 0, 1);   // style indexes and flags
+    }
+    return false;
+}
+
+template <class D>
+bool Gueltig(const D& d, const std::vector<TVektorfeld<D>>& vektoren, const std::vector<TZahlfeld<D>>& zahlen) {
+    for (const auto& f : vektoren)
+        if (!ImBereich(f.Wert(d))) return false;
+    for (const auto& f : zahlen)
+        if (!Zulaessig(f.Wert(d), f.Art)) return false;
     return true;
 }
 
-bool Stiftbreite(Extended v) { return Zwischen(v, 1, 4); }
-bool Index01(Extended v) { return Zwischen(v, 0, 1); }   // style indexes and flags
-
 }  // namespace
 
-bool DatensatzGueltig(const TObjektDatensatz& d) {
-    for (const TVek_R3* v : {&d.gStuetz, &d.gRichtung, &d.hStuetz, &d.hRichtung, &d.tStuetz, &d.tRichtung,
-                             &d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2, &d.E2Stuetz, &d.E2Richtung1,
-                             &d.E2Richtung2})
-        if (!Endlich(*v)) return false;
-    for (int i = 1; i <= 4; ++i) {
-        const TSpatDaten& s = d.Spat[i];
-        for (const TVek_R3* v : {&s.A, &s.AB, &s.AD, &s.AE, &d.Vektor[i].Anfang, &d.Vektor[i].Vektor,
-                                 &d.Strecke[i].A, &d.Strecke[i].B, &d.Punkt[i], &d.KugelMitte[i]})
-            if (!Endlich(*v)) return false;
-    }
-    return Alle(d.KugelRadius, [](Extended r) { return Endlich(r); });
-}
+bool DatensatzGueltig(const TObjektDatensatz& d) { return Gueltig(d, Vektorfelder1(), Zahlfelder1()); }
 
-bool Datensatz2Gueltig(const TObjektDatensatz2& d) {
-    if (!Endlich(d.FadenkreuzMitte) || !Endlich(d.FadenkreuzSchrittweite)) return false;
-    for (int i = 1; i <= 4; ++i) {
-        const TKegelDaten& k = d.Kegel[i];
-        if (!Endlich(k.Mitte) || !Endlich(k.Normale) || !Endlich(k.Radius) || !Endlich(d.KegelHoehe[i]))
-            return false;
-        if (!Wahl(k.Speichen, {3, 4, 5, 6, 10, 12, 15, 20, 30, 60})) return false;
-        if (!Zwischen(k.Randdicke, 1, 12)) return false;
-        if (!Wahl(d.KugelBreitenkreise[i], {24, 12, 8, 6, 4})) return false;
-        if (!Wahl(d.KugelLaengenkreise[i], {24, 12, 8, 4})) return false;
-    }
-    if (!Alle(d.EbeneStiftbreite, Stiftbreite) || !Alle(d.GeradeStiftbreite, Stiftbreite) ||
-        !Alle(d.SpatStiftbreite, Stiftbreite) || !Alle(d.VektorStiftbreite, Stiftbreite) ||
-        !Alle(d.StreckeStiftbreite, Stiftbreite) || !Alle(d.PunktStiftbreite, Stiftbreite))
-        return false;
-    if (!Alle(d.GeradeStil, Index01) || !Alle(d.EbeneStil, Index01) || !Alle(d.SpatStil, Index01) ||
-        !Alle(d.VektorStil, Index01) || !Alle(d.StreckeStil, Index01) || !Alle(d.KugelStil, Index01) ||
-        !Alle(d.KegelStil, Index01) || !Index01(d.FadenkreuzStil))
-        return false;
-    return Alle(d.GeradeSichtbar, Index01) && Alle(d.EbeneSichtbar, Index01) && Alle(d.SpatSichtbar, Index01) &&
-           Alle(d.VektorSichtbar, Index01) && Alle(d.StreckeSichtbar, Index01) &&
-           Alle(d.PunktSichtbar, Index01) && Alle(d.KugelSichtbar, Index01) && Alle(d.KegelSichtbar, Index01) &&
-           Index01(d.FadenkreuzSichtbar) && Alle(d.SpatErzeugende, Index01) && Alle(d.PunktFadenkreuz, Index01);
-}
+bool Datensatz2Gueltig(const TObjektDatensatz2& d) { return Gueltig(d, Vektorfelder2(), Zahlfelder2()); }
 
 bool FarbsetGueltig(const TFarbset& f) {
     for (TColor c : f.Farben)
@@ -165,58 +154,56 @@ std::string Speicherziel(const std::string& pfad) {
     return {};
 }
 
-// While it lives, a file-size limit makes a write fail with an error
-// instead of ending the program (SIGXFSZ), so the temporary file can be
-// removed and the user told.
-class DateigrenzeOhneSignal {
-public:
-    DateigrenzeOhneSignal() {
-        struct sigaction ignorieren {};
-        ignorieren.sa_handler = SIG_IGN;
-        sigemptyset(&ignorieren.sa_mask);
-        gesetzt_ = ::sigaction(SIGXFSZ, &ignorieren, &vorher_) == 0;
-    }
-    ~DateigrenzeOhneSignal() {
-        if (gesetzt_) ::sigaction(SIGXFSZ, &vorher_, nullptr);
-    }
-    DateigrenzeOhneSignal(const DateigrenzeOhneSignal&) = delete;
-    DateigrenzeOhneSignal& operator=(const DateigrenzeOhneSignal&) = delete;
-
-private:
-    struct sigaction vorher_ {};
-    bool gesetzt_ = false;
-};
-
 }  // namespace
 
-bool DateiSicherSchreiben(const std::string& gewaehlt, const std::vector<std::uint8_t>& inhalt) {
-    if (gewaehlt.empty()) return false;
-    const std::string pfad = Speicherziel(gewaehlt);
-    if (pfad.empty()) return false;
+TSichereDatei::TSichereDatei(const std::string& gewaehlt) {
+    if (gewaehlt.empty()) return;
+    ziel_ = Speicherziel(gewaehlt);
+    if (ziel_.empty()) return;
     struct stat alt {};
-    const bool vorhanden = ::stat(pfad.c_str(), &alt) == 0;
+    const bool vorhanden = ::stat(ziel_.c_str(), &alt) == 0;
     // A folder or device is never replaced, and a write-protected file stays
     // protected (renaming over it would not ask).
-    if (vorhanden && (!S_ISREG(alt.st_mode) || ::access(pfad.c_str(), W_OK) != 0)) return false;
+    if (vorhanden && (!S_ISREG(alt.st_mode) || ::access(ziel_.c_str(), W_OK) != 0)) return;
 
-    const std::string ordner = Ordner(pfad);
-    std::string temp;
+    const std::string ordner = Ordner(ziel_);
     int fd = -1;
     for (int k = 0; k < 100 && fd < 0; ++k) {
-        temp = ordner + "/.raumgeometrie-" + std::to_string(::getpid()) + "-" + std::to_string(k) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
+        temp_ = ordner + "/.raumgeometrie-" + std::to_string(::getpid()) + "-" + std::to_string(k) + ".tmp";
+        fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) return false;
-    if (vorhanden) (void)::fchmod(fd, alt.st_mode & 07777);   // the new file keeps the old one's rights
+    if (fd < 0) return;
+    fd_ = fd;
+    if (vorhanden) (void)::fchmod(fd_, alt.st_mode & 07777);   // the new file keeps the old one's rights
 
-    const DateigrenzeOhneSignal ohneSignal;
-    bool ok = AllesSchreiben(fd, inhalt);
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), pfad.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
+    // A file-size limit makes a write fail with an error instead of ending
+    // the program, so the temporary file can be removed and the user told.
+    struct sigaction ignorieren {};
+    ignorieren.sa_handler = SIG_IGN;
+    sigemptyset(&ignorieren.sa_mask);
+    signalGesetzt_ = ::sigaction(SIGXFSZ, &ignorieren, &signalVorher_) == 0;
+}
+
+TSichereDatei::~TSichereDatei() {
+    if (fd_ >= 0 && !fertig_) Abschliessen(false);
+    if (signalGesetzt_) ::sigaction(SIGXFSZ, &signalVorher_, nullptr);
+}
+
+bool TSichereDatei::Abschliessen(bool ok) {
+    if (fd_ < 0 || fertig_) return false;
+    fertig_ = true;
+    ok = ok && ::fsync(fd_) == 0;
+    ok = (::close(fd_) == 0) && ok;
+    ok = ok && std::rename(temp_.c_str(), ziel_.c_str()) == 0;
+    if (!ok) ::unlink(temp_.c_str());
     return ok;
+}
+
+bool DateiSicherSchreiben(const std::string& gewaehlt, const std::vector<std::uint8_t>& inhalt) {
+    TSichereDatei datei(gewaehlt);
+    if (!datei.Offen()) return false;
+    return datei.Abschliessen(AllesSchreiben(datei.Deskriptor(), inhalt));
 }
 
 // ---- Messages --------------------------------------------------------------------
@@ -336,7 +323,7 @@ bool ObjektdatenLaden(const std::string& pfad) {
     Objektdatensaetze[0] = satz1;
     if (zwei) Objektdatensaetze2[0] = satz2;
     DatenWerdenGeladen = true;
-    DateiDatensaetzeInDialoge(0, zwei);
+    OhneDrehungLaden([zwei] { DateiDatensaetzeInDialoge(0, zwei); });
     return true;
 }
 

@@ -9,6 +9,8 @@
 // on disk, so a failed save never destroys the previous file. Failures are
 // the program's own German messages; nothing here throws.
 
+#include <signal.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +19,8 @@
 #include "scene/Speicherzustand.h"
 
 // ---- Content checks ------------------------------------------------------------
-// Only what the program cannot hold: a number that is not finite, an
+// Only what the program cannot hold: a number that is not finite or beyond
+// 1e19 in magnitude (far past anything the program writes), an
 // attribute that is none of the choices its control offers, a colour with a
 // top byte. Every scene the program can reach passes, whatever its
 // coordinates (a turn or a plane form may take them far beyond what can be
@@ -39,6 +42,37 @@ bool DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens, std::vect
 // followed: the file it names is replaced, the link stays. An existing
 // target that is no regular file or is write-protected is refused.
 bool DateiSicherSchreiben(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
+
+// The same for a writer that needs the file open for a while (a print job
+// into a file): the temporary file beside the target is created at once and
+// replaces the target only at Abschliessen(true). While the object lives, a
+// file-size limit makes writes fail instead of ending the program (SIGXFSZ
+// is ignored). Destroyed without a successful Abschliessen, it removes the
+// temporary file and leaves the target as it was.
+class TSichereDatei {
+public:
+    explicit TSichereDatei(const std::string& gewaehlt);
+    ~TSichereDatei();
+    TSichereDatei(const TSichereDatei&) = delete;
+    TSichereDatei& operator=(const TSichereDatei&) = delete;
+
+    // False when no temporary file could be made (no such folder, a target
+    // that is no regular file or is write-protected, a loop of links).
+    bool Offen() const { return fd_ >= 0; }
+    int Deskriptor() const { return fd_; }
+    const std::string& TempPfad() const { return temp_; }
+    // ok: the content is complete. It is then put on disk and renamed over
+    // the target; true when that worked. Otherwise the temporary file goes.
+    bool Abschliessen(bool ok);
+
+private:
+    std::string temp_;
+    std::string ziel_;
+    int fd_ = -1;
+    bool fertig_ = false;
+    bool signalGesetzt_ = false;
+    struct sigaction signalVorher_ {};   // the SIGXFSZ action to restore
+};
 
 // Fills the file buffers from the objects and writes ObjektdatenPfad. False
 // (after a message) when the file could not be written.

@@ -1,7 +1,6 @@
 #include "control/DatenInDialoge.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <string>
 
 #include "scene/Stilindex.h"
@@ -31,29 +30,32 @@ void VektorInSpalte(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v
     SpalteSchreiben(G, Spalte, ErsteZeile, v, BearbeiteteZelle::Ueberschreiben);
 }
 
-// The vectors given into columns 0, 1, ... from row 1 on, in this order.
-void InSpalten(TStringGrid& G, std::initializer_list<const TVek_R3*> Quellen) {
-    int s = 0;
-    for (const TVek_R3* q : Quellen) VektorInSpalte(G, s++, 1, *q);
+// The grid a record's vector is shown in.
+TStringGrid& Gitter(const TZellenOrt& z) {
+    switch (z.Gitter) {
+        case TGitterArt::Geraden: return Form_Geraden_t.Gitter(z.Nr);
+        case TGitterArt::Ebenen: return Form_Ebenen.Gitter(z.Nr);
+        case TGitterArt::Spate: return Form_Spate.Gitter(z.Nr);
+        case TGitterArt::Vektoren: return Form_Vektoren.Gitter(z.Nr);
+        case TGitterArt::Strecken: return Form_Strecken.Gitter(z.Nr);
+        case TGitterArt::Punkte: return Form_Punkte.Gitter(z.Nr);
+        case TGitterArt::Kugeln: return Form_Kugeln.Gitter(z.Nr);
+        case TGitterArt::Kegel: return Form_Kegel.Gitter(z.Nr);
+        case TGitterArt::Fadenkreuz: return Form_Fadenkreuz.StringGrid1;
+    }
+    return Form_Fadenkreuz.StringGrid1;
 }
 
-// The nearest whole number of a stored value. Records that did not come
-// from this program may hold anything: NaN counts as 0 and the value is
-// kept within a range every target can hold, so no conversion overflows.
-long Ganz(Extended v) {
-    if (std::isnan(v)) return 0;
-    if (v > 1e6L) return 1000000;
-    if (v < -1e6L) return -1000000;
-    return std::lround(v);
+// The vectors into their cells, the numbers into the scene; of record 2
+// only the cone part or only the rest.
+template <class D>
+void FelderSchreiben(const D& d, const std::vector<TVektorfeld<D>>& vektoren, const std::vector<TZahlfeld<D>>& zahlen,
+                     bool Kegelteil) {
+    for (const auto& f : vektoren)
+        if (f.Kegelteil == Kegelteil) VektorInSpalte(Gitter(f.Zelle), f.Zelle.Spalte, f.Zelle.Zeile, f.Wert(d));
+    for (const auto& f : zahlen)
+        if (f.Kegelteil == Kegelteil) f.InSzene(f.Nr, f.Wert(d));
 }
-Byte GanzByte(Extended v) {
-    const long n = Ganz(v);
-    return static_cast<Byte>(n < 0 ? 0 : n > 255 ? 255 : n);
-}
-int GanzInt(Extended v) { return static_cast<int>(Ganz(v)); }
-// Style and flag indexes are 0 or 1; anything else reads as the second item
-// for flags (off) and gives a solid pen for styles, as the conversions do.
-Byte Index(Extended v) { return GanzByte(v); }
 
 // The edit fields show the radius (and height) of the object the dialog
 // shows; without this an edit there would bring back the old value.
@@ -67,52 +69,16 @@ void KegelEditsAuffrischen() {
     Form_Kegel.Edit_Hoehe.SetTextStill(KoordText(Kegel[AktKegel].Hoehe));
 }
 
-// Record 1 into the cells, every reader in the same order; the sphere radii
-// go straight into the spheres.
+// Record 1 into the cells; the sphere radii go straight into the spheres.
 void Datensatz1Schreiben(const TObjektDatensatz& d) {
-    TForm_Geraden_t& G = Form_Geraden_t;
-    InSpalten(G.StringGrid1, {&d.gStuetz, &d.gRichtung});
-    InSpalten(G.StringGrid2, {&d.hStuetz, &d.hRichtung});
-    InSpalten(G.StringGrid3, {&d.tStuetz, &d.tRichtung});
-
-    TForm_Ebenen& E = Form_Ebenen;
-    InSpalten(E.StringGrid1, {&d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2});
-    InSpalten(E.StringGrid2, {&d.E2Stuetz, &d.E2Richtung1, &d.E2Richtung2});
-
-    for (int i = 1; i <= 4; ++i) {
-        TStringGrid& S = Form_Spate.Gitter(i);
-        VektorInSpalte(S, 0, 1, d.Spat[i].A);
-        VektorInSpalte(S, 1, 1, d.Spat[i].AB);
-        VektorInSpalte(S, 2, 1, d.Spat[i].AD);
-        VektorInSpalte(S, 3, 1, d.Spat[i].AE);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        VektorInSpalte(Form_Vektoren.Gitter(i), 0, 1, d.Vektor[i].Anfang);
-        VektorInSpalte(Form_Vektoren.Gitter(i), 1, 1, d.Vektor[i].Vektor);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        VektorInSpalte(Form_Strecken.Gitter(i), 0, 1, d.Strecke[i].A);
-        VektorInSpalte(Form_Strecken.Gitter(i), 1, 1, d.Strecke[i].B);
-    }
-    // The points' grids hold x, y, z in rows 0..2.
-    for (int i = 1; i <= 4; ++i) VektorInSpalte(Form_Punkte.Gitter(i), 1, 0, d.Punkt[i]);
-    for (int i = 1; i <= 4; ++i) {
-        VektorInSpalte(Form_Kugeln.Gitter(i), 1, 1, d.KugelMitte[i]);
-        Kugel[i].Radius = d.KugelRadius[i];
-    }
+    FelderSchreiben(d, Vektorfelder1(), Zahlfelder1(), false);
     KugelEditAuffrischen();
 }
 
-// The cone part: cone centres, normals, radii and heights, then the
+// The cone part: cone centres, normals, radii and heights, and the
 // crosshair centre. Spokes, rim thickness and attributes stay.
 void KegelteilSchreiben(const TObjektDatensatz2& d) {
-    for (int i = 1; i <= 4; ++i) {
-        VektorInSpalte(Form_Kegel.Gitter(i), 0, 1, d.Kegel[i].Mitte);
-        VektorInSpalte(Form_Kegel.Gitter(i), 1, 1, d.Kegel[i].Normale);
-        Kegel[i].Radius = d.Kegel[i].Radius;
-        Kegel[i].Hoehe = d.KegelHoehe[i];
-    }
-    VektorInSpalte(Form_Fadenkreuz.StringGrid1, 0, 1, d.FadenkreuzMitte);
+    FelderSchreiben(d, Vektorfelder2(), Zahlfelder2(), true);
     KegelEditsAuffrischen();
 }
 
@@ -221,57 +187,13 @@ void DateiDatensatz2InDialoge(int N) {
     const TObjektDatensatz2& d = Objektdatensaetze2[N];
 
     KegelteilSchreiben(d);
-    for (int i = 1; i <= 4; ++i) {
-        Kegel[i].Speichen = GanzInt(d.Kegel[i].Speichen);
-        Kegel[i].Randstaerke = GanzInt(d.Kegel[i].Randdicke);
-    }
-
-    // Pen widths, densities, styles.
-    for (int i = 1; i <= 2; ++i) Ebene[i].Stiftbreite = GanzByte(d.EbeneStiftbreite[i]);
-    for (int i = 1; i <= 3; ++i) Gerade[i].Stiftbreite = GanzInt(d.GeradeStiftbreite[i]);
-    for (int i = 1; i <= 4; ++i) {
-        Spat[i].Stiftbreite = GanzInt(d.SpatStiftbreite[i]);
-        Vektor[i].Stiftbreite = GanzInt(d.VektorStiftbreite[i]);
-        Strecke[i].Stiftbreite = GanzInt(d.StreckeStiftbreite[i]);
-        Punkt[i].Stiftbreite = GanzInt(d.PunktStiftbreite[i]);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        Kugel[i].Breitenkreise = GanzByte(d.KugelBreitenkreise[i]);
-        Kugel[i].Laengenkreise = GanzByte(d.KugelLaengenkreise[i]);
-    }
-    for (int i = 1; i <= 3; ++i) Gerade[i].Linienstil = IndexZuLinienstil(Index(d.GeradeStil[i]));
-    for (int i = 1; i <= 2; ++i) Ebene[i].Linienstil = IndexZuLinienstil(Index(d.EbeneStil[i]));
-    for (int i = 1; i <= 4; ++i) {
-        Spat[i].Linienstil = IndexZuLinienstil(Index(d.SpatStil[i]));
-        Vektor[i].Linienstil = IndexZuLinienstil(Index(d.VektorStil[i]));
-        Strecke[i].Linienstil = IndexZuLinienstil(Index(d.StreckeStil[i]));
-        Kugel[i].Linienstil = IndexZuLinienstil(Index(d.KugelStil[i]));
-        Kegel[i].Linienstil = IndexZuLinienstil(Index(d.KegelStil[i]));
-    }
-    // The crosshair's style goes through its dialog; an index other than
-    // 0 or 1 gives the solid pen.
-    GruppeWaehlen(Form_Fadenkreuz.GroupStil, Index(d.FadenkreuzStil) == 1 ? 1 : 0);
-
-    // Visibility in the order of the object numbers, each switch following
-    // its own object at once.
-    const Extended* Sichtbar[ObjektAnzahl] = {
-        &d.GeradeSichtbar[1], &d.GeradeSichtbar[2], &d.GeradeSichtbar[3],
-        &d.EbeneSichtbar[1],  &d.EbeneSichtbar[2],
-        &d.SpatSichtbar[1],   &d.SpatSichtbar[2],   &d.SpatSichtbar[3],   &d.SpatSichtbar[4],
-        &d.VektorSichtbar[1], &d.VektorSichtbar[2], &d.VektorSichtbar[3], &d.VektorSichtbar[4],
-        &d.StreckeSichtbar[1], &d.StreckeSichtbar[2], &d.StreckeSichtbar[3], &d.StreckeSichtbar[4],
-        &d.PunktSichtbar[1],  &d.PunktSichtbar[2],  &d.PunktSichtbar[3],  &d.PunktSichtbar[4],
-        &d.KugelSichtbar[1],  &d.KugelSichtbar[2],  &d.KugelSichtbar[3],  &d.KugelSichtbar[4],
-        &d.KegelSichtbar[1],  &d.KegelSichtbar[2],  &d.KegelSichtbar[3],  &d.KegelSichtbar[4],
-        &d.FadenkreuzSichtbar,
-    };
-    for (int Nr = 1; Nr <= ObjektAnzahl; ++Nr) {
-        ObjektSichtbar(Nr) = IndexZuErzFlag(Index(*Sichtbar[Nr - 1]));
-        Form_Edits_01.But_sichtb(Nr).Down = ObjektSichtbar(Nr) == 1;
-    }
-    for (int i = 1; i <= 4; ++i) Spat[i].ErzeugendeZeigen = IndexZuErzFlag(Index(d.SpatErzeugende[i]));
-    for (int i = 1; i <= 4; ++i) Punkt[i].mitFadenkreuz = IndexZuErzFlag(Index(d.PunktFadenkreuz[i]));
-    FadenkreuzSchrittweite = d.FadenkreuzSchrittweite;
+    // Spokes, rims, pen widths, densities, styles, visibility and the
+    // crosshair's step.
+    FelderSchreiben(d, Vektorfelder2(), Zahlfelder2(), false);
+    // The crosshair's style goes through its dialog.
+    GruppeWaehlen(Form_Fadenkreuz.GroupStil, LinienstilZuIndex(Fadenkreuz.Linienstil));
+    // Each visibility switch follows its object.
+    for (int Nr = 1; Nr <= ObjektAnzahl; ++Nr) Form_Edits_01.But_sichtb(Nr).Down = ObjektSichtbar(Nr) == 1;
 
     DialogSteuerungenSetzen();
 

@@ -137,6 +137,13 @@ void DrehListeLoeschen() {
     DrehMatrizenZuruecksetzen();
 }
 
+void OhneDrehungLaden(const std::function<void()>& Laden) {
+    DrehungErfolgt = 0;
+    Laden();
+    DrehListeLoeschen();
+    SzeneGedreht = false;
+}
+
 void DrehMatrizenZuruecksetzen() {
     NullMatrix(MAkt);
     DrehText.clear();

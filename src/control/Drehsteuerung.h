@@ -31,6 +31,11 @@ void AlleDrehungenRueckgaengig();
 // Empties the list, stops every rotation (the timer stops at its next
 // tick), rebuilds the open report and resets the rotation matrices.
 void DrehListeLoeschen();
+// Runs Laden, which puts a scene from a file or the preset in place of the
+// shown one: that scene holds no turn, so no rotation segments show in its
+// picture and no recorded rotation is left for the red dot or a change of
+// mode to play back onto it.
+void OhneDrehungLaden(const std::function<void()>& Laden);
 // Both matrices to zero, their caption empty, the counter of the total
 // matrix to 0, and the rotation-matrix window refreshed.
 void DrehMatrizenZuruecksetzen();

@@ -138,8 +138,11 @@ Ausgang Anwenden(const TZelle& Z) {
         case ZellStand::Unfertig:
             return Ausgang::Offen;
         case ZellStand::Abgelehnt:
+            // As after a refused object: the text put back is selected, so
+            // the next key starts anew instead of refusing again.
             Ablehnen(Z);
             Zuruecksetzen(Z);
+            Z.Markieren();
             return Ausgang::Zurueck;
         case ZellStand::Gueltig:
             break;

@@ -83,14 +83,6 @@ void UrzustandHerstellen() {
         DatenWerdenGeladen = true;
         laden = true;
     }
-    if (laden) {
-        // The start scene holds no turn: no rotation segments in its
-        // picture, and no recorded rotation that the red dot or a change
-        // of mode would later play back onto it.
-        DrehungErfolgt = 0;
-        DateiDatensaetzeInDialoge(1, ObjektdatenSatz2 > 0);
-        DrehListeLoeschen();
-        SzeneGedreht = false;
-    }
+    if (laden) OhneDrehungLaden([] { DateiDatensaetzeInDialoge(1, ObjektdatenSatz2 > 0); });
     NeuZeichnenAus = 0;
 }

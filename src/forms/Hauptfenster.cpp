@@ -13,14 +13,18 @@ const char* const DrehKnopfTexte[ObjektAnzahl] = {
     "g",  "h",  "t",  "E1", "E2", "Sp1", "Sp2", "SP3", "SP4", "V1", "V2", "V3", "V4", "S1", "S2",
     "S3", "S4", "P1", "P2", "P3", "P4",  "K1",  "K2",  "K3",  "K4", "Ke1", "Ke2", "Ke3", "Ke4", "F"};
 
-std::string DrehKnopfHinweis(int Nr) {
-    const std::string rest = " beim Drehen ohne Achsen mitdrehen/ nicht mitdrehen";
-    if (Nr <= 5) return ObjektNamen[Nr - 1] + rest;
-    if (Nr == 30) return "Das Fadenkreuz" + rest;
+// Object Nr as the buttons' tips name it.
+std::string ObjektImHinweis(int Nr) {
+    if (Nr <= 5) return ObjektNamen[Nr - 1];
+    if (Nr == 30) return "Das Fadenkreuz";
     static const char* const Arten[] = {"Spat", "Vektor", "Strecke", "Punkt", "Kugel", "Kegel"};
     const int k = (Nr - 6) / 4;
-    return std::string(Arten[k]) + " " + std::to_string((Nr - 6) % 4 + 1) + rest;
+    return std::string(Arten[k]) + " " + std::to_string((Nr - 6) % 4 + 1);
 }
+
+std::string DrehKnopfHinweis(int Nr) { return ObjektImHinweis(Nr) + " beim Drehen ohne Achsen mitdrehen/ nicht mitdrehen"; }
+
+std::string SichtbKnopfHinweis(int Nr) { return ObjektImHinweis(Nr) + " zeigen/ nicht zeigen"; }
 
 void MenuePunkt(TMenuItem& m, const char* text, const char* kurz = "") {
     m.Caption = text;
@@ -52,6 +56,7 @@ TForm_Edits_01::TForm_Edits_01() {
         s.Caption = ObjektNamen[i - 1];
         s.GroupIndex = i;          // each button a toggle of its own
         s.AllowAllUp = true;
+        s.Hint = SichtbKnopfHinweis(i);
         TSpeedButton& d = But_Drehen(i);
         d.Caption = DrehKnopfTexte[i - 1];
         d.GroupIndex = 30 + i;

@@ -13,7 +13,7 @@
 
 inline constexpr std::size_t SperrSatzLaenge = 102;
 inline constexpr const char* SperrDateiName = "OVP.SIC";
-// Rounds of the hash for a new password; a stored record keeps its own.
+// Rounds of the hash; a record with any other count is damaged.
 inline std::uint32_t SperrIterationen = 200000;
 
 // The eight kinds in the order of the check boxes: lines, planes,

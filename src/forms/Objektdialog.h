@@ -135,6 +135,9 @@ struct TObjektartDialog
 
     void RadioGroup_ObjektClick() { ObjektWaehlen(RadioGroup_Objekt.ItemIndex + 1); }
 
+    // The coordinates lock changed: the current grid shows or hides at once.
+    void KoordSperreAnwenden() { GitterZeigen(Akt()); }
+
     void GroupStiftClick()
         requires((Gruppen & mitStift) != 0)
     {

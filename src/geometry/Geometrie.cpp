@@ -183,35 +183,18 @@ Extended AbstandPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F) {
     return Betrag(d);
 }
 
+Extended& AchsKoordinate(TVek_R3& v, int i) { return i == 0 ? v.x : i == 1 ? v.y : v.z; }
+
+Extended AchsKoordinate(const TVek_R3& v, int i) { return i == 0 ? v.x : i == 1 ? v.y : v.z; }
+
 void Spurpunkt(TVek_R3 A, TVek_R3 u, Byte k, TVek_R3& T) {
-    switch (k) {
-        case 1:
-            T.z = 0;
-            if (std::fabs(u.z) >= Toleranz) {
-                const Extended f = -A.z / u.z;
-                T.x = A.x + f * u.x;
-                T.y = A.y + f * u.y;
-            }
-            break;
-        case 2:
-            T.y = 0;
-            if (std::fabs(u.y) >= Toleranz) {
-                const Extended f = -A.y / u.y;
-                T.x = A.x + f * u.x;
-                T.z = A.z + f * u.z;
-            }
-            break;
-        case 3:
-            T.x = 0;
-            if (std::fabs(u.x) >= Toleranz) {
-                const Extended f = -A.x / u.x;
-                T.y = A.y + f * u.y;
-                T.z = A.z + f * u.z;
-            }
-            break;
-        default:
-            break;
-    }
+    if (k < 1 || k > 3) return;
+    const int i = AchseQuerZu(k);
+    AchsKoordinate(T, i) = 0;
+    if (!SpurpunktExistiert(u, k)) return;
+    const Extended f = -AchsKoordinate(A, i) / AchsKoordinate(u, i);
+    for (int j = 0; j < 3; ++j)
+        if (j != i) AchsKoordinate(T, j) = AchsKoordinate(A, j) + f * AchsKoordinate(u, j);
 }
 
 bool LotFusspunkteWindschief(TVek_R3 A, TVek_R3 B, TVek_R3 u, TVek_R3 w, TVek_R3& F1,
@@ -302,27 +285,25 @@ void LotpunktUeberNormale(TVek_R3 A, TVek_R3 u, TVek_R3 v, TVek_R3 P, TVek_R3& X
 
 bool EbeneAusKoordinatenform(Extended a, Extended b, Extended c, Extended d, TVek_R3& S, TVek_R3& u,
                              TVek_R3& v) {
+    const TVek_R3 n{a, b, c};
+    // Solved for the first coordinate i the normal carries; j and l are the
+    // other two in their order. Q1 has 1 at j, Q2 has 1 at l, Q3 lies on
+    // axis i.
+    int i = 0;
+    while (i < 3 && !AchseTraegt(n, i)) ++i;
+    if (i == 3) return false;
+    const int j = i == 0 ? 1 : 0, l = i == 2 ? 1 : 2;
+    const Extended ni = AchsKoordinate(n, i);
     TVek_R3 Q1, Q2, Q3;
     // Q2 with 2 in place of its coordinate 1, should the first choice fail.
     TVek_R3 Q2Ersatz;
-    if (std::fabs(a) >= Toleranz) {
-        Q1 = {(-d - b) / a, 1, 0};
-        Q2 = {(-d - c) / a, 0, 1};
-        Q2Ersatz = {(-d - 2 * c) / a, 0, 2};
-        Q3 = {-d / a, 0, 0};
-    } else if (std::fabs(b) >= Toleranz) {
-        Q1 = {1, (-d - a) / b, 0};
-        Q2 = {0, (-d - c) / b, 1};
-        Q2Ersatz = {0, (-d - 2 * c) / b, 2};
-        Q3 = {0, -d / b, 0};
-    } else if (std::fabs(c) >= Toleranz) {
-        Q1 = {1, 0, (-d - a) / c};
-        Q2 = {0, 1, (-d - b) / c};
-        Q2Ersatz = {0, 2, (-d - 2 * b) / c};
-        Q3 = {0, 0, -d / c};
-    } else {
-        return false;
-    }
+    AchsKoordinate(Q1, i) = (-d - AchsKoordinate(n, j)) / ni;
+    AchsKoordinate(Q1, j) = 1;
+    AchsKoordinate(Q2, i) = (-d - AchsKoordinate(n, l)) / ni;
+    AchsKoordinate(Q2, l) = 1;
+    AchsKoordinate(Q2Ersatz, i) = (-d - 2 * AchsKoordinate(n, l)) / ni;
+    AchsKoordinate(Q2Ersatz, l) = 2;
+    AchsKoordinate(Q3, i) = -d / ni;
     TVek_R3 r21, r31;
     VektorAB(Q1, Q2, r21);
     VektorAB(Q1, Q3, r31);

@@ -144,6 +144,18 @@ inline bool SchnittpunktZweierGeraden2D(TVek_R2 A1, TVek_R2 u1, TVek_R2 A2, TVek
 void LotfusspunktPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F);
 void LotPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F, TVek_R3& D);  // D := F - P
 Extended AbstandPunktGerade(TVek_R3 P, TVek_R3 A, TVek_R3 u, TVek_R3& F);
+// Coordinate i (0 x, 1 y, 2 z) of v.
+Extended& AchsKoordinate(TVek_R3& v, int i);
+Extended AchsKoordinate(const TVek_R3& v, int i);
+// The one rule for "this coordinate of a direction or normal is not zero":
+// at least the tolerance in magnitude. A line of direction u then meets the
+// coordinate plane across axis i (Spurpunkt), and a plane of normal n can
+// be solved for coordinate i (EbeneKoordZuParam).
+inline bool AchseTraegt(const TVek_R3& v, int i) { return std::fabs(AchsKoordinate(v, i)) >= Toleranz; }
+// The axis across the x,y- (k = 1), x,z- (2) and y,z-plane (3): z, y, x.
+inline int AchseQuerZu(Byte k) { return 3 - k; }
+// True when A + t·u has a trace point in coordinate plane k (1..3).
+inline bool SpurpunktExistiert(TVek_R3 u, Byte k) { return AchseTraegt(u, AchseQuerZu(k)); }
 // Trace point of A + t·u in the x,y- (k = 1), x,z- (2) or y,z-plane (3). The
 // zeroed coordinate is always written, the other two only when the line is
 // not parallel to the plane.

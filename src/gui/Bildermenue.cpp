@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui/Auffrischen.h"
+#include "gui/Beschleuniger.h"
 #include "gui/Bindung.h"
 #include "gui/Hilfefenster.h"
 #include "gui/QtOberflaeche.h"
@@ -102,7 +103,7 @@ QAction* Bildermenue::Aktion(const QString& text) const {
     for (QAction* m : fenster_.menuBar()->actions())
         if (m->menu())
             for (QAction* a : m->menu()->actions())
-                if (a->text() == text) return a;
+                if (OhneBeschleuniger(a->text()) == OhneBeschleuniger(text)) return a;
     return nullptr;
 }
 

@@ -8,7 +8,6 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +19,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -29,7 +27,11 @@
 
 #include "forms/Eingabeprotokoll.h"
 #include "gui/Auffrischen.h"
+#include "gui/Beschleuniger.h"
 #include "gui/QtZeichenflaeche.h"
+#include "gui/Steuerelement.h"
+#include "gui/Tasten.h"
+#include "gui/Zeitgeber.h"
 
 QKeySequence Kuerzel(const std::string& s) {
     QString t = QtText(s);
@@ -57,91 +59,6 @@ void TempoknopfDruecken(TSpeedButton& b, const std::vector<TSpeedButton*>& grupp
 
 namespace {
 
-// ---- Keys --------------------------------------------------------------------------
-
-enum class TastenArt {
-    Zeichen,   // types a character: the key filter decides
-    Aendernd,  // changes the text without typing (delete, paste, undo)
-    Sonstige,  // moves, selects, copies, ends: not the filter's business
-};
-
-struct Taste {
-    TastenArt Art = TastenArt::Sonstige;
-    char Zeichen = 0;
-};
-
-Taste TasteDeuten(const QKeyEvent* e) {
-    using KS = QKeySequence;
-    for (KS::StandardKey k : {KS::Paste, KS::Cut, KS::Undo, KS::Redo, KS::Delete, KS::DeleteEndOfWord,
-                              KS::DeleteStartOfWord, KS::DeleteEndOfLine, KS::DeleteCompleteLine})
-        if (e->matches(k)) return {TastenArt::Aendernd, 0};
-    if (e->key() == Qt::Key_Delete) return {TastenArt::Aendernd, 0};
-    if (e->key() == Qt::Key_Backspace && !(e->modifiers() & ~Qt::KeypadModifier & ~Qt::ShiftModifier))
-        return {TastenArt::Zeichen, TasteBackspace};
-    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return {};
-    const QString t = e->text();
-    if (t.isEmpty() || !t.at(0).isPrint()) return {};
-    const char16_t u = t.at(0).unicode();
-    // No key the filters pass lies outside ASCII: such a key stays NUL.
-    return {TastenArt::Zeichen, u < 128 ? static_cast<char>(u) : '\0'};
-}
-
-// A key for a line edit whose keys go through a key filter. True when the
-// key is dealt with here (dropped, or typed as the filter changed it).
-bool GefilterteTaste(QLineEdit* edit, QKeyEvent* e, const std::function<std::optional<char>(char)>& filter,
-                     const std::function<bool()>& aendernErlaubt) {
-    if (!filter) return false;
-    const Taste t = TasteDeuten(e);
-    if (t.Art == TastenArt::Sonstige) return false;
-    QPointer<QLineEdit> wache(edit);
-    if (t.Art == TastenArt::Aendernd) {
-        bool erlaubt = true;
-        if (aendernErlaubt) Benutzeraktion([&] { erlaubt = aendernErlaubt(); });
-        return !erlaubt || !wache;
-    }
-    if (t.Zeichen == '\0') return true;  // passes no filter of the program
-    std::optional<char> z;
-    Benutzeraktion([&] { z = filter(t.Zeichen); });
-    if (!z || !wache) return true;
-    if (*z == t.Zeichen) return false;  // the editor types the key itself
-    if (*z == TasteBackspace)
-        wache->backspace();
-    else
-        wache->insert(QString(QChar(static_cast<char16_t>(static_cast<unsigned char>(*z)))));
-    return true;
-}
-
-// Leaving a field for another window or a popup (a message box of the
-// protocol, say) is no leaving: the user comes back and types on.
-bool FokusNurWeg(const QEvent* e) {
-    const Qt::FocusReason r = static_cast<const QFocusEvent*>(e)->reason();
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
-}
-
-// The logic asked for the focus: applied once the current event is done,
-// not in the middle of a focus change.
-void FokusAnwenden(TControl& c, QWidget* w) {
-    if (c.FokusAnforderungen <= 0) return;
-    c.FokusAnforderungen = 0;
-    QPointer<QWidget> wache(w);
-    QTimer::singleShot(0, w, [wache] {
-        if (wache && wache->isVisible()) wache->setFocus(Qt::OtherFocusReason);
-    });
-}
-
-void ControlSetzen(QWidget* w, TControl& c) {
-    if (w->isHidden() == c.Visible) w->setVisible(c.Visible);
-    if (w->isEnabled() != c.Enabled) w->setEnabled(c.Enabled);
-    // The tip follows the core's hint when that changes; between changes a
-    // tip the view gave the widget itself stays.
-    const QString hint = QtText(c.Hint);
-    if (w->property("Hinweis").toString() != hint) {
-        w->setProperty("Hinweis", hint);
-        w->setToolTip(hint);
-    }
-    FokusAnwenden(c, w);
-}
-
 void TextSetzen(QAbstractButton* w, const std::string& s) {
     const QString t = QtText(s);
     if (w->text() != t) w->setText(t);
@@ -150,14 +67,6 @@ void TextSetzen(QAbstractButton* w, const std::string& s) {
 void TextSetzen(QLabel* w, const std::string& s) {
     const QString t = QtText(s);
     if (w->text() != t) w->setText(t);
-}
-
-// The widest text of the column, at least that of a coordinate.
-int Spaltenbreite(const QFontMetrics& fm, const TStringGrid& G, int c, bool zahlen) {
-    int b = zahlen ? fm.horizontalAdvance(QStringLiteral("-10000,000")) : fm.horizontalAdvance(QStringLiteral("xx"));
-    for (int r = 0; r < G.RowCount(); ++r)
-        if (c < G.FixedCols || r < G.FixedRows) b = std::max(b, fm.horizontalAdvance(QtText(G.Cells(c, r))));
-    return b + 12;
 }
 
 }  // namespace
@@ -173,250 +82,6 @@ void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe) {
 }
 
 void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe) { FarbeSetzen(w, rolle, FarbeQt(farbe)); }
-
-// ---- Grid --------------------------------------------------------------------------
-
-class ZellenDelegat : public QStyledItemDelegate {
-public:
-    explicit ZellenDelegat(GitterTabelle& t) : QStyledItemDelegate(&t), t_(t) {}
-
-    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem&, const QModelIndex& index) const override {
-        auto* e = new QLineEdit(eltern);
-        e->setFrame(false);
-        e->setContextMenuPolicy(Qt::NoContextMenu);
-        GitterTabelle* t = &t_;
-        QObject::connect(e, &QLineEdit::textEdited, t, [t](const QString& s) { t->Getippt(s); });
-        t_.EditorGeoeffnet(e, index.column(), index.row());
-        return e;
-    }
-    // The text the core holds; an editor that shows it already is left
-    // alone, so typing keeps its cursor.
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        auto* e = static_cast<QLineEdit*>(editor);
-        const QString s = index.data(Qt::DisplayRole).toString();
-        if (e->text() != s) e->setText(s);
-    }
-    // The core's cell is the text; the view never writes it back.
-    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        auto* edit = qobject_cast<QLineEdit*>(o);
-        if (edit && e->type() == QEvent::KeyPress && t_.EditorTaste(edit, static_cast<QKeyEvent*>(e)))
-            return true;
-        if (e->type() == QEvent::FocusOut && FokusNurWeg(e)) return false;
-        return QStyledItemDelegate::eventFilter(o, e);
-    }
-
-private:
-    GitterTabelle& t_;
-};
-
-GitterTabelle::GitterTabelle(TStringGrid& G, GitterEreignisse e, QWidget* eltern)
-    : QTableWidget(eltern), G_(G), e_(std::move(e)) {
-    setItemDelegate(new ZellenDelegat(*this));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
-    setTabKeyNavigation(true);
-    setWordWrap(false);
-    if (e_.Taste) {
-        setSelectionMode(QAbstractItemView::SingleSelection);
-        // A click on the current cell opens it at once (mouseReleaseEvent):
-        // Qt's own waits for a double click and meanwhile searches with the
-        // keys typed.
-        setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                        QAbstractItemView::AnyKeyPressed);
-        setFocusPolicy(Qt::StrongFocus);
-    } else {
-        setSelectionMode(QAbstractItemView::NoSelection);
-        setEditTriggers(QAbstractItemView::NoEditTriggers);
-        setFocusPolicy(Qt::NoFocus);
-    }
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
-        // The open editor's cell stays the current one until it closes.
-        if (r < 0 || c < 0 || editor_) return;
-        G_.Col = c;
-        G_.Row = r;
-    });
-    Auffrischen();
-}
-
-void GitterTabelle::EditorGeoeffnet(QLineEdit* editor, int Spalte, int Zeile) {
-    editor_ = editor;
-    spalte_ = Spalte;
-    zeile_ = Zeile;
-    verlassen_ = false;
-    G_.Col = Spalte;
-    G_.Row = Zeile;
-    G_.Bearbeitung = true;
-    connect(editor, &QObject::destroyed, this, [this, editor] {
-        if (editor_ == editor) editor_ = nullptr;
-    });
-}
-
-bool GitterTabelle::EditorTaste(QLineEdit* editor, QKeyEvent* e) {
-    if (!e_.Taste) return false;
-    if (e->key() == Qt::Key_Tab && !(e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
-        Tab();
-        return true;
-    }
-    if (e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Tab) {
-        // Back out of the cell; the focus stays on the grid.
-        EditorSchliessen();
-        return true;
-    }
-    return GefilterteTaste(editor, e, e_.Taste, e_.Aendern);
-}
-
-void GitterTabelle::Getippt(const QString& text) {
-    if (!editor_ || !e_.Getippt) return;
-    const int c = spalte_, r = zeile_;
-    const std::string t = KernText(text);
-    Benutzeraktion([&] { e_.Getippt(c, r, t); });
-}
-
-void GitterTabelle::Tab() {
-    if (!e_.Taste) return;
-    // The protocol leaves the cell itself and walks on by its own rule.
-    if (editor_) verlassen_ = true;
-    Benutzeraktion([this] { e_.Taste(TasteTab); });
-    if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
-    Auffrischen();
-}
-
-void GitterTabelle::keyPressEvent(QKeyEvent* e) {
-    if (e_.Taste && e->key() == Qt::Key_Tab && !(e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
-        Tab();
-        e->accept();
-        return;
-    }
-    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) {
-        // Shift+Tab leaves the grid for the previous control.
-        e->ignore();
-        return;
-    }
-    // An open editor that lost the focus (to a message box, say) gets the
-    // keys back: they belong to the cell it edits, the current one. A key
-    // the editor leaves comes back here: then it is the grid's (without
-    // the guard it would go round for ever while the window is inactive and
-    // the editor cannot take the focus).
-    if (editor_ && !editor_->hasFocus() && !weiterleiten_) {
-        QPointer<QLineEdit> ziel(editor_);
-        ziel->setFocus(Qt::OtherFocusReason);
-        weiterleiten_ = true;
-        QCoreApplication::sendEvent(ziel, e);
-        weiterleiten_ = false;
-        return;
-    }
-    QTableWidget::keyPressEvent(e);
-}
-
-void GitterTabelle::mousePressEvent(QMouseEvent* e) {
-    const QModelIndex i = indexAt(e->position().toPoint());
-    klickAufAktuelle_ = e_.Taste && !editor_ && e->button() == Qt::LeftButton && i.isValid() && i == currentIndex();
-    QTableWidget::mousePressEvent(e);
-}
-
-void GitterTabelle::mouseReleaseEvent(QMouseEvent* e) {
-    QTableWidget::mouseReleaseEvent(e);
-    const bool klick = std::exchange(klickAufAktuelle_, false);
-    const QModelIndex i = indexAt(e->position().toPoint());
-    if (klick && !editor_ && i.isValid() && i == currentIndex() && (i.flags() & Qt::ItemIsEditable)) edit(i);
-}
-
-void GitterTabelle::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    const bool unserer = editor && editor == editor_;
-    const int c = spalte_, r = zeile_;
-    const bool gemeldet = verlassen_;
-    if (unserer) {
-        editor_ = nullptr;
-        spalte_ = zeile_ = -1;
-        verlassen_ = false;
-    }
-    // Never walk on by Qt's rule: the protocol has its own.
-    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
-        hint = QAbstractItemDelegate::NoHint;
-    QTableWidget::closeEditor(editor, hint);
-    if (!unserer) return;
-    G_.Bearbeitung = false;
-    // Closed because the user moved the current cell while the editor had
-    // no focus (a click after a message box): the grid goes where the user
-    // went, the refreshes must not pull the view back to the cell left.
-    const QModelIndex neu = currentIndex();
-    if (neu.isValid() && (neu.column() != c || neu.row() != r) && G_.Col == c && G_.Row == r) {
-        G_.Col = neu.column();
-        G_.Row = neu.row();
-    }
-    if (!gemeldet && e_.Verlassen) Benutzeraktion([&] { e_.Verlassen(c, r); });
-    Auffrischen();
-}
-
-void GitterTabelle::ZelleBearbeiten(int Spalte, int Zeile) {
-    if (!IstZahlZelle(G_, Spalte, Zeile) || !e_.Taste) return;
-    setCurrentCell(Zeile, Spalte);
-    if (QTableWidgetItem* it = item(Zeile, Spalte)) editItem(it);
-}
-
-void GitterTabelle::EditorSchliessen() {
-    if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
-}
-
-void GitterTabelle::GroesseAnpassen() {
-    const QFontMetrics fm(font());
-    const int hoehe = fm.height() + 6;
-    int breite = 0;
-    for (int c = 0; c < columnCount(); ++c) {
-        const int b = Spaltenbreite(fm, G_, c, c >= G_.FixedCols);
-        if (columnWidth(c) != b) setColumnWidth(c, b);
-        breite += b;
-    }
-    for (int r = 0; r < rowCount(); ++r)
-        if (rowHeight(r) != hoehe) setRowHeight(r, hoehe);
-    const QSize soll(breite + 2 * frameWidth(), hoehe * rowCount() + 2 * frameWidth());
-    if (size() != soll || minimumSize() != soll) setFixedSize(soll);
-}
-
-void GitterTabelle::Auffrischen() {
-    const QSignalBlocker sperre(this);
-    if (!G_.Visible && editor_) EditorSchliessen();
-    if (rowCount() != G_.RowCount()) setRowCount(G_.RowCount());
-    if (columnCount() != G_.ColCount()) setColumnCount(G_.ColCount());
-    const Qt::ItemFlags zahl = Qt::ItemIsEnabled | (e_.Taste ? Qt::ItemIsSelectable | Qt::ItemIsEditable : Qt::NoItemFlags);
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c) {
-            QTableWidgetItem* it = item(r, c);
-            if (!it) {
-                it = new QTableWidgetItem;
-                setItem(r, c, it);
-            }
-            const bool fest = c < G_.FixedCols || r < G_.FixedRows;
-            // A fixed cell is never current: a click on it leaves the
-            // current cell, and the keys, where they were.
-            const Qt::ItemFlags f = fest ? Qt::NoItemFlags : zahl;
-            if (it->flags() != f) it->setFlags(f);
-            if (fest) {
-                it->setBackground(palette().button());
-                it->setForeground(palette().buttonText());
-            }
-            const QString t = QtText(G_.Cells(c, r));
-            if (it->text() != t) it->setText(t);
-        }
-    // The protocol may have put a text back that the item showed already.
-    if (editor_ && IstZahlZelle(G_, spalte_, zeile_)) {
-        const QString t = QtText(G_.Cells(spalte_, zeile_));
-        if (editor_->text() != t) editor_->setText(t);
-        if (G_.AllesMarkiert) editor_->selectAll();
-    }
-    G_.AllesMarkiert = false;
-    GroesseAnpassen();
-    if (!editor_ && e_.Taste && IstZahlZelle(G_, G_.Col, G_.Row) &&
-        (currentRow() != G_.Row || currentColumn() != G_.Col))
-        setCurrentCell(G_.Row, G_.Col);
-    ControlSetzen(this, G_);
-}
 
 // ---- Bindings ----------------------------------------------------------------------
 
@@ -500,8 +165,9 @@ protected:
     }
     bool event(QEvent* e) override {
         // The window's menu shortcuts win over the field's own use of the
-        // same keys (Ctrl+A selects all in a Qt field), as in the program.
-        if (e->type() == QEvent::ShortcutOverride) {
+        // same keys, as in the program; but Ctrl+A selects the text, as in
+        // every field (the rotation mode is the menu's business elsewhere).
+        if (e->type() == QEvent::ShortcutOverride && !static_cast<QKeyEvent*>(e)->matches(QKeySequence::SelectAll)) {
             const QKeySequence taste(static_cast<QKeyEvent*>(e)->keyCombination());
             for (const QAction* a : window()->findChildren<QAction*>())
                 if (a->isEnabled() && a->shortcuts().contains(taste)) {
@@ -689,16 +355,7 @@ struct RollBindung : BindungVon<TScrollBar, QScrollBar> {
     }
 };
 
-// The Qt timer runs exactly while the core's runs, at its interval.
-void ZeitgeberAbgleichen(const TTimer& T, QTimer* q) {
-    if (!T.Laeuft()) {
-        if (q->isActive()) q->stop();
-    } else if (!q->isActive() || q->interval() != T.Interval) {
-        q->start(T.Interval);
-    }
-}
-
-struct ZeitgeberBindung : BindungVon<TTimer, QTimer> {
+struct ZeitgeberBindung : BindungVon<TTimer, Taktgeber> {
     using BindungVon::BindungVon;
     void Auffrischen() override { ZeitgeberAbgleichen(*k, w); }
 };
@@ -707,7 +364,7 @@ struct MenueBindung : BindungVon<TMenuItem, QAction> {
     using BindungVon::BindungVon;
     void Auffrischen() override {
         const QSignalBlocker s(w);
-        const QString t = QtText(k->Caption);
+        const QString t = MitBeschleuniger(w, QtText(k->Caption));
         if (w->text() != t) w->setText(t);
         if (w->isEnabled() != k->Enabled) w->setEnabled(k->Enabled);
         if (w->isVisible() != k->Visible) w->setVisible(k->Visible);
@@ -729,15 +386,6 @@ B& Bindungen::Neu(K& k, W* w, Mehr&&... mehr) {
     liste_.push_back(std::move(b));
     n.Auffrischen();
     return n;
-}
-
-GitterEreignisse ObjektGitterEreignisse(TObjektDialog& D, TStringGrid& G) {
-    GitterEreignisse e;
-    e.Taste = [&D, &G](char k) { return D.TasteGedrueckt(G, k); };
-    e.Getippt = [&D, &G](int c, int r, const std::string& t) { D.ZelleGetippt(G, c, r, t); };
-    e.Verlassen = [&D, &G](int c, int r) { D.ZelleVerlassen(G, c, r); };
-    e.Aendern = KoordAenderungErlaubt;
-    return e;
 }
 
 GitterTabelle* Bindungen::Gitter(TStringGrid& G, GitterEreignisse e, QWidget* eltern) {
@@ -848,24 +496,8 @@ QScrollBar* Bindungen::Rollbalken(TScrollBar& S, Qt::Orientation richtung, QWidg
 }
 
 QTimer* Bindungen::Zeitgeber(TTimer& T, QObject* eltern) {
-    QTimer* q = Neu<ZeitgeberBindung>(T, new QTimer(eltern)).w;
-    auto laeuft = std::make_shared<bool>(false);
-    QObject::connect(q, &QTimer::timeout, q, [lebt = lebt_, &T, q, laeuft] {
-        if (!*lebt || !T.Laeuft()) {
-            q->stop();
-            return;
-        }
-        // A tick whose predecessor still runs (a message keeps its loop) is dropped.
-        if (*laeuft) return;
-        *laeuft = true;
-        QPointer<QTimer> wache(q);
-        Benutzeraktion([&T] {
-            if (T.OnTimer) T.OnTimer();
-        });
-        *laeuft = false;
-        // Without a visible window no refresh came: the timer follows the core anyway.
-        if (wache && *lebt) ZeitgeberAbgleichen(T, q);
-    });
+    Taktgeber* q = Neu<ZeitgeberBindung>(T, new Taktgeber(eltern)).w;
+    ZeitgeberVerbinden(T, q, lebt_);
     return q;
 }
 

@@ -4,20 +4,17 @@
 // user's action into the component's event, run through Benutzeraktion so
 // every visible view follows. Widgets keep no value of their own.
 //
-// Grids and text fields report typing by the edit protocol: each key goes
-// through the key filter first and only what it returns is inserted; every
-// change of the text is reported (a paste as well); leaving the cell or
-// field is reported once. A message box that pops up while the user types
-// is no leaving: the editor stays open.
+// Text fields report typing by the edit protocol as grids do (GitterTabelle.h).
 
 #include <QKeySequence>
-#include <QTableWidget>
+#include <QPalette>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "gui/GitterTabelle.h"
 #include "gui/Texte.h"
 #include "platform/Komponenten.h"
 
@@ -33,7 +30,6 @@ class QPushButton;
 class QScrollBar;
 class QTimer;
 class QToolButton;
-struct TObjektDialog;
 
 // A shortcut as the core writes it for the German menus ("Strg+Umschalt+Z").
 QKeySequence Kuerzel(const std::string& s);
@@ -50,17 +46,6 @@ void FarbeSetzen(QWidget* w, QPalette::ColorRole rolle, TColor farbe);
 // runs (b's own click when empty), also when the down state stayed.
 void TempoknopfDruecken(TSpeedButton& b, const std::vector<TSpeedButton*>& gruppe,
                         const std::function<void()>& klick = {});
-
-// What a grid reports to its dialog. Without Taste the grid is read-only.
-struct GitterEreignisse {
-    std::function<std::optional<char>(char Taste)> Taste;
-    std::function<void(int Spalte, int Zeile, const std::string& Text)> Getippt;
-    std::function<void(int Spalte, int Zeile)> Verlassen;
-    // Asked before a change without typing (delete, paste); empty: allowed.
-    std::function<bool()> Aendern;
-};
-// The three events of an object grid of dialog D.
-GitterEreignisse ObjektGitterEreignisse(TObjektDialog& D, TStringGrid& G);
 
 // What a text field reports. Without Taste every key goes in; without
 // Getippt the text goes into the edit by TEdit::SetText (its OnChange runs);
@@ -88,45 +73,6 @@ struct Radiowahl {
     bool Wiederholen = false;
     // false: the items never take the focus.
     bool Fokus = true;
-};
-
-class GitterTabelle : public QTableWidget {
-public:
-    GitterTabelle(TStringGrid& G, GitterEreignisse e, QWidget* eltern = nullptr);
-
-    void Auffrischen();
-    // The cell editor while one is open.
-    QLineEdit* Editor() const { return editor_; }
-    // Opens the editor on cell (Spalte, Zeile) of the core's numbering.
-    void ZelleBearbeiten(int Spalte, int Zeile);
-    // Closes an open editor; its cell counts as left.
-    void EditorSchliessen();
-
-    // Typing always edits a cell: no search for a cell by its text.
-    void keyboardSearch(const QString&) override {}
-
-protected:
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    friend class ZellenDelegat;
-    void EditorGeoeffnet(QLineEdit* editor, int Spalte, int Zeile);
-    // A key in the open editor; true when it is dealt with here.
-    bool EditorTaste(QLineEdit* editor, QKeyEvent* e);
-    void Getippt(const QString& text);
-    void Tab();
-    void GroesseAnpassen();
-
-    TStringGrid& G_;
-    GitterEreignisse e_;
-    QLineEdit* editor_ = nullptr;
-    int spalte_ = -1, zeile_ = -1;  // the cell of the open editor
-    bool verlassen_ = false;        // its leaving has been reported already
-    bool klickAufAktuelle_ = false; // the mouse went down on the current cell
-    bool weiterleiten_ = false;     // a key is on its way to the editor
 };
 
 // The bindings of one window (or of one part of it).

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "gui/Auffrischen.h"
+#include "gui/Beschleuniger.h"
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
 #include "forms/Hauptfenster.h"
@@ -77,20 +78,25 @@ QAction* DateiMenue::Aktion(const TMenuItem& m) const { return b_->Aktion(m); }
 
 QAction* DateiMenue::Aktion(const std::string& text) const {
     for (QAction* a : befehle_)
-        if (a->text() == QtText(text)) return a;
+        if (OhneBeschleuniger(a->text()) == OhneBeschleuniger(QtText(text))) return a;
     return nullptr;
 }
 
 QToolButton* DateiMenue::Knopf(const TButton& b) const { return qobject_cast<QToolButton*>(b_->Widget(&b)); }
 
 bool DateiMenue::eventFilter(QObject* ziel, QEvent* e) {
-    if (ziel == &fenster_ && e->type() == QEvent::Close) {
+    // Asked once per closing: the window system may send its close a second
+    // time after the answer (seen with the close button and Alt+F4), and a
+    // window closed already is asked no more either.
+    if (ziel == &fenster_ && e->type() == QEvent::Show) beendet_ = false;
+    if (ziel == &fenster_ && e->type() == QEvent::Close && fenster_.isVisible() && !beendet_) {
         bool schliessen = true;
         Benutzeraktion([&schliessen] { schliessen = Form_Edits_01.FormCloseQuery(); });
         if (!schliessen) {
             e->ignore();
             return true;
         }
+        beendet_ = true;
     }
     return QObject::eventFilter(ziel, e);
 }

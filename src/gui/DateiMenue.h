@@ -47,6 +47,7 @@ private:
 
     std::unique_ptr<Bindungen> b_;
     QMainWindow& fenster_;
+    bool beendet_ = false;  // the user let the window close: no second question
     QWidget* leiste_ = nullptr;
     std::vector<QAction*> befehle_;
 };

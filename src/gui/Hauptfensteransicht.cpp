@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "gui/Bindung.h"
+#include "gui/Beschleuniger.h"
 #include "gui/Bildermenue.h"
 #include "gui/DateiMenue.h"
 #include "gui/Datenausgabeansicht.h"
@@ -191,6 +192,7 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     LayoutAnlegen();
 
     new Bildermenue(*this, paintBox1_);
+    BeschleunigerVergeben(menuBar());
     // The redraw's last step: the finished picture into PaintBox1.
     BildUebertragen = [this] { BildZeigen(); };
     paintBox1_->GroesseGeaendert = [this] { LayoutGeaendert(); };

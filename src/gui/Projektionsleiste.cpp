@@ -23,6 +23,7 @@
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
 #include "gui/Hauptfensteransicht.h"
+#include "gui/Zeitgeber.h"
 #include "forms/Hauptfenster.h"
 
 namespace {
@@ -55,23 +56,11 @@ QWidget* Leer(QWidget* eltern, QHBoxLayout*& reihe, int abstand = 2) {
 
 struct Projektionsleiste::Halten {
     TTimer* T = nullptr;
-    QTimer* q = nullptr;
+    Taktgeber* q = nullptr;
     QPointer<QAbstractButton> knopf;  // the button that holds the timer now
     std::function<void()> los;        // its release handler
     bool laeuft = false;              // a tick runs (a message may keep it)
 };
-
-namespace {
-
-void Abgleichen(const TTimer& T, QTimer* q) {
-    if (!T.Laeuft()) {
-        if (q->isActive()) q->stop();
-    } else if (!q->isActive() || q->interval() != T.Interval) {
-        q->start(T.Interval);
-    }
-}
-
-}  // namespace
 
 Projektionsleiste::Projektionsleiste(QMainWindow& fenster, QWidget* panelRechts, QWidget* client)
     : QObject(&fenster), b_(std::make_unique<Bindungen>()), panelRechts_(panelRechts) {
@@ -315,7 +304,7 @@ void Projektionsleiste::Haltbar(K& k, QAbstractButton* w, TTimer& T) {
         halten_.push_back(std::make_unique<Halten>());
         h = halten_.back().get();
         h->T = &T;
-        h->q = new QTimer(this);
+        h->q = new Taktgeber(this);
         connect(h->q, &QTimer::timeout, this, [this, h] { Tick(*h); });
     }
     connect(w, &QAbstractButton::pressed, this, [h, &k, w] {
@@ -340,7 +329,7 @@ void Projektionsleiste::Loslassen(Halten& h) {
     if (h.knopf && h.knopf->isDown()) h.knopf->setDown(false);
     h.knopf = nullptr;
     if (los) Benutzeraktion(los);
-    Abgleichen(*h.T, h.q);
+    ZeitgeberAbgleichen(*h.T, h.q);
 }
 
 void Projektionsleiste::Tick(Halten& h) {
@@ -361,11 +350,15 @@ void Projektionsleiste::Tick(Halten& h) {
         if (h.T->OnTimer) h.T->OnTimer();
     });
     h.laeuft = false;
-    Abgleichen(*h.T, h.q);
+    ZeitgeberAbgleichen(*h.T, h.q);
 }
 
 bool Projektionsleiste::eventFilter(QObject* ziel, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+    // A release from the window system passes the window (a QWindow) on its
+    // way to the button: only a widget other than the button ends the
+    // holding, or the button would never see its click.
+    if (e->type() == QEvent::MouseButtonRelease && ziel->isWidgetType() &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
         for (const auto& h : halten_)
             if (h->knopf && h->knopf != ziel) Loslassen(*h);
     return QObject::eventFilter(ziel, e);
@@ -386,7 +379,7 @@ void Projektionsleiste::Auffrischen() {
     if (zentral_ && zentral_->isHidden() == F.Edit_FPx.Visible) zentral_->setVisible(F.Edit_FPx.Visible);
     if (parallel_ && parallel_->isHidden() == F.Edit_Projx.Visible) parallel_->setVisible(F.Edit_Projx.Visible);
     if (verschiebung_ && verschiebung_->isHidden() == F.ProjEbMin.Visible) verschiebung_->setVisible(F.ProjEbMin.Visible);
-    for (const auto& h : halten_) Abgleichen(*h->T, h->q);
+    for (const auto& h : halten_) ZeitgeberAbgleichen(*h->T, h->q);
     if (auto* box = qobject_cast<QComboBox*>(auswahl_)) {
         const QPoint soll(F.ComboBox1.Left, F.ComboBox1.Top);
         if (box->pos() != soll) box->move(soll);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "control/Dateien.h"
 #include "forms/Schalter.h"
 #include "gui/Hilfefenster.h"
 #include "gui/QtZeichenflaeche.h"
@@ -286,13 +288,43 @@ std::optional<TColor> QtOberflaeche::FarbeWaehlen(const std::string& titel, TCol
 
 namespace {
 
-// A job painted on the printer page by page; it ends when destroyed.
+// True when the PDF file ends with its trailer: the last thing the engine
+// writes, missing when a write failed on the way (full disk, size limit).
+bool PdfVollstaendig(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 5) return false;
+    f.seek(qMax<qint64>(0, f.size() - 64));
+    return f.readAll().trimmed().endsWith("%%EOF");
+}
+
+// A job painted on the printer page by page; it ends at Beenden or when
+// destroyed. A job into a file writes a temporary file beside it, which
+// replaces the file only when the job ended well.
 class QtDruckauftrag final : public Druckauftrag {
 public:
     explicit QtDruckauftrag(QPrinter& drucker) : drucker_(drucker) {}
-    bool Beginnen() { return maler_.begin(&drucker_); }
-    ~QtDruckauftrag() override {
-        if (maler_.isActive()) maler_.end();
+    bool Beginnen() {
+        if (drucker_.outputFormat() == QPrinter::PdfFormat && !drucker_.outputFileName().isEmpty()) {
+            ziel_ = drucker_.outputFileName();
+            datei_ = std::make_unique<TSichereDatei>(QFile::encodeName(ziel_).toStdString());
+            if (!datei_->Offen()) return false;
+            drucker_.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(datei_->TempPfad())));
+        }
+        if (maler_.begin(&drucker_)) return true;
+        if (datei_) drucker_.setOutputFileName(ziel_);   // the dialog shows the user's name again
+        return false;
+    }
+    ~QtDruckauftrag() override { Beenden(); }
+    std::string Beenden() override {
+        if (beendet_) return {};
+        beendet_ = true;
+        bool ok = !maler_.isActive() || maler_.end();
+        if (!datei_) return ok ? std::string() : "Der Druck konnte nicht abgeschlossen werden.";
+        drucker_.setOutputFileName(ziel_);
+        ok = ok && PdfVollstaendig(QFile::decodeName(QByteArray::fromStdString(datei_->TempPfad())));
+        if (datei_->Abschliessen(ok)) return {};
+        return "Der Druck in die Datei\n" + ziel_.toStdString() +
+               "\nist fehlgeschlagen.\nEine vorhandene Datei dieses Namens bleibt unverändert.";
     }
     int Seitenbreite() const override { return drucker_.width(); }
     void Schrift(const std::string& name, int hoehe) override {
@@ -315,7 +347,10 @@ public:
 
 private:
     QPrinter& drucker_;
-    QPainter maler_;
+    QString ziel_;
+    std::unique_ptr<TSichereDatei> datei_;
+    QPainter maler_;   // ends before the file it writes into is closed
+    bool beendet_ = false;
 };
 
 }  // namespace
@@ -332,12 +367,16 @@ std::unique_ptr<Druckauftrag> QtOberflaeche::DruckauftragBeginnen(const std::str
         QPrintDialog dialog(&drucker, QApplication::activeWindow());
         if (dialog.exec() != QDialog::Accepted) return nullptr;
     }
+    std::unique_ptr<Druckauftrag> auftrag = AuftragStarten(titel);
+    if (!auftrag) Meldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Warnung, Knoepfe::Ok);
+    return auftrag;
+}
+
+std::unique_ptr<Druckauftrag> QtOberflaeche::AuftragStarten(const std::string& titel) {
+    QPrinter& drucker = Drucker();
     drucker.setDocName(QtText(titel));
     auto auftrag = std::make_unique<QtDruckauftrag>(drucker);
-    if (!auftrag->Beginnen()) {
-        Meldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Warnung, Knoepfe::Ok);
-        return nullptr;
-    }
+    if (!auftrag->Beginnen()) return nullptr;
     return auftrag;
 }
 

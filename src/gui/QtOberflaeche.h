@@ -70,6 +70,9 @@ public:
     // Qt's print dialog on the program's one printer, which keeps what the
     // user chose for the next job (any printer of the system, or a PDF file).
     std::unique_ptr<Druckauftrag> DruckauftragBeginnen(const std::string& titel) override;
+    // The job on the printer as it is set, without the dialog; nothing (and
+    // no message) when it cannot begin.
+    std::unique_ptr<Druckauftrag> AuftragStarten(const std::string& titel);
     QPrinter& Drucker();
     bool BildInZwischenablage(const std::vector<std::uint8_t>& bmp) override;
     std::string KonfigurationsOrdner() override;

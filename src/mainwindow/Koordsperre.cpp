@@ -6,6 +6,15 @@
 #include <vector>
 
 #include "control/Dateien.h"
+#include "forms/EbenKoord.h"
+#include "forms/Ebenen.h"
+#include "forms/Geraden_t.h"
+#include "forms/Kegel.h"
+#include "forms/Kugeln.h"
+#include "forms/Punkte.h"
+#include "forms/Spate.h"
+#include "forms/Strecken.h"
+#include "forms/Vektoren.h"
 #include "forms/Schalter.h"
 #include "platform/Oberflaeche.h"
 #include "platform/Passwort.h"
@@ -17,7 +26,6 @@ namespace {
 // salt, hash, a SHA-256 check of all before it, four zero bytes.
 constexpr std::uint8_t Kennung[5] = {'O', 'V', 'P', 'S', 1};
 constexpr std::size_t ArtenAb = 6, RundenAb = 14, SalzAb = 18, HashAb = 34, PruefAb = 66;
-constexpr std::uint32_t RundenHoechstens = 20000000;
 
 std::array<bool*, 8> Schalter() {
     return {&KoordZeigenGeraden, &KoordZeigenEbenen, &KoordZeigenSpate, &KoordZeigenVektoren,
@@ -53,6 +61,27 @@ void EinmalMelden(const std::string& text) {
     if (text == letzteMeldung) return;
     letzteMeldung = text;
     MeldungZeigen(text, MeldungsArt::Warnung);
+}
+
+// The dialogs open now follow a changed lock at once, not at their next
+// activation.
+void OffeneDialogeAnpassen() {
+    const auto anpassen = [](auto& D) {
+        if (D.Visible) D.KoordSperreAnwenden();
+    };
+    anpassen(Form_Geraden_t);
+    anpassen(Form_Ebenen);
+    anpassen(Form_Spate);
+    anpassen(Form_Vektoren);
+    anpassen(Form_Strecken);
+    anpassen(Form_Punkte);
+    anpassen(Form_Kugeln);
+    anpassen(Form_Kegel);
+    if (Form_EbenKoord.Visible)
+        for (TEdit* E : {&Form_EbenKoord.Edit_a, &Form_EbenKoord.Edit_b, &Form_EbenKoord.Edit_c, &Form_EbenKoord.Edit_d,
+                         &Form_EbenKoord.Edit_nx, &Form_EbenKoord.Edit_ny, &Form_EbenKoord.Edit_nz,
+                         &Form_EbenKoord.Edit_ax, &Form_EbenKoord.Edit_ay, &Form_EbenKoord.Edit_az})
+            E->Visible = KoordZeigenEbenen;
 }
 
 std::string DateiText(const std::string& pfad, Zustand z) {
@@ -101,7 +130,9 @@ std::optional<TSperrSatz> SperrSatzAusBytes(const std::uint8_t* b, std::size_t n
         s.gesperrt[i] = b[ArtenAb + i] == 1;
     }
     for (std::size_t i = 0; i < 4; ++i) s.iterationen |= std::uint32_t(b[RundenAb + i]) << (8 * i);
-    if (s.iterationen == 0 || s.iterationen > RundenHoechstens) return std::nullopt;
+    // Only the count this program writes: a crafted or damaged count could
+    // block the window for seconds at every OK.
+    if (s.iterationen != SperrIterationen) return std::nullopt;
     std::memcpy(s.salz.data(), b + SalzAb, s.salz.size());
     std::memcpy(s.hash.data(), b + HashAb, s.hash.size());
     return s;
@@ -177,6 +208,8 @@ bool TForm_Koordsperre::But_OkClick() {
         if (!PasswortStimmt(alt, passwort)) {
             Edit_Passwort.SetTextStill("");
             MeldungZeigen("Das Paßwort ist falsch.\nDie Sperre bleibt, wie sie war.", MeldungsArt::Warnung);
+            // The next try is typed at once, without a click into the field.
+            Edit_Passwort.SetFocus();
             return false;
         }
     } else if (z == Zustand::Beschaedigt || KoordGesperrt) {
@@ -205,6 +238,7 @@ bool TForm_Koordsperre::But_OkClick() {
     Edit_Passwort.SetTextStill("");
     Edit_Passwort2.SetTextStill("");
     Anwenden(gewaehlt);
+    OffeneDialogeAnpassen();
     letzteMeldung.clear();
     return true;
 }

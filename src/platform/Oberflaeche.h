@@ -17,7 +17,7 @@ enum class Antwort { Ok, Ja, Nein };
 
 // A print job on the printer the user chose. Coordinates are device pixels
 // of the printable area of the current page. The job ends, and its pages go
-// to the printer, when the object is destroyed.
+// to the printer, at Beenden (or when the object is destroyed).
 class Druckauftrag {
 public:
     virtual ~Druckauftrag() = default;
@@ -31,6 +31,9 @@ public:
     virtual void TextAus(int x, int y, const std::string& text) = 0;
     // Ends the current page and begins the next.
     virtual void NeueSeite() = 0;
+    // Ends the job: empty when it ended well, else what to tell the user
+    // (a file printed into then keeps its previous content).
+    virtual std::string Beenden() { return {}; }
 };
 
 class Oberflaeche {

@@ -60,8 +60,8 @@ namespace {
 // Writes what the core prints into the host's record of the job.
 class SkriptDruck final : public Druckauftrag {
 public:
-    SkriptDruck(std::vector<SkriptHost::DruckEintrag>& drucke, int breite)
-        : drucke_(drucke), nr_(drucke.size() - 1), breite_(breite) {}
+    SkriptDruck(std::vector<SkriptHost::DruckEintrag>& drucke, int breite, std::string fehler)
+        : drucke_(drucke), nr_(drucke.size() - 1), breite_(breite), fehler_(std::move(fehler)) {}
     ~SkriptDruck() override { Eintrag().beendet = true; }
     int Seitenbreite() const override { return breite_; }
     void Schrift(const std::string& name, int hoehe) override {
@@ -70,6 +70,7 @@ public:
     }
     void TextAus(int x, int y, const std::string& text) override { Eintrag().seiten.back().push_back({x, y, text}); }
     void NeueSeite() override { Eintrag().seiten.emplace_back(); }
+    std::string Beenden() override { return fehler_; }
 
 private:
     // By number: the record may grow while the job runs.
@@ -77,6 +78,7 @@ private:
     std::vector<SkriptHost::DruckEintrag>& drucke_;
     std::size_t nr_;
     int breite_;
+    std::string fehler_;
 };
 
 }  // namespace
@@ -86,7 +88,7 @@ std::unique_ptr<Druckauftrag> SkriptHost::DruckauftragBeginnen(const std::string
     DruckEintrag e;
     e.titel = titel;
     Drucke.push_back(std::move(e));
-    return std::make_unique<SkriptDruck>(Drucke, DruckSeitenbreite);
+    return std::make_unique<SkriptDruck>(Drucke, DruckSeitenbreite, DruckEndeFehler);
 }
 
 std::string SkriptHost::LetzteMeldung() const {

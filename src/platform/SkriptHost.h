@@ -59,6 +59,8 @@ public:
     std::deque<std::optional<TColor>> Farben;
     // false: the user cancels the print dialog.
     bool DruckGelingt = true;
+    // What a job's Beenden answers: empty when it ended well.
+    std::string DruckEndeFehler;
     // The printable width of the scripted printer's page (device pixels).
     int DruckSeitenbreite = 2400;
     bool ZwischenablageGelingt = true;

@@ -33,5 +33,13 @@ std::string ZahlAllgemein(Extended v, int precision = 15);
 std::string ZahlFestInBreite(Extended v, int precision, int digits, std::size_t Breite);
 std::string ZahlAllgemeinInBreite(Extended v, std::size_t Breite);
 
+// A text for a field of at most Breite characters, as reports show typed
+// values. A number keeps its value up to the last digit shown: a plain
+// decimal whose integer part fits loses decimals only, any other number too
+// long is written shorter (general format). Nor does a number show a minus
+// when every digit shown is zero ("-0,000000000001" -> "0,0000000"). A text
+// that is no number is cut.
+std::string ZahltextInBreite(const std::string& s, std::size_t Breite);
+
 // The program's usual texts: coordinates (7 significant digits, 3 decimals).
 inline std::string KoordText(Extended v) { return ZahlFest(v, 7, 3); }

@@ -54,7 +54,7 @@ std::string Feldzahl(Extended v, Zahlformat f, std::size_t Breite) {
     // A plain decimal whose integer part fits loses decimals only.
     const std::size_t komma = s.find(',');
     if (s.find('E') == std::string::npos && komma != std::string::npos && komma <= Breite)
-        return s.substr(0, Breite);
+        return ZahltextInBreite(s, Breite);
     // Fewer digits: once they are fewer than the integer digits, the number
     // is written with an exponent.
     for (int p = Stellen(f) - 1; p >= 1; --p) {
@@ -64,7 +64,7 @@ std::string Feldzahl(Extended v, Zahlformat f, std::size_t Breite) {
     return s.substr(0, Breite);
 }
 
-std::string Feldtext(const std::string& Text) { return KurzText(Text, 10); }
+std::string Feldtext(const std::string& Text) { return ZahltextInBreite(Text, 10); }
 
 std::string Koeffizient(Extended v) {
     const std::string z = Feldzahl(v);

@@ -53,7 +53,7 @@ inline std::string Zahl(Extended v) { return Zahltext(v); }
 // ("-1,234568E12" -> "-1,234568E") is written with fewer significant digits
 // instead ("-1,2346E12"), so that the field shows a true value.
 std::string Feldzahl(Extended v, Zahlformat f = Zahlformat::Fest7, std::size_t Breite = 10);
-// A text typed into a grid, for a field: its first 10 characters.
+// A text typed into a grid, for a field of 10 characters (ZahltextInBreite).
 std::string Feldtext(const std::string& Text);
 // A coefficient after the first of an equation: enclosed in parentheses
 // when negative, the enclosure cut to 10 characters. A number with an

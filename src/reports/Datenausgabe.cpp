@@ -29,8 +29,11 @@ void TForm_Datenausgabe::beenden1Click() {
 void TForm_Datenausgabe::drucken1Click() {
     // The text as it stands, with whatever the user typed into it.
     const std::vector<std::string> zeilen = Memo1.Lines;
-    if (std::unique_ptr<Druckauftrag> auftrag = Host().DruckauftragBeginnen("Datenausgabe"))
+    if (std::unique_ptr<Druckauftrag> auftrag = Host().DruckauftragBeginnen("Datenausgabe")) {
         BerichtDrucken(zeilen, Memo1.Font.Name, *auftrag);
+        const std::string fehler = auftrag->Beenden();
+        if (!fehler.empty()) MeldungZeigen(fehler, MeldungsArt::Warnung);
+    }
 }
 
 void DatenfensterZeigen() {

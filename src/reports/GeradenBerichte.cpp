@@ -53,7 +53,7 @@ void SpurpunkteNachFlags(const std::string& name, const TGerade& G) {
 // The older reports decide from the direction itself, as the flags do.
 void SpurpunkteNachRichtung(const std::string& name, const TGerade& G) {
     const TVek_R3& u = G.Richtungsvektor;
-    const bool v[3] = {std::fabs(u.z) >= Toleranz, std::fabs(u.y) >= Toleranz, std::fabs(u.x) >= Toleranz};
+    const bool v[3] = {SpurpunktExistiert(u, 1), SpurpunktExistiert(u, 2), SpurpunktExistiert(u, 3)};
     Spurpunkte(name, G, v);
 }
 

@@ -70,9 +70,7 @@ Extended BytesZuExtended(const std::uint8_t* b) {
     return negativ ? -r : r;
 }
 
-// ---- Byte layout -------------------------------------------------------------
-// One description of each record serves both directions: the visitor gets the
-// byte offset and the field.
+// ---- The field table -----------------------------------------------------------
 
 namespace {
 
@@ -84,81 +82,213 @@ constexpr std::size_t Platz(int p) {
     return static_cast<std::size_t>(416 + 32 * (p / 3) + 10 * (p % 3));
 }
 
-template <class D, class VekF, class ZahlF>
-void Felder1(D& d, VekF&& vek, ZahlF&& zahl) {
-    int k = 0;
-    for (auto* v : {&d.gStuetz, &d.gRichtung, &d.hStuetz, &d.hRichtung, &d.tStuetz, &d.tRichtung,
-                    &d.E1Stuetz, &d.E1Richtung1, &d.E1Richtung2, &d.E2Stuetz, &d.E2Richtung1,
-                    &d.E2Richtung2})
-        vek(Slot(k++), *v);
-    for (int i = 1; i <= 4; ++i) {
-        vek(Slot(k++), d.Spat[i].A);
-        vek(Slot(k++), d.Spat[i].AB);
-        vek(Slot(k++), d.Spat[i].AD);
-        vek(Slot(k++), d.Spat[i].AE);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        vek(Slot(k++), d.Vektor[i].Anfang);
-        vek(Slot(k++), d.Vektor[i].Vektor);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        vek(Slot(k++), d.Strecke[i].A);
-        vek(Slot(k++), d.Strecke[i].B);
-    }
-    for (int i = 1; i <= 4; ++i) vek(Slot(k++), d.Punkt[i]);
-    for (int i = 1; i <= 4; ++i) vek(Slot(k++), d.KugelMitte[i]);
-    for (int i = 1; i <= 4; ++i) zahl(static_cast<std::size_t>(1664 + 10 * (i - 1)), d.KugelRadius[i]);
+// The nearest whole number of a stored value. Records that did not come
+// from this program may hold anything: NaN counts as 0 and the value is
+// kept within a range every target can hold, so no conversion overflows.
+long Ganz(Extended v) {
+    if (std::isnan(v)) return 0;
+    if (v > 1e6L) return 1000000;
+    if (v < -1e6L) return -1000000;
+    return std::lround(v);
+}
+Byte GanzByte(Extended v) {
+    const long n = Ganz(v);
+    return static_cast<Byte>(n < 0 ? 0 : n > 255 ? 255 : n);
+}
+int GanzInt(Extended v) { return static_cast<int>(Ganz(v)); }
+// Style and flag indexes are 0 or 1; anything else reads as the second item
+// for flags (off) and gives a solid pen for styles, as the conversions do.
+Byte Stil(Extended v) { return IndexZuLinienstil(GanzByte(v)); }
+Byte Flag(Extended v) { return IndexZuErzFlag(GanzByte(v)); }
+Extended StilIndex(Byte s) { return static_cast<Extended>(LinienstilZuIndex(s)); }
+Extended FlagIndex(Byte f) { return static_cast<Extended>(ErzFlagZuIndex(f)); }
+
+using V1 = TVektorfeld<TObjektDatensatz>;
+using Z1 = TZahlfeld<TObjektDatensatz>;
+using V2 = TVektorfeld<TObjektDatensatz2>;
+using Z2 = TZahlfeld<TObjektDatensatz2>;
+using D1 = TObjektDatensatz;
+using D2 = TObjektDatensatz2;
+using A = TGitterArt;
+
+}  // namespace
+
+const std::vector<V1>& Vektorfelder1() {
+    static const std::vector<V1> felder = [] {
+        std::vector<V1> f;
+        int k = 0;
+        auto feld = [&](int nr, TVek_R3& (*imSatz)(D1&, int), TVek_R3& (*inSzene)(int), TZellenOrt z) {
+            f.push_back({Slot(k++), nr, imSatz, inSzene, z, false});
+        };
+        feld(1, [](D1& d, int) -> TVek_R3& { return d.gStuetz; }, [](int) -> TVek_R3& { return Gerade[1].Stuetzvektor; }, {A::Geraden, 1, 0, 1});
+        feld(1, [](D1& d, int) -> TVek_R3& { return d.gRichtung; }, [](int) -> TVek_R3& { return Gerade[1].Richtungsvektor; }, {A::Geraden, 1, 1, 1});
+        feld(2, [](D1& d, int) -> TVek_R3& { return d.hStuetz; }, [](int) -> TVek_R3& { return Gerade[2].Stuetzvektor; }, {A::Geraden, 2, 0, 1});
+        feld(2, [](D1& d, int) -> TVek_R3& { return d.hRichtung; }, [](int) -> TVek_R3& { return Gerade[2].Richtungsvektor; }, {A::Geraden, 2, 1, 1});
+        feld(3, [](D1& d, int) -> TVek_R3& { return d.tStuetz; }, [](int) -> TVek_R3& { return Gerade[3].Stuetzvektor; }, {A::Geraden, 3, 0, 1});
+        feld(3, [](D1& d, int) -> TVek_R3& { return d.tRichtung; }, [](int) -> TVek_R3& { return Gerade[3].Richtungsvektor; }, {A::Geraden, 3, 1, 1});
+        feld(1, [](D1& d, int) -> TVek_R3& { return d.E1Stuetz; }, [](int) -> TVek_R3& { return Ebene[1].Stuetzvektor; }, {A::Ebenen, 1, 0, 1});
+        feld(1, [](D1& d, int) -> TVek_R3& { return d.E1Richtung1; }, [](int) -> TVek_R3& { return Ebene[1].Richtungsvektor1; }, {A::Ebenen, 1, 1, 1});
+        feld(1, [](D1& d, int) -> TVek_R3& { return d.E1Richtung2; }, [](int) -> TVek_R3& { return Ebene[1].Richtungsvektor2; }, {A::Ebenen, 1, 2, 1});
+        feld(2, [](D1& d, int) -> TVek_R3& { return d.E2Stuetz; }, [](int) -> TVek_R3& { return Ebene[2].Stuetzvektor; }, {A::Ebenen, 2, 0, 1});
+        feld(2, [](D1& d, int) -> TVek_R3& { return d.E2Richtung1; }, [](int) -> TVek_R3& { return Ebene[2].Richtungsvektor1; }, {A::Ebenen, 2, 1, 1});
+        feld(2, [](D1& d, int) -> TVek_R3& { return d.E2Richtung2; }, [](int) -> TVek_R3& { return Ebene[2].Richtungsvektor2; }, {A::Ebenen, 2, 2, 1});
+        for (int i = 1; i <= 4; ++i) {
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Spat[n].A; }, [](int n) -> TVek_R3& { return Spat[n].Ecke[1]; }, {A::Spate, i, 0, 1});
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Spat[n].AB; }, [](int n) -> TVek_R3& { return Spat[n].AB; }, {A::Spate, i, 1, 1});
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Spat[n].AD; }, [](int n) -> TVek_R3& { return Spat[n].AD; }, {A::Spate, i, 2, 1});
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Spat[n].AE; }, [](int n) -> TVek_R3& { return Spat[n].AE; }, {A::Spate, i, 3, 1});
+        }
+        for (int i = 1; i <= 4; ++i) {
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Vektor[n].Anfang; }, [](int n) -> TVek_R3& { return Vektor[n].Anfangspunkt; }, {A::Vektoren, i, 0, 1});
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Vektor[n].Vektor; }, [](int n) -> TVek_R3& { return Vektor[n].Vektor; }, {A::Vektoren, i, 1, 1});
+        }
+        for (int i = 1; i <= 4; ++i) {
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Strecke[n].A; }, [](int n) -> TVek_R3& { return Strecke[n].A; }, {A::Strecken, i, 0, 1});
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Strecke[n].B; }, [](int n) -> TVek_R3& { return Strecke[n].B; }, {A::Strecken, i, 1, 1});
+        }
+        // The points' grids hold x, y, z in rows 0..2.
+        for (int i = 1; i <= 4; ++i)
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.Punkt[n]; }, [](int n) -> TVek_R3& { return Punkt[n].Ort; }, {A::Punkte, i, 1, 0});
+        for (int i = 1; i <= 4; ++i)
+            feld(i, [](D1& d, int n) -> TVek_R3& { return d.KugelMitte[n]; }, [](int n) -> TVek_R3& { return Kugel[n].Mittelpunkt; }, {A::Kugeln, i, 1, 1});
+        return f;
+    }();
+    return felder;
 }
 
-template <class D, class VekF, class ZahlF>
-void Felder2(D& d, VekF&& vek, ZahlF&& zahl) {
-    vek(0, d.FadenkreuzMitte);
-    for (int i = 1; i <= 4; ++i) {
-        const std::size_t o = static_cast<std::size_t>(96 * (i - 1));
-        vek(32 + o, d.Kegel[i].Mitte);
-        vek(64 + o, d.Kegel[i].Normale);
-        zahl(96 + o, d.Kegel[i].Radius);
-        zahl(106 + o, d.Kegel[i].Speichen);
-        zahl(116 + o, d.Kegel[i].Randdicke);
-    }
-    int p = 0;
-    auto naechste = [&](auto& x) { zahl(Platz(p++), x); };
-    auto alle = [&](auto& feld) {
-        for (auto& x : feld) naechste(x);
-    };
-    alle(d.KegelHoehe);
-    alle(d.EbeneStiftbreite);
-    alle(d.GeradeStiftbreite);
-    alle(d.SpatStiftbreite);
-    alle(d.VektorStiftbreite);
-    alle(d.StreckeStiftbreite);
-    alle(d.PunktStiftbreite);
-    alle(d.KugelBreitenkreise);
-    alle(d.KugelLaengenkreise);
-    alle(d.GeradeStil);
-    alle(d.EbeneStil);
-    alle(d.SpatStil);
-    alle(d.VektorStil);
-    alle(d.StreckeStil);
-    alle(d.KugelStil);
-    alle(d.KegelStil);
-    naechste(d.FadenkreuzStil);
-    ++p;   // 1044: unused
-    alle(d.GeradeSichtbar);
-    alle(d.EbeneSichtbar);
-    alle(d.SpatSichtbar);
-    alle(d.VektorSichtbar);
-    alle(d.StreckeSichtbar);
-    alle(d.PunktSichtbar);
-    alle(d.KugelSichtbar);
-    alle(d.KegelSichtbar);
-    naechste(d.FadenkreuzSichtbar);
-    alle(d.SpatErzeugende);
-    for (int i = 1; i <= 3; ++i) naechste(d.PunktFadenkreuz[i]);
-    ++p;   // 1450: unused
-    naechste(d.PunktFadenkreuz[4]);
-    naechste(d.FadenkreuzSchrittweite);
+const std::vector<Z1>& Zahlfelder1() {
+    static const std::vector<Z1> felder = [] {
+        std::vector<Z1> f;
+        // The radii go straight into the spheres.
+        for (int i = 1; i <= 4; ++i)
+            f.push_back({static_cast<std::size_t>(1664 + 10 * (i - 1)), i,
+                         [](D1& d, int n) -> Extended& { return d.KugelRadius[n]; }, TWertArt::Zahl,
+                         [](int n) { return Kugel[n].Radius; }, [](int n, Extended v) { Kugel[n].Radius = v; }, false});
+        return f;
+    }();
+    return felder;
 }
+
+const std::vector<V2>& Vektorfelder2() {
+    static const std::vector<V2> felder = [] {
+        std::vector<V2> f;
+        f.push_back({0, 0, [](D2& d, int) -> TVek_R3& { return d.FadenkreuzMitte; },
+                     [](int) -> TVek_R3& { return Fadenkreuz.Mittelpunkt; }, {A::Fadenkreuz, 0, 0, 1}, true});
+        for (int i = 1; i <= 4; ++i) {
+            const std::size_t o = static_cast<std::size_t>(96 * (i - 1));
+            f.push_back({32 + o, i, [](D2& d, int n) -> TVek_R3& { return d.Kegel[n].Mitte; },
+                         [](int n) -> TVek_R3& { return Kegel[n].Mittelpunkt; }, {A::Kegel, i, 0, 1}, true});
+            f.push_back({64 + o, i, [](D2& d, int n) -> TVek_R3& { return d.Kegel[n].Normale; },
+                         [](int n) -> TVek_R3& { return Kegel[n].Normalenvektor; }, {A::Kegel, i, 1, 1}, true});
+        }
+        return f;
+    }();
+    return felder;
+}
+
+const std::vector<Z2>& Zahlfelder2() {
+    static const std::vector<Z2> felder = [] {
+        std::vector<Z2> f;
+        using ImSatz = Extended& (*)(D2&, int);
+        using Aus = Extended (*)(int);
+        using In = void (*)(int, Extended);
+        for (int i = 1; i <= 4; ++i) {
+            const std::size_t o = static_cast<std::size_t>(96 * (i - 1));
+            f.push_back({96 + o, i, [](D2& d, int n) -> Extended& { return d.Kegel[n].Radius; }, TWertArt::Zahl,
+                         [](int n) { return Kegel[n].Radius; }, [](int n, Extended v) { Kegel[n].Radius = v; }, true});
+            f.push_back({106 + o, i, [](D2& d, int n) -> Extended& { return d.Kegel[n].Speichen; }, TWertArt::Speichen,
+                         [](int n) { return static_cast<Extended>(Kegel[n].Speichen); },
+                         [](int n, Extended v) { Kegel[n].Speichen = GanzInt(v); }, false});
+            f.push_back({116 + o, i, [](D2& d, int n) -> Extended& { return d.Kegel[n].Randdicke; }, TWertArt::Randdicke,
+                         [](int n) { return static_cast<Extended>(Kegel[n].Randstaerke); },
+                         [](int n, Extended v) { Kegel[n].Randstaerke = GanzInt(v); }, false});
+        }
+        // The run of single numbers from byte 416 on.
+        int p = 0;
+        auto reihe = [&](int von, int bis, ImSatz imSatz, TWertArt art, Aus aus, In in, bool kegelteil = false) {
+            for (int i = von; i <= bis; ++i) f.push_back({Platz(p++), i, imSatz, art, aus, in, kegelteil});
+        };
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KegelHoehe[n]; }, TWertArt::Zahl,
+              [](int n) { return Kegel[n].Hoehe; }, [](int n, Extended v) { Kegel[n].Hoehe = v; }, true);
+        reihe(1, 2, [](D2& d, int n) -> Extended& { return d.EbeneStiftbreite[n]; }, TWertArt::Stiftbreite,
+              [](int n) { return static_cast<Extended>(Ebene[n].Stiftbreite); },
+              [](int n, Extended v) { Ebene[n].Stiftbreite = GanzByte(v); });
+        reihe(1, 3, [](D2& d, int n) -> Extended& { return d.GeradeStiftbreite[n]; }, TWertArt::Stiftbreite,
+              [](int n) { return static_cast<Extended>(Gerade[n].Stiftbreite); },
+              [](int n, Extended v) { Gerade[n].Stiftbreite = GanzInt(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.SpatStiftbreite[n]; }, TWertArt::Stiftbreite,
+              [](int n) { return static_cast<Extended>(Spat[n].Stiftbreite); },
+              [](int n, Extended v) { Spat[n].Stiftbreite = GanzInt(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.VektorStiftbreite[n]; }, TWertArt::Stiftbreite,
+              [](int n) { return static_cast<Extended>(Vektor[n].Stiftbreite); },
+              [](int n, Extended v) { Vektor[n].Stiftbreite = GanzInt(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.StreckeStiftbreite[n]; }, TWertArt::Stiftbreite,
+              [](int n) { return static_cast<Extended>(Strecke[n].Stiftbreite); },
+              [](int n, Extended v) { Strecke[n].Stiftbreite = GanzInt(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.PunktStiftbreite[n]; }, TWertArt::Stiftbreite,
+              [](int n) { return static_cast<Extended>(Punkt[n].Stiftbreite); },
+              [](int n, Extended v) { Punkt[n].Stiftbreite = GanzInt(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KugelBreitenkreise[n]; }, TWertArt::Breitenkreise,
+              [](int n) { return static_cast<Extended>(Kugel[n].Breitenkreise); },
+              [](int n, Extended v) { Kugel[n].Breitenkreise = GanzByte(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KugelLaengenkreise[n]; }, TWertArt::Laengenkreise,
+              [](int n) { return static_cast<Extended>(Kugel[n].Laengenkreise); },
+              [](int n, Extended v) { Kugel[n].Laengenkreise = GanzByte(v); });
+        reihe(1, 3, [](D2& d, int n) -> Extended& { return d.GeradeStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Gerade[n].Linienstil); }, [](int n, Extended v) { Gerade[n].Linienstil = Stil(v); });
+        reihe(1, 2, [](D2& d, int n) -> Extended& { return d.EbeneStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Ebene[n].Linienstil); }, [](int n, Extended v) { Ebene[n].Linienstil = Stil(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.SpatStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Spat[n].Linienstil); }, [](int n, Extended v) { Spat[n].Linienstil = Stil(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.VektorStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Vektor[n].Linienstil); }, [](int n, Extended v) { Vektor[n].Linienstil = Stil(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.StreckeStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Strecke[n].Linienstil); }, [](int n, Extended v) { Strecke[n].Linienstil = Stil(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KugelStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Kugel[n].Linienstil); }, [](int n, Extended v) { Kugel[n].Linienstil = Stil(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KegelStil[n]; }, TWertArt::Index,
+              [](int n) { return StilIndex(Kegel[n].Linienstil); }, [](int n, Extended v) { Kegel[n].Linienstil = Stil(v); });
+        reihe(0, 0, [](D2& d, int) -> Extended& { return d.FadenkreuzStil; }, TWertArt::Index,
+              [](int) { return StilIndex(Fadenkreuz.Linienstil); }, [](int, Extended v) { Fadenkreuz.Linienstil = Stil(v); });
+        ++p;   // 1044: unused
+        // Visibility in the order of the object numbers.
+        reihe(1, 3, [](D2& d, int n) -> Extended& { return d.GeradeSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Gerade[n].sichtbar); }, [](int n, Extended v) { Gerade[n].sichtbar = Flag(v); });
+        reihe(1, 2, [](D2& d, int n) -> Extended& { return d.EbeneSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Ebene[n].sichtbar); }, [](int n, Extended v) { Ebene[n].sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.SpatSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Spat[n].sichtbar); }, [](int n, Extended v) { Spat[n].sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.VektorSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Vektor[n].sichtbar); }, [](int n, Extended v) { Vektor[n].sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.StreckeSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Strecke[n].sichtbar); }, [](int n, Extended v) { Strecke[n].sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.PunktSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Punkt[n].sichtbar); }, [](int n, Extended v) { Punkt[n].sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KugelSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Kugel[n].sichtbar); }, [](int n, Extended v) { Kugel[n].sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.KegelSichtbar[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Kegel[n].sichtbar); }, [](int n, Extended v) { Kegel[n].sichtbar = Flag(v); });
+        reihe(0, 0, [](D2& d, int) -> Extended& { return d.FadenkreuzSichtbar; }, TWertArt::Index,
+              [](int) { return FlagIndex(Fadenkreuz.sichtbar); }, [](int, Extended v) { Fadenkreuz.sichtbar = Flag(v); });
+        reihe(1, 4, [](D2& d, int n) -> Extended& { return d.SpatErzeugende[n]; }, TWertArt::Index,
+              [](int n) { return FlagIndex(Spat[n].ErzeugendeZeigen); },
+              [](int n, Extended v) { Spat[n].ErzeugendeZeigen = Flag(v); });
+        const ImSatz kreuz = [](D2& d, int n) -> Extended& { return d.PunktFadenkreuz[n]; };
+        const Aus kreuzAus = [](int n) { return FlagIndex(Punkt[n].mitFadenkreuz); };
+        const In kreuzIn = [](int n, Extended v) { Punkt[n].mitFadenkreuz = Flag(v); };
+        reihe(1, 3, kreuz, TWertArt::Index, kreuzAus, kreuzIn);
+        ++p;   // 1450: unused
+        reihe(4, 4, kreuz, TWertArt::Index, kreuzAus, kreuzIn);
+        reihe(0, 0, [](D2& d, int) -> Extended& { return d.FadenkreuzSchrittweite; }, TWertArt::Zahl,
+              [](int) { return FadenkreuzSchrittweite; }, [](int, Extended v) { FadenkreuzSchrittweite = v; });
+        return f;
+    }();
+    return felder;
+}
+
+// ---- Byte layout -------------------------------------------------------------
+
+namespace {
 
 void ColorZuBytes(TColor c, std::uint8_t* b) {
     for (int i = 0; i < 4; ++i) b[i] = static_cast<std::uint8_t>(c >> (8 * i));
@@ -170,49 +300,41 @@ TColor BytesZuColor(const std::uint8_t* b) {
     return c;
 }
 
-template <class D, class F>
-TDatensatzBytes Schreiben(const D& d, F felder) {
+template <class D>
+TDatensatzBytes Schreiben(const D& d, const std::vector<TVektorfeld<D>>& vektoren,
+                          const std::vector<TZahlfeld<D>>& zahlen) {
     TDatensatzBytes b{};
-    felder(
-        d,
-        [&](std::size_t o, const TVek_R3& v) {
-            ExtendedZuBytes(v.x, &b[o]);
-            ExtendedZuBytes(v.y, &b[o + 10]);
-            ExtendedZuBytes(v.z, &b[o + 20]);
-        },
-        [&](std::size_t o, const Extended& x) { ExtendedZuBytes(x, &b[o]); });
+    for (const auto& f : vektoren) {
+        const TVek_R3& v = f.Wert(d);
+        ExtendedZuBytes(v.x, &b[f.Offset]);
+        ExtendedZuBytes(v.y, &b[f.Offset + 10]);
+        ExtendedZuBytes(v.z, &b[f.Offset + 20]);
+    }
+    for (const auto& f : zahlen) ExtendedZuBytes(f.Wert(d), &b[f.Offset]);
     return b;
 }
 
-template <class D, class F>
-void Lesen(const TDatensatzBytes& b, D& d, F felder) {
-    felder(
-        d,
-        [&](std::size_t o, TVek_R3& v) {
-            v.x = BytesZuExtended(&b[o]);
-            v.y = BytesZuExtended(&b[o + 10]);
-            v.z = BytesZuExtended(&b[o + 20]);
-        },
-        [&](std::size_t o, Extended& x) { x = BytesZuExtended(&b[o]); });
+template <class D>
+void Lesen(const TDatensatzBytes& b, D& d, const std::vector<TVektorfeld<D>>& vektoren,
+           const std::vector<TZahlfeld<D>>& zahlen) {
+    for (const auto& f : vektoren) {
+        TVek_R3& v = f.ImSatz(d, f.Nr);
+        v.x = BytesZuExtended(&b[f.Offset]);
+        v.y = BytesZuExtended(&b[f.Offset + 10]);
+        v.z = BytesZuExtended(&b[f.Offset + 20]);
+    }
+    for (const auto& f : zahlen) f.ImSatz(d, f.Nr) = BytesZuExtended(&b[f.Offset]);
 }
 
 }  // namespace
 
-TDatensatzBytes InBytes(const TObjektDatensatz& d) {
-    return Schreiben(d, [](auto& dd, auto&& v, auto&& z) { Felder1(dd, v, z); });
-}
+TDatensatzBytes InBytes(const TObjektDatensatz& d) { return Schreiben(d, Vektorfelder1(), Zahlfelder1()); }
 
-TDatensatzBytes InBytes(const TObjektDatensatz2& d) {
-    return Schreiben(d, [](auto& dd, auto&& v, auto&& z) { Felder2(dd, v, z); });
-}
+TDatensatzBytes InBytes(const TObjektDatensatz2& d) { return Schreiben(d, Vektorfelder2(), Zahlfelder2()); }
 
-void AusBytes(const TDatensatzBytes& b, TObjektDatensatz& d) {
-    Lesen(b, d, [](auto& dd, auto&& v, auto&& z) { Felder1(dd, v, z); });
-}
+void AusBytes(const TDatensatzBytes& b, TObjektDatensatz& d) { Lesen(b, d, Vektorfelder1(), Zahlfelder1()); }
 
-void AusBytes(const TDatensatzBytes& b, TObjektDatensatz2& d) {
-    Lesen(b, d, [](auto& dd, auto&& v, auto&& z) { Felder2(dd, v, z); });
-}
+void AusBytes(const TDatensatzBytes& b, TObjektDatensatz2& d) { Lesen(b, d, Vektorfelder2(), Zahlfelder2()); }
 
 TFarbsetBytes InBytes(const TFarbset& f) {
     TFarbsetBytes b{};
@@ -253,83 +375,23 @@ void DatensaetzeNullen() {
 
 TObjektDatensatz DatensatzAusObjekten() {
     TObjektDatensatz d;
-    d.gStuetz = Gerade[1].Stuetzvektor;
-    d.gRichtung = Gerade[1].Richtungsvektor;
-    d.hStuetz = Gerade[2].Stuetzvektor;
-    d.hRichtung = Gerade[2].Richtungsvektor;
-    d.tStuetz = Gerade[3].Stuetzvektor;
-    d.tRichtung = Gerade[3].Richtungsvektor;
-    d.E1Stuetz = Ebene[1].Stuetzvektor;
-    d.E1Richtung1 = Ebene[1].Richtungsvektor1;
-    d.E1Richtung2 = Ebene[1].Richtungsvektor2;
-    d.E2Stuetz = Ebene[2].Stuetzvektor;
-    d.E2Richtung1 = Ebene[2].Richtungsvektor1;
-    d.E2Richtung2 = Ebene[2].Richtungsvektor2;
-    for (int i = 1; i <= 4; ++i) {
-        d.Spat[i] = {Spat[i].Ecke[1], Spat[i].AB, Spat[i].AD, Spat[i].AE};
-        d.Vektor[i] = {Vektor[i].Anfangspunkt, Vektor[i].Vektor};
-        d.Strecke[i] = {Strecke[i].A, Strecke[i].B};
-        d.Punkt[i] = Punkt[i].Ort;
-        d.KugelMitte[i] = Kugel[i].Mittelpunkt;
-        d.KugelRadius[i] = Kugel[i].Radius;
-    }
+    for (const auto& f : Vektorfelder1()) f.ImSatz(d, f.Nr) = f.InSzene(f.Nr);
+    for (const auto& f : Zahlfelder1()) f.ImSatz(d, f.Nr) = f.AusSzene(f.Nr);
     return d;
 }
 
 TObjektDatensatz2 Datensatz2AusObjekten() {
-    auto stil = [](Byte s) { return static_cast<Extended>(LinienstilZuIndex(s)); };
-    auto flag = [](Byte f) { return static_cast<Extended>(ErzFlagZuIndex(f)); };
     TObjektDatensatz2 d;
-    KegelteilAusObjekten(d);
-    for (int i = 1; i <= 4; ++i) {
-        d.Kegel[i].Speichen = Kegel[i].Speichen;
-        d.Kegel[i].Randdicke = Kegel[i].Randstaerke;
-    }
-    for (int i = 1; i <= 2; ++i) {
-        d.EbeneStiftbreite[i] = Ebene[i].Stiftbreite;
-        d.EbeneStil[i] = stil(Ebene[i].Linienstil);
-        d.EbeneSichtbar[i] = flag(Ebene[i].sichtbar);
-    }
-    for (int i = 1; i <= 3; ++i) {
-        d.GeradeStiftbreite[i] = Gerade[i].Stiftbreite;
-        d.GeradeStil[i] = stil(Gerade[i].Linienstil);
-        d.GeradeSichtbar[i] = flag(Gerade[i].sichtbar);
-    }
-    for (int i = 1; i <= 4; ++i) {
-        d.SpatStiftbreite[i] = Spat[i].Stiftbreite;
-        d.VektorStiftbreite[i] = Vektor[i].Stiftbreite;
-        d.StreckeStiftbreite[i] = Strecke[i].Stiftbreite;
-        d.PunktStiftbreite[i] = Punkt[i].Stiftbreite;
-        d.KugelBreitenkreise[i] = Kugel[i].Breitenkreise;
-        d.KugelLaengenkreise[i] = Kugel[i].Laengenkreise;
-        d.SpatStil[i] = stil(Spat[i].Linienstil);
-        d.VektorStil[i] = stil(Vektor[i].Linienstil);
-        d.StreckeStil[i] = stil(Strecke[i].Linienstil);
-        d.KugelStil[i] = stil(Kugel[i].Linienstil);
-        d.KegelStil[i] = stil(Kegel[i].Linienstil);
-        d.SpatSichtbar[i] = flag(Spat[i].sichtbar);
-        d.VektorSichtbar[i] = flag(Vektor[i].sichtbar);
-        d.StreckeSichtbar[i] = flag(Strecke[i].sichtbar);
-        d.PunktSichtbar[i] = flag(Punkt[i].sichtbar);
-        d.KugelSichtbar[i] = flag(Kugel[i].sichtbar);
-        d.KegelSichtbar[i] = flag(Kegel[i].sichtbar);
-        d.SpatErzeugende[i] = flag(Spat[i].ErzeugendeZeigen);
-        d.PunktFadenkreuz[i] = flag(Punkt[i].mitFadenkreuz);
-    }
-    d.FadenkreuzStil = stil(Fadenkreuz.Linienstil);
-    d.FadenkreuzSichtbar = flag(Fadenkreuz.sichtbar);
-    d.FadenkreuzSchrittweite = FadenkreuzSchrittweite;
+    for (const auto& f : Vektorfelder2()) f.ImSatz(d, f.Nr) = f.InSzene(f.Nr);
+    for (const auto& f : Zahlfelder2()) f.ImSatz(d, f.Nr) = f.AusSzene(f.Nr);
     return d;
 }
 
 void KegelteilAusObjekten(TObjektDatensatz2& d) {
-    d.FadenkreuzMitte = Fadenkreuz.Mittelpunkt;
-    for (int i = 1; i <= 4; ++i) {
-        d.Kegel[i].Mitte = Kegel[i].Mittelpunkt;
-        d.Kegel[i].Normale = Kegel[i].Normalenvektor;
-        d.Kegel[i].Radius = Kegel[i].Radius;
-        d.KegelHoehe[i] = Kegel[i].Hoehe;
-    }
+    for (const auto& f : Vektorfelder2())
+        if (f.Kegelteil) f.ImSatz(d, f.Nr) = f.InSzene(f.Nr);
+    for (const auto& f : Zahlfelder2())
+        if (f.Kegelteil) f.ImSatz(d, f.Nr) = f.AusSzene(f.Nr);
 }
 
 void ObjektdatenSatzFuellen() { Objektdatensaetze[0] = DatensatzAusObjekten(); }

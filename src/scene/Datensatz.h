@@ -3,8 +3,9 @@
 // they hold, their exact byte layout in files, and the tables that keep them
 // (file buffers, preset, undo states, object store, colour sets).
 //
-// The structs hold values; the byte layout exists only in InBytes/AusBytes,
-// which put every field at its fixed offset. Numbers are 10-byte
+// The structs hold values; the byte layout exists only in the field table
+// below, which InBytes/AusBytes follow to put every field at its fixed
+// offset. Numbers are 10-byte
 // little-endian x87 extended floats, colours 4-byte little-endian $00BBGGRR.
 // Whole-number attributes are kept as Extended, as the file holds them, so
 // a record read from a file goes back out unchanged.
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "geometry/Vektor.h"
 #include "platform/Typen.h"
@@ -115,6 +117,61 @@ struct TFarbset2 {
     TFeld<TColor, 1, 4> KegelFarbe;
     bool operator==(const TFarbset2&) const = default;
 };
+
+// ---- The field table -----------------------------------------------------------
+// Every value of both records, once: where it lies in the record's bytes,
+// what a file may hold in it, where the scene keeps it and which grid
+// column shows it. The byte layout, the filling from the scene, the way
+// back into the dialogs and the check of a loaded file all walk these
+// lists, so a field cannot be added to one of them and missed by another.
+
+// What a file may hold in a number.
+enum class TWertArt : Byte {
+    Zahl,            // any finite value within the files' bound
+    Speichen,        // 3, 4, 5, 6, 10, 12, 15, 20, 30 or 60
+    Randdicke,       // 1..12
+    Breitenkreise,   // 24, 12, 8, 6 or 4
+    Laengenkreise,   // 24, 12, 8 or 4
+    Stiftbreite,     // 1..4
+    Index,           // 0 or 1: a style index or an inverted flag
+};
+
+// The dialog grid that shows a vector: the object's grid (Nr), the column,
+// and the row of x (y and z below it).
+enum class TGitterArt : Byte { Geraden, Ebenen, Spate, Vektoren, Strecken, Punkte, Kugeln, Kegel, Fadenkreuz };
+struct TZellenOrt {
+    TGitterArt Gitter;
+    int Nr, Spalte, Zeile;
+};
+
+template <class Satz>
+struct TVektorfeld {
+    std::size_t Offset;                  // x; y and z follow at +10, +20
+    int Nr;                              // the object's number
+    TVek_R3& (*ImSatz)(Satz&, int Nr);
+    TVek_R3& (*InSzene)(int Nr);         // where the scene keeps it
+    TZellenOrt Zelle;
+    bool Kegelteil;                      // kept by undo and the object store
+    const TVek_R3& Wert(const Satz& d) const { return ImSatz(const_cast<Satz&>(d), Nr); }
+};
+
+template <class Satz>
+struct TZahlfeld {
+    std::size_t Offset;
+    int Nr;
+    Extended& (*ImSatz)(Satz&, int Nr);
+    TWertArt Art;
+    Extended (*AusSzene)(int Nr);        // the value the scene gives the file
+    void (*InSzene)(int Nr, Extended);   // back into the scene; a whole-number
+                                         // attribute rounded into its type
+    bool Kegelteil;
+    Extended Wert(const Satz& d) const { return ImSatz(const_cast<Satz&>(d), Nr); }
+};
+
+const std::vector<TVektorfeld<TObjektDatensatz>>& Vektorfelder1();
+const std::vector<TZahlfeld<TObjektDatensatz>>& Zahlfelder1();
+const std::vector<TVektorfeld<TObjektDatensatz2>>& Vektorfelder2();
+const std::vector<TZahlfeld<TObjektDatensatz2>>& Zahlfelder2();
 
 // ---- Byte layout -------------------------------------------------------------
 // Writing starts from a zeroed buffer: filler and unused bytes are 0. Reading

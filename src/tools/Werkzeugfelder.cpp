@@ -18,6 +18,7 @@ bool EditBetragPruefen(TEdit& E) {
     if (std::fabs(v) > 9999.0L) {
         MeldungZeigen(Betrag10000Meldung);
         E.SetFocus();
+        E.SelectAll();  // the next key replaces the refused number
         return false;
     }
     return true;
@@ -26,13 +27,17 @@ bool EditBetragPruefen(TEdit& E) {
 BereichsPruefung EditBereichPruefen(TEdit& E) {
     Extended v;
     if (!FeldWert(E, v)) {
-        if (!IstUnfertig(E.Text())) MeldungZeigen(Bereich10000Meldung);
+        if (!IstUnfertig(E.Text())) {
+            MeldungZeigen(Bereich10000Meldung);
+            E.SelectAll();
+        }
         E.SetFocus();
         return BereichsPruefung::KeineZahl;
     }
     if (std::fabs(v) >= 10000.000000001L) {
         MeldungZeigen(Bereich10000Meldung);
         E.SetFocus();
+        E.SelectAll();
         return BereichsPruefung::Ausserhalb;
     }
     return BereichsPruefung::Gueltig;

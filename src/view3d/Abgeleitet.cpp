@@ -436,27 +436,22 @@ void GeradeOhneLageBerechnen(TGerade& G) {
     const TVek_R3 u = G.Richtungsvektor;
     const Extended s = 2.5L * Pfeillaenge;
 
-    // Trace points with the x,y-, x,z- and y,z-plane.
-    if (std::fabs(u.z) >= Toleranz) {
-        Spurpunkt(A, u, 1, G.SpurpunktXY);
-        G.SpurpunktXYvorhanden = 1;
-        EbenenQuadratEcken(EinhVekX, EinhVekY, G.SpurpunktXY, s, G.SpurQuadratXY);
-    } else {
-        G.SpurpunktXYvorhanden = 0;
-    }
-    if (std::fabs(u.y) >= Toleranz) {
-        Spurpunkt(A, u, 2, G.SpurpunktXZ);
-        G.SpurpunktXZvorhanden = 1;
-        EbenenQuadratEcken(EinhVekX, EinhVekZ, G.SpurpunktXZ, s, G.SpurQuadratXZ);
-    } else {
-        G.SpurpunktXZvorhanden = 0;
-    }
-    if (std::fabs(u.x) >= Toleranz) {
-        Spurpunkt(A, u, 3, G.SpurpunktYZ);
-        G.SpurpunktYZvorhanden = 1;
-        EbenenQuadratEcken(EinhVekY, EinhVekZ, G.SpurpunktYZ, s, G.SpurQuadratYZ);
-    } else {
-        G.SpurpunktYZvorhanden = 0;
+    // Trace points with the x,y-, x,z- and y,z-plane, each with the marker
+    // square in its plane.
+    const struct {
+        TVek_R3& Punkt;
+        Byte& vorhanden;
+        TPunkte<4>& Quadrat;
+        TVek_R3 Span1, Span2;
+    } spuren[3] = {{G.SpurpunktXY, G.SpurpunktXYvorhanden, G.SpurQuadratXY, EinhVekX, EinhVekY},
+                   {G.SpurpunktXZ, G.SpurpunktXZvorhanden, G.SpurQuadratXZ, EinhVekX, EinhVekZ},
+                   {G.SpurpunktYZ, G.SpurpunktYZvorhanden, G.SpurQuadratYZ, EinhVekY, EinhVekZ}};
+    for (Byte k = 1; k <= 3; ++k) {
+        const auto& sp = spuren[k - 1];
+        sp.vorhanden = SpurpunktExistiert(u, k) ? 1 : 0;
+        if (!sp.vorhanden) continue;
+        Spurpunkt(A, u, k, sp.Punkt);
+        EbenenQuadratEcken(sp.Span1, sp.Span2, sp.Punkt, s, sp.Quadrat);
     }
 
     // The drawn piece, 4·AchseXMax long and centred on A. Without a
@@ -537,31 +532,40 @@ void ProjektionsgeradenBerechnen(Byte i) {
     const TEbene& E = Ebene[i % 2 == 1 ? 1 : 2];
     const TVek_R3 P = L.VektorAnfang;
     const TVek_R3 Pu = L.VektorEnde;
-    const TVek_R3 C = Zentralprojektion ? Augpunkt : Summe(P, Vielfaches(ProjRichtung, 100));
-    // A failed cut leaves its point as it was: the old image stays.
-    auto Bild = [&](TVek_R3 Q, TVek_R3& X) {
-        bool ok = false;
-        SchnittpunktGeradeEbene(C, Q, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok, X);
-        return ok;
-    };
+    // Images of P and Pu seen from C; a failed cut leaves its point as it
+    // was, so the old image stays. True when both images exist and differ.
     TVek_R3 X1 = Pr.VektorAnfang, X2 = Pr.VektorEnde;
-    bool ok1 = Bild(P, X1);
-    bool ok2 = Bild(Pu, X2);
-    // The ray through one of the two points may run parallel to E although
-    // the line has an image; at most one point of the line has such a ray,
-    // so a third point stands in for it. In parallel projection the ray
-    // through P runs along the direction: parallel to E, no point has an image.
-    if (ok1 != ok2 && (ok1 || Zentralprojektion)) {
-        TVek_R3 X3 = X2;
-        if (Bild(Summe(Pu, Differenz(Pu, P)), X3)) {
-            if (!ok1) X1 = X2;
-            X2 = X3;
-            ok1 = ok2 = true;
+    auto Abbilden = [&](TVek_R3 C) {
+        auto Bild = [&](TVek_R3 Q, TVek_R3& X) {
+            bool ok = false;
+            SchnittpunktGeradeEbene(C, Q, E.Stuetzvektor, E.Richtungsvektor1, E.Richtungsvektor2, ok, X);
+            return ok;
+        };
+        bool ok1 = Bild(P, X1);
+        bool ok2 = Bild(Pu, X2);
+        // The ray through one of the two points may run parallel to E although
+        // the line has an image; at most one point of the line has such a ray,
+        // so a third point stands in for it. In parallel projection the ray
+        // through P runs along the direction: parallel to E, no point has an image.
+        if (ok1 != ok2 && (ok1 || Zentralprojektion)) {
+            TVek_R3 X3 = X2;
+            if (Bild(Summe(Pu, Differenz(Pu, P)), X3)) {
+                if (!ok1) X1 = X2;
+                X2 = X3;
+                ok1 = ok2 = true;
+            }
         }
-    }
+        return ok1 && ok2 && !VektorenGleich(X1, X2);
+    };
+    bool gueltig = Abbilden(Zentralprojektion ? Augpunkt : Summe(P, Vielfaches(ProjRichtung, 100)));
+    // In parallel projection the auxiliary point on the ray through P may lie
+    // in E itself: every ray from it then meets E there, and the image shrinks
+    // to that point although the line has one. A point farther up the ray
+    // lies off E.
+    if (!gueltig && !Zentralprojektion) gueltig = Abbilden(Summe(P, Vielfaches(ProjRichtung, 200)));
     Pr.VektorAnfang = X1;
     Pr.VektorEnde = X2;
-    if (ok1 && ok2 && !VektorenGleich(X1, X2)) {
+    if (gueltig) {
         Pr.Stuetzvektor = X1;
         Pr.Richtungsvektor = Differenz(X2, X1);
         Pr.gueltig = 1;

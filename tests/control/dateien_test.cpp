@@ -19,6 +19,8 @@
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "control/Dateien.h"
+#include "forms/Datenausgabe.h"
+#include "reports/Ergebnisse.h"
 #include "scene/Datensatz.h"
 #include "scene/Speicherzustand.h"
 
@@ -324,7 +326,7 @@ TEST_F(Dateien, JedeEndlicheZahlKommtGenauAn) {
     ObjekteSpeichern(Pfad("gut.ovd"));
     Inhalt b = Lesen(Pfad("gut.ovd"));
     const std::pair<std::size_t, Extended> werte[] = {
-        {64, 14142.135623730950488L}, {74, -20000}, {84, 1e30L},   // h's support point
+        {64, 14142.135623730950488L}, {74, -20000}, {84, 6e17L},   // h's support point
         {96, 0}, {106, 0}, {116, 0},                             // h's direction
         {160, 0.0001L}, {170, 0}, {180, -0.0L},                  // t's direction
         {1664, -9999.5L}, {1674, 1e6L}, {1704 + 448, 0}, {1704 + 1472, 12.5L},
@@ -335,6 +337,50 @@ TEST_F(Dateien, JedeEndlicheZahlKommtGenauAn) {
     ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
     ObjekteSpeichern(Pfad("wieder.ovd"));
     EXPECT_EQ(Lesen(Pfad("wieder.ovd")), b);
+}
+
+// Numbers far beyond anything the program writes are refused; up to that
+// bound, nothing a label or a report shows is NaN or infinite.
+TEST_F(Dateien, ZahlenJenseitsDerGrenzeAbgelehntDarunterNurEndlicheTexte) {
+    ObjekteSpeichern(Pfad("gut.ovd"));
+    const Inhalt gut = Lesen(Pfad("gut.ovd"));
+    const std::pair<std::size_t, Extended> zuGross[] = {
+        {0, std::numeric_limits<Extended>::max()}, {0, 1e4000L}, {0, 1e20L}, {10, -1.01e19L},
+        {1664, 1e20L}, {1704 + 448, 1e20L}, {1704 + 1472, -1e30L}, {1704 + 64, 1e25L},
+    };
+    for (const auto& [o, v] : zuGross) {
+        Inhalt b = gut;
+        ZahlSetzen(b, o, v);
+        ErwarteAbgelehnt(Pfad("gross.ovd"), b, std::to_string(o));
+        EXPECT_NE(host.LetzteMeldung().find("enthält keine gültigen Objektdaten"), std::string::npos);
+    }
+
+    // At the bound: g, h, t and both planes far out, some directions tiny.
+    Inhalt b = gut;
+    const Extended G = 1e19L;
+    const Extended werte[12][3] = {
+        {G, -G, G},   {1e-9L, G, 0}, {-G, G, -G},  {G, G, 1e-9L}, {0, 0, G}, {1e-9L, 0, 0},
+        {G, G, -G},   {G, 0, 1e-9L}, {0, G, G},    {-G, 0, G},    {1, 0, 0}, {G, 1e-9L, 0},
+    };
+    for (std::size_t k = 0; k < 12; ++k)
+        for (std::size_t i = 0; i < 3; ++i) ZahlSetzen(b, 32 * k + 10 * i, werte[k][i]);
+    Schreiben(Pfad("grenze.ovd"), b);
+    host.Vergessen();
+    ObjekteLaden(Pfad("grenze.ovd"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    const auto endlich = [](const std::string& t) {
+        return t.find("NAN") == std::string::npos && t.find("INF") == std::string::npos;
+    };
+    TForm_Edits_01& F = Form_Edits_01;
+    for (const TLabel* l : {&F.Label_gh, &F.Label_gt, &F.Label_ht, &F.Label_gE1, &F.Label_hE1, &F.Label_tE1,
+                            &F.Label_gE2, &F.Label_hE2, &F.Label_tE2, &F.Label_E1E2, &F.Label_sg_Stuetz_x,
+                            &F.Label_sg_Stuetz_y, &F.Label_sg_Stuetz_z, &F.Label_sg_Richt_x, &F.Label_sg_Richt_y,
+                            &F.Label_sg_Richt_z})
+        EXPECT_TRUE(endlich(l->Caption)) << l->Caption;
+    for (int code = 1; code <= 118; ++code) {
+        ErgebnisAusgeben(static_cast<Byte>(code));
+        for (const std::string& z : Form_Datenausgabe.Memo1.Lines) EXPECT_TRUE(endlich(z)) << code << ": " << z;
+    }
 }
 
 TEST_F(Dateien, LangePfadeBleibenGanz) {

@@ -1,10 +1,15 @@
 // The rotation segments of a turn show only while the scene holds that
 // turn: undo and redo, the object store and the preset bring back the
-// segments of the scene they restore, and the preset forgets the recorded
-// rotations along with the turn.
+// segments of the scene they restore, and the preset and a loaded file
+// forget the recorded rotations along with the turn.
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
+#include <string>
 
+#include "control/Dateien.h"
 #include "control/Vorgabe.h"
 #include "forms/Hauptfenster.h"
 #include "mainwindow/Hauptfenstertest.h"
@@ -123,4 +128,19 @@ TEST_F(Drehstrecken, VorgabeMitAchsenLaesstNichtsZumZurueckdrehen) {
     // A stale list would now turn the unturned axes by -90 degrees.
     F.BitBtn_DrehenAufhebenClick();
     EXPECT_EQ(AchsenKreuz, kreuz);
+}
+
+// A scene loaded from a file holds no turn either.
+TEST_F(Drehstrecken, GeladeneDateiZeigtKeineSegmente) {
+    const std::string pfad =
+        (std::filesystem::temp_directory_path() / ("drehstrecken_" + std::to_string(getpid()) + ".OVD")).string();
+    ObjektdatenPfad = pfad;
+    ASSERT_TRUE(ObjektdatenSchreiben());
+    Klick(F.But_GesamtDrehenXplus);
+    ASSERT_GT(SegmenteJetzt(), 0);
+    EXPECT_EQ(Segmente([&] { ASSERT_TRUE(ObjektdatenLaden(pfad)); }), 0);
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    EXPECT_EQ(DrehAnzahl, 0);
+    EXPECT_FALSE(SzeneGedreht);
+    std::filesystem::remove(pfad);
 }

@@ -73,6 +73,8 @@ TEST_F(Protokoll, BereichsfehlerMeldetUndSetztDenLetztenGueltigenTextZurueck) {
     EXPECT_EQ(host.Meldungen[0].text, "Geben Sie bitte nur Zahlen z ein mit\n-10001 < z < 10001 !");
     EXPECT_EQ(g.Cells(0, 2), "2000");
     EXPECT_EQ(Gerade_g.Stuetzvektor.y, 2000.0L);
+    // The text put back is selected: the next key starts a new number.
+    EXPECT_TRUE(g.AllesMarkiert);
 
     // The boundaries themselves are refused, just inside is accepted.
     host.Vergessen();

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "Fenstertest.h"
+#include "gui/Beschleuniger.h"
 #include "forms/Bilder.h"
 #include "forms/Koordsperre.h"
 #include "forms/Schalter.h"
@@ -43,7 +44,7 @@ protected:
         for (QAction* m : fenster->menuBar()->actions())
             if (m->menu())
                 for (QAction* a : m->menu()->actions())
-                    if (a->text() == text) return a;
+                    if (OhneBeschleuniger(a->text()) == text) return a;
         return nullptr;
     }
 };

@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "Fenstertest.h"
+#include "gui/Beschleuniger.h"
 #include "forms/Geraden_t.h"
 #include "gui/DateiMenue.h"
 #include "gui/Hauptfensteransicht.h"
@@ -54,11 +55,11 @@ TEST_F(DateiMenueAnsicht, MenuesInIhrerOrdnung) {
     EXPECT_EQ(leiste[1]->text(), "&Bearbeiten");
     QStringList texte;
     for (QAction* a : leiste[0]->menu()->actions())
-        if (!a->isSeparator()) texte << a->text();
+        if (!a->isSeparator()) texte << OhneBeschleuniger(a->text());
     const QStringList soll = {"aktuelle Objektdaten in Datei speichern", "Objektdaten aus Datei laden",
                               "Objektdatensatz1 (Vorgabe) laden", "aktuelles Farbset in Datei speichern",
                               "Farbset aus Datei laden", "Farbset 1 (Startfarbset)", "Farbset 2",
-                              "Farbset 3", "Farbset 4", "Farbset 5", "&Beenden"};
+                              "Farbset 3", "Farbset 4", "Farbset 5", "Beenden"};
     EXPECT_EQ(texte, soll);
     EXPECT_EQ(M().Aktion(F.rckgngig1)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(M().Aktion(F.widerrufen1)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));

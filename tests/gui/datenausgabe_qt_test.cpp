@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -24,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QDir>
 #include <memory>
 
 #include "Fenstertest.h"
@@ -34,6 +40,7 @@
 #include "gui/Auffrischen.h"
 #include "gui/QtOberflaeche.h"
 #include "reports/Datenfenster.h"
+#include "reports/Druckseiten.h"
 
 namespace {
 
@@ -167,6 +174,90 @@ TEST_F(DatenausgabeQt, DruckenInEinePdfDatei) {
     qt->Drucker().setOutputFileName(dir.filePath(QStringLiteral("fehlt/bericht.pdf")));
     EXPECT_TRUE(drucken(5, true).empty());
     EXPECT_EQ(meldung, QStringLiteral("Der Druck konnte nicht begonnen werden."));
+}
+
+// A job into a file that cannot be written whole (a file-size limit, a full
+// disk) leaves the old file as it was, no temporary file beside it, and
+// says so; the program is not ended by the size limit.
+TEST_F(DatenausgabeQt, DruckInDateiErsetztDieAlteNurGanz) {
+    const QByteArray alt(3000, 'a');
+    const auto vorbereiten = [&](const QString& pdf) {
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(alt);
+    };
+    // 120 lines into pdf on the printer as set, without the dialog: what
+    // the job's end says.
+    const auto drucken = [&](const QString& pdf) -> std::string {
+        qt->Drucker().setOutputFormat(QPrinter::PdfFormat);
+        qt->Drucker().setOutputFileName(pdf);
+        std::unique_ptr<Druckauftrag> auftrag = qt->AuftragStarten("Datenausgabe");
+        if (!auftrag) return "nicht begonnen";
+        std::vector<std::string> zeilen;
+        for (int i = 0; i < 120; ++i) zeilen.push_back("Zeile " + std::to_string(i) + " |  1,000|");
+        BerichtDrucken(zeilen, "Courier", *auftrag);
+        return auftrag->Beenden();
+    };
+    const auto unveraendert = [&](const QString& pdf) {
+        QFile f(pdf);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), alt);
+        EXPECT_EQ(QDir(QFileInfo(pdf).path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+            << "a temporary file was left";
+    };
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    vorbereiten(pdf);
+    // A job that ends well replaces the file.
+    EXPECT_EQ(drucken(pdf), "");
+    {
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll().trimmed().endsWith("%%EOF"));
+    }
+
+    // Under a file-size limit, in a child so the limit binds it alone.
+    vorbereiten(pdf);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const rlimit grenze{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &grenze);
+        const std::string meldung = drucken(pdf);
+        ::_exit(meldung.find("ist fehlgeschlagen.") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure was not reported";
+    unveraendert(pdf);
+
+    // Onto a full disk: a small file system of its own.
+    QTemporaryDir klein;
+    if (::mount("tmpfs", QFile::encodeName(klein.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs could be mounted for the full disk (needs root): " << std::strerror(errno);
+    struct Aushaengen {
+        QByteArray p;
+        ~Aushaengen() { ::umount2(p.constData(), MNT_DETACH); }
+    } aushaengen{QFile::encodeName(klein.path())};
+    const QString voll = klein.filePath(QStringLiteral("bericht.pdf"));
+    vorbereiten(voll);
+    {
+        QFile fueller(klein.filePath(QStringLiteral("fueller")));
+        ASSERT_TRUE(fueller.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'f');
+        while (fueller.write(block) == block.size()) {}
+        fueller.close();
+        // Room for the start of the job, not for all of it.
+        fueller.resize(qMax<qint64>(0, fueller.size() - 2048));
+    }
+    const std::string meldung = drucken(voll);
+    EXPECT_NE(meldung.find("Der Druck in die Datei\n" + voll.toStdString() + "\nist fehlgeschlagen."),
+              std::string::npos)
+        << meldung;
+    QFile::remove(klein.filePath(QStringLiteral("fueller")));
+    unveraendert(voll);
 }
 
 // The sphere-line report from the spheres dialog's menu follows line g as

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "Fenstertest.h"
+#include "gui/Beschleuniger.h"
 #include "forms/Geraden_t.h"
 #include "forms/ObjekteDaten.h"
 #include "gui/Dialogansicht.h"
@@ -31,7 +32,7 @@ void MenueKlick(const QString& text) {
     auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(m, nullptr) << text.toStdString();
     for (QAction* a : m->actions())
-        if (a->text() == text) {
+        if (OhneBeschleuniger(a->text()) == text) {
             QTest::mouseClick(m, Qt::LeftButton, {}, m->actionGeometry(a).center());
             return;
         }

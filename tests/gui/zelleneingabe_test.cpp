@@ -221,7 +221,7 @@ TEST_F(Zelleneingabe, TastenInDieGewaehlteZelleBeginnenIhreEingabe) {
 TEST_F(Zelleneingabe, AbgelehnteEingabeZeigtDenLetztenGueltigenText) {
     // In every dialog: after a refusal the cell or field shows its last
     // valid text and the scene is as before, so grid, picture and reports
-    // agree. A refused object's text is selected: the next key starts anew.
+    // agree. The text put back is selected: the next key starts anew.
     struct Fall {
         const char* Fenster;
         void (*Vorbereiten)(DialogAnsicht*);
@@ -275,7 +275,7 @@ TEST_F(Zelleneingabe, AbgelehnteEingabeZeigtDenLetztenGueltigenText) {
         EXPECT_EQ(Szene(), szene);
         const auto* w = qobject_cast<QLineEdit*>(d->focusWidget());
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->selectedText() == w->text(), f.Meldung != BereichsMeldung && f.Meldung != Betrag10000Meldung);
+        EXPECT_EQ(w->selectedText(), w->text());
         Schliessen(d);
         EXPECT_EQ(f.Ziel.Text(), gueltig);
         EXPECT_EQ(Szene(), szene);

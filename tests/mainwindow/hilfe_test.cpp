@@ -51,7 +51,9 @@ TEST(Hilfe, SeitenFensterUndVerweisePassenZusammen) {
             EXPECT_TRUE(HilfeSeiteSuchen((*it)[1])) << s.Name << " -> " << (*it)[1];
             if (std::string(s.Name) == "Inhalt") vomInhalt.insert((*it)[1]);
         }
-        if (std::string(s.Name) != "Inhalt") EXPECT_TRUE(vomInhalt.count(s.Name)) << s.Name;
+        if (std::string(s.Name) != "Inhalt") {
+            EXPECT_TRUE(vomInhalt.count(s.Name)) << s.Name;
+        }
     }
     // Each window once, on a page that exists; the object menu's windows
     // among them.

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "Hauptfenstertest.h"
+#include "forms/EbenKoord.h"
 #include "forms/Ebenen.h"
 #include "forms/Geraden_t.h"
 #include "forms/Koordsperre.h"
@@ -118,16 +119,45 @@ TEST_F(Koordsperretest, FalschesPasswortEntsperrtNichtsUndDieDateiVerraetEsNicht
     EXPECT_FALSE(KoordGesperrt);
 }
 
+TEST_F(Koordsperretest, OffeneDialogeFolgenSofortUndDasFalschePasswortBehaeltDenFokus) {
+    Form_Geraden_t.Visible = Form_EbenKoord.Visible = true;
+    Form_Geraden_t.FormActivate();
+    Form_EbenKoord.FormActivate();
+    ASSERT_TRUE(Form_Geraden_t.StringGrid1.Visible && Form_EbenKoord.Edit_a.Visible);
+    ASSERT_TRUE(Sperren({0, 1}, "Lehrer1", "Lehrer1"));
+    EXPECT_FALSE(Form_Geraden_t.StringGrid1.Visible || Form_EbenKoord.Edit_a.Visible);
+    EXPECT_FALSE(Form_Ebenen.StringGrid1.Visible && Form_Ebenen.Visible);
+
+    D.Edit_Passwort.FokusAnforderungen = 0;
+    EXPECT_FALSE(Sperren({}, "falsch", ""));
+    EXPECT_EQ(D.Edit_Passwort.Text(), "");
+    EXPECT_GT(D.Edit_Passwort.FokusAnforderungen, 0);  // typed on at once
+    EXPECT_FALSE(Form_Geraden_t.StringGrid1.Visible);
+
+    ASSERT_TRUE(Sperren({}, "Lehrer1", ""));
+    EXPECT_TRUE(Form_Geraden_t.StringGrid1.Visible && Form_EbenKoord.Edit_nz.Visible);
+    EXPECT_FALSE(Form_Geraden_t.StringGrid2.Visible);  // only the current line's grid
+}
+
 TEST_F(Koordsperretest, BeschaedigteOderFehlendeDateiBehaeltDieSperreUndSagtEs) {
     ASSERT_TRUE(Sperren({2, 6}, "abc", "abc"));
     const std::string gut = Inhalt();
     struct Fall { const char* was; std::string inhalt; const char* meldung; };
     std::string gekippt = gut;
     gekippt[50] ^= 1;
+    // Intact but for a round count the program never writes.
+    const auto satzMitRunden = [&](std::uint32_t runden) {
+        auto satz = SperrSatzAusBytes(reinterpret_cast<const std::uint8_t*>(gut.data()), gut.size());
+        satz->iterationen = runden;
+        const auto b = SperrSatzBytes(*satz);
+        return std::string(b.begin(), b.end());
+    };
     const Fall faelle[] = {
         {"gekippt", gekippt, "beschädigt"},
         {"kurz", gut.substr(0, 101), "beschädigt"},
         {"lang", gut + "x", "beschädigt"},
+        {"viele Runden", satzMitRunden(20000000), "beschädigt"},
+        {"wenige Runden", satzMitRunden(1), "beschädigt"},
         {"fehlt", "", "fehlt"},
     };
     for (const Fall& f : faelle) {

@@ -87,7 +87,9 @@ TEST_F(Projektionssteuerung, AugpunktUndRichtung) {
         F.Edit_Proj(f.k).SetText(f.text);
         EXPECT_EQ(F.Label_ProjArt.Caption, "");
         EXPECT_EQ(Meldungen(Richtung), f.abgelehnt ? 1u : 0u) << f.k << f.text;
-        if (f.abgelehnt) EXPECT_TRUE(F.Edit_Proj(f.k).Text() == alt && VektorenGleich(ProjRichtung, vorher));
+        if (f.abgelehnt) {
+            EXPECT_TRUE(F.Edit_Proj(f.k).Text() == alt && VektorenGleich(ProjRichtung, vorher));
+        }
     }
     // Silenced once, then speaking again.
     Ebene(F.But_xz);

@@ -182,9 +182,16 @@ TEST_F(Datenausgabe, Druckseiten) {
     EXPECT_TRUE(a4.seiten[0][0].x == 599 && a4.seiten[0][0].y == 827 && a4.seiten[0][48].y == 827 + 48 * 104);
     // An empty memo: a job without text. Cancelled: no job.
     EXPECT_TRUE(drucken(0, 2400).seiten[0].empty());
+    EXPECT_TRUE(host.Meldungen.empty());
+    // A job that did not end well: the user hears what the printer said.
+    host.DruckEndeFehler = "Der Druck ist fehlgeschlagen.";
+    drucken(5, 2400);
+    ASSERT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.LetzteMeldung(), "Der Druck ist fehlgeschlagen.");
+    EXPECT_EQ(host.Meldungen[0].art, MeldungsArt::Warnung);
     host.DruckGelingt = false;
     drucken(5, 2400);
-    EXPECT_EQ(host.Drucke.size(), 3u);
+    EXPECT_EQ(host.Drucke.size(), 4u);
 }
 
 }  // namespace

@@ -31,6 +31,15 @@ protected:
     }
 };
 
+TEST_F(Punktberichte, WinzigeNegativeWerteOhneMinusVorNullen) {
+    SetzePunkt(1, {"4", "-0,000000000000001", "0"});
+    EXPECT_TRUE(EnthaeltFolge(Bericht(46), {"P 1 = (4/ 0,0000000/ 0)"}));
+    SetzeVektor(1, {"-0,000000000000001", "1", "0"});
+    EXPECT_TRUE(EnthaeltFolge(Bericht(36), {"         |0,0000000|", "Vektor = |        1|"}));
+    SetzeStrecke(1, {"-0,0000000000001", "0", "0"}, {"1", "0", "0"});
+    EXPECT_TRUE(EnthaeltFolge(Bericht(41), {"A = (0,0000000/ 0/ 0)"}));
+}
+
 TEST_F(Punktberichte, StartszeneGanz) {
     EXPECT_EQ(Bericht(36), Text(R"(
    |

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -287,6 +289,67 @@ TEST_F(AusDerSzene, Satz2KodiertAttribute) {
                 {480, Gerade_g.Stiftbreite}, {1472, 0.25L},
                 {1034, 1}});            // the crosshair starts dotted
     for (std::size_t i = 1450; i < 1460; ++i) EXPECT_EQ(b[i], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The field table reaches every member of a record once: set through the
+// table, a record filled with ones has none left; no two fields share bytes,
+// a scene value or a grid column.
+template <class D>
+void JedesFeldEinmal(const std::vector<TVektorfeld<D>>& vektoren, const std::vector<TZahlfeld<D>>& zahlen) {
+    static_assert(sizeof(D) % sizeof(Extended) == 0);
+    D d;
+    Extended* w = reinterpret_cast<Extended*>(&d);
+    const std::size_t n = sizeof(D) / sizeof(Extended);
+    for (std::size_t i = 0; i < n; ++i) w[i] = 1;
+    std::vector<int> belegt(DatensatzGroesse, 0);
+    std::vector<const void*> szene;
+    std::vector<std::array<int, 4>> zellen;
+    for (const auto& f : vektoren) {
+        f.ImSatz(d, f.Nr) = {};
+        for (std::size_t b = f.Offset; b < f.Offset + 30; ++b) ++belegt.at(b);
+        szene.push_back(&f.InSzene(f.Nr));
+        zellen.push_back({static_cast<int>(f.Zelle.Gitter), f.Zelle.Nr, f.Zelle.Spalte, f.Zelle.Zeile});
+    }
+    for (const auto& f : zahlen) {
+        f.ImSatz(d, f.Nr) = 0;
+        for (std::size_t b = f.Offset; b < f.Offset + 10; ++b) ++belegt.at(b);
+    }
+    for (std::size_t i = 0; i < n; ++i) EXPECT_EQ(w[i], 0) << "member " << i << " is in no field";
+    for (std::size_t b = 0; b < belegt.size(); ++b) EXPECT_LE(belegt[b], 1) << "byte " << b;
+    std::sort(szene.begin(), szene.end());
+    EXPECT_EQ(std::adjacent_find(szene.begin(), szene.end()), szene.end());
+    std::sort(zellen.begin(), zellen.end());
+    EXPECT_EQ(std::adjacent_find(zellen.begin(), zellen.end()), zellen.end());
+
+    // Each number goes into the scene and comes back as itself, and no
+    // other number's scene value moves with it.
+    const auto wert = [](TWertArt a, bool anders) -> Extended {
+        switch (a) {
+            case TWertArt::Zahl: return anders ? 2.5L : -7;
+            case TWertArt::Speichen: return anders ? 12 : 5;
+            case TWertArt::Randdicke: return anders ? 3 : 11;
+            case TWertArt::Breitenkreise: return anders ? 8 : 24;
+            case TWertArt::Laengenkreise: return anders ? 4 : 12;
+            case TWertArt::Stiftbreite: return anders ? 3 : 1;
+            case TWertArt::Index: return anders ? 1 : 0;
+        }
+        return 0;
+    };
+    for (std::size_t k = 0; k < zahlen.size(); ++k) {
+        for (const auto& f : zahlen) f.InSzene(f.Nr, wert(f.Art, false));
+        zahlen[k].InSzene(zahlen[k].Nr, wert(zahlen[k].Art, true));
+        for (std::size_t j = 0; j < zahlen.size(); ++j)
+            ASSERT_EQ(zahlen[j].AusSzene(zahlen[j].Nr), wert(zahlen[j].Art, j == k)) << k << " moved " << j;
+    }
+}
+
+TEST(Feldtabelle, JedesFeldGenauEinmal) {
+    JedesFeldEinmal(Vektorfelder1(), Zahlfelder1());
+    JedesFeldEinmal(Vektorfelder2(), Zahlfelder2());
 }
 
 }  // namespace

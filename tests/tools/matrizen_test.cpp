@@ -116,6 +116,9 @@ TEST_F(Matrizen, ZellenPruefen) {
         M.ZelleExit(M.M2_31);
         EXPECT_EQ(host.LetzteMeldung(), f.Meldung ? Betrag10000Meldung : "");
         EXPECT_EQ(M.M2_31.FokusAnforderungen > 0, f.Fokus);
+        // A refused number is selected: the next key replaces it.
+        EXPECT_EQ(M.M2_31.AllesMarkiert, f.Meldung);
+        M.M2_31.AllesMarkiert = false;
     }
     EXPECT_EQ(M.M2(3, 1), 9999.5L);
     // A result cell above 9999 is left without a word: it cannot be mended.

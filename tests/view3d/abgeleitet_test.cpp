@@ -1,5 +1,6 @@
 // What the view derives from lines and planes: arrow heads, trace points,
 // positions, sg, projected and trace lines, piercing points, the normal form.
+#include "forms/DialogRoutinen.h"
 #include "geometry/Geometrie.h"
 #include "view3d/Bildtest.h"
 
@@ -56,7 +57,42 @@ TEST_F(Abgeleitet, GeradeSpurpunkteUndZeichenstueck) {
     // The drawn piece: 4·AchseXMax long, centred on A.
     ErwartePunkt(g.ZeichenAnfang, 1, 2, -13);
     ErwartePunkt(g.ZeichenEnde, 1, 2, 19);
+}
 
+// A direction or normal component of exactly the tolerance still counts;
+// the next smaller one does not. The same rule for the trace points, the
+// older reports' recheck and a plane's coordinate form.
+TEST_F(Abgeleitet, SpurpunktUndKoordinatenformAnDerToleranzgrenze) {
+    const Extended knapp = std::nextafter(Toleranz, 0.0L);
+    const TGerade& g = Gerade[1];
+    for (Byte k = 1; k <= 3; ++k) {
+        const int i = 3 - k;   // z, y, x
+        TVek_R3 u{1, 1, 1};
+        for (const auto& [wert, da] : {std::pair{Toleranz, true}, std::pair{knapp, false}, std::pair{-Toleranz, true}}) {
+            AchsKoordinate(u, i) = wert;
+            SetzeGerade(1, {1, 2, 3}, u);
+            const Byte flags[3] = {g.SpurpunktXYvorhanden, g.SpurpunktXZvorhanden, g.SpurpunktYZvorhanden};
+            EXPECT_EQ(flags[k - 1], da ? 1 : 0) << int(k) << " " << static_cast<double>(wert);
+            EXPECT_EQ(SpurpunktExistiert(u, k), da);
+        }
+    }
+    // Exactly the tolerance: the trace point lies far out but in its plane.
+    SetzeGerade(1, {1, 2, 3}, {Toleranz, 0, 1});
+    EXPECT_EQ(g.SpurpunktYZ.x, 0);
+    EXPECT_EQ(g.SpurpunktYZ.y, 2);
+    EXPECT_NEAR(static_cast<double>(g.SpurpunktYZ.z), 3 - 1e9, 1);
+
+    // x·Toleranz + z = 1 is solved for x; just below the tolerance, for z.
+    TEbene& E = Ebene[1];
+    E.KoordB = 0, E.KoordC = 1, E.KoordD = -1;
+    E.KoordA = Toleranz;
+    ASSERT_TRUE(EbeneKoordZuParam(1));
+    ErwartePunkt(E.Stuetzvektor, 1 / Toleranz, 0, 0);
+    E.KoordA = knapp;
+    ASSERT_TRUE(EbeneKoordZuParam(1));
+    ErwartePunkt(E.Stuetzvektor, 0, 0, 1);
+    E.KoordA = knapp, E.KoordC = knapp;
+    EXPECT_FALSE(EbeneKoordZuParam(1));
 }
 
 TEST_F(Abgeleitet, DrehachseOhneRichtungTeiltNichtDurchNull) {
@@ -244,6 +280,30 @@ TEST_F(Abgeleitet, ProjektionsgeradeGenauWennSieExistiert) {
             EXPECT_NEAR(static_cast<double>(Skalarprodukt(n, Differenz(Q, f.A))), 0, 1e-9);
         }
         EXPECT_GT(Betrag(p.Richtungsvektor), 1e-6L);
+    }
+
+    // Parallel view along the x-axis, E1 through the point 100 steps up the
+    // ray through g's support point: the image is the line A + t·(0|1|1)
+    // moved into E1.
+    Zentralprojektion = false;
+    SetzeGerade(1, {0, 1, 2}, {0, 1, 1});
+    for (const Extended r : {1.0L, -1.0L}) {
+        ProjRichtung = {r, 0, 0};
+        const TVek_R3 C{100 * r, 1, 2};
+        for (const TVek_R3& w : {TVek_R3{1, 0, 1}, TVek_R3{0, 0, 1}}) {   // x = 100r, and a slanted plane
+            SetzeEbene(1, C, {0, 1, 0}, w);
+            SCOPED_TRACE(static_cast<double>(r + w.x));
+            ProjektionsgeradenBerechnen(1);
+            const TGerade& p = Projektionsgeraden[1];
+            ASSERT_EQ(p.gueltig, 1);
+            TVek_R3 n;
+            Vektorprodukt({0, 1, 0}, w, n);
+            for (const TVek_R3& Q : {p.Stuetzvektor, Summe(p.Stuetzvektor, p.Richtungsvektor)}) {
+                EXPECT_NEAR(static_cast<double>(Skalarprodukt(n, Differenz(Q, C))), 0, 1e-9);   // in E1
+                EXPECT_NEAR(static_cast<double>(Q.y - Q.z), -1, 1e-9);   // on the rays through g
+            }
+            EXPECT_GT(Betrag(p.Richtungsvektor), 1e-6L);
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
 #include "view3d/Tiefenordnung.h"
+#include "view3d/Tiefenschranken.h"
 #include "view3d/VolleSzene.h"
 
 namespace {
@@ -116,6 +117,33 @@ TEST_F(Verdeckt, KreuzendeStreckenDieHintereZuerst) {
         // The list itself stays as it was queued.
         EXPECT_EQ(St[1], Abseits);
         EXPECT_EQ(St[3], Hinten);
+    }
+}
+
+TEST_F(Verdeckt, VieleVorgaengerWeitHintenInDerListe) {
+    // 60 upright bars (as Vorn) in front of 60 level ones (as Hinten), each
+    // crossing each: every upright bar must wait for 60 others. Between them
+    // in the list stand 120 short segments off to the side, so the first of
+    // those 60 lies farther down the list than there are of them; then the
+    // same shuffled.
+    std::vector<TStr> l;
+    for (int k = 0; k < 60; ++k)
+        l.push_back(Seg({1 + 0.02L * k, -3, -4}, {1 + 0.02L * k, -3, 6}, static_cast<TColor>(k)));
+    for (int k = 0; k < 120; ++k)
+        l.push_back(Seg({20 + 0.1L * k, 0, -9}, {20 + 0.1L * k, 0.5L, -8.8L}, static_cast<TColor>(1000 + k)));
+    for (int k = 0; k < 60; ++k)
+        l.push_back(Seg({-4, 3, 1 + 0.02L * k}, {4, 3, 1 + 0.02L * k}, static_cast<TColor>(2000 + k)));
+    std::mt19937 z(7);
+    for (bool zentral : {true, false}) {
+        if (!zentral) Parallel({0.8L, 1.0L, 0.5L});
+        Liste(l);
+        // The first upright bar lies in front of every level one.
+        for (int k = 181; k <= 240; ++k) ASSERT_FALSE(StreckenTiefenvergleich(1, k)) << zentral << ", " << k;
+        EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl)) << zentral;
+        auto gemischt = l;
+        std::shuffle(gemischt.begin(), gemischt.end(), z);
+        Liste(gemischt);
+        EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl)) << zentral;
     }
 }
 
@@ -590,6 +618,150 @@ TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
         ASSERT_TRUE(WieDieSchlichteFassung(n)) << saat << " (" << n << " segments, plane "
                                               << int(ProjEbene) << (Zentralprojektion ? ", central)" : ")");
     }
+}
+
+// ---- The decisions in doubles against the extended computation they stand for ------
+
+// Whether the extended value lies within the bound.
+bool Haelt(const tiefe::Schranke& b, Extended x) {
+    return std::fabs(x - static_cast<Extended>(b.v)) <= static_cast<Extended>(b.e);
+}
+
+TEST(Tiefenschranken, EntscheidungenInDoublesWieDieErweiterten) {
+    // Inputs close to the thresholds, where a bound one rounding too narrow
+    // flips a decision: every decision taken must be the extended one, and
+    // most must be taken.
+    std::mt19937 z(5);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto haar = [&] {  // a difference from a few ulps of 1e-9 to a tenth of it, either sign
+        const Extended h = std::pow(10.0L, static_cast<Extended>(zahl(-17, -1)));
+        return zahl(0, 1) < 0.5 ? h : -h;
+    };
+    int entschieden = 0, faelle = 0;
+    for (int n = 0; n < 20000; ++n) {
+        // The distance sums, Toleranz apart or nearly so.
+        tiefe::Schnelltest a{}, b{};
+        const Extended Si = zahl(0, 1) < 0.5 ? zahl(0, 1) : zahl(0, 1e3);
+        const Extended Sj = Si + Toleranz * (1 + haar());
+        a.Summe = static_cast<double>(Si);
+        b.Summe = static_cast<double>(Sj);
+        const int s = tiefe::SummenVergleich(a, b);
+        ++faelle;
+        if (s >= 0) {
+            ++entschieden;
+            ASSERT_EQ(s == 1, Si > Sj - Toleranz) << n;
+            ASSERT_EQ(s == 1, Si >= Sj - Toleranz) << n;
+        }
+
+        // Picture directions whose determinant lies near Toleranz; then a
+        // second start point near the first one's line.
+        const Extended w = zahl(0, 6.3), L = zahl(0.01, 500);
+        const TVek_R2 u2{L * std::cos(w), L * std::sin(w)};
+        const Extended k = zahl(0.01, 3), det = Toleranz * (1 + haar()) * (zahl(0, 1) < 0.5 ? 1 : -1);
+        // u1 = k·u2 + e·n with n ⊥ u2: det(u1, u2) = -e·|u2|².
+        const Extended e = -det / (L * L);
+        const TVek_R2 u1{k * u2.x - e * u2.y, k * u2.y + e * u2.x};
+        const TVek_R2 A1{zahl(-800, 800), zahl(-800, 800)};
+        a.ux = static_cast<double>(u1.x);
+        a.uy = static_cast<double>(u1.y);
+        b.ux = static_cast<double>(u2.x);
+        b.uy = static_cast<double>(u2.y);
+        const int kreuz = tiefe::KreuzendeBilder(a, b);
+        ++faelle;
+        if (kreuz >= 0) {
+            ++entschieden;
+            ASSERT_EQ(kreuz == 1, std::fabs(u1.x * u2.y - u1.y * u2.x) >= Toleranz) << n;
+        }
+        // A2 off A1's line by about Toleranz / |u1|.
+        const Extended L1 = std::sqrt(u1.x * u1.x + u1.y * u1.y), t = zahl(-5, 5);
+        const Extended ab = Toleranz * (1 + haar()) / L1;
+        const TVek_R2 A2{A1.x + t * u1.x - ab * u1.y / L1, A1.y + t * u1.y + ab * u1.x / L1};
+        a.x1 = static_cast<double>(A1.x);
+        a.y1 = static_cast<double>(A1.y);
+        b.x1 = static_cast<double>(A2.x);
+        b.y1 = static_cast<double>(A2.y);
+        const int par = tiefe::ParalleleBilder(a, b);
+        const int lage = LageZweierGeraden2D(A1, u1, A2, u2);
+        if (par >= 0) {
+            ASSERT_EQ(par == 1 ? 2 : 3, lage) << n;
+        }
+        // Exactly parallel directions, the start point alone near the line.
+        b.ux = a.ux * 2;
+        b.uy = a.uy * 2;
+        const int par2 = tiefe::ParalleleBilder(a, b);
+        ++faelle;
+        if (par2 >= 0) {
+            ++entschieden;
+            const TVek_R2 u3{static_cast<Extended>(b.ux), static_cast<Extended>(b.uy)};
+            const TVek_R2 u1d{static_cast<Extended>(a.ux), static_cast<Extended>(a.uy)};
+            const TVek_R2 A1d{static_cast<Extended>(a.x1), static_cast<Extended>(a.y1)};
+            const TVek_R2 A2d{static_cast<Extended>(b.x1), static_cast<Extended>(b.y1)};
+            ASSERT_EQ(par2 == 1 ? 2 : 3, LageZweierGeraden2D(A1d, u1d, A2d, u3)) << n;
+        }
+    }
+    // Near the thresholds on purpose, yet many are decided.
+    EXPECT_GT(entschieden, faelle / 10);
+}
+
+TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
+    // Rays that meet a segment's line, miss it by about the tolerance of the
+    // coplanarity test, or run nearly along it: the space point of the
+    // extended computation lies within the bounds of both bounded ones
+    // whenever they answer.
+    std::mt19937 z(9);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto punkt = [&](double r) { return TVek_R3{zahl(-r, r), zahl(-r, r), zahl(-r, r)}; };
+    const tiefe::Schranke Tol = tiefe::Aus(Toleranz);
+    int schnell = 0, treffer = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const bool weit = zahl(0, 1) < 0.2;  // far ends: mostly left to the fallback
+        const double r = weit ? 1e4 : 8;
+        tiefe::Genau g;
+        g.T.A = punkt(r);
+        g.T.B = punkt(r);
+        VektorAB(g.T.A, g.T.B, g.v);
+        g.vNull = IstNullvektor(g.v);
+        g.vKoord = g.v.x != 0 ? 0 : g.v.y != 0 ? 1 : 2;
+        const TVek_R3 R = punkt(40);
+        TVek_R3 d;
+        VektorAB(R, g.T.A, d);
+        const Extended s = zahl(-0.5, 1.5);
+        const TVek_R3 P{g.T.A.x + s * g.v.x, g.T.A.y + s * g.v.y, g.T.A.z + s * g.v.z};
+        TVek_R3 u;
+        VektorAB(R, P, u);
+        switch (n % 3) {
+            case 1: {  // off the plane through R and the line: |det| near Toleranz
+                const TVek_R3& v = g.v;
+                const TVek_R3 nrm{v.y * d.z - v.z * d.y, v.z * d.x - v.x * d.z, v.x * d.y - v.y * d.x};
+                const Extended b = Betrag(nrm);
+                const Extended eps = Toleranz * (1 + std::pow(10.0L, static_cast<Extended>(zahl(-12, -5)))) *
+                                     (zahl(0, 1) < 0.5 ? 1 : -1) / (b * b);
+                u = {u.x + eps * nrm.x, u.y + eps * nrm.y, u.z + eps * nrm.z};
+                break;
+            }
+            case 2: {  // nearly along the line
+                const Extended k = zahl(-3, 3), eps = 1e-9 * zahl(0.5, 2);
+                u = {k * g.v.x + eps, k * g.v.y - eps, k * g.v.z + eps};
+                break;
+            }
+            default: break;
+        }
+        const TVek_R3 Q = tiefe::PunktAufStreckeGenau({R, u}, IstNullvektor(u), g);
+        const tiefe::Vek3 rA = tiefe::Aus(R), ub = tiefe::Aus(u);
+        const int rNull = tiefe::Nullvektor(ub, Tol);
+        const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
+        tiefe::Vek3 Qb;
+        if (tiefe::PunktSchnell(rA, ub, rNull, g, b, Tol, Qb)) {
+            schnell += n % 3 == 0 && !weit;
+            ASSERT_TRUE(Haelt(Qb.x, Q.x) && Haelt(Qb.y, Q.y) && Haelt(Qb.z, Q.z)) << n;
+        }
+        if (tiefe::PunktSchranken(rA, ub, rNull, g, b, Tol, Qb)) {
+            ASSERT_TRUE(Haelt(Qb.x, Q.x) && Haelt(Qb.y, Q.y) && Haelt(Qb.z, Q.z)) << n;
+        }
+        treffer += n % 3 == 0 && !weit;
+    }
+    // Rays that meet the line are nearly all answered without the fallback.
+    EXPECT_GT(schnell, treffer * 9 / 10);
 }
 
 }  // namespace

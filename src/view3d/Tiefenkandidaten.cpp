@@ -1,0 +1,142 @@
+#include "view3d/Tiefenkandidaten.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace tiefe {
+
+bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
+    const std::size_t anfang = Zellen_.size();
+    const double xmin = std::min(p0x, p1x) - r, xmax = std::max(p0x, p1x) + r;
+    const double ymin = std::min(p0y, p1y) - r, ymax = std::max(p0y, p1y) + r;
+    const int c0 = Spalte(xmin), c1 = Spalte(xmax);
+    const double dx = p1x - p0x, dy = p1y - p0y;
+    for (int c = c0; c <= c1; ++c) {
+        // The part of the segment over this column (widened by r), as an
+        // interval of y. The first and last columns take everything beyond
+        // them as well: a segment reaching out of the grid is registered in
+        // its border cells, where Spalte and Zeile put points out there.
+        double ylo = ymin, yhi = ymax;
+        if (c0 < c1 && dx != 0) {
+            const double xa = (c == c0 ? xmin : X0_ + c * Wx_) - r;
+            const double xb = (c == c1 ? xmax : X0_ + (c + 1) * Wx_) + r;
+            double ta = (xa - p0x) / dx, tb = (xb - p0x) / dx;
+            if (ta > tb) std::swap(ta, tb);
+            ta = std::clamp(ta, 0.0, 1.0);
+            tb = std::clamp(tb, 0.0, 1.0);
+            const double ya = p0y + ta * dy, yb = p0y + tb * dy;
+            ylo = std::max(ymin, std::min(ya, yb) - r);
+            yhi = std::min(ymax, std::max(ya, yb) + r);
+        }
+        const int z0 = Zeile(ylo), z1 = Zeile(yhi);
+        if (Zellen_.size() - anfang + static_cast<std::size_t>(z1 - z0 + 1) > HoechstZellen) {
+            Zellen_.resize(anfang);
+            return false;
+        }
+        for (int z = z0; z <= z1; ++z) Zellen_.push_back(z * Gx_ + c);
+    }
+    return true;
+}
+
+void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n, bool zentral) {
+    T_ = &t;
+    Parallelprojektion_ = !zentral;
+    const auto N = static_cast<std::size_t>(n) + 2;
+    Art_.assign(N, Wild);
+    Winkel_.resize(N);
+    Fenster_.resize(N);
+    Rang_.resize(N);
+    Marke_.assign(N, 0);
+    Lauf_ = 0;
+    Gross_.clear();
+    Wilde_.clear();
+    NachWinkel_.clear();
+    Zellen_.clear();
+    EigeneAnfang_.assign(N, 0);
+
+    // Which entries take part in the search, the extent of their pictures,
+    // the largest coordinate and the shortest picture.
+    double x0 = inf, y0 = inf, x1 = -inf, y1 = -inf, Kmax = 1, Lmin = inf;
+    for (int k = 1; k <= n; ++k) {
+        const Schnelltest& q = t[static_cast<std::size_t>(k)];
+        const bool endlich = std::isfinite(q.xmin) && std::isfinite(q.xmax) && std::isfinite(q.ymin) &&
+                             std::isfinite(q.ymax) && std::isfinite(q.n) && std::isfinite(q.K);
+        if (!endlich || q.n < KleinsteLaenge || g[static_cast<std::size_t>(k)].LambdaArt == 2) {
+            Wilde_.push_back(k);
+            continue;
+        }
+        Art_[static_cast<std::size_t>(k)] = InZellen;
+        x0 = std::min(x0, q.xmin);
+        x1 = std::max(x1, q.xmax);
+        y0 = std::min(y0, q.ymin);
+        y1 = std::max(y1, q.ymax);
+        Kmax = std::max(Kmax, q.K);
+        Lmin = std::min(Lmin, q.Laenge);
+    }
+
+    // The margins. W covers the rounding of the crossing point and of λ in
+    // extended precision for pictures at least KleinsterWinkel apart, with
+    // a wide reserve, and the rounding of the cell arithmetic below.
+    const double W = 1e-9 * Kmax;
+    const double rand = 2 * W;
+
+    // Roughly two cells per entry, about square.
+    const double bx = std::max(x1 - x0, 1.0), by = std::max(y1 - y0, 1.0);
+    const double zellen = 2.0 * std::max(n, 1);
+    Gx_ = std::clamp(static_cast<int>(std::sqrt(zellen * bx / by)), 1, 128);
+    Gy_ = std::clamp(static_cast<int>(std::sqrt(zellen * by / bx)), 1, 128);
+    X0_ = std::isfinite(x0) ? x0 - rand : 0;
+    Y0_ = std::isfinite(y0) ? y0 - rand : 0;
+    Wx_ = (bx + 2 * rand) / Gx_;
+    Wy_ = (by + 2 * rand) / Gy_;
+
+    for (int k = 1; k <= n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
+        EigeneAnfang_[u] = static_cast<int>(Zellen_.size());
+        if (Art_[u] == Wild) continue;
+        const Schnelltest& q = t[u];
+        // λ may reach beyond 0..1 by its tolerance and by the rounding of S
+        // in the coordinate λ comes from.
+        const double uLambda = g[u].LambdaArt == 0 ? std::fabs(q.ux) : std::fabs(q.uy);
+        const double tau = 2e-9 + W / uLambda;
+        const double p0x = q.x1 - tau * q.ux, p0y = q.y1 - tau * q.uy;
+        const double p1x = q.x1 + (1 + tau) * q.ux, p1y = q.y1 + (1 + tau) * q.uy;
+        if (!std::isfinite(p0x + p0y + p1x + p1y) || !ZellenDerStrecke(p0x, p0y, p1x, p1y, rand)) {
+            Art_[u] = Gross;
+            Gross_.push_back(k);
+            continue;
+        }
+        double w = std::atan2(q.uy, q.ux);
+        if (w < 0) w += std::numbers::pi;
+        if (w >= std::numbers::pi) w -= std::numbers::pi;
+        Winkel_[u] = w;
+        // Parallel or one line in the picture: |u_a × u_x| < 1e-9, so the
+        // angle is below about pi/2 · 1e-9 / (|u_a| |u_x|).
+        Fenster_[u] = std::max(KleinsterWinkel, 2e-9 / (q.Laenge * Lmin)) * 1.01;
+        NachWinkel_.push_back(k);
+    }
+    EigeneAnfang_[static_cast<std::size_t>(n) + 1] = static_cast<int>(Zellen_.size());
+
+    ZellAnfang_.assign(static_cast<std::size_t>(Gx_ * Gy_) + 1, 0);
+    for (int c : Zellen_) ++ZellAnfang_[static_cast<std::size_t>(c) + 1];
+    for (std::size_t c = 1; c < ZellAnfang_.size(); ++c) ZellAnfang_[c] += ZellAnfang_[c - 1];
+    Inhalt_.resize(Zellen_.size());
+    std::vector<int> frei(ZellAnfang_.begin(), ZellAnfang_.end() - 1);
+    for (int k = 1; k <= n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
+        for (int i = EigeneAnfang_[u]; i < EigeneAnfang_[u + 1]; ++i)
+            Inhalt_[static_cast<std::size_t>(frei[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++)] = k;
+    }
+
+    // Sorted as pairs (angle, entry): no look-up per comparison.
+    Sortierung_.clear();
+    for (int k : NachWinkel_) Sortierung_.push_back({Winkel_[static_cast<std::size_t>(k)], k});
+    std::sort(Sortierung_.begin(), Sortierung_.end());
+    for (std::size_t r = 0; r < Sortierung_.size(); ++r) NachWinkel_[r] = Sortierung_[r].second;
+    for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
+        Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);
+}
+
+}  // namespace tiefe

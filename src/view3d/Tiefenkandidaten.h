@@ -1,0 +1,181 @@
+#pragma once
+// The selection of the hidden-line pass: the entries a comparison can come
+// out false against, and the runs of exchanges that come round again.
+
+#include <vector>
+
+#include "view3d/Tiefenvergleich.h"
+
+namespace tiefe {
+
+// ---- The search for the entries a comparison can come out false against ---------------
+
+// The candidates of an entry a: those whose picture passes through a grid
+// cell a's picture passes through, those whose picture is nearly parallel to
+// a's (found in the order of the pictures' angles), and the few that are
+// compared with every entry (pictures of almost no length, or not finite,
+// or crossing too many cells). Every other pair compares true:
+// - Pictures that are not nearly parallel cannot lie on one line or on
+//   parallel lines (LageZweierGeraden2D gives 1), and a false result needs
+//   their crossing point S within both, λ within 0..1. S lies on a's line
+//   within a's ends (plus what the rounding of λ allows), and so close to
+//   the other line that it lies within the other picture's ends as well:
+//   the cell that holds S holds both pictures.
+// - Nearly parallel pictures are all candidates.
+// Each picture is registered in the cells its segment, lengthened at both
+// ends and widened by those margins, meets.
+class Nachbarsuche {
+public:
+    // t stays in use until the next Aufbauen.
+    void Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n, bool zentral);
+    // Calls f(x) once for every candidate x of a (a itself left out); false
+    // when a is compared with every entry (the caller takes every entry).
+    template <typename F>
+    bool FuerKandidaten(int a, F&& f);
+    // x is drawn: no longer a candidate of anything.
+    void Gezeichnet(int x) { Marke_[static_cast<std::size_t>(x)] = Weg; }
+
+private:
+    static constexpr int HoechstZellen = 96;    // more: compared with all
+    static constexpr double KleinsteLaenge = 1e-2;
+    static constexpr double KleinsterWinkel = 1e-7;
+
+    enum Art : char { InZellen, Gross, Wild };
+    // Marke_[x]: the run of FuerKandidaten that last offered x, or Weg for
+    // an entry drawn already, which is never offered again.
+    static constexpr unsigned Weg = ~0u;
+    bool Besuchen(int x) {
+        if (Marke_[static_cast<std::size_t>(x)] >= Lauf_) return false;
+        Marke_[static_cast<std::size_t>(x)] = Lauf_;
+        return true;
+    }
+    // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
+    // false when they are more than HoechstZellen.
+    bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
+    int Spalte(double x) const {
+        const double k = std::floor((x - X0_) / Wx_);
+        return k < 0 ? 0 : k >= Gx_ ? Gx_ - 1 : static_cast<int>(k);
+    }
+    int Zeile(double y) const {
+        const double k = std::floor((y - Y0_) / Wy_);
+        return k < 0 ? 0 : k >= Gy_ ? Gy_ - 1 : static_cast<int>(k);
+    }
+
+    std::vector<char> Art_;
+    std::vector<int> Gross_, Wilde_;
+    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]).
+    std::vector<int> EigeneAnfang_, Zellen_;
+    // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
+    std::vector<int> ZellAnfang_, Inhalt_;
+    int Gx_ = 1, Gy_ = 1;
+    double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1;
+    // Angles of the pictures modulo pi, in order; Fenster_[k]: how far apart
+    // the angles of k and a picture that may be parallel to it can lie.
+    std::vector<double> Winkel_, Fenster_;
+    std::vector<int> NachWinkel_, Rang_;
+    std::vector<std::pair<double, int>> Sortierung_;
+    std::vector<unsigned> Marke_;
+    // In parallel projection surely parallel pictures on distinct lines
+    // compare true: the angle's neighbours among them are left out.
+    const std::vector<Schnelltest>* T_ = nullptr;
+    bool Parallelprojektion_ = false;
+    bool Anbieten(int a, int x) const {
+        return !Parallelprojektion_ ||
+               ParalleleBilder((*T_)[static_cast<std::size_t>(a)], (*T_)[static_cast<std::size_t>(x)]) != 1;
+    }
+    unsigned Lauf_ = 0;
+};
+
+template <typename F>
+bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
+    const auto ua = static_cast<std::size_t>(a);
+    if (Art_[ua] != InZellen) return false;
+    if (++Lauf_ == Weg) {
+        for (unsigned& m : Marke_)
+            if (m != Weg) m = 0;
+        Lauf_ = 1;
+    }
+    Besuchen(a);
+    for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
+        const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
+        for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
+            const int x = Inhalt_[static_cast<std::size_t>(k)];
+            if (Besuchen(x)) f(x);
+        }
+    }
+    for (int x : Gross_)
+        if (Besuchen(x)) f(x);
+    for (int x : Wilde_)
+        if (Besuchen(x)) f(x);
+    // Angles are taken modulo pi: the neighbours on both sides, round the end.
+    const int W = static_cast<int>(NachWinkel_.size());
+    const double wa = Winkel_[ua], fenster = Fenster_[ua];
+    const int r = Rang_[ua];
+    for (int s = 1; s < W; ++s) {
+        const int x = NachWinkel_[static_cast<std::size_t>((r + s) % W)];
+        double d = Winkel_[static_cast<std::size_t>(x)] - wa;
+        if (d < 0) d += std::numbers::pi;
+        if (d > fenster) break;
+        if (Anbieten(a, x) && Besuchen(x)) f(x);
+    }
+    for (int s = 1; s < W; ++s) {
+        const int x = NachWinkel_[static_cast<std::size_t>((r - s + W) % W)];
+        double d = wa - Winkel_[static_cast<std::size_t>(x)];
+        if (d < 0) d += std::numbers::pi;
+        if (d > fenster) break;
+        if (Anbieten(a, x) && Besuchen(x)) f(x);
+    }
+    return true;
+}
+
+// ---- Runs of exchanges that come round again ---------------------------------------------
+
+// Tells when a run of exchanges (no entry drawn in between) has brought
+// the list back into an order it had earlier in the run. The order decides
+// every exchange, so from there on the run repeats with that period.
+// Brent's search: the order is compared with a checkpoint that moves on
+// after 1, 2, 4, ... exchanges; Herkunft[p] is the place at the checkpoint
+// of the entry now at place p, and the order equals the checkpoint's when
+// no entry is away from its place.
+class Ringsuche {
+public:
+    // A new run over m entries.
+    void Neu(int m) {
+        if (Herkunft_.size() < static_cast<std::size_t>(m) + 1) {
+            Herkunft_.resize(static_cast<std::size_t>(m) + 1);
+            for (std::size_t p = 0; p < Herkunft_.size(); ++p) Herkunft_[p] = static_cast<int>(p);
+        }
+        Merkpunkt();
+        Laenge_ = 1;
+    }
+    // After places 1 and j changed their entries: the number of exchanges
+    // since the order was the same, else 0.
+    int Getauscht(int j) {
+        Beruehrt_.push_back(j);
+        int& h1 = Herkunft_[1];
+        int& hj = Herkunft_[static_cast<std::size_t>(j)];
+        Weg_ -= (h1 != 1) + (hj != j);
+        std::swap(h1, hj);
+        Weg_ += (h1 != 1) + (hj != j);
+        ++Schritte_;
+        if (Weg_ == 0) return Schritte_;
+        if (Schritte_ == Laenge_) {
+            Merkpunkt();
+            Laenge_ *= 2;
+        }
+        return 0;
+    }
+
+private:
+    void Merkpunkt() {
+        Herkunft_[1] = 1;
+        for (int p : Beruehrt_) Herkunft_[static_cast<std::size_t>(p)] = p;
+        Beruehrt_.clear();
+        Weg_ = 0;
+        Schritte_ = 0;
+    }
+    std::vector<int> Herkunft_, Beruehrt_;
+    int Weg_ = 0, Schritte_ = 0, Laenge_ = 1;
+};
+
+}  // namespace tiefe

@@ -1,0 +1,283 @@
+#include "view3d/Tiefenschranken.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "scene/Ansicht.h"
+
+namespace tiefe {
+
+void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, Vek3& A, Vek3& u) {
+    Schranke bx = Sx - s.ox, by = Sy - s.oy;
+    if (s.versatz) {
+        bx = bx + s.Vx;
+        by = by + s.Vy;
+    }
+    Vek3 X;
+    switch (ProjEbene) {
+        case 1: X = {bx, s.fest, by}; break;
+        case 2: X = {s.fest, bx, by}; break;
+        default: X = {-by, bx, s.fest}; break;
+    }
+    if (!zentral) {
+        A = X;
+        u = s.P;
+        return;
+    }
+    switch (ProjEbene) {
+        case 1:
+            X.x = X.x * s.r1;
+            X.z = X.z * s.r2;
+            break;
+        case 2:
+            X.y = X.y * s.r1;
+            X.z = X.z * s.r2;
+            break;
+        default:
+            X.y = X.y * s.r1;
+            X.x = X.x * s.r2;
+            break;
+    }
+    A = s.Aug;
+    u = {X.x - s.Aug.x, X.y - s.Aug.y, X.z - s.Aug.z};
+}
+
+int Nullvektor(const Vek3& u, const Schranke& Tol) {
+    return Und(Und(Kleiner(Abs(u.x), Tol), Kleiner(Abs(u.y), Tol)), Kleiner(Abs(u.z), Tol));
+}
+
+int EbenDoppelt(const double* u, const double* v, const double* d, double mu, double mv, double md, double eu,
+                double ev, double ed) {
+    const double dv = u[0] * v[1] * d[2] + v[0] * d[1] * u[2] + d[0] * u[1] * v[2] -
+                      (u[2] * v[1] * d[0] + v[2] * d[1] * u[0] + d[2] * u[1] * v[0]);
+    const double B = (6 * (eu * (mv + ev) * (md + ed) + mu * ev * (md + ed) + mu * mv * ed) +
+                      4e-15 * (mu + eu) * (mv + ev) * (md + ed)) *
+                         Zuschlag +
+                     1e-90;
+    if (std::fabs(dv) + B < 0.9999999e-9) return 1;
+    if (std::fabs(dv) - B > 1.0000001e-9) return 0;
+    return -1;
+}
+
+GenauSchranken SchrankenMachen(const Genau& g) {
+    GenauSchranken b;
+    b.A = Aus(g.T.A);
+    b.v = Aus(g.v);
+    b.E1x = Aus(g.E1.x);
+    b.E1y = Aus(g.E1.y);
+    b.ux = Aus(g.u.x);
+    b.uy = Aus(g.u.y);
+    const Schranke& teiler = g.LambdaArt == 0 ? b.ux : b.uy;
+    b.LambdaTeiler = g.LambdaArt != 2 && Teiler(teiler);
+    if (b.LambdaTeiler) b.LambdaKehr = Schranke{1, 0} / teiler;
+    const double V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
+    const double vk = V[g.vKoord];
+    b.kTeiler = std::fabs(vk) > 2 * ev;
+    if (b.kTeiler) {
+        b.kKehr = 1 / vk;
+        b.kNenner = 1 / (std::fabs(vk) - ev);
+    }
+    return b;
+}
+
+bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                    const Schranke& Tol, Vek3& Q) {
+    const Schranke Null{};
+    if (rNull == 1 || g.vNull) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    if (rNull < 0) return false;
+    const Vek3& v = b.v;
+    const Schranke& vk = g.vKoord == 0 ? v.x : g.vKoord == 1 ? v.y : v.z;
+    if (!Teiler(vk)) return false;
+    const Schranke k = (g.vKoord == 0 ? u.x : g.vKoord == 1 ? u.y : u.z) / vk;
+    // LinearAbhaengig2's three tests; one that surely fails decides.
+    int parallel = Kleiner(Abs(u.x - k * v.x), Tol);
+    if (parallel != 0) parallel = Und(parallel, Kleiner(Abs(u.y - k * v.y), Tol));
+    if (parallel != 0) parallel = Und(parallel, Kleiner(Abs(u.z - k * v.z), Tol));
+    if (parallel < 0) return false;
+    if (parallel == 1) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    const Vek3 d{b.A.x - rA.x, b.A.y - rA.y, b.A.z - rA.z};
+    // Determinante3(u, v, d) < Toleranz? First in plain doubles.
+    int eben;
+    {
+        const auto gross = [](const Vek3& w) {
+            return std::max({std::fabs(w.x.v), std::fabs(w.y.v), std::fabs(w.z.v)});
+        };
+        const auto fehler = [](const Vek3& w) { return std::max({w.x.e, w.y.e, w.z.e}); };
+        const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {v.x.v, v.y.v, v.z.v}, D3[3] = {d.x.v, d.y.v, d.z.v};
+        eben = EbenDoppelt(U, V, D3, gross(u), gross(v), gross(d), fehler(u), fehler(v), fehler(d));
+    }
+    if (eben < 0) {
+        // Term by term in its order.
+        const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
+                             (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
+        eben = Kleiner(Abs(det), Tol);
+    }
+    if (eben < 0) return false;
+    if (eben == 0) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    const Schranke* paare[3][4] = {{&u.x, &u.y, &v.x, &v.y}, {&u.y, &u.z, &v.y, &v.z}, {&u.x, &u.z, &v.x, &v.z}};
+    const Schranke* dd[3][2] = {{&d.x, &d.y}, {&d.y, &d.z}, {&d.x, &d.z}};
+    for (int p = 0; p < 3; ++p) {
+        const Schranke &a1 = *paare[p][0], &a2 = *paare[p][1], &b1 = *paare[p][2], &b2 = *paare[p][3];
+        const Schranke D = a1 * b2 - a2 * b1;
+        const int klein = Kleiner(Abs(D), Tol);
+        if (klein < 0) return false;
+        if (klein == 1) continue;
+        if (!Teiler(D)) return false;
+        const Schranke t = (a1 * *dd[p][1] - a2 * *dd[p][0]) / D;
+        Q = {b.A.x - t * v.x, b.A.y - t * v.y, b.A.z - t * v.z};
+        return true;
+    }
+    Q = {Null, Null, Null};
+    return true;
+}
+
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                  const Schranke& Tol, Vek3& Q) {
+    const Schranke Null{};
+    if (rNull == 1 || g.vNull) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    if (rNull < 0) return false;
+    const auto gross = [](double x, double y, double z) { return std::max({std::fabs(x), std::fabs(y), std::fabs(z)}); };
+    const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double eu = std::max({u.x.e, u.y.e, u.z.e}), ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
+    const double mu = gross(U[0], U[1], U[2]), mv = gross(V[0], V[1], V[2]);
+    const double T = Tol.v, eT = Tol.e;
+    // Whether the extended |x| < Toleranz, for x within e of the double: 1
+    // surely, 0 surely not, -1 not sure.
+    const auto unterTol = [T, eT](double x, double e) {
+        const double a = std::fabs(x);
+        const double r = (e + eT) * Zuschlag + 2.3e-16 * (a + T) + 1e-90;
+        return T - a > r ? 1 : a - T > r ? 0 : -1;
+    };
+    // k = u / v in the coordinate vKoord, as the product with the
+    // reciprocal: two roundings of the double instead of one.
+    if (!b.kTeiler) return false;
+    const double k = U[g.vKoord] * b.kKehr;
+    const double ak = std::fabs(k);
+    const double ek = (eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
+    // LinearAbhaengig2: u - k·v within Toleranz of 0 in every coordinate.
+    const double w[3] = {U[0] - k * V[0], U[1] - k * V[1], U[2] - k * V[2]};
+    const double ew = eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + gross(w[0], w[1], w[2])) + 2 * Winzig;
+    int parallel = 1;
+    for (double x : w) {
+        const int t = unterTol(x, ew);
+        if (t == 0) {
+            parallel = 0;
+            break;
+        }
+        if (t < 0) parallel = -1;
+    }
+    if (parallel < 0) return false;
+    if (parallel == 1) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    const double A[3] = {b.A.x.v, b.A.y.v, b.A.z.v};
+    const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
+    const double D3[3] = {A[0] - rA.x.v, A[1] - rA.y.v, A[2] - rA.z.v};
+    const double md = gross(D3[0], D3[1], D3[2]);
+    const double ed = eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+    const int eben = EbenDoppelt(U, V, D3, mu, mv, md, eu, ev, ed);
+    if (eben < 0) return false;
+    if (eben == 0) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    // The pairs of coordinates in the order of PunktAufStreckeGenau.
+    static constexpr int paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
+    for (const auto& pq : paare) {
+        const double a1 = U[pq[0]], a2 = U[pq[1]], b1 = V[pq[0]], b2 = V[pq[1]];
+        const double D = a1 * b2 - a2 * b1;
+        const double eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
+                          Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
+        const int klein = unterTol(D, eD);
+        if (klein < 0) return false;
+        if (klein == 1) continue;
+        if (!(std::fabs(D) > 2 * eD)) return false;
+        const double d1 = D3[pq[0]], d2 = D3[pq[1]];
+        const double N = a1 * d2 - a2 * d1;
+        const double eN = eu * (std::fabs(d1) + std::fabs(d2) + 2 * ed) + ed * (std::fabs(a1) + std::fabs(a2)) +
+                          Rundung * (std::fabs(a1 * d2) + std::fabs(a2 * d1) + std::fabs(N)) + 3 * Winzig;
+        // The bound of t from the reciprocal of |D| - eD, which needs not
+        // wait for t: |t| <= |N| q.
+        const double t = N / D;
+        const double kehr = 1 / (std::fabs(D) - eD);
+        const double at = std::fabs(t);
+        const double et = (eN + std::fabs(N) * kehr * (1 + 1e-15) * eD) * kehr * (1 + 1e-15) + at * Rundung + Winzig;
+        const double q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
+        const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + gross(q[0], q[1], q[2])) + 2 * Winzig;
+        Q = {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
+        return true;
+    }
+    Q = {Null, Null, Null};
+    return true;
+}
+
+Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
+    const double dx = s.Aug.x.v - Q.x.v, dy = s.Aug.y.v - Q.y.v, dz = s.Aug.z.v - Q.z.v;
+    const double ex = s.Aug.x.e + Q.x.e + std::fabs(dx) * Rundung;
+    const double ey = s.Aug.y.e + Q.y.e + std::fabs(dy) * Rundung;
+    const double ez = s.Aug.z.e + Q.z.e + std::fabs(dz) * Rundung;
+    const double d = std::sqrt(dx * dx + dy * dy + dz * dz);
+    return {d, (ex + ey + ez + 4e-16 * d) * Zuschlag + Winzig};
+}
+
+int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj) {
+    if (zentral) {
+        const Schranke di = AbstandVomAuge(s, Qi);
+        return Kleiner(AbstandVomAuge(s, Qj) - s.Tol, di);
+    }
+    const Schranke dx = Qj.x - Qi.x, dy = Qj.y - Qi.y, dz = Qj.z - Qi.z;
+    return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
+}
+
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
+    Vek3 A, u;
+    StrahlSchranken(s, zentral, Sx, Sy, A, u);
+    const int rNull = Nullvektor(u, s.Tol);
+    Vek3 Qi, Qj;
+    if (!PunktSchnell(A, u, rNull, I, IB, s.Tol, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi)) return -1;
+    if (!PunktSchnell(A, u, rNull, J, JB, s.Tol, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+    return RaumpunkteVergleichen(s, zentral, Qi, Qj);
+}
+
+int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
+                      const Genau& J, const GenauSchranken& JB) {
+    if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
+    const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
+    if (Kleiner(Abs(det), s.Tol) != 0) return -1;
+    // SchnittpunktZweierGeraden2D
+    const Schranke Cx = JB.E1x - IB.E1x, Cy = JB.E1y - IB.E1y;
+    const Schranke mx = -JB.ux, my = -JB.uy;
+    const Schranke D = IB.ux * my - IB.uy * mx;
+    if (!Teiler(D)) return -1;
+    const Schranke r = (Cx * my - Cy * mx) / D;
+    const Schranke Sx = IB.E1x + r * IB.ux, Sy = IB.E1y + r * IB.uy;
+    // λ of both, and whether it lies within -Toleranz .. 1.000000001.
+    int drin = 1;
+    for (const auto* g : {&IB, &JB}) {
+        const bool ausX = (g == &IB ? I : J).LambdaArt == 0;
+        if (!g->LambdaTeiler) return -1;
+        const Schranke Lambda = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
+        const int auf = Und(Kleiner(-s.Tol, Lambda), Kleiner(Lambda, s.Eins));
+        if (auf == 0) return 1;  // off a picture: true
+        if (auf < 0) drin = -1;
+    }
+    if (drin < 0) return -1;
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB);
+}
+
+}  // namespace tiefe

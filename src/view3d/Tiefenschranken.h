@@ -1,0 +1,158 @@
+#pragma once
+// Decisions of the depth comparison in plain doubles with a bound on how far
+// the extended computation they follow can lie: a decision whose margin
+// exceeds the bound is the extended computation's; anything closer is left
+// to that computation itself.
+
+#include "view3d/Tiefenvergleich.h"
+
+namespace tiefe {
+
+// ---- The recovery of the space points in double, with a bound ------------------------
+
+// A double and how far from it the value of the extended-precision
+// computation it follows can lie: that value is within [v - e, v + e]. Each
+// operation below follows one operation of the extended computation and
+// widens e by the difference of the two inputs' ranges and by both
+// roundings (of the double and of the extended result), so the extended
+// value stays inside. A decision whose margin exceeds the bounds is the
+// extended computation's decision; anything closer, or not finite, is left
+// to the extended computation itself.
+struct Schranke {
+    double v = 0, e = 0;
+};
+
+constexpr double Rundung = 1.2e-16;  // half an ulp of double plus one of extended, relative
+constexpr double Winzig = 1e-100;    // results near the subnormal range (kept far from it: slow)
+
+// Every bound below is a sum and product of non-negative terms, so its own
+// rounding makes it smaller by at most a factor 1 - 2^-53 per operation; a
+// decision widens it by far more than the chains here can lose.
+constexpr double Zuschlag = 1 + 1e-12;
+
+inline Schranke Gebunden(double v, double Abstand) { return {v, Abstand + std::fabs(v) * Rundung + Winzig}; }
+
+inline Schranke Aus(Extended L) {
+    const double v = static_cast<double>(L);
+    return {v, static_cast<double>(std::fabs(L - static_cast<Extended>(v))) * Zuschlag + Winzig};
+}
+
+inline Schranke operator+(Schranke a, Schranke b) { return Gebunden(a.v + b.v, a.e + b.e); }
+inline Schranke operator-(Schranke a, Schranke b) { return Gebunden(a.v - b.v, a.e + b.e); }
+inline Schranke operator-(Schranke a) { return {-a.v, a.e}; }
+
+inline Schranke operator*(Schranke a, Schranke b) {
+    return Gebunden(a.v * b.v, std::fabs(a.v) * b.e + (std::fabs(b.v) + b.e) * a.e);
+}
+
+// A divisor whose extended value is surely not 0, and far enough from it
+// that the bound of the quotient does not hinge on the rounding of b.e.
+inline bool Teiler(Schranke b) { return std::fabs(b.v) > 2 * b.e; }
+
+// Only for Teiler(b).
+inline Schranke operator/(Schranke a, Schranke b) {
+    const double v = a.v / b.v;
+    return Gebunden(v, (a.e + std::fabs(v) * (1 + 1e-15) * b.e) / (std::fabs(b.v) - b.e));
+}
+
+inline Schranke Abs(Schranke a) { return {std::fabs(a.v), a.e}; }
+
+// Of a value that is not negative in either computation.
+inline Schranke Wurzel(Schranke a) {
+    const double v = std::sqrt(a.v);
+    const double w = std::sqrt(a.e);
+    return Gebunden(v, v > 0 ? std::min(a.e / v, w) : w);
+}
+
+// Whether the extended a < b: 1 surely, 0 surely not, -1 not sure.
+inline int Kleiner(Schranke a, Schranke b) {
+    const double d = b.v - a.v;
+    const double r = (a.e + b.e) * Zuschlag + std::fabs(d) * 2.3e-16 + 1e-90;
+    return d > r ? 1 : d < -r ? 0 : -1;
+}
+
+// a && b of such answers.
+inline int Und(int a, int b) { return a == 0 || b == 0 ? 0 : a == 1 && b == 1 ? 1 : -1; }
+
+struct Vek3 {
+    Schranke x, y, z;
+};
+
+inline Vek3 Aus(const TVek_R3& v) { return {Aus(v.x), Aus(v.y), Aus(v.z)}; }
+
+// The view's constants the recovery reads, as bounded doubles.
+// Division by the scales as multiplication by their reciprocals (r1, r2):
+// the product of the bounds holds the exact quotient of the extended values,
+// and the rounding Gebunden adds covers the extended division's rounding.
+struct SichtSchranken {
+    Schranke ox, oy, Vx, Vy, fest, s1, s2, r1, r2, Tol, Eins, Grenze;
+    Vek3 Aug, P;
+    bool versatz = false;
+};
+
+// Sehstrahl in bounded doubles.
+void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, Vek3& A, Vek3& u);
+
+// IstNullvektor in bounded doubles.
+int Nullvektor(const Vek3& u, const Schranke& Tol);
+
+// The segment's data for the recovery, and its picture. Made with
+// SchrankenMachen, which also prepares the divisions by the segment's own
+// values as multiplications: LambdaKehr bounds the reciprocal of the
+// coordinate of the picture's direction λ comes from (when LambdaTeiler),
+// kKehr the reciprocal of v's coordinate vKoord and kNenner that of its
+// size less its bound (when kTeiler).
+struct GenauSchranken {
+    Vek3 A, v;
+    Schranke E1x, E1y, ux, uy;
+    Schranke LambdaKehr;
+    bool LambdaTeiler = false;
+    double kKehr = 0, kNenner = 0;
+    bool kTeiler = false;
+};
+GenauSchranken SchrankenMachen(const Genau& g);
+
+// |Determinante3(u, v, d)| < Toleranz in extended precision, from plain
+// doubles each within eu, ev, ed of the extended coordinates (mu, mv, md the
+// largest coordinates): 1 surely, 0 surely not, -1 not sure. The determinant
+// is linear in each argument, so the inputs' distances add at most 6 · (each
+// distance times the other two largest coordinates); each evaluation rounds
+// each of its six terms through five operations.
+int EbenDoppelt(const double* u, const double* v, const double* d, double mu, double mv, double md, double eu,
+                double ev, double ed);
+
+// PunktAufStreckeGenau in bounded doubles: false when not sure.
+bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                    const Schranke& Tol, Vek3& Q);
+
+// PunktSchranken with one bound per vector (on the largest distance of a
+// coordinate from the extended value) instead of one per coordinate: a
+// third of the work, bounds a little wider. false when not sure; the
+// caller then asks PunktSchranken. Each step widens the bound as the
+// matching operation of Schranke would, taking the vector's largest
+// coordinates where those take each one's.
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                  const Schranke& Tol, Vek3& Q);
+
+// The distance from the eye point as the central comparison computes it.
+// Bounded as a whole: the differences' bounds, as a vector, move the length
+// by at most their sum; both evaluations of the length round by less than
+// 4 · 10^-16 of it.
+Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q);
+
+// The comparison of the recovered points: di > dj - Toleranz (central),
+// (Qj - Qi)·ProjRichtung > Grenze (parallel).
+int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj);
+
+// The recovery of Qi and Qj for the crossing point (Sx, Sy) and their
+// comparison in bounded doubles; -1 when that is not sure.
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB);
+
+// The comparison of crossing pictures in bounded doubles, from the crossing
+// point on: 1 or 0 when the result is sure, -1 when not (or when the
+// pictures are not surely crossing lines).
+int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
+                      const Genau& J, const GenauSchranken& JB);
+
+}  // namespace tiefe
