@@ -1,5 +1,7 @@
 #include "gui/Datenausgabeansicht.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -10,6 +12,10 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include "forms/Datenausgabe.h"
@@ -33,6 +39,9 @@ QFont MemoSchrift(const TFont& s) {
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
     if (!QFontInfo(f).fixedPitch()) f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Plain lines of a fixed-pitch font look the same unshaped, and a
+    // rotation rewrites some of them at every tick.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     if (s.Height < 0) {
         f.setPixelSize(-s.Height);
         return f;
@@ -45,11 +54,70 @@ QFont MemoSchrift(const TFont& s) {
     return f;
 }
 
-QString MemoText(const std::vector<std::string>& zeilen) {
-    QStringList l;
-    l.reserve(static_cast<qsizetype>(zeilen.size()));
-    for (const std::string& z : zeilen) l << QtText(z);
-    return l.join(QLatin1Char('\n'));
+// Line i of the memo as the widget shows it: no lines are one empty line.
+QString Zeile(const std::vector<std::string>& zeilen, std::size_t i) {
+    return i < zeilen.size() ? QtText(zeilen[i]) : QString();
+}
+
+// Makes the document's lines those of zeilen, replacing only the lines that
+// differ and adding or removing lines at the end. A rebuilt report mostly
+// keeps its lines (a rotation tick changes a few numbers), so only those
+// are laid out again, where setting the whole text would lay out all of it.
+void ZeilenAbgleichen(QTextDocument* doc, const std::vector<std::string>& zeilen) {
+    const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
+    QTextCursor c(doc);
+    bool begonnen = false;
+    const auto beginnen = [&] {
+        if (!begonnen) c.beginEditBlock();
+        begonnen = true;
+    };
+    QTextBlock b = doc->begin();
+    std::size_t i = 0;
+    for (; i < n && b.isValid(); ++i) {
+        const QString soll = Zeile(zeilen, i);
+        if (b.text() != soll) {
+            beginnen();
+            c.setPosition(b.position());
+            c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+            c.insertText(soll);
+            b = c.block();
+        }
+        if (i + 1 < n) b = b.next();
+    }
+    if (i < n) {
+        // More lines than blocks: the rest after the last block.
+        QStringList rest;
+        for (std::size_t k = i; k < n; ++k) rest << Zeile(zeilen, k);
+        beginnen();
+        c.movePosition(QTextCursor::End);
+        c.insertText(QLatin1Char('\n') + rest.join(QLatin1Char('\n')));
+    } else if (b.isValid() && b.next().isValid()) {
+        // Fewer lines: everything after the last line goes.
+        beginnen();
+        c.setPosition(b.position() + b.length() - 1);
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+    if (begonnen) c.endEditBlock();
+    // A block's layout keeps its shaped glyphs only with the cache on;
+    // without it every paint shapes every visible line again.
+    for (QTextBlock k = doc->begin(); k.isValid(); k = k.next())
+        if (QTextLayout* l = k.layout(); l && !l->cacheEnabled()) l->setCacheEnabled(true);
+}
+
+// A place in the text as line and column, which outlives the edits of the
+// lines before it.
+struct Stelle {
+    int zeile, spalte;
+};
+Stelle StelleVon(const QTextDocument* doc, int pos) {
+    const QTextBlock b = doc->findBlock(pos);
+    return {b.blockNumber(), pos - b.position()};
+}
+int PositionVon(const QTextDocument* doc, Stelle s) {
+    QTextBlock b = doc->findBlockByNumber(s.zeile);
+    if (!b.isValid()) b = doc->lastBlock();
+    return b.position() + std::min(s.spalte, b.length() - 1);
 }
 
 }  // namespace
@@ -95,16 +163,27 @@ void Datenausgabeansicht::Getippt() {
 void Datenausgabeansicht::Auffrischen() {
     DialogAnsicht::Auffrischen();
     const TMemo& M = Form_Datenausgabe.Memo1;
-    const QFont f = MemoSchrift(M.Font);
-    if (memo_->font() != f) memo_->setFont(f);
-    const QString text = MemoText(M.Lines);
-    if (memo_->toPlainText() == text) return;
-    // A rebuild while the scene turns keeps the place the user scrolled to.
+    // Font lookups are slow; the font changes only with the memo's.
+    if (!schriftFuer_ || *schriftFuer_ != M.Font) {
+        schriftFuer_ = M.Font;
+        const QFont f = MemoSchrift(M.Font);
+        if (memo_->font() != f) memo_->setFont(f);
+    }
+    // A rebuild while the scene turns keeps the place the user scrolled to
+    // and the cursor's line and column.
     const QSignalBlocker sperre(memo_);
+    QTextDocument* doc = memo_->document();
+    const QTextCursor vorher = memo_->textCursor();
+    const Stelle anker = StelleVon(doc, vorher.anchor()), pos = StelleVon(doc, vorher.position());
     const int h = memo_->horizontalScrollBar()->value(), v = memo_->verticalScrollBar()->value();
-    memo_->setPlainText(text);
-    memo_->horizontalScrollBar()->setValue(h);
-    memo_->verticalScrollBar()->setValue(v);
+    ZeilenAbgleichen(doc, M.Lines);
+    QTextCursor nachher = memo_->textCursor();
+    nachher.setPosition(PositionVon(doc, anker));
+    nachher.setPosition(PositionVon(doc, pos), QTextCursor::KeepAnchor);
+    if (nachher.anchor() != memo_->textCursor().anchor() || nachher.position() != memo_->textCursor().position())
+        memo_->setTextCursor(nachher);
+    if (memo_->horizontalScrollBar()->value() != h) memo_->horizontalScrollBar()->setValue(h);
+    if (memo_->verticalScrollBar()->value() != v) memo_->verticalScrollBar()->setValue(v);
 }
 
 void Datenausgabeansicht::setVisible(bool sichtbar) {

@@ -3,14 +3,17 @@
 // text in a fixed-pitch font with both scroll bars, editable, above the
 // program's other windows, with the menus "&Datei" / "&beenden" and
 // "dr&ucken". Every activation rebuilds the report; what the user types
-// goes into the core's memo, so printing prints it.
+// goes into the core's memo, so printing prints it. A refresh writes only
+// the lines that changed.
 //
 // Also the "Ergebnisse" menus of the other windows, built from the core's
 // entry groups.
 
 #include <initializer_list>
+#include <optional>
 
 #include "gui/Dialogansicht.h"
+#include "platform/Schrift.h"
 
 class QMenu;
 class QMenuBar;
@@ -38,6 +41,7 @@ private:
 
     QPlainTextEdit* memo_ = nullptr;
     QMenuBar* menue_ = nullptr;
+    std::optional<TFont> schriftFuer_;  // the memo font the widget's font was made from
     bool platziert_ = false;
     bool aktiv_ = false;
 };

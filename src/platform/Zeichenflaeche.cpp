@@ -1,6 +1,9 @@
 #include "platform/Zeichenflaeche.h"
 
 #include <cmath>
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/ProtokollZeichenflaeche.h"
 
@@ -175,9 +178,44 @@ void Zeichenflaeche::TextOut(int x, int y, const std::string& text) {
     PenPos = {x + TextWidth(text), y};
 }
 
+namespace {
+
+// PixelRunden of v from its nearest double d, true when that is certain:
+// unless d lies exactly halfway between two integers, no integer + 0.5 lies
+// between v and d (those halves are doubles themselves), so both round alike.
+bool RundenUeberDouble(double d, int& n) {
+#if defined(__x86_64__)
+    // The SSE conversion rounds as llrint does (to nearest, ties to even)
+    // without a call into the math library.
+    const long long k = _mm_cvtsd_si64(_mm_set_sd(d));
+#else
+    const long long k = std::llrint(d);
+#endif
+    if (std::fabs(d - static_cast<double>(k)) == 0.5) return false;
+    n = static_cast<int>(k);
+    return true;
+}
+
+}  // namespace
+
 void Zeichenflaeche::StreckeR2(TVek_R2 a, TVek_R2 b) {
-    const Extended r = KappRand;
-    if (!StreckeKappen(a, b, -r, -r, Width() + r, Height() + r)) return;
+    const int r = KappRand;
+    // Nearly every segment lies well inside: accepted and rounded in double.
+    // Strictly inside in double means strictly inside in extended precision
+    // (the bounds are whole numbers), and NaN fails every comparison.
+    const double lo = -r, hx = Width() + r, hy = Height() + r;
+    const double ax = static_cast<double>(a.x), ay = static_cast<double>(a.y);
+    const double bx = static_cast<double>(b.x), by = static_cast<double>(b.y);
+    int p[4];
+    if (ax > lo && ax < hx && ay > lo && ay < hy && bx > lo && bx < hx && by > lo && by < hy &&
+        RundenUeberDouble(ax, p[0]) && RundenUeberDouble(ay, p[1]) && RundenUeberDouble(bx, p[2]) &&
+        RundenUeberDouble(by, p[3])) {
+        MoveTo(p[0], p[1]);
+        LineTo(p[2], p[3]);
+        return;
+    }
+    // A segment that leaves the canvas is clipped in extended precision.
+    if (!StreckeKappen(a, b, -r, -r, Width() + static_cast<Extended>(r), Height() + static_cast<Extended>(r))) return;
     MoveTo(PixelRunden(a.x), PixelRunden(a.y));
     LineTo(PixelRunden(b.x), PixelRunden(b.y));
 }

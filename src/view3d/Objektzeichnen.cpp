@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <vector>
 
 #include "geometry/Geometrie.h"
@@ -13,20 +12,6 @@
 #include "view3d/Zeichnen.h"
 
 namespace {
-
-// A polyline straight onto the canvas with its current pen; each piece is
-// clipped on its own, so a far-off point cannot spoil the visible ones.
-// Every point is projected once, for both pieces it ends.
-void LinienzugDirekt(std::span<const TVek_R3> Punkte) {
-    if (Punkte.empty()) return;
-    Zeichenflaeche& c = Zeichenbitmap();
-    TVek_R2 a = BildpunktPixel(Punkte[0]);
-    for (std::size_t k = 1; k < Punkte.size(); ++k) {
-        const TVek_R2 b = BildpunktPixel(Punkte[k]);
-        c.StreckeR2(a, b);
-        a = b;
-    }
-}
 
 void Stil(Zeichenflaeche& c, TColor Farbe, int Breite, TPenStyle Linienstil) {
     c.Pen.Color = Farbe;
@@ -142,7 +127,14 @@ void SpatZeichnen(TSpat& S) {
     static constexpr Kante Kanten[12] = {{1, 2, true},  {2, 3, false}, {3, 4, false}, {4, 1, true},
                                          {5, 6, false}, {6, 7, false}, {7, 8, false}, {8, 5, false},
                                          {1, 5, true},  {2, 6, false}, {3, 7, false}, {4, 8, false}};
-    for (const Kante& k : Kanten) StreckeZeichnen3D(E[k.von], E[k.bis], f, st, k.ausA ? wA : w);
+    if (VerdeckteLinien) {
+        for (const Kante& k : Kanten) StreckeZeichnen3D(E[k.von], E[k.bis], f, st, k.ausA ? wA : w);
+    } else {
+        // Each corner ends three edges: projected once.
+        TVek_R2 Bild[9];
+        for (int i = 1; i <= 8; ++i) Bild[i] = BildpunktPixel(E[i]);
+        for (const Kante& k : Kanten) StreckePixelZeichnen(Bild[k.von], Bild[k.bis], f, st, k.ausA ? wA : w);
+    }
 
     if (S.ErzeugendeZeigen == 1)
         for (int i = 0; i < 3; ++i)
@@ -169,33 +161,42 @@ void KugelZeichnen(TKugel& K) {
         auto Ringpunkt = [&](int i, int j) -> const TVek_R3& { return K.Netz[1 + (i - 1) * m + j]; };
         const TVek_R3& Nordpol = K.Netz[0];
         const TVek_R3& Suedpol = K.Netz[1 + Ringe * m];
-        std::vector<TVek_R3> Zug;
-
-        for (int i = 1; i <= Ringe; ++i) {
-            if (!(i == 1 || i == Ringe || i % sb == 0)) continue;
-            if (VerdeckteLinien) {
+        const auto RingGezeigt = [&](int i) { return i == 1 || i == Ringe || i % sb == 0; };
+        const auto MeridianGezeigt = [&](int j) { return j == 0 || j % sl == 0; };
+        if (VerdeckteLinien) {
+            for (int i = 1; i <= Ringe; ++i) {
+                if (!RingGezeigt(i)) continue;
                 for (int k = 0; k <= m - 2; ++k)
                     StreckeZeichnen3D(Ringpunkt(i, k), Ringpunkt(i, k + 1), K.Farbe, K.Linienstil, 1);
                 StreckeZeichnen3D(Ringpunkt(i, m - 1), Ringpunkt(i, 0), K.Farbe, K.Linienstil, 1);
-            } else {
-                Zug.clear();
-                for (int k = 0; k <= m - 1; ++k) Zug.push_back(Ringpunkt(i, k));
-                Zug.push_back(Ringpunkt(i, 0));
-                LinienzugDirekt(Zug);
             }
-        }
-
-        for (int j = 0; j <= m - 1; ++j) {
-            if (!(j == 0 || j % sl == 0)) continue;
-            Zug.clear();
-            Zug.push_back(Nordpol);
-            for (int i = 1; i <= Ringe; ++i) Zug.push_back(Ringpunkt(i, j));
-            Zug.push_back(Suedpol);
-            if (VerdeckteLinien) {
-                for (std::size_t k = 1; k < Zug.size(); ++k)
-                    StreckeZeichnen3D(Zug[k - 1], Zug[k], K.Farbe, K.Linienstil, 1);
-            } else {
-                LinienzugDirekt(Zug);
+            for (int j = 0; j <= m - 1; ++j) {
+                if (!MeridianGezeigt(j)) continue;
+                StreckeZeichnen3D(Nordpol, Ringpunkt(1, j), K.Farbe, K.Linienstil, 1);
+                for (int i = 2; i <= Ringe; ++i)
+                    StreckeZeichnen3D(Ringpunkt(i - 1, j), Ringpunkt(i, j), K.Farbe, K.Linienstil, 1);
+                StreckeZeichnen3D(Ringpunkt(Ringe, j), Suedpol, K.Farbe, K.Linienstil, 1);
+            }
+        } else {
+            // Each mesh point a ring or a meridian shows is projected once;
+            // rings and meridians share them.
+            std::vector<TVek_R2> Bild(static_cast<std::size_t>(Ringe) * static_cast<std::size_t>(m));
+            for (int i = 1; i <= Ringe; ++i)
+                for (int j = 0; j <= m - 1; ++j)
+                    if (RingGezeigt(i) || MeridianGezeigt(j))
+                        Bild[static_cast<std::size_t>((i - 1) * m + j)] = BildpunktPixel(Ringpunkt(i, j));
+            const auto P = [&](int i, int j) -> const TVek_R2& { return Bild[static_cast<std::size_t>((i - 1) * m + j)]; };
+            for (int i = 1; i <= Ringe; ++i) {
+                if (!RingGezeigt(i)) continue;
+                for (int k = 0; k <= m - 2; ++k) c.StreckeR2(P(i, k), P(i, k + 1));
+                c.StreckeR2(P(i, m - 1), P(i, 0));
+            }
+            const TVek_R2 N = BildpunktPixel(Nordpol), S = BildpunktPixel(Suedpol);
+            for (int j = 0; j <= m - 1; ++j) {
+                if (!MeridianGezeigt(j)) continue;
+                c.StreckeR2(N, P(1, j));
+                for (int i = 2; i <= Ringe; ++i) c.StreckeR2(P(i - 1, j), P(i, j));
+                c.StreckeR2(P(Ringe, j), S);
             }
         }
     }
@@ -222,27 +223,23 @@ void KegelZeichnen(TKegel& K) {
     const int b = K.Randstaerke;
     const TPenStyle st = K.Linienstil;
 
-    if (N > 0) {
-        if (VerdeckteLinien) {
-            for (int k = 1; k <= N; ++k) StreckeZeichnen3D(K.Randpunkt[k], K.Randpunkt[k + 1], f, st, b);
-        } else {
-            LinienzugDirekt({&K.Randpunkt[1], static_cast<std::size_t>(N + 1)});
-        }
-
-        const int Ende = VerdeckteLinien ? N : N + 1;
-        for (int k = 1; k <= Ende && Teiler > 0; ++k) {
+    if (N > 0 && VerdeckteLinien) {
+        for (int k = 1; k <= N; ++k) StreckeZeichnen3D(K.Randpunkt[k], K.Randpunkt[k + 1], f, st, b);
+        for (int k = 1; k <= N && Teiler > 0; ++k) {
             if ((k * Schritt) % Teiler != 0) continue;
-            if (VerdeckteLinien) {
-                if (K.SpeichenZeigen == 1) StreckeZeichnen3D(K.Mittelpunkt, K.Randpunkt[k], f, st, b);
-                if (Mantel) StreckeZeichnen3D(K.Randpunkt[k], K.Spitze, f, st, b);
-            } else {
-                TVek_R3 Zug[3];
-                std::size_t n = 0;
-                if (K.SpeichenZeigen == 1) Zug[n++] = K.Mittelpunkt;
-                Zug[n++] = K.Randpunkt[k];
-                if (Mantel) Zug[n++] = K.Spitze;
-                LinienzugDirekt({Zug, n});
-            }
+            if (K.SpeichenZeigen == 1) StreckeZeichnen3D(K.Mittelpunkt, K.Randpunkt[k], f, st, b);
+            if (Mantel) StreckeZeichnen3D(K.Randpunkt[k], K.Spitze, f, st, b);
+        }
+    } else if (N > 0) {
+        // Rim, centre and apex projected once for the rim and every spoke.
+        TVek_R2 Rand[62];
+        for (int k = 1; k <= N + 1; ++k) Rand[k] = BildpunktPixel(K.Randpunkt[k]);
+        for (int k = 1; k <= N; ++k) c.StreckeR2(Rand[k], Rand[k + 1]);
+        const TVek_R2 M = BildpunktPixel(K.Mittelpunkt), S = BildpunktPixel(K.Spitze);
+        for (int k = 1; k <= N + 1 && Teiler > 0; ++k) {
+            if ((k * Schritt) % Teiler != 0) continue;
+            if (K.SpeichenZeigen == 1) c.StreckeR2(M, Rand[k]);
+            if (Mantel) c.StreckeR2(Rand[k], S);
         }
     }
 

@@ -17,7 +17,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QImage>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -33,7 +37,9 @@
 #include "forms/Ergebnisauswahl.h"
 #include "forms/Geraden_t.h"
 #include "gui/Datenausgabeansicht.h"
+#include "gui/Auffrischen.h"
 #include "gui/QtOberflaeche.h"
+#include "reports/Datenfenster.h"
 #include "reports/Druckseiten.h"
 
 namespace {
@@ -281,6 +287,98 @@ TEST_F(DatenausgabeQt, KugelGeradeAusDemKugelmenue) {
     const QStringList zeilen = Fenster()->Memo()->toPlainText().split(QLatin1Char('\n'));
     EXPECT_TRUE(zeilen.contains(QStringLiteral("g ist eine Sekante der Kugel."))) << zeilen.join('\n').toStdString();
     EXPECT_EQ(ErgebnisAuswahl, 94);
+}
+
+// The report's lines look the same with and without shaping, which the
+// window leaves out for speed: umlauts, degrees, the sign of a square root.
+TEST_F(DatenausgabeQt, UngeformteZeilenSehenGleichAus) {
+    ErgebnisAuswahl = 34;
+    Benutzeraktion([] { DatenfensterZeigen(); });
+    QApplication::processEvents();
+    QPlainTextEdit* memo = Fenster()->Memo();
+    memo->appendPlainText(QStringLiteral("Größe äöüß 17,548° √2 ² fi ff -> <= 1E-15"));
+    const QFont f = memo->font();
+    ASSERT_EQ(f.styleStrategy() & QFont::PreferNoShaping, QFont::PreferNoShaping);
+    const QImage ohne = memo->viewport()->grab().toImage();
+    QFont geformt = f;
+    geformt.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() & ~QFont::PreferNoShaping));
+    memo->setFont(geformt);
+    QApplication::processEvents();
+    EXPECT_EQ(memo->viewport()->grab().toImage(), ohne);
+}
+
+// A refresh writes the report's new lines into the window in place: the
+// text is the report's whole text, the cursor keeps its line and column, the
+// scroll bars keep their place, and one refresh is one change of the text.
+TEST_F(DatenausgabeQt, AuffrischenSchreibtNurGeaenderteZeilen) {
+    ErgebnisAuswahl = 22;
+    Benutzeraktion([] { DatenfensterZeigen(); });
+    QApplication::processEvents();
+    Datenausgabeansicht* w = Fenster();
+    ASSERT_TRUE(w->isVisible());
+    w->resize(200, 150);
+    QApplication::processEvents();
+    QPlainTextEdit* memo = w->Memo();
+    std::vector<std::string>& zeilen = Form_Datenausgabe.Memo1.Lines;
+    const auto ganzerText = [&] {
+        QStringList l;
+        for (const std::string& z : zeilen) l << QString::fromStdString(z);
+        return l.join(QLatin1Char('\n'));
+    };
+    ASSERT_GT(zeilen.size(), 30u);
+    ASSERT_EQ(memo->toPlainText(), ganzerText());
+
+    // The cursor in line 21 (the eye point's line), column 4, the view
+    // scrolled down and to the right.
+    QTextCursor c = memo->textCursor();
+    c.setPosition(memo->document()->findBlockByNumber(21).position() + 4);
+    memo->setTextCursor(c);
+    memo->verticalScrollBar()->setValue(5);
+    memo->horizontalScrollBar()->setValue(7);
+    int aenderungen = 0;
+    QObject::connect(memo->document(), &QTextDocument::contentsChange, memo, [&] { ++aenderungen; });
+    const auto pruefen = [&](const char* fall, int line, int v = 5, int h = 7) {
+        SCOPED_TRACE(fall);
+        EXPECT_EQ(memo->toPlainText(), ganzerText());
+        EXPECT_EQ(memo->textCursor().blockNumber(), std::min(line, memo->document()->blockCount() - 1));
+        EXPECT_EQ(memo->verticalScrollBar()->value(), std::min(v, memo->verticalScrollBar()->maximum()));
+        EXPECT_EQ(memo->horizontalScrollBar()->value(), std::min(h, memo->horizontalScrollBar()->maximum()));
+        EXPECT_LE(aenderungen, 1);
+        aenderungen = 0;
+    };
+
+    // An eye-point step changes the eye point's and the projected lines'
+    // numbers, the cursor's line among them.
+    const std::string vorher = zeilen[21];
+    Benutzeraktion([this] { F.Edit_FPy.SetText("90"); });
+    QApplication::processEvents();
+    ASSERT_NE(zeilen[21], vorher);
+    pruefen("Augpunkt", 21);
+    EXPECT_EQ(memo->textCursor().positionInBlock(), 4);
+
+    // The same text again changes nothing.
+    Benutzeraktion([] {});
+    EXPECT_EQ(aenderungen, 0);
+
+    // Lines added at the end, lines dropped, a report of one empty line,
+    // and a line with a non-ASCII character.
+    const std::vector<std::string> lang = zeilen;
+    zeilen.push_back("neu 1");
+    zeilen.push_back("Größe");
+    Benutzeraktion([] {});
+    pruefen("mehr Zeilen", 21);
+    zeilen.resize(10);
+    Benutzeraktion([] {});
+    pruefen("weniger Zeilen", 9);
+    zeilen.clear();
+    Benutzeraktion([] {});
+    EXPECT_EQ(memo->toPlainText(), QString());
+    EXPECT_EQ(memo->document()->blockCount(), 1);
+    aenderungen = 0;
+    zeilen = lang;
+    Benutzeraktion([] {});
+    // The empty text had nowhere to scroll: the long one starts at the top.
+    pruefen("wieder lang", 0, 0, 0);
 }
 
 }  // namespace

@@ -263,3 +263,38 @@ TEST(StreckeKappen, ZufallsStreckenGegenAbtastung) {
         }
     }
 }
+
+// Ends inside the picture are rounded through double; that must give the
+// extended value's own rounding also where the double lies exactly halfway
+// (a hair above or below one half in extended precision), and an end on or
+// a hair beyond the margin must still be clipped as before.
+TEST(Zeichenflaeche, StreckeR2RundetWieErweitertGenau) {
+    ProtokollZeichenflaeche z(100, 80);
+    const Extended haar = 1e-12L;   // far below a double's step at these values
+    const Extended winzig = 1e-17L; // below it: the double is the half itself
+    const Extended werte[] = {2.5L,          2.5L + winzig, 2.5L - winzig, 3.5L + winzig, 3.5L - winzig,
+                              -1.5L + winzig, -1.5L - winzig, 7.5L + haar,  7.5L - haar,  40.25L,
+                              -0.5L - winzig, 0.5L + winzig};
+    for (Extended v : werte) {
+        z.Leeren();
+        z.StreckeR2({v, v + 10}, {v + 20, 30 - v});
+        ASSERT_EQ(z.Strecken().size(), 1u) << static_cast<double>(v);
+        const auto s = z.Strecken()[0];
+        EXPECT_EQ(s.von, (TPoint{PixelRunden(v), PixelRunden(v + 10)})) << static_cast<double>(v);
+        EXPECT_EQ(s.bis, (TPoint{PixelRunden(v + 20), PixelRunden(30 - v)})) << static_cast<double>(v);
+    }
+    // At the margin: the extended clip decides, whatever double says.
+    const Extended rand = 100 + KappRand;
+    for (Extended x : {rand, rand + winzig, rand - winzig, rand + 0.5L}) {
+        z.Leeren();
+        z.StreckeR2({10, 20}, {x, 20.5L + winzig});
+        TVek_R2 a{10, 20}, b{x, 20.5L + winzig};
+        ASSERT_TRUE(StreckeKappen(a, b, -KappRand, -KappRand, rand, 80 + KappRand));
+        ASSERT_EQ(z.Strecken().size(), 1u);
+        EXPECT_EQ(z.Strecken()[0].bis, (TPoint{PixelRunden(b.x), PixelRunden(b.y)})) << static_cast<double>(x - rand);
+    }
+    z.Leeren();
+    z.StreckeR2({Inf, 1}, {1, 1});
+    z.StreckeR2({1, NaN}, {1, 1});
+    EXPECT_TRUE(z.Eintraege.empty());
+}
