@@ -37,6 +37,7 @@
 #include "forms/DrehMatrizen.h"
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"
+#include "view3d/Schriftgroessen.h"
 #include "view3d/Drehen.h"
 #include "view3d/Szene.h"
 #include "view3d/VerdeckteLinien.h"
@@ -53,6 +54,7 @@ void GlobaleNullen() {
     SpeicherzustandNullen();
     SpeicherNullen();
     ObjekteDatenNullen();
+    SchriftGroessenNullen();
     ErgebnisAuswahl = 0;
     EbenKoordQuelle = false;
     FadenkreuzSchrittweite = 0.1L;

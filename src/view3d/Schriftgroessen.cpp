@@ -28,3 +28,11 @@ void SchriftGroessenSetzen() {
     GleichungE2Links = breite - 16.0L * GleichungsTextMasse;
     GleichungEbenenOben = hoehe - 5.0L * GleichungsZeilenabstand;
 }
+
+void SchriftGroessenNullen() {
+    GleichungsTextMasse = 0;
+    GleichungsZeilenabstand = 0;
+    GleichungHLinks = 0;
+    GleichungE2Links = 0;
+    GleichungEbenenOben = 0;
+}

@@ -20,3 +20,5 @@ int BildSchriftHoehe(int ClientBreite);
 // layout values above from PaintBox1. Runs at creation and whenever the
 // picture size changes.
 void SchriftGroessenSetzen();
+// The equation layout back to its start values (nothing laid out yet).
+void SchriftGroessenNullen();
