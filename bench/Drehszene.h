@@ -6,8 +6,8 @@
 #include "control/Programm.h"
 #include "scene/Objekte.h"
 
-inline void DrehszeneVorbereiten() {
-    ProgrammStart();
+// The scene's settings on the windows as they are.
+inline void DrehszeneEinrichten() {
     TForm_Edits_01& F = Form_Edits_01;
     for (int nr = 1; nr <= ObjektAnzahl; ++nr) {
         F.But_sichtb(nr).Down = true;
@@ -19,4 +19,9 @@ inline void DrehszeneVorbereiten() {
     F.But_DauerDrehungEinAus.Click();
     F.But_GesamtDrehenXplus.Down = true;
     F.But_GesamtDrehenXplus.Click();
+}
+
+inline void DrehszeneVorbereiten() {
+    ProgrammStart();
+    DrehszeneEinrichten();
 }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "Drehszene.h"
 #include "gemeinsam/Verhaeltnis.h"
 #include "control/Programm.h"
 #include "forms/Datenausgabe.h"
@@ -80,23 +81,8 @@ void BerichtOeffnen(Fenster& f, Byte code) {
     QApplication::processEvents();
 }
 
-void Drehszene() {
-    // The rotation scene of the core benchmarks, on the windows just made.
-    TForm_Edits_01& F = Form_Edits_01;
-    for (int nr = 1; nr <= ObjektAnzahl; ++nr) {
-        F.But_sichtb(nr).Down = true;
-        ObjektSichtbar(nr) = 1;
-    }
-    F.AlleDrehEin.Down = true;
-    F.AlleDrehEin.Click();
-    F.But_DauerDrehungEinAus.Down = true;
-    F.But_DauerDrehungEinAus.Click();
-    F.But_GesamtDrehenXplus.Down = true;
-    F.But_GesamtDrehenXplus.Click();
-}
-
 void BM_Drehtick(benchmark::State& state) {
-    Fenster f(Drehszene);
+    Fenster f(DrehszeneEinrichten);
     const Byte code = static_cast<Byte>(state.range(0));
     if (code != 0) BerichtOeffnen(f, code);
     f.bilder = 0;

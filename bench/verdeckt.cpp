@@ -7,16 +7,25 @@
 #include "Drehszene.h"
 #include "VolleListe.h"
 #include "platform/ProtokollZeichenflaeche.h"
+#include "view3d/Tiefenordnung.h"
 
 namespace {
 
-void Durchgang(benchmark::State& state, bool zentral) {
+// A scripted host that answers Yes and a canvas that records nothing.
+struct StilleUmgebung {
     SkriptHost host;
-    host.StandardAntwort = Antwort::Ja;
-    HostEinsetzen hostEin(host);
-    ProtokollZeichenflaeche bild(824, 740);
-    bild.Aufzeichnen = false;
-    ZeichenbitmapEinsetzen bildEin(bild);
+    HostEinsetzen hostEin{host};
+    ProtokollZeichenflaeche bild{824, 740};
+    ZeichenbitmapEinsetzen bildEin{bild};
+    StilleUmgebung() {
+        host.StandardAntwort = Antwort::Ja;
+        bild.Aufzeichnen = false;
+    }
+};
+
+void Durchgang(benchmark::State& state, bool zentral) {
+    StilleUmgebung u;
+    SkriptHost& host = u.host;
     if (!VolleListeAufbauen(host, zentral)) {
         state.SkipWithError("the list is not full");
         return;
@@ -33,13 +42,8 @@ void Durchgang(benchmark::State& state, bool zentral) {
 // The list of the rotation scene with 30 spokes on every cone (fans of
 // segments sharing their apex), as the hidden-line tick queues it.
 void BM_VerdeckteLinienDrehszene(benchmark::State& state) {
-    SkriptHost host;
-    host.StandardAntwort = Antwort::Ja;
-    HostEinsetzen hostEin(host);
-    ProtokollZeichenflaeche bild(824, 740);
-    bild.Aufzeichnen = false;
-    ZeichenbitmapEinsetzen bildEin(bild);
-    DrehszeneVorbereiten();
+    StilleUmgebung u;
+        DrehszeneVorbereiten();
     for (TKegel& K : Kegel) {
         K.Speichen = 30;
         K.SpeichenZeigen = 1;
@@ -56,35 +60,24 @@ void BM_VerdeckteLinienDrehszene(benchmark::State& state) {
 void BM_VerdeckteLinienZentral(benchmark::State& state) { Durchgang(state, true); }
 void BM_VerdeckteLinienParallel(benchmark::State& state) { Durchgang(state, false); }
 
+// The preparation of the pass alone, and the list drawn directly.
+void BM_Vorbereiten(benchmark::State& state) {
+    StilleUmgebung u;
+    VolleListeAufbauen(u.host, true);
+    for (auto _ : state) TiefenordnungVorbereiten(StreckenAnzahl);
+}
+void BM_Direkt(benchmark::State& state) {
+    StilleUmgebung u;
+    VolleListeAufbauen(u.host, true);
+    for (auto _ : state)
+        for (int k = 1; k <= StreckenAnzahl; ++k)
+            StreckeDirektZeichnen(St[k].A, St[k].B, St[k].Farbe, St[k].Linienstil, St[k].Stiftbreite);
+}
+
 }  // namespace
 
 BENCHMARK(BM_VerdeckteLinienZentral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienParallel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienDrehszene)->Unit(benchmark::kMillisecond);
-#include "view3d/Tiefenordnung.h"
-namespace {
-void BM_Vorbereiten(benchmark::State& state) {
-    SkriptHost host;
-    host.StandardAntwort = Antwort::Ja;
-    HostEinsetzen hostEin(host);
-    ProtokollZeichenflaeche bild(824, 740);
-    bild.Aufzeichnen = false;
-    ZeichenbitmapEinsetzen bildEin(bild);
-    VolleListeAufbauen(host, true);
-    for (auto _ : state) TiefenordnungVorbereiten(StreckenAnzahl);
-}
-void BM_Direkt(benchmark::State& state) {
-    SkriptHost host;
-    host.StandardAntwort = Antwort::Ja;
-    HostEinsetzen hostEin(host);
-    ProtokollZeichenflaeche bild(824, 740);
-    bild.Aufzeichnen = false;
-    ZeichenbitmapEinsetzen bildEin(bild);
-    VolleListeAufbauen(host, true);
-    for (auto _ : state)
-        for (int k = 1; k <= StreckenAnzahl; ++k)
-            StreckeDirektZeichnen(St[k].A, St[k].B, St[k].Farbe, St[k].Linienstil, St[k].Stiftbreite);
-}
-}
 BENCHMARK(BM_Vorbereiten)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Direkt)->Unit(benchmark::kMillisecond);
