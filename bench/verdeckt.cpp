@@ -43,12 +43,7 @@ void Durchgang(benchmark::State& state, bool zentral) {
 // segments sharing their apex), as the hidden-line tick queues it.
 void BM_VerdeckteLinienDrehszene(benchmark::State& state) {
     StilleUmgebung u;
-        DrehszeneVorbereiten();
-    for (TKegel& K : Kegel) {
-        K.Speichen = 30;
-        K.SpeichenZeigen = 1;
-    }
-    Form_Edits_01.vdLClick();
+        DrehszeneMitSpeichen();
     for (int k = 0; k < 5; ++k) Form_Edits_01.Timer1Timer();
     for (auto _ : state) {
         ZeichneStreckenNachTiefe(StreckenAnzahl);

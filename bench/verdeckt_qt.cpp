@@ -99,12 +99,7 @@ void BM_Verhaeltnis_Tick(benchmark::State& state) {
     HostEinsetzen hostEin(host);
     QtZeichenflaeche bild(1024, 740);
     ZeichenbitmapEinsetzen einsetzen(bild);
-    DrehszeneVorbereiten();
-    for (TKegel& K : Kegel) {
-        K.Speichen = 30;
-        K.SpeichenZeigen = 1;
-    }
-    Form_Edits_01.vdLClick();
+    DrehszeneMitSpeichen();
     if (!VerdeckteLinien) {
         state.SkipWithError("hidden lines not on");
         return;

@@ -187,12 +187,7 @@ void TickMitVollerListe(benchmark::State& state, bool verdeckt) {
     HostEinsetzen hostEin(host);
     QtZeichenflaeche bild(1024, 740);
     ZeichenbitmapEinsetzen einsetzen(bild);
-    DrehszeneVorbereiten();
-    for (TKegel& K : Kegel) {
-        K.Speichen = 30;
-        K.SpeichenZeigen = 1;
-    }
-    Form_Edits_01.vdLClick();
+    DrehszeneMitSpeichen();
     const int n = StreckenAnzahl;
     if (!verdeckt) Form_Edits_01.vdLClick();
     for (auto _ : state) {
