@@ -1,6 +1,7 @@
 #include "gui/Datenausgabeansicht.h"
 
 #include <algorithm>
+#include <limits>
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -8,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -55,54 +57,74 @@ QFont MemoSchrift(const TFont& s) {
 }
 
 // Line i of the memo as the widget shows it: no lines are one empty line.
-QString Zeile(const std::vector<std::string>& zeilen, std::size_t i) {
-    return i < zeilen.size() ? QtText(zeilen[i]) : QString();
+const std::string& Zeile(const std::vector<std::string>& zeilen, std::size_t i) {
+    static const std::string leer;
+    return i < zeilen.size() ? zeilen[i] : leer;
 }
 
-// Makes the document's lines those of zeilen, replacing only the lines that
-// differ and adding or removing lines at the end. A rebuilt report mostly
-// keeps its lines (a rotation tick changes a few numbers), so only those
-// are laid out again, where setting the whole text would lay out all of it.
-void ZeilenAbgleichen(QTextDocument* doc, const std::vector<std::string>& zeilen) {
-    const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
-    QTextCursor c(doc);
-    bool begonnen = false;
-    const auto beginnen = [&] {
-        if (!begonnen) c.beginEditBlock();
-        begonnen = true;
-    };
-    QTextBlock b = doc->begin();
-    std::size_t i = 0;
-    for (; i < n && b.isValid(); ++i) {
-        const QString soll = Zeile(zeilen, i);
-        if (b.text() != soll) {
-            beginnen();
-            c.setPosition(b.position());
-            c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
-            c.insertText(soll);
-            b = c.block();
+// Qt's plain-text layout takes an edit for one spanning several lines when
+// its removed and added characters together reach past the line's end,
+// which a rewritten line always does; it then lays out every line between
+// and repaints the whole view. Here an edit inside one line that keeps the
+// number of lines touches that line alone: a line in view is laid out
+// again at once and repainted in its own rectangle; a line out of view
+// only drops its layout, which Qt makes again when the line is shown.
+class ZeilenLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    // The lines from erste to letzte may be in view.
+    void SichtbarSetzen(int erste, int letzte) {
+        erste_ = erste;
+        letzte_ = letzte;
+    }
+
+    void documentChanged(int von, int entfernt, int eingefuegt) override {
+        const QTextDocument* doc = document();
+        if (doc->blockCount() == bloecke_) {
+            QTextBlock b = doc->findBlock(von);
+            if (b.isValid() && von + eingefuegt < b.position() + b.length()) {
+                if (const int nr = b.blockNumber(); nr < erste_ || nr > letzte_)
+                    b.clearLayout();
+                else
+                    QPlainTextDocumentLayout::documentChanged(von, 0, std::max(eingefuegt, 1));
+                return;
+            }
         }
-        if (i + 1 < n) b = b.next();
+        bloecke_ = doc->blockCount();
+        QPlainTextDocumentLayout::documentChanged(von, entfernt, eingefuegt);
     }
-    if (i < n) {
-        // More lines than blocks: the rest after the last block.
-        QStringList rest;
-        for (std::size_t k = i; k < n; ++k) rest << Zeile(zeilen, k);
-        beginnen();
-        c.movePosition(QTextCursor::End);
-        c.insertText(QLatin1Char('\n') + rest.join(QLatin1Char('\n')));
-    } else if (b.isValid() && b.next().isValid()) {
-        // Fewer lines: everything after the last line goes.
-        beginnen();
-        c.setPosition(b.position() + b.length() - 1);
-        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        c.removeSelectedText();
-    }
-    if (begonnen) c.endEditBlock();
-    // A block's layout keeps its shaped glyphs only with the cache on;
-    // without it every paint shapes every visible line again.
-    for (QTextBlock k = doc->begin(); k.isValid(); k = k.next())
-        if (QTextLayout* l = k.layout(); l && !l->cacheEnabled()) l->setCacheEnabled(true);
+
+private:
+    int bloecke_ = 1;
+    int erste_ = 0, letzte_ = std::numeric_limits<int>::max();
+};
+
+// Replaces block b's text by soll, writing only the span between the parts
+// both have in common at the start and at the end.
+void ZeileErsetzen(QTextCursor& c, const QTextBlock& b, const QString& ist, const QString& soll) {
+    const qsizetype n = std::min(ist.size(), soll.size());
+    qsizetype vorn = 0;
+    while (vorn < n && ist[vorn] == soll[vorn]) ++vorn;
+    qsizetype hinten = 0;
+    while (hinten < n - vorn && ist[ist.size() - 1 - hinten] == soll[soll.size() - 1 - hinten]) ++hinten;
+    // Never split a surrogate pair.
+    if (vorn > 0 && soll[vorn - 1].isHighSurrogate()) --vorn;
+    if (hinten > 0 && soll[soll.size() - hinten].isLowSurrogate()) --hinten;
+    const int anfang = b.position() + static_cast<int>(vorn);
+    // One edit each, so that the layout sees this line's change alone; in
+    // an edit the cursor does not lay out the line to find its x.
+    c.beginEditBlock();
+    c.setPosition(anfang);
+    c.setPosition(anfang + static_cast<int>(ist.size() - vorn - hinten), QTextCursor::KeepAnchor);
+    c.insertText(soll.mid(vorn, soll.size() - vorn - hinten));
+    c.endEditBlock();
+}
+
+// A block's layout keeps its shaped glyphs only with the cache on; without
+// it every paint shapes the line again.
+void CacheEin(const QTextBlock& b) {
+    if (QTextLayout* l = b.layout(); l && !l->cacheEnabled()) l->setCacheEnabled(true);
 }
 
 // A place in the text as line and column, which outlives the edits of the
@@ -142,6 +164,9 @@ Datenausgabeansicht::Datenausgabeansicht(QWidget* eltern) : DialogAnsicht(Form_D
     l->setMenuBar(menue_);
 
     memo_ = new QPlainTextEdit(this);
+    auto* doc = new QTextDocument(memo_);
+    doc->setDocumentLayout(new ZeilenLayout(doc));
+    memo_->setDocument(doc);
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -158,6 +183,53 @@ void Datenausgabeansicht::Getippt() {
     std::vector<std::string>& zeilen = Form_Datenausgabe.Memo1.Lines;
     zeilen.clear();
     for (const QString& z : memo_->toPlainText().split(QLatin1Char('\n'))) zeilen.push_back(KernText(z));
+    gezeigtGilt_ = false;
+}
+
+void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeilen) {
+    // A rebuilt report mostly keeps its lines (a rotation tick changes a few
+    // numbers): only the lines that differ from those last written are
+    // compared with the document and rewritten, each alone, so that Qt lays
+    // out and repaints just those. Lines are added or removed at the end.
+    QTextDocument* doc = memo_->document();
+    const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
+    if (auto* l = dynamic_cast<ZeilenLayout*>(doc->documentLayout())) {
+        // Unwrapped, the vertical scroll bar counts lines; a line more at
+        // each end for a partly shown one.
+        const int erste = memo_->verticalScrollBar()->value();
+        const int hoehe = std::max(1, memo_->fontMetrics().lineSpacing());
+        l->SichtbarSetzen(erste - 1, erste + memo_->viewport()->height() / hoehe + 1);
+    }
+    QTextCursor c(doc);
+    QTextBlock b = doc->begin();
+    std::size_t i = 0;
+    for (; i < n && b.isValid(); ++i) {
+        if (!gezeigtGilt_ || Zeile(zeilen, i) != Zeile(gezeigt_, i)) {
+            const QString soll = QtText(Zeile(zeilen, i)), ist = b.text();
+            if (ist != soll) {
+                ZeileErsetzen(c, b, ist, soll);
+                b = doc->findBlockByNumber(static_cast<int>(i));
+                CacheEin(b);
+            }
+        }
+        if (i + 1 < n) b = b.next();
+    }
+    if (i < n) {
+        // More lines than blocks: the rest after the last block.
+        QStringList rest;
+        for (std::size_t k = i; k < n; ++k) rest << QtText(Zeile(zeilen, k));
+        c.movePosition(QTextCursor::End);
+        c.insertText(QLatin1Char('\n') + rest.join(QLatin1Char('\n')));
+        for (QTextBlock k = doc->findBlockByNumber(static_cast<int>(i)); k.isValid(); k = k.next()) CacheEin(k);
+    } else if (b.isValid() && b.next().isValid()) {
+        // Fewer lines: everything after the last line goes.
+        c.setPosition(b.position() + b.length() - 1);
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+    CacheEin(doc->begin());
+    gezeigt_ = zeilen;
+    gezeigtGilt_ = true;
 }
 
 void Datenausgabeansicht::Auffrischen() {
@@ -169,6 +241,8 @@ void Datenausgabeansicht::Auffrischen() {
         const QFont f = MemoSchrift(M.Font);
         if (memo_->font() != f) memo_->setFont(f);
     }
+    // Most refreshes (every other view's handler) leave the report as it is.
+    if (gezeigtGilt_ && M.Lines == gezeigt_) return;
     // A rebuild while the scene turns keeps the place the user scrolled to
     // and the cursor's line and column.
     const QSignalBlocker sperre(memo_);
@@ -176,7 +250,7 @@ void Datenausgabeansicht::Auffrischen() {
     const QTextCursor vorher = memo_->textCursor();
     const Stelle anker = StelleVon(doc, vorher.anchor()), pos = StelleVon(doc, vorher.position());
     const int h = memo_->horizontalScrollBar()->value(), v = memo_->verticalScrollBar()->value();
-    ZeilenAbgleichen(doc, M.Lines);
+    ZeilenAbgleichen(M.Lines);
     QTextCursor nachher = memo_->textCursor();
     nachher.setPosition(PositionVon(doc, anker));
     nachher.setPosition(PositionVon(doc, pos), QTextCursor::KeepAnchor);
