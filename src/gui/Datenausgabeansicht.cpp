@@ -1,7 +1,7 @@
 #include "gui/Datenausgabeansicht.h"
 
 #include <algorithm>
-#include <limits>
+#include <utility>
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -65,44 +65,67 @@ const std::string& Zeile(const std::vector<std::string>& zeilen, std::size_t i) 
 // Qt's plain-text layout takes an edit for one spanning several lines when
 // its removed and added characters together reach past the line's end,
 // which a rewritten line always does; it then lays out every line between
-// and repaints the whole view. Here an edit inside one line that keeps the
-// number of lines touches that line alone: a line in view is laid out
-// again at once and repainted in its own rectangle; a line out of view
-// only drops its layout, which Qt makes again when the line is shown.
+// and repaints the whole view. A refresh here tells the layout which lines
+// it rewrote in its one edit: a line in view is laid out again at once, a
+// line out of view only drops its layout, which Qt makes again when the
+// line is shown, and the window repaints the changed parts itself.
 class ZeilenLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
 
-    // The lines from erste to letzte may be in view.
-    void SichtbarSetzen(int erste, int letzte) {
+    // The next change of the text rewrites the lines zeilen (block numbers,
+    // ascending) and keeps the number of lines; those from erste to letzte
+    // may be in view.
+    void Vormerken(std::vector<int> zeilen, int erste, int letzte) {
+        vorgemerkt_ = std::move(zeilen);
         erste_ = erste;
         letzte_ = letzte;
+        hoeheGeaendert_ = false;
     }
+    // Whether a rewritten line in view changed its height (the lines below
+    // it moved).
+    bool HoeheGeaendert() const { return hoeheGeaendert_; }
 
     void documentChanged(int von, int entfernt, int eingefuegt) override {
         const QTextDocument* doc = document();
-        if (doc->blockCount() == bloecke_) {
-            QTextBlock b = doc->findBlock(von);
-            if (b.isValid() && von + eingefuegt < b.position() + b.length()) {
-                if (const int nr = b.blockNumber(); nr < erste_ || nr > letzte_)
+        std::vector<int> zeilen;
+        zeilen.swap(vorgemerkt_);
+        if (zeilen.empty() || doc->blockCount() != bloecke_) {
+            bloecke_ = doc->blockCount();
+            QPlainTextDocumentLayout::documentChanged(von, entfernt, eingefuegt);
+            return;
+        }
+        const QSizeF vorher = documentSize();
+        {
+            // The layout's own repaints would each find their line from the
+            // top of the view; the window asks for them.
+            const QSignalBlocker sperre(this);
+            for (const int nr : zeilen) {
+                QTextBlock b = doc->findBlockByNumber(nr);
+                if (nr < erste_ || nr > letzte_) {
                     b.clearLayout();
-                else
-                    QPlainTextDocumentLayout::documentChanged(von, 0, std::max(eingefuegt, 1));
-                return;
+                    continue;
+                }
+                const qreal alt = blockBoundingRect(b).height();
+                // Passed on as an insertion inside the line, which the base
+                // lays out as that line alone.
+                QPlainTextDocumentLayout::documentChanged(b.position(), 0, 1);
+                if (blockBoundingRect(b).height() != alt) hoeheGeaendert_ = true;
             }
         }
-        bloecke_ = doc->blockCount();
-        QPlainTextDocumentLayout::documentChanged(von, entfernt, eingefuegt);
+        if (documentSize() != vorher) emit documentSizeChanged(documentSize());
     }
 
 private:
     int bloecke_ = 1;
-    int erste_ = 0, letzte_ = std::numeric_limits<int>::max();
+    std::vector<int> vorgemerkt_;
+    int erste_ = 0, letzte_ = 0;
+    bool hoeheGeaendert_ = false;
 };
 
-// Replaces block b's text by soll, writing only the span between the parts
-// both have in common at the start and at the end.
-void ZeileErsetzen(QTextCursor& c, const QTextBlock& b, const QString& ist, const QString& soll) {
+// Where block b's text and soll part: the number of characters both start
+// with, and of the rest of b's text those both end with.
+std::pair<int, int> Unterschied(const QString& ist, const QString& soll) {
     const qsizetype n = std::min(ist.size(), soll.size());
     qsizetype vorn = 0;
     while (vorn < n && ist[vorn] == soll[vorn]) ++vorn;
@@ -111,14 +134,7 @@ void ZeileErsetzen(QTextCursor& c, const QTextBlock& b, const QString& ist, cons
     // Never split a surrogate pair.
     if (vorn > 0 && soll[vorn - 1].isHighSurrogate()) --vorn;
     if (hinten > 0 && soll[soll.size() - hinten].isLowSurrogate()) --hinten;
-    const int anfang = b.position() + static_cast<int>(vorn);
-    // One edit each, so that the layout sees this line's change alone; in
-    // an edit the cursor does not lay out the line to find its x.
-    c.beginEditBlock();
-    c.setPosition(anfang);
-    c.setPosition(anfang + static_cast<int>(ist.size() - vorn - hinten), QTextCursor::KeepAnchor);
-    c.insertText(soll.mid(vorn, soll.size() - vorn - hinten));
-    c.endEditBlock();
+    return {static_cast<int>(vorn), static_cast<int>(hinten)};
 }
 
 // A block's layout keeps its shaped glyphs only with the cache on; without
@@ -189,44 +205,67 @@ void Datenausgabeansicht::Getippt() {
 void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeilen) {
     // A rebuilt report mostly keeps its lines (a rotation tick changes a few
     // numbers): only the lines that differ from those last written are
-    // compared with the document and rewritten, each alone, so that Qt lays
-    // out and repaints just those. Lines are added or removed at the end.
+    // compared with the document, and of those only the changed span is
+    // rewritten, laid out and repainted. Lines are added or removed at the
+    // end.
     QTextDocument* doc = memo_->document();
+    auto* layout = dynamic_cast<ZeilenLayout*>(doc->documentLayout());
     const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
-    if (auto* l = dynamic_cast<ZeilenLayout*>(doc->documentLayout())) {
-        // Unwrapped, the vertical scroll bar counts lines; a line more at
-        // each end for a partly shown one.
-        const int erste = memo_->verticalScrollBar()->value();
-        const int hoehe = std::max(1, memo_->fontMetrics().lineSpacing());
-        l->SichtbarSetzen(erste - 1, erste + memo_->viewport()->height() / hoehe + 1);
-    }
+    const std::size_t bloecke = static_cast<std::size_t>(doc->blockCount());
+    struct Aenderung {
+        int zeile, vorn;
+    };
+    std::vector<Aenderung> aenderungen;
     QTextCursor c(doc);
+    c.beginEditBlock();
     QTextBlock b = doc->begin();
-    std::size_t i = 0;
-    for (; i < n && b.isValid(); ++i) {
-        if (!gezeigtGilt_ || Zeile(zeilen, i) != Zeile(gezeigt_, i)) {
-            const QString soll = QtText(Zeile(zeilen, i)), ist = b.text();
-            if (ist != soll) {
-                ZeileErsetzen(c, b, ist, soll);
-                b = doc->findBlockByNumber(static_cast<int>(i));
-                CacheEin(b);
-            }
-        }
-        if (i + 1 < n) b = b.next();
+    for (std::size_t i = 0; i < std::min(n, bloecke); ++i, b = b.next()) {
+        if (gezeigtGilt_ && Zeile(zeilen, i) == Zeile(gezeigt_, i)) continue;
+        const QString soll = QtText(Zeile(zeilen, i)), ist = b.text();
+        if (ist == soll) continue;
+        const auto [vorn, hinten] = Unterschied(ist, soll);
+        const int anfang = b.position() + vorn;
+        c.setPosition(anfang);
+        c.setPosition(anfang + static_cast<int>(ist.size()) - vorn - hinten, QTextCursor::KeepAnchor);
+        c.insertText(soll.mid(vorn, soll.size() - vorn - hinten));
+        aenderungen.push_back({static_cast<int>(i), vorn});
     }
-    if (i < n) {
+    // Unwrapped, the vertical scroll bar counts lines; a line more at each
+    // end for a partly shown one.
+    const int erste = memo_->verticalScrollBar()->value();
+    const int letzte = erste + memo_->viewport()->height() / std::max(1, memo_->fontMetrics().lineSpacing()) + 1;
+    if (layout && n == bloecke) {
+        std::vector<int> nummern;
+        for (const Aenderung& a : aenderungen) nummern.push_back(a.zeile);
+        layout->Vormerken(std::move(nummern), erste - 1, letzte);
+    }
+    c.endEditBlock();
+    if (n == bloecke && layout && !layout->HoeheGeaendert()) {
+        // Each changed line in view from its first changed character on.
+        for (const Aenderung& a : aenderungen) {
+            if (a.zeile < erste - 1 || a.zeile > letzte) continue;
+            QTextCursor k(doc->findBlockByNumber(a.zeile));
+            k.setPosition(k.position() + a.vorn);
+            const QRect r = memo_->cursorRect(k);
+            memo_->viewport()->update(QRect(r.left() - 2, r.top() - 1, memo_->viewport()->width(), r.height() + 2));
+        }
+    } else if (n == bloecke) {
+        memo_->viewport()->update();
+    } else if (n > bloecke) {
         // More lines than blocks: the rest after the last block.
         QStringList rest;
-        for (std::size_t k = i; k < n; ++k) rest << QtText(Zeile(zeilen, k));
+        for (std::size_t k = bloecke; k < n; ++k) rest << QtText(Zeile(zeilen, k));
         c.movePosition(QTextCursor::End);
         c.insertText(QLatin1Char('\n') + rest.join(QLatin1Char('\n')));
-        for (QTextBlock k = doc->findBlockByNumber(static_cast<int>(i)); k.isValid(); k = k.next()) CacheEin(k);
-    } else if (b.isValid() && b.next().isValid()) {
+    } else {
         // Fewer lines: everything after the last line goes.
-        c.setPosition(b.position() + b.length() - 1);
+        c.setPosition(doc->findBlockByNumber(static_cast<int>(n - 1)).position());
+        c.movePosition(QTextCursor::EndOfBlock);
         c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         c.removeSelectedText();
     }
+    for (const Aenderung& a : aenderungen) CacheEin(doc->findBlockByNumber(a.zeile));
+    for (QTextBlock k = doc->findBlockByNumber(static_cast<int>(bloecke)); k.isValid(); k = k.next()) CacheEin(k);
     CacheEin(doc->begin());
     gezeigt_ = zeilen;
     gezeigtGilt_ = true;
