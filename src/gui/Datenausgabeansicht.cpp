@@ -11,6 +11,9 @@
 #include <QMenuBar>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QtMath>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -137,6 +140,40 @@ std::pair<int, int> Unterschied(const QString& ist, const QString& soll) {
     return {static_cast<int>(vorn), static_cast<int>(hinten)};
 }
 
+// The memo's widget. A refresh repaints the changed parts of a few lines,
+// found in one pass over the lines in view. Qt's widget would draw every
+// line between the first and the last part, clipped away but each glyph
+// still looked up, so each part of a repaint is drawn on its own.
+class Berichtsfeld : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    struct Teil {
+        int zeile, spalte;  // block number and the first changed character
+    };
+    // Repaints the parts (ascending lines) in view, each from its first
+    // changed character to the right edge.
+    void TeileNeuMalen(const std::vector<Teil>& teile) {
+        const QRect sicht = viewport()->rect();
+        QRegion neu;
+        QPointF ecke = contentOffset();
+        auto t = teile.begin();
+        for (QTextBlock b = firstVisibleBlock(); b.isValid() && t != teile.end() && ecke.y() <= sicht.bottom();
+             b = b.next()) {
+            const QRectF r = blockBoundingRect(b).translated(ecke);
+            while (t != teile.end() && t->zeile < b.blockNumber()) ++t;
+            if (t != teile.end() && t->zeile == b.blockNumber()) {
+                const QTextLayout* l = b.layout();
+                const qreal x = ecke.x() + (l && l->lineCount() > 0 ? l->lineAt(0).cursorToX(t->spalte) : 0);
+                neu += QRect(qFloor(x) - 2, qFloor(r.top()) - 1, sicht.width(), qCeil(r.height()) + 2) & sicht;
+            }
+            ecke.ry() += r.height();
+        }
+        if (!neu.isEmpty()) viewport()->update(neu);
+    }
+
+};
+
 // A block's layout keeps its shaped glyphs only with the cache on; without
 // it every paint shapes the line again.
 void CacheEin(const QTextBlock& b) {
@@ -179,7 +216,7 @@ Datenausgabeansicht::Datenausgabeansicht(QWidget* eltern) : DialogAnsicht(Form_D
     menue_->addAction(drucken);
     l->setMenuBar(menue_);
 
-    memo_ = new QPlainTextEdit(this);
+    memo_ = new Berichtsfeld(this);
     auto* doc = new QTextDocument(memo_);
     doc->setDocumentLayout(new ZeilenLayout(doc));
     memo_->setDocument(doc);
@@ -212,10 +249,7 @@ void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeile
     auto* layout = dynamic_cast<ZeilenLayout*>(doc->documentLayout());
     const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
     const std::size_t bloecke = static_cast<std::size_t>(doc->blockCount());
-    struct Aenderung {
-        int zeile, vorn;
-    };
-    std::vector<Aenderung> aenderungen;
+    std::vector<Berichtsfeld::Teil> aenderungen;
     QTextCursor c(doc);
     c.beginEditBlock();
     QTextBlock b = doc->begin();
@@ -236,19 +270,12 @@ void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeile
     const int letzte = erste + memo_->viewport()->height() / std::max(1, memo_->fontMetrics().lineSpacing()) + 1;
     if (layout && n == bloecke) {
         std::vector<int> nummern;
-        for (const Aenderung& a : aenderungen) nummern.push_back(a.zeile);
+        for (const Berichtsfeld::Teil& a : aenderungen) nummern.push_back(a.zeile);
         layout->Vormerken(std::move(nummern), erste - 1, letzte);
     }
     c.endEditBlock();
     if (n == bloecke && layout && !layout->HoeheGeaendert()) {
-        // Each changed line in view from its first changed character on.
-        for (const Aenderung& a : aenderungen) {
-            if (a.zeile < erste - 1 || a.zeile > letzte) continue;
-            QTextCursor k(doc->findBlockByNumber(a.zeile));
-            k.setPosition(k.position() + a.vorn);
-            const QRect r = memo_->cursorRect(k);
-            memo_->viewport()->update(QRect(r.left() - 2, r.top() - 1, memo_->viewport()->width(), r.height() + 2));
-        }
+        static_cast<Berichtsfeld*>(memo_)->TeileNeuMalen(aenderungen);
     } else if (n == bloecke) {
         memo_->viewport()->update();
     } else if (n > bloecke) {
@@ -264,7 +291,7 @@ void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeile
         c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         c.removeSelectedText();
     }
-    for (const Aenderung& a : aenderungen) CacheEin(doc->findBlockByNumber(a.zeile));
+    for (const Berichtsfeld::Teil& a : aenderungen) CacheEin(doc->findBlockByNumber(a.zeile));
     for (QTextBlock k = doc->findBlockByNumber(static_cast<int>(bloecke)); k.isValid(); k = k.next()) CacheEin(k);
     CacheEin(doc->begin());
     gezeigt_ = zeilen;
