@@ -45,8 +45,11 @@ QFont MemoSchrift(const TFont& s) {
     f.setFixedPitch(true);
     if (!QFontInfo(f).fixedPitch()) f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     // Plain lines of a fixed-pitch font look the same unshaped, and a
-    // rotation rewrites some of them at every tick.
+    // rotation rewrites some of them at every tick. Fully hinted, every
+    // glyph sits on whole pixels, as in the form's bitmap font, and each is
+    // drawn from one cached image instead of one per sub-pixel offset.
     f.setStyleStrategy(QFont::PreferNoShaping);
+    f.setHintingPreference(QFont::PreferFullHinting);
     if (s.Height < 0) {
         f.setPixelSize(-s.Height);
         return f;
