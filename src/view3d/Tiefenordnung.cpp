@@ -69,6 +69,7 @@ struct Zwischenspeicher {
     std::vector<int> Folge;
     std::vector<int> Platz;
     std::vector<char> Gezeichnet;
+    std::vector<int> Reihenfolge;  // the entries in the order they are drawn
     // The entries x that must be drawn before entry a (the comparison (a, x)
     // is false), among those not drawn when a first came to the front:
     // Vorher[Anfang[a] .. Anfang[a] + Anzahl[a]); Anfang -1 while unknown.
@@ -109,6 +110,7 @@ Zwischenspeicher& Speicher() {
         z.Folge.resize(N);
         z.Platz.resize(N);
         z.Gezeichnet.resize(N);
+        z.Reihenfolge.reserve(N);
         z.Anfang.resize(N);
         z.Anzahl.resize(N);
         z.Vorher.reserve(1 << 16);
@@ -384,10 +386,18 @@ void TiefenordnungZeichnen(int n) {
     z.Vorher.clear();
     z.RueckNaechst.clear();
     z.RueckZeile.clear();
-    const auto zeichnen = [&z](int k) {
-        const TStr& s = St[k];
-        const auto u = static_cast<std::size_t>(k);
-        StreckePixelZeichnen(z.PixelA[u], z.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
+    // The order is found first and drawn in one go: the raster work would
+    // push the pass's data out of the caches between every two decisions.
+    // Nothing the order depends on reads the picture, and Escape is polled
+    // where the entry would be drawn, so the picture is the same.
+    z.Reihenfolge.clear();
+    const auto zeichnen = [&z](int k) { z.Reihenfolge.push_back(k); };
+    const auto ausgeben = [&z] {
+        for (const int k : z.Reihenfolge) {
+            const TStr& s = St[k];
+            const auto u = static_cast<std::size_t>(k);
+            StreckePixelZeichnen(z.PixelA[u], z.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
+        }
     };
 
     // The entries are moved by their numbers only; St keeps its order. The
@@ -510,7 +520,10 @@ void TiefenordnungZeichnen(int n) {
         if (alleWahr || Tausch > m) {
             // More exchanges than entries left: a ring of segments that
             // cover each other; the first is drawn anyway.
-            if (Host().EscapeGedrueckt()) return;
+            if (Host().EscapeGedrueckt()) {
+                ausgeben();
+                return;
+            }
             zeichnen(a);
             z.Gezeichnet[ua] = 1;
             z.Nachbarn.Gezeichnet(a);
@@ -545,4 +558,5 @@ void TiefenordnungZeichnen(int n) {
         }
     } while (m > 1);
     zeichnen(Reihe[Versatz + 1]);
+    ausgeben();
 }
