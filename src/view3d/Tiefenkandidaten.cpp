@@ -137,6 +137,79 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     for (std::size_t r = 0; r < Sortierung_.size(); ++r) NachWinkel_[r] = Sortierung_[r].second;
     for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
         Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);
+    if (Parallelprojektion_) {
+        Stelle_.resize(N);
+        GruppeVon_.resize(N);
+        GruppeBis_.resize(N);
+        Breite_.resize(N);
+        LinienOrdnen(Kmax);
+    }
+}
+
+void Nachbarsuche::LinienOrdnen(double Kmax) {
+    // Groups: runs of the angles' order without a gap wider than any window,
+    // round the end as well. A picture in a's window lies in a's group: the
+    // gaps between their angles are no wider than their distance.
+    const std::size_t W = Sortierung_.size();
+    Linie_.resize(W);
+    Abstand_.resize(W);
+    LinienPaare_.resize(W);
+    if (W == 0) return;
+    constexpr double pi = std::numbers::pi;
+    double Fmax = 0;
+    for (const auto& [w, k] : Sortierung_) Fmax = std::max(Fmax, Fenster_[static_cast<std::size_t>(k)]);
+    const double Luecke = Fmax + 2e-12;
+    const auto winkel = [this, W](std::size_t r) { return Sortierung_[r % W].first; };
+    // Start at a group's beginning; when the largest angles' group goes on
+    // round the end into the smallest's, at the beginning of that one.
+    std::size_t start = 0;
+    if ((winkel(0) - winkel(W - 1)) + pi <= Luecke)
+        for (std::size_t r = W - 1; r >= 1; --r)
+            if (winkel(r) - winkel(r - 1) > Luecke) {
+                start = r;
+                break;
+            }
+    const std::vector<Schnelltest>& t = *T_;
+    std::size_t i = 0;
+    while (i < W) {
+        const std::size_t anfang = i;
+        // The offsets across the direction of the group's first angle. For
+        // a picture on a's line (|u_a × (P_x - P_a)| within 1e-9 and its
+        // rounding), the offset across a's own direction is below
+        // 1.0000001e-9 / |u_a| + 5e-15 K; across the group's direction it
+        // differs by at most |P_x - P_a| <= 2.83 K times the angle between
+        // the two directions, which is at most the group's spread S (plus
+        // the rounding of the angles, the sine and cosine and the offsets).
+        const double bezug = winkel(start + i);
+        const double nx = -std::sin(bezug), ny = std::cos(bezug);
+        double S = 0;
+        while (true) {
+            const double w = winkel(start + i);
+            double d = std::fabs(w - bezug);
+            d = std::min(d, pi - d);
+            S = std::max(S, d);
+            const int k = Sortierung_[(start + i) % W].second;
+            const Schnelltest& q = t[static_cast<std::size_t>(k)];
+            LinienPaare_[i] = {nx * q.x1 + ny * q.y1, k};
+            if (++i == W) break;
+            double luecke = winkel(start + i) - w;
+            if (luecke < 0) luecke += pi;
+            if (luecke > Luecke) break;
+        }
+        std::sort(LinienPaare_.begin() + static_cast<std::ptrdiff_t>(anfang),
+                  LinienPaare_.begin() + static_cast<std::ptrdiff_t>(i));
+        const double rand = (3 * (S + 1e-14) + 1e-13) * Kmax;
+        for (std::size_t p = anfang; p < i; ++p) {
+            const auto [o, k] = LinienPaare_[p];
+            const auto u = static_cast<std::size_t>(k);
+            Linie_[p] = k;
+            Abstand_[p] = o;
+            Stelle_[u] = static_cast<int>(p);
+            GruppeVon_[u] = static_cast<int>(anfang);
+            GruppeBis_[u] = static_cast<int>(i);
+            Breite_[u] = 1.1e-9 / t[u].Laenge + rand;
+        }
+    }
 }
 
 }  // namespace tiefe

@@ -2,6 +2,8 @@
 // The selection of the hidden-line pass: the entries a comparison can come
 // out false against, and the runs of exchanges that come round again.
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "view3d/Tiefenvergleich.h"
@@ -84,6 +86,29 @@ private:
         return !Parallelprojektion_ ||
                ParalleleBilder((*T_)[static_cast<std::size_t>(a)], (*T_)[static_cast<std::size_t>(x)]) != 1;
     }
+    // Whether x lies in a's window of angles, one way round or the other
+    // (modulo pi), with a hair to spare for the rounding of the walk above.
+    bool ImFenster(int a, int x) const {
+        const double wa = Winkel_[static_cast<std::size_t>(a)], wx = Winkel_[static_cast<std::size_t>(x)];
+        const double f = Fenster_[static_cast<std::size_t>(a)] + 1e-12;
+        double d = wx - wa;
+        if (d < 0) d += std::numbers::pi;
+        if (d <= f) return true;
+        d = wa - wx;
+        if (d < 0) d += std::numbers::pi;
+        return d <= f;
+    }
+    // Parallel projection: the entries in groups of angles (no two angles of
+    // different groups within a window of each other, round the end as
+    // well), each group ordered by the offset of the pictures' start points
+    // across one direction of the group: Linie_[GruppeVon_[k] ..
+    // GruppeBis_[k]) is k's group, k at Stelle_[k], Abstand_ the offsets.
+    // A picture on x's line or parallel to it within 1e-9 lies within
+    // Breite_[x] of it there.
+    void LinienOrdnen(double Kmax);
+    std::vector<int> Linie_, Stelle_, GruppeVon_, GruppeBis_;
+    std::vector<double> Abstand_, Breite_;
+    std::vector<std::pair<double, int>> LinienPaare_;
     unsigned Lauf_ = 0;
 };
 
@@ -108,6 +133,24 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         if (Besuchen(x)) f(x);
     for (int x : Wilde_)
         if (Besuchen(x)) f(x);
+    const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
+    if (Parallelprojektion_) {
+        // Only pictures on a's line or close to it: the neighbours of a in
+        // the order of the line offsets within its group of angles.
+        const int p = Stelle_[ua], lo = GruppeVon_[ua], hi = GruppeBis_[ua];
+        const double o = Abstand_[static_cast<std::size_t>(p)], b = Breite_[ua];
+        const auto nehmen = [&](int x) {
+            if (offen(x) && ImFenster(a, x) && Anbieten(a, x)) {
+                Besuchen(x);
+                f(x);
+            }
+        };
+        for (int q = p + 1; q < hi && Abstand_[static_cast<std::size_t>(q)] - o <= b; ++q)
+            nehmen(Linie_[static_cast<std::size_t>(q)]);
+        for (int q = p - 1; q >= lo && o - Abstand_[static_cast<std::size_t>(q)] <= b; --q)
+            nehmen(Linie_[static_cast<std::size_t>(q)]);
+        return true;
+    }
     // Angles are taken modulo pi: the neighbours on both sides, round the
     // end. Drawn and offered entries are passed over before the test of
     // parallel pictures.
@@ -115,7 +158,6 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
     const double wa = Winkel_[ua], fenster = Fenster_[ua];
     const int r = Rang_[ua];
     const std::pair<double, int>* w = Sortierung_.data();
-    const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
     for (int s = 1, q = r + 1; s < W; ++s, ++q) {
         if (q == W) q = 0;
         double d = w[q].first - wa;

@@ -629,6 +629,43 @@ TEST_F(Verdeckt, FastWaagerechteBilderBeiderNeigungenSindKandidaten) {
     EXPECT_TRUE(WieDieSchlichteFassung(n));
 }
 
+TEST_F(Verdeckt, KaumGeneigteBilderAufEinerLinieSindKandidaten) {
+    // Parallel projection: pictures a hair off level, on one line and far
+    // apart along it, at depths in no order, with level ones elsewhere whose
+    // angles lie within the same window. Across the level direction the
+    // tilted pictures' start points lie apart by the slope times their
+    // distance, far more than the width of one picture line: the search
+    // must still pair them, and the pass draw as the plain one.
+    // Then very short level pictures a little less than that width apart:
+    // one line for the comparison.
+    Parallel({0, 1, 0});
+    for (const Extended neigung : {3e-8L, 6e-8L, 0.0L}) {
+        std::vector<TStr> l;
+        for (int k = 0; k < 3; ++k) l.push_back(Seg({-7.0L + 5 * k, 0, -4}, {-4.0L + 5 * k, 0, -4}, Grau));
+        for (int k = 0; k < 10; ++k) {
+            const Extended x0 = -8 + 1.6L * k, y = (k * 7 % 10) - 5;
+            if (neigung == 0) {
+                const Extended z = 2 + 2.5e-10L * (k % 5);
+                l.push_back(Seg({x0 / 8, y, z}, {x0 / 8 + 0.002L, y, z}, static_cast<TColor>(k + 1)));
+            } else {
+                l.push_back(Seg({x0, y, neigung * x0}, {x0 + 1, y, neigung * (x0 + 1)}, static_cast<TColor>(k + 1)));
+            }
+        }
+        Liste(l);
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        int falsch = 0;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                if (i == j || StreckenTiefenvergleich(i, j)) continue;
+                ++falsch;
+                EXPECT_TRUE(TiefenKandidat(i, j)) << static_cast<double>(neigung) << ": " << i << ", " << j;
+            }
+        EXPECT_GE(falsch, 30);
+        EXPECT_TRUE(WieDieSchlichteFassung(n));
+    }
+}
+
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
     // Lists of 1 to 2399 segments, both projections, all three planes; most
     // of them short so that the sanitizer run stays quick, two long ones,
