@@ -2,6 +2,7 @@
 // The selection of the hidden-line pass: the entries a comparison can come
 // out false against, and the runs of exchanges that come round again.
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -78,6 +79,7 @@ private:
     std::vector<int> NachWinkel_, Rang_;
     std::vector<std::pair<double, int>> Sortierung_;
     std::vector<unsigned> Marke_;
+    std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells
     // In parallel projection surely parallel pictures on distinct lines
     // compare true: the angle's neighbours among them are left out.
     const std::vector<Schnelltest>* T_ = nullptr;
@@ -122,12 +124,24 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         Lauf_ = 1;
     }
     Besuchen(a);
-    for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
-        const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
-        for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
-            const int x = Inhalt_[static_cast<std::size_t>(k)];
-            if (Besuchen(x)) f(x);
+    // The cells' entries are gathered first, without a branch per entry met:
+    // whether it was met before in this run is too hard to foretell.
+    {
+        unsigned* marke = Marke_.data();
+        int* neu = Puffer_.data();
+        std::size_t zahl = 0;
+        const unsigned lauf = Lauf_;
+        for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
+            const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
+            for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
+                const int x = Inhalt_[static_cast<std::size_t>(k)];
+                const unsigned m = marke[x];
+                neu[zahl] = x;
+                zahl += m < lauf;
+                marke[x] = std::max(m, lauf);
+            }
         }
+        for (std::size_t k = 0; k < zahl; ++k) f(neu[k]);
     }
     for (int x : Gross_)
         if (Besuchen(x)) f(x);
