@@ -12,7 +12,7 @@ bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p
     const double xmin = std::min(p0x, p1x) - r, xmax = std::max(p0x, p1x) + r;
     const double ymin = std::min(p0y, p1y) - r, ymax = std::max(p0y, p1y) + r;
     const int c0 = Spalte(xmin), c1 = Spalte(xmax);
-    const double dx = p1x - p0x, dy = p1y - p0y;
+    const double dx = p1x - p0x, dy = p1y - p0y, kehr = 1 / dx;
     for (int c = c0; c <= c1; ++c) {
         // The part of the segment over this column (widened by r), as an
         // interval of y. The first and last columns take everything beyond
@@ -22,7 +22,7 @@ bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p
         if (c0 < c1 && dx != 0) {
             const double xa = (c == c0 ? xmin : X0_ + c * Wx_) - r;
             const double xb = (c == c1 ? xmax : X0_ + (c + 1) * Wx_) + r;
-            double ta = (xa - p0x) / dx, tb = (xb - p0x) / dx;
+            double ta = (xa - p0x) * kehr, tb = (xb - p0x) * kehr;
             if (ta > tb) std::swap(ta, tb);
             ta = std::clamp(ta, 0.0, 1.0);
             tb = std::clamp(tb, 0.0, 1.0);
@@ -92,6 +92,8 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Y0_ = std::isfinite(y0) ? y0 - rand : 0;
     Wx_ = (bx + 2 * rand) / Gx_;
     Wy_ = (by + 2 * rand) / Gy_;
+    Kx_ = 1 / Wx_;
+    Ky_ = 1 / Wy_;
 
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);

@@ -55,12 +55,14 @@ private:
     // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
     // false when they are more than HoechstZellen.
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
+    // By the reciprocals of the cell sizes: their rounding is far within
+    // the margins the cells are widened by.
     int Spalte(double x) const {
-        const double k = std::floor((x - X0_) / Wx_);
+        const double k = std::floor((x - X0_) * Kx_);
         return k < 0 ? 0 : k >= Gx_ ? Gx_ - 1 : static_cast<int>(k);
     }
     int Zeile(double y) const {
-        const double k = std::floor((y - Y0_) / Wy_);
+        const double k = std::floor((y - Y0_) * Ky_);
         return k < 0 ? 0 : k >= Gy_ ? Gy_ - 1 : static_cast<int>(k);
     }
 
@@ -71,7 +73,7 @@ private:
     // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
     std::vector<int> ZellAnfang_, Inhalt_;
     int Gx_ = 1, Gy_ = 1;
-    double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1;
+    double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
     // Angles of the pictures modulo pi; Sortierung_ holds (angle, entry) in
     // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
     // angles of k and a picture that may be parallel to it can lie.
