@@ -56,15 +56,11 @@ private:
     // false when they are more than HoechstZellen.
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
     // By the reciprocals of the cell sizes: their rounding is far within
-    // the margins the cells are widened by.
-    int Spalte(double x) const {
-        const double k = std::floor((x - X0_) * Kx_);
-        return k < 0 ? 0 : k >= Gx_ ? Gx_ - 1 : static_cast<int>(k);
-    }
-    int Zeile(double y) const {
-        const double k = std::floor((y - Y0_) * Ky_);
-        return k < 0 ? 0 : k >= Gy_ ? Gy_ - 1 : static_cast<int>(k);
-    }
+    // the margins the cells are widened by. Below 1 (or not a number) the
+    // first; from there on truncation is the floor.
+    static int Zelle(double k, int G) { return !(k >= 1) ? 0 : k >= G ? G - 1 : static_cast<int>(k); }
+    int Spalte(double x) const { return Zelle((x - X0_) * Kx_, Gx_); }
+    int Zeile(double y) const { return Zelle((y - Y0_) * Ky_, Gy_); }
 
     std::vector<char> Art_;
     std::vector<int> Gross_, Wilde_;
