@@ -1,11 +1,53 @@
 #include "view3d/Tiefenkandidaten.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <utility>
 
 namespace tiefe {
+
+namespace {
+
+// Sorts the pairs (angle, entry) as std::sort would: the angles are not
+// negative (nor -0), so the bits of their doubles are in the same order;
+// byte by byte from the lowest, each pass keeping the order of the one
+// before, which starts with the entries in ascending order. A byte alike in
+// all needs no pass.
+void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std::pair<double, int>>& hilf) {
+    const std::size_t n = v.size();
+    if (n < 256) {
+        std::sort(v.begin(), v.end());
+        return;
+    }
+    std::array<std::array<std::uint32_t, 256>, 8> zahl{};
+    for (const auto& e : v) {
+        const auto b = std::bit_cast<std::uint64_t>(e.first);
+        for (std::size_t s = 0; s < 8; ++s) ++zahl[s][(b >> (8 * s)) & 255];
+    }
+    hilf.resize(n);
+    std::vector<std::pair<double, int>>* von = &v;
+    std::vector<std::pair<double, int>>* nach = &hilf;
+    for (std::size_t s = 0; s < 8; ++s) {
+        std::array<std::uint32_t, 256>& z = zahl[s];
+        if (std::find(z.begin(), z.end(), static_cast<std::uint32_t>(n)) != z.end()) continue;
+        std::uint32_t summe = 0;
+        for (std::uint32_t& c : z) {
+            const std::uint32_t c0 = c;
+            c = summe;
+            summe += c0;
+        }
+        std::pair<double, int>* ziel = nach->data();
+        for (const auto& e : *von) ziel[z[(std::bit_cast<std::uint64_t>(e.first) >> (8 * s)) & 255]++] = e;
+        std::swap(von, nach);
+    }
+    if (von != &v) v.swap(hilf);
+}
+
+}  // namespace
 
 bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
     const std::size_t anfang = Zellen_.size();
@@ -114,6 +156,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
         double w = std::atan2(q.uy, q.ux);
         if (w < 0) w += std::numbers::pi;
         if (w >= std::numbers::pi) w -= std::numbers::pi;
+        if (w == 0) w = 0;  // not -0: sorted by its bits
         Winkel_[u] = w;
         // Parallel or one line in the picture: |u_a × u_x| < 1e-9, so the
         // angle is below about pi/2 · 1e-9 / (|u_a| |u_x|).
@@ -136,7 +179,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     // Sorted as pairs (angle, entry): no look-up per comparison.
     Sortierung_.clear();
     for (int k : NachWinkel_) Sortierung_.push_back({Winkel_[static_cast<std::size_t>(k)], k});
-    std::sort(Sortierung_.begin(), Sortierung_.end());
+    NachWinkelSortieren(Sortierung_, Hilfe_);
     for (std::size_t r = 0; r < Sortierung_.size(); ++r) NachWinkel_[r] = Sortierung_[r].second;
     for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
         Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);

@@ -75,7 +75,7 @@ private:
     // angles of k and a picture that may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
     std::vector<int> NachWinkel_, Rang_;
-    std::vector<std::pair<double, int>> Sortierung_;
+    std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
     std::vector<unsigned> Marke_;
     std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells
     // In parallel projection surely parallel pictures on distinct lines

@@ -605,6 +605,26 @@ TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
     }
 }
 
+TEST_F(Verdeckt, LangeListenKandidatenVollstaendig) {
+    // Lists long enough that the search orders the angles in its own way,
+    // both projections: a pair that compares false is among the candidates.
+    for (unsigned saat = 1; saat <= 4; ++saat) {
+        Zufall z(7000 + saat);
+        z.Sicht(static_cast<int>(saat % 2));
+        Liste(z.Liste(z.Ganz(300, 360)));
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        int falsch = 0;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                if (i == j || StreckenTiefenvergleich(i, j)) continue;
+                ++falsch;
+                ASSERT_TRUE(TiefenKandidat(i, j)) << saat << ": " << i << ", " << j;
+            }
+        EXPECT_GE(falsch, n) << saat;
+    }
+}
+
 TEST_F(Verdeckt, FastWaagerechteBilderBeiderNeigungenSindKandidaten) {
     // Level segments tilted by a hair, up or down, on picture lines far
     // apart: their angles lie just above 0 and just below pi, parallel for
