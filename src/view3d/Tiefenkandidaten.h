@@ -24,7 +24,9 @@ namespace tiefe {
 //   within a's ends (plus what the rounding of λ allows), and so close to
 //   the other line that it lies within the other picture's ends as well:
 //   the cell that holds S holds both pictures.
-// - Nearly parallel pictures are all candidates.
+// - Nearly parallel pictures are all candidates; in parallel projection
+//   only those on a's line or close to it (on distinct parallel lines the
+//   comparison is true).
 // Each picture is registered in the cells its segment, lengthened at both
 // ends and widened by those margins, meets.
 class Nachbarsuche {
