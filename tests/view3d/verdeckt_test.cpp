@@ -147,6 +147,33 @@ TEST_F(Verdeckt, VieleVorgaengerWeitHintenInDerListe) {
     }
 }
 
+TEST_F(Verdeckt, SehrVieleVorgaengerBeiVielenEintraegen) {
+    // Parallel projection straight along y: 100 segments of no length in
+    // front, the nearest first, then 1100 short ones behind, apart from
+    // each other. A picture of no length lies on one line with every
+    // picture, and the comparison takes the depths: each of the 100 must wait
+    // for more than a thousand others, far more of them than the pass keeps
+    // rows of places for. Then the same with the 100 spread over the list.
+    Parallel({0, 1, 0});
+    std::vector<TStr> l;
+    for (int k = 0; k < 100; ++k) {
+        const TVek_R3 P{-3 + 0.06L * k, -10 + 0.01L * k, 0.5L * (k % 7)};
+        l.push_back(Seg(P, P, static_cast<TColor>(k)));
+    }
+    for (int k = 0; k < 1100; ++k) {
+        const Extended x = -9 + 0.5L * (k % 37), z = -9 + 0.5L * (k / 37), y = (k * 7919 % 1100) * 0.004L;
+        l.push_back(Seg({x, y, z}, {x + 0.2L, y + 0.1L, z + 0.1L}, static_cast<TColor>(1000 + k)));
+    }
+    Liste(l);
+    ASSERT_FALSE(StreckenTiefenvergleich(1, 2));
+    ASSERT_FALSE(StreckenTiefenvergleich(100, 1200));
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl));
+    auto gemischt = l;
+    std::shuffle(gemischt.begin(), gemischt.end(), std::mt19937(3));
+    Liste(gemischt);
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl));
+}
+
 TEST_F(Verdeckt, ParallelprojektionMisstImSkaliertenRahmen) {
     // The points recovered where the pictures cross lie on the segments as
     // the parallel projection measures them: mirrored and scaled.
