@@ -438,7 +438,7 @@ void TiefenordnungZeichnen(int n) {
                 if (p < j) j = p;
             }
             z.Anzahl[ua] = bleiben;
-        } else if (z.Anzahl[ua] > 1024 && (z.Fach[ua] >= 0 || z.Faecher < PlatzZeilen)) {
+        } else if (z.Anzahl[ua] > 256 && (z.Fach[ua] >= 0 || z.Faecher < PlatzZeilen)) {
             // Very many, and a row of places is free or a's already: the
             // first set bit of a's row behind the front. Its count no longer
             // changes: it stays here.
