@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QSizeGrip>
 #include <memory>
 
 #include "Fenstertest.h"
@@ -457,6 +458,45 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
             EXPECT_FALSE(maler.gemalt.intersects(innen)) << "unchanged line " << nr << " repainted";
     }
     EXPECT_EQ(gezeigt(), frisch());
+
+    // The same with the result window active and the cursor in the memo
+    // (not blinking, which would repaint its line now and then): of the
+    // window only the changed lines are painted.
+    const int blinken = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0);
+    QApplication::setActiveWindow(w);
+    memo->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(memo->hasFocus());
+    std::map<QObject*, int> andere;
+    struct Zaehler : QObject {
+        std::map<QObject*, int>& n;
+        explicit Zaehler(std::map<QObject*, int>& m) : n(m) {}
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++n[o];
+            return false;
+        }
+    } zaehler(andere);
+    for (QWidget* k : w->findChildren<QWidget*>())
+        if (k != sicht) k->installEventFilter(&zaehler);
+    w->installEventFilter(&zaehler);
+    const QStringList davor = texte();
+    maler.gemalt = QRegion();
+    Benutzeraktion([this] { F.Edit_FPy.SetText("60"); });
+    QApplication::processEvents();
+    const QStringList danach = texte();
+    for (const auto& [nr, band] : zeilen) {
+        if (danach[nr] == davor[nr])
+            EXPECT_FALSE(maler.gemalt.intersects(band.adjusted(0, 2, 0, -2))) << "unchanged line " << nr << " repainted";
+    }
+    EXPECT_FALSE(maler.gemalt.isEmpty());
+    for (const auto& [o, n] : andere)
+        if (!qobject_cast<QSizeGrip*>(o))  // the grip overlaps the view's corner
+            ADD_FAILURE() << o->metaObject()->className() << " " << qPrintable(o->objectName()) << " repainted";
+    EXPECT_EQ(gezeigt(), frisch());
+    w->removeEventFilter(&zaehler);
+    for (QWidget* k : w->findChildren<QWidget*>()) k->removeEventFilter(&zaehler);
+    QApplication::setCursorFlashTime(blinken);
 
     // A line out of view changes: nothing in view is painted; scrolled in,
     // it shows its new text.
