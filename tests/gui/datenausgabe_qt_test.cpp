@@ -459,9 +459,25 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
     }
     EXPECT_EQ(gezeigt(), frisch());
 
+    // A line out of view changes: nothing in view is painted; scrolled in,
+    // it shows its new text.
+    std::vector<std::string>& M = Form_Datenausgabe.Memo1.Lines;
+    ASSERT_EQ(static_cast<int>(M.size()), doc->blockCount());
+    M.back() += " (neu)";
+    maler.gemalt = QRegion();
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    EXPECT_TRUE(maler.gemalt.isEmpty());
+    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    EXPECT_EQ(doc->lastBlock().text(), QString::fromStdString(M.back()));
+    EXPECT_EQ(gezeigt(), frisch());
+
     // The same with the result window active and the cursor in the memo
     // (not blinking, which would repaint its line now and then): of the
-    // window only the changed lines are painted.
+    // window only the changed lines and the cursor's line are painted.
+    memo->verticalScrollBar()->setValue(0);
+    QApplication::processEvents();
     const int blinken = QApplication::cursorFlashTime();
     QApplication::setCursorFlashTime(0);
     QApplication::setActiveWindow(w);
@@ -486,8 +502,9 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
     QApplication::processEvents();
     const QStringList danach = texte();
     for (const auto& [nr, band] : zeilen) {
-        if (danach[nr] == davor[nr])
+        if (danach[nr] == davor[nr] && nr != memo->textCursor().blockNumber()) {
             EXPECT_FALSE(maler.gemalt.intersects(band.adjusted(0, 2, 0, -2))) << "unchanged line " << nr << " repainted";
+        }
     }
     EXPECT_FALSE(maler.gemalt.isEmpty());
     for (const auto& [o, n] : andere)
@@ -497,20 +514,6 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
     w->removeEventFilter(&zaehler);
     for (QWidget* k : w->findChildren<QWidget*>()) k->removeEventFilter(&zaehler);
     QApplication::setCursorFlashTime(blinken);
-
-    // A line out of view changes: nothing in view is painted; scrolled in,
-    // it shows its new text.
-    std::vector<std::string>& M = Form_Datenausgabe.Memo1.Lines;
-    ASSERT_EQ(static_cast<int>(M.size()), doc->blockCount());
-    M.back() += " (neu)";
-    maler.gemalt = QRegion();
-    Benutzeraktion([] {});
-    QApplication::processEvents();
-    EXPECT_TRUE(maler.gemalt.isEmpty());
-    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
-    QApplication::processEvents();
-    EXPECT_EQ(doc->lastBlock().text(), QString::fromStdString(M.back()));
-    EXPECT_EQ(gezeigt(), frisch());
     sicht->removeEventFilter(&maler);
 }
 
