@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QPaintEvent>
 #include <QRegion>
 #include <QtMath>
 #include <QScreen>
@@ -143,10 +142,9 @@ std::pair<int, int> Unterschied(const QString& ist, const QString& soll) {
     return {static_cast<int>(vorn), static_cast<int>(hinten)};
 }
 
-// The memo's widget. A refresh repaints the changed parts of a few lines,
-// found in one pass over the lines in view. Qt's widget would draw every
-// line between the first and the last part, clipped away but each glyph
-// still looked up, so each part of a repaint is drawn on its own.
+// The memo's widget, which finds the rectangles of a refresh's changed
+// lines in one pass over the lines in view (Qt's own repaint of a line
+// walks down to it from the top of the view, once for each line).
 class Berichtsfeld : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -174,7 +172,6 @@ public:
         }
         if (!neu.isEmpty()) viewport()->update(neu);
     }
-
 };
 
 // A block's layout keeps its shaped glyphs only with the cache on; without
