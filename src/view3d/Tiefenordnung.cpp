@@ -128,6 +128,8 @@ const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
     const auto u = static_cast<std::size_t>(k);
     if (!z.SchrankenDa[u]) {
         z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
+        z.Schranken[u].F = StrahlFestMachen(z.Sicht, z.zentral, z.Exakt[u], z.Schranken[u]);
+        z.Schranken[u].FestDa = true;
         z.SchrankenDa[u] = 1;
     }
     return z.Schranken[u];
@@ -148,9 +150,9 @@ const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
         Vek3 A, u;
         StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
         const auto uk = static_cast<std::size_t>(k);
-        const int rNull = Nullvektor(u, z.Sicht.Tol);
+        const int rNull = StrahlNullvektor(z.Sicht, u);
         const GenauSchranken& b = SchrankenVon(z, k);
-        if (PunktSchnell(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q) ||
+        if (PunktSchnellFuer(z.Sicht, z.zentral, A, u, rNull, z.Exakt[uk], b, Z.Q) ||
             PunktSchranken(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q)) {
             if (z.zentral) Z.d = AbstandVomAuge(z.Sicht, Z.Q);
             Zustand = 1;
@@ -236,12 +238,18 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
     if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
         if (a.xmax < b.xmin || b.xmax < a.xmin || a.ymax < b.ymin || b.ymax < a.ymin) return true;
         if (a.Hauptachse && b.Hauptachse) {
+            // The parameters ti, tj of the crossing as ni / dd, nj / dd:
+            // compared without dividing, the margins widened by far more
+            // than the products' roundings, so only pairs whose quotients
+            // lie clearly off are decided here.
             const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
-            const double ti = (cx * b.uy - cy * b.ux) / D;
-            const double tj = (cx * a.uy - cy * a.ux) / D;
+            const double Vz = D > 0 ? 1 : -1;
+            const double ni = (cx * b.uy - cy * b.ux) * Vz;
+            const double nj = (cx * a.uy - cy * a.ux) * Vz;
             const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
-            const double mi = 1e-6 + weit / a.n, mj = 1e-6 + weit / b.n;
-            if (ti < -mi || ti > 1 + mi || tj < -mj || tj > 1 + mj) return true;
+            const double mi = (1e-6 + weit * a.nKehr) * (1 + 1e-9) * dd;
+            const double mj = (1e-6 + weit * b.nKehr) * (1 + 1e-9) * dd;
+            if (ni < -mi || ni > dd + mi || nj < -mj || nj > dd + mj) return true;
         }
     } else if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
         const bool getrennt = parallel == 1;
@@ -267,6 +275,7 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
 // The view's constants of Sehstrahl as bounded doubles; false when a
 // division by them would not be sure.
 bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
+    s.StrahlNull = -1;
     if (ProjEbene < 1 || ProjEbene > 3) return false;
     s.ox = Aus(AchsenKreuz.UrsprungX + VerschiebungX);
     s.oy = Aus(AchsenKreuz.UrsprungY + VerschiebungY);
@@ -285,6 +294,15 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     if (!Teiler(s.s1) || !Teiler(s.s2)) return false;
     s.r1 = Schranke{1, 0} / s.s1;
     s.r2 = Schranke{1, 0} / s.s2;
+    // The rays' directions: in parallel projection all the same; in central
+    // projection their coordinate along the dropped axis is the plane's
+    // distance from the eye point, for every ray.
+    if (!zentral) {
+        s.StrahlNull = Nullvektor(s.P, s.Tol);
+    } else {
+        const Schranke& a = ProjEbene == 1 ? s.Aug.y : ProjEbene == 2 ? s.Aug.x : s.Aug.z;
+        s.StrahlNull = Kleiner(Abs(s.fest - a), s.Tol) == 0 ? 0 : -1;
+    }
     return true;
 }
 

@@ -88,6 +88,28 @@ struct SichtSchranken {
     Schranke ox, oy, Vx, Vy, fest, s1, s2, r1, r2, Tol, Eins, Grenze;
     Vek3 Aug, P;
     bool versatz = false;
+    // Nullvektor of every ray's direction when it is the same for all rays
+    // of the view (0 or 1); -1 when each ray must be asked.
+    int StrahlNull = -1;
+};
+
+// What PunktSchnell computes from the segment alone and from what all rays
+// of the view share: in central projection every ray starts at the eye
+// point, in parallel projection every ray runs along ProjRichtung. Made
+// once per segment and view by StrahlFestMachen; PunktSchnellZentral and
+// PunktSchnellParallel then do only what depends on the ray, with the same
+// operations as PunktSchnell, so with the same results.
+struct StrahlFest {
+    double V[3] = {}, ev = 0, mv = 0, A[3] = {}, eA = 0;
+    // Central projection: d = A - eye point.
+    double D3[3] = {}, md = 0, ed = 0;
+    // Parallel projection: u = ProjRichtung, whether it runs along v (1), not
+    // (0) or not surely (-1), the pair of coordinates t comes from (0..2; 3
+    // none, the origin; -1 not sure) and that pair's determinant.
+    double U[3] = {}, eu = 0, mu = 0;
+    bool vNull = false;
+    signed char Vorab = -1, Paar = -1;
+    double D = 0, eD = 0, q = 0, kehr = 0;  // q = 1 / D, kehr >= 1 / (|D| - eD)
 };
 
 // Sehstrahl in bounded doubles.
@@ -109,6 +131,9 @@ struct GenauSchranken {
     bool LambdaTeiler = false;
     double kKehr = 0, kNenner = 0;
     bool kTeiler = false;
+    // Set by the pass for its view (FestDa once made).
+    StrahlFest F;
+    bool FestDa = false;
 };
 GenauSchranken SchrankenMachen(const Genau& g);
 
@@ -133,6 +158,29 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 // coordinates where those take each one's.
 bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
                   const Schranke& Tol, Vek3& Q);
+
+StrahlFest StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b);
+
+// PunktSchnell for a ray from the eye point (central projection), f made for
+// the segment in this view.
+bool PunktSchnellZentral(const Vek3& u, int rNull, const Genau& g, const StrahlFest& f, const GenauSchranken& b,
+                         const Schranke& Tol, Vek3& Q);
+
+// PunktSchnell for a ray along ProjRichtung from rA (parallel projection).
+bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q);
+
+// PunktSchnell as the pass asks it: through the segment's StrahlFest when
+// it is made, else in full.
+inline bool PunktSchnellFuer(const SichtSchranken& s, bool zentral, const Vek3& rA, const Vek3& u, int rNull,
+                             const Genau& g, const GenauSchranken& b, Vek3& Q) {
+    if (!b.FestDa) return PunktSchnell(rA, u, rNull, g, b, s.Tol, Q);
+    return zentral ? PunktSchnellZentral(u, rNull, g, b.F, b, s.Tol, Q) : PunktSchnellParallel(rA, rNull, b.F, Q);
+}
+
+// Nullvektor of a ray's direction in the view s.
+inline int StrahlNullvektor(const SichtSchranken& s, const Vek3& u) {
+    return s.StrahlNull >= 0 ? s.StrahlNull : Nullvektor(u, s.Tol);
+}
 
 // The distance from the eye point as the central comparison computes it.
 // Bounded as a whole: the differences' bounds, as a vector, move the length

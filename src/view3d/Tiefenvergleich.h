@@ -38,6 +38,7 @@ struct Schnelltest {
     bool Punkt;        // a picture of no length at all: Richtung exactly (0, 0)
     double Laenge;     // |Richtung|
     double Summe;      // Tiefenstrecke::Summe (central projection)
+    double nKehr = 0;  // 1 / n
 };
 
 Schnelltest SchnelltestBerechnen(const TGer_R2& G);
