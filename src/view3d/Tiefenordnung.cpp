@@ -128,7 +128,7 @@ const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
     const auto u = static_cast<std::size_t>(k);
     if (!z.SchrankenDa[u]) {
         z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
-        z.Schranken[u].F = StrahlFestMachen(z.Sicht, z.zentral, z.Exakt[u], z.Schranken[u]);
+        StrahlFestMachen(z.Sicht, z.zentral, z.Exakt[u], z.Schranken[u], z.Schranken[u].F);
         z.Schranken[u].FestDa = true;
         z.SchrankenDa[u] = 1;
     }

@@ -143,13 +143,13 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 
 namespace {
 
-inline double Gross(double x, double y, double z) {
+[[gnu::always_inline]] inline double Gross(double x, double y, double z) {
     return std::max({std::fabs(x), std::fabs(y), std::fabs(z)});
 }
 
 // Whether the extended |x| < Toleranz, for x within e of the double: 1
 // surely, 0 surely not, -1 not sure.
-inline int UnterTol(double x, double e, const Schranke& Tol) {
+[[gnu::always_inline]] inline int UnterTol(double x, double e, const Schranke& Tol) {
     const double a = std::fabs(x);
     const double r = (e + Tol.e) * Zuschlag + 2.3e-16 * (a + Tol.v) + 1e-90;
     return Tol.v - a > r ? 1 : a - Tol.v > r ? 0 : -1;
@@ -158,7 +158,7 @@ inline int UnterTol(double x, double e, const Schranke& Tol) {
 // The ray's direction U (within eu, largest coordinate mu) against v, as
 // LinearAbhaengig2 tests it: 1 along it (the recovery gives the origin),
 // 0 not, -1 not sure.
-int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b, const double V[3], double ev,
+[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b, const double V[3], double ev,
            double mv, const Schranke& Tol) {
     // k = u / v in the coordinate vKoord, as the product with the
     // reciprocal: two roundings of the double instead of one.
@@ -184,7 +184,7 @@ constexpr int Paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
 // The first pair whose 2x2 determinant D of u and v is not below
 // Toleranz: 0..2, with D and its bound eD; 3 when there is none (the
 // recovery gives the origin); -1 when not sure.
-int PaarWaehlen(const double U[3], double eu, const double V[3], double ev, const Schranke& Tol, double& D,
+[[gnu::always_inline]] inline int PaarWaehlen(const double U[3], double eu, const double V[3], double ev, const Schranke& Tol, double& D,
                 double& eD) {
     for (int p = 0; p < 3; ++p) {
         const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
@@ -207,14 +207,14 @@ int PaarWaehlen(const double U[3], double eu, const double V[3], double ev, cons
 struct Kehrwert {
     double q, kehr;
 };
-inline Kehrwert KehrwertVon(double D, double eD) {
+[[gnu::always_inline]] inline Kehrwert KehrwertVon(double D, double eD) {
     const double q = 1 / D;
     const double aq = std::fabs(q);
     return {q, aq * (1 + 2 * eD * aq * (1 + 1e-15)) * (1 + 1e-15)};
 }
 
 // The point of the line for pair p: A - t·v.
-Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu, const double A[3], double eA,
+[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu, const double A[3], double eA,
                   const double V[3], double ev, double mv, const double D3[3], double ed) {
     const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
     const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
@@ -269,8 +269,7 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
     return true;
 }
 
-StrahlFest StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b) {
-    StrahlFest f;
+void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
     f.V[0] = b.v.x.v;
     f.V[1] = b.v.y.v;
     f.V[2] = b.v.z.v;
@@ -288,7 +287,7 @@ StrahlFest StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& 
         f.D3[2] = f.A[2] - rA.z.v;
         f.md = Gross(f.D3[0], f.D3[1], f.D3[2]);
         f.ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * f.md + Winzig;
-        return f;
+        return;
     }
     // Every ray runs along ProjRichtung: what depends on u alone is known.
     const Vek3& u = s.P;
@@ -305,7 +304,6 @@ StrahlFest StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& 
         f.q = k.q;
         f.kehr = k.kehr;
     }
-    return f;
 }
 
 bool PunktSchnellZentral(const Vek3& u, int rNull, const Genau& g, const StrahlFest& f, const GenauSchranken& b,

@@ -159,7 +159,7 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
                   const Schranke& Tol, Vek3& Q);
 
-StrahlFest StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b);
+void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b, StrahlFest& f);
 
 // PunktSchnell for a ray from the eye point (central projection), f made for
 // the segment in this view.
