@@ -52,6 +52,7 @@ struct Zwischenspeicher {
     SichtSchranken Sicht;
     std::vector<GenauSchranken> Schranken;  // made when first needed:
     std::vector<char> SchrankenDa;          // SchrankenDa[k] once made
+    std::vector<StrahlFest> Fest;           // parallel projection: made with them
     // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
     // number of its space point (equal points, equal numbers), and what the
     // recovery gives for rays through points near that picture (found when
@@ -96,6 +97,7 @@ Zwischenspeicher& Speicher() {
         constexpr std::size_t N = StreckenHoechstzahl + 2;
         z.Exakt.resize(N);
         z.Schranken.resize(N);
+        z.Fest.resize(N);
         z.EndBild.resize(2 * N);
         z.EndNummer.resize(2 * N);
         z.Zeugnisse[0].resize(2 * N);
@@ -128,8 +130,7 @@ const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
     const auto u = static_cast<std::size_t>(k);
     if (!z.SchrankenDa[u]) {
         z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
-        StrahlFestMachen(z.Sicht, z.zentral, z.Exakt[u], z.Schranken[u], z.Schranken[u].F);
-        z.Schranken[u].FestDa = true;
+        if (!z.zentral) StrahlFestMachen(z.Sicht, false, z.Exakt[u], z.Schranken[u], z.Fest[u]);
         z.SchrankenDa[u] = 1;
     }
     return z.Schranken[u];
@@ -152,7 +153,7 @@ const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
         const auto uk = static_cast<std::size_t>(k);
         const int rNull = StrahlNullvektor(z.Sicht, u);
         const GenauSchranken& b = SchrankenVon(z, k);
-        if (PunktSchnellFuer(z.Sicht, z.zentral, A, u, rNull, z.Exakt[uk], b, Z.Q) ||
+        if (PunktSchnellFuer(z.Sicht, z.zentral, A, u, rNull, z.Exakt[uk], b, &z.Fest[uk], Z.Q) ||
             PunktSchranken(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q)) {
             if (z.zentral) Z.d = AbstandVomAuge(z.Sicht, Z.Q);
             Zustand = 1;
@@ -265,8 +266,10 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
     if (GemeinsamesEndeWahr(z, i, j)) return true;
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
     if (z.MitSchranken) {
+        const GenauSchranken& IB = SchrankenVon(z, i);
+        const GenauSchranken& JB = SchrankenVon(z, j);
         const int sicher =
-            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], SchrankenVon(z, i), z.Exakt[uj], SchrankenVon(z, j));
+            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui], &z.Fest[uj]);
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);

@@ -306,37 +306,6 @@ void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, con
     }
 }
 
-bool PunktSchnellZentral(const Vek3& u, int rNull, const Genau& g, const StrahlFest& f, const GenauSchranken& b,
-                         const Schranke& Tol, Vek3& Q) {
-    const Schranke Null{};
-    if (rNull == 1 || g.vNull) {
-        Q = {Null, Null, Null};
-        return true;
-    }
-    if (rNull < 0) return false;
-    const double U[3] = {u.x.v, u.y.v, u.z.v};
-    const double eu = std::max({u.x.e, u.y.e, u.z.e});
-    const double mu = Gross(U[0], U[1], U[2]);
-    const int parallel = Laengs(U, eu, g, b, f.V, f.ev, f.mv, Tol);
-    if (parallel < 0) return false;
-    if (parallel == 1) {
-        Q = {Null, Null, Null};
-        return true;
-    }
-    const int eben = EbenDoppelt(U, f.V, f.D3, mu, f.mv, f.md, eu, f.ev, f.ed);
-    if (eben < 0) return false;
-    if (eben == 0) {
-        Q = {Null, Null, Null};
-        return true;
-    }
-    double D, eD;
-    const int p = PaarWaehlen(U, eu, f.V, f.ev, Tol, D, eD);
-    if (p < 0) return false;
-    Q = p == 3 ? Vek3{Null, Null, Null}
-               : PunktAusPaar(p, KehrwertVon(D, eD), eD, U, eu, f.A, f.eA, f.V, f.ev, f.mv, f.D3, f.ed);
-    return true;
-}
-
 bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q) {
     const Schranke Null{};
     if (rNull == 1 || f.vNull) {
@@ -372,8 +341,25 @@ Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
     return {d, (ex + ey + ez + 4e-16 * d) * Zuschlag + Winzig};
 }
 
+int AbstaendeVergleichen(const SichtSchranken& s, const Vek3& Qi, const Vek3& Qj) {
+    const auto quadrat = [&s](const Vek3& Q, double& e, double& L) {
+        const double dx = s.Aug.x.v - Q.x.v, dy = s.Aug.y.v - Q.y.v, dz = s.Aug.z.v - Q.z.v;
+        L = std::fabs(dx) + std::fabs(dy) + std::fabs(dz);
+        e = (s.Aug.x.e + s.Aug.y.e + s.Aug.z.e + Q.x.e + Q.y.e + Q.z.e + L * (Rundung + 4e-16)) * Zuschlag + Winzig;
+        return dx * dx + dy * dy + dz * dz;
+    };
+    double ei, ej, Li, Lj;
+    const double si = quadrat(Qi, ei, Li), sj = quadrat(Qj, ej, Lj);
+    const double L = Li + Lj;
+    const double rest = 1e-15 * (si + sj + L * L) + 1e-90;
+    if (si - sj > (ei + ej) * L * Zuschlag + rest) return 1;
+    if (sj - si > (ei + ej + s.Tol.v + s.Tol.e) * L * Zuschlag + rest) return 0;
+    return -1;
+}
+
 int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj) {
     if (zentral) {
+        if (const int sicher = AbstaendeVergleichen(s, Qi, Qj); sicher >= 0) return sicher;
         const Schranke di = AbstandVomAuge(s, Qi);
         return Kleiner(AbstandVomAuge(s, Qj) - s.Tol, di);
     }
@@ -382,20 +368,21 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
 }
 
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB, const StrahlFest* IF,
+                           const StrahlFest* JF) {
     Vek3 A, u;
     StrahlSchranken(s, zentral, Sx, Sy, A, u);
     const int rNull = StrahlNullvektor(s, u);
     Vek3 Qi, Qj;
-    if (!PunktSchnellFuer(s, zentral, A, u, rNull, I, IB, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi))
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, I, IB, IF, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi))
         return -1;
-    if (!PunktSchnellFuer(s, zentral, A, u, rNull, J, JB, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj))
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, J, JB, JF, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj))
         return -1;
     return RaumpunkteVergleichen(s, zentral, Qi, Qj);
 }
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB) {
+                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF) {
     if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -417,7 +404,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
         if (auf < 0) drin = -1;
     }
     if (drin < 0) return -1;
-    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB);
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
 }
 
 }  // namespace tiefe

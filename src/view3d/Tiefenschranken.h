@@ -131,9 +131,6 @@ struct GenauSchranken {
     bool LambdaTeiler = false;
     double kKehr = 0, kNenner = 0;
     bool kTeiler = false;
-    // Set by the pass for its view (FestDa once made).
-    StrahlFest F;
-    bool FestDa = false;
 };
 GenauSchranken SchrankenMachen(const Genau& g);
 
@@ -161,20 +158,16 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
 
 void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b, StrahlFest& f);
 
-// PunktSchnell for a ray from the eye point (central projection), f made for
-// the segment in this view.
-bool PunktSchnellZentral(const Vek3& u, int rNull, const Genau& g, const StrahlFest& f, const GenauSchranken& b,
-                         const Schranke& Tol, Vek3& Q);
-
 // PunktSchnell for a ray along ProjRichtung from rA (parallel projection).
 bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q);
 
-// PunktSchnell as the pass asks it: through the segment's StrahlFest when
-// it is made, else in full.
+// PunktSchnell as the pass asks it: in parallel projection through the
+// segment's StrahlFest f when there is one, else in full (in central
+// projection the part it saves is small against the cost of making it).
 inline bool PunktSchnellFuer(const SichtSchranken& s, bool zentral, const Vek3& rA, const Vek3& u, int rNull,
-                             const Genau& g, const GenauSchranken& b, Vek3& Q) {
-    if (!b.FestDa) return PunktSchnell(rA, u, rNull, g, b, s.Tol, Q);
-    return zentral ? PunktSchnellZentral(u, rNull, g, b.F, b, s.Tol, Q) : PunktSchnellParallel(rA, rNull, b.F, Q);
+                             const Genau& g, const GenauSchranken& b, const StrahlFest* f, Vek3& Q) {
+    if (!zentral && f) return PunktSchnellParallel(rA, rNull, *f, Q);
+    return PunktSchnell(rA, u, rNull, g, b, s.Tol, Q);
 }
 
 // Nullvektor of a ray's direction in the view s.
@@ -188,19 +181,32 @@ inline int StrahlNullvektor(const SichtSchranken& s, const Vek3& u) {
 // 4 · 10^-16 of it.
 Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q);
 
+// The central comparison di > dj - Toleranz of the distances of Qi, Qj from
+// the eye point, from their squares: 1 or 0 when sure, -1 when not. With d
+// the exact length of the doubles' differences and e as AbstandVomAuge
+// bounds it (its rounding term taken from the sum L of the differences'
+// sizes, which is at least d): di - dj = (di² - dj²) / (di + dj) and
+// di + dj <= Li + Lj, so a difference of the squares beyond (ei + ej)(Li + Lj)
+// decides true, one beyond (ei + ej + Toleranz)(Li + Lj) the other way
+// false; 10^-15 of the squares' sizes covers their roundings.
+int AbstaendeVergleichen(const SichtSchranken& s, const Vek3& Qi, const Vek3& Qj);
+
 // The comparison of the recovered points: di > dj - Toleranz (central),
 // (Qj - Qi)·ProjRichtung > Grenze (parallel).
 int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj);
 
 // The recovery of Qi and Qj for the crossing point (Sx, Sy) and their
 // comparison in bounded doubles; -1 when that is not sure.
+// IF, JF: the segments' StrahlFest in parallel projection, or nullptr.
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB);
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB,
+                           const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr);
 
 // The comparison of crossing pictures in bounded doubles, from the crossing
 // point on: 1 or 0 when the result is sure, -1 when not (or when the
 // pictures are not surely crossing lines).
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB);
+                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
+                      const StrahlFest* JF = nullptr);
 
 }  // namespace tiefe

@@ -789,3 +789,125 @@ TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Tiefenschranken, AbstaendeOhneWurzelWieDieErweiterten) {
+    // Two space points whose distances from the eye point lie Toleranz apart
+    // or nearly so, each known within a bound as a recovered point is: a
+    // decision from the squares must be the extended comparison's, and
+    // points at clearly different distances are decided.
+    std::mt19937 z(11);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto haar = [&] {
+        const Extended h = std::pow(10.0L, static_cast<Extended>(zahl(-17, 0)));
+        return zahl(0, 1) < 0.5 ? h : -h;
+    };
+    const auto richtung = [&] {
+        const Extended w = zahl(0, 6.3), h = zahl(-1, 1), r = std::sqrt(1 - h * h);
+        return TVek_R3{r * std::cos(w), r * std::sin(w), h};
+    };
+    const auto schranken = [&](const TVek_R3& Q) {
+        tiefe::Vek3 b = tiefe::Aus(Q);
+        if (zahl(0, 1) < 0.5) {
+            // As a recovered point: the double off the extended value, the
+            // bound wider than that.
+            const double w = std::pow(10.0, zahl(-16, -11)) * (1 + std::fabs(b.x.v) + std::fabs(b.y.v));
+            for (tiefe::Schranke* c : {&b.x, &b.y, &b.z}) {
+                c->v += zahl(-w, w);
+                c->e += w * 1.0000001;
+            }
+            const tiefe::Vek3 genau = tiefe::Aus(Q);
+            b.x.e += std::fabs(genau.x.v - b.x.v) + b.x.e * 1e-15;
+            b.y.e += std::fabs(genau.y.v - b.y.v) + b.y.e * 1e-15;
+            b.z.e += std::fabs(genau.z.v - b.z.v) + b.z.e * 1e-15;
+        }
+        return b;
+    };
+    int entschieden = 0, klar = 0, klarEntschieden = 0;
+    for (int n = 0; n < 40000; ++n) {
+        const Extended r = zahl(0, 1) < 0.3 ? 1 : 1e3;
+        const TVek_R3 Aug{zahl(-r, r), zahl(-r, r), zahl(-r, r)};
+        tiefe::SichtSchranken s;
+        s.Aug = tiefe::Aus(Aug);
+        s.Tol = tiefe::Aus(Toleranz);
+        const Extended di = zahl(0, 1) < 0.2 ? zahl(0, 1e-6) : zahl(0, 2 * r);
+        const bool nah = n % 4 != 0;
+        const Extended dj = nah ? di + Toleranz * (1 + haar()) : di + zahl(-1, 1) * (1e-6 + di * 1e-3);
+        const TVek_R3 ri = richtung(), rj = richtung();
+        const TVek_R3 Qi{Aug.x + di * ri.x, Aug.y + di * ri.y, Aug.z + di * ri.z};
+        const TVek_R3 Qj{Aug.x + dj * rj.x, Aug.y + dj * rj.y, Aug.z + dj * rj.z};
+        const bool genau = AbstandPunktPunkt(Qi, Aug) > AbstandPunktPunkt(Qj, Aug) - Toleranz;
+        const int sicher = tiefe::AbstaendeVergleichen(s, schranken(Qi), schranken(Qj));
+        if (sicher >= 0) {
+            ++entschieden;
+            ASSERT_EQ(sicher == 1, genau) << n;
+        }
+        if (!nah && std::fabs(dj - di) > 1e-6) {
+            ++klar;
+            klarEntschieden += sicher >= 0;
+        }
+    }
+    EXPECT_GT(entschieden, 5000);
+    EXPECT_EQ(klarEntschieden, klar);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
+    // In parallel projection the pass takes what depends on the segment and
+    // the projection direction alone once per segment: for rays from any
+    // start point it must answer exactly as the recovery made in full, also
+    // for segments along the direction, of no length, and for directions
+    // that are not surely null.
+    std::mt19937 z(13);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto punkt = [&](double r) { return TVek_R3{zahl(-r, r), zahl(-r, r), zahl(-r, r)}; };
+    const tiefe::Schranke Tol = tiefe::Aus(Toleranz);
+    int gleich = 0;
+    for (int n = 0; n < 4000; ++n) {
+        tiefe::SichtSchranken s;
+        s.Tol = Tol;
+        TVek_R3 P = punkt(1);
+        if (n % 7 == 0) P = {1e-10L * zahl(0, 1), -1e-10L, 1e-10L};
+        if (n % 11 == 0) P = {Toleranz, -1e-10L, 1e-10L};  // null or not, not surely either
+        s.P = tiefe::Aus(P);
+        const int rNull = tiefe::Nullvektor(s.P, Tol);
+        tiefe::Genau g;
+        g.T.A = punkt(8);
+        switch (n % 5) {
+            case 1: g.T.B = {g.T.A.x + 2 * P.x, g.T.A.y + 2 * P.y, g.T.A.z + 2 * P.z}; break;  // along P
+            case 2: g.T.B = g.T.A; break;
+            case 3: g.T.B = {g.T.A.x + 1e-9L * P.x, g.T.A.y + 1e-9L * P.y, g.T.A.z + 1e-9L * P.z + 3e-10L}; break;
+            default: g.T.B = punkt(8); break;
+        }
+        VektorAB(g.T.A, g.T.B, g.v);
+        g.vNull = IstNullvektor(g.v);
+        g.vKoord = g.v.x != 0 ? 0 : g.v.y != 0 ? 1 : 2;
+        const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
+        tiefe::StrahlFest f;
+        tiefe::StrahlFestMachen(s, false, g, b, f);
+        for (int k = 0; k < 5; ++k) {
+            // Start points on the plane through the segment and P, or off it.
+            const Extended t = zahl(-1, 2), h = zahl(-3, 3);
+            TVek_R3 R{g.T.A.x + t * g.v.x + h * P.x, g.T.A.y + t * g.v.y + h * P.y, g.T.A.z + t * g.v.z + h * P.z};
+            if (k == 4) R.z += 1e-9L * zahl(0.5, 2);
+            const tiefe::Vek3 rA = tiefe::Aus(R);
+            tiefe::Vek3 Q1, Q2;
+            const bool ganz = tiefe::PunktSchnell(rA, s.P, rNull, g, b, Tol, Q1);
+            const bool fest = tiefe::PunktSchnellParallel(rA, rNull, f, Q2);
+            ASSERT_EQ(ganz, fest) << n << " " << k;
+            if (!ganz) continue;
+            ++gleich;
+            for (auto [a, c] : {std::pair{Q1.x, Q2.x}, std::pair{Q1.y, Q2.y}, std::pair{Q1.z, Q2.z}}) {
+                ASSERT_EQ(a.v, c.v) << n << " " << k;
+                ASSERT_EQ(a.e, c.e) << n << " " << k;
+            }
+        }
+    }
+    EXPECT_GT(gleich, 10000);
+}
+
+}  // namespace
