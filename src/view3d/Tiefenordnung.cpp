@@ -58,6 +58,7 @@ struct Zwischenspeicher {
     // recovery gives for rays through points near that picture (found when
     // first needed).
     std::vector<TVek_R2> EndBild;
+    std::vector<Tiefenende> EndTiefe;  // the end in the depth frame
     std::vector<int> EndNummer;
     std::vector<EndZeugnis> Zeugnisse[2];
     std::vector<signed char> ZeugnisZustand[2];
@@ -99,6 +100,7 @@ Zwischenspeicher& Speicher() {
         z.Schranken.resize(N);
         z.Fest.resize(N);
         z.EndBild.resize(2 * N);
+        z.EndTiefe.resize(2 * N);
         z.EndNummer.resize(2 * N);
         z.Zeugnisse[0].resize(2 * N);
         z.Zeugnisse[1].resize(2 * N);
@@ -349,21 +351,39 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
     z.zentral = Zentralprojektion;
     z.Grenze = -Toleranz * Betrag(ProjRichtung);
     z.MitSchranken = SichtVorbereiten(z.Sicht, z.zentral);
+    // Each end's picture point and depth-frame point, made once per space
+    // point: an end equal to an earlier one (the same bits, signs of zero
+    // included, so the same results) takes that one's.
+    EndenNummerieren(z, n);
+    const auto gleicheBits = [](const TVek_R3& P, const TVek_R3& Q) {
+        return P == Q && std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
+               std::signbit(P.z) == std::signbit(Q.z);
+    };
+    for (int ende = 2; ende < 2 * n + 2; ++ende) {
+        const auto e = static_cast<std::size_t>(ende);
+        const TVek_R3& P = ende % 2 ? St[ende / 2].B : St[ende / 2].A;
+        const auto da = static_cast<std::size_t>(z.EndNummer[e]);
+        if (da != e && gleicheBits(P, da % 2 ? St[da / 2].B : St[da / 2].A)) {
+            z.EndBild[e] = z.EndBild[da];
+            z.EndTiefe[e] = z.EndTiefe[da];
+            continue;
+        }
+        ProjiziereBildpunkt(P, z.EndBild[e], MassstabX, MassstabY, MassstabZ);
+        z.EndTiefe[e] = TiefenendeBerechnen(P, z.zentral);
+    }
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
         TGer_R2 G;
-        const bool getauscht = BildVorbereiten(St[k], G);
+        const bool getauscht = BildAusBildpunkten(z.EndBild[2 * u], z.EndBild[2 * u + 1], G);
         // The ends' picture points as the drawing projects them (BildpunktPixel).
         const TVek_R2& PA = getauscht ? G.Endpunkt2 : G.Endpunkt1;
         const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
         z.PixelA[u] = {PA.x, BildY(PA.y)};
         z.PixelB[u] = {PB.x, BildY(PB.y)};
-        z.EndBild[2 * u] = PA;
-        z.EndBild[2 * u + 1] = PB;
         Genau& e = z.Exakt[u];
         e.E1 = G.Stuetzpunkt;
         e.u = G.Richtung;
-        e.T = TiefenstreckeBerechnen(St[k], z.zentral);
+        e.T = TiefenstreckeAusEnden(z.EndTiefe[2 * u], z.EndTiefe[2 * u + 1], z.zentral);
         VektorAB(e.T.A, e.T.B, e.v);
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
@@ -374,7 +394,6 @@ void Vorbereiten(Zwischenspeicher& z, int n) {
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
     std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
-    EndenNummerieren(z, n);
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
 }
 

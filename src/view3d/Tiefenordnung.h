@@ -21,6 +21,15 @@ struct Tiefenstrecke {
     Extended Summe = 0;
 };
 Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral);
+// One end in that frame, and its distance from the eye point (central
+// projection); the segment from its two ends, the same values as
+// TiefenstreckeBerechnen.
+struct Tiefenende {
+    TVek_R3 P;
+    Extended Abstand = 0;
+};
+Tiefenende TiefenendeBerechnen(const TVek_R3& P, bool zentral);
+Tiefenstrecke TiefenstreckeAusEnden(const Tiefenende& A, const Tiefenende& B, bool zentral);
 
 // The viewing ray of a picture point, in the frame of the depth test.
 struct Strahl {
@@ -31,6 +40,8 @@ Strahl Sehstrahl(const TVek_R2& S, bool zentral);
 // G := the picture of s prepared for the comparison (ends ordered); true
 // when the ends changed places.
 bool BildVorbereiten(const TStr& s, TGer_R2& G);
+// The same from the ends' picture points as ProjiziereBildpunkt gives them.
+bool BildAusBildpunkten(const TVek_R2& A, const TVek_R2& B, TGer_R2& G);
 
 // λ within the segment, its ends included.
 inline bool AufStrecke(Extended Lambda) { return Lambda > -Toleranz && Lambda < 1.000000001L; }
