@@ -240,7 +240,7 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
     const double dd = std::fabs(D);
     if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
         if (a.xmax < b.xmin || b.xmax < a.xmin || a.ymax < b.ymin || b.ymax < a.ymin) return true;
-        if (a.Hauptachse && b.Hauptachse) {
+        if (a.LambdaKehr < inf && b.LambdaKehr < inf) {
             // The parameters ti, tj of the crossing as ni / dd, nj / dd:
             // compared without dividing, the margins widened by far more
             // than the products' roundings, so only pairs whose quotients
@@ -250,8 +250,8 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
             const double ni = (cx * b.uy - cy * b.ux) * Vz;
             const double nj = (cx * a.uy - cy * a.ux) * Vz;
             const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
-            const double mi = (1e-6 + weit * a.nKehr) * (1 + 1e-9) * dd;
-            const double mj = (1e-6 + weit * b.nKehr) * (1 + 1e-9) * dd;
+            const double mi = (1e-6 + weit * a.LambdaKehr) * (1 + 1e-9) * dd;
+            const double mj = (1e-6 + weit * b.LambdaKehr) * (1 + 1e-9) * dd;
             if (ni < -mi || ni > dd + mi || nj < -mj || nj > dd + mj) return true;
         }
     } else if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {

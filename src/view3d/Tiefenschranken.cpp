@@ -234,8 +234,10 @@ struct Kehrwert {
 
 }  // namespace
 
-bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                  const Schranke& Tol, Vek3& Q) {
+namespace {
+
+[[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const Genau& g,
+                                                     const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
     const Schranke Null{};
     if (rNull == 1 || g.vNull) {
         Q = {Null, Null, Null};
@@ -267,6 +269,13 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
     if (p < 0) return false;
     Q = p == 3 ? Vek3{Null, Null, Null} : PunktAusPaar(p, KehrwertVon(D, eD), eD, U, eu, A, eA, V, ev, mv, D3, ed);
     return true;
+}
+
+}  // namespace
+
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                  const Schranke& Tol, Vek3& Q) {
+    return PunktSchnellInnen(rA, u, rNull, g, b, Tol, Q);
 }
 
 void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
@@ -341,25 +350,8 @@ Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
     return {d, (ex + ey + ez + 4e-16 * d) * Zuschlag + Winzig};
 }
 
-int AbstaendeVergleichen(const SichtSchranken& s, const Vek3& Qi, const Vek3& Qj) {
-    const auto quadrat = [&s](const Vek3& Q, double& e, double& L) {
-        const double dx = s.Aug.x.v - Q.x.v, dy = s.Aug.y.v - Q.y.v, dz = s.Aug.z.v - Q.z.v;
-        L = std::fabs(dx) + std::fabs(dy) + std::fabs(dz);
-        e = (s.Aug.x.e + s.Aug.y.e + s.Aug.z.e + Q.x.e + Q.y.e + Q.z.e + L * (Rundung + 4e-16)) * Zuschlag + Winzig;
-        return dx * dx + dy * dy + dz * dz;
-    };
-    double ei, ej, Li, Lj;
-    const double si = quadrat(Qi, ei, Li), sj = quadrat(Qj, ej, Lj);
-    const double L = Li + Lj;
-    const double rest = 1e-15 * (si + sj + L * L) + 1e-90;
-    if (si - sj > (ei + ej) * L * Zuschlag + rest) return 1;
-    if (sj - si > (ei + ej + s.Tol.v + s.Tol.e) * L * Zuschlag + rest) return 0;
-    return -1;
-}
-
 int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj) {
     if (zentral) {
-        if (const int sicher = AbstaendeVergleichen(s, Qi, Qj); sicher >= 0) return sicher;
         const Schranke di = AbstandVomAuge(s, Qi);
         return Kleiner(AbstandVomAuge(s, Qj) - s.Tol, di);
     }
@@ -374,6 +366,14 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
     StrahlSchranken(s, zentral, Sx, Sy, A, u);
     const int rNull = StrahlNullvektor(s, u);
     Vek3 Qi, Qj;
+    if (zentral) {
+        // Both recoveries side by side: neither waits for the other's division.
+        const bool si = PunktSchnellInnen(A, u, rNull, I, IB, s.Tol, Qi);
+        const bool sj = PunktSchnellInnen(A, u, rNull, J, JB, s.Tol, Qj);
+        if (!si && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi)) return -1;
+        if (!sj && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+        return RaumpunkteVergleichen(s, zentral, Qi, Qj);
+    }
     if (!PunktSchnellFuer(s, zentral, A, u, rNull, I, IB, IF, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi))
         return -1;
     if (!PunktSchnellFuer(s, zentral, A, u, rNull, J, JB, JF, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj))

@@ -181,16 +181,6 @@ inline int StrahlNullvektor(const SichtSchranken& s, const Vek3& u) {
 // 4 · 10^-16 of it.
 Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q);
 
-// The central comparison di > dj - Toleranz of the distances of Qi, Qj from
-// the eye point, from their squares: 1 or 0 when sure, -1 when not. With d
-// the exact length of the doubles' differences and e as AbstandVomAuge
-// bounds it (its rounding term taken from the sum L of the differences'
-// sizes, which is at least d): di - dj = (di² - dj²) / (di + dj) and
-// di + dj <= Li + Lj, so a difference of the squares beyond (ei + ej)(Li + Lj)
-// decides true, one beyond (ei + ej + Toleranz)(Li + Lj) the other way
-// false; 10^-15 of the squares' sizes covers their roundings.
-int AbstaendeVergleichen(const SichtSchranken& s, const Vek3& Qi, const Vek3& Qj);
-
 // The comparison of the recovered points: di > dj - Toleranz (central),
 // (Qj - Qi)·ProjRichtung > Grenze (parallel).
 int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj);
