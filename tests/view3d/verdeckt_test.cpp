@@ -244,6 +244,40 @@ TEST_F(Verdeckt, KreuzungAmEndeZaehlt) {
     EXPECT_LT(l, 0);
 }
 
+TEST_F(Verdeckt, SteileBilderEndenKurzVorOderAufDerKreuzung) {
+    // Steep pictures (λ from a small x extent), one behind a level one and
+    // one in front of it, whose crossing lies at an end (λ = 0, λ = 1), just inside or just
+    // outside it, far from the origin or near it: the quick test of the crossing's parameters must leave
+    // every such pair to the full comparison or decide it as that does.
+    int paare = 0;
+    for (const bool zentral : {false, true}) {
+        for (const Extended weg : {0.0L, 300.0L}) {
+            for (const Extended h : {3e-10L, 1e-8L, 1e-5L, 0.05L, 2.0L}) {
+                for (const Extended d : {0.0L, 1e-13L, -1e-13L, 1e-10L, -1e-10L, 1e-7L, -1e-7L, 1e-4L}) {
+                    if (zentral) {
+                        Zentralprojektion = true;
+                    } else {
+                        Parallel({0, 1, 0});
+                    }
+                    const TStr quer = Seg({weg - 4, 2, weg}, {weg + 4, 2, weg}, Rot);
+                    Liste({Seg({weg + 1, 3, weg + d}, {weg + 1 + h, 3, weg + 3}, Gruen), quer,
+                           Seg({weg + 1 - h, -1, weg - 3}, {weg + 1, -1, weg - d}, Blau)});
+                    TiefenordnungVorbereiten(3);
+                    for (int i = 1; i <= 3; ++i)
+                        for (int j = 1; j <= 3; ++j) {
+                            if (i == j) continue;
+                            ++paare;
+                            ASSERT_EQ(TiefenvergleichVorbereitet(i, j), StreckenTiefenvergleich(i, j))
+                                << zentral << " " << static_cast<double>(weg) << " " << static_cast<double>(h) << " "
+                                << static_cast<double>(d) << ": " << i << ", " << j;
+                        }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(paare, 2 * 2 * 5 * 8 * 6);
+}
+
 TEST_F(Verdeckt, ParallelprojektionEntscheidetNachDerRichtung) {
     // Points far apart along the viewing ray: the one on the side the
     // direction points to is in front, however far apart they are. Measured
