@@ -195,12 +195,19 @@ bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
     // The crossing point S lies within U·K·(22.3 / sin θ + 4.4) of the common
     // end's picture, U = 2^-64, K the largest coordinate of the pictures'
     // ends: from the rounding of the crossing and of the pictures'
-    // directions; here with a factor of about 6 in reserve.
-    const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) / (si.Laenge * sj.Laenge * (1 + 1e-14)) - 1e-15;
+    // directions; here with a factor of about 6 in reserve. sinus is a lower
+    // bound of sin θ: the reciprocals of the lengths may be an ulp too
+    // large each, and the factor 1 - 2·10^-14 takes more than that off.
+    // abstand = 1e-17·K / sinus + 1e-18·K <= Spielraum is tested multiplied
+    // by sinus, with 10^-12 of it in reserve for the roundings.
+    const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) * si.LaengeKehr * sj.LaengeKehr * (1 - 2e-14) - 1e-15;
+    if (!(sinus > 0)) return false;
     const double K = std::max(si.K, sj.K);
-    const double abstand = 1e-17 * K / sinus + 1e-18 * K;
-    if (!(sinus > 0) || !(abstand <= EndeSpielraum[0])) return false;
-    const int Stufe = abstand <= EndeSpielraum[1] ? 1 : 0;
+    const auto innerhalb = [&](double Spielraum) {
+        return 1e-17 * K * (1 + 1e-12) <= (Spielraum - 1e-18 * K * (1 + 1e-12)) * sinus;
+    };
+    if (!innerhalb(EndeSpielraum[0])) return false;
+    const int Stufe = innerhalb(EndeSpielraum[1]) ? 1 : 0;
     const EndZeugnis* Zi = Zeugnis(z, i, ei, Stufe);
     if (!Zi) return false;
     const EndZeugnis* Zj = Zeugnis(z, j, ej, Stufe);

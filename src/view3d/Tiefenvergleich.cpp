@@ -14,6 +14,7 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
     Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf,
                   G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy), 0};
+    t.LaengeKehr = 1 / t.Laenge;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {
         t.n = inf;  // never passes the quick test

@@ -38,6 +38,7 @@ struct Schnelltest {
     double Laenge;     // |Richtung|
     double Summe;      // Tiefenstrecke::Summe (central projection)
     double LambdaKehr = inf;  // the quick λ test's scale of its margin; inf: no such test
+    double LaengeKehr = 0;    // 1 / Laenge
 };
 
 Schnelltest SchnelltestBerechnen(const TGer_R2& G);
