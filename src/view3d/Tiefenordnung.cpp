@@ -132,7 +132,7 @@ const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
     const auto u = static_cast<std::size_t>(k);
     if (!z.SchrankenDa[u]) {
         z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
-        if (!z.zentral) StrahlFestMachen(z.Sicht, false, z.Exakt[u], z.Schranken[u], z.Fest[u]);
+        if (!z.zentral) StrahlFestMachen(z.Sicht, z.Exakt[u], z.Schranken[u], z.Fest[u]);
         z.SchrankenDa[u] = 1;
     }
     return z.Schranken[u];

@@ -158,8 +158,8 @@ namespace {
 // The ray's direction U (within eu, largest coordinate mu) against v, as
 // LinearAbhaengig2 tests it: 1 along it (the recovery gives the origin),
 // 0 not, -1 not sure.
-[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b, const double V[3], double ev,
-           double mv, const Schranke& Tol) {
+[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b,
+                                         const double V[3], double ev, double mv, const Schranke& Tol) {
     // k = u / v in the coordinate vKoord, as the product with the
     // reciprocal: two roundings of the double instead of one.
     if (!b.kTeiler) return -1;
@@ -184,8 +184,8 @@ constexpr int Paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
 // The first pair whose 2x2 determinant D of u and v is not below
 // Toleranz: 0..2, with D and its bound eD; 3 when there is none (the
 // recovery gives the origin); -1 when not sure.
-[[gnu::always_inline]] inline int PaarWaehlen(const double U[3], double eu, const double V[3], double ev, const Schranke& Tol, double& D,
-                double& eD) {
+[[gnu::always_inline]] inline int PaarWaehlen(const double U[3], double eu, const double V[3], double ev,
+                                              const Schranke& Tol, double& D, double& eD) {
     for (int p = 0; p < 3; ++p) {
         const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
         D = a1 * b2 - a2 * b1;
@@ -214,8 +214,9 @@ struct Kehrwert {
 }
 
 // The point of the line for pair p: A - t·v.
-[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu, const double A[3], double eA,
-                  const double V[3], double ev, double mv, const double D3[3], double ed) {
+[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
+                                               const double A[3], double eA, const double V[3], double ev, double mv,
+                                               const double D3[3], double ed) {
     const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
     const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
     const double N = a1 * d2 - a2 * d1;
@@ -231,10 +232,6 @@ struct Kehrwert {
     const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + Gross(q[0], q[1], q[2])) + 2 * Winzig;
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
 }
-
-}  // namespace
-
-namespace {
 
 [[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const Genau& g,
                                                      const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
@@ -278,7 +275,7 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
     return PunktSchnellInnen(rA, u, rNull, g, b, Tol, Q);
 }
 
-void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
+void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
     f.V[0] = b.v.x.v;
     f.V[1] = b.v.y.v;
     f.V[2] = b.v.z.v;
@@ -288,16 +285,6 @@ void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, con
     f.A[1] = b.A.y.v;
     f.A[2] = b.A.z.v;
     f.eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
-    if (zentral) {
-        // Every ray starts at the eye point.
-        const Vek3& rA = s.Aug;
-        f.D3[0] = f.A[0] - rA.x.v;
-        f.D3[1] = f.A[1] - rA.y.v;
-        f.D3[2] = f.A[2] - rA.z.v;
-        f.md = Gross(f.D3[0], f.D3[1], f.D3[2]);
-        f.ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * f.md + Winzig;
-        return;
-    }
     // Every ray runs along ProjRichtung: what depends on u alone is known.
     const Vek3& u = s.P;
     f.U[0] = u.x.v;

@@ -94,22 +94,20 @@ struct SichtSchranken {
 };
 
 // What PunktSchnell computes from the segment alone and from what all rays
-// of the view share: in central projection every ray starts at the eye
-// point, in parallel projection every ray runs along ProjRichtung. Made
-// once per segment and view by StrahlFestMachen; PunktSchnellZentral and
-// PunktSchnellParallel then do only what depends on the ray, with the same
-// operations as PunktSchnell, so with the same results.
+// of a parallel projection share: they all run along ProjRichtung, so
+// whether the ray runs along the segment and which pair of coordinates the
+// recovery solves for are known once per segment. Made by StrahlFestMachen;
+// PunktSchnellParallel then does only what depends on the ray's start, with
+// the same operations as PunktSchnell, so with the same results.
 struct StrahlFest {
     double V[3] = {}, ev = 0, mv = 0, A[3] = {}, eA = 0;
-    // Central projection: d = A - eye point.
-    double D3[3] = {}, md = 0, ed = 0;
-    // Parallel projection: u = ProjRichtung, whether it runs along v (1), not
-    // (0) or not surely (-1), the pair of coordinates t comes from (0..2; 3
-    // none, the origin; -1 not sure) and that pair's determinant.
+    // u = ProjRichtung; whether it runs along v (1), not (0) or not surely
+    // (-1); the pair of coordinates t comes from (0..2; 3 none, the origin;
+    // -1 not sure), that pair's determinant, q = 1 / D and kehr >= 1 / (|D| - eD).
     double U[3] = {}, eu = 0, mu = 0;
     bool vNull = false;
     signed char Vorab = -1, Paar = -1;
-    double D = 0, eD = 0, q = 0, kehr = 0;  // q = 1 / D, kehr >= 1 / (|D| - eD)
+    double D = 0, eD = 0, q = 0, kehr = 0;
 };
 
 // Sehstrahl in bounded doubles.
@@ -156,14 +154,16 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
                   const Schranke& Tol, Vek3& Q);
 
-void StrahlFestMachen(const SichtSchranken& s, bool zentral, const Genau& g, const GenauSchranken& b, StrahlFest& f);
+// For a parallel projection s.
+void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f);
 
 // PunktSchnell for a ray along ProjRichtung from rA (parallel projection).
 bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q);
 
 // PunktSchnell as the pass asks it: in parallel projection through the
 // segment's StrahlFest f when there is one, else in full (in central
-// projection the part it saves is small against the cost of making it).
+// projection the rays' directions differ, and what the start point alone
+// would save is small).
 inline bool PunktSchnellFuer(const SichtSchranken& s, bool zentral, const Vek3& rA, const Vek3& u, int rNull,
                              const Genau& g, const GenauSchranken& b, const StrahlFest* f, Vek3& Q) {
     if (!zentral && f) return PunktSchnellParallel(rA, rNull, *f, Q);

@@ -858,7 +858,7 @@ TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
         g.vKoord = g.v.x != 0 ? 0 : g.v.y != 0 ? 1 : 2;
         const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
         tiefe::StrahlFest f;
-        tiefe::StrahlFestMachen(s, false, g, b, f);
+        tiefe::StrahlFestMachen(s, g, b, f);
         for (int k = 0; k < 5; ++k) {
             // Start points on the plane through the segment and P, or off it.
             const Extended t = zahl(-1, 2), h = zahl(-3, 3);
