@@ -221,28 +221,47 @@ bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
 // boxes cannot meet, or when the crossing lies clearly off one of them;
 // the margins cover how far the exact comparison's crossing point and its
 // λ may stray by rounding.
+// The pairs the quick tests leave: through the shared-end test, the
+// bounded crossing and the extended comparison. Out of line, so the quick
+// tests that decide most pairs stay small.
+[[gnu::noinline]] bool VergleichWeiter(Zwischenspeicher& z, int i, int j) {
+    if (GemeinsamesEndeWahr(z, i, j)) return true;
+    const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
+    if (z.MitSchranken) {
+        const GenauSchranken& IB = SchrankenVon(z, i);
+        const GenauSchranken& JB = SchrankenVon(z, j);
+        const int sicher =
+            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui], &z.Fest[uj]);
+        if (sicher >= 0) return sicher == 1;
+    }
+    return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
+}
+
+// A picture of no length: LageZweierGeraden2D multiplies its direction
+// (0, 0) into the first determinant, which is 0 (or NaN), and into the
+// second as well when it is St[i]'s: one line. As VergleichGenau goes on
+// from there. In central projection both ways compare the distance sums.
+[[gnu::noinline]] bool VergleichPunkt(Zwischenspeicher& z, int i, int j) {
+    const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
+    const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
+    if (z.zentral) {
+        const int sicher = SummenVergleich(a, b);
+        if (sicher >= 0) return sicher == 1;
+    }
+    const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
+    const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
+    if (!a.Punkt) {
+        const TVek_R2 d{J.E1.x - I.E1.x, J.E1.y - I.E1.y};
+        if (std::fabs(I.u.x * d.y - I.u.y * d.x) >= Toleranz) return !z.zentral || I.T.Summe > J.T.Summe - Toleranz;
+    }
+    if (z.zentral) return I.T.Summe >= J.T.Summe - Toleranz;
+    return EineBildgeradeParallel(St[i], St[j]);
+}
+
 bool Vergleich(Zwischenspeicher& z, int i, int j) {
     const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
-    if (a.Punkt || b.Punkt) {
-        // A picture of no length: LageZweierGeraden2D multiplies its
-        // direction (0, 0) into the first determinant, which is 0 (or NaN),
-        // and into the second as well when it is St[i]'s: one line. As
-        // VergleichGenau goes on from there. In central projection both
-        // ways compare the distance sums.
-        if (z.zentral) {
-            const int sicher = SummenVergleich(a, b);
-            if (sicher >= 0) return sicher == 1;
-        }
-        const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
-        const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
-        if (!a.Punkt) {
-            const TVek_R2 d{J.E1.x - I.E1.x, J.E1.y - I.E1.y};
-            if (std::fabs(I.u.x * d.y - I.u.y * d.x) >= Toleranz) return !z.zentral || I.T.Summe > J.T.Summe - Toleranz;
-        }
-        if (z.zentral) return I.T.Summe >= J.T.Summe - Toleranz;
-        return EineBildgeradeParallel(St[i], St[j]);
-    }
+    if (a.Punkt || b.Punkt) return VergleichPunkt(z, i, j);
     const double D = a.ux * b.uy - a.uy * b.ux;
     const double dd = std::fabs(D);
     if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
@@ -272,16 +291,7 @@ bool Vergleich(Zwischenspeicher& z, int i, int j) {
         }
         return getrennt || EineBildgeradeParallel(St[i], St[j]);
     }
-    if (GemeinsamesEndeWahr(z, i, j)) return true;
-    const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
-    if (z.MitSchranken) {
-        const GenauSchranken& IB = SchrankenVon(z, i);
-        const GenauSchranken& JB = SchrankenVon(z, j);
-        const int sicher =
-            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui], &z.Fest[uj]);
-        if (sicher >= 0) return sicher == 1;
-    }
-    return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
+    return VergleichWeiter(z, i, j);
 }
 
 // The view's constants of Sehstrahl as bounded doubles; false when a
