@@ -1,18 +1,60 @@
 #include "view3d/Tiefenkandidaten.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <utility>
 
 namespace tiefe {
 
+namespace {
+
+// Sorts the pairs (angle, entry) as std::sort would: the angles are not
+// negative (nor -0), so the bits of their doubles are in the same order;
+// byte by byte from the lowest, each pass keeping the order of the one
+// before, which starts with the entries in ascending order. A byte alike in
+// all needs no pass.
+void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std::pair<double, int>>& hilf) {
+    const std::size_t n = v.size();
+    if (n < 256) {
+        std::sort(v.begin(), v.end());
+        return;
+    }
+    std::array<std::array<std::uint32_t, 256>, 8> zahl{};
+    for (const auto& e : v) {
+        const auto b = std::bit_cast<std::uint64_t>(e.first);
+        for (std::size_t s = 0; s < 8; ++s) ++zahl[s][(b >> (8 * s)) & 255];
+    }
+    hilf.resize(n);
+    std::vector<std::pair<double, int>>* von = &v;
+    std::vector<std::pair<double, int>>* nach = &hilf;
+    for (std::size_t s = 0; s < 8; ++s) {
+        std::array<std::uint32_t, 256>& z = zahl[s];
+        if (std::find(z.begin(), z.end(), static_cast<std::uint32_t>(n)) != z.end()) continue;
+        std::uint32_t summe = 0;
+        for (std::uint32_t& c : z) {
+            const std::uint32_t c0 = c;
+            c = summe;
+            summe += c0;
+        }
+        std::pair<double, int>* ziel = nach->data();
+        for (const auto& e : *von) ziel[z[(std::bit_cast<std::uint64_t>(e.first) >> (8 * s)) & 255]++] = e;
+        std::swap(von, nach);
+    }
+    if (von != &v) v.swap(hilf);
+}
+
+}  // namespace
+
 bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
     const std::size_t anfang = Zellen_.size();
     const double xmin = std::min(p0x, p1x) - r, xmax = std::max(p0x, p1x) + r;
     const double ymin = std::min(p0y, p1y) - r, ymax = std::max(p0y, p1y) + r;
     const int c0 = Spalte(xmin), c1 = Spalte(xmax);
-    const double dx = p1x - p0x, dy = p1y - p0y;
+    const double dx = p1x - p0x, dy = p1y - p0y, kehr = 1 / dx;
     for (int c = c0; c <= c1; ++c) {
         // The part of the segment over this column (widened by r), as an
         // interval of y. The first and last columns take everything beyond
@@ -22,7 +64,7 @@ bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p
         if (c0 < c1 && dx != 0) {
             const double xa = (c == c0 ? xmin : X0_ + c * Wx_) - r;
             const double xb = (c == c1 ? xmax : X0_ + (c + 1) * Wx_) + r;
-            double ta = (xa - p0x) / dx, tb = (xb - p0x) / dx;
+            double ta = (xa - p0x) * kehr, tb = (xb - p0x) * kehr;
             if (ta > tb) std::swap(ta, tb);
             ta = std::clamp(ta, 0.0, 1.0);
             tb = std::clamp(tb, 0.0, 1.0);
@@ -49,6 +91,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Fenster_.resize(N);
     Rang_.resize(N);
     Marke_.assign(N, 0);
+    Puffer_.resize(N);
     Lauf_ = 0;
     Gross_.clear();
     Wilde_.clear();
@@ -91,6 +134,8 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Y0_ = std::isfinite(y0) ? y0 - rand : 0;
     Wx_ = (bx + 2 * rand) / Gx_;
     Wy_ = (by + 2 * rand) / Gy_;
+    Kx_ = 1 / Wx_;
+    Ky_ = 1 / Wy_;
 
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
@@ -111,6 +156,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
         double w = std::atan2(q.uy, q.ux);
         if (w < 0) w += std::numbers::pi;
         if (w >= std::numbers::pi) w -= std::numbers::pi;
+        if (w == 0) w = 0;  // not -0: sorted by its bits
         Winkel_[u] = w;
         // Parallel or one line in the picture: |u_a × u_x| < 1e-9, so the
         // angle is below about pi/2 · 1e-9 / (|u_a| |u_x|).
@@ -133,10 +179,83 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     // Sorted as pairs (angle, entry): no look-up per comparison.
     Sortierung_.clear();
     for (int k : NachWinkel_) Sortierung_.push_back({Winkel_[static_cast<std::size_t>(k)], k});
-    std::sort(Sortierung_.begin(), Sortierung_.end());
+    NachWinkelSortieren(Sortierung_, Hilfe_);
     for (std::size_t r = 0; r < Sortierung_.size(); ++r) NachWinkel_[r] = Sortierung_[r].second;
     for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
         Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);
+    if (Parallelprojektion_) {
+        Stelle_.resize(N);
+        GruppeVon_.resize(N);
+        GruppeBis_.resize(N);
+        Breite_.resize(N);
+        LinienOrdnen(Kmax);
+    }
+}
+
+void Nachbarsuche::LinienOrdnen(double Kmax) {
+    // Groups: runs of the angles' order without a gap wider than any window,
+    // round the end as well. A picture in a's window lies in a's group: the
+    // gaps between their angles are no wider than their distance.
+    const std::size_t W = Sortierung_.size();
+    Linie_.resize(W);
+    Abstand_.resize(W);
+    LinienPaare_.resize(W);
+    if (W == 0) return;
+    constexpr double pi = std::numbers::pi;
+    double Fmax = 0;
+    for (const auto& [w, k] : Sortierung_) Fmax = std::max(Fmax, Fenster_[static_cast<std::size_t>(k)]);
+    const double Luecke = Fmax + 2e-12;
+    const auto winkel = [this, W](std::size_t r) { return Sortierung_[r % W].first; };
+    // Start at a group's beginning; when the largest angles' group goes on
+    // round the end into the smallest's, at the beginning of that one.
+    std::size_t start = 0;
+    if ((winkel(0) - winkel(W - 1)) + pi <= Luecke)
+        for (std::size_t r = W - 1; r >= 1; --r)
+            if (winkel(r) - winkel(r - 1) > Luecke) {
+                start = r;
+                break;
+            }
+    const std::vector<Schnelltest>& t = *T_;
+    std::size_t i = 0;
+    while (i < W) {
+        const std::size_t anfang = i;
+        // The offsets across the direction of the group's first angle. For
+        // a picture on a's line (|u_a × (P_x - P_a)| within 1e-9 and its
+        // rounding), the offset across a's own direction is below
+        // 1.0000001e-9 / |u_a| + 5e-15 K; across the group's direction it
+        // differs by at most |P_x - P_a| <= 2.83 K times the angle between
+        // the two directions, which is at most the group's spread S (plus
+        // the rounding of the angles, the sine and cosine and the offsets).
+        const double bezug = winkel(start + i);
+        const double nx = -std::sin(bezug), ny = std::cos(bezug);
+        double S = 0;
+        while (true) {
+            const double w = winkel(start + i);
+            double d = std::fabs(w - bezug);
+            d = std::min(d, pi - d);
+            S = std::max(S, d);
+            const int k = Sortierung_[(start + i) % W].second;
+            const Schnelltest& q = t[static_cast<std::size_t>(k)];
+            LinienPaare_[i] = {nx * q.x1 + ny * q.y1, k};
+            if (++i == W) break;
+            double luecke = winkel(start + i) - w;
+            if (luecke < 0) luecke += pi;
+            if (luecke > Luecke) break;
+        }
+        std::sort(LinienPaare_.begin() + static_cast<std::ptrdiff_t>(anfang),
+                  LinienPaare_.begin() + static_cast<std::ptrdiff_t>(i));
+        const double rand = (3 * (S + 1e-14) + 1e-13) * Kmax;
+        for (std::size_t p = anfang; p < i; ++p) {
+            const auto [o, k] = LinienPaare_[p];
+            const auto u = static_cast<std::size_t>(k);
+            Linie_[p] = k;
+            Abstand_[p] = o;
+            Stelle_[u] = static_cast<int>(p);
+            GruppeVon_[u] = static_cast<int>(anfang);
+            GruppeBis_[u] = static_cast<int>(i);
+            Breite_[u] = 1.1e-9 / t[u].Laenge + rand;
+        }
+    }
 }
 
 }  // namespace tiefe

@@ -2,6 +2,9 @@
 // The selection of the hidden-line pass: the entries a comparison can come
 // out false against, and the runs of exchanges that come round again.
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "view3d/Tiefenvergleich.h"
@@ -21,7 +24,9 @@ namespace tiefe {
 //   within a's ends (plus what the rounding of λ allows), and so close to
 //   the other line that it lies within the other picture's ends as well:
 //   the cell that holds S holds both pictures.
-// - Nearly parallel pictures are all candidates.
+// - Nearly parallel pictures are all candidates; in parallel projection
+//   only those on a's line or close to it (on distinct parallel lines the
+//   comparison is true).
 // Each picture is registered in the cells its segment, lengthened at both
 // ends and widened by those margins, meets.
 class Nachbarsuche {
@@ -52,14 +57,12 @@ private:
     // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
     // false when they are more than HoechstZellen.
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
-    int Spalte(double x) const {
-        const double k = std::floor((x - X0_) / Wx_);
-        return k < 0 ? 0 : k >= Gx_ ? Gx_ - 1 : static_cast<int>(k);
-    }
-    int Zeile(double y) const {
-        const double k = std::floor((y - Y0_) / Wy_);
-        return k < 0 ? 0 : k >= Gy_ ? Gy_ - 1 : static_cast<int>(k);
-    }
+    // By the reciprocals of the cell sizes: their rounding is far within
+    // the margins the cells are widened by. Below 1 (or not a number) the
+    // first; from there on truncation is the floor.
+    static int Zelle(double k, int G) { return !(k >= 1) ? 0 : k >= G ? G - 1 : static_cast<int>(k); }
+    int Spalte(double x) const { return Zelle((x - X0_) * Kx_, Gx_); }
+    int Zeile(double y) const { return Zelle((y - Y0_) * Ky_, Gy_); }
 
     std::vector<char> Art_;
     std::vector<int> Gross_, Wilde_;
@@ -68,14 +71,15 @@ private:
     // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
     std::vector<int> ZellAnfang_, Inhalt_;
     int Gx_ = 1, Gy_ = 1;
-    double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1;
+    double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
     // Angles of the pictures modulo pi; Sortierung_ holds (angle, entry) in
     // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
     // angles of k and a picture that may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
     std::vector<int> NachWinkel_, Rang_;
-    std::vector<std::pair<double, int>> Sortierung_;
+    std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
     std::vector<unsigned> Marke_;
+    std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells
     // In parallel projection surely parallel pictures on distinct lines
     // compare true: the angle's neighbours among them are left out.
     const std::vector<Schnelltest>* T_ = nullptr;
@@ -84,6 +88,29 @@ private:
         return !Parallelprojektion_ ||
                ParalleleBilder((*T_)[static_cast<std::size_t>(a)], (*T_)[static_cast<std::size_t>(x)]) != 1;
     }
+    // Whether x lies in a's window of angles, one way round or the other
+    // (modulo pi), with a hair to spare for the rounding of the walk above.
+    bool ImFenster(int a, int x) const {
+        const double wa = Winkel_[static_cast<std::size_t>(a)], wx = Winkel_[static_cast<std::size_t>(x)];
+        const double f = Fenster_[static_cast<std::size_t>(a)] + 1e-12;
+        double d = wx - wa;
+        if (d < 0) d += std::numbers::pi;
+        if (d <= f) return true;
+        d = wa - wx;
+        if (d < 0) d += std::numbers::pi;
+        return d <= f;
+    }
+    // Parallel projection: the entries in groups of angles (no two angles of
+    // different groups within a window of each other, round the end as
+    // well), each group ordered by the offset of the pictures' start points
+    // across one direction of the group: Linie_[GruppeVon_[k] ..
+    // GruppeBis_[k]) is k's group, k at Stelle_[k], Abstand_ the offsets.
+    // A picture on x's line or parallel to it within 1e-9 lies within
+    // Breite_[x] of it there.
+    void LinienOrdnen(double Kmax);
+    std::vector<int> Linie_, Stelle_, GruppeVon_, GruppeBis_;
+    std::vector<double> Abstand_, Breite_;
+    std::vector<std::pair<double, int>> LinienPaare_;
     unsigned Lauf_ = 0;
 };
 
@@ -97,17 +124,47 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         Lauf_ = 1;
     }
     Besuchen(a);
-    for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
-        const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
-        for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
-            const int x = Inhalt_[static_cast<std::size_t>(k)];
-            if (Besuchen(x)) f(x);
+    // The cells' entries are gathered first, without a branch per entry met:
+    // whether it was met before in this run is too hard to foretell.
+    {
+        unsigned* marke = Marke_.data();
+        int* neu = Puffer_.data();
+        std::size_t zahl = 0;
+        const unsigned lauf = Lauf_;
+        for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
+            const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
+            for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
+                const int x = Inhalt_[static_cast<std::size_t>(k)];
+                const unsigned m = marke[x];
+                neu[zahl] = x;
+                zahl += m < lauf;
+                marke[x] = std::max(m, lauf);
+            }
         }
+        for (std::size_t k = 0; k < zahl; ++k) f(neu[k]);
     }
     for (int x : Gross_)
         if (Besuchen(x)) f(x);
     for (int x : Wilde_)
         if (Besuchen(x)) f(x);
+    const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
+    if (Parallelprojektion_) {
+        // Only pictures on a's line or close to it: the neighbours of a in
+        // the order of the line offsets within its group of angles.
+        const int p = Stelle_[ua], lo = GruppeVon_[ua], hi = GruppeBis_[ua];
+        const double o = Abstand_[static_cast<std::size_t>(p)], b = Breite_[ua];
+        const auto nehmen = [&](int x) {
+            if (offen(x) && ImFenster(a, x) && Anbieten(a, x)) {
+                Besuchen(x);
+                f(x);
+            }
+        };
+        for (int q = p + 1; q < hi && Abstand_[static_cast<std::size_t>(q)] - o <= b; ++q)
+            nehmen(Linie_[static_cast<std::size_t>(q)]);
+        for (int q = p - 1; q >= lo && o - Abstand_[static_cast<std::size_t>(q)] <= b; --q)
+            nehmen(Linie_[static_cast<std::size_t>(q)]);
+        return true;
+    }
     // Angles are taken modulo pi: the neighbours on both sides, round the
     // end. Drawn and offered entries are passed over before the test of
     // parallel pictures.
@@ -115,7 +172,6 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
     const double wa = Winkel_[ua], fenster = Fenster_[ua];
     const int r = Rang_[ua];
     const std::pair<double, int>* w = Sortierung_.data();
-    const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
     for (int s = 1, q = r + 1; s < W; ++s, ++q) {
         if (q == W) q = 0;
         double d = w[q].first - wa;

@@ -38,6 +38,7 @@ struct EndZeugnis {
 constexpr double EndeSpielraum[2] = {1e-11, 1e-13};
 
 constexpr std::size_t BitZeile = (StreckenHoechstzahl + 2 + 63) / 64;
+constexpr int PlatzZeilen = 64;  // one bit each in Zwischenspeicher::InZeilen
 
 // Everything the pass needs, index 1..n; kept between passes so nothing is
 // allocated per picture.
@@ -71,6 +72,7 @@ struct Zwischenspeicher {
     std::vector<int> Folge;
     std::vector<int> Platz;
     std::vector<char> Gezeichnet;
+    std::vector<int> Reihenfolge;  // the entries in the order they are drawn
     // The entries x that must be drawn before entry a (the comparison (a, x)
     // is false), among those not drawn when a first came to the front:
     // Vorher[Anfang[a] .. Anfang[a] + Anzahl[a]); Anfang -1 while unknown.
@@ -80,14 +82,15 @@ struct Zwischenspeicher {
     // (BitsDa[a] once made).
     std::vector<std::uint64_t> VorherBits;
     std::vector<char> BitsDa;
-    // For entries with very many, the places of those not drawn as bits:
-    // row a, bit p set when the entry at place p of Folge must come before
-    // a (PlatzBitsDa[a] once made). Rueck lists, for each entry x, the rows
-    // that hold x: RueckKopf[x], then RueckNaechst, entries RueckZeile. An
-    // exchange moves the two entries' bits in those rows.
+    // For up to PlatzZeilen entries with very many, the places of those not
+    // drawn as bits: row Fach[a], bit p set when the entry at place p of
+    // Folge must come before a (Fach[a] -1 while a has no row). InZeilen[x]
+    // has bit r set when row r holds x: an exchange moves the two entries'
+    // bits in the rows that hold one of them only.
     std::vector<std::uint64_t> PlatzBits;
-    std::vector<char> PlatzBitsDa;
-    std::vector<int> RueckKopf, RueckNaechst, RueckZeile;
+    std::vector<int> Fach;
+    std::vector<std::uint64_t> InZeilen;
+    int Faecher = 0;
     Nachbarsuche Nachbarn;
     Ringsuche Ring;
 };
@@ -113,16 +116,15 @@ Zwischenspeicher& Speicher() {
         z.Folge.resize(N);
         z.Platz.resize(N);
         z.Gezeichnet.resize(N);
+        z.Reihenfolge.reserve(N);
         z.Anfang.resize(N);
         z.Anzahl.resize(N);
         z.Vorher.reserve(1 << 16);
         z.VorherBits.resize(N * BitZeile);
         z.BitsDa.resize(N);
-        z.RueckKopf.resize(N);
-        z.PlatzBits.resize(N * BitZeile);
-        z.PlatzBitsDa.resize(N);
-        z.RueckNaechst.reserve(1 << 16);
-        z.RueckZeile.reserve(1 << 16);
+        z.PlatzBits.resize(PlatzZeilen * BitZeile);
+        z.Fach.resize(N);
+        z.InZeilen.resize(N);
     }
     return z;
 }
@@ -436,15 +438,23 @@ void TiefenordnungZeichnen(int n) {
         z.Gezeichnet[u] = 0;
         z.Anfang[u] = -1;
         z.Anzahl[u] = 0;
-        z.RueckKopf[u] = -1;
+        z.Fach[u] = -1;
+        z.InZeilen[u] = 0;
     }
     z.Vorher.clear();
-    z.RueckNaechst.clear();
-    z.RueckZeile.clear();
-    const auto zeichnen = [&z](int k) {
-        const TStr& s = St[k];
-        const auto u = static_cast<std::size_t>(k);
-        StreckePixelZeichnen(z.PixelA[u], z.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
+    z.Faecher = 0;
+    // The order is found first and drawn in one go: the raster work would
+    // push the pass's data out of the caches between every two decisions.
+    // Nothing the order depends on reads the picture, and Escape is polled
+    // where the entry would be drawn, so the picture is the same.
+    z.Reihenfolge.clear();
+    const auto zeichnen = [&z](int k) { z.Reihenfolge.push_back(k); };
+    const auto ausgeben = [&z] {
+        for (const int k : z.Reihenfolge) {
+            const TStr& s = St[k];
+            const auto u = static_cast<std::size_t>(k);
+            StreckePixelZeichnen(z.PixelA[u], z.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
+        }
     };
 
     // The entries are moved by their numbers only; St keeps its order. The
@@ -464,7 +474,6 @@ void TiefenordnungZeichnen(int n) {
         if (z.Anfang[ua] < 0) {
             z.Anfang[ua] = static_cast<int>(z.Vorher.size());
             z.BitsDa[ua] = 0;
-            z.PlatzBitsDa[ua] = 0;
             const auto vergleichen = [&](int x) {
                 if (!Vergleich(z, a, x)) z.Vorher.push_back(x);
             };
@@ -486,11 +495,14 @@ void TiefenordnungZeichnen(int n) {
                 if (p < j) j = p;
             }
             z.Anzahl[ua] = bleiben;
-        } else if (z.Anzahl[ua] > 1024) {
-            // Very many: the first set bit of a's row of places behind the
-            // front. Its count no longer changes: it stays here.
-            std::uint64_t* bits = z.PlatzBits.data() + ua * BitZeile;
-            if (!z.PlatzBitsDa[ua]) {
+        } else if (z.Anzahl[ua] > 256 && (z.Fach[ua] >= 0 || z.Faecher < PlatzZeilen)) {
+            // Very many, and a row of places is free or a's already: the
+            // first set bit of a's row behind the front. Its count no longer
+            // changes: it stays here.
+            if (z.Fach[ua] < 0) {
+                const int r = z.Faecher++;
+                z.Fach[ua] = r;
+                std::uint64_t* bits = z.PlatzBits.data() + static_cast<std::size_t>(r) * BitZeile;
                 std::fill(bits, bits + BitZeile, std::uint64_t{0});
                 for (int k = 0; k < z.Anzahl[ua]; ++k) {
                     const int x = z.Vorher[static_cast<std::size_t>(z.Anfang[ua] + k)];
@@ -498,12 +510,10 @@ void TiefenordnungZeichnen(int n) {
                     if (z.Gezeichnet[ux]) continue;
                     const auto p = static_cast<unsigned>(z.Platz[ux]);
                     bits[p >> 6] |= std::uint64_t{1} << (p & 63);
-                    z.RueckNaechst.push_back(z.RueckKopf[ux]);
-                    z.RueckZeile.push_back(a);
-                    z.RueckKopf[ux] = static_cast<int>(z.RueckZeile.size()) - 1;
+                    z.InZeilen[ux] |= std::uint64_t{1} << r;
                 }
-                z.PlatzBitsDa[ua] = 1;
             }
+            const std::uint64_t* bits = z.PlatzBits.data() + static_cast<std::size_t>(z.Fach[ua]) * BitZeile;
             const auto von = static_cast<unsigned>(Versatz + 2), bis = static_cast<unsigned>(Versatz + m);
             unsigned w = von >> 6;
             std::uint64_t wort = bits[w] & (~std::uint64_t{0} << (von & 63));
@@ -567,7 +577,10 @@ void TiefenordnungZeichnen(int n) {
         if (alleWahr || Tausch > m) {
             // More exchanges than entries left: a ring of segments that
             // cover each other; the first is drawn anyway.
-            if (Host().EscapeGedrueckt()) return;
+            if (Host().EscapeGedrueckt()) {
+                ausgeben();
+                return;
+            }
             zeichnen(a);
             z.Gezeichnet[ua] = 1;
             z.Nachbarn.Gezeichnet(a);
@@ -586,14 +599,14 @@ void TiefenordnungZeichnen(int n) {
             // In every row that holds one of the two, its bit changes place
             // with the other's; a row that holds both stays as it was.
             const auto p1 = static_cast<unsigned>(1 + Versatz), pj = static_cast<unsigned>(j + Versatz);
-            for (const int x : {*vorn, *dort})
-                for (int e = z.RueckKopf[static_cast<std::size_t>(x)]; e >= 0;
-                     e = z.RueckNaechst[static_cast<std::size_t>(e)]) {
-                    std::uint64_t* zeile =
-                        z.PlatzBits.data() + static_cast<std::size_t>(z.RueckZeile[static_cast<std::size_t>(e)]) * BitZeile;
-                    zeile[p1 >> 6] ^= std::uint64_t{1} << (p1 & 63);
-                    zeile[pj >> 6] ^= std::uint64_t{1} << (pj & 63);
-                }
+            for (std::uint64_t zeilen = z.InZeilen[static_cast<std::size_t>(*vorn)] ^
+                                        z.InZeilen[static_cast<std::size_t>(*dort)];
+                 zeilen != 0; zeilen &= zeilen - 1) {
+                std::uint64_t* zeile =
+                    z.PlatzBits.data() + static_cast<std::size_t>(std::countr_zero(zeilen)) * BitZeile;
+                zeile[p1 >> 6] ^= std::uint64_t{1} << (p1 & 63);
+                zeile[pj >> 6] ^= std::uint64_t{1} << (pj & 63);
+            }
             // Back in an order the run had before: it goes round the same
             // exchanges again and again until Tausch passes m. The whole
             // rounds that fit are left out; they would end where they began.
@@ -602,4 +615,5 @@ void TiefenordnungZeichnen(int n) {
         }
     } while (m > 1);
     zeichnen(Reihe[Versatz + 1]);
+    ausgeben();
 }

@@ -147,6 +147,33 @@ TEST_F(Verdeckt, VieleVorgaengerWeitHintenInDerListe) {
     }
 }
 
+TEST_F(Verdeckt, SehrVieleVorgaengerBeiVielenEintraegen) {
+    // Parallel projection straight along y: 100 segments of no length in
+    // front, the nearest first, then 1100 short ones behind, apart from
+    // each other. A picture of no length lies on one line with every
+    // picture, and the comparison takes the depths: each of the 100 must wait
+    // for more than a thousand others, far more of them than the pass keeps
+    // rows of places for. Then the same with the 100 spread over the list.
+    Parallel({0, 1, 0});
+    std::vector<TStr> l;
+    for (int k = 0; k < 100; ++k) {
+        const TVek_R3 P{-3 + 0.06L * k, -10 + 0.01L * k, 0.5L * (k % 7)};
+        l.push_back(Seg(P, P, static_cast<TColor>(k)));
+    }
+    for (int k = 0; k < 1100; ++k) {
+        const Extended x = -9 + 0.5L * (k % 37), z = -9 + 0.5L * (k / 37), y = (k * 7919 % 1100) * 0.004L;
+        l.push_back(Seg({x, y, z}, {x + 0.2L, y + 0.1L, z + 0.1L}, static_cast<TColor>(1000 + k)));
+    }
+    Liste(l);
+    ASSERT_FALSE(StreckenTiefenvergleich(1, 2));
+    ASSERT_FALSE(StreckenTiefenvergleich(100, 1200));
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl));
+    auto gemischt = l;
+    std::shuffle(gemischt.begin(), gemischt.end(), std::mt19937(3));
+    Liste(gemischt);
+    EXPECT_TRUE(WieDieSchlichteFassung(StreckenAnzahl));
+}
+
 TEST_F(Verdeckt, ParallelprojektionMisstImSkaliertenRahmen) {
     // The points recovered where the pictures cross lie on the segments as
     // the parallel projection measures them: mirrored and scaled.
@@ -639,6 +666,26 @@ TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
     }
 }
 
+TEST_F(Verdeckt, LangeListenKandidatenVollstaendig) {
+    // Lists long enough that the search orders the angles in its own way,
+    // both projections: a pair that compares false is among the candidates.
+    for (unsigned saat = 1; saat <= 4; ++saat) {
+        Zufall z(7000 + saat);
+        z.Sicht(static_cast<int>(saat % 2));
+        Liste(z.Liste(z.Ganz(300, 360)));
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        int falsch = 0;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                if (i == j || StreckenTiefenvergleich(i, j)) continue;
+                ++falsch;
+                ASSERT_TRUE(TiefenKandidat(i, j)) << saat << ": " << i << ", " << j;
+            }
+        EXPECT_GE(falsch, n) << saat;
+    }
+}
+
 TEST_F(Verdeckt, FastWaagerechteBilderBeiderNeigungenSindKandidaten) {
     // Level segments tilted by a hair, up or down, on picture lines far
     // apart: their angles lie just above 0 and just below pi, parallel for
@@ -661,6 +708,65 @@ TEST_F(Verdeckt, FastWaagerechteBilderBeiderNeigungenSindKandidaten) {
         }
     EXPECT_GE(falsch, n);
     EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
+TEST_F(Verdeckt, KaumGeneigteBilderAufEinerLinieSindKandidaten) {
+    // Parallel projection, pictures whose angles lie within one window, at
+    // depths in no order: the search must pair those that compare false,
+    // and the pass draw as the plain one.
+    Parallel({0, 1, 0});
+    const auto farbe = [](int k) { return static_cast<TColor>(k + 1); };
+    const auto tiefe = [](int k) { return static_cast<Extended>((k * 7 % 10) - 5); };
+    std::vector<std::vector<TStr>> listen;
+    // Pictures a hair off level, on one line and far apart along it, with
+    // level ones elsewhere. Across the level direction the tilted pictures'
+    // start points lie apart by the slope times their distance, far more
+    // than the width of one picture line. Tilted down, their angles lie just
+    // below pi, the level ones' at 0, and the level ones lie apart across the
+    // tilt.
+    for (const Extended neigung : {3e-8L, 6e-8L, -3e-8L}) {
+        std::vector<TStr> l;
+        for (int k = 0; k < 3; ++k) l.push_back(Seg({-7.0L + 5 * k, 0, -4}, {-4.0L + 5 * k, 0, -4}, Grau));
+        for (int k = 0; k < 10; ++k) {
+            const Extended x0 = -8 + 1.6L * k;
+            l.push_back(Seg({x0, tiefe(k), neigung * x0}, {x0 + 1, tiefe(k), neigung * (x0 + 1)}, farbe(k)));
+        }
+        listen.push_back(l);
+    }
+    // Very short level pictures a little less than that width apart: one
+    // line for the comparison.
+    {
+        std::vector<TStr> l;
+        for (int k = 0; k < 10; ++k) {
+            const Extended x0 = -1 + 0.2L * k, z = 2 + 2.5e-10L * (k % 5);
+            l.push_back(Seg({x0, tiefe(k), z}, {x0 + 0.002L, tiefe(k), z}, farbe(k)));
+        }
+        listen.push_back(l);
+    }
+    // Very short pictures far apart, level and a hair tilted down in turn:
+    // one line for the comparison, with angles at 0 and just below pi.
+    {
+        std::vector<TStr> l;
+        for (int k = 0; k < 10; ++k) {
+            const Extended x0 = -8 + 1.6L * k, neigung = k % 2 ? -3e-11L : 0;
+            l.push_back(Seg({x0, tiefe(k), 2}, {x0 + 0.002L, tiefe(k), 2 + 0.002L * neigung}, farbe(k)));
+        }
+        listen.push_back(l);
+    }
+    for (std::size_t f = 0; f < listen.size(); ++f) {
+        Liste(listen[f]);
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        int falsch = 0;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                if (i == j || StreckenTiefenvergleich(i, j)) continue;
+                ++falsch;
+                EXPECT_TRUE(TiefenKandidat(i, j)) << f << ": " << i << ", " << j;
+            }
+        EXPECT_GE(falsch, 20) << f;
+        EXPECT_TRUE(WieDieSchlichteFassung(n)) << f;
+    }
 }
 
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
