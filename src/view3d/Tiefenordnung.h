@@ -3,9 +3,10 @@
 // comparison needs of an entry is prepared once per pass; a grid over the
 // picture and the order of the pictures' directions name the few entries a
 // comparison with a given one can come out false against; the comparison
-// runs on the prepared data. Its decisions are those of
+// runs on the prepared data (Tiefenpaare.h). Its decisions are those of
 // StreckenTiefenvergleich, and the pass draws in the order of the program's
-// loop of exchanges, only without scanning every later entry.
+// loop of exchanges, only without scanning every later entry: the selection
+// of the next entry to draw lives in Tiefenordnung.cpp.
 //
 // Also the pieces the plain comparison (VerdeckteLinien.cpp) and this one
 // share, so both compute every value the same way.
