@@ -2,68 +2,27 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <utility>
 #include <vector>
 
-#include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
-#include "scene/Ansicht.h"
 #include "scene/Objekte.h"
-#include "view3d/Projektion.h"
-#include "view3d/Tiefenkandidaten.h"
-#include "view3d/Tiefenschranken.h"
-#include "view3d/Tiefenvergleich.h"
+#include "view3d/Tiefenpaare.h"
 #include "view3d/Zeichnen.h"
 
 namespace {
 
 using namespace tiefe;
 
-// ---- The pass ---------------------------------------------------------------------------
-
-// What the recovery of the space points gives for one end of a segment and
-// any ray through a picture point within EndeSpielraum[Stufe] of that end's
-// picture (in each coordinate): Q, and in central projection its distance
-// from the eye point. Its state, in Zwischenspeicher::ZeugnisZustand: -1
-// not yet known, 0 not sure, 1 known. The finer margin serves pairs whose
-// crossing is known more closely; it keeps the bounds narrow where the
-// picture's scale is large (parallel projection measures depth in pixels).
-struct EndZeugnis {
-    Vek3 Q;
-    Schranke d;
-};
-constexpr double EndeSpielraum[2] = {1e-11, 1e-13};
+// ---- The selection -----------------------------------------------------------------------
 
 constexpr std::size_t BitZeile = (StreckenHoechstzahl + 2 + 63) / 64;
 constexpr int PlatzZeilen = 64;  // one bit each in Zwischenspeicher::InZeilen
 
-// Everything the pass needs, index 1..n; kept between passes so nothing is
-// allocated per picture.
+// The pass's state: the prepared entries, and the order being found,
+// index 1..n; kept between passes so nothing is allocated per picture.
 struct Zwischenspeicher {
-    int n = 0;
-    bool zentral = false;
-    Extended Grenze = 0;  // parallel projection: -Toleranz · |ProjRichtung|
-    std::vector<Genau> Exakt;
-    // The same in bounded doubles, for the recovery of the space points;
-    // MitSchranken false when the view's constants do not allow it.
-    bool MitSchranken = false;
-    SichtSchranken Sicht;
-    std::vector<GenauSchranken> Schranken;  // made when first needed:
-    std::vector<char> SchrankenDa;          // SchrankenDa[k] once made
-    // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
-    // number of its space point (equal points, equal numbers), and what the
-    // recovery gives for rays through points near that picture (found when
-    // first needed).
-    std::vector<TVek_R2> EndBild;
-    std::vector<int> EndNummer;
-    std::vector<EndZeugnis> Zeugnisse[2];
-    std::vector<signed char> ZeugnisZustand[2];
-    std::vector<int> Tabelle;  // hash table of the numbering
-    std::vector<Schnelltest> Schnell;
-    std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
+    Tiefendaten d;
     // Folge[Versatz + 1 .. Versatz + m]: the entries still to draw, in
     // order; Versatz counts the entries drawn. Entry x stands at place
     // Platz[x] - Versatz.
@@ -89,7 +48,6 @@ struct Zwischenspeicher {
     std::vector<int> Fach;
     std::vector<std::uint64_t> InZeilen;
     int Faecher = 0;
-    Nachbarsuche Nachbarn;
     Ringsuche Ring;
 };
 
@@ -97,18 +55,6 @@ Zwischenspeicher& Speicher() {
     static Zwischenspeicher z;
     if (z.Folge.empty()) {
         constexpr std::size_t N = StreckenHoechstzahl + 2;
-        z.Exakt.resize(N);
-        z.Schranken.resize(N);
-        z.EndBild.resize(2 * N);
-        z.EndNummer.resize(2 * N);
-        z.Zeugnisse[0].resize(2 * N);
-        z.Zeugnisse[1].resize(2 * N);
-        z.ZeugnisZustand[0].resize(2 * N);
-        z.ZeugnisZustand[1].resize(2 * N);
-        z.SchrankenDa.resize(N);
-        z.Schnell.resize(N);
-        z.PixelA.resize(N);
-        z.PixelB.resize(N);
         z.Folge.resize(N);
         z.Platz.resize(N);
         z.Gezeichnet.resize(N);
@@ -125,255 +71,21 @@ Zwischenspeicher& Speicher() {
     return z;
 }
 
-// The bounded data of entry k, made when first asked for.
-const GenauSchranken& SchrankenVon(Zwischenspeicher& z, int k) {
-    const auto u = static_cast<std::size_t>(k);
-    if (!z.SchrankenDa[u]) {
-        z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
-        z.SchrankenDa[u] = 1;
-    }
-    return z.Schranken[u];
-}
-
-// The bounds of EndZeugnis for end e (0: A, 1: B) of entry k; nullptr when
-// they are not sure.
-const EndZeugnis* Zeugnis(Zwischenspeicher& z, int k, int e, int Stufe) {
-    const std::size_t ende = 2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e);
-    EndZeugnis& Z = z.Zeugnisse[Stufe][ende];
-    signed char& Zustand = z.ZeugnisZustand[Stufe][ende];
-    if (Zustand < 0) {
-        Zustand = 0;
-        const TVek_R2& p = z.EndBild[2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e)];
-        Schranke Sx = Aus(p.x), Sy = Aus(p.y);
-        Sx.e += EndeSpielraum[Stufe];
-        Sy.e += EndeSpielraum[Stufe];
-        Vek3 A, u;
-        StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
-        const auto uk = static_cast<std::size_t>(k);
-        const int rNull = Nullvektor(u, z.Sicht.Tol);
-        const GenauSchranken& b = SchrankenVon(z, k);
-        if (PunktSchnell(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q) ||
-            PunktSchranken(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q)) {
-            if (z.zentral) Z.d = AbstandVomAuge(z.Sicht, Z.Q);
-            Zustand = 1;
-        }
-    }
-    return Zustand == 1 ? &Z : nullptr;
-}
-
-// Segments with a common end whose pictures cross at a clear angle (most
-// pairs of a mesh or a fan): the crossing point the comparison computes lies
-// so close to the common end's picture that, if the pictures cross within
-// both at all, the recovered space points lie within the bounds of both
-// ends' EndZeugnis. When those bounds make the comparison of the space
-// points true, the pair compares true either way.
-bool GemeinsamesEndeWahr(Zwischenspeicher& z, int i, int j) {
-    if (!z.MitSchranken) return false;
-    const std::size_t a = 2 * static_cast<std::size_t>(i), b = 2 * static_cast<std::size_t>(j);
-    int ei = -1, ej = -1;
-    for (int p = 0; p < 2 && ei < 0; ++p)
-        for (int q = 0; q < 2; ++q)
-            if (z.EndNummer[a + static_cast<std::size_t>(p)] == z.EndNummer[b + static_cast<std::size_t>(q)]) {
-                ei = p;
-                ej = q;
-                break;
-            }
-    if (ei < 0) return false;
-    const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
-    const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
-    // The comparison takes the branch of crossing pictures.
-    const int kreuzend = KreuzendeBilder(si, sj);
-    if (kreuzend == 0) return false;
-    if (kreuzend < 0) {
-        const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
-        const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
-        if (!(std::fabs(I.u.x * J.u.y - I.u.y * J.u.x) >= Toleranz)) return false;
-    }
-    // The crossing point S lies within U·K·(22.3 / sin θ + 4.4) of the common
-    // end's picture, U = 2^-64, K the largest coordinate of the pictures'
-    // ends: from the rounding of the crossing and of the pictures'
-    // directions; here with a factor of about 6 in reserve.
-    const double sinus = std::fabs(si.ux * sj.uy - si.uy * sj.ux) / (si.Laenge * sj.Laenge * (1 + 1e-14)) - 1e-15;
-    const double K = std::max(si.K, sj.K);
-    const double abstand = 1e-17 * K / sinus + 1e-18 * K;
-    if (!(sinus > 0) || !(abstand <= EndeSpielraum[0])) return false;
-    const int Stufe = abstand <= EndeSpielraum[1] ? 1 : 0;
-    const EndZeugnis* Zi = Zeugnis(z, i, ei, Stufe);
-    if (!Zi) return false;
-    const EndZeugnis* Zj = Zeugnis(z, j, ej, Stufe);
-    if (!Zj) return false;
-    if (z.zentral) return Kleiner(Zj->d - z.Sicht.Tol, Zi->d) == 1;
-    return RaumpunkteVergleichen(z.Sicht, false, Zi->Q, Zj->Q) == 1;
-}
-
-// The comparison of St[i] and St[j] from the prepared data. Pictures that
-// surely cross as lines (clearly not parallel) need no more when their
-// boxes cannot meet, or when the crossing lies clearly off one of them;
-// the margins cover how far the exact comparison's crossing point and its
-// λ may stray by rounding.
-bool Vergleich(Zwischenspeicher& z, int i, int j) {
-    const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
-    const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
-    if (a.Punkt || b.Punkt) {
-        // A picture of no length: LageZweierGeraden2D multiplies its
-        // direction (0, 0) into the first determinant, which is 0 (or NaN),
-        // and into the second as well when it is St[i]'s: one line. As
-        // VergleichGenau goes on from there. In central projection both
-        // ways compare the distance sums.
-        if (z.zentral) {
-            const int sicher = SummenVergleich(a, b);
-            if (sicher >= 0) return sicher == 1;
-        }
-        const Genau& I = z.Exakt[static_cast<std::size_t>(i)];
-        const Genau& J = z.Exakt[static_cast<std::size_t>(j)];
-        if (!a.Punkt) {
-            const TVek_R2 d{J.E1.x - I.E1.x, J.E1.y - I.E1.y};
-            if (std::fabs(I.u.x * d.y - I.u.y * d.x) >= Toleranz) return !z.zentral || I.T.Summe > J.T.Summe - Toleranz;
-        }
-        if (z.zentral) return I.T.Summe >= J.T.Summe - Toleranz;
-        return EineBildgeradeParallel(St[i], St[j]);
-    }
-    const double D = a.ux * b.uy - a.uy * b.ux;
-    const double dd = std::fabs(D);
-    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
-        if (a.xmax < b.xmin || b.xmax < a.xmin || a.ymax < b.ymin || b.ymax < a.ymin) return true;
-        if (a.Hauptachse && b.Hauptachse) {
-            const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
-            const double ti = (cx * b.uy - cy * b.ux) / D;
-            const double tj = (cx * a.uy - cy * a.ux) / D;
-            const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
-            const double mi = 1e-6 + weit / a.n, mj = 1e-6 + weit / b.n;
-            if (ti < -mi || ti > 1 + mi || tj < -mj || tj > 1 + mj) return true;
-        }
-    } else if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
-        const bool getrennt = parallel == 1;
-        if (z.zentral) {
-            const int sicher = SummenVergleich(a, b);
-            if (sicher >= 0) return sicher == 1;
-            const Extended Si = z.Exakt[static_cast<std::size_t>(i)].T.Summe;
-            const Extended Sj = z.Exakt[static_cast<std::size_t>(j)].T.Summe;
-            return getrennt ? Si > Sj - Toleranz : Si >= Sj - Toleranz;
-        }
-        return getrennt || EineBildgeradeParallel(St[i], St[j]);
-    }
-    if (GemeinsamesEndeWahr(z, i, j)) return true;
-    const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
-    if (z.MitSchranken) {
-        const int sicher =
-            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], SchrankenVon(z, i), z.Exakt[uj], SchrankenVon(z, j));
-        if (sicher >= 0) return sicher == 1;
-    }
-    return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
-}
-
-// The view's constants of Sehstrahl as bounded doubles; false when a
-// division by them would not be sure.
-bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
-    if (ProjEbene < 1 || ProjEbene > 3) return false;
-    s.ox = Aus(AchsenKreuz.UrsprungX + VerschiebungX);
-    s.oy = Aus(AchsenKreuz.UrsprungY + VerschiebungY);
-    s.versatz = zentral && AugpunktMitte && !AugpunktDurchgang;
-    s.Vx = Aus(UrsprungVersatz.x);
-    s.Vy = Aus(UrsprungVersatz.y);
-    const TVek_R3& E = (zentral ? ProjEbeneZentral : ProjEbeneParallel).Stuetzvektor;
-    s.fest = Aus(ProjEbene == 1 ? E.y : ProjEbene == 2 ? E.x : E.z);
-    s.s1 = Aus(ProjEbene == 1 ? MassstabX : MassstabY);
-    s.s2 = Aus(ProjEbene == 3 ? MassstabX * SkFz : MassstabZ * SkFz);
-    s.Tol = Aus(Toleranz);
-    s.Eins = Aus(1.000000001L);
-    s.Grenze = Aus(-Toleranz * Betrag(ProjRichtung));
-    s.Aug = Aus(Augpunkt);
-    s.P = Aus(ProjRichtung);
-    if (!Teiler(s.s1) || !Teiler(s.s2)) return false;
-    s.r1 = Schranke{1, 0} / s.s1;
-    s.r2 = Schranke{1, 0} / s.s2;
-    return true;
-}
-
-// Numbers the ends of St[1..n] by their space points: equal points, equal
-// numbers (through a hash table over the points' doubles).
-void EndenNummerieren(Zwischenspeicher& z, int n) {
-    std::size_t groesse = 16;
-    while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
-    z.Tabelle.assign(groesse, -1);
-    const auto punkt = [](int ende) -> const TVek_R3& { return ende % 2 ? St[ende / 2].B : St[ende / 2].A; };
-    const auto bits = [](Extended v) {
-        const double d = static_cast<double>(v);
-        std::uint64_t b;
-        std::memcpy(&b, &d, sizeof b);
-        return b;
-    };
-    for (int ende = 2; ende < 2 * n + 2; ++ende) {
-        const TVek_R3& P = punkt(ende);
-        std::uint64_t h = bits(P.x) * 0x9E3779B97F4A7C15ull;
-        h = (h ^ (h >> 29) ^ bits(P.y)) * 0xBF58476D1CE4E5B9ull;
-        h = (h ^ (h >> 31) ^ bits(P.z)) * 0x94D049BB133111EBull;
-        std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
-        while (true) {
-            const int da = z.Tabelle[platz];
-            if (da < 0) {
-                z.Tabelle[platz] = ende;
-                z.EndNummer[static_cast<std::size_t>(ende)] = ende;
-                break;
-            }
-            if (punkt(da) == P) {
-                z.EndNummer[static_cast<std::size_t>(ende)] = da;
-                break;
-            }
-            platz = (platz + 1) & (groesse - 1);
-        }
-    }
-}
-
-void Vorbereiten(Zwischenspeicher& z, int n) {
-    z.n = n;
-    z.zentral = Zentralprojektion;
-    z.Grenze = -Toleranz * Betrag(ProjRichtung);
-    z.MitSchranken = SichtVorbereiten(z.Sicht, z.zentral);
-    for (int k = 1; k <= n; ++k) {
-        const auto u = static_cast<std::size_t>(k);
-        TGer_R2 G;
-        const bool getauscht = BildVorbereiten(St[k], G);
-        // The ends' picture points as the drawing projects them (BildpunktPixel).
-        const TVek_R2& PA = getauscht ? G.Endpunkt2 : G.Endpunkt1;
-        const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
-        z.PixelA[u] = {PA.x, BildY(PA.y)};
-        z.PixelB[u] = {PB.x, BildY(PB.y)};
-        z.EndBild[2 * u] = PA;
-        z.EndBild[2 * u + 1] = PB;
-        Genau& e = z.Exakt[u];
-        e.E1 = G.Stuetzpunkt;
-        e.u = G.Richtung;
-        e.T = TiefenstreckeBerechnen(St[k], z.zentral);
-        VektorAB(e.T.A, e.T.B, e.v);
-        e.vNull = IstNullvektor(e.v);
-        e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
-        e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        z.Schnell[u] = SchnelltestBerechnen(G);
-        z.Schnell[u].Summe = static_cast<double>(e.T.Summe);
-    }
-    for (auto& Zustand : z.ZeugnisZustand)
-        std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
-    std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
-    EndenNummerieren(z, n);
-    z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
-}
-
 }  // namespace
 
-void TiefenordnungVorbereiten(int n) { Vorbereiten(Speicher(), std::min(n, StreckenHoechstzahl)); }
+void TiefenordnungVorbereiten(int n) { TiefendatenVorbereiten(Speicher().d, std::min(n, StreckenHoechstzahl)); }
 
-bool TiefenvergleichVorbereitet(int i, int j) { return Vergleich(Speicher(), i, j); }
+bool TiefenvergleichVorbereitet(int i, int j) { return Vergleich(Speicher().d, i, j); }
 
 bool TiefenKandidat(int i, int j) {
     bool gefunden = false;
-    if (!Speicher().Nachbarn.FuerKandidaten(i, [&](int x) { gefunden = gefunden || x == j; })) return true;
+    if (!Speicher().d.Nachbarn.FuerKandidaten(i, [&](int x) { gefunden = gefunden || x == j; })) return true;
     return gefunden;
 }
 
 void TiefenordnungZeichnen(int n) {
     Zwischenspeicher& z = Speicher();
-    Vorbereiten(z, n);
+    TiefendatenVorbereiten(z.d, n);
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
         z.Folge[u] = k;
@@ -396,7 +108,7 @@ void TiefenordnungZeichnen(int n) {
         for (const int k : z.Reihenfolge) {
             const TStr& s = St[k];
             const auto u = static_cast<std::size_t>(k);
-            StreckePixelZeichnen(z.PixelA[u], z.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
+            StreckePixelZeichnen(z.d.PixelA[u], z.d.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
         }
     };
 
@@ -418,10 +130,10 @@ void TiefenordnungZeichnen(int n) {
             z.Anfang[ua] = static_cast<int>(z.Vorher.size());
             z.BitsDa[ua] = 0;
             const auto vergleichen = [&](int x) {
-                if (!Vergleich(z, a, x)) z.Vorher.push_back(x);
+                if (!Vergleich(z.d, a, x)) z.Vorher.push_back(x);
             };
             // The search offers entries not drawn yet; so does the list.
-            if (!z.Nachbarn.FuerKandidaten(a, vergleichen))
+            if (!z.d.Nachbarn.FuerKandidaten(a, vergleichen))
                 for (int k = 2; k <= m; ++k) vergleichen(Reihe[Versatz + k]);
             z.Anzahl[ua] = static_cast<int>(z.Vorher.size()) - z.Anfang[ua];
         }
@@ -526,7 +238,7 @@ void TiefenordnungZeichnen(int n) {
             }
             zeichnen(a);
             z.Gezeichnet[ua] = 1;
-            z.Nachbarn.Gezeichnet(a);
+            z.d.Nachbarn.Gezeichnet(a);
             ++Versatz;
             --m;
             Tausch = 1;

@@ -3,9 +3,10 @@
 // comparison needs of an entry is prepared once per pass; a grid over the
 // picture and the order of the pictures' directions name the few entries a
 // comparison with a given one can come out false against; the comparison
-// runs on the prepared data. Its decisions are those of
+// runs on the prepared data (Tiefenpaare.h). Its decisions are those of
 // StreckenTiefenvergleich, and the pass draws in the order of the program's
-// loop of exchanges, only without scanning every later entry.
+// loop of exchanges, only without scanning every later entry: the selection
+// of the next entry to draw lives in Tiefenordnung.cpp.
 //
 // Also the pieces the plain comparison (VerdeckteLinien.cpp) and this one
 // share, so both compute every value the same way.
@@ -21,6 +22,15 @@ struct Tiefenstrecke {
     Extended Summe = 0;
 };
 Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral);
+// One end in that frame, and its distance from the eye point (central
+// projection); the segment from its two ends, the same values as
+// TiefenstreckeBerechnen.
+struct Tiefenende {
+    TVek_R3 P;
+    Extended Abstand = 0;
+};
+Tiefenende TiefenendeBerechnen(const TVek_R3& P, bool zentral);
+Tiefenstrecke TiefenstreckeAusEnden(const Tiefenende& A, const Tiefenende& B, bool zentral);
 
 // The viewing ray of a picture point, in the frame of the depth test.
 struct Strahl {
@@ -31,6 +41,8 @@ Strahl Sehstrahl(const TVek_R2& S, bool zentral);
 // G := the picture of s prepared for the comparison (ends ordered); true
 // when the ends changed places.
 bool BildVorbereiten(const TStr& s, TGer_R2& G);
+// The same from the ends' picture points as ProjiziereBildpunkt gives them.
+bool BildAusBildpunkten(const TVek_R2& A, const TVek_R2& B, TGer_R2& G);
 
 // λ within the segment, its ends included.
 inline bool AufStrecke(Extended Lambda) { return Lambda > -Toleranz && Lambda < 1.000000001L; }

@@ -141,44 +141,110 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
     return true;
 }
 
-bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                  const Schranke& Tol, Vek3& Q) {
+namespace {
+
+[[gnu::always_inline]] inline double Gross(double x, double y, double z) {
+    return std::max({std::fabs(x), std::fabs(y), std::fabs(z)});
+}
+
+// Whether the extended |x| < Toleranz, for x within e of the double: 1
+// surely, 0 surely not, -1 not sure.
+[[gnu::always_inline]] inline int UnterTol(double x, double e, const Schranke& Tol) {
+    const double a = std::fabs(x);
+    const double r = (e + Tol.e) * Zuschlag + 2.3e-16 * (a + Tol.v) + 1e-90;
+    return Tol.v - a > r ? 1 : a - Tol.v > r ? 0 : -1;
+}
+
+// The ray's direction U (within eu, largest coordinate mu) against v, as
+// LinearAbhaengig2 tests it: 1 along it (the recovery gives the origin),
+// 0 not, -1 not sure.
+[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b,
+                                         const double V[3], double ev, double mv, const Schranke& Tol) {
+    // k = u / v in the coordinate vKoord, as the product with the
+    // reciprocal: two roundings of the double instead of one.
+    if (!b.kTeiler) return -1;
+    const double k = U[g.vKoord] * b.kKehr;
+    const double ak = std::fabs(k);
+    const double ek = (eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
+    // u - k·v within Toleranz of 0 in every coordinate.
+    const double w[3] = {U[0] - k * V[0], U[1] - k * V[1], U[2] - k * V[2]};
+    const double ew = eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + Gross(w[0], w[1], w[2])) + 2 * Winzig;
+    int parallel = 1;
+    for (double x : w) {
+        const int t = UnterTol(x, ew, Tol);
+        if (t == 0) return 0;
+        if (t < 0) parallel = -1;
+    }
+    return parallel;
+}
+
+// The pairs of coordinates in the order of PunktAufStreckeGenau.
+constexpr int Paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
+
+// The first pair whose 2x2 determinant D of u and v is not below
+// Toleranz: 0..2, with D and its bound eD; 3 when there is none (the
+// recovery gives the origin); -1 when not sure.
+[[gnu::always_inline]] inline int PaarWaehlen(const double U[3], double eu, const double V[3], double ev,
+                                              const Schranke& Tol, double& D, double& eD) {
+    for (int p = 0; p < 3; ++p) {
+        const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
+        D = a1 * b2 - a2 * b1;
+        eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
+             Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
+        const int klein = UnterTol(D, eD, Tol);
+        if (klein < 0) return -1;
+        if (klein == 1) continue;
+        if (!(std::fabs(D) > 2 * eD)) return -1;
+        return p;
+    }
+    return 3;
+}
+
+// The reciprocal q of the chosen pair's D (|D| > 2 eD), and an upper
+// bound of 1 / (|D| - eD) from it without a second division: with
+// x = eD / |D| <= 1/2, 1 / (1 - x) <= 1 + 2x; each factor widened by more
+// than the roundings of q and of the products.
+struct Kehrwert {
+    double q, kehr;
+};
+[[gnu::always_inline]] inline Kehrwert KehrwertVon(double D, double eD) {
+    const double q = 1 / D;
+    const double aq = std::fabs(q);
+    return {q, aq * (1 + 2 * eD * aq * (1 + 1e-15)) * (1 + 1e-15)};
+}
+
+// The point of the line for pair p: A - t·v.
+[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
+                                               const double A[3], double eA, const double V[3], double ev, double mv,
+                                               const double D3[3], double ed) {
+    const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
+    const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
+    const double N = a1 * d2 - a2 * d1;
+    const double eN = eu * (std::fabs(d1) + std::fabs(d2) + 2 * ed) + ed * (std::fabs(a1) + std::fabs(a2)) +
+                      Rundung * (std::fabs(a1 * d2) + std::fabs(a2 * d1) + std::fabs(N)) + 3 * Winzig;
+    // t = N / D as N · q: two roundings of the double. The bound from
+    // 1 / (|D| - eD), which needs not wait for t: |t| <= |N| kehr.
+    const double t = N * k.q;
+    const double at = std::fabs(t);
+    const double et =
+        (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * at * Rundung + Winzig;
+    const double q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
+    const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + Gross(q[0], q[1], q[2])) + 2 * Winzig;
+    return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
+}
+
+[[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const Genau& g,
+                                                     const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
     const Schranke Null{};
     if (rNull == 1 || g.vNull) {
         Q = {Null, Null, Null};
         return true;
     }
     if (rNull < 0) return false;
-    const auto gross = [](double x, double y, double z) { return std::max({std::fabs(x), std::fabs(y), std::fabs(z)}); };
     const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
     const double eu = std::max({u.x.e, u.y.e, u.z.e}), ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
-    const double mu = gross(U[0], U[1], U[2]), mv = gross(V[0], V[1], V[2]);
-    const double T = Tol.v, eT = Tol.e;
-    // Whether the extended |x| < Toleranz, for x within e of the double: 1
-    // surely, 0 surely not, -1 not sure.
-    const auto unterTol = [T, eT](double x, double e) {
-        const double a = std::fabs(x);
-        const double r = (e + eT) * Zuschlag + 2.3e-16 * (a + T) + 1e-90;
-        return T - a > r ? 1 : a - T > r ? 0 : -1;
-    };
-    // k = u / v in the coordinate vKoord, as the product with the
-    // reciprocal: two roundings of the double instead of one.
-    if (!b.kTeiler) return false;
-    const double k = U[g.vKoord] * b.kKehr;
-    const double ak = std::fabs(k);
-    const double ek = (eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
-    // LinearAbhaengig2: u - k·v within Toleranz of 0 in every coordinate.
-    const double w[3] = {U[0] - k * V[0], U[1] - k * V[1], U[2] - k * V[2]};
-    const double ew = eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + gross(w[0], w[1], w[2])) + 2 * Winzig;
-    int parallel = 1;
-    for (double x : w) {
-        const int t = unterTol(x, ew);
-        if (t == 0) {
-            parallel = 0;
-            break;
-        }
-        if (t < 0) parallel = -1;
-    }
+    const double mu = Gross(U[0], U[1], U[2]), mv = Gross(V[0], V[1], V[2]);
+    const int parallel = Laengs(U, eu, g, b, V, ev, mv, Tol);
     if (parallel < 0) return false;
     if (parallel == 1) {
         Q = {Null, Null, Null};
@@ -187,7 +253,7 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
     const double A[3] = {b.A.x.v, b.A.y.v, b.A.z.v};
     const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
     const double D3[3] = {A[0] - rA.x.v, A[1] - rA.y.v, A[2] - rA.z.v};
-    const double md = gross(D3[0], D3[1], D3[2]);
+    const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
     const int eben = EbenDoppelt(U, V, D3, mu, mv, md, eu, ev, ed);
     if (eben < 0) return false;
@@ -195,33 +261,70 @@ bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, cons
         Q = {Null, Null, Null};
         return true;
     }
-    // The pairs of coordinates in the order of PunktAufStreckeGenau.
-    static constexpr int paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
-    for (const auto& pq : paare) {
-        const double a1 = U[pq[0]], a2 = U[pq[1]], b1 = V[pq[0]], b2 = V[pq[1]];
-        const double D = a1 * b2 - a2 * b1;
-        const double eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
-                          Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
-        const int klein = unterTol(D, eD);
-        if (klein < 0) return false;
-        if (klein == 1) continue;
-        if (!(std::fabs(D) > 2 * eD)) return false;
-        const double d1 = D3[pq[0]], d2 = D3[pq[1]];
-        const double N = a1 * d2 - a2 * d1;
-        const double eN = eu * (std::fabs(d1) + std::fabs(d2) + 2 * ed) + ed * (std::fabs(a1) + std::fabs(a2)) +
-                          Rundung * (std::fabs(a1 * d2) + std::fabs(a2 * d1) + std::fabs(N)) + 3 * Winzig;
-        // The bound of t from the reciprocal of |D| - eD, which needs not
-        // wait for t: |t| <= |N| q.
-        const double t = N / D;
-        const double kehr = 1 / (std::fabs(D) - eD);
-        const double at = std::fabs(t);
-        const double et = (eN + std::fabs(N) * kehr * (1 + 1e-15) * eD) * kehr * (1 + 1e-15) + at * Rundung + Winzig;
-        const double q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
-        const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + gross(q[0], q[1], q[2])) + 2 * Winzig;
-        Q = {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
+    double D, eD;
+    const int p = PaarWaehlen(U, eu, V, ev, Tol, D, eD);
+    if (p < 0) return false;
+    Q = p == 3 ? Vek3{Null, Null, Null} : PunktAusPaar(p, KehrwertVon(D, eD), eD, U, eu, A, eA, V, ev, mv, D3, ed);
+    return true;
+}
+
+}  // namespace
+
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
+                  const Schranke& Tol, Vek3& Q) {
+    return PunktSchnellInnen(rA, u, rNull, g, b, Tol, Q);
+}
+
+void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
+    f.V[0] = b.v.x.v;
+    f.V[1] = b.v.y.v;
+    f.V[2] = b.v.z.v;
+    f.ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
+    f.mv = Gross(f.V[0], f.V[1], f.V[2]);
+    f.A[0] = b.A.x.v;
+    f.A[1] = b.A.y.v;
+    f.A[2] = b.A.z.v;
+    f.eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
+    // Every ray runs along ProjRichtung: what depends on u alone is known.
+    const Vek3& u = s.P;
+    f.U[0] = u.x.v;
+    f.U[1] = u.y.v;
+    f.U[2] = u.z.v;
+    f.eu = std::max({u.x.e, u.y.e, u.z.e});
+    f.mu = Gross(f.U[0], f.U[1], f.U[2]);
+    f.vNull = g.vNull;
+    f.Vorab = static_cast<signed char>(Laengs(f.U, f.eu, g, b, f.V, f.ev, f.mv, s.Tol));
+    f.Paar = f.Vorab == 0 ? static_cast<signed char>(PaarWaehlen(f.U, f.eu, f.V, f.ev, s.Tol, f.D, f.eD)) : -1;
+    if (f.Paar >= 0 && f.Paar < 3) {
+        const Kehrwert k = KehrwertVon(f.D, f.eD);
+        f.q = k.q;
+        f.kehr = k.kehr;
+    }
+}
+
+bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q) {
+    const Schranke Null{};
+    if (rNull == 1 || f.vNull) {
+        Q = {Null, Null, Null};
         return true;
     }
-    Q = {Null, Null, Null};
+    if (rNull < 0 || f.Vorab < 0) return false;
+    if (f.Vorab == 1) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+    const int eben = EbenDoppelt(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed);
+    if (eben < 0) return false;
+    if (eben == 0) {
+        Q = {Null, Null, Null};
+        return true;
+    }
+    if (f.Paar < 0) return false;
+    Q = f.Paar == 3 ? Vek3{Null, Null, Null}
+                    : PunktAusPaar(f.Paar, {f.q, f.kehr}, f.eD, f.U, f.eu, f.A, f.eA, f.V, f.ev, f.mv, D3, ed);
     return true;
 }
 
@@ -244,18 +347,29 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
 }
 
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB) {
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB, const StrahlFest* IF,
+                           const StrahlFest* JF) {
     Vek3 A, u;
     StrahlSchranken(s, zentral, Sx, Sy, A, u);
-    const int rNull = Nullvektor(u, s.Tol);
+    const int rNull = StrahlNullvektor(s, u);
     Vek3 Qi, Qj;
-    if (!PunktSchnell(A, u, rNull, I, IB, s.Tol, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi)) return -1;
-    if (!PunktSchnell(A, u, rNull, J, JB, s.Tol, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+    if (zentral) {
+        // Both recoveries side by side: neither waits for the other's division.
+        const bool si = PunktSchnellInnen(A, u, rNull, I, IB, s.Tol, Qi);
+        const bool sj = PunktSchnellInnen(A, u, rNull, J, JB, s.Tol, Qj);
+        if (!si && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi)) return -1;
+        if (!sj && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+        return RaumpunkteVergleichen(s, zentral, Qi, Qj);
+    }
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, I, IB, IF, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi))
+        return -1;
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, J, JB, JF, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj))
+        return -1;
     return RaumpunkteVergleichen(s, zentral, Qi, Qj);
 }
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB) {
+                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF) {
     if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -277,7 +391,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
         if (auf < 0) drin = -1;
     }
     if (drin < 0) return -1;
-    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB);
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
 }
 
 }  // namespace tiefe

@@ -88,6 +88,26 @@ struct SichtSchranken {
     Schranke ox, oy, Vx, Vy, fest, s1, s2, r1, r2, Tol, Eins, Grenze;
     Vek3 Aug, P;
     bool versatz = false;
+    // Nullvektor of every ray's direction when it is the same for all rays
+    // of the view (0 or 1); -1 when each ray must be asked.
+    int StrahlNull = -1;
+};
+
+// What PunktSchnell computes from the segment alone and from what all rays
+// of a parallel projection share: they all run along ProjRichtung, so
+// whether the ray runs along the segment and which pair of coordinates the
+// recovery solves for are known once per segment. Made by StrahlFestMachen;
+// PunktSchnellParallel then does only what depends on the ray's start, with
+// the same operations as PunktSchnell, so with the same results.
+struct StrahlFest {
+    double V[3] = {}, ev = 0, mv = 0, A[3] = {}, eA = 0;
+    // u = ProjRichtung; whether it runs along v (1), not (0) or not surely
+    // (-1); the pair of coordinates t comes from (0..2; 3 none, the origin;
+    // -1 not sure), that pair's determinant, q = 1 / D and kehr >= 1 / (|D| - eD).
+    double U[3] = {}, eu = 0, mu = 0;
+    bool vNull = false;
+    signed char Vorab = -1, Paar = -1;
+    double D = 0, eD = 0, q = 0, kehr = 0;
 };
 
 // Sehstrahl in bounded doubles.
@@ -134,6 +154,27 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
                   const Schranke& Tol, Vek3& Q);
 
+// For a parallel projection s.
+void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f);
+
+// PunktSchnell for a ray along ProjRichtung from rA (parallel projection).
+bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q);
+
+// PunktSchnell as the pass asks it: in parallel projection through the
+// segment's StrahlFest f when there is one, else in full (in central
+// projection the rays' directions differ, and what the start point alone
+// would save is small).
+inline bool PunktSchnellFuer(const SichtSchranken& s, bool zentral, const Vek3& rA, const Vek3& u, int rNull,
+                             const Genau& g, const GenauSchranken& b, const StrahlFest* f, Vek3& Q) {
+    if (!zentral && f) return PunktSchnellParallel(rA, rNull, *f, Q);
+    return PunktSchnell(rA, u, rNull, g, b, s.Tol, Q);
+}
+
+// Nullvektor of a ray's direction in the view s.
+inline int StrahlNullvektor(const SichtSchranken& s, const Vek3& u) {
+    return s.StrahlNull >= 0 ? s.StrahlNull : Nullvektor(u, s.Tol);
+}
+
 // The distance from the eye point as the central comparison computes it.
 // Bounded as a whole: the differences' bounds, as a vector, move the length
 // by at most their sum; both evaluations of the length round by less than
@@ -146,13 +187,16 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
 
 // The recovery of Qi and Qj for the crossing point (Sx, Sy) and their
 // comparison in bounded doubles; -1 when that is not sure.
+// IF, JF: the segments' StrahlFest in parallel projection, or nullptr.
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB);
+                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB,
+                           const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr);
 
 // The comparison of crossing pictures in bounded doubles, from the crossing
 // point on: 1 or 0 when the result is sure, -1 when not (or when the
 // pictures are not surely crossing lines).
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB);
+                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
+                      const StrahlFest* JF = nullptr);
 
 }  // namespace tiefe

@@ -12,8 +12,9 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     const double x1 = static_cast<double>(G.Endpunkt1.x), y1 = static_cast<double>(G.Endpunkt1.y);
     const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
     const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
-    Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf, false,
+    Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf,
                   G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy), 0};
+    t.LaengeKehr = 1 / t.Laenge;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {
         t.n = inf;  // never passes the quick test
@@ -26,7 +27,6 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     const double delta = 1e-12 * K;
     const double ax = std::fabs(ux), ay = std::fabs(uy);
     t.K = K;
-    t.Hauptachse = (ax > 2e-9 && ax >= 0.25 * t.n) || (ax < 0.5e-9 && ay >= 0.25 * t.n);
     double mx, my;
     if (ax > 2e-9) {
         mx = 1e-8 * ax + delta;
@@ -37,6 +37,12 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     } else {
         return t;  // which coordinate λ comes from is not certain here
     }
+    // λ's coordinate a (ax, or ay for an upright picture; none when ay is 0)
+    // turns the rounding of the crossing into an error of λ of about U·K / a:
+    // the margin of the quick λ test scales with max(1 / n, 1 / (4a)), which
+    // for λ from a coordinate of at least n / 4 is 1 / n.
+    const double a = ax > 2e-9 ? ax : ay;
+    if (a > 0) t.LambdaKehr = std::max(1 / t.n, 0.25 / a);
     t.xmin = std::min(x1, x2) - mx;
     t.xmax = std::max(x1, x2) + mx;
     t.ymin = std::min(y1, y2) - my;

@@ -34,10 +34,11 @@ struct Schnelltest {
     double ux, uy, n;  // n = |ux| + |uy|
     double x1, y1;     // Stuetzpunkt
     double K;          // largest coordinate, plus 1
-    bool Hauptachse;   // λ comes surely from a coordinate of at least n / 4
     bool Punkt;        // a picture of no length at all: Richtung exactly (0, 0)
     double Laenge;     // |Richtung|
     double Summe;      // Tiefenstrecke::Summe (central projection)
+    double LambdaKehr = inf;  // the quick λ test's scale of its margin; inf: no such test
+    double LaengeKehr = 0;    // 1 / Laenge
 };
 
 Schnelltest SchnelltestBerechnen(const TGer_R2& G);

@@ -69,20 +69,30 @@ struct PassKlammer {
 
 }  // namespace
 
-Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral) {
-    Tiefenstrecke t;
+Tiefenende TiefenendeBerechnen(const TVek_R3& P, bool zentral) {
+    Tiefenende e;
     if (zentral) {
-        t.A = ZentralRahmen(s.A);
-        t.B = ZentralRahmen(s.B);
-        // Measured from the mirrored ends: the eye point is a point of the
+        e.P = ZentralRahmen(P);
+        // Measured from the mirrored end: the eye point is a point of the
         // mirrored frame, and a stored end measured against it would stand
         // for the eye's mirror image behind the scene.
-        t.Summe = AbstandPunktPunkt(t.A, Augpunkt) + AbstandPunktPunkt(t.B, Augpunkt);
+        e.Abstand = AbstandPunktPunkt(e.P, Augpunkt);
     } else {
-        t.A = ParallelRahmen(s.A, MassstabX, MassstabY, MassstabZ);
-        t.B = ParallelRahmen(s.B, MassstabX, MassstabY, MassstabZ);
+        e.P = ParallelRahmen(P, MassstabX, MassstabY, MassstabZ);
     }
+    return e;
+}
+
+Tiefenstrecke TiefenstreckeAusEnden(const Tiefenende& A, const Tiefenende& B, bool zentral) {
+    Tiefenstrecke t;
+    t.A = A.P;
+    t.B = B.P;
+    if (zentral) t.Summe = A.Abstand + B.Abstand;
     return t;
+}
+
+Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral) {
+    return TiefenstreckeAusEnden(TiefenendeBerechnen(s.A, zentral), TiefenendeBerechnen(s.B, zentral), zentral);
 }
 
 Strahl Sehstrahl(const TVek_R2& S, bool zentral) {
@@ -122,9 +132,16 @@ Strahl Sehstrahl(const TVek_R2& S, bool zentral) {
 }
 
 bool BildVorbereiten(const TStr& s, TGer_R2& G) {
+    TVek_R2 A, B;
+    ProjiziereBildpunkt(s.A, A, MassstabX, MassstabY, MassstabZ);
+    ProjiziereBildpunkt(s.B, B, MassstabX, MassstabY, MassstabZ);
+    return BildAusBildpunkten(A, B, G);
+}
+
+bool BildAusBildpunkten(const TVek_R2& A, const TVek_R2& B, TGer_R2& G) {
     G = TGer_R2{};
-    ProjiziereBildpunkt(s.A, G.Endpunkt1, MassstabX, MassstabY, MassstabZ);
-    ProjiziereBildpunkt(s.B, G.Endpunkt2, MassstabX, MassstabY, MassstabZ);
+    G.Endpunkt1 = A;
+    G.Endpunkt2 = B;
     const bool tauschen = ProjEbene == 1 ? G.Endpunkt2.x < G.Endpunkt1.x - Toleranz
                                          : G.Endpunkt2.y < G.Endpunkt1.y - Toleranz;
     if (tauschen) std::swap(G.Endpunkt1, G.Endpunkt2);

@@ -271,6 +271,40 @@ TEST_F(Verdeckt, KreuzungAmEndeZaehlt) {
     EXPECT_LT(l, 0);
 }
 
+TEST_F(Verdeckt, SteileBilderEndenKurzVorOderAufDerKreuzung) {
+    // Steep pictures (λ from a small x extent), one behind a level one and
+    // one in front of it, whose crossing lies at an end (λ = 0, λ = 1), just inside or just
+    // outside it, far from the origin or near it: the quick test of the crossing's parameters must leave
+    // every such pair to the full comparison or decide it as that does.
+    int paare = 0;
+    for (const bool zentral : {false, true}) {
+        for (const Extended weg : {0.0L, 300.0L}) {
+            for (const Extended h : {3e-10L, 1e-8L, 1e-5L, 0.05L, 2.0L}) {
+                for (const Extended d : {0.0L, 1e-13L, -1e-13L, 1e-10L, -1e-10L, 1e-7L, -1e-7L, 1e-4L}) {
+                    if (zentral) {
+                        Zentralprojektion = true;
+                    } else {
+                        Parallel({0, 1, 0});
+                    }
+                    const TStr quer = Seg({weg - 4, 2, weg}, {weg + 4, 2, weg}, Rot);
+                    Liste({Seg({weg + 1, 3, weg + d}, {weg + 1 + h, 3, weg + 3}, Gruen), quer,
+                           Seg({weg + 1 - h, -1, weg - 3}, {weg + 1, -1, weg - d}, Blau)});
+                    TiefenordnungVorbereiten(3);
+                    for (int i = 1; i <= 3; ++i)
+                        for (int j = 1; j <= 3; ++j) {
+                            if (i == j) continue;
+                            ++paare;
+                            ASSERT_EQ(TiefenvergleichVorbereitet(i, j), StreckenTiefenvergleich(i, j))
+                                << zentral << " " << static_cast<double>(weg) << " " << static_cast<double>(h) << " "
+                                << static_cast<double>(d) << ": " << i << ", " << j;
+                        }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(paare, 2 * 2 * 5 * 8 * 6);
+}
+
 TEST_F(Verdeckt, ParallelprojektionEntscheidetNachDerRichtung) {
     // Points far apart along the viewing ray: the one on the side the
     // direction points to is in front, however far apart they are. Measured
@@ -892,6 +926,64 @@ TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
     }
     // Rays that meet the line are nearly all answered without the fallback.
     EXPECT_GT(schnell, treffer * 9 / 10);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
+    // In parallel projection the pass takes what depends on the segment and
+    // the projection direction alone once per segment: for rays from any
+    // start point it must answer exactly as the recovery made in full, also
+    // for segments along the direction, of no length, and for directions
+    // that are not surely null.
+    std::mt19937 z(13);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto punkt = [&](double r) { return TVek_R3{zahl(-r, r), zahl(-r, r), zahl(-r, r)}; };
+    const tiefe::Schranke Tol = tiefe::Aus(Toleranz);
+    int gleich = 0;
+    for (int n = 0; n < 4000; ++n) {
+        tiefe::SichtSchranken s;
+        s.Tol = Tol;
+        TVek_R3 P = punkt(1);
+        if (n % 7 == 0) P = {1e-10L * zahl(0, 1), -1e-10L, 1e-10L};
+        if (n % 11 == 0) P = {Toleranz, -1e-10L, 1e-10L};  // null or not, not surely either
+        s.P = tiefe::Aus(P);
+        const int rNull = tiefe::Nullvektor(s.P, Tol);
+        tiefe::Genau g;
+        g.T.A = punkt(8);
+        switch (n % 5) {
+            case 1: g.T.B = {g.T.A.x + 2 * P.x, g.T.A.y + 2 * P.y, g.T.A.z + 2 * P.z}; break;  // along P
+            case 2: g.T.B = g.T.A; break;
+            case 3: g.T.B = {g.T.A.x + 1e-9L * P.x, g.T.A.y + 1e-9L * P.y, g.T.A.z + 1e-9L * P.z + 3e-10L}; break;
+            default: g.T.B = punkt(8); break;
+        }
+        VektorAB(g.T.A, g.T.B, g.v);
+        g.vNull = IstNullvektor(g.v);
+        g.vKoord = g.v.x != 0 ? 0 : g.v.y != 0 ? 1 : 2;
+        const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
+        tiefe::StrahlFest f;
+        tiefe::StrahlFestMachen(s, g, b, f);
+        for (int k = 0; k < 5; ++k) {
+            // Start points on the plane through the segment and P, or off it.
+            const Extended t = zahl(-1, 2), h = zahl(-3, 3);
+            TVek_R3 R{g.T.A.x + t * g.v.x + h * P.x, g.T.A.y + t * g.v.y + h * P.y, g.T.A.z + t * g.v.z + h * P.z};
+            if (k == 4) R.z += 1e-9L * zahl(0.5, 2);
+            const tiefe::Vek3 rA = tiefe::Aus(R);
+            tiefe::Vek3 Q1, Q2;
+            const bool ganz = tiefe::PunktSchnell(rA, s.P, rNull, g, b, Tol, Q1);
+            const bool fest = tiefe::PunktSchnellParallel(rA, rNull, f, Q2);
+            ASSERT_EQ(ganz, fest) << n << " " << k;
+            if (!ganz) continue;
+            ++gleich;
+            for (auto [a, c] : {std::pair{Q1.x, Q2.x}, std::pair{Q1.y, Q2.y}, std::pair{Q1.z, Q2.z}}) {
+                ASSERT_EQ(a.v, c.v) << n << " " << k;
+                ASSERT_EQ(a.e, c.e) << n << " " << k;
+            }
+        }
+    }
+    EXPECT_GT(gleich, 10000);
 }
 
 }  // namespace

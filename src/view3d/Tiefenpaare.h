@@ -1,0 +1,66 @@
+#pragma once
+// What the hidden-line pass knows of the entries of St, prepared once per
+// pass, and the comparison of two entries on it: the quick tests in plain
+// doubles that decide most pairs, then the shared-end test, the bounded
+// crossing (Tiefenschranken.h) and the extended comparison
+// (Tiefenvergleich.h). Every decision is that of StreckenTiefenvergleich.
+// Also the candidate search over the prepared pictures (Tiefenkandidaten.h).
+
+#include <vector>
+
+#include "view3d/Tiefenkandidaten.h"
+#include "view3d/Tiefenordnung.h"
+#include "view3d/Tiefenschranken.h"
+#include "view3d/Tiefenvergleich.h"
+
+namespace tiefe {
+
+// What the recovery of the space points gives for one end of a segment and
+// any ray through a picture point within EndeSpielraum[Stufe] of that end's
+// picture (in each coordinate): Q, and in central projection its distance
+// from the eye point. Its state, in Tiefendaten::ZeugnisZustand: -1
+// not yet known, 0 not sure, 1 known. The finer margin serves pairs whose
+// crossing is known more closely; it keeps the bounds narrow where the
+// picture's scale is large (parallel projection measures depth in pixels).
+struct EndZeugnis {
+    Vek3 Q;
+    Schranke d;
+};
+
+// Everything a comparison needs, index 1..n; kept between passes so nothing
+// is allocated per picture.
+struct Tiefendaten {
+    int n = 0;
+    bool zentral = false;
+    Extended Grenze = 0;  // parallel projection: -Toleranz · |ProjRichtung|
+    std::vector<Genau> Exakt;
+    // The same in bounded doubles, for the recovery of the space points;
+    // MitSchranken false when the view's constants do not allow it.
+    bool MitSchranken = false;
+    SichtSchranken Sicht;
+    std::vector<GenauSchranken> Schranken;  // made when first needed:
+    std::vector<char> SchrankenDa;          // SchrankenDa[k] once made
+    std::vector<StrahlFest> Fest;           // parallel projection: made with them
+    // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
+    // number of its space point (equal points, equal numbers), and what the
+    // recovery gives for rays through points near that picture (found when
+    // first needed).
+    std::vector<TVek_R2> EndBild;
+    std::vector<Tiefenende> EndTiefe;  // the end in the depth frame
+    std::vector<int> EndNummer;
+    std::vector<EndZeugnis> Zeugnisse[2];
+    std::vector<signed char> ZeugnisZustand[2];
+    std::vector<int> Tabelle;  // hash table of the numbering
+    std::vector<Schnelltest> Schnell;
+    std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
+    Nachbarsuche Nachbarn;
+
+    Tiefendaten();
+};
+
+// Prepares St[1..n] in the current view.
+void TiefendatenVorbereiten(Tiefendaten& z, int n);
+// StreckenTiefenvergleich(i, j) from the prepared data.
+bool Vergleich(Tiefendaten& z, int i, int j);
+
+}  // namespace tiefe
