@@ -10,23 +10,71 @@ namespace {
 bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
 
 // Decimal digits of |v| (v finite, not zero): d1 d2 ... with the decimal
-// exponent e of d1, so |v| = 0.d1d2... * 10^(e+1). Enough digits that
-// rounding to at most 21 places is decided correctly.
+// exponent e of d1, so |v| = 0.d1d2... * 10^(e+1). The first `noetig`
+// digits are those of the exact value cut off, which is all that rounding
+// to noetig - 1 digits reads (half away from zero looks at one digit only).
 struct Dezimal {
     std::string ziffern;  // at least one digit
     int exponent = 0;
 };
 
-Dezimal Zerlegen(Extended v) {
-    char buf[128];
-    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 45);
-    std::string s(buf, r.ptr);
+// Writes |v| in scientific form with `stellen` significant digits into buf
+// and splits it. False when buf is too small.
+bool Schreiben(Extended v, int stellen, char* buf, std::size_t groesse, Dezimal& d) {
+    auto r = std::to_chars(buf, buf + groesse, std::fabs(v), std::chars_format::scientific, stellen - 1);
+    if (r.ec != std::errc()) return false;
     // "d.ddddde[+-]xx"
+    const char* e = buf;
+    while (e != r.ptr && *e != 'e') ++e;
+    d.ziffern.clear();
+    for (const char* c = buf; c != e; ++c)
+        if (IstZiffer(*c)) d.ziffern += *c;
+    int exp = 0;
+    bool minus = false;
+    const char* c = e + 1;
+    if (c != r.ptr && (*c == '+' || *c == '-')) minus = *c++ == '-';
+    for (; c != r.ptr; ++c) exp = exp * 10 + (*c - '0');
+    d.exponent = minus ? -exp : exp;
+    return true;
+}
+
+// True when the exact decimal value of |v| has at most n significant digits.
+// Conservative: may say false for a value that fits.
+bool PasstInStellen(Extended v, int n) {
+    int bin = 0;
+    const Extended m = std::frexp(std::fabs(v), &bin);  // |v| = m * 2^bin, 0.5 <= m < 1
+    auto ganz = static_cast<unsigned long long>(std::ldexp(m, 64));
+    int e = bin - 64;  // |v| = ganz * 2^e exactly
+    while ((ganz & 1U) == 0) {
+        ganz >>= 1;
+        ++e;
+    }
+    int bits = 0;
+    for (unsigned long long g = ganz; g != 0; g >>= 1) ++bits;
+    // ganz * 2^e has at most bits*log10(2) + 1 digits as an integer; with
+    // e < 0 it is ganz * 5^-e / 10^-e, whose digits are those of ganz * 5^-e
+    // (odd, so no trailing zero).
+    const double stellen = e >= 0 ? (bits + e) * 0.30103 + 1 : bits * 0.30103 + (-e) * 0.69898 + 2;
+    return stellen <= n;
+}
+
+Dezimal Zerlegen(Extended v, int noetig) {
+    char buf[128];
     Dezimal d;
-    std::size_t epos = s.find('e');
-    for (std::size_t i = 0; i < epos; ++i)
-        if (IstZiffer(s[i])) d.ziffern += s[i];
-    d.exponent = std::stoi(s.substr(epos + 1));
+    // A few digits more than needed, correctly rounded, carry the cut-off
+    // digits unless the rounding ran up through all the extra ones, which
+    // then read 0. Those are taken as they are only when the value has no
+    // more digits; otherwise the long form below decides.
+    constexpr int extra = 3;
+    if (noetig >= 1 && noetig + extra <= 40) {
+        const int stellen = noetig + extra;
+        if (Schreiben(v, stellen, buf, sizeof buf, d)) {
+            bool nullen = true;
+            for (int i = noetig; i < stellen; ++i) nullen = nullen && d.ziffern[static_cast<std::size_t>(i)] == '0';
+            if (!nullen || PasstInStellen(v, stellen)) return d;
+        }
+    }
+    Schreiben(v, 46, buf, sizeof buf, d);
     return d;
 }
 
@@ -132,7 +180,7 @@ std::string ZahlFest(Extended v, int precision, int digits) {
     bool negativ = std::signbit(v);
     std::string ganz = "0", bruch(static_cast<std::size_t>(digits), '0');
     if (v != 0) {
-        const Dezimal exakt = Zerlegen(v);
+        const Dezimal exakt = Zerlegen(v, precision + 1);
         Dezimal d = exakt;
         Runden(d, precision);
         if (d.exponent + 1 > precision) return Wissenschaftlich(negativ, d);
@@ -187,7 +235,7 @@ std::string ZahlAllgemein(Extended v, int precision) {
     if (v == 0) return "0";
     if (precision < 1) precision = 1;
     bool negativ = v < 0;
-    Dezimal d = Zerlegen(v);
+    Dezimal d = Zerlegen(v, precision + 1);
     Runden(d, precision);
     if (d.exponent >= precision || d.exponent < -5) return Wissenschaftlich(negativ, d);
     std::string s = negativ ? "-" : "";
