@@ -87,6 +87,12 @@ Projektionsleiste::Projektionsleiste(QMainWindow& fenster, QWidget* panelRechts,
         QFont ungeformt;
         ungeformt.setStyleStrategy(QFont::PreferNoShaping);
         w->setFont(ungeformt);
+        // Its corners, outside the rounded frame, show the panel's colour:
+        // the field fills them itself, so a new text repaints the field
+        // alone and not the panel behind it. Between it and the panel lie
+        // only plain widgets that paint nothing.
+        w->setBackgroundRole(QPalette::Window);
+        w->setAutoFillBackground(true);
         return w;
     };
     auto anzeige = [this](TPanel& p, const char* name, QWidget* eltern, int breite) {

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QThread>
@@ -277,6 +278,55 @@ TEST_F(Projektionsleiste_, FelderFolgenDerSchriftIhresPanels) {
     auto* feld = W<QLineEdit>("Edit_FPy");
     EXPECT_EQ(feld->font().pointSizeF(), klein.pointSizeF());
     EXPECT_TRUE(feld->font().styleStrategy() & QFont::PreferNoShaping);
+}
+
+// An eye-point step rewrites its field: only the field paints, not the
+// panel behind it, and what the window shows after many steps is what a
+// fresh paint of the whole panel shows (the field's corners keep the
+// panel's colour, nothing piles up).
+TEST_F(Projektionsleiste_, FeldSchrittMaltNurDasFeld) {
+    QWidget* panel = W<QWidget>("Panel_rechts");
+    auto* feld = W<QLineEdit>("Edit_FPy");
+    struct Maler : QObject {
+        int n = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            n += e->type() == QEvent::Paint;
+            return false;
+        }
+    } panelMaler, feldMaler;
+    panel->installEventFilter(&panelMaler);
+    feld->installEventFilter(&feldMaler);
+    const QRect r(feld->mapTo(fenster.get(), QPoint(0, 0)), feld->size());
+    const auto gezeigt = [&] {
+        return fenster->screen()
+            ->grabWindow(fenster->winId(), r.x(), r.y(), r.width(), r.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto frisch = [&] {
+        const QRect imPanel(feld->mapTo(panel, QPoint(0, 0)), feld->size());
+        return panel->grab(imPanel).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    for (int i = 0; i < 12; ++i) {
+        Benutzeraktion([this, i] { F.Edit_FPy.SetText(i % 2 ? "81" : "80,5"); });
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(feldMaler.n, 12);
+    EXPECT_EQ(panelMaler.n, 0);
+    EXPECT_EQ(feld->text(), QStringLiteral("81"));
+    EXPECT_EQ(gezeigt(), frisch());
+    // Another colour of the panel reaches the field's corners.
+    const QImage grau = gezeigt();
+    Benutzeraktion([this] {
+        F.Panel_rechts.Color = 0x2878C8;
+        F.Edit_FPy.SetText("82");
+    });
+    QApplication::processEvents();
+    EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(200, 120, 40));
+    EXPECT_EQ(gezeigt(), frisch());
+    EXPECT_NE(gezeigt().pixel(0, 0), grau.pixel(0, 0));
+    panel->removeEventFilter(&panelMaler);
+    feld->removeEventFilter(&feldMaler);
 }
 
 }  // namespace
