@@ -1,6 +1,7 @@
 #include "platform/Zahltext.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -58,6 +59,56 @@ bool PasstInStellen(Extended v, int n) {
     return stellen <= n;
 }
 
+// The digits by long double arithmetic, without printf: |v| * 10^k, for k
+// that puts it in [10^(stellen-1), 10^stellen), is off the exact value by
+// less than one unit (one rounding, below 10^19 < 2^64). The cut-off value
+// then differs from the exact one's only where an integer lies between
+// them; the digits above the extra ones differ too only when that integer
+// ends in `extra` zeros, which leaves the extra digits all 0 or all 9.
+// False in that case and outside the range done here.
+bool Rechnen(Extended v, int stellen, int extra, Dezimal& d) {
+    static constexpr auto zehnHoch = [] {
+        std::array<Extended, 28> z{};  // exact: 5^27 < 2^64
+        z[0] = 1;
+        for (std::size_t i = 1; i < z.size(); ++i) z[i] = z[i - 1] * 10;
+        return z;
+    }();
+    if (stellen > 19) return false;
+    const Extended a = std::fabs(v);
+    int bin = 0;
+    std::frexp(a, &bin);  // 2^(bin-1) <= a < 2^bin
+    int k = stellen - 1 - static_cast<int>(std::floor((bin - 1) * 0.30103));
+    unsigned long long n = 0;
+    for (int versuch = 0; versuch < 2; ++versuch) {
+        if (k > 27 || k < -27) return false;
+        const Extended s = k >= 0 ? a * zehnHoch[static_cast<std::size_t>(k)] : a / zehnHoch[static_cast<std::size_t>(-k)];
+        if (s < zehnHoch[static_cast<std::size_t>(stellen - 1)]) {
+            ++k;
+        } else if (s >= zehnHoch[static_cast<std::size_t>(stellen)]) {
+            --k;
+        } else {
+            n = static_cast<unsigned long long>(s);
+            break;
+        }
+    }
+    if (n == 0) return false;
+    char z[20];
+    for (int i = stellen - 1; i >= 0; --i) {
+        z[i] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    if (n != 0 || z[0] == '0') return false;
+    bool nullen = true, neunen = true;
+    for (int i = stellen - extra; i < stellen; ++i) {
+        nullen = nullen && z[i] == '0';
+        neunen = neunen && z[i] == '9';
+    }
+    if (nullen || neunen) return false;
+    d.ziffern.assign(z, static_cast<std::size_t>(stellen));
+    d.exponent = stellen - 1 - k;
+    return true;
+}
+
 Dezimal Zerlegen(Extended v, int noetig) {
     char buf[128];
     Dezimal d;
@@ -66,6 +117,7 @@ Dezimal Zerlegen(Extended v, int noetig) {
     // then read 0. Those are taken as they are only when the value has no
     // more digits; otherwise the long form below decides.
     constexpr int extra = 3;
+    if (noetig >= 1 && Rechnen(v, noetig + extra, extra, d)) return d;
     if (noetig >= 1 && noetig + extra <= 40) {
         const int stellen = noetig + extra;
         if (Schreiben(v, stellen, buf, sizeof buf, d)) {
