@@ -12,13 +12,19 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "gui/Auffrischen.h"
 #include "gui/Bindung.h"
@@ -51,6 +57,60 @@ QWidget* Leer(QWidget* eltern, QHBoxLayout*& reihe, int abstand = 2) {
     reihe = Reihe(w, abstand);
     return w;
 }
+
+// The number fields' panel, drawn once per look and then copied: the
+// style's rounded, smoothed frame costs more than the rest of a field's
+// paint, and a held button repaints a field at every step. The picture
+// holds the panel over the field's own background (the panel colour the
+// field fills itself with), drawn by the same calls in the same place, so
+// the copy is the same pixels.
+class FeldStil : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement pe, const QStyleOption* o, QPainter* p, const QWidget* w) const override {
+        const auto* rahmen = qstyleoption_cast<const QStyleOptionFrame*>(o);
+        if (pe != PE_PanelLineEdit || !rahmen || !w || !w->autoFillBackground() || o->rect.isEmpty() ||
+            p->deviceTransform().type() > QTransform::TxTranslate || o->rect.width() > 400) {
+            QProxyStyle::drawPrimitive(pe, o, p, w);
+            return;
+        }
+        const qreal dpr = p->device()->devicePixelRatioF();
+        const QBrush grund = w->palette().brush(w->backgroundRole());
+        const Schluessel k{static_cast<int>(o->state), o->rect.width(), o->rect.height(), o->palette.cacheKey(),
+                           static_cast<int>(grund.color().rgba()), rahmen->lineWidth, rahmen->midLineWidth,
+                           static_cast<int>(rahmen->features), static_cast<int>(o->direction), dpr};
+        auto it = bilder_.find(k);
+        if (it == bilder_.end()) {
+            if (bilder_.size() > 64) bilder_.clear();
+            QPixmap bild(o->rect.size() * dpr);
+            bild.setDevicePixelRatio(dpr);
+            bild.fill(Qt::transparent);
+            {
+                QPainter q(&bild);
+                q.fillRect(QRect(QPoint(0, 0), o->rect.size()), grund);
+                QStyleOptionFrame kopie(*rahmen);
+                kopie.rect = QRect(QPoint(0, 0), o->rect.size());
+                QProxyStyle::drawPrimitive(pe, &kopie, &q, w);
+            }
+            it = bilder_.emplace(k, std::move(bild)).first;
+        }
+        p->drawPixmap(o->rect.topLeft(), it->second);
+    }
+
+    // One for all fields of all windows; the application owns it, so it
+    // outlives every field.
+    static FeldStil* Einer() {
+        static QPointer<FeldStil> stil;
+        if (!stil) {
+            stil = new FeldStil;
+            stil->setParent(QCoreApplication::instance());
+        }
+        return stil;
+    }
+
+private:
+    using Schluessel = std::tuple<int, int, int, qint64, int, int, int, int, int, qreal>;
+    mutable std::map<Schluessel, QPixmap> bilder_;
+};
 
 }  // namespace
 
@@ -93,6 +153,7 @@ Projektionsleiste::Projektionsleiste(QMainWindow& fenster, QWidget* panelRechts,
         // only plain widgets that paint nothing.
         w->setBackgroundRole(QPalette::Window);
         w->setAutoFillBackground(true);
+        w->setStyle(FeldStil::Einer());
         return w;
     };
     auto anzeige = [this](TPanel& p, const char* name, QWidget* eltern, int breite) {
