@@ -283,7 +283,7 @@ TEST_F(Projektionsleiste_, FelderFolgenDerSchriftIhresPanels) {
 // An eye-point step rewrites its field: only the field paints, not the
 // panel behind it, and what the window shows after many steps is what a
 // fresh paint of the whole panel shows (the field's corners keep the
-// panel's colour, nothing piles up).
+// panel's colour, nothing piles up), and what the style draws itself.
 TEST_F(Projektionsleiste_, FeldSchrittMaltNurDasFeld) {
     QWidget* panel = W<QWidget>("Panel_rechts");
     auto* feld = W<QLineEdit>("Edit_FPy");
@@ -325,6 +325,11 @@ TEST_F(Projektionsleiste_, FeldSchrittMaltNurDasFeld) {
     EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(200, 120, 40));
     EXPECT_EQ(gezeigt(), frisch());
     EXPECT_NE(gezeigt().pixel(0, 0), grau.pixel(0, 0));
+    // The fields copy their panel from a picture: the same pixels as the
+    // application's style draws straight into the field.
+    const QImage kopiert = gezeigt();
+    feld->setStyle(QApplication::style());
+    EXPECT_EQ(frisch(), kopiert);
     panel->removeEventFilter(&panelMaler);
     feld->removeEventFilter(&feldMaler);
 }
