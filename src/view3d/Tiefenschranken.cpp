@@ -373,12 +373,13 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
-    // SchnittpunktZweierGeraden2D
+    // SchnittpunktZweierGeraden2D. Its D = I.u x (-J.u) is -det bit for
+    // bit (negation is exact and rounding is symmetric), so is det's
+    // negation; likewise Cx·my - Cy·mx with m = -J.u is -(Cx·J.uy - Cy·J.ux).
     const Schranke Cx = JB.E1x - IB.E1x, Cy = JB.E1y - IB.E1y;
-    const Schranke mx = -JB.ux, my = -JB.uy;
-    const Schranke D = IB.ux * my - IB.uy * mx;
+    const Schranke D = -det;
     if (!Teiler(D)) return -1;
-    const Schranke r = (Cx * my - Cy * mx) / D;
+    const Schranke r = -(Cx * JB.uy - Cy * JB.ux) / D;
     const Schranke Sx = IB.E1x + r * IB.ux, Sy = IB.E1y + r * IB.uy;
     // λ of both, and whether it lies within -Toleranz .. 1.000000001.
     int drin = 1;
