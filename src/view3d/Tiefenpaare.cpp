@@ -107,6 +107,41 @@ bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     return RaumpunkteVergleichen(z.Sicht, false, Zi->Q, Zj->Q) == 1;
 }
 
+// The depth range of entry k (parallel projection), made when first asked
+// for; nullptr when there is none.
+const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
+    const auto u = static_cast<std::size_t>(k);
+    signed char& Zustand = z.BereichZustand[u];
+    if (Zustand < 0) {
+        SchrankenVon(z, k);
+        Zustand = TiefenbereichParallel(z.Sicht, z.Exakt[u], z.Fest[u], z.Schnell[u].K, z.Bereiche[u]) ? 1 : 0;
+    }
+    return Zustand == 1 ? &z.Bereiche[u] : nullptr;
+}
+
+// Crossing pictures in parallel projection whose depth ranges lie so far
+// apart that every crossing point either side of the comparison may take
+// gives true; as does a crossing off a picture. When both λ lie within
+// their tolerance, the crossing point lies within 43 U·K = 2.4e-18·K
+// (U = 2^-64, K the largest coordinate of the pictures' ends) of both
+// pictures' lines: on I's line up to the rounding of E1 + r·u, and across
+// J's line by r's rounding times sin θ, which cancels the 1 / sin θ that
+// rounding carries. A point that far off a line lies within q times as
+// much of the line's point with the same λ (Tiefenbereich::q); the ranges
+// must hold for 1e-17·K·q, 4 times that.
+bool BereicheWahr(Tiefendaten& z, int i, int j) {
+    const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
+    const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
+    if (KreuzendeBilder(si, sj) != 1) return false;
+    const Tiefenbereich* I = Bereich(z, i);
+    if (!I) return false;
+    const Tiefenbereich* J = Bereich(z, j);
+    if (!J) return false;
+    const double abseits = 1e-17 * std::max(si.K, sj.K);
+    if (!(abseits * I->q <= I->w && abseits * J->q <= J->w)) return false;
+    return TiefenbereicheWahr(z.Sicht, *I, *J);
+}
+
 // The pairs the quick tests leave: through the shared-end test, the
 // bounded crossing and the extended comparison. Out of line, so the quick
 // tests that decide most pairs stay small.
@@ -116,6 +151,7 @@ bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
         const GenauSchranken& JB = SchrankenVon(z, j);
+        if (!z.zentral && BereicheWahr(z, i, j)) return true;
         const int sicher =
             KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui], &z.Fest[uj]);
         if (sicher >= 0) return sicher == 1;
@@ -273,6 +309,8 @@ Tiefendaten::Tiefendaten() {
     ZeugnisZustand[0].resize(2 * N);
     ZeugnisZustand[1].resize(2 * N);
     SchrankenDa.resize(N);
+    Bereiche.resize(N);
+    BereichZustand.resize(N);
     Schnell.resize(N);
     PixelA.resize(N);
     PixelB.resize(N);
@@ -326,6 +364,7 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
     std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
+    std::fill(z.BereichZustand.begin(), z.BereichZustand.begin() + static_cast<std::ptrdiff_t>(n) + 1, -1);
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
 }
 

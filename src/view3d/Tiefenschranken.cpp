@@ -46,14 +46,26 @@ int Nullvektor(const Vek3& u, const Schranke& Tol) {
     return Und(Und(Kleiner(Abs(u.x), Tol), Kleiner(Abs(u.y), Tol)), Kleiner(Abs(u.z), Tol));
 }
 
+namespace {
+
+// Determinante3(u, v, d) in plain doubles, and B: the extended value lies
+// within dv ± B (see EbenDoppelt).
+[[gnu::always_inline]] inline double EbenWert(const double* u, const double* v, const double* d, double mu, double mv,
+                                              double md, double eu, double ev, double ed, double& B) {
+    B = (6 * (eu * (mv + ev) * (md + ed) + mu * ev * (md + ed) + mu * mv * ed) +
+         4e-15 * (mu + eu) * (mv + ev) * (md + ed)) *
+            Zuschlag +
+        1e-90;
+    return u[0] * v[1] * d[2] + v[0] * d[1] * u[2] + d[0] * u[1] * v[2] -
+           (u[2] * v[1] * d[0] + v[2] * d[1] * u[0] + d[2] * u[1] * v[0]);
+}
+
+}  // namespace
+
 int EbenDoppelt(const double* u, const double* v, const double* d, double mu, double mv, double md, double eu,
                 double ev, double ed) {
-    const double dv = u[0] * v[1] * d[2] + v[0] * d[1] * u[2] + d[0] * u[1] * v[2] -
-                      (u[2] * v[1] * d[0] + v[2] * d[1] * u[0] + d[2] * u[1] * v[0]);
-    const double B = (6 * (eu * (mv + ev) * (md + ed) + mu * ev * (md + ed) + mu * mv * ed) +
-                      4e-15 * (mu + eu) * (mv + ev) * (md + ed)) *
-                         Zuschlag +
-                     1e-90;
+    double B;
+    const double dv = EbenWert(u, v, d, mu, mv, md, eu, ev, ed, B);
     if (std::fabs(dv) + B < 0.9999999e-9) return 1;
     if (std::fabs(dv) - B > 1.0000001e-9) return 0;
     return -1;
@@ -213,10 +225,9 @@ struct Kehrwert {
     return {q, aq * (1 + 2 * eD * aq * (1 + 1e-15)) * (1 + 1e-15)};
 }
 
-// The point of the line for pair p: A - t·v.
-[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
-                                               const double A[3], double eA, const double V[3], double ev, double mv,
-                                               const double D3[3], double ed) {
+// The line's parameter t for pair p, with its bound et.
+[[gnu::always_inline]] inline double TAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
+                                              const double D3[3], double ed, double& et) {
     const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
     const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
     const double N = a1 * d2 - a2 * d1;
@@ -225,9 +236,17 @@ struct Kehrwert {
     // t = N / D as N · q: two roundings of the double. The bound from
     // 1 / (|D| - eD), which needs not wait for t: |t| <= |N| kehr.
     const double t = N * k.q;
+    et = (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * std::fabs(t) * Rundung + Winzig;
+    return t;
+}
+
+// The point of the line for pair p: A - t·v.
+[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
+                                               const double A[3], double eA, const double V[3], double ev, double mv,
+                                               const double D3[3], double ed) {
+    double et;
+    const double t = TAusPaar(p, k, eD, U, eu, D3, ed, et);
     const double at = std::fabs(t);
-    const double et =
-        (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * at * Rundung + Winzig;
     const double q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
     const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + Gross(q[0], q[1], q[2])) + 2 * Winzig;
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
@@ -393,6 +412,105 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     }
     if (drin < 0) return -1;
     return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
+}
+
+namespace {
+
+// At the start point rA of a ray along ProjRichtung, for a segment whose
+// StrahlFest settles the pair: the determinant of the coplanarity test and
+// t, each with its bound, and the size of d = A - rA.
+struct StartWerte {
+    double det, eDet, t, et, md;
+};
+
+[[gnu::always_inline]] inline void StartWerteParallel(const Vek3& rA, const StrahlFest& f, StartWerte& w) {
+    const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+    w.det = EbenWert(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed, w.eDet);
+    w.t = TAusPaar(f.Paar, {f.q, f.kehr}, f.eD, f.U, f.eu, D3, ed, w.et);
+    w.md = md + ed;
+}
+
+}  // namespace
+
+bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || g.LambdaArt == 2) return false;
+    // A point off the line moves along it, in λ's coordinate a, by at most
+    // |u| / a (<= (|ux| + |uy|) / a) times its distance; q covers that and
+    // the distance itself.
+    const double ux = std::fabs(static_cast<double>(g.u.x)), uy = std::fabs(static_cast<double>(g.u.y));
+    const double a = g.LambdaArt == 0 ? ux : uy;
+    const double q = 1 + (ux + uy) / a * (1 + 1e-12);
+    if (!(q <= 1e6) || !std::isfinite(K)) return false;
+    T.w = 1e-16 * K * q;
+    T.q = q;
+    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y);
+    const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + Aus(g.u.x), Ey + Aus(g.u.y)}};
+    StartWerte W[2];
+    for (int k = 0; k < 2; ++k) {
+        Schranke Sx = Enden[k][0], Sy = Enden[k][1];
+        Sx.e += T.w;
+        Sy.e += T.w;
+        Vek3 A, u;
+        StrahlSchranken(s, false, Sx, Sy, A, u);
+        StartWerteParallel(A, f, W[k]);
+    }
+    constexpr double eta = 1.0000001e-9;
+    const double mA = Gross(f.A[0], f.A[1], f.A[2]) + f.eA;
+    const double mu = f.mu + f.eu, mv = f.mv + f.ev;
+    const double md = std::max(W[0].md, W[1].md);
+    // The extended determinant and t at a start point differ from the
+    // affine functions of the picture point they round by less than R and
+    // TR: from the rounding of the start point (one operation), of d (one)
+    // and of the determinant's six products and five sums (at most 60 U of
+    // mu·mv·(md + |rA|), U = 2^-64), and of N, its d and the division for
+    // t. The factors 1e-16 hold more than 30 times that.
+    const double R = 1e-16 * mu * mv * (2 * md + mA) + 1e-300;
+    const double detMax = std::max(std::fabs(W[0].det) + W[0].eDet, std::fabs(W[1].det) + W[1].eDet);
+    // Affine along the picture line: over λ in [-eta, 1 + eta] at most
+    // (1 + 2 eta) times its larger value at the ends.
+    if (!(((1 + 2 * eta) * (detMax + R) + R) * Zuschlag < 0.9999999e-9)) return false;
+    const double tGross = std::max(std::fabs(W[0].t) + W[0].et, std::fabs(W[1].t) + W[1].et);
+    const double TR = 1e-16 * (mu * (2 * md + mA) * f.kehr + tGross) + 1e-300;
+    double lo = std::min(W[0].t - W[0].et, W[1].t - W[1].et) - TR;
+    double hi = std::max(W[0].t + W[0].et, W[1].t + W[1].et) + TR;
+    const double weit = eta * (hi - lo) * Zuschlag + TR + 1e-15 * (std::fabs(lo) + std::fabs(hi)) + 1e-300;
+    lo -= weit;
+    hi += weit;
+    if (!std::isfinite(lo) || !std::isfinite(hi)) return false;
+    // (A - t·v)·P = A·P - t (v·P), from the doubles of A, v and P with
+    // their bounds; each sum of three products rounds by less than
+    // 4e-16 of the sum of their sizes.
+    double AP = 0, vP = 0, PL = 0, sA = 0, sV = 0, lA = 0, lV = 0;
+    for (int c = 0; c < 3; ++c) {
+        AP += f.A[c] * f.U[c];
+        vP += f.V[c] * f.U[c];
+        PL += std::fabs(f.U[c]);
+        sA += std::fabs(f.A[c] * f.U[c]);
+        sV += std::fabs(f.V[c] * f.U[c]);
+        lA += std::fabs(f.A[c]);
+        lV += std::fabs(f.V[c]);
+    }
+    const double eAP = (f.eu * lA + f.eA * PL + 3 * f.eA * f.eu + 4e-16 * sA) * Zuschlag + 1e-300;
+    const double evP = (f.eu * lV + f.ev * PL + 3 * f.ev * f.eu + 4e-16 * sV) * Zuschlag + 1e-300;
+    const double tMax = std::max(std::fabs(lo), std::fabs(hi));
+    const double h1 = AP - lo * vP, h2 = AP - hi * vP;
+    const double eh = (eAP + tMax * evP + 4e-16 * (std::fabs(AP) + tMax * std::fabs(vP))) * Zuschlag + 1e-300;
+    T.lo = std::min(h1, h2) - eh;
+    T.hi = std::max(h1, h2) + eh;
+    T.lo -= 1e-15 * std::fabs(T.lo);
+    T.hi += 1e-15 * std::fabs(T.hi);
+    // The rounding of the comparison's (Qj - Qi)·P: within 6 U of the
+    // recovered points' largest coordinates times |P| summed, per point.
+    T.rund = 1e-17 * (mA + tMax * mv) * (PL + 3 * f.eu) + 1e-300;
+    return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
+}
+
+bool TiefenbereicheWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
+    // The comparison's value is at least J.lo - I.hi less both roundings.
+    const double x = J.lo - I.hi;
+    return Kleiner(s.Grenze, Schranke{x, (I.rund + J.rund) * Zuschlag + 2.3e-16 * std::fabs(x) + 1e-300}) == 1;
 }
 
 }  // namespace tiefe

@@ -199,4 +199,28 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
                       const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
                       const StrahlFest* JF = nullptr);
 
+// ---- Depth ranges in parallel projection ------------------------------------------
+
+// Every ray of a parallel projection runs along ProjRichtung. For a segment
+// whose StrahlFest settles for every ray whether it runs along the segment
+// (it does not) and the pair of coordinates t comes from, the recovery's
+// only choice that depends on the ray's start is the coplanarity test; its
+// determinant and t are affine functions of the picture point, up to the
+// extended roundings. Bounded at both ends of the picture line (with a
+// margin w across it), they are bounded at every point within w of the
+// line whose λ lies within -Toleranz .. 1.000000001: the determinant surely
+// below Toleranz there, t within [lo, hi], so the recovered point's depth
+// (A - t·v)·ProjRichtung within Tiefenbereich's [lo, hi].
+struct Tiefenbereich {
+    double lo = 0, hi = 0;
+    double w = 0;     // the margin around the picture line, per coordinate
+    double q = 0;     // how far that moves λ's coordinate, per distance from the line
+    double rund = 0;  // this segment's share of the rounding of the comparison
+};
+// false when the segment's depth cannot be bounded so.
+bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T);
+// Whether every comparison of crossing points recovered within I's and J's
+// ranges is surely true ((Qj - Qi)·ProjRichtung > Grenze).
+bool TiefenbereicheWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J);
+
 }  // namespace tiefe

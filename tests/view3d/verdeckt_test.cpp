@@ -11,6 +11,7 @@
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
 #include "view3d/Tiefenordnung.h"
+#include "view3d/Tiefenpaare.h"
 #include "view3d/Tiefenschranken.h"
 #include "view3d/VolleSzene.h"
 
@@ -782,6 +783,76 @@ TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
         ASSERT_TRUE(WieDieSchlichteFassung(n)) << saat << " (" << n << " segments, plane "
                                               << int(ProjEbene) << (Zentralprojektion ? ", central)" : ")");
     }
+}
+
+TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
+    // Parallel projection: where the pass bounds a segment's depth over its
+    // picture, every ray through the picture, up to the ends of λ's
+    // tolerance and a little off the line, meets the segment's line in the
+    // plain recovery (never the origin) at a depth within those bounds.
+    static tiefe::Tiefendaten d;
+    int bereiche = 0, strahlen = 0;
+    for (unsigned saat = 1; saat <= 120; ++saat) {
+        Zufall z(9000 + saat);
+        z.Sicht(0);
+        Liste(z.Liste(z.Ganz(5, 40)));
+        const int n = StreckenAnzahl;
+        tiefe::TiefendatenVorbereiten(d, n);
+        if (!d.MitSchranken) continue;
+        for (int k = 1; k <= n; ++k) {
+            const auto u = static_cast<std::size_t>(k);
+            const tiefe::Genau& g = d.Exakt[u];
+            const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
+            tiefe::StrahlFest f;
+            tiefe::StrahlFestMachen(d.Sicht, g, b, f);
+            tiefe::Tiefenbereich T;
+            if (!tiefe::TiefenbereichParallel(d.Sicht, g, f, d.Schnell[u].K, T)) continue;
+            ++bereiche;
+            for (const Extended lambda : {-0.999e-9L, 0.0L, 0.37L, 1.0L, 1 + 0.999e-9L})
+                for (const int seite : {-1, 0, 1}) {
+                    TVek_R2 S{g.E1.x + lambda * g.u.x, g.E1.y + lambda * g.u.y};
+                    // Off the line in the coordinate λ does not come from.
+                    (g.LambdaArt == 0 ? S.y : S.x) += seite * 0.9L * T.w;
+                    if (!AufStrecke(tiefe::Lambda(g, S))) continue;
+                    const Strahl r = Sehstrahl(S, false);
+                    const TVek_R3 dd{g.T.A.x - r.A.x, g.T.A.y - r.A.y, g.T.A.z - r.A.z};
+                    ASSERT_LT(std::fabs(Determinante3(r.u, g.v, dd)), Toleranz) << saat << ": " << k;
+                    const TVek_R3 Q = tiefe::PunktAufStreckeGenau(r, IstNullvektor(r.u), g);
+                    const Extended t = Skalarprodukt(Q, ProjRichtung);
+                    ASSERT_GE(t, T.lo) << saat << ": " << k << " at " << static_cast<double>(lambda);
+                    ASSERT_LE(t, T.hi) << saat << ": " << k << " at " << static_cast<double>(lambda);
+                    ++strahlen;
+                }
+        }
+    }
+    EXPECT_GT(bereiche, 1000);
+    EXPECT_GT(strahlen, 10 * bereiche);
+}
+
+TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
+    // An upright picture ending just short of a level one, on it or just
+    // past it (λ of the crossing a hair above 1), its depth falling or
+    // rising steeply towards that end, the level one just in front of or
+    // behind that end's depth by about what λ's tolerance adds along it.
+    // The pass decides both orders as the plain comparison does.
+    Parallel({0, 1, 0});
+    int paare = 0;
+    for (const Extended steil : {1e3L, -1e3L, 2.0L})
+        for (const Extended kappa : {0.0L, 0.4e-9L, 0.9e-9L, 1.2e-9L, -0.5e-9L})
+            for (const Extended f : {-1.5L, -0.5L, 0.0L, 0.5L, 1.5L, 3.0L})
+                for (const Extended luecke : {0.0L, 2e-9L, -2e-9L}) {
+                    const Extended dd = 3 * kappa / (1 + kappa), y1 = 5;
+                    const Extended yq = y1 + f * 1e-9L * steil + luecke;
+                    Liste({Seg({1, y1 - steil, -3}, {1, y1, -dd}, Gruen), Seg({-4, yq, 0}, {4, yq, 0}, Rot)});
+                    TiefenordnungVorbereiten(2);
+                    for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
+                        ++paare;
+                        ASSERT_EQ(TiefenvergleichVorbereitet(i, j), StreckenTiefenvergleich(i, j))
+                            << static_cast<double>(steil) << " " << static_cast<double>(kappa) << " "
+                            << static_cast<double>(f) << " " << static_cast<double>(luecke) << ": " << i << ", " << j;
+                    }
+                }
+    EXPECT_EQ(paare, 3 * 5 * 6 * 3 * 2);
 }
 
 // ---- The decisions in doubles against the extended computation they stand for ------
