@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "Drehszene.h"
 #include "gemeinsam/Verhaeltnis.h"
@@ -17,6 +19,7 @@
 #include "forms/Ergebnisauswahl.h"
 #include "forms/Hauptfenster.h"
 #include "gui/Auffrischen.h"
+#include "gui/Datenausgabeansicht.h"
 #include "gui/Dialogansicht.h"
 #include "gui/Hauptfensteransicht.h"
 #include "gui/QtOberflaeche.h"
@@ -124,9 +127,42 @@ void BM_Neuzeichnen(benchmark::State& state) {
     state.counters["Bilder"] = static_cast<double>(f.bilder) / static_cast<double>(state.iterations());
 }
 
+// The result window alone: g's report as two eye-point steps leave it,
+// written into the open window in turn (its refresh only) and painted,
+// without the core's handler, the other views or a redraw of the picture.
+// "Zeilen" counts the lines that differ.
+void BM_Berichtsfenster(benchmark::State& state) {
+    Fenster f(Augpunktszene);
+    BerichtOeffnen(f, 22);
+    std::vector<std::string> bericht[2];
+    for (int k = 0; k < 2; ++k) {
+        Benutzeraktion([k] { Form_Edits_01.Edit_FPy.SetText(k == 0 ? "80" : "81"); });
+        bericht[k] = Form_Datenausgabe.Memo1.Lines;
+    }
+    QApplication::processEvents();
+    Datenausgabeansicht* fenster = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = dynamic_cast<Datenausgabeansicht*>(w)) fenster = d;
+    if (!fenster || !fenster->isVisible()) {
+        state.SkipWithError("kein Ergebnisfenster");
+        return;
+    }
+    int k = 0;
+    for (auto _ : state) {
+        k = 1 - k;
+        Form_Datenausgabe.Memo1.Lines = bericht[k];
+        fenster->Auffrischen();
+        QCoreApplication::sendPostedEvents();
+    }
+    int anders = 0;
+    for (std::size_t i = 0; i < std::min(bericht[0].size(), bericht[1].size()); ++i) anders += bericht[0][i] != bericht[1][i];
+    state.counters["Zeilen"] = anders;
+}
+
 BENCHMARK(BM_Drehtick)->ArgName("Code")->Arg(0)->Arg(34)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Augpunktschritt)->ArgName("Code")->Arg(0)->Arg(22)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Neuzeichnen)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Berichtsfenster)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 const bool angemeldet =
     VerhaeltnisAnmelden("Drehtick mit Bericht E1 / ohne Bericht", "BM_Drehtick/Code:34", "BM_Drehtick/Code:0") &&

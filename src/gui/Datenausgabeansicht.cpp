@@ -1,6 +1,7 @@
 #include "gui/Datenausgabeansicht.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -8,7 +9,10 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QRegion>
+#include <QtMath>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -40,8 +44,11 @@ QFont MemoSchrift(const TFont& s) {
     f.setFixedPitch(true);
     if (!QFontInfo(f).fixedPitch()) f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     // Plain lines of a fixed-pitch font look the same unshaped, and a
-    // rotation rewrites some of them at every tick.
+    // rotation rewrites some of them at every tick. Fully hinted, every
+    // glyph sits on whole pixels, as in the form's bitmap font, and each is
+    // drawn from one cached image instead of one per sub-pixel offset.
     f.setStyleStrategy(QFont::PreferNoShaping);
+    f.setHintingPreference(QFont::PreferFullHinting);
     if (s.Height < 0) {
         f.setPixelSize(-s.Height);
         return f;
@@ -55,54 +62,122 @@ QFont MemoSchrift(const TFont& s) {
 }
 
 // Line i of the memo as the widget shows it: no lines are one empty line.
-QString Zeile(const std::vector<std::string>& zeilen, std::size_t i) {
-    return i < zeilen.size() ? QtText(zeilen[i]) : QString();
+const std::string& Zeile(const std::vector<std::string>& zeilen, std::size_t i) {
+    static const std::string leer;
+    return i < zeilen.size() ? zeilen[i] : leer;
 }
 
-// Makes the document's lines those of zeilen, replacing only the lines that
-// differ and adding or removing lines at the end. A rebuilt report mostly
-// keeps its lines (a rotation tick changes a few numbers), so only those
-// are laid out again, where setting the whole text would lay out all of it.
-void ZeilenAbgleichen(QTextDocument* doc, const std::vector<std::string>& zeilen) {
-    const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
-    QTextCursor c(doc);
-    bool begonnen = false;
-    const auto beginnen = [&] {
-        if (!begonnen) c.beginEditBlock();
-        begonnen = true;
-    };
-    QTextBlock b = doc->begin();
-    std::size_t i = 0;
-    for (; i < n && b.isValid(); ++i) {
-        const QString soll = Zeile(zeilen, i);
-        if (b.text() != soll) {
-            beginnen();
-            c.setPosition(b.position());
-            c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
-            c.insertText(soll);
-            b = c.block();
+// Qt's plain-text layout takes an edit for one spanning several lines when
+// its removed and added characters together reach past the line's end,
+// which a rewritten line always does; it then lays out every line between
+// and repaints the whole view. A refresh here tells the layout which lines
+// it rewrote in its one edit: a line in view is laid out again at once, a
+// line out of view only drops its layout, which Qt makes again when the
+// line is shown, and the window repaints the changed parts itself.
+class ZeilenLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    // The next change of the text rewrites the lines zeilen (block numbers,
+    // ascending) and keeps the number of lines; those from erste to letzte
+    // may be in view.
+    void Vormerken(std::vector<int> zeilen, int erste, int letzte) {
+        vorgemerkt_ = std::move(zeilen);
+        erste_ = erste;
+        letzte_ = letzte;
+        hoeheGeaendert_ = false;
+    }
+    // Whether a rewritten line in view changed its height (the lines below
+    // it moved).
+    bool HoeheGeaendert() const { return hoeheGeaendert_; }
+
+    void documentChanged(int von, int entfernt, int eingefuegt) override {
+        const QTextDocument* doc = document();
+        std::vector<int> zeilen;
+        zeilen.swap(vorgemerkt_);
+        if (zeilen.empty() || doc->blockCount() != bloecke_) {
+            bloecke_ = doc->blockCount();
+            QPlainTextDocumentLayout::documentChanged(von, entfernt, eingefuegt);
+            return;
         }
-        if (i + 1 < n) b = b.next();
+        const QSizeF vorher = documentSize();
+        {
+            // The layout's own repaints would each find their line from the
+            // top of the view; the window asks for them.
+            const QSignalBlocker sperre(this);
+            for (const int nr : zeilen) {
+                QTextBlock b = doc->findBlockByNumber(nr);
+                if (nr < erste_ || nr > letzte_) {
+                    b.clearLayout();
+                    continue;
+                }
+                const qreal alt = blockBoundingRect(b).height();
+                // Passed on as an insertion inside the line, which the base
+                // lays out as that line alone.
+                QPlainTextDocumentLayout::documentChanged(b.position(), 0, 1);
+                if (blockBoundingRect(b).height() != alt) hoeheGeaendert_ = true;
+            }
+        }
+        if (documentSize() != vorher) emit documentSizeChanged(documentSize());
     }
-    if (i < n) {
-        // More lines than blocks: the rest after the last block.
-        QStringList rest;
-        for (std::size_t k = i; k < n; ++k) rest << Zeile(zeilen, k);
-        beginnen();
-        c.movePosition(QTextCursor::End);
-        c.insertText(QLatin1Char('\n') + rest.join(QLatin1Char('\n')));
-    } else if (b.isValid() && b.next().isValid()) {
-        // Fewer lines: everything after the last line goes.
-        beginnen();
-        c.setPosition(b.position() + b.length() - 1);
-        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        c.removeSelectedText();
+
+private:
+    int bloecke_ = 1;
+    std::vector<int> vorgemerkt_;
+    int erste_ = 0, letzte_ = 0;
+    bool hoeheGeaendert_ = false;
+};
+
+// Where block b's text and soll part: the number of characters both start
+// with, and of the rest of b's text those both end with.
+std::pair<int, int> Unterschied(const QString& ist, const QString& soll) {
+    const qsizetype n = std::min(ist.size(), soll.size());
+    qsizetype vorn = 0;
+    while (vorn < n && ist[vorn] == soll[vorn]) ++vorn;
+    qsizetype hinten = 0;
+    while (hinten < n - vorn && ist[ist.size() - 1 - hinten] == soll[soll.size() - 1 - hinten]) ++hinten;
+    // Never split a surrogate pair.
+    if (vorn > 0 && soll[vorn - 1].isHighSurrogate()) --vorn;
+    if (hinten > 0 && soll[soll.size() - hinten].isLowSurrogate()) --hinten;
+    return {static_cast<int>(vorn), static_cast<int>(hinten)};
+}
+
+// The memo's widget, which finds the rectangles of a refresh's changed
+// lines in one pass over the lines in view (Qt's own repaint of a line
+// walks down to it from the top of the view, once for each line).
+class Berichtsfeld : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    struct Teil {
+        int zeile, spalte;  // block number and the first changed character
+    };
+    // Repaints the parts (ascending lines) in view, each from its first
+    // changed character to the right edge.
+    void TeileNeuMalen(const std::vector<Teil>& teile) {
+        const QRect sicht = viewport()->rect();
+        QRegion neu;
+        QPointF ecke = contentOffset();
+        auto t = teile.begin();
+        for (QTextBlock b = firstVisibleBlock(); b.isValid() && t != teile.end() && ecke.y() <= sicht.bottom();
+             b = b.next()) {
+            const QRectF r = blockBoundingRect(b).translated(ecke);
+            while (t != teile.end() && t->zeile < b.blockNumber()) ++t;
+            if (t != teile.end() && t->zeile == b.blockNumber()) {
+                const QTextLayout* l = b.layout();
+                const qreal x = ecke.x() + (l && l->lineCount() > 0 ? l->lineAt(0).cursorToX(t->spalte) : 0);
+                neu += QRect(qFloor(x) - 2, qFloor(r.top()) - 1, sicht.width(), qCeil(r.height()) + 2) & sicht;
+            }
+            ecke.ry() += r.height();
+        }
+        if (!neu.isEmpty()) viewport()->update(neu);
     }
-    if (begonnen) c.endEditBlock();
-    // A block's layout keeps its shaped glyphs only with the cache on;
-    // without it every paint shapes every visible line again.
-    for (QTextBlock k = doc->begin(); k.isValid(); k = k.next())
-        if (QTextLayout* l = k.layout(); l && !l->cacheEnabled()) l->setCacheEnabled(true);
+};
+
+// A block's layout keeps its shaped glyphs only with the cache on; without
+// it every paint shapes the line again.
+void CacheEin(const QTextBlock& b) {
+    if (QTextLayout* l = b.layout(); l && !l->cacheEnabled()) l->setCacheEnabled(true);
 }
 
 // A place in the text as line and column, which outlives the edits of the
@@ -141,7 +216,10 @@ Datenausgabeansicht::Datenausgabeansicht(QWidget* eltern) : DialogAnsicht(Form_D
     menue_->addAction(drucken);
     l->setMenuBar(menue_);
 
-    memo_ = new QPlainTextEdit(this);
+    memo_ = new Berichtsfeld(this);
+    auto* doc = new QTextDocument(memo_);
+    doc->setDocumentLayout(new ZeilenLayout(doc));
+    memo_->setDocument(doc);
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -158,6 +236,66 @@ void Datenausgabeansicht::Getippt() {
     std::vector<std::string>& zeilen = Form_Datenausgabe.Memo1.Lines;
     zeilen.clear();
     for (const QString& z : memo_->toPlainText().split(QLatin1Char('\n'))) zeilen.push_back(KernText(z));
+    gezeigtGilt_ = false;
+}
+
+void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeilen) {
+    // A rebuilt report mostly keeps its lines (a rotation tick changes a few
+    // numbers): only the lines that differ from those last written are
+    // compared with the document, and of those only the changed span is
+    // rewritten, laid out and repainted. Lines are added or removed at the
+    // end.
+    QTextDocument* doc = memo_->document();
+    auto* layout = dynamic_cast<ZeilenLayout*>(doc->documentLayout());
+    const std::size_t n = std::max<std::size_t>(zeilen.size(), 1);
+    const std::size_t bloecke = static_cast<std::size_t>(doc->blockCount());
+    std::vector<Berichtsfeld::Teil> aenderungen;
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    QTextBlock b = doc->begin();
+    for (std::size_t i = 0; i < std::min(n, bloecke); ++i, b = b.next()) {
+        if (gezeigtGilt_ && Zeile(zeilen, i) == Zeile(gezeigt_, i)) continue;
+        const QString soll = QtText(Zeile(zeilen, i)), ist = b.text();
+        if (ist == soll) continue;
+        const auto [vorn, hinten] = Unterschied(ist, soll);
+        const int anfang = b.position() + vorn;
+        c.setPosition(anfang);
+        c.setPosition(anfang + static_cast<int>(ist.size()) - vorn - hinten, QTextCursor::KeepAnchor);
+        c.insertText(soll.mid(vorn, soll.size() - vorn - hinten));
+        aenderungen.push_back({static_cast<int>(i), vorn});
+    }
+    // Unwrapped, the vertical scroll bar counts lines; a line more at each
+    // end for a partly shown one.
+    const int erste = memo_->verticalScrollBar()->value();
+    const int letzte = erste + memo_->viewport()->height() / std::max(1, memo_->fontMetrics().lineSpacing()) + 1;
+    if (layout && n == bloecke) {
+        std::vector<int> nummern;
+        for (const Berichtsfeld::Teil& a : aenderungen) nummern.push_back(a.zeile);
+        layout->Vormerken(std::move(nummern), erste - 1, letzte);
+    }
+    c.endEditBlock();
+    if (n == bloecke && layout && !layout->HoeheGeaendert()) {
+        static_cast<Berichtsfeld*>(memo_)->TeileNeuMalen(aenderungen);
+    } else if (n == bloecke) {
+        memo_->viewport()->update();
+    } else if (n > bloecke) {
+        // More lines than blocks: the rest after the last block.
+        QStringList rest;
+        for (std::size_t k = bloecke; k < n; ++k) rest << QtText(Zeile(zeilen, k));
+        c.movePosition(QTextCursor::End);
+        c.insertText(QLatin1Char('\n') + rest.join(QLatin1Char('\n')));
+    } else {
+        // Fewer lines: everything after the last line goes.
+        c.setPosition(doc->findBlockByNumber(static_cast<int>(n - 1)).position());
+        c.movePosition(QTextCursor::EndOfBlock);
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+    for (const Berichtsfeld::Teil& a : aenderungen) CacheEin(doc->findBlockByNumber(a.zeile));
+    for (QTextBlock k = doc->findBlockByNumber(static_cast<int>(bloecke)); k.isValid(); k = k.next()) CacheEin(k);
+    CacheEin(doc->begin());
+    gezeigt_ = zeilen;
+    gezeigtGilt_ = true;
 }
 
 void Datenausgabeansicht::Auffrischen() {
@@ -169,6 +307,8 @@ void Datenausgabeansicht::Auffrischen() {
         const QFont f = MemoSchrift(M.Font);
         if (memo_->font() != f) memo_->setFont(f);
     }
+    // Most refreshes (every other view's handler) leave the report as it is.
+    if (gezeigtGilt_ && M.Lines == gezeigt_) return;
     // A rebuild while the scene turns keeps the place the user scrolled to
     // and the cursor's line and column.
     const QSignalBlocker sperre(memo_);
@@ -176,7 +316,7 @@ void Datenausgabeansicht::Auffrischen() {
     const QTextCursor vorher = memo_->textCursor();
     const Stelle anker = StelleVon(doc, vorher.anchor()), pos = StelleVon(doc, vorher.position());
     const int h = memo_->horizontalScrollBar()->value(), v = memo_->verticalScrollBar()->value();
-    ZeilenAbgleichen(doc, M.Lines);
+    ZeilenAbgleichen(M.Lines);
     QTextCursor nachher = memo_->textCursor();
     nachher.setPosition(PositionVon(doc, anker));
     nachher.setPosition(PositionVon(doc, pos), QTextCursor::KeepAnchor);

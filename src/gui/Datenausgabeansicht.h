@@ -11,6 +11,8 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "gui/Dialogansicht.h"
 #include "platform/Schrift.h"
@@ -38,9 +40,13 @@ protected:
 
 private:
     void Getippt();
+    // Makes the document's lines those of zeilen.
+    void ZeilenAbgleichen(const std::vector<std::string>& zeilen);
 
     QPlainTextEdit* memo_ = nullptr;
     QMenuBar* menue_ = nullptr;
+    std::vector<std::string> gezeigt_;  // the lines last written into the document
+    bool gezeigtGilt_ = false;          // false once the user has typed: compare every line
     std::optional<TFont> schriftFuer_;  // the memo font the widget's font was made from
     bool platziert_ = false;
     bool aktiv_ = false;

@@ -82,6 +82,11 @@ Projektionsleiste::Projektionsleiste(QMainWindow& fenster, QWidget* panelRechts,
         w->setFixedHeight(Zeile);
         w->setMinimumWidth(44);
         w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Numbers look the same unshaped, and a held button rewrites one of
+        // these fields at every step; the rest of the font is the parent's.
+        QFont ungeformt;
+        ungeformt.setStyleStrategy(QFont::PreferNoShaping);
+        w->setFont(ungeformt);
         return w;
     };
     auto anzeige = [this](TPanel& p, const char* name, QWidget* eltern, int breite) {

@@ -261,4 +261,22 @@ TEST_F(Projektionsleiste_, LesbarAufAchthundertMalSechshundert) {
     }
 }
 
+// The number fields draw unshaped, in the font of their panel, and follow
+// it when it changes (a smaller font on a small screen).
+TEST_F(Projektionsleiste_, FelderFolgenDerSchriftIhresPanels) {
+    QWidget* panel = W<QWidget>("Panel_rechts");
+    for (const char* name : {"Edit_FPx", "Edit_FPy", "Edit_Projz"}) {
+        auto* feld = W<QLineEdit>(name);
+        EXPECT_TRUE(feld->font().styleStrategy() & QFont::PreferNoShaping) << name;
+        EXPECT_EQ(feld->font().family(), panel->font().family()) << name;
+    }
+    QFont klein = panel->font();
+    klein.setPointSizeF(klein.pointSizeF() - 2);
+    panel->setFont(klein);
+    QApplication::processEvents();
+    auto* feld = W<QLineEdit>("Edit_FPy");
+    EXPECT_EQ(feld->font().pointSizeF(), klein.pointSizeF());
+    EXPECT_TRUE(feld->font().styleStrategy() & QFont::PreferNoShaping);
+}
+
 }  // namespace
