@@ -107,19 +107,23 @@ bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     return RaumpunkteVergleichen(z.Sicht, false, Zi->Q, Zj->Q) == 1;
 }
 
-// The depth range of entry k (parallel projection), made when first asked
-// for; nullptr when there is none.
+// The depth range of entry k, made when first asked for; nullptr when
+// there is none.
 const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
     const auto u = static_cast<std::size_t>(k);
-    signed char& Zustand = z.BereichZustand[u];
+    signed char& Zustand = z.Bereiche[u].Zustand;
     if (Zustand < 0) {
-        SchrankenVon(z, k);
-        Zustand = TiefenbereichParallel(z.Sicht, z.Exakt[u], z.Fest[u], z.Schnell[u].K, z.Bereiche[u]) ? 1 : 0;
+        const GenauSchranken& b = SchrankenVon(z, k);
+        const double K = z.Schnell[u].K;
+        Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, z.Exakt[u], b, K, z.Bereiche[u])
+                             : TiefenbereichParallel(z.Sicht, z.Exakt[u], z.Fest[u], K, z.Bereiche[u]))
+                      ? 1
+                      : 0;
     }
     return Zustand == 1 ? &z.Bereiche[u] : nullptr;
 }
 
-// Crossing pictures in parallel projection whose depth ranges lie so far
+// Crossing pictures whose depth ranges lie so far
 // apart that every crossing point either side of the comparison may take
 // gives true; as does a crossing off a picture. When both λ lie within
 // their tolerance, the crossing point lies within 43 U·K = 2.4e-18·K
@@ -127,8 +131,9 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
 // pictures' lines: on I's line up to the rounding of E1 + r·u, and across
 // J's line by r's rounding times sin θ, which cancels the 1 / sin θ that
 // rounding carries. A point that far off a line lies within q times as
-// much of the line's point with the same λ (Tiefenbereich::q); the ranges
-// must hold for 1e-17·K·q, 4 times that.
+// much of the line's point with the same λ, q the factor in the ranges'
+// margin w = 1e-16·K·q: within w for pairs whose K is at most 10 times
+// the segment's own, with 4 times the distance in reserve.
 bool BereicheWahr(Tiefendaten& z, int i, int j) {
     const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
@@ -137,9 +142,9 @@ bool BereicheWahr(Tiefendaten& z, int i, int j) {
     if (!I) return false;
     const Tiefenbereich* J = Bereich(z, j);
     if (!J) return false;
-    const double abseits = 1e-17 * std::max(si.K, sj.K);
-    if (!(abseits * I->q <= I->w && abseits * J->q <= J->w)) return false;
-    return TiefenbereicheWahr(z.Sicht, *I, *J);
+    const double K = std::max(si.K, sj.K);
+    if (!(K <= I->Kgrenze && K <= J->Kgrenze)) return false;
+    return z.zentral ? TiefenbereicheZentralWahr(z.Sicht, *I, *J) : TiefenbereicheWahr(z.Sicht, *I, *J);
 }
 
 // The pairs the quick tests leave: through the shared-end test, the
@@ -151,7 +156,7 @@ bool BereicheWahr(Tiefendaten& z, int i, int j) {
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
         const GenauSchranken& JB = SchrankenVon(z, j);
-        if (!z.zentral && BereicheWahr(z, i, j)) return true;
+        if (BereicheWahr(z, i, j)) return true;
         const int sicher =
             KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui], &z.Fest[uj]);
         if (sicher >= 0) return sicher == 1;
@@ -310,7 +315,6 @@ Tiefendaten::Tiefendaten() {
     ZeugnisZustand[1].resize(2 * N);
     SchrankenDa.resize(N);
     Bereiche.resize(N);
-    BereichZustand.resize(N);
     Schnell.resize(N);
     PixelA.resize(N);
     PixelB.resize(N);
@@ -364,7 +368,7 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
     std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
-    std::fill(z.BereichZustand.begin(), z.BereichZustand.begin() + static_cast<std::ptrdiff_t>(n) + 1, -1);
+    for (int k = 0; k <= n; ++k) z.Bereiche[static_cast<std::size_t>(k)].Zustand = -1;
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
 }
 

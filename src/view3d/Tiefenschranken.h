@@ -211,16 +211,30 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
 // line whose λ lies within -Toleranz .. 1.000000001: the determinant surely
 // below Toleranz there, t within [lo, hi], so the recovered point's depth
 // (A - t·v)·ProjRichtung within Tiefenbereich's [lo, hi].
+// The margin w is 1e-16·K·q, K the largest coordinate of the picture's
+// ends, q how far a point's distance from the line moves it along the line
+// in λ's coordinate: it holds for crossing points of pairs whose K is at
+// most Kgrenze = 10·K (see BereicheWahr).
 struct Tiefenbereich {
     double lo = 0, hi = 0;
-    double w = 0;     // the margin around the picture line, per coordinate
-    double q = 0;     // how far that moves λ's coordinate, per distance from the line
+    double Kgrenze = 0;
     double rund = 0;  // this segment's share of the rounding of the comparison
+    double w = 0;     // the margin around the picture line, per coordinate
+    signed char Zustand = -1;  // for the pass: -1 not yet made, 0 none, 1 made
 };
 // false when the segment's depth cannot be bounded so.
 bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T);
 // Whether every comparison of crossing points recovered within I's and J's
 // ranges is surely true ((Qj - Qi)·ProjRichtung > Grenze).
 bool TiefenbereicheWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J);
+
+// The same in central projection, where every ray starts at the eye point:
+// its direction is an affine function of the picture point, and so are all
+// the recovery's tests and t's numerator and denominator. Tiefenbereich's
+// [lo, hi] then bounds the recovered point's distance from the eye point.
+bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
+                          Tiefenbereich& T);
+// Whether di > dj - Toleranz for every di, dj within I's and J's ranges.
+bool TiefenbereicheZentralWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J);
 
 }  // namespace tiefe

@@ -786,15 +786,17 @@ TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
 }
 
 TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
-    // Parallel projection: where the pass bounds a segment's depth over its
+    // Both projections: where the pass bounds a segment's depth over its
     // picture, every ray through the picture, up to the ends of λ's
     // tolerance and a little off the line, meets the segment's line in the
-    // plain recovery (never the origin) at a depth within those bounds.
+    // plain recovery (never the origin) at a depth within those bounds
+    // (along the projection direction, or the distance from the eye point).
     static tiefe::Tiefendaten d;
-    int bereiche = 0, strahlen = 0;
-    for (unsigned saat = 1; saat <= 120; ++saat) {
+    int bereiche[2] = {}, strahlen = 0;
+    for (unsigned saat = 1; saat <= 240; ++saat) {
         Zufall z(9000 + saat);
-        z.Sicht(0);
+        const bool zentral = saat % 2 == 0;
+        z.Sicht(zentral ? 1 : 0);
         Liste(z.Liste(z.Ganz(5, 40)));
         const int n = StreckenAnzahl;
         tiefe::TiefendatenVorbereiten(d, n);
@@ -804,29 +806,33 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
             const tiefe::Genau& g = d.Exakt[u];
             const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
             tiefe::StrahlFest f;
-            tiefe::StrahlFestMachen(d.Sicht, g, b, f);
+            if (!zentral) tiefe::StrahlFestMachen(d.Sicht, g, b, f);
             tiefe::Tiefenbereich T;
-            if (!tiefe::TiefenbereichParallel(d.Sicht, g, f, d.Schnell[u].K, T)) continue;
-            ++bereiche;
+            if (zentral ? !tiefe::TiefenbereichZentral(d.Sicht, g, b, d.Schnell[u].K, T)
+                        : !tiefe::TiefenbereichParallel(d.Sicht, g, f, d.Schnell[u].K, T))
+                continue;
+            ++bereiche[zentral];
             for (const Extended lambda : {-0.999e-9L, 0.0L, 0.37L, 1.0L, 1 + 0.999e-9L})
                 for (const int seite : {-1, 0, 1}) {
                     TVek_R2 S{g.E1.x + lambda * g.u.x, g.E1.y + lambda * g.u.y};
                     // Off the line in the coordinate λ does not come from.
                     (g.LambdaArt == 0 ? S.y : S.x) += seite * 0.9L * T.w;
                     if (!AufStrecke(tiefe::Lambda(g, S))) continue;
-                    const Strahl r = Sehstrahl(S, false);
+                    const Strahl r = Sehstrahl(S, zentral);
                     const TVek_R3 dd{g.T.A.x - r.A.x, g.T.A.y - r.A.y, g.T.A.z - r.A.z};
                     ASSERT_LT(std::fabs(Determinante3(r.u, g.v, dd)), Toleranz) << saat << ": " << k;
+                    ASSERT_FALSE(LinearAbhaengig2(r.u, g.v)) << saat << ": " << k;
                     const TVek_R3 Q = tiefe::PunktAufStreckeGenau(r, IstNullvektor(r.u), g);
-                    const Extended t = Skalarprodukt(Q, ProjRichtung);
+                    const Extended t = zentral ? AbstandPunktPunkt(Q, Augpunkt) : Skalarprodukt(Q, ProjRichtung);
                     ASSERT_GE(t, T.lo) << saat << ": " << k << " at " << static_cast<double>(lambda);
                     ASSERT_LE(t, T.hi) << saat << ": " << k << " at " << static_cast<double>(lambda);
                     ++strahlen;
                 }
         }
     }
-    EXPECT_GT(bereiche, 1000);
-    EXPECT_GT(strahlen, 10 * bereiche);
+    EXPECT_GT(bereiche[0], 1000);
+    EXPECT_GT(bereiche[1], 1000);
+    EXPECT_GT(strahlen, 10 * (bereiche[0] + bereiche[1]));
 }
 
 TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
@@ -834,15 +840,21 @@ TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
     // past it (λ of the crossing a hair above 1), its depth falling or
     // rising steeply towards that end, the level one just in front of or
     // behind that end's depth by about what λ's tolerance adds along it.
-    // The pass decides both orders as the plain comparison does.
-    Parallel({0, 1, 0});
+    // The pass decides both orders as the plain comparison does. In central
+    // projection the eye point looks along y as well.
     int paare = 0;
+    for (const bool zentral : {false, true})
     for (const Extended steil : {1e3L, -1e3L, 2.0L})
         for (const Extended kappa : {0.0L, 0.4e-9L, 0.9e-9L, 1.2e-9L, -0.5e-9L})
             for (const Extended f : {-1.5L, -0.5L, 0.0L, 0.5L, 1.5L, 3.0L})
                 for (const Extended luecke : {0.0L, 2e-9L, -2e-9L}) {
                     const Extended dd = 3 * kappa / (1 + kappa), y1 = 5;
                     const Extended yq = y1 + f * 1e-9L * steil + luecke;
+                    if (zentral) {
+                        Zentralprojektion = true;
+                    } else {
+                        Parallel({0, 1, 0});
+                    }
                     Liste({Seg({1, y1 - steil, -3}, {1, y1, -dd}, Gruen), Seg({-4, yq, 0}, {4, yq, 0}, Rot)});
                     TiefenordnungVorbereiten(2);
                     for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
@@ -852,7 +864,7 @@ TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
                             << static_cast<double>(f) << " " << static_cast<double>(luecke) << ": " << i << ", " << j;
                     }
                 }
-    EXPECT_EQ(paare, 3 * 5 * 6 * 3 * 2);
+    EXPECT_EQ(paare, 2 * 3 * 5 * 6 * 3 * 2);
 }
 
 // ---- The decisions in doubles against the extended computation they stand for ------
