@@ -123,9 +123,11 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
     return Zustand == 1 ? &z.Bereiche[u] : nullptr;
 }
 
-// Crossing pictures whose depth ranges lie so far
-// apart that every crossing point either side of the comparison may take
-// gives true; as does a crossing off a picture. When both λ lie within
+// Crossing pictures whose depth ranges lie so far apart that every
+// crossing point within both pictures gives the same result: 1 true, 0
+// false, -1 neither (or no ranges). A crossing off a picture gives true,
+// so 1 decides the pair; 0 only once the crossing is known to lie within
+// both. When both λ lie within
 // their tolerance, the crossing point lies within 43 U·K = 2.4e-18·K
 // (U = 2^-64, K the largest coordinate of the pictures' ends) of both
 // pictures' lines: on I's line up to the rounding of E1 + r·u, and across
@@ -134,17 +136,17 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
 // much of the line's point with the same λ, q the factor in the ranges'
 // margin w = 1e-16·K·q: within w for pairs whose K is at most 10 times
 // the segment's own, with 4 times the distance in reserve.
-bool BereicheWahr(Tiefendaten& z, int i, int j) {
+int BereicheVergleichen(Tiefendaten& z, int i, int j) {
     const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
-    if (KreuzendeBilder(si, sj) != 1) return false;
+    if (KreuzendeBilder(si, sj) != 1) return -1;
     const Tiefenbereich* I = Bereich(z, i);
-    if (!I) return false;
+    if (!I) return -1;
     const Tiefenbereich* J = Bereich(z, j);
-    if (!J) return false;
+    if (!J) return -1;
     const double K = std::max(si.K, sj.K);
-    if (!(K <= I->Kgrenze && K <= J->Kgrenze)) return false;
-    return z.zentral ? TiefenbereicheZentralWahr(z.Sicht, *I, *J) : TiefenbereicheWahr(z.Sicht, *I, *J);
+    if (!(K <= I->Kgrenze && K <= J->Kgrenze)) return -1;
+    return TiefenbereicheVergleichen(z.Sicht, z.zentral, *I, *J);
 }
 
 // The pairs the quick tests leave: through the shared-end test, the
@@ -156,9 +158,10 @@ bool BereicheWahr(Tiefendaten& z, int i, int j) {
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
         const GenauSchranken& JB = SchrankenVon(z, j);
-        if (BereicheWahr(z, i, j)) return true;
-        const int sicher =
-            KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui], &z.Fest[uj]);
+        const int bereich = BereicheVergleichen(z, i, j);
+        if (bereich == 1) return true;
+        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui],
+                                             &z.Fest[uj], bereich);
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);

@@ -388,7 +388,8 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 }
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF) {
+                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF,
+                      int wennDrin) {
     if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -411,6 +412,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
         if (auf < 0) drin = -1;
     }
     if (drin < 0) return -1;
+    if (wennDrin >= 0) return wennDrin;
     return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
 }
 
@@ -507,10 +509,33 @@ bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const Strahl
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
 }
 
-bool TiefenbereicheWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
-    // The comparison's value is at least J.lo - I.hi less both roundings.
-    const double x = J.lo - I.hi;
-    return Kleiner(s.Grenze, Schranke{x, (I.rund + J.rund) * Zuschlag + 2.3e-16 * std::fabs(x) + 1e-300}) == 1;
+namespace {
+
+// (Qj - Qi)·ProjRichtung > Grenze for every pair of points recovered
+// within I's and J's ranges: the value lies within [J.lo - I.hi, J.hi - I.lo]
+// widened by both roundings.
+int TiefenbereicheParallel(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
+    const double rund = (I.rund + J.rund) * Zuschlag + 1e-300;
+    const double unten = J.lo - I.hi;
+    if (Kleiner(s.Grenze, Schranke{unten, rund + 2.3e-16 * std::fabs(unten)}) == 1) return 1;
+    const double oben = J.hi - I.lo;
+    if (Kleiner(Schranke{oben, rund + 2.3e-16 * std::fabs(oben)}, s.Grenze) == 1) return 0;
+    return -1;
+}
+
+// di > dj - Toleranz for every di, dj within I's and J's ranges (each
+// widened by its rounding).
+int TiefenbereicheZentral(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
+    if (Kleiner(Schranke{J.hi, J.rund} - s.Tol, Schranke{I.lo, I.rund}) == 1) return 1;
+    if (Kleiner(Schranke{I.hi, I.rund}, Schranke{J.lo, J.rund} - s.Tol) == 1) return 0;
+    return -1;
+}
+
+}  // namespace
+
+int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefenbereich& I,
+                              const Tiefenbereich& J) {
+    return zentral ? TiefenbereicheZentral(s, I, J) : TiefenbereicheParallel(s, I, J);
 }
 
 bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
@@ -664,11 +689,6 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
     // two roundings, the difference, the length).
     T.rund = 3e-17 * (Gross(A[0], A[1], A[2]) + eA + std::max(std::fabs(lo), std::fabs(hi)) * mvv + mAug) + 1e-300;
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
-}
-
-bool TiefenbereicheZentralWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
-    // di > dj - Toleranz for di >= I.lo and dj <= J.hi, roundings included.
-    return Kleiner(Schranke{J.hi, J.rund} - s.Tol, Schranke{I.lo, I.rund}) == 1;
 }
 
 }  // namespace tiefe

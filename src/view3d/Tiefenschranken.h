@@ -194,10 +194,12 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 
 // The comparison of crossing pictures in bounded doubles, from the crossing
 // point on: 1 or 0 when the result is sure, -1 when not (or when the
-// pictures are not surely crossing lines).
+// pictures are not surely crossing lines). wennDrin, when 0 or 1: the
+// result for a crossing within both pictures, known beforehand (from the
+// depth ranges below); the recovery is then left out.
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
                       const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
-                      const StrahlFest* JF = nullptr);
+                      const StrahlFest* JF = nullptr, int wennDrin = -1);
 
 // ---- Depth ranges in parallel projection ------------------------------------------
 
@@ -224,9 +226,6 @@ struct Tiefenbereich {
 };
 // false when the segment's depth cannot be bounded so.
 bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T);
-// Whether every comparison of crossing points recovered within I's and J's
-// ranges is surely true ((Qj - Qi)·ProjRichtung > Grenze).
-bool TiefenbereicheWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J);
 
 // The same in central projection, where every ray starts at the eye point:
 // its direction is an affine function of the picture point, and so are all
@@ -234,7 +233,10 @@ bool TiefenbereicheWahr(const SichtSchranken& s, const Tiefenbereich& I, const T
 // [lo, hi] then bounds the recovered point's distance from the eye point.
 bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
                           Tiefenbereich& T);
-// Whether di > dj - Toleranz for every di, dj within I's and J's ranges.
-bool TiefenbereicheZentralWahr(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J);
+// The comparison of points recovered within I's and J's ranges
+// ((Qj - Qi)·ProjRichtung > Grenze, or di > dj - Toleranz in central
+// projection): 1 surely true for all of them, 0 surely false, -1 neither.
+int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefenbereich& I,
+                              const Tiefenbereich& J);
 
 }  // namespace tiefe
