@@ -127,8 +127,8 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
 // crossing point within both pictures gives the same result: 1 true, 0
 // false, -1 neither (or no ranges). A crossing off a picture gives true,
 // so 1 decides the pair; 0 only once the crossing is known to lie within
-// both. When both λ lie within
-// their tolerance, the crossing point lies within 43 U·K = 2.4e-18·K
+// both. When both λ lie within their tolerance, the crossing point lies
+// within 43 U·K = 2.4e-18·K
 // (U = 2^-64, K the largest coordinate of the pictures' ends) of both
 // pictures' lines: on I's line up to the rounding of E1 + r·u, and across
 // J's line by r's rounding times sin θ, which cancels the 1 / sin θ that

@@ -201,7 +201,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
                       const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
                       const StrahlFest* JF = nullptr, int wennDrin = -1);
 
-// ---- Depth ranges in parallel projection ------------------------------------------
+// ---- Depth ranges of a segment over its whole picture -----------------------------
 
 // Every ray of a parallel projection runs along ProjRichtung. For a segment
 // whose StrahlFest settles for every ray whether it runs along the segment
@@ -216,7 +216,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
 // The margin w is 1e-16·K·q, K the largest coordinate of the picture's
 // ends, q how far a point's distance from the line moves it along the line
 // in λ's coordinate: it holds for crossing points of pairs whose K is at
-// most Kgrenze = 10·K (see BereicheWahr).
+// most Kgrenze = 10·K (see BereicheVergleichen in Tiefenpaare.cpp).
 struct Tiefenbereich {
     double lo = 0, hi = 0;
     double Kgrenze = 0;
