@@ -867,6 +867,33 @@ TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
     EXPECT_EQ(paare, 2 * 3 * 5 * 6 * 3 * 2);
 }
 
+TEST_F(Verdeckt, TiefenbereicheUmDieToleranzAuseinander) {
+    // Short crossing segments, level in depth near their crossing, their
+    // depths apart by small steps around the tolerance (parallel projection
+    // measures depth in the scaled frame, so finer steps there): the depth
+    // ranges may decide such pairs only where the comparison's tolerance
+    // does not, both ways round.
+    int paare = 0;
+    for (const bool zentral : {false, true})
+        for (const Extended h : {1e-5L, 0.5L})
+            for (int k = -20; k <= 20; ++k) {
+                if (zentral) {
+                    Zentralprojektion = true;
+                } else {
+                    Parallel({0, 1, 0});
+                }
+                const Extended y = 3, g = k * (zentral ? 0.1e-9L : 0.005e-9L);
+                Liste({Seg({1 - h, y, 0}, {1 + h, y, 0}, Rot), Seg({1, y + g, -h}, {1, y + g, h}, Gruen)});
+                TiefenordnungVorbereiten(2);
+                for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
+                    ++paare;
+                    ASSERT_EQ(TiefenvergleichVorbereitet(i, j), StreckenTiefenvergleich(i, j))
+                        << zentral << " " << static_cast<double>(h) << " " << k << ": " << i << ", " << j;
+                }
+            }
+    EXPECT_EQ(paare, 2 * 2 * 41 * 2);
+}
+
 // ---- The decisions in doubles against the extended computation they stand for ------
 
 // Whether the extended value lies within the bound.
