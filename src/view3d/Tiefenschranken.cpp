@@ -434,19 +434,26 @@ struct StartWerte {
     w.md = md + ed;
 }
 
-}  // namespace
-
-bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T) {
-    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || g.LambdaArt == 2) return false;
-    // A point off the line moves along it, in λ's coordinate a, by at most
-    // |u| / a (<= (|ux| + |uy|) / a) times its distance; q covers that and
-    // the distance itself.
+// The margin w of the boxes around the picture line's ends and the bound of
+// the coordinates, for a picture with K its largest coordinate; false when
+// the picture is too steep for λ's coordinate. A point off the line moves
+// along it, in λ's coordinate a, by at most |u| / a (<= (|ux| + |uy|) / a)
+// times its distance; q covers that and the distance itself.
+bool BereichsRand(const Genau& g, double K, Tiefenbereich& T) {
     const double ux = std::fabs(static_cast<double>(g.u.x)), uy = std::fabs(static_cast<double>(g.u.y));
     const double a = g.LambdaArt == 0 ? ux : uy;
     const double q = 1 + (ux + uy) / a * (1 + 1e-12);
     if (!(q <= 1e6) || !std::isfinite(K)) return false;
     T.w = 1e-16 * K * q;
     T.Kgrenze = 10 * K;
+    return true;
+}
+
+}  // namespace
+
+bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || g.LambdaArt == 2) return false;
+    if (!BereichsRand(g, K, T)) return false;
     const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y);
     const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + Aus(g.u.x), Ey + Aus(g.u.y)}};
     StartWerte W[2];
@@ -541,12 +548,7 @@ int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefe
 bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
                           Tiefenbereich& T) {
     if (s.StrahlNull != 0 || g.vNull || g.LambdaArt == 2 || !b.kTeiler) return false;
-    const double ux = std::fabs(static_cast<double>(g.u.x)), uy = std::fabs(static_cast<double>(g.u.y));
-    const double a = g.LambdaArt == 0 ? ux : uy;
-    const double q = 1 + (ux + uy) / a * (1 + 1e-12);
-    if (!(q <= 1e6) || !std::isfinite(K)) return false;
-    T.w = 1e-16 * K * q;
-    T.Kgrenze = 10 * K;
+    if (!BereichsRand(g, K, T)) return false;
     // Every ray starts at the eye point, so d = A - Augpunkt is the same for
     // all; the ray's direction is an affine function of the picture point,
     // and so are u - k·v, the determinant of the coplanarity test and the
