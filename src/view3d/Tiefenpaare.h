@@ -50,6 +50,8 @@ struct Tiefendaten {
     std::vector<int> EndNummer;
     std::vector<EndZeugnis> Zeugnisse[2];
     std::vector<signed char> ZeugnisZustand[2];
+    // Each entry's Tiefenbereich, made when first needed.
+    std::vector<Tiefenbereich> Bereiche;
     std::vector<int> Tabelle;  // hash table of the numbering
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing

@@ -46,14 +46,26 @@ int Nullvektor(const Vek3& u, const Schranke& Tol) {
     return Und(Und(Kleiner(Abs(u.x), Tol), Kleiner(Abs(u.y), Tol)), Kleiner(Abs(u.z), Tol));
 }
 
+namespace {
+
+// Determinante3(u, v, d) in plain doubles, and B: the extended value lies
+// within dv ± B (see EbenDoppelt).
+[[gnu::always_inline]] inline double EbenWert(const double* u, const double* v, const double* d, double mu, double mv,
+                                              double md, double eu, double ev, double ed, double& B) {
+    B = (6 * (eu * (mv + ev) * (md + ed) + mu * ev * (md + ed) + mu * mv * ed) +
+         4e-15 * (mu + eu) * (mv + ev) * (md + ed)) *
+            Zuschlag +
+        1e-90;
+    return u[0] * v[1] * d[2] + v[0] * d[1] * u[2] + d[0] * u[1] * v[2] -
+           (u[2] * v[1] * d[0] + v[2] * d[1] * u[0] + d[2] * u[1] * v[0]);
+}
+
+}  // namespace
+
 int EbenDoppelt(const double* u, const double* v, const double* d, double mu, double mv, double md, double eu,
                 double ev, double ed) {
-    const double dv = u[0] * v[1] * d[2] + v[0] * d[1] * u[2] + d[0] * u[1] * v[2] -
-                      (u[2] * v[1] * d[0] + v[2] * d[1] * u[0] + d[2] * u[1] * v[0]);
-    const double B = (6 * (eu * (mv + ev) * (md + ed) + mu * ev * (md + ed) + mu * mv * ed) +
-                      4e-15 * (mu + eu) * (mv + ev) * (md + ed)) *
-                         Zuschlag +
-                     1e-90;
+    double B;
+    const double dv = EbenWert(u, v, d, mu, mv, md, eu, ev, ed, B);
     if (std::fabs(dv) + B < 0.9999999e-9) return 1;
     if (std::fabs(dv) - B > 1.0000001e-9) return 0;
     return -1;
@@ -213,10 +225,9 @@ struct Kehrwert {
     return {q, aq * (1 + 2 * eD * aq * (1 + 1e-15)) * (1 + 1e-15)};
 }
 
-// The point of the line for pair p: A - t·v.
-[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
-                                               const double A[3], double eA, const double V[3], double ev, double mv,
-                                               const double D3[3], double ed) {
+// The line's parameter t for pair p, with its bound et.
+[[gnu::always_inline]] inline double TAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
+                                              const double D3[3], double ed, double& et) {
     const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
     const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
     const double N = a1 * d2 - a2 * d1;
@@ -225,9 +236,17 @@ struct Kehrwert {
     // t = N / D as N · q: two roundings of the double. The bound from
     // 1 / (|D| - eD), which needs not wait for t: |t| <= |N| kehr.
     const double t = N * k.q;
+    et = (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * std::fabs(t) * Rundung + Winzig;
+    return t;
+}
+
+// The point of the line for pair p: A - t·v.
+[[gnu::always_inline]] inline Vek3 PunktAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
+                                               const double A[3], double eA, const double V[3], double ev, double mv,
+                                               const double D3[3], double ed) {
+    double et;
+    const double t = TAusPaar(p, k, eD, U, eu, D3, ed, et);
     const double at = std::fabs(t);
-    const double et =
-        (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * at * Rundung + Winzig;
     const double q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
     const double eQ = eA + at * ev + et * (mv + ev) + Rundung * (at * mv + Gross(q[0], q[1], q[2])) + 2 * Winzig;
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
@@ -369,16 +388,18 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 }
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF) {
+                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF,
+                      int wennDrin) {
     if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
-    // SchnittpunktZweierGeraden2D
+    // SchnittpunktZweierGeraden2D. Its D = I.u x (-J.u) is -det bit for
+    // bit (negation is exact and rounding is symmetric), so is det's
+    // negation; likewise Cx·my - Cy·mx with m = -J.u is -(Cx·J.uy - Cy·J.ux).
     const Schranke Cx = JB.E1x - IB.E1x, Cy = JB.E1y - IB.E1y;
-    const Schranke mx = -JB.ux, my = -JB.uy;
-    const Schranke D = IB.ux * my - IB.uy * mx;
+    const Schranke D = -det;
     if (!Teiler(D)) return -1;
-    const Schranke r = (Cx * my - Cy * mx) / D;
+    const Schranke r = -(Cx * JB.uy - Cy * JB.ux) / D;
     const Schranke Sx = IB.E1x + r * IB.ux, Sy = IB.E1y + r * IB.uy;
     // λ of both, and whether it lies within -Toleranz .. 1.000000001.
     int drin = 1;
@@ -391,7 +412,285 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
         if (auf < 0) drin = -1;
     }
     if (drin < 0) return -1;
+    if (wennDrin >= 0) return wennDrin;
     return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
+}
+
+namespace {
+
+// At the start point rA of a ray along ProjRichtung, for a segment whose
+// StrahlFest settles the pair: the determinant of the coplanarity test and
+// t, each with its bound, and the size of d = A - rA.
+struct StartWerte {
+    double det, eDet, t, et, md;
+};
+
+[[gnu::always_inline]] inline void StartWerteParallel(const Vek3& rA, const StrahlFest& f, StartWerte& w) {
+    const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+    w.det = EbenWert(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed, w.eDet);
+    w.t = TAusPaar(f.Paar, {f.q, f.kehr}, f.eD, f.U, f.eu, D3, ed, w.et);
+    w.md = md + ed;
+}
+
+// The margin w of the boxes around the picture line's ends and the bound of
+// the coordinates, for a picture with K its largest coordinate; false when
+// the picture is too steep for λ's coordinate. A point off the line moves
+// along it, in λ's coordinate a, by at most |u| / a (<= (|ux| + |uy|) / a)
+// times its distance; q covers that and the distance itself.
+bool BereichsRand(const Genau& g, double K, Tiefenbereich& T) {
+    const double ux = std::fabs(static_cast<double>(g.u.x)), uy = std::fabs(static_cast<double>(g.u.y));
+    const double a = g.LambdaArt == 0 ? ux : uy;
+    const double q = 1 + (ux + uy) / a * (1 + 1e-12);
+    if (!(q <= 1e6) || !std::isfinite(K)) return false;
+    T.w = 1e-16 * K * q;
+    T.Kgrenze = 10 * K;
+    return true;
+}
+
+}  // namespace
+
+bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || g.LambdaArt == 2) return false;
+    if (!BereichsRand(g, K, T)) return false;
+    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y);
+    const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + Aus(g.u.x), Ey + Aus(g.u.y)}};
+    StartWerte W[2];
+    for (int k = 0; k < 2; ++k) {
+        Schranke Sx = Enden[k][0], Sy = Enden[k][1];
+        Sx.e += T.w;
+        Sy.e += T.w;
+        Vek3 A, u;
+        StrahlSchranken(s, false, Sx, Sy, A, u);
+        StartWerteParallel(A, f, W[k]);
+    }
+    constexpr double eta = 1.0000001e-9;
+    const double mA = Gross(f.A[0], f.A[1], f.A[2]) + f.eA;
+    const double mu = f.mu + f.eu, mv = f.mv + f.ev;
+    const double md = std::max(W[0].md, W[1].md);
+    // The extended determinant and t at a start point differ from the
+    // affine functions of the picture point they round by less than R and
+    // TR: from the rounding of the start point (one operation), of d (one)
+    // and of the determinant's six products and five sums (at most 60 U of
+    // mu·mv·(md + |rA|), U = 2^-64), and of N, its d and the division for
+    // t. The factors 1e-16 hold more than 30 times that.
+    const double R = 1e-16 * mu * mv * (2 * md + mA) + 1e-300;
+    const double detMax = std::max(std::fabs(W[0].det) + W[0].eDet, std::fabs(W[1].det) + W[1].eDet);
+    // Affine along the picture line: over λ in [-eta, 1 + eta] at most
+    // (1 + 2 eta) times its larger value at the ends.
+    if (!(((1 + 2 * eta) * (detMax + R) + R) * Zuschlag < 0.9999999e-9)) return false;
+    const double tGross = std::max(std::fabs(W[0].t) + W[0].et, std::fabs(W[1].t) + W[1].et);
+    const double TR = 1e-16 * (mu * (2 * md + mA) * f.kehr + tGross) + 1e-300;
+    double lo = std::min(W[0].t - W[0].et, W[1].t - W[1].et) - TR;
+    double hi = std::max(W[0].t + W[0].et, W[1].t + W[1].et) + TR;
+    const double weit = eta * (hi - lo) * Zuschlag + TR + 1e-15 * (std::fabs(lo) + std::fabs(hi)) + 1e-300;
+    lo -= weit;
+    hi += weit;
+    if (!std::isfinite(lo) || !std::isfinite(hi)) return false;
+    // (A - t·v)·P = A·P - t (v·P), from the doubles of A, v and P with
+    // their bounds; each sum of three products rounds by less than
+    // 4e-16 of the sum of their sizes.
+    double AP = 0, vP = 0, PL = 0, sA = 0, sV = 0, lA = 0, lV = 0;
+    for (int c = 0; c < 3; ++c) {
+        AP += f.A[c] * f.U[c];
+        vP += f.V[c] * f.U[c];
+        PL += std::fabs(f.U[c]);
+        sA += std::fabs(f.A[c] * f.U[c]);
+        sV += std::fabs(f.V[c] * f.U[c]);
+        lA += std::fabs(f.A[c]);
+        lV += std::fabs(f.V[c]);
+    }
+    const double eAP = (f.eu * lA + f.eA * PL + 3 * f.eA * f.eu + 4e-16 * sA) * Zuschlag + 1e-300;
+    const double evP = (f.eu * lV + f.ev * PL + 3 * f.ev * f.eu + 4e-16 * sV) * Zuschlag + 1e-300;
+    const double tMax = std::max(std::fabs(lo), std::fabs(hi));
+    const double h1 = AP - lo * vP, h2 = AP - hi * vP;
+    const double eh = (eAP + tMax * evP + 4e-16 * (std::fabs(AP) + tMax * std::fabs(vP))) * Zuschlag + 1e-300;
+    T.lo = std::min(h1, h2) - eh;
+    T.hi = std::max(h1, h2) + eh;
+    T.lo -= 1e-15 * std::fabs(T.lo);
+    T.hi += 1e-15 * std::fabs(T.hi);
+    // The rounding of the comparison's (Qj - Qi)·P: within 6 U of the
+    // recovered points' largest coordinates times |P| summed, per point.
+    T.rund = 1e-17 * (mA + tMax * mv) * (PL + 3 * f.eu) + 1e-300;
+    return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
+}
+
+namespace {
+
+// (Qj - Qi)·ProjRichtung > Grenze for every pair of points recovered
+// within I's and J's ranges: the value lies within [J.lo - I.hi, J.hi - I.lo]
+// widened by both roundings.
+int TiefenbereicheParallel(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
+    const double rund = (I.rund + J.rund) * Zuschlag + 1e-300;
+    const double unten = J.lo - I.hi;
+    if (Kleiner(s.Grenze, Schranke{unten, rund + 2.3e-16 * std::fabs(unten)}) == 1) return 1;
+    const double oben = J.hi - I.lo;
+    if (Kleiner(Schranke{oben, rund + 2.3e-16 * std::fabs(oben)}, s.Grenze) == 1) return 0;
+    return -1;
+}
+
+// di > dj - Toleranz for every di, dj within I's and J's ranges (each
+// widened by its rounding).
+int TiefenbereicheZentral(const SichtSchranken& s, const Tiefenbereich& I, const Tiefenbereich& J) {
+    if (Kleiner(Schranke{J.hi, J.rund} - s.Tol, Schranke{I.lo, I.rund}) == 1) return 1;
+    if (Kleiner(Schranke{I.hi, I.rund}, Schranke{J.lo, J.rund} - s.Tol) == 1) return 0;
+    return -1;
+}
+
+}  // namespace
+
+int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefenbereich& I,
+                              const Tiefenbereich& J) {
+    return zentral ? TiefenbereicheZentral(s, I, J) : TiefenbereicheParallel(s, I, J);
+}
+
+bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
+                          Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || g.vNull || g.LambdaArt == 2 || !b.kTeiler) return false;
+    if (!BereichsRand(g, K, T)) return false;
+    // Every ray starts at the eye point, so d = A - Augpunkt is the same for
+    // all; the ray's direction is an affine function of the picture point,
+    // and so are u - k·v, the determinant of the coplanarity test and the
+    // pairs' D and N. The region (the picture line for λ in -eta .. 1 + eta,
+    // widened by w) is the hull of the two boxes of w around its ends: an
+    // affine function takes its extremes, and N / D with D of one sign
+    // takes its own, at vertices of that hull, which lie in the boxes.
+    constexpr double eta = 1.0000001e-9;
+    const double lambda[2] = {-eta, 1 + eta};
+    const double V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e}), mv = Gross(V[0], V[1], V[2]);
+    const double A[3] = {b.A.x.v, b.A.y.v, b.A.z.v};
+    const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
+    const double D3[3] = {A[0] - s.Aug.x.v, A[1] - s.Aug.y.v, A[2] - s.Aug.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = eA + std::max({s.Aug.x.e, s.Aug.y.e, s.Aug.z.e}) + Rundung * md + Winzig;
+    struct Ecke {
+        double U[3], eu, mu, w[3], ew, k, det, eDet, D[3], eD[3];
+    } W[2];
+    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y), Ux = Aus(g.u.x), Uy = Aus(g.u.y);
+    for (int e = 0; e < 2; ++e) {
+        Schranke Sx = Ex + Schranke{lambda[e], 0} * Ux, Sy = Ey + Schranke{lambda[e], 0} * Uy;
+        Sx.e += T.w;
+        Sy.e += T.w;
+        Vek3 rA, u;
+        StrahlSchranken(s, true, Sx, Sy, rA, u);
+        Ecke& E = W[e];
+        E.U[0] = u.x.v;
+        E.U[1] = u.y.v;
+        E.U[2] = u.z.v;
+        E.eu = std::max({u.x.e, u.y.e, u.z.e});
+        E.mu = Gross(E.U[0], E.U[1], E.U[2]);
+        // u - k·v as Laengs bounds it.
+        E.k = E.U[g.vKoord] * b.kKehr;
+        const double ak = std::fabs(E.k);
+        const double ek = (E.eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
+        for (int c = 0; c < 3; ++c) E.w[c] = E.U[c] - E.k * V[c];
+        E.ew = E.eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + Gross(E.w[0], E.w[1], E.w[2])) + 2 * Winzig;
+        E.k = ak + ek;
+        E.det = EbenWert(E.U, V, D3, E.mu, mv, md, E.eu, ev, ed, E.eDet);
+        for (int p = 0; p < 3; ++p) {
+            const double a1 = E.U[Paare[p][0]], a2 = E.U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
+            E.D[p] = a1 * b2 - a2 * b1;
+            E.eD[p] = E.eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
+                      Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(E.D[p])) + 3 * Winzig;
+        }
+    }
+    // How far the extended values at a point of the region lie from the
+    // affine functions they round: u within 4 U (|u| + |Augpunkt|) (the
+    // start point's two roundings, the division, the difference; U = 2^-64),
+    // the rest from u's error times the other factor's size plus their own
+    // roundings (at most 42 U of the size of the determinant's terms, 6 U of
+    // the pairs'); every factor below holds more than 4 times that.
+    const double mAug = Gross(s.Aug.x.v, s.Aug.y.v, s.Aug.z.v) + std::max({s.Aug.x.e, s.Aug.y.e, s.Aug.z.e});
+    const double mU = std::max(W[0].mu + W[0].eu, W[1].mu + W[1].eu);
+    const double mvv = mv + ev, mdd = md + ed, kGross = std::max(W[0].k, W[1].k);
+    const double fU = 1e-18 * (mU + mAug);
+    const double Rdet = 6 * mvv * mdd * fU + 1e-17 * mU * mvv * mdd + 1e-300;
+    const double RD = 2 * mvv * fU + 1e-18 * mU * mvv + 1e-300;
+    const double Rw = fU * (1 + mvv * b.kNenner) + 1e-18 * (kGross * mvv + mU) + 1e-300;
+    const double RN = 2 * mdd * fU + 1e-18 * mU * mdd + 1e-300;
+    constexpr double TolUnten = 0.9999999e-9, TolOben = 1.0000001e-9;
+    // Not along the ray: one coordinate of u - k·v of one sign and beyond
+    // Toleranz everywhere.
+    bool quer = false;
+    for (int c = 0; c < 3 && !quer; ++c)
+        quer = W[0].w[c] * W[1].w[c] > 0 &&
+               std::min(std::fabs(W[0].w[c]) - W[0].ew, std::fabs(W[1].w[c]) - W[1].ew) - 2 * Rw > TolOben;
+    if (!quer) return false;
+    // In the plane of the line: the determinant below Toleranz everywhere.
+    const double detGross = std::max(std::fabs(W[0].det) + W[0].eDet, std::fabs(W[1].det) + W[1].eDet);
+    if (!((detGross + 2 * Rdet) * Zuschlag < TolUnten)) return false;
+    // The pair: each before it below Toleranz everywhere, it beyond it, of
+    // one sign, with |D| >= Dmin.
+    int p = 0;
+    double Dmin = 0;
+    for (;; ++p) {
+        if (p == 3) return false;
+        const double gross = std::max(std::fabs(W[0].D[p]) + W[0].eD[p], std::fabs(W[1].D[p]) + W[1].eD[p]);
+        if ((gross + 2 * RD) * Zuschlag < TolUnten) continue;
+        Dmin = std::min(std::fabs(W[0].D[p]) - W[0].eD[p], std::fabs(W[1].D[p]) - W[1].eD[p]) - 2 * RD;
+        if (!(W[0].D[p] * W[1].D[p] > 0 && Dmin * (1 - 1e-12) > TolOben)) return false;
+        if (!(std::fabs(W[0].D[p]) > 2 * W[0].eD[p] && std::fabs(W[1].D[p]) > 2 * W[1].eD[p])) return false;
+        break;
+    }
+    double t[2], et[2];
+    for (int e = 0; e < 2; ++e)
+        t[e] = TAusPaar(p, KehrwertVon(W[e].D[p], W[e].eD[p]), W[e].eD[p], W[e].U, W[e].eu, D3, ed, et[e]);
+    const double tGross = std::max(std::fabs(t[0]) + et[0], std::fabs(t[1]) + et[1]);
+    // t = N / D: the extended from the affine quotient by at most
+    // (|ΔN| + |t| |ΔD|) / |D| and its own rounding.
+    const double TR = ((RN + 2 * tGross * RD) / (Dmin * (1 - 1e-12)) + 1e-18 * tGross) * Zuschlag + 1e-300;
+    double lo = std::min(t[0] - et[0], t[1] - et[1]) - 2 * TR;
+    double hi = std::max(t[0] + et[0], t[1] + et[1]) + 2 * TR;
+    const double rand = 1e-15 * (std::fabs(lo) + std::fabs(hi)) + 1e-300;
+    lo -= rand;
+    hi += rand;
+    if (!std::isfinite(lo) || !std::isfinite(hi)) return false;
+    // The distance |A - t·v - Augpunkt| over t in [lo, hi]: convex, largest
+    // at an end; smallest at an end unless the line's nearest point to the
+    // eye point may lie between, then at least the line's distance. In
+    // plain doubles: y = D3 - t·V lies within ed + |t| ev of the real
+    // coordinates, plus the roundings of t·V and of the difference; its
+    // length within their sum plus its own rounding.
+    const auto abstand = [&](double tt, double& e) {
+        const double y[3] = {D3[0] - tt * V[0], D3[1] - tt * V[1], D3[2] - tt * V[2]};
+        const double L = std::sqrt(y[0] * y[0] + y[1] * y[1] + y[2] * y[2]);
+        const double at = std::fabs(tt);
+        e = (3 * (ed + at * ev) + 2e-15 * (at * mv + md) + 3e-16 * L) * Zuschlag + 1e-300;
+        return L;
+    };
+    double e0, e1;
+    const double L0 = abstand(lo, e0), L1 = abstand(hi, e1);
+    // The nearest point's t = (D3·V) / (V·V), with the bound of the quotient.
+    const double num = D3[0] * V[0] + D3[1] * V[1] + D3[2] * V[2];
+    const double den = V[0] * V[0] + V[1] * V[1] + V[2] * V[2];
+    const double enm = (3 * (ed * mv + ev * md + ed * ev) + 1.2e-15 * md * mv) * Zuschlag + 1e-300;
+    const double eden = (3 * (2 * ev * mv + ev * ev) + 1.2e-15 * mv * mv) * Zuschlag + 1e-300;
+    if (!(den > 2 * eden)) return false;
+    const double tn = num / den;
+    const double etn = (enm + std::fabs(tn) * eden) / (den - eden) * (1 + 1e-15) + 4e-16 * std::fabs(tn) + 1e-300;
+    double unten;
+    if (tn + etn < lo) {
+        unten = L0 - e0;
+    } else if (tn - etn > hi) {
+        unten = L1 - e1;
+    } else {
+        // |D3 × V| / |V|, each coordinate of the product within
+        // 2 (ed mv + ev md + ed ev) and its roundings.
+        const double x[3] = {D3[1] * V[2] - D3[2] * V[1], D3[2] * V[0] - D3[0] * V[2], D3[0] * V[1] - D3[1] * V[0]};
+        const double ex = (6 * (ed * mv + ev * md + ed * ev) + 2e-15 * md * mv) * Zuschlag + 1e-300;
+        const double Lx = std::sqrt(x[0] * x[0] + x[1] * x[1] + x[2] * x[2]);
+        unten = (Lx * (1 - 1e-15) - ex) / std::sqrt(den + eden) * (1 - 1e-15);
+    }
+    const double oben = std::max(L0 + e0, L1 + e1);
+    T.lo = unten - 1e-15 * std::fabs(unten);
+    T.hi = oben + 1e-15 * std::fabs(oben);
+    // The comparison's distance from its recovered point: within 10 U of
+    // the sizes of A, t·v and Augpunkt of the distance at t (the point's
+    // two roundings, the difference, the length).
+    T.rund = 3e-17 * (Gross(A[0], A[1], A[2]) + eA + std::max(std::fabs(lo), std::fabs(hi)) * mvv + mAug) + 1e-300;
+    return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
 }
 
 }  // namespace tiefe

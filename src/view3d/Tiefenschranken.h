@@ -194,9 +194,49 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 
 // The comparison of crossing pictures in bounded doubles, from the crossing
 // point on: 1 or 0 when the result is sure, -1 when not (or when the
-// pictures are not surely crossing lines).
+// pictures are not surely crossing lines). wennDrin, when 0 or 1: the
+// result for a crossing within both pictures, known beforehand (from the
+// depth ranges below); the recovery is then left out.
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
                       const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
-                      const StrahlFest* JF = nullptr);
+                      const StrahlFest* JF = nullptr, int wennDrin = -1);
+
+// ---- Depth ranges of a segment over its whole picture -----------------------------
+
+// Every ray of a parallel projection runs along ProjRichtung. For a segment
+// whose StrahlFest settles for every ray whether it runs along the segment
+// (it does not) and the pair of coordinates t comes from, the recovery's
+// only choice that depends on the ray's start is the coplanarity test; its
+// determinant and t are affine functions of the picture point, up to the
+// extended roundings. Bounded at both ends of the picture line (with a
+// margin w across it), they are bounded at every point within w of the
+// line whose λ lies within -Toleranz .. 1.000000001: the determinant surely
+// below Toleranz there, t within [lo, hi], so the recovered point's depth
+// (A - t·v)·ProjRichtung within Tiefenbereich's [lo, hi].
+// The margin w is 1e-16·K·q, K the largest coordinate of the picture's
+// ends, q how far a point's distance from the line moves it along the line
+// in λ's coordinate: it holds for crossing points of pairs whose K is at
+// most Kgrenze = 10·K (see BereicheVergleichen in Tiefenpaare.cpp).
+struct Tiefenbereich {
+    double lo = 0, hi = 0;
+    double Kgrenze = 0;
+    double rund = 0;  // this segment's share of the rounding of the comparison
+    double w = 0;     // the margin around the picture line, per coordinate
+    signed char Zustand = -1;  // for the pass: -1 not yet made, 0 none, 1 made
+};
+// false when the segment's depth cannot be bounded so.
+bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T);
+
+// The same in central projection, where every ray starts at the eye point:
+// its direction is an affine function of the picture point, and so are all
+// the recovery's tests and t's numerator and denominator. Tiefenbereich's
+// [lo, hi] then bounds the recovered point's distance from the eye point.
+bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
+                          Tiefenbereich& T);
+// The comparison of points recovered within I's and J's ranges
+// ((Qj - Qi)·ProjRichtung > Grenze, or di > dj - Toleranz in central
+// projection): 1 surely true for all of them, 0 surely false, -1 neither.
+int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefenbereich& I,
+                              const Tiefenbereich& J);
 
 }  // namespace tiefe

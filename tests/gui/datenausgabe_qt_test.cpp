@@ -66,6 +66,13 @@ protected:
         qt.reset();
     }
     Datenausgabeansicht* Fenster() { return dynamic_cast<Datenausgabeansicht*>(dialoge["Form_Datenausgabe"]); }
+    // Shows the report with the code as its menu entry does; its window.
+    Datenausgabeansicht* BerichtZeigen(Byte code) {
+        ErgebnisAuswahl = code;
+        Benutzeraktion([] { DatenfensterZeigen(); });
+        QApplication::processEvents();
+        return Fenster();
+    }
 
     // Clicks an entry of the menu bar, then the item of the menu it opens.
     static void MenueKlick(QMenuBar* leiste, const QString& eintrag, const QString& punkt = {}) {
@@ -295,10 +302,7 @@ TEST_F(DatenausgabeQt, KugelGeradeAusDemKugelmenue) {
 // The report's lines look the same with and without shaping, which the
 // window leaves out for speed: umlauts, degrees, the sign of a square root.
 TEST_F(DatenausgabeQt, UngeformteZeilenSehenGleichAus) {
-    ErgebnisAuswahl = 34;
-    Benutzeraktion([] { DatenfensterZeigen(); });
-    QApplication::processEvents();
-    QPlainTextEdit* memo = Fenster()->Memo();
+    QPlainTextEdit* memo = BerichtZeigen(34)->Memo();
     memo->appendPlainText(QStringLiteral("Größe äöüß 17,548° √2 ² fi ff -> <= 1E-15"));
     const QFont f = memo->font();
     ASSERT_EQ(f.styleStrategy() & QFont::PreferNoShaping, QFont::PreferNoShaping);
@@ -314,10 +318,7 @@ TEST_F(DatenausgabeQt, UngeformteZeilenSehenGleichAus) {
 // text is the report's whole text, the cursor keeps its line and column, the
 // scroll bars keep their place, and the same text changes nothing.
 TEST_F(DatenausgabeQt, AuffrischenSchreibtNurGeaenderteZeilen) {
-    ErgebnisAuswahl = 22;
-    Benutzeraktion([] { DatenfensterZeigen(); });
-    QApplication::processEvents();
-    Datenausgabeansicht* w = Fenster();
+    Datenausgabeansicht* w = BerichtZeigen(22);
     ASSERT_TRUE(w->isVisible());
     w->resize(200, 150);
     QApplication::processEvents();
@@ -388,10 +389,7 @@ TEST_F(DatenausgabeQt, AuffrischenSchreibtNurGeaenderteZeilen) {
 // is what a full repaint would show, also for a line that changed out of
 // view and is scrolled in later.
 TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
-    ErgebnisAuswahl = 22;
-    Benutzeraktion([] { DatenfensterZeigen(); });
-    QApplication::processEvents();
-    Datenausgabeansicht* w = Fenster();
+    Datenausgabeansicht* w = BerichtZeigen(22);
     ASSERT_TRUE(w->isVisible());
     QPlainTextEdit* memo = w->Memo();
     QWidget* sicht = memo->viewport();

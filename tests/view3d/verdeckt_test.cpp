@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "geometry/Geometrie.h"
@@ -11,6 +12,7 @@
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
 #include "view3d/Tiefenordnung.h"
+#include "view3d/Tiefenpaare.h"
 #include "view3d/Tiefenschranken.h"
 #include "view3d/VolleSzene.h"
 
@@ -91,6 +93,20 @@ protected:
                 return ::testing::AssertionFailure() << "call " << i << " of " << schnell.size() << " differs";
         }
         return ::testing::AssertionSuccess();
+    }
+
+    // Prepares St[1..n] and checks that every pair comparing false is among
+    // the candidates the search offers; the number of such pairs.
+    int FalscheSindKandidaten(int n, const std::string& wo) {
+        TiefenordnungVorbereiten(n);
+        int falsch = 0;
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                if (i == j || StreckenTiefenvergleich(i, j)) continue;
+                ++falsch;
+                EXPECT_TRUE(TiefenKandidat(i, j)) << wo << ": " << i << ", " << j;
+            }
+        return falsch;
     }
 };
 
@@ -674,15 +690,7 @@ TEST_F(Verdeckt, LangeListenKandidatenVollstaendig) {
         z.Sicht(static_cast<int>(saat % 2));
         Liste(z.Liste(z.Ganz(300, 360)));
         const int n = StreckenAnzahl;
-        TiefenordnungVorbereiten(n);
-        int falsch = 0;
-        for (int i = 1; i <= n; ++i)
-            for (int j = 1; j <= n; ++j) {
-                if (i == j || StreckenTiefenvergleich(i, j)) continue;
-                ++falsch;
-                ASSERT_TRUE(TiefenKandidat(i, j)) << saat << ": " << i << ", " << j;
-            }
-        EXPECT_GE(falsch, n) << saat;
+        EXPECT_GE(FalscheSindKandidaten(n, std::to_string(saat)), n) << saat;
     }
 }
 
@@ -698,15 +706,7 @@ TEST_F(Verdeckt, FastWaagerechteBilderBeiderNeigungenSindKandidaten) {
     }
     Liste(l);
     const int n = StreckenAnzahl;
-    TiefenordnungVorbereiten(n);
-    int falsch = 0;
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) {
-            if (i == j || StreckenTiefenvergleich(i, j)) continue;
-            ++falsch;
-            EXPECT_TRUE(TiefenKandidat(i, j)) << i << ", " << j;
-        }
-    EXPECT_GE(falsch, n);
+    EXPECT_GE(FalscheSindKandidaten(n, "waagerecht"), n);
     EXPECT_TRUE(WieDieSchlichteFassung(n));
 }
 
@@ -756,15 +756,7 @@ TEST_F(Verdeckt, KaumGeneigteBilderAufEinerLinieSindKandidaten) {
     for (std::size_t f = 0; f < listen.size(); ++f) {
         Liste(listen[f]);
         const int n = StreckenAnzahl;
-        TiefenordnungVorbereiten(n);
-        int falsch = 0;
-        for (int i = 1; i <= n; ++i)
-            for (int j = 1; j <= n; ++j) {
-                if (i == j || StreckenTiefenvergleich(i, j)) continue;
-                ++falsch;
-                EXPECT_TRUE(TiefenKandidat(i, j)) << f << ": " << i << ", " << j;
-            }
-        EXPECT_GE(falsch, 20) << f;
+        EXPECT_GE(FalscheSindKandidaten(n, std::to_string(f)), 20) << f;
         EXPECT_TRUE(WieDieSchlichteFassung(n)) << f;
     }
 }
@@ -782,6 +774,115 @@ TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
         ASSERT_TRUE(WieDieSchlichteFassung(n)) << saat << " (" << n << " segments, plane "
                                               << int(ProjEbene) << (Zentralprojektion ? ", central)" : ")");
     }
+}
+
+TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
+    // Both projections: where the pass bounds a segment's depth over its
+    // picture, every ray through the picture, up to the ends of λ's
+    // tolerance and a little off the line, meets the segment's line in the
+    // plain recovery (never the origin) at a depth within those bounds
+    // (along the projection direction, or the distance from the eye point).
+    static tiefe::Tiefendaten d;
+    int bereiche[2] = {}, strahlen = 0;
+    for (unsigned saat = 1; saat <= 240; ++saat) {
+        Zufall z(9000 + saat);
+        const bool zentral = saat % 2 == 0;
+        z.Sicht(zentral ? 1 : 0);
+        Liste(z.Liste(z.Ganz(5, 40)));
+        const int n = StreckenAnzahl;
+        tiefe::TiefendatenVorbereiten(d, n);
+        if (!d.MitSchranken) continue;
+        for (int k = 1; k <= n; ++k) {
+            const auto u = static_cast<std::size_t>(k);
+            const tiefe::Genau& g = d.Exakt[u];
+            const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
+            tiefe::StrahlFest f;
+            if (!zentral) tiefe::StrahlFestMachen(d.Sicht, g, b, f);
+            tiefe::Tiefenbereich T;
+            if (zentral ? !tiefe::TiefenbereichZentral(d.Sicht, g, b, d.Schnell[u].K, T)
+                        : !tiefe::TiefenbereichParallel(d.Sicht, g, f, d.Schnell[u].K, T))
+                continue;
+            ++bereiche[zentral];
+            for (const Extended lambda : {-0.999e-9L, 0.0L, 0.37L, 1.0L, 1 + 0.999e-9L})
+                for (const int seite : {-1, 0, 1}) {
+                    TVek_R2 S{g.E1.x + lambda * g.u.x, g.E1.y + lambda * g.u.y};
+                    // Off the line in the coordinate λ does not come from.
+                    (g.LambdaArt == 0 ? S.y : S.x) += seite * 0.9L * T.w;
+                    if (!AufStrecke(tiefe::Lambda(g, S))) continue;
+                    const Strahl r = Sehstrahl(S, zentral);
+                    const TVek_R3 dd{g.T.A.x - r.A.x, g.T.A.y - r.A.y, g.T.A.z - r.A.z};
+                    ASSERT_LT(std::fabs(Determinante3(r.u, g.v, dd)), Toleranz) << saat << ": " << k;
+                    ASSERT_FALSE(LinearAbhaengig2(r.u, g.v)) << saat << ": " << k;
+                    const TVek_R3 Q = tiefe::PunktAufStreckeGenau(r, IstNullvektor(r.u), g);
+                    const Extended t = zentral ? AbstandPunktPunkt(Q, Augpunkt) : Skalarprodukt(Q, ProjRichtung);
+                    ASSERT_GE(t, T.lo) << saat << ": " << k << " at " << static_cast<double>(lambda);
+                    ASSERT_LE(t, T.hi) << saat << ": " << k << " at " << static_cast<double>(lambda);
+                    ++strahlen;
+                }
+        }
+    }
+    EXPECT_GT(bereiche[0], 1000);
+    EXPECT_GT(bereiche[1], 1000);
+    EXPECT_GT(strahlen, 10 * (bereiche[0] + bereiche[1]));
+}
+
+TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
+    // An upright picture ending just short of a level one, on it or just
+    // past it (λ of the crossing a hair above 1), its depth falling or
+    // rising steeply towards that end, the level one just in front of or
+    // behind that end's depth by about what λ's tolerance adds along it.
+    // The pass decides both orders as the plain comparison does. In central
+    // projection the eye point looks along y as well.
+    int paare = 0;
+    for (const bool zentral : {false, true})
+    for (const Extended steil : {1e3L, -1e3L, 2.0L})
+        for (const Extended kappa : {0.0L, 0.4e-9L, 0.9e-9L, 1.2e-9L, -0.5e-9L})
+            for (const Extended f : {-1.5L, -0.5L, 0.0L, 0.5L, 1.5L, 3.0L})
+                for (const Extended luecke : {0.0L, 2e-9L, -2e-9L}) {
+                    const Extended dd = 3 * kappa / (1 + kappa), y1 = 5;
+                    const Extended yq = y1 + f * 1e-9L * steil + luecke;
+                    if (zentral) {
+                        Zentralprojektion = true;
+                    } else {
+                        Parallel({0, 1, 0});
+                    }
+                    Liste({Seg({1, y1 - steil, -3}, {1, y1, -dd}, Gruen), Seg({-4, yq, 0}, {4, yq, 0}, Rot)});
+                    TiefenordnungVorbereiten(2);
+                    for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
+                        ++paare;
+                        ASSERT_EQ(TiefenvergleichVorbereitet(i, j), StreckenTiefenvergleich(i, j))
+                            << static_cast<double>(steil) << " " << static_cast<double>(kappa) << " "
+                            << static_cast<double>(f) << " " << static_cast<double>(luecke) << ": " << i << ", " << j;
+                    }
+                }
+    EXPECT_EQ(paare, 2 * 3 * 5 * 6 * 3 * 2);
+}
+
+TEST_F(Verdeckt, TiefenbereicheUmDieToleranzAuseinander) {
+    // Short crossing segments, level in depth near their crossing, their
+    // depths apart by small steps around the tolerance (parallel projection
+    // measures depth in the scaled frame, so finer steps there): the depth
+    // ranges may decide such pairs only where the comparison's tolerance
+    // does not, both ways round.
+    int paare = 0;
+    for (const bool zentral : {false, true})
+        for (const Extended h : {1e-5L, 0.5L})
+            for (int k = -20; k <= 20; ++k) {
+                if (zentral) {
+                    Zentralprojektion = true;
+                } else {
+                    Parallel({0, 1, 0});
+                }
+                const Extended y = 3, g = k * (zentral ? 0.1e-9L : 0.005e-9L);
+                Liste({Seg({1 - h, y, 0}, {1 + h, y, 0}, Rot), Seg({1, y + g, -h}, {1, y + g, h}, Gruen)});
+                TiefenordnungVorbereiten(2);
+                for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
+                    ++paare;
+                    ASSERT_EQ(TiefenvergleichVorbereitet(i, j), StreckenTiefenvergleich(i, j))
+                        << zentral << " " << static_cast<double>(h) << " " << k << ": " << i << ", " << j;
+                }
+            }
+    EXPECT_EQ(paare, 2 * 2 * 41 * 2);
 }
 
 // ---- The decisions in doubles against the extended computation they stand for ------
