@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QImage>
 #include <memory>
+#include <vector>
 
 #include "QtTestAnwendung.h"
+#include "gui/Dialogansicht.h"
 #include "gui/Hauptfensteransicht.h"
+#include "gui/QtOberflaeche.h"
 #include "gui/QtZeichenflaeche.h"
 #include "forms/Hauptfenster.h"
 #include "control/Programm.h"
@@ -45,4 +48,24 @@ protected:
     }
 
     QImage Aufnahme() const { return fenster->PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+// The same with the real Qt host, and the program's dialogs made and
+// registered with it as the program starts.
+class QtFenstertest : public Fenstertest {
+protected:
+    std::unique_ptr<QtOberflaeche> qt;
+    std::vector<DialogAnsicht*> angelegt;  // the dialogs, in the order made
+
+    void SetUp() override {
+        TestAnwendung();
+        qt = std::make_unique<QtOberflaeche>();
+        Starten(*qt);
+        angelegt = DialogeAnlegen(fenster.get());
+        for (DialogAnsicht* d : angelegt) qt->FensterRegistrieren(d->Name(), d);
+    }
+    void TearDown() override {
+        Fenstertest::TearDown();
+        qt.reset();
+    }
 };

@@ -47,23 +47,13 @@
 
 namespace {
 
-class DatenausgabeQt : public Fenstertest {
+class DatenausgabeQt : public QtFenstertest {
 protected:
-    std::unique_ptr<QtOberflaeche> qt;
     std::map<std::string, DialogAnsicht*> dialoge;
 
     void SetUp() override {
-        TestAnwendung();
-        qt = std::make_unique<QtOberflaeche>();
-        Starten(*qt);
-        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) {
-            qt->FensterRegistrieren(d->Name(), d);
-            dialoge[d->Name()] = d;
-        }
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        qt.reset();
+        QtFenstertest::SetUp();
+        for (DialogAnsicht* d : angelegt) dialoge[d->Name()] = d;
     }
     Datenausgabeansicht* Fenster() { return dynamic_cast<Datenausgabeansicht*>(dialoge["Form_Datenausgabe"]); }
     // Shows the report with the code as its menu entry does; its window.

@@ -45,20 +45,11 @@ int PixelMitFarbe(const QImage& bild, QRgb farbe) {
     return n;
 }
 
-class EinstellungenQt : public Fenstertest {
+class EinstellungenQt : public QtFenstertest {
 protected:
-    std::unique_ptr<QtOberflaeche> qt;
-
     void SetUp() override {
-        TestAnwendung();
-        qt = std::make_unique<QtOberflaeche>();
-        Starten(*qt);
+        QtFenstertest::SetUp();
         qt->FensterRegistrieren("Form_Edits_01", fenster.get());
-        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) qt->FensterRegistrieren(d->Name(), d);
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        qt.reset();
     }
 
     // Opens the menu titel of the menu bar and clicks its entry m.

@@ -19,22 +19,13 @@
 
 namespace {
 
-class Fensterordnung : public Fenstertest {
+class Fensterordnung : public QtFenstertest {
 protected:
-    std::unique_ptr<QtOberflaeche> qt;
-
     void SetUp() override {
-        TestAnwendung();
-        qt = std::make_unique<QtOberflaeche>();
-        Starten(*qt);
-        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) qt->FensterRegistrieren(d->Name(), d);
+        QtFenstertest::SetUp();
         // The main window as large as the screen allows, as the program starts.
         fenster->AnBildschirmAnpassen();
         QApplication::processEvents();
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        qt.reset();
     }
     QWidget* W(const char* name) const { return qt->Fenster(name); }
     static QRect Frei() { return QGuiApplication::primaryScreen()->availableGeometry(); }

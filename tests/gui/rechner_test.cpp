@@ -46,21 +46,8 @@ W* Kind(QWidget* w, const QString& text) {
     return nullptr;
 }
 
-class RechnerAnsicht : public Fenstertest {
+class RechnerAnsicht : public QtFenstertest {
 protected:
-    std::unique_ptr<QtOberflaeche> qt;
-    std::vector<DialogAnsicht*> dialoge;
-
-    void SetUp() override {
-        TestAnwendung();
-        qt = std::make_unique<QtOberflaeche>();
-        Starten(*qt);
-        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) qt->FensterRegistrieren(d->Name(), d);
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        qt.reset();
-    }
     DialogAnsicht* Fenster(const char* name) const { return static_cast<DialogAnsicht*>(qt->Fenster(name)); }
 };
 

@@ -54,17 +54,13 @@ void MenueKlick(const QString& text) {
     FAIL() << "no entry " << text.toStdString();
 }
 
-class Werkzeuge : public Fenstertest {
+class Werkzeuge : public QtFenstertest {
 protected:
-    std::unique_ptr<QtOberflaeche> qt;
     QTimer boxZu;
     std::vector<std::string> boxen;  // the texts of the message boxes closed
 
     void SetUp() override {
-        TestAnwendung();
-        qt = std::make_unique<QtOberflaeche>();
-        Starten(*qt);
-        for (DialogAnsicht* d : DialogeAnlegen(fenster.get())) qt->FensterRegistrieren(d->Name(), d);
+        QtFenstertest::SetUp();
         // Every message box is read and closed as the user closes it.
         QObject::connect(&boxZu, &QTimer::timeout, [this] {
             if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -76,8 +72,7 @@ protected:
     }
     void TearDown() override {
         boxZu.stop();
-        Fenstertest::TearDown();
-        qt.reset();
+        QtFenstertest::TearDown();
     }
     DialogAnsicht* Fenster(const char* name) const { return static_cast<DialogAnsicht*>(qt->Fenster(name)); }
 
