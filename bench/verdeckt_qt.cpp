@@ -13,22 +13,14 @@
 #include <ctime>
 
 #include "Drehszene.h"
+#include "QtBild.h"
 #include "VolleListe.h"
 #include "forms/Schalter.h"
-#include "gui/QtZeichenflaeche.h"
 
 namespace {
 
-struct Liste {
-    SkriptHost host;
-    HostEinsetzen hostEin{host};
-    QtZeichenflaeche bild{1024, 740};
-    ZeichenbitmapEinsetzen bildEin{bild};
-
-    explicit Liste(bool zentral) {
-        host.StandardAntwort = Antwort::Ja;
-        voll = VolleListeAufbauen(host, zentral);
-    }
+struct Liste : QtBildUmgebung {
+    explicit Liste(bool zentral) { voll = VolleListeAufbauen(host, zentral); }
     bool voll = false;
 };
 
@@ -94,11 +86,8 @@ void DirektDurchgangVerhaeltnis(benchmark::State& state, bool zentral) {
 // hidden-line list holds 2383 segments, with hidden lines on and off in
 // turn (the switch set directly: the scene stays the same).
 void BM_Verhaeltnis_Tick(benchmark::State& state) {
-    SkriptHost host;
-    host.StandardAntwort = Antwort::Ja;
-    HostEinsetzen hostEin(host);
-    QtZeichenflaeche bild(1024, 740);
-    ZeichenbitmapEinsetzen einsetzen(bild);
+    QtBildUmgebung u;
+    QtZeichenflaeche& bild = u.bild;
     DrehszeneMitSpeichen();
     if (!VerdeckteLinien) {
         state.SkipWithError("hidden lines not on");

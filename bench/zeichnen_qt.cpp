@@ -13,6 +13,7 @@
 #include "gemeinsam/Verhaeltnis.h"
 #include "control/Programm.h"
 #include "forms/Schalter.h"
+#include "QtBild.h"
 #include "gui/QtZeichenflaeche.h"
 #include "gui/Texte.h"
 #include "mainwindow/VerdeckteLinienSchalter.h"
@@ -182,11 +183,8 @@ void BM_Wiedergabe_AlleObjekte(benchmark::State& state) {
 // list holds, in every position of the turn. The same tick with hidden
 // lines off beside it.
 void TickMitVollerListe(benchmark::State& state, bool verdeckt) {
-    SkriptHost host;
-    host.StandardAntwort = Antwort::Ja;
-    HostEinsetzen hostEin(host);
-    QtZeichenflaeche bild(1024, 740);
-    ZeichenbitmapEinsetzen einsetzen(bild);
+    QtBildUmgebung u;
+    QtZeichenflaeche& bild = u.bild;
     DrehszeneMitSpeichen();
     const int n = StreckenAnzahl;
     if (!verdeckt) Form_Edits_01.vdLClick();
