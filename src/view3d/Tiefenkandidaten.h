@@ -33,10 +33,17 @@ class Nachbarsuche {
 public:
     // t stays in use until the next Aufbauen.
     void Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n, bool zentral);
-    // Calls f(x) once for every candidate x of a (a itself left out); false
+    // Writes every candidate x of a (a itself left out) once to aus, which
+    // has room for every entry and one more, and returns their number; -1
     // when a is compared with every entry (the caller takes every entry).
+    int Sammeln(int a, int* aus);
+    // The same, one call f(x) per candidate.
     template <typename F>
-    bool FuerKandidaten(int a, F&& f);
+    bool FuerKandidaten(int a, F&& f) {
+        const int zahl = Sammeln(a, Puffer_.data());
+        for (int k = 0; k < zahl; ++k) f(Puffer_[static_cast<std::size_t>(k)]);
+        return zahl >= 0;
+    }
     // x is drawn: no longer a candidate of anything.
     void Gezeichnet(int x) { Marke_[static_cast<std::size_t>(x)] = Weg; }
 
@@ -114,10 +121,9 @@ private:
     unsigned Lauf_ = 0;
 };
 
-template <typename F>
-bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
+inline int Nachbarsuche::Sammeln(int a, int* aus) {
     const auto ua = static_cast<std::size_t>(a);
-    if (Art_[ua] != InZellen) return false;
+    if (Art_[ua] != InZellen) return -1;
     if (++Lauf_ == Weg) {
         for (unsigned& m : Marke_)
             if (m != Weg) m = 0;
@@ -126,27 +132,33 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
     Besuchen(a);
     // The cells' entries are gathered first, without a branch per entry met:
     // whether it was met before in this run is too hard to foretell.
+    // The bounds are read before the stores to aus, which the compiler
+    // cannot tell apart from the grid's arrays.
+    int zahl = 0;
     {
         unsigned* marke = Marke_.data();
-        int* neu = Puffer_.data();
-        std::size_t zahl = 0;
         const unsigned lauf = Lauf_;
-        for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
-            const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
-            for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
-                const int x = Inhalt_[static_cast<std::size_t>(k)];
+        const int* zellen = Zellen_.data();
+        const int* zellAnfang = ZellAnfang_.data();
+        const int* inhalt = Inhalt_.data();
+        const int bis = EigeneAnfang_[ua + 1];
+        for (int i = EigeneAnfang_[ua]; i < bis; ++i) {
+            const int c = zellen[i];
+            const int* von = inhalt + zellAnfang[c];
+            const int* ende = inhalt + zellAnfang[c + 1];
+            for (; von != ende; ++von) {
+                const int x = *von;
                 const unsigned m = marke[x];
-                neu[zahl] = x;
+                aus[zahl] = x;
                 zahl += m < lauf;
                 marke[x] = std::max(m, lauf);
             }
         }
-        for (std::size_t k = 0; k < zahl; ++k) f(neu[k]);
     }
     for (int x : Gross_)
-        if (Besuchen(x)) f(x);
+        if (Besuchen(x)) aus[zahl++] = x;
     for (int x : Wilde_)
-        if (Besuchen(x)) f(x);
+        if (Besuchen(x)) aus[zahl++] = x;
     const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
     if (Parallelprojektion_) {
         // Only pictures on a's line or close to it: the neighbours of a in
@@ -156,14 +168,14 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         const auto nehmen = [&](int x) {
             if (offen(x) && ImFenster(a, x) && Anbieten(a, x)) {
                 Besuchen(x);
-                f(x);
+                aus[zahl++] = x;
             }
         };
         for (int q = p + 1; q < hi && Abstand_[static_cast<std::size_t>(q)] - o <= b; ++q)
             nehmen(Linie_[static_cast<std::size_t>(q)]);
         for (int q = p - 1; q >= lo && o - Abstand_[static_cast<std::size_t>(q)] <= b; --q)
             nehmen(Linie_[static_cast<std::size_t>(q)]);
-        return true;
+        return zahl;
     }
     // Angles are taken modulo pi: the neighbours on both sides, round the
     // end. Drawn and offered entries are passed over before the test of
@@ -180,7 +192,7 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         const int x = w[q].second;
         if (offen(x) && Anbieten(a, x)) {
             Besuchen(x);
-            f(x);
+            aus[zahl++] = x;
         }
     }
     for (int s = 1, q = r - 1; s < W; ++s, --q) {
@@ -191,10 +203,10 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         const int x = w[q].second;
         if (offen(x) && Anbieten(a, x)) {
             Besuchen(x);
-            f(x);
+            aus[zahl++] = x;
         }
     }
-    return true;
+    return zahl;
 }
 
 // ---- Runs of exchanges that come round again ---------------------------------------------
@@ -221,13 +233,16 @@ public:
     // since the order was the same, else 0.
     int Getauscht(int j) {
         Beruehrt_.push_back(j);
-        int& h1 = Herkunft_[1];
-        int& hj = Herkunft_[static_cast<std::size_t>(j)];
-        Weg_ -= (h1 != 1) + (hj != j);
-        std::swap(h1, hj);
-        Weg_ += (h1 != 1) + (hj != j);
-        ++Schritte_;
-        if (Weg_ == 0) return Schritte_;
+        // In locals: the counters written and read back as one would stall.
+        int* h = Herkunft_.data();
+        const int h1 = h[1], hj = h[j];
+        h[1] = hj;
+        h[j] = h1;
+        const int weg = Weg_ - (h1 != 1) - (hj != j) + (hj != 1) + (h1 != j);
+        const int schritte = Schritte_ + 1;
+        Weg_ = weg;
+        Schritte_ = schritte;
+        if (weg == 0) return schritte;
         if (Schritte_ == Laenge_) {
             Merkpunkt();
             Laenge_ *= 2;

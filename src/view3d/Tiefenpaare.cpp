@@ -190,34 +190,44 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j) {
 
 }  // namespace
 
-// The comparison of St[i] and St[j] from the prepared data. Pictures that
-// surely cross as lines (clearly not parallel) need no more when their
-// boxes cannot meet, or when the crossing lies clearly off one of them;
-// the margins cover how far the exact comparison's crossing point and its
-// λ may stray by rounding.
-bool Vergleich(Tiefendaten& z, int i, int j) {
+namespace {
+
+// The quick tests of the comparison of St[i] and St[j]: true when they
+// decide it true. Pictures that surely cross as lines (clearly not
+// parallel) need no more when their boxes cannot meet, or when the crossing
+// lies clearly off one of them; the margins cover how far the exact
+// comparison's crossing point and its λ may stray by rounding. Written
+// without branches, so a run over many pairs does not stall on them: every
+// value is computed whether it is needed or not (in the same operations, so
+// to the same doubles), and only the decisions are combined.
+inline bool SchnellWahr(const Schnelltest& a, const Schnelltest& b) {
+    const double D = a.ux * b.uy - a.uy * b.ux;
+    const double dd = std::fabs(D);
+    const bool kreuzend = (dd >= 2e-9) & (dd >= 1e-4 * a.n * b.n);
+    const bool getrennt = (a.xmax < b.xmin) | (b.xmax < a.xmin) | (a.ymax < b.ymin) | (b.ymax < a.ymin);
+    // The parameters ti, tj of the crossing as ni / dd, nj / dd: compared
+    // without dividing, the margins widened by far more than the products'
+    // roundings, so only pairs whose quotients lie clearly off are decided.
+    const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
+    const double Vz = D > 0 ? 1 : -1;
+    const double ni = (cx * b.uy - cy * b.ux) * Vz;
+    const double nj = (cx * a.uy - cy * a.ux) * Vz;
+    const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
+    const double mi = (1e-6 + weit * a.LambdaKehr) * (1 + 1e-9) * dd;
+    const double mj = (1e-6 + weit * b.LambdaKehr) * (1 + 1e-9) * dd;
+    const bool abseits = (a.LambdaKehr < inf) & (b.LambdaKehr < inf) &
+                         ((ni < -mi) | (ni > dd + mi) | (nj < -mj) | (nj > dd + mj));
+    return !a.Punkt & !b.Punkt & kreuzend & (getrennt | abseits);
+}
+
+// The comparison of a pair the quick tests have not decided.
+bool VergleichRest(Tiefendaten& z, int i, int j) {
     const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
     if (a.Punkt || b.Punkt) return VergleichPunkt(z, i, j);
-    const double D = a.ux * b.uy - a.uy * b.ux;
-    const double dd = std::fabs(D);
-    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
-        if (a.xmax < b.xmin || b.xmax < a.xmin || a.ymax < b.ymin || b.ymax < a.ymin) return true;
-        if (a.LambdaKehr < inf && b.LambdaKehr < inf) {
-            // The parameters ti, tj of the crossing as ni / dd, nj / dd:
-            // compared without dividing, the margins widened by far more
-            // than the products' roundings, so only pairs whose quotients
-            // lie clearly off are decided here.
-            const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
-            const double Vz = D > 0 ? 1 : -1;
-            const double ni = (cx * b.uy - cy * b.ux) * Vz;
-            const double nj = (cx * a.uy - cy * a.ux) * Vz;
-            const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
-            const double mi = (1e-6 + weit * a.LambdaKehr) * (1 + 1e-9) * dd;
-            const double mj = (1e-6 + weit * b.LambdaKehr) * (1 + 1e-9) * dd;
-            if (ni < -mi || ni > dd + mi || nj < -mj || nj > dd + mj) return true;
-        }
-    } else if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
+    const double dd = std::fabs(a.ux * b.uy - a.uy * b.ux);
+    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) return VergleichWeiter(z, i, j);
+    if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
         const bool getrennt = parallel == 1;
         if (z.zentral) {
             const int sicher = SummenVergleich(a, b);
@@ -229,6 +239,49 @@ bool Vergleich(Tiefendaten& z, int i, int j) {
         return getrennt || EineBildgeradeParallel(St[i], St[j]);
     }
     return VergleichWeiter(z, i, j);
+}
+
+}  // namespace
+
+bool Vergleich(Tiefendaten& z, int i, int j) {
+    return SchnellWahr(z.Schnell[static_cast<std::size_t>(i)], z.Schnell[static_cast<std::size_t>(j)]) ||
+           VergleichRest(z, i, j);
+}
+
+void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, std::vector<int>& falsch) {
+    const Schnelltest* S = z.Schnell.data();
+    const Schnelltest a = S[i];
+    int offen = 0;
+    if (a.Punkt && z.zentral) {
+        // Both ways round a picture of no length, the distance sums decide
+        // first (VergleichPunkt): where they are sure, without a branch;
+        // where not, the full comparison.
+        const std::size_t vorher = falsch.size();
+        falsch.resize(vorher + static_cast<std::size_t>(zahl));
+        int* f = falsch.data() + vorher;
+        int nf = 0;
+        for (int k = 0; k < zahl; ++k) {
+            const int x = xs[k];
+            const int sicher = SummenVergleich(a, S[x]);
+            f[nf] = x;
+            nf += sicher == 0;
+            hilfe[offen] = x;
+            offen += sicher < 0;
+        }
+        falsch.resize(vorher + static_cast<std::size_t>(nf));
+    } else {
+        for (int k = 0; k < zahl; ++k) {
+            const int x = xs[k];
+            if (k + 6 < zahl) {
+                __builtin_prefetch(reinterpret_cast<const char*>(S + xs[k + 6]));
+                __builtin_prefetch(reinterpret_cast<const char*>(S + xs[k + 6]) + 64);
+            }
+            hilfe[offen] = x;
+            offen += !SchnellWahr(a, S[x]);
+        }
+    }
+    for (int k = 0; k < offen; ++k)
+        if (!VergleichRest(z, i, hilfe[k])) falsch.push_back(hilfe[k]);
 }
 
 namespace {

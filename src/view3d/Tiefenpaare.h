@@ -64,5 +64,9 @@ struct Tiefendaten {
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
+// The comparisons of i with each of xs[0 .. zahl) (entries other than i):
+// the x for which it comes out false are appended to falsch, in no
+// particular order. hilfe has room for zahl entries.
+void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, std::vector<int>& falsch);
 
 }  // namespace tiefe
