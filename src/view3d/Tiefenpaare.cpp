@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "geometry/Geometrie.h"
 #include "scene/Ansicht.h"
@@ -220,6 +223,64 @@ inline bool SchnellWahr(const Schnelltest& a, const Schnelltest& b) {
     return !a.Punkt & !b.Punkt & kreuzend & (getrennt | abseits);
 }
 
+#ifdef __SSE2__
+// SchnellWahr(a, S[x]) for two x at a time, in the two lanes of SSE2: the
+// same operations on the same doubles (packed IEEE arithmetic rounds as the
+// scalar does, the comparisons are ordered ones, false for NaN), so the
+// same decisions. b.Punkt is not asked: a picture of no length has the
+// direction (0, 0), so D is 0 (or NaN) and the pair never counts as
+// crossing. Runs over pairs of xs from the start, appends the x not
+// decided true to offen[n..]; returns how far it got.
+int SchnellWahrPaarweise(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen, int& n) {
+    const __m128d betrag = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
+    const __m128d vorzeichen = _mm_castsi128_pd(_mm_set1_epi64x(static_cast<long long>(0x8000000000000000ull)));
+    const __m128d null = _mm_setzero_pd(), eins = _mm_set1_pd(1), unendlich = _mm_set1_pd(inf);
+    const __m128d aux = _mm_set1_pd(a.ux), auy = _mm_set1_pd(a.uy), an = _mm_set1_pd(1e-4 * a.n);
+    const __m128d axmin = _mm_set1_pd(a.xmin), axmax = _mm_set1_pd(a.xmax);
+    const __m128d aymin = _mm_set1_pd(a.ymin), aymax = _mm_set1_pd(a.ymax);
+    const __m128d ax1 = _mm_set1_pd(a.x1), ay1 = _mm_set1_pd(a.y1), aK = _mm_set1_pd(a.K);
+    const __m128d aL = _mm_set1_pd(a.LambdaKehr);
+    const __m128d aLda = _mm_cmplt_pd(aL, unendlich);
+    const __m128d zwei9 = _mm_set1_pd(2e-9), zehn10 = _mm_set1_pd(1e-10), sechs = _mm_set1_pd(1e-6);
+    const __m128d reserve = _mm_set1_pd(1 + 1e-9);
+    int k = 0;
+    for (; k + 2 <= zahl; k += 2) {
+        const int x0 = xs[k], x1 = xs[k + 1];
+        const Schnelltest& p = S[x0];
+        const Schnelltest& q = S[x1];
+        const auto laden = [](double u, double v) { return _mm_set_pd(v, u); };
+        const __m128d bux = laden(p.ux, q.ux), buy = laden(p.uy, q.uy);
+        const __m128d D = _mm_sub_pd(_mm_mul_pd(aux, buy), _mm_mul_pd(auy, bux));
+        const __m128d dd = _mm_and_pd(D, betrag);
+        const __m128d kreuzend =
+            _mm_and_pd(_mm_cmpge_pd(dd, zwei9), _mm_cmpge_pd(dd, _mm_mul_pd(an, laden(p.n, q.n))));
+        const __m128d getrennt =
+            _mm_or_pd(_mm_or_pd(_mm_cmplt_pd(axmax, laden(p.xmin, q.xmin)), _mm_cmplt_pd(laden(p.xmax, q.xmax), axmin)),
+                      _mm_or_pd(_mm_cmplt_pd(aymax, laden(p.ymin, q.ymin)), _mm_cmplt_pd(laden(p.ymax, q.ymax), aymin)));
+        const __m128d cx = _mm_sub_pd(laden(p.x1, q.x1), ax1), cy = _mm_sub_pd(laden(p.y1, q.y1), ay1);
+        const __m128d positiv = _mm_cmpgt_pd(D, null);
+        const __m128d Vz = _mm_or_pd(_mm_and_pd(positiv, eins), _mm_andnot_pd(positiv, _mm_xor_pd(eins, vorzeichen)));
+        const __m128d ni = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(cx, buy), _mm_mul_pd(cy, bux)), Vz);
+        const __m128d nj = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(cx, auy), _mm_mul_pd(cy, aux)), Vz);
+        const __m128d bK = laden(p.K, q.K), bL = laden(p.LambdaKehr, q.LambdaKehr);
+        const __m128d weit = _mm_mul_pd(
+            zehn10, _mm_add_pd(_mm_add_pd(_mm_add_pd(aK, bK), _mm_and_pd(cx, betrag)), _mm_and_pd(cy, betrag)));
+        const __m128d mi = _mm_mul_pd(_mm_mul_pd(_mm_add_pd(sechs, _mm_mul_pd(weit, aL)), reserve), dd);
+        const __m128d mj = _mm_mul_pd(_mm_mul_pd(_mm_add_pd(sechs, _mm_mul_pd(weit, bL)), reserve), dd);
+        const __m128d abseits = _mm_and_pd(
+            _mm_and_pd(aLda, _mm_cmplt_pd(bL, unendlich)),
+            _mm_or_pd(_mm_or_pd(_mm_cmplt_pd(ni, _mm_xor_pd(mi, vorzeichen)), _mm_cmpgt_pd(ni, _mm_add_pd(dd, mi))),
+                      _mm_or_pd(_mm_cmplt_pd(nj, _mm_xor_pd(mj, vorzeichen)), _mm_cmpgt_pd(nj, _mm_add_pd(dd, mj)))));
+        const int wahr = _mm_movemask_pd(_mm_and_pd(kreuzend, _mm_or_pd(getrennt, abseits)));
+        offen[n] = x0;
+        n += ~wahr & 1;
+        offen[n] = x1;
+        n += ~wahr >> 1 & 1;
+    }
+    return k;
+}
+#endif
+
 // The comparison of a pair the quick tests have not decided.
 bool VergleichRest(Tiefendaten& z, int i, int j) {
     const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
@@ -270,12 +331,12 @@ void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, s
         }
         falsch.resize(vorher + static_cast<std::size_t>(nf));
     } else {
-        for (int k = 0; k < zahl; ++k) {
+        int k = 0;
+#ifdef __SSE2__
+        if (!a.Punkt) k = SchnellWahrPaarweise(a, S, xs, zahl, hilfe, offen);
+#endif
+        for (; k < zahl; ++k) {
             const int x = xs[k];
-            if (k + 6 < zahl) {
-                __builtin_prefetch(reinterpret_cast<const char*>(S + xs[k + 6]));
-                __builtin_prefetch(reinterpret_cast<const char*>(S + xs[k + 6]) + 64);
-            }
             hilfe[offen] = x;
             offen += !SchnellWahr(a, S[x]);
         }
