@@ -79,6 +79,12 @@ void TiefenordnungVorbereiten(int n) { TiefendatenVorbereiten(Speicher().d, std:
 
 bool TiefenvergleichVorbereitet(int i, int j) { return Vergleich(Speicher().d, i, j); }
 
+std::vector<int> TiefenvergleicheVorbereitet(int i, const std::vector<int>& xs) {
+    std::vector<int> falsch, hilfe(xs.size() + 1);
+    VergleicheMit(Speicher().d, i, xs.data(), static_cast<int>(xs.size()), hilfe.data(), falsch);
+    return falsch;
+}
+
 bool TiefenKandidat(int i, int j) {
     bool gefunden = false;
     if (!Speicher().d.Nachbarn.FuerKandidaten(i, [&](int x) { gefunden = gefunden || x == j; })) return true;

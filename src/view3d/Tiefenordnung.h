@@ -11,6 +11,8 @@
 // Also the pieces the plain comparison (VerdeckteLinien.cpp) and this one
 // share, so both compute every value the same way.
 
+#include <vector>
+
 #include "geometry/Vektor.h"
 #include "view3d/VerdeckteLinien.h"
 
@@ -57,6 +59,10 @@ void TiefenordnungVorbereiten(int n);
 // StreckenTiefenvergleich(i, j) (1 <= i, j <= n of the last preparation),
 // from the prepared data; GerR2 is left alone.
 bool TiefenvergleichVorbereitet(int i, int j);
+// The entries among xs (none of them i) whose comparison with i comes out
+// false, found all at once as the pass finds them for its front entry; in
+// no particular order.
+std::vector<int> TiefenvergleicheVorbereitet(int i, const std::vector<int>& xs);
 // Whether j is among the entries the search offers as candidates of i, or
 // the search gives up on i (every entry is then compared): a comparison of i
 // with an entry outside both must come out true.

@@ -195,34 +195,6 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j) {
 
 namespace {
 
-// The quick tests of the comparison of St[i] and St[j]: true when they
-// decide it true. Pictures that surely cross as lines (clearly not
-// parallel) need no more when their boxes cannot meet, or when the crossing
-// lies clearly off one of them; the margins cover how far the exact
-// comparison's crossing point and its λ may stray by rounding. Written
-// without branches, so a run over many pairs does not stall on them: every
-// value is computed whether it is needed or not (in the same operations, so
-// to the same doubles), and only the decisions are combined.
-inline bool SchnellWahr(const Schnelltest& a, const Schnelltest& b) {
-    const double D = a.ux * b.uy - a.uy * b.ux;
-    const double dd = std::fabs(D);
-    const bool kreuzend = (dd >= 2e-9) & (dd >= 1e-4 * a.n * b.n);
-    const bool getrennt = (a.xmax < b.xmin) | (b.xmax < a.xmin) | (a.ymax < b.ymin) | (b.ymax < a.ymin);
-    // The parameters ti, tj of the crossing as ni / dd, nj / dd: compared
-    // without dividing, the margins widened by far more than the products'
-    // roundings, so only pairs whose quotients lie clearly off are decided.
-    const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
-    const double Vz = D > 0 ? 1 : -1;
-    const double ni = (cx * b.uy - cy * b.ux) * Vz;
-    const double nj = (cx * a.uy - cy * a.ux) * Vz;
-    const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
-    const double mi = (1e-6 + weit * a.LambdaKehr) * (1 + 1e-9) * dd;
-    const double mj = (1e-6 + weit * b.LambdaKehr) * (1 + 1e-9) * dd;
-    const bool abseits = (a.LambdaKehr < inf) & (b.LambdaKehr < inf) &
-                         ((ni < -mi) | (ni > dd + mi) | (nj < -mj) | (nj > dd + mj));
-    return !a.Punkt & !b.Punkt & kreuzend & (getrennt | abseits);
-}
-
 #ifdef __SSE2__
 // SchnellWahr(a, S[x]) for two x at a time, in the two lanes of SSE2: the
 // same operations on the same doubles (packed IEEE arithmetic rounds as the
@@ -304,6 +276,19 @@ bool VergleichRest(Tiefendaten& z, int i, int j) {
 
 }  // namespace
 
+int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen) {
+    int n = 0, k = 0;
+#ifdef __SSE2__
+    if (!a.Punkt) k = SchnellWahrPaarweise(a, S, xs, zahl, offen, n);
+#endif
+    for (; k < zahl; ++k) {
+        const int x = xs[k];
+        offen[n] = x;
+        n += !SchnellWahr(a, S[x]);
+    }
+    return n;
+}
+
 bool Vergleich(Tiefendaten& z, int i, int j) {
     return SchnellWahr(z.Schnell[static_cast<std::size_t>(i)], z.Schnell[static_cast<std::size_t>(j)]) ||
            VergleichRest(z, i, j);
@@ -331,15 +316,7 @@ void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, s
         }
         falsch.resize(vorher + static_cast<std::size_t>(nf));
     } else {
-        int k = 0;
-#ifdef __SSE2__
-        if (!a.Punkt) k = SchnellWahrPaarweise(a, S, xs, zahl, hilfe, offen);
-#endif
-        for (; k < zahl; ++k) {
-            const int x = xs[k];
-            hilfe[offen] = x;
-            offen += !SchnellWahr(a, S[x]);
-        }
+        offen = SchnellAussieben(a, S, xs, zahl, hilfe);
     }
     for (int k = 0; k < offen; ++k)
         if (!VergleichRest(z, i, hilfe[k])) falsch.push_back(hilfe[k]);

@@ -682,6 +682,79 @@ TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
     }
 }
 
+TEST_F(Verdeckt, VergleicheEinesEintragsAufEinmalWieEinzeln) {
+    // The pass compares its front entry with all its candidates at once:
+    // for every entry of many random lists in random views (pictures of no
+    // length among them), the entries that compare false with it are those
+    // of StreckenTiefenvergleich, whatever their order and number.
+    int falsch = 0;
+    for (unsigned saat = 1; saat <= 300; ++saat) {
+        Zufall z(3000 + saat);
+        z.Sicht();
+        Liste(z.Liste(z.Ganz(2, 45)));
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        for (int i = 1; i <= n; ++i) {
+            std::vector<int> xs, erwartet;
+            for (int j = 1; j <= n; ++j)
+                if (j != i) xs.push_back(j);
+            std::shuffle(xs.begin(), xs.end(), std::mt19937(saat * 100 + static_cast<unsigned>(i)));
+            if (i % 3 == 0) xs.pop_back();  // an odd count as well as an even one
+            for (const int j : xs)
+                if (!StreckenTiefenvergleich(i, j)) erwartet.push_back(j);
+            auto gefunden = TiefenvergleicheVorbereitet(i, xs);
+            std::sort(gefunden.begin(), gefunden.end());
+            std::sort(erwartet.begin(), erwartet.end());
+            ASSERT_EQ(gefunden, erwartet) << saat << ": " << i;
+            falsch += static_cast<int>(erwartet.size());
+        }
+    }
+    EXPECT_GT(falsch, 1000);
+}
+
+TEST_F(Verdeckt, PunktbilderMitSummenUmDieToleranzAufEinmalWieEinzeln) {
+    // Central projection, segments of no length straight ahead of the eye
+    // point in each plane, their distance sums about the tolerance apart,
+    // down to where the sums in doubles cannot tell: compared with all
+    // others at once, each finds the same entries as StreckenTiefenvergleich.
+    Zentralprojektion = true;
+    int unsicher = 0;
+    for (const Byte ebene : {Byte{1}, Byte{2}, Byte{3}}) {
+        ProjEbene = ebene;
+        std::vector<TStr> l;
+        for (int k = -6; k <= 6; ++k) {
+            // Along the depth axis from the eye, in its frame: the distance
+            // is exactly d, the sum 2·d.
+            const Extended d = k == 0 ? 5 : 5 + 0.5e-9L + k * 1e-15L + (k % 2 ? 1e-13L * k : 0);
+            TVek_R3 Q = Augpunkt;
+            (ebene == 1 ? Q.y : ebene == 2 ? Q.x : Q.z) += d;
+            const TVek_R3 P = ZentralRahmen(Q);
+            l.push_back(Seg(P, P, static_cast<TColor>(k + 7)));
+        }
+        l.push_back(Seg({-4, 3, 1}, {4, 3, 1}, Rot));
+        Liste(l);
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        for (int i = 1; i <= n; ++i) {
+            std::vector<int> xs, erwartet;
+            for (int j = 1; j <= n; ++j) {
+                if (j == i) continue;
+                xs.push_back(j);
+                if (!StreckenTiefenvergleich(i, j)) erwartet.push_back(j);
+                tiefe::Schnelltest a{}, b{};
+                a.Summe = static_cast<double>(TiefenstreckeBerechnen(St[i], true).Summe);
+                b.Summe = static_cast<double>(TiefenstreckeBerechnen(St[j], true).Summe);
+                unsicher += tiefe::SummenVergleich(a, b) < 0;
+            }
+            auto gefunden = TiefenvergleicheVorbereitet(i, xs);
+            std::sort(gefunden.begin(), gefunden.end());
+            ASSERT_EQ(gefunden, erwartet) << int(ebene) << ": " << i;
+        }
+        EXPECT_TRUE(WieDieSchlichteFassung(n)) << int(ebene);
+    }
+    EXPECT_GT(unsicher, 6);
+}
+
 TEST_F(Verdeckt, LangeListenKandidatenVollstaendig) {
     // Lists long enough that the search orders the angles in its own way,
     // both projections: a pair that compares false is among the candidates.
@@ -966,6 +1039,126 @@ TEST(Tiefenschranken, EntscheidungenInDoublesWieDieErweiterten) {
     }
     // Near the thresholds on purpose, yet many are decided.
     EXPECT_GT(entschieden, faelle / 10);
+}
+
+TEST(Tiefenschranken, SchnelltestUeberVieleWieEinzeln) {
+    // The quick tests over a run of candidates (two at a time where the
+    // machine allows) decide each pair as the single test does, also where
+    // a decision flips: boxes that touch exactly or miss by one ulp, and
+    // start points moved to the last double before the crossing test flips.
+    std::mt19937 z(11);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto test = [&] {
+        const TVek_R2 A{zahl(-500, 500), zahl(-500, 500)};
+        const Extended w = zahl(0, 6.3), L = zahl(0.5, 400);
+        const TVek_R2 B{A.x + L * std::cos(w), A.y + L * std::sin(w)};
+        TGer_R2 G;
+        BildAusBildpunkten(A, B, G);
+        return tiefe::SchnelltestBerechnen(G);
+    };
+    std::vector<tiefe::Schnelltest> S;
+    std::vector<std::pair<int, int>> paare;  // (a, b) as places in S
+    int kanten = 0, kippen = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const tiefe::Schnelltest a = test();
+        tiefe::Schnelltest b = test();
+        const int ia = static_cast<int>(S.size());
+        S.push_back(a);
+        const auto dazu = [&](const tiefe::Schnelltest& x) {
+            paare.push_back({ia, static_cast<int>(S.size())});
+            S.push_back(x);
+        };
+        dazu(b);
+        // Each side of b's box exactly on the opposite side of a's, and
+        // one ulp either way; b's box keeps its size.
+        for (int seite = 0; seite < 4; ++seite)
+            for (const double richtung : {-tiefe::inf, 0.0, tiefe::inf}) {
+                tiefe::Schnelltest c = b;
+                const bool x = seite < 2;
+                double& lo = x ? c.xmin : c.ymin;
+                double& hi = x ? c.xmax : c.ymax;
+                const double breite = hi - lo;
+                const double da = seite == 0 ? a.xmax : seite == 1 ? a.xmin : seite == 2 ? a.ymax : a.ymin;
+                const double v = richtung == 0 ? da : std::nextafter(da, richtung);
+                if (seite % 2 == 0) {
+                    lo = v;
+                    hi = v + breite;
+                } else {
+                    hi = v;
+                    lo = v - breite;
+                }
+                ++kanten;
+                dazu(c);
+            }
+        // b's start point along x, then along y: where the single test
+        // flips between two samples, the two neighbouring doubles it flips
+        // between.
+        const double L = std::max(b.xmax - b.xmin, b.ymax - b.ymin) + 1;
+        for (const bool inX : {true, false}) {
+            const auto mit = [&](double v) {
+                tiefe::Schnelltest c = b;
+                (inX ? c.x1 : c.y1) = v;
+                return c;
+            };
+            const double mitte = inX ? b.x1 : b.y1;
+            double vorher = mitte - 2 * L;
+            bool wahr = tiefe::SchnellWahr(a, mit(vorher));
+            for (int k = 1; k <= 64; ++k) {
+                const double v = mitte - 2 * L + k * L / 16;
+                if (tiefe::SchnellWahr(a, mit(v)) != wahr) {
+                    double lo = vorher, hi = v;
+                    while (true) {
+                        const double m = lo + (hi - lo) / 2;
+                        if (m == lo || m == hi) break;
+                        (tiefe::SchnellWahr(a, mit(m)) == wahr ? lo : hi) = m;
+                    }
+                    dazu(mit(lo));
+                    dazu(mit(hi));
+                    ++kippen;
+                    wahr = !wahr;
+                }
+                vorher = v;
+            }
+        }
+        // No length, no λ test, not finite.
+        tiefe::Schnelltest c = b;
+        c.ux = c.uy = 0;
+        c.Punkt = true;
+        dazu(c);
+        c = b;
+        c.LambdaKehr = tiefe::inf;
+        dazu(c);
+        c = b;
+        c.x1 = std::numeric_limits<double>::quiet_NaN();
+        dazu(c);
+        c = b;
+        c.xmin = -tiefe::inf;
+        c.xmax = tiefe::inf;
+        dazu(c);
+    }
+    EXPECT_GT(kippen, 500);
+    // Runs of one a's pairs, from every start (each pair in either lane).
+    std::size_t p = 0;
+    int wahre = 0;
+    while (p < paare.size()) {
+        std::size_t q = p;
+        while (q < paare.size() && paare[q].first == paare[p].first) ++q;
+        const tiefe::Schnelltest& a = S[static_cast<std::size_t>(paare[p].first)];
+        for (std::size_t von = p; von <= p + 1 && von < q; ++von) {
+            std::vector<int> xs, erwartet, offen(q - von + 1);
+            for (std::size_t k = von; k < q; ++k) {
+                const int x = paare[k].second;
+                xs.push_back(x);
+                if (!tiefe::SchnellWahr(a, S[static_cast<std::size_t>(x)])) erwartet.push_back(x);
+            }
+            const int m = tiefe::SchnellAussieben(a, S.data(), xs.data(), static_cast<int>(xs.size()), offen.data());
+            offen.resize(static_cast<std::size_t>(m));
+            ASSERT_EQ(offen, erwartet) << paare[p].first;
+            wahre += static_cast<int>(xs.size() - erwartet.size());
+        }
+        p = q;
+    }
+    EXPECT_GT(wahre, kanten / 4);
 }
 
 TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
