@@ -133,6 +133,7 @@ void TiefenordnungZeichnen(int n) {
     int* Reihe = z.Folge.data();
     int m = n;
     int Tausch = 0;
+    int geparkt = 0;  // the entry the last exchange parked
     z.Ring.Neu(n);
     do {
         const int a = Reihe[Versatz + 1];
@@ -247,6 +248,7 @@ void TiefenordnungZeichnen(int n) {
             // More exchanges than entries left: a ring of segments that
             // cover each other; the first is drawn anyway.
             if (Host().EscapeGedrueckt()) {
+                if (geparkt > 0) TauschStrecke = geparkt;
                 ausgeben();
                 return;
             }
@@ -257,18 +259,18 @@ void TiefenordnungZeichnen(int n) {
             Tausch = 1;
             z.Ring.Neu(m);
         } else {
-            int* vorn = Reihe + Versatz + 1;
-            int* dort = Reihe + Versatz + j;
-            TauschStrecke = *vorn;
-            *vorn = *dort;
-            *dort = TauschStrecke;
-            z.Platz[static_cast<std::size_t>(*vorn)] = 1 + Versatz;
-            z.Platz[static_cast<std::size_t>(*dort)] = j + Versatz;
+            // The parked entry goes to TauschStrecke once the pass ends.
+            const int vorn = a, dort = Reihe[Versatz + j];
+            Reihe[Versatz + 1] = dort;
+            Reihe[Versatz + j] = vorn;
+            geparkt = vorn;
+            z.Platz[static_cast<std::size_t>(dort)] = 1 + Versatz;
+            z.Platz[static_cast<std::size_t>(vorn)] = j + Versatz;
             // In every row that holds one of the two, its bit changes place
             // with the other's; a row that holds both stays as it was.
             const auto p1 = static_cast<unsigned>(1 + Versatz), pj = static_cast<unsigned>(j + Versatz);
-            for (std::uint64_t zeilen = z.InZeilen[static_cast<std::size_t>(*vorn)] ^
-                                        z.InZeilen[static_cast<std::size_t>(*dort)];
+            for (std::uint64_t zeilen = z.InZeilen[static_cast<std::size_t>(vorn)] ^
+                                        z.InZeilen[static_cast<std::size_t>(dort)];
                  zeilen != 0; zeilen &= zeilen - 1) {
                 std::uint64_t* zeile =
                     z.PlatzBits.data() + static_cast<std::size_t>(std::countr_zero(zeilen)) * BitZeile;
@@ -283,5 +285,6 @@ void TiefenordnungZeichnen(int n) {
         }
     } while (m > 1);
     zeichnen(Reihe[Versatz + 1]);
+    if (geparkt > 0) TauschStrecke = geparkt;
     ausgeben();
 }

@@ -315,6 +315,14 @@ void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, s
             offen += sicher < 0;
         }
         falsch.resize(vorher + static_cast<std::size_t>(nf));
+    } else if (a.Punkt) {
+        // In parallel projection VergleichPunkt takes a picture of no
+        // length in front straight to the line's own comparison.
+        const TStr& Si = St[i];
+        for (int k = 0; k < zahl; ++k) {
+            if (k + 8 < zahl) __builtin_prefetch(&St[xs[k + 8]]);
+            if (!EineBildgeradeParallel(Si, St[xs[k]])) falsch.push_back(xs[k]);
+        }
     } else {
         offen = SchnellAussieben(a, S, xs, zahl, hilfe);
     }
