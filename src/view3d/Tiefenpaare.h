@@ -65,9 +65,14 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
 // The x of xs[0 .. zahl) for which SchnellWahr(a, S[x]) is false, to
-// offen (room for zahl); their number. Two at a time where the machine
-// allows: the same decisions.
-int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen);
+// offen (room for zahl), in their order; their number. Several at a time
+// where the machine allows, with the same decisions; Breite (for tests)
+// asks for one lane (1), two (2) or four (4, where the processor has them),
+// 0 for the widest there is.
+int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen,
+                     int Breite = 0);
+// Whether SchnellAussieben can take four at a time here.
+bool VierBahnen();
 // The comparisons of i with each of xs[0 .. zahl) (entries other than i):
 // the x for which it comes out false are appended to falsch, in no
 // particular order. hilfe has room for zahl entries.
