@@ -349,7 +349,7 @@ int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, 
     int n = 0, k = 0;
     if (!a.Punkt) {
 #ifdef RG_AVX2_WAHL
-        if (Breite == 0 && MitAvx2()) Breite = 4;
+        if (Breite == 0 || Breite == 4) Breite = MitAvx2() ? 4 : 2;
         if (Breite == 4) k = SchnellWahrVierfach(a, S, xs, zahl, offen, n);
 #endif
 #ifdef __SSE2__
