@@ -112,10 +112,12 @@ void TiefenordnungZeichnen(int n) {
     z.Reihenfolge.clear();
     const auto zeichnen = [&z](int k) { z.Reihenfolge.push_back(k); };
     const auto ausgeben = [&z] {
-        // St is read out of order: its entries are asked for a few ahead.
+        // St is read out of order: the next entries are asked for while one
+        // is drawn (not further ahead: the drawing's own data would push
+        // them out again).
         const std::size_t anzahl = z.Reihenfolge.size();
         for (std::size_t q = 0; q < anzahl; ++q) {
-            if (q + 8 < anzahl) __builtin_prefetch(&St[z.Reihenfolge[q + 8]]);
+            if (q + 2 < anzahl) __builtin_prefetch(&St[z.Reihenfolge[q + 2]]);
             const int k = z.Reihenfolge[q];
             const TStr& s = St[k];
             const auto u = static_cast<std::size_t>(k);
