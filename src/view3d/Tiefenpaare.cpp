@@ -4,18 +4,19 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#if defined(__SSE2__)
-#include <immintrin.h>
-#endif
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define RG_AVX2_WAHL 1  // the four-lane quick tests, chosen when the processor has them
-#endif
 
 #include "geometry/Geometrie.h"
 #include "scene/Ansicht.h"
 #include "scene/Objekte.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
+
+#if defined(__SSE2__)
+#include <immintrin.h>
+#endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define RG_AVX2_WAHL 1  // the four-lane quick tests, chosen when the processor has them
+#endif
 
 namespace tiefe {
 

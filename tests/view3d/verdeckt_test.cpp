@@ -800,6 +800,105 @@ TEST_F(Verdeckt, PunktbildVornInParallelprojektionAufEinmalWieEinzeln) {
     EXPECT_GT(wahr, 100);
 }
 
+TEST(Schnelltests, UeberVieleWieEinzeln) {
+    // The quick tests over a run of candidates (several at a time where
+    // the machine allows) decide each pair as the single test does, also
+    // where a decision flips: boxes that touch exactly or miss by one ulp,
+    // start points on the last double before the crossing test flips.
+    std::mt19937 z(11);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto test = [&] {
+        const TVek_R2 A{zahl(-500, 500), zahl(-500, 500)};
+        const Extended w = zahl(0, 6.3), L = zahl(0.5, 400);
+        TGer_R2 G;
+        BildAusBildpunkten(A, {A.x + L * std::cos(w), A.y + L * std::sin(w)}, G);
+        return tiefe::SchnelltestBerechnen(G);
+    };
+    // S[a] is followed by the pictures compared with it; A holds the a.
+    std::vector<tiefe::Schnelltest> S;
+    std::vector<std::size_t> A;
+    int kippen = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const tiefe::Schnelltest a = test(), b = test();
+        A.push_back(S.size());
+        S.push_back(a);
+        S.push_back(b);
+        // b's box moved so that one side lies on the opposite one of a's,
+        // or one ulp off either way.
+        for (int seite = 0; seite < 4; ++seite)
+            for (const double richtung : {-tiefe::inf, 0.0, tiefe::inf}) {
+                tiefe::Schnelltest c = b;
+                double* bs[4] = {&c.xmin, &c.xmax, &c.ymin, &c.ymax};
+                const double as[4] = {a.xmax, a.xmin, a.ymax, a.ymin};
+                const double ziel = richtung == 0 ? as[seite] : std::nextafter(as[seite], richtung);
+                *bs[seite ^ 1] += ziel - *bs[seite];
+                *bs[seite] = ziel;
+                S.push_back(c);
+            }
+        // b's start point along x, then along y: where the single test
+        // flips between two samples, the two neighbouring doubles it flips
+        // between.
+        const double L = std::max(b.xmax - b.xmin, b.ymax - b.ymin) + 1;
+        for (const bool inX : {true, false}) {
+            const auto mit = [&](double v) {
+                tiefe::Schnelltest c = b;
+                (inX ? c.x1 : c.y1) = v;
+                return c;
+            };
+            double vorher = (inX ? b.x1 : b.y1) - 2 * L;
+            bool wahr = tiefe::SchnellWahr(a, mit(vorher));
+            for (int k = 1; k <= 64; ++k) {
+                const double v = vorher + L / 16;
+                if (tiefe::SchnellWahr(a, mit(v)) != wahr) {
+                    double lo = vorher, hi = v;
+                    for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2)
+                        (tiefe::SchnellWahr(a, mit(m)) == wahr ? lo : hi) = m;
+                    S.push_back(mit(lo));
+                    S.push_back(mit(hi));
+                    ++kippen;
+                    wahr = !wahr;
+                }
+                vorher = v;
+            }
+        }
+        // No length, no λ test, not finite.
+        for (int art = 0; art < 4; ++art) {
+            tiefe::Schnelltest c = b;
+            if (art == 0) c.ux = c.uy = 0, c.Punkt = true;
+            if (art == 1) c.LambdaKehr = tiefe::inf;
+            if (art == 2) c.x1 = std::numeric_limits<double>::quiet_NaN();
+            if (art == 3) c.xmin = -tiefe::inf, c.xmax = tiefe::inf;
+            S.push_back(c);
+        }
+    }
+    EXPECT_GT(kippen, 500);
+    // Each a's run from its first four starts (each picture in every lane),
+    // in one, two and four lanes.
+    std::vector<int> breiten{0, 1, 2};
+    if (tiefe::VierBahnen()) breiten.push_back(4);
+    A.push_back(S.size());
+    int wahre = 0;
+    for (std::size_t g = 0; g + 1 < A.size(); ++g) {
+        const tiefe::Schnelltest& a = S[A[g]];
+        for (std::size_t von = A[g] + 1; von <= A[g] + 4; ++von) {
+            std::vector<int> xs, erwartet;
+            for (std::size_t k = von; k < A[g + 1]; ++k) {
+                xs.push_back(static_cast<int>(k));
+                if (!tiefe::SchnellWahr(a, S[k])) erwartet.push_back(static_cast<int>(k));
+            }
+            for (const int breite : breiten) {
+                std::vector<int> offen(xs.size() + 1);
+                const int m = tiefe::SchnellAussieben(a, S.data(), xs.data(), static_cast<int>(xs.size()),
+                                                      offen.data(), breite);
+                offen.resize(static_cast<std::size_t>(m));
+                ASSERT_EQ(offen, erwartet) << g << " in " << breite;
+            }
+            wahre += static_cast<int>(xs.size() - erwartet.size());
+        }
+    }
+    EXPECT_GT(wahre, 3000 * 12);
+}
+
 TEST_F(Verdeckt, LangeListenKandidatenVollstaendig) {
     // Lists long enough that the search orders the angles in its own way,
     // both projections: a pair that compares false is among the candidates.
@@ -1084,105 +1183,6 @@ TEST(Tiefenschranken, EntscheidungenInDoublesWieDieErweiterten) {
     }
     // Near the thresholds on purpose, yet many are decided.
     EXPECT_GT(entschieden, faelle / 10);
-}
-
-TEST(Tiefenschranken, SchnelltestUeberVieleWieEinzeln) {
-    // The quick tests over a run of candidates (several at a time where
-    // the machine allows) decide each pair as the single test does, also
-    // where a decision flips: boxes that touch exactly or miss by one ulp,
-    // start points on the last double before the crossing test flips.
-    std::mt19937 z(11);
-    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
-    const auto test = [&] {
-        const TVek_R2 A{zahl(-500, 500), zahl(-500, 500)};
-        const Extended w = zahl(0, 6.3), L = zahl(0.5, 400);
-        TGer_R2 G;
-        BildAusBildpunkten(A, {A.x + L * std::cos(w), A.y + L * std::sin(w)}, G);
-        return tiefe::SchnelltestBerechnen(G);
-    };
-    // S[a] is followed by the pictures compared with it; A holds the a.
-    std::vector<tiefe::Schnelltest> S;
-    std::vector<std::size_t> A;
-    int kippen = 0;
-    for (int n = 0; n < 3000; ++n) {
-        const tiefe::Schnelltest a = test(), b = test();
-        A.push_back(S.size());
-        S.push_back(a);
-        S.push_back(b);
-        // b's box moved so that one side lies on the opposite one of a's,
-        // or one ulp off either way.
-        for (int seite = 0; seite < 4; ++seite)
-            for (const double richtung : {-tiefe::inf, 0.0, tiefe::inf}) {
-                tiefe::Schnelltest c = b;
-                double* bs[4] = {&c.xmin, &c.xmax, &c.ymin, &c.ymax};
-                const double as[4] = {a.xmax, a.xmin, a.ymax, a.ymin};
-                const double ziel = richtung == 0 ? as[seite] : std::nextafter(as[seite], richtung);
-                *bs[seite ^ 1] += ziel - *bs[seite];
-                *bs[seite] = ziel;
-                S.push_back(c);
-            }
-        // b's start point along x, then along y: where the single test
-        // flips between two samples, the two neighbouring doubles it flips
-        // between.
-        const double L = std::max(b.xmax - b.xmin, b.ymax - b.ymin) + 1;
-        for (const bool inX : {true, false}) {
-            const auto mit = [&](double v) {
-                tiefe::Schnelltest c = b;
-                (inX ? c.x1 : c.y1) = v;
-                return c;
-            };
-            double vorher = (inX ? b.x1 : b.y1) - 2 * L;
-            bool wahr = tiefe::SchnellWahr(a, mit(vorher));
-            for (int k = 1; k <= 64; ++k) {
-                const double v = vorher + L / 16;
-                if (tiefe::SchnellWahr(a, mit(v)) != wahr) {
-                    double lo = vorher, hi = v;
-                    for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2)
-                        (tiefe::SchnellWahr(a, mit(m)) == wahr ? lo : hi) = m;
-                    S.push_back(mit(lo));
-                    S.push_back(mit(hi));
-                    ++kippen;
-                    wahr = !wahr;
-                }
-                vorher = v;
-            }
-        }
-        // No length, no λ test, not finite.
-        for (int art = 0; art < 4; ++art) {
-            tiefe::Schnelltest c = b;
-            if (art == 0) c.ux = c.uy = 0, c.Punkt = true;
-            if (art == 1) c.LambdaKehr = tiefe::inf;
-            if (art == 2) c.x1 = std::numeric_limits<double>::quiet_NaN();
-            if (art == 3) c.xmin = -tiefe::inf, c.xmax = tiefe::inf;
-            S.push_back(c);
-        }
-    }
-    EXPECT_GT(kippen, 500);
-    // Each a's run from its first four starts (each picture in every lane),
-    // in one, two and four lanes.
-    std::vector<int> breiten{0, 1, 2};
-    if (tiefe::VierBahnen()) breiten.push_back(4);
-    A.push_back(S.size());
-    int wahre = 0;
-    for (std::size_t g = 0; g + 1 < A.size(); ++g) {
-        const tiefe::Schnelltest& a = S[A[g]];
-        for (std::size_t von = A[g] + 1; von <= A[g] + 4; ++von) {
-            std::vector<int> xs, erwartet;
-            for (std::size_t k = von; k < A[g + 1]; ++k) {
-                xs.push_back(static_cast<int>(k));
-                if (!tiefe::SchnellWahr(a, S[k])) erwartet.push_back(static_cast<int>(k));
-            }
-            for (const int breite : breiten) {
-                std::vector<int> offen(xs.size() + 1);
-                const int m = tiefe::SchnellAussieben(a, S.data(), xs.data(), static_cast<int>(xs.size()),
-                                                      offen.data(), breite);
-                offen.resize(static_cast<std::size_t>(m));
-                ASSERT_EQ(offen, erwartet) << g << " in " << breite;
-            }
-            wahre += static_cast<int>(xs.size() - erwartet.size());
-        }
-    }
-    EXPECT_GT(wahre, 3000 * 12);
 }
 
 TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
