@@ -267,9 +267,12 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     return true;
 }
 
-// Numbers the ends of St[1..n] by their space points: equal points, equal
-// numbers (through a hash table over the points' doubles).
-void EndenNummerieren(Tiefendaten& z, int n) {
+// Numbers the ends of St[1..n] by their space points (equal points, equal
+// numbers, through a hash table over the points' doubles), and gives each
+// end its picture point and depth-frame point, made once per space point:
+// an end equal to an earlier one with the same bits (signs of zero
+// included, so the same results) takes that one's.
+void EndenVorbereiten(Tiefendaten& z, int n) {
     std::size_t groesse = 16;
     while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
     z.Tabelle.assign(groesse, -1);
@@ -280,25 +283,41 @@ void EndenNummerieren(Tiefendaten& z, int n) {
         std::memcpy(&b, &d, sizeof b);
         return b;
     };
+    const auto gleicheBits = [](const TVek_R3& P, const TVek_R3& Q) {
+        return std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
+               std::signbit(P.z) == std::signbit(Q.z);
+    };
+    const bool zentral = z.zentral;
+    int* tabelle = z.Tabelle.data();
     for (int ende = 2; ende < 2 * n + 2; ++ende) {
+        const auto e = static_cast<std::size_t>(ende);
         const TVek_R3& P = punkt(ende);
         std::uint64_t h = bits(P.x) * 0x9E3779B97F4A7C15ull;
         h = (h ^ (h >> 29) ^ bits(P.y)) * 0xBF58476D1CE4E5B9ull;
         h = (h ^ (h >> 31) ^ bits(P.z)) * 0x94D049BB133111EBull;
         std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
+        int nummer = ende;
         while (true) {
-            const int da = z.Tabelle[platz];
+            const int da = tabelle[platz];
             if (da < 0) {
-                z.Tabelle[platz] = ende;
-                z.EndNummer[static_cast<std::size_t>(ende)] = ende;
+                tabelle[platz] = ende;
                 break;
             }
             if (punkt(da) == P) {
-                z.EndNummer[static_cast<std::size_t>(ende)] = da;
+                nummer = da;
                 break;
             }
             platz = (platz + 1) & (groesse - 1);
         }
+        z.EndNummer[e] = nummer;
+        if (nummer != ende && gleicheBits(P, punkt(nummer))) {
+            const auto da = static_cast<std::size_t>(nummer);
+            z.EndBild[e] = z.EndBild[da];
+            z.EndTiefe[e] = z.EndTiefe[da];
+            continue;
+        }
+        ProjiziereBildpunkt(P, z.EndBild[e], MassstabX, MassstabY, MassstabZ);
+        z.EndTiefe[e] = TiefenendeBerechnen(P, zentral);
     }
 }
 
@@ -328,45 +347,38 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
     z.zentral = Zentralprojektion;
     z.Grenze = -Toleranz * Betrag(ProjRichtung);
     z.MitSchranken = SichtVorbereiten(z.Sicht, z.zentral);
-    // Each end's picture point and depth-frame point, made once per space
-    // point: an end equal to an earlier one (the same bits, signs of zero
-    // included, so the same results) takes that one's.
-    EndenNummerieren(z, n);
-    const auto gleicheBits = [](const TVek_R3& P, const TVek_R3& Q) {
-        return P == Q && std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
-               std::signbit(P.z) == std::signbit(Q.z);
-    };
-    for (int ende = 2; ende < 2 * n + 2; ++ende) {
-        const auto e = static_cast<std::size_t>(ende);
-        const TVek_R3& P = ende % 2 ? St[ende / 2].B : St[ende / 2].A;
-        const auto da = static_cast<std::size_t>(z.EndNummer[e]);
-        if (da != e && gleicheBits(P, da % 2 ? St[da / 2].B : St[da / 2].A)) {
-            z.EndBild[e] = z.EndBild[da];
-            z.EndTiefe[e] = z.EndTiefe[da];
-            continue;
-        }
-        ProjiziereBildpunkt(P, z.EndBild[e], MassstabX, MassstabY, MassstabZ);
-        z.EndTiefe[e] = TiefenendeBerechnen(P, z.zentral);
-    }
+    EndenVorbereiten(z, n);
+    // The pictures as BildAusBildpunkten prepares them, and the ends'
+    // picture points as the drawing projects them (BildpunktPixel): BildY
+    // is the canvas's height less y, the height taken once.
+    const bool ersteEbene = ProjEbene == 1;
+    const Extended hoehe = BildY(0.0L);
+    const bool zentral = z.zentral;
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        TGer_R2 G;
-        const bool getauscht = BildAusBildpunkten(z.EndBild[2 * u], z.EndBild[2 * u + 1], G);
-        // The ends' picture points as the drawing projects them (BildpunktPixel).
-        const TVek_R2& PA = getauscht ? G.Endpunkt2 : G.Endpunkt1;
-        const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
-        z.PixelA[u] = {PA.x, BildY(PA.y)};
-        z.PixelB[u] = {PB.x, BildY(PB.y)};
+        const TVek_R2& A = z.EndBild[2 * u];
+        const TVek_R2& B = z.EndBild[2 * u + 1];
+        const bool tauschen = ersteEbene ? B.x < A.x - Toleranz : B.y < A.y - Toleranz;
+        const TVek_R2& E1 = tauschen ? B : A;
+        const TVek_R2& E2 = tauschen ? A : B;
+        z.PixelA[u] = {A.x, hoehe - A.y};
+        z.PixelB[u] = {B.x, hoehe - B.y};
         Genau& e = z.Exakt[u];
-        e.E1 = G.Stuetzpunkt;
-        e.u = G.Richtung;
-        e.T = TiefenstreckeAusEnden(z.EndTiefe[2 * u], z.EndTiefe[2 * u + 1], z.zentral);
+        e.E1 = E1;
+        VektorAB2D(E1, E2, e.u);
+        // TiefenstreckeAusEnden, written in place.
+        const Tiefenende& TA = z.EndTiefe[2 * u];
+        const Tiefenende& TB = z.EndTiefe[2 * u + 1];
+        e.T.A = TA.P;
+        e.T.B = TB.P;
+        e.T.Summe = zentral ? TA.Abstand + TB.Abstand : 0;
         VektorAB(e.T.A, e.T.B, e.v);
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        z.Schnell[u] = SchnelltestBerechnen(G);
-        z.Schnell[u].Summe = static_cast<double>(e.T.Summe);
+        Schnelltest& t = z.Schnell[u];
+        t = SchnelltestBerechnen(E1, E2, e.u);
+        t.Summe = static_cast<double>(e.T.Summe);
     }
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);

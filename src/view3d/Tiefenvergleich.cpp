@@ -8,12 +8,12 @@
 
 namespace tiefe {
 
-Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
-    const double x1 = static_cast<double>(G.Endpunkt1.x), y1 = static_cast<double>(G.Endpunkt1.y);
-    const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
-    const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
+Schnelltest SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u) {
+    const double x1 = static_cast<double>(E1.x), y1 = static_cast<double>(E1.y);
+    const double x2 = static_cast<double>(E2.x), y2 = static_cast<double>(E2.y);
+    const double ux = static_cast<double>(u.x), uy = static_cast<double>(u.y);
     Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf,
-                  G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy), 0};
+                  u.x == 0 && u.y == 0, std::sqrt(ux * ux + uy * uy), 0};
     t.LaengeKehr = 1 / t.Laenge;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {

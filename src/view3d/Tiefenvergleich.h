@@ -41,7 +41,8 @@ struct Schnelltest {
     double LaengeKehr = 0;    // 1 / Laenge
 };
 
-Schnelltest SchnelltestBerechnen(const TGer_R2& G);
+// From the prepared picture: its ends E1, E2 and its direction u = E2 - E1.
+Schnelltest SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u);
 
 // ---- The comparison from the prepared data -------------------------------------------
 
