@@ -72,7 +72,8 @@ private:
     std::vector<int> ZellAnfang_, Inhalt_;
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
-    // Angles of the pictures modulo pi; Sortierung_ holds (angle, entry) in
+    // Angles of the pictures modulo pi (in a measure that rises with them,
+    // see Winkelmass); Sortierung_ holds (angle, entry) in
     // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
     // angles of k and a picture that may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
