@@ -47,6 +47,8 @@ void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std
     if (von != &v) v.swap(hilf);
 }
 
+}  // namespace
+
 // The measure of a direction's angle modulo pi the pictures are ordered
 // by: pi/2 times the diamond angle of the direction turned into the upper
 // half-plane, uy / (|ux| + uy) up to pi/2 and 2 less that beyond. It rises
@@ -66,8 +68,6 @@ double Winkelmass(double ux, double uy) {
     if (w == 0) w = 0;
     return w;
 }
-
-}  // namespace
 
 bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
     const std::size_t anfang = Zellen_.size();

@@ -13,6 +13,11 @@ namespace tiefe {
 
 // ---- The search for the entries a comparison can come out false against ---------------
 
+// The measure of the angle of the direction (ux, uy) modulo pi that the
+// search orders the pictures by: in [0, pi), rising with the angle at a
+// rate between pi/4 and pi/2 (Tiefenkandidaten.cpp).
+double Winkelmass(double ux, double uy);
+
 // The candidates of an entry a: those whose picture passes through a grid
 // cell a's picture passes through, those whose picture is nearly parallel to
 // a's (found in the order of the pictures' angles), and the few that are
