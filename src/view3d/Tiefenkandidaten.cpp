@@ -14,25 +14,27 @@ namespace {
 
 // Sorts the pairs (angle, entry) as std::sort would: the angles are not
 // negative (nor -0), so the bits of their doubles are in the same order;
-// byte by byte from the lowest, each pass keeping the order of the one
-// before, which starts with the entries in ascending order. A byte alike in
-// all needs no pass.
+// by digits of 11 bits from the lowest, each pass keeping the order of the
+// one before, which starts with the entries in ascending order. A digit
+// alike in all needs no pass.
 void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std::pair<double, int>>& hilf) {
     const std::size_t n = v.size();
     if (n < 256) {
         std::sort(v.begin(), v.end());
         return;
     }
-    std::array<std::array<std::uint32_t, 256>, 8> zahl{};
+    constexpr int Stellen = 6, Breite = 11;
+    constexpr std::uint64_t Maske = (1u << Breite) - 1;
+    std::array<std::array<std::uint32_t, 1u << Breite>, Stellen> zahl{};
     for (const auto& e : v) {
         const auto b = std::bit_cast<std::uint64_t>(e.first);
-        for (std::size_t s = 0; s < 8; ++s) ++zahl[s][(b >> (8 * s)) & 255];
+        for (int s = 0; s < Stellen; ++s) ++zahl[static_cast<std::size_t>(s)][(b >> (Breite * s)) & Maske];
     }
     hilf.resize(n);
     std::vector<std::pair<double, int>>* von = &v;
     std::vector<std::pair<double, int>>* nach = &hilf;
-    for (std::size_t s = 0; s < 8; ++s) {
-        std::array<std::uint32_t, 256>& z = zahl[s];
+    for (int s = 0; s < Stellen; ++s) {
+        auto& z = zahl[static_cast<std::size_t>(s)];
         if (std::find(z.begin(), z.end(), static_cast<std::uint32_t>(n)) != z.end()) continue;
         std::uint32_t summe = 0;
         for (std::uint32_t& c : z) {
@@ -41,7 +43,7 @@ void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std
             summe += c0;
         }
         std::pair<double, int>* ziel = nach->data();
-        for (const auto& e : *von) ziel[z[(std::bit_cast<std::uint64_t>(e.first) >> (8 * s)) & 255]++] = e;
+        for (const auto& e : *von) ziel[z[(std::bit_cast<std::uint64_t>(e.first) >> (Breite * s)) & Maske]++] = e;
         std::swap(von, nach);
     }
     if (von != &v) v.swap(hilf);
@@ -70,28 +72,34 @@ double Winkelmass(double ux, double uy) {
 }
 
 bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
-    const std::size_t anfang = Zellen_.size();
     const double xmin = std::min(p0x, p1x) - r, xmax = std::max(p0x, p1x) + r;
     const double ymin = std::min(p0y, p1y) - r, ymax = std::max(p0y, p1y) + r;
     const int c0 = Spalte(xmin), c1 = Spalte(xmax);
-    const double dx = p1x - p0x, dy = p1y - p0y, kehr = 1 / dx;
+    const double dx = p1x - p0x, dy = p1y - p0y;
+    if (c0 == c1 || dx == 0) {
+        // Every column takes the whole extent in y.
+        const int z0 = Zeile(ymin), z1 = Zeile(ymax);
+        if ((c1 - c0 + 1) * (z1 - z0 + 1) > HoechstZellen) return false;
+        for (int c = c0; c <= c1; ++c)
+            for (int z = z0; z <= z1; ++z) Zellen_.push_back(z * Gx_ + c);
+        return true;
+    }
+    const std::size_t anfang = Zellen_.size();
+    const double kehr = 1 / dx;
     for (int c = c0; c <= c1; ++c) {
         // The part of the segment over this column (widened by r), as an
         // interval of y. The first and last columns take everything beyond
         // them as well: a segment reaching out of the grid is registered in
         // its border cells, where Spalte and Zeile put points out there.
-        double ylo = ymin, yhi = ymax;
-        if (c0 < c1 && dx != 0) {
-            const double xa = (c == c0 ? xmin : X0_ + c * Wx_) - r;
-            const double xb = (c == c1 ? xmax : X0_ + (c + 1) * Wx_) + r;
-            double ta = (xa - p0x) * kehr, tb = (xb - p0x) * kehr;
-            if (ta > tb) std::swap(ta, tb);
-            ta = std::clamp(ta, 0.0, 1.0);
-            tb = std::clamp(tb, 0.0, 1.0);
-            const double ya = p0y + ta * dy, yb = p0y + tb * dy;
-            ylo = std::max(ymin, std::min(ya, yb) - r);
-            yhi = std::min(ymax, std::max(ya, yb) + r);
-        }
+        const double xa = (c == c0 ? xmin : X0_ + c * Wx_) - r;
+        const double xb = (c == c1 ? xmax : X0_ + (c + 1) * Wx_) + r;
+        double ta = (xa - p0x) * kehr, tb = (xb - p0x) * kehr;
+        if (ta > tb) std::swap(ta, tb);
+        ta = std::clamp(ta, 0.0, 1.0);
+        tb = std::clamp(tb, 0.0, 1.0);
+        const double ya = p0y + ta * dy, yb = p0y + tb * dy;
+        const double ylo = std::max(ymin, std::min(ya, yb) - r);
+        const double yhi = std::min(ymax, std::max(ya, yb) + r);
         const int z0 = Zeile(ylo), z1 = Zeile(yhi);
         if (Zellen_.size() - anfang + static_cast<std::size_t>(z1 - z0 + 1) > HoechstZellen) {
             Zellen_.resize(anfang);
@@ -115,7 +123,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Lauf_ = 0;
     Gross_.clear();
     Wilde_.clear();
-    NachWinkel_.clear();
+    Sortierung_.clear();
     Zellen_.clear();
     EigeneAnfang_.assign(N, 0);
 
@@ -173,12 +181,13 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
             Gross_.push_back(k);
             continue;
         }
-        Winkel_[u] = Winkelmass(q.ux, q.uy);
+        const double w = Winkelmass(q.ux, q.uy);
+        Winkel_[u] = w;
         // Parallel or one line in the picture: |u_a × u_x| < 1e-9, so the
         // angle is below about pi/2 · 1e-9 / (|u_a| |u_x|); in the measure
         // of the angles at most pi/2 times that.
         Fenster_[u] = std::max(KleinsterWinkel, 2e-9 / (q.Laenge * Lmin)) * (1.01 * std::numbers::pi / 2);
-        NachWinkel_.push_back(k);
+        Sortierung_.push_back({w, k});
     }
     EigeneAnfang_[static_cast<std::size_t>(n) + 1] = static_cast<int>(Zellen_.size());
 
@@ -186,20 +195,17 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     for (int c : Zellen_) ++ZellAnfang_[static_cast<std::size_t>(c) + 1];
     for (std::size_t c = 1; c < ZellAnfang_.size(); ++c) ZellAnfang_[c] += ZellAnfang_[c - 1];
     Inhalt_.resize(Zellen_.size());
-    std::vector<int> frei(ZellAnfang_.begin(), ZellAnfang_.end() - 1);
+    Frei_.assign(ZellAnfang_.begin(), ZellAnfang_.end() - 1);
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
         for (int i = EigeneAnfang_[u]; i < EigeneAnfang_[u + 1]; ++i)
-            Inhalt_[static_cast<std::size_t>(frei[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++)] = k;
+            Inhalt_[static_cast<std::size_t>(Frei_[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++)] = k;
     }
 
     // Sorted as pairs (angle, entry): no look-up per comparison.
-    Sortierung_.clear();
-    for (int k : NachWinkel_) Sortierung_.push_back({Winkel_[static_cast<std::size_t>(k)], k});
     NachWinkelSortieren(Sortierung_, Hilfe_);
-    for (std::size_t r = 0; r < Sortierung_.size(); ++r) NachWinkel_[r] = Sortierung_[r].second;
-    for (std::size_t r = 0; r < NachWinkel_.size(); ++r)
-        Rang_[static_cast<std::size_t>(NachWinkel_[r])] = static_cast<int>(r);
+    for (std::size_t r = 0; r < Sortierung_.size(); ++r)
+        Rang_[static_cast<std::size_t>(Sortierung_[r].second)] = static_cast<int>(r);
     if (Parallelprojektion_) {
         Stelle_.resize(N);
         GruppeVon_.resize(N);

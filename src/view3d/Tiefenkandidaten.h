@@ -65,7 +65,13 @@ private:
     // By the reciprocals of the cell sizes: their rounding is far within
     // the margins the cells are widened by. Below 1 (or not a number) the
     // first; from there on truncation is the floor.
-    static int Zelle(double k, int G) { return !(k >= 1) ? 0 : k >= G ? G - 1 : static_cast<int>(k); }
+    // Without branches: where a picture's cells begin and end is too hard
+    // to foretell.
+    static int Zelle(double k, int G) {
+        const double h = G - 1;
+        k = h < k ? h : k;  // NaN stays
+        return static_cast<int>(k >= 1 ? k : 0.0);
+    }
     int Spalte(double x) const { return Zelle((x - X0_) * Kx_, Gx_); }
     int Zeile(double y) const { return Zelle((y - Y0_) * Ky_, Gy_); }
 
@@ -75,6 +81,7 @@ private:
     std::vector<int> EigeneAnfang_, Zellen_;
     // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
     std::vector<int> ZellAnfang_, Inhalt_;
+    std::vector<int> Frei_;  // while filling Inhalt_: the next free place of each cell
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
     // Angles of the pictures modulo pi (in a measure that rises with them,
@@ -82,7 +89,7 @@ private:
     // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
     // angles of k and a picture that may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
-    std::vector<int> NachWinkel_, Rang_;
+    std::vector<int> Rang_;
     std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
     std::vector<unsigned> Marke_;
     std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells
