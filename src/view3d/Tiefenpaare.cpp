@@ -287,7 +287,7 @@ void EndenVorbereiten(Tiefendaten& z, int n) {
         return std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
                std::signbit(P.z) == std::signbit(Q.z);
     };
-    const bool zentral = z.zentral;
+    const EndenProjektion projektion(z.zentral);
     int* tabelle = z.Tabelle.data();
     for (int ende = 2; ende < 2 * n + 2; ++ende) {
         const auto e = static_cast<std::size_t>(ende);
@@ -316,8 +316,7 @@ void EndenVorbereiten(Tiefendaten& z, int n) {
             z.EndTiefe[e] = z.EndTiefe[da];
             continue;
         }
-        ProjiziereBildpunkt(P, z.EndBild[e], MassstabX, MassstabY, MassstabZ);
-        z.EndTiefe[e] = TiefenendeBerechnen(P, zentral);
+        projektion(P, z.EndBild[e], z.EndTiefe[e]);
     }
 }
 
