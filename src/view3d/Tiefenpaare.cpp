@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "geometry/Geometrie.h"
 #include "scene/Ansicht.h"
@@ -267,53 +268,65 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     return true;
 }
 
-// Numbers the ends of St[1..n] by their space points (equal points, equal
-// numbers, through a hash table over the points' doubles), and gives each
-// end its picture point and depth-frame point, made once per space point:
-// an end equal to an earlier one with the same bits (signs of zero
-// included, so the same results) takes that one's.
+// The ten bytes of an x87 extended value: its 64-bit significand, then sign
+// and exponent (the rest of its storage is padding).
+static_assert(std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10);
+constexpr std::size_t ErweitertBytes = 10;
+std::uint64_t Signifikand(const Extended& v) {
+    std::uint64_t m;
+    std::memcpy(&m, &v, sizeof m);
+    return m;
+}
+std::uint64_t Exponent(const Extended& v) {
+    std::uint16_t e;
+    std::memcpy(&e, reinterpret_cast<const unsigned char*>(&v) + 8, sizeof e);
+    return e;
+}
+bool GleicheBits(const TVek_R3& P, const TVek_R3& Q) {
+    return std::memcmp(&P.x, &Q.x, ErweitertBytes) == 0 && std::memcmp(&P.y, &Q.y, ErweitertBytes) == 0 &&
+           std::memcmp(&P.z, &Q.z, ErweitertBytes) == 0;
+}
+
+// Numbers the ends of St[1..n] by their space points: ends whose points have
+// the same bits (so the same results in every computation) get the same
+// number, the first such end's, through a hash table over those bits; a
+// point with a coordinate not finite keeps its own. Each end gets its
+// picture point, and the first end of each number its depth-frame point
+// (EndTiefe, read through the number).
 void EndenVorbereiten(Tiefendaten& z, int n) {
     std::size_t groesse = 16;
     while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
     z.Tabelle.assign(groesse, -1);
     const auto punkt = [](int ende) -> const TVek_R3& { return ende % 2 ? St[ende / 2].B : St[ende / 2].A; };
-    const auto bits = [](Extended v) {
-        const double d = static_cast<double>(v);
-        std::uint64_t b;
-        std::memcpy(&b, &d, sizeof b);
-        return b;
-    };
-    const auto gleicheBits = [](const TVek_R3& P, const TVek_R3& Q) {
-        return std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
-               std::signbit(P.z) == std::signbit(Q.z);
-    };
     const EndenProjektion projektion(z.zentral);
     int* tabelle = z.Tabelle.data();
     for (int ende = 2; ende < 2 * n + 2; ++ende) {
         const auto e = static_cast<std::size_t>(ende);
         const TVek_R3& P = punkt(ende);
-        std::uint64_t h = bits(P.x) * 0x9E3779B97F4A7C15ull;
-        h = (h ^ (h >> 29) ^ bits(P.y)) * 0xBF58476D1CE4E5B9ull;
-        h = (h ^ (h >> 31) ^ bits(P.z)) * 0x94D049BB133111EBull;
-        std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
+        const std::uint64_t ex = Exponent(P.x), ey = Exponent(P.y), ez = Exponent(P.z);
         int nummer = ende;
-        while (true) {
-            const int da = tabelle[platz];
-            if (da < 0) {
-                tabelle[platz] = ende;
-                break;
+        // Exponent 0x7FFF: infinite or not a number.
+        if ((ex & 0x7FFF) != 0x7FFF && (ey & 0x7FFF) != 0x7FFF && (ez & 0x7FFF) != 0x7FFF) {
+            std::uint64_t h = (Signifikand(P.x) ^ ex) * 0x9E3779B97F4A7C15ull;
+            h = (h ^ (h >> 29) ^ Signifikand(P.y) ^ (ey << 48)) * 0xBF58476D1CE4E5B9ull;
+            h = (h ^ (h >> 31) ^ Signifikand(P.z) ^ (ez << 32)) * 0x94D049BB133111EBull;
+            std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
+            while (true) {
+                const int da = tabelle[platz];
+                if (da < 0) {
+                    tabelle[platz] = ende;
+                    break;
+                }
+                if (GleicheBits(punkt(da), P)) {
+                    nummer = da;
+                    break;
+                }
+                platz = (platz + 1) & (groesse - 1);
             }
-            if (punkt(da) == P) {
-                nummer = da;
-                break;
-            }
-            platz = (platz + 1) & (groesse - 1);
         }
         z.EndNummer[e] = nummer;
-        if (nummer != ende && gleicheBits(P, punkt(nummer))) {
-            const auto da = static_cast<std::size_t>(nummer);
-            z.EndBild[e] = z.EndBild[da];
-            z.EndTiefe[e] = z.EndTiefe[da];
+        if (nummer != ende) {
+            z.EndBild[e] = z.EndBild[static_cast<std::size_t>(nummer)];
             continue;
         }
         projektion(P, z.EndBild[e], z.EndTiefe[e]);
@@ -366,8 +379,8 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
         e.E1 = E1;
         VektorAB2D(E1, E2, e.u);
         // TiefenstreckeAusEnden, written in place.
-        const Tiefenende& TA = z.EndTiefe[2 * u];
-        const Tiefenende& TB = z.EndTiefe[2 * u + 1];
+        const Tiefenende& TA = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u])];
+        const Tiefenende& TB = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u + 1])];
         e.T.A = TA.P;
         e.T.B = TB.P;
         e.T.Summe = zentral ? TA.Abstand + TB.Abstand : 0;
