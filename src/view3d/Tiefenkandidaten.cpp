@@ -72,20 +72,19 @@ double Winkelmass(double ux, double uy) {
 }
 
 bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r) {
+    // Room for the most cells taken, and two more: each column's first two
+    // rows are written whether it has them or not (the next column's
+    // overwrite what is not), so that the common pictures of one or two
+    // rows per column take no branch whose way is hard to foretell.
+    if (Zellen_.size() < ZellenZahl_ + HoechstZellen + 2) Zellen_.resize(2 * Zellen_.size() + HoechstZellen + 2);
+    int* const ziel = Zellen_.data() + ZellenZahl_;
     const double xmin = std::min(p0x, p1x) - r, xmax = std::max(p0x, p1x) + r;
     const double ymin = std::min(p0y, p1y) - r, ymax = std::max(p0y, p1y) + r;
     const int c0 = Spalte(xmin), c1 = Spalte(xmax);
-    const double dx = p1x - p0x, dy = p1y - p0y;
-    if (c0 == c1 || dx == 0) {
-        // Every column takes the whole extent in y.
-        const int z0 = Zeile(ymin), z1 = Zeile(ymax);
-        if ((c1 - c0 + 1) * (z1 - z0 + 1) > HoechstZellen) return false;
-        for (int c = c0; c <= c1; ++c)
-            for (int z = z0; z <= z1; ++z) Zellen_.push_back(z * Gx_ + c);
-        return true;
-    }
-    const std::size_t anfang = Zellen_.size();
-    const double kehr = 1 / dx;
+    const double dx = p1x - p0x, dy = p1y - p0y, kehr = 1 / dx;
+    // In one column, or upright: every column takes the whole extent in y.
+    const bool ganz = c0 == c1 || dx == 0;
+    std::size_t zahl = 0;
     for (int c = c0; c <= c1; ++c) {
         // The part of the segment over this column (widened by r), as an
         // interval of y. The first and last columns take everything beyond
@@ -98,15 +97,17 @@ bool Nachbarsuche::ZellenDerStrecke(double p0x, double p0y, double p1x, double p
         ta = std::clamp(ta, 0.0, 1.0);
         tb = std::clamp(tb, 0.0, 1.0);
         const double ya = p0y + ta * dy, yb = p0y + tb * dy;
-        const double ylo = std::max(ymin, std::min(ya, yb) - r);
-        const double yhi = std::min(ymax, std::max(ya, yb) + r);
+        const double ylo = ganz ? ymin : std::max(ymin, std::min(ya, yb) - r);
+        const double yhi = ganz ? ymax : std::min(ymax, std::max(ya, yb) + r);
         const int z0 = Zeile(ylo), z1 = Zeile(yhi);
-        if (Zellen_.size() - anfang + static_cast<std::size_t>(z1 - z0 + 1) > HoechstZellen) {
-            Zellen_.resize(anfang);
-            return false;
-        }
-        for (int z = z0; z <= z1; ++z) Zellen_.push_back(z * Gx_ + c);
+        if (zahl + static_cast<std::size_t>(z1 - z0 + 1) > HoechstZellen) return false;
+        int* const spalte = ziel + zahl;
+        spalte[0] = z0 * Gx_ + c;
+        spalte[1] = (z0 + 1) * Gx_ + c;
+        for (int z = z0 + 2; z <= z1; ++z) spalte[z - z0] = z * Gx_ + c;
+        zahl += static_cast<std::size_t>(z1 - z0 + 1);
     }
+    ZellenZahl_ += zahl;
     return true;
 }
 
@@ -124,7 +125,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Gross_.clear();
     Wilde_.clear();
     Sortierung_.clear();
-    Zellen_.clear();
+    ZellenZahl_ = 0;
     EigeneAnfang_.assign(N, 0);
 
     // Which entries take part in the search, the extent of their pictures,
@@ -167,7 +168,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
 
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        EigeneAnfang_[u] = static_cast<int>(Zellen_.size());
+        EigeneAnfang_[u] = static_cast<int>(ZellenZahl_);
         if (Art_[u] == Wild) continue;
         const Schnelltest& q = t[u];
         // λ may reach beyond 0..1 by its tolerance and by the rounding of S
@@ -189,12 +190,12 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
         Fenster_[u] = std::max(KleinsterWinkel, 2e-9 / (q.Laenge * Lmin)) * (1.01 * std::numbers::pi / 2);
         Sortierung_.push_back({w, k});
     }
-    EigeneAnfang_[static_cast<std::size_t>(n) + 1] = static_cast<int>(Zellen_.size());
+    EigeneAnfang_[static_cast<std::size_t>(n) + 1] = static_cast<int>(ZellenZahl_);
 
     ZellAnfang_.assign(static_cast<std::size_t>(Gx_ * Gy_) + 1, 0);
-    for (int c : Zellen_) ++ZellAnfang_[static_cast<std::size_t>(c) + 1];
+    for (std::size_t i = 0; i < ZellenZahl_; ++i) ++ZellAnfang_[static_cast<std::size_t>(Zellen_[i]) + 1];
     for (std::size_t c = 1; c < ZellAnfang_.size(); ++c) ZellAnfang_[c] += ZellAnfang_[c - 1];
-    Inhalt_.resize(Zellen_.size());
+    Inhalt_.resize(ZellenZahl_);
     Frei_.assign(ZellAnfang_.begin(), ZellAnfang_.end() - 1);
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);

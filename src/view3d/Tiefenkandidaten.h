@@ -60,7 +60,7 @@ private:
         return true;
     }
     // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
-    // false when they are more than HoechstZellen.
+    // false (and none appended) when they are more than HoechstZellen.
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
     // By the reciprocals of the cell sizes: their rounding is far within
     // the margins the cells are widened by. Below 1 (or not a number) the
@@ -77,8 +77,10 @@ private:
 
     std::vector<char> Art_;
     std::vector<int> Gross_, Wilde_;
-    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]).
+    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]),
+    // ZellenZahl_ of them in all (Zellen_ holds room for more).
     std::vector<int> EigeneAnfang_, Zellen_;
+    std::size_t ZellenZahl_ = 0;
     // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
     std::vector<int> ZellAnfang_, Inhalt_;
     std::vector<int> Frei_;  // while filling Inhalt_: the next free place of each cell

@@ -295,7 +295,7 @@ bool GleicheBits(const TVek_R3& P, const TVek_R3& Q) {
 // (EndTiefe, read through the number).
 void EndenVorbereiten(Tiefendaten& z, int n) {
     std::size_t groesse = 16;
-    while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
+    while (groesse < 2 * static_cast<std::size_t>(n)) groesse *= 2;
     z.Tabelle.assign(groesse, -1);
     const auto punkt = [](int ende) -> const TVek_R3& { return ende % 2 ? St[ende / 2].B : St[ende / 2].A; };
     const EndenProjektion projektion(z.zentral);
