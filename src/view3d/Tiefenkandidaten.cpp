@@ -229,7 +229,11 @@ void Nachbarsuche::LinienOrdnen(double Kmax) {
     double Fmax = 0;
     for (const auto& [w, k] : Sortierung_) Fmax = std::max(Fmax, Fenster_[static_cast<std::size_t>(k)]);
     const double Luecke = Fmax + 2e-12;
-    const auto winkel = [this, W](std::size_t r) { return Sortierung_[r % W].first; };
+    // Places r < 2W round the end, without dividing.
+    const auto eintrag = [this, W](std::size_t r) -> const std::pair<double, int>& {
+        return Sortierung_[r >= W ? r - W : r];
+    };
+    const auto winkel = [&eintrag](std::size_t r) { return eintrag(r).first; };
     // Start at a group's beginning; when the largest angles' group goes on
     // round the end into the smallest's, at the beginning of that one.
     std::size_t start = 0;
@@ -252,7 +256,7 @@ void Nachbarsuche::LinienOrdnen(double Kmax) {
         // spread S in the measure of the angles (plus the rounding of the
         // measures, of the normal and of the offsets).
         const double bezug = winkel(start + i);
-        const Schnelltest& q0 = t[static_cast<std::size_t>(Sortierung_[(start + i) % W].second)];
+        const Schnelltest& q0 = t[static_cast<std::size_t>(eintrag(start + i).second)];
         const double nx = -q0.uy * q0.LaengeKehr, ny = q0.ux * q0.LaengeKehr;
         double S = 0;
         while (true) {
@@ -260,7 +264,7 @@ void Nachbarsuche::LinienOrdnen(double Kmax) {
             double d = std::fabs(w - bezug);
             d = std::min(d, pi - d);
             S = std::max(S, d);
-            const int k = Sortierung_[(start + i) % W].second;
+            const int k = eintrag(start + i).second;
             const Schnelltest& q = t[static_cast<std::size_t>(k)];
             LinienPaare_[i] = {nx * q.x1 + ny * q.y1, k};
             if (++i == W) break;
