@@ -12,41 +12,47 @@ namespace tiefe {
 
 namespace {
 
-// Sorts the pairs (angle, entry) as std::sort would: the angles are not
-// negative (nor -0), so the bits of their doubles are in the same order;
-// by digits of 11 bits from the lowest, each pass keeping the order of the
-// one before, which starts with the entries in ascending order. A digit
-// alike in all needs no pass.
-void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std::pair<double, int>>& hilf) {
+// Sorts the pairs (angle, entry) as std::sort would, the angles in
+// [0, pi): into about as many compartments as pairs by the angle scaled to
+// their number (a rounded product and its truncation both keep the order,
+// so the compartments are in the angles' order), each then sorted in
+// itself. The pairs come in ascending order of the entries, and the
+// compartments keep that order, so runs of equal angles need no move.
+void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std::pair<double, int>>& hilf,
+                         std::vector<int>& faecher) {
     const std::size_t n = v.size();
-    if (n < 256) {
+    if (n < 64) {
         std::sort(v.begin(), v.end());
         return;
     }
-    constexpr int Stellen = 6, Breite = 11;
-    constexpr std::uint64_t Maske = (1u << Breite) - 1;
-    std::array<std::array<std::uint32_t, 1u << Breite>, Stellen> zahl{};
-    for (const auto& e : v) {
-        const auto b = std::bit_cast<std::uint64_t>(e.first);
-        for (int s = 0; s < Stellen; ++s) ++zahl[static_cast<std::size_t>(s)][(b >> (Breite * s)) & Maske];
-    }
+    const int F = static_cast<int>(n);
+    const double skala = F / std::numbers::pi;
+    const auto fach = [skala, F](double w) { return std::min(static_cast<int>(w * skala), F - 1); };
+    faecher.assign(n + 1, 0);
+    for (const auto& e : v) ++faecher[static_cast<std::size_t>(fach(e.first)) + 1];
+    for (std::size_t f = 1; f <= n; ++f) faecher[f] += faecher[f - 1];
     hilf.resize(n);
-    std::vector<std::pair<double, int>>* von = &v;
-    std::vector<std::pair<double, int>>* nach = &hilf;
-    for (int s = 0; s < Stellen; ++s) {
-        auto& z = zahl[static_cast<std::size_t>(s)];
-        if (std::find(z.begin(), z.end(), static_cast<std::uint32_t>(n)) != z.end()) continue;
-        std::uint32_t summe = 0;
-        for (std::uint32_t& c : z) {
-            const std::uint32_t c0 = c;
-            c = summe;
-            summe += c0;
+    for (const auto& e : v) hilf[static_cast<std::size_t>(faecher[static_cast<std::size_t>(fach(e.first))]++)] = e;
+    // Now compartment f ends at faecher[f] and begins where f - 1 ends.
+    int anfang = 0;
+    for (std::size_t f = 0; f < n; ++f) {
+        const int ende = faecher[f];
+        if (ende - anfang > 24) {
+            // Often pictures parallel in the picture, in order already.
+            if (!std::is_sorted(hilf.begin() + anfang, hilf.begin() + ende))
+                std::sort(hilf.begin() + anfang, hilf.begin() + ende);
+        } else {
+            for (int i = anfang + 1; i < ende; ++i) {
+                const std::pair<double, int> e = hilf[static_cast<std::size_t>(i)];
+                int j = i;
+                for (; j > anfang && e < hilf[static_cast<std::size_t>(j - 1)]; --j)
+                    hilf[static_cast<std::size_t>(j)] = hilf[static_cast<std::size_t>(j - 1)];
+                hilf[static_cast<std::size_t>(j)] = e;
+            }
         }
-        std::pair<double, int>* ziel = nach->data();
-        for (const auto& e : *von) ziel[z[(std::bit_cast<std::uint64_t>(e.first) >> (Breite * s)) & Maske]++] = e;
-        std::swap(von, nach);
+        anfang = ende;
     }
-    if (von != &v) v.swap(hilf);
+    v.swap(hilf);
 }
 
 }  // namespace
@@ -204,7 +210,7 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     }
 
     // Sorted as pairs (angle, entry): no look-up per comparison.
-    NachWinkelSortieren(Sortierung_, Hilfe_);
+    NachWinkelSortieren(Sortierung_, Hilfe_, Frei_);
     for (std::size_t r = 0; r < Sortierung_.size(); ++r)
         Rang_[static_cast<std::size_t>(Sortierung_[r].second)] = static_cast<int>(r);
     if (Parallelprojektion_) {

@@ -799,6 +799,27 @@ TEST_F(Verdeckt, ParalleleBilderJederRichtungSindKandidaten) {
     }
 }
 
+TEST_F(Verdeckt, VieleBilderFastGleicherRichtungSindKandidaten) {
+    // Central projection, 70 pictures whose angles lie close together but
+    // outside each other's windows, listed in no order of their angles;
+    // each angle taken by two pictures far apart and at different depths,
+    // which compare by the distance sums: the search must order the angles
+    // exactly, many of them alike in their leading digits, to pair those two.
+    ASSERT_EQ(ProjEbene, 1);
+    ASSERT_TRUE(Zentralprojektion);
+    std::vector<TStr> l;
+    for (int k = 0; k < 70; ++k) {
+        const int j = k * 37 % 35;  // the angle's number: each twice, 2 apart from one entry to the next
+        const Extended w = 0.3L + j * 1e-6L, c = std::cos(w), s = std::sin(w);
+        const TVek_R3 A{(k < 35 ? -7.0L : 4.0L) + 0.05L * j, static_cast<Extended>((k * 7 % 10) - 5), -5 + 0.3L * j};
+        l.push_back(Seg(A, {A.x + 0.5L * c, A.y, A.z + 0.5L * s}, static_cast<TColor>(k + 1)));
+    }
+    Liste(l);
+    const int n = StreckenAnzahl;
+    EXPECT_GE(FalscheSindKandidaten(n, "fast gleich"), 35);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
     // Lists of 1 to 2399 segments, both projections, all three planes; most
     // of them short so that the sanitizer run stays quick, two long ones,
