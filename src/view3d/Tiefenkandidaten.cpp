@@ -1,9 +1,6 @@
 #include "view3d/Tiefenkandidaten.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <utility>
