@@ -383,14 +383,13 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
         const Tiefenende& TB = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u + 1])];
         e.T.A = TA.P;
         e.T.B = TB.P;
-        e.T.Summe = zentral ? TA.Abstand + TB.Abstand : 0;
+        const Extended summe = zentral ? TA.Abstand + TB.Abstand : 0;
+        e.T.Summe = summe;
         VektorAB(e.T.A, e.T.B, e.v);
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        Schnelltest& t = z.Schnell[u];
-        t = SchnelltestBerechnen(E1, E2, e.u);
-        t.Summe = static_cast<double>(e.T.Summe);
+        SchnelltestBerechnen(E1, E2, e.u, static_cast<double>(summe), z.Schnell[u]);
     }
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);

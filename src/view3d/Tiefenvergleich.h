@@ -41,8 +41,9 @@ struct Schnelltest {
     double LaengeKehr = 0;    // 1 / Laenge
 };
 
-// From the prepared picture: its ends E1, E2 and its direction u = E2 - E1.
-Schnelltest SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u);
+// t := the quick test of the prepared picture with ends E1, E2 and
+// direction u = E2 - E1, and the segment's distance sum Summe.
+void SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u, double Summe, Schnelltest& t);
 
 // ---- The comparison from the prepared data -------------------------------------------
 
