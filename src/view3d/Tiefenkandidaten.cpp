@@ -9,47 +9,54 @@ namespace tiefe {
 
 namespace {
 
-// Sorts the pairs (angle, entry) as std::sort would, the angles in
-// [0, pi): into about as many compartments as pairs by the angle scaled to
-// their number (a rounded product and its truncation both keep the order,
-// so the compartments are in the angles' order), each then sorted in
-// itself. The pairs come in ascending order of the entries, and the
-// compartments keep that order, so runs of equal angles need no move.
-void NachWinkelSortieren(std::vector<std::pair<double, int>>& v, std::vector<std::pair<double, int>>& hilf,
-                         std::vector<int>& faecher) {
-    const std::size_t n = v.size();
-    if (n < 64) {
-        std::sort(v.begin(), v.end());
+// Sorts the pairs (key, entry) v[0..n) as std::sort would: into n
+// compartments by the key's distance from the least key, scaled to n (a
+// rounded difference, product and truncation all keep the order, so the
+// compartments are in the keys' order), each then sorted in itself. The
+// compartments keep the order the pairs come in, so runs of equal keys in
+// ascending order of the entries need no move. hilf holds n pairs.
+void PaareSortieren(std::pair<double, int>* v, std::size_t n, std::pair<double, int>* hilf,
+                    std::vector<int>& faecher) {
+    if (n < 32) {
+        std::sort(v, v + n);
         return;
     }
+    double lo = v[0].first, hi = v[0].first;
+    for (std::size_t i = 1; i < n; ++i) {
+        lo = std::min(lo, v[i].first);
+        hi = std::max(hi, v[i].first);
+    }
     const int F = static_cast<int>(n);
-    const double skala = F / std::numbers::pi;
-    const auto fach = [skala, F](double w) { return std::min(static_cast<int>(w * skala), F - 1); };
+    const double skala = F / (hi - lo);
+    if (!(skala < inf)) {  // all keys alike (or their range beyond the doubles)
+        std::sort(v, v + n);
+        return;
+    }
+    const auto fach = [lo, skala, F](double w) { return std::min(static_cast<int>((w - lo) * skala), F - 1); };
     faecher.assign(n + 1, 0);
-    for (const auto& e : v) ++faecher[static_cast<std::size_t>(fach(e.first)) + 1];
+    for (std::size_t i = 0; i < n; ++i) ++faecher[static_cast<std::size_t>(fach(v[i].first)) + 1];
     for (std::size_t f = 1; f <= n; ++f) faecher[f] += faecher[f - 1];
-    hilf.resize(n);
-    for (const auto& e : v) hilf[static_cast<std::size_t>(faecher[static_cast<std::size_t>(fach(e.first))]++)] = e;
+    for (std::size_t i = 0; i < n; ++i) hilf[faecher[static_cast<std::size_t>(fach(v[i].first))]++] = v[i];
     // Now compartment f ends at faecher[f] and begins where f - 1 ends.
     int anfang = 0;
     for (std::size_t f = 0; f < n; ++f) {
         const int ende = faecher[f];
+        std::pair<double, int>* const a = hilf + anfang;
+        std::pair<double, int>* const e = hilf + ende;
         if (ende - anfang > 24) {
             // Often pictures parallel in the picture, in order already.
-            if (!std::is_sorted(hilf.begin() + anfang, hilf.begin() + ende))
-                std::sort(hilf.begin() + anfang, hilf.begin() + ende);
+            if (!std::is_sorted(a, e)) std::sort(a, e);
         } else {
-            for (int i = anfang + 1; i < ende; ++i) {
-                const std::pair<double, int> e = hilf[static_cast<std::size_t>(i)];
-                int j = i;
-                for (; j > anfang && e < hilf[static_cast<std::size_t>(j - 1)]; --j)
-                    hilf[static_cast<std::size_t>(j)] = hilf[static_cast<std::size_t>(j - 1)];
-                hilf[static_cast<std::size_t>(j)] = e;
+            for (std::pair<double, int>* i = a + 1; i < e; ++i) {
+                const std::pair<double, int> x = *i;
+                std::pair<double, int>* j = i;
+                for (; j > a && x < *(j - 1); --j) *j = *(j - 1);
+                *j = x;
             }
         }
         anfang = ende;
     }
-    v.swap(hilf);
+    std::copy(hilf, hilf + n, v);
 }
 
 }  // namespace
@@ -207,7 +214,8 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     }
 
     // Sorted as pairs (angle, entry): no look-up per comparison.
-    NachWinkelSortieren(Sortierung_, Hilfe_, Frei_);
+    Hilfe_.resize(Sortierung_.size());
+    PaareSortieren(Sortierung_.data(), Sortierung_.size(), Hilfe_.data(), Frei_);
     for (std::size_t r = 0; r < Sortierung_.size(); ++r)
         Rang_[static_cast<std::size_t>(Sortierung_[r].second)] = static_cast<int>(r);
     if (Parallelprojektion_) {
@@ -275,8 +283,7 @@ void Nachbarsuche::LinienOrdnen(double Kmax) {
             if (luecke < 0) luecke += pi;
             if (luecke > Luecke) break;
         }
-        std::sort(LinienPaare_.begin() + static_cast<std::ptrdiff_t>(anfang),
-                  LinienPaare_.begin() + static_cast<std::ptrdiff_t>(i));
+        PaareSortieren(LinienPaare_.data() + anfang, i - anfang, Hilfe_.data(), Frei_);
         const double rand = (3 * (S * (4 / pi) + 1e-14) + 1e-13) * Kmax;
         for (std::size_t p = anfang; p < i; ++p) {
             const auto [o, k] = LinienPaare_[p];
