@@ -820,6 +820,27 @@ TEST_F(Verdeckt, VieleBilderFastGleicherRichtungSindKandidaten) {
     EXPECT_TRUE(WieDieSchlichteFassung(n));
 }
 
+TEST_F(Verdeckt, VieleDichteParalleleLinienInDerParallelprojektion) {
+    // Parallel projection, level pictures on 12 picture lines a hair apart
+    // (distinct lines for the comparison, which then gives true), three on
+    // each line far apart along it and at different depths, listed in no
+    // order of their lines, and one far off: the search must order the
+    // pictures by their lines exactly to pair those on one line.
+    ASSERT_EQ(ProjEbene, 1);
+    Parallel({0, 1, 0});
+    std::vector<TStr> l;
+    for (int k = 0; k < 36; ++k) {
+        const Extended z = 2 + (k * 5 % 12) * 1e-8L, x0 = -8 + 7 * (k / 12);
+        const Extended tiefe = (k * 7 % 10) - 5;
+        l.push_back(Seg({x0, tiefe, z}, {x0 + 1, tiefe, z}, static_cast<TColor>(k + 1)));
+    }
+    l.push_back(Seg({-1, 0, 7}, {0, 0, 7}, Grau));
+    Liste(l);
+    const int n = StreckenAnzahl;
+    EXPECT_GE(FalscheSindKandidaten(n, "dichte Linien"), 24);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
     // Lists of 1 to 2399 segments, both projections, all three planes; most
     // of them short so that the sanitizer run stays quick, two long ones,
