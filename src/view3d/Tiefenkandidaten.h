@@ -64,9 +64,8 @@ private:
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
     // By the reciprocals of the cell sizes: their rounding is far within
     // the margins the cells are widened by. Below 1 (or not a number) the
-    // first; from there on truncation is the floor.
-    // Without branches: where a picture's cells begin and end is too hard
-    // to foretell.
+    // first; from there on truncation is the floor. Without branches: where
+    // a picture's cells begin and end is too hard to foretell.
     static int Zelle(double k, int G) {
         const double h = G - 1;
         k = h < k ? h : k;  // NaN stays
@@ -86,10 +85,10 @@ private:
     std::vector<int> Frei_;  // while filling Inhalt_: the next free place of each cell
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
-    // Angles of the pictures modulo pi (in a measure that rises with them,
-    // see Winkelmass); Sortierung_ holds (angle, entry) in
-    // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
-    // angles of k and a picture that may be parallel to it can lie.
+    // Angles of the pictures modulo pi, in the measure Winkelmass gives;
+    // Sortierung_ holds (angle, entry) in order, Rang_[k] is k's place
+    // there; Fenster_[k]: how far apart the angles of k and a picture that
+    // may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
     std::vector<int> Rang_;
     std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
