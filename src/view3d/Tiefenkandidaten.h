@@ -13,6 +13,11 @@ namespace tiefe {
 
 // ---- The search for the entries a comparison can come out false against ---------------
 
+// The measure of the angle of the direction (ux, uy) modulo pi that the
+// search orders the pictures by: in [0, pi), rising with the angle at a
+// rate between pi/4 and pi/2 (Tiefenkandidaten.cpp).
+double Winkelmass(double ux, double uy);
+
 // The candidates of an entry a: those whose picture passes through a grid
 // cell a's picture passes through, those whose picture is nearly parallel to
 // a's (found in the order of the pictures' angles), and the few that are
@@ -62,28 +67,37 @@ private:
         return true;
     }
     // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
-    // false when they are more than HoechstZellen.
+    // false (and none appended) when they are more than HoechstZellen.
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
     // By the reciprocals of the cell sizes: their rounding is far within
     // the margins the cells are widened by. Below 1 (or not a number) the
-    // first; from there on truncation is the floor.
-    static int Zelle(double k, int G) { return !(k >= 1) ? 0 : k >= G ? G - 1 : static_cast<int>(k); }
+    // first; from there on truncation is the floor. Without branches: where
+    // a picture's cells begin and end is too hard to foretell.
+    static int Zelle(double k, int G) {
+        const double h = G - 1;
+        k = h < k ? h : k;  // NaN stays
+        return static_cast<int>(k >= 1 ? k : 0.0);
+    }
     int Spalte(double x) const { return Zelle((x - X0_) * Kx_, Gx_); }
     int Zeile(double y) const { return Zelle((y - Y0_) * Ky_, Gy_); }
 
     std::vector<char> Art_;
     std::vector<int> Gross_, Wilde_;
-    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]).
+    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]),
+    // ZellenZahl_ of them in all (Zellen_ holds room for more).
     std::vector<int> EigeneAnfang_, Zellen_;
+    std::size_t ZellenZahl_ = 0;
     // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
     std::vector<int> ZellAnfang_, Inhalt_;
+    std::vector<int> Frei_;  // while filling Inhalt_: the next free place of each cell
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
-    // Angles of the pictures modulo pi; Sortierung_ holds (angle, entry) in
-    // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
-    // angles of k and a picture that may be parallel to it can lie.
+    // Angles of the pictures modulo pi, in the measure Winkelmass gives;
+    // Sortierung_ holds (angle, entry) in order, Rang_[k] is k's place
+    // there; Fenster_[k]: how far apart the angles of k and a picture that
+    // may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
-    std::vector<int> NachWinkel_, Rang_;
+    std::vector<int> Rang_;
     std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
     std::vector<unsigned> Marke_;
     std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells

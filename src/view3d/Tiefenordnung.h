@@ -34,6 +34,26 @@ struct Tiefenende {
 Tiefenende TiefenendeBerechnen(const TVek_R3& P, bool zentral);
 Tiefenstrecke TiefenstreckeAusEnden(const Tiefenende& A, const Tiefenende& B, bool zentral);
 
+// The picture of a point as ProjiziereBildpunkt gives it at the scale
+// MassstabX/Y/Z, and its Tiefenende, made together for the many ends of one
+// view: the view's constants taken once, and the point in the depth frame,
+// where the projection starts, made once. The same operations on the same
+// values as those two routines, so the same bits.
+class EndenProjektion {
+public:
+    explicit EndenProjektion(bool zentral);
+    void operator()(const TVek_R3& P, TVek_R2& B, Tiefenende& T) const;
+
+private:
+    bool zentral_, gueltig_, schneiden_, versatz_;
+    int Ebene_;
+    Extended sx_, sy_, k1_, k2_;  // the scales and the products with SkFy, SkFz the frames take
+    TVek_R3 n_, S_, R_;           // the picture plane's normal and Stuetzvektor; ProjRichtung
+    TVek_R3 Aug_;
+    Extended ox_, oy_;
+    TVek_R2 V_;
+};
+
 // The viewing ray of a picture point, in the frame of the depth test.
 struct Strahl {
     TVek_R3 A, u;

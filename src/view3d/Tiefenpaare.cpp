@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "geometry/Geometrie.h"
 #include "scene/Ansicht.h"
@@ -464,38 +465,68 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     return true;
 }
 
-// Numbers the ends of St[1..n] by their space points: equal points, equal
-// numbers (through a hash table over the points' doubles).
-void EndenNummerieren(Tiefendaten& z, int n) {
+// The ten bytes of an x87 extended value: its 64-bit significand, then sign
+// and exponent (the rest of its storage is padding).
+static_assert(std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10);
+constexpr std::size_t ErweitertBytes = 10;
+std::uint64_t Signifikand(const Extended& v) {
+    std::uint64_t m;
+    std::memcpy(&m, &v, sizeof m);
+    return m;
+}
+std::uint64_t Exponent(const Extended& v) {
+    std::uint16_t e;
+    std::memcpy(&e, reinterpret_cast<const unsigned char*>(&v) + 8, sizeof e);
+    return e;
+}
+bool GleicheBits(const TVek_R3& P, const TVek_R3& Q) {
+    return std::memcmp(&P.x, &Q.x, ErweitertBytes) == 0 && std::memcmp(&P.y, &Q.y, ErweitertBytes) == 0 &&
+           std::memcmp(&P.z, &Q.z, ErweitertBytes) == 0;
+}
+
+// Numbers the ends of St[1..n] by their space points: ends whose points have
+// the same bits (so the same results in every computation) get the same
+// number, the first such end's, through a hash table over those bits; a
+// point with a coordinate not finite keeps its own. Each end gets its
+// picture point, and the first end of each number its depth-frame point
+// (EndTiefe, read through the number).
+void EndenVorbereiten(Tiefendaten& z, int n) {
     std::size_t groesse = 16;
-    while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
+    while (groesse < 2 * static_cast<std::size_t>(n)) groesse *= 2;
     z.Tabelle.assign(groesse, -1);
     const auto punkt = [](int ende) -> const TVek_R3& { return ende % 2 ? St[ende / 2].B : St[ende / 2].A; };
-    const auto bits = [](Extended v) {
-        const double d = static_cast<double>(v);
-        std::uint64_t b;
-        std::memcpy(&b, &d, sizeof b);
-        return b;
-    };
+    const EndenProjektion projektion(z.zentral);
+    int* tabelle = z.Tabelle.data();
     for (int ende = 2; ende < 2 * n + 2; ++ende) {
+        const auto e = static_cast<std::size_t>(ende);
         const TVek_R3& P = punkt(ende);
-        std::uint64_t h = bits(P.x) * 0x9E3779B97F4A7C15ull;
-        h = (h ^ (h >> 29) ^ bits(P.y)) * 0xBF58476D1CE4E5B9ull;
-        h = (h ^ (h >> 31) ^ bits(P.z)) * 0x94D049BB133111EBull;
-        std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
-        while (true) {
-            const int da = z.Tabelle[platz];
-            if (da < 0) {
-                z.Tabelle[platz] = ende;
-                z.EndNummer[static_cast<std::size_t>(ende)] = ende;
-                break;
+        const std::uint64_t ex = Exponent(P.x), ey = Exponent(P.y), ez = Exponent(P.z);
+        int nummer = ende;
+        // Exponent 0x7FFF: infinite or not a number.
+        if ((ex & 0x7FFF) != 0x7FFF && (ey & 0x7FFF) != 0x7FFF && (ez & 0x7FFF) != 0x7FFF) {
+            std::uint64_t h = (Signifikand(P.x) ^ ex) * 0x9E3779B97F4A7C15ull;
+            h = (h ^ (h >> 29) ^ Signifikand(P.y) ^ (ey << 48)) * 0xBF58476D1CE4E5B9ull;
+            h = (h ^ (h >> 31) ^ Signifikand(P.z) ^ (ez << 32)) * 0x94D049BB133111EBull;
+            std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
+            while (true) {
+                const int da = tabelle[platz];
+                if (da < 0) {
+                    tabelle[platz] = ende;
+                    break;
+                }
+                if (GleicheBits(punkt(da), P)) {
+                    nummer = da;
+                    break;
+                }
+                platz = (platz + 1) & (groesse - 1);
             }
-            if (punkt(da) == P) {
-                z.EndNummer[static_cast<std::size_t>(ende)] = da;
-                break;
-            }
-            platz = (platz + 1) & (groesse - 1);
         }
+        z.EndNummer[e] = nummer;
+        if (nummer != ende) {
+            z.EndBild[e] = z.EndBild[static_cast<std::size_t>(nummer)];
+            continue;
+        }
+        projektion(P, z.EndBild[e], z.EndTiefe[e]);
     }
 }
 
@@ -525,45 +556,37 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
     z.zentral = Zentralprojektion;
     z.Grenze = -Toleranz * Betrag(ProjRichtung);
     z.MitSchranken = SichtVorbereiten(z.Sicht, z.zentral);
-    // Each end's picture point and depth-frame point, made once per space
-    // point: an end equal to an earlier one (the same bits, signs of zero
-    // included, so the same results) takes that one's.
-    EndenNummerieren(z, n);
-    const auto gleicheBits = [](const TVek_R3& P, const TVek_R3& Q) {
-        return P == Q && std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
-               std::signbit(P.z) == std::signbit(Q.z);
-    };
-    for (int ende = 2; ende < 2 * n + 2; ++ende) {
-        const auto e = static_cast<std::size_t>(ende);
-        const TVek_R3& P = ende % 2 ? St[ende / 2].B : St[ende / 2].A;
-        const auto da = static_cast<std::size_t>(z.EndNummer[e]);
-        if (da != e && gleicheBits(P, da % 2 ? St[da / 2].B : St[da / 2].A)) {
-            z.EndBild[e] = z.EndBild[da];
-            z.EndTiefe[e] = z.EndTiefe[da];
-            continue;
-        }
-        ProjiziereBildpunkt(P, z.EndBild[e], MassstabX, MassstabY, MassstabZ);
-        z.EndTiefe[e] = TiefenendeBerechnen(P, z.zentral);
-    }
+    EndenVorbereiten(z, n);
+    // The pictures as BildAusBildpunkten prepares them, and the ends'
+    // picture points as the drawing projects them (BildpunktPixel): BildY
+    // is the canvas's height less y, the height taken once.
+    const bool ersteEbene = ProjEbene == 1;
+    const Extended hoehe = BildY(0.0L);
+    const bool zentral = z.zentral;
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        TGer_R2 G;
-        const bool getauscht = BildAusBildpunkten(z.EndBild[2 * u], z.EndBild[2 * u + 1], G);
-        // The ends' picture points as the drawing projects them (BildpunktPixel).
-        const TVek_R2& PA = getauscht ? G.Endpunkt2 : G.Endpunkt1;
-        const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
-        z.PixelA[u] = {PA.x, BildY(PA.y)};
-        z.PixelB[u] = {PB.x, BildY(PB.y)};
+        const TVek_R2& A = z.EndBild[2 * u];
+        const TVek_R2& B = z.EndBild[2 * u + 1];
+        const bool tauschen = ersteEbene ? B.x < A.x - Toleranz : B.y < A.y - Toleranz;
+        const TVek_R2& E1 = tauschen ? B : A;
+        const TVek_R2& E2 = tauschen ? A : B;
+        z.PixelA[u] = {A.x, hoehe - A.y};
+        z.PixelB[u] = {B.x, hoehe - B.y};
         Genau& e = z.Exakt[u];
-        e.E1 = G.Stuetzpunkt;
-        e.u = G.Richtung;
-        e.T = TiefenstreckeAusEnden(z.EndTiefe[2 * u], z.EndTiefe[2 * u + 1], z.zentral);
+        e.E1 = E1;
+        VektorAB2D(E1, E2, e.u);
+        // TiefenstreckeAusEnden, written in place.
+        const Tiefenende& TA = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u])];
+        const Tiefenende& TB = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u + 1])];
+        e.T.A = TA.P;
+        e.T.B = TB.P;
+        const Extended summe = zentral ? TA.Abstand + TB.Abstand : 0;
+        e.T.Summe = summe;
         VektorAB(e.T.A, e.T.B, e.v);
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        z.Schnell[u] = SchnelltestBerechnen(G);
-        z.Schnell[u].Summe = static_cast<double>(e.T.Summe);
+        SchnelltestBerechnen(E1, E2, e.u, static_cast<double>(summe), z.Schnell[u]);
     }
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);

@@ -42,11 +42,11 @@ struct Tiefendaten {
     std::vector<char> SchrankenDa;          // SchrankenDa[k] once made
     std::vector<StrahlFest> Fest;           // parallel projection: made with them
     // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
-    // number of its space point (equal points, equal numbers), and what the
-    // recovery gives for rays through points near that picture (found when
-    // first needed).
+    // number of its space point (points with the same bits, the same
+    // number: the first such end's), and what the recovery gives for rays
+    // through points near that picture (found when first needed).
     std::vector<TVek_R2> EndBild;
-    std::vector<Tiefenende> EndTiefe;  // the end in the depth frame
+    std::vector<Tiefenende> EndTiefe;  // the end in the depth frame, at its number
     std::vector<int> EndNummer;
     std::vector<EndZeugnis> Zeugnisse[2];
     std::vector<signed char> ZeugnisZustand[2];

@@ -41,7 +41,9 @@ struct Schnelltest {
     double LaengeKehr = 0;    // 1 / Laenge
 };
 
-Schnelltest SchnelltestBerechnen(const TGer_R2& G);
+// t := the quick test of the prepared picture with ends E1, E2 and
+// direction u = E2 - E1, and the segment's distance sum Summe.
+void SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u, double Summe, Schnelltest& t);
 
 // ---- The comparison from the prepared data -------------------------------------------
 

@@ -2,6 +2,8 @@
 // turns it on and off.
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
@@ -991,6 +993,84 @@ TEST_F(Verdeckt, KaumGeneigteBilderAufEinerLinieSindKandidaten) {
     }
 }
 
+TEST_F(Verdeckt, ParalleleBilderJederRichtungSindKandidaten) {
+    // Short segments parallel to the picture plane, in directions all round
+    // (level, steep, upright, diagonal, a hair off each) and half of them the
+    // other way round, at depths in no order. Central projection: scattered
+    // over the picture, parallel for the comparison, which decides by the
+    // distance sums however far apart they lie. Parallel projection: spread
+    // along one picture line, decided by the stored ends. The search finds
+    // such pairs by the order of the angles modulo pi only.
+    ASSERT_EQ(ProjEbene, 1);
+    const auto farbe = [](int k) { return static_cast<TColor>(k + 1); };
+    const auto tiefe = [](int k) { return static_cast<Extended>((k * 7 % 10) - 5); };
+    const Extended pi = std::numbers::pi_v<long double>;
+    for (const bool zentral : {true, false}) {
+        if (!zentral) Parallel({0, 1, 0});
+        for (int r = 0; r < 24; ++r) {
+            const Extended w = r * pi / 8 + (r < 16 ? 0 : r % 2 ? 1e-9L : -1e-9L);
+            const Extended c = std::cos(w), s = std::sin(w);
+            std::vector<TStr> l;
+            for (int k = 0; k < 14; ++k) {
+                // Along the line through the origin, or (central projection)
+                // scattered across it.
+                const Extended t = -6 + 0.9L * k, quer = zentral ? ((k * 5 % 7) - 3) * 0.8L : 0;
+                TVek_R3 A{t * c - quer * s, tiefe(k), t * s + quer * c};
+                TVek_R3 B{A.x + 0.05L * c, A.y, A.z + 0.05L * s};
+                if (k % 2) std::swap(A, B);
+                l.push_back(Seg(A, B, farbe(k)));
+            }
+            Liste(l);
+            const int n = StreckenAnzahl;
+            const std::string wo = std::to_string(r) + (zentral ? " central" : " parallel");
+            EXPECT_GE(FalscheSindKandidaten(n, wo), 20) << wo;
+            EXPECT_TRUE(WieDieSchlichteFassung(n)) << wo;
+        }
+    }
+}
+
+TEST_F(Verdeckt, VieleBilderFastGleicherRichtungSindKandidaten) {
+    // Central projection, 70 pictures whose angles lie close together but
+    // outside each other's windows, listed in no order of their angles;
+    // each angle taken by two pictures far apart and at different depths,
+    // which compare by the distance sums: the search must order the angles
+    // exactly, many of them alike in their leading digits, to pair those two.
+    ASSERT_EQ(ProjEbene, 1);
+    ASSERT_TRUE(Zentralprojektion);
+    std::vector<TStr> l;
+    for (int k = 0; k < 70; ++k) {
+        const int j = k * 37 % 35;  // the angle's number: each twice, 2 apart from one entry to the next
+        const Extended w = 0.3L + j * 1e-6L, c = std::cos(w), s = std::sin(w);
+        const TVek_R3 A{(k < 35 ? -7.0L : 4.0L) + 0.05L * j, static_cast<Extended>((k * 7 % 10) - 5), -5 + 0.3L * j};
+        l.push_back(Seg(A, {A.x + 0.5L * c, A.y, A.z + 0.5L * s}, static_cast<TColor>(k + 1)));
+    }
+    Liste(l);
+    const int n = StreckenAnzahl;
+    EXPECT_GE(FalscheSindKandidaten(n, "fast gleich"), 35);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
+TEST_F(Verdeckt, VieleDichteParalleleLinienInDerParallelprojektion) {
+    // Parallel projection, level pictures on 12 picture lines a hair apart
+    // (distinct lines for the comparison, which then gives true), three on
+    // each line far apart along it and at different depths, listed in no
+    // order of their lines, and one far off: the search must order the
+    // pictures by their lines exactly to pair those on one line.
+    ASSERT_EQ(ProjEbene, 1);
+    Parallel({0, 1, 0});
+    std::vector<TStr> l;
+    for (int k = 0; k < 36; ++k) {
+        const Extended z = 2 + (k * 5 % 12) * 1e-8L, x0 = -8 + 7 * (k / 12);
+        const Extended tiefe = (k * 7 % 10) - 5;
+        l.push_back(Seg({x0, tiefe, z}, {x0 + 1, tiefe, z}, static_cast<TColor>(k + 1)));
+    }
+    l.push_back(Seg({-1, 0, 7}, {0, 0, 7}, Grau));
+    Liste(l);
+    const int n = StreckenAnzahl;
+    EXPECT_GE(FalscheSindKandidaten(n, "dichte Linien"), 24);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
     // Lists of 1 to 2399 segments, both projections, all three planes; most
     // of them short so that the sanitizer run stays quick, two long ones,
@@ -1262,6 +1342,42 @@ TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
 }  // namespace
 
 namespace {
+
+TEST(Tiefenkandidaten, WinkelmassSteigtMitDemWinkel) {
+    // The measure the search orders the pictures' angles by: the same for a
+    // direction and its opposite, in [0, pi) and never -0 (it is sorted by
+    // its bits), and rising with the angle at a rate between pi/4 and pi/2
+    // all round, across the level, upright and diagonal directions too: the
+    // windows of the search rest on those bounds.
+    using tiefe::Winkelmass;
+    const double pi = std::numbers::pi;
+    EXPECT_EQ(Winkelmass(3, 0), 0);
+    EXPECT_EQ(Winkelmass(-3, 0), 0);
+    EXPECT_FALSE(std::signbit(Winkelmass(-3, 0)));
+    EXPECT_FALSE(std::signbit(Winkelmass(3, -0.0)));
+    EXPECT_EQ(Winkelmass(0, 2), pi / 2);
+    EXPECT_EQ(Winkelmass(-0.0, -2), pi / 2);
+    EXPECT_DOUBLE_EQ(Winkelmass(1, 1), pi / 4);
+    EXPECT_DOUBLE_EQ(Winkelmass(-1, 1), 3 * pi / 4);
+    std::mt19937 z(5);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto mass = [](double theta, double laenge) {
+        return Winkelmass(laenge * std::cos(theta), laenge * std::sin(theta));
+    };
+    for (int n = 0; n < 40000; ++n) {
+        const double theta = n % 2 ? zahl(0, 2 * pi) : (n / 2 % 8) * pi / 4 + zahl(-1e-6, 1e-6);
+        const double delta = std::pow(10.0, zahl(-8, -1));
+        const double laenge = std::pow(10.0, zahl(-2, 4));
+        const double ux = laenge * std::cos(theta), uy = laenge * std::sin(theta);
+        const double a = Winkelmass(ux, uy);
+        ASSERT_TRUE(a >= 0 && a < pi && !std::signbit(a)) << theta;
+        ASSERT_EQ(Winkelmass(-ux, -uy), a) << theta;
+        double d = mass(theta + delta, laenge * zahl(0.5, 2)) - a;
+        if (d < 0) d += pi;
+        ASSERT_GE(d, pi / 4 * delta * (1 - 1e-6) - 1e-13) << theta << ", " << delta;
+        ASSERT_LE(d, pi / 2 * delta * (1 + 1e-6) + 1e-13) << theta << ", " << delta;
+    }
+}
 
 TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
     // In parallel projection the pass takes what depends on the segment and
