@@ -206,12 +206,19 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     for (std::size_t i = 0; i < ZellenZahl_; ++i) ++ZellAnfang_[static_cast<std::size_t>(Zellen_[i]) + 1];
     for (std::size_t c = 1; c < ZellAnfang_.size(); ++c) ZellAnfang_[c] += ZellAnfang_[c - 1];
     Inhalt_.resize(ZellenZahl_);
+    Ort_.resize(ZellenZahl_);
+    Eintrag_.resize(ZellenZahl_);
     Frei_.assign(ZellAnfang_.begin(), ZellAnfang_.end() - 1);
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        for (int i = EigeneAnfang_[u]; i < EigeneAnfang_[u + 1]; ++i)
-            Inhalt_[static_cast<std::size_t>(Frei_[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++)] = k;
+        for (int i = EigeneAnfang_[u]; i < EigeneAnfang_[u + 1]; ++i) {
+            const int p = Frei_[static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)])]++;
+            Inhalt_[static_cast<std::size_t>(p)] = k;
+            Ort_[static_cast<std::size_t>(i)] = p;
+            Eintrag_[static_cast<std::size_t>(p)] = i;
+        }
     }
+    ZellEnde_.assign(ZellAnfang_.begin() + 1, ZellAnfang_.end());
 
     // Sorted as pairs (angle, entry): no look-up per comparison.
     Hilfe_.resize(Sortierung_.size());

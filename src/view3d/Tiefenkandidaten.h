@@ -49,8 +49,11 @@ public:
         for (int k = 0; k < zahl; ++k) f(Puffer_[static_cast<std::size_t>(k)]);
         return zahl >= 0;
     }
-    // x is drawn: no longer a candidate of anything.
-    void Gezeichnet(int x) { Marke_[static_cast<std::size_t>(x)] = Weg; }
+    // x is drawn: no longer a candidate of anything. It leaves its cells
+    // and the lists of entries compared with all, so later runs do not meet
+    // it there again; the order within a cell is not kept (the order the
+    // candidates come in decides nothing).
+    void Gezeichnet(int x);
 
 private:
     static constexpr int HoechstZellen = 96;    // more: compared with all
@@ -87,8 +90,10 @@ private:
     // ZellenZahl_ of them in all (Zellen_ holds room for more).
     std::vector<int> EigeneAnfang_, Zellen_;
     std::size_t ZellenZahl_ = 0;
-    // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
-    std::vector<int> ZellAnfang_, Inhalt_;
+    // Entries of cell c not drawn yet: Inhalt_[ZellAnfang_[c] .. ZellEnde_[c]).
+    // Registration i of an entry (Zellen_[i]) stands at Inhalt_[Ort_[i]],
+    // and Eintrag_[p] is the registration at Inhalt_[p].
+    std::vector<int> ZellAnfang_, ZellEnde_, Inhalt_, Ort_, Eintrag_;
     std::vector<int> Frei_;  // while filling Inhalt_: the next free place of each cell
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
@@ -154,18 +159,19 @@ inline int Nachbarsuche::Sammeln(int a, int* aus) {
         const unsigned lauf = Lauf_;
         const int* zellen = Zellen_.data();
         const int* zellAnfang = ZellAnfang_.data();
+        const int* zellEnde = ZellEnde_.data();
         const int* inhalt = Inhalt_.data();
         const int bis = EigeneAnfang_[ua + 1];
         for (int i = EigeneAnfang_[ua]; i < bis; ++i) {
             const int c = zellen[i];
             const int* von = inhalt + zellAnfang[c];
-            const int* ende = inhalt + zellAnfang[c + 1];
+            const int* ende = inhalt + zellEnde[c];
+            // No drawn entry is met here, so no mark is above lauf.
             for (; von != ende; ++von) {
                 const int x = *von;
-                const unsigned m = marke[x];
                 aus[zahl] = x;
-                zahl += m < lauf;
-                marke[x] = std::max(m, lauf);
+                zahl += marke[x] < lauf;
+                marke[x] = lauf;
             }
         }
     }
@@ -221,6 +227,36 @@ inline int Nachbarsuche::Sammeln(int a, int* aus) {
         }
     }
     return zahl;
+}
+
+inline void Nachbarsuche::Gezeichnet(int x) {
+    const auto ux = static_cast<std::size_t>(x);
+    Marke_[ux] = Weg;
+    if (Art_[ux] != InZellen) {
+        std::vector<int>& liste = Art_[ux] == Gross ? Gross_ : Wilde_;
+        const auto p = std::find(liste.begin(), liste.end(), x);
+        if (p != liste.end()) {
+            *p = liste.back();
+            liste.pop_back();
+        }
+        return;
+    }
+    // Each registration of x changes place with the last live one of its
+    // cell, and the cell ends before it.
+    int* inhalt = Inhalt_.data();
+    int* ort = Ort_.data();
+    int* eintrag = Eintrag_.data();
+    for (int i = EigeneAnfang_[ux], bis = EigeneAnfang_[ux + 1]; i < bis; ++i) {
+        const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
+        const int p = ort[i], letzte = --ZellEnde_[c];
+        const int r = eintrag[letzte];
+        inhalt[p] = inhalt[letzte];
+        eintrag[p] = r;
+        ort[r] = p;
+        inhalt[letzte] = x;
+        eintrag[letzte] = i;
+        ort[i] = letzte;
+    }
 }
 
 // ---- Runs of exchanges that come round again ---------------------------------------------
