@@ -91,6 +91,8 @@ bool TiefenKandidat(int i, int j) {
     return gefunden;
 }
 
+void TiefenKandidatGezeichnet(int x) { Speicher().d.Nachbarn.Gezeichnet(x); }
+
 void TiefenordnungZeichnen(int n) {
     Zwischenspeicher& z = Speicher();
     TiefendatenVorbereiten(z.d, n);

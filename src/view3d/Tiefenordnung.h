@@ -87,5 +87,8 @@ std::vector<int> TiefenvergleicheVorbereitet(int i, const std::vector<int>& xs);
 // the search gives up on i (every entry is then compared): a comparison of i
 // with an entry outside both must come out true.
 bool TiefenKandidat(int i, int j);
+// The search of the last preparation takes x as drawn, as the pass does
+// when it draws x: x is no longer offered as a candidate.
+void TiefenKandidatGezeichnet(int x);
 // The pass over St[1..n] (n >= 2), as ZeichneStreckenNachTiefe describes it.
 void TiefenordnungZeichnen(int n);
