@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -261,6 +262,26 @@ int SchnellWahrPaarweise(const Schnelltest& a, const Schnelltest* S, const int* 
 #ifdef RG_AVX2_WAHL
 // The same four at a time, in AVX2 (no fused multiply-add: every product
 // and sum is rounded on its own as in the scalar code). b.Punkt as above.
+// Two neighbouring fields of four entries, the first of them at byte f of
+// each, as lanes: (p0, p1, p2, p3) of each field, from two-field loads.
+[[gnu::target("avx2")]] inline void ZweiFelder(const char* p0, const char* p1, const char* p2, const char* p3,
+                                              std::size_t f, __m256d& erstes, __m256d& zweites) {
+    const __m256d g = _mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_loadu_pd(reinterpret_cast<const double*>(p0 + f))),
+                                           _mm_loadu_pd(reinterpret_cast<const double*>(p2 + f)), 1);
+    const __m256d u = _mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_loadu_pd(reinterpret_cast<const double*>(p1 + f))),
+                                           _mm_loadu_pd(reinterpret_cast<const double*>(p3 + f)), 1);
+    erstes = _mm256_unpacklo_pd(g, u);
+    zweites = _mm256_unpackhi_pd(g, u);
+}
+
+// The fields ZweiFelder reads side by side must lie so in Schnelltest.
+static_assert(offsetof(Schnelltest, xmax) == offsetof(Schnelltest, xmin) + 8 &&
+              offsetof(Schnelltest, ymax) == offsetof(Schnelltest, ymin) + 8 &&
+              offsetof(Schnelltest, uy) == offsetof(Schnelltest, ux) + 8 &&
+              offsetof(Schnelltest, x1) == offsetof(Schnelltest, n) + 8 &&
+              offsetof(Schnelltest, K) == offsetof(Schnelltest, y1) + 8 &&
+              offsetof(Schnelltest, LambdaKehr) + 16 <= sizeof(Schnelltest));
+
 [[gnu::target("avx2")]] int SchnellWahrVierfach(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl,
                                                  int* offen, int& n) {
     const __m256d betrag = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFF));
@@ -280,24 +301,30 @@ int SchnellWahrPaarweise(const Schnelltest& a, const Schnelltest* S, const int* 
         const Schnelltest& p1 = S[xs[k + 1]];
         const Schnelltest& p2 = S[xs[k + 2]];
         const Schnelltest& p3 = S[xs[k + 3]];
-#define RG_LADEN(f) _mm256_set_pd(p3.f, p2.f, p1.f, p0.f)
-        const __m256d bux = RG_LADEN(ux), buy = RG_LADEN(uy);
+        // Fields that lie side by side come two at a time: fewer shuffles
+        // than one lane at a time, the same doubles.
+        const char *c0 = reinterpret_cast<const char*>(&p0), *c1 = reinterpret_cast<const char*>(&p1);
+        const char *c2 = reinterpret_cast<const char*>(&p2), *c3 = reinterpret_cast<const char*>(&p3);
+        __m256d bxmin, bxmax, bymin, bymax, bux, buy, bn, bx1, by1, bK;
+        ZweiFelder(c0, c1, c2, c3, offsetof(Schnelltest, xmin), bxmin, bxmax);
+        ZweiFelder(c0, c1, c2, c3, offsetof(Schnelltest, ymin), bymin, bymax);
+        ZweiFelder(c0, c1, c2, c3, offsetof(Schnelltest, ux), bux, buy);
+        ZweiFelder(c0, c1, c2, c3, offsetof(Schnelltest, n), bn, bx1);
+        ZweiFelder(c0, c1, c2, c3, offsetof(Schnelltest, y1), by1, bK);
         const __m256d D = _mm256_sub_pd(_mm256_mul_pd(aux, buy), _mm256_mul_pd(auy, bux));
         const __m256d dd = _mm256_and_pd(D, betrag);
         const __m256d kreuzend = _mm256_and_pd(_mm256_cmp_pd(dd, zwei9, _CMP_GE_OQ),
-                                               _mm256_cmp_pd(dd, _mm256_mul_pd(an, RG_LADEN(n)), _CMP_GE_OQ));
+                                               _mm256_cmp_pd(dd, _mm256_mul_pd(an, bn), _CMP_GE_OQ));
         const __m256d getrennt =
-            _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(axmax, RG_LADEN(xmin), _CMP_LT_OQ),
-                                      _mm256_cmp_pd(RG_LADEN(xmax), axmin, _CMP_LT_OQ)),
-                         _mm256_or_pd(_mm256_cmp_pd(aymax, RG_LADEN(ymin), _CMP_LT_OQ),
-                                      _mm256_cmp_pd(RG_LADEN(ymax), aymin, _CMP_LT_OQ)));
-        const __m256d cx = _mm256_sub_pd(RG_LADEN(x1), ax1), cy = _mm256_sub_pd(RG_LADEN(y1), ay1);
+            _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(axmax, bxmin, _CMP_LT_OQ), _mm256_cmp_pd(bxmax, axmin, _CMP_LT_OQ)),
+                         _mm256_or_pd(_mm256_cmp_pd(aymax, bymin, _CMP_LT_OQ), _mm256_cmp_pd(bymax, aymin, _CMP_LT_OQ)));
+        const __m256d cx = _mm256_sub_pd(bx1, ax1), cy = _mm256_sub_pd(by1, ay1);
         const __m256d positiv = _mm256_cmp_pd(D, null, _CMP_GT_OQ);
         const __m256d Vz = _mm256_blendv_pd(_mm256_xor_pd(eins, vorzeichen), eins, positiv);
         const __m256d ni = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(cx, buy), _mm256_mul_pd(cy, bux)), Vz);
         const __m256d nj = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(cx, auy), _mm256_mul_pd(cy, aux)), Vz);
-        const __m256d bK = RG_LADEN(K), bL = RG_LADEN(LambdaKehr);
-#undef RG_LADEN
+        __m256d bL, danach;
+        ZweiFelder(c0, c1, c2, c3, offsetof(Schnelltest, LambdaKehr), bL, danach);
         const __m256d weit = _mm256_mul_pd(
             zehn10, _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(aK, bK), _mm256_and_pd(cx, betrag)),
                                   _mm256_and_pd(cy, betrag)));
