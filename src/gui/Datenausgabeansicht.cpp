@@ -151,9 +151,13 @@ public:
 
     struct Teil {
         int zeile, spalte;  // block number and the first changed character
+        int ende;           // the first character after the change, -1: the line's end
+        qreal xAlt;         // where the unchanged rest began before, in the line
     };
     // Repaints the parts (ascending lines) in view, each from its first
-    // changed character to the right edge.
+    // changed character to its last, or to the right edge when the rest of
+    // the line moved. Qt blends every glyph that falls into the region, and
+    // a band to the edge would also reach the size grip in the corner.
     void TeileNeuMalen(const std::vector<Teil>& teile) {
         const QRect sicht = viewport()->rect();
         QRegion neu;
@@ -165,8 +169,13 @@ public:
             while (t != teile.end() && t->zeile < b.blockNumber()) ++t;
             if (t != teile.end() && t->zeile == b.blockNumber()) {
                 const QTextLayout* l = b.layout();
-                const qreal x = ecke.x() + (l && l->lineCount() > 0 ? l->lineAt(0).cursorToX(t->spalte) : 0);
-                neu += QRect(qFloor(x) - 2, qFloor(r.top()) - 1, sicht.width(), qCeil(r.height()) + 2) & sicht;
+                const bool gelegt = l && l->lineCount() > 0;
+                const qreal x = ecke.x() + (gelegt ? l->lineAt(0).cursorToX(t->spalte) : 0);
+                int rechts = sicht.right();
+                if (gelegt && t->ende >= 0 && l->lineAt(0).cursorToX(t->ende) == t->xAlt)
+                    rechts = qCeil(ecke.x() + t->xAlt) + 2;
+                const int links = qFloor(x) - 2;
+                neu += QRect(links, qFloor(r.top()) - 1, rechts - links + 1, qCeil(r.height()) + 2) & sicht;
             }
             ecke.ry() += r.height();
         }
@@ -259,10 +268,16 @@ void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeile
         if (ist == soll) continue;
         const auto [vorn, hinten] = Unterschied(ist, soll);
         const int anfang = b.position() + vorn;
+        int ende = -1;
+        qreal xAlt = 0;
+        if (const QTextLayout* l = b.layout(); l && l->lineCount() > 0) {
+            ende = static_cast<int>(soll.size()) - hinten;
+            xAlt = l->lineAt(0).cursorToX(static_cast<int>(ist.size()) - hinten);
+        }
         c.setPosition(anfang);
         c.setPosition(anfang + static_cast<int>(ist.size()) - vorn - hinten, QTextCursor::KeepAnchor);
         c.insertText(soll.mid(vorn, soll.size() - vorn - hinten));
-        aenderungen.push_back({static_cast<int>(i), vorn});
+        aenderungen.push_back({static_cast<int>(i), vorn, ende, xAlt});
     }
     // Unwrapped, the vertical scroll bar counts lines; a line more at each
     // end for a partly shown one.
