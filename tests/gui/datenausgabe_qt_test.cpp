@@ -540,7 +540,8 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
     // A line in view long enough to hold a change in its middle.
     std::vector<std::string>& M = Form_Datenausgabe.Memo1.Lines;
     const int nr = 3;
-    M[nr] = "0123456789 0123456789 0123456789 0123456789";
+    const char* const ziffern = "0123456789 0123456789 0123456789 0123456789";
+    M[nr] = ziffern;
     Benutzeraktion([] {});
     QApplication::processEvents();
     ASSERT_TRUE(gezeigt() == frisch());
@@ -555,19 +556,21 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
     struct Fall {
         const char* name;
         const char* text;
+        const char* vorher;
         bool restBleibt;  // the characters after the change keep their place
         bool hoeher = false;
     };
-    const char* const vorher = "0123456789 0123456789 0123456789 0123456789";
     const Fall faelle[] = {
-        {"gleich lang", "0123456789 0123456789 01234X6789 0123456789", true},
-        {"laenger", "0123456789 0123456789 01234XX6789 0123456789", false},
-        {"kuerzer", "0123456789 0123456789 012346789 0123456789", false},
-        {"breiteres Zeichen", "0123456789 0123456789 01234\xe4\xb8\xad" "6789 0123456789", false, true},
+        {"gleich lang", "0123456789 0123456789 01234X6789 0123456789", ziffern, true},
+        {"laenger", "0123456789 0123456789 01234XX6789 0123456789", ziffern, false},
+        {"kuerzer", "0123456789 0123456789 012346789 0123456789", ziffern, false},
+        {"breiteres Zeichen", "0123456789 0123456789 01234\xe4\xb8\xad" "6789 0123456789", ziffern, false, true},
+        {"Umlaute", "Gr\xc3\xb6\xc3\x9f" "e \xc3\xa4\xc3\xbc \xc3\x84\xc3\x96\xc3\x9c \xc2\xb5\xc2\xb0\xc2\xb2 01234567895|-9,091| + k * |2,359|",
+         "Gr\xc3\xb6\xc3\x9f" "e \xc3\xa4\xc3\xbc \xc3\x84\xc3\x96\xc3\x9c \xc2\xb5\xc2\xb0\xc2\xb2 01234567894|-9,091| + k * |2,359|", true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        M[nr] = vorher;
+        M[nr] = f.vorher;
         Benutzeraktion([] {});
         QApplication::processEvents();
         M[nr] = f.text;
@@ -585,5 +588,18 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
                 << "the unchanged rest of the line repainted";
         EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
     }
+
+    // A selection across the line keeps its highlight behind the new text.
+    M[nr] = ziffern;
+    Benutzeraktion([] {});
+    QTextCursor auswahl(memo->document()->findBlockByNumber(nr - 1));
+    auswahl.setPosition(memo->document()->findBlockByNumber(nr + 1).position() + 3, QTextCursor::KeepAnchor);
+    memo->setTextCursor(auswahl);
+    QApplication::processEvents();
+    M[nr] = faelle[0].text;
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    EXPECT_TRUE(memo->textCursor().hasSelection());
+    EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
     sicht->removeEventFilter(&maler);
 }
