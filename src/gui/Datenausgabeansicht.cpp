@@ -307,6 +307,10 @@ public:
         return satz_->Gilt() ? satz_.get() : nullptr;
     }
 
+    struct Zeilenort {
+        int nr;             // block number
+        qreal oben, hoehe;  // its band in the viewport
+    };
     struct Teil {
         int zeile, spalte;  // block number and the first changed character
         int ende;           // the first character after the change, -1: the line's end
@@ -324,9 +328,14 @@ public:
         QRegion neu, eigen;
         QPointF ecke = contentOffset();
         auto t = teile.begin();
-        for (QTextBlock b = firstVisibleBlock(); b.isValid() && t != teile.end() && ecke.y() <= sicht.bottom();
+        // The lines down to the one below the last part, where the repaint
+        // may reach; the window's own paint finds them here.
+        std::vector<Zeilenort> orte;
+        const int bis = teile.empty() ? -1 : teile.back().zeile + 1;
+        for (QTextBlock b = firstVisibleBlock(); b.isValid() && b.blockNumber() <= bis && ecke.y() <= sicht.bottom();
              b = b.next()) {
             const qreal hoehe = Hoehe(b, satz);
+            orte.push_back({b.blockNumber(), ecke.y(), hoehe});
             while (t != teile.end() && t->zeile < b.blockNumber()) ++t;
             if (t != teile.end() && t->zeile == b.blockNumber()) {
                 const QTextLayout* l = b.layout();
@@ -351,20 +360,29 @@ public:
             ecke.ry() += hoehe;
         }
         if (neu.isEmpty()) return;
-        eigen_ += eigen;
+        if (!eigen.isEmpty()) {
+            // Lines keep their places until the next paint (a scroll or
+            // a change of heights is a repaint of Qt's): the longer walk
+            // holds the other.
+            if (eigen_.isEmpty() || orte.size() > orte_.size()) orte_ = std::move(orte);
+            eigen_ += eigen;
+        }
         viewport()->update(neu);
     }
     // Forgets the lines to paint: the next repaint is Qt's.
-    void EigeneVergessen() { eigen_ = QRegion(); }
+    void EigeneVergessen() {
+        eigen_ = QRegion();
+        orte_.clear();
+    }
 
 protected:
     void paintEvent(QPaintEvent* e) override {
         const bool selbst = !eigen_.isEmpty() && (e->region() - eigen_).isEmpty() && SelbstMalen(e);
-        eigen_ = QRegion();
+        EigeneVergessen();
         if (!selbst) QPlainTextEdit::paintEvent(e);
     }
     void scrollContentsBy(int dx, int dy) override {
-        eigen_ = QRegion();
+        EigeneVergessen();
         QPlainTextEdit::scrollContentsBy(dx, dy);
     }
 
@@ -392,8 +410,11 @@ private:
         const qreal rand = document()->documentMargin();
         QRect er = e->rect();
         const QPointF anfang = contentOffset();
+        // Qt keeps the text off the right margin; the cursor's width, a
+        // property looked up by name, matters only near it.
         const qreal breite = qMax(static_cast<qreal>(sicht.width()), document()->documentLayout()->documentSize().width());
-        er.setRight(qMin(er.right(), static_cast<int>(anfang.x() + breite - rand + cursorWidth())));
+        if (er.right() >= anfang.x() + breite - rand)
+            er.setRight(qMin(er.right(), static_cast<int>(anfang.x() + breite - rand + cursorWidth())));
         struct Zeile {
             QTextBlock b;
             QPointF ecke;
@@ -401,23 +422,21 @@ private:
             bool eigen;
         };
         std::vector<Zeile> zeilen;
-        QPointF ecke = anfang;
-        for (QTextBlock b = firstVisibleBlock(); b.isValid() && ecke.y() <= er.bottom(); b = b.next()) {
-            const qreal hoehe = Hoehe(b, satz);
+        for (const Zeilenort& o : orte_) {
             int links = er.right() + 1, rechts = er.left() - 1;
             for (const QRect& r : e->region())
-                if (ecke.y() + hoehe >= r.top() && ecke.y() <= r.bottom()) {
+                if (o.oben + o.hoehe >= r.top() && o.oben <= r.bottom()) {
                     links = qMin(links, r.left());
                     rechts = qMax(rechts, r.right());
                 }
-            if (links <= rechts) {
-                const int pos = b.position();
-                if (ctx.cursorPosition >= pos && ctx.cursorPosition < pos + b.length()) return false;
-                const bool eigen = b.layout()->lineCount() == 0;
-                if (eigen && !satz->Einfach(b.text())) return false;
-                zeilen.push_back({b, ecke, links, rechts, eigen});
-            }
-            ecke.ry() += hoehe;
+            if (links > rechts) continue;
+            const QTextBlock b = document()->findBlockByNumber(o.nr);
+            if (!b.isValid()) return false;
+            const int pos = b.position();
+            if (ctx.cursorPosition >= pos && ctx.cursorPosition < pos + b.length()) return false;
+            const bool eigen = b.layout()->lineCount() == 0;
+            if (eigen && !satz->Einfach(b.text())) return false;
+            zeilen.push_back({b, QPointF(anfang.x(), o.oben), links, rechts, eigen});
         }
         QPainter p(viewport());
         p.setBrushOrigin(anfang);
@@ -434,6 +453,7 @@ private:
 
     std::unique_ptr<Glyphensatz> satz_;
     QRegion eigen_;  // where the next repaint is that of lines the window places itself
+    std::vector<Zeilenort> orte_;  // the lines in view down to there
 };
 
 // A block's layout keeps its shaped glyphs only with the cache on; without
@@ -551,6 +571,8 @@ void Datenausgabeansicht::ZeilenAbgleichen(const std::vector<std::string>& zeile
         layout->Vormerken(std::move(nummern), erste - 1, letzte);
     }
     c.endEditBlock();
+    // Lines that move or come and go are Qt's to paint.
+    if (!(n == bloecke && layout && !layout->HoeheGeaendert())) feld->EigeneVergessen();
     if (n == bloecke && layout && !layout->HoeheGeaendert()) {
         feld->TeileNeuMalen(aenderungen);
     } else if (n == bloecke) {
