@@ -332,12 +332,13 @@ public:
         // may reach; the window's own paint finds them here.
         std::vector<Zeilenort> orte;
         const int bis = teile.empty() ? -1 : teile.back().zeile + 1;
-        for (QTextBlock b = firstVisibleBlock(); b.isValid() && b.blockNumber() <= bis && ecke.y() <= sicht.bottom();
-             b = b.next()) {
+        QTextBlock b = firstVisibleBlock();
+        // Block numbers counted on: Qt finds each in the document's tree.
+        for (int nr = b.blockNumber(); b.isValid() && nr <= bis && ecke.y() <= sicht.bottom(); b = b.next(), ++nr) {
             const qreal hoehe = Hoehe(b, satz);
-            orte.push_back({b.blockNumber(), ecke.y(), hoehe});
-            while (t != teile.end() && t->zeile < b.blockNumber()) ++t;
-            if (t != teile.end() && t->zeile == b.blockNumber()) {
+            orte.push_back({nr, ecke.y(), hoehe});
+            while (t != teile.end() && t->zeile < nr) ++t;
+            if (t != teile.end() && t->zeile == nr) {
                 const QTextLayout* l = b.layout();
                 if (t->eigen && satz && l->lineCount() == 0) {
                     // The band itself: no other line reaches into it.
