@@ -201,6 +201,8 @@ public:
     void Malen(QPainter& p, const QString& text, QPointF ecke, qreal links, qreal rechts, qreal rand) const {
         QList<quint32> glyphen;
         QList<QPointF> orte;
+        glyphen.reserve(text.size());
+        orte.reserve(text.size());
         qreal x = ecke.x() + rand;
         for (const QChar c : text) {
             const Zeichen* z = Eintrag(c);
