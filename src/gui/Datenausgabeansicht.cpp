@@ -190,6 +190,15 @@ public:
         if (breite) *breite = b;
         return true;
     }
+    // Whether text is such a line and none of its glyphs reaches out of the
+    // line's band.
+    bool ImBand(const QString& text) const {
+        for (const QChar c : text) {
+            const Zeichen* z = Eintrag(c);
+            if (!z || !z->imBand) return false;
+        }
+        return true;
+    }
     // Where character spalte of a line of these characters begins.
     qreal X(const QString& text, int spalte) const {
         qreal x = 0;
@@ -226,6 +235,7 @@ private:
         quint32 glyph = 0;
         qreal vorschub = 0;
         signed char stand = 0;  // 0 not yet looked up, 1 usable, -1 not
+        bool imBand = false;    // its ink stays within the line's band
     };
 
     void Legen(QTextLayout& l, const QString& text) const {
@@ -255,6 +265,8 @@ private:
                 l.lineAt(0).height() == hoehe_ && l.lineAt(0).ascent() == oberlaenge_) {
                 z.glyph = laeufe[0].glyphIndexes()[0];
                 z.vorschub = l.lineAt(0).horizontalAdvance();
+                const QRectF tinte = roh_.boundingRect(z.glyph);
+                z.imBand = std::floor(tinte.top()) >= -oberlaenge_ && std::ceil(tinte.bottom()) <= hoehe_ - oberlaenge_;
                 z.stand = 1;
             }
         }
@@ -427,14 +439,19 @@ private:
         std::vector<Zeile> zeilen;
         for (const Zeilenort& o : orte_) {
             int links = er.right() + 1, rechts = er.left() - 1;
+            bool drin = false;  // the band itself reaches into a rectangle, not only its edge
             for (const QRect& r : e->region())
                 if (o.oben + o.hoehe >= r.top() && o.oben <= r.bottom()) {
                     links = qMin(links, r.left());
                     rechts = qMax(rechts, r.right());
+                    drin = drin || (o.oben + o.hoehe > r.top() && o.oben < r.bottom() + 1);
                 }
             if (links > rechts) continue;
             const QTextBlock b = document()->findBlockByNumber(o.nr);
             if (!b.isValid()) return false;
+            // A line that only touches the region paints nothing into it
+            // where all its ink stays within its band.
+            if (!drin && satz->ImBand(b.text())) continue;
             const int pos = b.position();
             if (ctx.cursorPosition >= pos && ctx.cursorPosition < pos + b.length()) return false;
             const bool eigen = b.layout()->lineCount() == 0;
