@@ -79,8 +79,9 @@ const std::string& Zeile(const std::vector<std::string>& zeilen, std::size_t i) 
 // which a rewritten line always does; it then lays out every line between
 // and repaints the whole view. A refresh here tells the layout which lines
 // it rewrote in its one edit: a line in view is laid out again at once, a
-// line out of view only drops its layout, which Qt makes again when the
-// line is shown, and the window repaints the changed parts itself.
+// line out of view, or one the window places and paints itself, only drops
+// its layout, which Qt makes again when it needs the line, and the window
+// repaints the changed parts itself.
 class ZeilenLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
@@ -298,6 +299,7 @@ private:
     mutable std::array<Zeichen, 256> zeichen_{};
 };
 
+// QTextOption has no comparison of its own.
 bool GleicheOption(const QTextOption& a, const QTextOption& b) {
     return a.alignment() == b.alignment() && a.wrapMode() == b.wrapMode() && a.flags() == b.flags() &&
            a.textDirection() == b.textDirection() && a.useDesignMetrics() == b.useDesignMetrics() &&

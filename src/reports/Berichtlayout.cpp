@@ -120,7 +120,7 @@ TSpalte Spalte(const std::string& x, const std::string& y, const std::string& z)
 
 namespace {
 
-// The start of an expression's line in two pieces (a margin and its "|").
+// The start of an expression's line as two strings (a margin and its "|").
 struct Anfangsteile {
     std::string_view a, b;
 };
