@@ -601,5 +601,18 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
     QApplication::processEvents();
     EXPECT_TRUE(memo->textCursor().hasSelection());
     EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
+
+    // A short report: its last line, in view, changes.
+    memo->setTextCursor(QTextCursor(memo->document()));
+    M = {"Kurz:", "|-1,000|", ziffern};
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    M[2] = faelle[0].text;
+    maler.gemalt = QRegion();
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    EXPECT_FALSE(maler.gemalt.isEmpty());
+    EXPECT_EQ(memo->document()->lastBlock().text(), QString::fromUtf8(faelle[0].text));
+    EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
     sicht->removeEventFilter(&maler);
 }
