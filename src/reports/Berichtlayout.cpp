@@ -37,6 +37,24 @@ void AusgabeBeenden(Byte Code) {
     ErgebnisAuswahl = Code;
 }
 
+void AusgabeBeendenZwischen(Byte Code, const std::vector<std::string>& Vorn, const std::vector<std::string>& Hinten) {
+    TMemo& M = Form_Datenausgabe.Memo1;
+    const std::size_t v = Vorn.size(), m = Ausgabeliste.size();
+    // A report rebuilt after a step keeps most of its lines: they stay in
+    // the memo as they are, unless the user's typing changed them.
+    if (M.Lines.size() == v + m + Hinten.size() && std::equal(Vorn.begin(), Vorn.end(), M.Lines.begin()) &&
+        std::equal(Hinten.begin(), Hinten.end(), M.Lines.begin() + static_cast<std::ptrdiff_t>(v + m))) {
+        for (std::size_t i = 0; i < m; ++i) M.Lines[v + i].swap(Ausgabeliste[i]);
+        Ausgabeliste.clear();
+        M.Font.Height = 8;
+        ErgebnisAuswahl = Code;
+        return;
+    }
+    Ausgabeliste.insert(Ausgabeliste.begin(), Vorn.begin(), Vorn.end());
+    Ausgabeliste.insert(Ausgabeliste.end(), Hinten.begin(), Hinten.end());
+    AusgabeBeenden(Code);
+}
+
 // ---- Numbers ---------------------------------------------------------------------
 
 namespace {

@@ -233,7 +233,6 @@ void AusgabeGerade(Byte n) {
     const std::string name = Geradenname(n);
     const TGeradenteile& T = Geradenteile(n, Gerade[n]);
     AusgabeBeginnen();
-    Ausgabeliste.insert(Ausgabeliste.end(), T.vorn.begin(), T.vorn.end());
     // The parameter form of the line wrote these.
     Spaltenbreite[1] = T.breite1;
     Spaltenbreite[2] = T.breite2;
@@ -252,8 +251,7 @@ void AusgabeGerade(Byte n) {
     Leerzeile();
     Zeile("     auf E2-Ebene:");
     Projektionsgerade(Projektionsgeraden[2 * n], "    pr_E2:   x = ");
-    Ausgabeliste.insert(Ausgabeliste.end(), T.hinten.begin(), T.hinten.end());
-    AusgabeBeenden(static_cast<Byte>(21 + n));
+    AusgabeBeendenZwischen(static_cast<Byte>(21 + n), T.vorn, T.hinten);
 }
 
 void AusgabeGeradeGerade(Byte a, Byte b) {

@@ -181,6 +181,20 @@ TEST_F(Geradenberichte, NeubauGleichtDemFrischenBericht) {
         Form_Edits_01.Edit_FP(2).SetText(y);
         pruefen(y);
     }
+    // What the user typed into the memo goes with the next build, also
+    // where the line's own parts are kept.
+    Zeilen& memo = Form_Datenausgabe.Memo1.Lines;
+    const Zeilen ganz = Bericht(22);
+    for (const std::size_t i : {std::size_t{3}, std::size_t{21}, ganz.size() - 2}) {
+        Bericht(22);
+        memo[i] += " getippt";
+        EXPECT_EQ(Bericht(22), ganz) << i;
+    }
+    Bericht(22);
+    memo.pop_back();
+    EXPECT_EQ(Bericht(22), ganz);
+    memo.insert(memo.begin() + 22, "eingefuegt");
+    EXPECT_EQ(Bericht(22), ganz);
     SetzeGerade(1, {"1", "2", "3"}, {"3", "1", "1"});
     pruefen("anderer Stuetzvektor");
     SetzeGerade(1, {"1", "2", "3"}, {"3", "1", "0"});
