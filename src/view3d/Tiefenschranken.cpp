@@ -79,6 +79,9 @@ GenauSchranken SchrankenMachen(const Genau& g) {
     b.E1y = Aus(g.E1.y);
     b.ux = Aus(g.u.x);
     b.uy = Aus(g.u.y);
+    b.vNull = g.vNull;
+    b.vKoord = g.vKoord;
+    b.LambdaArt = g.LambdaArt;
     const Schranke& teiler = g.LambdaArt == 0 ? b.ux : b.uy;
     b.LambdaTeiler = g.LambdaArt != 2 && Teiler(teiler);
     if (b.LambdaTeiler) b.LambdaKehr = Schranke{1, 0} / teiler;
@@ -93,8 +96,8 @@ GenauSchranken SchrankenMachen(const Genau& g) {
     return b;
 }
 
-bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                    const Schranke& Tol, Vek3& Q) {
+bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
+    const GenauSchranken& g = b;
     const Schranke Null{};
     if (rNull == 1 || g.vNull) {
         Q = {Null, Null, Null};
@@ -170,12 +173,12 @@ namespace {
 // The ray's direction U (within eu, largest coordinate mu) against v, as
 // LinearAbhaengig2 tests it: 1 along it (the recovery gives the origin),
 // 0 not, -1 not sure.
-[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b,
-                                         const double V[3], double ev, double mv, const Schranke& Tol) {
+[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const GenauSchranken& b, const double V[3],
+                                         double ev, double mv, const Schranke& Tol) {
     // k = u / v in the coordinate vKoord, as the product with the
     // reciprocal: two roundings of the double instead of one.
     if (!b.kTeiler) return -1;
-    const double k = U[g.vKoord] * b.kKehr;
+    const double k = U[b.vKoord] * b.kKehr;
     const double ak = std::fabs(k);
     const double ek = (eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
     // u - k·v within Toleranz of 0 in every coordinate.
@@ -252,10 +255,10 @@ struct Kehrwert {
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
 }
 
-[[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const Genau& g,
-                                                     const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
+[[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b,
+                                                     const Schranke& Tol, Vek3& Q) {
     const Schranke Null{};
-    if (rNull == 1 || g.vNull) {
+    if (rNull == 1 || b.vNull) {
         Q = {Null, Null, Null};
         return true;
     }
@@ -263,7 +266,7 @@ struct Kehrwert {
     const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
     const double eu = std::max({u.x.e, u.y.e, u.z.e}), ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
     const double mu = Gross(U[0], U[1], U[2]), mv = Gross(V[0], V[1], V[2]);
-    const int parallel = Laengs(U, eu, g, b, V, ev, mv, Tol);
+    const int parallel = Laengs(U, eu, b, V, ev, mv, Tol);
     if (parallel < 0) return false;
     if (parallel == 1) {
         Q = {Null, Null, Null};
@@ -289,12 +292,11 @@ struct Kehrwert {
 
 }  // namespace
 
-bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                  const Schranke& Tol, Vek3& Q) {
-    return PunktSchnellInnen(rA, u, rNull, g, b, Tol, Q);
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
+    return PunktSchnellInnen(rA, u, rNull, b, Tol, Q);
 }
 
-void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
+void StrahlFestMachen(const SichtSchranken& s, const GenauSchranken& b, StrahlFest& f) {
     f.V[0] = b.v.x.v;
     f.V[1] = b.v.y.v;
     f.V[2] = b.v.z.v;
@@ -311,8 +313,8 @@ void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchran
     f.U[2] = u.z.v;
     f.eu = std::max({u.x.e, u.y.e, u.z.e});
     f.mu = Gross(f.U[0], f.U[1], f.U[2]);
-    f.vNull = g.vNull;
-    f.Vorab = static_cast<signed char>(Laengs(f.U, f.eu, g, b, f.V, f.ev, f.mv, s.Tol));
+    f.vNull = b.vNull;
+    f.Vorab = static_cast<signed char>(Laengs(f.U, f.eu, b, f.V, f.ev, f.mv, s.Tol));
     f.Paar = f.Vorab == 0 ? static_cast<signed char>(PaarWaehlen(f.U, f.eu, f.V, f.ev, s.Tol, f.D, f.eD)) : -1;
     if (f.Paar >= 0 && f.Paar < 3) {
         const Kehrwert k = KehrwertVon(f.D, f.eD);
@@ -365,32 +367,46 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
     return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
 }
 
-int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB, const StrahlFest* IF,
-                           const StrahlFest* JF) {
+Schranke PunktTiefe(const SichtSchranken& s, bool zentral, const Vek3& Q) {
+    if (zentral) return AbstandVomAuge(s, Q);
+    // The products and sums in Schranke hold the exact value for any Q and
+    // P within their bounds (the bounds cover the double's rounding, and
+    // more). The extended (Qj - Qi)·P rounds each difference once and each
+    // term of the dot product three times: it lies within
+    // 4·U·(1 + U)^4·Σ|Qj - Qi|·|P| (U = 2^-64) of the exact Qj·P - Qi·P,
+    // and Σ|Qj - Qi|·|P| <= (|Qi|∞ + |Qj|∞)·‖P‖₁: each point adds
+    // 2.2e-19·|Q|∞·‖P‖₁, here four times that.
+    Schranke h = Q.x * s.P.x + Q.y * s.P.y + Q.z * s.P.z;
+    const double gross = std::max({std::fabs(Q.x.v) + Q.x.e, std::fabs(Q.y.v) + Q.y.e, std::fabs(Q.z.v) + Q.z.e});
+    const double P1 = std::fabs(s.P.x.v) + std::fabs(s.P.y.v) + std::fabs(s.P.z.v) + s.P.x.e + s.P.y.e + s.P.z.e;
+    h.e = (h.e + 8.8e-19 * gross * P1) * Zuschlag + Winzig;
+    return h;
+}
+
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const GenauSchranken& IB,
+                           const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF) {
     Vek3 A, u;
     StrahlSchranken(s, zentral, Sx, Sy, A, u);
     const int rNull = StrahlNullvektor(s, u);
     Vek3 Qi, Qj;
     if (zentral) {
         // Both recoveries side by side: neither waits for the other's division.
-        const bool si = PunktSchnellInnen(A, u, rNull, I, IB, s.Tol, Qi);
-        const bool sj = PunktSchnellInnen(A, u, rNull, J, JB, s.Tol, Qj);
-        if (!si && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi)) return -1;
-        if (!sj && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+        const bool si = PunktSchnellInnen(A, u, rNull, IB, s.Tol, Qi);
+        const bool sj = PunktSchnellInnen(A, u, rNull, JB, s.Tol, Qj);
+        if (!si && !PunktSchranken(A, u, rNull, IB, s.Tol, Qi)) return -1;
+        if (!sj && !PunktSchranken(A, u, rNull, JB, s.Tol, Qj)) return -1;
         return RaumpunkteVergleichen(s, zentral, Qi, Qj);
     }
-    if (!PunktSchnellFuer(s, zentral, A, u, rNull, I, IB, IF, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi))
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, IB, IF, Qi) && !PunktSchranken(A, u, rNull, IB, s.Tol, Qi))
         return -1;
-    if (!PunktSchnellFuer(s, zentral, A, u, rNull, J, JB, JF, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj))
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, JB, JF, Qj) && !PunktSchranken(A, u, rNull, JB, s.Tol, Qj))
         return -1;
     return RaumpunkteVergleichen(s, zentral, Qi, Qj);
 }
 
-int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF,
-                      int wennDrin) {
-    if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
+int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
+                      const StrahlFest* IF, const StrahlFest* JF, int wennDrin) {
+    if (IB.LambdaArt == 2 || JB.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
     // SchnittpunktZweierGeraden2D. Its D = I.u x (-J.u) is -det bit for
@@ -404,7 +420,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     // λ of both, and whether it lies within -Toleranz .. 1.000000001.
     int drin = 1;
     for (const auto* g : {&IB, &JB}) {
-        const bool ausX = (g == &IB ? I : J).LambdaArt == 0;
+        const bool ausX = g->LambdaArt == 0;
         if (!g->LambdaTeiler) return -1;
         const Schranke Lambda = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
         const int auf = Und(Kleiner(-s.Tol, Lambda), Kleiner(Lambda, s.Eins));
@@ -413,7 +429,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     }
     if (drin < 0) return -1;
     if (wennDrin >= 0) return wennDrin;
-    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF);
 }
 
 namespace {
@@ -439,8 +455,8 @@ struct StartWerte {
 // the picture is too steep for λ's coordinate. A point off the line moves
 // along it, in λ's coordinate a, by at most |u| / a (<= (|ux| + |uy|) / a)
 // times its distance; q covers that and the distance itself.
-bool BereichsRand(const Genau& g, double K, Tiefenbereich& T) {
-    const double ux = std::fabs(static_cast<double>(g.u.x)), uy = std::fabs(static_cast<double>(g.u.y));
+bool BereichsRand(const GenauSchranken& g, double K, Tiefenbereich& T) {
+    const double ux = std::fabs(g.ux.v), uy = std::fabs(g.uy.v);
     const double a = g.LambdaArt == 0 ? ux : uy;
     const double q = 1 + (ux + uy) / a * (1 + 1e-12);
     if (!(q <= 1e6) || !std::isfinite(K)) return false;
@@ -451,11 +467,12 @@ bool BereichsRand(const Genau& g, double K, Tiefenbereich& T) {
 
 }  // namespace
 
-bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T) {
-    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || g.LambdaArt == 2) return false;
-    if (!BereichsRand(g, K, T)) return false;
-    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y);
-    const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + Aus(g.u.x), Ey + Aus(g.u.y)}};
+bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
+                           Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || b.LambdaArt == 2) return false;
+    if (!BereichsRand(b, K, T)) return false;
+    const Schranke &Ex = b.E1x, &Ey = b.E1y;
+    const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + b.ux, Ey + b.uy}};
     StartWerte W[2];
     for (int k = 0; k < 2; ++k) {
         Schranke Sx = Enden[k][0], Sy = Enden[k][1];
@@ -545,10 +562,9 @@ int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefe
     return zentral ? TiefenbereicheZentral(s, I, J) : TiefenbereicheParallel(s, I, J);
 }
 
-bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
-                          Tiefenbereich& T) {
-    if (s.StrahlNull != 0 || g.vNull || g.LambdaArt == 2 || !b.kTeiler) return false;
-    if (!BereichsRand(g, K, T)) return false;
+bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || b.vNull || b.LambdaArt == 2 || !b.kTeiler) return false;
+    if (!BereichsRand(b, K, T)) return false;
     // Every ray starts at the eye point, so d = A - Augpunkt is the same for
     // all; the ray's direction is an affine function of the picture point,
     // and so are u - k·v, the determinant of the coplanarity test and the
@@ -568,7 +584,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
     struct Ecke {
         double U[3], eu, mu, w[3], ew, k, det, eDet, D[3], eD[3];
     } W[2];
-    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y), Ux = Aus(g.u.x), Uy = Aus(g.u.y);
+    const Schranke &Ex = b.E1x, &Ey = b.E1y, &Ux = b.ux, &Uy = b.uy;
     for (int e = 0; e < 2; ++e) {
         Schranke Sx = Ex + Schranke{lambda[e], 0} * Ux, Sy = Ey + Schranke{lambda[e], 0} * Uy;
         Sx.e += T.w;
@@ -582,7 +598,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
         E.eu = std::max({u.x.e, u.y.e, u.z.e});
         E.mu = Gross(E.U[0], E.U[1], E.U[2]);
         // u - k·v as Laengs bounds it.
-        E.k = E.U[g.vKoord] * b.kKehr;
+        E.k = E.U[b.vKoord] * b.kKehr;
         const double ak = std::fabs(E.k);
         const double ek = (E.eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
         for (int c = 0; c < 3; ++c) E.w[c] = E.U[c] - E.k * V[c];

@@ -122,6 +122,8 @@ int Nullvektor(const Vek3& u, const Schranke& Tol);
 // coordinate of the picture's direction λ comes from (when LambdaTeiler),
 // kKehr the reciprocal of v's coordinate vKoord and kNenner that of its
 // size less its bound (when kTeiler).
+// Genau's choices are copied in, so that the bounded comparison never
+// reads the (much larger) extended data of an entry.
 struct GenauSchranken {
     Vek3 A, v;
     Schranke E1x, E1y, ux, uy;
@@ -129,6 +131,9 @@ struct GenauSchranken {
     bool LambdaTeiler = false;
     double kKehr = 0, kNenner = 0;
     bool kTeiler = false;
+    bool vNull = false;
+    Byte vKoord = 0;
+    Byte LambdaArt = 0;
 };
 GenauSchranken SchrankenMachen(const Genau& g);
 
@@ -142,8 +147,7 @@ int EbenDoppelt(const double* u, const double* v, const double* d, double mu, do
                 double ev, double ed);
 
 // PunktAufStreckeGenau in bounded doubles: false when not sure.
-bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                    const Schranke& Tol, Vek3& Q);
+bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q);
 
 // PunktSchranken with one bound per vector (on the largest distance of a
 // coordinate from the extended value) instead of one per coordinate: a
@@ -151,11 +155,10 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
 // caller then asks PunktSchranken. Each step widens the bound as the
 // matching operation of Schranke would, taking the vector's largest
 // coordinates where those take each one's.
-bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                  const Schranke& Tol, Vek3& Q);
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q);
 
 // For a parallel projection s.
-void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f);
+void StrahlFestMachen(const SichtSchranken& s, const GenauSchranken& b, StrahlFest& f);
 
 // PunktSchnell for a ray along ProjRichtung from rA (parallel projection).
 bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q);
@@ -165,9 +168,9 @@ bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& 
 // projection the rays' directions differ, and what the start point alone
 // would save is small).
 inline bool PunktSchnellFuer(const SichtSchranken& s, bool zentral, const Vek3& rA, const Vek3& u, int rNull,
-                             const Genau& g, const GenauSchranken& b, const StrahlFest* f, Vek3& Q) {
+                             const GenauSchranken& b, const StrahlFest* f, Vek3& Q) {
     if (!zentral && f) return PunktSchnellParallel(rA, rNull, *f, Q);
-    return PunktSchnell(rA, u, rNull, g, b, s.Tol, Q);
+    return PunktSchnell(rA, u, rNull, b, s.Tol, Q);
 }
 
 // Nullvektor of a ray's direction in the view s.
@@ -185,21 +188,30 @@ Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q);
 // (Qj - Qi)·ProjRichtung > Grenze (parallel).
 int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi, const Vek3& Qj);
 
+// The same comparison from one bounded value per point, for points whose
+// comparison is asked often (the ends of segments that share them):
+// PunktTiefe holds the point's distance from the eye point (central), or the
+// exact Q·ProjRichtung (parallel) widened by the point's share of the
+// rounding of the extended (Qj - Qi)·ProjRichtung; PunktTiefenVergleichen
+// then decides as RaumpunkteVergleichen does, or answers -1.
+Schranke PunktTiefe(const SichtSchranken& s, bool zentral, const Vek3& Q);
+inline int PunktTiefenVergleichen(const SichtSchranken& s, bool zentral, const Schranke& hi, const Schranke& hj) {
+    return zentral ? Kleiner(hj - s.Tol, hi) : Kleiner(s.Grenze, hj - hi);
+}
+
 // The recovery of Qi and Qj for the crossing point (Sx, Sy) and their
 // comparison in bounded doubles; -1 when that is not sure.
 // IF, JF: the segments' StrahlFest in parallel projection, or nullptr.
-int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB,
-                           const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr);
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const GenauSchranken& IB,
+                           const GenauSchranken& JB, const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr);
 
 // The comparison of crossing pictures in bounded doubles, from the crossing
 // point on: 1 or 0 when the result is sure, -1 when not (or when the
 // pictures are not surely crossing lines). wennDrin, when 0 or 1: the
 // result for a crossing within both pictures, known beforehand (from the
 // depth ranges below); the recovery is then left out.
-int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF = nullptr,
-                      const StrahlFest* JF = nullptr, int wennDrin = -1);
+int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
+                      const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1);
 
 // ---- Depth ranges of a segment over its whole picture -----------------------------
 
@@ -225,14 +237,14 @@ struct Tiefenbereich {
     signed char Zustand = -1;  // for the pass: -1 not yet made, 0 none, 1 made
 };
 // false when the segment's depth cannot be bounded so.
-bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T);
+bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
+                           Tiefenbereich& T);
 
 // The same in central projection, where every ray starts at the eye point:
 // its direction is an affine function of the picture point, and so are all
 // the recovery's tests and t's numerator and denominator. Tiefenbereich's
 // [lo, hi] then bounds the recovered point's distance from the eye point.
-bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
-                          Tiefenbereich& T);
+bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T);
 // The comparison of points recovered within I's and J's ranges
 // ((Qj - Qi)·ProjRichtung > Grenze, or di > dj - Toleranz in central
 // projection): 1 surely true for all of them, 0 surely false, -1 neither.
