@@ -96,6 +96,22 @@ GenauSchranken SchrankenMachen(const Genau& g) {
     return b;
 }
 
+namespace {
+
+// Determinante3(u, v, d) < Toleranz for d = A - rA, term by term in its
+// order: 1 surely, 0 surely not, -1 not sure.
+int EbenSchranken(const Vek3& u, const Vek3& v, const Vek3& d, const Schranke& Tol) {
+    const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
+                         (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
+    return Kleiner(Abs(det), Tol);
+}
+
+int EbenSchranken(const Vek3& u, const GenauSchranken& b, const Vek3& rA, const Schranke& Tol) {
+    return EbenSchranken(u, b.v, Vek3{b.A.x - rA.x, b.A.y - rA.y, b.A.z - rA.z}, Tol);
+}
+
+}  // namespace
+
 bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
     const GenauSchranken& g = b;
     const Schranke Null{};
@@ -128,12 +144,7 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const GenauSchrank
         const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {v.x.v, v.y.v, v.z.v}, D3[3] = {d.x.v, d.y.v, d.z.v};
         eben = EbenDoppelt(U, V, D3, gross(u), gross(v), gross(d), fehler(u), fehler(v), fehler(d));
     }
-    if (eben < 0) {
-        // Term by term in its order.
-        const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
-                             (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
-        eben = Kleiner(Abs(det), Tol);
-    }
+    if (eben < 0) eben = EbenSchranken(u, v, d, Tol);  // term by term in its order
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};
@@ -277,7 +288,8 @@ struct Kehrwert {
     const double D3[3] = {A[0] - rA.x.v, A[1] - rA.y.v, A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    const int eben = EbenDoppelt(U, V, D3, mu, mv, md, eu, ev, ed);
+    int eben = EbenDoppelt(U, V, D3, mu, mv, md, eu, ev, ed);
+    if (eben < 0) eben = EbenSchranken(u, b, rA, Tol);
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};
@@ -323,7 +335,8 @@ void StrahlFestMachen(const SichtSchranken& s, const GenauSchranken& b, StrahlFe
     }
 }
 
-bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q) {
+bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, const GenauSchranken& b,
+                          const StrahlFest& f, Vek3& Q) {
     const Schranke Null{};
     if (rNull == 1 || f.vNull) {
         Q = {Null, Null, Null};
@@ -337,7 +350,8 @@ bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& 
     const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    const int eben = EbenDoppelt(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed);
+    int eben = EbenDoppelt(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed);
+    if (eben < 0) eben = EbenSchranken(s.P, b, rA, s.Tol);
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};

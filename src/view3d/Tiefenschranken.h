@@ -154,14 +154,17 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const GenauSchrank
 // third of the work, bounds a little wider. false when not sure; the
 // caller then asks PunktSchranken. Each step widens the bound as the
 // matching operation of Schranke would, taking the vector's largest
-// coordinates where those take each one's.
+// coordinates where those take each one's. Only the coplanarity test,
+// whose bound grows with the product of three sizes, is asked once more
+// term by term, as PunktSchranken asks it, when that bound leaves it open.
 bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q);
 
 // For a parallel projection s.
 void StrahlFestMachen(const SichtSchranken& s, const GenauSchranken& b, StrahlFest& f);
 
 // PunktSchnell for a ray along ProjRichtung from rA (parallel projection).
-bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q);
+bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, const GenauSchranken& b,
+                          const StrahlFest& f, Vek3& Q);
 
 // PunktSchnell as the pass asks it: in parallel projection through the
 // segment's StrahlFest f when there is one, else in full (in central
@@ -169,7 +172,7 @@ bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& 
 // would save is small).
 inline bool PunktSchnellFuer(const SichtSchranken& s, bool zentral, const Vek3& rA, const Vek3& u, int rNull,
                              const GenauSchranken& b, const StrahlFest* f, Vek3& Q) {
-    if (!zentral && f) return PunktSchnellParallel(rA, rNull, *f, Q);
+    if (!zentral && f) return PunktSchnellParallel(s, rA, rNull, b, *f, Q);
     return PunktSchnell(rA, u, rNull, b, s.Tol, Q);
 }
 

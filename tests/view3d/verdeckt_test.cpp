@@ -1121,15 +1121,25 @@ TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
         const tiefe::GenauSchranken b = tiefe::SchrankenMachen(g);
         tiefe::StrahlFest f;
         tiefe::StrahlFestMachen(s, b, f);
-        for (int k = 0; k < 5; ++k) {
-            // Start points on the plane through the segment and P, or off it.
-            const Extended t = zahl(-1, 2), h = zahl(-3, 3);
+        const TVek_R3 nrm{P.y * g.v.z - P.z * g.v.y, P.z * g.v.x - P.x * g.v.z, P.x * g.v.y - P.y * g.v.x};
+        const Extended bn = Betrag(nrm);
+        for (int k = 0; k < 7; ++k) {
+            // Start points on the plane through the segment and P, or off
+            // it; the last two far along P (the coplanarity test's bound
+            // grows with the sizes) and off the plane by about the tolerance.
+            const bool weit = k >= 5 && bn > 1e-3L;
+            const Extended t = zahl(-1, 2), h = weit ? zahl(1000, 3000) * (k == 5 ? 1 : -1) : zahl(-3, 3);
             TVek_R3 R{g.T.A.x + t * g.v.x + h * P.x, g.T.A.y + t * g.v.y + h * P.y, g.T.A.z + t * g.v.z + h * P.z};
             if (k == 4) R.z += 1e-9L * zahl(0.5, 2);
+            if (weit) {
+                const Extended ab =
+                    Toleranz * (1 + std::pow(10.0L, static_cast<Extended>(zahl(-4, -1))) * (zahl(0, 1) < 0.5 ? 1 : -1)) / bn;
+                R = {R.x + ab * nrm.x / bn, R.y + ab * nrm.y / bn, R.z + ab * nrm.z / bn};
+            }
             const tiefe::Vek3 rA = tiefe::Aus(R);
             tiefe::Vek3 Q1, Q2;
             const bool ganz = tiefe::PunktSchnell(rA, s.P, rNull, b, Tol, Q1);
-            const bool fest = tiefe::PunktSchnellParallel(rA, rNull, f, Q2);
+            const bool fest = tiefe::PunktSchnellParallel(s, rA, rNull, b, f, Q2);
             ASSERT_EQ(ganz, fest) << n << " " << k;
             if (!ganz) continue;
             ++gleich;
