@@ -333,7 +333,42 @@ void StrahlFestMachen(const SichtSchranken& s, const GenauSchranken& b, StrahlFe
         f.q = k.q;
         f.kehr = k.kehr;
     }
+    // N = U × V: each coordinate within the inputs' distances times the
+    // other factors' sizes, and 2.0001·2^-53 of its two products' sizes
+    // (both products and the difference rounded), of the exact product of
+    // the extended u and v.
+    f.N1 = f.eN = 0;
+    for (int c = 0; c < 3; ++c) {
+        const int a = (c + 1) % 3, b2 = (c + 2) % 3;
+        const double p = f.U[a] * f.V[b2], q = f.U[b2] * f.V[a];
+        f.N[c] = p - q;
+        const double e = f.eu * (std::fabs(f.V[a]) + std::fabs(f.V[b2]) + 2 * f.ev) +
+                         f.ev * (std::fabs(f.U[a]) + std::fabs(f.U[b2])) + 2.3e-16 * (std::fabs(p) + std::fabs(q));
+        f.eN = std::max(f.eN, e * Zuschlag + Winzig);
+        f.N1 += std::fabs(f.N[c]);
+    }
 }
+
+namespace {
+
+// Determinante3(u, v, d) of a ray along ProjRichtung as D3·N, the same value
+// in exact arithmetic, with the bound B of its distance from the extended
+// one: D3 within ed and N within eN of the exact vectors of the extended
+// inputs move the dot product by at most ed·Σ|N| + eN·(Σ|D3| + 3 ed); its
+// three roundings by 3.34e-16·Σ|D3_c N_c| <= 3.4e-16·md·Σ|N|; the
+// extended evaluation term by term rounds its six terms through at most
+// five operations each, within 1.7e-18 of mu·mv·md (each widened by its
+// bound), here 1.2e-17.
+[[gnu::always_inline]] inline double EbenKreuz(const StrahlFest& f, const double D3[3], double md, double ed,
+                                               double& B) {
+    B = (ed * f.N1 + f.eN * 3 * (md + ed) + 3.4e-16 * md * f.N1 +
+         1.2e-17 * (f.mu + f.eu) * (f.mv + f.ev) * (md + ed)) *
+            Zuschlag +
+        1e-90;
+    return D3[0] * f.N[0] + D3[1] * f.N[1] + D3[2] * f.N[2];
+}
+
+}  // namespace
 
 bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, const GenauSchranken& b,
                           const StrahlFest& f, Vek3& Q) {
@@ -350,7 +385,9 @@ bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, co
     const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    int eben = EbenDoppelt(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed);
+    double B;
+    const double det = EbenKreuz(f, D3, md, ed, B);
+    int eben = std::fabs(det) + B < 0.9999999e-9 ? 1 : std::fabs(det) - B > 1.0000001e-9 ? 0 : -1;
     if (eben < 0) eben = EbenSchranken(s.P, b, rA, s.Tol);
     if (eben < 0) return false;
     if (eben == 0) {

@@ -98,7 +98,10 @@ struct SichtSchranken {
 // whether the ray runs along the segment and which pair of coordinates the
 // recovery solves for are known once per segment. Made by StrahlFestMachen;
 // PunktSchnellParallel then does only what depends on the ray's start, with
-// the same operations as PunktSchnell, so with the same results.
+// the same operations as PunktSchnell but for the coplanarity test: that
+// takes the determinant as d·(u × v), with u × v made once (N, each
+// coordinate within eN). Its decisions, like PunktSchnell's, are the
+// extended computation's, so where both answer they answer alike.
 struct StrahlFest {
     double V[3] = {}, ev = 0, mv = 0, A[3] = {}, eA = 0;
     // u = ProjRichtung; whether it runs along v (1), not (0) or not surely
@@ -108,6 +111,7 @@ struct StrahlFest {
     bool vNull = false;
     signed char Vorab = -1, Paar = -1;
     double D = 0, eD = 0, q = 0, kehr = 0;
+    double N[3] = {}, eN = 0, N1 = 0;  // N1 = Σ|N|
 };
 
 // Sehstrahl in bounded doubles.

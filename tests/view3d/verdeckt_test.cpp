@@ -1093,12 +1093,13 @@ TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
     // the projection direction alone once per segment: for rays from any
     // start point it must answer exactly as the recovery made in full, also
     // for segments along the direction, of no length, and for directions
-    // that are not surely null.
+    // that are not surely null; only where the coplanarity test is close
+    // may one of them leave it open.
     std::mt19937 z(13);
     const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
     const auto punkt = [&](double r) { return TVek_R3{zahl(-r, r), zahl(-r, r), zahl(-r, r)}; };
     const tiefe::Schranke Tol = tiefe::Aus(Toleranz);
-    int gleich = 0;
+    int gleich = 0, einer = 0;
     for (int n = 0; n < 4000; ++n) {
         tiefe::SichtSchranken s;
         s.Tol = Tol;
@@ -1131,16 +1132,37 @@ TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
             const Extended t = zahl(-1, 2), h = weit ? zahl(1000, 3000) * (k == 5 ? 1 : -1) : zahl(-3, 3);
             TVek_R3 R{g.T.A.x + t * g.v.x + h * P.x, g.T.A.y + t * g.v.y + h * P.y, g.T.A.z + t * g.v.z + h * P.z};
             if (k == 4) R.z += 1e-9L * zahl(0.5, 2);
+            const Extended hoehe = std::pow(10.0L, static_cast<Extended>(zahl(-4, -1)));
             if (weit) {
-                const Extended ab =
-                    Toleranz * (1 + std::pow(10.0L, static_cast<Extended>(zahl(-4, -1))) * (zahl(0, 1) < 0.5 ? 1 : -1)) / bn;
+                const Extended ab = Toleranz * (1 + hoehe * (zahl(0, 1) < 0.5 ? 1 : -1)) / bn;
                 R = {R.x + ab * nrm.x / bn, R.y + ab * nrm.y / bn, R.z + ab * nrm.z / bn};
             }
-            const tiefe::Vek3 rA = tiefe::Aus(R);
+            tiefe::Vek3 rA = tiefe::Aus(R);
+            if (weit && k == 6) {
+                // The start point known only within a bound, its double
+                // moved by that bound to the side that moves the
+                // determinant most: the test's margin is reached.
+                const Extended n1 = std::fabs(nrm.x) + std::fabs(nrm.y) + std::fabs(nrm.z);
+                const double eps = static_cast<double>(Toleranz * hoehe / n1) * zahl(0.3, 1.5);
+                const double seite = zahl(0, 1) < 0.5 ? 1 : -1;
+                for (auto [c, nc] : {std::pair{&rA.x, nrm.x}, std::pair{&rA.y, nrm.y}, std::pair{&rA.z, nrm.z}}) {
+                    const double d = nc > 0 ? seite * eps : -seite * eps;
+                    c->v += d;
+                    c->e += eps * 1.0001 + 2.3e-16 * std::fabs(c->v);
+                }
+            }
             tiefe::Vek3 Q1, Q2;
             const bool ganz = tiefe::PunktSchnell(rA, s.P, rNull, b, Tol, Q1);
             const bool fest = tiefe::PunktSchnellParallel(s, rA, rNull, b, f, Q2);
-            ASSERT_EQ(ganz, fest) << n << " " << k;
+            if (ganz != fest) {
+                // Only where the coplanarity test is close: the one that
+                // answers holds the extended point.
+                const TVek_R3 Q = tiefe::PunktAufStreckeGenau({R, P}, IstNullvektor(P), g);
+                const tiefe::Vek3& Qb = ganz ? Q1 : Q2;
+                ASSERT_TRUE(Haelt(Qb.x, Q.x) && Haelt(Qb.y, Q.y) && Haelt(Qb.z, Q.z)) << n << " " << k;
+                ++einer;
+                continue;
+            }
             if (!ganz) continue;
             ++gleich;
             for (auto [a, c] : {std::pair{Q1.x, Q2.x}, std::pair{Q1.y, Q2.y}, std::pair{Q1.z, Q2.z}}) {
@@ -1150,6 +1172,7 @@ TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
         }
     }
     EXPECT_GT(gleich, 10000);
+    EXPECT_LT(einer, gleich / 100);
 }
 
 }  // namespace
