@@ -146,17 +146,21 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
 // rounding carries. A point that far off a line lies within q times as
 // much of the line's point with the same λ, q the factor in the ranges'
 // margin w = 1e-16·K·q: within w for pairs whose K is at most 10 times
-// the segment's own, with 4 times the distance in reserve.
-int BereicheVergleichen(Tiefendaten& z, int i, int j) {
+// the segment's own, with 4 times the distance in reserve. Such a crossing
+// lies in both ranges' regions: I and J are set to them then.
+int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, const Tiefenbereich*& J) {
+    I = J = nullptr;
     const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
     if (KreuzendeBilder(si, sj) != 1) return -1;
-    const Tiefenbereich* I = Bereich(z, i);
-    if (!I) return -1;
-    const Tiefenbereich* J = Bereich(z, j);
-    if (!J) return -1;
+    const Tiefenbereich* Ib = Bereich(z, i);
+    if (!Ib) return -1;
+    const Tiefenbereich* Jb = Bereich(z, j);
+    if (!Jb) return -1;
     const double K = std::max(si.K, sj.K);
-    if (!(K <= I->Kgrenze && K <= J->Kgrenze)) return -1;
+    if (!(K <= Ib->Kgrenze && K <= Jb->Kgrenze)) return -1;
+    I = Ib;
+    J = Jb;
     return TiefenbereicheVergleichen(z.Sicht, z.zentral, *I, *J);
 }
 
@@ -169,9 +173,10 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j) {
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
         const GenauSchranken& JB = SchrankenVon(z, j);
-        const int bereich = BereicheVergleichen(z, i, j);
+        const Tiefenbereich *IT, *JT;
+        const int bereich = BereicheVergleichen(z, i, j, IT, JT);
         if (bereich == 1) return true;
-        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, IB, JB, &z.Fest[ui], &z.Fest[uj], bereich);
+        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, IB, JB, &z.Fest[ui], &z.Fest[uj], bereich, IT, JT);
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);

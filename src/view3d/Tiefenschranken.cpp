@@ -210,13 +210,20 @@ constexpr int Paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
 // The first pair whose 2x2 determinant D of u and v is not below
 // Toleranz: 0..2, with D and its bound eD; 3 when there is none (the
 // recovery gives the origin); -1 when not sure.
+// The 2x2 determinant D of u and v for pair p, and its bound eD.
+[[gnu::always_inline]] inline double PaarDet(int p, const double U[3], double eu, const double V[3], double ev,
+                                             double& eD) {
+    const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
+    const double D = a1 * b2 - a2 * b1;
+    eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
+         Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
+    return D;
+}
+
 [[gnu::always_inline]] inline int PaarWaehlen(const double U[3], double eu, const double V[3], double ev,
                                               const Schranke& Tol, double& D, double& eD) {
     for (int p = 0; p < 3; ++p) {
-        const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
-        D = a1 * b2 - a2 * b1;
-        eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
-             Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
+        D = PaarDet(p, U, eu, V, ev, eD);
         const int klein = UnterTol(D, eD, Tol);
         if (klein < 0) return -1;
         if (klein == 1) continue;
@@ -434,12 +441,53 @@ Schranke PunktTiefe(const SichtSchranken& s, bool zentral, const Vek3& Q) {
     return h;
 }
 
+namespace {
+
+[[gnu::always_inline]] inline bool PunktImBereichInnen(bool zentral, const Vek3& rA, const Vek3& u,
+                                                       const GenauSchranken& b, const StrahlFest* f, int p, Vek3& Q) {
+    if (!zentral && f) {
+        const double D3[3] = {f->A[0] - rA.x.v, f->A[1] - rA.y.v, f->A[2] - rA.z.v};
+        const double md = Gross(D3[0], D3[1], D3[2]);
+        const double ed = f->eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+        if (f->Paar != p) return false;
+        Q = PunktAusPaar(p, {f->q, f->kehr}, f->eD, f->U, f->eu, f->A, f->eA, f->V, f->ev, f->mv, D3, ed);
+        return true;
+    }
+    const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double eu = std::max({u.x.e, u.y.e, u.z.e}), ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
+    const double mv = Gross(V[0], V[1], V[2]);
+    double eD;
+    const double D = PaarDet(p, U, eu, V, ev, eD);
+    if (!(std::fabs(D) > 2 * eD)) return false;
+    const double A[3] = {b.A.x.v, b.A.y.v, b.A.z.v};
+    const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
+    const double D3[3] = {A[0] - rA.x.v, A[1] - rA.y.v, A[2] - rA.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+    Q = PunktAusPaar(p, KehrwertVon(D, eD), eD, U, eu, A, eA, V, ev, mv, D3, ed);
+    return true;
+}
+
+}  // namespace
+
+bool PunktImBereich(bool zentral, const Vek3& rA, const Vek3& u, const GenauSchranken& b, const StrahlFest* f,
+                    int Paar, Vek3& Q) {
+    if (Paar < 0 || Paar > 2) return false;
+    return PunktImBereichInnen(zentral, rA, u, b, f, Paar, Q);
+}
+
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const GenauSchranken& IB,
-                           const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF) {
+                           const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF,
+                           const Tiefenbereich* IT, const Tiefenbereich* JT) {
     Vek3 A, u;
     StrahlSchranken(s, zentral, Sx, Sy, A, u);
-    const int rNull = StrahlNullvektor(s, u);
     Vek3 Qi, Qj;
+    // A crossing point in the regions of both depth ranges: the recovery's
+    // tests are known there.
+    if (IT && JT && PunktImBereich(zentral, A, u, IB, IF, IT->Paar, Qi) &&
+        PunktImBereich(zentral, A, u, JB, JF, JT->Paar, Qj))
+        return RaumpunkteVergleichen(s, zentral, Qi, Qj);
+    const int rNull = StrahlNullvektor(s, u);
     if (zentral) {
         // Both recoveries side by side: neither waits for the other's division.
         const bool si = PunktSchnellInnen(A, u, rNull, IB, s.Tol, Qi);
@@ -456,7 +504,8 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 }
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
-                      const StrahlFest* IF, const StrahlFest* JF, int wennDrin) {
+                      const StrahlFest* IF, const StrahlFest* JF, int wennDrin, const Tiefenbereich* IT,
+                      const Tiefenbereich* JT) {
     if (IB.LambdaArt == 2 || JB.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -480,7 +529,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranke
     }
     if (drin < 0) return -1;
     if (wennDrin >= 0) return wennDrin;
-    return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF);
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF, IT, JT);
 }
 
 namespace {
@@ -581,6 +630,7 @@ bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, con
     // The rounding of the comparison's (Qj - Qi)·P: within 6 U of the
     // recovered points' largest coordinates times |P| summed, per point.
     T.rund = 1e-17 * (mA + tMax * mv) * (PL + 3 * f.eu) + 1e-300;
+    T.Paar = f.Paar;
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
 }
 
@@ -757,6 +807,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
     // the sizes of A, t·v and Augpunkt of the distance at t (the point's
     // two roundings, the difference, the length).
     T.rund = 3e-17 * (Gross(A[0], A[1], A[2]) + eA + std::max(std::fabs(lo), std::fabs(hi)) * mvv + mAug) + 1e-300;
+    T.Paar = static_cast<signed char>(p);
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
 }
 

@@ -206,19 +206,34 @@ inline int PunktTiefenVergleichen(const SichtSchranken& s, bool zentral, const S
     return zentral ? Kleiner(hj - s.Tol, hi) : Kleiner(s.Grenze, hj - hi);
 }
 
+struct Tiefenbereich;
+
+// The recovery for a ray through the region of a segment's Tiefenbereich
+// (Paar its pair): only t and the point, as PunktSchnell computes them;
+// false when the division is not sure. In parallel projection through the
+// segment's StrahlFest f when there is one.
+bool PunktImBereich(bool zentral, const Vek3& rA, const Vek3& u, const GenauSchranken& b, const StrahlFest* f,
+                    int Paar, Vek3& Q);
+
 // The recovery of Qi and Qj for the crossing point (Sx, Sy) and their
 // comparison in bounded doubles; -1 when that is not sure.
 // IF, JF: the segments' StrahlFest in parallel projection, or nullptr.
+// IT, JT: the segments' depth ranges when the crossing point surely lies
+// in their regions, or nullptr.
 int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const GenauSchranken& IB,
-                           const GenauSchranken& JB, const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr);
+                           const GenauSchranken& JB, const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr,
+                           const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr);
 
 // The comparison of crossing pictures in bounded doubles, from the crossing
 // point on: 1 or 0 when the result is sure, -1 when not (or when the
 // pictures are not surely crossing lines). wennDrin, when 0 or 1: the
 // result for a crossing within both pictures, known beforehand (from the
-// depth ranges below); the recovery is then left out.
+// depth ranges below); the recovery is then left out. IT, JT: the
+// segments' depth ranges when a crossing within both pictures lies in
+// their regions (see BereicheVergleichen in Tiefenpaare.cpp), or nullptr.
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
-                      const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1);
+                      const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1,
+                      const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr);
 
 // ---- Depth ranges of a segment over its whole picture -----------------------------
 
@@ -242,6 +257,10 @@ struct Tiefenbereich {
     double rund = 0;  // this segment's share of the rounding of the comparison
     double w = 0;     // the margin around the picture line, per coordinate
     signed char Zustand = -1;  // for the pass: -1 not yet made, 0 none, 1 made
+    // The pair of coordinates t comes from for every ray through the
+    // region: there the recovery's tests are known (not along the ray, in
+    // its plane, the pairs before it below Toleranz).
+    signed char Paar = -1;
 };
 // false when the segment's depth cannot be bounded so.
 bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,

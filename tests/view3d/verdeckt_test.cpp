@@ -18,6 +18,11 @@
 
 namespace {
 
+// Whether the extended value lies within the bound.
+bool Haelt(const tiefe::Schranke& b, Extended x) {
+    return std::fabs(x - static_cast<Extended>(b.v)) <= static_cast<Extended>(b.e);
+}
+
 class Verdeckt : public Bildtest {
 protected:
     // Queues the segments as the list of one picture, nothing else in it.
@@ -783,7 +788,7 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
     // plain recovery (never the origin) at a depth within those bounds
     // (along the projection direction, or the distance from the eye point).
     static tiefe::Tiefendaten d;
-    int bereiche[2] = {}, strahlen = 0;
+    int bereiche[2] = {}, strahlen = 0, kurz = 0;
     for (unsigned saat = 1; saat <= 240; ++saat) {
         Zufall z(9000 + saat);
         const bool zentral = saat % 2 == 0;
@@ -818,12 +823,21 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
                     ASSERT_GE(t, T.lo) << saat << ": " << k << " at " << static_cast<double>(lambda);
                     ASSERT_LE(t, T.hi) << saat << ": " << k << " at " << static_cast<double>(lambda);
                     ++strahlen;
+                    // The recovery that takes the range's pair without
+                    // asking the tests holds the extended point there.
+                    tiefe::Vek3 rA, ub, Qb;
+                    tiefe::StrahlSchranken(d.Sicht, zentral, tiefe::Aus(S.x), tiefe::Aus(S.y), rA, ub);
+                    if (tiefe::PunktImBereich(zentral, rA, ub, b, zentral ? nullptr : &f, T.Paar, Qb)) {
+                        ASSERT_TRUE(Haelt(Qb.x, Q.x) && Haelt(Qb.y, Q.y) && Haelt(Qb.z, Q.z)) << saat << ": " << k;
+                        ++kurz;
+                    }
                 }
         }
     }
     EXPECT_GT(bereiche[0], 1000);
     EXPECT_GT(bereiche[1], 1000);
     EXPECT_GT(strahlen, 10 * (bereiche[0] + bereiche[1]));
+    EXPECT_GT(kurz, strahlen * 9 / 10);
 }
 
 TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
@@ -887,10 +901,6 @@ TEST_F(Verdeckt, TiefenbereicheUmDieToleranzAuseinander) {
 
 // ---- The decisions in doubles against the extended computation they stand for ------
 
-// Whether the extended value lies within the bound.
-bool Haelt(const tiefe::Schranke& b, Extended x) {
-    return std::fabs(x - static_cast<Extended>(b.v)) <= static_cast<Extended>(b.e);
-}
 
 TEST(Tiefenschranken, EntscheidungenInDoublesWieDieErweiterten) {
     // Inputs close to the thresholds, where a bound one rounding too narrow
