@@ -49,10 +49,17 @@ inline Schranke operator*(Schranke a, Schranke b) {
 // that the bound of the quotient does not hinge on the rounding of b.e.
 inline bool Teiler(Schranke b) { return std::fabs(b.v) > 2 * b.e; }
 
-// Only for Teiler(b).
+// Only for Teiler(b). The exact quotient of values within the bounds lies
+// within (a.e + |a.v / b.v|·b.e) / (|b.v| - b.e) of a.v / b.v. With one
+// division: v as a.v times q = 1 / b.v (its second rounding covered by a
+// further Rundung·|v|), and 1 / (|b.v| - b.e) bounded from |q|: with
+// x = b.e / |b.v| < 1/2, 1 / (1 - x) <= 1 + 2x; the factors 1 + 1e-15
+// cover the roundings of q and of the products.
 inline Schranke operator/(Schranke a, Schranke b) {
-    const double v = a.v / b.v;
-    return Gebunden(v, (a.e + std::fabs(v) * (1 + 1e-15) * b.e) / (std::fabs(b.v) - b.e));
+    const double q = 1 / b.v, aq = std::fabs(q);
+    const double v = a.v * q;
+    const double kehr = aq * (1 + 2 * b.e * aq * (1 + 1e-15)) * (1 + 1e-15);
+    return Gebunden(v, (a.e + std::fabs(v) * (1 + 1e-15) * b.e) * kehr * (1 + 1e-15) + std::fabs(v) * Rundung);
 }
 
 inline Schranke Abs(Schranke a) { return {std::fabs(a.v), a.e}; }

@@ -978,6 +978,31 @@ TEST(Tiefenschranken, EntscheidungenInDoublesWieDieErweiterten) {
     EXPECT_GT(entschieden, faelle / 10);
 }
 
+TEST(Tiefenschranken, QuotientHaeltJedenQuotientenInDenSchranken) {
+    // Divisors down to just over twice their bound, values at the ends of
+    // their bounds (where the quotient strays furthest) and inside: the
+    // bound of the quotient holds the extended quotient of any of them.
+    std::mt19937 z(21);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    int geprueft = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const double gross = std::pow(10.0, zahl(-6, 6));
+        const tiefe::Schranke a{zahl(-1, 1) * gross, zahl(0, 1) < 0.3 ? 0 : zahl(0, 0.3) * gross};
+        const double bv = (zahl(0, 1) < 0.5 ? 1 : -1) * std::pow(10.0, zahl(-6, 6));
+        const tiefe::Schranke b{bv, std::fabs(bv) * (zahl(0, 1) < 0.5 ? zahl(0.45, 0.4999999) : zahl(0, 0.1))};
+        if (!tiefe::Teiler(b)) continue;
+        const tiefe::Schranke q = a / b;
+        for (const double sa : {-1.0, 1.0, 0.3})
+            for (const double sb : {-1.0, 1.0, -0.7}) {
+                const Extended x = static_cast<Extended>(a.v) + sa * static_cast<Extended>(a.e);
+                const Extended y = static_cast<Extended>(b.v) + sb * static_cast<Extended>(b.e);
+                ASSERT_TRUE(Haelt(q, x / y)) << n << " " << sa << " " << sb;
+                ++geprueft;
+            }
+    }
+    EXPECT_GT(geprueft, 150000);
+}
+
 TEST(Tiefenschranken, RaumpunktInDoublesHaeltDenErweiterten) {
     // Rays that meet a segment's line, miss it by about the tolerance of the
     // coplanarity test, or run nearly along it: the space point of the
