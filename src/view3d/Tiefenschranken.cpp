@@ -706,12 +706,6 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
         E.ew = E.eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + Gross(E.w[0], E.w[1], E.w[2])) + 2 * Winzig;
         E.k = ak + ek;
         E.det = EbenWert(E.U, V, D3, E.mu, mv, md, E.eu, ev, ed, E.eDet);
-        for (int p = 0; p < 3; ++p) {
-            const double a1 = E.U[Paare[p][0]], a2 = E.U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
-            E.D[p] = a1 * b2 - a2 * b1;
-            E.eD[p] = E.eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
-                      Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(E.D[p])) + 3 * Winzig;
-        }
     }
     // How far the extended values at a point of the region lie from the
     // affine functions they round: u within 4 U (|u| + |Augpunkt|) (the
@@ -744,6 +738,8 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
     double Dmin = 0;
     for (;; ++p) {
         if (p == 3) return false;
+        // The pairs' determinants as far as the choice goes.
+        for (Ecke& E : W) E.D[p] = PaarDet(p, E.U, E.eu, V, ev, E.eD[p]);
         const double gross = std::max(std::fabs(W[0].D[p]) + W[0].eD[p], std::fabs(W[1].D[p]) + W[1].eD[p]);
         if ((gross + 2 * RD) * Zuschlag < TolUnten) continue;
         Dmin = std::min(std::fabs(W[0].D[p]) - W[0].eD[p], std::fabs(W[1].D[p]) - W[1].eD[p]) - 2 * RD;
