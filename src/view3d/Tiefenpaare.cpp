@@ -127,7 +127,7 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
         const GenauSchranken& b = SchrankenVon(z, k);
         const double K = z.Schnell[u].K;
         Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, b, K, z.Bereiche[u])
-                             : TiefenbereichParallel(z.Sicht, b, z.Fest[u], K, z.Bereiche[u]))
+                             : TiefenbereichParallel(z.Sicht, b, z.Fest[u], K, z.Bereiche[u], &z.Geraden[u]))
                       ? 1
                       : 0;
     }
@@ -176,7 +176,8 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, c
         const Tiefenbereich *IT, *JT;
         const int bereich = BereicheVergleichen(z, i, j, IT, JT);
         if (bereich == 1) return true;
-        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, IB, JB, &z.Fest[ui], &z.Fest[uj], bereich, IT, JT);
+        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, IB, JB, &z.Fest[ui], &z.Fest[uj], bereich, IT, JT,
+                                             &z.Geraden[ui], &z.Geraden[uj]);
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
@@ -332,6 +333,7 @@ Tiefendaten::Tiefendaten() {
     ZeugnisZustand[0].resize(2 * N);
     ZeugnisZustand[1].resize(2 * N);
     Bereiche.resize(N);
+    Geraden.resize(N);
     Schnell.resize(N);
     PixelA.resize(N);
     PixelB.resize(N);

@@ -505,7 +505,7 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF, const StrahlFest* JF, int wennDrin, const Tiefenbereich* IT,
-                      const Tiefenbereich* JT) {
+                      const Tiefenbereich* JT, const Tiefengerade* IG, const Tiefengerade* JG) {
     if (IB.LambdaArt == 2 || JB.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -519,16 +519,28 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranke
     const Schranke Sx = IB.E1x + r * IB.ux, Sy = IB.E1y + r * IB.uy;
     // λ of both, and whether it lies within -Toleranz .. 1.000000001.
     int drin = 1;
-    for (const auto* g : {&IB, &JB}) {
+    Schranke Lambda[2];
+    for (int k = 0; k < 2; ++k) {
+        const GenauSchranken* g = k == 0 ? &IB : &JB;
         const bool ausX = g->LambdaArt == 0;
         if (!g->LambdaTeiler) return -1;
-        const Schranke Lambda = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
-        const int auf = Und(Kleiner(-s.Tol, Lambda), Kleiner(Lambda, s.Eins));
+        Lambda[k] = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
+        const int auf = Und(Kleiner(-s.Tol, Lambda[k]), Kleiner(Lambda[k], s.Eins));
         if (auf == 0) return 1;  // off a picture: true
         if (auf < 0) drin = -1;
     }
     if (drin < 0) return -1;
     if (wennDrin >= 0) return wennDrin;
+    if (!zentral && IT && JT && IG && JG) {
+        // Both depths at the crossing from the ranges' affine t.
+        Tiefenbereich Ti, Tj;
+        TiefenbereichBeiLambda(*IG, Lambda[0], Ti);
+        TiefenbereichBeiLambda(*JG, Lambda[1], Tj);
+        if (std::isfinite(Ti.lo) && std::isfinite(Ti.hi) && std::isfinite(Tj.lo) && std::isfinite(Tj.hi)) {
+            const int sicher = TiefenbereicheVergleichen(s, false, Ti, Tj);
+            if (sicher >= 0) return sicher;
+        }
+    }
     return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF, IT, JT);
 }
 
@@ -545,7 +557,7 @@ struct StartWerte {
     const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    w.det = EbenWert(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed, w.eDet);
+    w.det = EbenKreuz(f, D3, md, ed, w.eDet);
     w.t = TAusPaar(f.Paar, {f.q, f.kehr}, f.eD, f.U, f.eu, D3, ed, w.et);
     w.md = md + ed;
 }
@@ -568,7 +580,7 @@ bool BereichsRand(const GenauSchranken& g, double K, Tiefenbereich& T) {
 }  // namespace
 
 bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
-                           Tiefenbereich& T) {
+                           Tiefenbereich& T, Tiefengerade* G) {
     if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || b.LambdaArt == 2) return false;
     if (!BereichsRand(b, K, T)) return false;
     const Schranke &Ex = b.E1x, &Ey = b.E1y;
@@ -631,7 +643,33 @@ bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, con
     // recovered points' largest coordinates times |P| summed, per point.
     T.rund = 1e-17 * (mA + tMax * mv) * (PL + 3 * f.eu) + 1e-300;
     T.Paar = f.Paar;
+    if (G) *G = {W[0].t, W[0].et, W[1].t, W[1].et, TR, AP, vP, eAP, evP, 1e-17 * mA * (PL + 3 * f.eu),
+                 1e-17 * mv * (PL + 3 * f.eu)};
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
+}
+
+void TiefenbereichBeiLambda(const Tiefengerade& G, Schranke L, Tiefenbereich& T) {
+    // t at both ends of L's interval (linear in λ, its bound convex). The
+    // ends' own roundings move t by at most 1.2e-16·|l|·|t1 - t0|, the
+    // evaluation rounds within 4.5e-16 of |a t0| + |l t1|: with |l| and
+    // |a| at most 1 + 1e-9, both within 1e-15 (|t0| + |t1|).
+    double lo = inf, hi = -inf;
+    const double rund = 1e-15 * (std::fabs(G.t0) + std::fabs(G.t1)) + 1e-300;
+    for (const double l : {L.v - L.e * Zuschlag, L.v + L.e * Zuschlag}) {
+        const double a = 1 - l;
+        const double t = a * G.t0 + l * G.t1;
+        const double e = (std::fabs(a) * G.et0 + std::fabs(l) * G.et1 + G.TR) * Zuschlag + rund;
+        lo = std::min(lo, t - e);
+        hi = std::max(hi, t + e);
+    }
+    const double tMax = std::max(std::fabs(lo), std::fabs(hi));
+    const double h1 = G.AP - lo * G.vP, h2 = G.AP - hi * G.vP;
+    const double eh = (G.eAP + tMax * G.evP + 4e-16 * (std::fabs(G.AP) + tMax * std::fabs(G.vP))) * Zuschlag + 1e-300;
+    T.lo = std::min(h1, h2) - eh;
+    T.hi = std::max(h1, h2) + eh;
+    T.lo -= 1e-15 * std::fabs(T.lo);
+    T.hi += 1e-15 * std::fabs(T.hi);
+    T.rund = (G.rundA + tMax * G.rundV) * Zuschlag + 1e-300;
 }
 
 namespace {

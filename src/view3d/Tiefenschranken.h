@@ -214,6 +214,7 @@ inline int PunktTiefenVergleichen(const SichtSchranken& s, bool zentral, const S
 }
 
 struct Tiefenbereich;
+struct Tiefengerade;
 
 // The recovery for a ray through the region of a segment's Tiefenbereich
 // (Paar its pair): only t and the point, as PunktSchnell computes them;
@@ -238,9 +239,12 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 // depth ranges below); the recovery is then left out. IT, JT: the
 // segments' depth ranges when a crossing within both pictures lies in
 // their regions (see BereicheVergleichen in Tiefenpaare.cpp), or nullptr.
+// IG, JG: their Tiefengerade in parallel projection, or nullptr; the
+// depths at the crossing then come from them before the recovery is asked.
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1,
-                      const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr);
+                      const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr,
+                      const Tiefengerade* IG = nullptr, const Tiefengerade* JG = nullptr);
 
 // ---- Depth ranges of a segment over its whole picture -----------------------------
 
@@ -269,9 +273,26 @@ struct Tiefenbereich {
     // its plane, the pairs before it below Toleranz).
     signed char Paar = -1;
 };
-// false when the segment's depth cannot be bounded so.
+// In parallel projection t is an affine function of the picture point
+// over the region, up to TR: bounded by t0 ± et0 in the box at λ = 0 and
+// by t1 ± et1 in the box at λ = 1. A point of the region with λ, off the
+// line by o, is the affine combination (1 - λ)(P0 + o) + λ(P1 + o) of
+// points of those boxes, so t there lies within (1 - λ) t0 + λ t1 ±
+// (|1 - λ| et0 + |λ| et1 + TR), also for λ a little outside 0 .. 1. The
+// depth (A - t·v)·P then as for the whole range (AP, vP and their bounds),
+// the comparison's rounding rundA + |t| rundV.
+struct Tiefengerade {
+    double t0 = 0, et0 = 0, t1 = 0, et1 = 0, TR = 0;
+    double AP = 0, vP = 0, eAP = 0, evP = 0, rundA = 0, rundV = 0;
+};
+// false when the segment's depth cannot be bounded so; G, when given, is
+// made as well.
 bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
-                           Tiefenbereich& T);
+                           Tiefenbereich& T, Tiefengerade* G = nullptr);
+// The depth range (lo, hi, rund) of the points recovered within the
+// region of a range whose Tiefengerade is G, at picture points whose λ
+// lies within L (surely within -Toleranz .. 1.000000001).
+void TiefenbereichBeiLambda(const Tiefengerade& G, Schranke L, Tiefenbereich& T);
 
 // The same in central projection, where every ray starts at the eye point:
 // its direction is an affine function of the picture point, and so are all

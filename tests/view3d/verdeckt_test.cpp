@@ -788,7 +788,7 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
     // plain recovery (never the origin) at a depth within those bounds
     // (along the projection direction, or the distance from the eye point).
     static tiefe::Tiefendaten d;
-    int bereiche[2] = {}, strahlen = 0, kurz = 0;
+    int bereiche[2] = {}, strahlen = 0, kurz = 0, affin = 0;
     for (unsigned saat = 1; saat <= 240; ++saat) {
         Zufall z(9000 + saat);
         const bool zentral = saat % 2 == 0;
@@ -804,8 +804,9 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
             tiefe::StrahlFest f;
             if (!zentral) tiefe::StrahlFestMachen(d.Sicht, b, f);
             tiefe::Tiefenbereich T;
+            tiefe::Tiefengerade G;
             if (zentral ? !tiefe::TiefenbereichZentral(d.Sicht, b, d.Schnell[u].K, T)
-                        : !tiefe::TiefenbereichParallel(d.Sicht, b, f, d.Schnell[u].K, T))
+                        : !tiefe::TiefenbereichParallel(d.Sicht, b, f, d.Schnell[u].K, T, &G))
                 continue;
             ++bereiche[zentral];
             for (const Extended lambda : {-0.999e-9L, 0.0L, 0.37L, 1.0L, 1 + 0.999e-9L})
@@ -831,6 +832,17 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
                         ASSERT_TRUE(Haelt(Qb.x, Q.x) && Haelt(Qb.y, Q.y) && Haelt(Qb.z, Q.z)) << saat << ": " << k;
                         ++kurz;
                     }
+                    if (zentral) continue;
+                    // The depth from the affine t at that λ (bounds of the
+                    // exact λ of S from the extended one) holds it as well.
+                    const Extended l = tiefe::Lambda(g, S);
+                    tiefe::Schranke L = tiefe::Aus(l);
+                    L.e += 1e-18 * (std::fabs(L.v) + 1);
+                    tiefe::Tiefenbereich TL;
+                    tiefe::TiefenbereichBeiLambda(G, L, TL);
+                    ASSERT_GE(t, TL.lo) << saat << ": " << k << " at " << static_cast<double>(lambda);
+                    ASSERT_LE(t, TL.hi) << saat << ": " << k << " at " << static_cast<double>(lambda);
+                    ++affin;
                 }
         }
     }
@@ -838,6 +850,7 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
     EXPECT_GT(bereiche[1], 1000);
     EXPECT_GT(strahlen, 10 * (bereiche[0] + bereiche[1]));
     EXPECT_GT(kurz, strahlen * 9 / 10);
+    EXPECT_GT(affin, 10 * bereiche[0]);
 }
 
 TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
