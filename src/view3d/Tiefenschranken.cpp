@@ -503,6 +503,21 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
     return RaumpunkteVergleichen(s, zentral, Qi, Qj);
 }
 
+namespace {
+
+// Parallel projection: both depths at the crossing from the ranges' affine
+// t; -1 when they do not decide.
+[[gnu::noinline]] int TiefenAnDerKreuzung(const SichtSchranken& s, const Tiefengerade& IG, Schranke Li,
+                                          const Tiefengerade& JG, Schranke Lj) {
+    Tiefenbereich Ti, Tj;
+    TiefenbereichBeiLambda(IG, Li, Ti);
+    TiefenbereichBeiLambda(JG, Lj, Tj);
+    if (!(std::isfinite(Ti.lo) && std::isfinite(Ti.hi) && std::isfinite(Tj.lo) && std::isfinite(Tj.hi))) return -1;
+    return TiefenbereicheVergleichen(s, false, Ti, Tj);
+}
+
+}  // namespace
+
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF, const StrahlFest* JF, int wennDrin, const Tiefenbereich* IT,
                       const Tiefenbereich* JT, const Tiefengerade* IG, const Tiefengerade* JG) {
@@ -532,14 +547,8 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranke
     if (drin < 0) return -1;
     if (wennDrin >= 0) return wennDrin;
     if (!zentral && IT && JT && IG && JG) {
-        // Both depths at the crossing from the ranges' affine t.
-        Tiefenbereich Ti, Tj;
-        TiefenbereichBeiLambda(*IG, Lambda[0], Ti);
-        TiefenbereichBeiLambda(*JG, Lambda[1], Tj);
-        if (std::isfinite(Ti.lo) && std::isfinite(Ti.hi) && std::isfinite(Tj.lo) && std::isfinite(Tj.hi)) {
-            const int sicher = TiefenbereicheVergleichen(s, false, Ti, Tj);
-            if (sicher >= 0) return sicher;
-        }
+        const int sicher = TiefenAnDerKreuzung(s, *IG, Lambda[0], *JG, Lambda[1]);
+        if (sicher >= 0) return sicher;
     }
     return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF, IT, JT);
 }
