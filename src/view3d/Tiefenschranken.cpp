@@ -484,8 +484,9 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
     Vek3 Qi, Qj;
     // A crossing point in the regions of both depth ranges: the recovery's
     // tests are known there.
-    if (IT && JT && PunktImBereich(zentral, A, u, IB, IF, IT->Paar, Qi) &&
-        PunktImBereich(zentral, A, u, JB, JF, JT->Paar, Qj))
+    if (IT && JT && IT->Paar >= 0 && IT->Paar <= 2 && JT->Paar >= 0 && JT->Paar <= 2 &&
+        PunktImBereichInnen(zentral, A, u, IB, IF, IT->Paar, Qi) &&
+        PunktImBereichInnen(zentral, A, u, JB, JF, JT->Paar, Qj))
         return RaumpunkteVergleichen(s, zentral, Qi, Qj);
     const int rNull = StrahlNullvektor(s, u);
     if (zentral) {
