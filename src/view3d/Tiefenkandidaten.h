@@ -13,6 +13,11 @@ namespace tiefe {
 
 // ---- The search for the entries a comparison can come out false against ---------------
 
+// The measure of the angle of the direction (ux, uy) modulo pi that the
+// search orders the pictures by: in [0, pi), rising with the angle at a
+// rate between pi/4 and pi/2 (Tiefenkandidaten.cpp).
+double Winkelmass(double ux, double uy);
+
 // The candidates of an entry a: those whose picture passes through a grid
 // cell a's picture passes through, those whose picture is nearly parallel to
 // a's (found in the order of the pictures' angles), and the few that are
@@ -33,10 +38,17 @@ class Nachbarsuche {
 public:
     // t stays in use until the next Aufbauen.
     void Aufbauen(const std::vector<Schnelltest>& t, const std::vector<Genau>& g, int n, bool zentral);
-    // Calls f(x) once for every candidate x of a (a itself left out); false
+    // Writes every candidate x of a (a itself left out) once to aus, which
+    // has room for every entry and one more, and returns their number; -1
     // when a is compared with every entry (the caller takes every entry).
+    int Sammeln(int a, int* aus);
+    // The same, one call f(x) per candidate.
     template <typename F>
-    bool FuerKandidaten(int a, F&& f);
+    bool FuerKandidaten(int a, F&& f) {
+        const int zahl = Sammeln(a, Puffer_.data());
+        for (int k = 0; k < zahl; ++k) f(Puffer_[static_cast<std::size_t>(k)]);
+        return zahl >= 0;
+    }
     // x is drawn: no longer a candidate of anything.
     void Gezeichnet(int x) { Marke_[static_cast<std::size_t>(x)] = Weg; }
 
@@ -55,28 +67,37 @@ private:
         return true;
     }
     // Appends the cells of the lengthened, widened segment P0-P1 to Zellen_;
-    // false when they are more than HoechstZellen.
+    // false (and none appended) when they are more than HoechstZellen.
     bool ZellenDerStrecke(double p0x, double p0y, double p1x, double p1y, double r);
     // By the reciprocals of the cell sizes: their rounding is far within
     // the margins the cells are widened by. Below 1 (or not a number) the
-    // first; from there on truncation is the floor.
-    static int Zelle(double k, int G) { return !(k >= 1) ? 0 : k >= G ? G - 1 : static_cast<int>(k); }
+    // first; from there on truncation is the floor. Without branches: where
+    // a picture's cells begin and end is too hard to foretell.
+    static int Zelle(double k, int G) {
+        const double h = G - 1;
+        k = h < k ? h : k;  // NaN stays
+        return static_cast<int>(k >= 1 ? k : 0.0);
+    }
     int Spalte(double x) const { return Zelle((x - X0_) * Kx_, Gx_); }
     int Zeile(double y) const { return Zelle((y - Y0_) * Ky_, Gy_); }
 
     std::vector<char> Art_;
     std::vector<int> Gross_, Wilde_;
-    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]).
+    // Cells of entry k: Zellen_[EigeneAnfang_[k] .. EigeneAnfang_[k + 1]),
+    // ZellenZahl_ of them in all (Zellen_ holds room for more).
     std::vector<int> EigeneAnfang_, Zellen_;
+    std::size_t ZellenZahl_ = 0;
     // Entries of cell c: Inhalt_[ZellAnfang_[c] .. ZellAnfang_[c + 1]).
     std::vector<int> ZellAnfang_, Inhalt_;
+    std::vector<int> Frei_;  // while filling Inhalt_: the next free place of each cell
     int Gx_ = 1, Gy_ = 1;
     double X0_ = 0, Y0_ = 0, Wx_ = 1, Wy_ = 1, Kx_ = 1, Ky_ = 1;
-    // Angles of the pictures modulo pi; Sortierung_ holds (angle, entry) in
-    // order, Rang_[k] is k's place there; Fenster_[k]: how far apart the
-    // angles of k and a picture that may be parallel to it can lie.
+    // Angles of the pictures modulo pi, in the measure Winkelmass gives;
+    // Sortierung_ holds (angle, entry) in order, Rang_[k] is k's place
+    // there; Fenster_[k]: how far apart the angles of k and a picture that
+    // may be parallel to it can lie.
     std::vector<double> Winkel_, Fenster_;
-    std::vector<int> NachWinkel_, Rang_;
+    std::vector<int> Rang_;
     std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
     std::vector<unsigned> Marke_;
     std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells
@@ -114,10 +135,9 @@ private:
     unsigned Lauf_ = 0;
 };
 
-template <typename F>
-bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
+inline int Nachbarsuche::Sammeln(int a, int* aus) {
     const auto ua = static_cast<std::size_t>(a);
-    if (Art_[ua] != InZellen) return false;
+    if (Art_[ua] != InZellen) return -1;
     if (++Lauf_ == Weg) {
         for (unsigned& m : Marke_)
             if (m != Weg) m = 0;
@@ -126,27 +146,33 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
     Besuchen(a);
     // The cells' entries are gathered first, without a branch per entry met:
     // whether it was met before in this run is too hard to foretell.
+    // The bounds are read before the stores to aus, which the compiler
+    // cannot tell apart from the grid's arrays.
+    int zahl = 0;
     {
         unsigned* marke = Marke_.data();
-        int* neu = Puffer_.data();
-        std::size_t zahl = 0;
         const unsigned lauf = Lauf_;
-        for (int i = EigeneAnfang_[ua]; i < EigeneAnfang_[ua + 1]; ++i) {
-            const auto c = static_cast<std::size_t>(Zellen_[static_cast<std::size_t>(i)]);
-            for (int k = ZellAnfang_[c]; k < ZellAnfang_[c + 1]; ++k) {
-                const int x = Inhalt_[static_cast<std::size_t>(k)];
+        const int* zellen = Zellen_.data();
+        const int* zellAnfang = ZellAnfang_.data();
+        const int* inhalt = Inhalt_.data();
+        const int bis = EigeneAnfang_[ua + 1];
+        for (int i = EigeneAnfang_[ua]; i < bis; ++i) {
+            const int c = zellen[i];
+            const int* von = inhalt + zellAnfang[c];
+            const int* ende = inhalt + zellAnfang[c + 1];
+            for (; von != ende; ++von) {
+                const int x = *von;
                 const unsigned m = marke[x];
-                neu[zahl] = x;
+                aus[zahl] = x;
                 zahl += m < lauf;
                 marke[x] = std::max(m, lauf);
             }
         }
-        for (std::size_t k = 0; k < zahl; ++k) f(neu[k]);
     }
     for (int x : Gross_)
-        if (Besuchen(x)) f(x);
+        if (Besuchen(x)) aus[zahl++] = x;
     for (int x : Wilde_)
-        if (Besuchen(x)) f(x);
+        if (Besuchen(x)) aus[zahl++] = x;
     const auto offen = [this](int x) { return Marke_[static_cast<std::size_t>(x)] < Lauf_; };
     if (Parallelprojektion_) {
         // Only pictures on a's line or close to it: the neighbours of a in
@@ -156,14 +182,14 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         const auto nehmen = [&](int x) {
             if (offen(x) && ImFenster(a, x) && Anbieten(a, x)) {
                 Besuchen(x);
-                f(x);
+                aus[zahl++] = x;
             }
         };
         for (int q = p + 1; q < hi && Abstand_[static_cast<std::size_t>(q)] - o <= b; ++q)
             nehmen(Linie_[static_cast<std::size_t>(q)]);
         for (int q = p - 1; q >= lo && o - Abstand_[static_cast<std::size_t>(q)] <= b; --q)
             nehmen(Linie_[static_cast<std::size_t>(q)]);
-        return true;
+        return zahl;
     }
     // Angles are taken modulo pi: the neighbours on both sides, round the
     // end. Drawn and offered entries are passed over before the test of
@@ -180,7 +206,7 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         const int x = w[q].second;
         if (offen(x) && Anbieten(a, x)) {
             Besuchen(x);
-            f(x);
+            aus[zahl++] = x;
         }
     }
     for (int s = 1, q = r - 1; s < W; ++s, --q) {
@@ -191,10 +217,10 @@ bool Nachbarsuche::FuerKandidaten(int a, F&& f) {
         const int x = w[q].second;
         if (offen(x) && Anbieten(a, x)) {
             Besuchen(x);
-            f(x);
+            aus[zahl++] = x;
         }
     }
-    return true;
+    return zahl;
 }
 
 // ---- Runs of exchanges that come round again ---------------------------------------------
@@ -221,13 +247,16 @@ public:
     // since the order was the same, else 0.
     int Getauscht(int j) {
         Beruehrt_.push_back(j);
-        int& h1 = Herkunft_[1];
-        int& hj = Herkunft_[static_cast<std::size_t>(j)];
-        Weg_ -= (h1 != 1) + (hj != j);
-        std::swap(h1, hj);
-        Weg_ += (h1 != 1) + (hj != j);
-        ++Schritte_;
-        if (Weg_ == 0) return Schritte_;
+        // In locals: the counters written and read back as one would stall.
+        int* h = Herkunft_.data();
+        const int h1 = h[1], hj = h[j];
+        h[1] = hj;
+        h[j] = h1;
+        const int weg = Weg_ - (h1 != 1) - (hj != j) + (hj != 1) + (h1 != j);
+        const int schritte = Schritte_ + 1;
+        Weg_ = weg;
+        Schritte_ = schritte;
+        if (weg == 0) return schritte;
         if (Schritte_ == Laenge_) {
             Merkpunkt();
             Laenge_ *= 2;

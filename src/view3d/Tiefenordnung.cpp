@@ -25,11 +25,12 @@ struct Zwischenspeicher {
     Tiefendaten d;
     // Folge[Versatz + 1 .. Versatz + m]: the entries still to draw, in
     // order; Versatz counts the entries drawn. Entry x stands at place
-    // Platz[x] - Versatz.
+    // Platz[x] - Versatz; a drawn entry keeps the place it was drawn from,
+    // which the front has passed: Platz[x] <= Versatz tells it is drawn.
     std::vector<int> Folge;
     std::vector<int> Platz;
-    std::vector<char> Gezeichnet;
     std::vector<int> Reihenfolge;  // the entries in the order they are drawn
+    std::vector<int> Kandidaten, Hilfe;  // the front entry's candidates; room for VergleicheMit
     // The entries x that must be drawn before entry a (the comparison (a, x)
     // is false), among those not drawn when a first came to the front:
     // Vorher[Anfang[a] .. Anfang[a] + Anzahl[a]); Anfang -1 while unknown.
@@ -57,8 +58,9 @@ Zwischenspeicher& Speicher() {
         constexpr std::size_t N = StreckenHoechstzahl + 2;
         z.Folge.resize(N);
         z.Platz.resize(N);
-        z.Gezeichnet.resize(N);
         z.Reihenfolge.reserve(N);
+        z.Kandidaten.resize(N);
+        z.Hilfe.resize(N);
         z.Anfang.resize(N);
         z.Anzahl.resize(N);
         z.Vorher.reserve(1 << 16);
@@ -77,6 +79,12 @@ void TiefenordnungVorbereiten(int n) { TiefendatenVorbereiten(Speicher().d, std:
 
 bool TiefenvergleichVorbereitet(int i, int j) { return Vergleich(Speicher().d, i, j); }
 
+std::vector<int> TiefenvergleicheVorbereitet(int i, const std::vector<int>& xs) {
+    std::vector<int> falsch, hilfe(xs.size() + 1);
+    VergleicheMit(Speicher().d, i, xs.data(), static_cast<int>(xs.size()), hilfe.data(), falsch);
+    return falsch;
+}
+
 bool TiefenKandidat(int i, int j) {
     bool gefunden = false;
     if (!Speicher().d.Nachbarn.FuerKandidaten(i, [&](int x) { gefunden = gefunden || x == j; })) return true;
@@ -90,7 +98,6 @@ void TiefenordnungZeichnen(int n) {
         const auto u = static_cast<std::size_t>(k);
         z.Folge[u] = k;
         z.Platz[u] = k;
-        z.Gezeichnet[u] = 0;
         z.Anfang[u] = -1;
         z.Anzahl[u] = 0;
         z.Fach[u] = -1;
@@ -105,7 +112,13 @@ void TiefenordnungZeichnen(int n) {
     z.Reihenfolge.clear();
     const auto zeichnen = [&z](int k) { z.Reihenfolge.push_back(k); };
     const auto ausgeben = [&z] {
-        for (const int k : z.Reihenfolge) {
+        // St is read out of order: the next entries are asked for while one
+        // is drawn (not further ahead: the drawing's own data would push
+        // them out again).
+        const std::size_t anzahl = z.Reihenfolge.size();
+        for (std::size_t q = 0; q < anzahl; ++q) {
+            if (q + 2 < anzahl) __builtin_prefetch(&St[z.Reihenfolge[q + 2]]);
+            const int k = z.Reihenfolge[q];
             const TStr& s = St[k];
             const auto u = static_cast<std::size_t>(k);
             StreckePixelZeichnen(z.d.PixelA[u], z.d.PixelB[u], s.Farbe, s.Linienstil, s.Stiftbreite);
@@ -122,6 +135,7 @@ void TiefenordnungZeichnen(int n) {
     int* Reihe = z.Folge.data();
     int m = n;
     int Tausch = 0;
+    int geparkt = 0;  // the entry the last exchange parked
     z.Ring.Neu(n);
     do {
         const int a = Reihe[Versatz + 1];
@@ -129,25 +143,28 @@ void TiefenordnungZeichnen(int n) {
         if (z.Anfang[ua] < 0) {
             z.Anfang[ua] = static_cast<int>(z.Vorher.size());
             z.BitsDa[ua] = 0;
-            const auto vergleichen = [&](int x) {
-                if (!Vergleich(z.d, a, x)) z.Vorher.push_back(x);
-            };
             // The search offers entries not drawn yet; so does the list.
-            if (!z.d.Nachbarn.FuerKandidaten(a, vergleichen))
-                for (int k = 2; k <= m; ++k) vergleichen(Reihe[Versatz + k]);
+            const int zahl = z.d.Nachbarn.Sammeln(a, z.Kandidaten.data());
+            if (zahl >= 0)
+                VergleicheMit(z.d, a, z.Kandidaten.data(), zahl, z.Hilfe.data(), z.Vorher);
+            else
+                VergleicheMit(z.d, a, Reihe + Versatz + 2, m - 1, z.Hilfe.data(), z.Vorher);
             z.Anzahl[ua] = static_cast<int>(z.Vorher.size()) - z.Anfang[ua];
         }
         int j = m + 1;
         if (z.Anzahl[ua] <= 48) {
-            // Few predecessors: the nearest of them; drawn ones leave the list.
+            // Few predecessors: the nearest of them; drawn ones (place 0 or
+            // before) leave the list. Without a branch per entry.
             int* v = z.Vorher.data() + z.Anfang[ua];
+            const int* platz = z.Platz.data();
+            const int zahl = z.Anzahl[ua];
             int bleiben = 0;
-            for (int k = 0; k < z.Anzahl[ua]; ++k) {
+            for (int k = 0; k < zahl; ++k) {
                 const int x = v[k];
-                if (z.Gezeichnet[static_cast<std::size_t>(x)]) continue;
-                v[bleiben++] = x;
-                const int p = z.Platz[static_cast<std::size_t>(x)] - Versatz;
-                if (p < j) j = p;
+                const int p = platz[x] - Versatz;
+                v[bleiben] = x;
+                bleiben += p > 0;
+                j = std::min(j, p > 0 ? p : j);
             }
             z.Anzahl[ua] = bleiben;
         } else if (z.Anzahl[ua] > 256 && (z.Fach[ua] >= 0 || z.Faecher < PlatzZeilen)) {
@@ -162,7 +179,7 @@ void TiefenordnungZeichnen(int n) {
                 for (int k = 0; k < z.Anzahl[ua]; ++k) {
                     const int x = z.Vorher[static_cast<std::size_t>(z.Anfang[ua] + k)];
                     const auto ux = static_cast<std::size_t>(x);
-                    if (z.Gezeichnet[ux]) continue;
+                    if (z.Platz[ux] <= Versatz) continue;  // drawn
                     const auto p = static_cast<unsigned>(z.Platz[ux]);
                     bits[p >> 6] |= std::uint64_t{1} << (p & 63);
                     z.InZeilen[ux] |= std::uint64_t{1} << r;
@@ -216,7 +233,7 @@ void TiefenordnungZeichnen(int n) {
                 int bleiben = 0;
                 for (int q = 0; q < z.Anzahl[ua]; ++q) {
                     const int x = v[q];
-                    if (z.Gezeichnet[static_cast<std::size_t>(x)]) {
+                    if (z.Platz[static_cast<std::size_t>(x)] <= Versatz) {  // drawn
                         bits[static_cast<unsigned>(x) >> 6] &= ~(std::uint64_t{1} << (static_cast<unsigned>(x) & 63));
                         continue;
                     }
@@ -233,29 +250,29 @@ void TiefenordnungZeichnen(int n) {
             // More exchanges than entries left: a ring of segments that
             // cover each other; the first is drawn anyway.
             if (Host().EscapeGedrueckt()) {
+                if (geparkt > 0) TauschStrecke = geparkt;
                 ausgeben();
                 return;
             }
             zeichnen(a);
-            z.Gezeichnet[ua] = 1;
             z.d.Nachbarn.Gezeichnet(a);
             ++Versatz;
             --m;
             Tausch = 1;
             z.Ring.Neu(m);
         } else {
-            int* vorn = Reihe + Versatz + 1;
-            int* dort = Reihe + Versatz + j;
-            TauschStrecke = *vorn;
-            *vorn = *dort;
-            *dort = TauschStrecke;
-            z.Platz[static_cast<std::size_t>(*vorn)] = 1 + Versatz;
-            z.Platz[static_cast<std::size_t>(*dort)] = j + Versatz;
+            // The parked entry goes to TauschStrecke once the pass ends.
+            const int vorn = a, dort = Reihe[Versatz + j];
+            Reihe[Versatz + 1] = dort;
+            Reihe[Versatz + j] = vorn;
+            geparkt = vorn;
+            z.Platz[static_cast<std::size_t>(dort)] = 1 + Versatz;
+            z.Platz[static_cast<std::size_t>(vorn)] = j + Versatz;
             // In every row that holds one of the two, its bit changes place
             // with the other's; a row that holds both stays as it was.
             const auto p1 = static_cast<unsigned>(1 + Versatz), pj = static_cast<unsigned>(j + Versatz);
-            for (std::uint64_t zeilen = z.InZeilen[static_cast<std::size_t>(*vorn)] ^
-                                        z.InZeilen[static_cast<std::size_t>(*dort)];
+            for (std::uint64_t zeilen = z.InZeilen[static_cast<std::size_t>(vorn)] ^
+                                        z.InZeilen[static_cast<std::size_t>(dort)];
                  zeilen != 0; zeilen &= zeilen - 1) {
                 std::uint64_t* zeile =
                     z.PlatzBits.data() + static_cast<std::size_t>(std::countr_zero(zeilen)) * BitZeile;
@@ -270,5 +287,6 @@ void TiefenordnungZeichnen(int n) {
         }
     } while (m > 1);
     zeichnen(Reihe[Versatz + 1]);
+    if (geparkt > 0) TauschStrecke = geparkt;
     ausgeben();
 }

@@ -11,6 +11,8 @@
 // Also the pieces the plain comparison (VerdeckteLinien.cpp) and this one
 // share, so both compute every value the same way.
 
+#include <vector>
+
 #include "geometry/Vektor.h"
 #include "view3d/VerdeckteLinien.h"
 
@@ -31,6 +33,26 @@ struct Tiefenende {
 };
 Tiefenende TiefenendeBerechnen(const TVek_R3& P, bool zentral);
 Tiefenstrecke TiefenstreckeAusEnden(const Tiefenende& A, const Tiefenende& B, bool zentral);
+
+// The picture of a point as ProjiziereBildpunkt gives it at the scale
+// MassstabX/Y/Z, and its Tiefenende, made together for the many ends of one
+// view: the view's constants taken once, and the point in the depth frame,
+// where the projection starts, made once. The same operations on the same
+// values as those two routines, so the same bits.
+class EndenProjektion {
+public:
+    explicit EndenProjektion(bool zentral);
+    void operator()(const TVek_R3& P, TVek_R2& B, Tiefenende& T) const;
+
+private:
+    bool zentral_, gueltig_, schneiden_, versatz_;
+    int Ebene_;
+    Extended sx_, sy_, k1_, k2_;  // the scales and the products with SkFy, SkFz the frames take
+    TVek_R3 n_, S_, R_;           // the picture plane's normal and Stuetzvektor; ProjRichtung
+    TVek_R3 Aug_;
+    Extended ox_, oy_;
+    TVek_R2 V_;
+};
 
 // The viewing ray of a picture point, in the frame of the depth test.
 struct Strahl {
@@ -57,6 +79,10 @@ void TiefenordnungVorbereiten(int n);
 // StreckenTiefenvergleich(i, j) (1 <= i, j <= n of the last preparation),
 // from the prepared data; GerR2 is left alone.
 bool TiefenvergleichVorbereitet(int i, int j);
+// The entries among xs (none of them i) whose comparison with i comes out
+// false, found all at once as the pass finds them for its front entry; in
+// no particular order.
+std::vector<int> TiefenvergleicheVorbereitet(int i, const std::vector<int>& xs);
 // Whether j is among the entries the search offers as candidates of i, or
 // the search gives up on i (every entry is then compared): a comparison of i
 // with an entry outside both must come out true.

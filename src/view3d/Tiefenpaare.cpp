@@ -4,12 +4,20 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "geometry/Geometrie.h"
 #include "scene/Ansicht.h"
 #include "scene/Objekte.h"
 #include "view3d/Projektion.h"
 #include "view3d/Zeichnen.h"
+
+#if defined(__SSE2__)
+#include <immintrin.h>
+#endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define RG_AVX2_WAHL 1  // the four-lane quick tests, chosen when the processor has them
+#endif
 
 namespace tiefe {
 
@@ -206,34 +214,140 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, c
 
 }  // namespace
 
-// The comparison of St[i] and St[j] from the prepared data. Pictures that
-// surely cross as lines (clearly not parallel) need no more when their
-// boxes cannot meet, or when the crossing lies clearly off one of them;
-// the margins cover how far the exact comparison's crossing point and its
-// λ may stray by rounding.
-bool Vergleich(Tiefendaten& z, int i, int j) {
+namespace {
+
+#ifdef __SSE2__
+// SchnellWahr(a, S[x]) for two x at a time, in the two lanes of SSE2: the
+// same operations on the same doubles (packed IEEE arithmetic rounds as the
+// scalar does, the comparisons are ordered ones, false for NaN), so the
+// same decisions. b.Punkt is not asked: a picture of no length has the
+// direction (0, 0), so D is 0 (or NaN) and the pair never counts as
+// crossing. Runs over pairs of xs from the start, appends the x not
+// decided true to offen[n..]; returns how far it got.
+int SchnellWahrPaarweise(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen, int& n) {
+    const __m128d betrag = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFF));
+    const __m128d vorzeichen = _mm_castsi128_pd(_mm_set1_epi64x(static_cast<long long>(0x8000000000000000ull)));
+    const __m128d null = _mm_setzero_pd(), eins = _mm_set1_pd(1), unendlich = _mm_set1_pd(inf);
+    const __m128d aux = _mm_set1_pd(a.ux), auy = _mm_set1_pd(a.uy), an = _mm_set1_pd(1e-4 * a.n);
+    const __m128d axmin = _mm_set1_pd(a.xmin), axmax = _mm_set1_pd(a.xmax);
+    const __m128d aymin = _mm_set1_pd(a.ymin), aymax = _mm_set1_pd(a.ymax);
+    const __m128d ax1 = _mm_set1_pd(a.x1), ay1 = _mm_set1_pd(a.y1), aK = _mm_set1_pd(a.K);
+    const __m128d aL = _mm_set1_pd(a.LambdaKehr);
+    const __m128d aLda = _mm_cmplt_pd(aL, unendlich);
+    const __m128d zwei9 = _mm_set1_pd(2e-9), zehn10 = _mm_set1_pd(1e-10), sechs = _mm_set1_pd(1e-6);
+    const __m128d reserve = _mm_set1_pd(1 + 1e-9);
+    int k = 0;
+    for (; k + 2 <= zahl; k += 2) {
+        const int x0 = xs[k], x1 = xs[k + 1];
+        const Schnelltest& p = S[x0];
+        const Schnelltest& q = S[x1];
+        const auto laden = [](double u, double v) { return _mm_set_pd(v, u); };
+        const __m128d bux = laden(p.ux, q.ux), buy = laden(p.uy, q.uy);
+        const __m128d D = _mm_sub_pd(_mm_mul_pd(aux, buy), _mm_mul_pd(auy, bux));
+        const __m128d dd = _mm_and_pd(D, betrag);
+        const __m128d kreuzend =
+            _mm_and_pd(_mm_cmpge_pd(dd, zwei9), _mm_cmpge_pd(dd, _mm_mul_pd(an, laden(p.n, q.n))));
+        const __m128d getrennt =
+            _mm_or_pd(_mm_or_pd(_mm_cmplt_pd(axmax, laden(p.xmin, q.xmin)), _mm_cmplt_pd(laden(p.xmax, q.xmax), axmin)),
+                      _mm_or_pd(_mm_cmplt_pd(aymax, laden(p.ymin, q.ymin)), _mm_cmplt_pd(laden(p.ymax, q.ymax), aymin)));
+        const __m128d cx = _mm_sub_pd(laden(p.x1, q.x1), ax1), cy = _mm_sub_pd(laden(p.y1, q.y1), ay1);
+        const __m128d positiv = _mm_cmpgt_pd(D, null);
+        const __m128d Vz = _mm_or_pd(_mm_and_pd(positiv, eins), _mm_andnot_pd(positiv, _mm_xor_pd(eins, vorzeichen)));
+        const __m128d ni = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(cx, buy), _mm_mul_pd(cy, bux)), Vz);
+        const __m128d nj = _mm_mul_pd(_mm_sub_pd(_mm_mul_pd(cx, auy), _mm_mul_pd(cy, aux)), Vz);
+        const __m128d bK = laden(p.K, q.K), bL = laden(p.LambdaKehr, q.LambdaKehr);
+        const __m128d weit = _mm_mul_pd(
+            zehn10, _mm_add_pd(_mm_add_pd(_mm_add_pd(aK, bK), _mm_and_pd(cx, betrag)), _mm_and_pd(cy, betrag)));
+        const __m128d mi = _mm_mul_pd(_mm_mul_pd(_mm_add_pd(sechs, _mm_mul_pd(weit, aL)), reserve), dd);
+        const __m128d mj = _mm_mul_pd(_mm_mul_pd(_mm_add_pd(sechs, _mm_mul_pd(weit, bL)), reserve), dd);
+        const __m128d abseits = _mm_and_pd(
+            _mm_and_pd(aLda, _mm_cmplt_pd(bL, unendlich)),
+            _mm_or_pd(_mm_or_pd(_mm_cmplt_pd(ni, _mm_xor_pd(mi, vorzeichen)), _mm_cmpgt_pd(ni, _mm_add_pd(dd, mi))),
+                      _mm_or_pd(_mm_cmplt_pd(nj, _mm_xor_pd(mj, vorzeichen)), _mm_cmpgt_pd(nj, _mm_add_pd(dd, mj)))));
+        const int wahr = _mm_movemask_pd(_mm_and_pd(kreuzend, _mm_or_pd(getrennt, abseits)));
+        offen[n] = x0;
+        n += ~wahr & 1;
+        offen[n] = x1;
+        n += ~wahr >> 1 & 1;
+    }
+    return k;
+}
+#endif
+
+#ifdef RG_AVX2_WAHL
+// The same four at a time, in AVX2 (no fused multiply-add: every product
+// and sum is rounded on its own as in the scalar code). b.Punkt as above.
+[[gnu::target("avx2")]] int SchnellWahrVierfach(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl,
+                                                 int* offen, int& n) {
+    const __m256d betrag = _mm256_castsi256_pd(_mm256_set1_epi64x(0x7FFFFFFFFFFFFFFF));
+    const __m256d vorzeichen = _mm256_castsi256_pd(_mm256_set1_epi64x(static_cast<long long>(0x8000000000000000ull)));
+    const __m256d null = _mm256_setzero_pd(), eins = _mm256_set1_pd(1), unendlich = _mm256_set1_pd(inf);
+    const __m256d aux = _mm256_set1_pd(a.ux), auy = _mm256_set1_pd(a.uy), an = _mm256_set1_pd(1e-4 * a.n);
+    const __m256d axmin = _mm256_set1_pd(a.xmin), axmax = _mm256_set1_pd(a.xmax);
+    const __m256d aymin = _mm256_set1_pd(a.ymin), aymax = _mm256_set1_pd(a.ymax);
+    const __m256d ax1 = _mm256_set1_pd(a.x1), ay1 = _mm256_set1_pd(a.y1), aK = _mm256_set1_pd(a.K);
+    const __m256d aL = _mm256_set1_pd(a.LambdaKehr);
+    const __m256d aLda = _mm256_cmp_pd(aL, unendlich, _CMP_LT_OQ);
+    const __m256d zwei9 = _mm256_set1_pd(2e-9), zehn10 = _mm256_set1_pd(1e-10), sechs = _mm256_set1_pd(1e-6);
+    const __m256d reserve = _mm256_set1_pd(1 + 1e-9);
+    int k = 0;
+    for (; k + 4 <= zahl; k += 4) {
+        const Schnelltest& p0 = S[xs[k]];
+        const Schnelltest& p1 = S[xs[k + 1]];
+        const Schnelltest& p2 = S[xs[k + 2]];
+        const Schnelltest& p3 = S[xs[k + 3]];
+#define RG_LADEN(f) _mm256_set_pd(p3.f, p2.f, p1.f, p0.f)
+        const __m256d bux = RG_LADEN(ux), buy = RG_LADEN(uy);
+        const __m256d D = _mm256_sub_pd(_mm256_mul_pd(aux, buy), _mm256_mul_pd(auy, bux));
+        const __m256d dd = _mm256_and_pd(D, betrag);
+        const __m256d kreuzend = _mm256_and_pd(_mm256_cmp_pd(dd, zwei9, _CMP_GE_OQ),
+                                               _mm256_cmp_pd(dd, _mm256_mul_pd(an, RG_LADEN(n)), _CMP_GE_OQ));
+        const __m256d getrennt =
+            _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(axmax, RG_LADEN(xmin), _CMP_LT_OQ),
+                                      _mm256_cmp_pd(RG_LADEN(xmax), axmin, _CMP_LT_OQ)),
+                         _mm256_or_pd(_mm256_cmp_pd(aymax, RG_LADEN(ymin), _CMP_LT_OQ),
+                                      _mm256_cmp_pd(RG_LADEN(ymax), aymin, _CMP_LT_OQ)));
+        const __m256d cx = _mm256_sub_pd(RG_LADEN(x1), ax1), cy = _mm256_sub_pd(RG_LADEN(y1), ay1);
+        const __m256d positiv = _mm256_cmp_pd(D, null, _CMP_GT_OQ);
+        const __m256d Vz = _mm256_blendv_pd(_mm256_xor_pd(eins, vorzeichen), eins, positiv);
+        const __m256d ni = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(cx, buy), _mm256_mul_pd(cy, bux)), Vz);
+        const __m256d nj = _mm256_mul_pd(_mm256_sub_pd(_mm256_mul_pd(cx, auy), _mm256_mul_pd(cy, aux)), Vz);
+        const __m256d bK = RG_LADEN(K), bL = RG_LADEN(LambdaKehr);
+#undef RG_LADEN
+        const __m256d weit = _mm256_mul_pd(
+            zehn10, _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(aK, bK), _mm256_and_pd(cx, betrag)),
+                                  _mm256_and_pd(cy, betrag)));
+        const __m256d mi = _mm256_mul_pd(_mm256_mul_pd(_mm256_add_pd(sechs, _mm256_mul_pd(weit, aL)), reserve), dd);
+        const __m256d mj = _mm256_mul_pd(_mm256_mul_pd(_mm256_add_pd(sechs, _mm256_mul_pd(weit, bL)), reserve), dd);
+        const __m256d abseits = _mm256_and_pd(
+            _mm256_and_pd(aLda, _mm256_cmp_pd(bL, unendlich, _CMP_LT_OQ)),
+            _mm256_or_pd(_mm256_or_pd(_mm256_cmp_pd(ni, _mm256_xor_pd(mi, vorzeichen), _CMP_LT_OQ),
+                                      _mm256_cmp_pd(ni, _mm256_add_pd(dd, mi), _CMP_GT_OQ)),
+                         _mm256_or_pd(_mm256_cmp_pd(nj, _mm256_xor_pd(mj, vorzeichen), _CMP_LT_OQ),
+                                      _mm256_cmp_pd(nj, _mm256_add_pd(dd, mj), _CMP_GT_OQ))));
+        const int wahr = _mm256_movemask_pd(_mm256_and_pd(kreuzend, _mm256_or_pd(getrennt, abseits)));
+        for (int l = 0; l < 4; ++l) {
+            offen[n] = xs[k + l];
+            n += ~wahr >> l & 1;
+        }
+    }
+    return k;
+}
+
+bool MitAvx2() {
+    static const bool da = __builtin_cpu_supports("avx2");
+    return da;
+}
+#endif
+
+// The comparison of a pair the quick tests have not decided.
+bool VergleichRest(Tiefendaten& z, int i, int j) {
     const Schnelltest& a = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
     if (a.Punkt || b.Punkt) return VergleichPunkt(z, i, j);
-    const double D = a.ux * b.uy - a.uy * b.ux;
-    const double dd = std::fabs(D);
-    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) {
-        if (a.xmax < b.xmin || b.xmax < a.xmin || a.ymax < b.ymin || b.ymax < a.ymin) return true;
-        if (a.LambdaKehr < inf && b.LambdaKehr < inf) {
-            // The parameters ti, tj of the crossing as ni / dd, nj / dd:
-            // compared without dividing, the margins widened by far more
-            // than the products' roundings, so only pairs whose quotients
-            // lie clearly off are decided here.
-            const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
-            const double Vz = D > 0 ? 1 : -1;
-            const double ni = (cx * b.uy - cy * b.ux) * Vz;
-            const double nj = (cx * a.uy - cy * a.ux) * Vz;
-            const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
-            const double mi = (1e-6 + weit * a.LambdaKehr) * (1 + 1e-9) * dd;
-            const double mj = (1e-6 + weit * b.LambdaKehr) * (1 + 1e-9) * dd;
-            if (ni < -mi || ni > dd + mi || nj < -mj || nj > dd + mj) return true;
-        }
-    } else if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
+    const double dd = std::fabs(a.ux * b.uy - a.uy * b.ux);
+    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) return VergleichWeiter(z, i, j);
+    if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
         const bool getrennt = parallel == 1;
         if (z.zentral) {
             const int sicher = SummenVergleich(a, b);
@@ -245,6 +359,90 @@ bool Vergleich(Tiefendaten& z, int i, int j) {
         return getrennt || EineBildgeradeParallel(St[i], St[j]);
     }
     return VergleichWeiter(z, i, j);
+}
+
+}  // namespace
+
+int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen, int Breite) {
+    int n = 0, k = 0;
+    if (!a.Punkt) {
+#ifdef RG_AVX2_WAHL
+        if (Breite == 0 || Breite == 4) Breite = MitAvx2() ? 4 : 2;
+        if (Breite == 4) k = SchnellWahrVierfach(a, S, xs, zahl, offen, n);
+#endif
+#ifdef __SSE2__
+        if (Breite != 1) k += SchnellWahrPaarweise(a, S, xs + k, zahl - k, offen, n);
+#endif
+    }
+    for (; k < zahl; ++k) {
+        const int x = xs[k];
+        offen[n] = x;
+        n += !SchnellWahr(a, S[x]);
+    }
+    return n;
+}
+
+bool VierBahnen() {
+#ifdef RG_AVX2_WAHL
+    return MitAvx2();
+#else
+    return false;
+#endif
+}
+
+bool Vergleich(Tiefendaten& z, int i, int j) {
+    return SchnellWahr(z.Schnell[static_cast<std::size_t>(i)], z.Schnell[static_cast<std::size_t>(j)]) ||
+           VergleichRest(z, i, j);
+}
+
+void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, std::vector<int>& falsch) {
+    const Schnelltest* S = z.Schnell.data();
+    const Schnelltest a = S[i];
+    int offen = 0;
+    if (a.Punkt && z.zentral) {
+        // Both ways round a picture of no length, the distance sums decide
+        // first (VergleichPunkt): where they are sure, without a branch;
+        // where not, the full comparison.
+        const std::size_t vorher = falsch.size();
+        falsch.resize(vorher + static_cast<std::size_t>(zahl));
+        int* f = falsch.data() + vorher;
+        int nf = 0;
+        for (int k = 0; k < zahl; ++k) {
+            const int x = xs[k];
+            const int sicher = SummenVergleich(a, S[x]);
+            f[nf] = x;
+            nf += sicher == 0;
+            hilfe[offen] = x;
+            offen += sicher < 0;
+        }
+        falsch.resize(vorher + static_cast<std::size_t>(nf));
+    } else if (a.Punkt) {
+        // In parallel projection VergleichPunkt takes a picture of no
+        // length in front straight to EineBildgeradeParallel, whose
+        // coordinate and way round are the view's: here chosen once, the
+        // same comparisons in extended precision per x.
+        const TVek_R3& d = ProjRichtung;
+        const int achse = ProjEbene == 1 ? 1 : ProjEbene == 2 ? 0 : ProjEbene == 3 ? 2 : -1;
+        if (achse < 0) {  // no picture plane: every such comparison is false
+            falsch.insert(falsch.end(), xs, xs + zahl);
+            return;
+        }
+        const bool groesser = ProjEbene == 1 ? d.y > Toleranz : ProjEbene == 2 ? !(d.x < -Toleranz) : !(d.z < -Toleranz);
+        const auto koordinate = [achse](const TVek_R3& P) { return achse == 0 ? P.x : achse == 1 ? P.y : P.z; };
+        const Extended Ai = koordinate(St[i].A), Bi = koordinate(St[i].B);
+        for (int k = 0; k < zahl; ++k) {
+            if (k + 8 < zahl) __builtin_prefetch(&St[xs[k + 8]]);
+            const TStr& Sj = St[xs[k]];
+            const Extended Aj = koordinate(Sj.A), Bj = koordinate(Sj.B);
+            const bool wahr = groesser ? Ai > Aj + Toleranz || Bi > Bj + Toleranz
+                                       : Ai < Aj - Toleranz || Bi < Bj - Toleranz;
+            if (!wahr) falsch.push_back(xs[k]);
+        }
+    } else {
+        offen = SchnellAussieben(a, S, xs, zahl, hilfe);
+    }
+    for (int k = 0; k < offen; ++k)
+        if (!VergleichRest(z, i, hilfe[k])) falsch.push_back(hilfe[k]);
 }
 
 namespace {
@@ -283,38 +481,68 @@ bool SichtVorbereiten(SichtSchranken& s, bool zentral) {
     return true;
 }
 
-// Numbers the ends of St[1..n] by their space points: equal points, equal
-// numbers (through a hash table over the points' doubles).
-void EndenNummerieren(Tiefendaten& z, int n) {
+// The ten bytes of an x87 extended value: its 64-bit significand, then sign
+// and exponent (the rest of its storage is padding).
+static_assert(std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10);
+constexpr std::size_t ErweitertBytes = 10;
+std::uint64_t Signifikand(const Extended& v) {
+    std::uint64_t m;
+    std::memcpy(&m, &v, sizeof m);
+    return m;
+}
+std::uint64_t Exponent(const Extended& v) {
+    std::uint16_t e;
+    std::memcpy(&e, reinterpret_cast<const unsigned char*>(&v) + 8, sizeof e);
+    return e;
+}
+bool GleicheBits(const TVek_R3& P, const TVek_R3& Q) {
+    return std::memcmp(&P.x, &Q.x, ErweitertBytes) == 0 && std::memcmp(&P.y, &Q.y, ErweitertBytes) == 0 &&
+           std::memcmp(&P.z, &Q.z, ErweitertBytes) == 0;
+}
+
+// Numbers the ends of St[1..n] by their space points: ends whose points have
+// the same bits (so the same results in every computation) get the same
+// number, the first such end's, through a hash table over those bits; a
+// point with a coordinate not finite keeps its own. Each end gets its
+// picture point, and the first end of each number its depth-frame point
+// (EndTiefe, read through the number).
+void EndenVorbereiten(Tiefendaten& z, int n) {
     std::size_t groesse = 16;
-    while (groesse < 4 * static_cast<std::size_t>(n)) groesse *= 2;
+    while (groesse < 2 * static_cast<std::size_t>(n)) groesse *= 2;
     z.Tabelle.assign(groesse, -1);
     const auto punkt = [](int ende) -> const TVek_R3& { return ende % 2 ? St[ende / 2].B : St[ende / 2].A; };
-    const auto bits = [](Extended v) {
-        const double d = static_cast<double>(v);
-        std::uint64_t b;
-        std::memcpy(&b, &d, sizeof b);
-        return b;
-    };
+    const EndenProjektion projektion(z.zentral);
+    int* tabelle = z.Tabelle.data();
     for (int ende = 2; ende < 2 * n + 2; ++ende) {
+        const auto e = static_cast<std::size_t>(ende);
         const TVek_R3& P = punkt(ende);
-        std::uint64_t h = bits(P.x) * 0x9E3779B97F4A7C15ull;
-        h = (h ^ (h >> 29) ^ bits(P.y)) * 0xBF58476D1CE4E5B9ull;
-        h = (h ^ (h >> 31) ^ bits(P.z)) * 0x94D049BB133111EBull;
-        std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
-        while (true) {
-            const int da = z.Tabelle[platz];
-            if (da < 0) {
-                z.Tabelle[platz] = ende;
-                z.EndNummer[static_cast<std::size_t>(ende)] = ende;
-                break;
+        const std::uint64_t ex = Exponent(P.x), ey = Exponent(P.y), ez = Exponent(P.z);
+        int nummer = ende;
+        // Exponent 0x7FFF: infinite or not a number.
+        if ((ex & 0x7FFF) != 0x7FFF && (ey & 0x7FFF) != 0x7FFF && (ez & 0x7FFF) != 0x7FFF) {
+            std::uint64_t h = (Signifikand(P.x) ^ ex) * 0x9E3779B97F4A7C15ull;
+            h = (h ^ (h >> 29) ^ Signifikand(P.y) ^ (ey << 48)) * 0xBF58476D1CE4E5B9ull;
+            h = (h ^ (h >> 31) ^ Signifikand(P.z) ^ (ez << 32)) * 0x94D049BB133111EBull;
+            std::size_t platz = static_cast<std::size_t>(h ^ (h >> 32)) & (groesse - 1);
+            while (true) {
+                const int da = tabelle[platz];
+                if (da < 0) {
+                    tabelle[platz] = ende;
+                    break;
+                }
+                if (GleicheBits(punkt(da), P)) {
+                    nummer = da;
+                    break;
+                }
+                platz = (platz + 1) & (groesse - 1);
             }
-            if (punkt(da) == P) {
-                z.EndNummer[static_cast<std::size_t>(ende)] = da;
-                break;
-            }
-            platz = (platz + 1) & (groesse - 1);
         }
+        z.EndNummer[e] = nummer;
+        if (nummer != ende) {
+            z.EndBild[e] = z.EndBild[static_cast<std::size_t>(nummer)];
+            continue;
+        }
+        projektion(P, z.EndBild[e], z.EndTiefe[e]);
     }
 }
 
@@ -344,45 +572,37 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
     z.zentral = Zentralprojektion;
     z.Grenze = -Toleranz * Betrag(ProjRichtung);
     z.MitSchranken = SichtVorbereiten(z.Sicht, z.zentral);
-    // Each end's picture point and depth-frame point, made once per space
-    // point: an end equal to an earlier one (the same bits, signs of zero
-    // included, so the same results) takes that one's.
-    EndenNummerieren(z, n);
-    const auto gleicheBits = [](const TVek_R3& P, const TVek_R3& Q) {
-        return P == Q && std::signbit(P.x) == std::signbit(Q.x) && std::signbit(P.y) == std::signbit(Q.y) &&
-               std::signbit(P.z) == std::signbit(Q.z);
-    };
-    for (int ende = 2; ende < 2 * n + 2; ++ende) {
-        const auto e = static_cast<std::size_t>(ende);
-        const TVek_R3& P = ende % 2 ? St[ende / 2].B : St[ende / 2].A;
-        const auto da = static_cast<std::size_t>(z.EndNummer[e]);
-        if (da != e && gleicheBits(P, da % 2 ? St[da / 2].B : St[da / 2].A)) {
-            z.EndBild[e] = z.EndBild[da];
-            z.EndTiefe[e] = z.EndTiefe[da];
-            continue;
-        }
-        ProjiziereBildpunkt(P, z.EndBild[e], MassstabX, MassstabY, MassstabZ);
-        z.EndTiefe[e] = TiefenendeBerechnen(P, z.zentral);
-    }
+    EndenVorbereiten(z, n);
+    // The pictures as BildAusBildpunkten prepares them, and the ends'
+    // picture points as the drawing projects them (BildpunktPixel): BildY
+    // is the canvas's height less y, the height taken once.
+    const bool ersteEbene = ProjEbene == 1;
+    const Extended hoehe = BildY(0.0L);
+    const bool zentral = z.zentral;
     for (int k = 1; k <= n; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        TGer_R2 G;
-        const bool getauscht = BildAusBildpunkten(z.EndBild[2 * u], z.EndBild[2 * u + 1], G);
-        // The ends' picture points as the drawing projects them (BildpunktPixel).
-        const TVek_R2& PA = getauscht ? G.Endpunkt2 : G.Endpunkt1;
-        const TVek_R2& PB = getauscht ? G.Endpunkt1 : G.Endpunkt2;
-        z.PixelA[u] = {PA.x, BildY(PA.y)};
-        z.PixelB[u] = {PB.x, BildY(PB.y)};
+        const TVek_R2& A = z.EndBild[2 * u];
+        const TVek_R2& B = z.EndBild[2 * u + 1];
+        const bool tauschen = ersteEbene ? B.x < A.x - Toleranz : B.y < A.y - Toleranz;
+        const TVek_R2& E1 = tauschen ? B : A;
+        const TVek_R2& E2 = tauschen ? A : B;
+        z.PixelA[u] = {A.x, hoehe - A.y};
+        z.PixelB[u] = {B.x, hoehe - B.y};
         Genau& e = z.Exakt[u];
-        e.E1 = G.Stuetzpunkt;
-        e.u = G.Richtung;
-        e.T = TiefenstreckeAusEnden(z.EndTiefe[2 * u], z.EndTiefe[2 * u + 1], z.zentral);
+        e.E1 = E1;
+        VektorAB2D(E1, E2, e.u);
+        // TiefenstreckeAusEnden, written in place.
+        const Tiefenende& TA = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u])];
+        const Tiefenende& TB = z.EndTiefe[static_cast<std::size_t>(z.EndNummer[2 * u + 1])];
+        e.T.A = TA.P;
+        e.T.B = TB.P;
+        const Extended summe = zentral ? TA.Abstand + TB.Abstand : 0;
+        e.T.Summe = summe;
         VektorAB(e.T.A, e.T.B, e.v);
         e.vNull = IstNullvektor(e.v);
         e.vKoord = e.v.x != 0 ? 0 : e.v.y != 0 ? 1 : 2;
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
-        z.Schnell[u] = SchnelltestBerechnen(G);
-        z.Schnell[u].Summe = static_cast<double>(e.T.Summe);
+        SchnelltestBerechnen(E1, E2, e.u, static_cast<double>(summe), z.Schnell[u]);
     }
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);

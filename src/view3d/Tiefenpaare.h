@@ -30,11 +30,11 @@ struct Tiefendaten {
     bool SchrankenDa = false;               // for all entries at once
     std::vector<StrahlFest> Fest;           // parallel projection: made with them
     // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
-    // number of its space point (equal points, equal numbers), and what the
-    // recovery gives for rays through points near that picture (found when
-    // first needed).
+    // number of its space point (points with the same bits, the same
+    // number: the first such end's), and what the recovery gives for rays
+    // through points near that picture (found when first needed).
     std::vector<TVek_R2> EndBild;
-    std::vector<Tiefenende> EndTiefe;  // the end in the depth frame
+    std::vector<Tiefenende> EndTiefe;  // the end in the depth frame, at its number
     std::vector<int> EndNummer;
     // Zeugnisse[Stufe][end]: what the recovery of the space points gives
     // for that end and any ray through a picture point within
@@ -63,5 +63,18 @@ struct Tiefendaten {
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
+// The x of xs[0 .. zahl) for which SchnellWahr(a, S[x]) is false, to
+// offen (room for zahl), in their order; their number. Several at a time
+// where the machine allows, with the same decisions; Breite (for tests)
+// asks for one lane (1), two (2) or four (4, where the processor has them),
+// 0 for the widest there is.
+int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen,
+                     int Breite = 0);
+// Whether SchnellAussieben can take four at a time here.
+bool VierBahnen();
+// The comparisons of i with each of xs[0 .. zahl) (entries other than i):
+// the x for which it comes out false are appended to falsch, in no
+// particular order. hilfe has room for zahl entries.
+void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, std::vector<int>& falsch);
 
 }  // namespace tiefe

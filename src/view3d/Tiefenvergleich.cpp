@@ -8,17 +8,17 @@
 
 namespace tiefe {
 
-Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
-    const double x1 = static_cast<double>(G.Endpunkt1.x), y1 = static_cast<double>(G.Endpunkt1.y);
-    const double x2 = static_cast<double>(G.Endpunkt2.x), y2 = static_cast<double>(G.Endpunkt2.y);
-    const double ux = static_cast<double>(G.Richtung.x), uy = static_cast<double>(G.Richtung.y);
-    Schnelltest t{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf,
-                  G.Richtung.x == 0 && G.Richtung.y == 0, std::sqrt(ux * ux + uy * uy), 0};
+void SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u, double Summe, Schnelltest& t) {
+    const double x1 = static_cast<double>(E1.x), y1 = static_cast<double>(E1.y);
+    const double x2 = static_cast<double>(E2.x), y2 = static_cast<double>(E2.y);
+    const double ux = static_cast<double>(u.x), uy = static_cast<double>(u.y);
+    t = Schnelltest{-inf, inf, -inf, inf, ux, uy, std::fabs(ux) + std::fabs(uy), x1, y1, inf,
+                    u.x == 0 && u.y == 0, std::sqrt(ux * ux + uy * uy), Summe};
     t.LaengeKehr = 1 / t.Laenge;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         !std::isfinite(t.n)) {
         t.n = inf;  // never passes the quick test
-        return t;
+        return;
     }
     // The crossing point is computed on the first segment's line and tested
     // by λ from one coordinate each (x unless the picture is upright): the
@@ -35,7 +35,7 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
         my = 1e-8 * ay + delta;
         mx = ay > 0 ? 1e-8 * ax + 5 * delta * (1 + ax / ay) : inf;
     } else {
-        return t;  // which coordinate λ comes from is not certain here
+        return;  // which coordinate λ comes from is not certain here
     }
     // λ's coordinate a (ax, or ay for an upright picture; none when ay is 0)
     // turns the rounding of the crossing into an error of λ of about U·K / a:
@@ -47,7 +47,6 @@ Schnelltest SchnelltestBerechnen(const TGer_R2& G) {
     t.xmax = std::max(x1, x2) + mx;
     t.ymin = std::min(y1, y2) - my;
     t.ymax = std::max(y1, y2) + my;
-    return t;
 }
 
 Extended Lambda(const Genau& g, const TVek_R2& S) {

@@ -41,7 +41,9 @@ struct Schnelltest {
     double LaengeKehr = 0;    // 1 / Laenge
 };
 
-Schnelltest SchnelltestBerechnen(const TGer_R2& G);
+// t := the quick test of the prepared picture with ends E1, E2 and
+// direction u = E2 - E1, and the segment's distance sum Summe.
+void SchnelltestBerechnen(const TVek_R2& E1, const TVek_R2& E2, const TVek_R2& u, double Summe, Schnelltest& t);
 
 // ---- The comparison from the prepared data -------------------------------------------
 
@@ -95,6 +97,35 @@ inline int KreuzendeBilder(const Schnelltest& a, const Schnelltest& b) {
     const double D = std::fabs(a.ux * b.uy - a.uy * b.ux);
     const double r = 5e-16 * (std::fabs(a.ux * b.uy) + std::fabs(a.uy * b.ux)) + 1e-300;
     return D - r > 1.0000001e-9 ? 1 : D + r < 0.9999999e-9 ? 0 : -1;
+}
+
+// The quick tests of the comparison of St[i] and St[j] (a and b their
+// Schnelltest): true when they decide it true. Pictures that surely cross
+// as lines (clearly not parallel) need no more when their boxes cannot
+// meet, or when the crossing lies clearly off one of them; the margins cover
+// how far the exact comparison's crossing point and its λ may stray by
+// rounding. Written without branches, so a run over many pairs does not
+// stall on them: every value is computed whether it is needed or not (in
+// the same operations, so to the same doubles), and only the decisions are
+// combined.
+inline bool SchnellWahr(const Schnelltest& a, const Schnelltest& b) {
+    const double D = a.ux * b.uy - a.uy * b.ux;
+    const double dd = std::fabs(D);
+    const bool kreuzend = (dd >= 2e-9) & (dd >= 1e-4 * a.n * b.n);
+    const bool getrennt = (a.xmax < b.xmin) | (b.xmax < a.xmin) | (a.ymax < b.ymin) | (b.ymax < a.ymin);
+    // The parameters ti, tj of the crossing as ni / dd, nj / dd: compared
+    // without dividing, the margins widened by far more than the products'
+    // roundings, so only pairs whose quotients lie clearly off are decided.
+    const double cx = b.x1 - a.x1, cy = b.y1 - a.y1;
+    const double Vz = D > 0 ? 1 : -1;
+    const double ni = (cx * b.uy - cy * b.ux) * Vz;
+    const double nj = (cx * a.uy - cy * a.ux) * Vz;
+    const double weit = 1e-10 * (a.K + b.K + std::fabs(cx) + std::fabs(cy));
+    const double mi = (1e-6 + weit * a.LambdaKehr) * (1 + 1e-9) * dd;
+    const double mj = (1e-6 + weit * b.LambdaKehr) * (1 + 1e-9) * dd;
+    const bool abseits = (a.LambdaKehr < inf) & (b.LambdaKehr < inf) &
+                         ((ni < -mi) | (ni > dd + mi) | (nj < -mj) | (nj > dd + mj));
+    return !a.Punkt & !b.Punkt & kreuzend & (getrennt | abseits);
 }
 
 }  // namespace tiefe

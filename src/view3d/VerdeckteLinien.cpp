@@ -95,6 +95,104 @@ Tiefenstrecke TiefenstreckeBerechnen(const TStr& s, bool zentral) {
     return TiefenstreckeAusEnden(TiefenendeBerechnen(s.A, zentral), TiefenendeBerechnen(s.B, zentral), zentral);
 }
 
+EndenProjektion::EndenProjektion(bool zentral)
+    : zentral_(zentral),
+      gueltig_(ProjEbene >= 1 && ProjEbene <= 3),
+      schneiden_(!ErsteAktivierung),
+      versatz_(zentral && !AugpunktDurchgang && AugpunktMitte),
+      Ebene_(ProjEbene),
+      sx_(MassstabX),
+      sy_(MassstabY),
+      k1_(0),
+      k2_(0),
+      R_(ProjRichtung),
+      Aug_(Augpunkt),
+      ox_(AchsenKreuz.UrsprungX + VerschiebungX),
+      oy_(AchsenKreuz.UrsprungY + VerschiebungY),
+      V_(UrsprungVersatz) {
+    const TEbene& E = zentral ? ProjEbeneZentral : ProjEbeneParallel;
+    Vektorprodukt(E.Richtungsvektor1, E.Richtungsvektor2, n_);
+    S_ = E.Stuetzvektor;
+    // The products ParallelRahmen and ProjektionZentral take first.
+    const Extended sx = MassstabX, sy = MassstabY, sz = MassstabZ;
+    if (!zentral) {
+        k1_ = Ebene_ == 1 ? sy * SkFy : Ebene_ == 2 ? sx * SkFy : sx * SkFz;
+        k2_ = Ebene_ == 3 ? sz * SkFy : sz * SkFz;
+    } else {
+        k2_ = Ebene_ == 3 ? sx * SkFz : sz * SkFz;
+    }
+}
+
+void EndenProjektion::operator()(const TVek_R3& P, TVek_R2& B, Tiefenende& T) const {
+    if (!gueltig_) {
+        ProjiziereBildpunkt(P, B, MassstabX, MassstabY, MassstabZ);
+        T = TiefenendeBerechnen(P, zentral_);
+        return;
+    }
+    // The depth frame: ZentralRahmen or ParallelRahmen.
+    TVek_R3 Q = P;
+    if (zentral_) {
+        switch (Ebene_) {
+            case 1: Q.y = -Q.y; break;
+            case 2: Q.x = -Q.x; break;
+            default: Q.z = -Q.z; break;
+        }
+    } else {
+        switch (Ebene_) {
+            case 1: Q = {sx_ * P.x, -(k1_ * P.y), k2_ * P.z}; break;
+            case 2: Q = {-(k1_ * P.x), sy_ * P.y, k2_ * P.z}; break;
+            default: Q = {k1_ * P.x, sy_ * P.y, -(k2_ * P.z)}; break;
+        }
+    }
+    T.P = Q;
+    // The line from Q through the eye point, or along the projection
+    // direction, cut with the picture plane (SchnittpunktGeradeEbene); in
+    // central projection Q's distance from the eye point along the way.
+    TVek_R3 d;
+    if (zentral_) {
+        d = {Aug_.x - Q.x, Aug_.y - Q.y, Aug_.z - Q.z};
+        T.Abstand = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    } else {
+        T.Abstand = 0;
+        const TVek_R3 Q2{Q.x + R_.x, Q.y + R_.y, Q.z + R_.z};
+        d = {Q2.x - Q.x, Q2.y - Q.y, Q2.z - Q.z};
+    }
+    if (schneiden_) {
+        const Extended nenner = d.x * n_.x + d.y * n_.y + d.z * n_.z;
+        if (!(std::fabs(nenner) < Toleranz)) {
+            const TVek_R3 SP{S_.x - Q.x, S_.y - Q.y, S_.z - Q.z};
+            const Extended t = (SP.x * n_.x + SP.y * n_.y + SP.z * n_.z) / nenner;
+            Q = {Q.x + t * d.x, Q.y + t * d.y, Q.z + t * d.z};
+        }
+    }
+    if (zentral_) {
+        switch (Ebene_) {
+            case 1:
+                Q.x = sx_ * Q.x;
+                Q.z = k2_ * Q.z;
+                break;
+            case 2:
+                Q.y = sy_ * Q.y;
+                Q.z = k2_ * Q.z;
+                break;
+            default:
+                Q.y = sy_ * Q.y;
+                Q.x = k2_ * Q.x;
+                break;
+        }
+    }
+    // BildAusEbene.
+    switch (Ebene_) {
+        case 1: B = {ox_ + Q.x, oy_ + Q.z}; break;
+        case 2: B = {ox_ + Q.y, oy_ + Q.z}; break;
+        default: B = {ox_ + Q.y, oy_ - Q.x}; break;
+    }
+    if (versatz_) {
+        B.x -= V_.x;
+        B.y -= V_.y;
+    }
+}
+
 Strahl Sehstrahl(const TVek_R2& S, bool zentral) {
     Extended bx = S.x - (AchsenKreuz.UrsprungX + VerschiebungX);
     Extended by = S.y - (AchsenKreuz.UrsprungY + VerschiebungY);

@@ -2,6 +2,8 @@
 // turns it on and off.
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
@@ -112,6 +114,19 @@ protected:
                 EXPECT_TRUE(TiefenKandidat(i, j)) << wo << ": " << i << ", " << j;
             }
         return falsch;
+    }
+
+    // Entry i compared with xs (prepared) all at once, as the pass compares
+    // its front entry, against StreckenTiefenvergleich one by one: the
+    // number of xs that compare false, -1 when the two differ.
+    static int AufEinmalWieEinzeln(int i, const std::vector<int>& xs) {
+        std::vector<int> erwartet;
+        for (const int j : xs)
+            if (!StreckenTiefenvergleich(i, j)) erwartet.push_back(j);
+        auto gefunden = TiefenvergleicheVorbereitet(i, xs);
+        std::sort(gefunden.begin(), gefunden.end());
+        std::sort(erwartet.begin(), erwartet.end());
+        return gefunden == erwartet ? static_cast<int>(erwartet.size()) : -1;
     }
 };
 
@@ -687,6 +702,223 @@ TEST_F(Verdeckt, VergleichAusVorbereitetenDatenWieDerSchlichte) {
     }
 }
 
+TEST_F(Verdeckt, VergleicheEinesEintragsAufEinmalWieEinzeln) {
+    // The pass compares its front entry with all its candidates at once:
+    // for every entry of many random lists in random views (pictures of no
+    // length among them), the entries that compare false with it are those
+    // of StreckenTiefenvergleich, whatever their order and number.
+    int falsch = 0;
+    for (unsigned saat = 1; saat <= 300; ++saat) {
+        Zufall z(3000 + saat);
+        z.Sicht();
+        Liste(z.Liste(z.Ganz(2, 45)));
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        for (int i = 1; i <= n; ++i) {
+            std::vector<int> xs;
+            for (int j = 1; j <= n; ++j)
+                if (j != i) xs.push_back(j);
+            std::shuffle(xs.begin(), xs.end(), std::mt19937(saat * 100 + static_cast<unsigned>(i)));
+            if (i % 3 == 0) xs.pop_back();  // an odd count as well as an even one
+            const int f = AufEinmalWieEinzeln(i, xs);
+            ASSERT_GE(f, 0) << saat << ": " << i;
+            falsch += f;
+        }
+    }
+    EXPECT_GT(falsch, 1000);
+}
+
+TEST_F(Verdeckt, PunktbilderMitSummenUmDieToleranzAufEinmalWieEinzeln) {
+    // Central projection, segments of no length straight ahead of the eye
+    // point in each plane, their distance sums about the tolerance apart,
+    // down to where the sums in doubles cannot tell: compared with all
+    // others at once, each finds the same entries as StreckenTiefenvergleich.
+    Zentralprojektion = true;
+    int unsicher = 0;
+    for (const Byte ebene : {Byte{1}, Byte{2}, Byte{3}}) {
+        ProjEbene = ebene;
+        std::vector<TStr> l;
+        for (int k = -6; k <= 6; ++k) {
+            // Along the depth axis from the eye, in its frame: the distance
+            // is exactly d, the sum 2·d.
+            const Extended d = k == 0 ? 5 : 5 + 0.5e-9L + k * 1e-15L + (k % 2 ? 1e-13L * k : 0);
+            TVek_R3 Q = Augpunkt;
+            (ebene == 1 ? Q.y : ebene == 2 ? Q.x : Q.z) += d;
+            const TVek_R3 P = ZentralRahmen(Q);
+            l.push_back(Seg(P, P, static_cast<TColor>(k + 7)));
+        }
+        l.push_back(Seg({-4, 3, 1}, {4, 3, 1}, Rot));
+        Liste(l);
+        const int n = StreckenAnzahl;
+        TiefenordnungVorbereiten(n);
+        for (int i = 1; i <= n; ++i) {
+            std::vector<int> xs;
+            for (int j = 1; j <= n; ++j) {
+                if (j == i) continue;
+                xs.push_back(j);
+                tiefe::Schnelltest a{}, b{};
+                a.Summe = static_cast<double>(TiefenstreckeBerechnen(St[i], true).Summe);
+                b.Summe = static_cast<double>(TiefenstreckeBerechnen(St[j], true).Summe);
+                unsicher += tiefe::SummenVergleich(a, b) < 0;
+            }
+            ASSERT_GE(AufEinmalWieEinzeln(i, xs), 0) << int(ebene) << ": " << i;
+        }
+        EXPECT_TRUE(WieDieSchlichteFassung(n)) << int(ebene);
+    }
+    EXPECT_GT(unsicher, 6);
+}
+
+TEST_F(Verdeckt, PunktbildVornInParallelprojektionAufEinmalWieEinzeln) {
+    // Parallel projection, a segment of no length in front: its comparison
+    // with every other goes by one coordinate of the ends, the way round
+    // by the projection direction. Directions with that coordinate at and
+    // around the tolerance, ends at and one step around the tolerance from
+    // the front one's: compared all at once as StreckenTiefenvergleich does.
+    const Extended T = Toleranz;
+    const Extended stufen[] = {-2 * T, -T, std::nextafter(-T, 0.0L), 0, std::nextafter(T, 0.0L), T,
+                               std::nextafter(T, 1.0L), 2 * T};
+    int falsch = 0, wahr = 0;
+    for (const Byte ebene : {Byte{1}, Byte{2}, Byte{3}})
+        for (const Extended r : {-1.0L, -T, std::nextafter(-T, 0.0L), 0.0L, std::nextafter(T, 0.0L), T, 1.0L}) {
+            TVek_R3 d{0.3L, 0.4L, 0.2L};
+            Extended& tief = ebene == 1 ? d.y : ebene == 2 ? d.x : d.z;
+            tief = r;
+            Parallel(d);
+            ProjEbene = ebene;
+            const auto punkt = [&](Extended t, Extended u) {
+                TVek_R3 P{u, 0.5L, -u};
+                (ebene == 1 ? P.y : ebene == 2 ? P.x : P.z) = t;
+                return P;
+            };
+            std::vector<TStr> l{Seg(punkt(0, 1), punkt(0, 1), Rot)};
+            for (const Extended a : stufen)
+                for (const Extended b : stufen) l.push_back(Seg(punkt(a, 2), punkt(b, 3), Gruen));
+            Liste(l);
+            const int n = StreckenAnzahl;
+            TiefenordnungVorbereiten(n);
+            std::vector<int> xs;
+            for (int j = 2; j <= n; ++j) xs.push_back(j);
+            const int f = AufEinmalWieEinzeln(1, xs);
+            ASSERT_GE(f, 0) << int(ebene) << " " << static_cast<double>(r);
+            falsch += f;
+            wahr += static_cast<int>(xs.size()) - f;
+        }
+    EXPECT_GT(falsch, 100);
+    EXPECT_GT(wahr, 100);
+}
+
+TEST(Schnelltests, UeberVieleWieEinzeln) {
+    // The quick tests over a run of candidates (several at a time where
+    // the machine allows) decide each pair as the single test does, also
+    // where a decision flips: boxes that touch exactly or miss by one ulp,
+    // start points on the last double before the crossing test flips.
+    std::mt19937 z(11);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    // A picture with a box and margins about as the preparation makes them
+    // (the two ways must agree on any values).
+    const auto test = [&] {
+        tiefe::Schnelltest t{};
+        const double w = zahl(0, 6.3), L = zahl(0.5, 400);
+        t.x1 = zahl(-500, 500);
+        t.y1 = zahl(-500, 500);
+        t.ux = L * std::cos(w);
+        t.uy = L * std::sin(w);
+        t.n = std::fabs(t.ux) + std::fabs(t.uy);
+        const double x2 = t.x1 + t.ux, y2 = t.y1 + t.uy;
+        t.K = std::max({std::fabs(t.x1), std::fabs(t.y1), std::fabs(x2), std::fabs(y2)}) + 1;
+        const double rand = 1e-8 * t.n + 5e-12 * t.K;
+        t.xmin = std::min(t.x1, x2) - rand;
+        t.xmax = std::max(t.x1, x2) + rand;
+        t.ymin = std::min(t.y1, y2) - rand;
+        t.ymax = std::max(t.y1, y2) + rand;
+        t.LambdaKehr = 1 / t.n;
+        return t;
+    };
+    // S[a] is followed by the pictures compared with it; A holds the a.
+    std::vector<tiefe::Schnelltest> S;
+    std::vector<std::size_t> A;
+    int kippen = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const tiefe::Schnelltest a = test(), b = test();
+        A.push_back(S.size());
+        S.push_back(a);
+        S.push_back(b);
+        // b's box moved so that one side lies on the opposite one of a's,
+        // or one ulp off either way.
+        for (int seite = 0; seite < 4; ++seite)
+            for (const double richtung : {-tiefe::inf, 0.0, tiefe::inf}) {
+                tiefe::Schnelltest c = b;
+                double* bs[4] = {&c.xmin, &c.xmax, &c.ymin, &c.ymax};
+                const double as[4] = {a.xmax, a.xmin, a.ymax, a.ymin};
+                const double ziel = richtung == 0 ? as[seite] : std::nextafter(as[seite], richtung);
+                *bs[seite ^ 1] += ziel - *bs[seite];
+                *bs[seite] = ziel;
+                S.push_back(c);
+            }
+        // b's start point along x, then along y: where the single test
+        // flips between two samples, the two neighbouring doubles it flips
+        // between.
+        const double L = std::max(b.xmax - b.xmin, b.ymax - b.ymin) + 1;
+        for (const bool inX : {true, false}) {
+            const auto mit = [&](double v) {
+                tiefe::Schnelltest c = b;
+                (inX ? c.x1 : c.y1) = v;
+                return c;
+            };
+            double vorher = (inX ? b.x1 : b.y1) - 2 * L;
+            bool wahr = tiefe::SchnellWahr(a, mit(vorher));
+            for (int k = 1; k <= 64; ++k) {
+                const double v = vorher + L / 16;
+                if (tiefe::SchnellWahr(a, mit(v)) != wahr) {
+                    double lo = vorher, hi = v;
+                    for (double m = lo + (hi - lo) / 2; m != lo && m != hi; m = lo + (hi - lo) / 2)
+                        (tiefe::SchnellWahr(a, mit(m)) == wahr ? lo : hi) = m;
+                    S.push_back(mit(lo));
+                    S.push_back(mit(hi));
+                    ++kippen;
+                    wahr = !wahr;
+                }
+                vorher = v;
+            }
+        }
+        // No length, no λ test, not finite.
+        for (int art = 0; art < 4; ++art) {
+            tiefe::Schnelltest c = b;
+            if (art == 0) c.ux = c.uy = 0, c.Punkt = true;
+            if (art == 1) c.LambdaKehr = tiefe::inf;
+            if (art == 2) c.x1 = std::numeric_limits<double>::quiet_NaN();
+            if (art == 3) c.xmin = -tiefe::inf, c.xmax = tiefe::inf;
+            S.push_back(c);
+        }
+    }
+    EXPECT_GT(kippen, 400);
+    // Each a's run from its first four starts (each picture in every lane),
+    // in one, two and four lanes.
+    std::vector<int> breiten{0, 1, 2};
+    if (tiefe::VierBahnen()) breiten.push_back(4);
+    A.push_back(S.size());
+    int wahre = 0;
+    for (std::size_t g = 0; g + 1 < A.size(); ++g) {
+        const tiefe::Schnelltest& a = S[A[g]];
+        for (std::size_t von = A[g] + 1; von <= A[g] + 4; ++von) {
+            std::vector<int> xs, erwartet;
+            for (std::size_t k = von; k < A[g + 1]; ++k) {
+                xs.push_back(static_cast<int>(k));
+                if (!tiefe::SchnellWahr(a, S[k])) erwartet.push_back(static_cast<int>(k));
+            }
+            for (const int breite : breiten) {
+                std::vector<int> offen(xs.size() + 1);
+                const int m = tiefe::SchnellAussieben(a, S.data(), xs.data(), static_cast<int>(xs.size()),
+                                                      offen.data(), breite);
+                offen.resize(static_cast<std::size_t>(m));
+                ASSERT_EQ(offen, erwartet) << g << " in " << breite;
+            }
+            wahre += static_cast<int>(xs.size() - erwartet.size());
+        }
+    }
+    EXPECT_GT(wahre, 3000 * 12);
+}
+
 TEST_F(Verdeckt, LangeListenKandidatenVollstaendig) {
     // Lists long enough that the search orders the angles in its own way,
     // both projections: a pair that compares false is among the candidates.
@@ -764,6 +996,84 @@ TEST_F(Verdeckt, KaumGeneigteBilderAufEinerLinieSindKandidaten) {
         EXPECT_GE(FalscheSindKandidaten(n, std::to_string(f)), 20) << f;
         EXPECT_TRUE(WieDieSchlichteFassung(n)) << f;
     }
+}
+
+TEST_F(Verdeckt, ParalleleBilderJederRichtungSindKandidaten) {
+    // Short segments parallel to the picture plane, in directions all round
+    // (level, steep, upright, diagonal, a hair off each) and half of them the
+    // other way round, at depths in no order. Central projection: scattered
+    // over the picture, parallel for the comparison, which decides by the
+    // distance sums however far apart they lie. Parallel projection: spread
+    // along one picture line, decided by the stored ends. The search finds
+    // such pairs by the order of the angles modulo pi only.
+    ASSERT_EQ(ProjEbene, 1);
+    const auto farbe = [](int k) { return static_cast<TColor>(k + 1); };
+    const auto tiefe = [](int k) { return static_cast<Extended>((k * 7 % 10) - 5); };
+    const Extended pi = std::numbers::pi_v<long double>;
+    for (const bool zentral : {true, false}) {
+        if (!zentral) Parallel({0, 1, 0});
+        for (int r = 0; r < 24; ++r) {
+            const Extended w = r * pi / 8 + (r < 16 ? 0 : r % 2 ? 1e-9L : -1e-9L);
+            const Extended c = std::cos(w), s = std::sin(w);
+            std::vector<TStr> l;
+            for (int k = 0; k < 14; ++k) {
+                // Along the line through the origin, or (central projection)
+                // scattered across it.
+                const Extended t = -6 + 0.9L * k, quer = zentral ? ((k * 5 % 7) - 3) * 0.8L : 0;
+                TVek_R3 A{t * c - quer * s, tiefe(k), t * s + quer * c};
+                TVek_R3 B{A.x + 0.05L * c, A.y, A.z + 0.05L * s};
+                if (k % 2) std::swap(A, B);
+                l.push_back(Seg(A, B, farbe(k)));
+            }
+            Liste(l);
+            const int n = StreckenAnzahl;
+            const std::string wo = std::to_string(r) + (zentral ? " central" : " parallel");
+            EXPECT_GE(FalscheSindKandidaten(n, wo), 20) << wo;
+            EXPECT_TRUE(WieDieSchlichteFassung(n)) << wo;
+        }
+    }
+}
+
+TEST_F(Verdeckt, VieleBilderFastGleicherRichtungSindKandidaten) {
+    // Central projection, 70 pictures whose angles lie close together but
+    // outside each other's windows, listed in no order of their angles;
+    // each angle taken by two pictures far apart and at different depths,
+    // which compare by the distance sums: the search must order the angles
+    // exactly, many of them alike in their leading digits, to pair those two.
+    ASSERT_EQ(ProjEbene, 1);
+    ASSERT_TRUE(Zentralprojektion);
+    std::vector<TStr> l;
+    for (int k = 0; k < 70; ++k) {
+        const int j = k * 37 % 35;  // the angle's number: each twice, 2 apart from one entry to the next
+        const Extended w = 0.3L + j * 1e-6L, c = std::cos(w), s = std::sin(w);
+        const TVek_R3 A{(k < 35 ? -7.0L : 4.0L) + 0.05L * j, static_cast<Extended>((k * 7 % 10) - 5), -5 + 0.3L * j};
+        l.push_back(Seg(A, {A.x + 0.5L * c, A.y, A.z + 0.5L * s}, static_cast<TColor>(k + 1)));
+    }
+    Liste(l);
+    const int n = StreckenAnzahl;
+    EXPECT_GE(FalscheSindKandidaten(n, "fast gleich"), 35);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
+}
+
+TEST_F(Verdeckt, VieleDichteParalleleLinienInDerParallelprojektion) {
+    // Parallel projection, level pictures on 12 picture lines a hair apart
+    // (distinct lines for the comparison, which then gives true), three on
+    // each line far apart along it and at different depths, listed in no
+    // order of their lines, and one far off: the search must order the
+    // pictures by their lines exactly to pair those on one line.
+    ASSERT_EQ(ProjEbene, 1);
+    Parallel({0, 1, 0});
+    std::vector<TStr> l;
+    for (int k = 0; k < 36; ++k) {
+        const Extended z = 2 + (k * 5 % 12) * 1e-8L, x0 = -8 + 7 * (k / 12);
+        const Extended tiefe = (k * 7 % 10) - 5;
+        l.push_back(Seg({x0, tiefe, z}, {x0 + 1, tiefe, z}, static_cast<TColor>(k + 1)));
+    }
+    l.push_back(Seg({-1, 0, 7}, {0, 0, 7}, Grau));
+    Liste(l);
+    const int n = StreckenAnzahl;
+    EXPECT_GE(FalscheSindKandidaten(n, "dichte Linien"), 24);
+    EXPECT_TRUE(WieDieSchlichteFassung(n));
 }
 
 TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
@@ -1134,6 +1444,42 @@ TEST(Tiefenschranken, EndtiefenEntscheidenWieDieRaumpunkte) {
     }
     // Gaps of a tenth of the tolerance are all but always decided.
     EXPECT_GT(entschieden, klar * 99 / 100);
+}
+
+TEST(Tiefenkandidaten, WinkelmassSteigtMitDemWinkel) {
+    // The measure the search orders the pictures' angles by: the same for a
+    // direction and its opposite, in [0, pi) and never -0 (it is sorted by
+    // its bits), and rising with the angle at a rate between pi/4 and pi/2
+    // all round, across the level, upright and diagonal directions too: the
+    // windows of the search rest on those bounds.
+    using tiefe::Winkelmass;
+    const double pi = std::numbers::pi;
+    EXPECT_EQ(Winkelmass(3, 0), 0);
+    EXPECT_EQ(Winkelmass(-3, 0), 0);
+    EXPECT_FALSE(std::signbit(Winkelmass(-3, 0)));
+    EXPECT_FALSE(std::signbit(Winkelmass(3, -0.0)));
+    EXPECT_EQ(Winkelmass(0, 2), pi / 2);
+    EXPECT_EQ(Winkelmass(-0.0, -2), pi / 2);
+    EXPECT_DOUBLE_EQ(Winkelmass(1, 1), pi / 4);
+    EXPECT_DOUBLE_EQ(Winkelmass(-1, 1), 3 * pi / 4);
+    std::mt19937 z(5);
+    const auto zahl = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(z); };
+    const auto mass = [](double theta, double laenge) {
+        return Winkelmass(laenge * std::cos(theta), laenge * std::sin(theta));
+    };
+    for (int n = 0; n < 40000; ++n) {
+        const double theta = n % 2 ? zahl(0, 2 * pi) : (n / 2 % 8) * pi / 4 + zahl(-1e-6, 1e-6);
+        const double delta = std::pow(10.0, zahl(-8, -1));
+        const double laenge = std::pow(10.0, zahl(-2, 4));
+        const double ux = laenge * std::cos(theta), uy = laenge * std::sin(theta);
+        const double a = Winkelmass(ux, uy);
+        ASSERT_TRUE(a >= 0 && a < pi && !std::signbit(a)) << theta;
+        ASSERT_EQ(Winkelmass(-ux, -uy), a) << theta;
+        double d = mass(theta + delta, laenge * zahl(0.5, 2)) - a;
+        if (d < 0) d += pi;
+        ASSERT_GE(d, pi / 4 * delta * (1 - 1e-6) - 1e-13) << theta << ", " << delta;
+        ASSERT_LE(d, pi / 2 * delta * (1 + 1e-6) + 1e-13) << theta << ", " << delta;
+    }
 }
 
 TEST(Tiefenschranken, ParallelstrahlenMitFestenTeilenWieImGanzen) {
