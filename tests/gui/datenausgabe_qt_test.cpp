@@ -580,12 +580,14 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
         EXPECT_EQ(memo->document()->findBlockByNumber(nr).text(), QString::fromUtf8(f.text));
         EXPECT_TRUE(maler.gemalt.intersects(QRect(x(27), zeile.top() + 2, 1, zeile.height() - 4)));
         // A glyph from another font may make the line higher: all below it moves.
-        if (!f.hoeher)
+        if (!f.hoeher) {
             EXPECT_FALSE(maler.gemalt.intersects(QRect(0, zeile.top() + 2, x(20), zeile.height() - 4)))
                 << "the unchanged start of the line repainted";
-        if (f.restBleibt)
+        }
+        if (f.restBleibt) {
             EXPECT_FALSE(maler.gemalt.intersects(QRect(x(35), zeile.top() + 2, sicht->width(), zeile.height() - 4)))
                 << "the unchanged rest of the line repainted";
+        }
         EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
     }
 
