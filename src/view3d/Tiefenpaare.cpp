@@ -24,51 +24,63 @@ namespace tiefe {
 
 namespace {
 
-// The margins of EndZeugnis around an end's picture.
+// The margins around an end's picture of what the recovery is bounded for
+// (see Tiefendaten::Zeugnisse).
 constexpr double EndeSpielraum[2] = {1e-11, 1e-13};
 
-// The bounded data of entry k, made when first asked for.
-const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
-    const auto u = static_cast<std::size_t>(k);
-    if (!z.SchrankenDa[u]) {
+// The bounded data of every entry, made when first asked for: a pass that
+// asks at all asks for nearly every entry's, and one sweep through the
+// entries in order costs far less than one entry at a time.
+[[gnu::noinline]] void AlleSchrankenMachen(Tiefendaten& z) {
+    for (int k = 1; k <= z.n; ++k) {
+        const auto u = static_cast<std::size_t>(k);
         z.Schranken[u] = SchrankenMachen(z.Exakt[u]);
-        if (!z.zentral) StrahlFestMachen(z.Sicht, z.Exakt[u], z.Schranken[u], z.Fest[u]);
-        z.SchrankenDa[u] = 1;
+        if (!z.zentral) StrahlFestMachen(z.Sicht, z.Schranken[u], z.Fest[u]);
     }
-    return z.Schranken[u];
+    z.SchrankenDa = true;
 }
 
-// The bounds of EndZeugnis for end e (0: A, 1: B) of entry k; nullptr when
-// they are not sure.
-const EndZeugnis* Zeugnis(Tiefendaten& z, int k, int e, int Stufe) {
+const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
+    if (!z.SchrankenDa) AlleSchrankenMachen(z);
+    return z.Schranken[static_cast<std::size_t>(k)];
+}
+
+// Makes the bounded depth of the end's recovery (see Tiefendaten::Zeugnisse)
+// for end e (0: A, 1: B) of entry k, and its state. Out of line: most
+// requests find it made.
+[[gnu::noinline]] void ZeugnisMachen(Tiefendaten& z, int k, int e, int Stufe) {
     const std::size_t ende = 2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e);
-    EndZeugnis& Z = z.Zeugnisse[Stufe][ende];
     signed char& Zustand = z.ZeugnisZustand[Stufe][ende];
-    if (Zustand < 0) {
-        Zustand = 0;
-        const TVek_R2& p = z.EndBild[2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e)];
-        Schranke Sx = Aus(p.x), Sy = Aus(p.y);
-        Sx.e += EndeSpielraum[Stufe];
-        Sy.e += EndeSpielraum[Stufe];
-        Vek3 A, u;
-        StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
-        const auto uk = static_cast<std::size_t>(k);
-        const int rNull = StrahlNullvektor(z.Sicht, u);
-        const GenauSchranken& b = SchrankenVon(z, k);
-        if (PunktSchnellFuer(z.Sicht, z.zentral, A, u, rNull, z.Exakt[uk], b, &z.Fest[uk], Z.Q) ||
-            PunktSchranken(A, u, rNull, z.Exakt[uk], b, z.Sicht.Tol, Z.Q)) {
-            if (z.zentral) Z.d = AbstandVomAuge(z.Sicht, Z.Q);
-            Zustand = 1;
-        }
+    Zustand = 0;
+    const TVek_R2& p = z.EndBild[ende];
+    Schranke Sx = Aus(p.x), Sy = Aus(p.y);
+    Sx.e += EndeSpielraum[Stufe];
+    Sy.e += EndeSpielraum[Stufe];
+    Vek3 A, u;
+    StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
+    const auto uk = static_cast<std::size_t>(k);
+    const int rNull = StrahlNullvektor(z.Sicht, u);
+    const GenauSchranken& b = SchrankenVon(z, k);
+    Vek3 Q;
+    if (PunktSchnellFuer(z.Sicht, z.zentral, A, u, rNull, b, &z.Fest[uk], Q) ||
+        PunktSchranken(A, u, rNull, b, z.Sicht.Tol, Q)) {
+        z.Zeugnisse[Stufe][ende] = PunktTiefe(z.Sicht, z.zentral, Q);
+        Zustand = 1;
     }
-    return Zustand == 1 ? &Z : nullptr;
+}
+
+// That bounded depth; nullptr when it is not sure.
+inline const Schranke* Zeugnis(Tiefendaten& z, int k, int e, int Stufe) {
+    const std::size_t ende = 2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e);
+    if (z.ZeugnisZustand[Stufe][ende] < 0) ZeugnisMachen(z, k, e, Stufe);
+    return z.ZeugnisZustand[Stufe][ende] == 1 ? &z.Zeugnisse[Stufe][ende] : nullptr;
 }
 
 // Segments with a common end whose pictures cross at a clear angle (most
 // pairs of a mesh or a fan): the crossing point the comparison computes lies
 // so close to the common end's picture that, if the pictures cross within
 // both at all, the recovered space points lie within the bounds of both
-// ends' EndZeugnis. When those bounds make the comparison of the space
+// ends' Zeugnisse. When those bounds make the comparison of the space
 // points true, the pair compares true either way.
 bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     if (!z.MitSchranken) return false;
@@ -108,12 +120,11 @@ bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     };
     if (!innerhalb(EndeSpielraum[0])) return false;
     const int Stufe = innerhalb(EndeSpielraum[1]) ? 1 : 0;
-    const EndZeugnis* Zi = Zeugnis(z, i, ei, Stufe);
+    const Schranke* Zi = Zeugnis(z, i, ei, Stufe);
     if (!Zi) return false;
-    const EndZeugnis* Zj = Zeugnis(z, j, ej, Stufe);
+    const Schranke* Zj = Zeugnis(z, j, ej, Stufe);
     if (!Zj) return false;
-    if (z.zentral) return Kleiner(Zj->d - z.Sicht.Tol, Zi->d) == 1;
-    return RaumpunkteVergleichen(z.Sicht, false, Zi->Q, Zj->Q) == 1;
+    return PunktTiefenVergleichen(z.Sicht, z.zentral, *Zi, *Zj) == 1;
 }
 
 // The depth range of entry k, made when first asked for; nullptr when
@@ -124,8 +135,8 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
     if (Zustand < 0) {
         const GenauSchranken& b = SchrankenVon(z, k);
         const double K = z.Schnell[u].K;
-        Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, z.Exakt[u], b, K, z.Bereiche[u])
-                             : TiefenbereichParallel(z.Sicht, z.Exakt[u], z.Fest[u], K, z.Bereiche[u]))
+        Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, b, K, z.Bereiche[u])
+                             : TiefenbereichParallel(z.Sicht, b, z.Fest[u], K, z.Bereiche[u], &z.Geraden[u]))
                       ? 1
                       : 0;
     }
@@ -144,17 +155,21 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
 // rounding carries. A point that far off a line lies within q times as
 // much of the line's point with the same λ, q the factor in the ranges'
 // margin w = 1e-16·K·q: within w for pairs whose K is at most 10 times
-// the segment's own, with 4 times the distance in reserve.
-int BereicheVergleichen(Tiefendaten& z, int i, int j) {
+// the segment's own, with 4 times the distance in reserve. Such a crossing
+// lies in both ranges' regions: I and J are set to them then.
+int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, const Tiefenbereich*& J) {
+    I = J = nullptr;
     const Schnelltest& si = z.Schnell[static_cast<std::size_t>(i)];
     const Schnelltest& sj = z.Schnell[static_cast<std::size_t>(j)];
     if (KreuzendeBilder(si, sj) != 1) return -1;
-    const Tiefenbereich* I = Bereich(z, i);
-    if (!I) return -1;
-    const Tiefenbereich* J = Bereich(z, j);
-    if (!J) return -1;
+    const Tiefenbereich* Ib = Bereich(z, i);
+    if (!Ib) return -1;
+    const Tiefenbereich* Jb = Bereich(z, j);
+    if (!Jb) return -1;
     const double K = std::max(si.K, sj.K);
-    if (!(K <= I->Kgrenze && K <= J->Kgrenze)) return -1;
+    if (!(K <= Ib->Kgrenze && K <= Jb->Kgrenze)) return -1;
+    I = Ib;
+    J = Jb;
     return TiefenbereicheVergleichen(z.Sicht, z.zentral, *I, *J);
 }
 
@@ -167,10 +182,11 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j) {
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
         const GenauSchranken& JB = SchrankenVon(z, j);
-        const int bereich = BereicheVergleichen(z, i, j);
+        const Tiefenbereich *IT, *JT;
+        const int bereich = BereicheVergleichen(z, i, j, IT, JT);
         if (bereich == 1) return true;
-        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, z.Exakt[ui], IB, z.Exakt[uj], JB, &z.Fest[ui],
-                                             &z.Fest[uj], bereich);
+        const int sicher = KreuzungSchranken(z.Sicht, z.zentral, IB, JB, &z.Fest[ui], &z.Fest[uj], bereich, IT, JT,
+                                             &z.Geraden[ui], &z.Geraden[uj]);
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
@@ -571,8 +587,8 @@ Tiefendaten::Tiefendaten() {
     Zeugnisse[1].resize(2 * N);
     ZeugnisZustand[0].resize(2 * N);
     ZeugnisZustand[1].resize(2 * N);
-    SchrankenDa.resize(N);
     Bereiche.resize(N);
+    Geraden.resize(N);
     Schnell.resize(N);
     PixelA.resize(N);
     PixelB.resize(N);
@@ -617,7 +633,7 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
     }
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
-    std::fill(z.SchrankenDa.begin(), z.SchrankenDa.begin() + static_cast<std::ptrdiff_t>(n) + 1, 0);
+    z.SchrankenDa = false;
     for (int k = 0; k <= n; ++k) z.Bereiche[static_cast<std::size_t>(k)].Zustand = -1;
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
 }

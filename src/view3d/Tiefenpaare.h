@@ -15,18 +15,6 @@
 
 namespace tiefe {
 
-// What the recovery of the space points gives for one end of a segment and
-// any ray through a picture point within EndeSpielraum[Stufe] of that end's
-// picture (in each coordinate): Q, and in central projection its distance
-// from the eye point. Its state, in Tiefendaten::ZeugnisZustand: -1
-// not yet known, 0 not sure, 1 known. The finer margin serves pairs whose
-// crossing is known more closely; it keeps the bounds narrow where the
-// picture's scale is large (parallel projection measures depth in pixels).
-struct EndZeugnis {
-    Vek3 Q;
-    Schranke d;
-};
-
 // Everything a comparison needs, index 1..n; kept between passes so nothing
 // is allocated per picture.
 struct Tiefendaten {
@@ -39,7 +27,7 @@ struct Tiefendaten {
     bool MitSchranken = false;
     SichtSchranken Sicht;
     std::vector<GenauSchranken> Schranken;  // made when first needed:
-    std::vector<char> SchrankenDa;          // SchrankenDa[k] once made
+    bool SchrankenDa = false;               // for all entries at once
     std::vector<StrahlFest> Fest;           // parallel projection: made with them
     // Per end (2k: A, 2k + 1: B of entry k): its picture as projected, the
     // number of its space point (points with the same bits, the same
@@ -48,10 +36,21 @@ struct Tiefendaten {
     std::vector<TVek_R2> EndBild;
     std::vector<Tiefenende> EndTiefe;  // the end in the depth frame, at its number
     std::vector<int> EndNummer;
-    std::vector<EndZeugnis> Zeugnisse[2];
+    // Zeugnisse[Stufe][end]: what the recovery of the space points gives
+    // for that end and any ray through a picture point within
+    // EndeSpielraum[Stufe] of its picture (in each coordinate), kept as
+    // one bounded depth (PunktTiefe in Tiefenschranken.h): the recovered
+    // point's distance from the eye point, or its depth along ProjRichtung.
+    // Its state in ZeugnisZustand: -1 not yet known, 0 not sure, 1 known.
+    // The finer margin serves pairs whose crossing is known more closely;
+    // it keeps the bounds narrow where the picture's scale is large
+    // (parallel projection measures depth in pixels).
+    std::vector<Schranke> Zeugnisse[2];
     std::vector<signed char> ZeugnisZustand[2];
-    // Each entry's Tiefenbereich, made when first needed.
+    // Each entry's Tiefenbereich, made when first needed; in parallel
+    // projection its Tiefengerade with it.
     std::vector<Tiefenbereich> Bereiche;
+    std::vector<Tiefengerade> Geraden;
     std::vector<int> Tabelle;  // hash table of the numbering
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing

@@ -79,6 +79,9 @@ GenauSchranken SchrankenMachen(const Genau& g) {
     b.E1y = Aus(g.E1.y);
     b.ux = Aus(g.u.x);
     b.uy = Aus(g.u.y);
+    b.vNull = g.vNull;
+    b.vKoord = g.vKoord;
+    b.LambdaArt = g.LambdaArt;
     const Schranke& teiler = g.LambdaArt == 0 ? b.ux : b.uy;
     b.LambdaTeiler = g.LambdaArt != 2 && Teiler(teiler);
     if (b.LambdaTeiler) b.LambdaKehr = Schranke{1, 0} / teiler;
@@ -93,8 +96,24 @@ GenauSchranken SchrankenMachen(const Genau& g) {
     return b;
 }
 
-bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                    const Schranke& Tol, Vek3& Q) {
+namespace {
+
+// Determinante3(u, v, d) < Toleranz for d = A - rA, term by term in its
+// order: 1 surely, 0 surely not, -1 not sure.
+int EbenSchranken(const Vek3& u, const Vek3& v, const Vek3& d, const Schranke& Tol) {
+    const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
+                         (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
+    return Kleiner(Abs(det), Tol);
+}
+
+int EbenSchranken(const Vek3& u, const GenauSchranken& b, const Vek3& rA, const Schranke& Tol) {
+    return EbenSchranken(u, b.v, Vek3{b.A.x - rA.x, b.A.y - rA.y, b.A.z - rA.z}, Tol);
+}
+
+}  // namespace
+
+bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
+    const GenauSchranken& g = b;
     const Schranke Null{};
     if (rNull == 1 || g.vNull) {
         Q = {Null, Null, Null};
@@ -125,12 +144,7 @@ bool PunktSchranken(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, co
         const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {v.x.v, v.y.v, v.z.v}, D3[3] = {d.x.v, d.y.v, d.z.v};
         eben = EbenDoppelt(U, V, D3, gross(u), gross(v), gross(d), fehler(u), fehler(v), fehler(d));
     }
-    if (eben < 0) {
-        // Term by term in its order.
-        const Schranke det = u.x * v.y * d.z + v.x * d.y * u.z + d.x * u.y * v.z -
-                             (u.z * v.y * d.x + v.z * d.y * u.x + d.z * u.y * v.x);
-        eben = Kleiner(Abs(det), Tol);
-    }
+    if (eben < 0) eben = EbenSchranken(u, v, d, Tol);  // term by term in its order
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};
@@ -170,12 +184,12 @@ namespace {
 // The ray's direction U (within eu, largest coordinate mu) against v, as
 // LinearAbhaengig2 tests it: 1 along it (the recovery gives the origin),
 // 0 not, -1 not sure.
-[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const Genau& g, const GenauSchranken& b,
-                                         const double V[3], double ev, double mv, const Schranke& Tol) {
+[[gnu::always_inline]] inline int Laengs(const double U[3], double eu, const GenauSchranken& b, const double V[3],
+                                         double ev, double mv, const Schranke& Tol) {
     // k = u / v in the coordinate vKoord, as the product with the
     // reciprocal: two roundings of the double instead of one.
     if (!b.kTeiler) return -1;
-    const double k = U[g.vKoord] * b.kKehr;
+    const double k = U[b.vKoord] * b.kKehr;
     const double ak = std::fabs(k);
     const double ek = (eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
     // u - k·v within Toleranz of 0 in every coordinate.
@@ -196,13 +210,20 @@ constexpr int Paare[3][2] = {{0, 1}, {1, 2}, {0, 2}};
 // The first pair whose 2x2 determinant D of u and v is not below
 // Toleranz: 0..2, with D and its bound eD; 3 when there is none (the
 // recovery gives the origin); -1 when not sure.
+// The 2x2 determinant D of u and v for pair p, and its bound eD.
+[[gnu::always_inline]] inline double PaarDet(int p, const double U[3], double eu, const double V[3], double ev,
+                                             double& eD) {
+    const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
+    const double D = a1 * b2 - a2 * b1;
+    eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
+         Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
+    return D;
+}
+
 [[gnu::always_inline]] inline int PaarWaehlen(const double U[3], double eu, const double V[3], double ev,
                                               const Schranke& Tol, double& D, double& eD) {
     for (int p = 0; p < 3; ++p) {
-        const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
-        D = a1 * b2 - a2 * b1;
-        eD = eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
-             Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(D)) + 3 * Winzig;
+        D = PaarDet(p, U, eu, V, ev, eD);
         const int klein = UnterTol(D, eD, Tol);
         if (klein < 0) return -1;
         if (klein == 1) continue;
@@ -252,10 +273,10 @@ struct Kehrwert {
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
 }
 
-[[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const Genau& g,
-                                                     const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
+[[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b,
+                                                     const Schranke& Tol, Vek3& Q) {
     const Schranke Null{};
-    if (rNull == 1 || g.vNull) {
+    if (rNull == 1 || b.vNull) {
         Q = {Null, Null, Null};
         return true;
     }
@@ -263,7 +284,7 @@ struct Kehrwert {
     const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
     const double eu = std::max({u.x.e, u.y.e, u.z.e}), ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
     const double mu = Gross(U[0], U[1], U[2]), mv = Gross(V[0], V[1], V[2]);
-    const int parallel = Laengs(U, eu, g, b, V, ev, mv, Tol);
+    const int parallel = Laengs(U, eu, b, V, ev, mv, Tol);
     if (parallel < 0) return false;
     if (parallel == 1) {
         Q = {Null, Null, Null};
@@ -274,7 +295,8 @@ struct Kehrwert {
     const double D3[3] = {A[0] - rA.x.v, A[1] - rA.y.v, A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    const int eben = EbenDoppelt(U, V, D3, mu, mv, md, eu, ev, ed);
+    int eben = EbenDoppelt(U, V, D3, mu, mv, md, eu, ev, ed);
+    if (eben < 0) eben = EbenSchranken(u, b, rA, Tol);
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};
@@ -289,12 +311,11 @@ struct Kehrwert {
 
 }  // namespace
 
-bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const Genau& g, const GenauSchranken& b,
-                  const Schranke& Tol, Vek3& Q) {
-    return PunktSchnellInnen(rA, u, rNull, g, b, Tol, Q);
+bool PunktSchnell(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b, const Schranke& Tol, Vek3& Q) {
+    return PunktSchnellInnen(rA, u, rNull, b, Tol, Q);
 }
 
-void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, StrahlFest& f) {
+void StrahlFestMachen(const SichtSchranken& s, const GenauSchranken& b, StrahlFest& f) {
     f.V[0] = b.v.x.v;
     f.V[1] = b.v.y.v;
     f.V[2] = b.v.z.v;
@@ -311,17 +332,53 @@ void StrahlFestMachen(const SichtSchranken& s, const Genau& g, const GenauSchran
     f.U[2] = u.z.v;
     f.eu = std::max({u.x.e, u.y.e, u.z.e});
     f.mu = Gross(f.U[0], f.U[1], f.U[2]);
-    f.vNull = g.vNull;
-    f.Vorab = static_cast<signed char>(Laengs(f.U, f.eu, g, b, f.V, f.ev, f.mv, s.Tol));
+    f.vNull = b.vNull;
+    f.Vorab = static_cast<signed char>(Laengs(f.U, f.eu, b, f.V, f.ev, f.mv, s.Tol));
     f.Paar = f.Vorab == 0 ? static_cast<signed char>(PaarWaehlen(f.U, f.eu, f.V, f.ev, s.Tol, f.D, f.eD)) : -1;
     if (f.Paar >= 0 && f.Paar < 3) {
         const Kehrwert k = KehrwertVon(f.D, f.eD);
         f.q = k.q;
         f.kehr = k.kehr;
     }
+    // N = U × V: each coordinate within the inputs' distances times the
+    // other factors' sizes, and 2.0001·2^-53 of its two products' sizes
+    // (both products and the difference rounded), of the exact product of
+    // the extended u and v.
+    f.N1 = f.eN = 0;
+    for (int c = 0; c < 3; ++c) {
+        const int a = (c + 1) % 3, b2 = (c + 2) % 3;
+        const double p = f.U[a] * f.V[b2], q = f.U[b2] * f.V[a];
+        f.N[c] = p - q;
+        const double e = f.eu * (std::fabs(f.V[a]) + std::fabs(f.V[b2]) + 2 * f.ev) +
+                         f.ev * (std::fabs(f.U[a]) + std::fabs(f.U[b2])) + 2.3e-16 * (std::fabs(p) + std::fabs(q));
+        f.eN = std::max(f.eN, e * Zuschlag + Winzig);
+        f.N1 += std::fabs(f.N[c]);
+    }
 }
 
-bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& Q) {
+namespace {
+
+// Determinante3(u, v, d) of a ray along ProjRichtung as D3·N, the same value
+// in exact arithmetic, with the bound B of its distance from the extended
+// one: D3 within ed and N within eN of the exact vectors of the extended
+// inputs move the dot product by at most ed·Σ|N| + eN·(Σ|D3| + 3 ed); its
+// three roundings by 3.34e-16·Σ|D3_c N_c| <= 3.4e-16·md·Σ|N|; the
+// extended evaluation term by term rounds its six terms through at most
+// five operations each, within 1.7e-18 of mu·mv·md (each widened by its
+// bound), here 1.2e-17.
+[[gnu::always_inline]] inline double EbenKreuz(const StrahlFest& f, const double D3[3], double md, double ed,
+                                               double& B) {
+    B = (ed * f.N1 + f.eN * 3 * (md + ed) + 3.4e-16 * md * f.N1 +
+         1.2e-17 * (f.mu + f.eu) * (f.mv + f.ev) * (md + ed)) *
+            Zuschlag +
+        1e-90;
+    return D3[0] * f.N[0] + D3[1] * f.N[1] + D3[2] * f.N[2];
+}
+
+}  // namespace
+
+bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, const GenauSchranken& b,
+                          const StrahlFest& f, Vek3& Q) {
     const Schranke Null{};
     if (rNull == 1 || f.vNull) {
         Q = {Null, Null, Null};
@@ -335,7 +392,10 @@ bool PunktSchnellParallel(const Vek3& rA, int rNull, const StrahlFest& f, Vek3& 
     const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    const int eben = EbenDoppelt(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed);
+    double B;
+    const double det = EbenKreuz(f, D3, md, ed, B);
+    int eben = std::fabs(det) + B < 0.9999999e-9 ? 1 : std::fabs(det) - B > 1.0000001e-9 ? 0 : -1;
+    if (eben < 0) eben = EbenSchranken(s.P, b, rA, s.Tol);
     if (eben < 0) return false;
     if (eben == 0) {
         Q = {Null, Null, Null};
@@ -365,32 +425,104 @@ int RaumpunkteVergleichen(const SichtSchranken& s, bool zentral, const Vek3& Qi,
     return Kleiner(s.Grenze, dx * s.P.x + dy * s.P.y + dz * s.P.z);
 }
 
-int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const Genau& I,
-                           const GenauSchranken& IB, const Genau& J, const GenauSchranken& JB, const StrahlFest* IF,
-                           const StrahlFest* JF) {
+Schranke PunktTiefe(const SichtSchranken& s, bool zentral, const Vek3& Q) {
+    if (zentral) return AbstandVomAuge(s, Q);
+    // The products and sums in Schranke hold the exact value for any Q and
+    // P within their bounds (the bounds cover the double's rounding, and
+    // more). The extended (Qj - Qi)·P rounds each difference once and each
+    // term of the dot product three times: it lies within
+    // 4·U·(1 + U)^4·Σ|Qj - Qi|·|P| (U = 2^-64) of the exact Qj·P - Qi·P,
+    // and Σ|Qj - Qi|·|P| <= (|Qi|∞ + |Qj|∞)·‖P‖₁: each point adds
+    // 2.2e-19·|Q|∞·‖P‖₁, here four times that.
+    Schranke h = Q.x * s.P.x + Q.y * s.P.y + Q.z * s.P.z;
+    const double gross = std::max({std::fabs(Q.x.v) + Q.x.e, std::fabs(Q.y.v) + Q.y.e, std::fabs(Q.z.v) + Q.z.e});
+    const double P1 = std::fabs(s.P.x.v) + std::fabs(s.P.y.v) + std::fabs(s.P.z.v) + s.P.x.e + s.P.y.e + s.P.z.e;
+    h.e = (h.e + 8.8e-19 * gross * P1) * Zuschlag + Winzig;
+    return h;
+}
+
+namespace {
+
+[[gnu::always_inline]] inline bool PunktImBereichInnen(bool zentral, const Vek3& rA, const Vek3& u,
+                                                       const GenauSchranken& b, const StrahlFest* f, int p, Vek3& Q) {
+    if (!zentral && f) {
+        const double D3[3] = {f->A[0] - rA.x.v, f->A[1] - rA.y.v, f->A[2] - rA.z.v};
+        const double md = Gross(D3[0], D3[1], D3[2]);
+        const double ed = f->eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+        if (f->Paar != p) return false;
+        Q = PunktAusPaar(p, {f->q, f->kehr}, f->eD, f->U, f->eu, f->A, f->eA, f->V, f->ev, f->mv, D3, ed);
+        return true;
+    }
+    const double U[3] = {u.x.v, u.y.v, u.z.v}, V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double eu = std::max({u.x.e, u.y.e, u.z.e}), ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e});
+    const double mv = Gross(V[0], V[1], V[2]);
+    double eD;
+    const double D = PaarDet(p, U, eu, V, ev, eD);
+    if (!(std::fabs(D) > 2 * eD)) return false;
+    const double A[3] = {b.A.x.v, b.A.y.v, b.A.z.v};
+    const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
+    const double D3[3] = {A[0] - rA.x.v, A[1] - rA.y.v, A[2] - rA.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
+    Q = PunktAusPaar(p, KehrwertVon(D, eD), eD, U, eu, A, eA, V, ev, mv, D3, ed);
+    return true;
+}
+
+}  // namespace
+
+bool PunktImBereich(bool zentral, const Vek3& rA, const Vek3& u, const GenauSchranken& b, const StrahlFest* f,
+                    int Paar, Vek3& Q) {
+    if (Paar < 0 || Paar > 2) return false;
+    return PunktImBereichInnen(zentral, rA, u, b, f, Paar, Q);
+}
+
+int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, const GenauSchranken& IB,
+                           const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF,
+                           const Tiefenbereich* IT, const Tiefenbereich* JT) {
     Vek3 A, u;
     StrahlSchranken(s, zentral, Sx, Sy, A, u);
-    const int rNull = StrahlNullvektor(s, u);
     Vek3 Qi, Qj;
+    // A crossing point in the regions of both depth ranges: the recovery's
+    // tests are known there.
+    if (IT && JT && IT->Paar >= 0 && IT->Paar <= 2 && JT->Paar >= 0 && JT->Paar <= 2 &&
+        PunktImBereichInnen(zentral, A, u, IB, IF, IT->Paar, Qi) &&
+        PunktImBereichInnen(zentral, A, u, JB, JF, JT->Paar, Qj))
+        return RaumpunkteVergleichen(s, zentral, Qi, Qj);
+    const int rNull = StrahlNullvektor(s, u);
     if (zentral) {
         // Both recoveries side by side: neither waits for the other's division.
-        const bool si = PunktSchnellInnen(A, u, rNull, I, IB, s.Tol, Qi);
-        const bool sj = PunktSchnellInnen(A, u, rNull, J, JB, s.Tol, Qj);
-        if (!si && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi)) return -1;
-        if (!sj && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj)) return -1;
+        const bool si = PunktSchnellInnen(A, u, rNull, IB, s.Tol, Qi);
+        const bool sj = PunktSchnellInnen(A, u, rNull, JB, s.Tol, Qj);
+        if (!si && !PunktSchranken(A, u, rNull, IB, s.Tol, Qi)) return -1;
+        if (!sj && !PunktSchranken(A, u, rNull, JB, s.Tol, Qj)) return -1;
         return RaumpunkteVergleichen(s, zentral, Qi, Qj);
     }
-    if (!PunktSchnellFuer(s, zentral, A, u, rNull, I, IB, IF, Qi) && !PunktSchranken(A, u, rNull, I, IB, s.Tol, Qi))
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, IB, IF, Qi) && !PunktSchranken(A, u, rNull, IB, s.Tol, Qi))
         return -1;
-    if (!PunktSchnellFuer(s, zentral, A, u, rNull, J, JB, JF, Qj) && !PunktSchranken(A, u, rNull, J, JB, s.Tol, Qj))
+    if (!PunktSchnellFuer(s, zentral, A, u, rNull, JB, JF, Qj) && !PunktSchranken(A, u, rNull, JB, s.Tol, Qj))
         return -1;
     return RaumpunkteVergleichen(s, zentral, Qi, Qj);
 }
 
-int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, const GenauSchranken& IB,
-                      const Genau& J, const GenauSchranken& JB, const StrahlFest* IF, const StrahlFest* JF,
-                      int wennDrin) {
-    if (I.LambdaArt == 2 || J.LambdaArt == 2) return -1;
+namespace {
+
+// Parallel projection: both depths at the crossing from the ranges' affine
+// t; -1 when they do not decide.
+[[gnu::noinline]] int TiefenAnDerKreuzung(const SichtSchranken& s, const Tiefengerade& IG, Schranke Li,
+                                          const Tiefengerade& JG, Schranke Lj) {
+    Tiefenbereich Ti, Tj;
+    TiefenbereichBeiLambda(IG, Li, Ti);
+    TiefenbereichBeiLambda(JG, Lj, Tj);
+    if (!(std::isfinite(Ti.lo) && std::isfinite(Ti.hi) && std::isfinite(Tj.lo) && std::isfinite(Tj.hi))) return -1;
+    return TiefenbereicheVergleichen(s, false, Ti, Tj);
+}
+
+}  // namespace
+
+int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
+                      const StrahlFest* IF, const StrahlFest* JF, int wennDrin, const Tiefenbereich* IT,
+                      const Tiefenbereich* JT, const Tiefengerade* IG, const Tiefengerade* JG) {
+    if (IB.LambdaArt == 2 || JB.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
     // SchnittpunktZweierGeraden2D. Its D = I.u x (-J.u) is -det bit for
@@ -403,17 +535,23 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const Genau& I, con
     const Schranke Sx = IB.E1x + r * IB.ux, Sy = IB.E1y + r * IB.uy;
     // λ of both, and whether it lies within -Toleranz .. 1.000000001.
     int drin = 1;
-    for (const auto* g : {&IB, &JB}) {
-        const bool ausX = (g == &IB ? I : J).LambdaArt == 0;
+    Schranke Lambda[2];
+    for (int k = 0; k < 2; ++k) {
+        const GenauSchranken* g = k == 0 ? &IB : &JB;
+        const bool ausX = g->LambdaArt == 0;
         if (!g->LambdaTeiler) return -1;
-        const Schranke Lambda = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
-        const int auf = Und(Kleiner(-s.Tol, Lambda), Kleiner(Lambda, s.Eins));
+        Lambda[k] = (ausX ? Sx - g->E1x : Sy - g->E1y) * g->LambdaKehr;
+        const int auf = Und(Kleiner(-s.Tol, Lambda[k]), Kleiner(Lambda[k], s.Eins));
         if (auf == 0) return 1;  // off a picture: true
         if (auf < 0) drin = -1;
     }
     if (drin < 0) return -1;
     if (wennDrin >= 0) return wennDrin;
-    return RaumvergleichSchranken(s, zentral, Sx, Sy, I, IB, J, JB, IF, JF);
+    if (!zentral && IT && JT && IG && JG) {
+        const int sicher = TiefenAnDerKreuzung(s, *IG, Lambda[0], *JG, Lambda[1]);
+        if (sicher >= 0) return sicher;
+    }
+    return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF, IT, JT);
 }
 
 namespace {
@@ -429,7 +567,7 @@ struct StartWerte {
     const double D3[3] = {f.A[0] - rA.x.v, f.A[1] - rA.y.v, f.A[2] - rA.z.v};
     const double md = Gross(D3[0], D3[1], D3[2]);
     const double ed = f.eA + std::max({rA.x.e, rA.y.e, rA.z.e}) + Rundung * md + Winzig;
-    w.det = EbenWert(f.U, f.V, D3, f.mu, f.mv, md, f.eu, f.ev, ed, w.eDet);
+    w.det = EbenKreuz(f, D3, md, ed, w.eDet);
     w.t = TAusPaar(f.Paar, {f.q, f.kehr}, f.eD, f.U, f.eu, D3, ed, w.et);
     w.md = md + ed;
 }
@@ -439,8 +577,8 @@ struct StartWerte {
 // the picture is too steep for λ's coordinate. A point off the line moves
 // along it, in λ's coordinate a, by at most |u| / a (<= (|ux| + |uy|) / a)
 // times its distance; q covers that and the distance itself.
-bool BereichsRand(const Genau& g, double K, Tiefenbereich& T) {
-    const double ux = std::fabs(static_cast<double>(g.u.x)), uy = std::fabs(static_cast<double>(g.u.y));
+bool BereichsRand(const GenauSchranken& g, double K, Tiefenbereich& T) {
+    const double ux = std::fabs(g.ux.v), uy = std::fabs(g.uy.v);
     const double a = g.LambdaArt == 0 ? ux : uy;
     const double q = 1 + (ux + uy) / a * (1 + 1e-12);
     if (!(q <= 1e6) || !std::isfinite(K)) return false;
@@ -451,11 +589,12 @@ bool BereichsRand(const Genau& g, double K, Tiefenbereich& T) {
 
 }  // namespace
 
-bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const StrahlFest& f, double K, Tiefenbereich& T) {
-    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || g.LambdaArt == 2) return false;
-    if (!BereichsRand(g, K, T)) return false;
-    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y);
-    const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + Aus(g.u.x), Ey + Aus(g.u.y)}};
+bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
+                           Tiefenbereich& T, Tiefengerade* G) {
+    if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || b.LambdaArt == 2) return false;
+    if (!BereichsRand(b, K, T)) return false;
+    const Schranke &Ex = b.E1x, &Ey = b.E1y;
+    const Schranke Enden[2][2] = {{Ex, Ey}, {Ex + b.ux, Ey + b.uy}};
     StartWerte W[2];
     for (int k = 0; k < 2; ++k) {
         Schranke Sx = Enden[k][0], Sy = Enden[k][1];
@@ -513,7 +652,34 @@ bool TiefenbereichParallel(const SichtSchranken& s, const Genau& g, const Strahl
     // The rounding of the comparison's (Qj - Qi)·P: within 6 U of the
     // recovered points' largest coordinates times |P| summed, per point.
     T.rund = 1e-17 * (mA + tMax * mv) * (PL + 3 * f.eu) + 1e-300;
+    T.Paar = f.Paar;
+    if (G) *G = {W[0].t, W[0].et, W[1].t, W[1].et, TR, AP, vP, eAP, evP, 1e-17 * mA * (PL + 3 * f.eu),
+                 1e-17 * mv * (PL + 3 * f.eu)};
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
+}
+
+void TiefenbereichBeiLambda(const Tiefengerade& G, Schranke L, Tiefenbereich& T) {
+    // t at both ends of L's interval (linear in λ, its bound convex). The
+    // ends' own roundings move t by at most 1.2e-16·|l|·|t1 - t0|, the
+    // evaluation rounds within 4.5e-16 of |a t0| + |l t1|: with |l| and
+    // |a| at most 1 + 1e-9, both within 1e-15 (|t0| + |t1|).
+    double lo = inf, hi = -inf;
+    const double rund = 1e-15 * (std::fabs(G.t0) + std::fabs(G.t1)) + 1e-300;
+    for (const double l : {L.v - L.e * Zuschlag, L.v + L.e * Zuschlag}) {
+        const double a = 1 - l;
+        const double t = a * G.t0 + l * G.t1;
+        const double e = (std::fabs(a) * G.et0 + std::fabs(l) * G.et1 + G.TR) * Zuschlag + rund;
+        lo = std::min(lo, t - e);
+        hi = std::max(hi, t + e);
+    }
+    const double tMax = std::max(std::fabs(lo), std::fabs(hi));
+    const double h1 = G.AP - lo * G.vP, h2 = G.AP - hi * G.vP;
+    const double eh = (G.eAP + tMax * G.evP + 4e-16 * (std::fabs(G.AP) + tMax * std::fabs(G.vP))) * Zuschlag + 1e-300;
+    T.lo = std::min(h1, h2) - eh;
+    T.hi = std::max(h1, h2) + eh;
+    T.lo -= 1e-15 * std::fabs(T.lo);
+    T.hi += 1e-15 * std::fabs(T.hi);
+    T.rund = (G.rundA + tMax * G.rundV) * Zuschlag + 1e-300;
 }
 
 namespace {
@@ -545,10 +711,9 @@ int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefe
     return zentral ? TiefenbereicheZentral(s, I, J) : TiefenbereicheParallel(s, I, J);
 }
 
-bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSchranken& b, double K,
-                          Tiefenbereich& T) {
-    if (s.StrahlNull != 0 || g.vNull || g.LambdaArt == 2 || !b.kTeiler) return false;
-    if (!BereichsRand(g, K, T)) return false;
+bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T) {
+    if (s.StrahlNull != 0 || b.vNull || b.LambdaArt == 2 || !b.kTeiler) return false;
+    if (!BereichsRand(b, K, T)) return false;
     // Every ray starts at the eye point, so d = A - Augpunkt is the same for
     // all; the ray's direction is an affine function of the picture point,
     // and so are u - k·v, the determinant of the coplanarity test and the
@@ -568,7 +733,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
     struct Ecke {
         double U[3], eu, mu, w[3], ew, k, det, eDet, D[3], eD[3];
     } W[2];
-    const Schranke Ex = Aus(g.E1.x), Ey = Aus(g.E1.y), Ux = Aus(g.u.x), Uy = Aus(g.u.y);
+    const Schranke &Ex = b.E1x, &Ey = b.E1y, &Ux = b.ux, &Uy = b.uy;
     for (int e = 0; e < 2; ++e) {
         Schranke Sx = Ex + Schranke{lambda[e], 0} * Ux, Sy = Ey + Schranke{lambda[e], 0} * Uy;
         Sx.e += T.w;
@@ -582,19 +747,13 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
         E.eu = std::max({u.x.e, u.y.e, u.z.e});
         E.mu = Gross(E.U[0], E.U[1], E.U[2]);
         // u - k·v as Laengs bounds it.
-        E.k = E.U[g.vKoord] * b.kKehr;
+        E.k = E.U[b.vKoord] * b.kKehr;
         const double ak = std::fabs(E.k);
         const double ek = (E.eu + ak * (1 + 1e-15) * ev) * b.kNenner * (1 + 1e-15) + 2 * ak * Rundung + Winzig;
         for (int c = 0; c < 3; ++c) E.w[c] = E.U[c] - E.k * V[c];
         E.ew = E.eu + ak * ev + ek * (mv + ev) + Rundung * (ak * mv + Gross(E.w[0], E.w[1], E.w[2])) + 2 * Winzig;
         E.k = ak + ek;
         E.det = EbenWert(E.U, V, D3, E.mu, mv, md, E.eu, ev, ed, E.eDet);
-        for (int p = 0; p < 3; ++p) {
-            const double a1 = E.U[Paare[p][0]], a2 = E.U[Paare[p][1]], b1 = V[Paare[p][0]], b2 = V[Paare[p][1]];
-            E.D[p] = a1 * b2 - a2 * b1;
-            E.eD[p] = E.eu * (std::fabs(b1) + std::fabs(b2) + 2 * ev) + ev * (std::fabs(a1) + std::fabs(a2)) +
-                      Rundung * (std::fabs(a1 * b2) + std::fabs(a2 * b1) + std::fabs(E.D[p])) + 3 * Winzig;
-        }
     }
     // How far the extended values at a point of the region lie from the
     // affine functions they round: u within 4 U (|u| + |Augpunkt|) (the
@@ -627,6 +786,8 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
     double Dmin = 0;
     for (;; ++p) {
         if (p == 3) return false;
+        // The pairs' determinants as far as the choice goes.
+        for (Ecke& E : W) E.D[p] = PaarDet(p, E.U, E.eu, V, ev, E.eD[p]);
         const double gross = std::max(std::fabs(W[0].D[p]) + W[0].eD[p], std::fabs(W[1].D[p]) + W[1].eD[p]);
         if ((gross + 2 * RD) * Zuschlag < TolUnten) continue;
         Dmin = std::min(std::fabs(W[0].D[p]) - W[0].eD[p], std::fabs(W[1].D[p]) - W[1].eD[p]) - 2 * RD;
@@ -690,6 +851,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const Genau& g, const GenauSc
     // the sizes of A, t·v and Augpunkt of the distance at t (the point's
     // two roundings, the difference, the length).
     T.rund = 3e-17 * (Gross(A[0], A[1], A[2]) + eA + std::max(std::fabs(lo), std::fabs(hi)) * mvv + mAug) + 1e-300;
+    T.Paar = static_cast<signed char>(p);
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
 }
 
