@@ -215,6 +215,7 @@ inline int PunktTiefenVergleichen(const SichtSchranken& s, bool zentral, const S
 
 struct Tiefenbereich;
 struct Tiefengerade;
+struct Tiefenkurve;
 
 // The recovery for a ray through the region of a segment's Tiefenbereich
 // (Paar its pair): only t and the point, as PunktSchnell computes them;
@@ -239,12 +240,14 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 // depth ranges below); the recovery is then left out. IT, JT: the
 // segments' depth ranges when a crossing within both pictures lies in
 // their regions (see BereicheVergleichen in Tiefenpaare.cpp), or nullptr.
-// IG, JG: their Tiefengerade in parallel projection, or nullptr; the
-// depths at the crossing then come from them before the recovery is asked.
+// IG, JG: their Tiefengerade in parallel projection, IK, JK their
+// Tiefenkurve in central projection, or nullptr; the depths at the
+// crossing then come from them before the recovery is asked.
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1,
                       const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr,
-                      const Tiefengerade* IG = nullptr, const Tiefengerade* JG = nullptr);
+                      const Tiefengerade* IG = nullptr, const Tiefengerade* JG = nullptr,
+                      const Tiefenkurve* IK = nullptr, const Tiefenkurve* JK = nullptr);
 
 // ---- Depth ranges of a segment over its whole picture -----------------------------
 
@@ -298,7 +301,33 @@ void TiefenbereichBeiLambda(const Tiefengerade& G, Schranke L, Tiefenbereich& T)
 // its direction is an affine function of the picture point, and so are all
 // the recovery's tests and t's numerator and denominator. Tiefenbereich's
 // [lo, hi] then bounds the recovered point's distance from the eye point.
-bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T);
+// G, when given, is made as well.
+bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T,
+                          Tiefenkurve* G = nullptr);
+// The distance at a crossing from the range's chord. In central
+// projection t = N / D, N and D affine functions of the picture point over
+// the region, up to the extended roundings; at a point of the region with
+// λ, off the line by o, the affine combination (1 - μ)(P0 + o) + μ(P1 + o)
+// of points of the boxes at λ = -eta and 1 + eta (eta the range's margin
+// of λ), μ = (λ + eta) / (1 + 2 eta) in 0 .. 1, they are the same
+// combination of their values in those boxes. So the extended t there lies
+// within Et of τ(μ) = (N0 + μ (N1 - N0)) / (D0 + μ (D1 - D0)), the
+// corners' doubles, and τ(μ) = τ0 + (τ1 - τ0) w with w = μ D1 / D(μ),
+// within |D1 - D0| / (4 min |D|) of μ (D0, D1 of one sign). The distance
+// from the eye point is convex in t with second derivative at most
+// |v|² / (its least value): over τ0 .. τ1 at most Sag below its chord,
+// and that chord at w within |w - μ| |g1 - g0| of its value at μ.
+// Tiefenkurve holds that chord: g0, g1 the distances at τ0,
+// τ1, the distance at the crossing within eOben above and eUnten below
+// (1 - μ) g0 + μ g1; Sehne false when there is none.
+struct Tiefenkurve {
+    bool Sehne = false;
+    double g0 = 0, g1 = 0, eOben = 0, eUnten = 0;
+};
+// The depth range (lo, hi, rund) of the points recovered within the region
+// of a range (rund its) whose Tiefenkurve is G (G.Sehne), at picture
+// points whose λ lies within L (surely within -Toleranz .. 1.000000001).
+void TiefenbereichZentralSehne(const Tiefenkurve& G, double rund, Schranke L, Tiefenbereich& T);
 // The comparison of points recovered within I's and J's ranges
 // ((Qj - Qi)·ProjRichtung > Grenze, or di > dj - Toleranz in central
 // projection): 1 surely true for all of them, 0 surely false, -1 neither.

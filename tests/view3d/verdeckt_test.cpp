@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <string>
@@ -1098,7 +1099,7 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
     // plain recovery (never the origin) at a depth within those bounds
     // (along the projection direction, or the distance from the eye point).
     static tiefe::Tiefendaten d;
-    int bereiche[2] = {}, strahlen = 0, kurz = 0, affin = 0;
+    int bereiche[2] = {}, strahlen = 0, kurz = 0, affin[2] = {}, enger = 0;
     for (unsigned saat = 1; saat <= 240; ++saat) {
         Zufall z(9000 + saat);
         const bool zentral = saat % 2 == 0;
@@ -1115,7 +1116,8 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
             if (!zentral) tiefe::StrahlFestMachen(d.Sicht, b, f);
             tiefe::Tiefenbereich T;
             tiefe::Tiefengerade G;
-            if (zentral ? !tiefe::TiefenbereichZentral(d.Sicht, b, d.Schnell[u].K, T)
+            tiefe::Tiefenkurve KZ;
+            if (zentral ? !tiefe::TiefenbereichZentral(d.Sicht, b, d.Schnell[u].K, T, &KZ)
                         : !tiefe::TiefenbereichParallel(d.Sicht, b, f, d.Schnell[u].K, T, &G))
                 continue;
             ++bereiche[zentral];
@@ -1142,17 +1144,23 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
                         ASSERT_TRUE(Haelt(Qb.x, Q.x) && Haelt(Qb.y, Q.y) && Haelt(Qb.z, Q.z)) << saat << ": " << k;
                         ++kurz;
                     }
-                    if (zentral) continue;
-                    // The depth from the affine t at that λ (bounds of the
-                    // exact λ of S from the extended one) holds it as well.
+                    // The depth from the affine t (parallel) or from the
+                    // range's chord (central) at the extended λ of S holds
+                    // it as well, the comparison's rounding left out.
                     const Extended l = tiefe::Lambda(g, S);
-                    tiefe::Schranke L = tiefe::Aus(l);
-                    L.e += 1e-18 * (std::fabs(L.v) + 1);
                     tiefe::Tiefenbereich TL;
-                    tiefe::TiefenbereichBeiLambda(G, L, TL);
+                    if (zentral) {
+                        if (!KZ.Sehne) continue;
+                        tiefe::TiefenbereichZentralSehne(KZ, T.rund, tiefe::Aus(l), TL);
+                    } else {
+                        tiefe::Schranke L = tiefe::Aus(l);
+                        L.e += 1e-18 * (std::fabs(L.v) + 1);
+                        tiefe::TiefenbereichBeiLambda(G, L, TL);
+                    }
                     ASSERT_GE(t, TL.lo) << saat << ": " << k << " at " << static_cast<double>(lambda);
                     ASSERT_LE(t, TL.hi) << saat << ": " << k << " at " << static_cast<double>(lambda);
-                    ++affin;
+                    ++affin[zentral];
+                    enger += TL.hi - TL.lo < 0.5 * (T.hi - T.lo);
                 }
         }
     }
@@ -1160,7 +1168,10 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
     EXPECT_GT(bereiche[1], 1000);
     EXPECT_GT(strahlen, 10 * (bereiche[0] + bereiche[1]));
     EXPECT_GT(kurz, strahlen * 9 / 10);
-    EXPECT_GT(affin, 10 * bereiche[0]);
+    EXPECT_GT(affin[0], 10 * bereiche[0]);
+    EXPECT_GT(affin[1], 10 * bereiche[1]);
+    // Far narrower than the whole range, or they would decide no more.
+    EXPECT_GT(enger, (affin[0] + affin[1]) * 8 / 10);
 }
 
 TEST_F(Verdeckt, TiefenbereicheAnDerKreuzungAmEnde) {
@@ -1220,6 +1231,53 @@ TEST_F(Verdeckt, TiefenbereicheUmDieToleranzAuseinander) {
                 }
             }
     EXPECT_EQ(paare, 2 * 2 * 41 * 2);
+}
+
+TEST_F(Verdeckt, TiefenAnDerKreuzungAufDerToleranzZentral) {
+    // Central projection, long crossing segments whose depth ranges
+    // overlap, so the distances at the crossing decide; the one across set
+    // back by g. Where the comparison's outcome turns (found by halving g
+    // in extended precision), g in steps of a few extended ulps on both
+    // sides: the distances at the crossing then lie as close to the
+    // tolerance as the extended computation resolves, so every bound in
+    // doubles must leave them to it. Both orders as the plain comparison.
+    int paare = 0, wechsel = 0;
+    for (const Extended h : {0.5L, 3.0L})
+        for (const TVek_R3 Auge : {TVek_R3{40, 80, 30}, TVek_R3{1, 60, 2}, TVek_R3{-30, 70, -20}}) {
+            Zentralprojektion = true;
+            Augpunkt = Auge;
+            const Extended y = 3;
+            const auto setzen = [&](Extended g) {
+                Liste({Seg({1 - h, y, 0}, {1 + h, y, 0}, Rot), Seg({1, y + g, -h}, {1, y + g, h}, Gruen)});
+                TiefenordnungVorbereiten(2);
+            };
+            const auto vorn = [&](Extended g) {
+                setzen(g);
+                return StreckenTiefenvergleich(1, 2);
+            };
+            Extended a = -1e-7L, b = 1e-7L;
+            const bool va = vorn(a);
+            ASSERT_NE(va, vorn(b)) << static_cast<double>(h);
+            for (int k = 0; k < 200 && a < b; ++k) {
+                const Extended m = (a + b) / 2;
+                if (m <= a || m >= b) break;
+                (vorn(m) == va ? a : b) = m;
+            }
+            const Extended schritt = 4 * std::numeric_limits<Extended>::epsilon() * y;
+            bool vorher = vorn(a - 60 * schritt);
+            for (int k = -60; k <= 60; ++k) {
+                setzen(a + k * schritt);
+                for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
+                    ++paare;
+                    const bool schlicht = StreckenTiefenvergleich(i, j);
+                    ASSERT_EQ(TiefenvergleichVorbereitet(i, j), schlicht)
+                        << static_cast<double>(h) << " " << k << ": " << i << ", " << j;
+                    if (i == 1 && schlicht != vorher) ++wechsel, vorher = schlicht;
+                }
+            }
+        }
+    EXPECT_EQ(paare, 2 * 3 * 121 * 2);
+    EXPECT_GE(wechsel, 6);  // the turn lies within every scan
 }
 
 // ---- The decisions in doubles against the extended computation they stand for ------
