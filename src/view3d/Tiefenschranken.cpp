@@ -908,9 +908,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
             const double Eo = e1 + V1 * ((hi - to) * (1 + 1e-15) + 3e-16 * std::fabs(to));
             G->g0 = steigend ? L0 : L1;
             G->g1 = steigend ? L1 : L0;
-            const double dg = std::fabs(L1 - L0) + Eu + Eo;
-            const double dw = std::fabs(D1 - D0) / (4 * Dm) * (1 + 1e-14);
-            const double Fest = (std::max(Eu, Eo) + dw * dg + V1 * Et) * Zuschlag;
+            const double Fest = (std::max(Eu, Eo) + V1 * Et) * Zuschlag;
             // The distance's second derivative in t is |D3 × V|² / G³ (G
             // the distance; at most |V|² / G, as |D3 × V| / |V| <= G): Sag
             // is (hi - lo)² / 8 times its bound at the least distance T.lo.
@@ -923,6 +921,10 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
             const double weg = (hi - lo) * (1 + 1e-15);
             const double Sag = weg * weg / (8 * T.lo) *
                                std::min(kreuz / (T.lo * T.lo), V1 * V1) * (1 + 1e-14);
+            G->D0 = D0;
+            G->D1 = D1;
+            const double Dq = std::max(std::fabs(D0), std::fabs(D1)) / Dm;
+            G->Dq = Dq * Dq * (1 + 1e-14);
             G->eOben = Fest + 1e-300;
             G->eUnten = (Fest + Sag) * Zuschlag + 1e-300;
             G->Sehne = std::isfinite(G->eUnten) && std::isfinite(G->g0) && std::isfinite(G->g1);
@@ -943,11 +945,16 @@ void TiefenbereichZentralSehne(const Tiefenkurve& G, double rund, Schranke L, Ti
     const double m1 = std::min((L.v + le + eta) * kehr + 1e-15, 1.0);
     const double mm = 0.5 * (m0 + m1);
     const double hm = std::max(m1 - mm, mm - m0) * (1 + 1e-15);
-    // g0 + μ (g1 - g0) over μ within mm ± hm: within hm |g1 - g0| of its
-    // value at mm; the evaluation's roundings within 1e-15 (|g0| + |g1|).
+    // w = μ D1 / D(μ) at mm, rounded within 4e-16 (w in 0 .. 1); over
+    // μ within mm ± hm it moves by at most hm times its derivative
+    // D0 D1 / D(μ)², at most Dq.
+    const double w = mm * G.D1 / (G.D0 + mm * (G.D1 - G.D0));
+    const double ew = hm * G.Dq + 4e-16;
+    // g0 + w (g1 - g0): within ew |g1 - g0| of its value at the exact w;
+    // the evaluation's roundings within 1e-15 (|g0| + |g1|).
     const double dg = G.g1 - G.g0;
-    const double g = G.g0 + mm * dg;
-    const double r = (hm * std::fabs(dg) + 1e-15 * (std::fabs(G.g0) + std::fabs(G.g1))) * Zuschlag;
+    const double g = G.g0 + w * dg;
+    const double r = (ew * std::fabs(dg) + 1e-15 * (std::fabs(G.g0) + std::fabs(G.g1))) * Zuschlag;
     T.lo = g - (r + G.eUnten);
     T.hi = g + (r + G.eOben);
     T.lo -= 1e-15 * std::fabs(T.lo);

@@ -312,17 +312,18 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
 // of λ), μ = (λ + eta) / (1 + 2 eta) in 0 .. 1, they are the same
 // combination of their values in those boxes. So the extended t there lies
 // within Et of τ(μ) = (N0 + μ (N1 - N0)) / (D0 + μ (D1 - D0)), the
-// corners' doubles, and τ(μ) = τ0 + (τ1 - τ0) w with w = μ D1 / D(μ),
-// within |D1 - D0| / (4 min |D|) of μ (D0, D1 of one sign). The distance
-// from the eye point is convex in t with second derivative at most
-// |v|² / (its least value): over τ0 .. τ1 at most Sag below its chord,
-// and that chord at w within |w - μ| |g1 - g0| of its value at μ.
-// Tiefenkurve holds that chord: g0, g1 the distances at τ0,
-// τ1, the distance at the crossing within eOben above and eUnten below
-// (1 - μ) g0 + μ g1; Sehne false when there is none.
+// corners' doubles, and τ(μ) = τ0 + (τ1 - τ0) w with w = μ D1 / D(μ) in
+// 0 .. 1 (D0, D1 of one sign). The distance from the eye point is convex
+// in t with second derivative at most |D3 × v|² / (its least value)³:
+// over τ0 .. τ1 at most Sag below its chord. Tiefenkurve holds that
+// chord: g0, g1 the distances at τ0, τ1, the distance at the crossing
+// within eOben above and eUnten below (1 - w) g0 + w g1; D0, D1 for w, and
+// Dq >= max |D|² / min |D|² for how fast w changes with μ; Sehne false
+// when there is none.
 struct Tiefenkurve {
     bool Sehne = false;
     double g0 = 0, g1 = 0, eOben = 0, eUnten = 0;
+    double D0 = 0, D1 = 0, Dq = 0;
 };
 // The depth range (lo, hi, rund) of the points recovered within the region
 // of a range (rund its) whose Tiefenkurve is G (G.Sehne), at picture
