@@ -926,8 +926,9 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
             const double Dq = std::max(std::fabs(D0), std::fabs(D1)) / Dm;
             G->Dq = Dq * Dq * (1 + 1e-14);
             G->eOben = Fest + 1e-300;
-            G->eUnten = (Fest + Sag) * Zuschlag + 1e-300;
-            G->Sehne = std::isfinite(G->eUnten) && std::isfinite(G->g0) && std::isfinite(G->g1);
+            G->eUnten = G->eOben;
+            G->Sag4 = 4 * Sag * Zuschlag;
+            G->Sehne = std::isfinite(G->Sag4) && std::isfinite(G->eUnten) && std::isfinite(G->g0) && std::isfinite(G->g1);
         }
     }
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
@@ -955,7 +956,12 @@ void TiefenbereichZentralSehne(const Tiefenkurve& G, double rund, Schranke L, Ti
     const double dg = G.g1 - G.g0;
     const double g = G.g0 + w * dg;
     const double r = (ew * std::fabs(dg) + 1e-15 * (std::fabs(G.g0) + std::fabs(G.g1))) * Zuschlag;
-    T.lo = g - (r + G.eUnten);
+    // Below the chord by at most 4 Sag w (1 - w): the chord less the
+    // distance is 0 at both ends and its second derivative is at least
+    // -M, M the bound of the distance's; so it stays below the parabola
+    // M (t - τ0)(τ1 - t) / 2 through the same ends.
+    const double sag = G.Sag4 * (w + ew) * (1 - w + ew) * Zuschlag;
+    T.lo = g - (r + G.eUnten + sag);
     T.hi = g + (r + G.eOben);
     T.lo -= 1e-15 * std::fabs(T.lo);
     T.hi += 1e-15 * std::fabs(T.hi);

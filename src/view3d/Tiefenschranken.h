@@ -315,14 +315,14 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
 // corners' doubles, and τ(μ) = τ0 + (τ1 - τ0) w with w = μ D1 / D(μ) in
 // 0 .. 1 (D0, D1 of one sign). The distance from the eye point is convex
 // in t with second derivative at most |D3 × v|² / (its least value)³:
-// over τ0 .. τ1 at most Sag below its chord. Tiefenkurve holds that
-// chord: g0, g1 the distances at τ0, τ1, the distance at the crossing
-// within eOben above and eUnten below (1 - w) g0 + w g1; D0, D1 for w, and
-// Dq >= max |D|² / min |D|² for how fast w changes with μ; Sehne false
-// when there is none.
+// at w of the way from τ0 to τ1 at most Sag4 w (1 - w) below its chord.
+// Tiefenkurve holds that chord: g0, g1 the distances at τ0, τ1, the
+// distance at the crossing within eOben above and eUnten (and the sag)
+// below (1 - w) g0 + w g1; D0, D1 for w, and Dq >= max |D|² / min |D|²
+// for how fast w changes with μ; Sehne false when there is none.
 struct Tiefenkurve {
     bool Sehne = false;
-    double g0 = 0, g1 = 0, eOben = 0, eUnten = 0;
+    double g0 = 0, g1 = 0, eOben = 0, eUnten = 0, Sag4 = 0;
     double D0 = 0, D1 = 0, Dq = 0;
 };
 // The depth range (lo, hi, rund) of the points recovered within the region
