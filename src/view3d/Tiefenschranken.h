@@ -318,7 +318,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
 // at w of the way from τ0 to τ1 at most Sag4 w (1 - w) below its chord.
 // Tiefenkurve holds that chord: g0, g1 the distances at τ0, τ1, the
 // distance at the crossing within eOben above and eUnten (and the sag)
-// below (1 - w) g0 + w g1; D0, D1 for w, and Dq >= max |D|² / min |D|²
+// below (1 - w) g0 + w g1; D0, D1 for w, and Dq >= max |D| / min |D|
 // for how fast w changes with μ; Sehne false when there is none.
 struct Tiefenkurve {
     bool Sehne = false;
