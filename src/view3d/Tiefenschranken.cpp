@@ -530,6 +530,11 @@ namespace {
     return TiefenbereicheVergleichen(s, false, Ti, Tj);
 }
 
+// Whether the range's chord is there, made when first asked for.
+inline bool SehneDa(const SichtSchranken& s, const GenauSchranken& b, const Tiefenbereich& T, Tiefenkurve& G) {
+    return G.Zustand < 0 ? SehneMachen(s, b, T, G) : G.Sehne;
+}
+
 // Central projection: both distances at the crossing from the ranges'
 // chords; -1 when they do not decide.
 inline int TiefenAnDerKreuzungZentral(const SichtSchranken& s, const Tiefenbereich& IT, const Tiefenkurve& IK,
@@ -545,7 +550,7 @@ inline int TiefenAnDerKreuzungZentral(const SichtSchranken& s, const Tiefenberei
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF, const StrahlFest* JF, int wennDrin, const Tiefenbereich* IT,
                       const Tiefenbereich* JT, const Tiefengerade* IG, const Tiefengerade* JG,
-                      const Tiefenkurve* IK, const Tiefenkurve* JK) {
+                      Tiefenkurve* IK, Tiefenkurve* JK) {
     if (IB.LambdaArt == 2 || JB.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -575,7 +580,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranke
         const int sicher = TiefenAnDerKreuzung(s, *IG, Lambda[0], *JG, Lambda[1]);
         if (sicher >= 0) return sicher;
     }
-    if (zentral && IT && JT && IK && JK && IK->Sehne && JK->Sehne) {
+    if (zentral && IT && JT && IK && JK && SehneDa(s, IB, *IT, *IK) && SehneDa(s, JB, *JT, *JK)) {
         const int sicher = TiefenAnDerKreuzungZentral(s, *IT, *IK, Lambda[0], *JT, *JK, Lambda[1]);
         if (sicher >= 0) return sicher;
     }
@@ -884,53 +889,73 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
     T.rund = 3e-17 * (Gross(A[0], A[1], A[2]) + eA + std::max(std::fabs(lo), std::fabs(hi)) * mvv + mAug) + 1e-300;
     T.Paar = static_cast<signed char>(p);
     if (G) {
-        // The chord (see Tiefenkurve). The extended N and D at a crossing
-        // lie within eN, eD of the interpolated corners' doubles: the
-        // corners' bounds hold them in the boxes, those lie within RN, RD of
-        // the affine functions, and so does the value at the crossing. t
-        // then within Et of τ(μ): (eN + |τ| eD) / (|D(μ)| - eD) with
-        // |D(μ)| >= Dm, and the extended division's rounding.
-        G->Sehne = false;
-        const double D0 = W[0].D[p], D1 = W[1].D[p];
-        const double eNS = (std::max(eN[0], eN[1]) + 2 * RN) * Zuschlag;
-        const double eDS = (std::max(W[0].eD[p], W[1].eD[p]) + 2 * RD) * Zuschlag;
-        const double Dm = std::min(std::fabs(D0), std::fabs(D1));
-        if (Dm > 2 * eDS && T.lo > 0) {
-            // τ0, τ1 within [lo, hi] (t[e] within 3e-16 |t[e]| of them):
-            // the distances at lo and hi stand for them, moved by at most
-            // |V| times how far each lies from its end of [lo, hi].
-            const double tau = std::max(std::fabs(t[0]), std::fabs(t[1])) * (1 + 1e-15);
-            const double Et = (eNS + tau * eDS) / (Dm - eDS) * (1 + 1e-14) + 1e-18 * tau + 1e-300;
-            const double V1 = (std::fabs(V[0]) + std::fabs(V[1]) + std::fabs(V[2]) + 3 * ev) * Zuschlag;
-            const bool steigend = t[0] <= t[1];
-            const double tu = steigend ? t[0] : t[1], to = steigend ? t[1] : t[0];
-            const double Eu = e0 + V1 * ((tu - lo) * (1 + 1e-15) + 3e-16 * std::fabs(tu));
-            const double Eo = e1 + V1 * ((hi - to) * (1 + 1e-15) + 3e-16 * std::fabs(to));
-            G->g0 = steigend ? L0 : L1;
-            G->g1 = steigend ? L1 : L0;
-            const double Fest = (std::max(Eu, Eo) + V1 * Et) * Zuschlag;
-            // The distance's second derivative in t is |D3 × V|² / G³ (G
-            // the distance; at most |V|² / G, as |D3 × V| / |V| <= G): Sag
-            // is (hi - lo)² / 8 times its bound at the least distance T.lo.
-            // Each coordinate of the product within ex (see unten above).
-            const double x[3] = {D3[1] * V[2] - D3[2] * V[1], D3[2] * V[0] - D3[0] * V[2],
-                                 D3[0] * V[1] - D3[1] * V[0]};
-            const double ex = (6 * (ed * mv + ev * md + ed * ev) + 2e-15 * md * mv) * Zuschlag + 1e-300;
-            double kreuz = 0;
-            for (const double c : x) kreuz += (std::fabs(c) + ex) * (std::fabs(c) + ex);
-            const double weg = (hi - lo) * (1 + 1e-15);
-            const double Sag = weg * weg / (8 * T.lo) *
-                               std::min(kreuz / (T.lo * T.lo), V1 * V1) * (1 + 1e-14);
-            G->D0 = D0;
-            G->D1 = D1;
-            G->Dq = std::max(std::fabs(D0), std::fabs(D1)) / Dm * (1 + 1e-14);
-            G->eOben = Fest + 1e-300;
-            G->eUnten = G->eOben;
-            G->Sag4 = 4 * Sag * Zuschlag;
-            G->Sehne = std::isfinite(G->Sag4) && std::isfinite(G->eUnten) && std::isfinite(G->g0) && std::isfinite(G->g1);
-        }
+        // What the chord needs of the range; made into it when first asked
+        // for (SehneMachen).
+        G->Zustand = -1;
+        G->D0 = W[0].D[p];
+        G->D1 = W[1].D[p];
+        G->eN = (std::max(eN[0], eN[1]) + 2 * RN) * Zuschlag;
+        G->eD = (std::max(W[0].eD[p], W[1].eD[p]) + 2 * RD) * Zuschlag;
+        G->t0 = t[0];
+        G->t1 = t[1];
+        G->lo = lo;
+        G->hi = hi;
+        G->L0 = L0;
+        G->L1 = L1;
+        G->e0 = e0;
+        G->e1 = e1;
     }
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
+}
+
+bool SehneMachen(const SichtSchranken& s, const GenauSchranken& b, const Tiefenbereich& T, Tiefenkurve& G) {
+    // The chord (see Tiefenkurve). The extended N and D at a crossing lie
+    // within eN, eD of the interpolated corners' doubles: the corners'
+    // bounds hold them in the boxes, those lie within RN, RD of the affine
+    // functions, and so does the value at the crossing. t then within Et
+    // of τ(μ): (eN + |τ| eD) / (|D(μ)| - eD) with |D(μ)| >= Dm, and the
+    // extended division's rounding.
+    G.Zustand = 0;
+    G.Sehne = false;
+    const double Dm = std::min(std::fabs(G.D0), std::fabs(G.D1));
+    if (!(Dm > 2 * G.eD && T.lo > 0)) return false;
+    // v and D3 = A - Augpunkt as TiefenbereichZentral has them.
+    const double V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
+    const double ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e}), mv = Gross(V[0], V[1], V[2]);
+    const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
+    const double D3[3] = {b.A.x.v - s.Aug.x.v, b.A.y.v - s.Aug.y.v, b.A.z.v - s.Aug.z.v};
+    const double md = Gross(D3[0], D3[1], D3[2]);
+    const double ed = eA + std::max({s.Aug.x.e, s.Aug.y.e, s.Aug.z.e}) + Rundung * md + Winzig;
+    // τ0, τ1 within [lo, hi] (t0, t1 within 3e-16 of them, relative): the
+    // distances at lo and hi stand for them, moved by at most |V| times
+    // how far each lies from its end of [lo, hi].
+    const double tau = std::max(std::fabs(G.t0), std::fabs(G.t1)) * (1 + 1e-15);
+    const double Et = (G.eN + tau * G.eD) / (Dm - G.eD) * (1 + 1e-14) + 1e-18 * tau + 1e-300;
+    const double V1 = (std::fabs(V[0]) + std::fabs(V[1]) + std::fabs(V[2]) + 3 * ev) * Zuschlag;
+    const bool steigend = G.t0 <= G.t1;
+    const double tu = steigend ? G.t0 : G.t1, to = steigend ? G.t1 : G.t0;
+    const double Eu = G.e0 + V1 * ((tu - G.lo) * (1 + 1e-15) + 3e-16 * std::fabs(tu));
+    const double Eo = G.e1 + V1 * ((G.hi - to) * (1 + 1e-15) + 3e-16 * std::fabs(to));
+    G.g0 = steigend ? G.L0 : G.L1;
+    G.g1 = steigend ? G.L1 : G.L0;
+    const double Fest = (std::max(Eu, Eo) + V1 * Et) * Zuschlag;
+    // The distance's second derivative in t is |D3 × V|² / G³ (G the
+    // distance; at most |V|² / G, as |D3 × V| / |V| <= G): Sag is
+    // (hi - lo)² / 8 times its bound at the least distance T.lo. Each
+    // coordinate of the product within ex (as TiefenbereichZentral bounds
+    // it).
+    const double x[3] = {D3[1] * V[2] - D3[2] * V[1], D3[2] * V[0] - D3[0] * V[2], D3[0] * V[1] - D3[1] * V[0]};
+    const double ex = (6 * (ed * mv + ev * md + ed * ev) + 2e-15 * md * mv) * Zuschlag + 1e-300;
+    double kreuz = 0;
+    for (const double c : x) kreuz += (std::fabs(c) + ex) * (std::fabs(c) + ex);
+    const double weg = (G.hi - G.lo) * (1 + 1e-15);
+    const double Sag = weg * weg / (8 * T.lo) * std::min(kreuz / (T.lo * T.lo), V1 * V1) * (1 + 1e-14);
+    G.Dq = std::max(std::fabs(G.D0), std::fabs(G.D1)) / Dm * (1 + 1e-14);
+    G.eOben = Fest + 1e-300;
+    G.eUnten = G.eOben;
+    G.Sag4 = 4 * Sag * Zuschlag;
+    G.Sehne = std::isfinite(G.Sag4) && std::isfinite(G.eUnten) && std::isfinite(G.g0) && std::isfinite(G.g1);
+    return G.Sehne;
 }
 
 void TiefenbereichZentralSehne(const Tiefenkurve& G, double rund, Schranke L, Tiefenbereich& T) {

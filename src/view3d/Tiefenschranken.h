@@ -247,7 +247,7 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranke
                       const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1,
                       const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr,
                       const Tiefengerade* IG = nullptr, const Tiefengerade* JG = nullptr,
-                      const Tiefenkurve* IK = nullptr, const Tiefenkurve* JK = nullptr);
+                      Tiefenkurve* IK = nullptr, Tiefenkurve* JK = nullptr);
 
 // ---- Depth ranges of a segment over its whole picture -----------------------------
 
@@ -320,11 +320,18 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
 // distance at the crossing within eOben above and eUnten (and the sag)
 // below (1 - w) g0 + w g1; D0, D1 for w, and Dq >= max |D| / min |D|
 // for how fast w changes with μ; Sehne false when there is none.
+// TiefenbereichZentral leaves what the chord needs of the range in it
+// (Zustand -1), SehneMachen makes the chord (Zustand 0).
 struct Tiefenkurve {
+    signed char Zustand = -1;
     bool Sehne = false;
     double g0 = 0, g1 = 0, eOben = 0, eUnten = 0, Sag4 = 0;
     double D0 = 0, D1 = 0, Dq = 0;
+    double eN = 0, eD = 0, t0 = 0, t1 = 0, lo = 0, hi = 0, L0 = 0, L1 = 0, e0 = 0, e1 = 0;
 };
+// Makes G's chord for the range T of the segment b (from TiefenbereichZentral
+// with G); G.Sehne.
+bool SehneMachen(const SichtSchranken& s, const GenauSchranken& b, const Tiefenbereich& T, Tiefenkurve& G);
 // The depth range (lo, hi, rund) of the points recovered within the region
 // of a range (rund its) whose Tiefenkurve is G (G.Sehne), at picture
 // points whose λ lies within L (surely within -Toleranz .. 1.000000001).

@@ -1150,7 +1150,7 @@ TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
                     const Extended l = tiefe::Lambda(g, S);
                     tiefe::Tiefenbereich TL;
                     if (zentral) {
-                        if (!KZ.Sehne) continue;
+                        if (!(KZ.Zustand == 0 ? KZ.Sehne : tiefe::SehneMachen(d.Sicht, b, T, KZ))) continue;
                         tiefe::TiefenbereichZentralSehne(KZ, T.rund, tiefe::Aus(l), TL);
                     } else {
                         tiefe::Schranke L = tiefe::Aus(l);
