@@ -134,7 +134,7 @@ const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
     if (Zustand < 0) {
         const GenauSchranken& b = SchrankenVon(z, k);
         const double K = z.Schnell[u].K;
-        Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, b, K, z.Bereiche[u], &z.Kurven[u])
+        Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, b, K, z.Bereiche[u])
                              : TiefenbereichParallel(z.Sicht, b, z.Fest[u], K, z.Bereiche[u], &z.Geraden[u]))
                       ? 1
                       : 0;
@@ -185,7 +185,7 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, c
         const int bereich = BereicheVergleichen(z, i, j, IT, JT);
         if (bereich == 1) return true;
         const int sicher = KreuzungSchranken(z.Sicht, z.zentral, IB, JB, &z.Fest[ui], &z.Fest[uj], bereich, IT, JT,
-                                             &z.Geraden[ui], &z.Geraden[uj], &z.Kurven[ui], &z.Kurven[uj]);
+                                             &z.Geraden[ui], &z.Geraden[uj]);
         if (sicher >= 0) return sicher == 1;
     }
     return VergleichGenau(z.Exakt[ui], z.Exakt[uj], i, j, z.zentral, z.Grenze);
@@ -562,7 +562,6 @@ Tiefendaten::Tiefendaten() {
     ZeugnisZustand[1].resize(2 * N);
     Bereiche.resize(N);
     Geraden.resize(N);
-    Kurven.resize(N);
     Schnell.resize(N);
     PixelA.resize(N);
     PixelB.resize(N);

@@ -47,11 +47,10 @@ struct Tiefendaten {
     // (parallel projection measures depth in pixels).
     std::vector<Schranke> Zeugnisse[2];
     std::vector<signed char> ZeugnisZustand[2];
-    // Each entry's Tiefenbereich, made when first needed; with it its
-    // Tiefengerade (parallel projection) or Tiefenkurve (central).
+    // Each entry's Tiefenbereich, made when first needed; in parallel
+    // projection its Tiefengerade with it.
     std::vector<Tiefenbereich> Bereiche;
     std::vector<Tiefengerade> Geraden;
-    std::vector<Tiefenkurve> Kurven;  // central projection: made with the range
     std::vector<int> Tabelle;  // hash table of the numbering
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing

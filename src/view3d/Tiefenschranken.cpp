@@ -246,32 +246,19 @@ struct Kehrwert {
     return {q, aq * (1 + 2 * eD * aq * (1 + 1e-15)) * (1 + 1e-15)};
 }
 
-// The numerator N of t for pair p, with its bound eN.
-[[gnu::always_inline]] inline double NAusPaar(int p, const double U[3], double eu, const double D3[3], double ed,
-                                              double& eN) {
-    const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
-    const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
-    const double N = a1 * d2 - a2 * d1;
-    eN = eu * (std::fabs(d1) + std::fabs(d2) + 2 * ed) + ed * (std::fabs(a1) + std::fabs(a2)) +
-         Rundung * (std::fabs(a1 * d2) + std::fabs(a2 * d1) + std::fabs(N)) + 3 * Winzig;
-    return N;
-}
-
-// t = N / D from N within eN and D within eD (k from D), with its bound et.
-[[gnu::always_inline]] inline double TAusND(double N, double eN, Kehrwert k, double eD, double& et) {
-    // As N · q: two roundings of the double. The bound from 1 / (|D| - eD),
-    // which needs not wait for t: |t| <= |N| kehr.
-    const double t = N * k.q;
-    et = (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * std::fabs(t) * Rundung + Winzig;
-    return t;
-}
-
 // The line's parameter t for pair p, with its bound et.
 [[gnu::always_inline]] inline double TAusPaar(int p, Kehrwert k, double eD, const double U[3], double eu,
                                               const double D3[3], double ed, double& et) {
-    double eN;
-    const double N = NAusPaar(p, U, eu, D3, ed, eN);
-    return TAusND(N, eN, k, eD, et);
+    const double a1 = U[Paare[p][0]], a2 = U[Paare[p][1]];
+    const double d1 = D3[Paare[p][0]], d2 = D3[Paare[p][1]];
+    const double N = a1 * d2 - a2 * d1;
+    const double eN = eu * (std::fabs(d1) + std::fabs(d2) + 2 * ed) + ed * (std::fabs(a1) + std::fabs(a2)) +
+                      Rundung * (std::fabs(a1 * d2) + std::fabs(a2 * d1) + std::fabs(N)) + 3 * Winzig;
+    // t = N / D as N · q: two roundings of the double. The bound from
+    // 1 / (|D| - eD), which needs not wait for t: |t| <= |N| kehr.
+    const double t = N * k.q;
+    et = (eN + std::fabs(N) * k.kehr * (1 + 1e-15) * eD) * k.kehr * (1 + 1e-15) + 2 * std::fabs(t) * Rundung + Winzig;
+    return t;
 }
 
 // The point of the line for pair p: A - t·v.
@@ -530,27 +517,11 @@ namespace {
     return TiefenbereicheVergleichen(s, false, Ti, Tj);
 }
 
-// Whether the range's chord is there, made when first asked for.
-inline bool SehneDa(const SichtSchranken& s, const GenauSchranken& b, const Tiefenbereich& T, Tiefenkurve& G) {
-    return G.Zustand < 0 ? SehneMachen(s, b, T, G) : G.Sehne;
-}
-
-// Central projection: both distances at the crossing from the ranges'
-// chords; -1 when they do not decide.
-inline int TiefenAnDerKreuzungZentral(const SichtSchranken& s, const Tiefenbereich& IT, const Tiefenkurve& IK,
-                                      Schranke Li, const Tiefenbereich& JT, const Tiefenkurve& JK, Schranke Lj) {
-    Tiefenbereich Ti, Tj;
-    TiefenbereichZentralSehne(IK, IT.rund, Li, Ti);
-    TiefenbereichZentralSehne(JK, JT.rund, Lj, Tj);
-    return TiefenbereicheVergleichen(s, true, Ti, Tj);
-}
-
 }  // namespace
 
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF, const StrahlFest* JF, int wennDrin, const Tiefenbereich* IT,
-                      const Tiefenbereich* JT, const Tiefengerade* IG, const Tiefengerade* JG,
-                      Tiefenkurve* IK, Tiefenkurve* JK) {
+                      const Tiefenbereich* JT, const Tiefengerade* IG, const Tiefengerade* JG) {
     if (IB.LambdaArt == 2 || JB.LambdaArt == 2) return -1;
     const Schranke det = IB.ux * JB.uy - IB.uy * JB.ux;
     if (Kleiner(Abs(det), s.Tol) != 0) return -1;
@@ -578,10 +549,6 @@ int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranke
     if (wennDrin >= 0) return wennDrin;
     if (!zentral && IT && JT && IG && JG) {
         const int sicher = TiefenAnDerKreuzung(s, *IG, Lambda[0], *JG, Lambda[1]);
-        if (sicher >= 0) return sicher;
-    }
-    if (zentral && IT && JT && IK && JK && SehneDa(s, IB, *IT, *IK) && SehneDa(s, JB, *JT, *JK)) {
-        const int sicher = TiefenAnDerKreuzungZentral(s, *IT, *IK, Lambda[0], *JT, *JK, Lambda[1]);
         if (sicher >= 0) return sicher;
     }
     return RaumvergleichSchranken(s, zentral, Sx, Sy, IB, JB, IF, JF, IT, JT);
@@ -744,8 +711,7 @@ int TiefenbereicheVergleichen(const SichtSchranken& s, bool zentral, const Tiefe
     return zentral ? TiefenbereicheZentral(s, I, J) : TiefenbereicheParallel(s, I, J);
 }
 
-bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T,
-                          Tiefenkurve* G) {
+bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T) {
     if (s.StrahlNull != 0 || b.vNull || b.LambdaArt == 2 || !b.kTeiler) return false;
     if (!BereichsRand(b, K, T)) return false;
     // Every ray starts at the eye point, so d = A - Augpunkt is the same for
@@ -829,11 +795,9 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
         if (!(std::fabs(W[0].D[p]) > 2 * W[0].eD[p] && std::fabs(W[1].D[p]) > 2 * W[1].eD[p])) return false;
         break;
     }
-    double t[2], et[2], N[2], eN[2];
-    for (int e = 0; e < 2; ++e) {
-        N[e] = NAusPaar(p, W[e].U, W[e].eu, D3, ed, eN[e]);
-        t[e] = TAusND(N[e], eN[e], KehrwertVon(W[e].D[p], W[e].eD[p]), W[e].eD[p], et[e]);
-    }
+    double t[2], et[2];
+    for (int e = 0; e < 2; ++e)
+        t[e] = TAusPaar(p, KehrwertVon(W[e].D[p], W[e].eD[p]), W[e].eD[p], W[e].U, W[e].eu, D3, ed, et[e]);
     const double tGross = std::max(std::fabs(t[0]) + et[0], std::fabs(t[1]) + et[1]);
     // t = N / D: the extended from the affine quotient by at most
     // (|ΔN| + |t| |ΔD|) / |D| and its own rounding.
@@ -888,110 +852,7 @@ bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, doub
     // two roundings, the difference, the length).
     T.rund = 3e-17 * (Gross(A[0], A[1], A[2]) + eA + std::max(std::fabs(lo), std::fabs(hi)) * mvv + mAug) + 1e-300;
     T.Paar = static_cast<signed char>(p);
-    if (G) {
-        // What the chord needs of the range; made into it when first asked
-        // for (SehneMachen).
-        G->Zustand = -1;
-        G->D0 = W[0].D[p];
-        G->D1 = W[1].D[p];
-        G->eN = (std::max(eN[0], eN[1]) + 2 * RN) * Zuschlag;
-        G->eD = (std::max(W[0].eD[p], W[1].eD[p]) + 2 * RD) * Zuschlag;
-        G->t0 = t[0];
-        G->t1 = t[1];
-        G->lo = lo;
-        G->hi = hi;
-        G->L0 = L0;
-        G->L1 = L1;
-        G->e0 = e0;
-        G->e1 = e1;
-    }
     return std::isfinite(T.lo) && std::isfinite(T.hi) && std::isfinite(T.rund);
-}
-
-bool SehneMachen(const SichtSchranken& s, const GenauSchranken& b, const Tiefenbereich& T, Tiefenkurve& G) {
-    // The chord (see Tiefenkurve). The extended N and D at a crossing lie
-    // within eN, eD of the interpolated corners' doubles: the corners'
-    // bounds hold them in the boxes, those lie within RN, RD of the affine
-    // functions, and so does the value at the crossing. t then within Et
-    // of τ(μ): (eN + |τ| eD) / (|D(μ)| - eD) with |D(μ)| >= Dm, and the
-    // extended division's rounding.
-    G.Zustand = 0;
-    G.Sehne = false;
-    const double Dm = std::min(std::fabs(G.D0), std::fabs(G.D1));
-    if (!(Dm > 2 * G.eD && T.lo > 0)) return false;
-    // v and D3 = A - Augpunkt as TiefenbereichZentral has them.
-    const double V[3] = {b.v.x.v, b.v.y.v, b.v.z.v};
-    const double ev = std::max({b.v.x.e, b.v.y.e, b.v.z.e}), mv = Gross(V[0], V[1], V[2]);
-    const double eA = std::max({b.A.x.e, b.A.y.e, b.A.z.e});
-    const double D3[3] = {b.A.x.v - s.Aug.x.v, b.A.y.v - s.Aug.y.v, b.A.z.v - s.Aug.z.v};
-    const double md = Gross(D3[0], D3[1], D3[2]);
-    const double ed = eA + std::max({s.Aug.x.e, s.Aug.y.e, s.Aug.z.e}) + Rundung * md + Winzig;
-    // τ0, τ1 within [lo, hi] (t0, t1 within 3e-16 of them, relative): the
-    // distances at lo and hi stand for them, moved by at most |V| times
-    // how far each lies from its end of [lo, hi].
-    const double tau = std::max(std::fabs(G.t0), std::fabs(G.t1)) * (1 + 1e-15);
-    const double Et = (G.eN + tau * G.eD) / (Dm - G.eD) * (1 + 1e-14) + 1e-18 * tau + 1e-300;
-    const double V1 = (std::fabs(V[0]) + std::fabs(V[1]) + std::fabs(V[2]) + 3 * ev) * Zuschlag;
-    const bool steigend = G.t0 <= G.t1;
-    const double tu = steigend ? G.t0 : G.t1, to = steigend ? G.t1 : G.t0;
-    const double Eu = G.e0 + V1 * ((tu - G.lo) * (1 + 1e-15) + 3e-16 * std::fabs(tu));
-    const double Eo = G.e1 + V1 * ((G.hi - to) * (1 + 1e-15) + 3e-16 * std::fabs(to));
-    G.g0 = steigend ? G.L0 : G.L1;
-    G.g1 = steigend ? G.L1 : G.L0;
-    const double Fest = (std::max(Eu, Eo) + V1 * Et) * Zuschlag;
-    // The distance's second derivative in t is |D3 × V|² / G³ (G the
-    // distance; at most |V|² / G, as |D3 × V| / |V| <= G): Sag is
-    // (hi - lo)² / 8 times its bound at the least distance T.lo. Each
-    // coordinate of the product within ex (as TiefenbereichZentral bounds
-    // it).
-    const double x[3] = {D3[1] * V[2] - D3[2] * V[1], D3[2] * V[0] - D3[0] * V[2], D3[0] * V[1] - D3[1] * V[0]};
-    const double ex = (6 * (ed * mv + ev * md + ed * ev) + 2e-15 * md * mv) * Zuschlag + 1e-300;
-    double kreuz = 0;
-    for (const double c : x) kreuz += (std::fabs(c) + ex) * (std::fabs(c) + ex);
-    const double weg = (G.hi - G.lo) * (1 + 1e-15);
-    const double Sag = weg * weg / (8 * T.lo) * std::min(kreuz / (T.lo * T.lo), V1 * V1) * (1 + 1e-14);
-    G.Dq = std::max(std::fabs(G.D0), std::fabs(G.D1)) / Dm * (1 + 1e-14);
-    G.eOben = Fest + 1e-300;
-    G.eUnten = G.eOben;
-    G.Sag4 = 4 * Sag * Zuschlag;
-    G.Sehne = std::isfinite(G.Sag4) && std::isfinite(G.eUnten) && std::isfinite(G.g0) && std::isfinite(G.g1);
-    return G.Sehne;
-}
-
-void TiefenbereichZentralSehne(const Tiefenkurve& G, double rund, Schranke L, Tiefenbereich& T) {
-    // μ = (λ + eta) / (1 + 2 eta) for every λ within L, in 0 .. 1 (the
-    // crossing lies in the region), the division as the product with the
-    // rounded reciprocal. The 1e-15 hold the roundings here (< 5e-16) and
-    // how far the λ the extended computation rounds lies from the crossing
-    // point's exact one (< 2e-19).
-    constexpr double eta = 1.0000001e-9, kehr = 1 / (1 + 2 * eta);
-    const double le = L.e * Zuschlag;
-    const double m0 = std::max((L.v - le + eta) * kehr - 1e-15, 0.0);
-    const double m1 = std::min((L.v + le + eta) * kehr + 1e-15, 1.0);
-    const double mm = 0.5 * (m0 + m1);
-    const double hm = std::max(m1 - mm, mm - m0) * (1 + 1e-15);
-    // w = μ D1 / ((1 - μ) D0 + μ D1) at mm: the sum of two terms of one
-    // sign, so every operation rounds by a relative 1.2e-16 at most, w (in
-    // 0 .. 1) by less than 1e-15 in all. Over μ within mm ± hm it moves by
-    // at most hm times its derivative D0 D1 / D(μ)², at most Dq.
-    const double oben = mm * G.D1;
-    const double w = oben / ((1 - mm) * G.D0 + oben);
-    const double ew = hm * G.Dq + 1e-15;
-    // g0 + w (g1 - g0): within ew |g1 - g0| of its value at the exact w;
-    // the evaluation's roundings within 1e-15 (|g0| + |g1|).
-    const double dg = G.g1 - G.g0;
-    const double g = G.g0 + w * dg;
-    const double r = (ew * std::fabs(dg) + 1e-15 * (std::fabs(G.g0) + std::fabs(G.g1))) * Zuschlag;
-    // Below the chord by at most 4 Sag w (1 - w): the chord less the
-    // distance is 0 at both ends and its second derivative is at least
-    // -M, M the bound of the distance's; so it stays below the parabola
-    // M (t - τ0)(τ1 - t) / 2 through the same ends.
-    const double sag = G.Sag4 * (w + ew) * (1 - w + ew) * Zuschlag;
-    T.lo = g - (r + G.eUnten + sag);
-    T.hi = g + (r + G.eOben);
-    T.lo -= 1e-15 * std::fabs(T.lo);
-    T.hi += 1e-15 * std::fabs(T.hi);
-    T.rund = rund;
 }
 
 }  // namespace tiefe

@@ -215,7 +215,6 @@ inline int PunktTiefenVergleichen(const SichtSchranken& s, bool zentral, const S
 
 struct Tiefenbereich;
 struct Tiefengerade;
-struct Tiefenkurve;
 
 // The recovery for a ray through the region of a segment's Tiefenbereich
 // (Paar its pair): only t and the point, as PunktSchnell computes them;
@@ -240,14 +239,12 @@ int RaumvergleichSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, S
 // depth ranges below); the recovery is then left out. IT, JT: the
 // segments' depth ranges when a crossing within both pictures lies in
 // their regions (see BereicheVergleichen in Tiefenpaare.cpp), or nullptr.
-// IG, JG: their Tiefengerade in parallel projection, IK, JK their
-// Tiefenkurve in central projection, or nullptr; the depths at the
-// crossing then come from them before the recovery is asked.
+// IG, JG: their Tiefengerade in parallel projection, or nullptr; the
+// depths at the crossing then come from them before the recovery is asked.
 int KreuzungSchranken(const SichtSchranken& s, bool zentral, const GenauSchranken& IB, const GenauSchranken& JB,
                       const StrahlFest* IF = nullptr, const StrahlFest* JF = nullptr, int wennDrin = -1,
                       const Tiefenbereich* IT = nullptr, const Tiefenbereich* JT = nullptr,
-                      const Tiefengerade* IG = nullptr, const Tiefengerade* JG = nullptr,
-                      Tiefenkurve* IK = nullptr, Tiefenkurve* JK = nullptr);
+                      const Tiefengerade* IG = nullptr, const Tiefengerade* JG = nullptr);
 
 // ---- Depth ranges of a segment over its whole picture -----------------------------
 
@@ -301,41 +298,7 @@ void TiefenbereichBeiLambda(const Tiefengerade& G, Schranke L, Tiefenbereich& T)
 // its direction is an affine function of the picture point, and so are all
 // the recovery's tests and t's numerator and denominator. Tiefenbereich's
 // [lo, hi] then bounds the recovered point's distance from the eye point.
-// G, when given, is made as well.
-bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T,
-                          Tiefenkurve* G = nullptr);
-// The distance at a crossing from the range's chord. In central
-// projection t = N / D, N and D affine functions of the picture point over
-// the region, up to the extended roundings; at a point of the region with
-// λ, off the line by o, the affine combination (1 - μ)(P0 + o) + μ(P1 + o)
-// of points of the boxes at λ = -eta and 1 + eta (eta the range's margin
-// of λ), μ = (λ + eta) / (1 + 2 eta) in 0 .. 1, they are the same
-// combination of their values in those boxes. So the extended t there lies
-// within Et of τ(μ) = (N0 + μ (N1 - N0)) / (D0 + μ (D1 - D0)), the
-// corners' doubles, and τ(μ) = τ0 + (τ1 - τ0) w with w = μ D1 / D(μ) in
-// 0 .. 1 (D0, D1 of one sign). The distance from the eye point is convex
-// in t with second derivative at most |D3 × v|² / (its least value)³:
-// at w of the way from τ0 to τ1 at most Sag4 w (1 - w) below its chord.
-// Tiefenkurve holds that chord: g0, g1 the distances at τ0, τ1, the
-// distance at the crossing within eOben above and eUnten (and the sag)
-// below (1 - w) g0 + w g1; D0, D1 for w, and Dq >= max |D| / min |D|
-// for how fast w changes with μ; Sehne false when there is none.
-// TiefenbereichZentral leaves what the chord needs of the range in it
-// (Zustand -1), SehneMachen makes the chord (Zustand 0).
-struct Tiefenkurve {
-    signed char Zustand = -1;
-    bool Sehne = false;
-    double g0 = 0, g1 = 0, eOben = 0, eUnten = 0, Sag4 = 0;
-    double D0 = 0, D1 = 0, Dq = 0;
-    double eN = 0, eD = 0, t0 = 0, t1 = 0, lo = 0, hi = 0, L0 = 0, L1 = 0, e0 = 0, e1 = 0;
-};
-// Makes G's chord for the range T of the segment b (from TiefenbereichZentral
-// with G); G.Sehne.
-bool SehneMachen(const SichtSchranken& s, const GenauSchranken& b, const Tiefenbereich& T, Tiefenkurve& G);
-// The depth range (lo, hi, rund) of the points recovered within the region
-// of a range (rund its) whose Tiefenkurve is G (G.Sehne), at picture
-// points whose λ lies within L (surely within -Toleranz .. 1.000000001).
-void TiefenbereichZentralSehne(const Tiefenkurve& G, double rund, Schranke L, Tiefenbereich& T);
+bool TiefenbereichZentral(const SichtSchranken& s, const GenauSchranken& b, double K, Tiefenbereich& T);
 // The comparison of points recovered within I's and J's ranges
 // ((Qj - Qi)·ProjRichtung > Grenze, or di > dj - Toleranz in central
 // projection): 1 surely true for all of them, 0 surely false, -1 neither.
