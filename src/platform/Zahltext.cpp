@@ -59,13 +59,48 @@ bool PasstInStellen(Extended v, int n) {
     return stellen <= n;
 }
 
+// Whether |v| * 10^k is exactly the integer n (0 <= k, -k <= 27). Short
+// values (whole numbers, a few decimals) end in genuine zeros, which the
+// digits alone cannot tell from a rounding that ran up to them.
+bool GenauGleich(Extended a, int k, unsigned long long n) {
+    using U = unsigned __int128;
+    static constexpr auto fuenfHoch = [] {
+        std::array<unsigned long long, 28> f{};  // 5^27 < 2^63
+        f[0] = 1;
+        for (std::size_t i = 1; i < f.size(); ++i) f[i] = f[i - 1] * 5;
+        return f;
+    }();
+    if (k > 27 || k < -27 || n == 0) return false;
+    int bin = 0;
+    const Extended m = std::frexp(a, &bin);
+    auto ganz = static_cast<unsigned long long>(std::ldexp(m, 64));
+    int e = bin - 64;  // a = ganz * 2^e exactly, ganz odd below
+    while ((ganz & 1U) == 0) {
+        ganz >>= 1;
+        ++e;
+    }
+    // With ganz and 5^k odd, a power of two left in a denominator makes the
+    // value no integer.
+    if (k >= 0) {
+        const U p = static_cast<U>(ganz) * fuenfHoch[static_cast<std::size_t>(k)];  // a * 10^k = p * 2^(e+k)
+        const int s = e + k;
+        if (s < 0 || s >= 64) return false;
+        return (static_cast<U>(n) >> s) == p && ((static_cast<U>(n) >> s) << s) == n;
+    }
+    const U q = static_cast<U>(n) * fuenfHoch[static_cast<std::size_t>(-k)];  // equal to ganz * 2^(e+k)
+    const int s = e + k;
+    if (s < 0 || s >= 128) return false;
+    return (q >> s) == ganz && ((q >> s) << s) == q;
+}
+
 // The digits by long double arithmetic, without printf: |v| * 10^k, for k
 // that puts it in [10^(stellen-1), 10^stellen), is off the exact value by
 // less than one unit (one rounding, below 10^19 < 2^64). The cut-off value
 // then differs from the exact one's only where an integer lies between
 // them; the digits above the extra ones differ too only when that integer
 // ends in `extra` zeros, which leaves the extra digits all 0 or all 9.
-// False in that case and outside the range done here.
+// False in that case, unless the scaled value is exactly that integer, and
+// outside the range done here.
 bool Rechnen(Extended v, int stellen, int extra, Dezimal& d) {
     static constexpr auto zehnHoch = [] {
         std::array<Extended, 28> z{};  // exact: 5^27 < 2^64
@@ -92,6 +127,7 @@ bool Rechnen(Extended v, int stellen, int extra, Dezimal& d) {
         }
     }
     if (n == 0) return false;
+    const unsigned long long wert = n;
     char z[20];
     for (int i = stellen - 1; i >= 0; --i) {
         z[i] = static_cast<char>('0' + n % 10);
@@ -103,7 +139,7 @@ bool Rechnen(Extended v, int stellen, int extra, Dezimal& d) {
         nullen = nullen && z[i] == '0';
         neunen = neunen && z[i] == '9';
     }
-    if (nullen || neunen) return false;
+    if ((nullen || neunen) && !GenauGleich(a, k, wert)) return false;
     d.ziffern.assign(z, static_cast<std::size_t>(stellen));
     d.exponent = stellen - 1 - k;
     return true;

@@ -1,5 +1,8 @@
 #include "reports/Berichtlayout.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "forms/Datenausgabe.h"
 #include "forms/Ergebnisauswahl.h"
 #include "geometry/Geometrie.h"
@@ -32,6 +35,24 @@ void AusgabeBeendenOhneCode() {
 void AusgabeBeenden(Byte Code) {
     AusgabeBeendenOhneCode();
     ErgebnisAuswahl = Code;
+}
+
+void AusgabeBeendenZwischen(Byte Code, const std::vector<std::string>& Vorn, const std::vector<std::string>& Hinten) {
+    TMemo& M = Form_Datenausgabe.Memo1;
+    const std::size_t v = Vorn.size(), m = Ausgabeliste.size();
+    // A report rebuilt after a step keeps most of its lines: they stay in
+    // the memo as they are, unless the user's typing changed them.
+    if (M.Lines.size() == v + m + Hinten.size() && std::equal(Vorn.begin(), Vorn.end(), M.Lines.begin()) &&
+        std::equal(Hinten.begin(), Hinten.end(), M.Lines.begin() + static_cast<std::ptrdiff_t>(v + m))) {
+        for (std::size_t i = 0; i < m; ++i) M.Lines[v + i].swap(Ausgabeliste[i]);
+        Ausgabeliste.clear();
+        M.Font.Height = 8;
+        ErgebnisAuswahl = Code;
+        return;
+    }
+    Ausgabeliste.insert(Ausgabeliste.begin(), Vorn.begin(), Vorn.end());
+    Ausgabeliste.insert(Ausgabeliste.end(), Hinten.begin(), Hinten.end());
+    AusgabeBeenden(Code);
 }
 
 // ---- Numbers ---------------------------------------------------------------------
@@ -115,41 +136,94 @@ TSpalte Spalte(const std::string& x, const std::string& y, const std::string& z)
     return {Feldtext(x), Feldtext(y), Feldtext(z)};
 }
 
-void Ausdruck(const TDreiteile& Anfang, const std::vector<TSpalte>& Spalten,
-              const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
-    std::string oben = Anfang.Oben, mitte = Anfang.Mitte, unten = Anfang.Unten;
-    for (std::size_t i = 0; i < Spalten.size(); ++i) {
-        TSpalte s = Spalten[i];
+namespace {
+
+// The start of an expression's line as two strings (a margin and its "|").
+struct Anfangsteile {
+    std::string_view a, b;
+};
+
+// Each line is written once into a string of its final length: reports are
+// rebuilt at every step of a turn or of the eye point.
+void AusdruckSchreiben(const Anfangsteile (&Anfang)[3], const std::vector<TSpalte>& Spalten,
+                       const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
+    const std::size_t n = Spalten.size();
+    std::size_t zielFest[8];
+    std::vector<std::size_t> zielViele;
+    std::size_t* ziel = zielFest;
+    if (n > 8) {
+        zielViele.resize(n);
+        ziel = zielViele.data();
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const TSpalte& s = Spalten[i];
         const int breite = s.Breite >= 0 ? s.Breite : MaxLaenge3(s.x, s.y, s.z);
         const int nr = static_cast<int>(i) + 1;
         if (nr <= Spaltenbreite.High) Spaltenbreite[nr] = breite;
-        for (std::string* e : {&s.x, &s.y, &s.z}) AuffuellenLinks(static_cast<Byte>(breite), *e);
-        if (i > 0 && i - 1 < Trenner.size()) {
-            const TDreiteile& t = Trenner[i - 1];
-            oben += t.Oben;
-            mitte += t.Mitte;
-            unten += t.Unten;
-        }
-        oben += s.x;
-        mitte += s.y;
-        unten += s.z;
+        // As AuffuellenLinks pads: to the width as a Byte, at most 10.
+        ziel[i] = std::min<std::size_t>(static_cast<Byte>(breite), 10);
     }
-    Zeile(oben + Ende.Oben);
-    Zeile(mitte + Ende.Mitte);
-    Zeile(unten + Ende.Unten);
+    const auto zeile = [&](const Anfangsteile& anfang, std::string TSpalte::*teil, std::string TDreiteile::*trenn,
+                           const std::string& ende) {
+        std::size_t laenge = anfang.a.size() + anfang.b.size() + ende.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i > 0 && i - 1 < Trenner.size()) laenge += (Trenner[i - 1].*trenn).size();
+            laenge += std::max((Spalten[i].*teil).size(), ziel[i]);
+        }
+        std::string z;
+        z.reserve(laenge);
+        z += anfang.a;
+        z += anfang.b;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i > 0 && i - 1 < Trenner.size()) z += Trenner[i - 1].*trenn;
+            const std::string& e = Spalten[i].*teil;
+            if (e.size() < ziel[i]) z.append(ziel[i] - e.size(), ' ');
+            z += e;
+        }
+        z += ende;
+        Zeile(std::move(z));
+    };
+    zeile(Anfang[0], &TSpalte::x, &TDreiteile::Oben, Ende.Oben);
+    zeile(Anfang[1], &TSpalte::y, &TDreiteile::Mitte, Ende.Mitte);
+    zeile(Anfang[2], &TSpalte::z, &TDreiteile::Unten, Ende.Unten);
 }
 
-void Vektorausdruck(const std::string& Marke, const std::vector<TSpalte>& Spalten,
-                    const std::vector<std::string>& Operatoren, const TDreiteile& Ende) {
-    const std::string rand(Marke.size(), ' ');
+// Between two columns: the operator framed by "|" in the middle line, as
+// many blanks framed so in the outer ones.
+std::vector<TDreiteile> Operatortrenner(const std::vector<std::string>& Operatoren) {
     std::vector<TDreiteile> trenner;
+    trenner.reserve(Operatoren.size());
     for (const std::string& op : Operatoren) {
         const std::string luecke = "|" + std::string(op.size(), ' ') + "|";
         trenner.push_back({luecke, "|" + op + "|", luecke});
     }
-    Ausdruck({rand + "|", Marke + "|", rand + "|"}, Spalten, trenner, Ende);
+    return trenner;
+}
+
+void VektorausdruckMit(const std::string& Marke, const std::vector<TSpalte>& Spalten,
+                       const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
+    static const std::string blanks(64, ' ');
+    const std::string weiter = Marke.size() > blanks.size() ? std::string(Marke.size(), ' ') : std::string();
+    const std::string_view rand =
+        weiter.empty() ? std::string_view(blanks).substr(0, Marke.size()) : std::string_view(weiter);
+    const Anfangsteile anfang[3] = {{rand, "|"}, {Marke, "|"}, {rand, "|"}};
+    AusdruckSchreiben(anfang, Spalten, Trenner, Ende);
+}
+
+}  // namespace
+
+void Ausdruck(const TDreiteile& Anfang, const std::vector<TSpalte>& Spalten,
+              const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
+    const Anfangsteile anfang[3] = {{Anfang.Oben, {}}, {Anfang.Mitte, {}}, {Anfang.Unten, {}}};
+    AusdruckSchreiben(anfang, Spalten, Trenner, Ende);
+}
+
+void Vektorausdruck(const std::string& Marke, const std::vector<TSpalte>& Spalten,
+                    const std::vector<std::string>& Operatoren, const TDreiteile& Ende) {
+    VektorausdruckMit(Marke, Spalten, Operatortrenner(Operatoren), Ende);
 }
 
 void Parameterform(const std::string& Marke, const std::vector<TSpalte>& Spalten, const TDreiteile& Ende) {
-    Vektorausdruck(Marke, Spalten, {"  + k * ", "  + r * "}, Ende);
+    static const std::vector<TDreiteile> trenner = Operatortrenner({"  + k * ", "  + r * "});
+    VektorausdruckMit(Marke, Spalten, trenner, Ende);
 }

@@ -36,6 +36,10 @@ void Ueberschrift(const std::string& Titel, int Striche);
 // ErgebnisAuswahl (AusgabeBeendenOhneCode stores none).
 void AusgabeBeenden(Byte Code);
 void AusgabeBeendenOhneCode();
+// AusgabeBeenden of the lines Vorn, those in Ausgabeliste and Hinten. Where
+// the memo holds Vorn and Hinten already, around as many lines as
+// Ausgabeliste, only those between are replaced.
+void AusgabeBeendenZwischen(Byte Code, const std::vector<std::string>& Vorn, const std::vector<std::string>& Hinten);
 
 // ---- Numbers ---------------------------------------------------------------------
 

@@ -1,6 +1,9 @@
 #include "reports/GeradenBerichte.h"
 
+#include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "geometry/Einheitsvektoren.h"
 #include "geometry/Geometrie.h"
@@ -172,10 +175,38 @@ void Koordinatenprojektionen(const std::string& name, const TGerade& G, int Brei
 
 // ---- Current reports ---------------------------------------------------------------
 
-void AusgabeGerade(Byte n) {
+namespace {
+
+// The parts of a line's report that depend on the line alone, before and
+// after its projections. An eye-point step or a change of the projection
+// rebuilds the open report, and of it only the projections change: the
+// parts are kept for the line last built, with the column widths its
+// parameter form left (the only global state they write).
+struct TGeradenteile {
+    Byte n = 0;
+    TVek_R3 A, u, XY, XZ, YZ;
+    Byte vXY = 0, vXZ = 0, vYZ = 0;
+    std::vector<std::string> vorn, hinten;
+    int breite1 = 0, breite2 = 0;
+};
+
+// The same number and the same sign of zero; NaN is never the same.
+bool Gleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
+bool Gleich(const TVek_R3& a, const TVek_R3& b) { return Gleich(a.x, b.x) && Gleich(a.y, b.y) && Gleich(a.z, b.z); }
+
+const TGeradenteile& Geradenteile(Byte n, const TGerade& G) {
+    static std::optional<TGeradenteile> gebaut;
+    if (gebaut && gebaut->n == n && Gleich(gebaut->A, G.Stuetzvektor) && Gleich(gebaut->u, G.Richtungsvektor) &&
+        Gleich(gebaut->XY, G.SpurpunktXY) && Gleich(gebaut->XZ, G.SpurpunktXZ) && Gleich(gebaut->YZ, G.SpurpunktYZ) &&
+        gebaut->vXY == G.SpurpunktXYvorhanden && gebaut->vXZ == G.SpurpunktXZvorhanden &&
+        gebaut->vYZ == G.SpurpunktYZvorhanden)
+        return *gebaut;
+    gebaut.reset();
+    TGeradenteile T{n, G.Stuetzvektor, G.Richtungsvektor, G.SpurpunktXY, G.SpurpunktXZ, G.SpurpunktYZ,
+                    G.SpurpunktXYvorhanden, G.SpurpunktXZvorhanden, G.SpurpunktYZvorhanden, {}, {}, 0, 0};
     const std::string name = Geradenname(n);
-    const TGerade& G = Gerade[n];
-    AusgabeBeginnen();
+    std::vector<std::string> aussen;
+    aussen.swap(Ausgabeliste);
     Ueberschrift("Daten zur Geraden " + name + ":", 28);
     Leerzeile();
     Parameterdarstellung(name);
@@ -183,6 +214,28 @@ void AusgabeGerade(Byte n) {
     Leerzeile1();
     SpurpunkteNachFlags(name, G);
     Leerzeile1();
+    T.vorn.swap(Ausgabeliste);
+    T.breite1 = Spaltenbreite[1];
+    T.breite2 = Spaltenbreite[2];
+    Leerzeile();
+    Schnittwinkel(name, G.Richtungsvektor);
+    Leerzeile();
+    Ursprungsabstand(name, G);
+    T.hinten.swap(Ausgabeliste);
+    Ausgabeliste.swap(aussen);
+    gebaut = std::move(T);
+    return *gebaut;
+}
+
+}  // namespace
+
+void AusgabeGerade(Byte n) {
+    const std::string name = Geradenname(n);
+    const TGeradenteile& T = Geradenteile(n, Gerade[n]);
+    AusgabeBeginnen();
+    // The parameter form of the line wrote these.
+    Spaltenbreite[1] = T.breite1;
+    Spaltenbreite[2] = T.breite2;
     Zeile("Projektionsgeraden zu " + name + ":");
     Zeile("- - - - - - - - - - - -");
     if (Zentralprojektion) {
@@ -198,11 +251,7 @@ void AusgabeGerade(Byte n) {
     Leerzeile();
     Zeile("     auf E2-Ebene:");
     Projektionsgerade(Projektionsgeraden[2 * n], "    pr_E2:   x = ");
-    Leerzeile();
-    Schnittwinkel(name, G.Richtungsvektor);
-    Leerzeile();
-    Ursprungsabstand(name, G);
-    AusgabeBeenden(static_cast<Byte>(21 + n));
+    AusgabeBeendenZwischen(static_cast<Byte>(21 + n), T.vorn, T.hinten);
 }
 
 void AusgabeGeradeGerade(Byte a, Byte b) {

@@ -511,3 +511,110 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
 }
 
 }  // namespace
+
+// Within a changed line only the changed characters are repainted while the
+// rest of the line stays where it was; when the rest moves (a longer or
+// shorter number, a character of another width) the line is repainted to
+// its end. What the window shows is what a full repaint would show.
+TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
+    Datenausgabeansicht* w = BerichtZeigen(22);
+    ASSERT_TRUE(w->isVisible());
+    QPlainTextEdit* memo = w->Memo();
+    QWidget* sicht = memo->viewport();
+    struct Maler : QObject {
+        QRegion gemalt;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) gemalt += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } maler;
+    sicht->installEventFilter(&maler);
+    const auto gezeigt = [&] {
+        const QRect r(sicht->mapTo(w, QPoint(0, 0)), sicht->size());
+        return w->screen()->grabWindow(w->winId(), r.x(), r.y(), r.width(), r.height()).toImage().convertToFormat(
+            QImage::Format_RGB32);
+    };
+    const auto frisch = [&] { return sicht->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    QApplication::processEvents();
+
+    // A line in view long enough to hold a change in its middle.
+    std::vector<std::string>& M = Form_Datenausgabe.Memo1.Lines;
+    const int nr = 3;
+    const char* const ziffern = "0123456789 0123456789 0123456789 0123456789";
+    M[nr] = ziffern;
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    ASSERT_TRUE(gezeigt() == frisch());
+    const QRect zeile = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(nr)));
+    const auto x = [&](int spalte) {
+        QTextCursor c(memo->document()->findBlockByNumber(nr));
+        c.setPosition(c.position() + spalte);
+        return memo->cursorRect(c).left();
+    };
+    ASSERT_GT(x(40) - x(20), 40);
+
+    struct Fall {
+        const char* name;
+        const char* text;
+        const char* vorher;
+        bool restBleibt;  // the characters after the change keep their place
+        bool hoeher = false;
+    };
+    const Fall faelle[] = {
+        {"gleich lang", "0123456789 0123456789 01234X6789 0123456789", ziffern, true},
+        {"laenger", "0123456789 0123456789 01234XX6789 0123456789", ziffern, false},
+        {"kuerzer", "0123456789 0123456789 012346789 0123456789", ziffern, false},
+        {"breiteres Zeichen", "0123456789 0123456789 01234\xe4\xb8\xad" "6789 0123456789", ziffern, false, true},
+        {"Umlaute", "Gr\xc3\xb6\xc3\x9f" "e \xc3\xa4\xc3\xbc \xc3\x84\xc3\x96\xc3\x9c \xc2\xb5\xc2\xb0\xc2\xb2 01234567895|-9,091| + k * |2,359|",
+         "Gr\xc3\xb6\xc3\x9f" "e \xc3\xa4\xc3\xbc \xc3\x84\xc3\x96\xc3\x9c \xc2\xb5\xc2\xb0\xc2\xb2 01234567894|-9,091| + k * |2,359|", true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        M[nr] = f.vorher;
+        Benutzeraktion([] {});
+        QApplication::processEvents();
+        M[nr] = f.text;
+        maler.gemalt = QRegion();
+        Benutzeraktion([] {});
+        QApplication::processEvents();
+        EXPECT_EQ(memo->document()->findBlockByNumber(nr).text(), QString::fromUtf8(f.text));
+        EXPECT_TRUE(maler.gemalt.intersects(QRect(x(27), zeile.top() + 2, 1, zeile.height() - 4)));
+        // A glyph from another font may make the line higher: all below it moves.
+        if (!f.hoeher) {
+            EXPECT_FALSE(maler.gemalt.intersects(QRect(0, zeile.top() + 2, x(20), zeile.height() - 4)))
+                << "the unchanged start of the line repainted";
+        }
+        if (f.restBleibt) {
+            EXPECT_FALSE(maler.gemalt.intersects(QRect(x(35), zeile.top() + 2, sicht->width(), zeile.height() - 4)))
+                << "the unchanged rest of the line repainted";
+        }
+        EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
+    }
+
+    // A selection across the line keeps its highlight behind the new text.
+    M[nr] = ziffern;
+    Benutzeraktion([] {});
+    QTextCursor auswahl(memo->document()->findBlockByNumber(nr - 1));
+    auswahl.setPosition(memo->document()->findBlockByNumber(nr + 1).position() + 3, QTextCursor::KeepAnchor);
+    memo->setTextCursor(auswahl);
+    QApplication::processEvents();
+    M[nr] = faelle[0].text;
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    EXPECT_TRUE(memo->textCursor().hasSelection());
+    EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
+
+    // A short report: its last line, in view, changes.
+    memo->setTextCursor(QTextCursor(memo->document()));
+    M = {"Kurz:", "|-1,000|", ziffern};
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    M[2] = faelle[0].text;
+    maler.gemalt = QRegion();
+    Benutzeraktion([] {});
+    QApplication::processEvents();
+    EXPECT_FALSE(maler.gemalt.isEmpty());
+    EXPECT_EQ(memo->document()->lastBlock().text(), QString::fromUtf8(faelle[0].text));
+    EXPECT_TRUE(gezeigt() == frisch()) << "the window shows other pixels than a full repaint";
+    sicht->removeEventFilter(&maler);
+}

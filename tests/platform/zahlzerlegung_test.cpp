@@ -249,4 +249,17 @@ TEST(Zahlzerlegung, KurzeWerteWieDieLangeForm) {
     for (int s = 0; s < 64; ++s) AlleStellen(std::ldexp(1.0L, s) + 1);
 }
 
+// Whole multiples of powers of ten, large and small, which the short form
+// takes as they are once it finds them exact, and their neighbours, which
+// it must not.
+TEST(Zahlzerlegung, VielfacheVonZehnerpotenzenWieDieLangeForm) {
+    for (int k = -27; k <= 40; ++k)
+        for (const Extended n : {1.0L, 3.0L, 25.0L, 999.0L, 123456789.0L, 4503599627370497.0L}) {
+            const Extended v = k >= 0 ? n * std::pow(10.0L, static_cast<Extended>(k)) : n / std::pow(10.0L, static_cast<Extended>(-k));
+            for (const Extended w : {v, std::nextafter(v, 0.0L), std::nextafter(v, std::numeric_limits<Extended>::infinity())})
+                for (int p : {1, 7, 15, 19, 21})
+                    for (int d : {0, 3, 12}) Vergleichen(w, p, d);
+        }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "Berichttest.h"
 
+#include <array>
 #include <functional>
 
 #include "forms/Hauptfenster.h"
@@ -152,6 +153,62 @@ TEST_F(Geradenberichte, ProjektionsartAendertNurIhreZeilen) {
     SpaltenSetzen(Form_Geraden_t.Gitter(1), {{"1", "2", "3"}, {Zahl(r.x).c_str(), Zahl(r.y).c_str(), Zahl(r.z).c_str()}});
     SzeneNeuBerechnen();
     EXPECT_TRUE(EnthaeltFolge(Bericht(22), {"     auf E1:", "       ex. nicht", "   ", "     auf E2-Ebene:", "       ex. nicht"}));
+}
+
+// The report on a line rebuilt after a change is the report built afresh
+// (another line's report in between leaves nothing of g's), line for line
+// and in the column widths it leaves: after eye-point steps, which change
+// only the projections, and after changes of g itself.
+TEST_F(Geradenberichte, NeubauGleichtDemFrischenBericht) {
+    using Breiten = std::array<int, 4>;
+    const auto breiten = [] { return Breiten{Spaltenbreite[1], Spaltenbreite[2], Spaltenbreite[3], Spaltenbreite[4]}; };
+    // Both builds start from the same widths, which are not the line's.
+    const auto vorher = [] {
+        for (int k = 1; k <= 4; ++k) Spaltenbreite[k] = 99;
+    };
+    const auto pruefen = [&](const char* fall) {
+        SCOPED_TRACE(fall);
+        vorher();
+        const Zeilen neu = Bericht(22);
+        const Breiten b = breiten();
+        Bericht(23);
+        vorher();
+        EXPECT_EQ(neu, Bericht(22));
+        EXPECT_EQ(b, breiten());
+    };
+    pruefen("Start");
+    for (const char* y : {"81", "80", "-7"}) {
+        Form_Edits_01.Edit_FP(2).SetText(y);
+        pruefen(y);
+    }
+    // What the user typed into the memo goes with the next build, also
+    // where the line's own parts are kept.
+    Zeilen& memo = Form_Datenausgabe.Memo1.Lines;
+    const Zeilen ganz = Bericht(22);
+    for (const std::size_t i : {std::size_t{3}, std::size_t{21}, ganz.size() - 2}) {
+        Bericht(22);
+        memo[i] += " getippt";
+        EXPECT_EQ(Bericht(22), ganz) << i;
+    }
+    Bericht(22);
+    memo.pop_back();
+    EXPECT_EQ(Bericht(22), ganz);
+    memo.insert(memo.begin() + 22, "eingefuegt");
+    EXPECT_EQ(Bericht(22), ganz);
+    SetzeGerade(1, {"1", "2", "3"}, {"3", "1", "1"});
+    pruefen("anderer Stuetzvektor");
+    SetzeGerade(1, {"1", "2", "3"}, {"3", "1", "0"});
+    pruefen("ohne Spurpunkt in der x,y-Ebene");
+    SetzeGerade(1, {"4", "3", "3"}, {"3", "1", "0"});
+    pruefen("gleiche Gerade, anderer Stuetzvektor");
+    SetzeGerade(1, {"4", "3", "3"}, {"6", "2", "0"});
+    pruefen("gleiche Gerade, anderer Richtungsvektor");
+    // Along the projection rays: no projection writes the widths.
+    const TVek_R3 r = ProjRichtung;
+    Form_Edits_01.ZentralprojektionEinAus();
+    SetzeGerade(1, {"1", "2", "3"}, {Zahl(r.x).c_str(), Zahl(r.y).c_str(), Zahl(r.z).c_str()});
+    ASSERT_TRUE(EnthaeltFolge(Bericht(22), {"     auf E1:", "       ex. nicht", "   ", "     auf E2-Ebene:", "       ex. nicht"}));
+    pruefen("ohne Projektionen");
 }
 
 }  // namespace
