@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <random>
 #include <string>
@@ -1266,6 +1267,53 @@ TEST_F(Verdeckt, TiefenbereicheUmDieToleranzAuseinander) {
                 }
             }
     EXPECT_EQ(paare, 2 * 2 * 41 * 2);
+}
+
+TEST_F(Verdeckt, TiefenAnDerKreuzungAufDerToleranzZentral) {
+    // Central projection, long crossing segments whose depth ranges
+    // overlap, so the distances at the crossing decide; the one across set
+    // back by g. Where the comparison's outcome turns (found by halving g
+    // in extended precision), g in steps of a few extended ulps on both
+    // sides: the distances at the crossing then lie as close to the
+    // tolerance as the extended computation resolves, so every bound in
+    // doubles must leave them to it. Both orders as the plain comparison.
+    int paare = 0, wechsel = 0;
+    for (const Extended h : {0.5L, 3.0L})
+        for (const TVek_R3 Auge : {TVek_R3{40, 80, 30}, TVek_R3{1, 60, 2}, TVek_R3{-30, 70, -20}}) {
+            Zentralprojektion = true;
+            Augpunkt = Auge;
+            const Extended y = 3;
+            const auto setzen = [&](Extended g) {
+                Liste({Seg({1 - h, y, 0}, {1 + h, y, 0}, Rot), Seg({1, y + g, -h}, {1, y + g, h}, Gruen)});
+                TiefenordnungVorbereiten(2);
+            };
+            const auto vorn = [&](Extended g) {
+                setzen(g);
+                return StreckenTiefenvergleich(1, 2);
+            };
+            Extended a = -1e-7L, b = 1e-7L;
+            const bool va = vorn(a);
+            ASSERT_NE(va, vorn(b)) << static_cast<double>(h);
+            for (int k = 0; k < 200 && a < b; ++k) {
+                const Extended m = (a + b) / 2;
+                if (m <= a || m >= b) break;
+                (vorn(m) == va ? a : b) = m;
+            }
+            const Extended schritt = 4 * std::numeric_limits<Extended>::epsilon() * y;
+            bool vorher = vorn(a - 60 * schritt);
+            for (int k = -60; k <= 60; ++k) {
+                setzen(a + k * schritt);
+                for (const auto& [i, j] : {std::pair{1, 2}, std::pair{2, 1}}) {
+                    ++paare;
+                    const bool schlicht = StreckenTiefenvergleich(i, j);
+                    ASSERT_EQ(TiefenvergleichVorbereitet(i, j), schlicht)
+                        << static_cast<double>(h) << " " << k << ": " << i << ", " << j;
+                    if (i == 1 && schlicht != vorher) ++wechsel, vorher = schlicht;
+                }
+            }
+        }
+    EXPECT_EQ(paare, 2 * 3 * 121 * 2);
+    EXPECT_GE(wechsel, 6);  // the turn lies within every scan
 }
 
 // ---- The decisions in doubles against the extended computation they stand for ------
