@@ -374,6 +374,25 @@ TEST_F(DatenausgabeQt, AuffrischenSchreibtNurGeaenderteZeilen) {
     pruefen("wieder lang", 0, 0, 0);
 }
 
+// The paint events of a widget, as one region.
+struct Malprotokoll : QObject {
+    QRegion gemalt;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) gemalt += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+// The pixels of widget sicht in window w as the window holds them, and a
+// fresh rendering of it.
+QImage Gezeigt(QWidget* w, QWidget* sicht) {
+    const QRect r(sicht->mapTo(w, QPoint(0, 0)), sicht->size());
+    return w->screen()->grabWindow(w->winId(), r.x(), r.y(), r.width(), r.height()).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+QImage Frisch(QWidget* sicht) { return sicht->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
 // A refresh that changes some lines lays out and repaints those alone: the
 // other lines keep their layout and their pixels, and what the window shows
 // is what a full repaint would show, also for a line that changed out of
@@ -387,20 +406,10 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurGeaenderteZeilen) {
 
     // The viewport's paint events, and its pixels as the window holds them
     // against a fresh rendering of it.
-    struct Maler : QObject {
-        QRegion gemalt;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) gemalt += static_cast<QPaintEvent*>(e)->region();
-            return false;
-        }
-    } maler;
+    Malprotokoll maler;
     sicht->installEventFilter(&maler);
-    const auto gezeigt = [&] {
-        const QRect r(sicht->mapTo(w, QPoint(0, 0)), sicht->size());
-        return w->screen()->grabWindow(w->winId(), r.x(), r.y(), r.width(), r.height()).toImage().convertToFormat(
-            QImage::Format_RGB32);
-    };
-    const auto frisch = [&] { return sicht->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const auto gezeigt = [&] { return Gezeigt(w, sicht); };
+    const auto frisch = [&] { return Frisch(sicht); };
     // The lines in view: block number and its band in the viewport.
     const auto sichtbar = [&] {
         std::vector<std::pair<int, QRect>> z;
@@ -521,20 +530,10 @@ TEST_F(DatenausgabeQt, AuffrischenMaltNurDenGeaendertenTeil) {
     ASSERT_TRUE(w->isVisible());
     QPlainTextEdit* memo = w->Memo();
     QWidget* sicht = memo->viewport();
-    struct Maler : QObject {
-        QRegion gemalt;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) gemalt += static_cast<QPaintEvent*>(e)->region();
-            return false;
-        }
-    } maler;
+    Malprotokoll maler;
     sicht->installEventFilter(&maler);
-    const auto gezeigt = [&] {
-        const QRect r(sicht->mapTo(w, QPoint(0, 0)), sicht->size());
-        return w->screen()->grabWindow(w->winId(), r.x(), r.y(), r.width(), r.height()).toImage().convertToFormat(
-            QImage::Format_RGB32);
-    };
-    const auto frisch = [&] { return sicht->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const auto gezeigt = [&] { return Gezeigt(w, sicht); };
+    const auto frisch = [&] { return Frisch(sicht); };
     QApplication::processEvents();
 
     // A line in view long enough to hold a change in its middle.
