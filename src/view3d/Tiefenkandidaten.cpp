@@ -130,7 +130,6 @@ void Nachbarsuche::Aufbauen(const std::vector<Schnelltest>& t, const std::vector
     Fenster_.resize(N);
     Rang_.resize(N);
     Marke_.assign(N, 0);
-    Puffer_.resize(N);
     Lauf_ = 0;
     Gross_.clear();
     Wilde_.clear();

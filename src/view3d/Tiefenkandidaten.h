@@ -42,13 +42,6 @@ public:
     // has room for every entry and one more, and returns their number; -1
     // when a is compared with every entry (the caller takes every entry).
     int Sammeln(int a, int* aus);
-    // The same, one call f(x) per candidate.
-    template <typename F>
-    bool FuerKandidaten(int a, F&& f) {
-        const int zahl = Sammeln(a, Puffer_.data());
-        for (int k = 0; k < zahl; ++k) f(Puffer_[static_cast<std::size_t>(k)]);
-        return zahl >= 0;
-    }
     // x is drawn: no longer a candidate of anything. It leaves its cells
     // and the lists of entries compared with all, so later runs do not meet
     // it there again; the order within a cell is not kept (the order the
@@ -61,7 +54,7 @@ private:
     static constexpr double KleinsterWinkel = 1e-7;
 
     enum Art : char { InZellen, Gross, Wild };
-    // Marke_[x]: the run of FuerKandidaten that last offered x, or Weg for
+    // Marke_[x]: the run of Sammeln that last offered x, or Weg for
     // an entry drawn already, which is never offered again.
     static constexpr unsigned Weg = ~0u;
     bool Besuchen(int x) {
@@ -105,7 +98,6 @@ private:
     std::vector<int> Rang_;
     std::vector<std::pair<double, int>> Sortierung_, Hilfe_;
     std::vector<unsigned> Marke_;
-    std::vector<int> Puffer_;  // the entries a run of FuerKandidaten met first in a's cells
     // In parallel projection surely parallel pictures on distinct lines
     // compare true: the angle's neighbours among them are left out.
     const std::vector<Schnelltest>* T_ = nullptr;

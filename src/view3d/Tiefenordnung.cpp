@@ -86,9 +86,9 @@ std::vector<int> TiefenvergleicheVorbereitet(int i, const std::vector<int>& xs) 
 }
 
 bool TiefenKandidat(int i, int j) {
-    bool gefunden = false;
-    if (!Speicher().d.Nachbarn.FuerKandidaten(i, [&](int x) { gefunden = gefunden || x == j; })) return true;
-    return gefunden;
+    std::vector<int> kandidaten(static_cast<std::size_t>(StreckenHoechstzahl) + 2);
+    const int zahl = Speicher().d.Nachbarn.Sammeln(i, kandidaten.data());
+    return zahl < 0 || std::find(kandidaten.begin(), kandidaten.begin() + zahl, j) != kandidaten.begin() + zahl;
 }
 
 void TiefenKandidatGezeichnet(int x) { Speicher().d.Nachbarn.Gezeichnet(x); }
