@@ -70,8 +70,21 @@ bool BildAusBildpunkten(const TVek_R2& A, const TVek_R2& B, TGer_R2& G);
 inline bool AufStrecke(Extended Lambda) { return Lambda > -Toleranz && Lambda < 1.000000001L; }
 
 // The comparison of two segments whose pictures lie on one line, in
-// parallel projection.
-bool EineBildgeradeParallel(const TStr& Si, const TStr& Sj);
+// parallel projection: by the stored ends along the dropped axis, on the
+// side the projection direction comes from. Both are the view's: Seite()
+// chooses them once for many comparisons.
+struct Bildgeradenseite {
+    int Achse;      // 0 x, 1 y, 2 z; -1 no picture plane (every comparison false)
+    bool Groesser;  // true when St[i] must lie farther along the axis
+    static Bildgeradenseite Seite();
+    bool Wahr(const TStr& Si, const TStr& Sj) const {
+        if (Achse < 0) return false;
+        const auto k = [this](const TVek_R3& P) { return Achse == 0 ? P.x : Achse == 1 ? P.y : P.z; };
+        return Groesser ? k(Si.A) > k(Sj.A) + Toleranz || k(Si.B) > k(Sj.B) + Toleranz
+                        : k(Si.A) < k(Sj.A) - Toleranz || k(Si.B) < k(Sj.B) - Toleranz;
+    }
+};
+inline bool EineBildgeradeParallel(const TStr& Si, const TStr& Sj) { return Bildgeradenseite::Seite().Wahr(Si, Sj); }
 
 // Prepares St[1..n] in the current view, for the pass or for a test of the
 // comparison below.

@@ -446,24 +446,12 @@ void VergleicheMit(Tiefendaten& z, int i, const int* xs, int zahl, int* hilfe, s
     } else if (a.Punkt) {
         // In parallel projection VergleichPunkt takes a picture of no
         // length in front straight to EineBildgeradeParallel, whose
-        // coordinate and way round are the view's: here chosen once, the
-        // same comparisons in extended precision per x.
-        const TVek_R3& d = ProjRichtung;
-        const int achse = ProjEbene == 1 ? 1 : ProjEbene == 2 ? 0 : ProjEbene == 3 ? 2 : -1;
-        if (achse < 0) {  // no picture plane: every such comparison is false
-            falsch.insert(falsch.end(), xs, xs + zahl);
-            return;
-        }
-        const bool groesser = ProjEbene == 1 ? d.y > Toleranz : ProjEbene == 2 ? !(d.x < -Toleranz) : !(d.z < -Toleranz);
-        const auto koordinate = [achse](const TVek_R3& P) { return achse == 0 ? P.x : achse == 1 ? P.y : P.z; };
-        const Extended Ai = koordinate(St[i].A), Bi = koordinate(St[i].B);
+        // coordinate and way round are the view's: here chosen once.
+        const Bildgeradenseite seite = Bildgeradenseite::Seite();
+        const TStr& Si = St[i];
         for (int k = 0; k < zahl; ++k) {
             if (k + 8 < zahl) __builtin_prefetch(&St[xs[k + 8]]);
-            const TStr& Sj = St[xs[k]];
-            const Extended Aj = koordinate(Sj.A), Bj = koordinate(Sj.B);
-            const bool wahr = groesser ? Ai > Aj + Toleranz || Bi > Bj + Toleranz
-                                       : Ai < Aj - Toleranz || Bi < Bj - Toleranz;
-            if (!wahr) falsch.push_back(xs[k]);
+            if (!seite.Wahr(Si, St[xs[k]])) falsch.push_back(xs[k]);
         }
     } else {
         offen = SchnellAussieben(a, S, xs, zahl, hilfe);

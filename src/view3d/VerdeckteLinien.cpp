@@ -248,22 +248,13 @@ bool BildAusBildpunkten(const TVek_R2& A, const TVek_R2& B, TGer_R2& G) {
     return tauschen;
 }
 
-// One picture line in parallel projection: by the stored ends along the
-// dropped axis, on the side the projection direction comes from.
-bool EineBildgeradeParallel(const TStr& Si, const TStr& Sj) {
-    const TVek_R3 &Ai = Si.A, &Bi = Si.B, &Aj = Sj.A, &Bj = Sj.B;
+Bildgeradenseite Bildgeradenseite::Seite() {
     const TVek_R3& d = ProjRichtung;
     switch (ProjEbene) {
-        case 1:
-            if (d.y > Toleranz) return Ai.y > Aj.y + Toleranz || Bi.y > Bj.y + Toleranz;
-            return Ai.y < Aj.y - Toleranz || Bi.y < Bj.y - Toleranz;
-        case 2:
-            if (d.x < -Toleranz) return Ai.x < Aj.x - Toleranz || Bi.x < Bj.x - Toleranz;
-            return Ai.x > Aj.x + Toleranz || Bi.x > Bj.x + Toleranz;
-        case 3:
-            if (d.z < -Toleranz) return Ai.z < Aj.z - Toleranz || Bi.z < Bj.z - Toleranz;
-            return Ai.z > Aj.z + Toleranz || Bi.z > Bj.z + Toleranz;
-        default: return false;
+        case 1: return {1, d.y > Toleranz};
+        case 2: return {0, !(d.x < -Toleranz)};
+        case 3: return {2, !(d.z < -Toleranz)};
+        default: return {-1, false};
     }
 }
 
