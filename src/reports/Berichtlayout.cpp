@@ -148,13 +148,7 @@ struct Anfangsteile {
 void AusdruckSchreiben(const Anfangsteile (&Anfang)[3], const std::vector<TSpalte>& Spalten,
                        const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
     const std::size_t n = Spalten.size();
-    std::size_t zielFest[8];
-    std::vector<std::size_t> zielViele;
-    std::size_t* ziel = zielFest;
-    if (n > 8) {
-        zielViele.resize(n);
-        ziel = zielViele.data();
-    }
+    std::vector<std::size_t> ziel(n);
     for (std::size_t i = 0; i < n; ++i) {
         const TSpalte& s = Spalten[i];
         const int breite = s.Breite >= 0 ? s.Breite : MaxLaenge3(s.x, s.y, s.z);
@@ -202,10 +196,7 @@ std::vector<TDreiteile> Operatortrenner(const std::vector<std::string>& Operator
 
 void VektorausdruckMit(const std::string& Marke, const std::vector<TSpalte>& Spalten,
                        const std::vector<TDreiteile>& Trenner, const TDreiteile& Ende) {
-    static const std::string blanks(64, ' ');
-    const std::string weiter = Marke.size() > blanks.size() ? std::string(Marke.size(), ' ') : std::string();
-    const std::string_view rand =
-        weiter.empty() ? std::string_view(blanks).substr(0, Marke.size()) : std::string_view(weiter);
+    const std::string rand(Marke.size(), ' ');
     const Anfangsteile anfang[3] = {{rand, "|"}, {Marke, "|"}, {rand, "|"}};
     AusdruckSchreiben(anfang, Spalten, Trenner, Ende);
 }
