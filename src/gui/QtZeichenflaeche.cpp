@@ -145,7 +145,22 @@ bool QtZeichenflaeche::StiftSetzen(QPainter& m) {
         m.setPen(Qt::NoPen);
         return false;
     }
-    m.setPen(StiftQt(Pen));
+    for (const GemachterStift& g : stifte_)
+        if (g.fuer == Pen) {
+            m.setPen(g.stift);
+            return true;
+        }
+    constexpr std::size_t Vorrat = 16;
+    if (stifte_.size() < Vorrat) {
+        stifte_.push_back({Pen, StiftQt(Pen)});
+        m.setPen(stifte_.back().stift);
+    } else {
+        // The oldest gives way.
+        GemachterStift& g = stifte_[naechsterStift_];
+        naechsterStift_ = (naechsterStift_ + 1) % Vorrat;
+        g = {Pen, StiftQt(Pen)};
+        m.setPen(g.stift);
+    }
     return true;
 }
 

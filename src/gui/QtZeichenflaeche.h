@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/Zeichenflaeche.h"
 
@@ -69,6 +70,15 @@ private:
     // another (a new painter, a text's colour). Most lines of a picture
     // share their pen, so it is built once for them.
     std::optional<TPen> stiftFuer_;
+    // The Qt pens made last, by the canvas pen they stand for: a picture
+    // drawn in depth order goes back and forth between a few pens, and a
+    // Qt pen is made again only for one not among them.
+    struct GemachterStift {
+        TPen fuer;
+        QPen stift;
+    };
+    std::vector<GemachterStift> stifte_;
+    std::size_t naechsterStift_ = 0;
     // The Qt font and its metrics, built again only when Font changes.
     std::optional<TFont> schriftFuer_;
     QFont schrift_;

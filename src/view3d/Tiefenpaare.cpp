@@ -11,6 +11,7 @@
 #include "scene/Ansicht.h"
 #include "scene/Objekte.h"
 #include "view3d/Projektion.h"
+#include "view3d/Vierfach.h"
 #include "view3d/Zeichnen.h"
 
 #if defined(__SSE2__)
@@ -69,9 +70,27 @@ const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
     }
 }
 
+// The fine Zeugnisse of every end another entry shares, made when the
+// first Zeugnis is asked for: nearly all of them are asked for in a pass
+// that asks at all, and one sweep through the ends in order costs less than
+// one at a time.
+[[gnu::noinline]] void AlleZeugnisseMachen(Tiefendaten& z) {
+    z.ZeugnisseDa = true;
+    const std::size_t enden = 2 * static_cast<std::size_t>(z.n) + 2;
+    std::vector<char>& geteilt = z.EndGeteilt;
+    std::fill(geteilt.begin(), geteilt.begin() + static_cast<std::ptrdiff_t>(enden), char{0});
+    for (std::size_t e = 2; e < enden; ++e) {
+        const auto nummer = static_cast<std::size_t>(z.EndNummer[e]);
+        if (nummer != e) geteilt[e] = geteilt[nummer] = 1;
+    }
+    for (std::size_t e = 2; e < enden; ++e)
+        if (geteilt[e] && z.ZeugnisZustand[1][e] < 0) ZeugnisMachen(z, static_cast<int>(e / 2), static_cast<int>(e % 2), 1);
+}
+
 // That bounded depth; nullptr when it is not sure.
 inline const Schranke* Zeugnis(Tiefendaten& z, int k, int e, int Stufe) {
     const std::size_t ende = 2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e);
+    if (!z.ZeugnisseDa) AlleZeugnisseMachen(z);
     if (z.ZeugnisZustand[Stufe][ende] < 0) ZeugnisMachen(z, k, e, Stufe);
     return z.ZeugnisZustand[Stufe][ende] == 1 ? &z.Zeugnisse[Stufe][ende] : nullptr;
 }
@@ -361,10 +380,7 @@ static_assert(offsetof(Schnelltest, xmax) == offsetof(Schnelltest, xmin) + 8 &&
     return k;
 }
 
-bool MitAvx2() {
-    static const bool da = __builtin_cpu_supports("avx2");
-    return da;
-}
+bool MitAvx2() { return VierfachDa(); }
 #endif
 
 // The comparison of a pair the quick tests have not decided.
@@ -389,6 +405,13 @@ bool VergleichRest(Tiefendaten& z, int i, int j) {
 }
 
 }  // namespace
+
+#ifdef RG_VIERFACH
+bool VierfachDa() {
+    static const bool da = __builtin_cpu_supports("avx2");
+    return da;
+}
+#endif
 
 int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen, int Breite) {
     int n = 0, k = 0;
@@ -571,6 +594,7 @@ Tiefendaten::Tiefendaten() {
     EndBild.resize(2 * N);
     EndTiefe.resize(2 * N);
     EndNummer.resize(2 * N);
+    EndGeteilt.resize(2 * N);
     Zeugnisse[0].resize(2 * N);
     Zeugnisse[1].resize(2 * N);
     ZeugnisZustand[0].resize(2 * N);
@@ -619,6 +643,7 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
         e.LambdaArt = std::fabs(e.u.x) > Toleranz ? 0 : e.u.y == 0 ? 2 : 1;
         SchnelltestBerechnen(E1, E2, e.u, static_cast<double>(summe), z.Schnell[u]);
     }
+    z.ZeugnisseDa = false;
     for (auto& Zustand : z.ZeugnisZustand)
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
     z.SchrankenDa = false;

@@ -47,6 +47,8 @@ struct Tiefendaten {
     // (parallel projection measures depth in pixels).
     std::vector<Schranke> Zeugnisse[2];
     std::vector<signed char> ZeugnisZustand[2];
+    bool ZeugnisseDa = false;       // the finer ones of the shared ends made
+    std::vector<char> EndGeteilt;   // for that: whether another end has the same number
     // Each entry's Tiefenbereich, made when first needed; in parallel
     // projection its Tiefengerade with it.
     std::vector<Tiefenbereich> Bereiche;

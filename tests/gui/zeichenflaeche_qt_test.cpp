@@ -186,3 +186,24 @@ TEST_F(QtZeichenflaecheTest, SchrifthoeheWieDieKlassenbibliothek) {
     EXPECT_GT(zelleNegativ, 20);
     EXPECT_EQ(z.SchriftQt().family(), QStringLiteral("DejaVu Sans"));
 }
+
+// Lines drawn back and forth between more pens than the canvas keeps made:
+// each row shows its own pen's colour and width, whichever pens gave way.
+TEST_F(QtZeichenflaecheTest, VieleStifteImWechsel) {
+    constexpr int Stifte = 21;
+    const auto farbe = [](int k) { return static_cast<TColor>(0x00102030 + 0x000B0705 * k); };
+    for (int runde = 0; runde < 3; ++runde)
+        for (int k = 0; k < Stifte; ++k) {
+            // Every other round in the opposite order, so old pens come back.
+            const int s = runde % 2 ? Stifte - 1 - k : k;
+            z.Pen = {farbe(s), s % 3 == 0 ? 3 : 1, psSolid};
+            z.MoveTo(20 + 60 * runde, 5 + 6 * s);
+            z.LineTo(70 + 60 * runde, 5 + 6 * s);
+        }
+    for (int runde = 0; runde < 3; ++runde)
+        for (int s = 0; s < Stifte; ++s) {
+            const int y = 5 + 6 * s, x = 40 + 60 * runde;
+            EXPECT_TRUE(Ist(x, y, farbe(s))) << runde << ", " << s;
+            EXPECT_EQ(Ist(x, y + 1, farbe(s)), s % 3 == 0) << runde << ", " << s;
+        }
+}
