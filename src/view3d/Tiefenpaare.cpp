@@ -101,7 +101,7 @@ inline const Schranke* Zeugnis(Tiefendaten& z, int k, int e, int Stufe) {
 // both at all, the recovered space points lie within the bounds of both
 // ends' Zeugnisse. When those bounds make the comparison of the space
 // points true, the pair compares true either way.
-bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
+inline bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     if (!z.MitSchranken) return false;
     const std::size_t a = 2 * static_cast<std::size_t>(i), b = 2 * static_cast<std::size_t>(j);
     int ei = -1, ej = -1;
@@ -192,11 +192,12 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, c
     return TiefenbereicheVergleichen(z.Sicht, z.zentral, *I, *J);
 }
 
-// The pairs the quick tests leave: through the shared-end test, the
-// bounded crossing and the extended comparison. Out of line, so the quick
-// tests that decide most pairs stay small.
-[[gnu::noinline]] bool VergleichWeiter(Tiefendaten& z, int i, int j) {
-    if (GemeinsamesEndeWahr(z, i, j)) return true;
+// The pairs the quick tests leave: through the shared-end test (unless
+// known to be false: ohneGemeinsam), the bounded crossing and the extended
+// comparison. Out of line, so the quick tests that decide most pairs stay
+// small.
+[[gnu::noinline]] bool VergleichWeiter(Tiefendaten& z, int i, int j, bool ohneGemeinsam) {
+    if (!ohneGemeinsam && GemeinsamesEndeWahr(z, i, j)) return true;
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
@@ -389,7 +390,9 @@ bool VergleichRest(Tiefendaten& z, int i, int j) {
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
     if (a.Punkt || b.Punkt) return VergleichPunkt(z, i, j);
     const double dd = std::fabs(a.ux * b.uy - a.uy * b.ux);
-    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) return VergleichWeiter(z, i, j);
+    // Crossing pictures: the shared-end test inline, since it decides most
+    // of them and the rest of the way is long.
+    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) return GemeinsamesEndeWahr(z, i, j) || VergleichWeiter(z, i, j, true);
     if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
         const bool getrennt = parallel == 1;
         if (z.zentral) {
@@ -401,7 +404,7 @@ bool VergleichRest(Tiefendaten& z, int i, int j) {
         }
         return getrennt || EineBildgeradeParallel(St[i], St[j]);
     }
-    return VergleichWeiter(z, i, j);
+    return VergleichWeiter(z, i, j, false);
 }
 
 }  // namespace
