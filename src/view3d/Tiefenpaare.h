@@ -57,12 +57,17 @@ struct Tiefendaten {
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
     Nachbarsuche Nachbarn;
+    bool BereicheDa = false;  // every entry's Tiefenbereich made at once
 
     Tiefendaten();
 };
 
 // Prepares St[1..n] in the current view.
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
+// Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep;
+// Breite (for tests) 1 asks for one entry at a time, 0 for four where the
+// processor has them (central projection).
+void AlleBereicheMachen(Tiefendaten& z, int Breite = 0);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
 // The x of xs[0 .. zahl) for which SchnellWahr(a, S[x]) is false, to

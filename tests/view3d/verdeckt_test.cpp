@@ -2,6 +2,8 @@
 // turns it on and off.
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -14,6 +16,7 @@
 #include "mainwindow/VerdeckteLinienSchalter.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
+#include "view3d/Bereichsbahnen.h"
 #include "view3d/Tiefenordnung.h"
 #include "view3d/Tiefenpaare.h"
 #include "view3d/Tiefenschranken.h"
@@ -668,6 +671,107 @@ public:
 private:
     std::mt19937 z_;
 };
+
+// Whether two depth ranges agree: the same Zustand, and where made the
+// same bits in every field the pass reads.
+::testing::AssertionResult GleicheBereiche(const tiefe::Tiefenbereich& a, const tiefe::Tiefenbereich& b) {
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    if (a.Zustand != b.Zustand)
+        return ::testing::AssertionFailure() << "Zustand " << int(a.Zustand) << " against " << int(b.Zustand);
+    if (a.Zustand != 1) return ::testing::AssertionSuccess();
+    const double as[5] = {a.lo, a.hi, a.Kgrenze, a.rund, a.w}, bs[5] = {b.lo, b.hi, b.Kgrenze, b.rund, b.w};
+    for (int f = 0; f < 5; ++f)
+        if (bits(as[f]) != bits(bs[f]))
+            return ::testing::AssertionFailure() << "field " << f << ": " << as[f] << " against " << bs[f];
+    if (a.Paar != b.Paar) return ::testing::AssertionFailure() << "pair " << int(a.Paar) << " against " << int(b.Paar);
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Verdeckt, BereicheInVierBahnenWieEinzeln) {
+    // The depth ranges of central projection made four at a time: every
+    // entry's exactly as the scalar routine makes it, over random lists in
+    // random views (all picture planes, the eye point far off, close to the
+    // picture plane or shifted), and over the entries' bounded data pushed
+    // to the edges (huge or not finite coordinates, directions of no size,
+    // wide bounds) one lane at a time, so that each of the routine's exits
+    // is taken in every lane beside lanes that go on.
+    if (!tiefe::VierBahnen()) GTEST_SKIP() << "no AVX2";
+    static tiefe::Tiefendaten d;
+    int gemacht = 0, keiner = 0, verbogen = 0;
+    int paare[3] = {};
+    for (unsigned saat = 1; saat <= 300; ++saat) {
+        Zufall z(9100 + saat);
+        z.Sicht(1);
+        switch (saat % 5) {
+            case 1: Zufall::Tiefe(Augpunkt) *= 1e5L; break;  // far off
+            case 2: {  // just off the picture plane
+                const TVek_R3& E = ProjEbeneZentral.Stuetzvektor;
+                Zufall::Tiefe(Augpunkt) = (ProjEbene == 1 ? E.y : ProjEbene == 2 ? E.x : E.z) + z.Zahl(0.5L, 2);
+                break;
+            }
+            default: break;
+        }
+        UrsprungVersatzBerechnen();
+        auto l = z.Liste(z.Ganz(3, 80));
+        // Far out, and along one axis only (the recovery then takes
+        // another pair of coordinates).
+        for (int k = z.Ganz(0, 3); k > 0; --k) l.push_back(Seg(z.Punkt(1e7L), z.Punkt(1e12L), Rot));
+        for (int k = z.Ganz(0, 6); k > 0; --k) {
+            TVek_R3 A = z.Punkt(8), B = A;
+            (k % 3 == 0 ? B.x : k % 3 == 1 ? B.y : B.z) += z.Zahl(-8, 8);
+            l.push_back(Seg(A, B, Rot));
+        }
+        Liste(l);
+        const int n = StreckenAnzahl;
+        tiefe::TiefendatenVorbereiten(d, n);
+        if (!d.MitSchranken) continue;
+        tiefe::AlleBereicheMachen(d, 1);
+        const std::vector<tiefe::Tiefenbereich> einzeln(d.Bereiche.begin(), d.Bereiche.begin() + n + 1);
+        for (int k = 1; k <= n; ++k) d.Bereiche[static_cast<std::size_t>(k)].Zustand = -1;
+        tiefe::AlleBereicheMachen(d, 0);
+        for (int k = 1; k <= n; ++k) {
+            const tiefe::Tiefenbereich& T = d.Bereiche[static_cast<std::size_t>(k)];
+            ASSERT_TRUE(GleicheBereiche(T, einzeln[static_cast<std::size_t>(k)])) << saat << ": " << k;
+            if (T.Zustand == 1) ++gemacht, ++paare[T.Paar];
+            else ++keiner;
+        }
+        // Lanes bent one at a time.
+        std::vector<tiefe::GenauSchranken> B(d.Schranken.begin() + 1, d.Schranken.begin() + n + 1);
+        for (std::size_t k = 0; k + 4 <= B.size(); k += 4) {
+            tiefe::GenauSchranken b[4] = {B[k], B[k + 1], B[k + 2], B[k + 3]};
+            double K[4];
+            for (int m = 0; m < 4; ++m) K[m] = d.Schnell[k + 1 + static_cast<std::size_t>(m)].K;
+            const int lane = z.Ganz(0, 3);
+            tiefe::GenauSchranken& g = b[lane];
+            const double gross = z.Los(50) ? 1e155 : 1e200;
+            switch (z.Ganz(0, 9)) {
+                case 0: g.A.x.v *= gross, g.A.y.v *= gross; break;
+                case 1: g.v.y.v *= gross; break;
+                case 2: g.E1x.v *= gross; break;
+                case 3: g.A.z.v = std::numeric_limits<double>::quiet_NaN(); break;
+                case 4: g.v.x.v = g.v.y.v = g.v.z.v = 0; break;
+                case 5: g.ux.v = 0; break;
+                case 6: g.v.x.e = g.A.y.e = 1e-3; break;
+                case 7: K[lane] = z.Los(50) ? tiefe::inf : 1e300; break;
+                case 8: g.vKoord = static_cast<Byte>(z.Ganz(0, 2)); break;
+                default: g.uy.e = 1e-9; break;
+            }
+            tiefe::Tiefenbereich vier[4], eins[4];
+            tiefe::Tiefenbereich* T[4] = {&vier[0], &vier[1], &vier[2], &vier[3]};
+            const tiefe::GenauSchranken* bz[4] = {&b[0], &b[1], &b[2], &b[3]};
+            tiefe::TiefenbereicheZentralVier(d.Sicht, bz, K, T);
+            for (int m = 0; m < 4; ++m) {
+                eins[m].Zustand = tiefe::TiefenbereichZentral(d.Sicht, b[m], K[m], eins[m]) ? 1 : 0;
+                ASSERT_TRUE(GleicheBereiche(vier[m], eins[m])) << saat << ": " << k << " lane " << m;
+            }
+            verbogen += vier[lane].Zustand == 0;
+        }
+    }
+    EXPECT_GT(gemacht, 3000);
+    EXPECT_GT(keiner, 300);
+    EXPECT_GT(verbogen, 300);
+    EXPECT_GT(paare[1] + paare[2], 100);
+}
 
 TEST_F(Verdeckt, VolleListeZentralWieDieSchlichteFassung) {
     // The same full list from the start's central projection (a test of its
