@@ -49,12 +49,10 @@ RG_BAHN Vierfach PaarDet4(int i, int j, const Vierfach U[3], Vierfach eu, const 
     return D;
 }
 
-// KehrwertVon and TAusPaar for the lanes' pairs (a1, a2 of U, d1, d2 of D3).
-RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1, Vierfach d2,
-                           Vierfach ed, Vierfach& et) {
-    const Vierfach q = Vier(1) / D;
-    const Vierfach aq = Betrag(q);
-    const Vierfach kehr = aq * (Vier(1) + Vier(2) * eD * aq * Vier(1 + 1e-15)) * Vier(1 + 1e-15);
+// TAusPaar for the lanes' pairs (a1, a2 of U, d1, d2 of D3), q and kehr as
+// KehrwertVon makes them.
+RG_BAHN Vierfach TAusPaar4(Vierfach q, Vierfach kehr, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1,
+                           Vierfach d2, Vierfach ed, Vierfach& et) {
     const Vierfach N = a1 * d2 - a2 * d1;
     const Vierfach eN = eu * (Betrag(d1) + Betrag(d2) + Vier(2) * ed) + ed * (Betrag(a1) + Betrag(a2)) +
                         Vier(Rundung) * (Betrag(a1 * d2) + Betrag(a2 * d1) + Betrag(N)) + Vier(3 * Winzig);
@@ -62,6 +60,15 @@ RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vi
     et = (eN + Betrag(N) * kehr * Vier(1 + 1e-15) * eD) * kehr * Vier(1 + 1e-15) + Vier(2) * Betrag(t) * Vier(Rundung) +
          Vier(Winzig);
     return t;
+}
+
+// KehrwertVon, then TAusPaar.
+RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1, Vierfach d2,
+                           Vierfach ed, Vierfach& et) {
+    const Vierfach q = Vier(1) / D;
+    const Vierfach aq = Betrag(q);
+    const Vierfach kehr = aq * (Vier(1) + Vier(2) * eD * aq * Vier(1 + 1e-15)) * Vier(1 + 1e-15);
+    return TAusPaar4(q, kehr, eD, a1, a2, eu, d1, d2, ed, et);
 }
 
 // One end of the picture line as TiefenbereichZentral's loop makes it.
@@ -271,6 +278,137 @@ struct Ecke4 {
         Tl.Paar = static_cast<signed char>(aus[5][l]);
         Tl.Zustand = 1;
     }
+}
+
+// TiefenbereichParallel (Tiefenschranken.cpp) likewise, StartWerteParallel
+// and EbenKreuz within.
+[[gnu::target("avx2")]] void TiefenbereicheParallelVier(const SichtSchranken& s, const GenauSchranken* const b[4],
+                                                        const StrahlFest* const f[4], const double K[4],
+                                                        Tiefenbereich* const T[4], Tiefengerade* const G[4]) {
+    if (s.StrahlNull != 0) {
+        for (int l = 0; l < 4; ++l) T[l]->Zustand = 0;
+        return;
+    }
+    const Vierfach eins = Vier(1), null = Vier(0);
+    const auto ja = [](bool x) { return x ? 1.0 : 0.0; };
+#define RG_FEST4(feld) Vier(f[0]->feld, f[1]->feld, f[2]->feld, f[3]->feld)
+    const Vierfach paar = Vier(f[0]->Paar, f[1]->Paar, f[2]->Paar, f[3]->Paar);
+    const Vierfach art = Vier(b[0]->LambdaArt, b[1]->LambdaArt, b[2]->LambdaArt, b[3]->LambdaArt);
+    Maske ok = (!(Vier(ja(f[0]->vNull), ja(f[1]->vNull), ja(f[2]->vNull), ja(f[3]->vNull)) == eins)) &
+               (RG_FEST4(Vorab) == null) & (paar >= null) & (paar <= Vier(2)) & !(art == Vier(2));
+    // BereichsRand.
+    const Vierfach Kv = Laden(K);
+    const Vierfach uxv = RG_VIER4(ux.v), uyv = RG_VIER4(uy.v);
+    const Vierfach ax = Betrag(uxv), ay = Betrag(uyv);
+    const Vierfach a = Wahl(art == null, ax, ay);
+    const Vierfach q = eins + (ax + ay) / a * Vier(1 + 1e-12);
+    ok = ok & (q <= Vier(1e6)) & Endlich(Kv);
+    const Vierfach w = Vier(1e-16) * Kv * q;
+    const Vierfach Kgrenze = Vier(10) * Kv;
+
+    const Maske p0 = paar == null, p1 = paar == eins;
+    const Vierfach FA[3] = {RG_FEST4(A[0]), RG_FEST4(A[1]), RG_FEST4(A[2])};
+    const Vierfach FV[3] = {RG_FEST4(V[0]), RG_FEST4(V[1]), RG_FEST4(V[2])};
+    const Vierfach FU[3] = {RG_FEST4(U[0]), RG_FEST4(U[1]), RG_FEST4(U[2])};
+    const Vierfach FN[3] = {RG_FEST4(N[0]), RG_FEST4(N[1]), RG_FEST4(N[2])};
+    const Vierfach feA = RG_FEST4(eA), feu = RG_FEST4(eu), fev = RG_FEST4(ev), fmu = RG_FEST4(mu), fmv = RG_FEST4(mv);
+    const Vierfach feN = RG_FEST4(eN), fN1 = RG_FEST4(N1), fq = RG_FEST4(q), fkehr = RG_FEST4(kehr), feD = RG_FEST4(eD);
+    const Schranke4 Ex{RG_VIER4(E1x.v), RG_VIER4(E1x.e)}, Ey{RG_VIER4(E1y.v), RG_VIER4(E1y.e)};
+    const Schranke4 Ux{uxv, RG_VIER4(ux.e)}, Uy{uyv, RG_VIER4(uy.e)};
+    const Schranke4 Enden[2][2] = {{Ex, Ey}, {Ex + Ux, Ey + Uy}};
+    Vierfach det[2], eDet[2], t[2], et[2], mdW[2];
+    for (int e = 0; e < 2; ++e) {
+        Schranke4 Sx = Enden[e][0], Sy = Enden[e][1];
+        Sx.e = Sx.e + w;
+        Sy.e = Sy.e + w;
+        // StrahlSchranken in parallel projection: the start point.
+        Schranke4 bx = Sx - Breit(s.ox), by = Sy - Breit(s.oy);
+        if (s.versatz) {
+            bx = bx + Breit(s.Vx);
+            by = by + Breit(s.Vy);
+        }
+        const Schranke4 fest = Breit(s.fest);
+        Schranke4 X[3];
+        switch (ProjEbene) {
+            case 1: X[0] = bx, X[1] = fest, X[2] = by; break;
+            case 2: X[0] = fest, X[1] = bx, X[2] = by; break;
+            default: X[0] = -by, X[1] = bx, X[2] = fest; break;
+        }
+        // StartWerteParallel.
+        const Vierfach D3[3] = {FA[0] - X[0].v, FA[1] - X[1].v, FA[2] - X[2].v};
+        const Vierfach md = Gross3(D3[0], D3[1], D3[2]);
+        const Vierfach ed = feA + Max3(X[0].e, X[1].e, X[2].e) + Vier(Rundung) * md + Vier(Winzig);
+        eDet[e] = (ed * fN1 + feN * Vier(3) * (md + ed) + Vier(3.4e-16) * md * fN1 +
+                   Vier(1.2e-17) * (fmu + feu) * (fmv + fev) * (md + ed)) *
+                      Vier(Zuschlag) +
+                  Vier(1e-90);
+        det[e] = D3[0] * FN[0] + D3[1] * FN[1] + D3[2] * FN[2];
+        t[e] = TAusPaar4(fq, fkehr, feD, Erste(p1, FU), Zweite(p0, FU), feu, Erste(p1, D3), Zweite(p0, D3), ed, et[e]);
+        mdW[e] = md + ed;
+    }
+    constexpr double eta = 1.0000001e-9;
+    const Vierfach mA = Gross3(FA[0], FA[1], FA[2]) + feA;
+    const Vierfach mu = fmu + feu, mv = fmv + fev;
+    const Vierfach md = Maximum(mdW[0], mdW[1]);
+    const Vierfach R = Vier(1e-16) * mu * mv * (Vier(2) * md + mA) + Vier(1e-300);
+    const Vierfach detMax = Maximum(Betrag(det[0]) + eDet[0], Betrag(det[1]) + eDet[1]);
+    ok = ok & ((Vier(1 + 2 * eta) * (detMax + R) + R) * Vier(Zuschlag) < Vier(0.9999999e-9));
+    const Vierfach tGross = Maximum(Betrag(t[0]) + et[0], Betrag(t[1]) + et[1]);
+    const Vierfach TR = Vier(1e-16) * (mu * (Vier(2) * md + mA) * fkehr + tGross) + Vier(1e-300);
+    Vierfach lo = Minimum(t[0] - et[0], t[1] - et[1]) - TR;
+    Vierfach hi = Maximum(t[0] + et[0], t[1] + et[1]) + TR;
+    const Vierfach weit = Vier(eta) * (hi - lo) * Vier(Zuschlag) + TR + Vier(1e-15) * (Betrag(lo) + Betrag(hi)) +
+                          Vier(1e-300);
+    lo = lo - weit;
+    hi = hi + weit;
+    ok = ok & Endlich(lo) & Endlich(hi);
+    Vierfach AP = null, vP = null, PL = null, sA = null, sV = null, lA = null, lV = null;
+    for (int c = 0; c < 3; ++c) {
+        AP = AP + FA[c] * FU[c];
+        vP = vP + FV[c] * FU[c];
+        PL = PL + Betrag(FU[c]);
+        sA = sA + Betrag(FA[c] * FU[c]);
+        sV = sV + Betrag(FV[c] * FU[c]);
+        lA = lA + Betrag(FA[c]);
+        lV = lV + Betrag(FV[c]);
+    }
+    const Vierfach eAP =
+        (feu * lA + feA * PL + Vier(3) * feA * feu + Vier(4e-16) * sA) * Vier(Zuschlag) + Vier(1e-300);
+    const Vierfach evP =
+        (feu * lV + fev * PL + Vier(3) * fev * feu + Vier(4e-16) * sV) * Vier(Zuschlag) + Vier(1e-300);
+    const Vierfach tMax = Maximum(Betrag(lo), Betrag(hi));
+    const Vierfach h1 = AP - lo * vP, h2 = AP - hi * vP;
+    const Vierfach eh =
+        (eAP + tMax * evP + Vier(4e-16) * (Betrag(AP) + tMax * Betrag(vP))) * Vier(Zuschlag) + Vier(1e-300);
+    Vierfach Tlo = Minimum(h1, h2) - eh;
+    Vierfach Thi = Maximum(h1, h2) + eh;
+    Tlo = Tlo - Vier(1e-15) * Betrag(Tlo);
+    Thi = Thi + Vier(1e-15) * Betrag(Thi);
+    const Vierfach P3 = PL + Vier(3) * feu;
+    const Vierfach rund = Vier(1e-17) * (mA + tMax * mv) * P3 + Vier(1e-300);
+    ok = ok & Endlich(Tlo) & Endlich(Thi) & Endlich(rund);
+    alignas(32) double aus[16][4];
+    const Vierfach werte[16] = {Tlo,  Thi,  Kgrenze, rund, w,  t[0], et[0], t[1], et[1], TR, AP, vP, eAP, evP,
+                                Vier(1e-17) * mA * P3, Vier(1e-17) * mv * P3};
+    for (int k = 0; k < 16; ++k) Speichern(aus[k], werte[k]);
+    const int gelungen = Bits(ok);
+    for (int l = 0; l < 4; ++l) {
+        Tiefenbereich& Tl = *T[l];
+        if (!(gelungen >> l & 1)) {
+            Tl.Zustand = 0;
+            continue;
+        }
+        Tl.lo = aus[0][l];
+        Tl.hi = aus[1][l];
+        Tl.Kgrenze = aus[2][l];
+        Tl.rund = aus[3][l];
+        Tl.w = aus[4][l];
+        Tl.Paar = f[l]->Paar;
+        Tl.Zustand = 1;
+        *G[l] = {aus[5][l],  aus[6][l],  aus[7][l],  aus[8][l],  aus[9][l], aus[10][l],
+                 aus[11][l], aus[12][l], aus[13][l], aus[14][l], aus[15][l]};
+    }
+#undef RG_FEST4
 }
 
 #undef RG_VIER4

@@ -1,5 +1,5 @@
 #pragma once
-// The depth ranges of central projection (TiefenbereichZentral) for four
+// The depth ranges (TiefenbereichZentral, TiefenbereichParallel) of four
 // entries at once, in the lanes of Vierfach.h. The scalar routine stays the
 // one source of truth: the lanes repeat its operations in its order, each
 // choice it makes for one entry made for every lane and blended, so each
@@ -16,6 +16,11 @@ namespace tiefe {
 // true, 0 where it returns false (the other fields are then not to be read).
 void TiefenbereicheZentralVier(const SichtSchranken& s, const GenauSchranken* const b[4], const double K[4],
                                Tiefenbereich* const T[4]);
+// The same of TiefenbereichParallel(s, *b[l], *f[l], K[l], *T[l], G[l]):
+// where it returns true, *G[l] as well.
+void TiefenbereicheParallelVier(const SichtSchranken& s, const GenauSchranken* const b[4],
+                                const StrahlFest* const f[4], const double K[4], Tiefenbereich* const T[4],
+                                Tiefengerade* const G[4]);
 #endif
 
 }  // namespace tiefe

@@ -158,12 +158,12 @@ void BereichMachen(Tiefendaten& z, int k) {
 }
 
 // The depth range of entry k, made when first asked for; nullptr when
-// there is none. In central projection the first request makes every
-// entry's, four at a time where the processor allows: far cheaper than
-// one at a time, though it makes a third more than the pass asks for.
+// there is none. The first request makes every entry's, four at a time
+// where the processor allows: far cheaper than one at a time, though it
+// makes a third more than the pass asks for.
 const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
     const auto u = static_cast<std::size_t>(k);
-    if (z.zentral && !z.BereicheDa) AlleBereicheMachen(z);
+    if (!z.BereicheDa) AlleBereicheMachen(z);
     if (z.Bereiche[u].Zustand < 0) BereichMachen(z, k);
     return z.Bereiche[u].Zustand == 1 ? &z.Bereiche[u] : nullptr;
 }
@@ -450,19 +450,24 @@ bool VierBahnen() {
     z.BereicheDa = true;
     int k = 1;
 #ifdef RG_VIERFACH
-    if (Breite != 1 && z.zentral && VierfachDa()) {
+    if (Breite != 1 && VierfachDa()) {
         if (!z.SchrankenDa) AlleSchrankenMachen(z);
         for (; k + 3 <= z.n; k += 4) {
             const GenauSchranken* b[4];
+            const StrahlFest* f[4];
             double K[4];
             Tiefenbereich* T[4];
+            Tiefengerade* G[4];
             for (int l = 0; l < 4; ++l) {
                 const auto u = static_cast<std::size_t>(k + l);
                 b[l] = &z.Schranken[u];
+                f[l] = &z.Fest[u];
                 K[l] = z.Schnell[u].K;
                 T[l] = &z.Bereiche[u];
+                G[l] = &z.Geraden[u];
             }
-            TiefenbereicheZentralVier(z.Sicht, b, K, T);
+            if (z.zentral) TiefenbereicheZentralVier(z.Sicht, b, K, T);
+            else TiefenbereicheParallelVier(z.Sicht, b, f, K, T, G);
         }
     }
 #endif

@@ -66,7 +66,7 @@ struct Tiefendaten {
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
 // Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep;
 // Breite (for tests) 1 asks for one entry at a time, 0 for four where the
-// processor has them (central projection).
+// processor has them.
 void AlleBereicheMachen(Tiefendaten& z, int Breite = 0);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
