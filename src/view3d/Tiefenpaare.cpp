@@ -449,8 +449,14 @@ bool VierBahnen() {
 [[gnu::noinline]] void AlleBereicheMachen(Tiefendaten& z, int Breite) {
     z.BereicheDa = true;
     int k = 1;
+    bool vier = false;
 #ifdef RG_VIERFACH
-    if (Breite != 1 && VierfachDa()) {
+    vier = Breite != 1 && VierfachDa();
+#endif
+    // Without the lanes a sweep saves nothing: each is made when asked for.
+    if (Breite == 0 && !vier) return;
+#ifdef RG_VIERFACH
+    if (vier) {
         if (!z.SchrankenDa) AlleSchrankenMachen(z);
         for (; k + 3 <= z.n; k += 4) {
             const GenauSchranken* b[4];

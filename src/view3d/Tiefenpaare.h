@@ -64,9 +64,10 @@ struct Tiefendaten {
 
 // Prepares St[1..n] in the current view.
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
-// Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep;
-// Breite (for tests) 1 asks for one entry at a time, 0 for four where the
-// processor has them.
+// Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep,
+// four at a time where the processor has them; where it has not, none
+// (each is then made when first asked for). Breite 1 (for tests): one at a
+// time, on any processor.
 void AlleBereicheMachen(Tiefendaten& z, int Breite = 0);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
