@@ -71,6 +71,22 @@ RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vi
     return TAusPaar4(q, kehr, eD, a1, a2, eu, d1, d2, ed, et);
 }
 
+// Lane l's range into T from the lanes' results aus[0..4] (lo, hi, Kgrenze,
+// rund, w) when the lane got through, else Zustand 0; whether it did.
+bool Eintragen(Tiefenbereich& T, bool gelungen, const double aus[][4], int l) {
+    if (!gelungen) {
+        T.Zustand = 0;
+        return false;
+    }
+    T.lo = aus[0][l];
+    T.hi = aus[1][l];
+    T.Kgrenze = aus[2][l];
+    T.rund = aus[3][l];
+    T.w = aus[4][l];
+    T.Zustand = 1;
+    return true;
+}
+
 // One end of the picture line as TiefenbereichZentral's loop makes it.
 struct Ecke4 {
     Vierfach U[3], eu, mu, w[3], ew, k, det, eDet;
@@ -264,20 +280,8 @@ struct Ecke4 {
     Speichern(aus[4], w);
     Speichern(aus[5], paar);
     const int gelungen = Bits(ok);
-    for (int l = 0; l < 4; ++l) {
-        Tiefenbereich& Tl = *T[l];
-        if (!(gelungen >> l & 1)) {
-            Tl.Zustand = 0;
-            continue;
-        }
-        Tl.lo = aus[0][l];
-        Tl.hi = aus[1][l];
-        Tl.Kgrenze = aus[2][l];
-        Tl.rund = aus[3][l];
-        Tl.w = aus[4][l];
-        Tl.Paar = static_cast<signed char>(aus[5][l]);
-        Tl.Zustand = 1;
-    }
+    for (int l = 0; l < 4; ++l)
+        if (Eintragen(*T[l], gelungen >> l & 1, aus, l)) T[l]->Paar = static_cast<signed char>(aus[5][l]);
 }
 
 // TiefenbereichParallel (Tiefenschranken.cpp) likewise, StartWerteParallel
@@ -393,18 +397,8 @@ struct Ecke4 {
     for (int k = 0; k < 16; ++k) Speichern(aus[k], werte[k]);
     const int gelungen = Bits(ok);
     for (int l = 0; l < 4; ++l) {
-        Tiefenbereich& Tl = *T[l];
-        if (!(gelungen >> l & 1)) {
-            Tl.Zustand = 0;
-            continue;
-        }
-        Tl.lo = aus[0][l];
-        Tl.hi = aus[1][l];
-        Tl.Kgrenze = aus[2][l];
-        Tl.rund = aus[3][l];
-        Tl.w = aus[4][l];
-        Tl.Paar = f[l]->Paar;
-        Tl.Zustand = 1;
+        if (!Eintragen(*T[l], gelungen >> l & 1, aus, l)) continue;
+        T[l]->Paar = f[l]->Paar;
         *G[l] = {aus[5][l],  aus[6][l],  aus[7][l],  aus[8][l],  aus[9][l], aus[10][l],
                  aus[11][l], aus[12][l], aus[13][l], aus[14][l], aus[15][l]};
     }
