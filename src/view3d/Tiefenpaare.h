@@ -57,12 +57,18 @@ struct Tiefendaten {
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
     Nachbarsuche Nachbarn;
+    bool BereicheDa = false;  // every entry's Tiefenbereich made at once
 
     Tiefendaten();
 };
 
 // Prepares St[1..n] in the current view.
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
+// Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep,
+// four at a time where the processor has them; where it has not, none
+// (each is then made when first asked for). Breite 1 (for tests): one at a
+// time, on any processor.
+void AlleBereicheMachen(Tiefendaten& z, int Breite = 0);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
 // The x of xs[0 .. zahl) for which SchnellWahr(a, S[x]) is false, to

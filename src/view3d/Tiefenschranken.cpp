@@ -589,6 +589,10 @@ bool BereichsRand(const GenauSchranken& g, double K, Tiefenbereich& T) {
 
 }  // namespace
 
+// TiefenbereicheParallelVier (Bereichsbahnen.cpp) repeats this routine,
+// and TiefenbereicheZentralVier the central one, operation by operation in
+// four lanes: a change here must be made there as well (the tests compare
+// their bits).
 bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
                            Tiefenbereich& T, Tiefengerade* G) {
     if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || b.LambdaArt == 2) return false;
