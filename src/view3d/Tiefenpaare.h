@@ -63,6 +63,11 @@ struct Tiefendaten {
 
 // Prepares St[1..n] in the current view.
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
+// The finer Zeugnisse of every end another entry shares (ZeugnisseDa),
+// as the comparison makes them at its first request; Breite (for tests)
+// 1 for one end at a time, else several where the view and the machine
+// allow, with the same bits.
+void AlleZeugnisseMachen(Tiefendaten& z, int Breite = 0);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
 // The x of xs[0 .. zahl) for which SchnellWahr(a, S[x]) is false, to
