@@ -151,15 +151,24 @@ static_assert(offsetof(Zeugnisbahn, Sy) == offsetof(Zeugnisbahn, Sx) + sizeof(Sc
         weiter = weiter & (Betrag(dv) + B < Vier(0.9999999e-9));
     }
 
-    // ... and a pair of coordinates surely chosen (PaarWaehlen).
-    Vierfach eD0, eD1, eD2;
+    // ... and a pair of coordinates surely chosen (PaarWaehlen); the later
+    // pairs only for lanes whose earlier ones are below Toleranz (seldom).
+    const Maske keine = Vier(0) < Vier(0);
+    Vierfach eD0, eD1 = Vier(0), eD2 = Vier(0), D1 = Vier(0), D2 = Vier(0);
     const Vierfach D0 = PaarDet4(U[0], U[1], V[0], V[1], eu, ev, eD0);
-    const Vierfach D1 = PaarDet4(U[1], U[2], V[1], V[2], eu, ev, eD1);
-    const Vierfach D2 = PaarDet4(U[0], U[2], V[0], V[2], eu, ev, eD2);
-    const Antwort4 k0 = UnterTol4(D0, eD0, s.Tol), k1 = UnterTol4(D1, eD1, s.Tol), k2 = UnterTol4(D2, eD2, s.Tol);
+    const Antwort4 k0 = UnterTol4(D0, eD0, s.Tol);
     const Maske p0 = k0.null & (Betrag(D0) > Vier(2) * eD0);
-    const Maske p1 = k0.eins & k1.null & (Betrag(D1) > Vier(2) * eD1);
-    const Maske p2 = k0.eins & k1.eins & k2.null & (Betrag(D2) > Vier(2) * eD2);
+    Maske p1 = keine, p2 = keine;
+    if (Bits(k0.eins)) {
+        D1 = PaarDet4(U[1], U[2], V[1], V[2], eu, ev, eD1);
+        const Antwort4 k1 = UnterTol4(D1, eD1, s.Tol);
+        p1 = k0.eins & k1.null & (Betrag(D1) > Vier(2) * eD1);
+        if (Bits(k0.eins & k1.eins)) {
+            D2 = PaarDet4(U[0], U[2], V[0], V[2], eu, ev, eD2);
+            const Antwort4 k2 = UnterTol4(D2, eD2, s.Tol);
+            p2 = k0.eins & k1.eins & k2.null & (Betrag(D2) > Vier(2) * eD2);
+        }
+    }
     weiter = weiter & (p0 | p1 | p2);
     const int fertig = Bits(weiter);
     if (!fertig) return 0;

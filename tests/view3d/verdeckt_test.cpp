@@ -1153,7 +1153,8 @@ TEST_F(Verdeckt, ZeugnisseInVierBahnenWieEinzeln) {
     // the lanes make has the bits of the scalar recovery for the same ray.
     // Random views of the three planes (mostly central, where the lanes
     // run), eye points near the scene and far off, and the lists' touchy
-    // ends (along the ray, at the eye point, of no length), at sizes from
+    // ends (along the ray, at the eye point, of no length, in a plane
+    // through the eye point), at sizes from
     // tiny to huge; margins around the ends' pictures from none to wide ones.
     if (!tiefe::VierBahnen()) GTEST_SKIP() << "no AVX2 here";
     static tiefe::Tiefendaten d;
@@ -1167,6 +1168,19 @@ TEST_F(Verdeckt, ZeugnisseInVierBahnenWieEinzeln) {
             UrsprungVersatzBerechnen();
         }
         auto l = z.Liste(z.Ganz(10, 150));
+        // Fans in the planes through the eye point across each axis: rays
+        // and segments with one coordinate 0, so the recovery solves for
+        // the second or third pair of coordinates.
+        const TVek_R3 Auge = ZentralRahmen(Augpunkt);
+        for (int c = 0; c < 3; ++c) {
+            const auto inEbene = [&] {
+                TVek_R3 P = z.Punkt(8);
+                (c == 0 ? P.x : c == 1 ? P.y : P.z) = c == 0 ? Auge.x : c == 1 ? Auge.y : Auge.z;
+                return P;
+            };
+            const TVek_R3 S = inEbene();
+            for (int k = 0; k < 3; ++k) l.push_back({S, inEbene(), Rot, psSolid, 1});
+        }
         const Extended mass = saat % 5 == 1 ? 1e-6L : saat % 5 == 2 ? 1e7L : 1;
         for (TStr& s : l) s.A = Vielfaches(s.A, mass), s.B = Vielfaches(s.B, mass);
         Liste(l);
