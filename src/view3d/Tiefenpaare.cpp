@@ -11,6 +11,7 @@
 #include "scene/Ansicht.h"
 #include "scene/Objekte.h"
 #include "view3d/Projektion.h"
+#include "view3d/Bereichsbahnen.h"
 #include "view3d/Vierfach.h"
 #include "view3d/Zeichnen.h"
 #include "view3d/Zeugnisbahnen.h"
@@ -200,20 +201,25 @@ bool GemeinsamesEndeWahr(Tiefendaten& z, int i, int j) {
     return PunktTiefenVergleichen(z.Sicht, z.zentral, *Zi, *Zj) == 1;
 }
 
+void BereichMachen(Tiefendaten& z, int k) {
+    const auto u = static_cast<std::size_t>(k);
+    const GenauSchranken& b = SchrankenVon(z, k);
+    const double K = z.Schnell[u].K;
+    z.Bereiche[u].Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, b, K, z.Bereiche[u])
+                                       : TiefenbereichParallel(z.Sicht, b, z.Fest[u], K, z.Bereiche[u], &z.Geraden[u]))
+                                ? 1
+                                : 0;
+}
+
 // The depth range of entry k, made when first asked for; nullptr when
-// there is none.
+// there is none. The first request makes every entry's, four at a time
+// where the processor allows: far cheaper than one at a time, though it
+// makes a third more than the pass asks for.
 const Tiefenbereich* Bereich(Tiefendaten& z, int k) {
     const auto u = static_cast<std::size_t>(k);
-    signed char& Zustand = z.Bereiche[u].Zustand;
-    if (Zustand < 0) {
-        const GenauSchranken& b = SchrankenVon(z, k);
-        const double K = z.Schnell[u].K;
-        Zustand = (z.zentral ? TiefenbereichZentral(z.Sicht, b, K, z.Bereiche[u])
-                             : TiefenbereichParallel(z.Sicht, b, z.Fest[u], K, z.Bereiche[u], &z.Geraden[u]))
-                      ? 1
-                      : 0;
-    }
-    return Zustand == 1 ? &z.Bereiche[u] : nullptr;
+    if (!z.BereicheDa) AlleBereicheMachen(z);
+    if (z.Bereiche[u].Zustand < 0) BereichMachen(z, k);
+    return z.Bereiche[u].Zustand == 1 ? &z.Bereiche[u] : nullptr;
 }
 
 // Crossing pictures whose depth ranges lie so far apart that every
@@ -494,6 +500,40 @@ bool VierBahnen() {
 #endif
 }
 
+[[gnu::noinline]] void AlleBereicheMachen(Tiefendaten& z, int Breite) {
+    z.BereicheDa = true;
+    int k = 1;
+    bool vier = false;
+#ifdef RG_VIERFACH
+    vier = Breite != 1 && VierfachDa();
+#endif
+    // Without the lanes a sweep saves nothing: each is made when asked for.
+    if (Breite == 0 && !vier) return;
+#ifdef RG_VIERFACH
+    if (vier) {
+        if (!z.SchrankenDa) AlleSchrankenMachen(z);
+        for (; k + 3 <= z.n; k += 4) {
+            const GenauSchranken* b[4];
+            const StrahlFest* f[4];
+            double K[4];
+            Tiefenbereich* T[4];
+            Tiefengerade* G[4];
+            for (int l = 0; l < 4; ++l) {
+                const auto u = static_cast<std::size_t>(k + l);
+                b[l] = &z.Schranken[u];
+                f[l] = &z.Fest[u];
+                K[l] = z.Schnell[u].K;
+                T[l] = &z.Bereiche[u];
+                G[l] = &z.Geraden[u];
+            }
+            if (z.zentral) TiefenbereicheZentralVier(z.Sicht, b, K, T);
+            else TiefenbereicheParallelVier(z.Sicht, b, f, K, T, G);
+        }
+    }
+#endif
+    for (; k <= z.n; ++k) BereichMachen(z, k);
+}
+
 bool Vergleich(Tiefendaten& z, int i, int j) {
     return SchnellWahr(z.Schnell[static_cast<std::size_t>(i)], z.Schnell[static_cast<std::size_t>(j)]) ||
            VergleichRest(z, i, j);
@@ -702,6 +742,7 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n) {
         std::fill(Zustand.begin(), Zustand.begin() + 2 * (static_cast<std::ptrdiff_t>(n) + 1), -1);
     z.SchrankenDa = false;
     for (int k = 0; k <= n; ++k) z.Bereiche[static_cast<std::size_t>(k)].Zustand = -1;
+    z.BereicheDa = false;
     z.Nachbarn.Aufbauen(z.Schnell, z.Exakt, n, z.zentral);
 }
 

@@ -57,6 +57,7 @@ struct Tiefendaten {
     std::vector<Schnelltest> Schnell;
     std::vector<TVek_R2> PixelA, PixelB;  // the ends' picture points for drawing
     Nachbarsuche Nachbarn;
+    bool BereicheDa = false;  // every entry's Tiefenbereich made at once
 
     Tiefendaten();
 };
@@ -68,6 +69,11 @@ void TiefendatenVorbereiten(Tiefendaten& z, int n);
 // 1 for one end at a time, else several where the view and the machine
 // allow, with the same bits.
 void AlleZeugnisseMachen(Tiefendaten& z, int Breite = 0);
+// Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep,
+// four at a time where the processor has them; where it has not, none
+// (each is then made when first asked for). Breite 1 (for tests): one at a
+// time, on any processor.
+void AlleBereicheMachen(Tiefendaten& z, int Breite = 0);
 // StreckenTiefenvergleich(i, j) from the prepared data.
 bool Vergleich(Tiefendaten& z, int i, int j);
 // The x of xs[0 .. zahl) for which SchnellWahr(a, S[x]) is false, to

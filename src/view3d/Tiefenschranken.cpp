@@ -7,6 +7,11 @@
 
 namespace tiefe {
 
+// ZeugnisseVier (Zeugnisbahnen.cpp) repeats the central part of this
+// routine, PunktSchnell's common path (Laengs, EbenWert, PaarDet,
+// PaarWaehlen, KehrwertVon, TAusPaar, PunktAusPaar) and AbstandVomAuge
+// operation by operation in four lanes: a change to any of them must be
+// made there as well (the tests compare their bits).
 void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, Vek3& A, Vek3& u) {
     Schranke bx = Sx - s.ox, by = Sy - s.oy;
     if (s.versatz) {
@@ -273,6 +278,8 @@ struct Kehrwert {
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
 }
 
+// Its common path repeated in four lanes by ZeugnisseVier (see
+// StrahlSchranken).
 [[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b,
                                                      const Schranke& Tol, Vek3& Q) {
     const Schranke Null{};
@@ -407,6 +414,7 @@ bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, co
     return true;
 }
 
+// Repeated in four lanes by ZeugnisseVier (see StrahlSchranken).
 Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
     const double dx = s.Aug.x.v - Q.x.v, dy = s.Aug.y.v - Q.y.v, dz = s.Aug.z.v - Q.z.v;
     const double ex = s.Aug.x.e + Q.x.e + std::fabs(dx) * Rundung;
@@ -589,6 +597,10 @@ bool BereichsRand(const GenauSchranken& g, double K, Tiefenbereich& T) {
 
 }  // namespace
 
+// TiefenbereicheParallelVier (Bereichsbahnen.cpp) repeats this routine,
+// and TiefenbereicheZentralVier the central one, operation by operation in
+// four lanes: a change here must be made there as well (the tests compare
+// their bits).
 bool TiefenbereichParallel(const SichtSchranken& s, const GenauSchranken& b, const StrahlFest& f, double K,
                            Tiefenbereich& T, Tiefengerade* G) {
     if (s.StrahlNull != 0 || f.vNull || f.Vorab != 0 || f.Paar < 0 || f.Paar > 2 || b.LambdaArt == 2) return false;

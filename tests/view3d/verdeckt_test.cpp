@@ -16,6 +16,7 @@
 #include "mainwindow/VerdeckteLinienSchalter.h"
 #include "view3d/Bildtest.h"
 #include "view3d/Projektion.h"
+#include "view3d/Bereichsbahnen.h"
 #include "view3d/Tiefenordnung.h"
 #include "view3d/Tiefenpaare.h"
 #include "view3d/Tiefenschranken.h"
@@ -671,6 +672,127 @@ public:
 private:
     std::mt19937 z_;
 };
+
+// Whether two depth ranges agree: the same Zustand, and where made the
+// same bits in every field the pass reads.
+::testing::AssertionResult GleicheBereiche(const tiefe::Tiefenbereich& a, const tiefe::Tiefenbereich& b,
+                                           const tiefe::Tiefengerade* ga, const tiefe::Tiefengerade* gb,
+                                           bool zentral) {
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    if (a.Zustand != b.Zustand)
+        return ::testing::AssertionFailure() << "Zustand " << int(a.Zustand) << " against " << int(b.Zustand);
+    if (a.Zustand != 1) return ::testing::AssertionSuccess();
+    std::vector<double> as{a.lo, a.hi, a.Kgrenze, a.rund, a.w}, bs{b.lo, b.hi, b.Kgrenze, b.rund, b.w};
+    if (!zentral)
+        for (const auto& [g, v] : {std::pair{ga, &as}, std::pair{gb, &bs}})
+            v->insert(v->end(), {g->t0, g->et0, g->t1, g->et1, g->TR, g->AP, g->vP, g->eAP, g->evP, g->rundA, g->rundV});
+    for (std::size_t f = 0; f < as.size(); ++f)
+        if (bits(as[f]) != bits(bs[f]))
+            return ::testing::AssertionFailure() << "field " << f << ": " << as[f] << " against " << bs[f];
+    if (a.Paar != b.Paar) return ::testing::AssertionFailure() << "pair " << int(a.Paar) << " against " << int(b.Paar);
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Verdeckt, BereicheInVierBahnenWieEinzeln) {
+    // The depth ranges made four at a time: every entry's exactly as the
+    // scalar routine makes it (in parallel projection with its Tiefengerade),
+    // over random lists in random views (both projections, all picture
+    // planes, the eye point far off, close to the picture plane or
+    // shifted), and over the entries' bounded data pushed to the edges
+    // (huge or not finite coordinates, directions of no size, wide bounds)
+    // one lane at a time, so that each of the routine's exits is taken in
+    // every lane beside lanes that go on.
+    if (!tiefe::VierBahnen()) GTEST_SKIP() << "no AVX2";
+    static tiefe::Tiefendaten d;
+    int gemacht[2] = {}, keiner[2] = {}, verbogen = 0;
+    int paare[3] = {};
+    for (unsigned saat = 1; saat <= 600; ++saat) {
+        Zufall z(9100 + saat);
+        const bool zentral = saat % 2 == 1;
+        z.Sicht(zentral ? 1 : 0);
+        switch (saat / 2 % 5) {
+            case 1: Zufall::Tiefe(Augpunkt) *= 1e5L; break;  // far off
+            case 2: {  // just off the picture plane
+                const TVek_R3& E = ProjEbeneZentral.Stuetzvektor;
+                Zufall::Tiefe(Augpunkt) = (ProjEbene == 1 ? E.y : ProjEbene == 2 ? E.x : E.z) + z.Zahl(0.5L, 2);
+                break;
+            }
+            default: break;
+        }
+        UrsprungVersatzBerechnen();
+        auto l = z.Liste(z.Ganz(3, 80));
+        // Far out, and along one axis only (the recovery then takes
+        // another pair of coordinates).
+        for (int k = z.Ganz(0, 3); k > 0; --k) l.push_back(Seg(z.Punkt(1e7L), z.Punkt(1e12L), Rot));
+        for (int k = z.Ganz(0, 6); k > 0; --k) {
+            TVek_R3 A = z.Punkt(8), B = A;
+            (k % 3 == 0 ? B.x : k % 3 == 1 ? B.y : B.z) += z.Zahl(-8, 8);
+            l.push_back(Seg(A, B, Rot));
+        }
+        Liste(l);
+        const int n = StreckenAnzahl;
+        tiefe::TiefendatenVorbereiten(d, n);
+        if (!d.MitSchranken) continue;
+        tiefe::AlleBereicheMachen(d, 1);
+        const auto u = static_cast<std::size_t>(n) + 1;
+        const std::vector<tiefe::Tiefenbereich> einzeln(d.Bereiche.begin(), d.Bereiche.begin() + u);
+        const std::vector<tiefe::Tiefengerade> geraden(d.Geraden.begin(), d.Geraden.begin() + u);
+        for (int k = 1; k <= n; ++k) d.Bereiche[static_cast<std::size_t>(k)].Zustand = -1;
+        tiefe::AlleBereicheMachen(d, 0);
+        for (std::size_t k = 1; k < u; ++k) {
+            const tiefe::Tiefenbereich& T = d.Bereiche[k];
+            ASSERT_TRUE(GleicheBereiche(T, einzeln[k], &d.Geraden[k], &geraden[k], zentral)) << saat << ": " << k;
+            if (T.Zustand == 1) ++gemacht[zentral], ++paare[T.Paar];
+            else ++keiner[zentral];
+        }
+        // Lanes bent one at a time.
+        for (std::size_t k = 1; k + 4 <= u; k += 4) {
+            tiefe::GenauSchranken b[4];
+            double K[4];
+            for (std::size_t m = 0; m < 4; ++m) b[m] = d.Schranken[k + m], K[m] = d.Schnell[k + m].K;
+            const int lane = z.Ganz(0, 3);
+            tiefe::GenauSchranken& g = b[lane];
+            const double gross = z.Los(50) ? 1e155 : 1e200;
+            switch (z.Ganz(0, 9)) {
+                case 0: g.A.x.v *= gross, g.A.y.v *= gross; break;
+                case 1: g.v.y.v *= gross; break;
+                case 2: g.E1x.v *= gross; break;
+                case 3: g.A.z.v = std::numeric_limits<double>::quiet_NaN(); break;
+                case 4: g.v.x.v = g.v.y.v = g.v.z.v = 0; break;
+                case 5: g.ux.v = 0; break;
+                case 6: g.v.x.e = g.A.y.e = 1e-3; break;
+                case 7: K[lane] = z.Los(50) ? tiefe::inf : 1e300; break;
+                case 8: g.vKoord = static_cast<Byte>(z.Ganz(0, 2)); break;
+                default: g.uy.e = 1e-9; break;
+            }
+            tiefe::StrahlFest f[4];
+            tiefe::Tiefenbereich vier[4], eins[4];
+            tiefe::Tiefengerade gv[4], ge[4];
+            tiefe::Tiefenbereich* T[4] = {&vier[0], &vier[1], &vier[2], &vier[3]};
+            tiefe::Tiefengerade* G[4] = {&gv[0], &gv[1], &gv[2], &gv[3]};
+            const tiefe::GenauSchranken* bz[4] = {&b[0], &b[1], &b[2], &b[3]};
+            const tiefe::StrahlFest* fz[4] = {&f[0], &f[1], &f[2], &f[3]};
+            for (int m = 0; m < 4; ++m) tiefe::StrahlFestMachen(d.Sicht, b[m], f[m]);
+            if (zentral) tiefe::TiefenbereicheZentralVier(d.Sicht, bz, K, T);
+            else tiefe::TiefenbereicheParallelVier(d.Sicht, bz, fz, K, T, G);
+            for (int m = 0; m < 4; ++m) {
+                eins[m].Zustand = (zentral ? tiefe::TiefenbereichZentral(d.Sicht, b[m], K[m], eins[m])
+                                           : tiefe::TiefenbereichParallel(d.Sicht, b[m], f[m], K[m], eins[m], &ge[m]))
+                                      ? 1
+                                      : 0;
+                ASSERT_TRUE(GleicheBereiche(vier[m], eins[m], &gv[m], &ge[m], zentral))
+                    << saat << ": " << k << " lane " << m;
+            }
+            verbogen += vier[lane].Zustand == 0;
+        }
+    }
+    EXPECT_GT(gemacht[0], 3000);
+    EXPECT_GT(gemacht[1], 3000);
+    EXPECT_GT(keiner[0], 300);
+    EXPECT_GT(keiner[1], 300);
+    EXPECT_GT(verbogen, 600);
+    EXPECT_GT(paare[1] + paare[2], 100);
+}
 
 TEST_F(Verdeckt, VolleListeZentralWieDieSchlichteFassung) {
     // The same full list from the start's central projection (a test of its
