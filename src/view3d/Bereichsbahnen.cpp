@@ -1,5 +1,7 @@
 #include "view3d/Bereichsbahnen.h"
 
+#include "view3d/Schrankenbahnen.h"
+
 #ifdef RG_VIERFACH
 
 #include <algorithm>
@@ -12,27 +14,6 @@ namespace tiefe {
 namespace {
 
 #define RG_BAHN [[gnu::target("avx2"), gnu::always_inline]] inline
-
-// A Schranke in each lane; the operations as Schranke's (Tiefenschranken.h).
-struct Schranke4 {
-    Vierfach v, e;
-};
-
-RG_BAHN Schranke4 Breit(Schranke a) { return {Vier(a.v), Vier(a.e)}; }
-RG_BAHN Schranke4 Gebunden4(Vierfach v, Vierfach Abstand) {
-    return {v, Abstand + Betrag(v) * Vier(Rundung) + Vier(Winzig)};
-}
-RG_BAHN Schranke4 operator+(Schranke4 a, Schranke4 b) { return Gebunden4(a.v + b.v, a.e + b.e); }
-RG_BAHN Schranke4 operator-(Schranke4 a, Schranke4 b) { return Gebunden4(a.v - b.v, a.e + b.e); }
-RG_BAHN Schranke4 operator-(Schranke4 a) { return {-a.v, a.e}; }
-RG_BAHN Schranke4 operator*(Schranke4 a, Schranke4 b) {
-    return Gebunden4(a.v * b.v, Betrag(a.v) * b.e + (Betrag(b.v) + b.e) * a.e);
-}
-
-// std::max({a, b, c}) and Gross (the largest |coordinate|).
-RG_BAHN Vierfach Max3(Vierfach a, Vierfach b, Vierfach c) { return Maximum(Maximum(a, b), c); }
-RG_BAHN Vierfach Gross3(Vierfach a, Vierfach b, Vierfach c) { return Max3(Betrag(a), Betrag(b), Betrag(c)); }
-RG_BAHN Maske Endlich(Vierfach a) { return Betrag(a) < Vier(inf); }
 
 // The pair p's two coordinates of x (pairs (0, 1), (1, 2), (0, 2)), with
 // p as masks: eins where p == 1, null where p == 0.
@@ -69,6 +50,22 @@ RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vi
     const Vierfach aq = Betrag(q);
     const Vierfach kehr = aq * (Vier(1) + Vier(2) * eD * aq * Vier(1 + 1e-15)) * Vier(1 + 1e-15);
     return TAusPaar4(q, kehr, eD, a1, a2, eu, d1, d2, ed, et);
+}
+
+// Lane l's range into T from the lanes' results aus[0..4] (lo, hi, Kgrenze,
+// rund, w) when the lane got through, else Zustand 0; whether it did.
+bool Eintragen(Tiefenbereich& T, bool gelungen, const double aus[][4], int l) {
+    if (!gelungen) {
+        T.Zustand = 0;
+        return false;
+    }
+    T.lo = aus[0][l];
+    T.hi = aus[1][l];
+    T.Kgrenze = aus[2][l];
+    T.rund = aus[3][l];
+    T.w = aus[4][l];
+    T.Zustand = 1;
+    return true;
 }
 
 // One end of the picture line as TiefenbereichZentral's loop makes it.
@@ -124,32 +121,8 @@ struct Ecke4 {
         Schranke4 Sx = Ex + l * Ux, Sy = Ey + l * Uy;
         Sx.e = Sx.e + w;
         Sy.e = Sy.e + w;
-        // StrahlSchranken in central projection.
-        Schranke4 bx = Sx - Breit(s.ox), by = Sy - Breit(s.oy);
-        if (s.versatz) {
-            bx = bx + Breit(s.Vx);
-            by = by + Breit(s.Vy);
-        }
-        const Schranke4 fest = Breit(s.fest);
-        Schranke4 X[3];
-        switch (ProjEbene) {
-            case 1:
-                X[0] = bx * Breit(s.r1);
-                X[1] = fest;
-                X[2] = by * Breit(s.r2);
-                break;
-            case 2:
-                X[0] = fest;
-                X[1] = bx * Breit(s.r1);
-                X[2] = by * Breit(s.r2);
-                break;
-            default:
-                X[0] = -by * Breit(s.r2);
-                X[1] = bx * Breit(s.r1);
-                X[2] = fest;
-                break;
-        }
-        const Schranke4 u[3] = {X[0] - Breit(s.Aug.x), X[1] - Breit(s.Aug.y), X[2] - Breit(s.Aug.z)};
+        Schranke4 rA[3], u[3];
+        Strahl4(s, true, Sx, Sy, rA, u);
         Ecke4& E = W[e];
         for (int c = 0; c < 3; ++c) E.U[c] = u[c].v;
         E.eu = Max3(u[0].e, u[1].e, u[2].e);
@@ -264,20 +237,8 @@ struct Ecke4 {
     Speichern(aus[4], w);
     Speichern(aus[5], paar);
     const int gelungen = Bits(ok);
-    for (int l = 0; l < 4; ++l) {
-        Tiefenbereich& Tl = *T[l];
-        if (!(gelungen >> l & 1)) {
-            Tl.Zustand = 0;
-            continue;
-        }
-        Tl.lo = aus[0][l];
-        Tl.hi = aus[1][l];
-        Tl.Kgrenze = aus[2][l];
-        Tl.rund = aus[3][l];
-        Tl.w = aus[4][l];
-        Tl.Paar = static_cast<signed char>(aus[5][l]);
-        Tl.Zustand = 1;
-    }
+    for (int l = 0; l < 4; ++l)
+        if (Eintragen(*T[l], gelungen >> l & 1, aus, l)) T[l]->Paar = static_cast<signed char>(aus[5][l]);
 }
 
 // TiefenbereichParallel (Tiefenschranken.cpp) likewise, StartWerteParallel
@@ -321,19 +282,8 @@ struct Ecke4 {
         Schranke4 Sx = Enden[e][0], Sy = Enden[e][1];
         Sx.e = Sx.e + w;
         Sy.e = Sy.e + w;
-        // StrahlSchranken in parallel projection: the start point.
-        Schranke4 bx = Sx - Breit(s.ox), by = Sy - Breit(s.oy);
-        if (s.versatz) {
-            bx = bx + Breit(s.Vx);
-            by = by + Breit(s.Vy);
-        }
-        const Schranke4 fest = Breit(s.fest);
-        Schranke4 X[3];
-        switch (ProjEbene) {
-            case 1: X[0] = bx, X[1] = fest, X[2] = by; break;
-            case 2: X[0] = fest, X[1] = bx, X[2] = by; break;
-            default: X[0] = -by, X[1] = bx, X[2] = fest; break;
-        }
+        Schranke4 X[3], u[3];
+        Strahl4(s, false, Sx, Sy, X, u);
         // StartWerteParallel.
         const Vierfach D3[3] = {FA[0] - X[0].v, FA[1] - X[1].v, FA[2] - X[2].v};
         const Vierfach md = Gross3(D3[0], D3[1], D3[2]);
@@ -393,18 +343,8 @@ struct Ecke4 {
     for (int k = 0; k < 16; ++k) Speichern(aus[k], werte[k]);
     const int gelungen = Bits(ok);
     for (int l = 0; l < 4; ++l) {
-        Tiefenbereich& Tl = *T[l];
-        if (!(gelungen >> l & 1)) {
-            Tl.Zustand = 0;
-            continue;
-        }
-        Tl.lo = aus[0][l];
-        Tl.hi = aus[1][l];
-        Tl.Kgrenze = aus[2][l];
-        Tl.rund = aus[3][l];
-        Tl.w = aus[4][l];
-        Tl.Paar = f[l]->Paar;
-        Tl.Zustand = 1;
+        if (!Eintragen(*T[l], gelungen >> l & 1, aus, l)) continue;
+        T[l]->Paar = f[l]->Paar;
         *G[l] = {aus[5][l],  aus[6][l],  aus[7][l],  aus[8][l],  aus[9][l], aus[10][l],
                  aus[11][l], aus[12][l], aus[13][l], aus[14][l], aus[15][l]};
     }
