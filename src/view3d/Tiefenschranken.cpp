@@ -7,10 +7,10 @@
 
 namespace tiefe {
 
-// ZeugnisseVier (Zeugnisbahnen.cpp) repeats the central part of this
-// routine, PunktSchnell's common path (Laengs, EbenWert, PaarDet,
-// PaarWaehlen, KehrwertVon, TAusPaar, PunktAusPaar) and AbstandVomAuge
-// operation by operation in four lanes: a change to any of them must be
+// Strahl4 (Schrankenbahnen.h) repeats this routine in four lanes, and
+// ZeugnisseVier (Zeugnisbahnen.cpp) PunktSchnell's common path (Laengs,
+// EbenWert, PaarDet, PaarWaehlen, KehrwertVon, TAusPaar, PunktAusPaar) and
+// AbstandVomAuge, operation by operation: a change to any of them must be
 // made there as well (the tests compare their bits).
 void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, Vek3& A, Vek3& u) {
     Schranke bx = Sx - s.ox, by = Sy - s.oy;

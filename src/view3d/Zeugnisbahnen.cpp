@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "scene/Ansicht.h"
+#include "view3d/Schrankenbahnen.h"
 #include "view3d/Vierfach.h"
 
 namespace tiefe {
@@ -13,27 +14,6 @@ namespace tiefe {
 namespace {
 
 #define RG_BAHN [[gnu::target("avx2"), gnu::always_inline]] inline
-
-// Schranke in four lanes. Its operations repeat those of Tiefenschranken.h
-// term by term, in the same order (the test of the sweep compares the bits).
-struct Schranke4 {
-    Vierfach v, e;
-};
-
-RG_BAHN Schranke4 Breit(const Schranke& a) { return {Vier(a.v), Vier(a.e)}; }
-RG_BAHN Schranke4 Gebunden4(Vierfach v, Vierfach Abstand) {
-    return {v, Abstand + Betrag(v) * Vier(Rundung) + Vier(Winzig)};
-}
-RG_BAHN Schranke4 operator+(Schranke4 a, Schranke4 b) { return Gebunden4(a.v + b.v, a.e + b.e); }
-RG_BAHN Schranke4 operator-(Schranke4 a, Schranke4 b) { return Gebunden4(a.v - b.v, a.e + b.e); }
-RG_BAHN Schranke4 operator-(Schranke4 a) { return {-a.v, a.e}; }
-RG_BAHN Schranke4 operator*(Schranke4 a, Schranke4 b) {
-    return Gebunden4(a.v * b.v, Betrag(a.v) * b.e + (Betrag(b.v) + b.e) * a.e);
-}
-
-RG_BAHN Vierfach Gross4(Vierfach x, Vierfach y, Vierfach z) {
-    return Maximum(Maximum(Betrag(x), Betrag(y)), Betrag(z));
-}
 
 // UnterTol of Tiefenschranken.cpp: the lanes where it answers 1 (eins) and
 // where it answers 0 (null).
@@ -93,37 +73,14 @@ static_assert(offsetof(Zeugnisbahn, Sy) == offsetof(Zeugnisbahn, Sx) + sizeof(Sc
     const Vierfach vKoord = Vier(e[0].b->vKoord, e[1].b->vKoord, e[2].b->vKoord, e[3].b->vKoord);
 
     // StrahlSchranken, central.
-    Schranke4 bx = Schranke4{S[0], S[1]} - Breit(s.ox), by = Schranke4{S[2], S[3]} - Breit(s.oy);
-    if (s.versatz) {
-        bx = bx + Breit(s.Vx);
-        by = by + Breit(s.Vy);
-    }
-    const Schranke4 fest = Breit(s.fest);
-    Schranke4 X[3];
-    switch (ProjEbene) {
-        case 1:
-            X[0] = bx * Breit(s.r1);
-            X[1] = fest;
-            X[2] = by * Breit(s.r2);
-            break;
-        case 2:
-            X[0] = fest;
-            X[1] = bx * Breit(s.r1);
-            X[2] = by * Breit(s.r2);
-            break;
-        default:
-            X[0] = -by * Breit(s.r2);
-            X[1] = bx * Breit(s.r1);
-            X[2] = fest;
-            break;
-    }
-    const Schranke4 u[3] = {X[0] - Breit(s.Aug.x), X[1] - Breit(s.Aug.y), X[2] - Breit(s.Aug.z)};
+    Schranke4 Auge[3], u[3];
+    Strahl4(s, true, Schranke4{S[0], S[1]}, Schranke4{S[2], S[3]}, Auge, u);
 
     // PunktSchnell from the eye point along u, rNull 0.
     const Vierfach U[3] = {u[0].v, u[1].v, u[2].v};
-    const Vierfach eu = Maximum(Maximum(u[0].e, u[1].e), u[2].e);
-    const Vierfach ev = Maximum(Maximum(eVk[0], eVk[1]), eVk[2]);
-    const Vierfach mu = Gross4(U[0], U[1], U[2]), mv = Gross4(V[0], V[1], V[2]);
+    const Vierfach eu = Max3(u[0].e, u[1].e, u[2].e);
+    const Vierfach ev = Max3(eVk[0], eVk[1], eVk[2]);
+    const Vierfach mu = Gross3(U[0], U[1], U[2]), mv = Gross3(V[0], V[1], V[2]);
     const Vierfach c = Vier(1 + 1e-15), R = Vier(Rundung);
     // Laengs: k = u / v in the coordinate vKoord.
     const Vierfach Uk = Wahl(vKoord == Vier(0), U[0], Wahl(vKoord == Vier(1), U[1], U[2]));
@@ -131,14 +88,14 @@ static_assert(offsetof(Zeugnisbahn, Sy) == offsetof(Zeugnisbahn, Sx) + sizeof(Sc
     const Vierfach ak = Betrag(k);
     const Vierfach ek = (eu + ak * c * ev) * kNenner * c + Vier(2) * ak * R + Vier(Winzig);
     const Vierfach w[3] = {U[0] - k * V[0], U[1] - k * V[1], U[2] - k * V[2]};
-    const Vierfach ew = eu + ak * ev + ek * (mv + ev) + R * (ak * mv + Gross4(w[0], w[1], w[2])) + Vier(2 * Winzig);
+    const Vierfach ew = eu + ak * ev + ek * (mv + ev) + R * (ak * mv + Gross3(w[0], w[1], w[2])) + Vier(2 * Winzig);
     // The common path: the ray surely not along the segment...
     Maske weiter = UnterTol4(w[0], ew, s.Tol).null | UnterTol4(w[1], ew, s.Tol).null | UnterTol4(w[2], ew, s.Tol).null;
 
     // ... surely in one plane with it (EbenDoppelt, the plain doubles)...
-    const Vierfach eA = Maximum(Maximum(eAk[0], eAk[1]), eAk[2]);
+    const Vierfach eA = Max3(eAk[0], eAk[1], eAk[2]);
     const Vierfach D3[3] = {A[0] - Vier(s.Aug.x.v), A[1] - Vier(s.Aug.y.v), A[2] - Vier(s.Aug.z.v)};
-    const Vierfach md = Gross4(D3[0], D3[1], D3[2]);
+    const Vierfach md = Gross3(D3[0], D3[1], D3[2]);
     const Vierfach ed = eA + Vier(std::max({s.Aug.x.e, s.Aug.y.e, s.Aug.z.e})) + R * md + Vier(Winzig);
     {
         const Vierfach B =
@@ -186,7 +143,7 @@ static_assert(offsetof(Zeugnisbahn, Sy) == offsetof(Zeugnisbahn, Sx) + sizeof(Sc
     const Vierfach et = (eN + Betrag(N) * kehr * c * eD) * kehr * c + Vier(2) * Betrag(t) * R + Vier(Winzig);
     const Vierfach at = Betrag(t);
     const Vierfach Q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
-    const Vierfach eQ = eA + at * ev + et * (mv + ev) + R * (at * mv + Gross4(Q[0], Q[1], Q[2])) + Vier(2 * Winzig);
+    const Vierfach eQ = eA + at * ev + et * (mv + ev) + R * (at * mv + Gross3(Q[0], Q[1], Q[2])) + Vier(2 * Winzig);
 
     // AbstandVomAuge.
     const Vierfach dx = Vier(s.Aug.x.v) - Q[0], dy = Vier(s.Aug.y.v) - Q[1], dz = Vier(s.Aug.z.v) - Q[2];
