@@ -4,10 +4,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstddef>
+
 #include "Drehszene.h"
 #include "VolleListe.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "view3d/Tiefenordnung.h"
+#include "view3d/Tiefenpaare.h"
 
 namespace {
 
@@ -69,8 +73,27 @@ void BM_Direkt(benchmark::State& state) {
             StreckeDirektZeichnen(St[k].A, St[k].B, St[k].Farbe, St[k].Linienstil, St[k].Stiftbreite);
 }
 
+// The Zeugnisse of the shared ends of the central list, one end at a time
+// (Arg 1) or as the pass makes them (Arg 0: in lanes where it can).
+void BM_ZeugnisseZentral(benchmark::State& state) {
+    StilleUmgebung u;
+    VolleListeAufbauen(u.host, true);
+    static tiefe::Tiefendaten z;
+    tiefe::TiefendatenVorbereiten(z, StreckenAnzahl);
+    const auto enden = 2 * static_cast<std::ptrdiff_t>(StreckenAnzahl) + 2;
+    for (auto _ : state) {
+        std::fill(z.ZeugnisZustand[1].begin(), z.ZeugnisZustand[1].begin() + enden, -1);
+        tiefe::AlleZeugnisseMachen(z, static_cast<int>(state.range(0)));
+        benchmark::ClobberMemory();
+    }
+    int sicher = 0;
+    for (std::ptrdiff_t e = 0; e < enden; ++e) sicher += z.ZeugnisZustand[1][static_cast<std::size_t>(e)] == 1;
+    state.counters["sicher"] = sicher;
+}
+
 }  // namespace
 
+BENCHMARK(BM_ZeugnisseZentral)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_VerdeckteLinienZentral)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienParallel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerdeckteLinienDrehszene)->Unit(benchmark::kMillisecond);

@@ -68,6 +68,19 @@ bool Eintragen(Tiefenbereich& T, bool gelungen, const double aus[][4], int l) {
     return true;
 }
 
+// BereichsRand in each lane, from the pictures' directions and λ's
+// coordinate (art): the margin w and Kgrenze; lanes it refuses leave ok.
+RG_BAHN void BereichsRand4(Vierfach uxv, Vierfach uyv, Vierfach art, const double K[4], Maske& ok, Vierfach& w,
+                           Vierfach& Kgrenze) {
+    const Vierfach Kv = Laden(K);
+    const Vierfach ax = Betrag(uxv), ay = Betrag(uyv);
+    const Vierfach a = Wahl(art == Vier(0), ax, ay);
+    const Vierfach q = Vier(1) + (ax + ay) / a * Vier(1 + 1e-12);
+    ok = ok & (q <= Vier(1e6)) & Endlich(Kv);
+    w = Vier(1e-16) * Kv * q;
+    Kgrenze = Vier(10) * Kv;
+}
+
 // One end of the picture line as TiefenbereichZentral's loop makes it.
 struct Ecke4 {
     Vierfach U[3], eu, mu, w[3], ew, k, det, eDet;
@@ -91,15 +104,9 @@ struct Ecke4 {
     Maske ok = !(Vier(ja(b[0]->vNull), ja(b[1]->vNull), ja(b[2]->vNull), ja(b[3]->vNull)) == eins);
     const Vierfach art = Vier(b[0]->LambdaArt, b[1]->LambdaArt, b[2]->LambdaArt, b[3]->LambdaArt);
     ok = ok & !(art == Vier(2)) & (Vier(ja(b[0]->kTeiler), ja(b[1]->kTeiler), ja(b[2]->kTeiler), ja(b[3]->kTeiler)) == eins);
-    // BereichsRand.
-    const Vierfach Kv = Laden(K);
     const Vierfach uxv = RG_VIER4(ux.v), uyv = RG_VIER4(uy.v);
-    const Vierfach ax = Betrag(uxv), ay = Betrag(uyv);
-    const Vierfach a = Wahl(art == null, ax, ay);
-    const Vierfach q = eins + (ax + ay) / a * Vier(1 + 1e-12);
-    ok = ok & (q <= Vier(1e6)) & Endlich(Kv);
-    const Vierfach w = Vier(1e-16) * Kv * q;
-    const Vierfach Kgrenze = Vier(10) * Kv;
+    Vierfach w, Kgrenze;
+    BereichsRand4(uxv, uyv, art, K, ok, w, Kgrenze);
 
     constexpr double eta = 1.0000001e-9;
     const double lambda[2] = {-eta, 1 + eta};
@@ -257,15 +264,9 @@ struct Ecke4 {
     const Vierfach art = Vier(b[0]->LambdaArt, b[1]->LambdaArt, b[2]->LambdaArt, b[3]->LambdaArt);
     Maske ok = (!(Vier(ja(f[0]->vNull), ja(f[1]->vNull), ja(f[2]->vNull), ja(f[3]->vNull)) == eins)) &
                (RG_FEST4(Vorab) == null) & (paar >= null) & (paar <= Vier(2)) & !(art == Vier(2));
-    // BereichsRand.
-    const Vierfach Kv = Laden(K);
     const Vierfach uxv = RG_VIER4(ux.v), uyv = RG_VIER4(uy.v);
-    const Vierfach ax = Betrag(uxv), ay = Betrag(uyv);
-    const Vierfach a = Wahl(art == null, ax, ay);
-    const Vierfach q = eins + (ax + ay) / a * Vier(1 + 1e-12);
-    ok = ok & (q <= Vier(1e6)) & Endlich(Kv);
-    const Vierfach w = Vier(1e-16) * Kv * q;
-    const Vierfach Kgrenze = Vier(10) * Kv;
+    Vierfach w, Kgrenze;
+    BereichsRand4(uxv, uyv, art, K, ok, w, Kgrenze);
 
     const Maske p0 = paar == null, p1 = paar == eins;
     const Vierfach FA[3] = {RG_FEST4(A[0]), RG_FEST4(A[1]), RG_FEST4(A[2])};

@@ -14,6 +14,7 @@
 #include "view3d/Bereichsbahnen.h"
 #include "view3d/Vierfach.h"
 #include "view3d/Zeichnen.h"
+#include "view3d/Zeugnisbahnen.h"
 
 #if defined(__SSE2__)
 #include <immintrin.h>
@@ -47,6 +48,15 @@ const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
     return z.Schranken[static_cast<std::size_t>(k)];
 }
 
+// The picture point of end ende, bounded with the margin of Stufe.
+inline void EndPunkt(const Tiefendaten& z, std::size_t ende, int Stufe, Schranke& Sx, Schranke& Sy) {
+    const TVek_R2& p = z.EndBild[ende];
+    Sx = Aus(p.x);
+    Sy = Aus(p.y);
+    Sx.e += EndeSpielraum[Stufe];
+    Sy.e += EndeSpielraum[Stufe];
+}
+
 // Makes the bounded depth of the end's recovery (see Tiefendaten::Zeugnisse)
 // for end e (0: A, 1: B) of entry k, and its state. Out of line: most
 // requests find it made.
@@ -54,10 +64,8 @@ const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
     const std::size_t ende = 2 * static_cast<std::size_t>(k) + static_cast<std::size_t>(e);
     signed char& Zustand = z.ZeugnisZustand[Stufe][ende];
     Zustand = 0;
-    const TVek_R2& p = z.EndBild[ende];
-    Schranke Sx = Aus(p.x), Sy = Aus(p.y);
-    Sx.e += EndeSpielraum[Stufe];
-    Sy.e += EndeSpielraum[Stufe];
+    Schranke Sx, Sy;
+    EndPunkt(z, ende, Stufe, Sx, Sy);
     Vek3 A, u;
     StrahlSchranken(z.Sicht, z.zentral, Sx, Sy, A, u);
     const auto uk = static_cast<std::size_t>(k);
@@ -71,11 +79,51 @@ const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
     }
 }
 
+void ZeugnisMachen(Tiefendaten& z, std::size_t ende, int Stufe) {
+    ZeugnisMachen(z, static_cast<int>(ende / 2), static_cast<int>(ende % 2), Stufe);
+}
+
+// The fine Zeugnisse of the ends in the lanes of Zeugnisbahnen.h, four at a
+// time; the scalar routine for the ends whose segment leaves the lanes'
+// path at once, for the lanes handed back and for the last few.
+void ZeugnisseInBahnen(Tiefendaten& z, const std::vector<char>& geteilt, std::size_t enden) {
+    if (!z.SchrankenDa) AlleSchrankenMachen(z);
+    Zeugnisbahn bahn[4];
+    std::size_t welche[4];
+    Schranke Z[4];
+    int zahl = 0;
+    for (std::size_t e = 2; e < enden; ++e) {
+        if (!geteilt[e] || z.ZeugnisZustand[1][e] >= 0) continue;
+        const GenauSchranken& b = z.Schranken[e / 2];
+        if (b.vNull || !b.kTeiler) {
+            ZeugnisMachen(z, e, 1);
+            continue;
+        }
+        EndPunkt(z, e, 1, bahn[zahl].Sx, bahn[zahl].Sy);
+        bahn[zahl].b = &b;
+        welche[zahl] = e;
+        if (++zahl < 4) continue;
+        zahl = 0;
+        const int fertig = ZeugnisseVier(z.Sicht, bahn, Z);
+        for (int l = 0; l < 4; ++l) {
+            if (fertig >> l & 1) {
+                z.Zeugnisse[1][welche[l]] = Z[l];
+                z.ZeugnisZustand[1][welche[l]] = 1;
+            } else {
+                ZeugnisMachen(z, welche[l], 1);
+            }
+        }
+    }
+    for (int l = 0; l < zahl; ++l) ZeugnisMachen(z, welche[l], 1);
+}
+
+}  // namespace
+
 // The fine Zeugnisse of every end another entry shares, made when the
 // first Zeugnis is asked for: nearly all of them are asked for in a pass
 // that asks at all, and one sweep through the ends in order costs less than
 // one at a time.
-[[gnu::noinline]] void AlleZeugnisseMachen(Tiefendaten& z) {
+[[gnu::noinline]] void AlleZeugnisseMachen(Tiefendaten& z, int Breite) {
     z.ZeugnisseDa = true;
     const std::size_t enden = 2 * static_cast<std::size_t>(z.n) + 2;
     std::vector<char>& geteilt = z.EndGeteilt;
@@ -84,9 +132,15 @@ const GenauSchranken& SchrankenVon(Tiefendaten& z, int k) {
         const auto nummer = static_cast<std::size_t>(z.EndNummer[e]);
         if (nummer != e) geteilt[e] = geteilt[nummer] = 1;
     }
+    if (Breite != 1 && ZeugnisbahnenFuer(z.Sicht, z.zentral)) {
+        ZeugnisseInBahnen(z, geteilt, enden);
+        return;
+    }
     for (std::size_t e = 2; e < enden; ++e)
-        if (geteilt[e] && z.ZeugnisZustand[1][e] < 0) ZeugnisMachen(z, static_cast<int>(e / 2), static_cast<int>(e % 2), 1);
+        if (geteilt[e] && z.ZeugnisZustand[1][e] < 0) ZeugnisMachen(z, e, 1);
 }
+
+namespace {
 
 // That bounded depth; nullptr when it is not sure.
 inline const Schranke* Zeugnis(Tiefendaten& z, int k, int e, int Stufe) {

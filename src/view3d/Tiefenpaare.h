@@ -64,6 +64,11 @@ struct Tiefendaten {
 
 // Prepares St[1..n] in the current view.
 void TiefendatenVorbereiten(Tiefendaten& z, int n);
+// The finer Zeugnisse of every end another entry shares (ZeugnisseDa),
+// as the comparison makes them at its first request; Breite (for tests)
+// 1 for one end at a time, else several where the view and the machine
+// allow, with the same bits.
+void AlleZeugnisseMachen(Tiefendaten& z, int Breite = 0);
 // Every entry's Tiefenbereich (and Tiefengerade) of z, made in one sweep,
 // four at a time where the processor has them; where it has not, none
 // (each is then made when first asked for). Breite 1 (for tests): one at a

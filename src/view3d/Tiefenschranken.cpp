@@ -7,6 +7,11 @@
 
 namespace tiefe {
 
+// Strahl4 (Schrankenbahnen.h) repeats this routine in four lanes, and
+// ZeugnisseVier (Zeugnisbahnen.cpp) PunktSchnell's common path (Laengs,
+// EbenWert, PaarDet, PaarWaehlen, KehrwertVon, TAusPaar, PunktAusPaar) and
+// AbstandVomAuge, operation by operation: a change to any of them must be
+// made there as well (the tests compare their bits).
 void StrahlSchranken(const SichtSchranken& s, bool zentral, Schranke Sx, Schranke Sy, Vek3& A, Vek3& u) {
     Schranke bx = Sx - s.ox, by = Sy - s.oy;
     if (s.versatz) {
@@ -273,6 +278,8 @@ struct Kehrwert {
     return {{q[0], eQ}, {q[1], eQ}, {q[2], eQ}};
 }
 
+// Its common path repeated in four lanes by ZeugnisseVier (see
+// StrahlSchranken).
 [[gnu::always_inline]] inline bool PunktSchnellInnen(const Vek3& rA, const Vek3& u, int rNull, const GenauSchranken& b,
                                                      const Schranke& Tol, Vek3& Q) {
     const Schranke Null{};
@@ -407,6 +414,7 @@ bool PunktSchnellParallel(const SichtSchranken& s, const Vek3& rA, int rNull, co
     return true;
 }
 
+// Repeated in four lanes by ZeugnisseVier (see StrahlSchranken).
 Schranke AbstandVomAuge(const SichtSchranken& s, const Vek3& Q) {
     const double dx = s.Aug.x.v - Q.x.v, dy = s.Aug.y.v - Q.y.v, dz = s.Aug.z.v - Q.z.v;
     const double ex = s.Aug.x.e + Q.x.e + std::fabs(dx) * Rundung;

@@ -30,6 +30,8 @@ constexpr double Winzig = 1e-100;    // results near the subnormal range (kept f
 // decision widens it by far more than the chains here can lose.
 constexpr double Zuschlag = 1 + 1e-12;
 
+// Gebunden and the operators +, -, * are repeated in four lanes by
+// Schrankenbahnen.h, in the same order.
 inline Schranke Gebunden(double v, double Abstand) { return {v, Abstand + std::fabs(v) * Rundung + Winzig}; }
 
 inline Schranke Aus(Extended L) {

@@ -21,6 +21,7 @@
 #include "view3d/Tiefenpaare.h"
 #include "view3d/Tiefenschranken.h"
 #include "view3d/VolleSzene.h"
+#include "view3d/Zeugnisbahnen.h"
 
 namespace {
 
@@ -1260,6 +1261,109 @@ TEST_F(Verdeckt, ZufallslistenWieDieSchlichteFassung) {
         ASSERT_TRUE(WieDieSchlichteFassung(n)) << saat << " (" << n << " segments, plane "
                                               << int(ProjEbene) << (Zentralprojektion ? ", central)" : ")");
     }
+}
+
+// The bits of a bounded double, so that NaN equals NaN.
+bool GleicheBits(const tiefe::Schranke& a, const tiefe::Schranke& b) {
+    return std::bit_cast<std::uint64_t>(a.v) == std::bit_cast<std::uint64_t>(b.v) &&
+           std::bit_cast<std::uint64_t>(a.e) == std::bit_cast<std::uint64_t>(b.e);
+}
+
+TEST_F(Verdeckt, ZeugnisseInVierBahnenWieEinzeln) {
+    // The shared ends' Zeugnisse from the sweep in four lanes have the bits
+    // of those made one end at a time (value, bound, state), and every lane
+    // the lanes make has the bits of the scalar recovery for the same ray.
+    // Random views of the three planes (mostly central, where the lanes
+    // run), eye points near the scene and far off, and the lists' touchy
+    // ends (along the ray, at the eye point, of no length, in a plane
+    // through the eye point), at sizes from
+    // tiny to huge; margins around the ends' pictures from none to wide ones.
+    if (!tiefe::VierBahnen()) GTEST_SKIP() << "no AVX2 here";
+    static tiefe::Tiefendaten d;
+    int geteilt = 0, sicher = 0, bahnen = 0, gemacht = 0, zurueck = 0;
+    const TVek_R3 Augen[] = {{40, 80, 30}, {1, 60, 2}, {-30, 70, -20}, {100, 20, 0}, {3, 1e6L, -2}};
+    for (unsigned saat = 1; saat <= 160; ++saat) {
+        Zufall z(7000 + saat);
+        z.Sicht(saat % 8 == 0 ? 0 : 1);
+        if (saat % 3 == 0) {
+            Augpunkt = Augen[saat / 3 % 5];
+            UrsprungVersatzBerechnen();
+        }
+        auto l = z.Liste(z.Ganz(10, 150));
+        // Fans in the planes through the eye point across each axis: rays
+        // and segments with one coordinate 0, so the recovery solves for
+        // the second or third pair of coordinates.
+        const TVek_R3 Auge = ZentralRahmen(Augpunkt);
+        for (int c = 0; c < 3; ++c) {
+            const auto inEbene = [&] {
+                TVek_R3 P = z.Punkt(8);
+                (c == 0 ? P.x : c == 1 ? P.y : P.z) = c == 0 ? Auge.x : c == 1 ? Auge.y : Auge.z;
+                return P;
+            };
+            const TVek_R3 S = inEbene();
+            for (int k = 0; k < 3; ++k) l.push_back({S, inEbene(), Rot, psSolid, 1});
+        }
+        const Extended mass = saat % 5 == 1 ? 1e-6L : saat % 5 == 2 ? 1e7L : 1;
+        for (TStr& s : l) s.A = Vielfaches(s.A, mass), s.B = Vielfaches(s.B, mass);
+        Liste(l);
+        const int n = StreckenAnzahl;
+        tiefe::TiefendatenVorbereiten(d, n);
+        if (!d.MitSchranken) continue;
+        const auto enden = 2 * static_cast<std::size_t>(n) + 2;
+        tiefe::AlleZeugnisseMachen(d, 1);
+        const auto werte = d.Zeugnisse[1];
+        const auto zustand = d.ZeugnisZustand[1];
+        std::fill(d.ZeugnisZustand[1].begin(), d.ZeugnisZustand[1].begin() + static_cast<std::ptrdiff_t>(enden), -1);
+        tiefe::AlleZeugnisseMachen(d, 4);
+        for (std::size_t e = 2; e < enden; ++e) {
+            ASSERT_EQ(d.ZeugnisZustand[1][e], zustand[e]) << saat << ": end " << e;
+            if (zustand[e] < 0) continue;
+            ++geteilt;
+            if (zustand[e] == 0) continue;
+            ++sicher;
+            ASSERT_TRUE(GleicheBits(d.Zeugnisse[1][e], werte[e])) << saat << ": end " << e;
+        }
+
+        // Every end in the lanes, four at a time, against its scalar twin.
+        if (!tiefe::ZeugnisbahnenFuer(d.Sicht, d.zentral)) continue;
+        std::vector<tiefe::GenauSchranken> b(static_cast<std::size_t>(n) + 1);
+        for (int k = 1; k <= n; ++k) b[static_cast<std::size_t>(k)] = tiefe::SchrankenMachen(d.Exakt[static_cast<std::size_t>(k)]);
+        const double spielraum = saat % 3 == 0 ? 0 : saat % 3 == 1 ? 1e-13 : 1e-11;
+        tiefe::Zeugnisbahn bahn[4];
+        int zahl = 0;
+        for (std::size_t e = 2; e < enden; ++e) {
+            const tiefe::GenauSchranken& g = b[e / 2];
+            if (g.vNull || !g.kTeiler) continue;
+            bahn[zahl] = {tiefe::Aus(d.EndBild[e].x), tiefe::Aus(d.EndBild[e].y), &g};
+            bahn[zahl].Sx.e += spielraum;
+            bahn[zahl].Sy.e += spielraum;
+            if (++zahl < 4) continue;
+            zahl = 0;
+            tiefe::Schranke Z[4];
+            const int fertig = tiefe::ZeugnisseVier(d.Sicht, bahn, Z);
+            for (int k = 0; k < 4; ++k) {
+                ++bahnen;
+                tiefe::Vek3 A, u, Q;
+                tiefe::StrahlSchranken(d.Sicht, true, bahn[k].Sx, bahn[k].Sy, A, u);
+                const bool schnell =
+                    tiefe::PunktSchnell(A, u, tiefe::StrahlNullvektor(d.Sicht, u), *bahn[k].b, d.Sicht.Tol, Q);
+                if (!(fertig >> k & 1)) {
+                    // Handed back: seldom one the scalar recovery finds
+                    // other than the origin (the only point with no bound):
+                    // where it needs the coplanarity test term by term.
+                    zurueck += schnell && Q.x.e != 0;
+                    continue;
+                }
+                ++gemacht;
+                ASSERT_TRUE(schnell) << saat << ": lane " << k;
+                ASSERT_TRUE(GleicheBits(Z[k], tiefe::PunktTiefe(d.Sicht, true, Q))) << saat << ": lane " << k;
+            }
+        }
+    }
+    EXPECT_GT(geteilt, 3000);
+    EXPECT_GT(sicher, geteilt * 9 / 10);
+    EXPECT_GT(gemacht, bahnen * 2 / 3);  // the lanes do most of the work
+    EXPECT_LT(zurueck, bahnen / 25);
 }
 
 TEST_F(Verdeckt, TiefenbereicheHaltenJedenStrahlDurchsBild) {
