@@ -19,9 +19,6 @@
 #if defined(__SSE2__)
 #include <immintrin.h>
 #endif
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define RG_AVX2_WAHL 1  // the four-lane quick tests, chosen when the processor has them
-#endif
 
 namespace tiefe {
 
@@ -355,7 +352,7 @@ int SchnellWahrPaarweise(const Schnelltest& a, const Schnelltest* S, const int* 
 }
 #endif
 
-#ifdef RG_AVX2_WAHL
+#ifdef RG_VIERFACH
 // The same four at a time, in AVX2 (no fused multiply-add: every product
 // and sum is rounded on its own as in the scalar code). b.Punkt as above.
 // Two neighbouring fields of four entries, the first of them at byte f of
@@ -440,8 +437,6 @@ static_assert(offsetof(Schnelltest, xmax) == offsetof(Schnelltest, xmin) + 8 &&
     }
     return k;
 }
-
-bool MitAvx2() { return VierfachDa(); }
 #endif
 
 // The comparison of a pair the quick tests have not decided.
@@ -479,8 +474,8 @@ bool VierfachDa() {
 int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, int zahl, int* offen, int Breite) {
     int n = 0, k = 0;
     if (!a.Punkt) {
-#ifdef RG_AVX2_WAHL
-        if (Breite == 0 || Breite == 4) Breite = MitAvx2() ? 4 : 2;
+#ifdef RG_VIERFACH
+        if (Breite == 0 || Breite == 4) Breite = VierfachDa() ? 4 : 2;
         if (Breite == 4) k = SchnellWahrVierfach(a, S, xs, zahl, offen, n);
 #endif
 #ifdef __SSE2__
@@ -496,8 +491,8 @@ int SchnellAussieben(const Schnelltest& a, const Schnelltest* S, const int* xs, 
 }
 
 bool VierBahnen() {
-#ifdef RG_AVX2_WAHL
-    return MitAvx2();
+#ifdef RG_VIERFACH
+    return VierfachDa();
 #else
     return false;
 #endif
