@@ -249,12 +249,10 @@ int BereicheVergleichen(Tiefendaten& z, int i, int j, const Tiefenbereich*& I, c
     return TiefenbereicheVergleichen(z.Sicht, z.zentral, *I, *J);
 }
 
-// The pairs the quick tests leave: through the shared-end test (unless
-// known to be false: ohneGemeinsam), the bounded crossing and the extended
-// comparison. Out of line, so the quick tests that decide most pairs stay
-// small.
-[[gnu::noinline]] bool VergleichWeiter(Tiefendaten& z, int i, int j, bool ohneGemeinsam) {
-    if (!ohneGemeinsam && GemeinsamesEndeWahr(z, i, j)) return true;
+// The pairs the quick tests leave, once the shared-end test has not
+// decided them: through the bounded crossing and the extended comparison.
+// Out of line, so the quick tests that decide most pairs stay small.
+[[gnu::noinline]] bool VergleichWeiter(Tiefendaten& z, int i, int j) {
     const auto ui = static_cast<std::size_t>(i), uj = static_cast<std::size_t>(j);
     if (z.MitSchranken) {
         const GenauSchranken& IB = SchrankenVon(z, i);
@@ -445,9 +443,9 @@ bool VergleichRest(Tiefendaten& z, int i, int j) {
     const Schnelltest& b = z.Schnell[static_cast<std::size_t>(j)];
     if (a.Punkt || b.Punkt) return VergleichPunkt(z, i, j);
     const double dd = std::fabs(a.ux * b.uy - a.uy * b.ux);
-    // Crossing pictures: the shared-end test inline, since it decides most
-    // of them and the rest of the way is long.
-    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) return GemeinsamesEndeWahr(z, i, j) || VergleichWeiter(z, i, j, true);
+    // The shared-end test inline, since it decides most of the crossing
+    // pictures and the rest of the way is long.
+    if (dd >= 2e-9 && dd >= 1e-4 * a.n * b.n) return GemeinsamesEndeWahr(z, i, j) || VergleichWeiter(z, i, j);
     if (const int parallel = ParalleleBilder(a, b); parallel >= 0) {
         const bool getrennt = parallel == 1;
         if (z.zentral) {
@@ -459,7 +457,7 @@ bool VergleichRest(Tiefendaten& z, int i, int j) {
         }
         return getrennt || EineBildgeradeParallel(St[i], St[j]);
     }
-    return VergleichWeiter(z, i, j, false);
+    return GemeinsamesEndeWahr(z, i, j) || VergleichWeiter(z, i, j);
 }
 
 }  // namespace
