@@ -20,38 +20,6 @@ namespace {
 RG_BAHN Vierfach Erste(Maske eins, const Vierfach x[3]) { return Wahl(eins, x[1], x[0]); }
 RG_BAHN Vierfach Zweite(Maske null, const Vierfach x[3]) { return Wahl(null, x[1], x[2]); }
 
-// PaarDet for the pair of coordinates (i, j).
-RG_BAHN Vierfach PaarDet4(int i, int j, const Vierfach U[3], Vierfach eu, const Vierfach V[3], Vierfach ev,
-                          Vierfach& eD) {
-    const Vierfach a1 = U[i], a2 = U[j], b1 = V[i], b2 = V[j];
-    const Vierfach D = a1 * b2 - a2 * b1;
-    eD = eu * (Betrag(b1) + Betrag(b2) + Vier(2) * ev) + ev * (Betrag(a1) + Betrag(a2)) +
-         Vier(Rundung) * (Betrag(a1 * b2) + Betrag(a2 * b1) + Betrag(D)) + Vier(3 * Winzig);
-    return D;
-}
-
-// TAusPaar for the lanes' pairs (a1, a2 of U, d1, d2 of D3), q and kehr as
-// KehrwertVon makes them.
-RG_BAHN Vierfach TAusPaar4(Vierfach q, Vierfach kehr, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1,
-                           Vierfach d2, Vierfach ed, Vierfach& et) {
-    const Vierfach N = a1 * d2 - a2 * d1;
-    const Vierfach eN = eu * (Betrag(d1) + Betrag(d2) + Vier(2) * ed) + ed * (Betrag(a1) + Betrag(a2)) +
-                        Vier(Rundung) * (Betrag(a1 * d2) + Betrag(a2 * d1) + Betrag(N)) + Vier(3 * Winzig);
-    const Vierfach t = N * q;
-    et = (eN + Betrag(N) * kehr * Vier(1 + 1e-15) * eD) * kehr * Vier(1 + 1e-15) + Vier(2) * Betrag(t) * Vier(Rundung) +
-         Vier(Winzig);
-    return t;
-}
-
-// KehrwertVon, then TAusPaar.
-RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1, Vierfach d2,
-                           Vierfach ed, Vierfach& et) {
-    const Vierfach q = Vier(1) / D;
-    const Vierfach aq = Betrag(q);
-    const Vierfach kehr = aq * (Vier(1) + Vier(2) * eD * aq * Vier(1 + 1e-15)) * Vier(1 + 1e-15);
-    return TAusPaar4(q, kehr, eD, a1, a2, eu, d1, d2, ed, et);
-}
-
 // Lane l's range into T from the lanes' results aus[0..4] (lo, hi, Kgrenze,
 // rund, w) when the lane got through, else Zustand 0; whether it did.
 bool Eintragen(Tiefenbereich& T, bool gelungen, const double aus[][4], int l) {
@@ -177,7 +145,7 @@ struct Ecke4 {
     Vierfach D[2][3], eD[2][3], Dmin[3];
     Maske klein[3], gut[3];
     for (int p = 0; p < 3; ++p) {
-        for (int e = 0; e < 2; ++e) D[e][p] = PaarDet4(Paare[p][0], Paare[p][1], W[e].U, W[e].eu, V, ev, eD[e][p]);
+        for (int e = 0; e < 2; ++e) D[e][p] = PaarDet4(W[e].U[Paare[p][0]], W[e].U[Paare[p][1]], V[Paare[p][0]], V[Paare[p][1]], W[e].eu, ev, eD[e][p]);
         const Vierfach gross = Maximum(Betrag(D[0][p]) + eD[0][p], Betrag(D[1][p]) + eD[1][p]);
         klein[p] = (gross + Vier(2) * RD) * Vier(Zuschlag) < TolUnten;
         Dmin[p] = Minimum(Betrag(D[0][p]) - eD[0][p], Betrag(D[1][p]) - eD[1][p]) - Vier(2) * RD;

@@ -37,6 +37,38 @@ RG_BAHN Vierfach Max3(Vierfach a, Vierfach b, Vierfach c) { return Maximum(Maxim
 RG_BAHN Vierfach Gross3(Vierfach a, Vierfach b, Vierfach c) { return Max3(Betrag(a), Betrag(b), Betrag(c)); }
 RG_BAHN Maske Endlich(Vierfach a) { return Betrag(a) < Vier(inf); }
 
+// PaarDet of Tiefenschranken.cpp for the pair of coordinates whose values
+// are a1, a2 of u and b1, b2 of v.
+RG_BAHN Vierfach PaarDet4(Vierfach a1, Vierfach a2, Vierfach b1, Vierfach b2, Vierfach eu, Vierfach ev,
+                          Vierfach& eD) {
+    const Vierfach D = a1 * b2 - a2 * b1;
+    eD = eu * (Betrag(b1) + Betrag(b2) + Vier(2) * ev) + ev * (Betrag(a1) + Betrag(a2)) +
+         Vier(Rundung) * (Betrag(a1 * b2) + Betrag(a2 * b1) + Betrag(D)) + Vier(3 * Winzig);
+    return D;
+}
+
+// TAusPaar for the lanes' pairs (a1, a2 of U, d1, d2 of D3), q and kehr as
+// KehrwertVon makes them.
+RG_BAHN Vierfach TAusPaar4(Vierfach q, Vierfach kehr, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1,
+                           Vierfach d2, Vierfach ed, Vierfach& et) {
+    const Vierfach N = a1 * d2 - a2 * d1;
+    const Vierfach eN = eu * (Betrag(d1) + Betrag(d2) + Vier(2) * ed) + ed * (Betrag(a1) + Betrag(a2)) +
+                        Vier(Rundung) * (Betrag(a1 * d2) + Betrag(a2 * d1) + Betrag(N)) + Vier(3 * Winzig);
+    const Vierfach t = N * q;
+    et = (eN + Betrag(N) * kehr * Vier(1 + 1e-15) * eD) * kehr * Vier(1 + 1e-15) + Vier(2) * Betrag(t) * Vier(Rundung) +
+         Vier(Winzig);
+    return t;
+}
+
+// KehrwertVon, then TAusPaar.
+RG_BAHN Vierfach TAusPaar4(Vierfach D, Vierfach eD, Vierfach a1, Vierfach a2, Vierfach eu, Vierfach d1, Vierfach d2,
+                           Vierfach ed, Vierfach& et) {
+    const Vierfach q = Vier(1) / D;
+    const Vierfach aq = Betrag(q);
+    const Vierfach kehr = aq * (Vier(1) + Vier(2) * eD * aq * Vier(1 + 1e-15)) * Vier(1 + 1e-15);
+    return TAusPaar4(q, kehr, eD, a1, a2, eu, d1, d2, ed, et);
+}
+
 // StrahlSchranken(s, zentral, Sx, Sy, A, u) in each lane.
 RG_BAHN void Strahl4(const SichtSchranken& s, bool zentral, Schranke4 Sx, Schranke4 Sy, Schranke4 A[3],
                      Schranke4 u[3]) {

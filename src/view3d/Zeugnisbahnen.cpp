@@ -27,15 +27,6 @@ RG_BAHN Antwort4 UnterTol4(Vierfach x, Vierfach e, const Schranke& Tol) {
     return {eins, (!eins) & (a - Vier(Tol.v) > r)};
 }
 
-// PaarDet of Tiefenschranken.cpp for the pair (i, j).
-RG_BAHN Vierfach PaarDet4(Vierfach a1, Vierfach a2, Vierfach b1, Vierfach b2, Vierfach eu, Vierfach ev,
-                          Vierfach& eD) {
-    const Vierfach D = a1 * b2 - a2 * b1;
-    eD = eu * (Betrag(b1) + Betrag(b2) + Vier(2) * ev) + ev * (Betrag(a1) + Betrag(a2)) +
-         Vier(Rundung) * (Betrag(a1 * b2) + Betrag(a2 * b1) + Betrag(D)) + Vier(3 * Winzig);
-    return D;
-}
-
 // Four rows of four doubles, each at p[k] + f, as four lanes of columns.
 RG_BAHN void Spalten(const char* const* p, std::size_t f, Vierfach* c) {
     const __m256d r0 = _mm256_loadu_pd(reinterpret_cast<const double*>(p[0] + f));
@@ -134,13 +125,8 @@ static_assert(offsetof(Zeugnisbahn, Sy) == offsetof(Zeugnisbahn, Sx) + sizeof(Sc
     const Vierfach D = Wahl(p0, D0, Wahl(p1, D1, D2)), eD = Wahl(p0, eD0, Wahl(p1, eD1, eD2));
     const Vierfach a1 = Wahl(p1, U[1], U[0]), a2 = Wahl(p0, U[1], U[2]);
     const Vierfach d1 = Wahl(p1, D3[1], D3[0]), d2 = Wahl(p0, D3[1], D3[2]);
-    const Vierfach q = Vier(1) / D, aq = Betrag(q);
-    const Vierfach kehr = aq * (Vier(1) + Vier(2) * eD * aq * c) * c;
-    const Vierfach N = a1 * d2 - a2 * d1;
-    const Vierfach eN = eu * (Betrag(d1) + Betrag(d2) + Vier(2) * ed) + ed * (Betrag(a1) + Betrag(a2)) +
-                        R * (Betrag(a1 * d2) + Betrag(a2 * d1) + Betrag(N)) + Vier(3 * Winzig);
-    const Vierfach t = N * q;
-    const Vierfach et = (eN + Betrag(N) * kehr * c * eD) * kehr * c + Vier(2) * Betrag(t) * R + Vier(Winzig);
+    Vierfach et;
+    const Vierfach t = TAusPaar4(D, eD, a1, a2, eu, d1, d2, ed, et);
     const Vierfach at = Betrag(t);
     const Vierfach Q[3] = {A[0] - t * V[0], A[1] - t * V[1], A[2] - t * V[2]};
     const Vierfach eQ = eA + at * ev + et * (mv + ev) + R * (at * mv + Gross3(Q[0], Q[1], Q[2])) + Vier(2 * Winzig);
