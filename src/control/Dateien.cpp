@@ -28,15 +28,13 @@
 
 namespace {
 
-// The largest magnitude a number of an object file may have. The farthest
-// the program itself goes is a plane from its normal form: with a normal
-// component of 1e-9 and the rest of the fields near 10000, its parameter
-// form holds numbers near 3e17 (support point) and 6e17 (directions);
-// rotations keep magnitudes, and typed or pasted numbers stay below 10001.
-// Beyond the bound lie only foreign or damaged files, whose values would
-// drive the drawing and the reports into overflow or make near-parallel
-// lines look parallel.
-constexpr Extended DateiZahlGrenze = 1e19L;
+// The largest magnitude a number of an object file may have: far above the
+// numbers the program itself keeps in its objects (SzenenZahlGrenze; a turn
+// changes a coordinate by at most the factor sqrt(3)), and still far below
+// where the reports' and the picture's products of coordinates would leave
+// the range of long double or of the double the hidden-line pass uses.
+// Beyond it lie only foreign or damaged files.
+constexpr Extended DateiZahlGrenze = 1e110L;
 
 bool ImBereich(Extended v) { return std::isfinite(v) && std::fabs(v) <= DateiZahlGrenze; }
 

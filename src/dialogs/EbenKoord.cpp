@@ -1,5 +1,7 @@
 #include "forms/EbenKoord.h"
 
+#include <cmath>
+
 #include "forms/DialogRoutinen.h"
 #include "forms/Ebenen.h"
 #include "geometry/Eingabe.h"
@@ -20,7 +22,16 @@ Extended FeldWert(const TEdit& E) {
     return v;
 }
 
-std::string NormaleAblehnung(TVek_R3 n) { return IstNullvektor(n) ? NullNormaleMeldung : ""; }
+// Refuses a null normal, and a plane whose parameter form would leave the
+// numbers the program keeps in its objects.
+std::string FormAblehnung(TVek_R3 n, Extended d) {
+    if (IstNullvektor(n)) return NullNormaleMeldung;
+    TVek_R3 S, u, v;
+    if (!std::isfinite(d) || !EbeneAusKoordinatenform(n.x, n.y, n.z, d, S, u, v) || !InSzenenGrenze(S) ||
+        !InSzenenGrenze(u) || !InSzenenGrenze(v))
+        return EbeneZuWeitMeldung;
+    return "";
+}
 
 // Everything that follows the new parameter form of the plane AktEbene,
 // with its coordinate and normal form kept as the fields set them.
@@ -66,7 +77,7 @@ TObjektFelder TForm_EbenKoord::Koordinatenform() {
     O.Felder = {&Edit_a, &Edit_b, &Edit_c, &Edit_d};
     O.Gedaechtnis = &GedaechtnisKoord;
     O.Ablehnung = [this] {
-        return NormaleAblehnung({FeldWert(Edit_a), FeldWert(Edit_b), FeldWert(Edit_c)});
+        return FormAblehnung({FeldWert(Edit_a), FeldWert(Edit_b), FeldWert(Edit_c)}, FeldWert(Edit_d));
     };
     O.Anwenden = [this] {
         TEbene& E = Ebene[AktEbene];
@@ -92,7 +103,8 @@ TObjektFelder TForm_EbenKoord::Normalenform() {
     O.Felder = {&Edit_nx, &Edit_ny, &Edit_nz, &Edit_ax, &Edit_ay, &Edit_az};
     O.Gedaechtnis = &GedaechtnisNormale;
     O.Ablehnung = [this] {
-        return NormaleAblehnung({FeldWert(Edit_nx), FeldWert(Edit_ny), FeldWert(Edit_nz)});
+        const TVek_R3 n{FeldWert(Edit_nx), FeldWert(Edit_ny), FeldWert(Edit_nz)};
+        return FormAblehnung(n, -Skalarprodukt(n, {FeldWert(Edit_ax), FeldWert(Edit_ay), FeldWert(Edit_az)}));
     };
     O.Anwenden = [this] {
         TEbene& E = Ebene[AktEbene];

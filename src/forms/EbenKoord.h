@@ -24,6 +24,8 @@ inline bool EbenKoordQuelle = false;
 
 inline constexpr const char* NullNormaleMeldung =
     "Der Nullvektor ist nicht als Normalenvektor geeignet!";
+// A form whose parameter form would leave SzenenZahlGrenze.
+inline constexpr const char* EbeneZuWeitMeldung = "Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs!";
 
 struct TForm_EbenKoord : TFormZustand {
     TForm_EbenKoord();

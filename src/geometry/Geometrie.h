@@ -210,6 +210,20 @@ void LotpunktUeberNormale(TVek_R3 A, TVek_R3 u, TVek_R3 v, TVek_R3 P, TVek_R3& X
 bool EbeneAusKoordinatenform(Extended a, Extended b, Extended c, Extended d, TVek_R3& S, TVek_R3& u,
                              TVek_R3& v);
 
+// The largest magnitude the program itself gives a number of an object.
+// Typed numbers stay below 10001; only a plane's coordinate or normal form
+// goes further, since it divides by a normal component down to 1e-9 and its
+// fields keep what the last plane gave them, so that each round of planes
+// dialog and coordinate form may multiply the magnitudes by 1e9 again.
+// Such a form is refused beyond this bound, long before the arithmetic of
+// the reports and the picture (products of up to four coordinates) could
+// leave the range of long double or double.
+inline constexpr Extended SzenenZahlGrenze = 1e100L;
+inline bool InSzenenGrenze(Extended v) { return std::fabs(v) <= SzenenZahlGrenze; }   // false for NaN
+inline bool InSzenenGrenze(const TVek_R3& v) {
+    return InSzenenGrenze(v.x) && InSzenenGrenze(v.y) && InSzenenGrenze(v.z);
+}
+
 // ---- Spheres ---------------------------------------------------------------
 
 // Distance of P from the sphere's surface; Lage -1 inside, 0 on it, 1 outside.

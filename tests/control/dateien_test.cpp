@@ -16,6 +16,8 @@
 
 #include "Szenenstand.h"
 
+#include "dialogs/Tippen.h"
+#include "forms/EbenKoord.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "control/Dateien.h"
@@ -345,8 +347,8 @@ TEST_F(Dateien, ZahlenJenseitsDerGrenzeAbgelehntDarunterNurEndlicheTexte) {
     ObjekteSpeichern(Pfad("gut.ovd"));
     const Inhalt gut = Lesen(Pfad("gut.ovd"));
     const std::pair<std::size_t, Extended> zuGross[] = {
-        {0, std::numeric_limits<Extended>::max()}, {0, 1e4000L}, {0, 1e20L}, {10, -1.01e19L},
-        {1664, 1e20L}, {1704 + 448, 1e20L}, {1704 + 1472, -1e30L}, {1704 + 64, 1e25L},
+        {0, std::numeric_limits<Extended>::max()}, {0, 1e4000L}, {0, 1e111L}, {10, -1.01e110L},
+        {1664, 1e111L}, {1704 + 448, 1e111L}, {1704 + 1472, -1e130L}, {1704 + 64, 1e300L},
     };
     for (const auto& [o, v] : zuGross) {
         Inhalt b = gut;
@@ -357,7 +359,7 @@ TEST_F(Dateien, ZahlenJenseitsDerGrenzeAbgelehntDarunterNurEndlicheTexte) {
 
     // At the bound: g, h, t and both planes far out, some directions tiny.
     Inhalt b = gut;
-    const Extended G = 1e19L;
+    const Extended G = 1e110L;
     const Extended werte[12][3] = {
         {G, -G, G},   {1e-9L, G, 0}, {-G, G, -G},  {G, G, 1e-9L}, {0, 0, G}, {1e-9L, 0, 0},
         {G, G, -G},   {G, 0, 1e-9L}, {0, G, G},    {-G, 0, G},    {1, 0, 0}, {G, 1e-9L, 0},
@@ -554,6 +556,64 @@ TEST_F(Dateien, Fuzz) {
     }
     EXPECT_GT(angenommen, 100);
     EXPECT_GT(abgelehnt, 800);
+}
+
+}  // namespace
+
+namespace {
+
+// A plane from its normal form with a tiny normal component, edited once in
+// the planes dialog and then given a tiny coefficient in the coordinate
+// form: its support point lies near -2e26. What the program made this way
+// must save and load again.
+TEST_F(Dateien, WeitEntfernteEbeneAusDerKoordinatenformLaedtWieder) {
+    TForm_EbenKoord& K = Form_EbenKoord;
+    AktEbene = 1;
+    K.FormActivate();
+    const std::pair<TEdit*, const char*> normalenform[] = {
+        {&K.Edit_nx, "0,000000001"}, {&K.Edit_ny, "10000"}, {&K.Edit_nz, "10000"},
+        {&K.Edit_ax, "10000"},       {&K.Edit_ay, "10000"}, {&K.Edit_az, "10000"}};
+    for (const auto& [E, t] : normalenform) FeldEingeben(K, *E, t);
+    K.FormCloseQuery();
+    Eingeben(Form_Ebenen, Form_Ebenen.StringGrid1, 1, 1, "1");
+    K.FormActivate();
+    FeldEingeben(K, K.Edit_a, "0,000000001");
+    K.FormCloseQuery();
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    EXPECT_GT(Betrag(Ebene[1].Stuetzvektor), 1e25L);
+
+    ObjekteSpeichern(Pfad("weit.ovd"));
+    const Inhalt gespeichert = Lesen(Pfad("weit.ovd"));
+    host.Vergessen();
+    ObjekteLaden(Pfad("weit.ovd"));
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    ObjekteSpeichern(Pfad("wieder.ovd"));
+    EXPECT_EQ(Lesen(Pfad("wieder.ovd")), gespeichert);
+
+    // Each further round takes the plane 1e9 times farther out, until the
+    // form refuses it (the coefficient given whole, as a paste gives it):
+    // the plane stays where it was, and still loads.
+    int runden = 0;
+    while (host.Meldungen.empty() && ++runden < 40) {
+        Eingeben(Form_Ebenen, Form_Ebenen.StringGrid1, 1, 1, runden % 2 ? "2" : "1");
+        K.FormActivate();
+        const TEbene vorher = Ebene[1];
+        K.FeldGetippt(K.Edit_a, runden % 2 ? "0,000000002" : "0,000000001");
+        if (!host.Meldungen.empty()) {
+            EXPECT_EQ(host.LetzteMeldung(), EbeneZuWeitMeldung);
+            EXPECT_EQ(Ebene[1].Stuetzvektor, vorher.Stuetzvektor);
+            EXPECT_EQ(Ebene[1].Richtungsvektor2, vorher.Richtungsvektor2);
+        }
+        K.FeldVerlassen(K.Edit_a);
+        K.FormCloseQuery();
+    }
+    EXPECT_GT(runden, 5);
+    EXPECT_LT(runden, 40);
+    EXPECT_GT(Betrag(Ebene[1].Stuetzvektor), 1e80L);
+    host.Vergessen();
+    ObjekteSpeichern(Pfad("weiter.ovd"));
+    ObjekteLaden(Pfad("weiter.ovd"));
+    EXPECT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
 }
 
 }  // namespace
