@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -19,6 +20,11 @@
 #include "dialogs/Tippen.h"
 #include "forms/EbenKoord.h"
 #include "forms/Hauptfenster.h"
+#include "forms/ObjekteDaten.h"
+#include "forms/VektSumme.h"
+#include "forms/Vektoren.h"
+#include "platform/ProtokollZeichenflaeche.h"
+#include "view3d/Zeichnen.h"
 #include "forms/Schalter.h"
 #include "control/Dateien.h"
 #include "forms/Datenausgabe.h"
@@ -382,6 +388,74 @@ TEST_F(Dateien, ZahlenJenseitsDerGrenzeAbgelehntDarunterNurEndlicheTexte) {
     for (int code = 1; code <= 118; ++code) {
         ErgebnisAusgeben(static_cast<Byte>(code));
         for (const std::string& z : Form_Datenausgabe.Memo1.Lines) EXPECT_TRUE(endlich(z)) << code << ": " << z;
+    }
+}
+
+// Every object at the bound, all of them shown: the picture, with and
+// without hidden lines, the reports and the tool windows that read the
+// scene show no NAN or INF.
+TEST_F(Dateien, AllesAnDerGrenzeZeigtNurEndlicheZahlen) {
+    ObjekteSpeichern(Pfad("gut.ovd"));
+    Inhalt b = Lesen(Pfad("gut.ovd"));
+    const Extended G = 1e110L;
+    const Extended wahl[] = {G, -G, 0, 1e-9L, G, 1, -G};
+    std::size_t n = 0;
+    for (const auto& f : Vektorfelder1())
+        for (std::size_t i = 0; i < 3; ++i) ZahlSetzen(b, f.Offset + 10 * i, wahl[n++ % std::size(wahl)]);
+    for (const auto& f : Vektorfelder2())
+        for (std::size_t i = 0; i < 3; ++i) ZahlSetzen(b, DatensatzGroesse + f.Offset + 10 * i, wahl[n++ % 7]);
+    for (const auto& f : Zahlfelder1()) ZahlSetzen(b, f.Offset, G);
+    for (const auto& f : Zahlfelder2())
+        if (f.Art == TWertArt::Zahl) ZahlSetzen(b, DatensatzGroesse + f.Offset, G);
+    Schreiben(Pfad("grenze.ovd"), b);
+    ObjekteLaden(Pfad("grenze.ovd"));
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+
+    const auto endlich = [](const std::string& t) {
+        return t.find("NAN") == std::string::npos && t.find("INF") == std::string::npos;
+    };
+    TForm_Edits_01& F = Form_Edits_01;
+    for (int i = 1; i <= 30; ++i)
+        if (!F.But_sichtb(i).Down) F.But_sichtb(i).Down = true, F.But_sichtb(i).Click();
+    ProtokollZeichenflaeche bild(824, 740);
+    ZeichenbitmapEinsetzen ein(bild);
+    for (bool verdeckt : {false, true}) {
+        host.StandardAntwort = Antwort::Ja;
+        if (verdeckt != VerdeckteLinien) F.vdLClick();
+        ASSERT_EQ(VerdeckteLinien, verdeckt);
+        bild.Leeren();
+        SzeneZeichnen();
+        EXPECT_GT(bild.Eintraege.size(), 0u);
+        for (const std::string& t : bild.Texte()) EXPECT_TRUE(endlich(t)) << t;
+    }
+    for (const std::string& t : Gitterbild(false)) EXPECT_TRUE(endlich(t)) << t;
+    for (int code = 1; code <= 118; ++code) {
+        ErgebnisAusgeben(static_cast<Byte>(code));
+        for (const std::string& z : Form_Datenausgabe.Memo1.Lines) EXPECT_TRUE(endlich(z)) << code << ": " << z;
+    }
+
+    // The vector sum reads the scene's vectors and start point.
+    Form_Vektoren.But_VSummeClick();
+    ASSERT_TRUE(Form_VektSumme.Visible);
+    for (int i = 1; i <= 18; ++i) EXPECT_TRUE(endlich(Form_VektSumme.Feld(i).Text())) << i;
+    Form_VektSumme.FormClose();
+    // The calculator: every value it offers of every object.
+    TForm_ObjekteDaten& R = Form_ObjekteDaten;
+    R.FormActivate();
+    std::function<void(TMenuItem&)> klicken = [&](TMenuItem& m) {
+        m.Click();
+        for (TMenuItem& u : m.Items) klicken(u);
+        for (const TEdit* E : {&R.V1x, &R.V1y, &R.V1z, &R.V2x, &R.V2y, &R.V2z, &R.V3x, &R.V3y, &R.V3z,
+                               &R.Edit_Laenge1, &R.Edit_Laenge2, &R.Edit_Laenge})
+            EXPECT_TRUE(endlich(E->Text())) << m.Caption << ": " << E->Text();
+        for (const TPanel* P : {&R.Ergx, &R.Ergy, &R.Ergz})
+            EXPECT_TRUE(endlich(P->Caption)) << m.Caption << ": " << P->Caption;
+    };
+    for (int i = 1; i <= RechenObjektAnzahl; ++i) {
+        for (int ziel = 0; ziel < 10; ziel += 3) {
+            Waehle(R.RadioGroup1, ziel);
+            for (TMenuItem& m : R.PopupMenu[i].Items) klicken(m);
+        }
     }
 }
 
