@@ -1,0 +1,345 @@
+// Long random sequences of what a user does: typing into every object
+// dialog, the plane forms and the tools, undo, redo, the object store, the
+// preset, files, rotations and ticks of the continuous turn. After every
+// step the scene must be one a file can hold and nothing the program shows
+// may read NAN or INF; every few steps the scene is saved, loaded and saved
+// again, which must give the same bytes.
+//
+// RG_ZUFALL_SCHRITTE=n runs n steps instead of the default, RG_ZUFALL_SAAT
+// another seed.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+
+#include "Szenenstand.h"
+#include "control/Dateien.h"
+#include "dialogs/Tippen.h"
+#include "forms/Datenausgabe.h"
+#include "forms/DrehMatrizen.h"
+#include "forms/DrehenUmGerade.h"
+#include "forms/EbenKoord.h"
+#include "forms/Hauptfenster.h"
+#include "forms/Matrizen.h"
+#include "forms/Schalter.h"
+#include "forms/Speichermenue.h"
+#include "forms/ObjekteDaten.h"
+#include "forms/VektProd.h"
+#include "forms/VektSumme.h"
+#include "platform/ProtokollZeichenflaeche.h"
+#include "reports/Ergebnisse.h"
+#include "scene/Datensatz.h"
+
+namespace {
+
+std::string Lesen(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+long Umgebung(const char* name, long sonst) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::strtol(v, nullptr, 10) : sonst;
+}
+
+bool Endlich(const std::string& t) { return t.find("NAN") == std::string::npos && t.find("INF") == std::string::npos; }
+
+// Every text the program shows outside the reports and the picture: the
+// object grids, the plane forms, the radius fields, the main window's
+// position labels and the tool windows.
+std::vector<std::string> Angezeigt() {
+    std::vector<std::string> t = Gitterbild(false);
+    TForm_EbenKoord& K = Form_EbenKoord;
+    for (const TEdit* E : {&K.Edit_a, &K.Edit_b, &K.Edit_c, &K.Edit_d, &K.Edit_nx, &K.Edit_ny, &K.Edit_nz, &K.Edit_ax,
+                           &K.Edit_ay, &K.Edit_az, &Form_Kugeln.Edit_Radius, &Form_Kegel.Edit_Radius,
+                           &Form_Kegel.Edit_Hoehe})
+        t.push_back(E->Text());
+    TForm_Edits_01& F = Form_Edits_01;
+    for (const TLabel* l : {&F.Label_gh, &F.Label_gt, &F.Label_ht, &F.Label_gE1, &F.Label_hE1, &F.Label_tE1,
+                            &F.Label_gE2, &F.Label_hE2, &F.Label_tE2, &F.Label_E1E2, &F.Label_sg_Stuetz_x,
+                            &F.Label_sg_Stuetz_y, &F.Label_sg_Stuetz_z, &F.Label_sg_Richt_x, &F.Label_sg_Richt_y,
+                            &F.Label_sg_Richt_z})
+        t.push_back(l->Caption);
+    TForm_VektSumme& S = Form_VektSumme;
+    for (int i = 1; i <= 18; ++i) t.push_back(S.Feld(i).Text());
+    t.push_back(S.Label6.Caption);
+    TForm_VektProd& P = Form_VektProd;
+    for (int i = 1; i <= 9; ++i) t.push_back(P.Feld(i).Text());
+    for (const TLabel* l : {&P.Label_vpx, &P.Label_vpy, &P.Label_vpz, &P.Label_Winkel, &P.Label_Hoehe,
+                            &P.Label_Inhalt, &P.Label_SPProd, &P.Label_SpatVol})
+        t.push_back(l->Caption);
+    TForm_Matrizen& M = Form_Matrizen;
+    for (int m = 1; m <= 4; ++m)
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j) t.push_back(M.Zelle(m, i, j).Text());
+    for (int v = 1; v <= 3; ++v)
+        for (int k = 1; k <= 3; ++k) t.push_back(M.VZelle(v, k).Text());
+    t.push_back(M.Panel1.Caption);
+    TForm_Dreh_Matrizen& D = Form_Dreh_Matrizen;
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) t.push_back(D.Makt(i, j).Text()), t.push_back(D.Mges(i, j).Text());
+    t.push_back(D.Label3.Caption);
+    t.push_back(D.Label4.Caption);
+    return t;
+}
+
+class Zufallsfolge : public Szenenstand {
+protected:
+    void SetUp() override {
+        Szenenstand::SetUp();
+        const std::string basis = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        std::string muster = basis + "/rg_zufall_XXXXXX";
+        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
+        ordner = muster;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(ordner, ec);
+        Szenenstand::TearDown();
+    }
+    std::string ordner;
+};
+
+TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
+    ProtokollZeichenflaeche bild(824, 740);
+    ZeichenbitmapEinsetzen bildEin(bild);
+    ProgrammStart();
+    ParamDarstellungZeigen = true;   // the equations in the picture
+    host.Vergessen();
+
+    const long schritte = Umgebung("RG_ZUFALL_SCHRITTE", 3000);
+    std::mt19937 zufall(static_cast<std::mt19937::result_type>(Umgebung("RG_ZUFALL_SAAT", 29)));
+    auto bis = [&](std::size_t n) { return static_cast<int>(zufall() % n); };
+    auto eins = [&]<class T>(std::initializer_list<T> auswahl) { return *(auswahl.begin() + bis(auswahl.size())); };
+
+    // What a user types: ordinary numbers, tiny and huge ones, the range's
+    // edges and beyond, and texts that are no number.
+    auto zahl = [&]() -> std::string {
+        switch (bis(6)) {
+            case 0:
+                return eins({"0,000000001", "-0,000000001", "1E-9", "0,0000000001", "1E-30", "0,00000000000000000001",
+                             "1E-4000", "-0"});
+            case 1:
+                return eins({"9999,9999", "-10000", "10000,5", "10001", "1E4", "1E30", "1E4932", "-1E4932", "1E99999"});
+            case 2:
+                return eins({"x", "", "-", "1.5", "1,2,3", "1E", ",", "E5"});
+            default: {
+                std::string t = std::to_string(bis(20001) - 10000);
+                if (bis(2)) t += "," + std::to_string(bis(10000));
+                return t;
+            }
+        }
+    };
+
+    TForm_Edits_01& F = Form_Edits_01;
+    TForm_EbenKoord& K = Form_EbenKoord;
+    TForm_VektSumme& S = Form_VektSumme;
+    TForm_VektProd& P = Form_VektProd;
+    TForm_Matrizen& M = Form_Matrizen;
+    TForm_ObjekteDaten& R = Form_ObjekteDaten;
+    TObjektDialog* const dialoge[] = {&Form_Geraden_t, &Form_Ebenen, &Form_Spate,  &Form_Vektoren, &Form_Strecken,
+                                      &Form_Punkte,    &Form_Kugeln, &Form_Kegel, &Form_Fadenkreuz};
+    const std::vector<TStringGrid*> gitter = AlleObjektgitter();
+    auto dialogVon = [&](TStringGrid& G) -> TObjektDialog& {
+        for (TObjektDialog* D : dialoge)
+            if (D->ObjektGitter(G).Gitter == &G) return *D;
+        return *dialoge[0];
+    };
+    auto zelle = [&] {
+        TStringGrid& G = *gitter[static_cast<std::size_t>(bis(gitter.size()))];
+        if (!G.Enabled) return;   // the vectors' grids while the vector sum is open
+        const int c = G.FixedCols + bis(static_cast<std::size_t>(G.ColCount() - G.FixedCols));
+        const int r = G.FixedRows + bis(static_cast<std::size_t>(G.RowCount() - G.FixedRows));
+        TObjektDialog& D = dialogVon(G);
+        bis(4) ? Eingeben(D, G, c, r, zahl()) : Tippen(D, G, c, r, zahl());
+    };
+    // A plane's coordinate or normal form: most often a tiny coefficient,
+    // which takes the plane far out.
+    auto ebenenform = [&] {
+        AktEbene = static_cast<Byte>(1 + bis(2));
+        K.FormActivate();
+        for (int n = 1 + bis(3); n > 0; --n) {
+            TEdit& E = *eins({&K.Edit_a, &K.Edit_b, &K.Edit_c, &K.Edit_d, &K.Edit_nx, &K.Edit_ny, &K.Edit_nz,
+                              &K.Edit_ax, &K.Edit_ay, &K.Edit_az});
+            FeldEingeben(K, E, bis(2) ? eins({"0,000000001", "-0,000000002", "0,000000001"}) : zahl());
+        }
+        K.FormCloseQuery();
+    };
+    // A right click has opened the memory popup: one of its shown items.
+    auto speicher = [&](TSpeicherMenue& Menue) {
+        using G = TSpeicherMenue;
+        const G::Gruppe g = eins({G::SpalteKopieren, G::SpalteEinfuegen, G::MatrixKopieren, G::MatrixEinfuegen});
+        if (!Menue.Punkt(g).Visible) return;
+        switch (g) {
+            case G::SpalteKopieren: Menue.InSpeicherClick(1 + bis(4)); break;
+            case G::SpalteEinfuegen: Menue.AusSpeicherClick(bis(5)); break;
+            case G::MatrixKopieren: Menue.InMatrixSpeicherClick(1 + bis(3)); break;
+            default: Menue.AusMatrixSpeicherClick(bis(4)); break;
+        }
+    };
+    bool summeOffen = false;
+    auto vektorsumme = [&] {
+        if (!summeOffen) {
+            Form_Vektoren.But_VSummeClick();
+            summeOffen = S.Visible;
+            if (!summeOffen) return;
+            S.But_VSummeBestimm.Click();
+        }
+        switch (bis(7)) {
+            case 0: S.Summandknopf(1 + bis(3)).Click(); break;
+            case 1: S.But_VSummeBestimm.Click(); break;
+            case 3: if (std::getenv("RG_PASTE")) S.Feld(1 + bis(15)).SetText(zahl()); break;   // set as a paste sets it
+            case 4:
+                if (S.Rechtsklick(1 + bis(18))) speicher(S.PopupMenu_InSpeicher);
+                break;
+            default: {
+                const int i = 1 + bis(15);
+                S.EditEnter(i);
+                S.EditGetippt(i, zahl());
+            }
+        }
+        // Open for a few steps only: meanwhile the vectors' grids take no input.
+        if (bis(3) == 0) S.FormClose(), summeOffen = false;
+    };
+    auto vektorprodukt = [&] {
+        if (bis(8) == 0) P.FormActivate();
+        if (bis(4) == 0) {
+            if (P.Rechtsklick(1 + bis(10))) speicher(P.PopupMenu_InSpeicher);
+            return;
+        }
+        P.Feld(1 + bis(9)).SetText(zahl());
+    };
+    auto matrizen = [&] {
+        if (bis(8) == 0) M.FormActivate();
+        if (bis(2)) {
+            TEdit& E = bis(4) ? M.Zelle(1 + bis(3), 1 + bis(3), 1 + bis(3)) : M.VZelle(1 + bis(2), 1 + bis(3));
+            E.SetText(zahl());
+            M.ZelleExit(E);
+            return;
+        }
+        switch (bis(7)) {
+            case 0: M.ProduktClick(1 + bis(3), 1 + bis(3)); break;
+            case 1: M.InverseClick(1 + bis(4)); break;
+            case 2: M.TranspClick(1 + bis(4)); break;
+            case 3: M.DetClick(1 + bis(4)); break;
+            case 4: M.MalVektorClick(1 + bis(4), 1 + bis(2)); break;
+            case 5: M.AlsMatrixClick(1 + bis(3)); break;
+            default: M.AlsVektorClick(1 + bis(2)); break;
+        }
+    };
+    // The object-data calculator, opened from a column of an object dialog:
+    // registers typed, an operation, its result taken over or not.
+    auto rechner = [&] {
+        TStringGrid& G = *gitter[static_cast<std::size_t>(bis(gitter.size()))];
+        TObjektDialog& D = dialogVon(G);
+        if (!G.Enabled || !D.SpalteGewaehlt(G, G.FixedCols + bis(static_cast<std::size_t>(G.ColCount() - G.FixedCols))))
+            return;
+        host.BeiModal = [&](const std::string&) {
+            for (int n = bis(4); n > 0; --n) {
+                const int i = 1 + bis(12);
+                R.RegisterFeld(i).SetText(zahl());
+                R.RegisterExit(i);
+            }
+            Waehle(R.RadioGroup1, bis(8));
+            eins({&R.But_V1MinV2, &R.But_V1PlusV3, &R.But_OrthV1, &R.But_OrthV1V2, &R.But_V1xLaenge,
+                  &R.But_LaengeV1AufLaenge, &R.But_L1MalL2, &R.But_L1DivL2, &R.Button2})
+                ->Click();
+            (bis(3) ? R.BitBtn1 : R.BitBtn2).Click();
+        };
+        D.BerechnEinfuegenClick();
+        host.BeiModal = nullptr;
+    };
+    bool dauer = false;
+    auto dauerdrehung = [&] {
+        if (!dauer) {
+            Druecken(F.But_DauerDrehungEinAus);
+            Druecken(F.But_GesamtDrehen(1 + bis(6)));
+            dauer = F.Timer1.Enabled;
+        } else if (bis(4) == 0) {
+            for (int k = 1; k <= 6; ++k)
+                if (F.But_GesamtDrehen(k).Down) Druecken(F.But_GesamtDrehen(k));
+            Druecken(F.But_DauerDrehungEinAus);
+            dauer = false;
+        }
+    };
+    auto ticks = [&] {
+        for (int n = 1 + bis(4); n > 0; --n)
+            if (F.Timer1.Enabled && F.Timer1.OnTimer) F.Timer1.OnTimer();
+    };
+
+    const std::vector<std::pair<int, std::function<void()>>> aktionen = {
+        {16, zelle},
+        {6, ebenenform},
+        {2, [&] { FeldEingeben(Form_Kugeln, Form_Kugeln.Edit_Radius, zahl()); }},
+        {2, [&] { FeldEingeben(Form_Kegel, *eins({&Form_Kegel.Edit_Radius, &Form_Kegel.Edit_Hoehe}), zahl()); }},
+        {2,
+         [&] {
+             Form_Geraden_t.ObjektWaehlen(1 + bis(3)), Form_Ebenen.ObjektWaehlen(1 + bis(2));
+             Form_Spate.ObjektWaehlen(1 + bis(4)), Form_Vektoren.ObjektWaehlen(1 + bis(4));
+             Form_Kugeln.ObjektWaehlen(1 + bis(4)), Form_Kegel.ObjektWaehlen(1 + bis(4));
+         }},
+        {4, vektorsumme},
+        {3, vektorprodukt},
+        {3, matrizen},
+        {2, rechner},
+        {3, [&] { F.rckgngig1Click(); }},
+        {2, [&] { F.widerrufen1Click(); }},
+        {2, [&] { bis(2) ? F.BitBtn_DatenNachSpeichClick() : F.BitBtn_DatenAusSpeichClick(); }},
+        {1, [&] { F.ObjektDatensatz1Vorgabeladen1Click(); }},
+        {1, [&] { F.Edit_Drehwinkel.SetText(std::to_string(bis(721) - 360) + ",5"), F.Edit_DrehwinkelExit(); }},
+        {3, [&] { Druecken(F.But_GesamtDrehen(1 + bis(6))); }},
+        {1, [&] { F.But_drehenMit_OhneAchsen.Click(); }},
+        {1,
+         [&] {
+             Eingeben(Form_DrehenUmGerade, Form_DrehenUmGerade.StringGrid1, bis(2), 1 + bis(3), zahl());
+             Druecken(F.But_GesamtDrehenUmAchse);
+         }},
+        {2, dauerdrehung},
+        {5, ticks},
+        {1, [&] { F.BitBtn_DrehenAufheben.Click(); }},
+        {1, [&] { F.DrehMatrizenEinAus(); }},
+    };
+    int gewichte = 0;
+    for (const auto& a : aktionen) gewichte += a.first;
+
+    const std::string a = ordner + "/a.ovd", b = ordner + "/b.ovd";
+    for (long schritt = 1; schritt <= schritte; ++schritt) {
+        host.StandardAntwort = bis(3) ? Antwort::Ja : Antwort::Nein;
+        int w = bis(static_cast<std::size_t>(gewichte));
+        std::size_t k = 0;
+        while (w >= aktionen[k].first) w -= aktionen[k++].first;
+        aktionen[k].second();
+        if (dauer && !F.Timer1.Enabled) dauer = false;   // a load or the preset stopped the turn
+        if (summeOffen && !S.Visible) summeOffen = false;
+
+        // What a file made now would hold passes the load's check.
+        const std::string wo = "Schritt " + std::to_string(schritt) + ", Aktion " + std::to_string(k);
+        TObjektDatensatz d1;
+        TObjektDatensatz2 d2;
+        AusBytes(InBytes(DatensatzAusObjekten()), d1);
+        AusBytes(InBytes(Datensatz2AusObjekten()), d2);
+        ASSERT_TRUE(DatensatzGueltig(d1) && Datensatz2Gueltig(d2)) << wo;
+        for (const std::string& t : Angezeigt()) ASSERT_TRUE(Endlich(t)) << wo << ": " << t;
+        ErgebnisAusgeben(static_cast<Byte>(1 + bis(118)));
+        for (const std::string& z : Form_Datenausgabe.Memo1.Lines) ASSERT_TRUE(Endlich(z)) << wo << ": " << z;
+
+        if (schritt % 10 != 0) continue;
+        bild.Leeren();
+        SzeneZeichnen();
+        for (const std::string& t : bild.Texte()) ASSERT_TRUE(Endlich(t)) << wo << ": " << t;
+        // Saved, loaded and saved again: the same bytes.
+        host.Vergessen();
+        ObjektdatenPfad = a;
+        ASSERT_TRUE(ObjektdatenSchreiben()) << wo;
+        ASSERT_TRUE(ObjektdatenLaden(a)) << wo << ": " << host.LetzteMeldung();
+        dauer = dauer && F.Timer1.Enabled;
+        ObjektdatenPfad = b;
+        ASSERT_TRUE(ObjektdatenSchreiben()) << wo;
+        ASSERT_TRUE(Lesen(a) == Lesen(b)) << wo;
+    }
+}
+
+}  // namespace
