@@ -435,6 +435,15 @@ TEST_F(Dateien, AllesAnDerGrenzeZeigtNurEndlicheZahlen) {
         for (const std::string& z : Form_Datenausgabe.Memo1.Lines) EXPECT_TRUE(endlich(z)) << code << ": " << z;
     }
 
+    // The plane forms, whose coefficients are products of the plane's numbers.
+    TForm_EbenKoord& K = Form_EbenKoord;
+    for (Byte e : {1, 2}) {
+        AktEbene = e;
+        K.FormActivate();
+        for (const TEdit* E : {&K.Edit_a, &K.Edit_b, &K.Edit_c, &K.Edit_d, &K.Edit_nx, &K.Edit_ny, &K.Edit_nz,
+                               &K.Edit_ax, &K.Edit_ay, &K.Edit_az})
+            EXPECT_TRUE(endlich(E->Text())) << E->Text();
+    }
     // The vector sum reads the scene's vectors and start point.
     Form_Vektoren.But_VSummeClick();
     ASSERT_TRUE(Form_VektSumme.Visible);
