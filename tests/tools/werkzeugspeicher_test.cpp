@@ -245,10 +245,8 @@ TEST_F(Werkzeugspeicher, AbgelehnteEinfuegungen) {
     host.Vergessen();
     VektorSpeicher[3] = {"1", "10000,5", "2"};
     Aus(S.PopupMenu_InSpeicher, S.Rechtsklick(1), 3);
-    Aus(P.PopupMenu_InSpeicher, P.Rechtsklick(1), 3);
-    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(host.Meldungen.size(), 1u);
     EXPECT_EQ(S.Edit_v1y.Text(), "-3,000");
-    EXPECT_EQ(P.Edit_ay.Text(), "-3");
     // A right click while a vector edit holds no number: no popup.
     P.Edit_cz.SetText("-");
     EXPECT_FALSE(P.Rechtsklick(1));
