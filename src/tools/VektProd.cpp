@@ -84,7 +84,9 @@ bool TForm_VektProd::VektorproduktBerechnen() {
     const Extended s = Skalarprodukt(q, v[2]);
     TLabel* const Labels[] = {&Label_vpx,   &Label_vpy,    &Label_vpz,    &Label_Winkel,
                               &Label_Hoehe, &Label_Inhalt, &Label_SPProd, &Label_SpatVol};
-    for (Extended e : {q.x, q.y, q.z, w, h, F, s})
+    // The angle routines read an overflowing cross or dot product as the
+    // angle 0, so those must be finite as well.
+    for (Extended e : {q.x, q.y, q.z, w, h, F, s, Betrag(q), Skalarprodukt(v[0], v[1])})
         if (!std::isfinite(e)) {
             for (TLabel* L : Labels) L->Caption.clear();
             MeldungZeigen(NichtEndlichMeldung);

@@ -102,9 +102,16 @@ TEST_F(VektProd, ErgebnisseGehoerenZuDenNeunFeldern) {
         EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
         P.Edit_bz.SetText("1");
     }
+    // a x b = (0, 0, 1E3000) is a number, but its length overflows: the
+    // angle would read 0 and the area "ex. nicht".
+    Setzen({&P.Edit_ax, &P.Edit_bx, &P.Edit_by}, {"1E2000", "1E1000", "1E1000"});
+    host.Vergessen();
+    P.Edit_bz.SetText("0");
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+    EXPECT_EQ(P.Label_Winkel.Caption, "");
     // Once mended, the pass runs again.
     host.Vergessen();
-    Setzen({&P.Edit_ax, &P.Edit_bz}, {"2", "0,468"});
+    Setzen({&P.Edit_ax, &P.Edit_bx, &P.Edit_by, &P.Edit_bz}, {"2", "-1,5", "3", "0,468"});
     EXPECT_EQ(Ergebnisse(), Start);
     EXPECT_TRUE(host.Meldungen.empty());
     // Another edit that holds no number stops the pass before any label
