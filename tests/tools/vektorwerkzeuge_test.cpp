@@ -299,4 +299,83 @@ TEST_F(VektSumme, DrehungErstVorDemSchreiben) {
     EXPECT_EQ(Vektor[4].Vektor, Vektor[2].Vektor);
 }
 
+TEST_F(VektSumme, AbgelehnteZahlErreichtNieDieSzene) {
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(3).Click();
+    const TVektor v3 = Vektor[3];
+    // A refused text left in an edit the user did not enter (set by the
+    // program, pasted); a later accepted change of its term, or typing the
+    // same text again, computes nothing with it, and the window says why.
+    S.Edit_v3x.SetText("1E4932");
+    S.Edit_v4Ax.SetText("-20000");
+    EXPECT_EQ(S.Edit_v3x.Text(), "1E4932");
+    host.Vergessen();
+    Tippen(9, "1");
+    Tippen(13, "-20000");
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+    EXPECT_GT(S.Edit_v3x.FokusAnforderungen, 0);
+    EXPECT_EQ(Vektor[3].Endpunkt, v3.Endpunkt);
+    EXPECT_EQ(Vektor[4].Anfangspunkt, (V{-3, 3, -2}));
+    EXPECT_EQ(Form_Vektoren.StringGrid3.Cells(1, 1), "0,000");
+    // An accepted text in its place lets the term compute again.
+    Tippen(7, "1");
+    EXPECT_EQ(Vektor[3].Vektor, (V{1, 3, 1}));
+    EXPECT_EQ(Vektor[4].Vektor, (V{1, 3, 1}));
+}
+
+TEST_F(VektSumme, EinfuegenSchreibtTexteUndPrueftJedenBereich) {
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(1).Click();
+    S.Summandknopf(3).Click();
+    const TVektor v1 = Vektor[1];
+    // The texts arrive as stored, the change check answers the one out of
+    // range, and the term is not computed until that text is replaced.
+    VektorSpeicher[3] = {"1", "10000,5", "2"};
+    ASSERT_TRUE(S.Rechtsklick(1));
+    S.PopupMenu_InSpeicher.AusSpeicherClick(3);
+    EXPECT_EQ(Texte({&S.Edit_v1x, &S.Edit_v1y, &S.Edit_v1z}), (std::vector<std::string>{"1", "10000,5", "2"}));
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(Vektor[1].Vektor, v1.Vektor);
+    Tippen(2, "1");
+    EXPECT_EQ(Vektor[1].Vektor, (V{1, 1, 2}));
+    // A whole matrix: the terms whose columns pass are computed.
+    MatrixSpeicher[1] = TMatrix33{};
+    MatrixSpeicher[1](1, 1) = 3;
+    MatrixSpeicher[1](1, 3) = 1E300L;
+    ASSERT_TRUE(S.Rechtsklick(4));
+    S.PopupMenu_InSpeicher.AusMatrixSpeicherClick(1);
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(Vektor[1].Vektor, (V{3, 0, 0}));
+    EXPECT_EQ(Vektor[3].Vektor, (V{0, 3, 3}));
+    // A start point pasted with a refused text stays where it was.
+    VektorSpeicher[2] = {"7", "8", "-10000,01"};
+    ASSERT_TRUE(S.Rechtsklick(13));
+    S.PopupMenu_InSpeicher.AusSpeicherClick(2);
+    EXPECT_EQ(host.Meldungen.size(), 3u);
+    EXPECT_EQ(Vektor[4].Anfangspunkt, (V{-3, 3, -2}));
+}
+
+TEST_F(VektSumme, AnfangspunktImGedrehtenSzenenrahmen) {
+    // Turned with the axes, V4's start point is stored turned while the
+    // vectors dialog shows it in the axes' frame. The window reads A in
+    // that frame, so undoing the turns on its first write leaves V4 there.
+    TForm_Edits_01& F = Form_Edits_01;
+    F.But_drehenMit_OhneAchsen.Click();
+    F.AlleDrehKnoepfeSetzen(true);
+    F.Edit_Drehwinkel.SetText("90");
+    F.But_GesamtDrehenZplus.Down = true;
+    F.But_GesamtDrehenZplus.Click();
+    ASSERT_EQ(DrehAnzahl, 1);
+    ASSERT_NEAR(static_cast<double>(Vektor[4].Anfangspunkt.y), -3, 1e-12);
+    Form_Vektoren.But_VSummeClick();
+    EXPECT_EQ(Texte({&S.Edit_v4Ax, &S.Edit_v4Ay, &S.Edit_v4Az}), (std::vector<std::string>{"-3,000", "3,000", "-2,000"}));
+    Tippen(10, "2");
+    ASSERT_EQ(DrehAnzahl, 0);
+    const TStringGrid& G4 = Form_Vektoren.StringGrid4;
+    EXPECT_EQ((std::vector<std::string>{G4.Cells(0, 1), G4.Cells(0, 2), G4.Cells(0, 3)}),
+              (std::vector<std::string>{"-3,000", "3,000", "-2,000"}));
+    EXPECT_NEAR(static_cast<double>(Vektor[4].Anfangspunkt.y), 3, 1e-15);
+}
+
 }  // namespace
