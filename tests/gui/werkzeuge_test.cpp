@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include "forms/LGS.h"
 #include "forms/LaLua.h"
 #include "forms/Matrizen.h"
+#include "forms/ObjekteDaten.h"
 #include "forms/Speicher.h"
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
@@ -288,6 +290,40 @@ TEST_F(Werkzeuge, VektorproduktNimmtJedeTaste) {
     EXPECT_EQ(boxen[0], "Gib bitte eine Zahl z mit\n-10000 <= z <= 10000  ein!");
     EXPECT_EQ(Feld(p, Form_VektProd.Edit_ay)->text(), QStringLiteral("x"));
     EXPECT_EQ(Form_VektProd.Label_vpx.Caption, "-1,404");
+}
+
+// A key as the keyboard sends it, with its text (also one beyond Latin-1).
+void Taste(QWidget* w, QChar zeichen) {
+    const int code = zeichen.isLetter() ? zeichen.toUpper().unicode() : zeichen.unicode();
+    QKeyEvent druck(QEvent::KeyPress, code, Qt::NoModifier, QString(zeichen));
+    QKeyEvent los(QEvent::KeyRelease, code, Qt::NoModifier, QString(zeichen));
+    QApplication::sendEvent(w, &druck);
+    QApplication::sendEvent(w, &los);
+}
+
+TEST_F(Werkzeuge, RechnerregisterOhneFilterNehmenJedeTaste) {
+    Rechnen(QStringLiteral("Rechnen mit Objektdaten"));
+    DialogAnsicht* r = Fenster("Form_ObjekteDaten");
+    ASSERT_TRUE(r && r->isVisible());
+    const QString tasten = QStringLiteral("1ä.ß°€x");
+    const auto tippen = [&](const TEdit& E) {
+        QLineEdit* w = Feld(r, E);
+        w->setFocus();
+        w->selectAll();
+        for (QChar c : tasten) Taste(w, c);
+        return w->text();
+    };
+    // V1x filters: the point becomes a comma, everything else but digits
+    // is dropped.
+    EXPECT_EQ(tippen(Form_ObjekteDaten.V1x), QStringLiteral("1,"));
+    EXPECT_EQ(Form_ObjekteDaten.V1x.Text(), "1,");
+    // Every other register takes every key, umlauts and signs included.
+    for (int i = 2; i <= 12; ++i) {
+        SCOPED_TRACE(i);
+        const TEdit& E = Form_ObjekteDaten.RegisterFeld(i);
+        EXPECT_EQ(tippen(E), tasten);
+        EXPECT_EQ(E.Text(), tasten.toStdString());
+    }
 }
 
 }  // namespace
