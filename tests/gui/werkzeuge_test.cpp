@@ -333,11 +333,6 @@ TEST_F(Werkzeuge, DrehMatrizenEintragRotSolangeDasFensterOffenIst) {
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(M.Caption, "Dreh-Matrizen einblenden");
     EXPECT_EQ(TextfarbeImMenue(M), QColor(Qt::black));
-    Rechnen(QStringLiteral("Dreh-Matrizen einblenden"));
-    EXPECT_EQ(TextfarbeImMenue(M), QColor(Qt::red));
-    Rechnen(QStringLiteral("Dreh-Matrizen ausblenden"));
-    EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(TextfarbeImMenue(M), QColor(Qt::black));
 }
 
 // A key as the keyboard sends it, with its text (also one beyond Latin-1).
