@@ -138,7 +138,10 @@ void DrehListeLoeschen() {
 }
 
 void OhneDrehungLaden(const std::function<void()>& Laden) {
+    // The loaded scene holds no turn, not even once the matrix window
+    // names one again.
     DrehungErfolgt = 0;
+    DrehungInSzene = false;
     Laden();
     DrehListeLoeschen();
     SzeneGedreht = false;

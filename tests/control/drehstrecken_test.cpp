@@ -161,6 +161,11 @@ TEST_F(Drehstrecken, GeladeneDateiZeigtKeineSegmente) {
     EXPECT_EQ(SegmenteJetzt(), 0);
     EXPECT_EQ(DrehAnzahl, 0);
     EXPECT_FALSE(SzeneGedreht);
+    // Showing the matrices names a latest turn again, but not one this
+    // scene holds.
+    F.DrehMatrizenEinAusMenue.Click();
+    ASSERT_NE(DrehungErfolgt, 0);
+    EXPECT_EQ(SegmenteJetzt(), 0);
     std::filesystem::remove(pfad);
 }
 
