@@ -111,6 +111,8 @@ void GesamtDrehenUmGerade() {
 }
 
 void AlleDrehungenRueckgaengig() {
+    // Turned back, the scene no longer holds the latest turn.
+    if (DrehAnzahl > 0) DrehungInSzene = false;
     RueckdrehungLaeuft = true;
     {
         // The report once, for the scene as it ends up.

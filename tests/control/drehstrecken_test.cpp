@@ -228,3 +228,17 @@ TEST_F(Drehstrecken, ZustandOhneSegmenteBleibtOhne) {
     // The next turn is held again.
     EXPECT_GT(Segmente([&] { Klick(F.But_GesamtDrehenXmin); }), 0);
 }
+
+// Turned back with the axes, the scene holds none of the recorded turns.
+TEST_F(Drehstrecken, ZurueckgedrehteSzeneZeigtKeineSegmente) {
+    F.But_drehenMit_OhneAchsen.Click();
+    Klick(F.But_GesamtDrehenXplus);
+    F.But_drehenMit_OhneAchsen.Click();   // plays the list back
+    ASSERT_FALSE(AchsenMitDrehen);
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    EXPECT_GT(Segmente([&] { Klick(F.But_GesamtDrehenXplus); }), 0);
+    // Leaving the mode with an empty list turns nothing back.
+    F.But_drehenMit_OhneAchsen.Click();
+    F.But_drehenMit_OhneAchsen.Click();
+    EXPECT_GT(SegmenteJetzt(), 0);
+}
