@@ -41,9 +41,11 @@ protected:
             EXPECT_LT(Betrag(q), 1e-9L * (1 + Betrag(d)) * (1 + Betrag(Augpunkt))) << i;
         }
     }
+    // Held for n steps: the press makes the first, the ticks of the delay
+    // none (three at 80 ms), then every tick one.
     static void Halten(TSpeedButton& b, TTimer& t, int n) {
         b.OnMouseDown();
-        for (int i = 0; i < n; ++i) t.OnTimer();
+        for (int i = 0; i < 3 + n - 1; ++i) t.OnTimer();
     }
     std::size_t Meldungen(const char* text) const {
         std::size_t n = 0;
@@ -131,6 +133,63 @@ TEST_F(Projektionssteuerung, GehaltenerSchrittWiederholtKeineAblehnung) {
     Halten(F.ButProjRichtzPl, F.Timer5, 3);
     EXPECT_EQ(F.Edit_Projz.Text(), "0,53");
     FolgtDerProjektion();
+}
+
+TEST_F(Projektionssteuerung, KlickSchreitetEinmalHaltenWiederholtNachDerVerzoegerung) {
+    // Every held button: released within 0.3 s it steps once, from the
+    // press; held on, it repeats from 0.3 s on at its timer's speed. Time
+    // passes as the ticks of the timer.
+    struct Knopf {
+        std::string name;
+        TNotifyEvent *runter, *hoch;
+        TTimer* t;
+        Extended* wert;
+        Extended erster, weitere;  // the press's step, each repeat's
+        bool parallel;
+    };
+    std::vector<Knopf> knoepfe;
+    const char* const Pfeil[5] = {"", "VR", "VL", "VO", "VU"};
+    for (Byte t = 1; t <= 4; ++t) {
+        const Extended r = t % 2 == 1 ? 1 : -1;
+        knoepfe.push_back({Pfeil[t], &F.BitBtn_V(t).OnMouseDown, &F.BitBtn_V(t).OnMouseUp, &F.Timer2,
+                           t <= 2 ? &VerschiebungX : &VerschiebungY, 10 * r, 3 * r, false});
+    }
+    for (Byte t = 1; t <= 6; ++t) {
+        const Extended r = t % 2 == 1 ? 1 : -1;
+        Extended& fp = t <= 2 ? Augpunkt.x : t <= 4 ? Augpunkt.y : Augpunkt.z;
+        Extended& pr = t <= 2 ? ProjRichtung.x : t <= 4 ? ProjRichtung.y : ProjRichtung.z;
+        knoepfe.push_back({"FP " + std::to_string(t), &F.ButFP(t).OnMouseDown, &F.ButFP(t).OnMouseUp, &F.Timer4, &fp,
+                           r, r, false});
+        knoepfe.push_back({"Richtung " + std::to_string(t), &F.ButProjRicht(t).OnMouseDown,
+                           &F.ButProjRicht(t).OnMouseUp, &F.Timer5, &pr, 0.01L * r, 0.01L * r, true});
+    }
+    Extended& ebene = ProjEbeneZentral.Stuetzvektor.y;
+    knoepfe.push_back({"ProjEbMin", &F.ProjEbMin.OnMouseDown, &F.ProjEbMin.OnMouseUp, &F.Timer6, &ebene, 1, 1, false});
+    knoepfe.push_back({"ProjEbPlus", &F.ProjEbPlus.OnMouseDown, &F.ProjEbPlus.OnMouseUp, &F.Timer6, &ebene, -1, -1, false});
+    // Held ms, then the steps at 80 ms and at 10 ms a tick.
+    const struct { int ms, bei80, bei10; } zeiten[] = {{100, 1, 1}, {290, 1, 1}, {320, 2, 4}, {1000, 10, 72}};
+
+    for (bool parallel : {false, true}) {
+        if (parallel) F.ZPEinAusClick();
+        for (const Knopf& k : knoepfe) {
+            if (k.parallel != parallel) continue;
+            for (const auto& z : zeiten) {
+                SCOPED_TRACE(k.name + ", " + std::to_string(z.ms) + " ms");
+                const Extended vorher = *k.wert;
+                (*k.runter)();
+                const int takt = k.t->Interval;
+                ASSERT_TRUE(k.t->Laeuft() && (takt == 80 || takt == 10));
+                EXPECT_NEAR(static_cast<double>(*k.wert - vorher), static_cast<double>(k.erster), 1e-9);
+                for (int ms = takt; ms <= z.ms; ms += takt) k.t->OnTimer();
+                (*k.hoch)();
+                k.t->OnTimer();  // on its way at the release
+                const int n = takt == 80 ? z.bei80 : z.bei10;
+                EXPECT_NEAR(static_cast<double>(*k.wert - vorher), static_cast<double>(k.erster + (n - 1) * k.weitere),
+                            1e-9);
+            }
+        }
+    }
+    EXPECT_TRUE(host.Meldungen.empty());
 }
 
 TEST_F(Projektionssteuerung, VorgabeImFluchtpunktBehaeltDenAltenWert) {
@@ -266,14 +325,14 @@ TEST_F(Projektionssteuerung, BildSteuerung) {
     for (const auto& f : faelle) {
         VerschiebungX = VerschiebungY = 0;
         bilder = 0;
-        f.knopf->Click();
-        EXPECT_EQ(bilder, 1);
-        // Held: 3 pixels a tick of Timer2 (10 ms) until released.
+        // The press shifts by a click's step; held past the delay, 3 pixels
+        // a tick of Timer2 (10 ms) until released.
         f.knopf->OnMouseDown();
+        EXPECT_EQ(bilder, 1);
         EXPECT_TRUE(F.Timer2.Laeuft() && F.Timer2.Interval == 10);
-        F.Timer2.OnTimer();
-        F.Timer2.OnTimer();
+        for (int i = 0; i < 31; ++i) F.Timer2.OnTimer();
         f.knopf->OnMouseUp();
+        f.knopf->Click();  // the click that ends the press: its step came with the press
         F.Timer2.OnTimer();
         EXPECT_TRUE(VerschiebungX == f.dx * 1.6L && VerschiebungY == f.dy * 1.6L);
     }
