@@ -23,6 +23,9 @@
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "Fenstertest.h"
 #include "gui/Beschleuniger.h"
@@ -165,26 +168,27 @@ TEST_F(Projektionsleiste_, KlickSchreitetEinmalHaltenWiederholtNachDerVerzoegeru
         runter ? QTest::mousePress(fw, Qt::LeftButton, {}, p) : QTest::mouseRelease(fw, Qt::LeftButton, {}, p);
     };
     struct Knopf {
-        const char* name;
+        std::string name;
         Extended* wert;
         Extended erster, weitere;  // the press's step, each repeat's
         int takt;                  // ms
     };
-    Extended& ebene = ProjEbeneZentral.Stuetzvektor.y;
-    const Knopf zentral[] = {
-        {"BitBtn_VR", &VerschiebungX, 10, 3, 10},  {"BitBtn_VL", &VerschiebungX, -10, -3, 10},
-        {"BitBtn_VO", &VerschiebungY, 10, 3, 10},  {"BitBtn_VU", &VerschiebungY, -10, -3, 10},
-        {"ButFPxPl", &Augpunkt.x, 1, 1, 80},       {"ButFPxMin", &Augpunkt.x, -1, -1, 80},
-        {"ButFPyPl", &Augpunkt.y, 1, 1, 80},       {"ButFPyMin", &Augpunkt.y, -1, -1, 80},
-        {"ButFPzPl", &Augpunkt.z, 1, 1, 80},       {"ButFPzMin", &Augpunkt.z, -1, -1, 80},
-        {"ProjEbMin", &ebene, 1, 1, 80},           {"ProjEbPlus", &ebene, -1, -1, 80}};
-    const Knopf parallel[] = {
-        {"ButProjRichtxPl", &ProjRichtung.x, 0.01L, 0.01L, 80}, {"ButProjRichtxMin", &ProjRichtung.x, -0.01L, -0.01L, 80},
-        {"ButProjRichtyPl", &ProjRichtung.y, 0.01L, 0.01L, 80}, {"ButProjRichtyMin", &ProjRichtung.y, -0.01L, -0.01L, 80},
-        {"ButProjRichtzPl", &ProjRichtung.z, 0.01L, 0.01L, 80}, {"ButProjRichtzMin", &ProjRichtung.z, -0.01L, -0.01L, 80}};
+    std::vector<Knopf> zentral = {{"BitBtn_VR", &VerschiebungX, 10, 3, 10}, {"BitBtn_VL", &VerschiebungX, -10, -3, 10},
+                                  {"BitBtn_VO", &VerschiebungY, 10, 3, 10}, {"BitBtn_VU", &VerschiebungY, -10, -3, 10},
+                                  {"ProjEbMin", &ProjEbeneZentral.Stuetzvektor.y, 1, 1, 80},
+                                  {"ProjEbPlus", &ProjEbeneZentral.Stuetzvektor.y, -1, -1, 80}};
+    std::vector<Knopf> parallel;
+    for (const char* a : {"x", "y", "z"}) {
+        Extended& fp = *a == 'x' ? Augpunkt.x : *a == 'y' ? Augpunkt.y : Augpunkt.z;
+        Extended& r = *a == 'x' ? ProjRichtung.x : *a == 'y' ? ProjRichtung.y : ProjRichtung.z;
+        for (const auto& [endung, v] : {std::pair{"Pl", 1}, std::pair{"Min", -1}}) {
+            zentral.push_back({std::string("ButFP") + a + endung, &fp, 1.0L * v, 1.0L * v, 80});
+            parallel.push_back({std::string("ButProjRicht") + a + endung, &r, 0.01L * v, 0.01L * v, 80});
+        }
+    }
     const auto Pruefen = [&](const Knopf& k) {
         SCOPED_TRACE(k.name);
-        QWidget* w = W(k.name);
+        QWidget* w = W(k.name.c_str());
         ASSERT_TRUE(w && w->isVisible());
         const auto Schritte = [&](Extended vorher, int n) {
             EXPECT_NEAR(static_cast<double>(*k.wert - vorher), static_cast<double>(k.erster + (n - 1) * k.weitere), 1e-9);
