@@ -40,6 +40,8 @@ void Tick(benchmark::State& state, bool alles) {
     TForm_Edits_01& F = Form_Edits_01;
     // y+ held; every other tick y- so the eye point stays near the start.
     F.ButFPyPl.OnMouseDown();
+    // Held past the delay: from here on every tick steps.
+    for (int ms = F.Timer4.Interval; ms < TWiederholung::Verzoegerung; ms += F.Timer4.Interval) F.Timer4.OnTimer();
     Byte taste = 3;
     for (auto _ : state) {
         FPTaste = taste;

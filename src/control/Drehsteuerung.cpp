@@ -111,6 +111,8 @@ void GesamtDrehenUmGerade() {
 }
 
 void AlleDrehungenRueckgaengig() {
+    // Turned back, the scene no longer holds the latest turn.
+    if (DrehAnzahl > 0) DrehungInSzene = false;
     RueckdrehungLaeuft = true;
     {
         // The report once, for the scene as it ends up.
@@ -138,7 +140,10 @@ void DrehListeLoeschen() {
 }
 
 void OhneDrehungLaden(const std::function<void()>& Laden) {
+    // The loaded scene holds no turn, not even once the matrix window
+    // names one again.
     DrehungErfolgt = 0;
+    DrehungInSzene = false;
     Laden();
     DrehListeLoeschen();
     SzeneGedreht = false;

@@ -22,16 +22,22 @@ void DrehungenVergessen() {
     DrehMatrizenZuruecksetzen();
 }
 
-TDrehstreckenStand DrehstreckenJetzt() {
+TDrehstreckenStand LetzteDrehung() {
     return {DrehungErfolgt, Lotgerade.Stuetzvektor, Lotgerade.Richtungsvektor};
 }
 
+// The segments the picture shows now.
+TDrehstreckenStand DrehstreckenJetzt() {
+    return DrehungInSzene ? LetzteDrehung() : TDrehstreckenStand{};
+}
+
 // Before the kept scene is written (which redraws), so the picture shows
-// only the segments of the turns that scene holds.
+// no segment of a turn that scene does not hold. The rotation state itself
+// stays: a running turn goes on about its axis and shows its own matrices
+// and segments whatever scene it turns.
 void DrehstreckenZurueck(const TDrehstreckenStand& d) {
-    DrehungErfolgt = d.DrehungErfolgt;
-    Lotgerade.Stuetzvektor = d.LotStuetz;
-    Lotgerade.Richtungsvektor = d.LotRichtung;
+    if (DrehModus > 0) return;
+    DrehungInSzene = d.DrehungErfolgt != 0 && d == LetzteDrehung();
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ struct TForm_Edits_01 : TFormZustand {
         ButProjRichtzPl, ButProjRichtzMin;
     TComboBox ComboBox1;                         // step of the picture-plane shift
     TTimer Timer4, Timer5, Timer6;
+    TWiederholung Wiederholung4, Wiederholung5, Wiederholung6;  // the held buttons of each
     TSpeedButton SpeedButton1;                   // "V": hold the origin's picture
     // Menu "Draufsichtebene": the views of the scene from six sides.
     TMenuItem xzEbv, xzEbh, xyEbo, xyEbu, yzEbr, yzEbl;
@@ -67,6 +68,7 @@ struct TForm_Edits_01 : TFormZustand {
     // ---- Picture shift, zoom, hidden lines ----------------------------------
     TBitBtn BitBtn_VR, BitBtn_VL, BitBtn_VO, BitBtn_VU;
     TTimer Timer2;
+    TWiederholung Wiederholung2;
     TScrollBar ScrollBar2;                       // zoom, position 100 = 100 %
     TPanel Panel_ZoomFaktAnz;
     TSpeedButton But_vdL;
@@ -294,17 +296,19 @@ struct TForm_Edits_01 : TFormZustand {
     void Edit_ProjKeyPress(char& Key);
     // "." becomes ","; digits, "," and Backspace pass (no sign).
     void Edit_SkalFKeyPress(char& Key);
-    // Step buttons, Taste 1..6 = x+, x-, y+, y-, z+, z-: held, they repeat
-    // their step every 80 ms (Timer4 for the eye point, Timer5 for the
-    // direction).
+    // Step buttons, Taste 1..6 = x+, x-, y+, y-, z+, z-: the press steps
+    // once; held past the delay, they repeat their step every 80 ms (Timer4
+    // for the eye point, Timer5 for the direction).
     TSpeedButton& ButFP(Byte Taste);
     TSpeedButton& ButProjRicht(Byte Taste);
     void ButFPMouseDown(Byte Taste);
     void ButFPMouseUp();
     void Timer4Timer();
+    void AugpunktSchritt();
     void ButProjRichtMouseDown(Byte Taste);
     void ButProjRichtMouseUp();
     void Timer5Timer();
+    void ProjRichtSchritt();
     // ButVorg1..3: the oblique preset of one coordinate of the eye point
     // (central) or of the direction (parallel).
     void ButVorgClick(int k);
@@ -316,12 +320,13 @@ struct TForm_Edits_01 : TFormZustand {
     void Grundriss1Click();
     void Kreuzriss1Click();
     void Aufriss1Click();
-    // The shift of the central picture plane, by VerschProjEb while ProjEbMin
-    // or ProjEbPlus is held.
+    // The shift of the central picture plane by VerschProjEb: once on the
+    // press of ProjEbMin or ProjEbPlus, repeated while it is held.
     void ProjEbMinMouseDown();
     void ProjEbPlusMouseDown();
     void ProjEbMouseUp();
     void Timer6Timer();
+    void ProjEbSchritt();
     void ComboBox1Change();
     void VerschProjEbEinstClick();
     void But_VerschProjEbClick();
@@ -334,8 +339,9 @@ struct TForm_Edits_01 : TFormZustand {
 
     // ---- Picture controls (Bildsteuerung.cpp) --------------------------------
     void BildsteuerungAnlegen();
-    // BitBtn_VR, _VL, _VO, _VU (Taste 1..4): a click shifts the picture once,
-    // holding shifts it every 10 ms (Timer2).
+    // BitBtn_VR, _VL, _VO, _VU (Taste 1..4): the press shifts the picture
+    // by a click's step; held past the delay, the button shifts it every
+    // 10 ms (Timer2).
     TButton& BitBtn_V(Byte Taste);
     void BitBtn_VClick(Byte Taste);
     void BitBtn_VMouseDown(Byte Taste);

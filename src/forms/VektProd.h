@@ -30,13 +30,15 @@ struct TForm_VektProd : TFormZustand {
     TEdit& Feld(int i);  // Edit_ax .. Edit_cz, 1..9
     // Typing or pasting: the change check, and at once the pass when it passed.
     void EditChange(int i);
-    // A right click on edit i (1..9) or on a product label (i = 10).
+    // A right click on edit i (1..9) or on a product label (i = 10); false
+    // when the popup stays shut.
     bool Rechtsklick(int i);
     void BerechnEinfuegenClick();
 
     void FormCreate();
     void FormActivate();
-    void VektorproduktBerechnen();
+    // False when an edit holds no number: then no label changes.
+    bool VektorproduktBerechnen();
     // Brackets around the columns of a, b and the product, arrows over the
     // vector letters.
     void FormPaint(Zeichenflaeche& C);

@@ -32,6 +32,10 @@ struct TForm_VektSumme : TFormZustand {
     TFeld<int, 1, 3> Position{};  // the vector picked at each place, 0 for none
     TVek_R3 s1, s2, s3;           // the terms in picking order
     bool EingabeGueltig = true;   // the last change check passed
+    // Per edit 1..15: its text is a number the change check refused. Such a
+    // text may stay (a paste, a text not typed into the edit entered), and
+    // its number must never reach the scene.
+    TFeld<bool, 1, 15> Abgelehnt{};
     int EintrittsFeld = 0;        // the edit entered last and its text then
     std::string EintrittsText;
 

@@ -1,8 +1,6 @@
 #include "gui/Bindung.h"
 
 #include <QAction>
-#include <QPixmap>
-#include <QPainter>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,6 +19,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOption>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -34,6 +33,24 @@
 #include "gui/Steuerelement.h"
 #include "gui/Tasten.h"
 #include "gui/Zeitgeber.h"
+
+namespace {
+
+// The property of a menu item's QAction that holds its text colour.
+constexpr const char* TextfarbeEigenschaft = "Textfarbe";
+
+}  // namespace
+
+void Farbmenue::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+    QMenu::initStyleOption(option, action);
+    const QVariant farbe = action ? action->property(TextfarbeEigenschaft) : QVariant();
+    // A disabled item keeps the style's grey, a highlighted one its contrast.
+    if (!farbe.isValid() || !action->isEnabled()) return;
+    const QColor c = farbe.value<QColor>();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole r : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            option->palette.setColor(g, r, c);
+}
 
 QKeySequence Kuerzel(const std::string& s) {
     QString t = QtText(s);
@@ -372,25 +389,16 @@ struct MenueBindung : BindungVon<TMenuItem, QAction> {
         if (w->isVisible() != k->Visible) w->setVisible(k->Visible);
         if (w->isCheckable() != k->Checked) w->setCheckable(k->Checked);
         if (w->isChecked() != k->Checked) w->setChecked(k->Checked);
-        // A menu cannot colour one item's text: an item whose text the
-        // program colours shows a mark in that colour instead.
         if (farbe_ != k->FontColor) {
             farbe_ = k->FontColor;
-            w->setIcon(farbe_ == 0 ? QIcon() : Marke(FarbeQt(farbe_)));
+            // Black is the style's own colour of an item's text.
+            w->setProperty(TextfarbeEigenschaft, farbe_ == 0 ? QVariant() : QVariant(FarbeQt(farbe_)));
+            for (QObject* o : w->associatedObjects())
+                if (auto* m = qobject_cast<QWidget*>(o)) m->update();
         }
     }
 
 private:
-    static QIcon Marke(const QColor& farbe) {
-        QPixmap bild(12, 12);
-        bild.fill(Qt::transparent);
-        QPainter p(&bild);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(farbe);
-        p.drawEllipse(QRectF(2, 2, 8, 8));
-        return QIcon(bild);
-    }
     TColor farbe_ = 0;
 };
 

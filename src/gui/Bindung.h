@@ -7,6 +7,7 @@
 // Text fields report typing by the edit protocol as grids do (GitterTabelle.h).
 
 #include <QKeySequence>
+#include <QMenu>
 #include <QPalette>
 #include <functional>
 #include <memory>
@@ -25,11 +26,20 @@ class QGroupBox;
 class QIcon;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTimer;
 class QToolButton;
+
+// A menu that draws an item's text in the colour the core gives the item
+// (TMenuItem::FontColor); a plain QMenu draws every text in the style's.
+class Farbmenue : public QMenu {
+public:
+    using QMenu::QMenu;
+
+protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
+};
 
 // A shortcut as the core writes it for the German menus ("Strg+Umschalt+Z").
 QKeySequence Kuerzel(const std::string& s);
@@ -107,7 +117,8 @@ public:
     // OnTimer (a tick is dropped while one still runs).
     QTimer* Zeitgeber(TTimer& T, QObject* eltern);
     // A menu item at the end of menue: its caption ("&" marks the
-    // accelerator), shortcut, check mark and states.
+    // accelerator), shortcut, check mark and states; its text colour shows
+    // in a Farbmenue.
     QAction* Menuepunkt(TMenuItem& M, QMenu* menue, std::function<void()> handler = {});
 
     void Auffrischen();

@@ -182,7 +182,9 @@ Hauptfensteransicht::Hauptfensteransicht(QWidget* eltern) : QMainWindow(eltern),
     objektleiste_ = new Objektleiste(*this, panels_[0].widget);
     // The calculator without blocking, as the main window's button opens it,
     // and the linear-algebra windows.
-    QMenu* rechnen = menuBar()->addMenu(QStringLiteral("&Rechnen"));
+    // Its rotation-matrix item is red while that window is shown.
+    QMenu* rechnen = new Farbmenue(QStringLiteral("&Rechnen"), this);
+    menuBar()->addMenu(rechnen);
     QAction* rechner = rechnen->addAction(QStringLiteral("Rechnen mit Objektdaten"));
     rechner->setObjectName(QStringLiteral("But_ObjekteDaten"));
     connect(rechner, &QAction::triggered, this, [] { Benutzeraktion([] { Form_Edits_01.But_ObjekteDaten.Click(); }); });

@@ -44,6 +44,16 @@ public:
         Zeigen(i);
     }
 
+protected:
+    // Esc closes the help, as it closes the program's dialogs.
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
+
 private:
     void Zeigen(int i) {
         if (i < 0 || i >= int(HilfeSeiten().size())) return;

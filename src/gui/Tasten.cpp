@@ -21,8 +21,10 @@ Taste TasteDeuten(const QKeyEvent* e) {
     const QString t = e->text();
     if (t.isEmpty() || !t.at(0).isPrint()) return {};
     const char16_t u = t.at(0).unicode();
-    // No key the filters pass lies outside ASCII: such a key stays NUL.
-    return {TastenArt::Zeichen, u < 128 ? static_cast<char>(u) : '\0'};
+    // The filters see the key's Latin-1 code, as the program's character set
+    // has it (ä, ß, °); a key beyond it comes as '?', as to an ANSI program.
+    // A filter that passes such a key lets the editor type the real one.
+    return {TastenArt::Zeichen, u < 256 ? static_cast<char>(u) : '?'};
 }
 
 bool GefilterteTaste(QLineEdit* edit, QKeyEvent* e, const std::function<std::optional<char>(char)>& filter,
@@ -36,7 +38,6 @@ bool GefilterteTaste(QLineEdit* edit, QKeyEvent* e, const std::function<std::opt
         if (aendernErlaubt) Benutzeraktion([&] { erlaubt = aendernErlaubt(); });
         return !erlaubt || !wache;
     }
-    if (t.Zeichen == '\0') return true;  // passes no filter of the program
     std::optional<char> z;
     Benutzeraktion([&] { z = filter(t.Zeichen); });
     if (!z || !wache) return true;

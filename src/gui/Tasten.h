@@ -18,7 +18,7 @@ enum class TastenArt {
 
 struct Taste {
     TastenArt Art = TastenArt::Sonstige;
-    char Zeichen = 0;
+    char Zeichen = 0;  // Latin-1; '?' for a key beyond it
 };
 
 Taste TasteDeuten(const QKeyEvent* e);

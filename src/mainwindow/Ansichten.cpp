@@ -125,16 +125,27 @@ void TForm_Edits_01::Aufriss1Click() {
 void TForm_Edits_01::ProjEbMinMouseDown() {
     ProjEbNachVorne = true;
     Timer6.Interval = SchrittIntervall;
+    Wiederholung6.Druecken();
+    ProjEbSchritt();
 }
 
 void TForm_Edits_01::ProjEbPlusMouseDown() {
     ProjEbNachVorne = false;
     Timer6.Interval = SchrittIntervall;
+    Wiederholung6.Druecken();
+    ProjEbSchritt();
 }
 
-void TForm_Edits_01::ProjEbMouseUp() { Timer6.Interval = 0; }
+void TForm_Edits_01::ProjEbMouseUp() {
+    Timer6.Interval = 0;
+    Wiederholung6.Loslassen();
+}
 
 void TForm_Edits_01::Timer6Timer() {
+    if (Timer6.Laeuft() && Wiederholung6.Tick(Timer6.Interval)) ProjEbSchritt();
+}
+
+void TForm_Edits_01::ProjEbSchritt() {
     const int a = WeggelasseneAchse(ProjEbene);
     if (!Timer6.Laeuft() || a == 0) return;
     Extended& k = Koordinate(ProjEbeneZentral.Stuetzvektor, a);

@@ -26,7 +26,9 @@ void Verschieben(Byte Taste, int Schritt) {
 void TForm_Edits_01::BildsteuerungAnlegen() {
     for (Byte t = 1; t <= 4; ++t) {
         TButton& b = BitBtn_V(t);
-        b.OnClick = [this, t] { BitBtn_VClick(t); };
+        // No OnClick: every click of the button presses it first (also a
+        // click by the keyboard or by accessibility), and the press makes
+        // the click's step.
         b.OnMouseDown = [this, t] { BitBtn_VMouseDown(t); };
         b.OnMouseUp = [this] { BitBtn_VMouseUp(); };
     }
@@ -44,12 +46,17 @@ void TForm_Edits_01::BitBtn_VMouseDown(Byte Taste) {
     VerschiebeTaste = Taste;
     Timer2.Interval = HalteIntervall;
     Timer2.Enabled = true;
+    Wiederholung2.Druecken();
+    BitBtn_VClick(Taste);
 }
 
-void TForm_Edits_01::BitBtn_VMouseUp() { Timer2.Enabled = false; }
+void TForm_Edits_01::BitBtn_VMouseUp() {
+    Timer2.Enabled = false;
+    Wiederholung2.Loslassen();
+}
 
 void TForm_Edits_01::Timer2Timer() {
-    if (Timer2.Laeuft()) Verschieben(VerschiebeTaste, HalteSchritt);
+    if (Timer2.Laeuft() && Wiederholung2.Tick(Timer2.Interval)) Verschieben(VerschiebeTaste, HalteSchritt);
 }
 
 void TForm_Edits_01::SpeedButton1Click() {

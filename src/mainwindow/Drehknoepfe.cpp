@@ -83,6 +83,7 @@ void TForm_Edits_01::But_GesamtDrehenClick(int Code) {
         // of the running rotation, so all seven show its marking again.
         for (int k = 1; k <= 7; ++k) But_GesamtDrehen(k).Down = DauerDrehen && DrehModus == k;
     } else {
+        DrehungInSzene = true;
         if (!DauerDrehen) {
             ++DrehAnzahl;
             DrehAnzahlAnzeigen();
@@ -125,6 +126,7 @@ void TForm_Edits_01::But_GesamtDrehenClick(int Code) {
 void TForm_Edits_01::But_GesamtDrehenUmAchseClick() {
     Lotgerade.Stuetzvektor = Drehachse.Stuetzvektor;
     Lotgerade.Richtungsvektor = Drehachse.Richtungsvektor;
+    DrehungInSzene = true;
     if (!DauerDrehen) {
         But_GesamtDrehenUmAchse.Down = false;
         GesamtDrehenUmGerade();

@@ -114,6 +114,7 @@ void TForm_Edits_01::FormCreate() {
     DrehIntervall = 20;
     DrehstreckenZeigen = true;
     DrehungErfolgt = 0;
+    DrehungInSzene = true;
     RueckdrehungLaeuft = false;
     DrehwinkelVonRollbalken = DrehwinkelVonEdit = false;
     for (auto& f : DrehObjektFlags) f = false;

@@ -136,9 +136,14 @@ stehen danach in ihren Fenstern.</li>
 <li><b>Drehen mit Achsen</b>: Achsen und alle Objekte drehen sich gemeinsam; man sieht die Szene
 nur von einer anderen Seite. Die Objektfenster behalten die Koordinaten. Die Pfeilknöpfe für
 Rückgängig und Wiederholen, <i>Achse</i>, <i>Einstell.  Achse</i> und der Rollbalken <i>Achsen:</i>
-sind dabei gesperrt. Vor einer Änderung von Koordinaten stellt das Programm auf Drehen ohne Achsen
-zurück und dreht dabei alles in die Ausgangslage.</li>
+sind dabei gesperrt.</li>
 </ul>
+<p><b>Koordinaten ändern:</b> Beim Drehen mit Achsen fragt ein Objektfenster, sobald man eine
+Koordinate ändern will (beim ersten Tastendruck in eine Zelle oder beim Einfügen eines Vektors), ob
+auf Drehen ohne Achsen umgestellt werden soll. <i>Ja</i> hält eine laufende Drehung an, dreht alles
+in die Ausgangslage zurück und stellt um; die Eingabe geht dann weiter. <i>Nein</i> lässt Drehung und
+Koordinaten, wie sie sind, und die Eingabe unterbleibt. Läuft beim Drehen ohne Achsen gerade ein
+Dauerdrehen, fragt das Programm ebenso, ob es dieses anhalten soll.</p>
 <p><b>Wichtig:</b> Beim Start ist <i>alle aus</i> gedrückt. Ein Klick auf <i>x+</i> zählt dann
 zwar eine Drehung, dreht aber nichts. Zuerst die Objekte wählen (Knöpfe der zweiten Reihe oder
 <i>alle drehen</i>) oder auf Drehen mit Achsen umschalten.</p>
@@ -192,13 +197,16 @@ aus der ersten (der Hinweis am Feld nennt die Achsen).</li>
 <li><i>Zoom:</i> vergrößert oder verkleinert das Bild, <i>Achsen:</i> ändert die Länge der
 Koordinatenachsen, <i>Bild:</i> verschiebt das Bild mit den vier Pfeilen.</li>
 <li><i>Ansicht zurück</i> stellt die Startansicht her <b>und nimmt alle Konstruktionsschritte
-zurück</b>. <i>Alles zurück</i> tut dasselbe und löscht zudem die Liste der Drehungen.</li>
+zurück</b>; beim Drehen mit Achsen dreht es die Szene dabei in die Ausgangslage zurück.
+<i>Alles zurück</i> tut dasselbe und löscht beim Drehen ohne Achsen zudem die Liste der Drehungen:
+der Zähler und die Dreh-Matrizen stehen danach auf 0, und eine laufende Drehung hält an. Beim Drehen
+mit Achsen tut es nichts darüber hinaus.</li>
 </ul>
 <p>Das Menü <i>Ansicht</i> blendet Achsen, Achseneinteilung, Achsenwerte, Gitterwände,
 Achsen-Würfel, Fluchtstrecken, Stütz- und Richtungsvektoren, Normalenvektoren, Schnitt- und
 Durchstoßpunkte, Spurpunkte, die Schnittgerade sg und die Parameterdarstellung ein und aus.
-<i>Einstellungen</i> &rarr; <i>verdeckte Linien beachten</i> berücksichtigt, welche Linien verdeckt
-sind.</p>)"},
+<i>Einstellungen</i> &rarr; <i>verdeckte Linien beachten</i> zeichnet die Linien von hinten nach vorn
+(siehe <a href="Einstellungen">Einstellungen der Darstellung</a>).</p>)"},
 
     {"Geraden", "Geraden g, h, t",
      R"(<h2>Geraden g, h, t</h2>
@@ -320,7 +328,18 @@ des Achsen-Würfels.</li>
 <p>Dazu kommen <i>Zentralprojektion aus</i>, <i>verdeckte Linien beachten</i>,
 <i>automat. Einblenden von 3 Wänden des Achsen-Würfels</i> und <i>Koordinaten sperren-zeigen ...</i>
 (siehe <a href="Sperre">Koordinaten sperren</a>). Fünf Farbsets stehen im Menü <i>Datei</i>
-(F2 bis F6).</p>)"},
+(F2 bis F6).</p>
+<p><b>Verdeckte Linien beachten</b> (Menü <i>Einstellungen</i> oder der Knopf mit dem Würfel, dessen
+hintere Kanten gepunktet sind, am rechten Ende der Reihe der Drehknöpfe): Das Programm zeichnet dann
+alle Linien des Bildes von hinten nach vorn, so dass dort, wo sich zwei Linien im Bild kreuzen, die
+nähere über der ferneren liegt. Mehr wird nicht verdeckt: Ebenen, Spate, Kugeln und Kegel werden nur
+mit ihren Kanten und Netzlinien gezeichnet, ihre Flächen sind durchsichtig und verdecken keine Linie
+dahinter.</p>
+<p>Die Reihenfolge zu finden kostet Zeit, bei vielen Linien auch lange. Beim Einschalten schätzt das
+Programm deshalb, wie viele Strecken die eingeblendeten Objekte ergeben (Kugeln mit ihren Netzen
+zählen viel). Sind es mehr als 200, fragt es vorher, ob es trotzdem einschalten soll; sonst schaltet
+es ohne Frage ein. Die Taste <b>Esc</b> bricht ein langes Zeichnen ab: Das Bild zeigt dann nur die
+bis dahin gezeichneten hinteren Linien, bis es das nächste Mal gezeichnet wird.</p>)"},
 
     {"Dateien", "Dateien und Bilder",
      R"(<h2>Dateien, Objekt-Speicher und Bilder</h2>

@@ -1,6 +1,6 @@
 // The main window's edits of the eye point and of the projection direction,
 // the key filters of those and of the factor edits, and the step buttons
-// that repeat a step while they are held.
+// that step on the press and repeat the step while they are held.
 
 #include <cmath>
 
@@ -125,13 +125,23 @@ void TForm_Edits_01::Edit_SkalFKeyPress(char& Key) {
 void TForm_Edits_01::ButFPMouseDown(Byte Taste) {
     FPTaste = Taste;
     Timer4.Interval = SchrittIntervall;
+    Wiederholung4.Druecken();
+    // The first step at once: a refused one stops the timer again.
+    AugpunktSchritt();
 }
 
-void TForm_Edits_01::ButFPMouseUp() { Timer4.Interval = 0; }
+void TForm_Edits_01::ButFPMouseUp() {
+    Timer4.Interval = 0;
+    Wiederholung4.Loslassen();
+}
 
 void TForm_Edits_01::Timer4Timer() {
     // A tick that was on its way when the timer stopped (a refused step)
     // must not repeat the step.
+    if (Timer4.Laeuft() && Wiederholung4.Tick(Timer4.Interval)) AugpunktSchritt();
+}
+
+void TForm_Edits_01::AugpunktSchritt() {
     if (!Timer4.Laeuft() || FPTaste < 1 || FPTaste > 6) return;
     const int k = (FPTaste + 1) / 2;
     const Extended d = FPTaste % 2 == 1 ? 1 : -1;
@@ -141,11 +151,20 @@ void TForm_Edits_01::Timer4Timer() {
 void TForm_Edits_01::ButProjRichtMouseDown(Byte Taste) {
     ProjRichtTaste = Taste;
     Timer5.Interval = SchrittIntervall;
+    Wiederholung5.Druecken();
+    ProjRichtSchritt();
 }
 
-void TForm_Edits_01::ButProjRichtMouseUp() { Timer5.Interval = 0; }
+void TForm_Edits_01::ButProjRichtMouseUp() {
+    Timer5.Interval = 0;
+    Wiederholung5.Loslassen();
+}
 
 void TForm_Edits_01::Timer5Timer() {
+    if (Timer5.Laeuft() && Wiederholung5.Tick(Timer5.Interval)) ProjRichtSchritt();
+}
+
+void TForm_Edits_01::ProjRichtSchritt() {
     if (!Timer5.Laeuft() || ProjRichtTaste < 1 || ProjRichtTaste > 6) return;
     const int k = (ProjRichtTaste + 1) / 2;
     const Extended d = ProjRichtTaste % 2 == 1 ? 0.01L : -0.01L;

@@ -235,6 +235,28 @@ struct TTimer {
     bool Laeuft() const { return Enabled && Interval > 0; }
 };
 
+// The repeat of a button held down, as keyboards and auto-repeat buttons do
+// it: the press makes the first step at once, and the ticks of the button's
+// timer repeat it only once the button has been held for the delay, so that
+// an ordinary click moves exactly one step. The ticks keep their interval;
+// they count the time held.
+struct TWiederholung {
+    static constexpr int Verzoegerung = 300;  // ms from the press to the first repeat
+
+    void Druecken() { gehalten_ = 0; }
+    void Loslassen() { gehalten_ = -1; }
+    // A tick of the timer, Interval ms after the one before (or the press):
+    // true when it repeats the step.
+    bool Tick(int Interval) {
+        if (gehalten_ < 0) return false;
+        if (gehalten_ < Verzoegerung) gehalten_ += Interval > 0 ? Interval : 1;
+        return gehalten_ >= Verzoegerung;
+    }
+
+private:
+    int gehalten_ = -1;  // ms held as the ticks count them; -1: not held
+};
+
 // What every window's state has in common.
 struct TFormZustand {
     std::string Caption;

@@ -355,26 +355,12 @@ std::string ZahlAllgemeinInBreite(Extended v, std::size_t Breite) {
     return s;
 }
 
-namespace {
-
-// Drops the minus of a number text whose digits are all zero.
-std::string OhneMinusVorNull(std::string s) {
-    const std::size_t m = s.find('-');
-    if (m == std::string::npos || s.find_first_not_of(" \t") != m) return s;
-    const std::size_t e = s.find_first_of("Ee");
-    const std::string_view ziffern = std::string_view(s).substr(0, e);
-    if (ziffern.find_first_of("123456789") == std::string_view::npos) s.erase(m, 1);
-    return s;
-}
-
-}  // namespace
-
 std::string ZahltextInBreite(const std::string& s, std::size_t Breite) {
     Extended v;
     if (!ZahlLesen(s, v)) return s.substr(0, std::min(s.size(), Breite));
-    if (s.size() <= Breite) return OhneMinusVorNull(s);
+    if (s.size() <= Breite) return s;
     const std::size_t komma = s.find(',');
     if (s.find_first_of("Ee") == std::string::npos && komma != std::string::npos && komma <= Breite)
-        return OhneMinusVorNull(s.substr(0, Breite));
+        return s.substr(0, Breite);
     return ZahlAllgemeinInBreite(v, Breite);
 }

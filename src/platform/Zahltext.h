@@ -36,8 +36,8 @@ std::string ZahlAllgemeinInBreite(Extended v, std::size_t Breite);
 // A text for a field of at most Breite characters, as reports show typed
 // values. A number keeps its value up to the last digit shown: a plain
 // decimal whose integer part fits loses decimals only, any other number too
-// long is written shorter (general format). Nor does a number show a minus
-// when every digit shown is zero ("-0,000000000001" -> "0,0000000"). A text
+// long is written shorter (general format). Otherwise the text stands as it
+// was typed, its sign included ("-0,000000000001" -> "-0,0000000"). A text
 // that is no number is cut.
 std::string ZahltextInBreite(const std::string& s, std::size_t Breite);
 

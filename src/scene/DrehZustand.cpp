@@ -13,6 +13,7 @@ void DrehZustandNullen() {
     MGes = TMatrix33{};
     DrehText.clear();
     DrehungErfolgt = 0;
+    DrehungInSzene = true;
     SzeneGedreht = false;
     Urzustand = true;
     DrehIntervall = 20;

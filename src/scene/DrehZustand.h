@@ -20,6 +20,12 @@ inline TFeld<bool, 1, 30> DrehObjektFlags;  // per object, mode without axes
 inline TFeld<TDrehung, 1, 20> DrehListe;
 inline int DrehAnzahl = 0;
 inline Byte DrehungErfolgt = 0;
+// The scene on screen holds the latest turn (DrehungErfolgt about
+// Lotgerade), so its rotation segments are drawn. Undo, redo and the object
+// store clear it when they bring back a scene kept under another turn, and
+// so do loading and playing the list back; every accepted turn sets it
+// again. A running turn keeps it.
+inline bool DrehungInSzene = true;
 inline bool SzeneGedreht = false;
 inline bool Urzustand = true;
 inline int DrehIntervall = 20;              // ms

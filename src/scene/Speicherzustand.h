@@ -13,10 +13,10 @@ inline Byte FarbsetSatz2 = 1;       // colour-set files carry their second recor
 inline Byte ObjektdatenSatz2 = 1;   // object-data files carry their second record
 inline bool DatenWerdenGeladen = false;
 
-// What the picture needs to draw the rotation segments of a kept scene: the
-// latest turn's code (0: none, so no segments) and the axis they drop onto.
-// Each undo state and the object store keep their own, so bringing a scene
-// back never shows the segments of a turn it does not hold.
+// The rotation segments a kept scene was shown with: the latest turn's code
+// (0: the picture showed none) and the axis they dropped onto. Each undo
+// state and the object store keep their own; bringing a scene back draws
+// the segments only while they are still those of the latest turn.
 struct TDrehstreckenStand {
     Byte DrehungErfolgt = 0;
     TVek_R3 LotStuetz, LotRichtung;

@@ -21,16 +21,6 @@ bool Lesen(TForm_VektProd& F, TVek_R3 (&v)[3]) {
     return true;
 }
 
-// Only numbers that passed the change check enter the pass: one that the
-// check refused keeps its text but would make the results overflow.
-bool GeprueftLesen(TForm_VektProd& F, TVek_R3 (&v)[3]) {
-    if (!Lesen(F, v)) return false;
-    for (const TVek_R3& w : v)
-        for (Extended e : {w.x, w.y, w.z})
-            if (!ImAenderungsBereich(e)) return false;
-    return true;
-}
-
 std::string MitEinheit(Extended v, const char* Einheit) {
     return std::fabs(v) >= Toleranz ? Text7(v) + Einheit : "ex. nicht";
 }
@@ -72,28 +62,50 @@ void TForm_VektProd::FormCreate() {
 void TForm_VektProd::FormActivate() { VektorproduktBerechnen(); }
 
 void TForm_VektProd::EditChange(int i) {
-    if (EditBereichPruefen(Feld(i)) == BereichsPruefung::Gueltig) VektorproduktBerechnen();
+    if (EditBereichPruefen(Feld(i)) != BereichsPruefung::Gueltig) return;
+    if (VektorproduktBerechnen()) return;
+    // Another edit holds no number, so nothing was computed: the edit being
+    // changed says so, rather than leaving results that are not its own.
+    MeldungZeigen(Bereich10000Meldung);
+    Feld(i).SetFocus();
 }
 
-void TForm_VektProd::VektorproduktBerechnen() {
+bool TForm_VektProd::VektorproduktBerechnen() {
     TVek_R3 v[3];
-    if (!GeprueftLesen(*this, v)) return;
+    if (!Lesen(*this, v)) return false;
+    // Every number that converts counts, refused by the change check or
+    // not; only results beyond the number range are not shown.
+    TVek_R3 q;
+    Vektorprodukt(v[0], v[1], q);
+    const Extended w = WinkelVektoren(v[0], v[1], 0);
+    // Height and area from the acute angle, so both are never negative.
+    const Extended Sinus = std::sin(WinkelVektoren(v[0], v[1], 1) * GradZuBogen);
+    const Extended h = Sinus * Betrag(v[1]), F = std::fabs(Sinus) * Betrag(v[0]) * Betrag(v[1]);
+    const Extended s = Skalarprodukt(q, v[2]);
+    TLabel* const Labels[] = {&Label_vpx,   &Label_vpy,    &Label_vpz,    &Label_Winkel,
+                              &Label_Hoehe, &Label_Inhalt, &Label_SPProd, &Label_SpatVol};
+    // The angle routines read an overflowing cross or dot product as the
+    // angle 0, so those must be finite as well.
+    for (Extended e : {q.x, q.y, q.z, w, h, F, s, Betrag(q), Skalarprodukt(v[0], v[1])})
+        if (!std::isfinite(e)) {
+            for (TLabel* L : Labels) L->Caption.clear();
+            MeldungZeigen(NichtEndlichMeldung);
+            return true;
+        }
     a = v[0];
     b = v[1];
     c = v[2];
-    Vektorprodukt(a, b, p);
+    p = q;
+    Winkel = w;
     Label_vpx.Caption = Text7(p.x);
     Label_vpy.Caption = Text7(p.y);
     Label_vpz.Caption = Text7(p.z);
-    Winkel = WinkelVektoren(a, b, 0);
     Label_Winkel.Caption = Text7(Winkel) + " °";
-    // Height and area from the acute angle, so both are never negative.
-    const Extended Sinus = std::sin(WinkelVektoren(a, b, 1) * GradZuBogen);
-    Label_Hoehe.Caption = MitEinheit(Sinus * Betrag(b), " LE");
-    Label_Inhalt.Caption = MitEinheit(std::fabs(Sinus) * Betrag(a) * Betrag(b), " FE");
-    const Extended s = Skalarprodukt(p, c);
+    Label_Hoehe.Caption = MitEinheit(h, " LE");
+    Label_Inhalt.Caption = MitEinheit(F, " FE");
     Label_SPProd.Caption = Text7(s);
     Label_SpatVol.Caption = MitEinheit(std::fabs(s), " VE");
+    return true;
 }
 
 bool TForm_VektProd::Rechtsklick(int i) {
@@ -107,6 +119,24 @@ bool TForm_VektProd::Rechtsklick(int i) {
     }
     if (i < 1 || i > 9) return false;
     DrehungFuerEingabeAufheben();
+    const int k = (i - 1) / 3 + 1;
+    Z.Lesen = [this, k] { return TSpeicherVektor{Feld(3 * k - 2).Text(), Feld(3 * k - 1).Text(), Feld(3 * k).Text()}; };
+    // A paste writes the texts as typed ones: each edit's change check
+    // answers for its own number.
+    Z.Einfuegen = [this, k](const TSpeicherVektor& T) {
+        if (TVek_R3 w; !SpeicherWerte(T, w)) return;
+        Feld(3 * k - 2).SetText(T.x);
+        Feld(3 * k - 1).SetText(T.y);
+        Feld(3 * k).SetText(T.z);
+    };
+    Z.MatrixEinfuegen = [this](int m) {
+        Matrix = MatrixSpeicher[m];
+        for (int s = 1; s <= 3; ++s)
+            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetTextMitWert(Text14(Matrix(r, s)), Matrix(r, s));
+    };
+    // The column's texts reach the transfer slot even when the matrix below
+    // cannot be read.
+    PopupMenu_InSpeicher.Oeffnen(std::move(Z));
     TVek_R3 v[3];
     if (!Lesen(*this, v)) {
         for (int n = 1; n <= 9; ++n)
@@ -121,21 +151,6 @@ bool TForm_VektProd::Rechtsklick(int i) {
         MatrixSpeicher[0](2, s) = v[s - 1].y;
         MatrixSpeicher[0](3, s) = v[s - 1].z;
     }
-    const int k = (i - 1) / 3 + 1;
-    Z.Lesen = [this, k] { return TSpeicherVektor{Feld(3 * k - 2).Text(), Feld(3 * k - 1).Text(), Feld(3 * k).Text()}; };
-    Z.Einfuegen = [this, k](const TSpeicherVektor& T) {
-        if (!PasteImBereich(T)) return;
-        Feld(3 * k - 2).SetText(T.x);
-        Feld(3 * k - 1).SetText(T.y);
-        Feld(3 * k).SetText(T.z);
-    };
-    Z.MatrixEinfuegen = [this](int m) {
-        if (!PasteImBereich(MatrixSpeicher[m])) return;
-        Matrix = MatrixSpeicher[m];
-        for (int s = 1; s <= 3; ++s)
-            for (int r = 1; r <= 3; ++r) Feld(3 * (s - 1) + r).SetTextMitWert(Text14(Matrix(r, s)), Matrix(r, s));
-    };
-    PopupMenu_InSpeicher.Oeffnen(std::move(Z));
     return true;
 }
 

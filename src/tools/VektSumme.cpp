@@ -1,6 +1,8 @@
 #include "forms/VektSumme.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -13,6 +15,7 @@
 #include "platform/Oberflaeche.h"
 #include "scene/DrehZustand.h"
 #include "scene/Objekte.h"
+#include "view3d/Drehen.h"
 #include "view3d/ObjektGeometrie.h"
 #include "tools/Werkzeugfelder.h"
 
@@ -31,6 +34,39 @@ bool Spalte(TForm_VektSumme& F, int Erstes, TVek_R3& v) {
         }
     v = w;
     return true;
+}
+
+// False when one of the edits holds a number its change check refused:
+// the range message, and that edit gets the focus with its text selected,
+// so the user sees why nothing was computed.
+bool OhneAbgelehnte(TForm_VektSumme& F, std::initializer_list<int> Felder) {
+    for (int i : Felder)
+        if (F.Abgelehnt[i]) {
+            MeldungZeigen(Bereich10000Meldung);
+            F.Feld(i).SetFocus();
+            F.Feld(i).SelectAll();
+            return false;
+        }
+    return true;
+}
+
+// After a paste: whether the written edits passed. A refused one has had
+// its message from the change check already.
+bool AlleAngenommen(const TForm_VektSumme& F, int Erstes) {
+    return !F.Abgelehnt[Erstes] && !F.Abgelehnt[Erstes + 1] && !F.Abgelehnt[Erstes + 2];
+}
+
+// P as the scene will hold it once the turns with the axes are undone, by
+// the same steps the undo takes. Turning with the axes moves the stored
+// points while the dialogs keep the axes' frame, and the window's first
+// write undoes the turns: A read in that frame is what it writes back.
+TVek_R3 OhneAchsenDrehung(TVek_R3 P) {
+    if (!AchsenMitDrehen) return P;
+    for (int n = std::min(DrehAnzahl, 20); n >= 1; --n) {
+        const TDrehung& d = DrehListe[n];
+        PunktDrehung(d.Achse <= 2 ? 1 : (d.Achse <= 4 ? 2 : 3), -d.Winkel).Punkt(P);
+    }
+    return P;
 }
 
 // Start point and vector of V1..V4 into the vectors dialog's grids, each
@@ -77,7 +113,10 @@ void TForm_VektSumme::EditEnter(int i) {
 }
 
 void TForm_VektSumme::EditChange(int i) {
-    switch (EditBereichPruefen(Feld(i))) {
+    const BereichsPruefung Ergebnis = EditBereichPruefen(Feld(i));
+    // Set before the text may be put back below, which checks again.
+    Abgelehnt[i] = Ergebnis == BereichsPruefung::Ausserhalb;
+    switch (Ergebnis) {
         case BereichsPruefung::Gueltig:
             EingabeGueltig = true;
             return;
@@ -108,7 +147,7 @@ void TForm_VektSumme::EditKeyUp(int i) {
         return;
     }
     Extended w;
-    if (!FeldWert(Feld(i), w)) return;
+    if (!OhneAbgelehnte(*this, {i}) || !FeldWert(Feld(i), w)) return;
     (i == 13 ? A.x : i == 14 ? A.y : A.z) = w;
     VektorsummeDarstellen();
 }
@@ -136,26 +175,31 @@ bool TForm_VektSumme::Rechtsklick(int i) {
             MatrixSpeicher[0](2, s) = v[s - 1].y;
             MatrixSpeicher[0](3, s) = v[s - 1].z;
         }
+        // Each written edit runs its change check; the terms whose
+        // columns passed are computed.
         Z.MatrixEinfuegen = [this](int m) {
-            if (!PasteImBereich(MatrixSpeicher[m])) return;
             for (int s = 1; s <= 3; ++s)
                 for (int r = 1; r <= 3; ++r)
                     Feld(3 * (s - 1) + r).SetTextMitWert(ZahlAllgemeinInBreite(MatrixSpeicher[m](r, s), 20),
                                                          MatrixSpeicher[m](r, s));
-            if (!EingabeGueltig) return;
-            for (int k = 1; k <= 3; ++k) SummandBerechnen(k);
+            for (int k = 1; k <= 3; ++k)
+                if (AlleAngenommen(*this, 3 * k - 2)) SummandBerechnen(k);
         };
     }
     // The sum takes no paste, but the calculator may be used from it.
     Z.Rechner = i >= 16;
     if (i <= 15)
+        // Texts that are no number stop the paste before anything is
+        // written; the others go in as stored, and the change check
+        // answers each.
         Z.Einfuegen = [this, Erstes](const TSpeicherVektor& T) {
-            if (!PasteImBereich(T)) return;
+            TVek_R3 w;
+            if (!SpeicherWerte(T, w)) return;
             Feld(Erstes).SetText(T.x);
             Feld(Erstes + 1).SetText(T.y);
             Feld(Erstes + 2).SetText(T.z);
+            if (!AlleAngenommen(*this, Erstes)) return;
             if (Erstes == 13) {
-                TVek_R3 w;
                 if (Spalte(*this, 13, w)) A = w;
                 VektorsummeDarstellen();
             } else {
@@ -198,7 +242,8 @@ void TForm_VektSumme::VektorsummeVorbereiten() {
         Feld(3 * k - 1).SetTextStill(Text7(Vektor[k].Vektor.y));
         Feld(3 * k).SetTextStill(Text7(Vektor[k].Vektor.z));
     }
-    A = Vektor[4].Anfangspunkt;
+    for (bool& b : Abgelehnt) b = false;
+    A = OhneAchsenDrehung(Vektor[4].Anfangspunkt);
     Edit_v4Ax.SetTextStill(Text7(A.x));
     Edit_v4Ay.SetTextStill(Text7(A.y));
     Edit_v4Az.SetTextStill(Text7(A.z));
@@ -211,6 +256,7 @@ void TForm_VektSumme::VektorsummeVorbereiten() {
 void TForm_VektSumme::SummandBerechnen(int k) {
     Extended r;
     TVek_R3 v;
+    if (!OhneAbgelehnte(*this, {9 + k, 3 * k - 2, 3 * k - 1, 3 * k})) return;
     if (!FeldWert(Feld(9 + k), r)) {
         MeldungZeigen(KeineZahlMeldung(Feld(9 + k).Text()));
         return;

@@ -56,28 +56,6 @@ bool SpeicherWerte(const TSpeicherVektor& T, TVek_R3& v) {
     return true;
 }
 
-namespace {
-
-bool ImBereich(Extended v) {
-    if (ImAenderungsBereich(v)) return true;
-    MeldungZeigen(Bereich10000Meldung);
-    return false;
-}
-
-}  // namespace
-
-bool PasteImBereich(const TSpeicherVektor& T) {
-    TVek_R3 w;
-    return SpeicherWerte(T, w) && ImBereich(w.x) && ImBereich(w.y) && ImBereich(w.z);
-}
-
-bool PasteImBereich(const TMatrix33& M) {
-    for (const auto& Zeile : M.m)
-        for (Extended e : Zeile)
-            if (!ImBereich(e)) return false;
-    return true;
-}
-
 bool IstEndlich(const TMatrix33& M) {
     for (const auto& Zeile : M.m)
         for (Extended e : Zeile)

@@ -45,11 +45,5 @@ BereichsPruefung EditBereichPruefen(TEdit& E);
 bool SpeicherWerte(const TSpeicherVektor& T, TVek_R3& v);
 std::string KeineZahlMeldung(const std::string& Text);
 
-// A paste into change-check edits is checked as a whole before anything is
-// written: false, with one message, when a text is no number or a value lies
-// outside the change check's range.
-bool PasteImBereich(const TSpeicherVektor& T);
-bool PasteImBereich(const TMatrix33& M);
-
 // Every element finite.
 bool IstEndlich(const TMatrix33& M);

@@ -41,7 +41,7 @@ void ViereckZeichnen(const TPunkte<4>& Q, TColor Farbe, int Breite, TPenStyle Li
 // the mark's three points are passed one by one.
 void Drehstrecke(TVek_R3 R, TVek_R3 Q, TColor Farbe, TVek_R3& Lotfuss, TVek_R3& W1, TVek_R3& W2,
                  TVek_R3& W3) {
-    if (DrehungErfolgt == 0 || !DrehstreckenZeigen) return;
+    if (DrehungErfolgt == 0 || !DrehungInSzene || !DrehstreckenZeigen) return;
     TVek_R3 F;
     LotfusspunktPunktGerade(R, Lotgerade.Stuetzvektor, Lotgerade.Richtungsvektor, F);
     Lotfuss = F;

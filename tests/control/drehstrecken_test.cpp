@@ -1,7 +1,8 @@
 // The rotation segments of a turn show only while the scene holds that
 // turn: undo and redo, the object store and the preset bring back the
 // segments of the scene they restore, and the preset and a loaded file
-// forget the recorded rotations along with the turn.
+// forget the recorded rotations along with the turn. A running turn keeps
+// its own matrices and segments through all of them.
 
 #include <unistd.h>
 
@@ -10,8 +11,12 @@
 #include <string>
 
 #include "control/Dateien.h"
+#include "control/Undo.h"
 #include "control/Vorgabe.h"
+#include "forms/DrehMatrizen.h"
 #include "forms/Hauptfenster.h"
+#include "geometry/Einheitsvektoren.h"
+#include "geometry/Vektor.h"
 #include "mainwindow/Hauptfenstertest.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "scene/DrehZustand.h"
@@ -45,6 +50,20 @@ protected:
     }
     int SegmenteJetzt() {
         return Segmente([] { SzeneZeichnen(); });
+    }
+    void Tick() { F.Timer1.OnTimer(); }
+    // The next tick of a running x+ turn shows the x matrix and drops g's
+    // rotation segment onto the x-axis.
+    void TickZeigtXDrehung() {
+        const int n = Segmente([&] { Tick(); });
+        TMatrix33 M;
+        DrehmatrixUmAchse(2, Drehwinkel, M);
+        EXPECT_EQ(MAkt, M);
+        EXPECT_EQ(Form_Dreh_Matrizen.Makt_11.Text(), "1,000000");
+        EXPECT_EQ(Lotgerade.Richtungsvektor, EinhVekX);
+        EXPECT_GT(n, 0);
+        EXPECT_EQ(Gerade[1].Lotfuss.y, 0);
+        EXPECT_EQ(Gerade[1].Lotfuss.z, 0);
     }
 };
 
@@ -142,5 +161,84 @@ TEST_F(Drehstrecken, GeladeneDateiZeigtKeineSegmente) {
     EXPECT_EQ(SegmenteJetzt(), 0);
     EXPECT_EQ(DrehAnzahl, 0);
     EXPECT_FALSE(SzeneGedreht);
+    // Showing the matrices names a latest turn again, but not one this
+    // scene holds.
+    F.DrehMatrizenEinAusMenue.Click();
+    ASSERT_NE(DrehungErfolgt, 0);
+    EXPECT_EQ(SegmenteJetzt(), 0);
     std::filesystem::remove(pfad);
+}
+
+// A running turn goes on about its own axis whatever scene undo, redo or
+// the store bring back: every tick shows its matrix and drops the segments
+// onto its axis.
+TEST_F(Drehstrecken, LaufendeDrehungBehaeltIhreMatrizenUndSegmente) {
+    F.DrehMatrizenEinAusMenue.Click();
+    Klick(F.But_GesamtDrehenZplus);
+    Klick(F.But_GesamtDrehenYplus);
+    host.Antworten = {Antwort::Ja};
+    F.BitBtn_DatenNachSpeichClick();   // the store holds the y-turned scene
+    Klick(F.But_DauerDrehungEinAus);
+    Klick(F.But_GesamtDrehenXplus);
+    for (int n = 0; n < 3; ++n) Tick();
+
+    F.rckgngig1Click();   // the state after the y step
+    TickZeigtXDrehung();
+    F.rckgngig1Click();   // after the z step
+    TickZeigtXDrehung();
+    F.widerrufen1Click();
+    TickZeigtXDrehung();
+    // The store's button refuses while a turn runs; its routine alike
+    // leaves the turn alone.
+    SpeicherInObjekteUebertragen();
+    TickZeigtXDrehung();
+    host.Antworten = {Antwort::Ja};
+    F.BitBtn_DatenNachSpeichClick();   // taken while it runs
+    F.rckgngig1Click();
+    F.rckgngig1Click();   // the start scene, which never turned
+    TickZeigtXDrehung();
+    EXPECT_EQ(DrehungErfolgt, 2);
+
+    // Stopped, the scene it leaves holds the x turn: its state keeps the
+    // segments, an older scene shows none.
+    Klick(F.But_GesamtDrehenXplus);
+    ASSERT_EQ(DrehModus, 0);
+    EXPECT_GT(SegmenteJetzt(), 0);
+    F.rckgngig1Click();
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    F.widerrufen1Click();
+    EXPECT_GT(SegmenteJetzt(), 0);
+    // The store holds the scene taken during the run, turned about x.
+    host.Antworten = {Antwort::Ja};
+    EXPECT_GT(Segmente([&] { F.BitBtn_DatenAusSpeichClick(); }), 0);
+}
+
+// A state recorded while the picture shows no segment keeps none, even
+// when the turn it was recorded under is still the latest.
+TEST_F(Drehstrecken, ZustandOhneSegmenteBleibtOhne) {
+    Klick(F.But_GesamtDrehenYplus);
+    Klick(F.But_GesamtDrehenZplus);
+    F.rckgngig1Click();   // turned about y only: not the z turn's segments
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    EXPECT_EQ(DrehungErfolgt, 6);   // the latest turn stays the latest
+    F.BitBtn_DrehenAufhebenClick();   // records a state in the mode without axes
+    F.rckgngig1Click();
+    F.widerrufen1Click();
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    // The next turn is held again.
+    EXPECT_GT(Segmente([&] { Klick(F.But_GesamtDrehenXmin); }), 0);
+}
+
+// Turned back with the axes, the scene holds none of the recorded turns.
+TEST_F(Drehstrecken, ZurueckgedrehteSzeneZeigtKeineSegmente) {
+    F.But_drehenMit_OhneAchsen.Click();
+    Klick(F.But_GesamtDrehenXplus);
+    F.But_drehenMit_OhneAchsen.Click();   // plays the list back
+    ASSERT_FALSE(AchsenMitDrehen);
+    EXPECT_EQ(SegmenteJetzt(), 0);
+    EXPECT_GT(Segmente([&] { Klick(F.But_GesamtDrehenXplus); }), 0);
+    // Leaving the mode with an empty list turns nothing back.
+    F.But_drehenMit_OhneAchsen.Click();
+    F.But_drehenMit_OhneAchsen.Click();
+    EXPECT_GT(SegmenteJetzt(), 0);
 }

@@ -108,6 +108,9 @@ TEST_F(Undo, NurGeometrieUndGenau) {
     DrehAnzahl = 5;
     DrehListe[20] = {6, -5.0L};
     MGes(2, 3) = 0.5L;
+    // The latest turn stays the latest: a restore never resets it.
+    DrehungErfolgt = 4;
+    Lotgerade.Richtungsvektor = {0, 1, 0};
     Rueckgaengig();
     EXPECT_EQ(Gg().Cells(0, 1), "1,23456");
     EXPECT_EQ(gx(), 1.23456L);
@@ -124,10 +127,13 @@ TEST_F(Undo, NurGeometrieUndGenau) {
     EXPECT_EQ(Form_Edits_01.Panel_AnzDreh.Caption, "0");
     EXPECT_EQ(DrehListe[20], TDrehung{});
     EXPECT_EQ(MGes(2, 3), 0.0L);
+    EXPECT_EQ(DrehungErfolgt, 4);
     DrehAnzahl = 4;
     Wiederherstellen();
     EXPECT_EQ(DrehAnzahl, 4);
     EXPECT_EQ(Kegel[1].Normalenvektor.x, 1.0L);
+    EXPECT_EQ(DrehungErfolgt, 4);
+    EXPECT_EQ(Lotgerade.Richtungsvektor, (TVek_R3{0, 1, 0}));
 }
 
 // The edit fields of the sphere and cone shown follow every restore, so the

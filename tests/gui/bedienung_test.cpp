@@ -130,15 +130,19 @@ TEST_F(Bedienung, PfeilVerschiebtBeimKlickUndWiederholtBeimHalten) {
     QTest::mouseClick(w, Qt::LeftButton, {}, ImFenster(rechts));
     EXPECT_EQ(VerschiebungX, 10);
 
-    // Held for a second: Timer2 moves 3 pixels every 10 ms, then the
-    // release clicks once more.
+    // Held for a second: the press moves a click's step, then nothing for
+    // 0.3 s, then Timer2 moves 3 pixels every 10 ms (71 ticks); the
+    // release adds nothing.
     QTest::mousePress(w, Qt::LeftButton, {}, ImFenster(rechts));
-    Taktgeber::Vergehen(1000);
-    EXPECT_EQ(VerschiebungX, 310);
+    EXPECT_EQ(VerschiebungX, 20);
+    Taktgeber::Vergehen(290);
+    EXPECT_EQ(VerschiebungX, 20);
+    Taktgeber::Vergehen(710);
+    EXPECT_EQ(VerschiebungX, 20 + 71 * 3);
     QTest::mouseRelease(w, Qt::LeftButton, {}, ImFenster(rechts));
-    EXPECT_EQ(VerschiebungX, 320);
+    EXPECT_EQ(VerschiebungX, 233);
     Taktgeber::Vergehen(500);
-    EXPECT_EQ(VerschiebungX, 320);
+    EXPECT_EQ(VerschiebungX, 233);
 
 }
 

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -140,6 +141,38 @@ TEST(Hilfefenster, ZeigtJedeSeiteUndGehoertZumOffenenModalenDialog) {
     EXPECT_EQ(HilfeFenster()->parentWidget(), nullptr);
     EXPECT_TRUE(HilfeFenster()->isWindow());
     HilfeFenster()->close();
+}
+
+TEST(Hilfefenster, EscSchliesstDieHilfeUndNurSie) {
+    TestAnwendung();
+    const auto text = [] { return HilfeFenster()->findChild<QTextBrowser*>(QStringLiteral("Hilfe_Text")); };
+    const auto inhalt = [] { return HilfeFenster()->findChild<QListWidget*>(QStringLiteral("Hilfe_Inhalt")); };
+    // Pressed in either part of the window, wherever the focus is.
+    for (bool imText : {true, false}) {
+        HilfeFensterZeigen("Drehen");
+        QWidget* ziel = imText ? static_cast<QWidget*>(text()) : inhalt();
+        ziel->setFocus();
+        QPointer<QWidget> hilfe = HilfeFenster();
+        QTest::keyClick(ziel, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_TRUE(!hilfe || !hilfe->isVisible()) << imText;
+    }
+    // Over a modal dialog: the help closes, the dialog stays open.
+    QDialog d;
+    d.setObjectName(QStringLiteral("Form_DrehenUmGerade"));
+    bool hilfeZu = false, dialogOffen = false;
+    QTimer::singleShot(0, &d, [&] {
+        HilfeFensterZeigen("Drehen");
+        QPointer<QWidget> hilfe = HilfeFenster();
+        QTest::keyClick(text(), Qt::Key_Escape);
+        QApplication::processEvents();
+        hilfeZu = !hilfe || !hilfe->isVisible();
+        dialogOffen = d.isVisible();
+        d.reject();
+    });
+    d.exec();
+    EXPECT_TRUE(hilfeZu);
+    EXPECT_TRUE(dialogOffen);
 }
 
 }  // namespace

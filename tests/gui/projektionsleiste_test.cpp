@@ -22,6 +22,10 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "Fenstertest.h"
 #include "gui/Beschleuniger.h"
@@ -120,12 +124,12 @@ TEST_F(Projektionsleiste_, GehaltenerKnopfSchreitetBisZumLoslassen) {
     QAbstractButton* yPlus = W("ButFPyPl");
     QTimer* t = fenster->Projektion()->Zeitgeber(F.Timer4);
     ASSERT_NE(t, nullptr);
+    const Extended vorher = Augpunkt.y;
     QTest::mousePress(yPlus, Qt::LeftButton);
     EXPECT_TRUE(t->isActive());
-    const Extended gedrueckt = Augpunkt.y;
-    Taktgeber::Vergehen(300);  // ticks every 80 ms
+    Taktgeber::Vergehen(400);  // the press's step, and from 0.3 s on a step every 80 ms
     const Extended gehalten = Augpunkt.y;
-    EXPECT_NEAR(static_cast<double>(gehalten - gedrueckt), 3.0, 1e-9);  // one step a tick
+    EXPECT_NEAR(static_cast<double>(gehalten - vorher), 3.0, 1e-9);
     EXPECT_EQ(W<QLineEdit>("Edit_FPy")->text().toStdString(), ZahlAllgemein(gehalten));
     QTest::mouseRelease(yPlus, Qt::LeftButton);
     EXPECT_FALSE(t->isActive());
@@ -151,6 +155,80 @@ TEST_F(Projektionsleiste_, GehaltenerKnopfSchreitetBisZumLoslassen) {
     EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, y);
     EXPECT_FALSE(t6->isActive() || F.Timer6.Laeuft() || runter->isDown());
     EXPECT_EQ(W<QLabel>("Panel_VerschProjEb")->text().toStdString(), ZahlAllgemein(-y));
+}
+
+TEST_F(Projektionsleiste_, KlickSchreitetEinmalHaltenWiederholtNachDerVerzoegerung) {
+    // Every held button, pressed and released through the window with the
+    // time on the test clock: a click of 0.1 s or of 0.29 s steps once;
+    // held for a second, the press steps, then nothing until 0.3 s, then a
+    // step at each tick of the button's timer.
+    QWindow* fw = fenster->windowHandle();
+    const auto Maus = [&](QWidget* w, bool runter) {
+        const QPoint p = w->mapTo(fenster.get(), w->rect().center());
+        runter ? QTest::mousePress(fw, Qt::LeftButton, {}, p) : QTest::mouseRelease(fw, Qt::LeftButton, {}, p);
+    };
+    struct Knopf {
+        std::string name;
+        Extended* wert;
+        Extended erster, weitere;  // the press's step, each repeat's
+        int takt;                  // ms
+    };
+    std::vector<Knopf> zentral = {{"BitBtn_VR", &VerschiebungX, 10, 3, 10}, {"BitBtn_VL", &VerschiebungX, -10, -3, 10},
+                                  {"BitBtn_VO", &VerschiebungY, 10, 3, 10}, {"BitBtn_VU", &VerschiebungY, -10, -3, 10},
+                                  {"ProjEbMin", &ProjEbeneZentral.Stuetzvektor.y, 1, 1, 80},
+                                  {"ProjEbPlus", &ProjEbeneZentral.Stuetzvektor.y, -1, -1, 80}};
+    std::vector<Knopf> parallel;
+    for (const char* a : {"x", "y", "z"}) {
+        Extended& fp = *a == 'x' ? Augpunkt.x : *a == 'y' ? Augpunkt.y : Augpunkt.z;
+        Extended& r = *a == 'x' ? ProjRichtung.x : *a == 'y' ? ProjRichtung.y : ProjRichtung.z;
+        for (const auto& [endung, v] : {std::pair{"Pl", 1}, std::pair{"Min", -1}}) {
+            zentral.push_back({std::string("ButFP") + a + endung, &fp, 1.0L * v, 1.0L * v, 80});
+            parallel.push_back({std::string("ButProjRicht") + a + endung, &r, 0.01L * v, 0.01L * v, 80});
+        }
+    }
+    const auto Pruefen = [&](const Knopf& k) {
+        SCOPED_TRACE(k.name);
+        QWidget* w = W(k.name.c_str());
+        ASSERT_TRUE(w && w->isVisible());
+        const auto Schritte = [&](Extended vorher, int n) {
+            EXPECT_NEAR(static_cast<double>(*k.wert - vorher), static_cast<double>(k.erster + (n - 1) * k.weitere), 1e-9);
+        };
+        for (int ms : {100, 290}) {
+            const Extended vorher = *k.wert;
+            Maus(w, true);
+            Taktgeber::Vergehen(ms);
+            Maus(w, false);
+            Taktgeber::Vergehen(200);
+            Schritte(vorher, 1);
+        }
+        const Extended vorher = *k.wert;
+        Maus(w, true);
+        Schritte(vorher, 1);
+        Taktgeber::Vergehen(299);
+        Schritte(vorher, 1);
+        Taktgeber::Vergehen(k.takt == 80 ? 21 : 1);  // the first tick from 0.3 s on
+        Schritte(vorher, 2);
+        Taktgeber::Vergehen(1000 - 300 - (k.takt == 80 ? 20 : 0));
+        Schritte(vorher, k.takt == 80 ? 10 : 72);
+        Maus(w, false);
+        Taktgeber::Vergehen(500);
+        Schritte(vorher, k.takt == 80 ? 10 : 72);
+    };
+    for (const Knopf& k : zentral) Pruefen(k);
+    Klick("CheckBox_ZP");
+    ASSERT_FALSE(Zentralprojektion);
+    for (const Knopf& k : parallel) Pruefen(k);
+    EXPECT_TRUE(host.Meldungen.empty());
+
+    // The zoom bar's arrows are Qt's: a click steps once (Qt repeats only
+    // after half a second).
+    auto* zoom = W<QScrollBar>("ScrollBar2");
+    for (const auto& [x, soll] : {std::pair{zoom->width() - 4, 101}, std::pair{4, 100}}) {
+        const QPoint p = zoom->mapTo(fenster.get(), QPoint(x, zoom->height() / 2));
+        QTest::mousePress(fw, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(fw, Qt::LeftButton, {}, p);
+        EXPECT_EQ(F.ScrollBar2.Position(), soll);
+    }
 }
 
 TEST_F(Projektionsleiste_, TippenUndParallelprojektion) {

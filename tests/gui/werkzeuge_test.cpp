@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -25,6 +28,7 @@
 #include "forms/LGS.h"
 #include "forms/LaLua.h"
 #include "forms/Matrizen.h"
+#include "forms/ObjekteDaten.h"
 #include "forms/Speicher.h"
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
@@ -86,6 +90,32 @@ protected:
             }
         FAIL() << "no menu Rechnen";
     }
+    // The colour of an item's text in the opened "Rechnen" menu, as drawn:
+    // red or black where most of its text pixels are so, else transparent.
+    QColor TextfarbeImMenue(const TMenuItem& M) {
+        QAction* a = fenster->Menuepunkt(M);
+        QMenu* m = nullptr;
+        for (QAction* b : fenster->menuBar()->actions())
+            if (b->text() == QStringLiteral("&Rechnen")) m = b->menu();
+        if (!a || !m) return {};
+        m->popup(fenster->mapToGlobal(QPoint(0, 0)));
+        QApplication::processEvents();
+        const QImage bild = m->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect zeile = m->actionGeometry(a);
+        m->hide();
+        int rot = 0, schwarz = 0, text = 0;
+        for (int y = zeile.top(); y <= zeile.bottom(); ++y)
+            for (int x = zeile.left(); x <= zeile.right(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (std::min({c.red(), c.green(), c.blue()}) >= 160) continue;  // background, edges
+                ++text;
+                rot += c.red() > 200 && c.green() < 160 && c.blue() < 160;
+                schwarz += c.red() < 160 && std::abs(c.red() - c.green()) < 20 && std::abs(c.red() - c.blue()) < 20;
+            }
+        if (text > 20 && rot > text / 3) return Qt::red;
+        if (text > 20 && schwarz > text / 3) return Qt::black;
+        return Qt::transparent;
+    }
     QLineEdit* Feld(DialogAnsicht* d, const TEdit& E) { return qobject_cast<QLineEdit*>(d->B().Widget(&E)); }
     // A click into the field, its text selected, the keys typed, Tab.
     void Tippen(DialogAnsicht* d, const TEdit& E, const QString& tasten, bool tab = true) {
@@ -125,13 +155,11 @@ TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
         {"Matrizen, Determinanten ...", "Form_Matrizen", &Form_Matrizen.M2_22, "-2.5x", "-2,5",
          [] { return Form_Matrizen.M2(2, 2) == -2.5L; }},
         // Read-only cells: typing changes nothing.
-        // The menu item marks the shown window in red.
+        // The menu item's text is red while the window is shown.
         {"Dreh-Matrizen einblenden", "Form_Dreh_Matrizen", &Form_Dreh_Matrizen.Makt_22, "7", "0,000000",
          [this] {
-             const QAction* a = fenster->Menuepunkt(Form_Edits_01.DrehMatrizenEinAusMenue);
-             const QImage marke = a->icon().pixmap(12, 12).toImage();
              return Form_Edits_01.DrehMatrizenEinAusMenue.Caption == "Dreh-Matrizen ausblenden" &&
-                    !marke.isNull() && marke.pixelColor(6, 6) == QColor(Qt::red);
+                    TextfarbeImMenue(Form_Edits_01.DrehMatrizenEinAusMenue) == Qt::red;
          }},
         {"Lineare Abhängigkeit ...", "Form_LaLua", &Form_LaLua.Edit5, "0", "0",
          [] { return Form_LaLua.Label4.Caption == "v1 und v2 sind linear abhängig"; }},
@@ -288,6 +316,57 @@ TEST_F(Werkzeuge, VektorproduktNimmtJedeTaste) {
     EXPECT_EQ(boxen[0], "Gib bitte eine Zahl z mit\n-10000 <= z <= 10000  ein!");
     EXPECT_EQ(Feld(p, Form_VektProd.Edit_ay)->text(), QStringLiteral("x"));
     EXPECT_EQ(Form_VektProd.Label_vpx.Caption, "-1,404");
+}
+
+TEST_F(Werkzeuge, DrehMatrizenEintragRotSolangeDasFensterOffenIst) {
+    const TMenuItem& M = Form_Edits_01.DrehMatrizenEinAusMenue;
+    EXPECT_EQ(TextfarbeImMenue(M), QColor(Qt::black));
+    Rechnen(QStringLiteral("Dreh-Matrizen einblenden"));
+    DialogAnsicht* d = Fenster("Form_Dreh_Matrizen");
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_EQ(TextfarbeImMenue(M), QColor(Qt::red));
+    // Nothing but the text shows it: no mark beside it.
+    EXPECT_TRUE(fenster->Menuepunkt(M)->icon().isNull());
+    // Closed by its own title bar, the window turns the item black again.
+    d->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(M.Caption, "Dreh-Matrizen einblenden");
+    EXPECT_EQ(TextfarbeImMenue(M), QColor(Qt::black));
+}
+
+// A key as the keyboard sends it, with its text (also one beyond Latin-1).
+void Taste(QWidget* w, QChar zeichen) {
+    const int code = zeichen.isLetter() ? zeichen.toUpper().unicode() : zeichen.unicode();
+    QKeyEvent druck(QEvent::KeyPress, code, Qt::NoModifier, QString(zeichen));
+    QKeyEvent los(QEvent::KeyRelease, code, Qt::NoModifier, QString(zeichen));
+    QApplication::sendEvent(w, &druck);
+    QApplication::sendEvent(w, &los);
+}
+
+TEST_F(Werkzeuge, RechnerregisterOhneFilterNehmenJedeTaste) {
+    Rechnen(QStringLiteral("Rechnen mit Objektdaten"));
+    DialogAnsicht* r = Fenster("Form_ObjekteDaten");
+    ASSERT_TRUE(r && r->isVisible());
+    const QString tasten = QStringLiteral("1ä.ß°€x");
+    const auto tippen = [&](const TEdit& E) {
+        QLineEdit* w = Feld(r, E);
+        w->setFocus();
+        w->selectAll();
+        for (QChar c : tasten) Taste(w, c);
+        return w->text();
+    };
+    // V1x filters: the point becomes a comma, everything else but digits
+    // is dropped.
+    EXPECT_EQ(tippen(Form_ObjekteDaten.V1x), QStringLiteral("1,"));
+    EXPECT_EQ(Form_ObjekteDaten.V1x.Text(), "1,");
+    // Every other register takes every key, umlauts and signs included.
+    for (int i = 2; i <= 12; ++i) {
+        SCOPED_TRACE(i);
+        const TEdit& E = Form_ObjekteDaten.RegisterFeld(i);
+        EXPECT_EQ(tippen(E), tasten);
+        EXPECT_EQ(E.Text(), tasten.toStdString());
+    }
 }
 
 }  // namespace

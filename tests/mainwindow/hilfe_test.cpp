@@ -15,6 +15,7 @@
 #include "forms/Koordsperre.h"
 #include "mainwindow/Hilfe.h"
 #include "mainwindow/Objektmenue.h"
+#include "mainwindow/VerdeckteLinienSchalter.h"
 #include "scene/Ansicht.h"
 
 namespace {
@@ -132,6 +133,13 @@ TEST_F(HilfeImProgramm, SeitenNennenDieBeschriftungenDesProgramms) {
     for (const HilfeSeite& s : HilfeSeiten()) alle += Seite(s.Name);
     for (const DialogEintrag& d : ObjektDialoge)
         EXPECT_NE(alle.find(std::string("<i>") + d.Titel + "</i>"), std::string::npos) << d.Titel;
+}
+
+// The help names the estimate above which the hidden-line switch asks.
+TEST(Hilfe, VerdeckteLinienNennenDieGrenzeDerRueckfrage) {
+    const std::string html = Seite("Einstellungen");
+    EXPECT_NE(html.find("mehr als " + std::to_string(VerdeckteLinienAufwandGrenze) + ","), std::string::npos);
+    EXPECT_NE(html.find("<b>Esc</b>"), std::string::npos);
 }
 
 }  // namespace

@@ -41,9 +41,11 @@ protected:
             EXPECT_LT(Betrag(q), 1e-9L * (1 + Betrag(d)) * (1 + Betrag(Augpunkt))) << i;
         }
     }
+    // Held for n steps: the press makes the first, the ticks of the delay
+    // none (three at 80 ms), then every tick one.
     static void Halten(TSpeedButton& b, TTimer& t, int n) {
         b.OnMouseDown();
-        for (int i = 0; i < n; ++i) t.OnTimer();
+        for (int i = 0; i < 3 + n - 1; ++i) t.OnTimer();
     }
     std::size_t Meldungen(const char* text) const {
         std::size_t n = 0;
@@ -133,6 +135,36 @@ TEST_F(Projektionssteuerung, GehaltenerSchrittWiederholtKeineAblehnung) {
     FolgtDerProjektion();
 }
 
+TEST_F(Projektionssteuerung, KlickSchreitetEinmalHaltenWiederholtNachDerVerzoegerung) {
+    // One button of each timer: released within 0.3 s it steps once, from
+    // the press; held on, it repeats from 0.3 s on at its timer's speed.
+    // Time passes as the ticks of the timer.
+    struct Knopf { TNotifyEvent *runter, *hoch; TTimer* t; Extended* wert; Extended erster, weitere; };
+    const Knopf knoepfe[] = {
+        {&F.BitBtn_VU.OnMouseDown, &F.BitBtn_VU.OnMouseUp, &F.Timer2, &VerschiebungY, -10, -3},
+        {&F.ButFPzMin.OnMouseDown, &F.ButFPzMin.OnMouseUp, &F.Timer4, &Augpunkt.z, -1, -1},
+        {&F.ProjEbMin.OnMouseDown, &F.ProjEbMin.OnMouseUp, &F.Timer6, &ProjEbeneZentral.Stuetzvektor.y, 1, 1},
+        {&F.ButProjRichtxPl.OnMouseDown, &F.ButProjRichtxPl.OnMouseUp, &F.Timer5, &ProjRichtung.x, 0.01L, 0.01L}};
+    // Held ms, then the steps at 80 ms and at 10 ms a tick.
+    const struct { int ms, bei80, bei10; } zeiten[] = {{100, 1, 1}, {290, 1, 1}, {320, 2, 4}, {1000, 10, 72}};
+    for (const Knopf& k : knoepfe) {
+        if (k.t == &F.Timer5) F.ZPEinAusClick();
+        for (const auto& z : zeiten) {
+            SCOPED_TRACE(std::to_string(k.t->Interval) + ", " + std::to_string(z.ms) + " ms");
+            const Extended vorher = *k.wert;
+            (*k.runter)();
+            const int takt = k.t->Interval;
+            ASSERT_TRUE(k.t->Laeuft() && (takt == 80 || takt == 10));
+            for (int ms = takt; ms <= z.ms; ms += takt) k.t->OnTimer();
+            (*k.hoch)();
+            k.t->OnTimer();  // on its way at the release
+            const int n = takt == 80 ? z.bei80 : z.bei10;
+            EXPECT_NEAR(static_cast<double>(*k.wert - vorher), static_cast<double>(k.erster + (n - 1) * k.weitere), 1e-9);
+        }
+    }
+    EXPECT_TRUE(host.Meldungen.empty());
+}
+
 TEST_F(Projektionssteuerung, VorgabeImFluchtpunktBehaeltDenAltenWert) {
     F.Edit_FPy.SetText("60");
     ProjEbeneZentral.Stuetzvektor.y = 80;
@@ -203,7 +235,8 @@ TEST_F(Projektionssteuerung, ProjektionsebeneVerschieben) {
     Halten(F.ProjEbMin, F.Timer6, 7);
     EXPECT_EQ(F.Panel_VerschProjEb.Caption, "-70");
     EXPECT_TRUE(host.Meldungen.empty());
-    Halten(F.ProjEbMin, F.Timer6, 1);
+    Halten(F.ProjEbMin, F.Timer6, 1);  // refused at the press: the timer stops at once
+    EXPECT_FALSE(F.Timer6.Laeuft());
     F.Timer6.OnTimer();
     EXPECT_EQ(ProjEbeneZentral.Stuetzvektor.y, 70);
     EXPECT_EQ(Meldungen(Fluchtpunkt), 1u);
@@ -266,14 +299,14 @@ TEST_F(Projektionssteuerung, BildSteuerung) {
     for (const auto& f : faelle) {
         VerschiebungX = VerschiebungY = 0;
         bilder = 0;
-        f.knopf->Click();
-        EXPECT_EQ(bilder, 1);
-        // Held: 3 pixels a tick of Timer2 (10 ms) until released.
+        // The press shifts by a click's step; held past the delay, 3 pixels
+        // a tick of Timer2 (10 ms) until released.
         f.knopf->OnMouseDown();
+        EXPECT_EQ(bilder, 1);
         EXPECT_TRUE(F.Timer2.Laeuft() && F.Timer2.Interval == 10);
-        F.Timer2.OnTimer();
-        F.Timer2.OnTimer();
+        for (int i = 0; i < 31; ++i) F.Timer2.OnTimer();
         f.knopf->OnMouseUp();
+        f.knopf->Click();  // the click that ends the press: its step came with the press
         F.Timer2.OnTimer();
         EXPECT_TRUE(VerschiebungX == f.dx * 1.6L && VerschiebungY == f.dy * 1.6L);
     }

@@ -47,15 +47,16 @@ TEST(ZahlInBreite, HoechstensAchtzehnZeichenOhneWertverlust) {
 
 namespace {
 
-TEST(ZahltextInBreite, GekuerzteZahlBehaeltWertUndZeigtKeinMinusVorNullen) {
+TEST(ZahltextInBreite, GekuerzteZahlBehaeltWertUndGetipptesVorzeichen) {
     const struct {
         const char* text;
         const char* soll;
     } faelle[] = {
-        {"-0,000000000000001", "0,0000000"},  // the cut leaves only zeros
+        {"-0,000000000000001", "-0,0000000"},  // cut as typed, the minus kept
         {"-0,00000000012E5", "-0,000012"},    // written shorter, never without its exponent
-        {"-0,0", "0,0"},
-        {"-0", "0"},
+        {"-0,0", "-0,0"},
+        {"-0", "-0"},
+        {"-00,000", "-00,000"},
         {"-0,0000001234", "-0,0000001"},
         {"-12345,6789", "-12345,678"},        // a plain decimal loses decimals only
         {"1,2345678901E-20", "1,2346E-20"},   // never 1,23456789

@@ -31,13 +31,15 @@ protected:
     }
 };
 
-TEST_F(Punktberichte, WinzigeNegativeWerteOhneMinusVorNullen) {
-    SetzePunkt(1, {"4", "-0,000000000000001", "0"});
-    EXPECT_TRUE(EnthaeltFolge(Bericht(46), {"P 1 = (4/ 0,0000000/ 0)"}));
-    SetzeVektor(1, {"-0,000000000000001", "1", "0"});
-    EXPECT_TRUE(EnthaeltFolge(Bericht(36), {"         |0,0000000|", "Vektor = |        1|"}));
+// Typed texts stand as they were typed, cut to 10 characters: a minus
+// before zeros stays.
+TEST_F(Punktberichte, GetippteTexteBehaltenIhrMinusVorNullen) {
+    SetzePunkt(1, {"4", "-0,000000000000001", "-0"});
+    EXPECT_TRUE(EnthaeltFolge(Bericht(46), {"P 1 = (4/ -0,0000000/ -0)"}));
+    SetzeVektor(1, {"-0,000000000000001", "1", "-0,0"});
+    EXPECT_TRUE(EnthaeltFolge(Bericht(36), {"         |-0,0000000|", "Vektor = |         1|", "         |      -0,0|"}));
     SetzeStrecke(1, {"-0,0000000000001", "0", "0"}, {"1", "0", "0"});
-    EXPECT_TRUE(EnthaeltFolge(Bericht(41), {"A = (0,0000000/ 0/ 0)"}));
+    EXPECT_TRUE(EnthaeltFolge(Bericht(41), {"A = (-0,0000000/ 0/ 0)"}));
 }
 
 TEST_F(Punktberichte, StartszeneGanz) {

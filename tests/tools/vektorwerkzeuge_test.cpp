@@ -69,30 +69,98 @@ TEST_F(VektProd, ErgebnisseUndAenderungspruefung) {
     }
 }
 
-TEST_F(VektProd, AbgelehnteZahlRechnetNieMit) {
-    // A number the change check refused keeps its text, but neither the
-    // next activation nor a later change computes with it: the results stay
-    // those of the last accepted numbers, never INF or NAN.
+TEST_F(VektProd, ErgebnisseGehoerenZuDenNeunFeldern) {
     const auto Ergebnisse = [&] {
-        return P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption + " " +
-               P.Label_Winkel.Caption + " " + P.Label_Hoehe.Caption + " " + P.Label_Inhalt.Caption + " " +
-               P.Label_SPProd.Caption + " " + P.Label_SpatVol.Caption;
+        return P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption + "|" +
+               P.Label_Winkel.Caption + "|" + P.Label_Hoehe.Caption + "|" + P.Label_Inhalt.Caption + "|" +
+               P.Label_SPProd.Caption + "|" + P.Label_SpatVol.Caption;
     };
     const std::string Start = Ergebnisse();
-    for (const char* t : {"1E4932", "-1E4932", "1E5000"}) {
+    // A refused number keeps its text and is told; the next change computes
+    // with all nine texts: a = (20000, -3, 0), b = (-1,5; 3; 1).
+    P.Edit_ax.SetText("20000");
+    EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+    EXPECT_EQ(Ergebnisse(), Start);
+    host.Vergessen();
+    P.Edit_bz.SetText("1");
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption,
+              "-3,000 -20000,000 59995,500");
+    EXPECT_EQ(P.Label_SPProd.Caption, "139991,000");
+    EXPECT_EQ(P.a.x, 20000);
+    // Results beyond the number range are not shown as numbers: the labels
+    // are emptied and the window says why, also on activation.
+    for (const char* t : {"1E4932", "-1E4932"}) {
         SCOPED_TRACE(t);
-        host.Vergessen();
         P.Edit_ax.SetText(t);
-        EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
-        EXPECT_EQ(P.Edit_ax.Text(), t);
-        P.FormActivate();
+        host.Vergessen();
         P.Edit_bz.SetText("0,5");
-        EXPECT_EQ(Ergebnisse(), Start);
-        P.Edit_bz.SetText("0,468");
+        EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+        EXPECT_EQ(Ergebnisse(), "  |||||");
+        host.Vergessen();
+        P.FormActivate();
+        EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+        P.Edit_bz.SetText("1");
     }
+    // a x b = (0, 0, 1E3000) is a number, but its length overflows: the
+    // angle would read 0 and the area "ex. nicht".
+    Setzen({&P.Edit_ax, &P.Edit_bx, &P.Edit_by}, {"1E2000", "1E1000", "1E1000"});
+    host.Vergessen();
+    P.Edit_bz.SetText("0");
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+    EXPECT_EQ(P.Label_Winkel.Caption, "");
     // Once mended, the pass runs again.
-    P.Edit_ax.SetText("1");
-    EXPECT_EQ(P.Label_vpz.Caption, "-1,500");
+    host.Vergessen();
+    Setzen({&P.Edit_ax, &P.Edit_bx, &P.Edit_by, &P.Edit_bz}, {"2", "-1,5", "3", "0,468"});
+    EXPECT_EQ(Ergebnisse(), Start);
+    EXPECT_TRUE(host.Meldungen.empty());
+    // Another edit that holds no number stops the pass before any label
+    // changes, and the edit being changed tells the user.
+    P.Edit_ay.SetText("x");
+    host.Vergessen();
+    P.Edit_cz.SetText("5");
+    EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+    EXPECT_EQ(Ergebnisse(), Start);
+}
+
+TEST_F(VektProd, EinfuegenLaesstDieBereichspruefungAntworten) {
+    // A column from the memory is written as typed: the number beyond the
+    // range is told by its own edit, and the results follow all nine texts.
+    VektorSpeicher[3] = {"1", "10000,5", "2"};
+    ASSERT_TRUE(P.Rechtsklick(2));
+    P.PopupMenu_InSpeicher.AusSpeicherClick(3);
+    EXPECT_EQ(Texte({&P.Edit_ax, &P.Edit_ay, &P.Edit_az}), (std::vector<std::string>{"1", "10000,5", "2"}));
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+    // a x b with a = (1; 10000,5; 2), b = (-1,5; 3; 0,468).
+    EXPECT_EQ(P.Label_vpx.Caption, "4674,234");
+    // A whole matrix likewise, each of its out-of-range elements told once.
+    host.Vergessen();
+    MatrixSpeicher[1] = TMatrix33{};
+    // a = (1, 0, 0), b = (0, 1, 30000), c = (0, -20000, 1).
+    MatrixSpeicher[1](1, 1) = MatrixSpeicher[1](2, 2) = MatrixSpeicher[1](3, 3) = 1;
+    MatrixSpeicher[1](3, 2) = 30000;
+    MatrixSpeicher[1](2, 3) = -20000;
+    P.PopupMenu_InSpeicher.AusMatrixSpeicherClick(1);
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(P.Edit_bz.Text(), "30000,000000");
+    EXPECT_EQ(P.Label_vpx.Caption + " " + P.Label_vpy.Caption + " " + P.Label_vpz.Caption, "0,000 -30000,000 1,000");
+    EXPECT_EQ(P.Label_SPProd.Caption, "6E8");  // 600000001 to seven digits
+    // An entry that holds no number writes nothing.
+    host.Vergessen();
+    VektorSpeicher[2] = {"1", "a", "2"};
+    P.PopupMenu_InSpeicher.AusSpeicherClick(2);
+    EXPECT_EQ(host.LetzteMeldung(), "'a' ist kein gültiger Gleitkommawert.");
+    EXPECT_EQ(P.Edit_ax.Text(), "1,000000");
+}
+
+TEST_F(VektProd, RechtsklickOhneZahlFuelltDenTransferplatz) {
+    // The popup does not open, but the column's texts are in entry 0.
+    P.Edit_cz.SetText("-");
+    VektorSpeicher[0] = {"7", "7", "7"};
+    EXPECT_FALSE(P.Rechtsklick(4));
+    EXPECT_EQ(host.LetzteMeldung(), "'-' ist kein gültiger Gleitkommawert.");
+    EXPECT_EQ(VektorSpeicher[0], (TSpeicherVektor{"-1,5", "3", "0,468"}));
 }
 
 TEST_F(VektProd, KlammernUndPfeile) {
@@ -229,6 +297,85 @@ TEST_F(VektSumme, DrehungErstVorDemSchreiben) {
     EXPECT_EQ(DrehAnzahl, 0);
     EXPECT_FALSE(SzeneGedreht);
     EXPECT_EQ(Vektor[4].Vektor, Vektor[2].Vektor);
+}
+
+TEST_F(VektSumme, AbgelehnteZahlErreichtNieDieSzene) {
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(3).Click();
+    const TVektor v3 = Vektor[3];
+    // A refused text left in an edit the user did not enter (set by the
+    // program, pasted); a later accepted change of its term, or typing the
+    // same text again, computes nothing with it, and the window says why.
+    S.Edit_v3x.SetText("1E4932");
+    S.Edit_v4Ax.SetText("-20000");
+    EXPECT_EQ(S.Edit_v3x.Text(), "1E4932");
+    host.Vergessen();
+    Tippen(9, "1");
+    Tippen(13, "-20000");
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(host.LetzteMeldung(), Bereich10000Meldung);
+    EXPECT_GT(S.Edit_v3x.FokusAnforderungen, 0);
+    EXPECT_EQ(Vektor[3].Endpunkt, v3.Endpunkt);
+    EXPECT_EQ(Vektor[4].Anfangspunkt, (V{-3, 3, -2}));
+    EXPECT_EQ(Form_Vektoren.StringGrid3.Cells(1, 1), "0,000");
+    // An accepted text in its place lets the term compute again.
+    Tippen(7, "1");
+    EXPECT_EQ(Vektor[3].Vektor, (V{1, 3, 1}));
+    EXPECT_EQ(Vektor[4].Vektor, (V{1, 3, 1}));
+}
+
+TEST_F(VektSumme, EinfuegenSchreibtTexteUndPrueftJedenBereich) {
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(1).Click();
+    S.Summandknopf(3).Click();
+    const TVektor v1 = Vektor[1];
+    // The texts arrive as stored, the change check answers the one out of
+    // range, and the term is not computed until that text is replaced.
+    VektorSpeicher[3] = {"1", "10000,5", "2"};
+    ASSERT_TRUE(S.Rechtsklick(1));
+    S.PopupMenu_InSpeicher.AusSpeicherClick(3);
+    EXPECT_EQ(Texte({&S.Edit_v1x, &S.Edit_v1y, &S.Edit_v1z}), (std::vector<std::string>{"1", "10000,5", "2"}));
+    EXPECT_EQ(host.Meldungen.size(), 1u);
+    EXPECT_EQ(Vektor[1].Vektor, v1.Vektor);
+    Tippen(2, "1");
+    EXPECT_EQ(Vektor[1].Vektor, (V{1, 1, 2}));
+    // A whole matrix: the terms whose columns pass are computed.
+    MatrixSpeicher[1] = TMatrix33{};
+    MatrixSpeicher[1](1, 1) = 3;
+    MatrixSpeicher[1](1, 3) = 1E300L;
+    ASSERT_TRUE(S.Rechtsklick(4));
+    S.PopupMenu_InSpeicher.AusMatrixSpeicherClick(1);
+    EXPECT_EQ(host.Meldungen.size(), 2u);
+    EXPECT_EQ(Vektor[1].Vektor, (V{3, 0, 0}));
+    EXPECT_EQ(Vektor[3].Vektor, (V{0, 3, 3}));
+    // A start point pasted with a refused text stays where it was.
+    VektorSpeicher[2] = {"7", "8", "-10000,01"};
+    ASSERT_TRUE(S.Rechtsklick(13));
+    S.PopupMenu_InSpeicher.AusSpeicherClick(2);
+    EXPECT_EQ(host.Meldungen.size(), 3u);
+    EXPECT_EQ(Vektor[4].Anfangspunkt, (V{-3, 3, -2}));
+}
+
+TEST_F(VektSumme, AnfangspunktImGedrehtenSzenenrahmen) {
+    // Turned with the axes, V4's start point is stored turned while the
+    // vectors dialog shows it in the axes' frame. The window reads A in
+    // that frame, so undoing the turns on its first write leaves V4 there.
+    TForm_Edits_01& F = Form_Edits_01;
+    F.But_drehenMit_OhneAchsen.Click();
+    F.AlleDrehKnoepfeSetzen(true);
+    F.Edit_Drehwinkel.SetText("90");
+    F.But_GesamtDrehenZplus.Down = true;
+    F.But_GesamtDrehenZplus.Click();
+    ASSERT_EQ(DrehAnzahl, 1);
+    ASSERT_NEAR(static_cast<double>(Vektor[4].Anfangspunkt.y), -3, 1e-12);
+    Form_Vektoren.But_VSummeClick();
+    EXPECT_EQ(Texte({&S.Edit_v4Ax, &S.Edit_v4Ay, &S.Edit_v4Az}), (std::vector<std::string>{"-3,000", "3,000", "-2,000"}));
+    Tippen(10, "2");
+    ASSERT_EQ(DrehAnzahl, 0);
+    const TStringGrid& G4 = Form_Vektoren.StringGrid4;
+    EXPECT_EQ((std::vector<std::string>{G4.Cells(0, 1), G4.Cells(0, 2), G4.Cells(0, 3)}),
+              (std::vector<std::string>{"-3,000", "3,000", "-2,000"}));
+    EXPECT_NEAR(static_cast<double>(Vektor[4].Anfangspunkt.y), 3, 1e-15);
 }
 
 }  // namespace
