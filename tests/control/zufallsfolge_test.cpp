@@ -23,6 +23,8 @@
 #include "forms/DrehenUmGerade.h"
 #include "forms/EbenKoord.h"
 #include "forms/Hauptfenster.h"
+#include "forms/LGS.h"
+#include "forms/LaLua.h"
 #include "forms/Matrizen.h"
 #include "forms/Schalter.h"
 #include "forms/Speichermenue.h"
@@ -78,6 +80,13 @@ std::vector<std::string> Angezeigt() {
     for (int v = 1; v <= 3; ++v)
         for (int k = 1; k <= 3; ++k) t.push_back(M.VZelle(v, k).Text());
     t.push_back(M.Panel1.Caption);
+    TForm_LGS& L = Form_LGS;
+    for (int i = 1; i <= 12; ++i) t.push_back(L.Feld(i).Text());
+    for (const TLabel* l : {&L.Label13, &L.Label14, &L.Label15, &L.Label16, &L.Label17, &L.Label18, &L.Label19})
+        t.push_back(l->Caption);
+    TForm_LaLua& A = Form_LaLua;
+    for (int i = 1; i <= 9; ++i) t.push_back(A.Feld(i).Text());
+    for (const TLabel* l : {&A.Label4, &A.Label5, &A.Label6, &A.Label7}) t.push_back(l->Caption);
     TForm_Dreh_Matrizen& D = Form_Dreh_Matrizen;
     for (int i = 1; i <= 3; ++i)
         for (int j = 1; j <= 3; ++j) t.push_back(D.Makt(i, j).Text()), t.push_back(D.Mges(i, j).Text());
@@ -230,6 +239,32 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
             default: M.AlsVektorClick(1 + bis(2)); break;
         }
     };
+    // The linear system and the dependence test: typed, pasted or given
+    // from a memory.
+    auto loeser = [&] {
+        if (bis(2)) {
+            TForm_LGS& L = Form_LGS;
+            if (bis(8) == 0) L.FormActivate();
+            const int i = 1 + bis(12);
+            if (bis(5) == 0) {
+                if (L.EditRechtsklick(i)) speicher(L.PopupMenu_InSpeicher);
+                return;
+            }
+            L.Feld(i).SetText(zahl());
+            L.EditExit(i);
+        } else {
+            TForm_LaLua& A = Form_LaLua;
+            if (bis(8) == 0) A.FormActivate();
+            const int i = 1 + bis(9);
+            if (bis(5) == 0) {
+                if (A.EditRechtsklick(i)) speicher(A.PopupMenu_InSpeicher);
+                return;
+            }
+            A.EditEnter(i);
+            A.Feld(i).SetText(zahl());
+            A.EditExit(i);
+        }
+    };
     // The object-data calculator, opened from a column of an object dialog:
     // registers typed, an operation, its result taken over or not.
     auto rechner = [&] {
@@ -285,6 +320,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         {3, vektorprodukt},
         {3, matrizen},
         {2, rechner},
+        {2, loeser},
         {3, [&] { F.rckgngig1Click(); }},
         {2, [&] { F.widerrufen1Click(); }},
         {2, [&] { bis(2) ? F.BitBtn_DatenNachSpeichClick() : F.BitBtn_DatenAusSpeichClick(); }},
