@@ -337,6 +337,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         {5, ticks},
         {1, [&] { F.BitBtn_DrehenAufheben.Click(); }},
         {1, [&] { F.DrehMatrizenEinAus(); }},
+        {1, [&] { F.vdLClick(); }},   // hidden lines on or off
     };
     int gewichte = 0;
     for (const auto& a : aktionen) gewichte += a.first;
