@@ -54,6 +54,17 @@ void UndoPunktSetzen() {
     UndoDrehstrecken[UndoAnzahl] = DrehstreckenJetzt();
     ++UndoAnzahl;
     UndoModus = 0;
+    ++UndoAenderungen;
+}
+
+bool UndoZustaendeVerwerfen(long Aenderungen, int Anzahl) {
+    if (Anzahl <= 0) return true;
+    // Anything else in between (an undo, another change's state): the
+    // states are not the newest ones, or no longer there.
+    if (UndoModus != 0 || UndoAenderungen - Aenderungen != Anzahl || UndoAnzahl - Anzahl < 1) return false;
+    UndoAnzahl -= Anzahl;
+    ++UndoAenderungen;
+    return true;
 }
 
 void Rueckgaengig() {
@@ -67,6 +78,7 @@ void Rueckgaengig() {
         return;
     }
     --UndoIndex;
+    ++UndoAenderungen;
     DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
     UndoDatensatzInDialoge(UndoIndex);
     UndoModus = 1;
@@ -76,6 +88,7 @@ void Rueckgaengig() {
 void Wiederherstellen() {
     if (UndoModus == 1 && UndoIndex < UndoAnzahl - 1) {
         ++UndoIndex;
+        ++UndoAenderungen;
         DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
         UndoDatensatzInDialoge(UndoIndex);
         return;
