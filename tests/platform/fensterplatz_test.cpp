@@ -71,4 +71,56 @@ TEST(Fensterplatz, SchontWasSichtbarBleibenSoll) {
             << breite;
 }
 
+// How much of the parts of a window at r the windows in oben cover.
+long long TeileVerdeckt(const Rechteck& r, const std::vector<Rechteck>& teile, const std::vector<Rechteck>& oben) {
+    long long d = 0;
+    for (const Rechteck& t : teile)
+        for (const Rechteck& o : oben) d += Ueberdeckung({r.Left + t.Left, r.Top + t.Top, t.Width, t.Height}, o);
+    return d;
+}
+
+TEST(Fensterplatz, GewoehnlichNichtUnterDenFensternObenAuf) {
+    // The big screen with the report at the left and four tool windows
+    // over the middle and the foot: the vector product, which wants the
+    // middle of the main window, opens in the one gap they leave.
+    Fensterlage lage;
+    lage.Oben = {{0, 85, 389, 600}, {240, 100, 1040, 380}, {236, 240, 580, 520}, {0, 780, 370, 214},
+                 {370, 760, 600, 234}};
+    const std::vector<Rechteck> teile{{0, 0, 440, 30}, {20, 60, 300, 90}};
+    EXPECT_EQ(GewoehnlicherFensterPlatz(Gross, 440, 280, 360, 360, teile, lage), (Rechteck{816, 480, 440, 280}));
+
+    // Clear of them all, it moves off the undo buttons as well where there
+    // is room; where there is none, the windows on top come first.
+    lage = {};
+    lage.Freihalten = {{1180, 950, 60, 30}};
+    EXPECT_EQ(GewoehnlicherFensterPlatz(Gross, 400, 300, 1000, 700, {}, lage), (Rechteck{880, 650, 400, 300}));
+    lage.Oben = {{0, 0, 1280, 650}};
+    Rechteck r = GewoehnlicherFensterPlatz(Gross, 400, 340, 1000, 700, {}, lage);
+    EXPECT_EQ(Ueberdeckung(r, lage.Oben[0]) + Ueberdeckung(r, lage.Freihalten[0]), 0);
+    r = GewoehnlicherFensterPlatz(Gross, 1280, 344, 0, 700, {}, lage);
+    EXPECT_EQ(r, (Rechteck{0, 650, 1280, 344}));
+}
+
+TEST(Fensterplatz, OhneRaumBleibenTitelUndFelderSichtbar) {
+    // The small screen with a report at the left and a tool window beside
+    // it: the calculator cannot miss both, but its title bar and fields
+    // stay out from under them, and the least of it goes under.
+    Fensterlage lage;
+    lage.Oben = {{0, 85, 389, 427}, {389, 273, 372, 222}};
+    const std::vector<Rechteck> teile{{0, 0, 400, 26}, {10, 40, 380, 60}};
+    Rechteck r = GewoehnlicherFensterPlatz(Klein, 400, 300, 100, 100, teile, lage);
+    EXPECT_EQ(r, (Rechteck{400, 0, 400, 300}));
+    EXPECT_EQ(TeileVerdeckt(r, teile, lage.Oben), 0);
+
+    // Where hiding the least of it would hide its title bar, the title bar
+    // stays in sight.
+    lage.Oben = {{0, 0, 800, 200}, {0, 470, 800, 100}};
+    r = GewoehnlicherFensterPlatz(Klein, 400, 300, 0, 0, teile, lage);
+    EXPECT_EQ(TeileVerdeckt(r, teile, lage.Oben), 0);
+    EXPECT_EQ(r.Top, 200);
+
+    // Larger than the screen: cut to it.
+    EXPECT_EQ(GewoehnlicherFensterPlatz(Klein, 900, 700, 50, 50, teile, {}), Klein);
+}
+
 }  // namespace
