@@ -111,12 +111,12 @@ void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& sch
             if (const QRect k = UndoKnoepfe(*h); !k.isEmpty()) lage.Freihalten.push_back(AlsRechteck(k));
             if (const QRect b = h->Bedienleisten(); !b.isEmpty()) lage.Schonen.push_back(AlsRechteck(b));
         }
-        // The title bar, as the window manager draws it or as high as usual.
-        std::vector<Rechteck> teile{{0, 0, aussen.width(), m.top() > 0 ? m.top() : TitelHoehe}};
+        std::vector<Rechteck> felder;
         for (const QRect& f : Eingabefelder(w))
-            teile.push_back({f.left() + m.left(), f.top() + m.top(), f.width(), f.height()});
+            felder.push_back({f.left() + m.left(), f.top() + m.top(), f.width(), f.height()});
+        // The title bar as the window manager draws it, or as high as usual.
         r = GewoehnlicherFensterPlatz(AlsRechteck(frei), aussen.width(), aussen.height(), wunsch.x(), wunsch.y(),
-                                      teile, lage);
+                                      m.top() > 0 ? m.top() : TitelHoehe, felder, lage);
     } else {
         std::vector<Rechteck> offen;
         std::size_t aktiv = std::size_t(-1);

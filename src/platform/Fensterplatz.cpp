@@ -120,15 +120,16 @@ Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, 
 }
 
 Rechteck GewoehnlicherFensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
-                                   const std::vector<Rechteck>& teile, const Fensterlage& lage) {
+                                   int Titel, const std::vector<Rechteck>& felder, const Fensterlage& lage) {
     const Rechteck wunsch = InDenBereich({WunschX, WunschY, Breite, Hoehe}, frei);
     const int w = wunsch.Width, h = wunsch.Height;
 
     // The best place has an edge of the window, or of a part of it, on an
     // edge of something it should keep clear of, or on an edge of frei:
     // the rows and columns of every such alignment are the candidates.
-    std::vector<Rechteck> bezug{{0, 0, w, h}};
-    bezug.insert(bezug.end(), teile.begin(), teile.end());
+    const Rechteck titel{0, 0, w, std::min(Titel, h)};
+    std::vector<Rechteck> bezug{{0, 0, w, h}, titel};
+    bezug.insert(bezug.end(), felder.begin(), felder.end());
     std::vector<int> xs{wunsch.Left, frei.Left, frei.Right() - w};
     std::vector<int> ys{wunsch.Top, frei.Top, frei.Bottom() - h};
     for (const std::vector<Rechteck>* liste : {&lage.Oben, &lage.Freihalten, &lage.Offen, &lage.Schonen})
@@ -150,18 +151,19 @@ Rechteck GewoehnlicherFensterPlatz(const Rechteck& frei, int Breite, int Hoehe, 
     };
     // What each place costs, in the order of the rule.
     struct Bewertung {
-        long long teileVerdeckt, verdeckt, gleich, freihalten, offen, schonen, abstand;
+        long long titelVerdeckt, felderVerdeckt, verdeckt, gleich, freihalten, offen, schonen, abstand;
         auto operator<=>(const Bewertung&) const = default;
     };
     const auto bewerten = [&](const Rechteck& k) {
-        long long teileVerdeckt = 0;
-        for (const Rechteck& t : teile) {
-            const Rechteck r{k.Left + t.Left, k.Top + t.Top, t.Width, t.Height};
-            teileVerdeckt += summe(r, lage.Oben);
-        }
+        const auto verdeckt = [&](const Rechteck& t) {
+            return summe({k.Left + t.Left, k.Top + t.Top, t.Width, t.Height}, lage.Oben);
+        };
+        long long felderVerdeckt = 0;
+        for (const Rechteck& f : felder) felderVerdeckt += verdeckt(f);
         const bool gleich = std::any_of(lage.Offen.begin(), lage.Offen.end(),
                                         [&k](const Rechteck& o) { return o.Left == k.Left && o.Top == k.Top; });
-        return Bewertung{teileVerdeckt,
+        return Bewertung{verdeckt(titel),
+                         felderVerdeckt,
                          summe(k, lage.Oben),
                          gleich ? 1 : 0,
                          summe(k, lage.Freihalten),

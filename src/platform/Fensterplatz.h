@@ -48,16 +48,16 @@ struct Fensterlage {
 };
 
 // The place of an ordinary window, which opens below every window that
-// stays on top. teile are what must stay in sight of it (title bar, input
-// fields), relative to its frame's top left. It lies inside frei, title bar
+// stays on top. Titel is the height of its title bar, felder are its input
+// fields relative to its frame's top left. It lies inside frei, title bar
 // included (a window too large is cut), and of all places
-// - where the windows on top cover least of teile, then least of it
-//   (none where the screen has room),
+// - where the windows on top cover least of its title bar (so that it can
+//   be moved), then of its fields, then of it (none where there is room),
 // - not exactly on one of the ordinary windows,
 // - covering least of Freihalten, then of Offen, then of Schonen,
 // - nearest its wish.
 Rechteck GewoehnlicherFensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
-                                   const std::vector<Rechteck>& teile, const Fensterlage& lage);
+                                   int Titel, const std::vector<Rechteck>& felder, const Fensterlage& lage);
 
 // The step of a cascade.
 inline constexpr int KaskadenSchritt = 24;
