@@ -30,6 +30,15 @@ const QWidget* Hauptfenster() {
     return nullptr;
 }
 
+// The program's top-level windows in a fixed order (Qt's own follows their
+// addresses), so that a window opens at the same place on every run.
+QWidgetList Fensterliste() {
+    QWidgetList liste = QApplication::topLevelWidgets();
+    std::stable_sort(liste.begin(), liste.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
+    return liste;
+}
+
 // The main window's undo and redo buttons on the screen.
 QRect UndoKnoepfe(const Hauptfensteransicht& h) {
     QRect r;
@@ -99,7 +108,7 @@ void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& sch
         // Below every window that stays on top, whatever the window manager
         // does: what it must show has to lie beside them.
         Fensterlage lage;
-        for (QWidget* o : QApplication::topLevelWidgets()) {
+        for (QWidget* o : Fensterliste()) {
             if (o == w || o == haupt || !o->isVisible() || o->isMinimized()) continue;
             const Qt::WindowType art = o->windowType();
             if (art != Qt::Window && art != Qt::Dialog) continue;
@@ -120,7 +129,7 @@ void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& sch
     } else {
         std::vector<Rechteck> offen;
         std::size_t aktiv = std::size_t(-1);
-        for (QWidget* o : QApplication::topLevelWidgets()) {
+        for (QWidget* o : Fensterliste()) {
             if (o == w || o == haupt || !o->isVisible() || o->isMinimized()) continue;
             const Qt::WindowType art = o->windowType();
             if (art != Qt::Window && art != Qt::Dialog) continue;

@@ -214,7 +214,7 @@ TEST_F(Fensterordnung, SechsRechenfensterInMenuefolge) {
         ASSERT_TRUE(W(name)->isVisible()) << name;
     QWidget* vp = W("Form_VektProd");
     EXPECT_TRUE(Frei().contains(vp->frameGeometry()));
-    EXPECT_EQ(Verdeckt(vp), QStringList());
+    EXPECT_EQ(Verdeckt(vp), QStringList()) << Verdeckt(vp).join(' ').toStdString();
     QRect undo;
     for (const TButton* k : {&H.BitBtn_BackObj, &H.BitBtn_RebackObj})
         if (QWidget* b = fenster->Dateimenue()->Knopf(*k)) undo |= QRect(b->mapToGlobal(QPoint(0, 0)), b->size());
