@@ -24,6 +24,7 @@
 #include "forms/Vektoren.h"
 #include "gui/Auffrischen.h"
 #include "gui/DateiMenue.h"
+#include "gui/Hilfefenster.h"
 #include "gui/Dialogansicht.h"
 #include "gui/QtOberflaeche.h"
 #include "reports/Datenfenster.h"
@@ -162,8 +163,8 @@ TEST_F(Fensterordnung, VektorproduktUndRechnerNachDemBerichtSichtbar) {
 }
 
 TEST_F(Fensterordnung, ModaleFensterUeberAllen) {
-    // With the report and a tool window on top open, a message box and the
-    // calculator shown modally stay above them while they are open; the
+    // With the report and a tool window on top open, a message box, the
+    // program's info box and the calculator shown modally stay above them while they are open; the
     // calculator is an ordinary window again afterwards.
     ErgebnisAuswahl = 22;
     Benutzeraktion([] { DatenfensterZeigen(); });
@@ -180,13 +181,15 @@ TEST_F(Fensterordnung, ModaleFensterUeberAllen) {
     };
     wennModal();
     qt->Meldung("Hallo", MeldungsArt::Information, Knoepfe::Ok);
+    wennModal();
+    UeberDasProgramm(fenster.get());
     QWidget* rechner = W("Form_ObjekteDaten");
     wennModal();
     Form_ObjekteDaten.Visible = true;
     qt->FensterZeigen("Form_ObjekteDaten", true);
-    ASSERT_EQ(gesehen.size(), 2);
-    EXPECT_TRUE(gesehen[0].endsWith(QStringLiteral(" oben"))) << gesehen[0].toStdString();
-    EXPECT_EQ(gesehen[1], QStringLiteral("Form_ObjekteDaten oben"));
+    ASSERT_EQ(gesehen.size(), 3);
+    for (int i : {0, 1}) EXPECT_TRUE(gesehen[i].endsWith(QStringLiteral(" oben"))) << gesehen[i].toStdString();
+    EXPECT_EQ(gesehen[2], QStringLiteral("Form_ObjekteDaten oben"));
     EXPECT_FALSE(rechner->isVisible());
     EXPECT_FALSE(Oben(rechner));
     Benutzeraktion([] { Form_Edits_01.But_ObjekteDaten.Click(); });
