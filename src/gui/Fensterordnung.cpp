@@ -4,12 +4,12 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
-#include <QToolButton>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScreen>
+#include <QToolButton>
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
@@ -49,6 +49,25 @@ QRect UndoKnoepfe(const Hauptfensteransicht& h) {
     return r;
 }
 
+// The input fields of w that it shows, in w's coordinates.
+std::vector<QRect> Eingabefelder(QWidget* w) {
+    // The children have their places only once the layout has run.
+    if (QLayout* l = w->layout()) l->activate();
+    std::vector<QRect> felder;
+    for (QWidget* k : w->findChildren<QWidget*>()) {
+        if (!k->isVisibleTo(w) || !k->isEnabled()) continue;
+        const auto* e = qobject_cast<QLineEdit*>(k);
+        const bool eingabe = (e && !e->isReadOnly()) || qobject_cast<QAbstractSpinBox*>(k) ||
+                             qobject_cast<QAbstractItemView*>(k) || qobject_cast<QComboBox*>(k);
+        // The line edit of a spin box or combo box is in its owner's place.
+        if (!eingabe || qobject_cast<QAbstractSpinBox*>(k->parentWidget()) ||
+            qobject_cast<QComboBox*>(k->parentWidget()))
+            continue;
+        felder.push_back(QRect(k->mapTo(w, QPoint(0, 0)), k->size()));
+    }
+    return felder;
+}
+
 }  // namespace
 
 bool ImVordergrund(const std::string& name) {
@@ -74,24 +93,6 @@ QRect FreierBereich(const QWidget* w) {
     const QScreen* s = w->screen();
     if (!s) s = QGuiApplication::primaryScreen();
     return s ? s->availableGeometry() : QRect();
-}
-
-std::vector<QRect> Eingabefelder(QWidget* w) {
-    // The children have their places only once the layout has run.
-    if (QLayout* l = w->layout()) l->activate();
-    std::vector<QRect> felder;
-    for (QWidget* k : w->findChildren<QWidget*>()) {
-        if (!k->isVisibleTo(w) || !k->isEnabled()) continue;
-        const auto* e = qobject_cast<QLineEdit*>(k);
-        const bool eingabe = (e && !e->isReadOnly()) || qobject_cast<QAbstractSpinBox*>(k) ||
-                             qobject_cast<QAbstractItemView*>(k) || qobject_cast<QComboBox*>(k);
-        // The line edit of a spin box or combo box is in its owner's place.
-        if (!eingabe || qobject_cast<QAbstractSpinBox*>(k->parentWidget()) ||
-            qobject_cast<QComboBox*>(k->parentWidget()))
-            continue;
-        felder.push_back(QRect(k->mapTo(w, QPoint(0, 0)), k->size()));
-    }
-    return felder;
 }
 
 void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& schonen) {

@@ -32,9 +32,6 @@ QRect FreierBereich(const QWidget* w);
 // can. schonen: screen areas to keep visible if it can.
 void FreienPlatzWaehlen(QWidget* w, QPoint wunsch, const std::vector<QRect>& schonen = {});
 
-// The input fields of w that it shows, in w's coordinates.
-std::vector<QRect> Eingabefelder(QWidget* w);
-
 // For as long as it lives, the window w, about to be shown modally, stays
 // above every other window of the program, those that stay on top
 // included: nothing else can be used until it closes. A window already
