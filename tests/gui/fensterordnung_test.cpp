@@ -126,8 +126,11 @@ TEST_F(Fensterordnung, NebenDemBerichtWennRaumIst) {
     QWidget* g = W("Form_Geraden_t");
     EXPECT_FALSE(geraden.intersects(bericht));
     EXPECT_FALSE(Titelleiste(g).intersects(lalua));
-    for (QWidget* gitter : g->findChildren<QAbstractItemView*>())
-        if (gitter->isVisible()) EXPECT_FALSE(QRect(gitter->mapToGlobal(QPoint(0, 0)), gitter->size()).intersects(lalua));
+    for (QWidget* gitter : g->findChildren<QAbstractItemView*>()) {
+        if (gitter->isVisible()) {
+            EXPECT_FALSE(QRect(gitter->mapToGlobal(QPoint(0, 0)), gitter->size()).intersects(lalua));
+        }
+    }
 }
 
 TEST_F(Fensterordnung, VektorproduktUndRechnerNachDemBerichtSichtbar) {
