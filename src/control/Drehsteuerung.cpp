@@ -117,11 +117,7 @@ void AlleDrehungenRueckgaengig() {
     {
         // The report once, for the scene as it ends up.
         const ErgebnisseGebuendelt bericht;
-        for (int n = DrehAnzahl < 20 ? DrehAnzahl : 20; n >= 1; --n) {
-            const TDrehung& d = DrehListe[n];
-            const int Achse = d.Achse <= 2 ? 1 : (d.Achse <= 4 ? 2 : 3);
-            AlleObjekteDrehen(Achse, -d.Winkel);
-        }
+        RueckdrehSchritte([](int Achse, Extended Winkel) { AlleObjekteDrehen(Achse, Winkel); });
         DrehListeLoeschen();
     }
     SzeneZeichnen();

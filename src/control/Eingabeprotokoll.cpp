@@ -8,6 +8,7 @@
 #include "scene/Objekte.h"
 #include "control/Undo.h"
 #include "scene/DrehZustand.h"
+#include "scene/Speicherzustand.h"
 #include "control/Drehsteuerung.h"
 #include "view3d/Zeichnen.h"
 
@@ -114,7 +115,7 @@ void BearbeitungBeginnen(const TZelle& Z) {
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
         M.Vergessen(Z.Spalte, Z.Zeile);
-    M.Beginnen(Z.Spalte, Z.Zeile);
+    M.Beginnen(Z.Spalte, Z.Zeile, {Vorher, UndoAenderungen, 0});
 }
 
 // Before a key changes the cell: the key as it goes in, or nothing.
@@ -162,6 +163,7 @@ Ausgang Anwenden(const TZelle& Z) {
     }
     ObjektAnwenden(nullptr, Z.Anwenden);
     M.Merken(Z.Spalte, Z.Zeile, Text);
+    if (M.InBearbeitung(Z.Spalte, Z.Zeile)) ++M.Anfang().UndoZustaende;
     return Ausgang::Angewandt;
 }
 
@@ -185,6 +187,33 @@ void Verlassen(const TZelle& Z) {
         Anwenden(Z) == Ausgang::Offen)
         Zuruecksetzen(Z);
     M.Beenden();
+}
+
+void Abbrechen(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
+        Verlassen(Z);  // nothing typed: nothing to take back
+        return;
+    }
+    const TBearbeitungsAnfang A = M.Anfang();
+    M.Beenden();
+    Z.Schreiben(A.Text);
+    if (!IstZahl(A.Text)) {
+        // Held no number when the edit began: mended as on leaving.
+        Zuruecksetzen(Z);
+        return;
+    }
+    M.Merken(Z.Spalte, Z.Zeile, A.Text);
+    // The object the cell held at the start passed its checks then; the
+    // chain runs as after typing, without a state of its own.
+    if (!Z.AlleGueltig() || (Z.Ablehnung && !Z.Ablehnung().empty())) return;
+    DrehungFuerEingabeAufheben();
+    Z.Anwenden();
+    NachObjektAenderung();
+    // Something else changed the undo table during the edit: the edit's
+    // states are not the newest; the scene shown gets a state instead, so
+    // that an undo starts from it.
+    if (!UndoZustaendeVerwerfen(A.UndoAenderungen, A.UndoZustaende)) UndoPunktSetzen();
 }
 
 TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
@@ -273,6 +302,13 @@ void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile) {
     Verlassen(GitterZelle(O, Spalte, Zeile));
 }
 
+void ZelleAbbrechen(const TObjektGitter& O, int Spalte, int Zeile) {
+    if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
+    TStringGrid& G = *O.Gitter;
+    if (G.Col == Spalte && G.Row == Zeile) G.Bearbeitung = false;
+    Abbrechen(GitterZelle(O, Spalte, Zeile));
+}
+
 // ---- Number fields ----------------------------------------------------------------------
 
 std::optional<char> FeldTasteGedrueckt(const TObjektFelder& O, TEdit& Feld, char Taste) {
@@ -308,6 +344,10 @@ void TObjektDialog::ZelleGetippt(TStringGrid& G, int Spalte, int Zeile, const st
 
 void TObjektDialog::ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile) {
     ::ZelleVerlassen(ObjektGitter(G), Spalte, Zeile);
+}
+
+void TObjektDialog::ZelleAbbrechen(TStringGrid& G, int Spalte, int Zeile) {
+    ::ZelleAbbrechen(ObjektGitter(G), Spalte, Zeile);
 }
 
 void GitterAnzeigen(std::initializer_list<TStringGrid*> Gitter, int Akt, bool KoordZeigen) {

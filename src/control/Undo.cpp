@@ -60,6 +60,17 @@ void UndoPunktSetzen() {
     UndoDrehstrecken[UndoAnzahl] = DrehstreckenJetzt();
     ++UndoAnzahl;
     UndoModus = 0;
+    ++UndoAenderungen;
+}
+
+bool UndoZustaendeVerwerfen(long Aenderungen, int Anzahl) {
+    if (Anzahl <= 0) return true;
+    // Anything else in between (an undo, another change's state): the
+    // states are not the newest ones, or no longer there.
+    if (UndoModus != 0 || UndoAenderungen - Aenderungen != Anzahl || UndoAnzahl - Anzahl < 1) return false;
+    UndoAnzahl -= Anzahl;
+    ++UndoAenderungen;
+    return true;
 }
 
 void Rueckgaengig() {
@@ -73,6 +84,7 @@ void Rueckgaengig() {
         return;
     }
     --UndoIndex;
+    ++UndoAenderungen;
     DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
     UndoDatensatzInDialoge(UndoIndex);
     UndoModus = 1;
@@ -82,6 +94,7 @@ void Rueckgaengig() {
 void Wiederherstellen() {
     if (UndoModus == 1 && UndoIndex < UndoAnzahl - 1) {
         ++UndoIndex;
+        ++UndoAenderungen;
         DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
         UndoDatensatzInDialoge(UndoIndex);
         return;

@@ -96,6 +96,9 @@ void TAnimaFenster::FormShow() {
         GeradenAnimaGitterFuellen();
     else
         EbenenAnimaGitterFuellen();
+    // The first key replaces the first step of the first object.
+    SchrittFeld(1, 1).SetFocus();
+    SchrittFeld(1, 1).SelectAll();
 }
 
 void TAnimaFenster::But_ParamDarstClick() { ParamDarstellungUmschalten(But_ParamDarst); }

@@ -97,6 +97,7 @@ void TForm_DrehenUmGerade::FormActivate() {
         GroupStift.ItemIndex = Drehachse.Stiftbreite - 1;
     GroupStil.ItemIndex = LinienstilZuIndex(Drehachse.Linienstil);
     CheckBox_Zeigen.Checked = Drehachse.sichtbar == 1;
+    if (StringGrid1.Visible) StringGrid1.SetFocus();
 }
 
 void TForm_DrehenUmGerade::RadioGroup_FormClick() {

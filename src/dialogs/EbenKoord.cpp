@@ -56,6 +56,11 @@ void TForm_EbenKoord::FormActivate() {
                      &Edit_ay, &Edit_az})
         E->Visible = KoordZeigenEbenen;
     WerteAnzeigen();
+    // The first key replaces a, as it would in a grid's selected cell.
+    if (KoordZeigenEbenen) {
+        Edit_a.SetFocus();
+        Edit_a.SelectAll();
+    }
 }
 
 void TForm_EbenKoord::WerteAnzeigen() {

@@ -39,6 +39,7 @@ void TForm_Fadenkreuz::FormCreate() {
 void TForm_Fadenkreuz::FormActivate() {
     // One grid and no lock: always shown.
     StringGrid1.Visible = true;
+    StringGrid1.SetFocus();
     GroupStil.ItemIndex = LinienstilZuIndex(Fadenkreuz.Linienstil);
 }
 

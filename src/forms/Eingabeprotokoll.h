@@ -21,6 +21,12 @@
 //                                       A cell the user did not change is
 //                                       left as it is (only a text that is no
 //                                       number is mended).
+//   ZelleAbbrechen(grid, col, row)      the user cancels the edit (Escape):
+//                                       instead of leaving, the cell gets back
+//                                       the text it had when the edit began
+//                                       and the scene follows it again; the
+//                                       undo states the edit recorded are
+//                                       given up, and none is added.
 // After each event the front shows the grid's cells again: the protocol may
 // have put a text back.
 //
@@ -127,6 +133,15 @@ void NachObjektAenderung();
 
 // ---- Grid cells ----------------------------------------------------------------------
 
+// What a cancel of a cell's edit goes back to: the cell's text when the
+// edit began, the undo table's change count then (UndoAenderungen) and the
+// undo states the edit has recorded since.
+struct TBearbeitungsAnfang {
+    std::string Text;
+    long UndoAenderungen = 0;
+    int UndoZustaende = 0;
+};
+
 // The last valid text of each cell of one grid, and which cell is being
 // edited. Owned by the dialog beside the grid, so it lives and is reset
 // with the dialog.
@@ -142,16 +157,21 @@ public:
     }
 
     // The edit of a cell: begins with its first key (or change), ends when
-    // it is left.
+    // it is left or cancelled.
     bool InBearbeitung(int Spalte, int Zeile) const {
         return bearbeitet_ && *bearbeitet_ == std::make_pair(Spalte, Zeile);
     }
-    void Beginnen(int Spalte, int Zeile) { bearbeitet_ = std::make_pair(Spalte, Zeile); }
+    void Beginnen(int Spalte, int Zeile, TBearbeitungsAnfang Anfang = {}) {
+        bearbeitet_ = std::make_pair(Spalte, Zeile);
+        anfang_ = std::move(Anfang);
+    }
     void Beenden() { bearbeitet_.reset(); }
+    TBearbeitungsAnfang& Anfang() { return anfang_; }
 
 private:
     std::map<std::pair<int, int>, std::string> texte_;
     std::optional<std::pair<int, int>> bearbeitet_;
+    TBearbeitungsAnfang anfang_;
 };
 
 // One object's grid as the protocol needs it.
@@ -174,6 +194,7 @@ bool IstZahlZelle(const TStringGrid& G, int Spalte, int Zeile);
 std::optional<char> TasteGedrueckt(const TObjektGitter& O, char Taste);
 void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::string& Text);
 void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile);
+void ZelleAbbrechen(const TObjektGitter& O, int Spalte, int Zeile);
 
 // ---- Number fields ----------------------------------------------------------------------
 // The same protocol for an object whose numbers sit in edit fields (the
@@ -215,6 +236,7 @@ struct TObjektDialog : TFormZustand {
     std::optional<char> TasteGedrueckt(TStringGrid& G, char Taste);
     void ZelleGetippt(TStringGrid& G, int Spalte, int Zeile, const std::string& Text);
     void ZelleVerlassen(TStringGrid& G, int Spalte, int Zeile);
+    void ZelleAbbrechen(TStringGrid& G, int Spalte, int Zeile);
     // The cell of G the user is editing is left, as when the focus moves to
     // another control of the dialog.
     void OffeneZelleVerlassen(TStringGrid& G);

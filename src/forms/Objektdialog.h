@@ -115,8 +115,12 @@ struct TObjektartDialog
         return {};
     }
 
-    // Display rule and the controls of the current object.
-    void FormActivate() { ObjektWaehlen(Akt()); }
+    // Display rule and the controls of the current object; the keys go to
+    // its grid at once, to the cell shown selected.
+    void FormActivate() {
+        ObjektWaehlen(Akt());
+        if (Akt() >= 1 && Akt() <= N && Gitter(Akt()).Visible) Gitter(Akt()).SetFocus();
+    }
 
     // Shows object Nr (1..N): its grid and its attributes.
     void ObjektWaehlen(int Nr) {

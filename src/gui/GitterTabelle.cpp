@@ -35,6 +35,7 @@ GitterEreignisse ObjektGitterEreignisse(TObjektDialog& D, TStringGrid& G) {
     e.Taste = [&D, &G](char k) { return D.TasteGedrueckt(G, k); };
     e.Getippt = [&D, &G](int c, int r, const std::string& t) { D.ZelleGetippt(G, c, r, t); };
     e.Verlassen = [&D, &G](int c, int r) { D.ZelleVerlassen(G, c, r); };
+    e.Abbrechen = [&D, &G](int c, int r) { D.ZelleAbbrechen(G, c, r); };
     e.Aendern = KoordAenderungErlaubt;
     return e;
 }
@@ -131,6 +132,10 @@ bool GitterTabelle::EditorTaste(QLineEdit* editor, QKeyEvent* e) {
         EditorSchliessen();
         return true;
     }
+    if (e_.Abbrechen && e->key() == Qt::Key_Escape && !(e->modifiers() & ~Qt::KeypadModifier)) {
+        Abbrechen();
+        return true;
+    }
     return GefilterteTaste(editor, e, e_.Taste, e_.Aendern);
 }
 
@@ -147,6 +152,16 @@ void GitterTabelle::Tab() {
     if (editor_) verlassen_ = true;
     Benutzeraktion([this] { e_.Taste(TasteTab); });
     if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    Auffrischen();
+}
+
+void GitterTabelle::Abbrechen() {
+    if (!editor_) return;
+    const int c = spalte_, r = zeile_;
+    // The cancel ends the edit: closing reports no leaving after it.
+    verlassen_ = true;
+    Benutzeraktion([&] { e_.Abbrechen(c, r); });
+    if (editor_) closeEditor(editor_, QAbstractItemDelegate::RevertModelCache);
     Auffrischen();
 }
 

@@ -5,7 +5,8 @@
 // through the key filter first and only what it returns is inserted; every
 // change of the text is reported (a paste as well); leaving the cell or
 // field is reported once. A message box that pops up while the user types
-// is no leaving: the editor stays open.
+// is no leaving: the editor stays open. Escape in a cell editor cancels the
+// edit where the grid has Abbrechen: that is reported instead of leaving.
 
 #include <QTableWidget>
 #include <functional>
@@ -22,6 +23,9 @@ struct GitterEreignisse {
     std::function<std::optional<char>(char Taste)> Taste;
     std::function<void(int Spalte, int Zeile, const std::string& Text)> Getippt;
     std::function<void(int Spalte, int Zeile)> Verlassen;
+    // Escape in the editor: the edit is cancelled; empty: Escape leaves the
+    // cell as any other way out.
+    std::function<void(int Spalte, int Zeile)> Abbrechen;
     // Asked before a change without typing (delete, paste); empty: allowed.
     std::function<bool()> Aendern;
 };
@@ -56,6 +60,7 @@ private:
     bool EditorTaste(QLineEdit* editor, QKeyEvent* e);
     void Getippt(const QString& text);
     void Tab();
+    void Abbrechen();
     void GroesseAnpassen();
 
     TStringGrid& G_;

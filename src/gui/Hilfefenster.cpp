@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "gui/Auffrischen.h"
+#include "gui/Fensterordnung.h"
 #include "gui/QtOberflaeche.h"
 #include "mainwindow/Hilfe.h"
 
@@ -129,8 +130,12 @@ void HilfeFensterZeigen(const std::string& seite) {
 QWidget* HilfeFenster() { return fenster; }
 
 void UeberDasProgramm(QWidget* eltern) {
-    QMessageBox::about(eltern, QStringLiteral("Info"),
-                       QStringLiteral("<h3>%1</h3><p>Version %2</p>"
-                                      "<p>Analytische Geometrie im Raum für den Unterricht.</p>")
-                           .arg(QString::fromUtf8(ProgrammTitel), QString::fromUtf8(ProgrammVersion)));
+    // As QMessageBox::about, but above the windows that stay on top.
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Info"),
+                    QStringLiteral("<h3>%1</h3><p>Version %2</p>"
+                                   "<p>Analytische Geometrie im Raum für den Unterricht.</p>")
+                        .arg(QString::fromUtf8(ProgrammTitel), QString::fromUtf8(ProgrammVersion)),
+                    QMessageBox::Ok, eltern);
+    const ModalGanzOben oben(&box);
+    box.exec();
 }

@@ -74,6 +74,7 @@ std::optional<std::string> Dateidialog(QFileDialog::AcceptMode modus, const std:
     dialog.setAcceptMode(modus);
     dialog.setFileMode(modus == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QtText(endung));
+    const ModalGanzOben oben(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList gewaehlt = dialog.selectedFiles();
     if (gewaehlt.isEmpty() || gewaehlt.constFirst().isEmpty()) return std::nullopt;
@@ -199,6 +200,7 @@ Antwort QtOberflaeche::Meldung(const std::string& text, MeldungsArt art, Knoepfe
         box.setDefaultButton(ja);
         box.setEscapeButton(nein);
     }
+    const ModalGanzOben oben(&box);
     box.exec();
     if (aktiv && aktiv->isVisible() && QApplication::activeWindow() != aktiv) aktiv->activateWindow();
     if (knoepfe == Knoepfe::Ok) return Antwort::Ok;
@@ -229,6 +231,7 @@ void QtOberflaeche::FensterZeigen(const std::string& name, bool modal) {
     }
     FilterPause pause(filter_);
     if (auto* d = qobject_cast<QDialog*>(w)) {
+        const ModalGanzOben oben(d);
         d->exec();
         return;
     }
@@ -237,6 +240,7 @@ void QtOberflaeche::FensterZeigen(const std::string& name, bool modal) {
     const Qt::WindowModality vorher = w->windowModality();
     if (w->isVisible()) w->hide();
     w->setWindowModality(Qt::ApplicationModal);
+    const ModalGanzOben oben(w);
     QEventLoop schleife;
     VerbergenBeobachter beobachter(w, schleife);
     w->show();
@@ -288,7 +292,14 @@ std::optional<std::string> QtOberflaeche::DateiSpeichernDialog(const std::string
 std::optional<TColor> QtOberflaeche::FarbeWaehlen(const std::string& titel, TColor farbe) {
     FilterPause pause(filter_);
     const QPointer<QWidget> aktiv = QApplication::activeWindow();
-    const QColor c = QColorDialog::getColor(FarbeQt(farbe), aktiv, QtText(titel), QColorDialog::DontUseNativeDialog);
+    QColorDialog dialog(FarbeQt(farbe), aktiv);
+    dialog.setWindowTitle(QtText(titel));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    QColor c;
+    {
+        const ModalGanzOben oben(&dialog);
+        if (dialog.exec() == QDialog::Accepted) c = dialog.selectedColor();
+    }
     if (aktiv && aktiv->isVisible() && QApplication::activeWindow() != aktiv) aktiv->activateWindow();
     if (!c.isValid()) return std::nullopt;
     return FarbeAusRGB(static_cast<Byte>(c.red()), static_cast<Byte>(c.green()), static_cast<Byte>(c.blue()));
@@ -373,6 +384,7 @@ std::unique_ptr<Druckauftrag> QtOberflaeche::DruckauftragBeginnen(const std::str
     {
         FilterPause pause(filter_);
         QPrintDialog dialog(&drucker, QApplication::activeWindow());
+        const ModalGanzOben oben(&dialog);
         if (dialog.exec() != QDialog::Accepted) return nullptr;
     }
     std::unique_ptr<Druckauftrag> auftrag = AuftragStarten(titel);

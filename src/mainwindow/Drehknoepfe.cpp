@@ -74,15 +74,16 @@ void TForm_Edits_01::But_GesamtDrehenClick(int Code) {
     const int Achse = (Code + 1) / 2;
     const bool Minus = Code % 2 == 1;
 
-    Lotgerade.Stuetzvektor = NullVektor;
-    Lotgerade.Richtungsvektor = Achsen[Achse - 1];
-
     if (DrehAnzahl > 19) {
+        // A refused click turns nothing, so the rotation segments stay on
+        // the axis of the turn the scene holds (or is running).
         MeldungZeigen(DrehGrenzeMeldung);
         // The click changed nothing: the group may have released the button
         // of the running rotation, so all seven show its marking again.
         for (int k = 1; k <= 7; ++k) But_GesamtDrehen(k).Down = DauerDrehen && DrehModus == k;
     } else {
+        Lotgerade.Stuetzvektor = NullVektor;
+        Lotgerade.Richtungsvektor = Achsen[Achse - 1];
         DrehungInSzene = true;
         if (!DauerDrehen) {
             ++DrehAnzahl;

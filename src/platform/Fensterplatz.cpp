@@ -1,6 +1,7 @@
 #include "platform/Fensterplatz.h"
 
 #include <algorithm>
+#include <compare>
 #include <cstdlib>
 #include <optional>
 
@@ -116,4 +117,68 @@ Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, 
     }
     if (stufe) return *stufe;
     return InDenBereich({letztes.Left + KaskadenSchritt, letztes.Top + KaskadenSchritt, w, h}, frei);
+}
+
+Rechteck GewoehnlicherFensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
+                                   int Titel, const std::vector<Rechteck>& felder, const Fensterlage& lage) {
+    const Rechteck wunsch = InDenBereich({WunschX, WunschY, Breite, Hoehe}, frei);
+    const int w = wunsch.Width, h = wunsch.Height;
+
+    // The best place has an edge of the window, or of a part of it, on an
+    // edge of something it should keep clear of, or on an edge of frei:
+    // the rows and columns of every such alignment are the candidates.
+    const Rechteck titel{0, 0, w, std::min(Titel, h)};
+    std::vector<Rechteck> bezug{{0, 0, w, h}, titel};
+    bezug.insert(bezug.end(), felder.begin(), felder.end());
+    std::vector<int> xs{wunsch.Left, frei.Left, frei.Right() - w};
+    std::vector<int> ys{wunsch.Top, frei.Top, frei.Bottom() - h};
+    for (const std::vector<Rechteck>* liste : {&lage.Oben, &lage.Freihalten, &lage.Offen, &lage.Schonen})
+        for (const Rechteck& o : *liste)
+            for (const Rechteck& t : bezug) {
+                if (t.Leer()) continue;
+                xs.insert(xs.end(), {o.Right() - t.Left, o.Left - t.Right()});
+                ys.insert(ys.end(), {o.Bottom() - t.Top, o.Top - t.Bottom()});
+            }
+    for (std::vector<int>* v : {&xs, &ys}) {
+        std::sort(v->begin(), v->end());
+        v->erase(std::unique(v->begin(), v->end()), v->end());
+    }
+
+    const auto summe = [](const Rechteck& k, const std::vector<Rechteck>& liste) {
+        long long d = 0;
+        for (const Rechteck& r : liste) d += Ueberdeckung(k, r);
+        return d;
+    };
+    // What each place costs, in the order of the rule.
+    struct Bewertung {
+        long long titelVerdeckt, felderVerdeckt, verdeckt, gleich, freihalten, offen, schonen, abstand;
+        auto operator<=>(const Bewertung&) const = default;
+    };
+    const auto bewerten = [&](const Rechteck& k) {
+        const auto verdeckt = [&](const Rechteck& t) {
+            return summe({k.Left + t.Left, k.Top + t.Top, t.Width, t.Height}, lage.Oben);
+        };
+        long long felderVerdeckt = 0;
+        for (const Rechteck& f : felder) felderVerdeckt += verdeckt(f);
+        const bool gleich = std::any_of(lage.Offen.begin(), lage.Offen.end(),
+                                        [&k](const Rechteck& o) { return o.Left == k.Left && o.Top == k.Top; });
+        return Bewertung{verdeckt(titel),
+                         felderVerdeckt,
+                         summe(k, lage.Oben),
+                         gleich ? 1 : 0,
+                         summe(k, lage.Freihalten),
+                         summe(k, lage.Offen),
+                         summe(k, lage.Schonen),
+                         static_cast<long long>(std::abs(k.Left - wunsch.Left)) + std::abs(k.Top - wunsch.Top)};
+    };
+
+    Rechteck bester = wunsch;
+    Bewertung besteWertung = bewerten(wunsch);
+    for (int x : xs)
+        for (int y : ys) {
+            const Rechteck k = InDenBereich({x, y, w, h}, frei);
+            const Bewertung b = bewerten(k);
+            if (b < besteWertung) bester = k, besteWertung = b;
+        }
+    return bester;
 }

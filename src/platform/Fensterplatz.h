@@ -38,6 +38,27 @@ Rechteck InDenBereich(Rechteck r, const Rechteck& frei);
 Rechteck FensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
                       const std::vector<Rechteck>& offen, const std::vector<Rechteck>& schonen = {});
 
+// The other windows open while an ordinary window opens, as frames in
+// screen pixels.
+struct Fensterlage {
+    std::vector<Rechteck> Oben;        // windows that stay on top: they cover the new one
+    std::vector<Rechteck> Offen;       // ordinary windows, which the new one covers
+    std::vector<Rechteck> Freihalten;  // buttons the user needs at once (undo, redo)
+    std::vector<Rechteck> Schonen;     // what should stay visible if it can
+};
+
+// The place of an ordinary window, which opens below every window that
+// stays on top. Titel is the height of its title bar, felder are its input
+// fields relative to its frame's top left. It lies inside frei, title bar
+// included (a window too large is cut), and of all places
+// - where the windows on top cover least of its title bar (so that it can
+//   be moved), then of its fields, then of it (none where there is room),
+// - not exactly on one of the ordinary windows,
+// - covering least of Freihalten, then of Offen, then of Schonen,
+// - nearest its wish.
+Rechteck GewoehnlicherFensterPlatz(const Rechteck& frei, int Breite, int Hoehe, int WunschX, int WunschY,
+                                   int Titel, const std::vector<Rechteck>& felder, const Fensterlage& lage);
+
 // The step of a cascade.
 inline constexpr int KaskadenSchritt = 24;
 // The rows of a frame that hold its title bar (with a margin).

@@ -36,6 +36,16 @@ inline bool DrehwinkelVonRollbalken = false;
 inline bool DrehwinkelVonEdit = false;
 inline int DrehwinkelRollbalkenPosition = 1;  // ScrollBar1's position at its last change
 
+// The recorded turns last to first, each as its coordinate axis (1..3) and
+// the angle that takes it back: the steps that play the list back.
+template <class F>
+void RueckdrehSchritte(F&& Schritt) {
+    for (int n = DrehAnzahl < DrehListe.High ? DrehAnzahl : DrehListe.High; n >= 1; --n) {
+        const TDrehung& d = DrehListe[n];
+        Schritt(d.Achse <= 2 ? 1 : (d.Achse <= 4 ? 2 : 3), -d.Winkel);
+    }
+}
+
 // All of the above, and the rotation-matrix state (DrehMatrixAnzahl, MAkt,
 // MGes, DrehText), back to their start values.
 void DrehZustandNullen();

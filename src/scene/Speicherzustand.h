@@ -9,6 +9,10 @@
 inline int UndoAnzahl = 0;
 inline int UndoIndex = 0;
 inline int UndoModus = 0;
+// Counts every change of the undo table (a state recorded, an undo, a
+// redo), so that an edit can tell whether the states after its start are
+// all its own.
+inline long UndoAenderungen = 0;
 inline Byte FarbsetSatz2 = 1;       // colour-set files carry their second record
 inline Byte ObjektdatenSatz2 = 1;   // object-data files carry their second record
 inline bool DatenWerdenGeladen = false;

@@ -1,6 +1,5 @@
 #include "forms/VektSumme.h"
 
-#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -62,10 +61,7 @@ bool AlleAngenommen(const TForm_VektSumme& F, int Erstes) {
 // write undoes the turns: A read in that frame is what it writes back.
 TVek_R3 OhneAchsenDrehung(TVek_R3 P) {
     if (!AchsenMitDrehen) return P;
-    for (int n = std::min(DrehAnzahl, 20); n >= 1; --n) {
-        const TDrehung& d = DrehListe[n];
-        PunktDrehung(d.Achse <= 2 ? 1 : (d.Achse <= 4 ? 2 : 3), -d.Winkel).Punkt(P);
-    }
+    RueckdrehSchritte([&P](int Achse, Extended Winkel) { PunktDrehung(Achse, Winkel).Punkt(P); });
     return P;
 }
 

@@ -130,8 +130,8 @@ TEST_F(Drehsteuerung, HoechstensZwanzigDrehungen) {
     EXPECT_EQ(AllePunkte(), vorher);
     EXPECT_EQ(DrehungErfolgt, 2);
     EXPECT_FALSE(Knopf(5).Down);
-    // Only the axis of the rotation segments has followed the click.
-    EXPECT_EQ(Lotgerade.Richtungsvektor, EinhVekZ);
+    // The rotation segments stay on the axis of the turn done.
+    EXPECT_EQ(Lotgerade.Richtungsvektor, EinhVekX);
 
     // Even the button of the running rotation is refused, and it keeps
     // running.
@@ -151,6 +151,11 @@ TEST_F(Drehsteuerung, HoechstensZwanzigDrehungen) {
     EXPECT_EQ(DrehModus, 3);
     EXPECT_TRUE(Knopf(3).Down);
     EXPECT_FALSE(Knopf(4).Down);
+    // A refused click on another axis: the running turn keeps its segments
+    // on its own axis.
+    Klick(Knopf(6));
+    EXPECT_EQ(DrehModus, 3);
+    EXPECT_EQ(Lotgerade.Richtungsvektor, EinhVekY);
     // The red dot resets the list (the objects keep their place without axes).
     F.BitBtn_DrehenAufheben.Click();
     EXPECT_EQ(DrehAnzahl, 0);

@@ -8,7 +8,9 @@
 #include "forms/Hauptfenster.h"
 #include "forms/Punkte.h"
 #include "geometry/Eingabe.h"
+#include "scene/Datensatz.h"
 #include "scene/DrehZustand.h"
+#include "control/Undo.h"
 #include "view3d/Drehen.h"
 #include "control/Drehsteuerung.h"
 
@@ -227,6 +229,37 @@ TEST_F(Protokoll, MitGedrehtenAchsenFragtDieErsteTaste) {
     EXPECT_EQ(host.Meldungen[0].text, KoordAenderungFrage);
     EXPECT_EQ(DrehModus, 0);
     EXPECT_EQ(Gerade_g.Stuetzvektor.x, 2.0L);
+}
+
+TEST_F(Protokoll, AbbruchNimmtDieEingabeSamtIhrenZustaendenZurueck) {
+    // After an undo: the cancel leaves the scene shown as the last state
+    // (the edit gave up the redo tail), and an undo goes on from there.
+    Eingeben(D, g, 0, 1, "1");
+    Eingeben(D, g, 0, 1, "2");
+    Rueckgaengig();
+    const int gezeigt = UndoIndex;
+    const std::string vorher = g.Cells(0, 1);
+    Tippen(D, g, 0, 1, "75");
+    const int bilder = Bilder;
+    D.ZelleAbbrechen(g, 0, 1);
+    EXPECT_EQ(g.Cells(0, 1), vorher);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 1.0L);
+    EXPECT_EQ(Bilder, bilder + 1);
+    EXPECT_EQ(UndoAnzahl, gezeigt + 1);
+    D.ZelleVerlassen(g, 0, 1);
+    Rueckgaengig();
+    EXPECT_EQ(UndoIndex, gezeigt - 1);
+
+    // Another change recorded a state during the edit: the edit's states
+    // stay, and the scene put back gets one, so an undo starts from it.
+    Eingeben(D, g, 0, 1, "3");
+    const int undo = UndoAnzahl;
+    Tippen(D, g, 0, 1, "8");
+    UndoPunktSetzen();
+    D.ZelleAbbrechen(g, 0, 1);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 3.0L);
+    EXPECT_EQ(UndoAnzahl, undo + 3);
+    EXPECT_EQ(UndoDaten[UndoAnzahl - 1].gStuetz.x, 3.0L);
 }
 
 TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {

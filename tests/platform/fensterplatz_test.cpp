@@ -71,4 +71,70 @@ TEST(Fensterplatz, SchontWasSichtbarBleibenSoll) {
             << breite;
 }
 
+// How much of a window at r the windows in oben cover: of its title bar
+// and of its fields.
+long long TitelVerdeckt(const Rechteck& r, int titel, const std::vector<Rechteck>& oben) {
+    long long d = 0;
+    for (const Rechteck& o : oben) d += Ueberdeckung({r.Left, r.Top, r.Width, titel}, o);
+    return d;
+}
+long long FelderVerdeckt(const Rechteck& r, const std::vector<Rechteck>& felder, const std::vector<Rechteck>& oben) {
+    long long d = 0;
+    for (const Rechteck& t : felder)
+        for (const Rechteck& o : oben) d += Ueberdeckung({r.Left + t.Left, r.Top + t.Top, t.Width, t.Height}, o);
+    return d;
+}
+
+TEST(Fensterplatz, GewoehnlichNichtUnterDenFensternObenAuf) {
+    // The big screen with the report at the left and four tool windows
+    // over the middle and the foot: the vector product, which wants the
+    // middle of the main window, opens in the one gap they leave.
+    Fensterlage lage;
+    lage.Oben = {{0, 85, 389, 600}, {240, 100, 1040, 380}, {236, 240, 580, 520}, {0, 780, 370, 214},
+                 {370, 760, 600, 234}};
+    const std::vector<Rechteck> felder{{20, 60, 300, 90}};
+    EXPECT_EQ(GewoehnlicherFensterPlatz(Gross, 440, 280, 360, 360, 30, felder, lage), (Rechteck{816, 480, 440, 280}));
+
+    // Clear of them all, it moves off the undo buttons as well where there
+    // is room; where there is none, the windows on top come first.
+    lage = {};
+    lage.Freihalten = {{1180, 950, 60, 30}};
+    EXPECT_EQ(GewoehnlicherFensterPlatz(Gross, 400, 300, 1000, 700, 30, {}, lage), (Rechteck{880, 650, 400, 300}));
+    lage.Oben = {{0, 0, 1280, 650}};
+    Rechteck r = GewoehnlicherFensterPlatz(Gross, 400, 340, 1000, 700, 30, {}, lage);
+    EXPECT_EQ(Ueberdeckung(r, lage.Oben[0]) + Ueberdeckung(r, lage.Freihalten[0]), 0);
+    r = GewoehnlicherFensterPlatz(Gross, 1280, 344, 0, 700, 30, {}, lage);
+    EXPECT_EQ(r, (Rechteck{0, 650, 1280, 344}));
+}
+
+TEST(Fensterplatz, OhneRaumBleibenTitelUndFelderSichtbar) {
+    // The small screen with a report at the left and a tool window beside
+    // it: the calculator cannot miss both, but its title bar and fields
+    // stay out from under them, and the least of it goes under.
+    Fensterlage lage;
+    lage.Oben = {{0, 85, 389, 427}, {389, 273, 372, 222}};
+    const std::vector<Rechteck> felder{{10, 40, 380, 60}};
+    Rechteck r = GewoehnlicherFensterPlatz(Klein, 400, 300, 100, 100, 26, felder, lage);
+    EXPECT_EQ(r, (Rechteck{400, 0, 400, 300}));
+    EXPECT_EQ(TitelVerdeckt(r, 26, lage.Oben) + FelderVerdeckt(r, felder, lage.Oben), 0);
+
+    // Where hiding the least of it would hide its title bar, the title bar
+    // stays in sight.
+    lage.Oben = {{0, 0, 800, 200}, {0, 470, 800, 100}};
+    r = GewoehnlicherFensterPlatz(Klein, 400, 300, 0, 0, 26, felder, lage);
+    EXPECT_EQ(TitelVerdeckt(r, 26, lage.Oben) + FelderVerdeckt(r, felder, lage.Oben), 0);
+    EXPECT_EQ(r.Top, 200);
+
+    // A window too wide to stand beside the report: its title bar stays in
+    // sight, so that it can be moved, and as many of its fields as can be.
+    lage.Oben = {{0, 103, 387, 448}};
+    const std::vector<Rechteck> spalten{{21, 50, 104, 74}, {153, 50, 104, 74}, {285, 50, 104, 74}};
+    r = GewoehnlicherFensterPlatz(Klein, 735, 325, 33, 150, 20, spalten, lage);
+    EXPECT_EQ(TitelVerdeckt(r, 20, lage.Oben), 0);
+    EXPECT_EQ(r, (Rechteck{65, 0, 735, 325}));
+
+    // Larger than the screen: cut to it.
+    EXPECT_EQ(GewoehnlicherFensterPlatz(Klein, 900, 700, 50, 50, 26, felder, {}), Klein);
+}
+
 }  // namespace
