@@ -169,7 +169,15 @@ protected:
     }
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
-        if (*lebt_ && ev_.Betreten && !FokusNurWeg(e)) Benutzeraktion(ev_.Betreten);
+        // Coming back to the window is no entering, but the focus a window
+        // gives the field when it opens is.
+        const bool ersterFokus = !seitAnzeigeFokus_;
+        seitAnzeigeFokus_ = true;
+        if (*lebt_ && ev_.Betreten && (ersterFokus || !FokusNurWeg(e))) Benutzeraktion(ev_.Betreten);
+    }
+    void hideEvent(QHideEvent* e) override {
+        QLineEdit::hideEvent(e);
+        seitAnzeigeFokus_ = false;
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (!ev_.Klick || e->button() == Qt::RightButton) {
@@ -200,6 +208,7 @@ protected:
 private:
     FeldEreignisse ev_;
     Lebt lebt_;
+    bool seitAnzeigeFokus_ = false;  // had the focus since its window was last shown
 };
 
 struct FeldBindung : BindungVon<TEdit, Eingabefeld> {

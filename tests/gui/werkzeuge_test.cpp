@@ -197,6 +197,41 @@ TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
     EXPECT_TRUE(boxen.empty());
 }
 
+TEST_F(Werkzeuge, ErstesFeldZaehltBeimOeffnenAlsBetreten) {
+    // The field that has the focus when the window opens is entered then:
+    // a number beyond the range typed at once gives way to the text it had.
+    fenster->Objekte()->Menuepunkt(4)->trigger();
+    DialogAnsicht* v = Fenster("Form_Vektoren");
+    ASSERT_TRUE(v && v->isVisible());
+    Klick(v, QStringLiteral("Vektorsummen ..."));
+    QApplication::processEvents();
+    DialogAnsicht* s = Fenster("Form_VektSumme");
+    ASSERT_TRUE(s && s->isVisible());
+    auto* w = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->window(), s);
+    const QString vorher = w->text();
+    w->selectAll();
+    QTest::keyClicks(w, QStringLiteral("20000"));
+    ASSERT_TRUE(Boxen(1));
+    EXPECT_EQ(w->text(), vorher);
+    const TVek_R3 V1 = Vektor[1].Vektor;
+    // Once the window was hidden and shown again, its first field is
+    // entered anew.
+    s->close();
+    QApplication::processEvents();
+    Klick(v, QStringLiteral("Vektorsummen ..."));
+    QApplication::processEvents();
+    w = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(w, nullptr);
+    const QString wieder = w->text();
+    w->selectAll();
+    QTest::keyClicks(w, QStringLiteral("30000"));
+    ASSERT_TRUE(Boxen(2));
+    EXPECT_EQ(w->text(), wieder);
+    EXPECT_EQ(Vektor[1].Vektor, V1);
+}
+
 TEST_F(Werkzeuge, MatrizenMitEchtenKlicks) {
     TForm_Matrizen& M = Form_Matrizen;
     Rechnen(QStringLiteral("Matrizen, Determinanten ..."));
