@@ -128,6 +128,15 @@ protected:
         if (tab) QTest::keyClick(w, Qt::Key_Tab);
         QApplication::processEvents();
     }
+    // The vector sums from the button of the vectors dialog, which opens
+    // from the menu first.
+    DialogAnsicht* Vektorsummen() {
+        DialogAnsicht* v = Fenster("Form_Vektoren");
+        if (!v->isVisible()) fenster->Objekte()->Menuepunkt(4)->trigger();
+        Klick(v, QStringLiteral("Vektorsummen ..."));
+        QApplication::processEvents();
+        return Fenster("Form_VektSumme");
+    }
     void Klick(DialogAnsicht* d, const QString& text) {
         for (QPushButton* k : d->findChildren<QPushButton*>())
             if (k->text() == text) return QTest::mouseClick(k, Qt::LeftButton);
@@ -180,13 +189,9 @@ TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
     }
     // The vector sums from the vectors dialog's button: a coefficient of 2
     // doubles V1 in the scene and in the dialog's grid.
-    fenster->Objekte()->Menuepunkt(4)->trigger();
     DialogAnsicht* v = Fenster("Form_Vektoren");
-    ASSERT_TRUE(v && v->isVisible());
-    Klick(v, QStringLiteral("Vektorsummen ..."));
-    QApplication::processEvents();
-    DialogAnsicht* s = Fenster("Form_VektSumme");
-    ASSERT_TRUE(s && s->isVisible());
+    DialogAnsicht* s = Vektorsummen();
+    ASSERT_TRUE(v->isVisible() && s && s->isVisible());
     EXPECT_FALSE(v->B().Tabelle(Form_Vektoren.StringGrid1)->isEnabled());
     Tippen(s, Form_VektSumme.Edit_KoefV1, QStringLiteral("2"));
     EXPECT_EQ(Vektor[1].Vektor, (TVek_R3{-6, -6, 0}));
@@ -200,12 +205,7 @@ TEST_F(Werkzeuge, JedesFensterAusDemMenueUndEineEingabe) {
 TEST_F(Werkzeuge, ErstesFeldZaehltBeimOeffnenAlsBetreten) {
     // The field that has the focus when the window opens is entered then:
     // a number beyond the range typed at once gives way to the text it had.
-    fenster->Objekte()->Menuepunkt(4)->trigger();
-    DialogAnsicht* v = Fenster("Form_Vektoren");
-    ASSERT_TRUE(v && v->isVisible());
-    Klick(v, QStringLiteral("Vektorsummen ..."));
-    QApplication::processEvents();
-    DialogAnsicht* s = Fenster("Form_VektSumme");
+    DialogAnsicht* s = Vektorsummen();
     ASSERT_TRUE(s && s->isVisible());
     auto* w = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(w, nullptr);
@@ -220,8 +220,7 @@ TEST_F(Werkzeuge, ErstesFeldZaehltBeimOeffnenAlsBetreten) {
     // entered anew.
     s->close();
     QApplication::processEvents();
-    Klick(v, QStringLiteral("Vektorsummen ..."));
-    QApplication::processEvents();
+    Vektorsummen();
     w = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(w, nullptr);
     const QString wieder = w->text();
