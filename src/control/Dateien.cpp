@@ -28,14 +28,6 @@
 
 namespace {
 
-// The largest magnitude a number of an object file may have: far above the
-// numbers the program itself keeps in its objects (SzenenZahlGrenze; a turn
-// changes a coordinate by at most the factor sqrt(3)), and still far below
-// where the reports' and the picture's products of coordinates would leave
-// the range of long double or of the double the hidden-line pass uses.
-// Beyond it lie only foreign or damaged files.
-constexpr Extended DateiZahlGrenze = 1e110L;
-
 bool ImBereich(Extended v) { return std::isfinite(v) && std::fabs(v) <= DateiZahlGrenze; }
 
 bool ImBereich(const TVek_R3& v) { return ImBereich(v.x) && ImBereich(v.y) && ImBereich(v.z); }

@@ -20,7 +20,7 @@
 
 // ---- Content checks ------------------------------------------------------------
 // Only what the program cannot hold: a number that is not finite or beyond
-// 1e110 in magnitude (far past anything the program writes), an
+// DateiZahlGrenze in magnitude (past anything the program writes), an
 // attribute that is none of the choices its control offers, a colour with a
 // top byte. Every scene the program can reach passes, whatever its
 // coordinates (a turn or a plane form may take them far beyond what can be

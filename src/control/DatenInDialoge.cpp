@@ -1,7 +1,9 @@
 #include "control/DatenInDialoge.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "scene/Stilindex.h"
 #include "forms/Ebenen.h"
@@ -211,6 +213,79 @@ void DateiDatensaetzeInDialoge(int N, bool Satz2) {
         // Record 1 alone: the scene follows the cells just written.
         NeuBerechnenUndZeichnen();
     }
+}
+
+namespace {
+
+// Every text a record's restore writes, in a fixed order: the cells of the
+// object grids it writes, then the radius and height fields.
+template <class F>
+void ObjektTexteDurchgehen(F&& f) {
+    std::vector<TStringGrid*> Gitterliste;
+    auto dazu = [&](const TZellenOrt& z) {
+        TStringGrid* G = &Gitter(z);
+        if (std::find(Gitterliste.begin(), Gitterliste.end(), G) == Gitterliste.end()) Gitterliste.push_back(G);
+    };
+    for (const auto& v : Vektorfelder1()) dazu(v.Zelle);
+    for (const auto& v : Vektorfelder2())
+        if (v.Kegelteil) dazu(v.Zelle);
+    for (TStringGrid* G : Gitterliste)
+        for (int c = G->FixedCols; c < G->ColCount(); ++c)
+            for (int r = G->FixedRows; r < G->RowCount(); ++r) f(G->Cells(c, r));
+    for (TEdit* E : {&Form_Kugeln.Edit_Radius, &Form_Kegel.Edit_Radius, &Form_Kegel.Edit_Hoehe}) {
+        std::string t = E->Text();
+        f(t);
+        if (t != E->Text()) E->SetTextStill(t);
+    }
+}
+
+bool GleicheBytes(const TObjektDatensatz2& a, const TObjektDatensatz2& b) { return InBytes(a) == InBytes(b); }
+
+}  // namespace
+
+std::shared_ptr<const TEingabeStand> EingabeStandNehmen() {
+    auto S = std::make_shared<TEingabeStand>();
+    S->Daten = DatensatzAusObjekten();
+    KegelteilAusObjekten(S->Kegel);
+    S->UndoDaten = UndoDaten;
+    S->UndoKegelDaten = UndoKegelDaten;
+    S->UndoDrehstrecken = UndoDrehstrecken;
+    S->UndoAnzahl = UndoAnzahl;
+    S->UndoIndex = UndoIndex;
+    S->UndoModus = UndoModus;
+    S->UndoAenderungen = UndoAenderungen;
+    ObjektTexteDurchgehen([&](std::string& t) { S->Texte.push_back(t); });
+    return S;
+}
+
+bool NurDieseBearbeitung(const TEingabeStand& S, int Zustaende) {
+    if (Zustaende < 1 || UndoAenderungen != S.UndoAenderungen + Zustaende || UndoModus != 0 || UndoAnzahl < 1)
+        return false;
+    const int Letzter = UndoAnzahl - 1;
+    if (InBytes(DatensatzAusObjekten()) != InBytes(UndoDaten[Letzter])) return false;
+    TObjektDatensatz2 Kegel = UndoKegelDaten[Letzter];
+    KegelteilAusObjekten(Kegel);
+    return GleicheBytes(Kegel, UndoKegelDaten[Letzter]);
+}
+
+void EingabeStandZurueck(const TEingabeStand& S) {
+    UndoDaten = S.UndoDaten;
+    UndoKegelDaten = S.UndoKegelDaten;
+    UndoDrehstrecken = S.UndoDrehstrecken;
+    UndoAnzahl = S.UndoAnzahl;
+    UndoIndex = S.UndoIndex;
+    UndoModus = S.UndoModus;
+    ++UndoAenderungen;
+    {
+        const GespeicherteZellwerte genau;
+        Datensatz1Schreiben(S.Daten);
+        KegelteilSchreiben(S.Kegel);
+        SzeneNeuBerechnen();
+    }
+    std::size_t k = 0;
+    ObjektTexteDurchgehen([&](std::string& t) {
+        if (k < S.Texte.size()) t = S.Texte[k++];
+    });
 }
 
 void UndoDatensatzInDialoge(int N) {

@@ -9,6 +9,7 @@
 #include "control/Undo.h"
 #include "scene/DrehZustand.h"
 #include "scene/Speicherzustand.h"
+#include "control/DatenInDialoge.h"
 #include "control/Drehsteuerung.h"
 #include "view3d/Zeichnen.h"
 
@@ -87,6 +88,7 @@ struct TZelle {
     std::function<ZellStand(const std::string&)> Pruefen = ZellTextPruefen;
     std::string Meldung = BereichsMeldung;  // of a refused text
     MeldungsArt Art = MeldungsArt::Warnung;
+    bool Abbrechbar = false;  // a grid cell: Escape cancels its edit
 };
 
 void Ablehnen(const TZelle& Z) { MeldungZeigen(Z.Meldung, Z.Art); }
@@ -115,7 +117,7 @@ void BearbeitungBeginnen(const TZelle& Z) {
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
         M.Vergessen(Z.Spalte, Z.Zeile);
-    M.Beginnen(Z.Spalte, Z.Zeile, {Vorher, UndoAenderungen, 0});
+    M.Beginnen(Z.Spalte, Z.Zeile, {Vorher, 0, nullptr});
 }
 
 // Before a key changes the cell: the key as it goes in, or nothing.
@@ -161,9 +163,16 @@ Ausgang Anwenden(const TZelle& Z) {
         Z.Markieren();
         return Ausgang::Zurueck;
     }
+    const bool Offen = M.InBearbeitung(Z.Spalte, Z.Zeile);
+    if (Offen && Z.Abbrechbar && !M.Anfang().Stand) {
+        // The first apply of the edit: what a cancel brings back, taken
+        // once the apply's own step out of a turned scene is done.
+        DrehungFuerEingabeAufheben();
+        M.Anfang().Stand = EingabeStandNehmen();
+    }
     ObjektAnwenden(nullptr, Z.Anwenden);
     M.Merken(Z.Spalte, Z.Zeile, Text);
-    if (M.InBearbeitung(Z.Spalte, Z.Zeile)) ++M.Anfang().UndoZustaende;
+    if (Offen) ++M.Anfang().UndoZustaende;
     return Ausgang::Angewandt;
 }
 
@@ -195,25 +204,29 @@ void Abbrechen(const TZelle& Z) {
         Verlassen(Z);  // nothing typed: nothing to take back
         return;
     }
-    const TBearbeitungsAnfang A = M.Anfang();
+    const TBearbeitungsAnfang A = std::move(M.Anfang());
     M.Beenden();
+    // Nothing applied: the scene and the undo table are as they were.
+    // Otherwise, while all since is the edit's own, both come back whole.
+    const bool Ganz = A.Stand && NurDieseBearbeitung(*A.Stand, A.UndoZustaende);
+    if (Ganz) EingabeStandZurueck(*A.Stand);
     Z.Schreiben(A.Text);
-    if (!IstZahl(A.Text)) {
+    if (!IstZahl(A.Text))
         // Held no number when the edit began: mended as on leaving.
         Zuruecksetzen(Z);
-        return;
-    }
-    M.Merken(Z.Spalte, Z.Zeile, A.Text);
-    // The object the cell held at the start passed its checks then; the
-    // chain runs as after typing, without a state of its own.
+    else
+        M.Merken(Z.Spalte, Z.Zeile, A.Text);
+    if (Ganz) NachObjektAenderung();
+    if (Ganz || !A.Stand || !IstZahl(A.Text)) return;
+    // Something else changed the scene or the undo table meanwhile: the
+    // object the cell held at the start is applied again, as after typing.
     if (!Z.AlleGueltig() || (Z.Ablehnung && !Z.Ablehnung().empty())) return;
     DrehungFuerEingabeAufheben();
     Z.Anwenden();
     NachObjektAenderung();
-    // Something else changed the undo table during the edit: the edit's
-    // states are not the newest; the scene shown gets a state instead, so
-    // that an undo starts from it.
-    if (!UndoZustaendeVerwerfen(A.UndoAenderungen, A.UndoZustaende)) UndoPunktSetzen();
+    // The edit's states are not the newest, or not of the scene shown: that
+    // scene gets one, so that an undo starts from it.
+    UndoPunktSetzen();
 }
 
 TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
@@ -234,6 +247,7 @@ TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
     };
     Z.Ablehnung = O.Ablehnung;
     Z.Anwenden = O.Anwenden;
+    Z.Abbrechbar = true;
     return Z;
 }
 

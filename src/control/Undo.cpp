@@ -63,16 +63,6 @@ void UndoPunktSetzen() {
     ++UndoAenderungen;
 }
 
-bool UndoZustaendeVerwerfen(long Aenderungen, int Anzahl) {
-    if (Anzahl <= 0) return true;
-    // Anything else in between (an undo, another change's state): the
-    // states are not the newest ones, or no longer there.
-    if (UndoModus != 0 || UndoAenderungen - Aenderungen != Anzahl || UndoAnzahl - Anzahl < 1) return false;
-    UndoAnzahl -= Anzahl;
-    ++UndoAenderungen;
-    return true;
-}
-
 void Rueckgaengig() {
     if (UndoAnzahl <= 0) {
         MeldungZeigen(KeineDatenMeldung);

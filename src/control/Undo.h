@@ -13,11 +13,6 @@ inline constexpr int UndoPlaetze = 61;
 // is given up. With all places in use, place 0 stays and the oldest state
 // after it is dropped.
 void UndoPunktSetzen();
-// Gives up the last Anzahl states again, when they are exactly those
-// recorded since UndoAenderungen stood at Aenderungen (nothing else changed
-// the table meanwhile); the state before them is then the last one. True
-// when done (or Anzahl is 0).
-bool UndoZustaendeVerwerfen(long Aenderungen, int Anzahl);
 // One state back ("Es sind keine weiteren Daten vorhanden!" when there is
 // none); forgets the recorded rotations.
 void Rueckgaengig();

@@ -22,11 +22,13 @@
 //                                       left as it is (only a text that is no
 //                                       number is mended).
 //   ZelleAbbrechen(grid, col, row)      the user cancels the edit (Escape):
-//                                       instead of leaving, the cell gets back
-//                                       the text it had when the edit began
-//                                       and the scene follows it again; the
-//                                       undo states the edit recorded are
-//                                       given up, and none is added.
+//                                       instead of leaving, everything is as
+//                                       before the edit: the cell's text, the
+//                                       scene, and the undo table with its
+//                                       redo steps. Where the first key
+//                                       stopped a turn or undid the recorded
+//                                       rotations, "before" is right after
+//                                       that step.
 // After each event the front shows the grid's cells again: the protocol may
 // have put a text back.
 //
@@ -65,6 +67,7 @@
 //   (rotation and animation ticks) leaves that cell alone.
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -76,6 +79,7 @@
 #include "forms/Speichermenue.h"
 #include "platform/Komponenten.h"
 #include "platform/Oberflaeche.h"
+#include "scene/Datensatz.h"
 
 inline constexpr char TasteBackspace = '\b';
 inline constexpr char TasteTab = '\t';
@@ -134,12 +138,13 @@ void NachObjektAenderung();
 // ---- Grid cells ----------------------------------------------------------------------
 
 // What a cancel of a cell's edit goes back to: the cell's text when the
-// edit began, the undo table's change count then (UndoAenderungen) and the
-// undo states the edit has recorded since.
+// edit began, the scene and undo table before the edit's first apply
+// (Stand, none while nothing was applied) and the undo states the edit has
+// recorded since.
 struct TBearbeitungsAnfang {
     std::string Text;
-    long UndoAenderungen = 0;
     int UndoZustaende = 0;
+    std::shared_ptr<const TEingabeStand> Stand;
 };
 
 // The last valid text of each cell of one grid, and which cell is being
@@ -153,7 +158,7 @@ public:
     void Vergessen(int Spalte, int Zeile) { texte_.erase({Spalte, Zeile}); }
     void Vergessen() {
         texte_.clear();
-        bearbeitet_.reset();
+        Beenden();
     }
 
     // The edit of a cell: begins with its first key (or change), ends when
@@ -165,7 +170,10 @@ public:
         bearbeitet_ = std::make_pair(Spalte, Zeile);
         anfang_ = std::move(Anfang);
     }
-    void Beenden() { bearbeitet_.reset(); }
+    void Beenden() {
+        bearbeitet_.reset();
+        anfang_ = {};
+    }
     TBearbeitungsAnfang& Anfang() { return anfang_; }
 
 private:

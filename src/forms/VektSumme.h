@@ -63,8 +63,14 @@ struct TForm_VektSumme : TFormZustand {
     void BerechnEinfuegenClick();
 
     void VektorsummeVorbereiten();
-    void SummandBerechnen(int k);
-    void VektorsummeDarstellen();
+    // Term k from its edits; false when nothing was computed (a message
+    // said why).
+    bool SummandBerechnen(int k);
+    // V1..V4 laid out again and written, term k's vector (1..3) replaced
+    // by Neu and A by NeuesA first. Refused, with NichtEndlichMeldung and
+    // the scene untouched, when a number would leave SzenenZahlGrenze.
+    bool VektorsummeDarstellen(int k = 0, const TVek_R3& Neu = {}, const TVek_R3* NeuesA = nullptr);
+    bool BereichVerlassen = false;  // the last step was refused for the bound
 };
 
 inline TForm_VektSumme Form_VektSumme;

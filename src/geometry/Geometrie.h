@@ -211,14 +211,22 @@ bool EbeneAusKoordinatenform(Extended a, Extended b, Extended c, Extended d, TVe
                              TVek_R3& v);
 
 // The largest magnitude the program itself gives a number of an object.
-// Typed numbers stay below 10001; only a plane's coordinate or normal form
-// goes further, since it divides by a normal component down to 1e-9 and its
-// fields keep what the last plane gave them, so that each round of planes
-// dialog and coordinate form may multiply the magnitudes by 1e9 again.
-// Such a form is refused beyond this bound, long before the arithmetic of
-// the reports and the picture (products of up to four coordinates) could
-// leave the range of long double or double.
+// Typed numbers stay below 10001; what computes numbers into the objects
+// from the objects themselves can go further, round after round: a plane's
+// coordinate or normal form divides by a normal component down to 1e-9 and
+// its fields keep what the last plane gave them; the vector-sum window
+// shows the scene's vectors again on every opening and multiplies them by a
+// coefficient up to 10000. Each such step is refused beyond this bound,
+// long before the arithmetic of the reports and the picture (products of
+// up to four coordinates) could leave the range of long double or double.
 inline constexpr Extended SzenenZahlGrenze = 1e100L;
+// What an object file may hold: that bound with room for the turns,
+// which move a number within it by a small factor only (sqrt(3) about the
+// axes; about a line, twice the line's distance from the origin more).
+// Whatever the program writes, it loads again; beyond lie only foreign or
+// damaged files.
+inline constexpr Extended DateiZahlGrenze = 1e110L;
+static_assert(DateiZahlGrenze > 1e9L * SzenenZahlGrenze);
 inline bool InSzenenGrenze(Extended v) { return std::fabs(v) <= SzenenZahlGrenze; }   // false for NaN
 inline bool InSzenenGrenze(const TVek_R3& v) {
     return InSzenenGrenze(v.x) && InSzenenGrenze(v.y) && InSzenenGrenze(v.z);

@@ -13,10 +13,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "geometry/Vektor.h"
 #include "platform/Typen.h"
+#include "scene/Speicherzustand.h"
 
 inline constexpr std::size_t DatensatzGroesse = 1704;   // one object data record
 inline constexpr std::size_t FarbsetGroesse = 120;      // one colour-set record
@@ -202,6 +204,21 @@ inline TObjektDatensatz2 ObjektSpeicherKegel;
 // 0 = buffer of the colour-set file, 1..5 = the preset colour sets.
 inline TFeld<TFarbset, 0, 5> Farbsets;
 inline TFeld<TFarbset2, 0, 5> Farbsets2;
+
+// What a cancelled cell edit brings back whole (control/DatenInDialoge):
+// the scene's geometry as an undo state keeps it, the undo table with its
+// count, index and mode, and the texts of the object cells and fields, in
+// the order the restore writes them.
+struct TEingabeStand {
+    TObjektDatensatz Daten;
+    TObjektDatensatz2 Kegel;
+    TFeld<TObjektDatensatz, 0, 60> UndoDaten;
+    TFeld<TObjektDatensatz2, 0, 60> UndoKegelDaten;
+    TFeld<TDrehstreckenStand, 0, 60> UndoDrehstrecken;
+    int UndoAnzahl = 0, UndoIndex = 0, UndoModus = 0;
+    long UndoAenderungen = 0;
+    std::vector<std::string> Texte;
+};
 
 // Every table above back to zero.
 void DatensaetzeNullen();

@@ -11,6 +11,7 @@
 #include "forms/Gitter.h"
 #include "forms/Speicher.h"
 #include "forms/Vektoren.h"
+#include "geometry/Geometrie.h"
 #include "platform/Oberflaeche.h"
 #include "scene/DrehZustand.h"
 #include "scene/Objekte.h"
@@ -63,6 +64,46 @@ TVek_R3 OhneAchsenDrehung(TVek_R3 P) {
     if (!AchsenMitDrehen) return P;
     RueckdrehSchritte([&P](int Achse, Extended Winkel) { PunktDrehung(Achse, Winkel).Punkt(P); });
     return P;
+}
+
+// V1..V4 as the window lays them out: V4 from A, the picked terms head to
+// tail from A in picking order, V4 their sum. Index 1..4.
+struct TVierVektoren {
+    TVek_R3 Anfang[5], Vektor[5];
+};
+
+void Anordnen(const TForm_VektSumme& F, TVierVektoren& V, TVek_R3 A) {
+    V.Anfang[4] = A;
+    TVek_R3 Anfang = A;
+    for (int n = 1; n <= 3; ++n) {
+        const int i = F.Position[n];
+        if (i < 1 || i > 3) continue;
+        V.Anfang[i] = Anfang;
+        Anfang = Summe(Anfang, V.Vektor[i]);
+    }
+    if (F.SummandenAnzahl >= 1) {
+        TVek_R3 Summe4 = V.Vektor[F.Position[1]];
+        for (int n = 2; n <= F.SummandenAnzahl && n <= 3; ++n) Summe4 = Summe(Summe4, V.Vektor[F.Position[n]]);
+        V.Vektor[4] = Summe4;
+    }
+}
+
+// Whether the layout with term k's vector replaced by Neu (k = 0: none)
+// and start point A keeps every number within the scene's bound. Read from
+// the scene as it will be once the turns with the axes are undone, which
+// the write does first; nothing is changed here, so a refused step leaves
+// the scene as it was, turns included.
+bool LageImBereich(const TForm_VektSumme& F, int k, const TVek_R3& Neu, TVek_R3 A) {
+    TVierVektoren V;
+    for (int i = 1; i <= 4; ++i) {
+        V.Anfang[i] = OhneAchsenDrehung(Vektor[i].Anfangspunkt);
+        V.Vektor[i] = OhneAchsenDrehung(Vektor[i].Vektor);
+    }
+    if (k >= 1 && k <= 3) V.Vektor[k] = Neu;
+    Anordnen(F, V, A);
+    for (int i = 1; i <= 4; ++i)
+        if (!InSzenenGrenze(V.Anfang[i]) || !InSzenenGrenze(V.Vektor[i])) return false;
+    return true;
 }
 
 // Start point and vector of V1..V4 into the vectors dialog's grids, each
@@ -138,14 +179,22 @@ void TForm_VektSumme::EditGetippt(int i, const std::string& Text) {
 
 void TForm_VektSumme::EditKeyUp(int i) {
     if (!EingabeGueltig || i < 1 || i > 15) return;
+    bool Gezeigt;
     if (i <= 12) {
-        SummandBerechnen(i <= 9 ? (i - 1) / 3 + 1 : i - 9);
-        return;
+        Gezeigt = SummandBerechnen(i <= 9 ? (i - 1) / 3 + 1 : i - 9);
+    } else {
+        Extended w;
+        if (!OhneAbgelehnte(*this, {i}) || !FeldWert(Feld(i), w)) return;
+        TVek_R3 Neu = A;
+        (i == 13 ? Neu.x : i == 14 ? Neu.y : Neu.z) = w;
+        Gezeigt = VektorsummeDarstellen(0, {}, &Neu);
     }
-    Extended w;
-    if (!OhneAbgelehnte(*this, {i}) || !FeldWert(Feld(i), w)) return;
-    (i == 13 ? A.x : i == 14 ? A.y : A.z) = w;
-    VektorsummeDarstellen();
+    // A result beyond the scene's bound was refused with its message: the
+    // edit keeps the focus, its text selected for the next try.
+    if (!Gezeigt && BereichVerlassen) {
+        Feld(i).SetFocus();
+        Feld(i).SelectAll();
+    }
 }
 
 void TForm_VektSumme::SummeClick() {
@@ -162,15 +211,7 @@ bool TForm_VektSumme::Rechtsklick(int i) {
     Z.Lesen = [this, Erstes] {
         return TSpeicherVektor{Feld(Erstes).Text(), Feld(Erstes + 1).Text(), Feld(Erstes + 2).Text()};
     };
-    if (i <= 9) {
-        TVek_R3 v[3];
-        for (int k = 0; k < 3; ++k)
-            if (!Spalte(*this, 3 * k + 1, v[k])) return false;
-        for (int s = 1; s <= 3; ++s) {
-            MatrixSpeicher[0](1, s) = v[s - 1].x;
-            MatrixSpeicher[0](2, s) = v[s - 1].y;
-            MatrixSpeicher[0](3, s) = v[s - 1].z;
-        }
+    if (i <= 9)
         // Each written edit runs its change check; the terms whose
         // columns passed are computed.
         Z.MatrixEinfuegen = [this](int m) {
@@ -181,7 +222,6 @@ bool TForm_VektSumme::Rechtsklick(int i) {
             for (int k = 1; k <= 3; ++k)
                 if (AlleAngenommen(*this, 3 * k - 2)) SummandBerechnen(k);
         };
-    }
     // The sum takes no paste, but the calculator may be used from it.
     Z.Rechner = i >= 16;
     if (i <= 15)
@@ -196,21 +236,39 @@ bool TForm_VektSumme::Rechtsklick(int i) {
             Feld(Erstes + 2).SetText(T.z);
             if (!AlleAngenommen(*this, Erstes)) return;
             if (Erstes == 13) {
-                if (Spalte(*this, 13, w)) A = w;
-                VektorsummeDarstellen();
+                if (Spalte(*this, 13, w)) VektorsummeDarstellen(0, {}, &w);
             } else {
                 SummandBerechnen((Erstes - 1) / 3 + 1);
             }
         };
+    // The column's texts reach the transfer slot even when the matrix of
+    // v1, v2, v3 cannot be read; then the popup stays shut.
     PopupMenu_InSpeicher.Oeffnen(std::move(Z));
+    if (i <= 9) {
+        TVek_R3 v[3];
+        for (int k = 0; k < 3; ++k)
+            if (!Spalte(*this, 3 * k + 1, v[k])) return false;
+        for (int s = 1; s <= 3; ++s) {
+            MatrixSpeicher[0](1, s) = v[s - 1].x;
+            MatrixSpeicher[0](2, s) = v[s - 1].y;
+            MatrixSpeicher[0](3, s) = v[s - 1].z;
+        }
+    }
     return true;
 }
 
 void TForm_VektSumme::But_neu_vClick(int k) {
+    if (SummandenAnzahl >= 3) return;
     ++SummandenAnzahl;
-    Label6.Caption += (SummandenAnzahl == 1 ? " v" : " + v") + std::to_string(k);
     Position[SummandenAnzahl] = k;
-    VektorsummeDarstellen();
+    if (!VektorsummeDarstellen()) {
+        // The sum would leave the scene's bound: the term stays unpicked.
+        Position[SummandenAnzahl] = 0;
+        --SummandenAnzahl;
+        Summandknopf(k).Down = false;
+        return;
+    }
+    Label6.Caption += (SummandenAnzahl == 1 ? " v" : " + v") + std::to_string(k);
     Summandknopf(k).Down = true;
     Summandknopf(k).Enabled = false;
 }
@@ -249,38 +307,46 @@ void TForm_VektSumme::VektorsummeVorbereiten() {
     Label7.Caption = "Die Vektorsumme wird mit\ndiesem Anfangspunkt A\ndargestellt:";
 }
 
-void TForm_VektSumme::SummandBerechnen(int k) {
+bool TForm_VektSumme::SummandBerechnen(int k) {
     Extended r;
-    TVek_R3 v;
-    if (!OhneAbgelehnte(*this, {9 + k, 3 * k - 2, 3 * k - 1, 3 * k})) return;
+    TVek_R3 v, w;
+    BereichVerlassen = false;
+    if (!OhneAbgelehnte(*this, {9 + k, 3 * k - 2, 3 * k - 1, 3 * k})) return false;
     if (!FeldWert(Feld(9 + k), r)) {
         MeldungZeigen(KeineZahlMeldung(Feld(9 + k).Text()));
-        return;
+        return false;
     }
-    if (!Spalte(*this, 3 * k - 2, v)) return;
-    VorSzeneSchreiben();
-    SMultiplikation(v, r, Vektor[k].Vektor);
-    VektorsummeDarstellen();
+    if (!Spalte(*this, 3 * k - 2, v)) return false;
+    SMultiplikation(v, r, w);
+    return VektorsummeDarstellen(k, w);
 }
 
-void TForm_VektSumme::VektorsummeDarstellen() {
+bool TForm_VektSumme::VektorsummeDarstellen(int k, const TVek_R3& Neu, const TVek_R3* NeuesA) {
+    // Each opening shows the scene's vectors again, and a coefficient up to
+    // 10000 multiplies them into the scene: without this bound, repeated
+    // rounds would grow them past what a file may hold, and on to INF.
+    const TVek_R3 Anfang4 = NeuesA ? *NeuesA : A;
+    BereichVerlassen = !LageImBereich(*this, k, Neu, Anfang4);
+    if (BereichVerlassen) {
+        MeldungZeigen(NichtEndlichMeldung);
+        return false;
+    }
     VorSzeneSchreiben();
-    Vektor[4].Anfangspunkt = A;
+    A = Anfang4;
+    if (k >= 1 && k <= 3) Vektor[k].Vektor = Neu;
+    TVierVektoren V;
+    for (int i = 1; i <= 4; ++i) {
+        V.Anfang[i] = Vektor[i].Anfangspunkt;
+        V.Vektor[i] = Vektor[i].Vektor;
+    }
+    Anordnen(*this, V, A);
+    for (int i = 1; i <= 4; ++i) {
+        Vektor[i].Anfangspunkt = V.Anfang[i];
+        Vektor[i].Vektor = V.Vektor[i];
+    }
     TVek_R3* const s[3] = {&s1, &s2, &s3};
-    TVek_R3 Anfang = A;
-    for (int n = 1; n <= 3; ++n) {
-        const int i = Position[n];
-        if (i < 1 || i > 3) continue;
-        Vektor[i].Anfangspunkt = Anfang;
-        *s[n - 1] = Vektor[i].Vektor;
-        Anfang = Summe(Anfang, Vektor[i].Vektor);
-    }
-    if (SummandenAnzahl >= 1) {
-        TVek_R3 Summe4 = s1;
-        if (SummandenAnzahl >= 2) Summe4 = Summe(Summe4, s2);
-        if (SummandenAnzahl >= 3) Summe4 = Summe(Summe4, s3);
-        Vektor[4].Vektor = Summe4;
-    }
+    for (int n = 1; n <= 3; ++n)
+        if (Position[n] >= 1 && Position[n] <= 3) *s[n - 1] = Vektor[Position[n]].Vektor;
     VektorenInGitterSchreiben();
     Edit_v4x.SetText(Text7(Vektor[4].Vektor.x));
     Edit_v4y.SetText(Text7(Vektor[4].Vektor.y));
@@ -291,4 +357,5 @@ void TForm_VektSumme::VektorsummeDarstellen() {
     // the open report.
     for (int i = 1; i <= 4; ++i) VektorBerechnen(i);
     NachObjektAenderung();
+    return true;
 }

@@ -231,24 +231,41 @@ TEST_F(Protokoll, MitGedrehtenAchsenFragtDieErsteTaste) {
     EXPECT_EQ(Gerade_g.Stuetzvektor.x, 2.0L);
 }
 
-TEST_F(Protokoll, AbbruchNimmtDieEingabeSamtIhrenZustaendenZurueck) {
-    // After an undo: the cancel leaves the scene shown as the last state
-    // (the edit gave up the redo tail), and an undo goes on from there.
+// The scene's geometry and the undo table whole, as bytes and counters.
+std::string UndoUndSzene() {
+    std::string t;
+    auto dazu = [&](const TDatensatzBytes& b) { t.append(b.begin(), b.end()); };
+    dazu(InBytes(DatensatzAusObjekten()));
+    dazu(InBytes(Datensatz2AusObjekten()));
+    for (int p = 0; p < UndoPlaetze; ++p) dazu(InBytes(UndoDaten[p])), dazu(InBytes(UndoKegelDaten[p]));
+    return t + std::to_string(UndoAnzahl) + "/" + std::to_string(UndoIndex) + "/" + std::to_string(UndoModus);
+}
+
+TEST_F(Protokoll, AbbruchLaesstSzeneUndRueckgaengigTabelleWieVorDerEingabe) {
+    // After an undo: the redo steps stay.
     Eingeben(D, g, 0, 1, "1");
     Eingeben(D, g, 0, 1, "2");
     Rueckgaengig();
-    const int gezeigt = UndoIndex;
-    const std::string vorher = g.Cells(0, 1);
-    Tippen(D, g, 0, 1, "75");
+    Rueckgaengig();
+    std::string vorher = UndoUndSzene();
+    const std::string text = g.Cells(0, 1);
+    Tippen(D, g, 0, 1, "9");
     const int bilder = Bilder;
     D.ZelleAbbrechen(g, 0, 1);
-    EXPECT_EQ(g.Cells(0, 1), vorher);
-    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 1.0L);
+    EXPECT_EQ(g.Cells(0, 1), text);
+    EXPECT_EQ(UndoUndSzene(), vorher);
     EXPECT_EQ(Bilder, bilder + 1);
-    EXPECT_EQ(UndoAnzahl, gezeigt + 1);
-    D.ZelleVerlassen(g, 0, 1);
-    Rueckgaengig();
-    EXPECT_EQ(UndoIndex, gezeigt - 1);
+    host.Vergessen();
+    Wiederherstellen();
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(Gerade_g.Stuetzvektor.x, 1.0L);
+
+    // A full table keeps its oldest states.
+    while (UndoAnzahl < UndoPlaetze) Eingeben(D, g, 1, 1, std::to_string(UndoAnzahl % 7 + 1));
+    vorher = UndoUndSzene();
+    Tippen(D, g, 0, 2, "1234");
+    D.ZelleAbbrechen(g, 0, 2);
+    EXPECT_EQ(UndoUndSzene(), vorher);
 
     // Another change recorded a state during the edit: the edit's states
     // stay, and the scene put back gets one, so an undo starts from it.
@@ -258,8 +275,23 @@ TEST_F(Protokoll, AbbruchNimmtDieEingabeSamtIhrenZustaendenZurueck) {
     UndoPunktSetzen();
     D.ZelleAbbrechen(g, 0, 1);
     EXPECT_EQ(Gerade_g.Stuetzvektor.x, 3.0L);
-    EXPECT_EQ(UndoAnzahl, undo + 3);
+    EXPECT_EQ(UndoAnzahl, std::min(undo + 3, UndoPlaetze));
     EXPECT_EQ(UndoDaten[UndoAnzahl - 1].gStuetz.x, 3.0L);
+
+    // The object before the edit would fail its own check as its cells
+    // show it: g's direction (0; 0,0004; 0) shows 0,000 twice after a turn.
+    for (auto [r, t] : {std::pair{1, "0,0004"}, {2, "0"}, {3, "0"}}) Eingeben(D, g, 1, r, t);
+    for (bool& f : DrehObjektFlags) f = true;
+    Drehwinkel = 90;
+    GesamtDrehenPlus(3);
+    ASSERT_EQ(g.Cells(1, 1), "0,000");
+    ASSERT_EQ(g.Cells(1, 2), "0,000");
+    vorher = UndoUndSzene();
+    Tippen(D, g, 1, 1, "75");
+    ASSERT_EQ(Gerade_g.Richtungsvektor.x, 75.0L);
+    D.ZelleAbbrechen(g, 1, 1);
+    EXPECT_EQ(g.Cells(1, 1), "0,000");
+    EXPECT_EQ(UndoUndSzene(), vorher);
 }
 
 TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {
