@@ -24,6 +24,7 @@
 #include "platform/Zahltext.h"
 #include "scene/Objekte.h"
 #include "control/Undo.h"
+#include "scene/Datensatz.h"
 #include "view3d/Szene.h"
 
 // Every grid that holds object data, in a fixed order.
@@ -54,6 +55,28 @@ inline std::vector<std::string> Gitterbild(bool normiert = true) {
                 t.push_back(normiert && ZahlLesen(z, v) ? KoordText(v) : z);
             }
     return t;
+}
+
+// The scene's geometry, the undo table whole and every object grid's
+// texts, part by part: the records as bytes, then the undo states, the
+// grid texts and the table's count, index and mode.
+inline std::vector<std::string> UndoUndSzene() {
+    std::vector<std::string> t;
+    auto dazu = [&](const TDatensatzBytes& b) { t.emplace_back(b.begin(), b.end()); };
+    dazu(InBytes(DatensatzAusObjekten()));
+    dazu(InBytes(Datensatz2AusObjekten()));
+    for (int p = 0; p < UndoPlaetze; ++p) dazu(InBytes(UndoDaten[p])), dazu(InBytes(UndoKegelDaten[p]));
+    for (const std::string& z : Gitterbild(false)) t.push_back(z);
+    t.push_back(std::to_string(UndoAnzahl) + "/" + std::to_string(UndoIndex) + "/" + std::to_string(UndoModus));
+    return t;
+}
+
+// The first part where two of them differ, for a short failure message;
+// -1 when they agree.
+inline long ErsterUnterschied(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i]) return static_cast<long>(i);
+    return a.size() == b.size() ? -1 : static_cast<long>(std::min(a.size(), b.size()));
 }
 
 // Three cells of column c from row r down.

@@ -34,6 +34,7 @@
 #include "platform/ProtokollZeichenflaeche.h"
 #include "reports/Ergebnisse.h"
 #include "scene/Datensatz.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 
@@ -157,13 +158,36 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
             if (D->ObjektGitter(G).Gitter == &G) return *D;
         return *dialoge[0];
     };
+    // Typed into a cell and left, left open, or cancelled with Escape,
+    // which must leave the scene, the undo table and the grids as before
+    // the edit (checked where the first key cannot turn anything back).
+    int abbrueche = 0;
     auto zelle = [&] {
         TStringGrid& G = *gitter[static_cast<std::size_t>(bis(gitter.size()))];
         if (!G.Enabled) return;   // the vectors' grids while the vector sum is open
         const int c = G.FixedCols + bis(static_cast<std::size_t>(G.ColCount() - G.FixedCols));
         const int r = G.FixedRows + bis(static_cast<std::size_t>(G.RowCount() - G.FixedRows));
         TObjektDialog& D = dialogVon(G);
-        bis(4) ? Eingeben(D, G, c, r, zahl()) : Tippen(D, G, c, r, zahl());
+        switch (bis(6)) {
+            case 0: Tippen(D, G, c, r, zahl()); break;
+            case 1: {
+                // An edit left open by an earlier step ends first, as the
+                // user's move to this cell would end it.
+                if (G.Bearbeitung) D.ZelleVerlassen(G, G.Col, G.Row);
+                D.ZelleVerlassen(G, c, r);
+                const bool ungedreht = !AchsenMitDrehen && DrehModus == 0 && !DauerDrehen;
+                const std::vector<std::string> vorher = ungedreht ? UndoUndSzene() : std::vector<std::string>{};
+                Tippen(D, G, c, r, zahl());
+                D.ZelleAbbrechen(G, c, r);
+                if (!ungedreht) break;
+                const std::vector<std::string> nachher = UndoUndSzene();
+                const long u = ErsterUnterschied(nachher, vorher);
+                ASSERT_EQ(u, -1) << "Teil " << u << ": " << (u >= 124 && u < static_cast<long>(vorher.size()) ? nachher[u] + " statt " + vorher[u] : "");
+                ++abbrueche;
+                break;
+            }
+            default: Eingeben(D, G, c, r, zahl());
+        }
     };
     // A plane's coordinate or normal form: most often a tiny coefficient,
     // which takes the plane far out.
@@ -190,6 +214,23 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         }
     };
     bool summeOffen = false;
+    // Each opening shows the scene's vectors again: a coefficient of 10000
+    // typed round after round grows them towards the scene's bound.
+    int summenRunden = 0;
+    auto summenrunde = [&] {
+        if (summeOffen) S.FormClose(), summeOffen = false;
+        const int i = 10 + bis(3);
+        for (int n = 1 + bis(30); n > 0; --n) {
+            Form_Vektoren.But_VSummeClick();
+            if (!S.Visible) return;
+            S.EditEnter(i);
+            S.EditGetippt(i, eins({"10000", "-10000", "9999,9", "-1000"}));
+            if (bis(4) == 0)
+                S.But_VSummeBestimm.Click(), S.Summandknopf(1 + bis(3)).Click(), S.Summandknopf(1 + bis(3)).Click();
+            S.FormClose();
+            ++summenRunden;
+        }
+    };
     auto vektorsumme = [&] {
         if (!summeOffen) {
             Form_Vektoren.But_VSummeClick();
@@ -317,6 +358,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
              Form_Kugeln.ObjektWaehlen(1 + bis(4)), Form_Kegel.ObjektWaehlen(1 + bis(4));
          }},
         {4, vektorsumme},
+        {1, summenrunde},
         {3, vektorprodukt},
         {3, matrizen},
         {2, rechner},
@@ -343,6 +385,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
     for (const auto& a : aktionen) gewichte += a.first;
 
     const std::string a = ordner + "/a.ovd", b = ordner + "/b.ovd";
+    Extended groesste = 0;
     for (long schritt = 1; schritt <= schritte; ++schritt) {
         host.StandardAntwort = bis(3) ? Antwort::Ja : Antwort::Nein;
         int w = bis(static_cast<std::size_t>(gewichte));
@@ -351,6 +394,9 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         aktionen[k].second();
         if (dauer && !F.Timer1.Enabled) dauer = false;   // a load or the preset stopped the turn
         if (summeOffen && !S.Visible) summeOffen = false;
+        for (int i = 1; i <= 4; ++i)
+            for (Extended x : {Vektor[i].Vektor.x, Vektor[i].Vektor.y, Vektor[i].Vektor.z, Vektor[i].Anfangspunkt.x})
+                groesste = std::max(groesste, std::fabs(x));
 
         // What a file made now would hold passes the load's check.
         const std::string wo = "Schritt " + std::to_string(schritt) + ", Aktion " + std::to_string(k);
@@ -377,6 +423,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         ASSERT_TRUE(ObjektdatenSchreiben()) << wo;
         ASSERT_TRUE(Lesen(a) == Lesen(b)) << wo;
     }
+    std::cerr << "abbrueche " << abbrueche << " runden " << summenRunden << " groesste " << (double)groesste << "\n";
 }
 
 }  // namespace

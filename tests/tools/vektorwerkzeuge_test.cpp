@@ -5,13 +5,16 @@
 #include <array>
 
 #include "Werkzeugtest.h"
+#include "control/Dateien.h"
 #include "control/Undo.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
 #include "forms/Vektoren.h"
+#include "geometry/Geometrie.h"
 #include "platform/ProtokollZeichenflaeche.h"
+#include "scene/Datensatz.h"
 #include "scene/DrehZustand.h"
 #include "scene/Speicherzustand.h"
 #include "tools/Werkzeugfelder.h"
@@ -354,6 +357,62 @@ TEST_F(VektSumme, EinfuegenSchreibtTexteUndPrueftJedenBereich) {
     S.PopupMenu_InSpeicher.AusSpeicherClick(2);
     EXPECT_EQ(host.Meldungen.size(), 3u);
     EXPECT_EQ(Vektor[4].Anfangspunkt, (V{-3, 3, -2}));
+}
+
+TEST_F(VektSumme, WiederholteRundenBleibenInDerSzenengrenze) {
+    // Each opening shows the scene's vectors again and the coefficient
+    // multiplies them into V1: 30 rounds would reach 1e120. The round that
+    // would leave the bound is refused and changes nothing.
+    S.FormClose();
+    int abgelehnt = 0;
+    for (int runde = 0; runde < 30; ++runde) {
+        Form_Vektoren.But_VSummeClick();
+        const TVektor v1 = Vektor[1];
+        host.Vergessen();
+        Tippen(10, "10000");
+        if (!host.Meldungen.empty()) {
+            ++abgelehnt;
+            EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+            EXPECT_EQ(Vektor[1].Vektor, v1.Vektor);
+            EXPECT_GT(S.Edit_KoefV1.FokusAnforderungen, 0);
+        }
+        S.FormClose();
+    }
+    EXPECT_EQ(abgelehnt, 6);
+    EXPECT_TRUE(InSzenenGrenze(Vektor[1].Vektor));
+    EXPECT_EQ(Vektor[1].Vektor.x, -3e96L);
+
+    // V1 and V2 near the bound: their sum is refused, the term stays
+    // unpicked, and the scene keeps its V4.
+    for (int runde = 0; runde < 24; ++runde) Form_Vektoren.But_VSummeClick(), Tippen(11, "10000"), S.FormClose();
+    Form_Vektoren.But_VSummeClick();
+    Tippen(10, "-3000");
+    Tippen(11, "2000");
+    ASSERT_EQ(Vektor[2].Vektor.x, 8e99L);
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(1).Click();
+    const TVektor v4 = Vektor[4];
+    host.Vergessen();
+    S.Summandknopf(2).Down = true;
+    S.Summandknopf(2).Click();
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+    EXPECT_TRUE(S.Summandknopf(2).Enabled);
+    EXPECT_FALSE(S.Summandknopf(2).Down);
+    EXPECT_EQ(S.Label6.Caption, " v1");
+    EXPECT_EQ(Vektor[4].Vektor, v4.Vektor);
+    S.FormClose();
+    // Whatever the window wrote, a file takes again.
+    TObjektDatensatz d;
+    AusBytes(InBytes(DatensatzAusObjekten()), d);
+    EXPECT_TRUE(DatensatzGueltig(d));
+}
+
+TEST_F(VektSumme, RechtsklickOhneZahlFuelltDenTransferplatz) {
+    S.Edit_v2y.SetText("-");
+    VektorSpeicher[0] = {"7", "7", "7"};
+    EXPECT_FALSE(S.Rechtsklick(1));
+    EXPECT_EQ(host.LetzteMeldung(), "'-' ist kein gültiger Gleitkommawert.");
+    EXPECT_EQ(VektorSpeicher[0], (TSpeicherVektor{"-3,000", "-3,000", "0,000"}));
 }
 
 TEST_F(VektSumme, AnfangspunktImGedrehtenSzenenrahmen) {
