@@ -216,6 +216,13 @@ void TForm_ObjekteDaten::Button1Click() {
         MeldungZeigen(NullRichtungMeldung, MeldungsArt::Warnung);
         return;
     }
+    // From a loaded scene's far-out P1 and g, the foot and the direction
+    // may reach several times their numbers: h stays within the bound the
+    // program's other steps keep, so the scene saves as a file it loads.
+    if (!InSzenenGrenze(F) || !InSzenenGrenze(D)) {
+        MeldungZeigen(NichtEndlichMeldung);
+        return;
+    }
     Gerade_h.Stuetzvektor = F;
     Gerade_h.Richtungsvektor = D;
     SpalteSchreiben(Form_Geraden_t.StringGrid2, 0, 1, F);

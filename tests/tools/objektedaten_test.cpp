@@ -12,6 +12,7 @@
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
 #include "forms/Speicher.h"
+#include "tools/Werkzeugfelder.h"
 #include "scene/DrehZustand.h"
 
 namespace {
@@ -242,6 +243,11 @@ TEST_F(Rueckgabe, UnsichtbarerKnopfFaelltDasLotAufG) {
     Punkt[1].Ort = {2, 2, 1};  // on g: h would have no direction
     R.Button1.Click();
     EXPECT_EQ(host.LetzteMeldung(), NullRichtungMeldung);
+    ErwarteNah(Gerade_h.Richtungsvektor, {2 / 3.0L, 2 / 3.0L, -8 / 3.0L});
+    // From a loaded far-out P1, h would leave the scene's bound.
+    Punkt[1].Ort = {1e110L, -1e110L, 1e110L};
+    R.Button1.Click();
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
     ErwarteNah(Gerade_h.Richtungsvektor, {2 / 3.0L, 2 / 3.0L, -8 / 3.0L});
 }
 
