@@ -25,6 +25,7 @@
 #include "scene/Objekte.h"
 #include "control/Undo.h"
 #include "scene/Datensatz.h"
+#include "scene/Speicherzustand.h"
 #include "view3d/Szene.h"
 
 // Every grid that holds object data, in a fixed order.

@@ -220,11 +220,11 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
     auto summenrunde = [&] {
         if (summeOffen) S.FormClose(), summeOffen = false;
         const int i = 10 + bis(3);
-        for (int n = 1 + bis(30); n > 0; --n) {
+        for (int n = 20 + bis(41); n > 0; --n) {
             Form_Vektoren.But_VSummeClick();
             if (!S.Visible) return;
             S.EditEnter(i);
-            S.EditGetippt(i, eins({"10000", "-10000", "9999,9", "-1000"}));
+            S.EditGetippt(i, eins({"10000", "-10000", "10000", "9999,9", "-1000"}));
             if (bis(4) == 0)
                 S.But_VSummeBestimm.Click(), S.Summandknopf(1 + bis(3)).Click(), S.Summandknopf(1 + bis(3)).Click();
             S.FormClose();
