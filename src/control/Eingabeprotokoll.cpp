@@ -211,11 +211,14 @@ void Abbrechen(const TZelle& Z) {
     const bool Ganz = A.Stand && NurDieseBearbeitung(*A.Stand, A.UndoZustaende);
     if (Ganz) EingabeStandZurueck(*A.Stand);
     Z.Schreiben(A.Text);
-    if (!IstZahl(A.Text))
-        // Held no number when the edit began: mended as on leaving.
+    if (!IstZahl(A.Text)) {
+        // Held no number when the edit began: mended as on leaving, with
+        // the text of the object brought back.
+        if (Ganz) M.Vergessen(Z.Spalte, Z.Zeile);
         Zuruecksetzen(Z);
-    else
+    } else {
         M.Merken(Z.Spalte, Z.Zeile, A.Text);
+    }
     if (Ganz) NachObjektAenderung();
     if (Ganz || !A.Stand || !IstZahl(A.Text)) return;
     // Something else changed the scene or the undo table meanwhile: the

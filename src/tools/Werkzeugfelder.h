@@ -14,7 +14,8 @@
 
 // The change check's message.
 inline constexpr const char* Bereich10000Meldung = "Gib bitte eine Zahl z mit\n-10000 <= z <= 10000  ein!";
-// A result that left the range of numbers; it is shown nowhere.
+// A result that left the range of numbers, or would take a scene object
+// past SzenenZahlGrenze; it is shown nowhere.
 inline constexpr const char* NichtEndlichMeldung = "Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs!";
 
 // Matrix elements and linear-system results; determinants; coordinates.
