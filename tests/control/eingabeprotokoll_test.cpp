@@ -283,6 +283,26 @@ TEST_F(Protokoll, AbbruchLaesstSzeneUndRueckgaengigTabelleWieVorDerEingabe) {
     D.ZelleAbbrechen(g, 1, 1);
     EXPECT_EQ(g.Cells(1, 1), "0,000");
     EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+
+    // Turned with the axes, the first key's Yes undid the rotations: the
+    // cancel goes back to right after that, the turns stay undone.
+    Eingeben(D, g, 1, 1, "1");
+    const TVek_R3 h0 = Gerade_h.Stuetzvektor;
+    const int zustaende = UndoAnzahl;
+    TForm_Edits_01& F = Form_Edits_01;
+    F.But_drehenMit_OhneAchsen.Click();
+    F.AlleDrehKnoepfeSetzen(true);
+    F.But_GesamtDrehenZplus.Down = true;
+    F.But_GesamtDrehenZplus.Click();
+    ASSERT_TRUE(AchsenMitDrehen && SzeneGedreht);
+    host.Antworten = {Antwort::Ja};
+    Tippen(D, g, 0, 3, "7");
+    ASSERT_EQ(Gerade_g.Stuetzvektor.z, 7.0L);
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_FALSE(AchsenMitDrehen || SzeneGedreht);
+    for (auto [a, b] : {std::pair{Gerade_h.Stuetzvektor.x, h0.x}, {Gerade_h.Stuetzvektor.y, h0.y}})
+        EXPECT_NEAR(static_cast<double>(a), static_cast<double>(b), 1e-12);
+    EXPECT_EQ(UndoAnzahl, zustaende);
 }
 
 TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {
