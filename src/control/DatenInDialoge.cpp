@@ -241,6 +241,16 @@ void ObjektTexteDurchgehen(F&& f) {
 
 bool GleicheBytes(const TObjektDatensatz2& a, const TObjektDatensatz2& b) { return InBytes(a) == InBytes(b); }
 
+// A kept scene (record 1 and the cone part) into the dialogs, and the scene
+// rebuilt from them exactly as kept: the cells are read as the values noted
+// behind their texts. Draws nothing.
+void GeometrieGenauSchreiben(const TObjektDatensatz& d, const TObjektDatensatz2& Kegel) {
+    const GespeicherteZellwerte genau;
+    Datensatz1Schreiben(d);
+    KegelteilSchreiben(Kegel);
+    SzeneNeuBerechnen();
+}
+
 }  // namespace
 
 std::shared_ptr<const TEingabeStand> EingabeStandNehmen() {
@@ -276,12 +286,7 @@ void EingabeStandZurueck(const TEingabeStand& S) {
     UndoIndex = S.UndoIndex;
     UndoModus = S.UndoModus;
     ++UndoAenderungen;
-    {
-        const GespeicherteZellwerte genau;
-        Datensatz1Schreiben(S.Daten);
-        KegelteilSchreiben(S.Kegel);
-        SzeneNeuBerechnen();
-    }
+    GeometrieGenauSchreiben(S.Daten, S.Kegel);
     std::size_t k = 0;
     ObjektTexteDurchgehen([&](std::string& t) {
         if (k < S.Texte.size()) t = S.Texte[k++];
@@ -290,15 +295,11 @@ void EingabeStandZurueck(const TEingabeStand& S) {
 
 void UndoDatensatzInDialoge(int N) {
     if (N < 0 || N > 60) return;
-    const GespeicherteZellwerte genau;
-    Datensatz1Schreiben(UndoDaten[N]);
-    KegelteilSchreiben(UndoKegelDaten[N]);
-    NeuBerechnenUndZeichnen();
+    GeometrieGenauSchreiben(UndoDaten[N], UndoKegelDaten[N]);
+    SzeneZeichnen();
 }
 
 void SpeicherDatensatzInDialoge() {
-    const GespeicherteZellwerte genau;
-    Datensatz1Schreiben(ObjektSpeicher);
-    KegelteilSchreiben(ObjektSpeicherKegel);
-    NeuBerechnenUndZeichnen();
+    GeometrieGenauSchreiben(ObjektSpeicher, ObjektSpeicherKegel);
+    SzeneZeichnen();
 }

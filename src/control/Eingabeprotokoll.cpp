@@ -222,14 +222,9 @@ void Abbrechen(const TZelle& Z) {
     if (Ganz) NachObjektAenderung();
     if (Ganz || !A.Stand || !IstZahl(A.Text)) return;
     // Something else changed the scene or the undo table meanwhile: the
-    // object the cell held at the start is applied again, as after typing.
-    if (!Z.AlleGueltig() || (Z.Ablehnung && !Z.Ablehnung().empty())) return;
-    DrehungFuerEingabeAufheben();
-    Z.Anwenden();
-    NachObjektAenderung();
-    // The edit's states are not the newest, or not of the scene shown: that
-    // scene gets one, so that an undo starts from it.
-    UndoPunktSetzen();
+    // object the cell held at the start is applied again, as after typing,
+    // with a state of its own, so that an undo starts from it.
+    if (Z.AlleGueltig()) ObjektAnwenden(Z.Ablehnung, Z.Anwenden);
 }
 
 TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
