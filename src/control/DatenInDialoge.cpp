@@ -20,20 +20,15 @@
 #include "geometry/Eingabe.h"
 #include "platform/Zahltext.h"
 #include "scene/Datensatz.h"
+#include "scene/DrehZustand.h"
 #include "scene/Objekte.h"
+#include "scene/Speicherzustand.h"
 #include "view3d/ObjektGeometrie.h"
 #include "view3d/Szene.h"
 #include "view3d/Zeichnen.h"
 
-namespace {
-
-// x, y, z of v into column Spalte, rows ErsteZeile..+2, every cell.
-void VektorInSpalte(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
-    SpalteSchreiben(G, Spalte, ErsteZeile, v, BearbeiteteZelle::Ueberschreiben);
-}
-
 // The grid a record's vector is shown in.
-TStringGrid& Gitter(const TZellenOrt& z) {
+TStringGrid& DialogGitter(const TZellenOrt& z) {
     switch (z.Gitter) {
         case TGitterArt::Geraden: return Form_Geraden_t.Gitter(z.Nr);
         case TGitterArt::Ebenen: return Form_Ebenen.Gitter(z.Nr);
@@ -48,13 +43,20 @@ TStringGrid& Gitter(const TZellenOrt& z) {
     return Form_Fadenkreuz.StringGrid1;
 }
 
+namespace {
+
+// x, y, z of v into column Spalte, rows ErsteZeile..+2, every cell.
+void VektorInSpalte(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v) {
+    SpalteSchreiben(G, Spalte, ErsteZeile, v, BearbeiteteZelle::Ueberschreiben);
+}
+
 // The vectors into their cells, the numbers into the scene; of record 2
 // only the cone part or only the rest.
 template <class D>
 void FelderSchreiben(const D& d, const std::vector<TVektorfeld<D>>& vektoren, const std::vector<TZahlfeld<D>>& zahlen,
                      bool Kegelteil) {
     for (const auto& f : vektoren)
-        if (f.Kegelteil == Kegelteil) VektorInSpalte(Gitter(f.Zelle), f.Zelle.Spalte, f.Zelle.Zeile, f.Wert(d));
+        if (f.Kegelteil == Kegelteil) VektorInSpalte(DialogGitter(f.Zelle), f.Zelle.Spalte, f.Zelle.Zeile, f.Wert(d));
     for (const auto& f : zahlen)
         if (f.Kegelteil == Kegelteil) f.InSzene(f.Nr, f.Wert(d));
 }
@@ -218,12 +220,13 @@ void DateiDatensaetzeInDialoge(int N, bool Satz2) {
 namespace {
 
 // Every text a record's restore writes, in a fixed order: the cells of the
-// object grids it writes, then the radius and height fields.
+// object grids it writes, then the radius and height fields. Offen tells a
+// cell another edit holds open.
 template <class F>
 void ObjektTexteDurchgehen(F&& f) {
     std::vector<TStringGrid*> Gitterliste;
     auto dazu = [&](const TZellenOrt& z) {
-        TStringGrid* G = &Gitter(z);
+        TStringGrid* G = &DialogGitter(z);
         if (std::find(Gitterliste.begin(), Gitterliste.end(), G) == Gitterliste.end()) Gitterliste.push_back(G);
     };
     for (const auto& v : Vektorfelder1()) dazu(v.Zelle);
@@ -231,15 +234,14 @@ void ObjektTexteDurchgehen(F&& f) {
         if (v.Kegelteil) dazu(v.Zelle);
     for (TStringGrid* G : Gitterliste)
         for (int c = G->FixedCols; c < G->ColCount(); ++c)
-            for (int r = G->FixedRows; r < G->RowCount(); ++r) f(G->Cells(c, r));
+            for (int r = G->FixedRows; r < G->RowCount(); ++r)
+                f(G->Cells(c, r), G->Bearbeitung && G->Col == c && G->Row == r);
     for (TEdit* E : {&Form_Kugeln.Edit_Radius, &Form_Kegel.Edit_Radius, &Form_Kegel.Edit_Hoehe}) {
         std::string t = E->Text();
-        f(t);
+        f(t, false);
         if (t != E->Text()) E->SetTextStill(t);
     }
 }
-
-bool GleicheBytes(const TObjektDatensatz2& a, const TObjektDatensatz2& b) { return InBytes(a) == InBytes(b); }
 
 // A kept scene (record 1 and the cone part) into the dialogs, and the scene
 // rebuilt from them exactly as kept: the cells are read as the values noted
@@ -264,18 +266,22 @@ std::shared_ptr<const TEingabeStand> EingabeStandNehmen() {
     S->UndoIndex = UndoIndex;
     S->UndoModus = UndoModus;
     S->UndoAenderungen = UndoAenderungen;
-    ObjektTexteDurchgehen([&](std::string& t) { S->Texte.push_back(t); });
+    ObjektTexteDurchgehen([&](std::string& t, bool) { S->Texte.push_back(t); });
     return S;
 }
 
-bool NurDieseBearbeitung(const TEingabeStand& S, int Zustaende) {
-    if (Zustaende < 1 || UndoAenderungen != S.UndoAenderungen + Zustaende || UndoModus != 0 || UndoAnzahl < 1)
-        return false;
-    const int Letzter = UndoAnzahl - 1;
-    if (InBytes(DatensatzAusObjekten()) != InBytes(UndoDaten[Letzter])) return false;
-    TObjektDatensatz2 Kegel = UndoKegelDaten[Letzter];
+TSzenenAbdruck SzenenAbdruckNehmen() {
+    TSzenenAbdruck A;
+    A.Satz1 = InBytes(DatensatzAusObjekten());
+    TObjektDatensatz2 Kegel{};
     KegelteilAusObjekten(Kegel);
-    return GleicheBytes(Kegel, UndoKegelDaten[Letzter]);
+    A.Kegelteil = InBytes(Kegel);
+    A.UndoAenderungen = UndoAenderungen;
+    A.UndoAnzahl = UndoAnzahl;
+    A.UndoIndex = UndoIndex;
+    A.UndoModus = UndoModus;
+    A.DrehAnzahl = DrehAnzahl;
+    return A;
 }
 
 void EingabeStandZurueck(const TEingabeStand& S) {
@@ -286,11 +292,39 @@ void EingabeStandZurueck(const TEingabeStand& S) {
     UndoIndex = S.UndoIndex;
     UndoModus = S.UndoModus;
     ++UndoAenderungen;
+    // A cell another edit holds open keeps what it holds.
+    std::vector<std::string> Offene;
+    ObjektTexteDurchgehen([&](std::string& t, bool) { Offene.push_back(t); });
     GeometrieGenauSchreiben(S.Daten, S.Kegel);
     std::size_t k = 0;
-    ObjektTexteDurchgehen([&](std::string& t) {
-        if (k < S.Texte.size()) t = S.Texte[k++];
+    ObjektTexteDurchgehen([&](std::string& t, bool Offen) {
+        if (k < S.Texte.size()) t = Offen ? Offene[k] : S.Texte[k];
+        ++k;
     });
+}
+
+namespace {
+
+// A field shows v when its noted value or its text does.
+bool FeldZeigt(const TEdit& E, Extended v) {
+    Extended w = 0;
+    if (ZelleLesen(E, w) && w == v && std::signbit(w) == std::signbit(v)) return true;
+    return ZeigtWert(E.Text(), v);
+}
+
+void FeldNachSzene(TEdit& E, const TZellenGedaechtnis& M, Extended v) {
+    if (!M.InBearbeitung(0, 0) && !FeldZeigt(E, v)) E.SetTextStill(KoordText(v));
+}
+
+}  // namespace
+
+void FelderNachSzene() {
+    if (AktKugel >= 1 && AktKugel <= 4)
+        FeldNachSzene(Form_Kugeln.Edit_Radius, Form_Kugeln.GedaechtnisRadius, Kugel[AktKugel].Radius);
+    if (AktKegel >= 1 && AktKegel <= 4) {
+        FeldNachSzene(Form_Kegel.Edit_Radius, Form_Kegel.GedaechtnisRadius, Kegel[AktKegel].Radius);
+        FeldNachSzene(Form_Kegel.Edit_Hoehe, Form_Kegel.GedaechtnisHoehe, Kegel[AktKegel].Hoehe);
+    }
 }
 
 void UndoDatensatzInDialoge(int N) {

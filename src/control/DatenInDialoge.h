@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "platform/Komponenten.h"
 #include "scene/Datensatz.h"
 
 // Record 1 of Objektdatensaetze[N] (0 = file buffer, 1 = preset) into the
@@ -18,18 +19,23 @@ void DateiDatensatz2InDialoge(int N);
 // scene is rebuilt from them and redrawn.
 void DateiDatensaetzeInDialoge(int N, bool Satz2);
 
+// The grid a record's vector is shown in.
+TStringGrid& DialogGitter(const TZellenOrt& z);
+
 // The state a cell edit may have to go back to (TEingabeStand), taken
 // before the edit first changes the scene.
 std::shared_ptr<const TEingabeStand> EingabeStandNehmen();
-// Whether the undo table and the scene are still what the edit left: every
-// change of the table since S was taken is one of the edit's Zustaende
-// states, and the scene is the one its last state recorded. Anything else
-// in between (an undo, another window's change, a turn) and S is no longer
-// the state before the edit alone.
-bool NurDieseBearbeitung(const TEingabeStand& S, int Zustaende);
+// The scene, the undo table and the turns as they are now, to be compared
+// with a later one: any difference is a change.
+TSzenenAbdruck SzenenAbdruckNehmen();
 // S back whole: the undo table, the geometry through the dialogs (exactly,
-// as an undo state) and the texts. Recomputes the scene; draws nothing.
+// as an undo state) and the texts, except the cells other edits hold open.
+// Recomputes the scene; draws nothing.
 void EingabeStandZurueck(const TEingabeStand& S);
+// The radius and height fields show the values of the sphere and cone
+// their dialogs show now: a text that does not (ZeigtWert) gets the
+// value's text. A field the user is editing stays.
+void FelderNachSzene();
 
 // Undo state N into the dialogs: record 1 of UndoDaten[N] and the cone part
 // of UndoKegelDaten[N] (crosshair centre, cone centres, normals, radii,

@@ -1,5 +1,8 @@
 #include "forms/Eingabeprotokoll.h"
 
+#include <cmath>
+#include <vector>
+
 #include "geometry/Eingabe.h"
 #include "forms/Hauptfenster.h"
 #include "platform/Oberflaeche.h"
@@ -11,6 +14,7 @@
 #include "scene/Speicherzustand.h"
 #include "control/DatenInDialoge.h"
 #include "control/Drehsteuerung.h"
+#include "forms/Gitter.h"
 #include "view3d/Zeichnen.h"
 
 // ---- Building blocks ---------------------------------------------------------------
@@ -88,7 +92,11 @@ struct TZelle {
     std::function<ZellStand(const std::string&)> Pruefen = ZellTextPruefen;
     std::string Meldung = BereichsMeldung;  // of a refused text
     MeldungsArt Art = MeldungsArt::Warnung;
-    bool Abbrechbar = false;  // a grid cell: Escape cancels its edit
+    // A grid cell: Escape cancels its edit, which watches the scene and the
+    // values behind all number cells of its object.
+    bool Abbrechbar = false;
+    TStringGrid* Gitter = nullptr;
+    std::function<Extended(int Spalte, int Zeile)> ObjektWert;
 };
 
 void Ablehnen(const TZelle& Z) { MeldungZeigen(Z.Meldung, Z.Art); }
@@ -106,6 +114,115 @@ void Zuruecksetzen(const TZelle& Z) {
         Z.Schreiben(Z.ObjektText());
 }
 
+// ---- What an open edit watches ----
+
+// The values behind every number cell of the edited object, column by
+// column.
+std::vector<Extended> ObjektWerte(const TZelle& Z) {
+    std::vector<Extended> w;
+    if (!Z.Gitter || !Z.ObjektWert) return w;
+    const TStringGrid& G = *Z.Gitter;
+    for (int c = G.FixedCols; c < G.ColCount(); ++c)
+        for (int r = G.FixedRows; r < G.RowCount(); ++r) w.push_back(Z.ObjektWert(c, r));
+    return w;
+}
+
+// Where the edited cell's value stands in ObjektWerte.
+std::size_t ZellIndex(const TZelle& Z) {
+    const TStringGrid& G = *Z.Gitter;
+    return static_cast<std::size_t>((Z.Spalte - G.FixedCols) * (G.RowCount() - G.FixedRows) + Z.Zeile - G.FixedRows);
+}
+
+// The same numbers, -0 apart from 0.
+bool GleicheWerte(const std::vector<Extended>& a, const std::vector<Extended>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (!(a[k] == b[k] && std::signbit(a[k]) == std::signbit(b[k]))) return false;
+    return true;
+}
+
+// After each of the edit's own steps: what the next comparison starts from.
+void EigenenSchrittMerken(const TZelle& Z) {
+    TBearbeitungsAnfang& A = Z.Gedaechtnis->Anfang();
+    A.Abdruck = SzenenAbdruckNehmen();
+    A.Objekt = ObjektWerte(Z);
+}
+
+// Writes values into the object's cells, each noted behind its text: a cell
+// keeps its text where that shows its value, the edited one gets Text back
+// where that does. Only inside a GespeicherteZellwerte do they read as noted.
+void WerteSchreiben(const TZelle& Z, const std::vector<Extended>& Werte, const std::string& Text) {
+    TStringGrid& G = *Z.Gitter;
+    std::size_t k = 0;
+    for (int c = G.FixedCols; c < G.ColCount(); ++c)
+        for (int r = G.FixedRows; r < G.RowCount() && k < Werte.size(); ++r) {
+            const Extended v = Werte[k++];
+            std::string& t = G.Cells(c, r);
+            if (c == Z.Spalte && r == Z.Zeile) t = Text;
+            if (!ZeigtWert(t, v)) t = ZellText(v);
+            ZellwertNotieren(G, c, r, v);
+        }
+}
+
+enum class Fremdes { Nichts, NebenDemObjekt, AmObjekt };
+
+// Whether something else changed the scene, the undo table, the turns or
+// the edited object since the edit's last own step: the one place where an
+// open edit notices every other action, however it came (another window, a
+// load, undo, a turn, a tick). What that action did stays:
+// - it left the object alone (NebenDemObjekt): the object still holds the
+//   edit's typing, but the state before the edit can no longer come back
+//   whole;
+// - it changed the object (AmObjekt): the typing before went with it, and
+//   the edit starts anew from the object as the action left it.
+Fremdes FremdesBemerken(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    if (!Z.Abbrechbar || !M.InBearbeitung(Z.Spalte, Z.Zeile)) return Fremdes::Nichts;
+    TBearbeitungsAnfang& A = M.Anfang();
+    TSzenenAbdruck Jetzt = SzenenAbdruckNehmen();
+    std::vector<Extended> Objekt = ObjektWerte(Z);
+    const bool ObjektGleich = GleicheWerte(Objekt, A.Objekt);
+    if (ObjektGleich && Jetzt == A.Abdruck) return Fremdes::Nichts;
+    A.Gestoert = true;
+    A.Stand.reset();
+    A.Fremd = ObjektGleich;
+    if (!ObjektGleich) {
+        // Turned with the axes, the cell keeps the axes' frame, in which a
+        // turn changes nothing and writes no cell: what the cell holds
+        // still shows the object, unless it is unfinished typing (a key
+        // never gets here in that frame: its question leaves it first).
+        const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
+        if (!ZellenImAchsenrahmen())
+            A.Text = ZellText(Z.ObjektWert(Z.Spalte, Z.Zeile));
+        else if (IstZahl(Z.Lesen()))
+            A.Text = Z.Lesen();
+        else if (Letzter)
+            A.Text = *Letzter;
+        else
+            A.Text = ZellText(Z.ObjektWert(Z.Spalte, Z.Zeile));
+        A.Basis = Objekt;
+        M.Merken(Z.Spalte, Z.Zeile, A.Text);
+    }
+    A.Abdruck = Jetzt;
+    A.Objekt = std::move(Objekt);
+    return ObjektGleich ? Fremdes::NebenDemObjekt : Fremdes::AmObjekt;
+}
+
+// Every cell of the edited grid shows what the scene holds for its object.
+// Needed once something else happened during the edit: a tick, say, leaves
+// the edited cell alone.
+void GitterZeigen(const TZelle& Z) {
+    if (!Z.Gitter || !Z.ObjektWert || ZellenImAchsenrahmen()) return;
+    TStringGrid& G = *Z.Gitter;
+    for (int c = G.FixedCols; c < G.ColCount(); ++c)
+        for (int r = G.FixedRows; r < G.RowCount(); ++r) {
+            if (G.Bearbeitung && G.Col == c && G.Row == r) continue;
+            const Extended v = Z.ObjektWert(c, r);
+            std::string& t = G.Cells(c, r);
+            if (!ZeigtWert(t, v)) t = ZellText(v);
+        }
+}
+
 // The user begins to change the cell: its text now is the one to put back
 // should the edit fail (a number the program wrote counts, out of the typing
 // range or not); without a number, the object's value is.
@@ -117,7 +234,14 @@ void BearbeitungBeginnen(const TZelle& Z) {
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
         M.Vergessen(Z.Spalte, Z.Zeile);
-    M.Beginnen(Z.Spalte, Z.Zeile, {Vorher, 0, nullptr});
+    TBearbeitungsAnfang A;
+    A.Text = Vorher;
+    if (Z.Abbrechbar) {
+        A.Basis = ObjektWerte(Z);
+        A.Objekt = A.Basis;
+        A.Abdruck = SzenenAbdruckNehmen();
+    }
+    M.Beginnen(Z.Spalte, Z.Zeile, std::move(A));
 }
 
 // Before a key changes the cell: the key as it goes in, or nothing.
@@ -125,6 +249,9 @@ std::optional<char> VorTaste(const TZelle& Z, char Taste) {
     const std::optional<char> Zeichen = TasteFiltern(Taste);
     if (!Zeichen || !KoordAenderungErlaubt()) return std::nullopt;
     BearbeitungBeginnen(Z);
+    // Before the key changes the text: what the cell shows then is what an
+    // outside change left.
+    FremdesBemerken(Z);
     return Zeichen;
 }
 
@@ -136,6 +263,7 @@ enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
 // last valid text was put back.
 Ausgang Anwenden(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
+    FremdesBemerken(Z);
     const std::string Text = Z.Lesen();
     switch (Z.Pruefen(Text)) {
         case ZellStand::Unfertig:
@@ -163,16 +291,17 @@ Ausgang Anwenden(const TZelle& Z) {
         Z.Markieren();
         return Ausgang::Zurueck;
     }
-    const bool Offen = M.InBearbeitung(Z.Spalte, Z.Zeile);
-    if (Offen && Z.Abbrechbar && !M.Anfang().Stand) {
-        // The first apply of the edit: what a cancel brings back, taken
-        // once the apply's own step out of a turned scene is done.
+    const bool Beobachtet = Z.Abbrechbar && M.InBearbeitung(Z.Spalte, Z.Zeile);
+    if (Beobachtet && !M.Anfang().Stand && !M.Anfang().Fremd) {
+        // The first apply of the edit (or since another action changed its
+        // object): what a cancel brings back, taken once the apply's own
+        // step out of a turned scene is done.
         DrehungFuerEingabeAufheben();
         M.Anfang().Stand = EingabeStandNehmen();
     }
     ObjektAnwenden(nullptr, Z.Anwenden);
     M.Merken(Z.Spalte, Z.Zeile, Text);
-    if (Offen) ++M.Anfang().UndoZustaende;
+    if (Beobachtet) EigenenSchrittMerken(Z);
     return Ausgang::Angewandt;
 }
 
@@ -186,6 +315,14 @@ void Verlassen(const TZelle& Z) {
         if (IstZahl(Text)) return;
         if (Stand == ZellStand::Abgelehnt) Ablehnen(Z);
         Zuruecksetzen(Z);
+        return;
+    }
+    if (FremdesBemerken(Z) == Fremdes::AmObjekt) {
+        // Another action changed the object since the last key: what the
+        // cell holds is typing that went with it (or the action's own
+        // text), so the cell shows the object as the action left it.
+        Z.Schreiben(M.Anfang().Text);
+        M.Beenden();
         return;
     }
     const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
@@ -204,27 +341,53 @@ void Abbrechen(const TZelle& Z) {
         Verlassen(Z);  // nothing typed: nothing to take back
         return;
     }
+    FremdesBemerken(Z);
     const TBearbeitungsAnfang A = std::move(M.Anfang());
     M.Beenden();
-    // Nothing applied: the scene and the undo table are as they were.
-    // Otherwise, while all since is the edit's own, both come back whole.
-    const bool Ganz = A.Stand && NurDieseBearbeitung(*A.Stand, A.UndoZustaende);
-    if (Ganz) EingabeStandZurueck(*A.Stand);
-    Z.Schreiben(A.Text);
-    if (!IstZahl(A.Text)) {
-        // Held no number when the edit began: mended as on leaving, with
-        // the text of the object brought back.
-        if (Ganz) M.Vergessen(Z.Spalte, Z.Zeile);
-        Zuruecksetzen(Z);
+    if (A.Stand) {
+        // All since the first apply is the edit's own: the scene, the undo
+        // table and the texts come back whole. An object no record holds
+        // (the rotation axis) comes back through its cells.
+        EingabeStandZurueck(*A.Stand);
+        Z.Schreiben(A.Text);
+        if (!GleicheWerte(ObjektWerte(Z), A.Basis)) {
+            const GespeicherteZellwerte genau;
+            WerteSchreiben(Z, A.Basis, A.Text);
+            Z.Anwenden();
+        }
+        NachObjektAenderung();
+    } else if (A.Fremd && !GleicheWerte(ObjektWerte(Z), A.Basis)) {
+        // Something else happened meanwhile and left the object holding the
+        // edit's typing: the text from before the edit goes back into it as
+        // a typed value would (after the same question), with a state of
+        // its own, so that an undo starts from it. Its value is the one the
+        // object had, to the last digit.
+        if (KoordAenderungErlaubt()) {
+            // The other cells as the object holds them now (the question's
+            // step may have turned it back).
+            std::vector<Extended> Werte = ObjektWerte(Z);
+            const std::size_t k = ZellIndex(Z);
+            if (k < Werte.size() && k < A.Basis.size()) Werte[k] = A.Basis[k];
+            const GespeicherteZellwerte genau;
+            WerteSchreiben(Z, Werte, A.Text);
+            const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
+            if (!Grund.empty())
+                MeldungZeigen(Grund, MeldungsArt::Warnung);
+            else if (Z.AlleGueltig())
+                ObjektAnwenden(nullptr, Z.Anwenden);
+        }
     } else {
-        M.Merken(Z.Spalte, Z.Zeile, A.Text);
+        Z.Schreiben(A.Text);
     }
-    if (Ganz) NachObjektAenderung();
-    if (Ganz || !A.Stand || !IstZahl(A.Text)) return;
-    // Something else changed the scene or the undo table meanwhile: the
-    // object the cell held at the start is applied again, as after typing,
-    // with a state of its own, so that an undo starts from it.
-    if (Z.AlleGueltig()) ObjektAnwenden(Z.Ablehnung, Z.Anwenden);
+    // The radius and height fields show their current objects, whichever
+    // the kept texts were written for.
+    if (A.Gestoert) GitterZeigen(Z);
+    FelderNachSzene();
+    const std::string t = Z.Lesen();
+    if (IstZahl(t))
+        M.Merken(Z.Spalte, Z.Zeile, t);
+    else
+        M.Vergessen(Z.Spalte, Z.Zeile);
 }
 
 TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
@@ -236,7 +399,7 @@ TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
     Z.Spalte = Spalte;
     Z.Zeile = Zeile;
     Z.Gedaechtnis = O.Gedaechtnis;
-    if (O.ObjektText) Z.ObjektText = [&O, Spalte, Zeile] { return O.ObjektText(Spalte, Zeile); };
+    if (O.ObjektWert) Z.ObjektText = [&O, Spalte, Zeile] { return ZellText(O.ObjektWert(Spalte, Zeile)); };
     Z.AlleGueltig = [G] {
         for (int c = G->FixedCols; c < G->ColCount(); ++c)
             for (int r = G->FixedRows; r < G->RowCount(); ++r)
@@ -246,6 +409,8 @@ TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
     Z.Ablehnung = O.Ablehnung;
     Z.Anwenden = O.Anwenden;
     Z.Abbrechbar = true;
+    Z.Gitter = G;
+    Z.ObjektWert = O.ObjektWert;
     return Z;
 }
 

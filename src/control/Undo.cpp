@@ -22,6 +22,13 @@ void DrehungenVergessen() {
     DrehMatrizenZuruecksetzen();
 }
 
+// A kept scene brought back holds none of the turns recorded with the axes
+// since: played back later (red dot, a key's question, a change of mode),
+// they would turn it away from what its cells show.
+void FremdeDrehungenVergessen() {
+    if (AchsenMitDrehen && DrehAnzahl > 0) DrehungenVergessen();
+}
+
 TDrehstreckenStand LetzteDrehung() {
     return {DrehungErfolgt, Lotgerade.Stuetzvektor, Lotgerade.Richtungsvektor};
 }
@@ -87,6 +94,7 @@ void Wiederherstellen() {
         ++UndoAenderungen;
         DrehstreckenZurueck(UndoDrehstrecken[UndoIndex]);
         UndoDatensatzInDialoge(UndoIndex);
+        FremdeDrehungenVergessen();
         return;
     }
     MeldungZeigen(KeineDatenMeldung);
@@ -116,6 +124,7 @@ void SpeicherUebernehmen(Byte Meldung) {
 void SpeicherInObjekteUebertragen() {
     DrehstreckenZurueck(SpeicherDrehstrecken);
     SpeicherDatensatzInDialoge();
+    FremdeDrehungenVergessen();
     // The animation windows show g, h, E1 and E2 too.
     GeradenAnimaGitterFuellen();
     EbenenAnimaGitterFuellen();

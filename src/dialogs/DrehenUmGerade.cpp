@@ -67,9 +67,9 @@ TObjektGitter TForm_DrehenUmGerade::ObjektGitter(TStringGrid& G) {
         AktLinienNr = 43;
         GeradeBerechnen(Drehachse);
     };
-    O.ObjektText = [](int Spalte, int Zeile) {
+    O.ObjektWert = [](int Spalte, int Zeile) {
         const TVek_R3 v = SpalteAusAchse(Spalte, ZweiPunkte());
-        return KoordText(Zeile == 1 ? v.x : Zeile == 2 ? v.y : v.z);
+        return Zeile == 1 ? v.x : Zeile == 2 ? v.y : v.z;
     };
     return O;
 }

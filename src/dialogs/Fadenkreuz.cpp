@@ -20,9 +20,9 @@ TObjektGitter TForm_Fadenkreuz::ObjektGitter(TStringGrid& G) {
     O.Gitter = &G;
     O.Gedaechtnis = &Gedaechtnis;
     O.Anwenden = [] { FadenkreuzAusDialog(); };
-    O.ObjektText = [](int, int Zeile) {
+    O.ObjektWert = [](int, int Zeile) {
         const TVek_R3& M = Fadenkreuz.Mittelpunkt;
-        return KoordText(Zeile == 1 ? M.x : Zeile == 2 ? M.y : M.z);
+        return Zeile == 1 ? M.x : Zeile == 2 ? M.y : M.z;
     };
     return O;
 }

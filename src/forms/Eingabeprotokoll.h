@@ -22,13 +22,8 @@
 //                                       left as it is (only a text that is no
 //                                       number is mended).
 //   ZelleAbbrechen(grid, col, row)      the user cancels the edit (Escape):
-//                                       instead of leaving, everything is as
-//                                       before the edit: the cell's text, the
-//                                       scene, and the undo table with its
-//                                       redo steps. Where the first key
-//                                       stopped a turn or undid the recorded
-//                                       rotations, "before" is right after
-//                                       that step.
+//                                       instead of leaving, the edit's own
+//                                       typing is taken back (see below).
 // After each event the front shows the grid's cells again: the protocol may
 // have put a text back.
 //
@@ -65,6 +60,23 @@
 // - While the user edits a cell, the grid's Bearbeitung flag is set with
 //   Col/Row on that cell, so code that writes the grid from the objects
 //   (rotation and animation ticks) leaves that cell alone.
+// - An edit stays open while the user works elsewhere, so other windows, a
+//   load, undo, turns and ticks may change the scene meanwhile. At each
+//   apply and at the cancel the edit compares the scene, the undo table,
+//   the turns and its own object with what its last own step left
+//   (TSzenenAbdruck); any difference is another action's, and stays.
+//   Escape then takes back:
+//   - nothing else happened: everything, exactly as before the edit (the
+//     scene, the undo table with its redo steps, the texts). Where the
+//     first key stopped a turn or undid the rotations, "before" is right
+//     after that step;
+//   - something else happened and left the edited object as the edit had
+//     it: the cell's text from before the edit goes back into the object,
+//     as a typed value would, with one undo state;
+//   - something else changed the edited object: the typing before that
+//     went with it, and only the keys typed since are taken back (exactly,
+//     as in the first case); with none typed since, nothing changes.
+//   Afterwards every cell and field shows what the scene holds.
 
 #include <map>
 #include <memory>
@@ -137,14 +149,23 @@ void NachObjektAenderung();
 
 // ---- Grid cells ----------------------------------------------------------------------
 
-// What a cancel of a cell's edit goes back to: the cell's text when the
-// edit began, the scene and undo table before the edit's first apply
-// (Stand, none while nothing was applied) and the undo states the edit has
-// recorded since.
+// What a cancel of a cell's edit goes back to, from its start or from the
+// last change another action made to the edited object: the cell's text
+// then and the object's values it belongs to (Basis); the scene and undo
+// table before the first apply since (Stand, none while nothing was
+// applied); whether something else changed the scene since while leaving
+// the object alone (Fremd: nothing comes back whole any more); whether
+// anything else happened since the edit began (Gestoert); and what
+// the edit's last own step left (Abdruck, Objekt), to notice the next
+// change that is not its own.
 struct TBearbeitungsAnfang {
     std::string Text;
-    int UndoZustaende = 0;
+    std::vector<Extended> Basis;
     std::shared_ptr<const TEingabeStand> Stand;
+    bool Fremd = false;
+    bool Gestoert = false;  // anything else happened since the edit began
+    TSzenenAbdruck Abdruck;
+    std::vector<Extended> Objekt;
 };
 
 // The last valid text of each cell of one grid, and which cell is being
@@ -190,9 +211,9 @@ struct TObjektGitter {
     TAblehnung Ablehnung;
     // Reader and derived objects of the object.
     std::function<void()> Anwenden;
-    // The text of a cell from the object (KoordText), put back when no valid
-    // text of the cell is known yet.
-    std::function<std::string(int Spalte, int Zeile)> ObjektText;
+    // The object's value behind a number cell; its text (ZellText) is put
+    // back when no valid text of the cell is known yet.
+    std::function<Extended(int Spalte, int Zeile)> ObjektWert;
 };
 
 // The number cells of a grid: column >= FixedCols and row >= FixedRows.
@@ -235,7 +256,7 @@ void FeldVerlassen(const TObjektFelder& O, TEdit& Feld);
 //   O.Gitter = &G; O.Gedaechtnis = &Gedaechtnis[i];
 //   O.Ablehnung = ...;                       // "" when nothing refuses it
 //   O.Anwenden = [i] { KugelBerechnen(i); };  // reader and derived objects
-//   O.ObjektText = [i](int c, int r) { return KoordText(...); };
+//   O.ObjektWert = [i](int c, int r) { return ...; };
 struct TObjektDialog : TFormZustand {
     // The protocol of grid G (Gitter nullptr when G is no object grid of
     // this dialog).

@@ -119,6 +119,16 @@ bool SpalteLesen(const TStringGrid& G, int Spalte, int ErsteZeile, TVek_R3& v) {
     return true;
 }
 
+void ZellwertNotieren(const TStringGrid& G, int Spalte, int Zeile, Extended v) {
+    if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {G.Cells(Spalte, Zeile), v};
+}
+
+bool ZeigtWert(const std::string& Text, Extended v) {
+    Extended w = 0;
+    if (!ZelleLesen(Text, w)) return false;
+    return (w == v && std::signbit(w) == std::signbit(v)) || KoordText(w) == KoordText(v);
+}
+
 GespeicherteZellwerte::GespeicherteZellwerte() { ++gespeicherteTiefe; }
 
 GespeicherteZellwerte::~GespeicherteZellwerte() {

@@ -58,6 +58,16 @@ public:
     GespeicherteZellwerte& operator=(const GespeicherteZellwerte&) = delete;
 };
 
+// Notes v behind the text cell (Spalte, Zeile) holds now, as SpalteSchreiben
+// notes what it writes: while a GespeicherteZellwerte lives the cell reads as
+// v. Outside one, nothing is noted.
+void ZellwertNotieren(const TStringGrid& G, int Spalte, int Zeile, Extended v);
+
+// Whether a cell's or field's text shows the value v: it reads back as v
+// (a typed text counts as typed), or as a value the coordinate text shows
+// alike, as a computed value's text does with its fewer digits.
+bool ZeigtWert(const std::string& Text, Extended v);
+
 // ---- Attribute groups -----------------------------------------------------------
 
 // The pen-width group "1" .. "4" and the style group of the dialogs.

@@ -106,9 +106,9 @@ struct TObjektartDialog
             O.Ablehnung = Ablehnung(G);
             O.Anwenden = [this, Nr] { Einlesen(Nr); };
             // x, y, z down from the first number row.
-            O.ObjektText = [this, Nr, Erste = G.FixedRows](int Spalte, int Zeile) {
+            O.ObjektWert = [this, Nr, Erste = G.FixedRows](int Spalte, int Zeile) {
                 const TVek_R3 v = Spaltenvektor(Objekt(Nr), Spalte);
-                return KoordText(Zeile == Erste ? v.x : Zeile == Erste + 1 ? v.y : v.z);
+                return Zeile == Erste ? v.x : Zeile == Erste + 1 ? v.y : v.z;
             };
             return O;
         }

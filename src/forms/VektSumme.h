@@ -68,7 +68,8 @@ struct TForm_VektSumme : TFormZustand {
     bool SummandBerechnen(int k);
     // V1..V4 laid out again and written, term k's vector (1..3) replaced
     // by Neu and A by NeuesA first. Refused, with NichtEndlichMeldung and
-    // the scene untouched, when a number would leave SzenenZahlGrenze.
+    // the scene untouched, when a number it would put into the scene lies
+    // beyond SzenenZahlGrenze.
     bool VektorsummeDarstellen(int k = 0, const TVek_R3& Neu = {}, const TVek_R3* NeuesA = nullptr);
     bool BereichVerlassen = false;  // the last step was refused for the bound
 };

@@ -220,6 +220,18 @@ struct TEingabeStand {
     std::vector<std::string> Texte;
 };
 
+// What an open cell edit compares to notice that something else changed the
+// scene, the undo table or the turns since its own last step
+// (control/DatenInDialoge): record 1 and the cone part as bytes, every
+// counter of the undo table, and the number of recorded turns.
+struct TSzenenAbdruck {
+    TDatensatzBytes Satz1{}, Kegelteil{};
+    long UndoAenderungen = 0;
+    int UndoAnzahl = 0, UndoIndex = 0, UndoModus = 0;
+    int DrehAnzahl = 0;
+    bool operator==(const TSzenenAbdruck&) const = default;
+};
+
 // Every table above back to zero.
 void DatensaetzeNullen();
 

@@ -36,6 +36,10 @@ inline bool DrehwinkelVonRollbalken = false;
 inline bool DrehwinkelVonEdit = false;
 inline int DrehwinkelRollbalkenPosition = 1;  // ScrollBar1's position at its last change
 
+// Turned with the axes, the dialogs keep the axes' frame: a turn writes no
+// cell, and each cell shows its object as it is once the turns are undone.
+inline bool ZellenImAchsenrahmen() { return AchsenMitDrehen && DrehAnzahl > 0; }
+
 // The recorded turns last to first, each as its coordinate axis (1..3) and
 // the angle that takes it back: the steps that play the list back.
 template <class F>

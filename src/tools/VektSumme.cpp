@@ -56,14 +56,17 @@ bool AlleAngenommen(const TForm_VektSumme& F, int Erstes) {
     return !F.Abgelehnt[Erstes] && !F.Abgelehnt[Erstes + 1] && !F.Abgelehnt[Erstes + 2];
 }
 
-// P as the scene will hold it once the turns with the axes are undone, by
-// the same steps the undo takes. Turning with the axes moves the stored
-// points while the dialogs keep the axes' frame, and the window's first
-// write undoes the turns: A read in that frame is what it writes back.
-TVek_R3 OhneAchsenDrehung(TVek_R3 P) {
-    if (!AchsenMitDrehen) return P;
-    RueckdrehSchritte([&P](int Achse, Extended Winkel) { PunktDrehung(Achse, Winkel).Punkt(P); });
-    return P;
+// V as the write finds it: before it writes, the window undoes the turns
+// with the axes (VorSzeneSchreiben), and here each of those steps runs
+// through ObjektDrehen on a copy, as the undo runs it on the scene's vector.
+// Turning with the axes moves the start point only; the vector keeps the
+// axes' frame the grids show. Without axes a turn has changed the scene's
+// own values, and nothing is undone.
+TVektor NachRueckdrehung(const TVektor& V) {
+    TVektor W = V;
+    if (AchsenMitDrehen)
+        RueckdrehSchritte([&W](int Achse, Extended Winkel) { ObjektDrehen(W, PunktDrehung(Achse, Winkel)); });
+    return W;
 }
 
 // V1..V4 as the window lays them out: V4 from A, the picked terms head to
@@ -88,21 +91,39 @@ void Anordnen(const TForm_VektSumme& F, TVierVektoren& V, TVek_R3 A) {
     }
 }
 
-// Whether the layout with term k's vector replaced by Neu (k = 0: none)
-// and start point A keeps every number within the scene's bound. Read from
-// the scene as it will be once the turns with the axes are undone, which
-// the write does first; nothing is changed here, so a refused step leaves
-// the scene as it was, turns included.
-bool LageImBereich(const TForm_VektSumme& F, int k, const TVek_R3& Neu, TVek_R3 A) {
+// V1..V4 as the step writes them: the scene's vectors as the undo of the
+// turns leaves them, term k's vector (k = 0: none) replaced by Neu, laid out
+// from A. Reads copies only, so a refused step leaves the scene, turns
+// included, as it was.
+TVierVektoren Ergebnislage(const TForm_VektSumme& F, int k, const TVek_R3& Neu, TVek_R3 A) {
     TVierVektoren V;
     for (int i = 1; i <= 4; ++i) {
-        V.Anfang[i] = OhneAchsenDrehung(Vektor[i].Anfangspunkt);
-        V.Vektor[i] = OhneAchsenDrehung(Vektor[i].Vektor);
+        const TVektor W = NachRueckdrehung(Vektor[i]);
+        V.Anfang[i] = W.Anfangspunkt;
+        V.Vektor[i] = W.Vektor;
     }
     if (k >= 1 && k <= 3) V.Vektor[k] = Neu;
     Anordnen(F, V, A);
+    return V;
+}
+
+// v as the scene will hold it: the write puts it into the vectors dialog's
+// cells and reads it back from there (VektorenInGitterSchreiben, then
+// VektorBerechnen), and a cell's text may round what a computation made.
+// The same two steps, on a cell of its own.
+TVek_R3 WieAusDerZelle(const TVek_R3& v) {
+    TStringGrid G;
+    G.Groesse(1, 3);
+    SpalteSchreiben(G, 0, 0, v);
+    TVek_R3 w;
+    return SpalteLesen(G, 0, 0, w) ? w : v;
+}
+
+// Whether every number of the layout stays within the scene's bound.
+bool LageImBereich(const TVierVektoren& V) {
     for (int i = 1; i <= 4; ++i)
-        if (!InSzenenGrenze(V.Anfang[i]) || !InSzenenGrenze(V.Vektor[i])) return false;
+        if (!InSzenenGrenze(WieAusDerZelle(V.Anfang[i])) || !InSzenenGrenze(WieAusDerZelle(V.Vektor[i])))
+            return false;
     return true;
 }
 
@@ -289,15 +310,17 @@ void TForm_VektSumme::BerechnEinfuegenClick() { PopupMenu_InSpeicher.BerechnEinf
 void TForm_VektSumme::VektorsummeVorbereiten() {
     SummandenAnzahl = 0;
     for (int k = 1; k <= 3; ++k) Summandknopf(k).Enabled = false;
-    // Written without the change check: they are the scene's values or 1.
+    // Written without the change check: they are 1 or the scene's vectors,
+    // as the first write will find them.
     for (int k = 1; k <= 3; ++k) {
+        const TVek_R3 v = NachRueckdrehung(Vektor[k]).Vektor;
         Feld(9 + k).SetTextStill("1");
-        Feld(3 * k - 2).SetTextStill(Text7(Vektor[k].Vektor.x));
-        Feld(3 * k - 1).SetTextStill(Text7(Vektor[k].Vektor.y));
-        Feld(3 * k).SetTextStill(Text7(Vektor[k].Vektor.z));
+        Feld(3 * k - 2).SetTextStill(Text7(v.x));
+        Feld(3 * k - 1).SetTextStill(Text7(v.y));
+        Feld(3 * k).SetTextStill(Text7(v.z));
     }
     for (bool& b : Abgelehnt) b = false;
-    A = OhneAchsenDrehung(Vektor[4].Anfangspunkt);
+    A = NachRueckdrehung(Vektor[4]).Anfangspunkt;
     Edit_v4Ax.SetTextStill(Text7(A.x));
     Edit_v4Ay.SetTextStill(Text7(A.y));
     Edit_v4Az.SetTextStill(Text7(A.z));
@@ -325,21 +348,17 @@ bool TForm_VektSumme::VektorsummeDarstellen(int k, const TVek_R3& Neu, const TVe
     // Each opening shows the scene's vectors again, and a coefficient up to
     // 10000 multiplies them into the scene: without this bound, repeated
     // rounds would grow them past what a file may hold, and on to INF.
+    // The layout is computed once, before anything changes: the check
+    // tests the very numbers the write then puts into the scene.
     const TVek_R3 Anfang4 = NeuesA ? *NeuesA : A;
-    BereichVerlassen = !LageImBereich(*this, k, Neu, Anfang4);
+    const TVierVektoren V = Ergebnislage(*this, k, Neu, Anfang4);
+    BereichVerlassen = !LageImBereich(V);
     if (BereichVerlassen) {
         MeldungZeigen(NichtEndlichMeldung);
         return false;
     }
     VorSzeneSchreiben();
     A = Anfang4;
-    if (k >= 1 && k <= 3) Vektor[k].Vektor = Neu;
-    TVierVektoren V;
-    for (int i = 1; i <= 4; ++i) {
-        V.Anfang[i] = Vektor[i].Anfangspunkt;
-        V.Vektor[i] = Vektor[i].Vektor;
-    }
-    Anordnen(*this, V, A);
     for (int i = 1; i <= 4; ++i) {
         Vektor[i].Anfangspunkt = V.Anfang[i];
         Vektor[i].Vektor = V.Vektor[i];

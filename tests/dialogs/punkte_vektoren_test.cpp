@@ -83,12 +83,13 @@ TEST_F(PunkteVektoren, StreckeUndDieZelleInBearbeitung) {
     StreckenDatenInDialog();
     EXPECT_EQ(G.Cells(0, 1), "-");
     EXPECT_EQ(G.Cells(0, 2), "2,000");
-    // Another segment chosen: the open cell ends first, with its last
-    // valid text; the segment itself is not applied half.
+    // Another segment chosen: the open cell ends first. The step changed
+    // the segment meanwhile, so the cell shows it as the step left it, not
+    // the text from before; the segment itself is not applied half.
     const TStrecke vorher = Strecke[2];
     Waehle(D.RadioGroup_Objekt, 0);
     EXPECT_FALSE(G.Bearbeitung);
-    EXPECT_EQ(G.Cells(0, 1), "-4");
+    EXPECT_EQ(G.Cells(0, 1), "1,000");
     EXPECT_EQ(Strecke[2], vorher);
     EXPECT_EQ(AktStrecke, 1);
 }

@@ -11,6 +11,7 @@
 #include "forms/VektProd.h"
 #include "forms/VektSumme.h"
 #include "forms/Vektoren.h"
+#include "geometry/Geometrie.h"
 #include "platform/ProtokollZeichenflaeche.h"
 #include "scene/DrehZustand.h"
 #include "scene/Speicherzustand.h"
@@ -193,6 +194,25 @@ protected:
     void Tippen(int i, const std::string& Text) {
         S.EditEnter(i);
         S.EditGetippt(i, Text);
+    }
+    void Wiederoeffnen() {
+        S.FormClose();
+        Form_Vektoren.But_VSummeClick();
+    }
+    // Term k's coefficient typed in Anzahl fresh openings of the window.
+    void Runden(int k, const char* Koeffizient, int Anzahl) {
+        for (int n = 0; n < Anzahl; ++n) Wiederoeffnen(), Tippen(9 + k, Koeffizient);
+    }
+    // The mode with axes, and a turn by 45° about z: one step, or (Dauer) a
+    // running turn after one tick.
+    void MitAchsenGedreht(bool Dauer = false) {
+        TForm_Edits_01& F = Form_Edits_01;
+        if (!AchsenMitDrehen) F.But_drehenMit_OhneAchsen.Click();
+        F.Edit_Drehwinkel.SetText("45");
+        if (Dauer) F.But_DauerDrehungEinAus.Click();
+        F.But_GesamtDrehenZplus.Down = true;
+        F.But_GesamtDrehenZplus.Click();
+        if (Dauer) F.Timer1.OnTimer();
     }
 };
 
@@ -426,6 +446,73 @@ TEST_F(VektSumme, AnfangspunktImGedrehtenSzenenrahmen) {
     EXPECT_EQ((std::vector<std::string>{G4.Cells(0, 1), G4.Cells(0, 2), G4.Cells(0, 3)}),
               (std::vector<std::string>{"-3,000", "3,000", "-2,000"}));
     EXPECT_NEAR(static_cast<double>(Vektor[4].Anfangspunkt.y), 3, 1e-15);
+}
+
+TEST_F(VektSumme, SzenengrenzeMitAchsenGedrehtPrueftDieGeschriebenenZahlen) {
+    // Turned with the axes, the start points are stored turned, the vectors
+    // as the grids show them; the write undoes the turns and writes V1..V4
+    // in the axes' frame. V1 = (-9e99; -9e99; 0) stays as it is when only
+    // v2 is computed, though turned back it would read (-1,27e100; 0; 0).
+    Runden(1, "10000", 24);
+    Runden(1, "3000", 1);
+    MitAchsenGedreht();
+    Wiederoeffnen();
+    const TVek_R3 v1 = Vektor[1].Vektor;
+    ASSERT_NEAR(static_cast<double>(v1.y), -9e99, 1e90);
+    host.Vergessen();
+    Tippen(11, "1");
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(DrehAnzahl, 0);
+    EXPECT_EQ(Vektor[1].Vektor, v1);
+    // A result no short text holds, -1,00000017e100, goes through the
+    // vectors dialog's cells as -1E100, and that is what the scene gets;
+    // -1,0008e100 stays beyond the bound.
+    Tippen(10, "1,1111113");
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(Vektor[1].Vektor.x, -SzenenZahlGrenze);
+    Tippen(10, "1,112");
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+}
+
+TEST_F(VektSumme, SzenengrenzeMitAchsenGedrehtLehntAb) {
+    // V1 = (-9e99; 0; 0) and V2 = (-3e99; 0; 0): their sum lies beyond the
+    // bound, though with both turned back it would read (-8,5e99; 8,5e99; 0).
+    // Refused while a turn runs: scene, turns and grids stay as they were.
+    Tippen(2, "0");
+    Runden(1, "10000", 24);
+    Runden(1, "3000", 1);
+    Tippen(4, "-3");
+    Tippen(5, "0");
+    Tippen(6, "0");
+    Runden(2, "10000", 24);
+    Runden(2, "1000", 1);
+    ASSERT_NEAR(static_cast<double>(Vektor[2].Vektor.x), -3e99, 1e90);
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(1).Click();
+    MitAchsenGedreht(true);
+    const auto Szene = Vektor;
+    const std::string Zelle = Form_Vektoren.StringGrid4.Cells(1, 1);
+    host.Vergessen();
+    S.Summandknopf(2).Down = true;
+    S.Summandknopf(2).Click();
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+    EXPECT_TRUE(Vektor == Szene);
+    EXPECT_EQ(Form_Vektoren.StringGrid4.Cells(1, 1), Zelle);
+    EXPECT_TRUE(AchsenMitDrehen && DauerDrehen);
+    EXPECT_EQ(DrehAnzahl, 1);
+    EXPECT_TRUE(S.Summandknopf(2).Enabled && !S.Summandknopf(2).Down);
+
+    // With the axes but no turn the bound holds as before.
+    Form_Edits_01.BitBtn_DrehenAufheben.Click();
+    ASSERT_TRUE(AchsenMitDrehen && DrehAnzahl == 0);
+    host.Vergessen();
+    S.Summandknopf(2).Click();
+    EXPECT_EQ(host.LetzteMeldung(), NichtEndlichMeldung);
+    host.Vergessen();
+    Tippen(11, "200");  // the edits still hold v2 = (-3e96; 0; 0)
+    S.Summandknopf(2).Click();
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_NEAR(static_cast<double>(Vektor[4].Vektor.x), -9.6e99, 1e90);
 }
 
 }  // namespace
