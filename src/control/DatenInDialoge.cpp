@@ -281,6 +281,7 @@ TSzenenAbdruck SzenenAbdruckNehmen() {
     A.UndoIndex = UndoIndex;
     A.UndoModus = UndoModus;
     A.DrehAnzahl = DrehAnzahl;
+    A.Drehungen = DrehListe;
     return A;
 }
 
@@ -291,7 +292,9 @@ void EingabeStandZurueck(const TEingabeStand& S) {
     UndoAnzahl = S.UndoAnzahl;
     UndoIndex = S.UndoIndex;
     UndoModus = S.UndoModus;
-    ++UndoAenderungen;
+    // The table is the one counted then again: an edit open elsewhere whose
+    // last step came before S sees no change of it.
+    UndoAenderungen = S.UndoAenderungen;
     // A cell another edit holds open keeps what it holds.
     std::vector<std::string> Offene;
     ObjektTexteDurchgehen([&](std::string& t, bool) { Offene.push_back(t); });

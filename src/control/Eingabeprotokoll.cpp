@@ -127,12 +127,6 @@ std::vector<Extended> ObjektWerte(const TZelle& Z) {
     return w;
 }
 
-// Where the edited cell's value stands in ObjektWerte.
-std::size_t ZellIndex(const TZelle& Z) {
-    const TStringGrid& G = *Z.Gitter;
-    return static_cast<std::size_t>((Z.Spalte - G.FixedCols) * (G.RowCount() - G.FixedRows) + Z.Zeile - G.FixedRows);
-}
-
 // The same numbers, -0 apart from 0.
 bool GleicheWerte(const std::vector<Extended>& a, const std::vector<Extended>& b) {
     if (a.size() != b.size()) return false;
@@ -175,14 +169,27 @@ enum class Fremdes { Nichts, NebenDemObjekt, AmObjekt };
 //   whole;
 // - it changed the object (AmObjekt): the typing before went with it, and
 //   the edit starts anew from the object as the action left it.
-Fremdes FremdesBemerken(const TZelle& Z) {
+Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     if (!Z.Abbrechbar || !M.InBearbeitung(Z.Spalte, Z.Zeile)) return Fremdes::Nichts;
     TBearbeitungsAnfang& A = M.Anfang();
     TSzenenAbdruck Jetzt = SzenenAbdruckNehmen();
     std::vector<Extended> Objekt = ObjektWerte(Z);
-    const bool ObjektGleich = GleicheWerte(Objekt, A.Objekt);
-    if (ObjektGleich && Jetzt == A.Abdruck) return Fremdes::Nichts;
+    const bool SzeneGleich = Jetzt == A.Abdruck;
+    // The object counts as changed whatever its numbers when the action
+    // turned it with the axes (in the picture every object turns, though
+    // the numbers of some stay in the axes' frame), or wrote the edited
+    // cell itself, as everything does that brings a whole scene back
+    // (undo, redo, a load, the store; the text is only known to be the
+    // action's while no key has changed it yet). An undo or redo always
+    // does: the redo steps it leaves must not go for the edit's sake.
+    const bool MitAchsenGedreht = AchsenMitDrehen && (Jetzt.DrehAnzahl != A.Abdruck.DrehAnzahl ||
+                                                       !(Jetzt.Drehungen == A.Abdruck.Drehungen));
+    const bool Ueberschrieben = !NachTaste && !SzeneGleich && Z.Lesen() != A.Zelltext;
+    const bool UndoBewegt = Jetzt.UndoModus == 1 && (A.Abdruck.UndoModus != 1 || Jetzt.UndoIndex != A.Abdruck.UndoIndex);
+    const bool ObjektGleich = GleicheWerte(Objekt, A.Objekt) && !MitAchsenGedreht && !Ueberschrieben && !UndoBewegt;
+    if (!NachTaste) A.Zelltext = Z.Lesen();
+    if (ObjektGleich && SzeneGleich) return Fremdes::Nichts;
     A.Gestoert = true;
     A.Stand.reset();
     A.Fremd = ObjektGleich;
@@ -236,6 +243,7 @@ void BearbeitungBeginnen(const TZelle& Z) {
         M.Vergessen(Z.Spalte, Z.Zeile);
     TBearbeitungsAnfang A;
     A.Text = Vorher;
+    A.Zelltext = Vorher;
     if (Z.Abbrechbar) {
         A.Basis = ObjektWerte(Z);
         A.Objekt = A.Basis;
@@ -261,9 +269,20 @@ enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
 // unfinished, not applied, the text stays; Unvollstaendig: valid, but another
 // cell of the object is not; Zurueck: refused (the text or the object), the
 // last valid text was put back.
+Ausgang TextAnwenden(const TZelle& Z);
+
+// What the cell holds after each of the edit's own steps, to tell a text
+// another action writes into it.
 Ausgang Anwenden(const TZelle& Z) {
+    FremdesBemerken(Z, true);
+    const Ausgang a = TextAnwenden(Z);
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
-    FremdesBemerken(Z);
+    if (Z.Abbrechbar && M.InBearbeitung(Z.Spalte, Z.Zeile)) M.Anfang().Zelltext = Z.Lesen();
+    return a;
+}
+
+Ausgang TextAnwenden(const TZelle& Z) {
+    TZellenGedaechtnis& M = *Z.Gedaechtnis;
     const std::string Text = Z.Lesen();
     switch (Z.Pruefen(Text)) {
         case ZellStand::Unfertig:
@@ -360,16 +379,13 @@ void Abbrechen(const TZelle& Z) {
         // Something else happened meanwhile and left the object holding the
         // edit's typing: the text from before the edit goes back into it as
         // a typed value would (after the same question), with a state of
-        // its own, so that an undo starts from it. Its value is the one the
-        // object had, to the last digit.
+        // its own, so that an undo starts from it. The object is the one it
+        // was, to the last digit: the edit's applies read its other cells
+        // as their texts too. (No turn with the axes came in between, so
+        // the question's step leaves the object as it is.)
         if (KoordAenderungErlaubt()) {
-            // The other cells as the object holds them now (the question's
-            // step may have turned it back).
-            std::vector<Extended> Werte = ObjektWerte(Z);
-            const std::size_t k = ZellIndex(Z);
-            if (k < Werte.size() && k < A.Basis.size()) Werte[k] = A.Basis[k];
             const GespeicherteZellwerte genau;
-            WerteSchreiben(Z, Werte, A.Text);
+            WerteSchreiben(Z, A.Basis, A.Text);
             const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
             if (!Grund.empty())
                 MeldungZeigen(Grund, MeldungsArt::Warnung);

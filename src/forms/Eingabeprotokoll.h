@@ -164,6 +164,7 @@ struct TBearbeitungsAnfang {
     std::shared_ptr<const TEingabeStand> Stand;
     bool Fremd = false;
     bool Gestoert = false;  // anything else happened since the edit began
+    std::string Zelltext;   // what the cell held after the last own step
     TSzenenAbdruck Abdruck;
     std::vector<Extended> Objekt;
 };

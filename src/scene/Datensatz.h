@@ -18,6 +18,7 @@
 
 #include "geometry/Vektor.h"
 #include "platform/Typen.h"
+#include "scene/DrehZustand.h"
 #include "scene/Speicherzustand.h"
 
 inline constexpr std::size_t DatensatzGroesse = 1704;   // one object data record
@@ -223,12 +224,13 @@ struct TEingabeStand {
 // What an open cell edit compares to notice that something else changed the
 // scene, the undo table or the turns since its own last step
 // (control/DatenInDialoge): record 1 and the cone part as bytes, every
-// counter of the undo table, and the number of recorded turns.
+// counter of the undo table, and the recorded turns with their angles.
 struct TSzenenAbdruck {
     TDatensatzBytes Satz1{}, Kegelteil{};
     long UndoAenderungen = 0;
     int UndoAnzahl = 0, UndoIndex = 0, UndoModus = 0;
     int DrehAnzahl = 0;
+    TFeld<TDrehung, 1, 20> Drehungen;
     bool operator==(const TSzenenAbdruck&) const = default;
 };
 

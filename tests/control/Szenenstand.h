@@ -77,6 +77,38 @@ inline std::vector<std::string> UndoUndSzene() {
     return t;
 }
 
+// The scene's values of every object but the one grid Ohne shows: the
+// vectors and numbers of record 1 and of the cone part of record 2, each to
+// the last digit.
+inline std::vector<std::string> ObjektwerteOhne(const TStringGrid* Ohne) {
+    std::vector<std::string> t;
+    auto zahl = [&](Extended v) { t.push_back(ZahlAllgemein(v, 21)); };
+    auto vektoren = [&](const auto& felder, bool nurKegelteil) {
+        for (const auto& f : felder) {
+            if ((nurKegelteil && !f.Kegelteil) || &DialogGitter(f.Zelle) == Ohne) continue;
+            const TVek_R3& v = f.InSzene(f.Nr);
+            zahl(v.x), zahl(v.y), zahl(v.z);
+        }
+    };
+    vektoren(Vektorfelder1(), false);
+    vektoren(Vektorfelder2(), true);
+    for (const auto& f : Zahlfelder1()) zahl(f.AusSzene(f.Nr));
+    for (const auto& f : Zahlfelder2())
+        if (f.Kegelteil) zahl(f.AusSzene(f.Nr));
+    return t;
+}
+
+// The undo states in use, each as its bytes (record 1 and the cone part).
+inline std::vector<std::string> Undozustaende() {
+    std::vector<std::string> t;
+    for (int p = 0; p < UndoAnzahl; ++p) {
+        const TDatensatzBytes a = InBytes(UndoDaten[p]), b = InBytes(UndoKegelDaten[p]);
+        t.emplace_back(a.begin(), a.end());
+        t.back().append(b.begin(), b.end());
+    }
+    return t;
+}
+
 // The first part where two of them differ, for a short failure message;
 // -1 when they agree.
 inline long ErsterUnterschied(const std::vector<std::string>& a, const std::vector<std::string>& b) {

@@ -2,7 +2,17 @@
 // the key filter, unfinished and refused texts, the whole-object rule, the
 // apply chain with its one undo state, Tab, and the cell in edit.
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
 #include "Szenenstand.h"
+#include "control/Dateien.h"
+#include "forms/Animationen.h"
+#include "forms/DrehenUmGerade.h"
+#include "forms/VektSumme.h"
 #include "dialogs/Tippen.h"
 #include "forms/EbenKoord.h"
 #include "forms/Fadenkreuz.h"
@@ -303,6 +313,174 @@ TEST_F(Protokoll, AbbruchLaesstSzeneUndRueckgaengigTabelleWieVorDerEingabe) {
     for (auto [a, b] : {std::pair{Gerade_h.Stuetzvektor.x, h0.x}, {Gerade_h.Stuetzvektor.y, h0.y}})
         EXPECT_NEAR(static_cast<double>(a), static_cast<double>(b), 1e-12);
     EXPECT_EQ(UndoAnzahl, zustaende);
+}
+
+// Something else happens while a cell's edit stays open (its editor keeps
+// its text when the window loses the focus); Escape must take back the
+// edit's own typing and nothing that other action did.
+TEST_F(Protokoll, AbbruchNachAnderemNimmtNurDasEigeneTippenZurueck) {
+    TForm_Edits_01& F = Form_Edits_01;
+    TStringGrid& h = Form_Geraden_t.StringGrid2;
+    host.StandardAntwort = Antwort::Ja;
+
+    // Two undos change g: Escape changes nothing, the redo steps stay.
+    Eingeben(D, g, 0, 3, "1");
+    Eingeben(D, g, 0, 3, "2");
+    Tippen(D, g, 0, 3, "7");
+    F.rckgngig1Click();
+    F.rckgngig1Click();
+    ASSERT_EQ(g.Cells(0, 3), "1,000");
+    std::vector<std::string> vorher = UndoUndSzene();
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+    host.Vergessen();
+    F.widerrufen1Click();
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, 2.0L);
+    EXPECT_TRUE(host.Meldungen.empty());
+
+    // The object store brought back (no undo state) changes g and h; the
+    // key typed since goes, the store's scene stays.
+    Eingeben(D, h, 0, 1, "9");
+    F.BitBtn_DatenNachSpeichClick();
+    Eingeben(D, h, 0, 1, "1");
+    Tippen(D, g, 0, 3, "7");
+    F.BitBtn_DatenAusSpeichClick();
+    ASSERT_EQ(Gerade_h.Stuetzvektor.x, 9.0L);
+    const Extended zSpeicher = Gerade_g.Stuetzvektor.z;
+    vorher = UndoUndSzene();
+    Tippen(D, g, 0, 3, "5", true);
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+    EXPECT_EQ(Gerade_h.Stuetzvektor.x, 9.0L);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, zSpeicher);
+
+    // A vector-sum step (no undo state) between two keys leaves g alone:
+    // g gets its text from before the edit back, with one state; V1 stays.
+    TForm_VektSumme& S = Form_VektSumme;
+    Eingeben(D, g, 0, 3, "3");
+    Tippen(D, g, 0, 3, "7");
+    Form_Vektoren.But_VSummeClick();
+    S.EditEnter(10);
+    S.EditGetippt(10, "2");
+    const TVektor V1 = Vektor[1];
+    const int undo = UndoAnzahl;
+    Tippen(D, g, 0, 3, "5", true);
+    ASSERT_EQ(Gerade_g.Stuetzvektor.z, 75.0L);
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, 3.0L);
+    EXPECT_EQ(g.Cells(0, 3), "3");
+    EXPECT_EQ(Vektor[1].Vektor, V1.Vektor);
+    EXPECT_EQ(S.Feld(10).Text(), "2");
+    EXPECT_EQ(UndoAnzahl, std::min(undo + 2, UndoPlaetze));
+    EXPECT_EQ(UndoDaten[UndoAnzahl - 1].gStuetz.z, 3.0L);
+    EXPECT_EQ(UndoDaten[UndoAnzahl - 1].Vektor[1].Vektor, V1.Vektor);
+    S.FormClose();
+}
+
+// The other action changed the edited object: a load, a turn with or
+// without the axes, an animation. What it left stays, and the cell shows it.
+TEST_F(Protokoll, AbbruchLaesstGeladenesGedrehtesUndAnimiertesStehen) {
+    TForm_Edits_01& F = Form_Edits_01;
+    host.StandardAntwort = Antwort::Ja;
+    std::string pfad = (std::filesystem::temp_directory_path() / "rg_protokoll_XXXXXX").string();
+    const int fd = ::mkstemp(pfad.data());
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ObjektdatenPfad = pfad;
+    ASSERT_TRUE(ObjektdatenSchreiben());   // g's z is -2
+
+    Eingeben(D, g, 0, 3, "3");
+    Tippen(D, g, 0, 3, "7");
+    ASSERT_TRUE(ObjektdatenLaden(pfad));
+    std::filesystem::remove(pfad);
+    std::vector<std::string> vorher = UndoUndSzene();
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, -2.0L);
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+
+    // Turned by 90 degrees about x: the turn skipped the open cell, which
+    // shows the turned line afterwards; the next edit starts from it.
+    for (bool& f : DrehObjektFlags) f = true;
+    Drehwinkel = 90;
+    Tippen(D, g, 0, 3, "7");
+    GesamtDrehenPlus(1);
+    const TGerade gedreht = Gerade_g;
+    vorher = UndoUndSzene();
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(Gerade_g.Stuetzvektor, gedreht.Stuetzvektor);
+    EXPECT_EQ(ZelleOhneIhrObjekt(), "");
+    EXPECT_EQ(g.Cells(0, 3), ZellText(gedreht.Stuetzvektor.z));
+    // Typed after the turn, Escape takes back those keys only.
+    Tippen(D, g, 1, 1, "7");
+    GesamtDrehenPlus(1);
+    const TGerade zweimal = Gerade_g;
+    Tippen(D, g, 1, 1, "5", true);
+    D.ZelleAbbrechen(g, 1, 1);
+    EXPECT_EQ(Gerade_g.Richtungsvektor, zweimal.Richtungsvektor);
+    EXPECT_EQ(ZelleOhneIhrObjekt(), "");
+
+    // Turned with the axes: the turns and the mode stay, nothing is asked.
+    Tippen(D, g, 0, 3, "7");
+    F.But_drehenMit_OhneAchsen.Click();
+    F.AlleDrehKnoepfeSetzen(true);
+    F.But_GesamtDrehenZplus.Down = true;
+    F.But_GesamtDrehenZplus.Click();
+    ASSERT_TRUE(AchsenMitDrehen && DrehAnzahl == 1);
+    host.Vergessen();
+    vorher = UndoUndSzene();
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_TRUE(AchsenMitDrehen && DrehAnzahl == 1);
+    EXPECT_TRUE(host.Meldungen.empty());
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+    EXPECT_EQ(g.Cells(0, 3), "7");   // the axes' frame, as the turn left it
+    F.But_drehenMit_OhneAchsen.Click();
+
+    // The line animation moves g up to its end and takes it over.
+    TForm_Einst_GeradenAnima& L = Form_Einst_GeradenAnima;
+    Tippen(D, g, 0, 3, "7");
+    L.FormShow();
+    for (int n = 0; n < 3; ++n) L.Timer1.OnTimer();
+    L.FormClose();
+    const TVek_R3 Ende = Gerade_g.Stuetzvektor;
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(Gerade_g.Stuetzvektor, Ende);
+    EXPECT_EQ(ZelleOhneIhrObjekt(), "");
+}
+
+// After Escape every cell and field shows what the scene holds, also when
+// the edit applied nothing; an object no undo state keeps comes back too.
+TEST_F(Protokoll, NachDemAbbruchZeigtJedeZelleIhrObjekt) {
+    // Only "-" typed, then an undo: the cell shows the undone scene.
+    Eingeben(D, g, 0, 3, "5");
+    Tippen(D, g, 0, 3, "-");
+    Form_Edits_01.rckgngig1Click();
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(g.Cells(0, 3), ZellText(Gerade_g.Stuetzvektor.z));
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, -2.0L);
+
+    // Another sphere chosen during the edit: the radius field shows it.
+    TForm_Kugeln& K = Form_Kugeln;
+    K.ObjektWaehlen(2);
+    FeldEingeben(K, K.Edit_Radius, "2,5");
+    K.ObjektWaehlen(1);
+    FeldEingeben(K, K.Edit_Radius, "2");
+    Tippen(D, g, 0, 3, "7");
+    K.ObjektWaehlen(2);
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(K.Edit_Radius.Text(), "2,500");
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, -2.0L);
+
+    // The rotation axis is kept by no undo state: it comes back through its
+    // cells.
+    TForm_DrehenUmGerade& A = Form_DrehenUmGerade;
+    A.FormActivate();
+    const TVek_R3 Stuetz = Drehachse.Stuetzvektor;
+    const std::string Text = A.StringGrid1.Cells(0, 1);
+    Tippen(A, A.StringGrid1, 0, 1, "5");
+    ASSERT_EQ(Drehachse.Stuetzvektor.x, 5.0L);
+    A.ZelleAbbrechen(A.StringGrid1, 0, 1);
+    EXPECT_EQ(Drehachse.Stuetzvektor, Stuetz);
+    EXPECT_EQ(A.StringGrid1.Cells(0, 1), Text);
 }
 
 TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {

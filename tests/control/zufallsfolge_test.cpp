@@ -17,8 +17,10 @@
 
 #include "Szenenstand.h"
 #include "control/Dateien.h"
+#include "control/Drehsteuerung.h"
 #include "dialogs/Tippen.h"
 #include "forms/Datenausgabe.h"
+#include "forms/Animationen.h"
 #include "forms/DrehMatrizen.h"
 #include "forms/DrehenUmGerade.h"
 #include "forms/EbenKoord.h"
@@ -347,7 +349,31 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
             if (F.Timer1.Enabled && F.Timer1.OnTimer) F.Timer1.OnTimer();
     };
 
-    const std::vector<std::pair<int, std::function<void()>>> aktionen = {
+    const std::string a = ordner + "/a.ovd", b = ordner + "/b.ovd";
+    // The file the sequence saved last (every tenth step).
+    auto laden = [&] {
+        if (std::filesystem::exists(a)) ObjektdatenLaden(a);
+    };
+    // The animation of lines or planes, chosen in the main window: started,
+    // a few ticks, closed (which takes the coordinates over).
+    auto animation = [&] {
+        host.BeiModal = [&](const std::string& name) {
+            if (name == "Form_Einst_GeradenAnima") {
+                TForm_Einst_GeradenAnima& L = Form_Einst_GeradenAnima;
+                Druecken(L.But_Start);
+                for (int n = 1 + bis(4); n > 0; --n) L.Timer1.OnTimer();
+            } else {
+                TForm_Einst_EbenenAnima& E = Form_Einst_EbenenAnima;
+                Druecken(E.But_StartE1);
+                Druecken(E.But_StartE2);
+                for (int n = 1 + bis(4); n > 0; --n) (bis(2) ? E.Timer1 : E.Timer2).OnTimer();
+            }
+        };
+        Waehle(F.RadioGroup_Animationen, bis(2));
+        host.BeiModal = nullptr;
+    };
+
+    std::vector<std::pair<int, std::function<void()>>> aktionen = {
         {16, zelle},
         {6, ebenenform},
         {2, [&] { FeldEingeben(Form_Kugeln, Form_Kugeln.Edit_Radius, zahl()); }},
@@ -381,11 +407,120 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         {1, [&] { F.BitBtn_DrehenAufheben.Click(); }},
         {1, [&] { F.DrehMatrizenEinAus(); }},
         {1, [&] { F.vdLClick(); }},   // hidden lines on or off
+        {1, laden},
+        {1, animation},
     };
+    // The other action of an interrupted edit is any of the above.
+
+    // An edit left open while the user works elsewhere: keys, any other
+    // action, perhaps more keys, then Escape. What the other action did
+    // stays, every cell shows its object, and the edited object is as it
+    // was before the edit or as the other action left it.
+    int unterbrochen = 0;
+    const std::size_t andere = aktionen.size();
+    auto unterbrocheneBearbeitung = [&] {
+        TStringGrid& G = *gitter[static_cast<std::size_t>(bis(gitter.size()))];
+        if (!G.Enabled) return;
+        const int c = G.FixedCols + bis(static_cast<std::size_t>(G.ColCount() - G.FixedCols));
+        const int r = G.FixedRows + bis(static_cast<std::size_t>(G.RowCount() - G.FixedRows));
+        TObjektDialog& D = dialogVon(G);
+        if (G.Bearbeitung) D.ZelleVerlassen(G, G.Col, G.Row);
+        D.ZelleVerlassen(G, c, r);
+        const TObjektGitter O = D.ObjektGitter(G);
+        auto werte = [&] {
+            std::vector<std::string> w;
+            for (int cc = G.FixedCols; cc < G.ColCount(); ++cc)
+                for (int rr = G.FixedRows; rr < G.RowCount(); ++rr) w.push_back(ZahlAllgemein(O.ObjektWert(cc, rr), 21));
+            return w;
+        };
+        // The geometry, the undo table and the turns, to tell whether the
+        // other action changed anything at all.
+        auto zustand = [] {
+            std::vector<std::string> t = ObjektwerteOhne(nullptr);
+            for (std::string& z : Undozustaende()) t.push_back(std::move(z));
+            t.push_back(std::to_string(UndoAnzahl) + "/" + std::to_string(UndoIndex) + "/" + std::to_string(UndoModus) +
+                        "/" + std::to_string(DrehAnzahl));
+            for (const TDrehung& d : DrehListe) t.push_back(std::to_string(d.Achse) + ZahlAllgemein(d.Winkel, 21));
+            return t;
+        };
+        const std::vector<std::string> vorher = werte(), zustandVorher = zustand();
+        Tippen(D, G, c, r, zahl());
+        if (!O.Gedaechtnis->InBearbeitung(c, r)) return;   // the key was refused
+        const std::vector<std::string> zustandGetippt = zustand();
+        const std::size_t welche = static_cast<std::size_t>(bis(andere));
+        aktionen[welche].second();
+        if (dauer && !F.Timer1.Enabled) dauer = false;
+        if (summeOffen && !S.Visible) summeOffen = false;
+        // The other action may have ended the edit (a move to another cell
+        // of the grid, a window that takes the grid's input away).
+        if (!O.Gedaechtnis->InBearbeitung(c, r) || !G.Enabled) return;
+        const std::vector<std::string> danach = werte(), andereDanach = ObjektwerteOhne(&G), undoDanach = Undozustaende(),
+                                       zustandDanach = zustand();
+        const int modusDanach = UndoModus, indexDanach = UndoIndex;
+        const bool achsenDanach = AchsenMitDrehen;
+        const auto drehungenDanach = std::make_pair(DrehAnzahl, DrehListe);
+        if (!AchsenMitDrehen && DrehModus == 0 && !DauerDrehen && bis(2)) Tippen(D, G, c, r, zahl(), true);
+        const std::size_t meldungen = host.Meldungen.size();
+        D.ZelleAbbrechen(G, c, r);
+        ++unterbrochen;
+        const std::string wo = "Unterbrechung " + std::to_string(unterbrochen) + ", Schritt " + std::to_string(schrittJetzt);
+        bool gefragt = false;
+        for (std::size_t m = meldungen; m < host.Meldungen.size(); ++m)
+            gefragt = gefragt || host.Meldungen[m].text == AchsenUmstellenFrage || host.Meldungen[m].text == KoordAenderungFrage;
+        // The edited object: as before the edit or as the other action left
+        // it (or, where Escape asked first, as the answer left it).
+        const std::vector<std::string> jetzt = werte();
+        auto liste = [](const std::vector<std::string>& v) {
+            std::string t;
+            for (const std::string& z : v) t += z + "; ";
+            return t;
+        };
+        ASSERT_TRUE(jetzt == vorher || jetzt == danach || gefragt)
+            << wo << ", Aktion " << welche << ": " << liste(jetzt) << "statt " << liste(vorher) << "oder " << liste(danach);
+        // Every cell of the edited grid shows its object.
+        if (!ZellenImAchsenrahmen())
+            for (int cc = G.FixedCols; cc < G.ColCount(); ++cc)
+                for (int rr = G.FixedRows; rr < G.RowCount(); ++rr)
+                    ASSERT_TRUE(ZeigtWert(G.Cells(cc, rr), O.ObjektWert(cc, rr)))
+                        << wo << ": " << G.Cells(cc, rr) << " fuer " << ZahlAllgemein(O.ObjektWert(cc, rr), 18);
+        if (gefragt) return;
+        if (zustandDanach == zustandGetippt) {
+            // Nothing of the other action's to keep: all back as before.
+            const std::vector<std::string> z = zustand();
+            const long u = ErsterUnterschied(z, zustandVorher);
+            ASSERT_EQ(u, -1) << wo << ", Aktion " << welche << ": "
+                             << (u >= 0 && u < static_cast<long>(std::min(z.size(), zustandVorher.size()))
+                                     ? (z[u].size() < 40 ? z[u] + " statt " + zustandVorher[u] : "Undozustand")
+                                     : "Anzahl");
+            return;
+        }
+        // What the other action did stays: every other object, the turns
+        // with their mode, and the undo states it left. The keys typed
+        // since may have added states after them, and Escape one of its
+        // own; a full table drops its oldest state after place 0 for each.
+        ASSERT_EQ(ErsterUnterschied(ObjektwerteOhne(&G), andereDanach), -1) << wo;
+        ASSERT_TRUE(AchsenMitDrehen == achsenDanach && std::make_pair(DrehAnzahl, DrehListe) == drehungenDanach) << wo;
+        const std::vector<std::string> undo = Undozustaende();
+        if (undo == undoDanach) {
+            ASSERT_TRUE(UndoModus == modusDanach && UndoIndex == indexDanach) << wo;
+            return;
+        }
+        ASSERT_TRUE(modusDanach == 0 && UndoModus == 0) << wo;
+        bool erhalten = false;
+        for (std::size_t n = 1; n < undo.size() && !erhalten; ++n) {
+            if (undoDanach.size() + n == undo.size())
+                erhalten = std::equal(undoDanach.begin(), undoDanach.end(), undo.begin());
+            else if (static_cast<int>(undo.size()) == UndoPlaetze && undo.size() > n + 1 &&
+                     undoDanach.size() == undo.size())
+                erhalten = undo[0] == undoDanach[0] &&
+                           std::equal(undoDanach.begin() + 1 + n, undoDanach.end(), undo.begin() + 1);
+        }
+        ASSERT_TRUE(erhalten) << wo;
+    };
+    aktionen.push_back({4, unterbrocheneBearbeitung});
     int gewichte = 0;
     for (const auto& a : aktionen) gewichte += a.first;
 
-    const std::string a = ordner + "/a.ovd", b = ordner + "/b.ovd";
     for (long schritt = 1; schritt <= schritte; ++schritt) {
         schrittJetzt = schritt;
         host.StandardAntwort = bis(3) ? Antwort::Ja : Antwort::Nein;
@@ -425,6 +560,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         ASSERT_TRUE(Lesen(a) == Lesen(b)) << wo;
     }
     EXPECT_GT(abbrueche, 0);
+    EXPECT_GT(unterbrochen, 0);
     EXPECT_GT(summenRunden, 0);
 }
 
