@@ -266,7 +266,9 @@ std::shared_ptr<const TEingabeStand> EingabeStandNehmen() {
     S->UndoIndex = UndoIndex;
     S->UndoModus = UndoModus;
     S->UndoAenderungen = UndoAenderungen;
-    ObjektTexteDurchgehen([&](std::string& t, bool) { S->Texte.push_back(t); });
+    ObjektTexteDurchgehen([&](std::string& t, bool Offen) {
+        S->Texte.push_back(Offen ? std::nullopt : std::optional<std::string>(t));
+    });
     return S;
 }
 
@@ -295,13 +297,14 @@ void EingabeStandZurueck(const TEingabeStand& S) {
     // The table is the one counted then again: an edit open elsewhere whose
     // last step came before S sees no change of it.
     UndoAenderungen = S.UndoAenderungen;
-    // A cell another edit holds open keeps what it holds.
-    std::vector<std::string> Offene;
-    ObjektTexteDurchgehen([&](std::string& t, bool) { Offene.push_back(t); });
+    // A cell another edit holds open, or held open then, keeps what it
+    // holds: that edit's texts are its own.
+    std::vector<std::string> Jetzt;
+    ObjektTexteDurchgehen([&](std::string& t, bool) { Jetzt.push_back(t); });
     GeometrieGenauSchreiben(S.Daten, S.Kegel);
     std::size_t k = 0;
     ObjektTexteDurchgehen([&](std::string& t, bool Offen) {
-        if (k < S.Texte.size()) t = Offen ? Offene[k] : S.Texte[k];
+        if (k < S.Texte.size()) t = Offen || !S.Texte[k] ? Jetzt[k] : *S.Texte[k];
         ++k;
     });
 }

@@ -180,12 +180,13 @@ Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
     // turned it with the axes (in the picture every object turns, though
     // the numbers of some stay in the axes' frame), or wrote the edited
     // cell itself, as everything does that brings a whole scene back
-    // (undo, redo, a load, the store; the text is only known to be the
-    // action's while no key has changed it yet). An undo or redo always
-    // does: the redo steps it leaves must not go for the edit's sake.
+    // (undo, redo, a load, the store), even with the very numbers the edit
+    // had typed; the text is only known to be the action's while no key has
+    // changed it yet. An undo or redo always counts: the redo steps it
+    // leaves must not go for the edit's sake.
     const bool MitAchsenGedreht = AchsenMitDrehen && (Jetzt.DrehAnzahl != A.Abdruck.DrehAnzahl ||
                                                        !(Jetzt.Drehungen == A.Abdruck.Drehungen));
-    const bool Ueberschrieben = !NachTaste && !SzeneGleich && Z.Lesen() != A.Zelltext;
+    const bool Ueberschrieben = !NachTaste && Z.Lesen() != A.Zelltext;
     const bool UndoBewegt = Jetzt.UndoModus == 1 && (A.Abdruck.UndoModus != 1 || Jetzt.UndoIndex != A.Abdruck.UndoIndex);
     const bool ObjektGleich = GleicheWerte(Objekt, A.Objekt) && !MitAchsenGedreht && !Ueberschrieben && !UndoBewegt;
     if (!NachTaste) A.Zelltext = Z.Lesen();
@@ -395,15 +396,14 @@ void Abbrechen(const TZelle& Z) {
     } else {
         Z.Schreiben(A.Text);
     }
+    if (A.Gestoert) GitterZeigen(Z);
+    // A cell that held no number when the edit began is mended as on
+    // leaving, with the text of the object as it is now.
+    if (!IstZahl(Z.Lesen()) && Z.ObjektText) Z.Schreiben(Z.ObjektText());
+    M.Merken(Z.Spalte, Z.Zeile, Z.Lesen());
     // The radius and height fields show their current objects, whichever
     // the kept texts were written for.
-    if (A.Gestoert) GitterZeigen(Z);
     FelderNachSzene();
-    const std::string t = Z.Lesen();
-    if (IstZahl(t))
-        M.Merken(Z.Spalte, Z.Zeile, t);
-    else
-        M.Vergessen(Z.Spalte, Z.Zeile);
 }
 
 TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,7 +219,7 @@ struct TEingabeStand {
     TFeld<TDrehstreckenStand, 0, 60> UndoDrehstrecken;
     int UndoAnzahl = 0, UndoIndex = 0, UndoModus = 0;
     long UndoAenderungen = 0;
-    std::vector<std::string> Texte;
+    std::vector<std::optional<std::string>> Texte;  // none: a cell another edit held open
 };
 
 // What an open cell edit compares to notice that something else changed the

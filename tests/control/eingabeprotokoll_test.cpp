@@ -353,6 +353,15 @@ TEST_F(Protokoll, AbbruchNachAnderemNimmtNurDasEigeneTippenZurueck) {
     EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
     EXPECT_EQ(Gerade_h.Stuetzvektor.x, 9.0L);
     EXPECT_EQ(Gerade_g.Stuetzvektor.z, zSpeicher);
+    // The same when the store brings the very scene the typing made.
+    Eingeben(D, g, 0, 3, "6");
+    F.BitBtn_DatenNachSpeichClick();
+    Eingeben(D, g, 0, 3, "5");
+    Tippen(D, g, 0, 3, "6");
+    F.BitBtn_DatenAusSpeichClick();
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(Gerade_g.Stuetzvektor.z, 6.0L);
+    EXPECT_EQ(g.Cells(0, 3), "6,000");
 
     // A vector-sum step (no undo state) between two keys leaves g alone:
     // g gets its text from before the edit back, with one state; V1 stays.
@@ -457,6 +466,14 @@ TEST_F(Protokoll, NachDemAbbruchZeigtJedeZelleIhrObjekt) {
     D.ZelleAbbrechen(g, 0, 3);
     EXPECT_EQ(g.Cells(0, 3), ZellText(Gerade_g.Stuetzvektor.z));
     EXPECT_EQ(Gerade_g.Stuetzvektor.z, -2.0L);
+    // A cell that held no number when the edit began gets its object's.
+    for (const char* getippt : {"7", "-"}) {
+        g.Cells(0, 3) = "";
+        Tippen(D, g, 0, 3, getippt);
+        D.ZelleAbbrechen(g, 0, 3);
+        EXPECT_EQ(g.Cells(0, 3), "-2,000") << getippt;
+        EXPECT_EQ(Gerade_g.Stuetzvektor.z, -2.0L);
+    }
 
     // Another sphere chosen during the edit: the radius field shows it.
     TForm_Kugeln& K = Form_Kugeln;
