@@ -13,8 +13,11 @@
 namespace {
 
 // An undone state is taken as it is: no recorded rotation is replayed
-// onto it, so the rotation list and matrices start afresh.
+// onto it, so the rotation list and matrices start afresh. A turn running
+// with the axes stops as well: its further steps could not be recorded,
+// and nothing could turn them back to what the cells show.
 void DrehungenVergessen() {
+    if (AchsenMitDrehen && DrehModus > 0) DrehungAnhalten();
     DrehAnzahl = 0;
     Form_Edits_01.DrehAnzahlAnzeigen();
     DrehMatrixAnzahl = 0;

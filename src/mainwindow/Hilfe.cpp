@@ -216,7 +216,8 @@ Geraden in der Form <b>x = p + k·u</b>.</p>
 <li><i>Gerade:</i> g, h oder t wählt die Gerade, die die Tabelle zeigt.</li>
 <li>Tabelle: Spalte <i>Stütz-V.</i> ist der Stützvektor p, Spalte <i>Richt.-V.</i> der
 Richtungsvektor u; Zeilen x, y, z. Zahlen mit Komma eingeben. Tab schließt die Zelle ab und geht
-weiter; das Bild folgt sofort.</li>
+weiter; das Bild folgt sofort. Esc nimmt zurück, was in die Zelle getippt wurde; was inzwischen ein
+anderes Fenster, das Laden, <i>rückgängig</i> oder eine Drehung geändert hat, bleibt.</li>
 <li><i>Stiftbreite</i> 1 bis 4 und <i>Linienstil</i> (<i>durchgezogen</i>, <i>gepunktet</i>) gelten
 für die gewählte Gerade.</li>
 <li>Menü <i>Ergebnisse</i>: Auswertungen zu einer Geraden, zu zwei Geraden (<i>g - h</i> ...) und

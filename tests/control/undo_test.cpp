@@ -9,6 +9,7 @@
 #include "scene/Speicherzustand.h"
 #include "scene/Ansicht.h"
 #include "scene/DrehZustand.h"
+#include "control/Drehsteuerung.h"
 
 namespace {
 
@@ -201,6 +202,14 @@ TEST_F(Undo, ObjektSpeicherUndDauerdrehen) {
     EXPECT_EQ(gx(), -6.0L);
     F.rckgngig1Click();                         // the menu item makes no such test
     EXPECT_EQ(gx(), 1.0L);
+    EXPECT_EQ(DrehModus, 3);
+    // Turning with the axes, the undone scene holds no recorded turn, so
+    // the running turn stops: its steps could never be turned back.
+    DrehModusAnzeigen();
+    DrehAnzahl = 1;
+    F.rckgngig1Click();
+    EXPECT_TRUE(DrehModus == 0 && DrehAnzahl == 0);
+    DrehModusAnzeigen();
     DrehModus = 0;
     Bearbeiten(Gg(), 0, 1, "-7");
     host.Antworten = {Antwort::Ja};

@@ -400,7 +400,8 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         {1,
          [&] {
              Eingeben(Form_DrehenUmGerade, Form_DrehenUmGerade.StringGrid1, bis(2), 1 + bis(3), zahl());
-             Druecken(F.But_GesamtDrehenUmAchse);
+             // Off while the axes turn along.
+             if (F.But_GesamtDrehenUmAchse.Enabled) Druecken(F.But_GesamtDrehenUmAchse);
          }},
         {2, dauerdrehung},
         {5, ticks},
@@ -477,13 +478,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         // The edited object: as before the edit or as the other action left
         // it (or, where Escape asked first, as the answer left it).
         const std::vector<std::string> jetzt = werte();
-        auto liste = [](const std::vector<std::string>& v) {
-            std::string t;
-            for (const std::string& z : v) t += z + "; ";
-            return t;
-        };
-        ASSERT_TRUE(jetzt == vorher || jetzt == danach || gefragt)
-            << wo << ", Aktion " << welche << ": " << liste(jetzt) << "statt " << liste(vorher) << "oder " << liste(danach);
+        ASSERT_TRUE(jetzt == vorher || jetzt == danach || gefragt) << wo << ", Aktion " << welche;
         // Every cell of the edited grid shows its object.
         if (!ZellenImAchsenrahmen())
             for (int cc = G.FixedCols; cc < G.ColCount(); ++cc)
@@ -493,12 +488,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         if (gefragt) return;
         if (!geaendert) {
             // Nothing of the other action's to keep: all back as before.
-            const std::vector<std::string> z = zustand();
-            const long u = ErsterUnterschied(z, zustandVorher);
-            ASSERT_EQ(u, -1) << wo << ", Aktion " << welche << ": "
-                             << (u >= 0 && u < static_cast<long>(std::min(z.size(), zustandVorher.size()))
-                                     ? (z[u].size() < 40 ? z[u] + " statt " + zustandVorher[u] : "Undozustand")
-                                     : "Anzahl");
+            ASSERT_EQ(ErsterUnterschied(zustand(), zustandVorher), -1) << wo << ", Aktion " << welche;
             return;
         }
         // What the other action did stays: every other object, the turns
@@ -522,8 +512,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
             if (undo.size() != std::min(alt + n, plaetze) || d >= alt) continue;
             erhalten = undo[0] == undoDanach[0] && std::equal(undoDanach.begin() + 1 + d, undoDanach.end(), undo.begin() + 1);
         }
-        ASSERT_TRUE(erhalten) << wo << ", Aktion " << welche << ": " << undo.size() << " Zustaende nach "
-                              << undoDanach.size() << ", erster Unterschied " << ErsterUnterschied(undo, undoDanach);
+        ASSERT_TRUE(erhalten) << wo << ", Aktion " << welche;
     };
     aktionen.push_back({4, unterbrocheneBearbeitung});
     int gewichte = 0;
