@@ -314,8 +314,7 @@ namespace {
 // A field shows v when its noted value or its text does.
 bool FeldZeigt(const TEdit& E, Extended v) {
     Extended w = 0;
-    if (ZelleLesen(E, w) && w == v && std::signbit(w) == std::signbit(v)) return true;
-    return ZeigtWert(E.Text(), v);
+    return (ZelleLesen(E, w) && GleicherWert(w, v)) || ZeigtWert(E.Text(), v);
 }
 
 void FeldNachSzene(TEdit& E, const TZellenGedaechtnis& M, Extended v) {

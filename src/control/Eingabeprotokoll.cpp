@@ -1,5 +1,6 @@
 #include "forms/Eingabeprotokoll.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -116,23 +117,23 @@ void Zuruecksetzen(const TZelle& Z) {
 
 // ---- What an open edit watches ----
 
-// The values behind every number cell of the edited object, column by
-// column.
+// f(column, row) for every number cell of the edited object, column by
+// column: the order of ObjektWerte.
+template <class F>
+void JedeZahlZelle(const TStringGrid& G, F&& f) {
+    for (int c = G.FixedCols; c < G.ColCount(); ++c)
+        for (int r = G.FixedRows; r < G.RowCount(); ++r) f(c, r);
+}
+
+// The values behind every number cell of the edited object.
 std::vector<Extended> ObjektWerte(const TZelle& Z) {
     std::vector<Extended> w;
-    if (!Z.Gitter || !Z.ObjektWert) return w;
-    const TStringGrid& G = *Z.Gitter;
-    for (int c = G.FixedCols; c < G.ColCount(); ++c)
-        for (int r = G.FixedRows; r < G.RowCount(); ++r) w.push_back(Z.ObjektWert(c, r));
+    if (Z.Gitter && Z.ObjektWert) JedeZahlZelle(*Z.Gitter, [&](int c, int r) { w.push_back(Z.ObjektWert(c, r)); });
     return w;
 }
 
-// The same numbers, -0 apart from 0.
 bool GleicheWerte(const std::vector<Extended>& a, const std::vector<Extended>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t k = 0; k < a.size(); ++k)
-        if (!(a[k] == b[k] && std::signbit(a[k]) == std::signbit(b[k]))) return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), GleicherWert);
 }
 
 // After each of the edit's own steps: what the next comparison starts from.
@@ -148,14 +149,14 @@ void EigenenSchrittMerken(const TZelle& Z) {
 void WerteSchreiben(const TZelle& Z, const std::vector<Extended>& Werte, const std::string& Text) {
     TStringGrid& G = *Z.Gitter;
     std::size_t k = 0;
-    for (int c = G.FixedCols; c < G.ColCount(); ++c)
-        for (int r = G.FixedRows; r < G.RowCount() && k < Werte.size(); ++r) {
-            const Extended v = Werte[k++];
-            std::string& t = G.Cells(c, r);
-            if (c == Z.Spalte && r == Z.Zeile) t = Text;
-            if (!ZeigtWert(t, v)) t = ZellText(v);
-            ZellwertNotieren(G, c, r, v);
-        }
+    JedeZahlZelle(G, [&](int c, int r) {
+        if (k >= Werte.size()) return;
+        const Extended v = Werte[k++];
+        std::string& t = G.Cells(c, r);
+        if (c == Z.Spalte && r == Z.Zeile) t = Text;
+        if (!ZeigtWert(t, v)) t = ZellText(v);
+        ZellwertNotieren(G, c, r, v);
+    });
 }
 
 enum class Fremdes { Nichts, NebenDemObjekt, AmObjekt };
@@ -200,14 +201,12 @@ Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
         // still shows the object, unless it is unfinished typing (a key
         // never gets here in that frame: its question leaves it first).
         const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
-        if (!ZellenImAchsenrahmen())
-            A.Text = ZellText(Z.ObjektWert(Z.Spalte, Z.Zeile));
-        else if (IstZahl(Z.Lesen()))
+        if (ZellenImAchsenrahmen() && IstZahl(Z.Lesen()))
             A.Text = Z.Lesen();
-        else if (Letzter)
+        else if (ZellenImAchsenrahmen() && Letzter)
             A.Text = *Letzter;
         else
-            A.Text = ZellText(Z.ObjektWert(Z.Spalte, Z.Zeile));
+            A.Text = Z.ObjektText ? Z.ObjektText() : Z.Lesen();
         A.Basis = Objekt;
         M.Merken(Z.Spalte, Z.Zeile, A.Text);
     }
@@ -222,13 +221,12 @@ Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
 void GitterZeigen(const TZelle& Z) {
     if (!Z.Gitter || !Z.ObjektWert || ZellenImAchsenrahmen()) return;
     TStringGrid& G = *Z.Gitter;
-    for (int c = G.FixedCols; c < G.ColCount(); ++c)
-        for (int r = G.FixedRows; r < G.RowCount(); ++r) {
-            if (G.Bearbeitung && G.Col == c && G.Row == r) continue;
-            const Extended v = Z.ObjektWert(c, r);
-            std::string& t = G.Cells(c, r);
-            if (!ZeigtWert(t, v)) t = ZellText(v);
-        }
+    JedeZahlZelle(G, [&](int c, int r) {
+        if (G.Bearbeitung && G.Col == c && G.Row == r) return;
+        const Extended v = Z.ObjektWert(c, r);
+        std::string& t = G.Cells(c, r);
+        if (!ZeigtWert(t, v)) t = ZellText(v);
+    });
 }
 
 // The user begins to change the cell: its text now is the one to put back
@@ -417,10 +415,9 @@ TZelle GitterZelle(const TObjektGitter& O, int Spalte, int Zeile) {
     Z.Gedaechtnis = O.Gedaechtnis;
     if (O.ObjektWert) Z.ObjektText = [&O, Spalte, Zeile] { return ZellText(O.ObjektWert(Spalte, Zeile)); };
     Z.AlleGueltig = [G] {
-        for (int c = G->FixedCols; c < G->ColCount(); ++c)
-            for (int r = G->FixedRows; r < G->RowCount(); ++r)
-                if (!IstZahl(G->Cells(c, r))) return false;
-        return true;
+        bool alle = true;
+        JedeZahlZelle(*G, [&](int c, int r) { alle = alle && IstZahl(G->Cells(c, r)); });
+        return alle;
     };
     Z.Ablehnung = O.Ablehnung;
     Z.Anwenden = O.Anwenden;

@@ -126,7 +126,7 @@ void ZellwertNotieren(const TStringGrid& G, int Spalte, int Zeile, Extended v) {
 bool ZeigtWert(const std::string& Text, Extended v) {
     Extended w = 0;
     if (!ZelleLesen(Text, w)) return false;
-    return (w == v && std::signbit(w) == std::signbit(v)) || KoordText(w) == KoordText(v);
+    return GleicherWert(w, v) || KoordText(w) == KoordText(v);
 }
 
 GespeicherteZellwerte::GespeicherteZellwerte() { ++gespeicherteTiefe; }

@@ -3,6 +3,7 @@
 // groups, and the redraw after an attribute changed.
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -62,6 +63,9 @@ public:
 // notes what it writes: while a GespeicherteZellwerte lives the cell reads as
 // v. Outside one, nothing is noted.
 void ZellwertNotieren(const TStringGrid& G, int Spalte, int Zeile, Extended v);
+
+// The same number to the last digit, -0 apart from 0.
+inline bool GleicherWert(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 // Whether a cell's or field's text shows the value v: it reads back as v
 // (a typed text counts as typed), or as a value the coordinate text shows
