@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scene/Stilindex.h"
@@ -219,11 +220,8 @@ void DateiDatensaetzeInDialoge(int N, bool Satz2) {
 
 namespace {
 
-// Every text a record's restore writes, in a fixed order: the cells of the
-// object grids it writes, then the radius and height fields. Offen tells a
-// cell another edit holds open.
-template <class F>
-void ObjektTexteDurchgehen(F&& f) {
+// The object grids a record's restore writes.
+std::vector<TStringGrid*> ObjektGitterliste() {
     std::vector<TStringGrid*> Gitterliste;
     auto dazu = [&](const TZellenOrt& z) {
         TStringGrid* G = &DialogGitter(z);
@@ -232,13 +230,25 @@ void ObjektTexteDurchgehen(F&& f) {
     for (const auto& v : Vektorfelder1()) dazu(v.Zelle);
     for (const auto& v : Vektorfelder2())
         if (v.Kegelteil) dazu(v.Zelle);
-    for (TStringGrid* G : Gitterliste)
+    return Gitterliste;
+}
+
+// Every text a record's restore writes, in a fixed order: the cells of the
+// object grids, then the radius and height fields. Offen tells a cell or
+// field another edit holds open.
+template <class F>
+void ObjektTexteDurchgehen(F&& f) {
+    for (TStringGrid* G : ObjektGitterliste())
         for (int c = G->FixedCols; c < G->ColCount(); ++c)
             for (int r = G->FixedRows; r < G->RowCount(); ++r)
                 f(G->Cells(c, r), G->Bearbeitung && G->Col == c && G->Row == r);
-    for (TEdit* E : {&Form_Kugeln.Edit_Radius, &Form_Kegel.Edit_Radius, &Form_Kegel.Edit_Hoehe}) {
+    const std::pair<TEdit*, const TZellenGedaechtnis*> Felder[] = {
+        {&Form_Kugeln.Edit_Radius, &Form_Kugeln.GedaechtnisRadius},
+        {&Form_Kegel.Edit_Radius, &Form_Kegel.GedaechtnisRadius},
+        {&Form_Kegel.Edit_Hoehe, &Form_Kegel.GedaechtnisHoehe}};
+    for (auto [E, M] : Felder) {
         std::string t = E->Text();
-        f(t, false);
+        f(t, M->InBearbeitung(0, 0));
         if (t != E->Text()) E->SetTextStill(t);
     }
 }
@@ -283,6 +293,7 @@ TSzenenAbdruck SzenenAbdruckNehmen() {
     A.UndoIndex = UndoIndex;
     A.UndoModus = UndoModus;
     A.DrehAnzahl = DrehAnzahl;
+    A.AchsenDrehschritte = AchsenDrehschritte;
     A.Drehungen = DrehListe;
     return A;
 }
@@ -297,11 +308,15 @@ void EingabeStandZurueck(const TEingabeStand& S) {
     // The table is the one counted then again: an edit open elsewhere whose
     // last step came before S sees no change of it.
     UndoAenderungen = S.UndoAenderungen;
-    // A cell another edit holds open, or held open then, keeps what it
-    // holds: that edit's texts are its own.
+    // A cell or field another edit holds open, or held open then, keeps
+    // what it holds: that edit's texts are its own, and so is its note of
+    // the program's writes.
     std::vector<std::string> Jetzt;
     ObjektTexteDurchgehen([&](std::string& t, bool) { Jetzt.push_back(t); });
+    std::vector<std::pair<TStringGrid*, long>> Geschrieben;
+    for (TStringGrid* G : ObjektGitterliste()) Geschrieben.emplace_back(G, G->Ueberschrieben);
     GeometrieGenauSchreiben(S.Daten, S.Kegel);
+    for (auto [G, n] : Geschrieben) G->Ueberschrieben = n;
     std::size_t k = 0;
     ObjektTexteDurchgehen([&](std::string& t, bool Offen) {
         if (k < S.Texte.size()) t = Offen || !S.Texte[k] ? Jetzt[k] : *S.Texte[k];

@@ -64,6 +64,7 @@ void Schritt(int Achse, Extended Winkel) {
     const DatenInDialogGebuendelt buendel;
     AKreuzDrehen(AchsenKreuz, Achse, Winkel);
     const PunktDrehung D(Achse, Winkel);
+    if (AchsenMitDrehen && Winkel != 0) ++AchsenDrehschritte;
     if (AchsenMitDrehen) {
         AchseneinteilungenDrehen(AchsenEinteilung, Achse, Winkel);
         ObjektDrehen(MaxQuader, D);

@@ -170,7 +170,7 @@ enum class Fremdes { Nichts, NebenDemObjekt, AmObjekt };
 //   whole;
 // - it changed the object (AmObjekt): the typing before went with it, and
 //   the edit starts anew from the object as the action left it.
-Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
+Fremdes FremdesBemerken(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     if (!Z.Abbrechbar || !M.InBearbeitung(Z.Spalte, Z.Zeile)) return Fremdes::Nichts;
     TBearbeitungsAnfang& A = M.Anfang();
@@ -178,21 +178,20 @@ Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
     std::vector<Extended> Objekt = ObjektWerte(Z);
     const bool SzeneGleich = Jetzt == A.Abdruck;
     // The object counts as changed whatever its numbers when the action
-    // turned it with the axes (in the picture every object turns, though
-    // the numbers of some stay in the axes' frame), or wrote the edited
-    // cell itself, as everything does that brings a whole scene back
-    // (undo, redo, a load, the store), even with the very numbers the edit
-    // had typed; the text is only known to be the action's while no key has
-    // changed it yet. An undo or redo always counts: the redo steps it
-    // leaves must not go for the edit's sake.
-    const bool MitAchsenGedreht = AchsenMitDrehen && (Jetzt.DrehAnzahl != A.Abdruck.DrehAnzahl ||
-                                                       !(Jetzt.Drehungen == A.Abdruck.Drehungen));
-    const bool Ueberschrieben = !NachTaste && Z.Lesen() != A.Zelltext;
+    // turned with the axes (in the picture every object turns, though the
+    // numbers of some stay in the axes' frame; a list emptied or a mode
+    // switched turns nothing), or wrote the edited cell itself, as
+    // everything does that brings a whole scene back (undo, redo, a load,
+    // the store), even with the very numbers and text the edit had typed.
+    // An undo or redo always counts, also where it writes no cell of the
+    // object (the rotation axis): the redo steps it leaves must not go for
+    // the edit's sake.
+    const bool MitAchsenGedreht = Jetzt.AchsenDrehschritte != A.Abdruck.AchsenDrehschritte;
+    const bool Ueberschrieben = Z.Gitter && Z.Gitter->Ueberschrieben != A.Ueberschrieben;
     const bool UndoBewegt = Jetzt.UndoModus == 1 && (A.Abdruck.UndoModus != 1 || Jetzt.UndoIndex != A.Abdruck.UndoIndex);
     const bool ObjektGleich = GleicheWerte(Objekt, A.Objekt) && !MitAchsenGedreht && !Ueberschrieben && !UndoBewegt;
-    if (!NachTaste) A.Zelltext = Z.Lesen();
+    if (Z.Gitter) A.Ueberschrieben = Z.Gitter->Ueberschrieben;
     if (ObjektGleich && SzeneGleich) return Fremdes::Nichts;
-    A.Gestoert = true;
     A.Stand.reset();
     A.Fremd = ObjektGleich;
     if (!ObjektGleich) {
@@ -216,13 +215,10 @@ Fremdes FremdesBemerken(const TZelle& Z, bool NachTaste = false) {
 }
 
 // Every cell of the edited grid shows what the scene holds for its object.
-// Needed once something else happened during the edit: a tick, say, leaves
-// the edited cell alone.
 void GitterZeigen(const TZelle& Z) {
-    if (!Z.Gitter || !Z.ObjektWert || ZellenImAchsenrahmen()) return;
+    if (!Z.Gitter || !Z.ObjektWert) return;
     TStringGrid& G = *Z.Gitter;
     JedeZahlZelle(G, [&](int c, int r) {
-        if (G.Bearbeitung && G.Col == c && G.Row == r) return;
         const Extended v = Z.ObjektWert(c, r);
         std::string& t = G.Cells(c, r);
         if (!ZeigtWert(t, v)) t = ZellText(v);
@@ -242,11 +238,11 @@ void BearbeitungBeginnen(const TZelle& Z) {
         M.Vergessen(Z.Spalte, Z.Zeile);
     TBearbeitungsAnfang A;
     A.Text = Vorher;
-    A.Zelltext = Vorher;
     if (Z.Abbrechbar) {
         A.Basis = ObjektWerte(Z);
         A.Objekt = A.Basis;
         A.Abdruck = SzenenAbdruckNehmen();
+        A.Ueberschrieben = Z.Gitter->Ueberschrieben;
     }
     M.Beginnen(Z.Spalte, Z.Zeile, std::move(A));
 }
@@ -256,9 +252,6 @@ std::optional<char> VorTaste(const TZelle& Z, char Taste) {
     const std::optional<char> Zeichen = TasteFiltern(Taste);
     if (!Zeichen || !KoordAenderungErlaubt()) return std::nullopt;
     BearbeitungBeginnen(Z);
-    // Before the key changes the text: what the cell shows then is what an
-    // outside change left.
-    FremdesBemerken(Z);
     return Zeichen;
 }
 
@@ -270,14 +263,11 @@ enum class Ausgang { Angewandt, Offen, Unvollstaendig, Zurueck };
 // last valid text was put back.
 Ausgang TextAnwenden(const TZelle& Z);
 
-// What the cell holds after each of the edit's own steps, to tell a text
-// another action writes into it.
+// Each change of the text, typed or pasted, first notices what happened
+// since the edit's last step.
 Ausgang Anwenden(const TZelle& Z) {
-    FremdesBemerken(Z, true);
-    const Ausgang a = TextAnwenden(Z);
-    TZellenGedaechtnis& M = *Z.Gedaechtnis;
-    if (Z.Abbrechbar && M.InBearbeitung(Z.Spalte, Z.Zeile)) M.Anfang().Zelltext = Z.Lesen();
-    return a;
+    FremdesBemerken(Z);
+    return TextAnwenden(Z);
 }
 
 Ausgang TextAnwenden(const TZelle& Z) {
@@ -386,15 +376,18 @@ void Abbrechen(const TZelle& Z) {
             const GespeicherteZellwerte genau;
             WerteSchreiben(Z, A.Basis, A.Text);
             const std::string Grund = Z.Ablehnung ? Z.Ablehnung() : std::string();
-            if (!Grund.empty())
+            if (!Grund.empty()) {
+                // The object from before fails its own check (a file can
+                // bring such a one): it keeps the typing, and so do the cells.
                 MeldungZeigen(Grund, MeldungsArt::Warnung);
-            else if (Z.AlleGueltig())
+                GitterZeigen(Z);
+            } else if (Z.AlleGueltig()) {
                 ObjektAnwenden(nullptr, Z.Anwenden);
+            }
         }
     } else {
         Z.Schreiben(A.Text);
     }
-    if (A.Gestoert) GitterZeigen(Z);
     // A cell that held no number when the edit began is mended as on
     // leaving, with the text of the object as it is now.
     if (!IstZahl(Z.Lesen()) && Z.ObjektText) Z.Schreiben(Z.ObjektText());

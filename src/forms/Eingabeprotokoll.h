@@ -62,9 +62,13 @@
 //   (rotation and animation ticks) leaves that cell alone.
 // - An edit stays open while the user works elsewhere, so other windows, a
 //   load, undo, turns and ticks may change the scene meanwhile. At each
-//   apply and at the cancel the edit compares the scene, the undo table,
-//   the turns and its own object with what its last own step left
-//   (TSzenenAbdruck); any difference is another action's, and stays.
+//   apply, on leaving and at the cancel the edit compares the scene, the
+//   undo table, the turns and its own object with what its last own step
+//   left (TSzenenAbdruck); any difference is another action's, and stays.
+//   Its object counts as changed when its numbers changed, when a step
+//   turned with the axes (a list emptied or a mode switched turns nothing),
+//   when the program wrote the open cell (whatever the text), and after an
+//   undo or redo.
 //   Escape then takes back:
 //   - nothing else happened: everything, exactly as before the edit (the
 //     scene, the undo table with its redo steps, the texts). Where the
@@ -154,17 +158,15 @@ void NachObjektAenderung();
 // then and the object's values it belongs to (Basis); the scene and undo
 // table before the first apply since (Stand, none while nothing was
 // applied); whether something else changed the scene since while leaving
-// the object alone (Fremd: nothing comes back whole any more); whether
-// anything else happened since the edit began (Gestoert); and what
-// the edit's last own step left (Abdruck, Objekt), to notice the next
-// change that is not its own.
+// the object alone (Fremd: nothing comes back whole any more); and what
+// the edit's last own step left (Abdruck, Objekt, the grid's count of
+// writes of the open cell), to notice the next change that is not its own.
 struct TBearbeitungsAnfang {
     std::string Text;
     std::vector<Extended> Basis;
     std::shared_ptr<const TEingabeStand> Stand;
     bool Fremd = false;
-    bool Gestoert = false;  // anything else happened since the edit began
-    std::string Zelltext;   // what the cell held after the last own step
+    long Ueberschrieben = 0;  // the grid's count of writes of the open cell then
     TSzenenAbdruck Abdruck;
     std::vector<Extended> Objekt;
 };

@@ -77,7 +77,10 @@ int KuerzesteStellen(Extended v) {
 }
 
 void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v, BearbeiteteZelle Bearbeitete) {
-    if (Bearbeitete == BearbeiteteZelle::Lassen && G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) return;
+    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) {
+        if (Bearbeitete == BearbeiteteZelle::Lassen) return;
+        ++G.Ueberschrieben;
+    }
     std::string& Zelle = G.Cells(Spalte, Zeile);
     Zelle = ZellText(v);
     if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {Zelle, v};

@@ -34,7 +34,7 @@ std::string ZellText(Extended v);
 // each as its ZellText with the value noted behind it (GespeicherteZellwerte).
 // By default the one cell the user is editing is left alone, so a rotation
 // or animation tick never overwrites typing; a stored scene coming back
-// writes every cell.
+// writes every cell, and counts its write of that one (Ueberschrieben).
 enum class BearbeiteteZelle { Lassen, Ueberschreiben };
 void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v,
                      BearbeiteteZelle Bearbeitete = BearbeiteteZelle::Lassen);

@@ -94,6 +94,10 @@ struct TStringGrid : TControl {
     // Set by the front while an editor is open on the current cell; code
     // that writes the grid from the objects leaves that one cell alone.
     bool Bearbeitung = false;
+    // How often the program wrote that open cell over the user's typing (a
+    // whole scene brought back): the edit tells such a write by it, even
+    // one of the very text typed.
+    long Ueberschrieben = 0;
     // The logic asks for the open editor's whole text to be selected, so the
     // next key replaces it; the front applies and clears it.
     bool AllesMarkiert = false;

@@ -225,12 +225,14 @@ struct TEingabeStand {
 // What an open cell edit compares to notice that something else changed the
 // scene, the undo table or the turns since its own last step
 // (control/DatenInDialoge): record 1 and the cone part as bytes, every
-// counter of the undo table, and the recorded turns with their angles.
+// counter of the undo table, the recorded turns with their angles, and the
+// steps turned with the axes.
 struct TSzenenAbdruck {
     TDatensatzBytes Satz1{}, Kegelteil{};
     long UndoAenderungen = 0;
     int UndoAnzahl = 0, UndoIndex = 0, UndoModus = 0;
     int DrehAnzahl = 0;
+    long AchsenDrehschritte = 0;
     TFeld<TDrehung, 1, 20> Drehungen;
     bool operator==(const TSzenenAbdruck&) const = default;
 };

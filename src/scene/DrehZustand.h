@@ -19,6 +19,11 @@ inline bool AchsenMitDrehen = false;        // mode with axes
 inline TFeld<bool, 1, 30> DrehObjektFlags;  // per object, mode without axes
 inline TFeld<TDrehung, 1, 20> DrehListe;
 inline int DrehAnzahl = 0;
+// Steps that turned the scene with its axes, counted since the start and
+// never reset: an edit left open tells by it that its object turned in the
+// picture, which a change of the list alone (emptied, or the mode
+// switched) does not do.
+inline long AchsenDrehschritte = 0;
 inline Byte DrehungErfolgt = 0;
 // The scene on screen holds the latest turn (DrehungErfolgt about
 // Lotgerade), so its rotation segments are drawn. Undo, redo and the object

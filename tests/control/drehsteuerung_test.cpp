@@ -231,15 +231,23 @@ TEST_F(Drehsteuerung, ModuswechselDrehtZurueckOderBehaelt) {
     Drehwinkel = 30;
     Klick(Knopf(2));
     const std::vector<TVek_R3> gedreht = AllePunkte();
+    const long schritte = AchsenDrehschritte;
     F.But_drehenMit_OhneAchsen.Click();
     EXPECT_TRUE(AchsenMitDrehen);
     EXPECT_EQ(DrehAnzahl, 0);
     EXPECT_EQ(AllePunkte(), gedreht);
     EXPECT_EQ(Form_Dreh_Matrizen.Label7.Caption, "Drehungen mit Koordinatenachsen");
-    // With -> without axes: everything turns back first.
+    // With -> without axes: everything turns back first. Counted as turns
+    // with the axes are the steps that turn: not the switch, nor an entry
+    // of 0 degrees (a continuous turn stopped before its first tick).
+    Klick(F.But_DauerDrehungEinAus);
+    Klick(Knopf(1));
+    Klick(Knopf(1));
+    Klick(F.But_DauerDrehungEinAus);
     Klick(Knopf(3));
     Klick(Knopf(5));
     F.AchsmitObjdreh.Click();
+    EXPECT_EQ(AchsenDrehschritte, schritte + 4);
     EXPECT_FALSE(AchsenMitDrehen);
     EXPECT_LT(GroessteAbweichung(AllePunkte(), gedreht), 1e-9L);
     EXPECT_EQ(F.But_drehenMit_OhneAchsen.Caption, "mit Achsen");

@@ -323,20 +323,24 @@ TEST_F(Protokoll, AbbruchNachAnderemNimmtNurDasEigeneTippenZurueck) {
     TStringGrid& h = Form_Geraden_t.StringGrid2;
     host.StandardAntwort = Antwort::Ja;
 
-    // Two undos change g: Escape changes nothing, the redo steps stay.
-    Eingeben(D, g, 0, 3, "1");
-    Eingeben(D, g, 0, 3, "2");
-    Tippen(D, g, 0, 3, "7");
-    F.rckgngig1Click();
-    F.rckgngig1Click();
-    ASSERT_EQ(g.Cells(0, 3), "1,000");
-    std::vector<std::string> vorher = UndoUndSzene();
-    D.ZelleAbbrechen(g, 0, 3);
-    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
-    host.Vergessen();
-    F.widerrufen1Click();
-    EXPECT_EQ(Gerade_g.Stuetzvektor.z, 2.0L);
-    EXPECT_TRUE(host.Meldungen.empty());
+    // Two undos change g: Escape or leaving the cell changes nothing, the
+    // redo steps stay.
+    std::vector<std::string> vorher;
+    for (bool abbrechen : {true, false}) {
+        Eingeben(D, g, 0, 3, "1");
+        Eingeben(D, g, 0, 3, "2");
+        Tippen(D, g, 0, 3, "7");
+        F.rckgngig1Click();
+        F.rckgngig1Click();
+        ASSERT_EQ(g.Cells(0, 3), "1,000");
+        vorher = UndoUndSzene();
+        abbrechen ? D.ZelleAbbrechen(g, 0, 3) : D.ZelleVerlassen(g, 0, 3);
+        EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+        host.Vergessen();
+        F.widerrufen1Click();
+        EXPECT_EQ(Gerade_g.Stuetzvektor.z, 2.0L);
+        EXPECT_TRUE(host.Meldungen.empty());
+    }
 
     // The object store brought back (no undo state) changes g and h; the
     // key typed since goes, the store's scene stays.
@@ -498,6 +502,89 @@ TEST_F(Protokoll, NachDemAbbruchZeigtJedeZelleIhrObjekt) {
     A.ZelleAbbrechen(A.StringGrid1, 0, 1);
     EXPECT_EQ(Drehachse.Stuetzvektor, Stuetz);
     EXPECT_EQ(A.StringGrid1.Cells(0, 1), Text);
+    // An undo writes none of its cells, yet counts: Escape records no
+    // state, and the redo step stays.
+    Eingeben(D, g, 0, 3, "4");
+    Tippen(A, A.StringGrid1, 0, 1, "5");
+    Form_Edits_01.rckgngig1Click();
+    const std::vector<std::string> vorher = UndoUndSzene();
+    A.ZelleAbbrechen(A.StringGrid1, 0, 1);
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+
+    // The object from before fails its own check (a file brought g without
+    // a direction): after another change, Escape keeps the typing and the
+    // cells show it.
+    Spalte(g, 1, 1, "0", "0", "0");
+    SzeneNeuBerechnen();
+    Tippen(D, g, 1, 1, "5");
+    Eingeben(Form_Ebenen, Form_Ebenen.StringGrid1, 0, 1, "9");
+    D.ZelleAbbrechen(g, 1, 1);
+    EXPECT_EQ(Gerade_g.Richtungsvektor.x, 5.0L);
+    EXPECT_EQ(g.Cells(1, 1), "5,000");
+}
+
+// What counts as a change of the edited object: a turn that turns, and a
+// write of the open cell, whatever its text. A list emptied or a mode
+// switched turns nothing, and an edit open in another field keeps its text.
+TEST_F(Protokoll, NurWasDasObjektAendertZaehltAlsSeineAenderung) {
+    TForm_Edits_01& F = Form_Edits_01;
+    for (bool& f : DrehObjektFlags) f = false;
+    Drehwinkel = 30;
+    // Switched to "with axes" after a turn that turned no object: Escape
+    // asks as a key would; Yes gives g its 3 back with one state, No
+    // leaves all. Without a turn before, nothing else happened at all.
+    struct Fall { bool drehen, aufheben; Antwort antwort; };
+    for (const Fall f : {Fall{true, false, Antwort::Ja}, {true, true, Antwort::Ja}, {true, false, Antwort::Nein},
+                         {false, false, Antwort::Ja}}) {
+        if (AchsenMitDrehen) F.But_drehenMit_OhneAchsen.Click();
+        Eingeben(D, g, 0, 3, "3");
+        if (f.drehen) Druecken(F.But_GesamtDrehen(2));
+        const int undo = UndoAnzahl;
+        Tippen(D, g, 0, 3, "7");
+        if (f.aufheben) F.BitBtn_DrehenAufheben.Click();
+        F.But_drehenMit_OhneAchsen.Click();
+        ASSERT_TRUE(AchsenMitDrehen && DrehAnzahl == 0);
+        const int getippt = UndoAnzahl;
+        host.Vergessen();
+        host.Antworten = {f.antwort};
+        D.ZelleAbbrechen(g, 0, 3);
+        const bool gefragt = host.Meldungen.size() == 1 && host.Meldungen[0].text == AchsenUmstellenFrage;
+        EXPECT_EQ(gefragt, f.drehen);
+        EXPECT_EQ(Gerade_g.Stuetzvektor.z, f.antwort == Antwort::Ja ? 3.0L : 7.0L);
+        EXPECT_EQ(UndoAnzahl, !f.drehen ? undo : f.antwort == Antwort::Ja ? getippt + 1 : getippt);
+        EXPECT_EQ(AchsenMitDrehen, !gefragt || f.antwort == Antwort::Nein);
+    }
+    F.But_drehenMit_OhneAchsen.Click();
+
+    // Escape in g brings back all it wrote, but leaves what other edits
+    // hold open: the radius field's typing, and the cell of E1, to whose
+    // edit this is no write; its own Escape takes its typing back.
+    TForm_Kugeln& K = Form_Kugeln;
+    TForm_Ebenen& E = Form_Ebenen;
+    const std::vector<std::string> vorher = UndoUndSzene();
+    Tippen(E, E.StringGrid1, 0, 1, "9");
+    Tippen(D, g, 0, 3, "7");
+    FeldTippen(K, K.Edit_Radius, "-");
+    D.ZelleAbbrechen(g, 0, 3);
+    EXPECT_EQ(K.Edit_Radius.Text(), "-");
+    K.FeldVerlassen(K.Edit_Radius);
+    E.ZelleAbbrechen(E.StringGrid1, 0, 1);
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), vorher), -1);
+
+    // The store writes the open cell with the very text typed: its scene
+    // stays.
+    host.StandardAntwort = Antwort::Ja;
+    for (const char* text : {"6,000", "1,2345"}) {
+        Eingeben(D, g, 0, 3, text);
+        F.BitBtn_DatenNachSpeichClick();
+        const Extended z = Gerade_g.Stuetzvektor.z;
+        Eingeben(D, g, 0, 3, "5");
+        Tippen(D, g, 0, 3, text);
+        F.BitBtn_DatenAusSpeichClick();
+        ASSERT_EQ(g.Cells(0, 3), text);
+        D.ZelleAbbrechen(g, 0, 3);
+        EXPECT_EQ(Gerade_g.Stuetzvektor.z, z) << text;
+    }
 }
 
 TEST(Anzeigeregel, NurDasAktuelleGitterUndKeinesBeiSperre) {

@@ -451,7 +451,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         Tippen(D, G, c, r, zahl());
         if (!O.Gedaechtnis->InBearbeitung(c, r)) return;   // the key was refused
         const std::vector<std::string> zustandGetippt = zustand();
-        const std::string zelleGetippt = G.Cells(c, r);
+        const long geschrieben = G.Ueberschrieben;
         const std::size_t welche = static_cast<std::size_t>(bis(andere));
         aktionen[welche].second();
         if (dauer && !F.Timer1.Enabled) dauer = false;
@@ -462,8 +462,8 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         const std::vector<std::string> danach = werte(), andereDanach = ObjektwerteOhne(&G), undoDanach = Undozustaende(),
                                        zustandDanach = zustand();
         // A whole scene brought back writes the open cell too, the same
-        // numbers or not.
-        const bool geaendert = zustandDanach != zustandGetippt || G.Cells(c, r) != zelleGetippt;
+        // numbers and text or not.
+        const bool geaendert = zustandDanach != zustandGetippt || G.Ueberschrieben != geschrieben;
         const int modusDanach = UndoModus, indexDanach = UndoIndex;
         const bool achsenDanach = AchsenMitDrehen;
         const auto drehungenDanach = std::make_pair(DrehAnzahl, DrehListe);
@@ -479,10 +479,16 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         // it (or, where Escape asked first, as the answer left it).
         const std::vector<std::string> jetzt = werte();
         ASSERT_TRUE(jetzt == vorher || jetzt == danach || gefragt) << wo << ", Aktion " << welche;
-        // Every cell of the edited grid shows its object.
+        // Every cell of the edited grid shows its object, up to the rounding
+        // a turn back leaves in a far-out column (which a restore brings
+        // back as it was).
         for (int cc = G.FixedCols; cc < G.ColCount() && !ZellenImAchsenrahmen(); ++cc) {
+            Extended groesse = 1;
+            for (int rr = G.FixedRows; rr < G.RowCount(); ++rr) groesse = std::max(groesse, std::fabs(O.ObjektWert(cc, rr)));
             for (int rr = G.FixedRows; rr < G.RowCount(); ++rr) {
-                ASSERT_TRUE(ZeigtWert(G.Cells(cc, rr), O.ObjektWert(cc, rr)))
+                Extended gelesen = 0;
+                ASSERT_TRUE(ZeigtWert(G.Cells(cc, rr), O.ObjektWert(cc, rr)) ||
+                            (ZahlLesen(G.Cells(cc, rr), gelesen) && std::fabs(gelesen - O.ObjektWert(cc, rr)) <= 1e-12L * groesse))
                     << wo << ": " << G.Cells(cc, rr) << " fuer " << ZahlAllgemein(O.ObjektWert(cc, rr), 18);
             }
         }
@@ -503,15 +509,18 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
             ASSERT_TRUE(UndoModus == modusDanach && UndoIndex == indexDanach) << wo;
             return;
         }
-        ASSERT_TRUE(modusDanach == 0 && UndoModus == 0) << wo;
-        // n states added: the table the action left, less the d oldest
-        // after place 0 that made room, then the n new ones.
+        ASSERT_EQ(UndoModus, 0) << wo;
+        // n states added: the table the action left (its redo steps given
+        // up by the first, as by any new state), less the d oldest after
+        // place 0 that made room, then the n new ones.
+        std::vector<std::string> basis = undoDanach;
+        if (modusDanach == 1) basis.resize(static_cast<std::size_t>(indexDanach) + 1);
         bool erhalten = false;
-        const std::size_t alt = undoDanach.size(), plaetze = UndoPlaetze;
+        const std::size_t alt = basis.size(), plaetze = UndoPlaetze;
         for (std::size_t n = 1; n <= plaetze && !erhalten && alt > 0; ++n) {
             const std::size_t d = alt + n > plaetze ? alt + n - plaetze : 0;
             if (undo.size() != std::min(alt + n, plaetze) || d >= alt) continue;
-            erhalten = undo[0] == undoDanach[0] && std::equal(undoDanach.begin() + 1 + d, undoDanach.end(), undo.begin() + 1);
+            erhalten = undo[0] == basis[0] && std::equal(basis.begin() + 1 + d, basis.end(), undo.begin() + 1);
         }
         ASSERT_TRUE(erhalten) << wo << ", Aktion " << welche;
     };
