@@ -64,8 +64,8 @@ void Schritt(int Achse, Extended Winkel) {
     const DatenInDialogGebuendelt buendel;
     AKreuzDrehen(AchsenKreuz, Achse, Winkel);
     const PunktDrehung D(Achse, Winkel);
-    if (AchsenMitDrehen && Winkel != 0) ++AchsenDrehschritte;
     if (AchsenMitDrehen) {
+        if (Winkel != 0) ++AchsenDrehschritte;
         AchseneinteilungenDrehen(AchsenEinteilung, Achse, Winkel);
         ObjektDrehen(MaxQuader, D);
     }

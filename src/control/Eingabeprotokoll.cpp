@@ -93,8 +93,8 @@ struct TZelle {
     std::function<ZellStand(const std::string&)> Pruefen = ZellTextPruefen;
     std::string Meldung = BereichsMeldung;  // of a refused text
     MeldungsArt Art = MeldungsArt::Warnung;
-    // A grid cell: Escape cancels its edit, which watches the scene and the
-    // values behind all number cells of its object.
+    // A grid cell (Gitter is set): Escape cancels its edit, which watches
+    // the scene and the values behind all number cells of its object.
     bool Abbrechbar = false;
     TStringGrid* Gitter = nullptr;
     std::function<Extended(int Spalte, int Zeile)> ObjektWert;
@@ -187,10 +187,10 @@ Fremdes FremdesBemerken(const TZelle& Z) {
     // object (the rotation axis): the redo steps it leaves must not go for
     // the edit's sake.
     const bool MitAchsenGedreht = Jetzt.AchsenDrehschritte != A.Abdruck.AchsenDrehschritte;
-    const bool Ueberschrieben = Z.Gitter && Z.Gitter->Ueberschrieben != A.Ueberschrieben;
+    const bool Ueberschrieben = Z.Gitter->Ueberschrieben != A.Ueberschrieben;
     const bool UndoBewegt = Jetzt.UndoModus == 1 && (A.Abdruck.UndoModus != 1 || Jetzt.UndoIndex != A.Abdruck.UndoIndex);
     const bool ObjektGleich = GleicheWerte(Objekt, A.Objekt) && !MitAchsenGedreht && !Ueberschrieben && !UndoBewegt;
-    if (Z.Gitter) A.Ueberschrieben = Z.Gitter->Ueberschrieben;
+    A.Ueberschrieben = Z.Gitter->Ueberschrieben;
     if (ObjektGleich && SzeneGleich) return Fremdes::Nichts;
     A.Stand.reset();
     A.Fremd = ObjektGleich;
