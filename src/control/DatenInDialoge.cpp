@@ -177,7 +177,7 @@ void DialogSteuerungenSetzen() {
             D.ComboBox2.Text = D.ComboBox2.Items[static_cast<std::size_t>(k.Randstaerke - 1)];
         }
     }
-    Form_Fadenkreuz.Edit1.SetTextStill(KoordText(FadenkreuzSchrittweite));
+    Form_Fadenkreuz.Edit1.SetTextStill(KoordText(FadenkreuzSchrittweite), FadenkreuzSchrittweite);
 }
 
 }  // namespace
@@ -322,6 +322,21 @@ void EingabeStandZurueck(const TEingabeStand& S) {
         if (k < S.Texte.size()) t = Offen || !S.Texte[k] ? Jetzt[k] : *S.Texte[k];
         ++k;
     });
+}
+
+void SzenenwerteNotieren() {
+    auto notieren = [](const auto& Felder, bool nurKegelteil) {
+        for (const auto& f : Felder) {
+            if (nurKegelteil && !f.Kegelteil) continue;
+            const TVek_R3& v = f.InSzene(f.Nr);
+            const TStringGrid& G = DialogGitter(f.Zelle);
+            ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile, v.x);
+            ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile + 1, v.y);
+            ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile + 2, v.z);
+        }
+    };
+    notieren(Vektorfelder1(), false);
+    notieren(Vektorfelder2(), true);
 }
 
 namespace {

@@ -32,6 +32,11 @@ TSzenenAbdruck SzenenAbdruckNehmen();
 // as an undo state) and the texts, except the cells other edits hold open.
 // Recomputes the scene; draws nothing.
 void EingabeStandZurueck(const TEingabeStand& S);
+// Inside a GespeicherteZellwerte: every object cell reads as the value its
+// object holds now, whatever its text shows (three decimals of a turned
+// point, an open edit's typing), so a rebuild from the grids changes no
+// number of the scene.
+void SzenenwerteNotieren();
 // The radius and height fields show the values of the sphere and cone
 // their dialogs show now: a text that does not (ZeigtWert) gets the
 // value's text. A field the user is editing stays.

@@ -141,6 +141,7 @@ void EigenenSchrittMerken(const TZelle& Z) {
     TBearbeitungsAnfang& A = Z.Gedaechtnis->Anfang();
     A.Abdruck = SzenenAbdruckNehmen();
     A.Objekt = ObjektWerte(Z);
+    Z.Gitter->Geschrieben.reset();
 }
 
 // Writes values into the object's cells, each noted behind its text: a cell
@@ -157,6 +158,14 @@ void WerteSchreiben(const TZelle& Z, const std::vector<Extended>& Werte, const s
         if (!ZeigtWert(t, v)) t = ZellText(v);
         ZellwertNotieren(G, c, r, v);
     });
+}
+
+// What the program last wrote for the grid cell Z while it was open
+// (Geschrieben), if anything.
+std::optional<Extended> Geschrieben(const TZelle& Z) {
+    const TStringGrid* G = Z.Gitter;
+    if (!G || G->Col != Z.Spalte || G->Row != Z.Zeile) return std::nullopt;
+    return G->Geschrieben;
 }
 
 enum class Fremdes { Nichts, NebenDemObjekt, AmObjekt };
@@ -196,11 +205,17 @@ Fremdes FremdesBemerken(const TZelle& Z) {
     A.Fremd = ObjektGleich;
     if (!ObjektGleich) {
         // Turned with the axes, the cell keeps the axes' frame, in which a
-        // turn changes nothing and writes no cell: what the cell holds
-        // still shows the object, unless it is unfinished typing (a key
-        // never gets here in that frame: its question leaves it first).
+        // turn changes nothing and writes no cell. What the program last
+        // wrote for the cell since the edit's own step (a turn or another
+        // window before the turn with the axes) is what it stands for;
+        // without such a write the typing went with the turn and still
+        // shows the object, unless it is unfinished (a key never gets here
+        // in that frame: its question leaves it first).
         const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
-        if (ZellenImAchsenrahmen() && IstZahl(Z.Lesen()))
+        const std::optional<Extended> w = Geschrieben(Z);
+        if (ZellenImAchsenrahmen() && w)
+            A.Text = ZeigtWert(Z.Lesen(), *w) ? Z.Lesen() : ZellText(*w);
+        else if (ZellenImAchsenrahmen() && IstZahl(Z.Lesen()))
             A.Text = Z.Lesen();
         else if (ZellenImAchsenrahmen() && Letzter)
             A.Text = *Letzter;
@@ -243,6 +258,7 @@ void BearbeitungBeginnen(const TZelle& Z) {
         A.Objekt = A.Basis;
         A.Abdruck = SzenenAbdruckNehmen();
         A.Ueberschrieben = Z.Gitter->Ueberschrieben;
+        Z.Gitter->Geschrieben.reset();
     }
     M.Beginnen(Z.Spalte, Z.Zeile, std::move(A));
 }
@@ -319,7 +335,13 @@ void Verlassen(const TZelle& Z) {
     const ZellStand Stand = Z.Pruefen(Text);
     if (!M.InBearbeitung(Z.Spalte, Z.Zeile)) {
         // Not changed by the user: only a text that is no number is mended;
-        // the range is the typing's to keep, not the program's.
+        // the range is the typing's to keep, not the program's. A write
+        // that left the open editor alone meanwhile (a turn, another
+        // window) still shows now, in whatever frame the cells are.
+        if (const std::optional<Extended> w = Geschrieben(Z); w && !ZeigtWert(Text, *w)) {
+            Z.Schreiben(ZellText(*w));
+            return;
+        }
         if (IstZahl(Text)) return;
         if (Stand == ZellStand::Abgelehnt) Ablehnen(Z);
         Zuruecksetzen(Z);
@@ -481,15 +503,19 @@ void ZelleGetippt(const TObjektGitter& O, int Spalte, int Zeile, const std::stri
 void ZelleVerlassen(const TObjektGitter& O, int Spalte, int Zeile) {
     if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
     TStringGrid& G = *O.Gitter;
-    if (G.Col == Spalte && G.Row == Zeile) G.Bearbeitung = false;
+    const bool Offen = G.Col == Spalte && G.Row == Zeile;
+    if (Offen) G.Bearbeitung = false;
     Verlassen(GitterZelle(O, Spalte, Zeile));
+    if (Offen) G.Geschrieben.reset();
 }
 
 void ZelleAbbrechen(const TObjektGitter& O, int Spalte, int Zeile) {
     if (!O.Gitter || !IstZahlZelle(*O.Gitter, Spalte, Zeile)) return;
     TStringGrid& G = *O.Gitter;
-    if (G.Col == Spalte && G.Row == Zeile) G.Bearbeitung = false;
+    const bool Offen = G.Col == Spalte && G.Row == Zeile;
+    if (Offen) G.Bearbeitung = false;
     Abbrechen(GitterZelle(O, Spalte, Zeile));
+    if (Offen) G.Geschrieben.reset();
 }
 
 // ---- Number fields ----------------------------------------------------------------------

@@ -56,18 +56,21 @@ void TForm_Fadenkreuz::But_VerschiebenClick(int Code) {
     OffeneZelleVerlassen(StringGrid1);
     if (!KoordAenderungErlaubt()) return;
     const int Zeile = (Code + 1) / 2;  // 1 x, 2 y, 3 z
-    Extended v = 0;
-    if (!ZelleLesen(StringGrid1.Cells(0, Zeile), v)) return;
-    const Extended Neu = Code % 2 == 1 ? v - FadenkreuzSchrittweite : v + FadenkreuzSchrittweite;
-    const std::string Text = KoordText(Neu);
+    // From the centre as the scene holds it: the cells show three decimals.
+    TVek_R3 M = Fadenkreuz.Mittelpunkt;
+    Extended& v = Zeile == 1 ? M.x : Zeile == 2 ? M.y : M.z;
+    const Extended Alt = v;
+    v = Code % 2 == 1 ? Alt - FadenkreuzSchrittweite : Alt + FadenkreuzSchrittweite;
     // A step never carries the centre out of the typing range; a centre the
     // program put beyond it (a turned scene) may always step back.
-    if (ZellTextPruefen(Text) != ZellStand::Gueltig && std::fabs(Neu) > std::fabs(v)) {
+    if (ZellTextPruefen(KoordText(v)) != ZellStand::Gueltig && std::fabs(v) > std::fabs(Alt)) {
         MeldungZeigen(BereichsMeldung, MeldungsArt::Warnung);
         return;
     }
-    ObjektAnwenden(nullptr, [this, Zeile, Text] {
-        StringGrid1.Cells(0, Zeile) = Text;
+    ObjektAnwenden(nullptr, [this, M] {
+        // Every digit goes in: the coordinates not stepped stay as they are.
+        const GespeicherteZellwerte genau;
+        SpalteSchreiben(StringGrid1, 0, 1, M);
         FadenkreuzAusDialog();
     });
 }
@@ -80,6 +83,9 @@ void TForm_Fadenkreuz::Edit1Change() {
 }
 
 void TForm_Fadenkreuz::Edit1Exit() {
+    // Still the text the program wrote: the step it stands for stays, every
+    // digit of it.
+    if (Edit1.Wert()) return;
     switch (SchrittPruefen(Edit1.Text())) {
         case ZellStand::Gueltig:
             ZelleLesen(Edit1.Text(), FadenkreuzSchrittweite);
@@ -91,5 +97,5 @@ void TForm_Fadenkreuz::Edit1Exit() {
         case ZellStand::Unfertig:
             break;
     }
-    Edit1.SetTextStill(KoordText(FadenkreuzSchrittweite));
+    Edit1.SetTextStill(KoordText(FadenkreuzSchrittweite), FadenkreuzSchrittweite);
 }

@@ -77,11 +77,17 @@ int KuerzesteStellen(Extended v) {
 }
 
 void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v, BearbeiteteZelle Bearbeitete) {
+    std::string& Zelle = G.Cells(Spalte, Zeile);
     if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) {
-        if (Bearbeitete == BearbeiteteZelle::Lassen) return;
+        G.Geschrieben = v;
+        if (Bearbeitete == BearbeiteteZelle::Lassen) {
+            // The typing stays on screen; a rebuild from the grids inside
+            // a GespeicherteZellwerte still reads what was written.
+            if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {Zelle, v};
+            return;
+        }
         ++G.Ueberschrieben;
     }
-    std::string& Zelle = G.Cells(Spalte, Zeile);
     Zelle = ZellText(v);
     if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {Zelle, v};
 }

@@ -35,6 +35,7 @@ std::string ZellText(Extended v);
 // By default the one cell the user is editing is left alone, so a rotation
 // or animation tick never overwrites typing; a stored scene coming back
 // writes every cell, and counts its write of that one (Ueberschrieben).
+// Either way the value meant for that cell is kept (Geschrieben).
 enum class BearbeiteteZelle { Lassen, Ueberschreiben };
 void SpalteSchreiben(TStringGrid& G, int Spalte, int ErsteZeile, const TVek_R3& v,
                      BearbeiteteZelle Bearbeitete = BearbeiteteZelle::Lassen);

@@ -116,6 +116,7 @@ void GitterTabelle::EditorGeoeffnet(QLineEdit* editor, int Spalte, int Zeile) {
     G_.Col = Spalte;
     G_.Row = Zeile;
     G_.Bearbeitung = true;
+    G_.Geschrieben.reset();
     connect(editor, &QObject::destroyed, this, [this, editor] {
         if (editor_ == editor) editor_ = nullptr;
     });

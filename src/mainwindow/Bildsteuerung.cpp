@@ -2,6 +2,8 @@
 // buttons, the "V" switch, the axis length, the left panel's switch and the
 // automatic choice of the grid walls.
 
+#include "control/DatenInDialoge.h"
+#include "forms/Gitter.h"
 #include "forms/Hauptfenster.h"
 #include "platform/Zeichenflaeche.h"
 #include "scene/Ansicht.h"
@@ -78,8 +80,13 @@ void TForm_Edits_01::But_SchnittAngabenEinAusClick() {
 void TForm_Edits_01::ScrollBar4Change() {
     AchsenHalbLaenge = ScrollBar4.Position();
     // The axes, the cube, the drawn pieces of the lines and the planes'
-    // squares all follow the axis length: the whole scene anew.
-    SzeneNeuBerechnen();
+    // squares all follow the axis length: the whole scene anew, from the
+    // numbers it holds, not from the texts that show them.
+    {
+        const GespeicherteZellwerte genau;
+        SzenenwerteNotieren();
+        SzeneNeuBerechnen();
+    }
     SzeneZeichnen();
 }
 

@@ -9,6 +9,7 @@
 // runs nothing (callers run click handlers explicitly where the program does).
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,13 @@ struct TEdit : TControl {
         text_ = s;
         WertVergessen();
     }
+    // The same with the computed value v noted behind s, so that leaving
+    // the field untouched takes no rounded number from it.
+    void SetTextStill(const std::string& s, Extended v) {
+        text_ = s;
+        wert_ = TZellwert{s, v};
+        hatWert_ = true;
+    }
     // Writes the text s of the computed value v, with v noted behind it
     // (TZellwert); OnChange, when it runs, already reads v. A new value
     // behind the same text is a change as well.
@@ -98,6 +106,11 @@ struct TStringGrid : TControl {
     // whole scene brought back): the edit tells such a write by it, even
     // one of the very text typed.
     long Ueberschrieben = 0;
+    // The value the program's latest write of that open cell put there,
+    // whether it wrote the text or left the typing in place (a turn, a tick,
+    // another window): what the cell stands for once the edit ends. The
+    // edit clears it at each of its own steps.
+    std::optional<Extended> Geschrieben;
     // The logic asks for the open editor's whole text to be selected, so the
     // next key replaces it; the front applies and clears it.
     bool AllesMarkiert = false;

@@ -107,23 +107,11 @@ TVierVektoren Ergebnislage(const TForm_VektSumme& F, int k, const TVek_R3& Neu, 
     return V;
 }
 
-// v as the scene will hold it: the write puts it into the vectors dialog's
-// cells and reads it back from there (VektorenInGitterSchreiben, then
-// VektorBerechnen), and a cell's text may round what a computation made.
-// The same two steps, on a cell of its own.
-TVek_R3 WieAusDerZelle(const TVek_R3& v) {
-    TStringGrid G;
-    G.Groesse(1, 3);
-    SpalteSchreiben(G, 0, 0, v);
-    TVek_R3 w;
-    return SpalteLesen(G, 0, 0, w) ? w : v;
-}
-
-// Whether every number of the layout stays within the scene's bound.
+// Whether every number of the layout stays within the scene's bound: the
+// write puts these very numbers into the scene.
 bool LageImBereich(const TVierVektoren& V) {
     for (int i = 1; i <= 4; ++i)
-        if (!InSzenenGrenze(WieAusDerZelle(V.Anfang[i])) || !InSzenenGrenze(WieAusDerZelle(V.Vektor[i])))
-            return false;
+        if (!InSzenenGrenze(V.Anfang[i]) || !InSzenenGrenze(V.Vektor[i])) return false;
     return true;
 }
 
@@ -315,15 +303,17 @@ void TForm_VektSumme::VektorsummeVorbereiten() {
     for (int k = 1; k <= 3; ++k) {
         const TVek_R3 v = NachRueckdrehung(Vektor[k]).Vektor;
         Feld(9 + k).SetTextStill("1");
-        Feld(3 * k - 2).SetTextStill(Text7(v.x));
-        Feld(3 * k - 1).SetTextStill(Text7(v.y));
-        Feld(3 * k).SetTextStill(Text7(v.z));
+        // Each with its value behind the text: a term not typed over goes
+        // in with every digit.
+        Feld(3 * k - 2).SetTextStill(Text7(v.x), v.x);
+        Feld(3 * k - 1).SetTextStill(Text7(v.y), v.y);
+        Feld(3 * k).SetTextStill(Text7(v.z), v.z);
     }
     for (bool& b : Abgelehnt) b = false;
     A = NachRueckdrehung(Vektor[4]).Anfangspunkt;
-    Edit_v4Ax.SetTextStill(Text7(A.x));
-    Edit_v4Ay.SetTextStill(Text7(A.y));
-    Edit_v4Az.SetTextStill(Text7(A.z));
+    Edit_v4Ax.SetTextStill(Text7(A.x), A.x);
+    Edit_v4Ay.SetTextStill(Text7(A.y), A.y);
+    Edit_v4Az.SetTextStill(Text7(A.z), A.z);
     EingabeGueltig = true;
     for (int k = 1; k <= 4; ++k) Farbfeld(k).Color = Vektor[k].Farbe;
     Label6.Caption.clear();
@@ -366,15 +356,19 @@ bool TForm_VektSumme::VektorsummeDarstellen(int k, const TVek_R3& Neu, const TVe
     TVek_R3* const s[3] = {&s1, &s2, &s3};
     for (int n = 1; n <= 3; ++n)
         if (Position[n] >= 1 && Position[n] <= 3) *s[n - 1] = Vektor[Position[n]].Vektor;
-    VektorenInGitterSchreiben();
+    {
+        // The objects from their grids, which read as the values written,
+        // every digit: a vector the step leaves as it was stays so.
+        const GespeicherteZellwerte genau;
+        VektorenInGitterSchreiben();
+        for (int i = 1; i <= 4; ++i) VektorBerechnen(i);
+    }
     Edit_v4x.SetText(Text7(Vektor[4].Vektor.x));
     Edit_v4y.SetText(Text7(Vektor[4].Vektor.y));
     Edit_v4z.SetText(Text7(Vektor[4].Vektor.z));
     if (SummandenAnzahl >= 3)
         for (int k = 1; k <= 3; ++k) Summandknopf(k).Enabled = false;
-    // The rest of an applied edit: objects from their grids, the picture,
-    // the open report.
-    for (int i = 1; i <= 4; ++i) VektorBerechnen(i);
+    // The rest of an applied edit: the picture, the open report.
     NachObjektAenderung();
     return true;
 }

@@ -23,6 +23,7 @@
 #include "scene/DrehZustand.h"
 #include "control/Undo.h"
 #include "view3d/Drehen.h"
+#include "view3d/ObjektGeometrie.h"
 #include "control/Drehsteuerung.h"
 
 namespace {
@@ -638,6 +639,7 @@ TEST_F(Dialogtest, ZahlenDesProgrammsJenseitsDesBereichsSperrenKeineEingabe) {
     // The crosshair beyond the range steps back towards it, never further out.
     TStringGrid& F = Form_Fadenkreuz.StringGrid1;
     F.Cells(0, 1) = "15000";
+    FadenkreuzAusDialog();
     host.Vergessen();
     Form_Fadenkreuz.But_VerschiebenClick(1);  // x minus the step
     EXPECT_EQ(F.Cells(0, 1), "14999,900");

@@ -60,7 +60,8 @@ TEST_F(FadenkreuzDialog, VerschiebungBleibtImBereichDerZellen) {
     EXPECT_EQ(Fadenkreuz.Mittelpunkt.x, 10000.95L);
     EXPECT_EQ(UndoAnzahl, undo);
     D.But_Xmin.Click();
-    EXPECT_EQ(Fadenkreuz.Mittelpunkt.x, 10000.85L);
+    EXPECT_EQ(G.Cells(0, 1), "10000,850");
+    EXPECT_EQ(Fadenkreuz.Mittelpunkt.x, 10000.95L - 0.1L);
 }
 
 TEST_F(FadenkreuzDialog, Schrittweite) {

@@ -58,15 +58,17 @@ TEST(SpalteSchreiben, GemerkteWerteGeltenNurBeimWiederaufbau) {
         ASSERT_TRUE(SpalteLesen(G, 0, 1, v));
         EXPECT_EQ(v, (TVek_R3{genau.x, 5, genau.z}));
 
-        // The cell being typed in is neither written nor noted.
+        // The cell being typed in keeps the typing, but the rebuild reads
+        // what was written for it, and so does the edit when it ends.
         G.Col = 1;
         G.Row = 1;
         G.Bearbeitung = true;
         G.Cells(1, 1) = "4";
         SpalteSchreiben(G, 1, 1, genau);
+        EXPECT_EQ(G.Cells(1, 1), "4");
+        EXPECT_EQ(G.Geschrieben, genau.x);
         ASSERT_TRUE(SpalteLesen(G, 1, 1, v));
-        EXPECT_EQ(v.x, 4);
-        EXPECT_EQ(v.y, genau.y);
+        EXPECT_EQ(v, genau);
     }
     // Once the rebuild is over, every cell reads as its text.
     ASSERT_TRUE(SpalteLesen(G, 0, 1, v));
