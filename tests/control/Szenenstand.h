@@ -136,8 +136,12 @@ inline std::string ZelleOhneIhrObjekt(bool streng = true) {
                 if (G.Bearbeitung && G.Col == c && G.Row == r) continue;
                 const std::string& t = G.Cells(c, r);
                 Extended gelesen = 0;
+                const Extended d = 1e-12L * groesse;
+                // Not strict: a turn back may also have carried the value
+                // across the rounding edge of its three decimals.
                 if (ZeigtWert(t, w[k]) ||
-                    (!streng && ZahlLesen(t, gelesen) && std::fabs(gelesen - w[k]) <= 1e-12L * groesse))
+                    (!streng && ((ZahlLesen(t, gelesen) && std::fabs(gelesen - w[k]) <= d) || ZeigtWert(t, w[k] - d) ||
+                                 ZeigtWert(t, w[k] + d))))
                     continue;
                 return std::to_string(static_cast<int>(f.Zelle.Gitter)) + "/" + std::to_string(f.Zelle.Nr) + " " +
                        std::to_string(c) + "," + std::to_string(r) + ": " + t + " fuer " + ZahlAllgemein(w[k], 18);

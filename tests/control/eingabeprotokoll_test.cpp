@@ -202,6 +202,14 @@ TEST_F(Protokoll, RueckschreibungLaesstDieZelleInBearbeitungUndWendetNichtsAn) {
     D.ZelleVerlassen(g, 0, 1);
     EXPECT_EQ(UndoAnzahl, undo);
     EXPECT_EQ(g.Cells(0, 1), "1,500");
+    // An editor opened without a key: a write that left it alone shows
+    // once it closes.
+    g.Col = 0, g.Row = 2, g.Bearbeitung = true;
+    Gerade_g.Stuetzvektor.y = 2.5L;
+    GeradenDatenInDialog();
+    EXPECT_EQ(g.Cells(0, 2), "9,000");
+    D.ZelleVerlassen(g, 0, 2);
+    EXPECT_EQ(g.Cells(0, 2), "2,500");
 
     // A change without keys (a paste) is an edit as well: pasted "-" goes
     // back to the text before it on leaving.
@@ -449,6 +457,39 @@ TEST_F(Protokoll, AbbruchLaesstGeladenesGedrehtesUndAnimiertesStehen) {
     EXPECT_EQ(g.Cells(0, 3), "7");   // the axes' frame, as the turn left it
     F.But_drehenMit_OhneAchsen.Click();
 
+    // Overtaken by another action before the turn with the axes, the
+    // typing is gone: the edit ends showing the object in the axes' frame,
+    // Escape or a click elsewhere, and the next apply does not read it back.
+    // So for g turned, and for E2 set by its coordinate form.
+    TForm_EbenKoord& K = Form_EbenKoord;
+    TForm_Ebenen& E = Form_Ebenen;
+    const TObjektGitter e2 = E.ObjektGitter(E.StringGrid2);
+    for (const int fall : {0, 1, 2}) {
+        const bool ebene = fall == 2;
+        TObjektDialog& Dlg = ebene ? static_cast<TObjektDialog&>(E) : D;
+        TStringGrid& G = ebene ? E.StringGrid2 : g;
+        Tippen(Dlg, G, 0, 3, "7,8");
+        if (ebene) {
+            AktEbene = 2;
+            K.FormActivate();
+            FeldEingeben(K, K.Edit_d, "3");
+        } else {
+            GesamtDrehenPlus(1);
+        }
+        const Extended z = ebene ? e2.ObjektWert(0, 3) : Gerade_g.Stuetzvektor.z;
+        ASSERT_FALSE(ZeigtWert("7,8", z));
+        F.But_drehenMit_OhneAchsen.Click();
+        F.But_GesamtDrehenZplus.Down = true;
+        F.But_GesamtDrehenZplus.Click();
+        ASSERT_TRUE(AchsenMitDrehen && DrehAnzahl == 1);
+        fall == 1 ? Dlg.ZelleVerlassen(G, 0, 3) : Dlg.ZelleAbbrechen(G, 0, 3);
+        EXPECT_EQ(G.Cells(0, 3), ZellText(z)) << fall;
+        host.Antworten = {Antwort::Ja};
+        Eingeben(Dlg, G, 0, 1, "2");
+        ASSERT_FALSE(AchsenMitDrehen);
+        EXPECT_TRUE(ZeigtWert(G.Cells(0, 3), z) && ZeigtWert(ZellText(z), Dlg.ObjektGitter(G).ObjektWert(0, 3))) << fall;
+    }
+
     // The line animation moves g up to its end and takes it over.
     TForm_Einst_GeradenAnima& L = Form_Einst_GeradenAnima;
     Tippen(D, g, 0, 3, "7");
@@ -585,6 +626,39 @@ TEST_F(Protokoll, NurWasDasObjektAendertZaehltAlsSeineAenderung) {
         ASSERT_EQ(g.Cells(0, 3), text);
         D.ZelleAbbrechen(g, 0, 3);
         EXPECT_EQ(Gerade_g.Stuetzvektor.z, z) << text;
+    }
+
+    // The axis length rebuilds the scene from the numbers it holds, not from
+    // their texts: a turned line keeps every digit, and E1 through the
+    // origin by its coordinate form its -0. So an edit open meanwhile sees
+    // no change, and Escape keeps the redo step and records nothing, with a
+    // full table too.
+    TForm_EbenKoord& EK = Form_EbenKoord;
+    AktEbene = 1;
+    EK.FormActivate();
+    FeldEingeben(EK, EK.Edit_d, "0");
+    for (bool& f : DrehObjektFlags) f = true;
+    GesamtDrehenPlus(1);
+    Extended gezeigt = 0;
+    ASSERT_TRUE(ZahlLesen(g.Cells(0, 3), gezeigt));
+    ASSERT_NE(gezeigt, Gerade_g.Stuetzvektor.z);
+    const TObjektGitter e1 = Form_Ebenen.ObjektGitter(Form_Ebenen.StringGrid1);
+    int minusNull = 0;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 1; r <= 3; ++r) minusNull += e1.ObjektWert(c, r) == 0 && std::signbit(e1.ObjektWert(c, r));
+    ASSERT_GT(minusNull, 0);
+    TScrollBar& Laenge = F.ScrollBar4;
+    std::vector<std::string> szene = UndoUndSzene();
+    Laenge.SetPosition(Laenge.Position() + 1);
+    EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), szene), -1);
+    for (const bool voll : {false, true}) {
+        while (voll && UndoAnzahl < UndoPlaetze) Eingeben(D, g, 1, 1, std::to_string(UndoAnzahl % 7 + 1));
+        if (!voll) Eingeben(D, g, 1, 1, "4"), Rueckgaengig();
+        szene = UndoUndSzene();
+        Tippen(D, g, 1, 2, "7");
+        Laenge.SetPosition(Laenge.Position() - 1);
+        D.ZelleAbbrechen(g, 1, 2);
+        EXPECT_EQ(ErsterUnterschied(UndoUndSzene(), szene), -1) << voll;
     }
 }
 

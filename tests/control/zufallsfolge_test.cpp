@@ -165,6 +165,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
     // the edit (checked where the first key cannot turn anything back).
     int abbrueche = 0;
     long schrittJetzt = 0;
+    bool weitergetippt = false;   // typed on in a cell whose edit was open
     auto zelle = [&] {
         TStringGrid& G = *gitter[static_cast<std::size_t>(bis(gitter.size()))];
         if (!G.Enabled) return;   // the vectors' grids while the vector sum is open
@@ -174,6 +175,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         // An edit left open by an earlier step ends first, as the user's
         // move to this cell would end it.
         if (G.Bearbeitung && (G.Col != c || G.Row != r)) D.ZelleVerlassen(G, G.Col, G.Row);
+        weitergetippt = weitergetippt || (G.Bearbeitung && D.ObjektGitter(G).Gedaechtnis->InBearbeitung(c, r));
         switch (bis(6)) {
             case 0: Tippen(D, G, c, r, zahl()); break;
             case 1: {
@@ -397,6 +399,8 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         {1, [&] { F.Edit_Drehwinkel.SetText(std::to_string(bis(721) - 360) + ",5"), F.Edit_DrehwinkelExit(); }},
         {3, [&] { Druecken(F.But_GesamtDrehen(1 + bis(6))); }},
         {1, [&] { F.But_drehenMit_OhneAchsen.Click(); }},
+        // Which objects turn without the axes: one switch, or all at once.
+        {1, [&] { Druecken(bis(3) ? F.But_Drehen(1 + bis(ObjektAnzahl)) : bis(2) ? F.AlleDrehEin : F.AlleDrehAus); }},
         {1,
          [&] {
              Eingeben(Form_DrehenUmGerade, Form_DrehenUmGerade.StringGrid1, bis(2), 1 + bis(3), zahl());
@@ -410,6 +414,12 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         {1, [&] { F.vdLClick(); }},   // hidden lines on or off
         {1, laden},
         {1, animation},
+        // The axis length, by a step or a jump, where the mode lets it move.
+        {1,
+         [&] {
+             TScrollBar& L = F.ScrollBar4;
+             if (L.Enabled) L.SetPosition(bis(2) ? L.Position() + eins({-1, 1}) : L.Min + bis(static_cast<std::size_t>(L.Max - L.Min + 1)));
+         }},
     };
     // The other action of an interrupted edit is any of the above.
 
@@ -419,7 +429,7 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
     // was before the edit or as the other action left it.
     int unterbrochen = 0;
     const std::size_t andere = aktionen.size();
-    auto unterbrocheneBearbeitung = [&] {
+    auto bearbeitungUnterbrechen = [&] {
         TStringGrid& G = *gitter[static_cast<std::size_t>(bis(gitter.size()))];
         if (!G.Enabled) return;
         const int c = G.FixedCols + bis(static_cast<std::size_t>(G.ColCount() - G.FixedCols));
@@ -445,17 +455,35 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
             return t;
         };
         // The first key's question, asked here so that "before the edit" is
-        // after its step, as the edit takes it.
+        // after its step, as the edit takes it. Out of the axes' frame by
+        // it, every cell shows its object, also one an edit there ended in.
+        const bool imAchsenrahmen = ZellenImAchsenrahmen();
         if ((AchsenMitDrehen || DrehModus > 0) && !KoordAenderungErlaubt()) return;
+        if (imAchsenrahmen && !ZellenImAchsenrahmen())
+            ASSERT_EQ(ZelleOhneIhrObjekt(false), "") << "Schritt " << schrittJetzt << " nach der Frage";
         const std::vector<std::string> vorher = werte(), zustandVorher = zustand();
         Tippen(D, G, c, r, zahl());
         if (!O.Gedaechtnis->InBearbeitung(c, r)) return;   // the key was refused
         const std::vector<std::string> zustandGetippt = zustand();
         const long geschrieben = G.Ueberschrieben;
-        const std::size_t welche = static_cast<std::size_t>(bis(andere));
-        aktionen[welche].second();
-        if (dauer && !F.Timer1.Enabled) dauer = false;
-        if (summeOffen && !S.Visible) summeOffen = false;
+        // One other action, or a few in a row (a tick, a switch of the mode,
+        // a turn with the axes). Keys into the very cell are the edit's
+        // own, no other action.
+        std::size_t welche = 0;
+        weitergetippt = false;
+        for (int n = bis(3) ? 1 : 2 + bis(3); n > 0 && O.Gedaechtnis->InBearbeitung(c, r); --n) {
+            welche = static_cast<std::size_t>(bis(andere));
+            aktionen[welche].second();
+            if (dauer && !F.Timer1.Enabled) dauer = false;
+            if (summeOffen && !S.Visible) summeOffen = false;
+        }
+        if (weitergetippt) return;
+        // Often a turn with the axes after them.
+        if (bis(3) == 0 && O.Gedaechtnis->InBearbeitung(c, r)) {
+            if (!AchsenMitDrehen) F.But_drehenMit_OhneAchsen.Click();
+            Druecken(F.But_GesamtDrehen(1 + bis(6)));
+            if (dauer && !F.Timer1.Enabled) dauer = false;
+        }
         // The other action may have ended the edit (a move to another cell
         // of the grid, a window that takes the grid's input away).
         if (!O.Gedaechtnis->InBearbeitung(c, r) || !G.Enabled) return;
@@ -524,6 +552,13 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         }
         ASSERT_TRUE(erhalten) << wo << ", Aktion " << welche;
     };
+    // Ended in the axes' frame, the edit's cell shows its object there too:
+    // once the question a key asks leaves that frame, every cell does.
+    auto unterbrocheneBearbeitung = [&] {
+        bearbeitungUnterbrechen();
+        if (HasFatalFailure() || !ZellenImAchsenrahmen() || bis(2) || !KoordAenderungErlaubt()) return;
+        ASSERT_EQ(ZelleOhneIhrObjekt(false), "") << "Unterbrechung " << unterbrochen << ", Schritt " << schrittJetzt;
+    };
     aktionen.push_back({4, unterbrocheneBearbeitung});
     int gewichte = 0;
     for (const auto& a : aktionen) gewichte += a.first;
@@ -535,6 +570,8 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         std::size_t k = 0;
         while (w >= aktionen[k].first) w -= aktionen[k++].first;
         aktionen[k].second();
+        if (std::getenv("RG_SPUR")) { std::string h; for (auto& t : Gitterbild(false)) h += t + "|"; std::fprintf(stderr, "SPUR %ld %zu %zu\n", schritt, k, std::hash<std::string>{}(h)); }
+        if (HasFatalFailure()) return;
         if (dauer && !F.Timer1.Enabled) dauer = false;   // a load or the preset stopped the turn
         if (summeOffen && !S.Visible) summeOffen = false;
 
