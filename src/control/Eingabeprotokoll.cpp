@@ -246,7 +246,10 @@ void GitterZeigen(const TZelle& Z) {
 void BearbeitungBeginnen(const TZelle& Z) {
     TZellenGedaechtnis& M = *Z.Gedaechtnis;
     if (M.InBearbeitung(Z.Spalte, Z.Zeile)) return;
-    const std::string Vorher = Z.Lesen();
+    // A write that left the open editor alone before the first key counts
+    // as the cell's text.
+    std::string Vorher = Z.Lesen();
+    if (const std::optional<Extended> w = Geschrieben(Z); w && !ZeigtWert(Vorher, *w)) Vorher = ZellText(*w);
     if (IstZahl(Vorher))
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
@@ -258,7 +261,6 @@ void BearbeitungBeginnen(const TZelle& Z) {
         A.Objekt = A.Basis;
         A.Abdruck = SzenenAbdruckNehmen();
         A.Ueberschrieben = Z.Gitter->Ueberschrieben;
-        Z.Gitter->Geschrieben.reset();
     }
     M.Beginnen(Z.Spalte, Z.Zeile, std::move(A));
 }

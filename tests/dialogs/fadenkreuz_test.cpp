@@ -1,9 +1,17 @@
 // The crosshair dialog: its grid, the move buttons that shift the centre by
 // the step through the whole apply chain, and the step field.
 
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+
 #include "Tippen.h"
+#include "control/Dateien.h"
+#include "control/Drehsteuerung.h"
 #include "forms/Fadenkreuz.h"
 #include "scene/Ansicht.h"
+#include "scene/DrehZustand.h"
 
 namespace {
 
@@ -87,6 +95,33 @@ TEST_F(FadenkreuzDialog, Schrittweite) {
     EXPECT_TRUE(host.Meldungen.empty());
     SchrittEingeben("9,99");
     EXPECT_EQ(FadenkreuzSchrittweite, 9.99L);
+}
+
+// Numbers the user left alone keep every digit: a step loaded from a file
+// through a click into its field and out, a turned centre through the
+// steps along another axis; eight steps of 0,0625 make 0,5 exactly.
+TEST_F(FadenkreuzDialog, UnberuehrteZahlenBleibenGanz) {
+    std::string pfad = (std::filesystem::temp_directory_path() / "rg_fadenkreuz_XXXXXX").string();
+    const int fd = ::mkstemp(pfad.data());
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    SchrittEingeben("0,0625");
+    ObjektdatenPfad = pfad;
+    ASSERT_TRUE(ObjektdatenSchreiben());
+    SchrittEingeben("1");
+    ASSERT_TRUE(ObjektdatenLaden(pfad));
+    std::filesystem::remove(pfad);
+    EXPECT_EQ(D.Edit1.Text(), "0,063");
+    D.Edit1Exit();
+    EXPECT_EQ(FadenkreuzSchrittweite, 0.0625L);
+
+    for (bool& f : DrehObjektFlags) f = true;
+    Drehwinkel = 30;
+    GesamtDrehenPlus(1);
+    const TVek_R3 M = Fadenkreuz.Mittelpunkt;
+    ASSERT_NE(std::round(M.y * 1000) / 1000, M.y);
+    for (int n = 0; n < 8; ++n) D.But_Xplus.Click();
+    EXPECT_EQ(Fadenkreuz.Mittelpunkt, (TVek_R3{M.x + 0.5L, M.y, M.z}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "Werkzeugtest.h"
+#include "control/Drehsteuerung.h"
 #include "control/Undo.h"
 #include "forms/Hauptfenster.h"
 #include "forms/Schalter.h"
@@ -418,6 +419,34 @@ TEST_F(VektSumme, WiederholteRundenBleibenInDerSzenengrenze) {
     EXPECT_FALSE(S.Summandknopf(2).Down);
     EXPECT_EQ(S.Label6.Caption, " v1");
     EXPECT_EQ(Vektor[4].Vektor, v4.Vektor);
+}
+
+TEST_F(VektSumme, EinSchrittLaesstJedeStelleDerUebrigenZahlen) {
+    // After a turn the vectors hold more digits than their cells show, and
+    // v2's start x is -0. A step writes them all into the grids; the scene
+    // keeps every digit and the sign, and a term taken with coefficient 1
+    // from its fields is the scene's vector as it was.
+    S.FormClose();
+    for (bool& f : DrehObjektFlags) f = true;
+    Drehwinkel = 30;
+    GesamtDrehenPlus(1);
+    Eingeben(Form_Vektoren, Form_Vektoren.StringGrid2, 0, 1, "-0");
+    ASSERT_TRUE(Vektor[2].Anfangspunkt.x == 0 && std::signbit(Vektor[2].Anfangspunkt.x));
+    const TVektor v1 = Vektor[1], v2 = Vektor[2], v3 = Vektor[3];
+    ASSERT_NE(Form_Vektoren.StringGrid3.Cells(0, 2), ZahlAllgemein(v3.Anfangspunkt.y, 21));
+    Form_Vektoren.But_VSummeClick();
+    S.But_VSummeBestimm.Click();
+    S.Summandknopf(1).Click();
+    ASSERT_TRUE(host.Meldungen.empty()) << host.LetzteMeldung();
+    for (const auto& [jetzt, vorher] : {std::pair{&Vektor[2], &v2}, {&Vektor[3], &v3}}) {
+        EXPECT_EQ(jetzt->Anfangspunkt, vorher->Anfangspunkt);
+        EXPECT_EQ(jetzt->Vektor, vorher->Vektor);
+    }
+    EXPECT_TRUE(std::signbit(Vektor[2].Anfangspunkt.x));
+    EXPECT_EQ(Vektor[1].Vektor, v1.Vektor);
+    Tippen(10, "1");
+    EXPECT_EQ(Vektor[1].Vektor, v1.Vektor);
+    EXPECT_EQ(Vektor[3].Anfangspunkt, v3.Anfangspunkt);
 }
 
 TEST_F(VektSumme, RechtsklickOhneZahlFuelltDenTransferplatz) {
