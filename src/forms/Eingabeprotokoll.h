@@ -80,7 +80,12 @@
 //   - something else changed the edited object: the typing before that
 //     went with it, and only the keys typed since are taken back (exactly,
 //     as in the first case); with none typed since, nothing changes.
-//   Afterwards every cell and field shows what the scene holds.
+//   Afterwards every cell and field shows what the scene holds. Turned
+//   with the axes, the cells keep the axes' frame: the edited cell then
+//   shows what the program last wrote for it while it was open (which a
+//   write that left the typing alone keeps, Geschrieben), or, with no such
+//   write since the edit's last own step, the typing that went with the
+//   turn. An editor closed without a key shows such a write as well.
 
 #include <map>
 #include <memory>
