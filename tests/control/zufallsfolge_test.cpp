@@ -459,8 +459,9 @@ TEST_F(Zufallsfolge, JederZustandLaedtWiederUndZeigtNurEndlicheZahlen) {
         // it, every cell shows its object, also one an edit there ended in.
         const bool imAchsenrahmen = ZellenImAchsenrahmen();
         if ((AchsenMitDrehen || DrehModus > 0) && !KoordAenderungErlaubt()) return;
-        if (imAchsenrahmen && !ZellenImAchsenrahmen())
+        if (imAchsenrahmen && !ZellenImAchsenrahmen()) {
             ASSERT_EQ(ZelleOhneIhrObjekt(false), "") << "Schritt " << schrittJetzt << " nach der Frage";
+        }
         const std::vector<std::string> vorher = werte(), zustandVorher = zustand();
         Tippen(D, G, c, r, zahl());
         if (!O.Gedaechtnis->InBearbeitung(c, r)) return;   // the key was refused
