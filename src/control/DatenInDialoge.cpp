@@ -220,16 +220,22 @@ void DateiDatensaetzeInDialoge(int N, bool Satz2) {
 
 namespace {
 
+// f(field) for every vector a record's restore writes into a grid: all of
+// record 1, the cone part of record 2.
+template <class F>
+void GitterfelderDurchgehen(F&& f) {
+    for (const auto& v : Vektorfelder1()) f(v);
+    for (const auto& v : Vektorfelder2())
+        if (v.Kegelteil) f(v);
+}
+
 // The object grids a record's restore writes.
 std::vector<TStringGrid*> ObjektGitterliste() {
     std::vector<TStringGrid*> Gitterliste;
-    auto dazu = [&](const TZellenOrt& z) {
-        TStringGrid* G = &DialogGitter(z);
+    GitterfelderDurchgehen([&](const auto& v) {
+        TStringGrid* G = &DialogGitter(v.Zelle);
         if (std::find(Gitterliste.begin(), Gitterliste.end(), G) == Gitterliste.end()) Gitterliste.push_back(G);
-    };
-    for (const auto& v : Vektorfelder1()) dazu(v.Zelle);
-    for (const auto& v : Vektorfelder2())
-        if (v.Kegelteil) dazu(v.Zelle);
+    });
     return Gitterliste;
 }
 
@@ -325,18 +331,13 @@ void EingabeStandZurueck(const TEingabeStand& S) {
 }
 
 void SzenenwerteNotieren() {
-    auto notieren = [](const auto& Felder, bool nurKegelteil) {
-        for (const auto& f : Felder) {
-            if (nurKegelteil && !f.Kegelteil) continue;
-            const TVek_R3& v = f.InSzene(f.Nr);
-            const TStringGrid& G = DialogGitter(f.Zelle);
-            ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile, v.x);
-            ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile + 1, v.y);
-            ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile + 2, v.z);
-        }
-    };
-    notieren(Vektorfelder1(), false);
-    notieren(Vektorfelder2(), true);
+    GitterfelderDurchgehen([](const auto& f) {
+        const TVek_R3& v = f.InSzene(f.Nr);
+        const TStringGrid& G = DialogGitter(f.Zelle);
+        ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile, v.x);
+        ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile + 1, v.y);
+        ZellwertNotieren(G, f.Zelle.Spalte, f.Zelle.Zeile + 2, v.z);
+    });
 }
 
 namespace {

@@ -168,6 +168,14 @@ std::optional<Extended> Geschrieben(const TZelle& Z) {
     return G->Geschrieben;
 }
 
+// The text the cell stands for: its own, or that of what the program last
+// wrote for it while it was open, where its own does not show that.
+std::string GeschriebenerText(const TZelle& Z) {
+    const std::string Text = Z.Lesen();
+    const std::optional<Extended> w = Geschrieben(Z);
+    return w && !ZeigtWert(Text, *w) ? ZellText(*w) : Text;
+}
+
 enum class Fremdes { Nichts, NebenDemObjekt, AmObjekt };
 
 // Whether something else changed the scene, the undo table, the turns or
@@ -212,9 +220,8 @@ Fremdes FremdesBemerken(const TZelle& Z) {
         // shows the object, unless it is unfinished (a key never gets here
         // in that frame: its question leaves it first).
         const std::string* Letzter = M.Text(Z.Spalte, Z.Zeile);
-        const std::optional<Extended> w = Geschrieben(Z);
-        if (ZellenImAchsenrahmen() && w)
-            A.Text = ZeigtWert(Z.Lesen(), *w) ? Z.Lesen() : ZellText(*w);
+        if (ZellenImAchsenrahmen() && Geschrieben(Z))
+            A.Text = GeschriebenerText(Z);
         else if (ZellenImAchsenrahmen() && IstZahl(Z.Lesen()))
             A.Text = Z.Lesen();
         else if (ZellenImAchsenrahmen() && Letzter)
@@ -248,8 +255,7 @@ void BearbeitungBeginnen(const TZelle& Z) {
     if (M.InBearbeitung(Z.Spalte, Z.Zeile)) return;
     // A write that left the open editor alone before the first key counts
     // as the cell's text.
-    std::string Vorher = Z.Lesen();
-    if (const std::optional<Extended> w = Geschrieben(Z); w && !ZeigtWert(Vorher, *w)) Vorher = ZellText(*w);
+    const std::string Vorher = GeschriebenerText(Z);
     if (IstZahl(Vorher))
         M.Merken(Z.Spalte, Z.Zeile, Vorher);
     else
@@ -340,8 +346,8 @@ void Verlassen(const TZelle& Z) {
         // the range is the typing's to keep, not the program's. A write
         // that left the open editor alone meanwhile (a turn, another
         // window) still shows now, in whatever frame the cells are.
-        if (const std::optional<Extended> w = Geschrieben(Z); w && !ZeigtWert(Text, *w)) {
-            Z.Schreiben(ZellText(*w));
+        if (const std::string t = GeschriebenerText(Z); t != Text) {
+            Z.Schreiben(t);
             return;
         }
         if (IstZahl(Text)) return;

@@ -78,17 +78,15 @@ int KuerzesteStellen(Extended v) {
 
 void ZelleSchreiben(TStringGrid& G, int Spalte, int Zeile, Extended v, BearbeiteteZelle Bearbeitete) {
     std::string& Zelle = G.Cells(Spalte, Zeile);
-    if (G.Bearbeitung && G.Col == Spalte && G.Row == Zeile) {
+    const bool Offen = G.Bearbeitung && G.Col == Spalte && G.Row == Zeile;
+    const bool Lassen = Offen && Bearbeitete == BearbeiteteZelle::Lassen;
+    if (Offen) {
         G.Geschrieben = v;
-        if (Bearbeitete == BearbeiteteZelle::Lassen) {
-            // The typing stays on screen; a rebuild from the grids inside
-            // a GespeicherteZellwerte still reads what was written.
-            if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {Zelle, v};
-            return;
-        }
-        ++G.Ueberschrieben;
+        if (!Lassen) ++G.Ueberschrieben;
     }
-    Zelle = ZellText(v);
+    // Typing left in place keeps its text; a rebuild from the grids inside
+    // a GespeicherteZellwerte still reads what was written.
+    if (!Lassen) Zelle = ZellText(v);
     if (gespeicherteTiefe > 0) gemerkteWerte[{&G, Spalte, Zeile}] = {Zelle, v};
 }
 
